@@ -1,0 +1,39 @@
+#pragma once
+// The file layer: every file access of the program goes through it.
+// - Paths may use "\" or "/" as separator; "\" becomes "/" only here.
+// - Letter case is resolved as Windows would: a path that does not exist as
+//   written is looked up component by component ignoring case (first match).
+// - Whole-file writes go to a temporary file in the same folder, are flushed
+//   and renamed over the target, so a failure leaves the old file whole.
+// - Text that is not valid UTF-8 is read as Windows-1252 and converted.
+// Results are the program's I/O codes: 0 success, 2 file not found, 3 path
+// not found, 5 access denied, 100 read error, 101 write error, ...
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// The operating-system path for a program path: separators turned into "/",
+// and every existing component spelled as it is on disk. Components that do
+// not exist keep the spelling given.
+std::string NativePath(std::string_view path);
+
+// The I/O code for an errno value.
+int IoCodeFromErrno(int err, bool pathMissing = false);
+
+// Reads a whole file as bytes.
+int ReadFileBytes(std::string_view path, std::string& bytes);
+
+// Reads a whole text file, converting Windows-1252 to UTF-8 when the bytes
+// are not valid UTF-8.
+int ReadTextFile(std::string_view path, std::string& text);
+
+// Writes a whole file safely (temporary file, flush, rename).
+int WriteFileSafely(std::string_view path, std::string_view bytes);
+
+// True when the bytes are valid UTF-8.
+bool IsValidUtf8(std::string_view bytes);
+// Windows-1252 bytes as UTF-8.
+std::string Windows1252ToUtf8(std::string_view bytes);
+
+}  // namespace orv

@@ -1,0 +1,56 @@
+#pragma once
+// BufferO: the program's one container for text, an ordered list of lines
+// with 1-based 16-bit line numbers and at most 65535 lines. Every text file
+// of the program is read and written through it. Misuse of a line number
+// raises E_Buffer_Error with the unit's "Error in _Buffers.BufferO.<op>:" text.
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+
+#include "app/errors.h"
+
+namespace orv {
+
+class E_Buffer_Error : public E_Orv_Error {
+ public:
+  using E_Orv_Error::E_Orv_Error;
+};
+
+using LineNo = std::uint16_t;
+
+class BufferO {
+ public:
+  static constexpr std::uint32_t kMaxLines = 65535;
+
+  BufferO() = default;
+
+  void Add(std::string_view text);
+  void Del(LineNo index);
+  void Ovr(std::string_view text, LineNo index);
+  std::string Get(LineNo index) const;
+  LineNo Count() const { return static_cast<LineNo>(lines_.size()); }
+  void Clear();
+  void Swop(LineNo a, LineNo b);
+  void Move(LineNo a, LineNo b);
+  void Sort();
+  void SortByNumber();
+  LineNo Find(std::string_view text, std::uint32_t n, bool caseSensitive) const;
+  LineNo CountEqual(std::string_view text, LineNo n) const;
+  bool HasKey(std::string_view key) const;
+  std::int32_t KeyValue(std::string_view key) const;
+
+  // Read-only access to line index (1-based) without copying; the caller has
+  // checked the index.
+  const std::string& Line(LineNo index) const { return lines_[index - 1u]; }
+
+ private:
+  std::deque<std::string> lines_;
+};
+
+// Appends every line of a text file to the buffer; returns the I/O code.
+int LoadFromFile(BufferO& buffer, std::string_view name);
+// Writes every line, each followed by CR LF, replacing the file; returns the I/O code.
+int SaveToFile(const BufferO& buffer, std::string_view name);
+
+}  // namespace orv

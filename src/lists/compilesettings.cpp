@@ -1,0 +1,10 @@
+#include "lists/compilesettings.h"
+
+namespace orv {
+
+CompileSettings& TheCompileSettings() {
+  static CompileSettings settings;
+  return settings;
+}
+
+}  // namespace orv

@@ -1,0 +1,23 @@
+#pragma once
+// The arithmetic expression evaluator: works on text from start to end; each
+// operation looks at the kinds of its operand texts and uses exact long-integer
+// or fraction arithmetic or extended-precision reals; every result is text.
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// The value of an arithmetic expression, an error text beginning "//Error",
+// or empty text when the expression leaves no single value.
+std::string Evaluate(std::string_view text);
+
+// Keeps "0123456789.eE-" and converts; 0 when the kept text is not a real.
+long double ToReal(std::string_view text);
+
+// The answer form of a real result with the current decimal places.
+std::string FormatReal(long double x);
+
+// The general real format: at most 15 significant digits, no trailing zeros.
+std::string GeneralReal(long double x);
+
+}  // namespace orv

@@ -1,0 +1,53 @@
+#pragma once
+// A scripted Dialogs for tests: records everything shown and answers from
+// queues. An empty queue gives the default answer (OK/Yes, cancelled input).
+#include <deque>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/dialogs.h"
+
+namespace orv::test {
+
+struct ShownMessage {
+  MsgKind kind;
+  std::string text;
+  MsgButtons buttons;
+};
+
+struct ShownInput {
+  std::string caption;
+  std::string prompt;
+  std::string preset;
+};
+
+class FakeDialogs : public Dialogs {
+ public:
+  MsgAnswer Message(MsgKind kind, const std::string& text, MsgButtons buttons) override;
+  std::optional<std::string> Input(const std::string& caption, const std::string& prompt,
+                                   const std::string& preset) override;
+  LoginEntry AskLogin() override;
+  std::pair<std::string, std::string> AskNewPasswordTwice() override;
+  FileDialogResult OpenFile(const FileDialogRequest& request) override;
+
+  // Scripted answers, taken front first.
+  std::deque<MsgAnswer> answers;
+  std::deque<std::optional<std::string>> inputs;
+  std::deque<LoginEntry> logins;
+  std::deque<std::pair<std::string, std::string>> newPasswords;
+  std::deque<FileDialogResult> files;
+
+  // What was shown, in order.
+  std::vector<ShownMessage> messages;
+  std::vector<ShownInput> inputBoxes;
+  std::vector<FileDialogRequest> fileDialogs;
+  int loginDialogs = 0;
+  int newPasswordDialogs = 0;
+
+  // The texts of the messages shown, in order.
+  std::vector<std::string> Texts() const;
+};
+
+}  // namespace orv::test

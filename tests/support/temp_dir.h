@@ -1,0 +1,26 @@
+#pragma once
+// A fresh folder for one test, removed with everything in it afterwards.
+#include <filesystem>
+#include <string>
+
+namespace orv::test {
+
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  // The folder as a program path ending in "/".
+  std::string Str() const { return path_.string() + "/"; }
+  // Writes a file below the folder (creating folders) and returns its path.
+  std::string Write(const std::string& relative, const std::string& bytes) const;
+  std::string Read(const std::string& relative) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace orv::test
