@@ -7,6 +7,8 @@
 #include <chrono>
 #include <ctime>
 
+#include "app/platform.h"
+#include "app/strings.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
 
@@ -239,6 +241,11 @@ std::int32_t DayClock() {
   int ms = 0;
   std::tm now = LocalNow(&ms);
   return now.tm_hour * 360000 + now.tm_min * 6000 + now.tm_sec * 100 + ms;
+}
+
+void BeepWait(std::uint16_t /*unused*/, std::uint16_t ms) {
+  Beep();
+  Delay(ms);
 }
 
 void RunErrorFor(int code) {

@@ -6,6 +6,8 @@
 #include <QTime>
 #include <filesystem>
 
+#include "app/clock.h"
+#include "app/platform.h"
 #include "support/temp_dir.h"
 
 namespace orv {
@@ -199,6 +201,19 @@ TEST(DosTime, ClockTextsFollowLocalTime) {
     return;
   }
   FAIL() << "the clock kept crossing second boundaries";
+}
+
+TEST(DosTime, BeepWaitBeepsThenWaitsWhileEventsRun) {
+  InstantClock clock;
+  ScopedClock scoped(clock);
+  std::uint64_t sleptAtBeep = 1;
+  SetBeepHandler([&] { sleptAtBeep = clock.Slept(); });
+  BeepWait(400, 1000);
+  SetBeepHandler({});
+  EXPECT_EQ(sleptAtBeep, 0u);
+  EXPECT_GE(clock.Slept(), 1000u);
+  EXPECT_LT(clock.Slept(), 1100u);
+  EXPECT_GT(clock.EventRounds(), 0u);
 }
 
 TEST(DosErrors, RunErrorForRaisesInsteadOfStopping) {
