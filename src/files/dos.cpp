@@ -137,11 +137,10 @@ bool DirExists(std::string_view path) {
   return StatOf(folder, st) && S_ISDIR(st.st_mode);
 }
 
-// There are no drives here: a drive-letter prefix names nothing that exists.
-// A ":" anywhere else is an ordinary character of a file name, so such a path
-// lies on the one file system, which is always there.
+// There are no drives here: a drive letter (alone, or as the prefix "X:")
+// names nothing that exists. A ":" anywhere else is an ordinary character of
+// a file name, so such a path lies on the one file system, which is always there.
 bool DriveValid(std::string_view path) {
-  // Without a ":" only a single letter names a drive, and that drive does not exist.
   if (path.find(':') == std::string_view::npos) return false;
   return !HasDriveLetter(DriveOf(path));
 }
