@@ -42,8 +42,9 @@ TEST(Fractions, DifferencesBySignAndSize) {
   EXPECT_EQ(S(FracSub(F("1/2"), F("-1/3"))), "5/6");
   // The numerator is larger but the whole part smaller.
   EXPECT_EQ(S(FracSub(F("1 3/4"), F("2 1/4"))), "-1/2");
-  const TFrac zero = FracSub(F("3/4"), F("3/4"));
-  EXPECT_EQ(zero.sign, 1);
+  EXPECT_EQ(FracSub(F("3/4"), F("3/4")).sign, 1);
+  // Equal values reached through the improper form are a positive zero too.
+  EXPECT_EQ(FracSub(F("1 1/4"), F("5/4")).sign, 1);
 }
 
 TEST(Fractions, ProductsAndQuotientsAreNotReduced) {
