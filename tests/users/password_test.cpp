@@ -414,8 +414,9 @@ TEST_F(PasswordTest, MissingFileOrFolder) {
 }
 
 TEST_F(PasswordTest, AFileNameWithItsOwnFolderIsUsedAsItIs) {
+  dir.Write("KVXS1.KVX", "y::1:9\r\n");
   const std::string elsewhere = dir.Write("other/users.kvx", "x::1:3\r\n");
-  PasswordO p(dir.Str() + "unused/", elsewhere, dialogs);
+  PasswordO p(dir.Str(), elsewhere, dialogs);
   EXPECT_EQ(p.FilePath(), elsewhere);
   EXPECT_EQ(p.UserLevel(1), 3);
 }
