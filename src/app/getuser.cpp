@@ -25,7 +25,7 @@ std::unique_ptr<PasswordO>& TheUsers() {
 }
 
 std::string WithSeparator(std::string dir) {
-  if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '\\';
+  if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
   return dir;
 }
 
@@ -82,7 +82,9 @@ void PlaceLibrary(Dialogs& dialogs) {
 void StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
   SetProgramDirectory(ProgramDirectory(home));
   ProgramPaths& p = Paths();
-  if (RegValueExists(kOrvKey, "pasFile")) p.passwordFileName = RegReadString(kOrvKey, "pasFile");
+  p.passwordFileName =
+      RegValueExists(kOrvKey, "pasFile") ? RegReadString(kOrvKey, "pasFile") : "KVXS1.KVX";
+  p.copyMessage.clear();
   OpenPasswordFile(dialogs);
   p.engineRoot = FindEngineRoot(dialogs);
   PlaceLibrary(dialogs);

@@ -1,8 +1,6 @@
 #include "users/password.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 #include <memory>
@@ -11,6 +9,7 @@
 #include "app/platform.h"
 #include "files/errortext.h"
 #include "support/fake_dialogs.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 #include "users/crypt.h"
 
@@ -209,6 +208,7 @@ TEST_F(PasswordTest, HasAccessByLevelOrByQuotedName) {
   const std::string requirement = "100 \"ANN\" \"dora\"";
   EXPECT_FALSE(p.HasAccess("0"));  // nobody logged in
   EXPECT_FALSE(p.HasAccess(requirement));
+  EXPECT_FALSE(p.HasAccess("100 \"\""));  // the empty name is nobody's
 
   dialogs.logins.push_back({"ann", "ann-pw"});  // level 10, named in any case
   ASSERT_EQ(p.Login(), 10);
@@ -434,35 +434,13 @@ TEST_F(PasswordTest, TheProgramEndsWhenThePasswordFileDisappears) {
   }
 }
 
-// A file-size limit makes every write past it fail, even for root.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    oldHandler_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    signal(SIGXFSZ, oldHandler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit old_{};
-  sighandler_t oldHandler_;
-};
-
 TEST_F(PasswordTest, AFailedWriteLeavesThePasswordFileWhole) {
   std::string text;
   for (int i = 1; i <= 100; ++i) text += "user" + std::to_string(i) + "::" + std::to_string(i) + ":1\r\n";
   dir.Write("KVXS1.KVX", text);
   PasswordO p(dir.Str(), "KVXS1.KVX", dialogs);
   {
-    FileSizeLimit limit(512);
+    test::FileSizeLimit limit(512);
     p.AppendUser({"late", "", 0, 101});
   }
   EXPECT_NE(p.LastSaveCode(), 0);
