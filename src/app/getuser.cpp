@@ -34,9 +34,9 @@ void OpenPasswordFile(Dialogs& dialogs) {
   const ProgramPaths& p = Paths();
   const std::string path = PasswordFilePath(p.programDir, p.passwordFileName);
   if (!FileFound(path)) {
-    const bool create = dialogs.ConfirmYesNo(
-        "No password file was found (" + path + "). Create one with the super user " +
-        std::string(kFirstSuperUser) + "?");
+    const bool create = dialogs.ConfirmYesNo("No password file was found (" + path +
+                                             "). Create one with the super user " +
+                                             std::string(kFirstSuperUser) + "?");
     if (!create) throw E_PasWord_Error(MissingPasswordFileText());
     if (const int code = CreateFirstPasswordFile(path, kFirstSuperUser); code != 0) {
       throw E_PasWord_Error("Error in _PasWord.Begin:" + ErrorText(code));
@@ -97,9 +97,13 @@ PasswordO& Users() {
   return *TheUsers();
 }
 
-bool HasUsers() { return TheUsers() != nullptr; }
+bool HasUsers() {
+  return TheUsers() != nullptr;
+}
 
-void SetUsers(std::unique_ptr<PasswordO> users) { TheUsers() = std::move(users); }
+void SetUsers(std::unique_ptr<PasswordO> users) {
+  TheUsers() = std::move(users);
+}
 
 std::string CopyWithMessage(std::string_view source, std::string_view target) {
   std::error_code ec;
@@ -108,7 +112,9 @@ std::string CopyWithMessage(std::string_view source, std::string_view target) {
   return ec ? ec.message() : std::string();
 }
 
-std::string LastUserFile() { return Paths().programDir + "LastUser.Kvx"; }
+std::string LastUserFile() {
+  return Paths().programDir + "LastUser.Kvx";
+}
 
 std::string LastUserName() {
   BufferO buffer;

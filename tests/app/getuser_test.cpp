@@ -27,7 +27,8 @@ struct Exited {
 const std::string kNoKeys =
     "Can't locate any compatible database keys in the registry, you probably need to install "
     "Firebird or InterBase";
-const std::string kNoEngine = "Can't continue with out a compatible database. Orv will now terminate";
+const std::string kNoEngine =
+    "Can't continue with out a compatible database. Orv will now terminate";
 const std::string kCopyFailed = "Can not copy the database .dll file OUCH!! :\n\r";
 
 class StartUpTest : public ::testing::Test {

@@ -209,7 +209,8 @@ TEST_F(StartUpFileTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
   }
   EXPECT_EQ(FileText(), old);
   EXPECT_EQ(dialogs.Texts(),
-            std::vector<std::string>{" Error saveing start up file buffer Error num 101, Disk write error"});
+            std::vector<std::string>{
+                " Error saveing start up file buffer Error num 101, Disk write error"});
 }
 
 }  // namespace

@@ -68,8 +68,9 @@ TEST(CryptPassword, CaseMatters) {
 TEST(CryptPassword, ForeignSaltCharactersStillWork) {
   EXPECT_EQ(CryptPassword("Orv", "!#"), "!#0CmW32u0EeW");
   // Bytes above 127 count by their unsigned code.
-  EXPECT_EQ(CryptPassword("Orv", "\xc3\xa9"), "\xc3\xa9"
-                                               "03EOW3uW22m");
+  EXPECT_EQ(CryptPassword("Orv", "\xc3\xa9"),
+            "\xc3\xa9"
+            "03EOW3uW22m");
   // 4 * 1 - 'z' is negative: no rotation.
   EXPECT_EQ(CryptPassword("Orv", "z\x01"), std::string("z\x01") + "1SG11OW178W");
   EXPECT_TRUE(PasswordMatches("!#0CmW32u0EeW", "Orv"));

@@ -238,7 +238,7 @@ TEST_F(PasswordTest, DeleteUserProtectsTheFirstAndTheLastUser) {
 
   dialogs.logins.push_back({"boss", "boss-pw"});
   ASSERT_EQ(p.Login(), 255);
-  EXPECT_FALSE(p.DeleteUser("boss"));   // line 1
+  EXPECT_FALSE(p.DeleteUser("boss"));    // line 1
   EXPECT_FALSE(p.DeleteUser("nobody"));  // unknown: nothing shown
   EXPECT_TRUE(dialogs.messages.empty());
 
@@ -390,7 +390,8 @@ TEST_F(PasswordTest, NamesBeyondAToZAreFoundByEveryOperation) {
 
 TEST_F(PasswordTest, ManyMoreUsersThanAByteCanCount) {
   std::string text = "Boss:" + bossCode + ":1:255\r\n";
-  for (int i = 2; i <= 400; ++i) text += "user" + std::to_string(i) + "::" + std::to_string(i) + ":1\r\n";
+  for (int i = 2; i <= 400; ++i)
+    text += "user" + std::to_string(i) + "::" + std::to_string(i) + ":1\r\n";
   text += "last:" + annCode + ":401:42\r\n";
   dir.Write("KVXS1.KVX", text);
   PasswordO p(dir.Str(), "KVXS1.KVX", dialogs);
@@ -436,7 +437,8 @@ TEST_F(PasswordTest, TheProgramEndsWhenThePasswordFileDisappears) {
 
 TEST_F(PasswordTest, AFailedWriteLeavesThePasswordFileWhole) {
   std::string text;
-  for (int i = 1; i <= 100; ++i) text += "user" + std::to_string(i) + "::" + std::to_string(i) + ":1\r\n";
+  for (int i = 1; i <= 100; ++i)
+    text += "user" + std::to_string(i) + "::" + std::to_string(i) + ":1\r\n";
   dir.Write("KVXS1.KVX", text);
   PasswordO p(dir.Str(), "KVXS1.KVX", dialogs);
   {
