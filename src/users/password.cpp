@@ -84,7 +84,10 @@ PasswordO::PasswordO(std::string directory, std::string fileName, Dialogs& dialo
   path_ = PasswordFilePath(directory_, fileName_);
   if (!DirExists(directory_)) throw ERunError(3);
   if (!FileFound(path_)) throw E_PasWord_Error(MissingPasswordFileText());
-  LoadFromFile(buffer_, path_);
+  // Going on with the users that could be read would drop the others at the next save.
+  if (const int code = LoadFromFile(buffer_, path_); code != 0) {
+    throw E_PasWord_Error("Error in _PasWord.Begin:" + ErrorText(code));
+  }
 }
 
 std::string PasswordO::UserName(LineNo index) const {

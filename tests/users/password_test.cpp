@@ -414,6 +414,16 @@ TEST_F(PasswordTest, MissingFileOrFolder) {
   EXPECT_THROW(PasswordO(dir.Str() + "nowhere/", "KVXS1.KVX", dialogs), ERunError);
 }
 
+TEST_F(PasswordTest, AFileThatCannotBeReadIsNotTakenForAnEmptyOne) {
+  // Reading this process's memory file from its start fails with an I/O error.
+  try {
+    PasswordO p("/proc/self/", "mem", dialogs);
+    FAIL() << "opened with " << p.UserCount() << " users";
+  } catch (const E_PasWord_Error& e) {
+    EXPECT_EQ(std::string(e.what()).rfind("Error in _PasWord.Begin:Error num ", 0), 0u) << e.what();
+  }
+}
+
 TEST_F(PasswordTest, AFileNameWithItsOwnFolderIsUsedAsItIs) {
   dir.Write("KVXS1.KVX", "y::1:9\r\n");
   const std::string elsewhere = dir.Write("other/users.kvx", "x::1:3\r\n");
