@@ -176,6 +176,14 @@ TEST_F(ExpressionLine, FixedGroups) {
   EXPECT_EQ(Expanded("$[[rand(5:5)]+1]x2"), V{"$5+1x2"}) << "nested brackets vanish";
   EXPECT_EQ(Expanded("$[rand(1:9)+[2"), V{"$rand(1:9)+2"}) << "an unclosed group stays as text";
   EXPECT_EQ(Expanded("$[1]+[2]"), V{"$1+2"});
+  // A group that fails leaves its error text in the line; the lines of a
+  // range followed by such text are not expanded further.
+  const std::string failed = "//error rand function marked with ^ needs \":\" ^RAND(1 2)";
+  EXPECT_EQ(Expanded("$#1to2+[rand(1 2)]#3to4"),
+            (V{"$1+" + failed + "#3to4", "$2+" + failed + "#3to4"}));
+  const std::string head = "//error rand function marked with ^ needs \":\" ";
+  EXPECT_EQ(Compiled("$#1to2+[rand(1 2)]"),
+            (V{head + "1+" + head + "^^RAND(1 2)", head + "2+" + head + "^^RAND(1 2)"}));
 }
 
 TEST_F(ExpressionLine, RandomCallBounds) {
