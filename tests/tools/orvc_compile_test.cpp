@@ -1,38 +1,21 @@
 // orvc compile and orvc check, run as a teacher runs them.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "support/run_program.h"
 #include "support/temp_dir.h"
 
 namespace orv {
 namespace {
 
-struct Outcome {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-std::string Quoted(const std::string& arg) {
-  std::string q = "'";
-  for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
+using Outcome = test::ProgramRun;
 
 class OrvcCompile : public ::testing::Test {
  protected:
-  Outcome Orvc(const std::vector<std::string>& args) {
-    std::string command = Quoted(ORVC_PATH);
-    for (const std::string& a : args) command += " " + Quoted(a);
-    command += " >" + Quoted(dir.Str() + "out.txt") + " 2>" + Quoted(dir.Str() + "err.txt");
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, dir.Read("out.txt"), dir.Read("err.txt")};
-  }
+  Outcome Orvc(const std::vector<std::string>& args) { return test::RunProgram(ORVC_PATH, args); }
 
   std::string List(const std::string& name, const std::string& text) {
     return dir.Write("lists/" + name, text);
