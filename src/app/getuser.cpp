@@ -12,6 +12,7 @@
 #include "files/errortext.h"
 #include "files/filelayer.h"
 #include "lists/buffers.h"
+#include "scores/engine_root.h"
 #include "users/password.h"
 
 namespace orv {
@@ -82,6 +83,8 @@ void PlaceLibrary(Dialogs& dialogs) {
 void StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
   SetProgramDirectory(ProgramDirectory(home));
   ProgramPaths& p = Paths();
+  // Before the engine look-up first loads the client library.
+  UseEmbeddedEngineRoot(p.programDir);
   if (RegValueExists(kOrvKey, "pasFile")) p.passwordFileName = RegReadString(kOrvKey, "pasFile");
   OpenPasswordFile(dialogs);
   p.engineRoot = FindEngineRoot(dialogs);
