@@ -6,6 +6,7 @@
 // The "cut" members take the text in/out: they return a piece and leave the
 // remainder in the text.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,8 +47,8 @@ std::string NextToken(std::string& text, std::string_view set);
 std::string CutBeforeSet(std::string& text, std::string_view set);
 std::string AfterSet(std::string_view text, std::string_view set, bool skip, bool whole);
 std::string BeforeSet(std::string_view text, std::string_view set, bool exclude, bool whole);
-std::string Between(std::string_view text, std::string_view set1, std::string_view set2,
-                    bool whole, bool skip);
+std::string Between(std::string_view text, std::string_view set1, std::string_view set2, bool whole,
+                    bool skip);
 std::string CopyFromSet(std::string_view text, std::string_view set, TextPos count, bool skip);
 std::string WordN(std::string_view text, TextPos n, std::string_view separators, bool strict);
 // The end-of-text flag of the last WordN call.
@@ -71,6 +72,9 @@ bool PrefixEquals(std::string_view a, std::string_view b, TextPos n, bool caseSe
 // Numbers and text
 std::string IntText(std::int32_t value);
 std::int32_t NumOf(std::string_view text);
+// The value of a text that is exactly a decimal 32-bit integer (an optional
+// leading "-", then digits); nothing for any other text.
+std::optional<std::int32_t> DecimalValue(std::string_view text);
 int DigitValue(char c);
 char DigitChar(int value, int base);
 std::string Hex8(std::uint32_t value);

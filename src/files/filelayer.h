@@ -20,6 +20,9 @@ std::string NativePath(std::string_view path);
 
 // The I/O code for an errno value.
 int IoCodeFromErrno(int err, bool pathMissing = false);
+// The I/O code for an errno value of an operation on an operating-system
+// path: a missing entry is 2 when its folder exists, 3 when it does not.
+int IoCodeForPath(int err, const std::string& nativePath);
 
 // Reads a whole file as bytes.
 int ReadFileBytes(std::string_view path, std::string& bytes);

@@ -2,11 +2,14 @@
 // BufferO: the program's one container for text, an ordered list of lines
 // with 1-based 16-bit line numbers and at most 65535 lines. Every text file
 // of the program is read and written through it. Misuse of a line number
-// raises E_Buffer_Error with the unit's "Error in _Buffers.BufferO.<op>:" text.
+// raises E_Buffer_Error with the unit's "Error in _Buffers.BufferO.<op>:" text,
+// and a buffer that raises is left as it was.
+// Lines are kept in one array of strings: any line is reached at once, and
+// Swop, Move and the sorts move the strings' handles, never their text.
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/errors.h"
 
@@ -45,12 +48,16 @@ class BufferO {
   const std::string& Line(LineNo index) const { return lines_[index - 1u]; }
 
  private:
-  std::deque<std::string> lines_;
+  std::vector<std::string> lines_;
 };
 
-// Appends every line of a text file to the buffer; returns the I/O code.
+// Appends every line of a text file to the buffer; returns the I/O code (600
+// for an empty name). Lines end with CR LF or LF; a Ctrl-Z where a line would
+// begin ends the text. A file with more lines than the buffer can take raises
+// the buffer's Add error once it is full, keeping the lines added before.
 int LoadFromFile(BufferO& buffer, std::string_view name);
-// Writes every line, each followed by CR LF, replacing the file; returns the I/O code.
+// Writes every line, each followed by CR LF, replacing the file; returns the
+// I/O code (600 for an empty name).
 int SaveToFile(const BufferO& buffer, std::string_view name);
 
 }  // namespace orv

@@ -1,0 +1,17 @@
+// The program's one wait that keeps the windows responsive.
+#include "app/clock.h"
+#include "app/strings.h"
+
+namespace orv {
+
+void Delay(std::uint32_t ms) {
+  Clock& clock = TheClock();
+  const std::uint32_t start = clock.Ticks();
+  do {
+    clock.ProcessEvents();
+    clock.Sleep(25);
+    // Unsigned subtraction keeps the elapsed time right across a wrap of the ticks.
+  } while (clock.Ticks() - start < ms);
+}
+
+}  // namespace orv

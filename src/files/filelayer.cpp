@@ -1,0 +1,359 @@
+#include "files/filelayer.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QString>
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+namespace orv {
+namespace {
+
+bool Exists(const std::string& native) {
+  struct stat st {};
+  return ::lstat(native.c_str(), &st) == 0;
+}
+
+bool IsDir(const std::string& native) {
+  struct stat st {};
+  return ::stat(native.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool IsAscii(std::string_view s) {
+  return std::all_of(s.begin(), s.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+char AsciiLower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  if (IsAscii(a) && IsAscii(b)) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+             return AsciiLower(x) == AsciiLower(y);
+           });
+  }
+  QString qa = QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size()));
+  QString qb = QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size()));
+  return qa.compare(qb, Qt::CaseInsensitive) == 0;
+}
+
+struct DirCloser {
+  void operator()(DIR* d) const { ::closedir(d); }
+};
+
+// The entry of folder whose name equals name ignoring case. Among several
+// (possible only on a case-sensitive file system) the first in byte order
+// wins, so the choice does not depend on the order the folder lists them in.
+std::optional<std::string> FindIgnoringCase(const std::string& folder, std::string_view name) {
+  std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
+  if (!dir) return std::nullopt;
+  std::optional<std::string> best;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    std::string_view entryName(entry->d_name);
+    if (SameIgnoringCase(entryName, name) && (!best || entryName < *best)) {
+      best = std::string(entryName);
+    }
+  }
+  return best;
+}
+
+std::string ParentOf(const std::string& native) {
+  auto slash = native.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return native.substr(0, slash);
+}
+
+std::string NameOf(const std::string& native) {
+  auto slash = native.find_last_of('/');
+  return slash == std::string::npos ? native : native.substr(slash + 1);
+}
+
+struct FdCloser {
+  int fd;
+  explicit FdCloser(int f) : fd(f) {}
+  ~FdCloser() {
+    if (fd >= 0) ::close(fd);
+  }
+  FdCloser(const FdCloser&) = delete;
+  FdCloser& operator=(const FdCloser&) = delete;
+  // Closes now and reports the error of the close itself.
+  int Close() {
+    int r = ::close(fd);
+    fd = -1;
+    return r;
+  }
+};
+
+// A write that fails without a more precise reason is a disk write error.
+int WriteCode(int err, const std::string& native) {
+  int code = IoCodeForPath(err, native);
+  return code == 100 ? 101 : code;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+// Opens a new temporary file beside target; its name starts with "." so
+// folder listings of the program do not show it while it exists.
+int OpenTemporary(const std::string& target, std::string& tempPath) {
+  static unsigned counter = 0;
+  // The name is shortened so the temporary name stays within the file system's limit.
+  std::string stem = ParentOf(target) + "/." + NameOf(target).substr(0, 200) + ".";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    tempPath = stem + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
+    int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+void SyncFolder(const std::string& folder) {
+  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+constexpr std::array<char16_t, 32> kCp1252High{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+}  // namespace
+
+std::string NativePath(std::string_view path) {
+  std::string p(path);
+  std::replace(p.begin(), p.end(), '\\', '/');
+  if (p.empty() || Exists(p)) return p;
+
+  std::string out;
+  std::size_t i = 0;
+  if (p[0] == '/') {
+    out = "/";
+    i = 1;
+  }
+  bool resolving = true;
+  while (i <= p.size()) {
+    std::size_t j = std::min(p.find('/', i), p.size());
+    std::string_view part(p.data() + i, j - i);
+    std::string candidate = out + std::string(part);
+    if (resolving && !part.empty() && part != "." && part != ".." && !Exists(candidate)) {
+      if (auto found = FindIgnoringCase(out.empty() ? "." : out, part)) {
+        candidate = out + *found;
+      } else {
+        resolving = false;  // what follows does not exist yet: keep the spelling given
+      }
+    }
+    out = std::move(candidate);
+    if (j < p.size()) out += '/';
+    i = j + 1;
+  }
+  return out;
+}
+
+int IoCodeFromErrno(int err, bool pathMissing) {
+  switch (err) {
+    case 0:
+      return 0;
+    case ENOENT:
+      return pathMissing ? 3 : 2;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+      return 3;
+    case EMFILE:
+    case ENFILE:
+      return 4;
+    case EACCES:
+    case EPERM:
+    case EEXIST:
+    case EISDIR:
+    case ENOTEMPTY:
+    case ETXTBSY:
+    case EINVAL:
+      return 5;
+    case EBADF:
+      return 6;
+    case ENOMEM:
+      return 8;
+    case EBUSY:
+      return 16;
+    case EXDEV:
+      return 17;
+    case EROFS:
+      return 150;
+    case ENODEV:
+    case ENXIO:
+      return 152;
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT:
+      return 101;
+    default:
+      return 100;
+  }
+}
+
+int IoCodeForPath(int err, const std::string& native) {
+  return IoCodeFromErrno(err, err == ENOENT && !IsDir(ParentOf(native)));
+}
+
+int ReadFileBytes(std::string_view path, std::string& bytes) {
+  bytes.clear();
+  std::string native = NativePath(path);
+  FdCloser file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.fd < 0) return IoCodeForPath(errno, native);
+  struct stat st {};
+  if (::fstat(file.fd, &st) != 0) return IoCodeFromErrno(errno);
+  if (S_ISDIR(st.st_mode)) return 5;  // a folder cannot be opened as a file
+  if (S_ISREG(st.st_mode)) bytes.reserve(static_cast<std::size_t>(st.st_size));
+  std::array<char, 65536> chunk{};
+  for (;;) {
+    ssize_t n = ::read(file.fd, chunk.data(), chunk.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      int code = IoCodeFromErrno(errno);
+      bytes.clear();
+      return code;
+    }
+    if (n == 0) break;
+    bytes.append(chunk.data(), static_cast<std::size_t>(n));
+  }
+  return 0;
+}
+
+int ReadTextFile(std::string_view path, std::string& text) {
+  std::string bytes;
+  int code = ReadFileBytes(path, bytes);
+  if (code != 0) {
+    text.clear();
+    return code;
+  }
+  if (IsValidUtf8(bytes)) {
+    // A byte-order mark that Windows editors put first is not part of the text.
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
+    text = std::move(bytes);
+  } else {
+    text = Windows1252ToUtf8(bytes);
+  }
+  return 0;
+}
+
+int WriteFileSafely(std::string_view path, std::string_view bytes) {
+  std::string target = NativePath(path);
+  if (target.empty()) return 2;
+  // Saving through a link replaces the file it points to, not the link.
+  std::unique_ptr<char, decltype(&std::free)> real(::realpath(target.c_str(), nullptr), &std::free);
+  if (real) target = real.get();
+  struct stat old {};
+  bool hadOld = ::stat(target.c_str(), &old) == 0;
+  if (hadOld && S_ISDIR(old.st_mode)) return 5;
+  std::string folder = ParentOf(target);
+  if (!IsDir(folder)) return 3;
+
+  std::string temp;
+  FdCloser file(OpenTemporary(target, temp));
+  if (file.fd < 0) return IoCodeForPath(errno, temp);
+  int code = 0;
+  if (!WriteAll(file.fd, bytes) || ::fsync(file.fd) != 0) code = WriteCode(errno, temp);
+  if (code == 0 && hadOld) {
+    // The new file keeps the old one's permissions and owner.
+    ::fchmod(file.fd, old.st_mode & 07777);
+    if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+        ::fchown(file.fd, old.st_uid, old.st_gid) != 0) {
+      // Only a privileged saver may give the file away; others keep it as their own.
+    }
+  }
+  if (file.Close() != 0 && code == 0) code = WriteCode(errno, temp);
+  if (code == 0 && ::rename(temp.c_str(), target.c_str()) != 0) code = IoCodeForPath(errno, target);
+  if (code != 0) {
+    ::unlink(temp.c_str());
+    return code;
+  }
+  SyncFolder(folder);
+  return 0;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+  std::size_t n = bytes.size();
+  std::size_t i = 0;
+  while (i < n) {
+    unsigned char c = s[i];
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t len;
+    char32_t cp;
+    char32_t min;
+    if ((c & 0xE0) == 0xC0) {
+      len = 2, cp = c & 0x1F, min = 0x80;
+    } else if ((c & 0xF0) == 0xE0) {
+      len = 3, cp = c & 0x0F, min = 0x800;
+    } else if ((c & 0xF8) == 0xF0) {
+      len = 4, cp = c & 0x07, min = 0x10000;
+    } else {
+      return false;
+    }
+    if (n - i < len) return false;
+    for (std::size_t k = 1; k < len; ++k) {
+      if ((s[i + k] & 0xC0) != 0x80) return false;
+      cp = (cp << 6) | (s[i + k] & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    i += len;
+  }
+  return true;
+}
+
+std::string Windows1252ToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 4);
+  for (char ch : bytes) {
+    auto b = static_cast<unsigned char>(ch);
+    if (b < 0x80) {
+      out += ch;
+    } else if (b < 0xA0) {
+      AppendUtf8(out, kCp1252High[b - 0x80]);
+    } else {
+      AppendUtf8(out, b);
+    }
+  }
+  return out;
+}
+
+}  // namespace orv

@@ -1,0 +1,150 @@
+#include "files/filelayer.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <csignal>
+#include <filesystem>
+
+#include "support/temp_dir.h"
+
+namespace orv {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> EntriesOf(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(FileLayer, FindsAFileWhateverTheCaseAndSeparator) {
+  test::TempDir dir;
+  dir.Write("orv.orv/Words0.ORV", "cat\ndog\n");
+  std::string text;
+  ASSERT_EQ(ReadTextFile(dir.Path().string() + "\\orv.orv\\WORDS0.orv", text), 0);
+  EXPECT_EQ(text, "cat\ndog\n");
+  ASSERT_EQ(ReadTextFile(dir.Path().string() + "/ORV.ORV\\words0.orv", text), 0);
+  EXPECT_EQ(text, "cat\ndog\n");
+  EXPECT_EQ(NativePath(dir.Path().string() + "\\ORV.orv\\words0.ORV"),
+            dir.Path().string() + "/orv.orv/Words0.ORV");
+}
+
+TEST(FileLayer, MissingComponentsKeepTheSpellingGiven) {
+  test::TempDir dir;
+  dir.Write("orv.orv/a.txt", "");
+  EXPECT_EQ(NativePath(dir.Path().string() + "\\ORV.ORV\\NewDir\\X.Orv"),
+            dir.Path().string() + "/orv.orv/NewDir/X.Orv");
+  ASSERT_EQ(WriteFileSafely(dir.Path().string() + "\\ORV.ORV\\New.Orv", "x"), 0);
+  EXPECT_EQ(EntriesOf(dir.Path() / "orv.orv"), (std::vector<std::string>{"New.Orv", "a.txt"}));
+}
+
+TEST(FileLayer, CaseIsIgnoredBeyondAsciiAndTheChoiceIsStable) {
+  test::TempDir dir;
+  dir.Write("ÅSA.orv/Ørn.orv", "bird");
+  std::string text;
+  ASSERT_EQ(ReadTextFile(dir.Str() + "åsa.ORV/øRN.orv", text), 0);
+  EXPECT_EQ(text, "bird");
+
+  dir.Write("two/a.txt", "lower");
+  dir.Write("two/A.txt", "upper");
+  ASSERT_EQ(ReadTextFile(dir.Str() + "two/a.txt", text), 0);
+  EXPECT_EQ(text, "lower");  // an exact spelling is taken as it stands
+  ASSERT_EQ(ReadTextFile(dir.Str() + "two/a.TXT", text), 0);
+  EXPECT_EQ(text, "upper");  // otherwise the first in byte order
+}
+
+TEST(FileLayer, Windows1252TextIsReadAsUtf8) {
+  test::TempDir dir;
+  dir.Write("old.orv", "caf\xE9 \x80 \x96 \x93\x81\r\n");
+  std::string text;
+  ASSERT_EQ(ReadTextFile(dir.Str() + "old.orv", text), 0);
+  EXPECT_EQ(text, "café € – “\u0081\r\n");
+  EXPECT_TRUE(IsValidUtf8(text));
+
+  dir.Write("new.orv", "\xEF\xBB\xBFgrüße");
+  ASSERT_EQ(ReadTextFile(dir.Str() + "new.orv", text), 0);
+  EXPECT_EQ(text, "grüße");
+}
+
+TEST(FileLayer, Utf8ValidationRejectsMalformedSequences) {
+  EXPECT_TRUE(IsValidUtf8("plain ascii"));
+  EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x98\x80 \xE2\x82\xAC \xC3\xA9"));
+  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));          // overlong "/"
+  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // a surrogate
+  EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));  // beyond U+10FFFF
+  EXPECT_FALSE(IsValidUtf8("ab\xE2\x82"));        // cut short at the end
+  EXPECT_FALSE(IsValidUtf8("\xE9t\xE9"));         // Windows-1252 accents
+}
+
+TEST(FileLayer, ReadFailuresGiveTheirCodes) {
+  test::TempDir dir;
+  dir.Write("sub/file.txt", "x");
+  std::string bytes = "stale";
+  EXPECT_EQ(ReadFileBytes(dir.Str() + "sub/none.txt", bytes), 2);
+  EXPECT_EQ(bytes, "");
+  EXPECT_EQ(ReadFileBytes(dir.Str() + "nosub/none.txt", bytes), 3);
+  EXPECT_EQ(ReadFileBytes(dir.Str() + "sub", bytes), 5);
+  EXPECT_EQ(ReadFileBytes(dir.Str() + "SUB\\FILE.TXT", bytes), 0);
+  EXPECT_EQ(bytes, "x");
+}
+
+TEST(FileLayer, SafeWriteReplacesTheFileAndKeepsItsMode) {
+  test::TempDir dir;
+  std::string path = dir.Write("list.orv", "old");
+  ::chmod(path.c_str(), 0640);
+  ASSERT_EQ(WriteFileSafely(dir.Str() + "LIST.ORV", "new text"), 0);
+  EXPECT_EQ(dir.Read("list.orv"), "new text");
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(EntriesOf(dir.Path()), std::vector<std::string>{"list.orv"});
+}
+
+TEST(FileLayer, SafeWriteThroughALinkKeepsTheLink) {
+  test::TempDir dir;
+  dir.Write("real/list.orv", "old");
+  fs::create_symlink(dir.Path() / "real/list.orv", dir.Path() / "link.orv");
+  ASSERT_EQ(WriteFileSafely(dir.Str() + "link.orv", "new"), 0);
+  EXPECT_TRUE(fs::is_symlink(dir.Path() / "link.orv"));
+  EXPECT_EQ(dir.Read("real/list.orv"), "new");
+}
+
+TEST(FileLayer, SafeWriteRefusesFoldersAndMissingPaths) {
+  test::TempDir dir;
+  fs::create_directory(dir.Path() / "folder");
+  EXPECT_EQ(WriteFileSafely(dir.Str() + "folder", "x"), 5);
+  EXPECT_EQ(WriteFileSafely(dir.Str() + "missing/file.txt", "x"), 3);
+  EXPECT_EQ(EntriesOf(dir.Path()), std::vector<std::string>{"folder"});
+  EXPECT_TRUE(fs::is_empty(dir.Path() / "folder"));
+}
+
+TEST(FileLayer, AWriteThatFailsHalfWayLeavesTheOldFileWhole) {
+  test::TempDir dir;
+  const std::string old(100, 'o');
+  dir.Write("list.orv", old);
+  const std::string path = dir.Str() + "LIST.orv";
+  pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // The file system refuses every byte past the limit, as a full disk would.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{4096, 4096};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(200);
+    ::_exit(WriteFileSafely(path, std::string(1 << 20, 'n')));
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 101);
+  EXPECT_EQ(dir.Read("list.orv"), old);
+  EXPECT_EQ(EntriesOf(dir.Path()), std::vector<std::string>{"list.orv"});
+}
+
+}  // namespace
+}  // namespace orv
