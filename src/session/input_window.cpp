@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QResizeEvent>
 
 #include "app/formhelpers_window.h"
 #include "session/ports.h"
@@ -28,7 +27,8 @@ T_Input::T_Input(QWidget* parent)
   setObjectName("_Input");
   setWindowTitle("Input");
   setModal(true);
-  resize(kWidth, kHeight);
+  // The client area keeps its size whatever resizes the window.
+  setFixedSize(kWidth, kHeight);
 
   Progress->setObjectName("Progress");
   Progress->setGeometry(8, 2, kWidth - 16, 16);
@@ -77,19 +77,10 @@ void T_Input::showEvent(QShowEvent* event) {
   FormShow();
 }
 
-void T_Input::resizeEvent(QResizeEvent* event) {
-  QDialog::resizeEvent(event);
-  FormResize();
-}
-
 void T_Input::FormShow() {
   Edit1->setFocus();
   Edit1->selectAll();
   BReShow->setEnabled(reshowWord_);
-}
-
-void T_Input::FormResize() {
-  if (size() != QSize(kWidth, kHeight)) resize(kWidth, kHeight);
 }
 
 void T_Input::Button2Click() {

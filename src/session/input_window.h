@@ -25,13 +25,11 @@ class T_Input : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   // No close box: OK or Enter closes the window, Esc does not.
   void reject() override {}
 
  private:
   void FormShow();
-  void FormResize();
   void Button2Click();
   void BReShowClick();
   void ReplayClick();

@@ -3,6 +3,7 @@
 #include "app/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"
+#include "lists/cleanlist.h"
 #include "lists/random.h"
 
 namespace orv {

@@ -11,9 +11,6 @@
 
 namespace orv {
 
-// Name lists (".NAM") keep their repeated lines and their positions beside them.
-bool IsNameList(const std::string& listPath);
-
 // Where the positions of a list are kept: in the user's folder for an
 // ordinary list, beside the list for a name list (".NAM"). The list path is
 // the upper-cased one the test uses.

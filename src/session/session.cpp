@@ -7,7 +7,8 @@
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "lists/buffers.h"
-#include "lists/compiler.h"
+#include "lists/cleanlist.h"
+#include "lists/compile.h"
 #include "lists/compilesettings.h"
 #include "session/checkanswer.h"
 #include "session/positions.h"
@@ -89,7 +90,7 @@ class TestRun final : public AnswerButtons {
       dialogs_.Error(" Error loading buffer <" + listPath_ + ">\n" + ErrorText(code));
       return false;
     }
-    bool noSort = list_.Find("$noSort", 7, false) != 0;
+    bool noSort = HasNoSort(list_);
     // The cleaned source, not the compiled list, is what the teacher keeps.
     if (!CleanList(list_, IsNameList(listPath_))) SaveToFile(list_, listPath_);
     CompileList(list_, dialogs_);
