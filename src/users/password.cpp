@@ -109,7 +109,10 @@ bool PasswordO::UserExists(std::string_view name) const {
 
 UserRecord PasswordO::ReadUser(LineNo index) const { return ParseUserLine(buffer_.Get(index)); }
 
-int PasswordO::Save() { return SaveToFile(buffer_, path_); }
+int PasswordO::Save() {
+  lastSaveCode_ = SaveToFile(buffer_, path_);
+  return lastSaveCode_;
+}
 
 void PasswordO::WriteUser(const UserRecord& user, LineNo index) {
   buffer_.Ovr(UserLine(user), index);

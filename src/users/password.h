@@ -71,6 +71,8 @@ class PasswordO {
   void WriteUser(const UserRecord& user, LineNo index);
   void AppendUser(const UserRecord& user);
   int RemoveUser(LineNo index);
+  // The I/O code of the last write of the password file (0 before any).
+  int LastSaveCode() const { return lastSaveCode_; }
   std::int32_t NextUserNumber() const;
   std::string StoredUserName(std::string_view name) const;
   // The user's record, or one with empty name and code, level 0 and number -1.
@@ -114,6 +116,7 @@ class PasswordO {
   BufferO buffer_;
   std::string currentUser_;
   std::int32_t currentLevel_ = -1;
+  int lastSaveCode_ = 0;
 };
 
 // The line of the password file for a user.
