@@ -90,36 +90,6 @@ std::string InsertImplicitProducts(std::string_view text) {
   return out;
 }
 
-std::string FlatEvaluate(std::string_view expression);
-
-bool IsErrorText(std::string_view text) {
-  return UpperAZ(text.substr(0, 7)) == "//ERROR";
-}
-
-// Replaces every group by its value, innermost first. Working from the last
-// "(" backwards leaves the text before each "(" unchanged, so the positions
-// found at the start stay valid. A group that cannot be read ends the pass
-// with its own error text: quoting it inside every enclosing group's error
-// would double the text with each level of nesting.
-bool ResolveGroups(std::string& text) {
-  std::vector<std::size_t> opens;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '(') opens.push_back(i);
-  }
-  for (auto it = opens.rbegin(); it != opens.rend(); ++it) {
-    std::string rest = text.substr(*it + 1);
-    std::size_t close = rest.find(')');
-    std::string value = FlatEvaluate(rest.substr(0, close));
-    if (IsErrorText(value)) {
-      text = std::move(value);
-      return false;
-    }
-    std::string tail = close == std::string::npos ? std::string() : rest.substr(close + 1);
-    text = text.substr(0, *it) + value + tail;
-  }
-  return true;
-}
-
 std::string UnexpectedCharacter(std::string_view expression, std::string_view rest) {
   return "//Error unexpected character in\"" + std::string(expression) +
          "\" at:" + std::string(rest);
@@ -150,6 +120,34 @@ std::string FlatEvaluate(std::string_view expression) {
   // A fraction placed back into a larger expression must read as one operand.
   if (IsFraction(result)) return "(" + result + ")";
   return result;
+}
+
+bool IsErrorText(std::string_view text) {
+  return UpperAZ(text.substr(0, 7)) == "//ERROR";
+}
+
+// Replaces every group by its value, innermost first. Working from the last
+// "(" backwards leaves the text before each "(" unchanged, so the positions
+// found at the start stay valid. A group that cannot be read ends the pass
+// with its own error text: quoting it inside every enclosing group's error
+// would double the text with each level of nesting.
+bool ResolveGroups(std::string& text) {
+  std::vector<std::size_t> opens;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '(') opens.push_back(i);
+  }
+  for (auto it = opens.rbegin(); it != opens.rend(); ++it) {
+    std::string rest = text.substr(*it + 1);
+    std::size_t close = rest.find(')');
+    std::string value = FlatEvaluate(rest.substr(0, close));
+    if (IsErrorText(value)) {
+      text = std::move(value);
+      return false;
+    }
+    std::string tail = close == std::string::npos ? std::string() : rest.substr(close + 1);
+    text = text.substr(0, *it) + value + tail;
+  }
+  return true;
 }
 
 }  // namespace
