@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <filesystem>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -104,11 +105,11 @@ TEST(PickQuestion, TakesTheFirstPositionAndUsesItUp) {
   FakeDialogs dialogs;
   BufferO list = ListOf(5);
   BufferO positions;
-  for (const char* p : {"4", "1", "2"}) positions.Add(p);
+  for (const char* p : {"2", "1", "3"}) positions.Add(p);
   Question question;
   PickQuestion(list, positions, 1, false, dir.Str() + "X.POS", dialogs, question);
-  EXPECT_EQ(question.answer, "w4");
-  EXPECT_EQ(Numbers(positions), (std::vector<int>{1, 2}));
+  EXPECT_EQ(question.answer, "w2");
+  EXPECT_EQ(Numbers(positions), (std::vector<int>{1, 3}));
   EXPECT_FALSE(FileFound(dir.Str() + "X.POS"));
 }
 
@@ -148,9 +149,9 @@ TEST(PickQuestion, UnreadableNewRoundClearsBothAndKeepsTheQuestion) {
   BufferO list = ListOf(3);
   BufferO positions;
   Question question{"old", "old"};
-  // A file in the way of the folder: the new round cannot be written.
-  dir.Write("blocked", "");
-  PickQuestion(list, positions, 1, false, dir.Str() + "blocked/X.POS", dialogs, question);
+  // A folder in the way: the new round can be neither written nor read.
+  std::filesystem::create_directories(dir.Path() / "X.POS");
+  PickQuestion(list, positions, 1, false, dir.Str() + "X.POS", dialogs, question);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text.rfind(" Error loading buffer Error num ", 0), 0u)
       << dialogs.messages[0].text;

@@ -30,7 +30,8 @@ std::vector<std::string> NumberedWords(int n) {
 class Session : public SessionTest {};
 
 TEST_F(Session, CleanedSourceIsSavedBackBeforeCompiling) {
-  std::string path = WriteList("clean.orv", " cat\r\ndog \r\n\r\n   \r\ncat\r\n$script\r\n$2+2\r\n");
+  std::string path =
+      WriteList("clean.orv", " cat\r\ndog \r\n\r\n   \r\ncat\r\n$script\r\n$2+2\r\n");
   settings.inOrder = true;
   learner.Say("4").Say("cat").Say("dog");
   Run(path);
@@ -53,8 +54,7 @@ TEST_F(Session, CleanListIsLeftAsItIsAndNameListsKeepRepeats) {
   learner.Say("ann").Say("ann").Say("bob");
   Run(names);
   EXPECT_EQ(dir.Read("orv.orv/kids.nam"), "ann\r\nbob\r\nann\r\n");
-  EXPECT_EQ(learner.WordsShown(),
-            (std::vector<std::string>{"cat", "dog", "ann", "ann", "bob"}));
+  EXPECT_EQ(learner.WordsShown(), (std::vector<std::string>{"cat", "dog", "ann", "ann", "bob"}));
 }
 
 TEST_F(Session, NoSortKeepsFileOrderForThatTestOnly) {
@@ -100,9 +100,9 @@ TEST_F(Session, ThreeWrongAttemptsThenAllRightScoresSeven) {
   EXPECT_EQ(learner.readings[3].progress, "Hi score 7 : 9 go''s left out of 10 words");
   EXPECT_EQ(learner.readings.back().progress, "Hi score 7 : 0 go''s left out of 10 words");
   EXPECT_EQ(Scores(), (std::vector<Row>{{"ann", "TWELVE.SCO", "7", "10", "0", "0"}}));
-  EXPECT_EQ(Log(), (std::vector<Row>{{"word01", "wrod01", "0"},
-                                     {"word01", "Word01", "0"},
-                                     {"word01", "word1", "0"}}));
+  EXPECT_EQ(Log(),
+            (std::vector<Row>{
+                {"word01", "wrod01", "0"}, {"word01", "Word01", "0"}, {"word01", "word1", "0"}}));
   // The word is flashed again before every attempt.
   std::vector<std::string> shown = learner.WordsShown();
   EXPECT_EQ(std::count(shown.begin(), shown.end(), "word01"), 4);
@@ -113,10 +113,9 @@ TEST_F(Session, WrongAnswerBeepsWaitsThenShowsTheRightOne) {
   settings.inOrder = true;
   learner.Say("hous").Say("house");
   Run(path);
-  EXPECT_EQ(learner.events,
-            (std::vector<std::string>{"timed house", "ask word", "beep wait 1000",
-                                      "wrong hous for house", "timed house", "ask word",
-                                      "timed RIGHT !!", "scores"}));
+  EXPECT_EQ(learner.events, (std::vector<std::string>{"timed house", "ask word", "beep wait 1000",
+                                                      "wrong hous for house", "timed house",
+                                                      "ask word", "timed RIGHT !!", "scores"}));
   EXPECT_EQ(beeps, 1);
   EXPECT_GE(clock.Slept(), 1000u);
 
