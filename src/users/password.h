@@ -49,7 +49,8 @@ class PasswordO {
  public:
   // Reads the password file fileName in directory (which ends in a
   // separator; a file name with a folder of its own is used as it is).
-  // Raises E_PasWord_Error when the file is missing and ERunError(3) when
+  // Raises E_PasWord_Error when the file is missing or cannot be read, and
+  // ERunError(3) when
   // the directory does not exist. The process's current folder is left
   // alone: the file is always reached through its full path.
   PasswordO(std::string directory, std::string fileName, Dialogs& dialogs);
@@ -71,6 +72,8 @@ class PasswordO {
   void WriteUser(const UserRecord& user, LineNo index);
   void AppendUser(const UserRecord& user);
   int RemoveUser(LineNo index);
+  // The I/O code of the last write of the password file (0 before any).
+  int LastSaveCode() const { return lastSaveCode_; }
   std::int32_t NextUserNumber() const;
   std::string StoredUserName(std::string_view name) const;
   // The user's record, or one with empty name and code, level 0 and number -1.
@@ -114,6 +117,7 @@ class PasswordO {
   BufferO buffer_;
   std::string currentUser_;
   std::int32_t currentLevel_ = -1;
+  int lastSaveCode_ = 0;
 };
 
 // The line of the password file for a user.
