@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/hints_window.h"
+#include "app/formhelpers_window.h"
 #include "app/programpaths.h"
 #include "app/startupfile.h"
 #include "files/grouptree.h"
@@ -54,7 +54,7 @@ TOpenFileForm::TOpenFileForm(QWidget* parent)
   TreeViewDir->setSortingEnabled(true);
   TreeViewDir->sortByColumn(0, Qt::AscendingOrder);
   TreeViewDir->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  SetHint(*TreeViewDir,
+  SetHint(TreeViewDir,
           "|Choose a group from this pain. Click the + to expand. Use the pain on the right to "
           "choose a file");
 
@@ -69,8 +69,7 @@ TOpenFileForm::TOpenFileForm(QWidget* parent)
   ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ListView1->setSortingEnabled(true);
   ListView1->sortByColumn(0, Qt::AscendingOrder);
-  SetHint(*ListView1,
-          "| Choose a file from this pain use the pain on the left to choose a group. ");
+  SetHint(ListView1, "| Choose a file from this pain use the pain on the left to choose a group. ");
 
   Label1 = new QLabel(this);
   Label1->setObjectName("Label1");
@@ -82,7 +81,7 @@ TOpenFileForm::TOpenFileForm(QWidget* parent)
   BitBtn1->setObjectName("BitBtn1");
   BitBtn2 = new QPushButton("&Help", this);
   BitBtn2->setObjectName("BitBtn2");
-  SetHint(*BitBtn2, "Not finished");
+  SetHint(BitBtn2, "Not finished");
 
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setObjectName("StatusBar1");

@@ -27,8 +27,6 @@ EngineError FromStatus(const ISC_STATUS* status) {
   return error;
 }
 
-bool Failed(const ISC_STATUS* status) { return status[0] == 1 && status[1] != 0; }
-
 [[noreturn]] void Raise(const std::string& what, const ISC_STATUS* status) {
   EngineError error = FromStatus(status);
   throw E_DB_Error(what + ": " + error.message, error);

@@ -45,20 +45,23 @@ class Modal {
   bool ran_ = false;
 };
 
-// A double click as the mouse makes it on an item of a view.
-inline void DoubleClick(QAbstractItemView& view, const QModelIndex& index) {
-  view.scrollTo(index);
-  QWidget* viewport = view.viewport();
-  const QPointF local = view.visualRect(index).center();
-  const QPointF global = viewport->mapToGlobal(local);
+// A double click as the mouse makes it at a point of a widget.
+inline void DoubleClickAt(QWidget& widget, const QPointF& local) {
+  const QPointF global = widget.mapToGlobal(local);
   auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
     QMouseEvent event(type, local, global, Qt::LeftButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &event);
+    QApplication::sendEvent(&widget, &event);
   };
   send(QEvent::MouseButtonPress, Qt::LeftButton);
   send(QEvent::MouseButtonRelease, Qt::NoButton);
   send(QEvent::MouseButtonDblClick, Qt::LeftButton);
   send(QEvent::MouseButtonRelease, Qt::NoButton);
+}
+
+// A double click on an item of a view.
+inline void DoubleClick(QAbstractItemView& view, const QModelIndex& index) {
+  view.scrollTo(index);
+  DoubleClickAt(*view.viewport(), view.visualRect(index).center());
 }
 
 // Saves a picture of the window under ORV_SCREENSHOT_DIR as name.png; false
