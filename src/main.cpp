@@ -16,6 +16,11 @@
 #include "app/programpaths.h"
 #include "app/qtdialogs_window.h"
 #include "app/sessionend.h"
+#include "files/chdir_window.h"
+#include "files/openfile_window.h"
+#include "lists/edit_window.h"
+#include "lists/viewconpiled_window.h"
+#include "users/lookatpas_window.h"
 #include "users/password.h"
 
 namespace {
@@ -50,11 +55,17 @@ int main(int argc, char** argv) {
     dialogs.SetParent(&mainForm);
     auto* about = new orv::TAboutBox(&mainForm);
     auto* login = new orv::TLoginForm(&mainForm);
+    auto* openFile = new orv::TOpenFileForm(&mainForm);
+    auto* editUsers = new orv::TEditUsers(orv::Users(), dialogs, &mainForm);
     auto* options = new orv::TOptionForm(&mainForm);
+    auto* compiledView = new orv::TCompiledView(dialogs, &mainForm);
+    auto* editor = new orv::TEditOrv(orv::Users(), dialogs, *compiledView, &mainForm);
+    auto* chDir = new orv::TChDir(&mainForm);
     auto* levels = new orv::TPasLevForm(&mainForm);
     auto* help = new orv::THelpForm(orv::FindHelpFolder(orv::ExecutableFolder()), &mainForm);
     dialogs.SetLoginForm(login);
-    mainForm.SetWindows({about, options, levels, help});
+    mainForm.SetWindows(
+        {about, options, levels, help, openFile, chDir, editor, compiledView, editUsers});
     mainForm.show();
     result = app.exec();
     dialogs.SetLoginForm(nullptr);

@@ -20,7 +20,12 @@ namespace orv {
 
 class Dialogs;
 class TAboutBox;
+class TChDir;
+class TCompiledView;
+class TEditOrv;
+class TEditUsers;
 class THelpForm;
+class TOpenFileForm;
 class TOptionForm;
 class TPasLevForm;
 
@@ -30,6 +35,11 @@ struct MainFormWindows {
   TOptionForm* options = nullptr;
   TPasLevForm* levels = nullptr;
   THelpForm* help = nullptr;
+  TOpenFileForm* openFile = nullptr;
+  TChDir* chDir = nullptr;
+  TEditOrv* editor = nullptr;
+  TCompiledView* compiledView = nullptr;
+  TEditUsers* editUsers = nullptr;
 };
 
 // Runs a test on a list for a user.
@@ -131,6 +141,14 @@ class TMainForm : public QMainWindow {
   void Start();
   void LogOutButtonClick();
   void QuitButtonClick();
+  void Open1Click();
+  void NewDir1Click();
+  void ChaDir1Click();
+  void Removedir1Click();
+  void EditFile1Click();
+  void Viewwords1Click();
+  void ViewCompiled1Click();
+  void Editusers1Click();
   void Print1Click();
   void PrintSetup1Click();
   void Option2Click();
