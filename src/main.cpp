@@ -1,6 +1,6 @@
 // The program orv: start-up first, then every window once, then the event loop.
 #include <QMessageBox>
-#include <cstring>
+#include <iostream>
 #include <optional>
 #include <string>
 
@@ -13,6 +13,7 @@
 #include "app/mainform_window.h"
 #include "app/option_window.h"
 #include "app/paslev_window.h"
+#include "app/programoptions.h"
 #include "app/programpaths.h"
 #include "app/qtdialogs_window.h"
 #include "app/sessionend.h"
@@ -23,27 +24,23 @@
 #include "users/lookatpas_window.h"
 #include "users/password.h"
 
-namespace {
-
-// The --home DIR (or --home=DIR) option; Qt's own options pass untouched.
-std::optional<std::string> HomeOption(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--home") == 0 && i + 1 < argc) return std::string(argv[i + 1]);
-    if (std::strncmp(argv[i], "--home=", 7) == 0) return std::string(argv[i] + 7);
-  }
-  return std::nullopt;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
+  const orv::ProgramOptions options = orv::ReadProgramOptions({argv + 1, argv + argc});
+  if (!options.error.empty()) {
+    std::cerr << "orv: " << options.error << " (see orv --help)\n";
+    return 2;
+  }
+  if (options.help || options.version) {
+    std::cout << (options.help ? orv::ProgramHelpText() : orv::ProgramVersionText());
+    return 0;
+  }
   orv::OrvApplication app(argc, argv);
   // A restart entry has done its work once this start is under way.
   orv::RemoveRestartEntry();
 
   orv::QtDialogs dialogs;
   try {
-    orv::StartUp(dialogs, HomeOption(argc, argv));
+    orv::StartUp(dialogs, options.home);
   } catch (const std::exception& e) {
     QMessageBox::critical(nullptr, QApplication::applicationName(), e.what());
     return 1;

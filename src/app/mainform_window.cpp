@@ -75,7 +75,6 @@ TMainForm::TMainForm(Dialogs& dialogs, QWidget* parent)
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   setObjectName("MainForm");
   setWindowTitle("Orv 7.0");
-  setWindowIcon(OrvPicture(QSize(64, 64)));
   BuildLabels();
   BuildMenu();
   BuildToolBar();
