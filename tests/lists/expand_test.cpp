@@ -229,7 +229,8 @@ TEST_F(ExpressionLine, ErrorTextsAreNotResolvedAgain) {
   // Error texts hold the calls and groups they were made from; reading them
   // again as input once ran without end on lines like these.
   const char* lines[] = {"${rand(((rand(x{rand((1", "$[ran,d(9:9:1)1]x{rand(((rand(x{rand((1",
-                         "${rand(x{}", "${{rand(1 2)}}+{rand(1:{rand(}}"};
+                         "${rand(x{}", "${{rand(1 2)}}+{rand(1:{rand(}}",
+                         "${{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{abc"};
   for (const char* line : lines) {
     const V compiled = Compiled(line);
     ASSERT_EQ(compiled.size(), 1u) << line;
