@@ -276,6 +276,34 @@ TEST_F(MainWindow, PrintingAMissingListReportsIt) {
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
 }
 
+TEST_F(MainWindow, StartRunsTheTestOnTheCurrentListForTheUser) {
+  std::vector<std::pair<std::string, std::string>> runs;
+  dir.Write("orv.orv/ann.orv/maths.orv", "1+1|2\r\n2+2|4\r\n");
+  dir.Write("User/NINE.DIR/ORV.CON", "maths\r\nNine\r\n0\r\n1\r\nann.orv\\\r\n1\r\n1\r\n");
+  LogInAs("Nine", "nine-pw");
+  EXPECT_FALSE(form->BStart->isEnabled()) << "no test can run yet";
+  form->SetTestRunner([&](const std::string& path, const std::string& user) {
+    runs.emplace_back(path, user);
+    // The list grows while the window shows the old count.
+    dir.Write("orv.orv/ann.orv/maths.orv", "1+1|2\r\n2+2|4\r\n3+3|6\r\n");
+  });
+  ASSERT_TRUE(form->BStart->isEnabled());
+  EXPECT_EQ(Text(form->FileLengthLabel), "2");
+  form->BStart->click();
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].first, dir.Str() + "orv.orv\\ann.orv\\maths.ORV");
+  EXPECT_EQ(runs[0].second, "Nine");
+  Settings().CurrentFile = "other.orv";
+  dir.Write("orv.orv/ann.orv/other.orv", "x\r\n");
+  form->BStart->click();
+  EXPECT_EQ(Text(form->CFile), "other.orv");
+  EXPECT_EQ(Text(form->FileLengthLabel), "1");
+  // Logged out, Start does nothing.
+  form->LogOutButton->click();
+  form->BStart->click();
+  EXPECT_EQ(runs.size(), 2u);
+}
+
 TEST_F(MainWindow, CommandsOfLaterWindowsStayDisabledEvenForTheSuperUser) {
   LogInAs("Boss", "boss-pw");
   for (QAction* a :
