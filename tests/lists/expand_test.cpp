@@ -176,14 +176,17 @@ TEST_F(ExpressionLine, FixedGroups) {
   EXPECT_EQ(Expanded("$[[rand(5:5)]+1]x2"), V{"$5+1x2"}) << "nested brackets vanish";
   EXPECT_EQ(Expanded("$[rand(1:9)+[2"), V{"$rand(1:9)+2"}) << "an unclosed group stays as text";
   EXPECT_EQ(Expanded("$[1]+[2]"), V{"$1+2"});
-  // A group that fails leaves its error text in the line; the lines of a
-  // range followed by such text are not expanded further.
+  // A fixed group that fails makes the whole line its error, once.
   const std::string failed = "//error rand function marked with ^ needs \":\" ^RAND(1 2)";
-  EXPECT_EQ(Expanded("$#1to2+[rand(1 2)]#3to4"),
-            (V{"$1+" + failed + "#3to4", "$2+" + failed + "#3to4"}));
-  const std::string head = "//error rand function marked with ^ needs \":\" ";
-  EXPECT_EQ(Compiled("$#1to2+[rand(1 2)]"),
-            (V{head + "1+" + head + "^^RAND(1 2)", head + "2+" + head + "^^RAND(1 2)"}));
+  EXPECT_EQ(Expanded("$#1to2+[rand(1 2)]#3to4"), V{failed});
+  EXPECT_EQ(Compiled("$#1to2+[rand(1 2)]"), V{failed});
+  const V bad = Compiled("$[1+{abc}]x#1to2");
+  ASSERT_EQ(bad.size(), 1u);
+  EXPECT_TRUE(bad[0].starts_with("//unexpected error in line:1+//Error unexpected character in"))
+      << bad[0];
+  // An empty group can join two "/" into a comment mark after a range: the
+  // lines of that range are not expanded further.
+  EXPECT_EQ(Expanded("$#1to2/[]/#3to4"), (V{"$1//#3to4", "$2//#3to4"}));
 }
 
 TEST_F(ExpressionLine, RandomCallBounds) {
@@ -220,6 +223,22 @@ TEST_F(ExpressionLine, DecimalPlacesCallCountsForItsLineOnly) {
   // Only the first call is applied; a second fails the character check.
   EXPECT_EQ(Compiled("$FPoint(1)FPoint(2)1"), V{"//unexpected error in line:FPoint(2)1"});
   EXPECT_EQ(TheCompileSettings().decimalPlaces, 3);
+}
+
+TEST_F(ExpressionLine, ErrorTextsAreNotResolvedAgain) {
+  // Error texts hold the calls and groups they were made from; reading them
+  // again as input once ran without end on lines like these.
+  const char* lines[] = {"${rand(((rand(x{rand((1", "$[ran,d(9:9:1)1]x{rand(((rand(x{rand((1",
+                         "${rand(x{}", "${{rand(1 2)}}+{rand(1:{rand(}}",
+                         "${{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{abc"};
+  for (const char* line : lines) {
+    const V compiled = Compiled(line);
+    ASSERT_EQ(compiled.size(), 1u) << line;
+    EXPECT_TRUE(compiled[0].starts_with("//")) << line << " gave " << compiled[0];
+  }
+  EXPECT_EQ(ResolveRandom("{abc}+{1+1}").substr(0, 31), "//Error unexpected character in")
+      << "nothing after a failed group is resolved";
+  EXPECT_NE(ResolveRandom("{abc}+{1+1}").find("+{1+1}"), std::string::npos);
 }
 
 TEST_F(ExpressionLine, EvaluationErrorStaysAfterTheBar) {
