@@ -196,7 +196,7 @@ class TestRun final : public AnswerButtons {
   }
 
   void RecordScore(std::int32_t score, LineNo wordCount) {
-    log_.LogScore(listPath_, {user_, score, maxHelp_, helpTotal_, wordCount}, logGroup_);
+    log_.LogScore(listPath_, scoreR{user_, score, maxHelp_, helpTotal_, wordCount}, logGroup_);
     windows_.ShowScores(logGroup_);
   }
 
