@@ -31,6 +31,9 @@ void LoadTree(QTreeWidget& tree, const std::string& root, const std::string& cur
     if (child == nullptr) break;
     selected = child;
   }
+  // The groups of the root show at once, and so does the way down to the
+  // selected group.
+  top->setExpanded(true);
   for (QTreeWidgetItem* up = selected->parent(); up != nullptr; up = up->parent()) {
     up->setExpanded(true);
   }

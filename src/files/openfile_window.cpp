@@ -69,6 +69,8 @@ TOpenFileForm::TOpenFileForm(QWidget* parent)
   ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ListView1->setSortingEnabled(true);
   ListView1->sortByColumn(0, Qt::AscendingOrder);
+  // The order is the window's own; the header offers no other.
+  ListView1->header()->setSortIndicatorShown(false);
   SetHint(ListView1, "| Choose a file from this pain use the pain on the left to choose a group. ");
 
   Label1 = new QLabel(this);

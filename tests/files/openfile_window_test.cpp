@@ -83,6 +83,7 @@ TEST_F(OpenFileWindow, TheTreeHoldsOnlyGroupsUnderRoot) {
   EXPECT_EQ(Children(top), (Names{"Ann.orv", "Bob.orv"}));
   EXPECT_EQ(Children(*Child(top, "Ann.orv")), (Names{"Tables.orv"}));
   EXPECT_EQ(tree.currentItem(), &top);
+  EXPECT_TRUE(top.isExpanded());
 }
 
 TEST_F(OpenFileWindow, PreselectionIgnoresLetterCaseAndStopsAtTheDeepestMatch) {
