@@ -1,0 +1,154 @@
+#include "lists/evaluator.h"
+
+#include <string>
+#include <vector>
+
+#include "app/strings.h"
+#include "lists/mstack.h"
+#include "lists/numberkinds.h"
+#include "lists/operations.h"
+#include "lists/scanning.h"
+
+namespace orv {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \r\n\t";
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsBlank(char c) {
+  return kBlanks.find(c) != std::string_view::npos;
+}
+
+std::size_t SkipDigits(std::string_view text, std::size_t i) {
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  return i;
+}
+
+std::size_t SkipBlanks(std::string_view text, std::size_t i) {
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  return i;
+}
+
+// Assignments are evaluated for their failures only: no value is kept under
+// any name, so the text continues after each one's ";".
+std::string DropAssignments(std::string text) {
+  std::size_t assign;
+  while ((assign = text.find(":=")) != std::string::npos) {
+    std::string after = text.substr(assign + 2);
+    std::size_t semicolon = after.find(';');
+    std::string expression = after.substr(0, semicolon);
+    std::size_t further = expression.find(":=");
+    if (further != std::string::npos) expression.resize(further);
+    Evaluate(expression);
+    text = semicolon == std::string::npos ? std::string() : after.substr(semicolon + 1);
+  }
+  return text;
+}
+
+// True when digits "/" digits (blanks allowed around the "/") start at i.
+bool FractionAt(std::string_view text, std::size_t i) {
+  std::size_t numEnd = SkipDigits(text, i);
+  if (numEnd == i) return false;
+  std::size_t slash = SkipBlanks(text, numEnd);
+  if (slash == text.size() || text[slash] != '/') return false;
+  std::size_t denStart = SkipBlanks(text, slash + 1);
+  return SkipDigits(text, denStart) > denStart;
+}
+
+// Blanks carry meaning only between the whole part and the fraction of a
+// mixed number; there one blank is kept and every other blank goes.
+std::string CleanBlanks(std::string_view input) {
+  std::string text = TrimSet(input, kBlanks);
+  if (text.find('/') == std::string::npos) return DropChars(text, kBlanks);
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    if (!IsBlank(text[i])) {
+      out += text[i++];
+      continue;
+    }
+    std::size_t next = SkipBlanks(text, i);
+    if (i > 0 && IsDigit(text[i - 1]) && FractionAt(text, next)) out += ' ';
+    i = next;
+  }
+  return out;
+}
+
+// 2(3+4) means 2x(3+4), and (1+2)(3+4) means (1+2)x(3+4).
+std::string InsertImplicitProducts(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    out += text[i];
+    if (i + 1 == text.size()) break;
+    char next = text[i + 1];
+    if ((IsDigit(text[i]) && next == '(') || (text[i] == ')' && (IsDigit(next) || next == '('))) {
+      out += 'x';
+    }
+  }
+  return out;
+}
+
+std::string FlatEvaluate(std::string_view expression);
+
+// Replaces every group by its value, innermost first. Working from the last
+// "(" backwards leaves the text before each "(" unchanged, so the positions
+// found at the start stay valid.
+std::string ResolveGroups(std::string text) {
+  std::vector<std::size_t> opens;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '(') opens.push_back(i);
+  }
+  for (auto it = opens.rbegin(); it != opens.rend(); ++it) {
+    std::string rest = text.substr(*it + 1);
+    std::size_t close = rest.find(')');
+    std::string tail = close == std::string::npos ? std::string() : rest.substr(close + 1);
+    text = text.substr(0, *it) + FlatEvaluate(rest.substr(0, close)) + tail;
+  }
+  return text;
+}
+
+std::string UnexpectedCharacter(std::string_view expression, std::string_view rest) {
+  return "//Error unexpected character in\"" + std::string(expression) +
+         "\" at:" + std::string(rest);
+}
+
+// Left to right with operator precedence: a pair is pushed, then every pending
+// operator that binds at least as tightly as the new one is applied.
+std::string FlatEvaluate(std::string_view expression) {
+  MStack stack;
+  std::string remaining(expression);
+  while (!remaining.empty()) {
+    std::string rest = remaining;
+    std::string operand = ScanNumber(rest);
+    if (operand.empty()) return UnexpectedCharacter(expression, remaining);
+    remaining = std::move(rest);
+    std::string op = ScanOperator(remaining);
+    stack.Push(std::move(operand), std::move(op));
+    while (stack.Depth() > 1 &&
+           Precedence(stack.At(stack.Depth() - 1).op) >= Precedence(stack.At(stack.Depth()).op)) {
+      MStack::Slot& below = stack.At(stack.Depth() - 1);
+      MStack::Slot& top = stack.At(stack.Depth());
+      below.operand = Apply(below.operand, below.op, top.operand);
+      below.op = std::move(top.op);
+      stack.Drop();
+    }
+  }
+  std::string result = stack.Depth() == 1 ? stack.At(1).operand : std::string();
+  // A fraction placed back into a larger expression must read as one operand.
+  if (IsFraction(result)) return "(" + result + ")";
+  return result;
+}
+
+}  // namespace
+
+std::string Evaluate(std::string_view input) {
+  std::string text = CleanBlanks(DropAssignments(std::string(input)));
+  if (text.find_first_of("()") != std::string::npos) {
+    text = ResolveGroups(InsertImplicitProducts(text));
+  }
+  return FlatEvaluate(text);
+}
+
+}  // namespace orv

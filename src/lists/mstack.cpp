@@ -1,0 +1,28 @@
+#include "lists/mstack.h"
+
+#include <utility>
+
+namespace orv {
+
+void MStack::Push(std::string operand, std::string op) {
+  if (depth_ == kSlots) {
+    std::string pending;
+    for (const Slot& s : slots_) pending += " \"" + s.op + "\"";
+    throw E_MStack_Error("Expression too complex: a fifth operand \"" + operand +
+                         "\" arrived while the operators" + pending + " were pending");
+  }
+  slots_[depth_] = Slot{std::move(operand), std::move(op)};
+  ++depth_;
+}
+
+void MStack::Drop() {
+  if (depth_ == 0) throw ERangeError();
+  --depth_;
+}
+
+MStack::Slot& MStack::At(int slot) {
+  if (slot < 1 || slot > depth_) throw ERangeError();
+  return slots_[slot - 1];
+}
+
+}  // namespace orv

@@ -1,0 +1,65 @@
+// The program orv: start-up first, then every window once, then the event loop.
+#include <QMessageBox>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "app/about_window.h"
+#include "app/application_window.h"
+#include "app/getuser.h"
+#include "app/help_window.h"
+#include "app/helpindex.h"
+#include "app/login_window.h"
+#include "app/mainform_window.h"
+#include "app/option_window.h"
+#include "app/paslev_window.h"
+#include "app/programpaths.h"
+#include "app/qtdialogs_window.h"
+#include "app/sessionend.h"
+#include "users/password.h"
+
+namespace {
+
+// The --home DIR (or --home=DIR) option; Qt's own options pass untouched.
+std::optional<std::string> HomeOption(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--home") == 0 && i + 1 < argc) return std::string(argv[i + 1]);
+    if (std::strncmp(argv[i], "--home=", 7) == 0) return std::string(argv[i] + 7);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  orv::OrvApplication app(argc, argv);
+  // A restart entry has done its work once this start is under way.
+  orv::RemoveRestartEntry();
+
+  orv::QtDialogs dialogs;
+  try {
+    orv::StartUp(dialogs, HomeOption(argc, argv));
+  } catch (const std::exception& e) {
+    QMessageBox::critical(nullptr, QApplication::applicationName(), e.what());
+    return 1;
+  }
+
+  int result = 0;
+  {
+    orv::TMainForm mainForm(dialogs);
+    dialogs.SetParent(&mainForm);
+    auto* about = new orv::TAboutBox(&mainForm);
+    auto* login = new orv::TLoginForm(&mainForm);
+    auto* options = new orv::TOptionForm(&mainForm);
+    auto* levels = new orv::TPasLevForm(&mainForm);
+    auto* help = new orv::THelpForm(orv::FindHelpFolder(orv::ExecutableFolder()), &mainForm);
+    dialogs.SetLoginForm(login);
+    mainForm.SetWindows({about, options, levels, help});
+    mainForm.show();
+    result = app.exec();
+    dialogs.SetLoginForm(nullptr);
+    dialogs.SetParent(nullptr);
+  }
+  orv::SetUsers(nullptr);
+  return result;
+}
