@@ -2,12 +2,12 @@
 
 #include <dlfcn.h>
 
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <system_error>
-#include <unistd.h>
 
 namespace orv {
 namespace fs = std::filesystem;

@@ -27,8 +27,6 @@ EngineError FromStatus(const ISC_STATUS* status) {
   return error;
 }
 
-bool Failed(const ISC_STATUS* status) { return status[0] == 1 && status[1] != 0; }
-
 [[noreturn]] void Raise(const std::string& what, const ISC_STATUS* status) {
   EngineError error = FromStatus(status);
   throw E_DB_Error(what + ": " + error.message, error);
@@ -98,14 +96,12 @@ class Transaction {
   isc_tr_handle handle_ = 0;
 };
 
-void RunStatement(Attachment& attachment, const std::string& statement) {
-  Transaction transaction(attachment);
+void RunStatement(Attachment& attachment, Transaction& transaction, const std::string& statement) {
   ISC_STATUS_ARRAY status;
   if (isc_dsql_execute_immediate(status, attachment.Handle(), transaction.Handle(), 0,
                                  statement.c_str(), SQL_DIALECT_V6, nullptr) != 0) {
     Raise("Cannot run \"" + statement.substr(0, 60) + "\"", status);
   }
-  transaction.Commit();
 }
 
 }  // namespace
@@ -130,6 +126,10 @@ std::optional<EngineError> ProbeAttach(const std::string& path) {
 }
 
 void CreateScoreDatabase(const std::string& path) {
+  CreateDatabase(path, SchemaScript());
+}
+
+void CreateDatabase(const std::string& path, std::string_view script) {
   std::string create = "CREATE DATABASE ";
   SqlQuote(create, path);
   create += " USER ";
@@ -145,10 +145,13 @@ void CreateScoreDatabase(const std::string& path) {
                                  SQL_DIALECT_V6, nullptr) != 0) {
     Raise("Cannot create the database " + path, status);
   }
+  // One transaction for the whole script: a database is made whole or not at all.
   try {
-    for (const std::string& statement : ScriptStatements(SchemaScript())) {
-      RunStatement(attachment, statement);
+    Transaction transaction(attachment);
+    for (const std::string& statement : ScriptStatements(script)) {
+      RunStatement(attachment, transaction, statement);
     }
+    transaction.Commit();
   } catch (...) {
     attachment.Drop();
     throw;

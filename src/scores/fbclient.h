@@ -4,6 +4,7 @@
 // that reads the engine's own status code when a connection fails.
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "scores/engine_error.h"
 
@@ -26,5 +27,9 @@ std::optional<EngineError> ProbeAttach(const std::string& path);
 // runs the schema script in it. Raises E_DB_Error with the engine's error,
 // for example when the file exists already.
 void CreateScoreDatabase(const std::string& path);
+
+// As CreateScoreDatabase with another script. When a statement fails the new
+// file is removed again, so no half-made database is left behind.
+void CreateDatabase(const std::string& path, std::string_view script);
 
 }  // namespace orv

@@ -5,7 +5,9 @@
 namespace orv {
 namespace {
 
-bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsBlank(char c) {
+  return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
 
 std::string Trimmed(std::string_view text) {
   std::size_t b = 0;

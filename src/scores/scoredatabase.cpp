@@ -8,6 +8,7 @@
 
 #include "app/platform.h"
 #include "files/dos.h"
+#include "files/filelayer.h"
 #include "scores/engine_root.h"
 #include "scores/fbclient.h"
 #include "scores/sqlquote.h"
@@ -31,12 +32,13 @@ FileDialogRequest ScoreFileDialog() {
   return request;
 }
 
-std::string SqlErrorText(const QSqlError& error) { return error.text().toStdString(); }
+std::string SqlErrorText(const QSqlError& error) {
+  return error.text().toStdString();
+}
 
 }  // namespace
 
-ScoreDatabase::ScoreDatabase(Dialogs& dialogs, ScoreDbHost& host)
-    : dialogs_(dialogs), host_(host) {
+ScoreDatabase::ScoreDatabase(Dialogs& dialogs, ScoreDbHost& host) : dialogs_(dialogs), host_(host) {
   static std::atomic<int> serial{0};
   connectionName_ = QStringLiteral("orv-score-%1").arg(++serial);
   // The embedded engine must share database files with other processes; the
@@ -53,9 +55,13 @@ ScoreDatabase::~ScoreDatabase() {
   QSqlDatabase::removeDatabase(connectionName_);
 }
 
-bool ScoreDatabase::Connected() const { return db_.isOpen(); }
+bool ScoreDatabase::Connected() const {
+  return db_.isOpen();
+}
 
-std::string ScoreDatabase::DatabaseName() const { return db_.databaseName().toStdString(); }
+std::string ScoreDatabase::DatabaseName() const {
+  return db_.databaseName().toStdString();
+}
 
 void ScoreDatabase::Disconnect() {
   if (db_.isOpen()) {
@@ -67,6 +73,8 @@ void ScoreDatabase::Disconnect() {
 
 bool ScoreDatabase::ConectDB() {
   if (Connected()) return true;
+  // The user chose to end the program: the database is not tried again.
+  if (host_.QuitAllowed()) return false;
   for (;;) {
     if (TryConnect()) return true;
     if (lastError_.code == kUnavailableDatabase || lastError_.code == kNetworkError) {
@@ -87,14 +95,17 @@ bool ScoreDatabase::TryConnect() {
     path = dialogs_.OpenFile(request).fileName;
     host_.SetScoreDbPath(path);
   }
+  // A file on this machine is reached through the file layer, as every
+  // other file of the program is.
+  const std::string target = IsLocalDatabasePath(path) ? NativePath(path) : path;
   if (!Connected() && IsLocalDatabasePath(path) && !path.empty()) {
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec) && !OfferNewDatabase(path)) return false;
+    if (!std::filesystem::exists(target, ec) && !OfferNewDatabase(target)) return false;
   }
-  db_.setDatabaseName(QString::fromStdString(path));
-  if (!db_.isOpen() && !db_.open()) return ConnectFailed(path);
+  db_.setDatabaseName(QString::fromStdString(target));
+  if (!db_.isOpen() && !db_.open()) return ConnectFailed(target);
   if (!inTransaction_) {
-    if (!db_.transaction()) return ConnectFailed(path);
+    if (!db_.transaction()) return ConnectFailed(target);
     inTransaction_ = true;
   }
   return true;
@@ -229,9 +240,9 @@ void ScoreDatabase::LogScore(const std::string& listPath, const scoreR& result,
   SqlQuoteList(values, TodayText());
   SqlQuoteList(values, NowTimeText());
   SqlQuoteList(values, host_.CurrentDir() + BaseName(listPath) + ".SCO");
-  for (std::int64_t n : {std::int64_t{result.max_help}, std::int64_t{result.help_total},
-                         std::int64_t{result.word_count}, std::int64_t{result.score},
-                         std::int64_t{logGroup}}) {
+  for (std::int64_t n :
+       {std::int64_t{result.max_help}, std::int64_t{result.help_total},
+        std::int64_t{result.word_count}, std::int64_t{result.score}, std::int64_t{logGroup}}) {
     values += "," + std::to_string(n);
   }
   values += ")";

@@ -34,9 +34,8 @@ class ScoreDatabase {
   // The new test's log group: a number never handed out before.
   std::int32_t NextLogGroup();
   // One log row; a right answer (answer equal to wordKey) is stored as NULL.
-  void LogWord(const std::string& userName, const std::string& listPath,
-               const std::string& wordKey, const std::string& answer, std::int32_t logGroup,
-               std::uint16_t helpCount);
+  void LogWord(const std::string& userName, const std::string& listPath, const std::string& wordKey,
+               const std::string& answer, std::int32_t logGroup, std::uint16_t helpCount);
   // One score row; its file1 is the list key followed by ".SCO".
   void LogScore(const std::string& listPath, const scoreR& result, std::int32_t logGroup);
 
