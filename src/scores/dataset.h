@@ -1,0 +1,80 @@
+#pragma once
+// The data set through which the score, log and sound windows show rows: a
+// select is run, every row is fetched, and the grid shows the columns laid
+// out for it. The windows that share one data set replace each other's
+// statement.
+#include <QAbstractTableModel>
+#include <QSqlDatabase>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "scores/resulttable.h"
+
+namespace orv {
+
+// A column of the grid: the field it shows, its title and its width in
+// pixels (0: as wide as its contents need, within a cap).
+struct GridColumn {
+  std::string field;
+  std::string title;
+  int width = 0;
+};
+
+class DataSet : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  // Runs the select in the connection's transaction (so it sees the
+  // connection's own uncommitted work). Raises E_DB_Error when it fails;
+  // the data set is then closed.
+  void Open(const QSqlDatabase& db, const std::string& statement);
+  // Runs a statement typed by hand: only a single select, read-only.
+  void OpenReadOnly(const QSqlDatabase& db, const std::string& statement);
+  void Close();
+
+  const std::string& Statement() const { return statement_; }
+  bool Active() const { return active_; }
+  int RowCount() const { return static_cast<int>(rows_.size()); }
+  const std::vector<std::string>& Fields() const { return fields_; }
+  // The field's index, letter case ignored; -1 when the result has none.
+  int FieldIndex(std::string_view name) const;
+  // A field's value in a row; a null QVariant for an unknown field.
+  QVariant Value(int row, std::string_view field) const;
+  // What a cell of the grid shows.
+  QString Text(int row, int column) const;
+  // Removes one row from what is shown (the database is not touched).
+  void RemoveRow(int row);
+
+  // Every field of the result as a column, titled with its name.
+  void ShowAllFields();
+  // The columns named, in this order; fields the result lacks are left out.
+  void SetColumns(const std::vector<GridColumn>& columns);
+  const std::vector<GridColumn>& Columns() const { return columns_; }
+  void SetColumnTitle(int column, const std::string& title);
+  void SetColumnWidth(int column, int width);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override;
+
+ signals:
+  // The columns were laid out anew (their titles and widths changed).
+  void ColumnsChanged();
+
+ private:
+  void Take(const std::string& statement, ResultTable table);
+
+  std::string statement_;
+  bool active_ = false;
+  std::vector<std::string> fields_;
+  std::vector<std::vector<QVariant>> rows_;
+  std::vector<GridColumn> columns_;
+  std::vector<int> columnFields_;
+};
+
+}  // namespace orv
