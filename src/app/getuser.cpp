@@ -26,7 +26,7 @@ std::unique_ptr<PasswordO>& TheUsers() {
 }
 
 std::string WithSeparator(std::string dir) {
-  if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '\\';
+  if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
   return dir;
 }
 
@@ -35,9 +35,9 @@ void OpenPasswordFile(Dialogs& dialogs) {
   const ProgramPaths& p = Paths();
   const std::string path = PasswordFilePath(p.programDir, p.passwordFileName);
   if (!FileFound(path)) {
-    const bool create = dialogs.ConfirmYesNo(
-        "No password file was found (" + path + "). Create one with the super user " +
-        std::string(kFirstSuperUser) + "?");
+    const bool create = dialogs.ConfirmYesNo("No password file was found (" + path +
+                                             "). Create one with the super user " +
+                                             std::string(kFirstSuperUser) + "?");
     if (!create) throw E_PasWord_Error(MissingPasswordFileText());
     if (const int code = CreateFirstPasswordFile(path, kFirstSuperUser); code != 0) {
       throw E_PasWord_Error("Error in _PasWord.Begin:" + ErrorText(code));
@@ -85,7 +85,9 @@ void StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
   ProgramPaths& p = Paths();
   // Before the engine look-up first loads the client library.
   UseEmbeddedEngineRoot(p.programDir);
-  if (RegValueExists(kOrvKey, "pasFile")) p.passwordFileName = RegReadString(kOrvKey, "pasFile");
+  p.passwordFileName =
+      RegValueExists(kOrvKey, "pasFile") ? RegReadString(kOrvKey, "pasFile") : "KVXS1.KVX";
+  p.copyMessage.clear();
   OpenPasswordFile(dialogs);
   p.engineRoot = FindEngineRoot(dialogs);
   PlaceLibrary(dialogs);
@@ -98,9 +100,13 @@ PasswordO& Users() {
   return *TheUsers();
 }
 
-bool HasUsers() { return TheUsers() != nullptr; }
+bool HasUsers() {
+  return TheUsers() != nullptr;
+}
 
-void SetUsers(std::unique_ptr<PasswordO> users) { TheUsers() = std::move(users); }
+void SetUsers(std::unique_ptr<PasswordO> users) {
+  TheUsers() = std::move(users);
+}
 
 std::string CopyWithMessage(std::string_view source, std::string_view target) {
   std::error_code ec;
@@ -109,7 +115,9 @@ std::string CopyWithMessage(std::string_view source, std::string_view target) {
   return ec ? ec.message() : std::string();
 }
 
-std::string LastUserFile() { return Paths().programDir + "LastUser.Kvx"; }
+std::string LastUserFile() {
+  return Paths().programDir + "LastUser.Kvx";
+}
 
 std::string LastUserName() {
   BufferO buffer;

@@ -6,12 +6,12 @@
 namespace orv {
 
 struct ProgramPaths {
-  std::string programDir;          // ends in the separator
-  std::string listRoot;            // programDir + "orv.orv\"
-  std::string defaultDatabase;     // programDir + "scoredb.gdb"
+  std::string programDir;       // ends in the separator
+  std::string listRoot;         // programDir + "orv.orv\"
+  std::string defaultDatabase;  // programDir + "scoredb.gdb"
   std::string passwordFileName = "KVXS1.KVX";
-  std::string engineRoot;          // the database engine's folder, ends in a separator
-  std::string copyMessage;         // why copying the function library failed, else empty
+  std::string engineRoot;   // the database engine's folder, ends in a separator
+  std::string copyMessage;  // why copying the function library failed, else empty
   bool LogMistakes = true;
   bool LogAll = true;
   bool QuitAllowed = false;

@@ -18,11 +18,15 @@ QString KeyOf(std::string_view key, std::string_view name) {
   return group + '/' + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-QString IniPath() { return QString::fromStdString(NativePath(RegistryFile())); }
+QString IniPath() {
+  return QString::fromStdString(NativePath(RegistryFile()));
+}
 
 }  // namespace
 
-std::string RegistryFile() { return Paths().programDir + "orv.ini"; }
+std::string RegistryFile() {
+  return Paths().programDir + "orv.ini";
+}
 
 bool RegValueExists(std::string_view key, std::string_view name) {
   const QSettings ini(IniPath(), QSettings::IniFormat);
@@ -50,7 +54,8 @@ void RegWriteBool(std::string_view key, std::string_view name, bool value) {
 
 void RegWriteString(std::string_view key, std::string_view name, std::string_view text) {
   QSettings ini(IniPath(), QSettings::IniFormat);
-  ini.setValue(KeyOf(key, name), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  ini.setValue(KeyOf(key, name),
+               QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 }  // namespace orv

@@ -31,7 +31,9 @@ const std::array<std::pair<std::string_view, Threshold>, 8> kThresholds{{
     {"MakeWrongWordFileForOthers", &StartUpSettings::MakeWrongWordFileForOthers},
 }};
 
-std::string Flag(bool value) { return value ? "1" : "0"; }
+std::string Flag(bool value) {
+  return value ? "1" : "0";
+}
 
 E_LoadUser_Error StartUpFileError() {
   return E_LoadUser_Error("Error in _PasWord.Begin:" + ErrorText(700));
@@ -120,7 +122,8 @@ void SaveStartUp(Dialogs& dialogs) {
   buffer.Add(s.CurrentDir);
   buffer.Add(Flag(s.ReshowWord));
   buffer.Add(Flag(s.ShowWord));
-  for (const auto& [key, field] : kThresholds) buffer.Add(std::string(key) + "=" + IntText(s.*field));
+  for (const auto& [key, field] : kThresholds)
+    buffer.Add(std::string(key) + "=" + IntText(s.*field));
   Save(dialogs, buffer, path);
 }
 

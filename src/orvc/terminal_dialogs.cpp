@@ -33,7 +33,9 @@ std::optional<std::string> TerminalDialogs::Input(const std::string&, const std:
   return std::nullopt;
 }
 
-LoginEntry TerminalDialogs::AskLogin() { return {"No user", ""}; }
+LoginEntry TerminalDialogs::AskLogin() {
+  return {"No user", ""};
+}
 
 std::pair<std::string, std::string> TerminalDialogs::AskNewPasswordTwice() {
   throw CommandError{"a new password can only be typed in Orv's window", 1};

@@ -136,7 +136,8 @@ int Run(const Invocation& inv) {
   } else if (action == "check") {
     result = Check(users, inv);
   } else {
-    throw CommandError{"unknown users action \"" + action + "\" (list, add, set-level, "
+    throw CommandError{"unknown users action \"" + action +
+                       "\" (list, add, set-level, "
                        "set-password, check)"};
   }
   // The program itself goes on after a failed write; a script must hear of it.

@@ -20,7 +20,9 @@ char CodeChar(int value) {
   return static_cast<char>(c);
 }
 
-int Bit(int value, int bit) { return (value >> bit) & 1; }
+int Bit(int value, int bit) {
+  return (value >> bit) & 1;
+}
 
 }  // namespace
 

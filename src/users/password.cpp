@@ -41,7 +41,9 @@ std::string PasswordFilePath(std::string_view directory, std::string_view fileNa
   return absolute ? std::string(fileName) : std::string(directory) + std::string(fileName);
 }
 
-std::string MissingPasswordFileText() { return "Error in _PasWord.Begin:" + ErrorText(590); }
+std::string MissingPasswordFileText() {
+  return "Error in _PasWord.Begin:" + ErrorText(590);
+}
 
 int CreateFirstPasswordFile(std::string_view path, std::string_view superUser) {
   BufferO buffer;
@@ -82,7 +84,10 @@ PasswordO::PasswordO(std::string directory, std::string fileName, Dialogs& dialo
   path_ = PasswordFilePath(directory_, fileName_);
   if (!DirExists(directory_)) throw ERunError(3);
   if (!FileFound(path_)) throw E_PasWord_Error(MissingPasswordFileText());
-  LoadFromFile(buffer_, path_);
+  // Going on with the users that could be read would drop the others at the next save.
+  if (const int code = LoadFromFile(buffer_, path_); code != 0) {
+    throw E_PasWord_Error("Error in _PasWord.Begin:" + ErrorText(code));
+  }
 }
 
 std::string PasswordO::UserName(LineNo index) const {
@@ -90,7 +95,9 @@ std::string PasswordO::UserName(LineNo index) const {
   return ReadUser(index).name;
 }
 
-std::uint8_t PasswordO::UserLevel(LineNo index) const { return ReadUser(index).level; }
+std::uint8_t PasswordO::UserLevel(LineNo index) const {
+  return ReadUser(index).level;
+}
 
 // Every lookup by name uses the locale's upper case, so a name with letters
 // beyond a to z is found the same way by all operations.
@@ -107,7 +114,9 @@ bool PasswordO::UserExists(std::string_view name) const {
   return IndexOfUser(name) > 0;
 }
 
-UserRecord PasswordO::ReadUser(LineNo index) const { return ParseUserLine(buffer_.Get(index)); }
+UserRecord PasswordO::ReadUser(LineNo index) const {
+  return ParseUserLine(buffer_.Get(index));
+}
 
 int PasswordO::Save() {
   lastSaveCode_ = SaveToFile(buffer_, path_);
@@ -169,10 +178,10 @@ bool PasswordO::SuperPasswordMatches(std::string_view password) {
   // Every super user is visited, so each one without a password is reset.
   for (const UserRecord& super : UsersAtLevel(kSuperLevel)) {
     if (super.code.empty()) {
-      dialogs_.Message(MsgKind::Warning,
-                       "NO PASWORD FOR SUPPER USER, reset to \"" +
-                           std::string(kDefaultSuperPassword) + "\"",
-                       MsgButtons::Ok);
+      dialogs_.Message(
+          MsgKind::Warning,
+          "NO PASWORD FOR SUPPER USER, reset to \"" + std::string(kDefaultSuperPassword) + "\"",
+          MsgButtons::Ok);
       SetPassword(super.name, kDefaultSuperPassword);
       matched = true;
     } else if (PasswordMatches(super.code, password)) {
@@ -276,10 +285,9 @@ bool PasswordO::DeleteUser(std::string_view name) {
   const std::int32_t index = IndexOfUser(name);
   // The first line and the last remaining user are never deleted.
   if (UserCount() <= 1 || index <= 1 || index > UserCount()) return false;
-  const MsgAnswer answer =
-      dialogs_.Message(MsgKind::Confirmation,
-                       "Delete user " + ReadUser(static_cast<LineNo>(index)).name,
-                       MsgButtons::YesCancel);
+  const MsgAnswer answer = dialogs_.Message(
+      MsgKind::Confirmation, "Delete user " + ReadUser(static_cast<LineNo>(index)).name,
+      MsgButtons::YesCancel);
   if (answer != MsgAnswer::Yes) return false;
   RemoveUser(static_cast<LineNo>(index));
   return true;

@@ -49,7 +49,8 @@ class PasswordO {
  public:
   // Reads the password file fileName in directory (which ends in a
   // separator; a file name with a folder of its own is used as it is).
-  // Raises E_PasWord_Error when the file is missing and ERunError(3) when
+  // Raises E_PasWord_Error when the file is missing or cannot be read, and
+  // ERunError(3) when
   // the directory does not exist. The process's current folder is left
   // alone: the file is always reached through its full path.
   PasswordO(std::string directory, std::string fileName, Dialogs& dialogs);

@@ -32,8 +32,9 @@ def crypt(password: bytes, salt: bytes) -> bytes:
         vector[56 + i] = bits_of(salt_char, 4)[i % 4]
     vector[64] = c0 & 1
     vector[65] = c1 & 1
-    if n > 0:
-        vector = vector[-n:] + vector[:-n]
+    for _ in range(max(n, 0)):
+        # one step toward the higher index: the last bit comes round to B0
+        vector = [vector[65]] + vector[:65]
     out = bytes([c0, c1])
     for g in range(11):
         group = vector[6 * g:6 * g + 6]

@@ -23,10 +23,10 @@ const KnownCode kKnown[] = {
     {"abcdefgh", "..", "..kJLcX7W0y||"},
     {"abc", "Q7", "Q72u2C0000uW3"},
     {"ABCDEF", "0l", "0lLO2E0000|00"},
-    {"hi", "Ab", "Ab200030m034G"},
+    {"hi", "Ab", "Ab8100W10OW12"},  // rotation 71: more than once round the 66 bits
     {"", "ab", "ab00000020000"},
-    {"pass", "x", "xxEm000qm3FW0"},
-    {"ab", "Kq", "Kq180000m03Cm"},
+    {"pass", "x", "xxG3Fy02u0300"},
+    {"ab", "Kq", "Kq0000W16OW3G"},
 };
 
 TEST(CryptPassword, MatchesTheIndependentReference) {
@@ -49,7 +49,7 @@ TEST(CryptPassword, BitSevenOfACharacterIsIgnored) {
 }
 
 TEST(CryptPassword, ANulCharacterEndsThePassword) {
-  EXPECT_EQ(CryptPassword(std::string("ab\0cd", 5), "Kq"), "Kq180000m03Cm");
+  EXPECT_EQ(CryptPassword(std::string("ab\0cd", 5), "Kq"), "Kq0000W16OW3G");
 }
 
 TEST(CryptPassword, SaltWithoutRotationPutsBitZeroOfTheFirstSixCharactersFirst) {
@@ -66,13 +66,14 @@ TEST(CryptPassword, CaseMatters) {
 }
 
 TEST(CryptPassword, ForeignSaltCharactersStillWork) {
-  EXPECT_EQ(CryptPassword("Orv", "!#"), "!#1SG11OW174m");
+  EXPECT_EQ(CryptPassword("Orv", "!#"), "!#0CmW32u0EeW");
   // Bytes above 127 count by their unsigned code.
-  EXPECT_EQ(CryptPassword("Orv", "\xc3\xa9"), "\xc3\xa9"
-                                               "1SG11OW17Cm");
+  EXPECT_EQ(CryptPassword("Orv", "\xc3\xa9"),
+            "\xc3\xa9"
+            "03EOW3uW22m");
   // 4 * 1 - 'z' is negative: no rotation.
   EXPECT_EQ(CryptPassword("Orv", "z\x01"), std::string("z\x01") + "1SG11OW178W");
-  EXPECT_TRUE(PasswordMatches("!#1SG11OW174m", "Orv"));
+  EXPECT_TRUE(PasswordMatches("!#0CmW32u0EeW", "Orv"));
 }
 
 TEST(PasswordMatches, ComparesTheWholeStoredCode) {
@@ -110,7 +111,9 @@ TEST(NewPasswordHash, SaltComesFromTheTimeOfDay) {
   for (std::int32_t t = before; t <= after && !fromClock; ++t) {
     fromClock = code[0] == SaltChar(t % 64) && code[1] == SaltChar((t / 64) % 64);
   }
-  if (after >= before) EXPECT_TRUE(fromClock) << code;
+  if (after >= before) {
+    EXPECT_TRUE(fromClock) << code;
+  }
   const std::string alphabet = "./0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   EXPECT_NE(alphabet.find(code[0]), std::string::npos);
   EXPECT_NE(alphabet.find(code[1]), std::string::npos);

@@ -1,8 +1,6 @@
 #include "users/password.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 #include <memory>
@@ -11,6 +9,7 @@
 #include "app/platform.h"
 #include "files/errortext.h"
 #include "support/fake_dialogs.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 #include "users/crypt.h"
 
@@ -209,6 +208,7 @@ TEST_F(PasswordTest, HasAccessByLevelOrByQuotedName) {
   const std::string requirement = "100 \"ANN\" \"dora\"";
   EXPECT_FALSE(p.HasAccess("0"));  // nobody logged in
   EXPECT_FALSE(p.HasAccess(requirement));
+  EXPECT_FALSE(p.HasAccess("100 \"\""));  // the empty name is nobody's
 
   dialogs.logins.push_back({"ann", "ann-pw"});  // level 10, named in any case
   ASSERT_EQ(p.Login(), 10);
@@ -238,7 +238,7 @@ TEST_F(PasswordTest, DeleteUserProtectsTheFirstAndTheLastUser) {
 
   dialogs.logins.push_back({"boss", "boss-pw"});
   ASSERT_EQ(p.Login(), 255);
-  EXPECT_FALSE(p.DeleteUser("boss"));   // line 1
+  EXPECT_FALSE(p.DeleteUser("boss"));    // line 1
   EXPECT_FALSE(p.DeleteUser("nobody"));  // unknown: nothing shown
   EXPECT_TRUE(dialogs.messages.empty());
 
@@ -390,7 +390,8 @@ TEST_F(PasswordTest, NamesBeyondAToZAreFoundByEveryOperation) {
 
 TEST_F(PasswordTest, ManyMoreUsersThanAByteCanCount) {
   std::string text = "Boss:" + bossCode + ":1:255\r\n";
-  for (int i = 2; i <= 400; ++i) text += "user" + std::to_string(i) + "::" + std::to_string(i) + ":1\r\n";
+  for (int i = 2; i <= 400; ++i)
+    text += "user" + std::to_string(i) + "::" + std::to_string(i) + ":1\r\n";
   text += "last:" + annCode + ":401:42\r\n";
   dir.Write("KVXS1.KVX", text);
   PasswordO p(dir.Str(), "KVXS1.KVX", dialogs);
@@ -413,9 +414,20 @@ TEST_F(PasswordTest, MissingFileOrFolder) {
   EXPECT_THROW(PasswordO(dir.Str() + "nowhere/", "KVXS1.KVX", dialogs), ERunError);
 }
 
+TEST_F(PasswordTest, AFileThatCannotBeReadIsNotTakenForAnEmptyOne) {
+  // Reading this process's memory file from its start fails with an I/O error.
+  try {
+    PasswordO p("/proc/self/", "mem", dialogs);
+    FAIL() << "opened with " << p.UserCount() << " users";
+  } catch (const E_PasWord_Error& e) {
+    EXPECT_EQ(std::string(e.what()).rfind("Error in _PasWord.Begin:Error num ", 0), 0u) << e.what();
+  }
+}
+
 TEST_F(PasswordTest, AFileNameWithItsOwnFolderIsUsedAsItIs) {
+  dir.Write("KVXS1.KVX", "y::1:9\r\n");
   const std::string elsewhere = dir.Write("other/users.kvx", "x::1:3\r\n");
-  PasswordO p(dir.Str() + "unused/", elsewhere, dialogs);
+  PasswordO p(dir.Str(), elsewhere, dialogs);
   EXPECT_EQ(p.FilePath(), elsewhere);
   EXPECT_EQ(p.UserLevel(1), 3);
 }
@@ -433,35 +445,14 @@ TEST_F(PasswordTest, TheProgramEndsWhenThePasswordFileDisappears) {
   }
 }
 
-// A file-size limit makes every write past it fail, even for root.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    oldHandler_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    signal(SIGXFSZ, oldHandler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit old_{};
-  sighandler_t oldHandler_;
-};
-
 TEST_F(PasswordTest, AFailedWriteLeavesThePasswordFileWhole) {
   std::string text;
-  for (int i = 1; i <= 100; ++i) text += "user" + std::to_string(i) + "::" + std::to_string(i) + ":1\r\n";
+  for (int i = 1; i <= 100; ++i)
+    text += "user" + std::to_string(i) + "::" + std::to_string(i) + ":1\r\n";
   dir.Write("KVXS1.KVX", text);
   PasswordO p(dir.Str(), "KVXS1.KVX", dialogs);
   {
-    FileSizeLimit limit(512);
+    test::FileSizeLimit limit(512);
     p.AppendUser({"late", "", 0, 101});
   }
   EXPECT_NE(p.LastSaveCode(), 0);
