@@ -11,22 +11,15 @@
 #include "lists/compilesettings.h"
 #include "lists/evaluatelines.h"
 #include "lists/random.h"
+#include "support/buffer_lines.h"
 
 namespace orv {
 namespace {
 
-std::vector<std::string> Lines(const BufferO& buffer) {
-  std::vector<std::string> lines;
-  for (std::uint32_t i = 1; i <= buffer.Count(); ++i) {
-    lines.push_back(buffer.Get(static_cast<LineNo>(i)));
-  }
-  return lines;
-}
-
 std::vector<std::string> Expanded(std::string_view line) {
   BufferO out;
   ExpandLine(out, line);
-  return Lines(out);
+  return test::LinesOf(out);
 }
 
 // Both stages, as the compiler runs them on one source line.
@@ -34,7 +27,7 @@ std::vector<std::string> Compiled(std::string_view line) {
   BufferO out;
   ExpandLine(out, line);
   EvaluateLines(out);
-  return Lines(out);
+  return test::LinesOf(out);
 }
 
 class ExpressionLine : public ::testing::Test {
@@ -213,7 +206,7 @@ TEST_F(ExpressionLine, DecimalPlacesCallCountsForItsLineOnly) {
   lines.Add("$2/3.0");
   lines.Add("$fpoint (0) 2.5+1");
   EvaluateLines(lines);
-  EXPECT_EQ(Lines(lines), (V{"FPoint(2)2/3.0|0.67", "2/3.0|0.667", "fpoint (0) 2.5+1|4"}));
+  EXPECT_EQ(test::LinesOf(lines), (V{"FPoint(2)2/3.0|0.67", "2/3.0|0.667", "fpoint (0) 2.5+1|4"}));
   EXPECT_EQ(TheCompileSettings().decimalPlaces, 3);
   const char* bad = "//error the number of decimal points should be 0 to 18";
   EXPECT_EQ(Compiled("$FPoint(19)1"), V{bad});
@@ -253,7 +246,7 @@ TEST_F(ExpressionLine, LinesNotBeginningWithDollarAreLeftAlone) {
   lines.Add("");
   lines.Add("$3+4");
   EvaluateLines(lines);
-  EXPECT_EQ(Lines(lines), (V{"plain 3+4", "", "3+4|7"}));
+  EXPECT_EQ(test::LinesOf(lines), (V{"plain 3+4", "", "3+4|7"}));
 }
 
 TEST_F(ExpressionLine, BufferLimitStopsARangeAtOnce) {
