@@ -70,6 +70,7 @@ struct Pending {
   BufferO work;
   std::uint32_t next = 1;
   bool restHasComment = false;
+  std::uint32_t outputBeforeFirst = 0;  // the output's count when line 1 began
 };
 
 }  // namespace
@@ -91,10 +92,17 @@ void ExpandLine(BufferO& output, std::string_view line) {
   expand(line);
   while (!stack.empty()) {
     Pending& top = stack.back();
-    if (top.next > top.work.Count()) {
+    // The lines of one range differ only in the number written for it, so
+    // what follows the number (further ranges, or a "#" that starts none) is
+    // the same for all of them: when the first line made nothing, so would
+    // every other, and they are skipped rather than expanded in vain, which
+    // for several large ranges would take practically forever.
+    const bool firstMadeNothing = top.next == 2 && output.Count() == top.outputBeforeFirst;
+    if (firstMadeNothing || top.next > top.work.Count()) {
       stack.pop_back();
       continue;
     }
+    if (top.next == 1) top.outputBeforeFirst = output.Count();
     const std::string entry = top.work.Get(static_cast<LineNo>(top.next++));
     if (top.restHasComment || entry.starts_with("//") || entry.find('#') == entry.npos) {
       output.Add(entry);
