@@ -3,15 +3,18 @@
 #include <gtest/gtest.h>
 #include <QCloseEvent>
 #include <QFile>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <filesystem>
+#include <set>
 
 #include "app/mainform.h"
 #include "app/registry.h"
 #include "files/dos.h"
 #include "lists/buffers.h"
 #include "mainform_fixture.h"
+#include "session/ports.h"
 
 namespace orv {
 namespace {
@@ -302,6 +305,41 @@ TEST_F(MainWindow, StartRunsTheTestOnTheCurrentListForTheUser) {
   form->LogOutButton->click();
   form->BStart->click();
   EXPECT_EQ(runs.size(), 2u);
+}
+
+// Sounds as the database would hold them, with every sound started noted.
+struct StoredSounds : SessionSounds {
+  std::set<std::string> stored;
+  std::vector<std::string> played;
+  bool WavForWord(const std::string& name) override { return stored.count(name) > 0; }
+  void PlayWord(const std::string& name) override { played.push_back(name); }
+};
+
+void ClickPicture(TMainForm& form) {
+  const QPointF centre(form.Image1->width() / 2.0, form.Image1->height() / 2.0);
+  QMouseEvent press(QEvent::MouseButtonPress, centre, form.Image1->mapToGlobal(centre),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, centre, form.Image1->mapToGlobal(centre),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(form.Image1, &press);
+  QApplication::sendEvent(form.Image1, &release);
+}
+
+TEST_F(MainWindow, ThePicturePlaysItsSoundForItsUserOnly) {
+  StoredSounds sounds;
+  form->SetDatabase(nullptr, &sounds);
+  LogInAs("Boss", "boss-pw");
+  sounds.stored.insert(kPictureSound);
+  ClickPicture(*form);
+  EXPECT_TRUE(sounds.played.empty()) << "not the picture's user";
+  dialogs.logins.push_back({"admin", "admin-pw"});
+  form->LogOutButton->click();
+  ClickPicture(*form);
+  EXPECT_EQ(sounds.played, std::vector<std::string>{kPictureSound});
+  sounds.stored.clear();
+  ClickPicture(*form);
+  EXPECT_EQ(sounds.played.size(), 1u) << "no sound stored, nothing played";
+  EXPECT_FALSE(form->Changedatabase1->isEnabled()) << "no database to change";
 }
 
 TEST_F(MainWindow, CommandsOfLaterWindowsStayDisabledEvenForTheSuperUser) {
