@@ -102,6 +102,10 @@ void EvaluateLines(BufferO& buffer) {
 }
 
 std::string ResolveRandom(std::string_view text) {
+  return ResolveRandomChecked(text).text;
+}
+
+Resolution ResolveRandomChecked(std::string_view text) {
   std::string t(text);
   for (;;) {
     if (const std::size_t at = FindNoCase(t, "RAND("); at != t.npos) {
@@ -110,24 +114,28 @@ std::string ResolveRandom(std::string_view text) {
       const std::size_t lowStart = SkipBlanks(view, at + 5);
       const std::size_t colon = view.find(':', lowStart);
       if (colon == view.npos) {
-        return std::string(kRandNeedsColon) + std::string(head) + "^RAND(" +
-               std::string(view.substr(lowStart));
+        return {std::string(kRandNeedsColon) + std::string(head) + "^RAND(" +
+                    std::string(view.substr(lowStart)),
+                true};
       }
       const std::string low = GroupValue(view.substr(lowStart, colon - lowStart));
       const std::string_view afterColon = view.substr(SkipBlanks(view, colon + 1));
       const TextPos close = MatchClose(afterColon, ')');
       if (close == 0) {
-        return std::string(kRandNeedsParen) + std::string(head) + "^RAND(" + low + ":" +
-               std::string(afterColon);
+        return {std::string(kRandNeedsParen) + std::string(head) + "^RAND(" + low + ":" +
+                    std::string(afterColon),
+                true};
       }
       const std::string high = GroupValue(afterColon.substr(0, close - 1u));
       t = std::string(head) + RandomValue(low, high) + std::string(afterColon.substr(close));
       continue;
     }
     const std::size_t open = t.find('{');
-    if (open == t.npos) return t;
+    if (open == t.npos) return {std::move(t), false};
     const BraceGroup g = SplitAtBrace(t, open);
-    t = std::string(g.head) + GroupValue(g.group) + std::string(g.rest);
+    const std::string value = GroupValue(g.group);
+    t = std::string(g.head) + value + std::string(g.rest);
+    if (value.starts_with("//")) return {std::move(t), true};
   }
 }
 
@@ -141,15 +149,16 @@ std::string ResolveGroups(std::string_view text) {
     tail = groups.back().rest;
   }
   if (groups.empty()) return ResolveRandom(text);
-  std::string rest(tail);
+  Resolution rest{std::string(tail), false};
   for (auto g = groups.rbegin(); g != groups.rend(); ++g) {
     std::string value = GroupValue(g->group);
-    std::string joined = (OnlyBlanks(g->head) && OnlyBlanks(rest))
+    const bool failed = rest.failed || value.starts_with("//");
+    std::string joined = (OnlyBlanks(g->head) && OnlyBlanks(rest.text))
                              ? std::move(value)
-                             : std::string(g->head) + value + rest;
-    rest = ResolveRandom(joined);
+                             : std::string(g->head) + value + rest.text;
+    rest = failed ? Resolution{std::move(joined), true} : ResolveRandomChecked(joined);
   }
-  return rest;
+  return std::move(rest.text);
 }
 
 std::string ApplyFPoint(std::string_view text) {

@@ -16,6 +16,16 @@ void EvaluateLines(BufferO& buffer);
 // Replaces every random call, and then every value group, in the text.
 std::string ResolveRandom(std::string_view text);
 
+// ResolveRandom, telling also whether it stopped at an error: a call without
+// its ":" or ")", or a value group whose value is an error text. An error text
+// holds the text it was made from, so it is never resolved again: reading it
+// as input once more could run without end.
+struct Resolution {
+  std::string text;
+  bool failed = false;
+};
+Resolution ResolveRandomChecked(std::string_view text);
+
 // The value-group pass: every "{...}" replaced by its value, then ResolveRandom.
 std::string ResolveGroups(std::string_view text);
 

@@ -13,8 +13,11 @@ namespace {
 constexpr std::string_view kToExpected =
     "// The spelling file has errors the keyword \"to\" was expected on line:";
 
+constexpr std::string_view kUnexpected = "//unexpected error in line:";
+
 // The line without its comment, with every fixed group drawn and its square
-// brackets removed. An unclosed "[" is removed with every later "[".
+// brackets removed (an unclosed "[" is removed with every later "["); or, when
+// a group fails, the error line that the whole line becomes.
 std::string CutCommentAndFixGroups(std::string_view line) {
   std::string text(line.substr(0, line.find("//")));
   for (std::size_t open = text.find('['); open != text.npos; open = text.find('[')) {
@@ -23,10 +26,13 @@ std::string CutCommentAndFixGroups(std::string_view line) {
     const TextPos close = MatchClose(rest, ']');
     if (close == 0) {
       text = head + DeleteChar(rest, '[');
-    } else {
-      text = head + DropChars(ResolveRandom(std::string_view(rest).substr(0, close - 1u)), "[]") +
-             rest.substr(close);
+      continue;
     }
+    Resolution group = ResolveRandomChecked(std::string_view(rest).substr(0, close - 1u));
+    if (group.failed) {
+      return group.text.starts_with("//") ? group.text : std::string(kUnexpected) + group.text;
+    }
+    text = head + DropChars(group.text, "[]") + rest.substr(close);
   }
   return text;
 }
@@ -74,7 +80,7 @@ void ExpandLine(BufferO& output, std::string_view line) {
   std::vector<Pending> stack;
   auto expand = [&](std::string_view source) {
     const std::string text = CutCommentAndFixGroups(source);
-    if (text.find('#') == text.npos) {
+    if (text.starts_with("//") || text.find('#') == text.npos) {
       if (!text.empty()) output.Add(text);
       return;
     }

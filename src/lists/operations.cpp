@@ -94,16 +94,6 @@ std::string Abbreviated(std::string_view text) {
   return std::string(text.substr(0, kShown)) + "...";
 }
 
-TLongInt LongPower(TLongInt base, std::uint32_t exponent) {
-  TLongInt result{TInt{1}, 1};
-  while (true) {
-    if (exponent & 1u) result = LongMul(result, base);
-    exponent >>= 1;
-    if (exponent == 0) return result;
-    base = LongMul(base, base);
-  }
-}
-
 // Refuses a power whose exponent does not fit in 32 bits or whose result has
 // more than kMaxPowerDigits digits: such a power would run for minutes and
 // fill the memory instead of giving an answer anyone can use.
@@ -130,7 +120,7 @@ std::string IntegerPower(std::string_view aText, std::string_view bText) {
   TLongInt a = StrToLong(aText, 10);
   TLongInt b = StrToLong(bText, 10);
   if (MagIsZero(b.digits)) return "1";
-  std::string text = LongToStr(LongPower(a, CheckedExponent(a, b, aText, bText)), 10);
+  std::string text = LongToStr(LongPow(a, CheckedExponent(a, b, aText, bText)), 10);
   return b.sign < 0 ? "1/" + text : text;
 }
 

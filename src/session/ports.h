@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "scores/score_record.h"
+
 namespace orv {
 
 // A colour as 0xRRGGBB.
@@ -22,14 +24,8 @@ struct SessionSettings {
   std::string programDir;   // ends in a separator; the user folders lie under its "User\"
 };
 
-// One finished test's result as the score log takes it.
-struct SessionScore {
-  std::string name;
-  std::int32_t score = 0;
-  std::uint16_t maxHelp = 0;
-  std::uint16_t helpTotal = 0;
-  std::uint16_t wordCount = 0;
-};
+// The settings of the logged-in user and the program's paths, as they stand.
+SessionSettings CurrentSessionSettings();
 
 // The answer window's buttons that act on the question being asked.
 class AnswerButtons {
@@ -66,9 +62,9 @@ class SessionWindows {
   virtual void ShowScores(std::int32_t markedGroup) = 0;
 };
 
-class SoundStore {
+class SessionSounds {
  public:
-  virtual ~SoundStore() = default;
+  virtual ~SessionSounds() = default;
   // Whether a sound is stored under the name (letter case ignored).
   virtual bool WavForWord(const std::string& name) = 0;
   // Starts the sound; a new sound cuts off the one playing.
@@ -83,7 +79,7 @@ class ScoreLog {
   virtual void LogWord(const std::string& userName, const std::string& listPath,
                        const std::string& wordKey, const std::string& answer, std::int32_t logGroup,
                        std::uint16_t helpCount) = 0;
-  virtual void LogScore(const std::string& listPath, const SessionScore& result,
+  virtual void LogScore(const std::string& listPath, const scoreR& result,
                         std::int32_t logGroup) = 0;
 };
 
