@@ -11,11 +11,21 @@
 #include "app/helpindex.h"
 #include "app/login_window.h"
 #include "app/mainform_window.h"
+#include "app/message_window.h"
 #include "app/option_window.h"
 #include "app/paslev_window.h"
 #include "app/programpaths.h"
 #include "app/qtdialogs_window.h"
 #include "app/sessionend.h"
+#include "scores/program_host.h"
+#include "scores/scoredatabase.h"
+#include "scores/sound_store.h"
+#include "session/input_window.h"
+#include "session/mathinput_window.h"
+#include "session/session.h"
+#include "session/sessiondatabase.h"
+#include "session/sessionui_window.h"
+#include "session/wrongwords_window.h"
 #include "users/password.h"
 
 namespace {
@@ -46,15 +56,33 @@ int main(int argc, char** argv) {
 
   int result = 0;
   {
+    orv::ProgramScoreDbHost host;
+    orv::ScoreDatabase database(dialogs, host);
+    orv::SoundStore sounds(database, dialogs);
+    orv::SessionDatabase sessionDatabase(database, sounds);
+
+    // Every window once, in the program's order; the main window owns the rest.
     orv::TMainForm mainForm(dialogs);
     dialogs.SetParent(&mainForm);
+    auto* wrongWords = new orv::TWrongWordsForm(sessionDatabase, &mainForm);
     auto* about = new orv::TAboutBox(&mainForm);
     auto* login = new orv::TLoginForm(&mainForm);
     auto* options = new orv::TOptionForm(&mainForm);
+    auto* message = new orv::TMessageForm(&mainForm);
+    auto* input = new orv::T_Input(&mainForm);
+    auto* math = new orv::TForm1(&mainForm);
     auto* levels = new orv::TPasLevForm(&mainForm);
     auto* help = new orv::THelpForm(orv::FindHelpFolder(orv::ExecutableFolder()), &mainForm);
     dialogs.SetLoginForm(login);
+
+    // The score window is not part of the program yet: a test ends without it.
+    orv::SessionUi sessionWindows(*message, *input, *math, *wrongWords, [](std::int32_t) {});
+    orv::TestSession session(sessionWindows, sessionDatabase, sessionDatabase, dialogs);
     mainForm.SetWindows({about, options, levels, help});
+    mainForm.SetDatabase(&database, &sessionDatabase);
+    mainForm.SetTestRunner([&session](const std::string& path, const std::string& user) {
+      session.RunTest(path, user, orv::CurrentSessionSettings());
+    });
     mainForm.show();
     result = app.exec();
     dialogs.SetLoginForm(nullptr);

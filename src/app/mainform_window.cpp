@@ -31,6 +31,7 @@
 #include "app/programpaths.h"
 #include "app/sessionend.h"
 #include "app/startupfile.h"
+#include "scores/scoredatabase.h"
 #include "users/password.h"
 
 namespace orv {
@@ -109,6 +110,7 @@ void TMainForm::BuildLabels() {
   Image1->setPixmap(OrvPicture(QSize(96, 96)));
   Image1->setScaledContents(true);
   Image1->setFixedSize(96, 96);
+  Image1->installEventFilter(this);
   Image2 = new QLabel(central);
   Image2->setObjectName("Image2");
   Image2->setPixmap(OrvPicture(QSize(48, 48)));
@@ -241,8 +243,7 @@ void TMainForm::BuildMenu() {
 
   // "Log users" has never had a command of its own.
   NotYetAvailable({Open1, NewDir1, ChaDir1, Removedir1, Score1, EditFile1, Viewwords1, Loglist1,
-                   ViewCompiled1, Makewrongwordfile1, Editusers1, Logusers1, View1, Words1,
-                   Changedatabase1});
+                   ViewCompiled1, Makewrongwordfile1, Editusers1, Logusers1, View1, Words1});
 
   connect(New1, &QAction::triggered, this, [this] { Run([this] { core_.New1Click(); }); });
   connect(Deletefile1, &QAction::triggered, this,
@@ -258,6 +259,11 @@ void TMainForm::BuildMenu() {
   connect(Logall1, &QAction::triggered, this, [this] { Run([this] { core_.Logall1Click(); }); });
   connect(Option2, &QAction::triggered, this, &TMainForm::Option2Click);
   connect(PasLev1, &QAction::triggered, this, &TMainForm::PasLev1Click);
+  connect(Changedatabase1, &QAction::triggered, this, [this] {
+    Run([this] {
+      if (core_.Database() != nullptr) core_.Database()->ChooseDatabase();
+    });
+  });
   connect(Contents1, &QAction::triggered, this,
           [this] { ShowHelp([](THelpForm& h) { h.ShowContents(); }); });
   connect(SearchforHelpOn1, &QAction::triggered, this,
@@ -306,6 +312,20 @@ void TMainForm::SetTestRunner(TestRunner runner) {
   ShowState();
 }
 
+void TMainForm::SetDatabase(ScoreDatabase* database, SessionSounds* sounds) {
+  core_.SetDatabase(database);
+  sounds_ = sounds;
+  ShowState();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Image1 && event->type() == QEvent::MouseButtonRelease && sounds_ != nullptr) {
+    Run([this] { core_.Image1Click(*sounds_); });
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
 void TMainForm::ShowState() {
   const MainView& v = core_.View();
   File1->menuAction()->setEnabled(v.fileMenu);
@@ -316,6 +336,7 @@ void TMainForm::ShowState() {
   Exit1->setEnabled(v.exitItem);
   PasLev1->setVisible(v.pasLevItem);
   PasLev1->setEnabled(v.pasLevItem);
+  Changedatabase1->setEnabled(core_.Database() != nullptr);
   BStart->setEnabled(v.startButton && runTest_ != nullptr);
   // The tool bar's buttons do what File menu items do, so they follow that menu.
   NewTool->setEnabled(v.fileMenu);
