@@ -23,6 +23,10 @@ class ScoreDatabase;
 class SessionSounds;
 class TAboutBox;
 class THelpForm;
+class TSF2;
+class TSoundsForm;
+class TSU;
+class TSU1;
 class TOptionForm;
 class TPasLevForm;
 
@@ -32,6 +36,10 @@ struct MainFormWindows {
   TOptionForm* options = nullptr;
   TPasLevForm* levels = nullptr;
   THelpForm* help = nullptr;
+  TSU* log = nullptr;
+  TSU1* wrongWords = nullptr;
+  TSF2* scores = nullptr;
+  TSoundsForm* sounds = nullptr;
 };
 
 // Runs a test on a list for a user.
@@ -44,7 +52,7 @@ class TMainForm : public QMainWindow {
   TMainForm(Dialogs& dialogs, QWidget* parent = nullptr);
   ~TMainForm() override;
 
-  void SetWindows(const MainFormWindows& windows) { windows_ = windows; }
+  void SetWindows(const MainFormWindows& windows);
   // Start works once a test can be run.
   void SetTestRunner(TestRunner runner);
   // Change database and the picture's sound work once the database is there.
