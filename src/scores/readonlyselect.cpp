@@ -23,8 +23,11 @@ namespace {
 
 isc_db_handle DriverHandle(const QSqlDatabase& db) {
   if (!db.isOpen() || db.driver() == nullptr) throw E_DB_Error("The database is not connected");
-  QVariant handle = db.driver()->handle();
-  if (!handle.isValid() || std::strcmp(handle.typeName(), "isc_db_handle") != 0) {
+  // Qt's Firebird driver hands out its attachment as the client library's
+  // handle, an unsigned int.
+  const QVariant handle = db.driver()->handle();
+  if (db.driver()->dbmsType() != QSqlDriver::Interbase ||
+      handle.typeId() != qMetaTypeId<isc_db_handle>()) {
     throw E_DB_Error("The database connection is not a Firebird connection");
   }
   return *static_cast<const isc_db_handle*>(handle.constData());
@@ -94,6 +97,53 @@ int StatementType(isc_stmt_handle* statement) {
   if (buffer[0] != isc_info_sql_stmt_type) return -1;
   const short length = static_cast<short>(isc_vax_integer(buffer + 1, 2));
   return static_cast<int>(isc_vax_integer(buffer + 3, length));
+}
+
+// The words of a statement in upper case, outside literals, quoted names
+// and comments.
+std::vector<std::string> Words(const std::string& text) {
+  std::vector<std::string> words;
+  std::string word;
+  auto flush = [&] {
+    if (!word.empty()) words.push_back(word);
+    word.clear();
+  };
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\'' || c == '"') {
+      flush();
+      const std::size_t close = text.find(c, i + 1);
+      if (close == std::string::npos) break;
+      i = close;
+    } else if (c == '-' && i + 1 < text.size() && text[i + 1] == '-') {
+      flush();
+      i = text.find('\n', i);
+      if (i == std::string::npos) break;
+    } else if (c == '/' && i + 1 < text.size() && text[i + 1] == '*') {
+      flush();
+      i = text.find("*/", i + 2);
+      if (i == std::string::npos) break;
+      ++i;
+    } else if (std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '$') {
+      word += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    } else {
+      flush();
+    }
+  }
+  flush();
+  return words;
+}
+
+// Sequences move even in a read-only transaction, so a select may not step one.
+bool StepsASequence(const std::string& text) {
+  const std::vector<std::string> w = Words(text);
+  for (std::size_t i = 0; i < w.size(); ++i) {
+    if (w[i] == "GEN_ID") return true;
+    if (w[i] == "NEXT" && i + 2 < w.size() && w[i + 1] == "VALUE" && w[i + 2] == "FOR") {
+      return true;
+    }
+  }
+  return false;
 }
 
 // The statement as typed, without the terminators an isql user may add.
@@ -231,7 +281,7 @@ ResultTable ReadOnlySelect(const QSqlDatabase& db, const std::string& statement)
                        SQL_DIALECT_V6, out.Get()) != 0) {
     Raise(status);
   }
-  if (StatementType(prepared.Handle()) != isc_info_sql_stmt_select) {
+  if (StatementType(prepared.Handle()) != isc_info_sql_stmt_select || StepsASequence(text)) {
     throw E_Select_Refused(kOnlySelectText);
   }
   std::optional<Descriptor> wide;

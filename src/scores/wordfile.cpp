@@ -1,0 +1,47 @@
+#include "scores/wordfile.h"
+
+#include "app/dialogs.h"
+#include "files/dos.h"
+#include "lists/buffers.h"
+
+namespace orv {
+
+std::string UserWordFile(const std::string& user) {
+  return BaseName(user) + ".orv\\WrongWords.Orv";
+}
+
+std::optional<std::string> NewWordFile(Dialogs& dialogs, const std::string& root,
+                                       const std::string& user, const std::string& owner) {
+  const std::string name = BaseName(dialogs.Input("New File", "Input a file name", "").value_or(""));
+  const std::string folder = BaseName(user);
+  if (name.empty()) return std::nullopt;
+  const std::string path = root + folder + ".orv\\" + name + ".Orv";
+  MakePath(path);
+  if (FileFound(path)) {
+    dialogs.Warning("File already exists");
+    return std::nullopt;
+  }
+  if (!dialogs.ConfirmYesNo("Send SQL output to: " + folder + "\\" + name)) return std::nullopt;
+  if (!EnsureFile(path)) return std::nullopt;
+  BufferO ownerFile;
+  ownerFile.Add("\"" + owner + "\"");
+  SaveToFile(ownerFile, FolderOf(path) + BaseName(path) + ".usr");
+  return folder + ".orv\\" + BaseName(path);
+}
+
+int WriteWordFile(Dialogs& dialogs, const std::string& root, const std::string& output,
+                  const std::vector<std::string>& words) {
+  const std::string target = root + output;
+  BufferO list;
+  for (const std::string& word : words) list.Add(word);
+  MakePath(target);
+  const int code = SaveToFile(list, FolderOf(target) + BaseName(target) + ".orv");
+  if (code != 0) {
+    dialogs.Error("Error " + std::to_string(code) + " writing to file");
+  } else {
+    dialogs.Information(std::to_string(list.Count()) + " words successfully writen to file");
+  }
+  return code;
+}
+
+}  // namespace orv
