@@ -63,8 +63,8 @@ class Driver : public QObject {
   int stuckAfterMs_;
   std::deque<Step> steps_;
   std::vector<std::string> log_;
-  std::map<const QWidget*, int> shows_;  // showings of each window so far
-  std::map<const QWidget*, int> acted_;  // the showing last acted on
+  std::map<const QWidget*, int> shows_;      // showings of each window so far
+  std::map<const QWidget*, int> acted_;      // the showing last acted on
   std::map<const QWidget*, int> runningOn_;  // actions on each window not yet returned
   int running_ = 0;                          // all actions not yet returned
   bool lastStarted_ = true;                  // the last scheduled action has begun
