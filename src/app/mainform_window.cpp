@@ -83,6 +83,8 @@ TMainForm::TMainForm(Dialogs& dialogs, QWidget* parent)
   BuildLabels();
   BuildMenu();
   BuildToolBar();
+  // As wide as the menus, so that none hides behind the menu bar's extension button.
+  centralWidget()->setMinimumWidth(menuBar()->sizeHint().width());
 
   statusBar()->setObjectName("StatusBar1");
   statusBar()->setStyleSheet("QStatusBar { background: lime; }");

@@ -1,6 +1,7 @@
 #include "scores/datagrid_window.h"
 
 #include <QHeaderView>
+#include <algorithm>
 
 namespace orv {
 
@@ -36,7 +37,8 @@ void TDBGrid::ApplyWidths() {
   for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
     const int width = columns[static_cast<std::size_t>(i)].width;
     if (width > 0) {
-      setColumnWidth(i, width);
+      // A column set narrower than its title still shows the whole title.
+      setColumnWidth(i, std::max(width, horizontalHeader()->sectionSizeHint(i)));
       continue;
     }
     resizeColumnToContents(i);
@@ -56,8 +58,12 @@ void TDBGrid::GoToRow(int row) {
   scrollTo(currentIndex());
 }
 
-void TDBGrid::Last() { GoToRow(dataSet_.RowCount() - 1); }
+void TDBGrid::Last() {
+  GoToRow(dataSet_.RowCount() - 1);
+}
 
-void TDBGrid::First() { GoToRow(0); }
+void TDBGrid::First() {
+  GoToRow(0);
+}
 
 }  // namespace orv

@@ -1,0 +1,18 @@
+#pragma once
+// Checks of a window's layout and keyboard use that hold for every window of
+// the program: no text cut off, every control inside its window, no letter
+// underlined twice for the same keyboard short cut.
+#include <QWidget>
+#include <string>
+#include <vector>
+
+namespace orv::e2e {
+
+// Each control whose text does not fit, or that lies outside its window.
+std::vector<std::string> CutTexts(QWidget& window);
+
+// Each Alt+letter that two controls of the window, or two items of one menu,
+// share (the second would never be reached from the keyboard).
+std::vector<std::string> SharedAccelerators(QWidget& window);
+
+}  // namespace orv::e2e
