@@ -1,14 +1,20 @@
 #include "e2e/layout.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QStyle>
+#include <QToolBar>
 #include <map>
 
 namespace orv::e2e {
@@ -111,6 +117,54 @@ std::vector<std::string> SharedAccelerators(QWidget& window) {
     }
   }
   return shared;
+}
+
+std::vector<std::string> KeyboardGaps(QWidget& window) {
+  std::vector<std::string> gaps;
+  auto takesInput = [&window](QWidget* w) {
+    return w->window() == &window && Shown(*w) && w->isEnabled() &&
+           (qobject_cast<QAbstractButton*>(w) != nullptr ||
+            qobject_cast<QLineEdit*>(w) != nullptr || qobject_cast<QComboBox*>(w) != nullptr ||
+            qobject_cast<QAbstractSpinBox*>(w) != nullptr ||
+            qobject_cast<QAbstractItemView*>(w) != nullptr ||
+            qobject_cast<QAbstractScrollArea*>(w) != nullptr);
+  };
+  std::vector<QWidget*> chain;
+  for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
+    if (takesInput(w) && (w->focusPolicy() & Qt::TabFocus) != 0 && w->focusProxy() == nullptr) {
+      chain.push_back(w);
+    }
+  }
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    // Parts of a control (a combo box's line edit, a spin box's, a grid's
+    // titles) come with it; a radio button is reached with the arrow keys
+    // from the checked one of its group; a tool bar repeats menu items.
+    if (!takesInput(w) || w->focusProxy() != nullptr) continue;
+    if (qobject_cast<QAbstractSpinBox*>(w->parentWidget()) != nullptr ||
+        qobject_cast<QComboBox*>(w->parentWidget()) != nullptr ||
+        qobject_cast<QAbstractItemView*>(w->parentWidget()) != nullptr ||
+        qobject_cast<QAbstractItemView*>(w->parentWidget() ? w->parentWidget()->parentWidget()
+                                                           : nullptr) != nullptr ||
+        qobject_cast<QRadioButton*>(w) != nullptr || qobject_cast<QToolBar*>(w->parentWidget())) {
+      continue;
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(w); edit != nullptr && edit->isReadOnly()) continue;
+    if ((w->focusPolicy() & Qt::TabFocus) == 0) {
+      gaps.push_back(Describe(*w, w->objectName()) + " cannot be reached with Tab");
+    }
+  }
+  for (std::size_t i = 1; i < chain.size(); ++i) {
+    const QRect before(chain[i - 1]->mapTo(&window, QPoint(0, 0)), chain[i - 1]->size());
+    const QRect after(chain[i]->mapTo(&window, QPoint(0, 0)), chain[i]->size());
+    // Up and to the right is the next column of a form; up and not to the
+    // right goes back over what was filled in.
+    if (after.bottom() < before.top() && after.left() <= before.left()) {
+      gaps.push_back(window.objectName().toStdString() + ": Tab goes from " +
+                     Describe(*chain[i - 1], chain[i - 1]->objectName()) + " back up to " +
+                     Describe(*chain[i], chain[i]->objectName()));
+    }
+  }
+  return gaps;
 }
 
 }  // namespace orv::e2e

@@ -15,4 +15,9 @@ std::vector<std::string> CutTexts(QWidget& window);
 // share (the second would never be reached from the keyboard).
 std::vector<std::string> SharedAccelerators(QWidget& window);
 
+// Each control that takes typing or a click but cannot be reached with Tab,
+// and each place where Tab jumps back up the window (a row above the last
+// control) other than from the end of the window to its start.
+std::vector<std::string> KeyboardGaps(QWidget& window);
+
 }  // namespace orv::e2e

@@ -1,5 +1,6 @@
 // Every window of the program, shown once as the super user sees it: no text
-// cut off and no keyboard short cut given twice. ctest runs this at 100% and
+// cut off, no keyboard short cut given twice, every control reached with Tab
+// in the order it stands. ctest runs this at 100% and
 // at 200% (QT_SCALE_FACTOR=2). With ORV_SCREENSHOT_DIR set, each window is
 // also saved there as a picture, named after the window and the scale.
 #include <gtest/gtest.h>
@@ -28,6 +29,10 @@ const std::set<std::string> kKnownShared = {
     "MainForm menu bar: Alt+L for \"&Log Out\" and \"&Log\"",
     "SU1: Alt+C for \"Show &Current User\" and \"&Create file\""};
 
+// The main window's Log Out button is no tab stop; Esc presses it.
+const std::set<std::string> kKnownGaps = {
+    "MainForm/QPushButton \"LogOutButton\" cannot be reached with Tab"};
+
 void SaveShot(QWidget& window) {
   const QByteArray dir = qgetenv("ORV_SCREENSHOT_DIR");
   if (dir.isEmpty()) return;
@@ -53,12 +58,16 @@ TEST_F(Windows, EveryWindowFitsItsTextsAndItsShortCuts) {
   Driver driver("MainForm");
   std::vector<std::string> cut;
   std::vector<std::string> shared;
+  std::vector<std::string> gaps;
   std::vector<std::string> seen;
   auto look = [&](QWidget& window) {
     seen.push_back(window.objectName().toStdString());
     for (const std::string& c : CutTexts(window)) cut.push_back(c);
     for (const std::string& s : SharedAccelerators(window)) {
       if (!kKnownShared.contains(s)) shared.push_back(s);
+    }
+    for (const std::string& g : KeyboardGaps(window)) {
+      if (!kKnownGaps.contains(g)) gaps.push_back(g);
     }
     SaveShot(window);
   };
@@ -97,6 +106,7 @@ TEST_F(Windows, EveryWindowFitsItsTextsAndItsShortCuts) {
   EXPECT_GE(seen.size(), 19u);
   for (const std::string& c : cut) ADD_FAILURE() << c;
   for (const std::string& s : shared) ADD_FAILURE() << s;
+  for (const std::string& g : gaps) ADD_FAILURE() << g;
 }
 
 }  // namespace
