@@ -66,7 +66,7 @@ class SilentDialogs : public Dialogs {
 };
 
 // Ends every test at its first word; the score is not kept.
-class QuittingLearner : public SessionWindows, public SoundStore, public ScoreLog {
+class QuittingLearner : public SessionWindows, public SessionSounds, public ScoreLog {
  public:
   void ShowTimedMessage(const std::string&, const std::string&, Rgb, std::uint16_t,
                         std::uint16_t) override {}

@@ -11,6 +11,7 @@
 #include "app/helpindex.h"
 #include "app/login_window.h"
 #include "app/mainform_window.h"
+#include "app/message_window.h"
 #include "app/option_window.h"
 #include "app/paslev_window.h"
 #include "app/programpaths.h"
@@ -20,6 +21,15 @@
 #include "files/openfile_window.h"
 #include "lists/edit_window.h"
 #include "lists/viewconpiled_window.h"
+#include "scores/program_host.h"
+#include "scores/scoredatabase.h"
+#include "scores/sound_store.h"
+#include "session/input_window.h"
+#include "session/mathinput_window.h"
+#include "session/session.h"
+#include "session/sessiondatabase.h"
+#include "session/sessionui_window.h"
+#include "session/wrongwords_window.h"
 #include "users/lookatpas_window.h"
 #include "users/password.h"
 
@@ -51,21 +61,40 @@ int main(int argc, char** argv) {
 
   int result = 0;
   {
+    orv::ProgramScoreDbHost host;
+    orv::ScoreDatabase database(dialogs, host);
+    orv::SoundStore sounds(database, dialogs);
+    orv::SessionDatabase sessionDatabase(database, sounds);
+
+    // Every window once, in the program's order; the main window owns the rest.
     orv::TMainForm mainForm(dialogs);
     dialogs.SetParent(&mainForm);
+    auto* wrongWords = new orv::TWrongWordsForm(sessionDatabase, &mainForm);
     auto* about = new orv::TAboutBox(&mainForm);
     auto* login = new orv::TLoginForm(&mainForm);
     auto* openFile = new orv::TOpenFileForm(&mainForm);
     auto* editUsers = new orv::TEditUsers(orv::Users(), dialogs, &mainForm);
     auto* options = new orv::TOptionForm(&mainForm);
+    // The editor shows its text compiled in the compiled view, made first.
     auto* compiledView = new orv::TCompiledView(dialogs, &mainForm);
     auto* editor = new orv::TEditOrv(orv::Users(), dialogs, *compiledView, &mainForm);
+    auto* message = new orv::TMessageForm(&mainForm);
+    auto* input = new orv::T_Input(&mainForm);
     auto* chDir = new orv::TChDir(&mainForm);
+    auto* math = new orv::TForm1(&mainForm);
     auto* levels = new orv::TPasLevForm(&mainForm);
     auto* help = new orv::THelpForm(orv::FindHelpFolder(orv::ExecutableFolder()), &mainForm);
     dialogs.SetLoginForm(login);
+
+    // The score window is not part of the program yet: a test ends without it.
+    orv::SessionUi sessionWindows(*message, *input, *math, *wrongWords, [](std::int32_t) {});
+    orv::TestSession session(sessionWindows, sessionDatabase, sessionDatabase, dialogs);
     mainForm.SetWindows(
         {about, options, levels, help, openFile, chDir, editor, compiledView, editUsers});
+    mainForm.SetDatabase(&database, &sessionDatabase);
+    mainForm.SetTestRunner([&session](const std::string& path, const std::string& user) {
+      session.RunTest(path, user, orv::CurrentSessionSettings());
+    });
     mainForm.show();
     result = app.exec();
     dialogs.SetLoginForm(nullptr);

@@ -6,9 +6,12 @@
 #include "app/programpaths.h"
 #include "app/registry.h"
 #include "app/startupfile.h"
+#include "app/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "lists/buffers.h"
+#include "scores/scoredatabase.h"
+#include "session/ports.h"
 #include "users/password.h"
 
 namespace orv {
@@ -73,6 +76,7 @@ void MainFormO::QuitButtonClick() {
 
 bool MainFormO::FormCloseQuery() {
   if (Paths().QuitAllowed) {
+    if (database_ != nullptr && database_->Connected()) database_->Rollback();
     Paths().QuitAllowed = false;
     return true;
   }
@@ -160,6 +164,12 @@ void MainFormO::Logall1Click() {
   view_.logAll = !view_.logAll;
   Paths().LogAll = view_.logAll;
   RegWriteBool(kOrvKey, "LogAll", view_.logAll);
+}
+
+void MainFormO::Image1Click(SessionSounds& sounds) {
+  const PasswordO& users = Users();
+  if (!users.IsLoggedIn() || UpperAZ(users.CurrentUser()) != kPictureUser) return;
+  if (sounds.WavForWord(kPictureSound)) sounds.PlayWord(kPictureSound);
 }
 
 std::vector<std::string> MainFormO::LinesToPrint() {

@@ -13,6 +13,12 @@
 namespace orv {
 
 class Dialogs;
+class ScoreDatabase;
+class SessionSounds;
+
+// The picture plays this sound for this user only.
+inline constexpr const char* kPictureSound = "orv";
+inline constexpr const char* kPictureUser = "ADMIN";
 
 // The owner text shown when a list has no owner file or an empty one.
 inline constexpr const char* kNoOwner = "(Owner not found)";
@@ -27,6 +33,11 @@ class MainFormO {
   explicit MainFormO(Dialogs& dialogs) : dialogs_(dialogs) {}
 
   const MainView& View() const { return view_; }
+
+  // The score database, whose open transaction is rolled back when the
+  // window closes; may be absent.
+  void SetDatabase(ScoreDatabase* database) { database_ = database; }
+  ScoreDatabase* Database() const { return database_; }
 
   // Word-list root + CurrentDir + CurrentFile.
   static std::string CurrentListPath();
@@ -59,6 +70,9 @@ class MainFormO {
   void Deletefile1Click();
   void LogWords1Click();
   void Logall1Click();
+  // Plays the picture's sound when the picture's user is logged in and the
+  // sound is stored; otherwise nothing.
+  void Image1Click(SessionSounds& sounds);
 
   // The current list's lines as written (not compiled), for printing; a
   // list that cannot be read is reported and gives no lines.
@@ -68,6 +82,7 @@ class MainFormO {
   void ShowCurrentFile();
 
   Dialogs& dialogs_;
+  ScoreDatabase* database_ = nullptr;
   MainView view_;
 };
 

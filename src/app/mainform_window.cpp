@@ -35,6 +35,7 @@
 #include "files/openfile_window.h"
 #include "lists/edit_window.h"
 #include "lists/viewconpiled_window.h"
+#include "scores/scoredatabase.h"
 #include "users/lookatpas_window.h"
 #include "users/password.h"
 
@@ -114,6 +115,7 @@ void TMainForm::BuildLabels() {
   Image1->setPixmap(OrvPicture(QSize(96, 96)));
   Image1->setScaledContents(true);
   Image1->setFixedSize(96, 96);
+  Image1->installEventFilter(this);
   Image2 = new QLabel(central);
   Image2->setObjectName("Image2");
   Image2->setPixmap(OrvPicture(QSize(48, 48)));
@@ -245,8 +247,7 @@ void TMainForm::BuildMenu() {
   About1 = Item(Help1, "About1", "&About...");
 
   // "Log users" has never had a command of its own.
-  NotYetAvailable(
-      {Score1, Loglist1, Makewrongwordfile1, Logusers1, View1, Words1, Changedatabase1});
+  NotYetAvailable({Score1, Loglist1, Makewrongwordfile1, Logusers1, View1, Words1});
 
   connect(Open1, &QAction::triggered, this, &TMainForm::Open1Click);
   connect(New1, &QAction::triggered, this, [this] { Run([this] { core_.New1Click(); }); });
@@ -270,6 +271,11 @@ void TMainForm::BuildMenu() {
   connect(Logall1, &QAction::triggered, this, [this] { Run([this] { core_.Logall1Click(); }); });
   connect(Option2, &QAction::triggered, this, &TMainForm::Option2Click);
   connect(PasLev1, &QAction::triggered, this, &TMainForm::PasLev1Click);
+  connect(Changedatabase1, &QAction::triggered, this, [this] {
+    Run([this] {
+      if (core_.Database() != nullptr) core_.Database()->ChooseDatabase();
+    });
+  });
   connect(Contents1, &QAction::triggered, this,
           [this] { ShowHelp([](THelpForm& h) { h.ShowContents(); }); });
   connect(SearchforHelpOn1, &QAction::triggered, this,
@@ -322,6 +328,20 @@ void TMainForm::SetTestRunner(TestRunner runner) {
   ShowState();
 }
 
+void TMainForm::SetDatabase(ScoreDatabase* database, SessionSounds* sounds) {
+  core_.SetDatabase(database);
+  sounds_ = sounds;
+  ShowState();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Image1 && event->type() == QEvent::MouseButtonRelease && sounds_ != nullptr) {
+    Run([this] { core_.Image1Click(*sounds_); });
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
 void TMainForm::ShowState() {
   const MainView& v = core_.View();
   File1->menuAction()->setEnabled(v.fileMenu);
@@ -332,6 +352,7 @@ void TMainForm::ShowState() {
   Exit1->setEnabled(v.exitItem);
   PasLev1->setVisible(v.pasLevItem);
   PasLev1->setEnabled(v.pasLevItem);
+  Changedatabase1->setEnabled(core_.Database() != nullptr);
   BStart->setEnabled(v.startButton && runTest_ != nullptr);
   // The tool bar's buttons do what File menu items do, so they follow that menu.
   OpenTool->setEnabled(v.fileMenu);

@@ -19,6 +19,8 @@ class QToolBar;
 namespace orv {
 
 class Dialogs;
+class ScoreDatabase;
+class SessionSounds;
 class TAboutBox;
 class TChDir;
 class TCompiledView;
@@ -55,6 +57,8 @@ class TMainForm : public QMainWindow {
   void SetWindows(const MainFormWindows& windows) { windows_ = windows; }
   // Start works once a test can be run.
   void SetTestRunner(TestRunner runner);
+  // Change database and the picture's sound work once the database is there.
+  void SetDatabase(ScoreDatabase* database, SessionSounds* sounds);
 
   MainFormO& Core() { return core_; }
   // Shows the core's state in the window.
@@ -129,6 +133,7 @@ class TMainForm : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildLabels();
@@ -161,6 +166,7 @@ class TMainForm : public QMainWindow {
   Dialogs& dialogs_;
   MainFormWindows windows_;
   TestRunner runTest_;
+  SessionSounds* sounds_ = nullptr;
   std::unique_ptr<QPrinter> printer_;
   bool activated_ = false;
 };

@@ -62,9 +62,9 @@ class SessionWindows {
   virtual void ShowScores(std::int32_t markedGroup) = 0;
 };
 
-class SoundStore {
+class SessionSounds {
  public:
-  virtual ~SoundStore() = default;
+  virtual ~SessionSounds() = default;
   // Whether a sound is stored under the name (letter case ignored).
   virtual bool WavForWord(const std::string& name) = 0;
   // Starts the sound; a new sound cuts off the one playing.

@@ -47,7 +47,7 @@ LineNo QuestionCount(bool wholeFile, bool inOrder, LineNo listCount) {
 // One test from the loaded list to the score window.
 class TestRun final : public AnswerButtons {
  public:
-  TestRun(SessionWindows& windows, SoundStore& sounds, ScoreLog& log, Dialogs& dialogs,
+  TestRun(SessionWindows& windows, SessionSounds& sounds, ScoreLog& log, Dialogs& dialogs,
           const SessionSettings& settings, const std::string& userName, const std::string& listPath)
       : windows_(windows),
         sounds_(sounds),
@@ -210,7 +210,7 @@ class TestRun final : public AnswerButtons {
   }
 
   SessionWindows& windows_;
-  SoundStore& sounds_;
+  SessionSounds& sounds_;
   ScoreLog& log_;
   Dialogs& dialogs_;
   const SessionSettings& settings_;

@@ -12,7 +12,7 @@ namespace orv {
 
 class TestSession {
  public:
-  TestSession(SessionWindows& windows, SoundStore& sounds, ScoreLog& log, Dialogs& dialogs)
+  TestSession(SessionWindows& windows, SessionSounds& sounds, ScoreLog& log, Dialogs& dialogs)
       : windows_(windows), sounds_(sounds), log_(log), dialogs_(dialogs) {}
 
   // Runs one whole test on the list for the user. Every outcome is shown to
@@ -25,7 +25,7 @@ class TestSession {
 
  private:
   SessionWindows& windows_;
-  SoundStore& sounds_;
+  SessionSounds& sounds_;
   ScoreLog& log_;
   Dialogs& dialogs_;
 };

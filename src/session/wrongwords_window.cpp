@@ -39,7 +39,7 @@ void FillBackground(QLabel* label, const QColor& colour) {
 
 }  // namespace
 
-TWrongWordsForm::TWrongWordsForm(SoundStore& sounds, QWidget* parent)
+TWrongWordsForm::TWrongWordsForm(SessionSounds& sounds, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       sounds_(sounds),
       Label5(MakeLabel("Label5", "You Have got it wrong!", Qt::AlignHCenter,

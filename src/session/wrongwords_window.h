@@ -9,13 +9,13 @@ class QPushButton;
 
 namespace orv {
 
-class SoundStore;
+class SessionSounds;
 
 class TWrongWordsForm : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TWrongWordsForm(SoundStore& sounds, QWidget* parent = nullptr);
+  explicit TWrongWordsForm(SessionSounds& sounds, QWidget* parent = nullptr);
 
   // Returns when the learner has pressed OK.
   void ShowWrongAnswer(const std::string& typed, const std::string& expected);
@@ -30,7 +30,7 @@ class TWrongWordsForm : public QDialog {
   void PlayWrongSound(const std::string& name);
   void PaintButtonFace();
 
-  SoundStore& sounds_;
+  SessionSounds& sounds_;
   QLabel* Label5;
   QLabel* Label1;
   QLabel* Label3;

@@ -98,7 +98,8 @@ TEST(HelpPages, WordListExamplesCompileAsTheHelpSays) {
       if (e.kind == "compiled") continue;
       int failures = 0;
       const std::vector<std::string> compiled = Compile(e.lines, failures);
-      const std::string where = file + " example starting " + e.lines.front() + " " + e.lines.back();
+      const std::string where =
+          file + " example starting " + e.lines.front() + " " + e.lines.back();
       if (e.kind == "wrong") {
         ++wrong;
         EXPECT_GE(failures, 1) << where;
@@ -150,7 +151,8 @@ TEST_F(HelpIndexFolder, ReadsTitlesKeywordsAndTheContentsOrder) {
   EXPECT_EQ(index.ContentsOrder(), (std::vector<std::string>{"b.html", "a.html"}));
   std::vector<std::string> keywords;
   for (const HelpKeyword& k : index.Keywords()) keywords.push_back(k.keyword);
-  EXPECT_EQ(keywords, (std::vector<std::string>{"alpha", "Print", "print setup", "Printing", "Sprint"}));
+  EXPECT_EQ(keywords,
+            (std::vector<std::string>{"alpha", "Print", "print setup", "Printing", "Sprint"}));
 }
 
 TEST_F(HelpIndexFolder, SearchPutsKeywordsThatBeginWithTheTextFirst) {
@@ -181,7 +183,8 @@ TEST(HelpIndex, FindsTheHelpBesideOrAboveTheProgram) {
   EXPECT_EQ(FindHelpFolder(other.Str() + "build/src"), (other.Path() / "help").string());
   // Elsewhere the source tree's pages are found.
   test::TempDir empty;
-  EXPECT_EQ(FindHelpFolder(empty.Str()), QFileInfo(QString::fromStdString(kHelp)).canonicalFilePath().toStdString());
+  EXPECT_EQ(FindHelpFolder(empty.Str()),
+            QFileInfo(QString::fromStdString(kHelp)).canonicalFilePath().toStdString());
 }
 
 TEST(HelpIndex, LocalLinksLeaveOutAnchorsAndOtherSchemes) {

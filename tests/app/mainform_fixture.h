@@ -33,7 +33,8 @@ class MainFormFixture {
     SetQuitHandler([this] { ++quitRequests; });
     dir.Write("KVXS1.KVX",
               Line("Boss", "boss-pw", "Bs", 1, 255) + Line("Nine", "nine-pw", "Ni", 2, 9) +
-                  Line("Ten", "ten-pw", "Te", 3, 10) + Line("Low", "low-pw", "Lo", 4, 5));
+                  Line("Ten", "ten-pw", "Te", 3, 10) + Line("Low", "low-pw", "Lo", 4, 5) +
+                  Line("admin", "admin-pw", "Ad", 5, 20));
     SetUsers(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", dialogs));
     form = std::make_unique<TMainForm>(dialogs);
   }

@@ -3,15 +3,18 @@
 #include <gtest/gtest.h>
 #include <QCloseEvent>
 #include <QFile>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <filesystem>
+#include <set>
 
 #include "app/mainform.h"
 #include "app/registry.h"
 #include "files/dos.h"
 #include "lists/buffers.h"
 #include "mainform_fixture.h"
+#include "session/ports.h"
 
 namespace orv {
 namespace {
@@ -274,6 +277,69 @@ TEST_F(MainWindow, PrintingAMissingListReportsIt) {
   form->PrintCurrentList(printer);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
+}
+
+TEST_F(MainWindow, StartRunsTheTestOnTheCurrentListForTheUser) {
+  std::vector<std::pair<std::string, std::string>> runs;
+  dir.Write("orv.orv/ann.orv/maths.orv", "1+1|2\r\n2+2|4\r\n");
+  dir.Write("User/NINE.DIR/ORV.CON", "maths\r\nNine\r\n0\r\n1\r\nann.orv\\\r\n1\r\n1\r\n");
+  LogInAs("Nine", "nine-pw");
+  EXPECT_FALSE(form->BStart->isEnabled()) << "no test can run yet";
+  form->SetTestRunner([&](const std::string& path, const std::string& user) {
+    runs.emplace_back(path, user);
+    // The list grows while the window shows the old count.
+    dir.Write("orv.orv/ann.orv/maths.orv", "1+1|2\r\n2+2|4\r\n3+3|6\r\n");
+  });
+  ASSERT_TRUE(form->BStart->isEnabled());
+  EXPECT_EQ(Text(form->FileLengthLabel), "2");
+  form->BStart->click();
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].first, dir.Str() + "orv.orv\\ann.orv\\maths.ORV");
+  EXPECT_EQ(runs[0].second, "Nine");
+  Settings().CurrentFile = "other.orv";
+  dir.Write("orv.orv/ann.orv/other.orv", "x\r\n");
+  form->BStart->click();
+  EXPECT_EQ(Text(form->CFile), "other.orv");
+  EXPECT_EQ(Text(form->FileLengthLabel), "1");
+  // Logged out, Start does nothing.
+  form->LogOutButton->click();
+  form->BStart->click();
+  EXPECT_EQ(runs.size(), 2u);
+}
+
+// Sounds as the database would hold them, with every sound started noted.
+struct StoredSounds : SessionSounds {
+  std::set<std::string> stored;
+  std::vector<std::string> played;
+  bool WavForWord(const std::string& name) override { return stored.count(name) > 0; }
+  void PlayWord(const std::string& name) override { played.push_back(name); }
+};
+
+void ClickPicture(TMainForm& form) {
+  const QPointF centre(form.Image1->width() / 2.0, form.Image1->height() / 2.0);
+  QMouseEvent press(QEvent::MouseButtonPress, centre, form.Image1->mapToGlobal(centre),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, centre, form.Image1->mapToGlobal(centre),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(form.Image1, &press);
+  QApplication::sendEvent(form.Image1, &release);
+}
+
+TEST_F(MainWindow, ThePicturePlaysItsSoundForItsUserOnly) {
+  StoredSounds sounds;
+  form->SetDatabase(nullptr, &sounds);
+  LogInAs("Boss", "boss-pw");
+  sounds.stored.insert(kPictureSound);
+  ClickPicture(*form);
+  EXPECT_TRUE(sounds.played.empty()) << "not the picture's user";
+  dialogs.logins.push_back({"admin", "admin-pw"});
+  form->LogOutButton->click();
+  ClickPicture(*form);
+  EXPECT_EQ(sounds.played, std::vector<std::string>{kPictureSound});
+  sounds.stored.clear();
+  ClickPicture(*form);
+  EXPECT_EQ(sounds.played.size(), 1u) << "no sound stored, nothing played";
+  EXPECT_FALSE(form->Changedatabase1->isEnabled()) << "no database to change";
 }
 
 TEST_F(MainWindow, CommandsOfLaterWindowsStayDisabledEvenForTheSuperUser) {

@@ -100,34 +100,6 @@ TEST(PickQuestion, InOrderTakesLineQAndSplitsAtTheFirstBar) {
   EXPECT_FALSE(question.HasPrompt());
 }
 
-TEST(PickQuestion, TakesTheFirstPositionAndUsesItUp) {
-  TempDir dir;
-  FakeDialogs dialogs;
-  BufferO list = ListOf(5);
-  BufferO positions;
-  for (const char* p : {"2", "1", "3"}) positions.Add(p);
-  Question question;
-  PickQuestion(list, positions, 1, false, dir.Str() + "X.POS", dialogs, question);
-  EXPECT_EQ(question.answer, "w2");
-  EXPECT_EQ(Numbers(positions), (std::vector<int>{1, 3}));
-  EXPECT_FALSE(FileFound(dir.Str() + "X.POS"));
-}
-
-TEST(PickQuestion, NewRoundGoesBehindWhenThePositionExceedsThoseLeft) {
-  TempDir dir;
-  FakeDialogs dialogs;
-  BufferO list = ListOf(5);
-  BufferO positions;
-  for (const char* p : {"4", "1"}) positions.Add(p);
-  Question question;
-  PickQuestion(list, positions, 1, false, dir.Str() + "X.POS", dialogs, question);
-  EXPECT_EQ(question.answer, "w4");
-  std::vector<int> left = Numbers(positions);
-  ASSERT_EQ(left.size(), 6u);
-  EXPECT_EQ(left[0], 1);
-  EXPECT_TRUE(IsPermutationOfOneTo({left.begin() + 1, left.end()}, 5));
-}
-
 TEST(PickQuestion, PositionsBeyondAShortenedListAreSkipped) {
   TempDir dir;
   FakeDialogs dialogs;

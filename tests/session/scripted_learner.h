@@ -1,13 +1,12 @@
 #pragma once
 // A learner who takes a test from a script: each reading of an answer takes
 // the next scripted answer, pressing ReShow and Replay as scripted first.
-// Everything the session shows is recorded in order.
+// Everything the session shows in its windows is recorded in order.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -39,7 +38,7 @@ struct Reading {
   bool reshowEnabled = false;
 };
 
-class ScriptedLearner : public SessionWindows, public SoundStore {
+class ScriptedLearner : public SessionWindows {
  public:
   // The answers, taken front first; Say adds one.
   ScriptedLearner& Say(std::string typed, int reshows = 0, int replays = 0) {
@@ -87,12 +86,6 @@ class ScriptedLearner : public SessionWindows, public SoundStore {
     events.push_back("scores");
   }
 
-  bool WavForWord(const std::string& name) override { return sounds.count(Upper(name)) > 0; }
-  void PlayWord(const std::string& name) override {
-    played.push_back(name);
-    events.push_back("play " + name);
-  }
-
   // The words flashed for the learner to type, in order.
   std::vector<std::string> WordsShown() const {
     std::vector<std::string> words;
@@ -103,13 +96,11 @@ class ScriptedLearner : public SessionWindows, public SoundStore {
   }
 
   std::deque<Answer> answers;
-  std::set<std::string> sounds;  // stored sound names, upper case
   std::function<void()> beforeAnswer;
 
   std::vector<std::string> events;
   std::vector<TimedShown> timed;
   std::vector<Reading> readings;
-  std::vector<std::string> played;
   std::vector<std::int32_t> scoreWindows;
 
  private:

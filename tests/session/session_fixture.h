@@ -10,6 +10,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,10 @@
 #include "scores/fbclient.h"
 #include "scores/score_db_host.h"
 #include "scores/scoredatabase.h"
-#include "session/dbscorelog.h"
+#include "scores/sound_store.h"
 #include "session/scripted_learner.h"
 #include "session/session.h"
+#include "session/sessiondatabase.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -51,6 +53,20 @@ struct SessionDbHost : ScoreDbHost {
   void SetQuitAllowed() override { quitAllowed = true; }
 };
 
+// The sounds kept in the database, with every sound started noted down.
+struct PlayRecorder : SessionSounds {
+  explicit PlayRecorder(SessionSounds& stored) : stored_(stored) {}
+  bool WavForWord(const std::string& name) override { return stored_.WavForWord(name); }
+  void PlayWord(const std::string& name) override {
+    played.push_back(name);
+    stored_.PlayWord(name);
+  }
+  std::vector<std::string> played;
+
+ private:
+  SessionSounds& stored_;
+};
+
 using Row = std::vector<std::string>;
 inline const char kNull[] = "<null>";
 
@@ -76,6 +92,14 @@ class SessionTest : public ::testing::Test {
   std::string WriteList(const std::string& name, const std::string& text) {
     dir.Write("orv.orv/" + name, text);
     return dir.Str() + "orv.orv/" + name;
+  }
+
+  // Records a short tone as the sound of the name.
+  void StoreSound(const std::string& name) {
+    std::string file = dir.Str() + name + ".wav";
+    std::string command = "sox -n -r 8000 -c 1 -b 8 '" + file + "' synth 0.05 sine 440 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    ASSERT_TRUE(soundStore.WriteWord(file)) << name;
   }
 
   void Run(const std::string& listPath, const std::string& user = "ann") {
@@ -127,11 +151,13 @@ class SessionTest : public ::testing::Test {
   SessionDbHost host = WithProgramDir(dir.Str());
   FakeDialogs dialogs;
   ScoreDatabase database{dialogs, host};
-  DbScoreLog log{database};
+  SoundStore soundStore{database, dialogs};
+  SessionDatabase store{database, soundStore};
+  PlayRecorder sounds{store};
   ScriptedLearner learner;
   InstantClock clock;
   ScopedClock useClock{clock};
-  TestSession session{learner, learner, log, dialogs};
+  TestSession session{learner, sounds, store, dialogs};
   SessionSettings settings;
   int beeps = 0;
 };

@@ -21,7 +21,7 @@ using test::PressEscape;
 using test::WhenShown;
 
 // Sounds stored under names looked up without regard to letter case.
-struct StoredSounds : SoundStore {
+struct StoredSounds : SessionSounds {
   bool WavForWord(const std::string& name) override {
     looked.push_back(name);
     return stored.count(Upper(name)) > 0;

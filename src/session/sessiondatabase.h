@@ -1,13 +1,14 @@
 #pragma once
-// The session's score log written to the score database.
+// The session's score log and sounds, kept in the score database.
 #include "scores/scoredatabase.h"
+#include "scores/sound_store.h"
 #include "session/ports.h"
 
 namespace orv {
 
-class DbScoreLog : public ScoreLog {
+class SessionDatabase : public ScoreLog, public SessionSounds {
  public:
-  explicit DbScoreLog(ScoreDatabase& database) : db_(database) {}
+  SessionDatabase(ScoreDatabase& database, SoundStore& sounds) : db_(database), sounds_(sounds) {}
 
   std::int32_t NextLogGroup() override { return db_.NextLogGroup(); }
   void LogWord(const std::string& userName, const std::string& listPath, const std::string& wordKey,
@@ -18,8 +19,12 @@ class DbScoreLog : public ScoreLog {
     db_.LogScore(listPath, result, logGroup);
   }
 
+  bool WavForWord(const std::string& name) override { return sounds_.WavForWord(name); }
+  void PlayWord(const std::string& name) override { sounds_.PlayWord(name); }
+
  private:
   ScoreDatabase& db_;
+  SoundStore& sounds_;
 };
 
 }  // namespace orv
