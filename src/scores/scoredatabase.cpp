@@ -193,6 +193,7 @@ void ScoreDatabase::Rollback() {
 }
 
 void ScoreDatabase::RunAndCommit(const std::string& statement) {
+  if (!ConectDB()) return;
   QSqlQuery query(db_);
   if (!query.exec(QString::fromStdString(statement))) {
     throw E_DB_Error(SqlErrorText(query.lastError()));
@@ -213,7 +214,6 @@ std::int32_t ScoreDatabase::NextLogGroup() {
 void ScoreDatabase::LogWord(const std::string& userName, const std::string& listPath,
                             const std::string& wordKey, const std::string& answer,
                             std::int32_t logGroup, std::uint16_t helpCount) {
-  if (!ConectDB()) return;
   const bool wrong = answer != wordKey;
   std::string statement =
       wrong ? "INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count, answer) "
@@ -234,7 +234,6 @@ void ScoreDatabase::LogWord(const std::string& userName, const std::string& list
 
 void ScoreDatabase::LogScore(const std::string& listPath, const scoreR& result,
                              std::int32_t logGroup) {
-  if (!ConectDB()) return;
   std::string values;
   SqlQuoteList(values, result.name);
   SqlQuoteList(values, TodayText());
