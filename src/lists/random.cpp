@@ -20,7 +20,9 @@ std::uint32_t RandomBelow(std::uint32_t n) {
   return draw(Generator());
 }
 
-void SeedRandom(std::uint64_t seed) { Generator().seed(seed); }
+void SeedRandom(std::uint64_t seed) {
+  Generator().seed(seed);
+}
 
 void SeedRandomFromClock() {
   Generator().seed(

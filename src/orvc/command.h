@@ -10,9 +10,9 @@
 namespace orv::orvc {
 
 struct Invocation {
-  std::vector<std::string> args;        // the command's own arguments, options removed
-  std::optional<std::string> home;      // --home DIR
-  std::optional<std::uint64_t> seed;    // --seed N
+  std::vector<std::string> args;      // the command's own arguments, options removed
+  std::optional<std::string> home;    // --home DIR
+  std::optional<std::uint64_t> seed;  // --seed N
   std::istream* in = nullptr;
   std::ostream* out = nullptr;
   std::ostream* err = nullptr;
@@ -41,6 +41,6 @@ struct CommandError {
 
 #define ORVC_CONCAT_INNER(a, b) a##b
 #define ORVC_CONCAT(a, b) ORVC_CONCAT_INNER(a, b)
-#define ORVC_COMMAND(...)                                  \
+#define ORVC_COMMAND(...)                                     \
   static const bool ORVC_CONCAT(orvc_registered_, __LINE__) = \
       ::orv::orvc::RegisterCommand(::orv::orvc::Command{__VA_ARGS__})

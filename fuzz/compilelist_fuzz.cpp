@@ -1,0 +1,40 @@
+// Compiles an arbitrary list, one line per text line. Failures raised on
+// purpose (E_Orv_Error) abandon the compile and are answers; a sanitizer
+// report, a hang, a failure that names no source line or could be asked, or
+// decimal places not restored afterwards is a fault. The first byte seeds the
+// random source and sets the decimal places before the compile.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "app/errors.h"
+#include "lists/buffers.h"
+#include "lists/compile.h"
+#include "lists/compilesettings.h"
+#include "lists/random.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  orv::SeedRandom(data[0]);
+  const int places = data[0] % 19;
+  orv::TheCompileSettings().decimalPlaces = places;
+  std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+  orv::BufferO list;
+  for (std::size_t end = text.find('\n'); end != text.npos; end = text.find('\n')) {
+    list.Add(text.substr(0, end));
+    text.remove_prefix(end + 1);
+  }
+  list.Add(text);
+  try {
+    orv::CompileLines(list, [&](orv::LineNo line, const std::string& result) {
+      // A failure names a source line and is a line that cannot be asked.
+      if (line == 0 || line > list.Count()) std::abort();
+      if (result.size() >= 2 && !result.starts_with("//")) std::abort();
+    });
+  } catch (const orv::E_Orv_Error&) {
+  }
+  if (orv::TheCompileSettings().decimalPlaces != places) std::abort();
+  return 0;
+}

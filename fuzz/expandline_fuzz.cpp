@@ -1,0 +1,36 @@
+// Feeds one arbitrary expression line to ExpandLine and EvaluateLines, as the
+// compiler does. Failures raised on purpose (E_Orv_Error: conversions,
+// arithmetic, the buffer's limit) are answers; a sanitizer report, a hang, a
+// decimal-places setting left changed, or an evaluated line that is neither an
+// error line nor question "|" answer is a fault. The first byte seeds the
+// random source.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "app/errors.h"
+#include "lists/buffers.h"
+#include "lists/compilesettings.h"
+#include "lists/evaluatelines.h"
+#include "lists/expand.h"
+#include "lists/random.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  orv::SeedRandom(data[0]);
+  orv::TheCompileSettings() = orv::CompileSettings{};
+  const std::string line = "$" + std::string(reinterpret_cast<const char*>(data + 1), size - 1);
+  orv::BufferO lines;
+  try {
+    orv::ExpandLine(lines, line);
+    orv::EvaluateLines(lines);
+    for (std::uint32_t i = 1; i <= lines.Count(); ++i) {
+      const std::string& result = lines.Line(static_cast<orv::LineNo>(i));
+      if (!result.starts_with("//") && result.find('|') == std::string::npos) std::abort();
+    }
+  } catch (const orv::E_Orv_Error&) {
+  }
+  if (orv::TheCompileSettings().decimalPlaces != 3) std::abort();
+  return 0;
+}

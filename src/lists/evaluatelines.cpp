@@ -1,0 +1,201 @@
+#include "lists/evaluatelines.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "app/strings.h"
+#include "lists/compilesettings.h"
+#include "lists/evaluator.h"
+#include "lists/math.h"
+#include "lists/numberkinds.h"
+#include "lists/randomvalue.h"
+
+namespace orv {
+namespace {
+
+constexpr std::string_view kRandNeedsColon = "//error rand function marked with ^ needs \":\" ";
+constexpr std::string_view kRandNeedsParen = "//error rand function marked with ^ needs \")\" ";
+constexpr std::string_view kFunctionNeedsParen = "//error function marked with ^ needs \")\" ";
+constexpr std::string_view kBadDecimalPoints =
+    "//error the number of decimal points should be 0 to 18";
+constexpr std::string_view kUnexpected = "//unexpected error in line:";
+// What an expression may still hold once its groups and calls are resolved.
+constexpr std::string_view kArithmeticChars = "0123456789.eE+-*/xX()<>=^ \r\n\t";
+
+char UpperAscii(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The first position at or after from where word (in capitals) stands in the
+// text in any letter case; npos when it does not.
+std::size_t FindNoCase(std::string_view text, std::string_view word, std::size_t from = 0) {
+  if (word.size() > text.size()) return std::string_view::npos;
+  for (std::size_t i = from; i + word.size() <= text.size(); ++i) {
+    std::size_t k = 0;
+    while (k < word.size() && UpperAscii(text[i + k]) == word[k]) ++k;
+    if (k == word.size()) return i;
+  }
+  return std::string_view::npos;
+}
+
+std::size_t SkipBlanks(std::string_view text, std::size_t from) {
+  while (from < text.size() && text[from] == ' ') ++from;
+  return from;
+}
+
+bool OnlyBlanks(std::string_view text) {
+  return text.find_first_not_of(' ') == text.npos;
+}
+
+// A brace group found in a text: the text before "{", the group up to the
+// "}" that closes it (or to the end when none does), and what follows.
+struct BraceGroup {
+  std::string_view head;
+  std::string_view group;
+  std::string_view rest;
+};
+
+BraceGroup SplitAtBrace(std::string_view text, std::size_t open) {
+  std::string_view after = text.substr(open + 1);
+  const TextPos close = MatchClose(after, '}');
+  if (close == 0) return {text.substr(0, open), after, {}};
+  return {text.substr(0, open), after.substr(0, close - 1u), after.substr(close)};
+}
+
+// The value of a group or a call's bound. A group whose resolution failed
+// keeps its error text as it is: evaluating it would only wrap it, twice over,
+// in an evaluation error, and nested groups would double it at every level.
+Resolution GroupValue(std::string_view group) {
+  Resolution r = ResolveRandomChecked(group);
+  if (r.failed) return r;
+  std::string value = Evaluate(r.text);
+  const bool failed = value.starts_with("//");
+  return {std::move(value), failed};
+}
+
+// Restores the decimal places when a line is done, so a decimal-places call
+// affects only its own line.
+class DecimalPlacesKeeper {
+ public:
+  DecimalPlacesKeeper() : saved_(TheCompileSettings().decimalPlaces) {}
+  ~DecimalPlacesKeeper() { TheCompileSettings().decimalPlaces = saved_; }
+  DecimalPlacesKeeper(const DecimalPlacesKeeper&) = delete;
+  DecimalPlacesKeeper& operator=(const DecimalPlacesKeeper&) = delete;
+
+ private:
+  int saved_;
+};
+
+// The compiled form of one expression line given without its "$".
+std::string CompileExpression(std::string_view expression) {
+  DecimalPlacesKeeper keeper;
+  std::string text = ResolveGroups(expression);
+  if (text.starts_with("//")) return text;
+  std::string expr = ApplyFPoint(text);
+  if (AllOf(expr, kArithmeticChars)) return text + "|" + DropChars(Evaluate(expr), "()");
+  if (expr.starts_with("//")) return expr;
+  return std::string(kUnexpected) + expr;
+}
+
+}  // namespace
+
+void EvaluateLines(BufferO& buffer) {
+  for (std::uint32_t i = 1; i <= buffer.Count(); ++i) {
+    const auto index = static_cast<LineNo>(i);
+    const std::string& line = buffer.Line(index);
+    if (line.empty() || line[0] != '$') continue;
+    buffer.Ovr(CompileExpression(std::string_view(line).substr(1)), index);
+  }
+}
+
+std::string ResolveRandom(std::string_view text) {
+  return ResolveRandomChecked(text).text;
+}
+
+Resolution ResolveRandomChecked(std::string_view text) {
+  std::string t(text);
+  for (;;) {
+    if (const std::size_t at = FindNoCase(t, "RAND("); at != t.npos) {
+      const std::string_view view = t;
+      const std::string_view head = view.substr(0, at);
+      const std::size_t lowStart = SkipBlanks(view, at + 5);
+      const std::size_t colon = view.find(':', lowStart);
+      if (colon == view.npos) {
+        return {std::string(kRandNeedsColon) + std::string(head) + "^RAND(" +
+                    std::string(view.substr(lowStart)),
+                true};
+      }
+      const std::string low = GroupValue(view.substr(lowStart, colon - lowStart)).text;
+      const std::string_view afterColon = view.substr(SkipBlanks(view, colon + 1));
+      const TextPos close = MatchClose(afterColon, ')');
+      if (close == 0) {
+        return {std::string(kRandNeedsParen) + std::string(head) + "^RAND(" + low + ":" +
+                    std::string(afterColon),
+                true};
+      }
+      const std::string high = GroupValue(afterColon.substr(0, close - 1u)).text;
+      t = std::string(head) + RandomValue(low, high) + std::string(afterColon.substr(close));
+      continue;
+    }
+    const std::size_t open = t.find('{');
+    if (open == t.npos) return {std::move(t), false};
+    const BraceGroup g = SplitAtBrace(t, open);
+    const Resolution value = GroupValue(g.group);
+    t = std::string(g.head) + value.text + std::string(g.rest);
+    if (value.failed) return {std::move(t), true};
+  }
+}
+
+std::string ResolveGroups(std::string_view text) {
+  // Each group's rest holds the later groups, which are resolved first: split
+  // the text into its groups from the left, then resolve them from the right.
+  std::vector<BraceGroup> groups;
+  std::string_view tail = text;
+  for (std::size_t open = tail.find('{'); open != tail.npos; open = tail.find('{')) {
+    groups.push_back(SplitAtBrace(tail, open));
+    tail = groups.back().rest;
+  }
+  if (groups.empty()) return ResolveRandom(text);
+  Resolution rest{std::string(tail), false};
+  for (auto g = groups.rbegin(); g != groups.rend(); ++g) {
+    Resolution value = GroupValue(g->group);
+    const bool failed = rest.failed || value.failed;
+    std::string joined = (OnlyBlanks(g->head) && OnlyBlanks(rest.text))
+                             ? std::move(value.text)
+                             : std::string(g->head) + value.text + rest.text;
+    rest = failed ? Resolution{std::move(joined), true} : ResolveRandomChecked(joined);
+  }
+  return std::move(rest.text);
+}
+
+std::string ApplyFPoint(std::string_view text) {
+  std::size_t at = FindNoCase(text, "FPOINT");
+  std::size_t open = text.npos;
+  while (at != text.npos) {
+    const std::size_t p = SkipBlanks(text, at + 6);
+    if (p < text.size() && text[p] == '(') {
+      open = p;
+      break;
+    }
+    at = FindNoCase(text, "FPOINT", at + 1);
+  }
+  if (open == text.npos) return std::string(text);
+  const std::string_view head = text.substr(0, at);
+  const std::string_view inner = text.substr(SkipBlanks(text, open + 1));
+  const TextPos close = MatchClose(inner, ')');
+  if (close == 0) {
+    return std::string(kFunctionNeedsParen) + std::string(head) + "^FPOINT(:" + std::string(inner);
+  }
+  const std::string count = Evaluate(ApplyFPoint(inner.substr(0, close - 1u)));
+  if (!IsInteger(count) || CompareStrInt(count, 0) < 0 || CompareStrInt(count, 18) > 0) {
+    return std::string(kBadDecimalPoints);
+  }
+  int places = 0;
+  for (char c : count) {
+    if (c >= '0' && c <= '9') places = places * 10 + (c - '0');
+  }
+  TheCompileSettings().decimalPlaces = places;
+  return std::string(head) + std::string(inner.substr(close));
+}
+
+}  // namespace orv

@@ -1,0 +1,36 @@
+#pragma once
+// The second stage of an expression line: value groups "{...}", random calls
+// "RAND(low:high)" and the decimal-places call "FPoint(n)" are resolved, the
+// remaining arithmetic is evaluated, and the line becomes question "|" answer
+// or an error line beginning "//".
+#include <string>
+#include <string_view>
+
+#include "lists/buffers.h"
+
+namespace orv {
+
+// Replaces every line of the buffer that begins with "$" by its compiled form.
+void EvaluateLines(BufferO& buffer);
+
+// Replaces every random call, and then every value group, in the text.
+std::string ResolveRandom(std::string_view text);
+
+// ResolveRandom, telling also whether it stopped at an error: a call without
+// its ":" or ")", or a value group whose value is an error text. An error text
+// holds the text it was made from, so it is never resolved again: reading it
+// as input once more could run without end.
+struct Resolution {
+  std::string text;
+  bool failed = false;
+};
+Resolution ResolveRandomChecked(std::string_view text);
+
+// The value-group pass: every "{...}" replaced by its value, then ResolveRandom.
+std::string ResolveGroups(std::string_view text);
+
+// Removes the first decimal-places call from the text and applies it to the
+// compile settings, or returns an error line.
+std::string ApplyFPoint(std::string_view text);
+
+}  // namespace orv

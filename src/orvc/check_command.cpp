@@ -1,0 +1,56 @@
+// orvc check FILE...: the lines of word lists that do not compile.
+#include <algorithm>
+#include <ostream>
+
+#include "app/errors.h"
+#include "lists/compile.h"
+#include "orvc/command.h"
+#include "orvc/word_list_input.h"
+
+namespace orv::orvc {
+namespace {
+
+// Reports the failed lines of one list; returns its exit status (0, 1 or 2).
+int CheckList(const Invocation& inv, const std::string& path) {
+  WordListInput input;
+  try {
+    input = ReadWordList(path);
+  } catch (const CommandError& e) {
+    *inv.err << "orvc: " << e.message << '\n';
+    return e.exitCode;
+  }
+  std::size_t errors = 0;
+  try {
+    CompileLines(input.lines, [&](LineNo line, const std::string& result) {
+      ++errors;
+      *inv.out << path << ':' << input.lineNumbers[line - 1u] << ": " << input.lines.Line(line)
+               << "\n    " << result << '\n';
+    });
+  } catch (const E_Orv_Error& e) {
+    *inv.err << "orvc: " << AbandonedText(path, e.what()) << '\n';
+    return 1;
+  }
+  if (errors == 0) {
+    *inv.out << path << ": no errors\n";
+    return 0;
+  }
+  *inv.out << path << ": " << errors << (errors == 1 ? " error\n" : " errors\n");
+  return 1;
+}
+
+int RunCheck(const Invocation& inv) {
+  if (inv.args.empty()) throw CommandError{"usage: orvc check FILE..."};
+  int status = 0;
+  for (const std::string& path : inv.args) status = std::max(status, CheckList(inv, path));
+  inv.out->flush();
+  return status;
+}
+
+}  // namespace
+
+ORVC_COMMAND("check", "orvc check FILE...",
+             "compile each word list without printing it and report every generated line that "
+             "fails, with its list, line number and source line (exit 1 when any list has errors)",
+             RunCheck);
+
+}  // namespace orv::orvc

@@ -1,0 +1,23 @@
+#include "orvc/word_list_input.h"
+
+#include "files/errortext.h"
+#include "lists/cleanlist.h"
+#include "orvc/command.h"
+
+namespace orv::orvc {
+
+WordListInput ReadWordList(const std::string& path) {
+  WordListInput input;
+  if (const int code = LoadFromFile(input.lines, path); code != 0) {
+    throw CommandError{"cannot read \"" + path + "\": " + ErrorText(code), 2};
+  }
+  input.noSort = HasNoSort(input.lines);
+  CleanList(input.lines, IsNameList(path), &input.lineNumbers);
+  return input;
+}
+
+std::string AbandonedText(const std::string& path, const std::string& reason) {
+  return "\"" + path + "\": compile abandoned: " + reason;
+}
+
+}  // namespace orv::orvc

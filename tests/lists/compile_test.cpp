@@ -1,0 +1,199 @@
+// The compile pass over a whole list: directives, script mode, error count.
+#include "lists/compile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/errors.h"
+#include "lists/compilesettings.h"
+#include "lists/random.h"
+#include "support/buffer_lines.h"
+#include "support/fake_dialogs.h"
+
+namespace orv {
+namespace {
+
+using V = std::vector<std::string>;
+
+std::string Warning(int count) {
+  return " There are " + std::to_string(count) +
+         " Errors in the spelling file please check it! The error count is only aproximate and "
+         "will count expanded lines and/or sometime only the first error etc.";
+}
+
+class Compile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TheCompileSettings() = CompileSettings{};
+    SeedRandom(7);
+  }
+
+  V Run(const V& source) {
+    BufferO buffer = test::BufferOf(source);
+    count = CompileList(buffer, dialogs);
+    return test::LinesOf(buffer);
+  }
+
+  test::FakeDialogs dialogs;
+  std::size_t count = 0;
+};
+
+TEST_F(Compile, WorkedExample) {
+  const V compiled =
+      Run({"apple", "banana|yellow fruit", "$script", "// arithmetic", "$3+4", "$#1to3x2",
+           "$Decimal points 2", "$1/3.0", "$What is 3+4", "$scriptOff", "$5+5"});
+  EXPECT_EQ(compiled, (V{"apple", "banana|yellow fruit", "3+4|7", "1x2|2", "2x2|4", "3x2|6",
+                         "1/3.0|0.33", "$5+5"}));
+  EXPECT_EQ(count, 1u);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Warning);
+  EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::Ok);
+  EXPECT_EQ(dialogs.messages[0].text, Warning(1));
+  EXPECT_EQ(TheCompileSettings().decimalPlaces, 3);
+}
+
+TEST_F(Compile, WithoutScriptModeEveryLineButDirectivesIsAPlainEntry) {
+  EXPECT_EQ(Run({"$3+4", "// note", "$", "", "word", "$noSort", "$RandomizeExpandOn",
+                 "$RANDOMIZEEXPANDOFF x"}),
+            (V{"$3+4", "// note", "$", "", "word"}));
+  EXPECT_EQ(count, 0u);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Compile, ScriptModeLines) {
+  EXPECT_EQ(Run({"$script", "/x", "//x", "$", "x", "", "ab", "/", "$2x3"}),
+            (V{"/x", "x", "ab", "/", "2x3|6"}));
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Compile, ScriptDirectivesInAnyLetterCase) {
+  EXPECT_EQ(Run({"$SCRIPT", "$1+1", "$SCRIPTOFF", "$1+2", "$Script and more", "$1+3", "$scriptoff",
+                 "$1+4"}),
+            (V{"1+1|2", "$1+2", "1+3|4", "$1+4"}));
+}
+
+TEST_F(Compile, ScriptModeIsOffAtTheStartOfEveryCompile) {
+  Run({"$script"});
+  EXPECT_TRUE(TheCompileSettings().scriptMode) << "left as the last directive set it";
+  EXPECT_EQ(Run({"$3+4"}), V{"$3+4"});
+}
+
+TEST_F(Compile, DecimalPointsDirective) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"$Decimal points 2", "1/3.0|0.33"},
+      {"$Decimal points=4", "1/3.0|0.3333"},
+      {"$Decimal points 25", "1/3.0|0.333333333333333333"},
+      {"$Decimal points 123", "1/3.0|0.333333333333"},
+      {"$decimal POINTS -1", "1/3.0|0.3"},
+      {"$Decimal points 0", "1/3.0|0"},
+      {"$Decimal pointsx7", "1/3.0|0.3333333"},
+  };
+  for (const auto& [directive, expected] : cases) {
+    EXPECT_EQ(Run({"$script", directive, "$1/3.0"}), V{expected}) << directive;
+    EXPECT_EQ(TheCompileSettings().decimalPlaces, 3) << "restored after " << directive;
+  }
+}
+
+TEST_F(Compile, DecimalPlacesComeBackAfterEachCompile) {
+  TheCompileSettings().decimalPlaces = 5;
+  EXPECT_EQ(Run({"$script", "$1/3.0", "$Decimal points 1", "$1/3.0"}),
+            (V{"1/3.0|0.33333", "1/3.0|0.3"}));
+  EXPECT_EQ(TheCompileSettings().decimalPlaces, 5);
+  EXPECT_EQ(Run({"$script", "$2/3.0"}), V{"2/3.0|0.66667"});
+}
+
+TEST_F(Compile, DecimalPointsWithoutDigitAbandonsTheCompile) {
+  TheCompileSettings().decimalPlaces = 4;
+  BufferO buffer =
+      test::BufferOf({"apple", "$script", "$Decimal points 2", "$Decimal points", "$1+1"});
+  EXPECT_THROW(CompileList(buffer, dialogs), EConvertError);
+  EXPECT_EQ(test::LinesOf(buffer),
+            (V{"apple", "$script", "$Decimal points 2", "$Decimal points", "$1+1"}))
+      << "no compiled list is produced";
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(TheCompileSettings().decimalPlaces, 4);
+  EXPECT_THROW(ApplyDirective("$Decimal points two"), EConvertError);
+}
+
+TEST_F(Compile, ArithmeticAndConversionFailuresAbandonTheCompile) {
+  BufferO bad = test::BufferOf({"$script", "$rand(1:2.5)"});
+  EXPECT_THROW(CompileList(bad, dialogs), EConvertError);
+  BufferO tooMany = test::BufferOf({"$script", "$#1to40000", "$#1to40000"});
+  EXPECT_THROW(CompileList(tooMany, dialogs), E_Buffer_Error);
+  EXPECT_EQ(tooMany.Count(), 3u);
+}
+
+TEST_F(Compile, ListWhoseExpressionsAllFailKeepsItsPlainEntries) {
+  EXPECT_EQ(Run({"cat", "$script", "$#1to3 apples", "$rand(2 3)", "dog", "$[]"}),
+            (V{"cat", "dog"}));
+  EXPECT_EQ(count, 5u) << "three expanded lines, one call, one line too short";
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, Warning(5));
+}
+
+TEST_F(Compile, EvaluationErrorAfterTheBarIsNotCounted) {
+  const V compiled = Run({"$script", "$3+*4"});
+  ASSERT_EQ(compiled.size(), 1u);
+  EXPECT_TRUE(compiled[0].starts_with("3+*4|//Error")) << compiled[0];
+  EXPECT_EQ(count, 0u);
+}
+
+TEST_F(Compile, FailuresNameTheirSourceLines) {
+  std::vector<std::pair<LineNo, std::string>> failures;
+  const BufferO compiled = CompileLines(
+      test::BufferOf({"$script", "$1+1", "$#1to2 y", "ok", "$rand(1 2)"}),
+      [&](LineNo line, const std::string& result) { failures.emplace_back(line, result); });
+  EXPECT_EQ(test::LinesOf(compiled), (V{"1+1|2", "ok"}));
+  ASSERT_EQ(failures.size(), 3u);
+  EXPECT_EQ(failures[0], std::make_pair(LineNo{3}, std::string("//unexpected error in line:1 y")));
+  EXPECT_EQ(failures[1].first, 3);
+  EXPECT_EQ(failures[2].first, 5);
+  EXPECT_TRUE(failures[2].second.starts_with("//error rand function"));
+}
+
+TEST_F(Compile, Directives) {
+  for (const char* line : {"$script", "$SCRIPTOFF", "$Decimal points 3", "$nosort",
+                           "$RandomizeExpandOn", "$randomizeexpandoff", "$noSort please"}) {
+    EXPECT_TRUE(IsDirective(line)) << line;
+  }
+  for (const char* line :
+       {"", "$", "$scrip", "$Decimal point", " $script", "script", "$Randomize", "x$noSort"}) {
+    EXPECT_FALSE(IsDirective(line)) << line;
+  }
+  TheCompileSettings().scriptMode = false;
+  EXPECT_FALSE(ApplyDirective("$3+4"));
+  EXPECT_FALSE(ApplyDirective("apple"));
+  EXPECT_TRUE(ApplyDirective("$noSort"));
+  EXPECT_TRUE(ApplyDirective("$RandomizeExpandOn"));
+  EXPECT_EQ(TheCompileSettings().scriptMode, false);
+  EXPECT_EQ(TheCompileSettings().decimalPlaces, 3);
+  EXPECT_TRUE(ApplyDirective("$Script"));
+  EXPECT_TRUE(TheCompileSettings().scriptMode);
+  EXPECT_TRUE(ApplyDirective("$ScriptOff"));
+  EXPECT_FALSE(TheCompileSettings().scriptMode);
+  EXPECT_TRUE(ApplyDirective("$Decimal points 7"));
+  EXPECT_EQ(TheCompileSettings().decimalPlaces, 7);
+}
+
+TEST_F(Compile, RandomQuestionsAreRepeatableWithTheSameSeed) {
+  const V source = {"$script", "$[rand(1:1000)]x#1to3", "$rand(1:1000)+rand(1:1000)"};
+  SeedRandom(42);
+  const V first = Run(source);
+  SeedRandom(42);
+  EXPECT_EQ(Run(source), first);
+  EXPECT_EQ(first.size(), 4u);
+}
+
+TEST_F(Compile, FullListOfSixtyFiveThousandQuestions) {
+  const V compiled = Run({"$script", "$#1to255x#1to257"});
+  ASSERT_EQ(compiled.size(), 65535u);
+  EXPECT_EQ(compiled.front(), "1x1|1");
+  EXPECT_EQ(compiled[256], "1x257|257");
+  EXPECT_EQ(compiled.back(), "255x257|65535");
+}
+
+}  // namespace
+}  // namespace orv
