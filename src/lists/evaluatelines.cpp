@@ -62,8 +62,15 @@ BraceGroup SplitAtBrace(std::string_view text, std::size_t open) {
   return {text.substr(0, open), after.substr(0, close - 1u), after.substr(close)};
 }
 
-std::string GroupValue(std::string_view group) {
-  return Evaluate(ResolveRandom(group));
+// The value of a group or a call's bound. A group whose resolution failed
+// keeps its error text as it is: evaluating it would only wrap it, twice over,
+// in an evaluation error, and nested groups would double it at every level.
+Resolution GroupValue(std::string_view group) {
+  Resolution r = ResolveRandomChecked(group);
+  if (r.failed) return r;
+  std::string value = Evaluate(r.text);
+  const bool failed = value.starts_with("//");
+  return {std::move(value), failed};
 }
 
 // Restores the decimal places when a line is done, so a decimal-places call
@@ -118,7 +125,7 @@ Resolution ResolveRandomChecked(std::string_view text) {
                     std::string(view.substr(lowStart)),
                 true};
       }
-      const std::string low = GroupValue(view.substr(lowStart, colon - lowStart));
+      const std::string low = GroupValue(view.substr(lowStart, colon - lowStart)).text;
       const std::string_view afterColon = view.substr(SkipBlanks(view, colon + 1));
       const TextPos close = MatchClose(afterColon, ')');
       if (close == 0) {
@@ -126,16 +133,16 @@ Resolution ResolveRandomChecked(std::string_view text) {
                     std::string(afterColon),
                 true};
       }
-      const std::string high = GroupValue(afterColon.substr(0, close - 1u));
+      const std::string high = GroupValue(afterColon.substr(0, close - 1u)).text;
       t = std::string(head) + RandomValue(low, high) + std::string(afterColon.substr(close));
       continue;
     }
     const std::size_t open = t.find('{');
     if (open == t.npos) return {std::move(t), false};
     const BraceGroup g = SplitAtBrace(t, open);
-    const std::string value = GroupValue(g.group);
-    t = std::string(g.head) + value + std::string(g.rest);
-    if (value.starts_with("//")) return {std::move(t), true};
+    const Resolution value = GroupValue(g.group);
+    t = std::string(g.head) + value.text + std::string(g.rest);
+    if (value.failed) return {std::move(t), true};
   }
 }
 
@@ -151,11 +158,11 @@ std::string ResolveGroups(std::string_view text) {
   if (groups.empty()) return ResolveRandom(text);
   Resolution rest{std::string(tail), false};
   for (auto g = groups.rbegin(); g != groups.rend(); ++g) {
-    std::string value = GroupValue(g->group);
-    const bool failed = rest.failed || value.starts_with("//");
+    Resolution value = GroupValue(g->group);
+    const bool failed = rest.failed || value.failed;
     std::string joined = (OnlyBlanks(g->head) && OnlyBlanks(rest.text))
-                             ? std::move(value)
-                             : std::string(g->head) + value + rest.text;
+                             ? std::move(value.text)
+                             : std::string(g->head) + value.text + rest.text;
     rest = failed ? Resolution{std::move(joined), true} : ResolveRandomChecked(joined);
   }
   return std::move(rest.text);
