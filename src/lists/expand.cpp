@@ -16,7 +16,6 @@ constexpr std::string_view kToExpected =
     "// The spelling file has errors the keyword \"to\" was expected on line:";
 
 constexpr int kBufferFull = 522;  // "Buffer can't exceed 65535(a word) lines"
-constexpr std::string_view kUnexpected = "//unexpected error in line:";
 
 // The line without its comment, with every fixed group drawn and its square
 // brackets removed (an unclosed "[" is removed with every later "["); or, when
@@ -33,7 +32,7 @@ std::string CutCommentAndFixGroups(std::string_view line) {
     }
     Resolution group = ResolveRandomChecked(std::string_view(rest).substr(0, close - 1u));
     if (group.failed) {
-      return group.text.starts_with("//") ? group.text : std::string(kUnexpected) + group.text;
+      return group.text.starts_with("//") ? group.text : std::string(kUnexpectedError) + group.text;
     }
     text = head + DropChars(group.text, "[]") + rest.substr(close);
   }
