@@ -59,6 +59,7 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
   auto* openFile = new TOpenFileForm(main);
   auto* editUsers = new TEditUsers(Users(), dialogs, main);
   auto* options = new TOptionForm(main);
+  // The editor shows its text compiled in the compiled view, made first.
   auto* compiledView = new TCompiledView(dialogs, main);
   auto* editor = new TEditOrv(Users(), dialogs, *compiledView, main);
   auto* message = new TMessageForm(main);

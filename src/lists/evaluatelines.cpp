@@ -18,7 +18,6 @@ constexpr std::string_view kRandNeedsParen = "//error rand function marked with 
 constexpr std::string_view kFunctionNeedsParen = "//error function marked with ^ needs \")\" ";
 constexpr std::string_view kBadDecimalPoints =
     "//error the number of decimal points should be 0 to 18";
-constexpr std::string_view kUnexpected = "//unexpected error in line:";
 // What an expression may still hold once its groups and calls are resolved.
 constexpr std::string_view kArithmeticChars = "0123456789.eE+-*/xX()<>=^ \r\n\t";
 
@@ -94,7 +93,7 @@ std::string CompileExpression(std::string_view expression) {
   std::string expr = ApplyFPoint(text);
   if (AllOf(expr, kArithmeticChars)) return text + "|" + DropChars(Evaluate(expr), "()");
   if (expr.starts_with("//")) return expr;
-  return std::string(kUnexpected) + expr;
+  return std::string(kUnexpectedError) + expr;
 }
 
 }  // namespace

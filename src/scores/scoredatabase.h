@@ -62,6 +62,7 @@ class ScoreDatabase {
 
  private:
   bool ConnectFailed(const std::string& path);
+  void ShowEngineError(const EngineError& error);
   bool OfferNewDatabase(const std::string& path);
   void StartTransaction();
 

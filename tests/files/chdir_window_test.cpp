@@ -10,7 +10,6 @@
 #include "app/programpaths.h"
 #include "app/startupfile.h"
 #include "files/groupcommands.h"
-#include "support/fake_dialogs.h"
 #include "support/modal.h"
 #include "support/temp_dir.h"
 
@@ -93,19 +92,6 @@ TEST_F(FolderWindow, ChangeDirectoryThroughTheWindow) {
   EXPECT_TRUE(modal.Ran());
   EXPECT_EQ(Settings().CurrentDir, "Ann.orv\\Tables.orv\\");
   EXPECT_EQ(Settings().CurrentFile, "words0.orv");
-}
-
-TEST_F(FolderWindow, NewGroupThroughTheWindow) {
-  test::FakeDialogs dialogs;
-  dialogs.inputs.push_back("Spell test.txt");
-  test::Modal modal([](QWidget& window) {
-    EXPECT_EQ(window.windowTitle(), "Please chooses a host dir");
-    window.findChild<QTreeWidget*>("TreeView1")->setCurrentItem(Find(window, "Bob.orv"));
-    window.findChild<QPushButton*>("BitBtn1")->click();
-  });
-  NewFolder(dialogs, PickerOf(window_));
-  EXPECT_TRUE(modal.Ran());
-  EXPECT_TRUE(fs::is_directory(dir_.Path() / "orv.orv" / "Bob.orv" / "Spell test.orv"));
 }
 
 }  // namespace

@@ -141,18 +141,6 @@ TEST_F(EditorWindow, SaveChangesIsAskedOnlyForAChangedText) {
   EXPECT_TRUE(Editor(editor).toPlainText().isEmpty());
 }
 
-TEST_F(EditorWindow, SaveWritesAtOnceAndTheCloseThenAsksNothing) {
-  TEditOrv& editor = EditorFor("ADMIN");
-  test::Modal modal([](QWidget& window) {
-    TypeOver(window, "one\ntwo");
-    Action(window, "Save1")->trigger();
-    Action(window, "Exit1")->trigger();
-  });
-  editor.EditList(List());
-  EXPECT_EQ(dialogs_.Texts(), std::vector<std::string>{"Save changes"});
-  EXPECT_EQ(ListText(), "one\r\ntwo\r\n");
-}
-
 TEST_F(EditorWindow, AFailedSaveIsToldAndTheTextStaysChanged) {
   TEditOrv& editor = EditorFor("ADMIN");
   test::Modal modal([](QWidget& window) {

@@ -48,45 +48,6 @@ class CompiledView : public ::testing::Test {
   CompileSettings saved_;
 };
 
-TEST_F(CompiledView, EveryKindOfLine) {
-  const std::vector<ViewLine> view = CompiledViewLines(Lines({
-      "apple",
-      "$3+4",
-      "$script",
-      "banana|yellow fruit",
-      "// a comment",
-      "",
-      "$#1to2x3",
-      "$3+4 // easy",
-      "$What is 3+4",
-      "Room #5",
-      "$scriptOff",
-      "$5+5",
-  }));
-  EXPECT_EQ(Kinds(view), (std::vector<Shown>{
-                             {"apple", K::Directive},
-                             {"$3+4", K::Directive},
-                             {"$script", K::Directive},
-                             {"banana|yellow fruit", K::Plain},
-                             {"// a comment", K::NoResult},
-                             {"", K::NoResult},
-                             {"$#1to2x3", K::Expression},
-                             {"1x3|3", K::Result},
-                             {"2x3|6", K::Result},
-                             {"$3+4 // easy", K::Expression},
-                             {"3+4 |7", K::Result},
-                             {"$What is 3+4", K::Expression},
-                             {"//unexpected error in line:What is 3+4", K::Result},
-                             {"Room #5", K::NoResult},
-                             {"$scriptOff", K::Directive},
-                             {"$5+5", K::Directive},
-                         }));
-  EXPECT_EQ(view[6].commentAt, std::string::npos);
-  EXPECT_EQ(view[9].commentAt, 5u);
-  EXPECT_EQ(view[11].commentAt, std::string::npos);
-  EXPECT_FALSE(TheCompileSettings().scriptMode);
-}
-
 TEST_F(CompiledView, EveryLineIsExpandedInScriptModeNotOnlyDollarLines) {
   TheCompileSettings().scriptMode = true;
   const std::vector<ViewLine> view = CompiledViewLines(Lines({"x//y", "$#2to1"}));
