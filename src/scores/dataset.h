@@ -27,13 +27,11 @@ class DataSet : public QAbstractTableModel {
  public:
   using QAbstractTableModel::QAbstractTableModel;
 
-  // Runs the select in the connection's transaction (so it sees the
-  // connection's own uncommitted work). Raises E_DB_Error when it fails;
-  // the data set is then closed.
+  // Runs a select on the connection in a read-only transaction of its own,
+  // which sees everything committed so far, by this program or another. Only
+  // a single select is run (the statement may have been typed by hand).
+  // Raises E_DB_Error when it fails; the rows shown before stay.
   void Open(const QSqlDatabase& db, const std::string& statement);
-  // Runs a statement typed by hand: only a single select, read-only.
-  void OpenReadOnly(const QSqlDatabase& db, const std::string& statement);
-  void Close();
 
   const std::string& Statement() const { return statement_; }
   bool Active() const { return active_; }

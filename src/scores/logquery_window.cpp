@@ -200,7 +200,7 @@ void TSU::updateUserList() {
 void TSU::updateBtnClick() {
   const std::string text = SQL->toPlainText().toStdString();
   if (!database_.ConectDB()) return;
-  dataSet_.OpenReadOnly(database_.Database(), text);
+  dataSet_.Open(database_.Database(), text);
   DBName->setText(QString::fromStdString("Database name:" + database_.DatabaseName()));
   if (text != BuildSql(false) || Count1->isChecked()) {
     DBGrid1->BuildColumns(150);

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <functional>
 #include <memory>
 #include <string>
@@ -125,6 +126,27 @@ class DbWindowTest : public ScoreDbTest {
       values.push_back(data.Value(row, field).toString().toStdString());
     }
     return values;
+  }
+
+  // A mouse click, or a double click, as the window system delivers it.
+  static void ClickAt(QWidget* widget, const QPoint& at, Qt::MouseButton button = Qt::LeftButton) {
+    const QPointF global = widget->mapToGlobal(QPointF(at));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, button, button,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, button, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+  }
+  static void DoubleClickAt(QWidget* widget, const QPoint& at) {
+    ClickAt(widget, at);
+    const QPointF global = widget->mapToGlobal(QPointF(at));
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(at), global, Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &twice);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
   }
 
   // Whether the image has a clearly red pixel inside the rectangle.
