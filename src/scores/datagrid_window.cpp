@@ -56,8 +56,12 @@ void TDBGrid::GoToRow(int row) {
   scrollTo(currentIndex());
 }
 
-void TDBGrid::Last() { GoToRow(dataSet_.RowCount() - 1); }
+void TDBGrid::Last() {
+  GoToRow(dataSet_.RowCount() - 1);
+}
 
-void TDBGrid::First() { GoToRow(0); }
+void TDBGrid::First() {
+  GoToRow(0);
+}
 
 }  // namespace orv

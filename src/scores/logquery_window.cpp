@@ -168,9 +168,13 @@ LogQueryControls TSU::Controls(bool report) {
   return c;
 }
 
-std::string TSU::BuildSql(bool report) { return CreateLogSql(Controls(report)); }
+std::string TSU::BuildSql(bool report) {
+  return CreateLogSql(Controls(report));
+}
 
-void TSU::ShowSql() { SQL->setPlainText(QString::fromStdString(CreateSql())); }
+void TSU::ShowSql() {
+  SQL->setPlainText(QString::fromStdString(CreateSql()));
+}
 
 void TSU::showEvent(QShowEvent* event) {
   THintDialog::showEvent(event);
@@ -188,8 +192,8 @@ void TSU::updateUserList() {
     UserList->model()->sort(0);
     UserList->setCurrentIndex(-1);
   }
-  UserList->setCurrentIndex(UserList->findText(QString::fromStdString(Users().CurrentUser()),
-                                               Qt::MatchFixedString));
+  UserList->setCurrentIndex(
+      UserList->findText(QString::fromStdString(Users().CurrentUser()), Qt::MatchFixedString));
   const QDate today = QDate::currentDate();
   FromDate->SetDate(today.addDays(-7));
   ToDate->SetDate(today);
@@ -233,7 +237,9 @@ void TSU::PickFromListClick() {
   ShowSql();
 }
 
-void TSU::UserListChange() { ShowSql(); }
+void TSU::UserListChange() {
+  ShowSql();
+}
 
 void TSU::Count1Click() {
   if (isVisible()) ShowSql();

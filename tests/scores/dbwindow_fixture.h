@@ -48,13 +48,17 @@ class DbWindowTest : public ScoreDbTest {
     SetProgramDirectory(dir.Str());
     Settings() = StartUpSettings{};
     SetBeepHandler([] {});
-    // Levels: ann, bob and O'Neil are learners, teacher may look at others
+    // Levels: ann, bob, O'Neil and j.smith are learners, teacher may look at others
     // (200) and make files for them (210), Boss is the super user. Each
     // password is the name followed by "-pw".
     std::string users;
     int number = 0;
-    for (const auto& [name, level] : std::vector<std::pair<std::string, int>>{
-             {"Boss", 255}, {"ann", 10}, {"bob", 10}, {"O'Neil", 10}, {"teacher", 220}}) {
+    for (const auto& [name, level] : std::vector<std::pair<std::string, int>>{{"Boss", 255},
+                                                                              {"ann", 10},
+                                                                              {"bob", 10},
+                                                                              {"O'Neil", 10},
+                                                                              {"teacher", 220},
+                                                                              {"j.smith", 10}}) {
       users += name + ":" + CryptPassword(name + "-pw", "Sa") + ":" + std::to_string(++number) +
                ":" + std::to_string(level) + "\r\n";
     }

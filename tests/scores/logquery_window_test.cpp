@@ -21,7 +21,9 @@
 namespace orv::test {
 namespace {
 
-std::string DayText(const QDate& d) { return DateText(d.year(), d.month(), d.day()); }
+std::string DayText(const QDate& d) {
+  return DateText(d.year(), d.month(), d.day());
+}
 
 class LogWindow : public DbWindowTest {
  protected:
@@ -183,7 +185,8 @@ TEST_F(LogWindow, ATeacherPicksAnotherUserWhoseNameHasAQuote) {
     for (int i = 0; i < window.UserList->count(); ++i) {
       users.push_back(window.UserList->itemText(i).toStdString());
     }
-    EXPECT_EQ(users, (std::vector<std::string>{"Boss", "O'Neil", "ann", "bob", "teacher"}));
+    EXPECT_EQ(users,
+              (std::vector<std::string>{"Boss", "O'Neil", "ann", "bob", "j.smith", "teacher"}));
     EXPECT_EQ(window.UserList->currentText(), "teacher");
     window.PickFromList->click();
     EXPECT_TRUE(window.UserList->isEnabled());
@@ -208,9 +211,8 @@ TEST_F(LogWindow, AHandTypedStatementRunsOnlyAsASelect) {
   window.updateBtn->click();
   EXPECT_EQ(dataSet.columnCount(), 2);
   EXPECT_EQ(dataSet.Text(0, 1), "huose");
-  for (const char* statement :
-       {"delete from log", "update log set answer = null", "drop table log",
-        "execute procedure GETNEXTLOGGROUPID"}) {
+  for (const char* statement : {"delete from log", "update log set answer = null", "drop table log",
+                                "execute procedure GETNEXTLOGGROUPID"}) {
     SCOPED_TRACE(statement);
     dialogs.messages.clear();
     window.SQL->setPlainText(statement);
@@ -248,9 +250,7 @@ TEST_F(LogWindow, DatePickersAreGreenWithBlackTextWhileChecked) {
     const QImage image = p->DateEdit()->grab().toImage();
     return image.pixelColor(image.width() / 2, 2);
   };
-  auto text = [](TDateTimePicker* p) {
-    return p->DateEdit()->palette().color(QPalette::Text);
-  };
+  auto text = [](TDateTimePicker* p) { return p->DateEdit()->palette().color(QPalette::Text); };
   EXPECT_EQ(base(window.FromDate), QColor(0, 128, 0));
   EXPECT_EQ(text(window.FromDate), QColor(Qt::black));
   window.FromDate->CheckBox()->click();

@@ -63,38 +63,40 @@ TEST_F(ScoreWindow, AfterATestTheListsTestsComeBestFirstWithTheNewOneFramedInRed
   EXPECT_EQ(window.MarkedGroup(), -1);
   std::vector<std::int32_t> shown;
   int result = -1;
-  const std::int32_t marked = TakeTest("ann", {"house", "mouse", "tee", "tree"}, [&](std::int32_t g) {
-    WhenShown([&] {
-      shown = Groups();
-      EXPECT_FALSE(window.WordsView());
-      EXPECT_EQ(window.SortOrder(), kByPercent);
-      EXPECT_EQ(window.RowCount->text(), "4");
-      std::vector<std::string> titles;
-      for (int i = 0; i < dataSet.columnCount(); ++i) {
-        titles.push_back(dataSet.headerData(i, Qt::Horizontal).toString().toStdString());
-      }
-      EXPECT_EQ(titles, (std::vector<std::string>{"NAME", "Percent", "Ratio", "Date", "Time",
-                                                  "Max help", "Help total"}));
-      EXPECT_EQ(window.DBGrid1->columnWidth(0), 200);
-      // Every cell of the new test's row has a red frame; no other row has any red.
-      const QImage image = window.DBGrid1->viewport()->grab().toImage();
-      for (int row = 0; row < dataSet.RowCount(); ++row) {
-        for (int column = 0; column < dataSet.columnCount(); ++column) {
-          const QRect cell = window.DBGrid1->visualRect(dataSet.index(row, column));
-          const QRect top(cell.left() + 3, cell.top(), cell.width() - 6, 3);
-          const QRect left(cell.left(), cell.top() + 3, 3, cell.height() - 6);
-          const QRect middle(cell.left() + 4, cell.top() + 4, cell.width() - 8, cell.height() - 8);
-          const bool isMarked = dataSet.Value(row, "LOG_GROUP").toInt() == g;
-          EXPECT_EQ(HasRed(image, top), isMarked) << "row " << row << " column " << column;
-          EXPECT_EQ(HasRed(image, left), isMarked) << "row " << row << " column " << column;
-          EXPECT_FALSE(HasRed(image, middle)) << "row " << row << " column " << column;
-        }
-      }
-      window.BackBtn->click();
-    });
-    window.SetMarkedGroup(g);
-    result = window.exec();
-  });
+  const std::int32_t marked =
+      TakeTest("ann", {"house", "mouse", "tee", "tree"}, [&](std::int32_t g) {
+        WhenShown([&] {
+          shown = Groups();
+          EXPECT_FALSE(window.WordsView());
+          EXPECT_EQ(window.SortOrder(), kByPercent);
+          EXPECT_EQ(window.RowCount->text(), "4");
+          std::vector<std::string> titles;
+          for (int i = 0; i < dataSet.columnCount(); ++i) {
+            titles.push_back(dataSet.headerData(i, Qt::Horizontal).toString().toStdString());
+          }
+          EXPECT_EQ(titles, (std::vector<std::string>{"NAME", "Percent", "Ratio", "Date", "Time",
+                                                      "Max help", "Help total"}));
+          EXPECT_EQ(window.DBGrid1->columnWidth(0), 200);
+          // Every cell of the new test's row has a red frame; no other row has any red.
+          const QImage image = window.DBGrid1->viewport()->grab().toImage();
+          for (int row = 0; row < dataSet.RowCount(); ++row) {
+            for (int column = 0; column < dataSet.columnCount(); ++column) {
+              const QRect cell = window.DBGrid1->visualRect(dataSet.index(row, column));
+              const QRect top(cell.left() + 3, cell.top(), cell.width() - 6, 3);
+              const QRect left(cell.left(), cell.top() + 3, 3, cell.height() - 6);
+              const QRect middle(cell.left() + 4, cell.top() + 4, cell.width() - 8,
+                                 cell.height() - 8);
+              const bool isMarked = dataSet.Value(row, "LOG_GROUP").toInt() == g;
+              EXPECT_EQ(HasRed(image, top), isMarked) << "row " << row << " column " << column;
+              EXPECT_EQ(HasRed(image, left), isMarked) << "row " << row << " column " << column;
+              EXPECT_FALSE(HasRed(image, middle)) << "row " << row << " column " << column;
+            }
+          }
+          window.BackBtn->click();
+        });
+        window.SetMarkedGroup(g);
+        result = window.exec();
+      });
   EXPECT_EQ(result, QDialog::Accepted);
   // 100 %; then the two 66 % tests, today's first; then bob's 33 %.
   EXPECT_EQ(shown, (std::vector<std::int32_t>{perfect, marked, older, bobs}));
