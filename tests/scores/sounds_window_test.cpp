@@ -107,7 +107,8 @@ TEST_F(SoundsWindow, AddTwoFindThemThenDeleteOneKeptByNoAndGoneByYes) {
     // The Delete key in the grid, answered Yes: the row leaves the list.
     dialogs.answers.push_back(MsgAnswer::Yes);
     PressKey(window.DBGrid1, Qt::Key_Delete);
-    EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"Delete word tree from sound database ? "}));
+    EXPECT_EQ(dialogs.Texts(),
+              (std::vector<std::string>{"Delete word tree from sound database ? "}));
     EXPECT_EQ(Listed(), (std::vector<std::string>{"House"}));
     dialogs.answers.push_back(MsgAnswer::No);  // the question at closing
   });
