@@ -115,12 +115,15 @@ bool ScoreDatabase::TryConnect() {
 // one more attempt through the client library itself.
 bool ScoreDatabase::ConnectFailed(const std::string& path) {
   if (db_.isOpen()) db_.close();
-  if (std::optional<EngineError> error = ProbeAttach(path)) {
-    lastError_ = *error;
-    dialogs_.ShowMessage(std::to_string(lastError_.code) + std::to_string(lastError_.sqlCode) +
-                         lastError_.message);
-  }
+  if (std::optional<EngineError> error = ProbeAttach(path)) ShowEngineError(*error);
   return false;
+}
+
+// The engine's error is kept and shown as its status code, SQL code and
+// message run together.
+void ScoreDatabase::ShowEngineError(const EngineError& error) {
+  lastError_ = error;
+  dialogs_.ShowMessage(std::to_string(error.code) + std::to_string(error.sqlCode) + error.message);
 }
 
 // A database file that is not there yet can be made on the spot. Returns
@@ -134,10 +137,7 @@ bool ScoreDatabase::OfferNewDatabase(const std::string& path) {
     CreateScoreDatabase(path);
     return true;
   } catch (const E_DB_Error& e) {
-    if (e.engine().code == 0) return false;
-    lastError_ = e.engine();
-    dialogs_.ShowMessage(std::to_string(lastError_.code) + std::to_string(lastError_.sqlCode) +
-                         lastError_.message);
+    ShowEngineError(e.engine());
     return false;
   }
 }
@@ -193,6 +193,7 @@ void ScoreDatabase::Rollback() {
 }
 
 void ScoreDatabase::RunAndCommit(const std::string& statement) {
+  if (!ConectDB()) return;
   QSqlQuery query(db_);
   if (!query.exec(QString::fromStdString(statement))) {
     throw E_DB_Error(SqlErrorText(query.lastError()));
@@ -213,7 +214,6 @@ std::int32_t ScoreDatabase::NextLogGroup() {
 void ScoreDatabase::LogWord(const std::string& userName, const std::string& listPath,
                             const std::string& wordKey, const std::string& answer,
                             std::int32_t logGroup, std::uint16_t helpCount) {
-  if (!ConectDB()) return;
   const bool wrong = answer != wordKey;
   std::string statement =
       wrong ? "INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count, answer) "
@@ -234,7 +234,6 @@ void ScoreDatabase::LogWord(const std::string& userName, const std::string& list
 
 void ScoreDatabase::LogScore(const std::string& listPath, const scoreR& result,
                              std::int32_t logGroup) {
-  if (!ConectDB()) return;
   std::string values;
   SqlQuoteList(values, result.name);
   SqlQuoteList(values, TodayText());

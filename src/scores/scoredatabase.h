@@ -39,8 +39,9 @@ class ScoreDatabase {
   // One score row; its file1 is the list key followed by ".SCO".
   void LogScore(const std::string& listPath, const scoreR& result, std::int32_t logGroup);
 
-  // Runs a statement that changes the database and commits it, keeping the
-  // transaction open. Raises E_DB_Error when the statement fails.
+  // Connects when needed, runs a statement that changes the database and
+  // commits it, keeping the transaction open. Raises E_DB_Error when the
+  // statement fails; does nothing once the user gave up on the database.
   void RunAndCommit(const std::string& statement);
   // Makes the work so far durable; the transaction stays open.
   void CommitRetaining();
@@ -61,6 +62,7 @@ class ScoreDatabase {
 
  private:
   bool ConnectFailed(const std::string& path);
+  void ShowEngineError(const EngineError& error);
   bool OfferNewDatabase(const std::string& path);
   void StartTransaction();
 

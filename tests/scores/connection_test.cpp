@@ -129,6 +129,20 @@ TEST_F(Connecting, MissingFileCanBeLeftMissing) {
   EXPECT_FALSE(std::filesystem::exists(host.path));
 }
 
+TEST_F(Connecting, NewDatabaseThatCannotBeMadeShowsTheEngineError) {
+  host.path = dir.Str() + "nowhere/new.gdb";
+  dialogs.answers = {MsgAnswer::Yes, MsgAnswer::Ok, MsgAnswer::No};
+  ScoreDatabase su(dialogs, host);
+  EXPECT_FALSE(su.ConectDB());
+  auto texts = dialogs.Texts();
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_TRUE(StartsWith(texts[1], "335544344-902I/O error during \"open O_CREAT\" operation"))
+      << texts[1];
+  EXPECT_EQ(texts[2],
+            "Database file:" + host.path + "\nCan not open the database file for orv" + kRetryTail);
+  EXPECT_EQ(su.LastErrorCode(), 335544344);
+}
+
 TEST_F(Connecting, MissingFileIsMadeFromTheSchemaOnYes) {
   host.path = dir.Str() + "fresh.gdb";
   ScoreDatabase su(dialogs, host);

@@ -101,6 +101,13 @@ TEST_F(SchemaDatabase, ScoreQueryOfTheScoreWindowRunsOnTheView) {
   EXPECT_EQ(rows[0][2], "4/4");
 }
 
+TEST_F(SchemaDatabase, PlainPathIsOpenedByTheEngineInThisProcess) {
+  EXPECT_EQ(
+      OneValue(path, "select rdb$get_context('SYSTEM', 'NETWORK_PROTOCOL') from rdb$database"),
+      kNull);
+  EXPECT_EQ(OneValue(path, "select mon$sql_dialect from mon$database"), "3");
+}
+
 TEST_F(SchemaDatabase, TextsKeepLettersBeyondAscii) {
   Insert("insert into log (name, word, answer) values ('Zoë', 'naïve', 'ñandú')");
   auto rows = Rows(path, "select name, word, answer, octet_length(name) from log");

@@ -11,6 +11,7 @@
 #include <QSqlRecord>
 #include <QVariant>
 #include <atomic>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -24,10 +25,15 @@
 namespace orv::test {
 
 // Set before the client library first starts; kept until the process ends,
-// because the engine reads its files from there while it runs.
+// because the engine reads its files from there while it runs. The engine's
+// lock files of the tests' many short-lived databases go there too (helper
+// processes inherit both, so they share the locks of this one).
 inline const std::string& TestEngineRoot() {
   static TempDir folder;
-  static const std::string root = UseEmbeddedEngineRoot(folder.Str());
+  static const std::string root = [] {
+    ::setenv("FIREBIRD_LOCK", (folder.Str() + "lock").c_str(), 0);
+    return UseEmbeddedEngineRoot(folder.Str());
+  }();
   return root;
 }
 
