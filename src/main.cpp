@@ -17,6 +17,10 @@
 #include "app/programpaths.h"
 #include "app/qtdialogs_window.h"
 #include "app/sessionend.h"
+#include "files/chdir_window.h"
+#include "files/openfile_window.h"
+#include "lists/edit_window.h"
+#include "lists/viewconpiled_window.h"
 #include "scores/dataset.h"
 #include "scores/logquery_window.h"
 #include "scores/program_host.h"
@@ -31,6 +35,7 @@
 #include "session/sessiondatabase.h"
 #include "session/sessionui_window.h"
 #include "session/wrongwords_window.h"
+#include "users/lookatpas_window.h"
 #include "users/password.h"
 
 namespace {
@@ -75,9 +80,15 @@ int main(int argc, char** argv) {
     auto* wrongWords = new orv::TWrongWordsForm(sessionDatabase, &mainForm);
     auto* about = new orv::TAboutBox(&mainForm);
     auto* login = new orv::TLoginForm(&mainForm);
+    auto* openFile = new orv::TOpenFileForm(&mainForm);
+    auto* editUsers = new orv::TEditUsers(orv::Users(), dialogs, &mainForm);
     auto* options = new orv::TOptionForm(&mainForm);
+    // The editor shows its text compiled in the compiled view, made first.
+    auto* compiledView = new orv::TCompiledView(dialogs, &mainForm);
+    auto* editor = new orv::TEditOrv(orv::Users(), dialogs, *compiledView, &mainForm);
     auto* message = new orv::TMessageForm(&mainForm);
     auto* input = new orv::T_Input(&mainForm);
+    auto* chDir = new orv::TChDir(&mainForm);
     auto* math = new orv::TForm1(&mainForm);
     auto* levels = new orv::TPasLevForm(&mainForm);
     auto* help = new orv::THelpForm(orv::FindHelpFolder(orv::ExecutableFolder()), &mainForm);
@@ -93,7 +104,8 @@ int main(int argc, char** argv) {
                                     scores->exec();
                                   });
     orv::TestSession session(sessionWindows, sessionDatabase, sessionDatabase, dialogs);
-    mainForm.SetWindows({about, options, levels, help, log, wrongWordFile, scores, soundList});
+    mainForm.SetWindows({about, options, levels, help, openFile, chDir, editor, compiledView,
+                         editUsers, log, wrongWordFile, scores, soundList});
     mainForm.SetDatabase(&database, &sessionDatabase);
     mainForm.SetTestRunner([&session](const std::string& path, const std::string& user) {
       session.RunTest(path, user, orv::CurrentSessionSettings());

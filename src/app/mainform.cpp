@@ -125,6 +125,18 @@ void MainFormO::New1Click() {
   view_.fileLength = std::to_string(LineCount(folder + s.CurrentFile));
 }
 
+void MainFormO::ListOpened() {
+  ShowCurrentFile();
+  view_.dirLabel = Settings().CurrentDir;
+}
+
+void MainFormO::ChaDir1Click(const FolderPicker& pick) {
+  ChangeDirectory(pick);
+  const StartUpSettings& s = Settings();
+  view_.fileLabel = s.CurrentDir + s.CurrentFile;
+  view_.dirLabel = s.CurrentDir;
+}
+
 void MainFormO::Deletefile1Click() {
   const StartUpSettings& s = Settings();
   const std::string path = CurrentListPath();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/mainview.h"
+#include "files/groupcommands.h"
 
 namespace orv {
 
@@ -62,6 +63,10 @@ class MainFormO {
   std::string Start();
 
   void New1Click();
+  // After the open-file window: the labels show the list and group now current.
+  void ListOpened();
+  // Changes the current group with the folder window.
+  void ChaDir1Click(const FolderPicker& pick);
   void Deletefile1Click();
   void LogWords1Click();
   void Logall1Click();

@@ -31,11 +31,16 @@
 #include "app/programpaths.h"
 #include "app/sessionend.h"
 #include "app/startupfile.h"
+#include "files/chdir_window.h"
+#include "files/openfile_window.h"
+#include "lists/edit_window.h"
+#include "lists/viewconpiled_window.h"
 #include "scores/logquery_window.h"
 #include "scores/score_window.h"
 #include "scores/scoredatabase.h"
 #include "scores/sounds_window.h"
 #include "scores/wrongword_window.h"
+#include "users/lookatpas_window.h"
 #include "users/password.h"
 
 namespace orv {
@@ -246,10 +251,17 @@ void TMainForm::BuildMenu() {
   About1 = Item(Help1, "About1", "&About...");
 
   // "Log users" has never had a command of its own.
-  NotYetAvailable({Open1, NewDir1, ChaDir1, Removedir1, EditFile1, Viewwords1, ViewCompiled1,
-                   Editusers1, Logusers1});
+  NotYetAvailable({Logusers1});
 
+  connect(Open1, &QAction::triggered, this, &TMainForm::Open1Click);
   connect(New1, &QAction::triggered, this, [this] { Run([this] { core_.New1Click(); }); });
+  connect(NewDir1, &QAction::triggered, this, &TMainForm::NewDir1Click);
+  connect(ChaDir1, &QAction::triggered, this, &TMainForm::ChaDir1Click);
+  connect(Removedir1, &QAction::triggered, this, &TMainForm::Removedir1Click);
+  connect(EditFile1, &QAction::triggered, this, &TMainForm::EditFile1Click);
+  connect(Viewwords1, &QAction::triggered, this, &TMainForm::Viewwords1Click);
+  connect(ViewCompiled1, &QAction::triggered, this, &TMainForm::ViewCompiled1Click);
+  connect(Editusers1, &QAction::triggered, this, &TMainForm::Editusers1Click);
   connect(Deletefile1, &QAction::triggered, this,
           [this] { Run([this] { core_.Deletefile1Click(); }); });
   connect(Print1, &QAction::triggered, this, &TMainForm::Print1Click);
@@ -331,9 +343,12 @@ void TMainForm::BuildToolBar() {
   PrintTool = tool("PrintTool", QStyle::SP_DriveFDIcon, "Print", "Print current file");
   ToolBar1->addSeparator();
   ExitTool = tool("ExitTool", QStyle::SP_DialogCloseButton, "Exit", "Exit orv");
-  NotYetAvailable({OpenTool, ChDirTool, EditTool, ViewTool});
+  connect(OpenTool, &QAction::triggered, Open1, &QAction::trigger);
+  connect(ChDirTool, &QAction::triggered, ChaDir1, &QAction::trigger);
   connect(ScoreTool, &QAction::triggered, Score1, &QAction::trigger);
   connect(NewTool, &QAction::triggered, New1, &QAction::trigger);
+  connect(EditTool, &QAction::triggered, EditFile1, &QAction::trigger);
+  connect(ViewTool, &QAction::triggered, Viewwords1, &QAction::trigger);
   connect(PrintTool, &QAction::triggered, Print1, &QAction::trigger);
   connect(ExitTool, &QAction::triggered, this, &TMainForm::QuitButtonClick);
 }
@@ -375,6 +390,8 @@ void TMainForm::ShowState() {
   Changedatabase1->setEnabled(core_.Database() != nullptr);
   BStart->setEnabled(v.startButton && runTest_ != nullptr);
   // The tool bar's buttons do what File menu items do, so they follow that menu.
+  OpenTool->setEnabled(v.fileMenu);
+  ChDirTool->setEnabled(v.fileMenu);
   NewTool->setEnabled(v.fileMenu);
   PrintTool->setEnabled(v.fileMenu);
   // The database windows' commands work once their windows are there.
@@ -456,6 +473,49 @@ void TMainForm::CommitData() {
 
 void TMainForm::PrintCurrentList(QPrinter& printer) {
   Run([this, &printer] { PrintLines(printer, Settings().CurrentFile, core_.LinesToPrint()); });
+}
+
+void TMainForm::Open1Click() {
+  if (windows_.openFile == nullptr) return;
+  Run([this] {
+    windows_.openFile->OpenListDialog();
+    core_.ListOpened();
+  });
+}
+
+void TMainForm::NewDir1Click() {
+  if (windows_.chDir == nullptr) return;
+  Run([this] { NewFolder(dialogs_, PickerOf(*windows_.chDir)); });
+}
+
+void TMainForm::ChaDir1Click() {
+  if (windows_.chDir == nullptr) return;
+  Run([this] { core_.ChaDir1Click(PickerOf(*windows_.chDir)); });
+}
+
+void TMainForm::Removedir1Click() {
+  if (windows_.chDir == nullptr) return;
+  Run([this] { RemoveGroup(dialogs_, PickerOf(*windows_.chDir)); });
+}
+
+void TMainForm::EditFile1Click() {
+  if (windows_.editor == nullptr) return;
+  Run([this] { windows_.editor->EditList(MainFormO::CurrentListPath()); });
+}
+
+void TMainForm::Viewwords1Click() {
+  if (windows_.editor == nullptr) return;
+  Run([this] { windows_.editor->ViewList(MainFormO::CurrentListPath()); });
+}
+
+void TMainForm::ViewCompiled1Click() {
+  if (windows_.compiledView == nullptr) return;
+  Run([this] { windows_.compiledView->ShowCompiled(MainFormO::CurrentListPath()); });
+}
+
+void TMainForm::Editusers1Click() {
+  if (windows_.editUsers == nullptr) return;
+  Run([this] { windows_.editUsers->OpenEditor(); });
 }
 
 void TMainForm::Print1Click() {

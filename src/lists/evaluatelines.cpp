@@ -18,7 +18,6 @@ constexpr std::string_view kRandNeedsParen = "//error rand function marked with 
 constexpr std::string_view kFunctionNeedsParen = "//error function marked with ^ needs \")\" ";
 constexpr std::string_view kBadDecimalPoints =
     "//error the number of decimal points should be 0 to 18";
-constexpr std::string_view kUnexpected = "//unexpected error in line:";
 // What an expression may still hold once its groups and calls are resolved.
 constexpr std::string_view kArithmeticChars = "0123456789.eE+-*/xX()<>=^ \r\n\t";
 
@@ -62,8 +61,15 @@ BraceGroup SplitAtBrace(std::string_view text, std::size_t open) {
   return {text.substr(0, open), after.substr(0, close - 1u), after.substr(close)};
 }
 
-std::string GroupValue(std::string_view group) {
-  return Evaluate(ResolveRandom(group));
+// The value of a group or a call's bound. A group whose resolution failed
+// keeps its error text as it is: evaluating it would only wrap it, twice over,
+// in an evaluation error, and nested groups would double it at every level.
+Resolution GroupValue(std::string_view group) {
+  Resolution r = ResolveRandomChecked(group);
+  if (r.failed) return r;
+  std::string value = Evaluate(r.text);
+  const bool failed = value.starts_with("//");
+  return {std::move(value), failed};
 }
 
 // Restores the decimal places when a line is done, so a decimal-places call
@@ -87,7 +93,7 @@ std::string CompileExpression(std::string_view expression) {
   std::string expr = ApplyFPoint(text);
   if (AllOf(expr, kArithmeticChars)) return text + "|" + DropChars(Evaluate(expr), "()");
   if (expr.starts_with("//")) return expr;
-  return std::string(kUnexpected) + expr;
+  return std::string(kUnexpectedError) + expr;
 }
 
 }  // namespace
@@ -118,7 +124,7 @@ Resolution ResolveRandomChecked(std::string_view text) {
                     std::string(view.substr(lowStart)),
                 true};
       }
-      const std::string low = GroupValue(view.substr(lowStart, colon - lowStart));
+      const std::string low = GroupValue(view.substr(lowStart, colon - lowStart)).text;
       const std::string_view afterColon = view.substr(SkipBlanks(view, colon + 1));
       const TextPos close = MatchClose(afterColon, ')');
       if (close == 0) {
@@ -126,16 +132,16 @@ Resolution ResolveRandomChecked(std::string_view text) {
                     std::string(afterColon),
                 true};
       }
-      const std::string high = GroupValue(afterColon.substr(0, close - 1u));
+      const std::string high = GroupValue(afterColon.substr(0, close - 1u)).text;
       t = std::string(head) + RandomValue(low, high) + std::string(afterColon.substr(close));
       continue;
     }
     const std::size_t open = t.find('{');
     if (open == t.npos) return {std::move(t), false};
     const BraceGroup g = SplitAtBrace(t, open);
-    const std::string value = GroupValue(g.group);
-    t = std::string(g.head) + value + std::string(g.rest);
-    if (value.starts_with("//")) return {std::move(t), true};
+    const Resolution value = GroupValue(g.group);
+    t = std::string(g.head) + value.text + std::string(g.rest);
+    if (value.failed) return {std::move(t), true};
   }
 }
 
@@ -151,11 +157,11 @@ std::string ResolveGroups(std::string_view text) {
   if (groups.empty()) return ResolveRandom(text);
   Resolution rest{std::string(tail), false};
   for (auto g = groups.rbegin(); g != groups.rend(); ++g) {
-    std::string value = GroupValue(g->group);
-    const bool failed = rest.failed || value.starts_with("//");
+    Resolution value = GroupValue(g->group);
+    const bool failed = rest.failed || value.failed;
     std::string joined = (OnlyBlanks(g->head) && OnlyBlanks(rest.text))
-                             ? std::move(value)
-                             : std::string(g->head) + value + rest.text;
+                             ? std::move(value.text)
+                             : std::string(g->head) + value.text + rest.text;
     rest = failed ? Resolution{std::move(joined), true} : ResolveRandomChecked(joined);
   }
   return std::move(rest.text);

@@ -10,6 +10,9 @@
 
 namespace orv {
 
+// The start of the error line of an expression that is no arithmetic.
+inline constexpr std::string_view kUnexpectedError = "//unexpected error in line:";
+
 // Replaces every line of the buffer that begins with "$" by its compiled form.
 void EvaluateLines(BufferO& buffer);
 

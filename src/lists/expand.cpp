@@ -1,10 +1,12 @@
 #include "lists/expand.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/strings.h"
+#include "files/errortext.h"
 #include "lists/evaluatelines.h"
 
 namespace orv {
@@ -13,7 +15,7 @@ namespace {
 constexpr std::string_view kToExpected =
     "// The spelling file has errors the keyword \"to\" was expected on line:";
 
-constexpr std::string_view kUnexpected = "//unexpected error in line:";
+constexpr int kBufferFull = 522;  // "Buffer can't exceed 65535(a word) lines"
 
 // The line without its comment, with every fixed group drawn and its square
 // brackets removed (an unclosed "[" is removed with every later "["); or, when
@@ -30,76 +32,96 @@ std::string CutCommentAndFixGroups(std::string_view line) {
     }
     Resolution group = ResolveRandomChecked(std::string_view(rest).substr(0, close - 1u));
     if (group.failed) {
-      return group.text.starts_with("//") ? group.text : std::string(kUnexpected) + group.text;
+      return group.text.starts_with("//") ? group.text : std::string(kUnexpectedError) + group.text;
     }
     text = head + DropChars(group.text, "[]") + rest.substr(close);
   }
   return text;
 }
 
-// The lines of the first range of a line that holds "#", written into work
-// (nothing when the "#" starts no range; an error line when "to" is missing).
-// Returns whether the text after the range holds a comment mark.
-bool ExpandFirstRange(std::string_view source, std::string_view text, BufferO& work) {
+// A line multiplied out over its first range: its lines are head + n + rest
+// for n from the first number to the last. They are made one at a time when
+// their turn comes, so a line with several ranges holds one line per range
+// rather than a range of lines per range.
+struct Range {
+  std::string head;
+  std::string rest;
+  std::int64_t next = 0;
+  std::int64_t step = 1;
+  std::int64_t remaining = 0;
+  std::int64_t made = 0;
+  bool restHasComment = false;
+  std::uint32_t outputBeforeFirst = 0;  // the output's count when line 1 began
+};
+
+// The first range of a line that holds "#". Nothing when the "#" starts no
+// range (the line makes nothing) or when "to" is missing (the error line goes
+// to the output instead).
+std::optional<Range> FirstRange(std::string_view source, std::string_view text, BufferO& output) {
   const std::size_t hash = text.find('#');
-  if (text.size() - hash < 3) return false;
+  if (text.size() - hash < 3) return std::nullopt;
   const char next = text[hash + 1];
-  if (next != '-' && (next < '0' || next > '9')) return false;
-  const std::string head(text.substr(0, hash));
-  std::string rest(text.substr(hash + 1));
-  const std::string first = TakeInteger(rest);
-  if (UpperAZ(LeftPart(rest, 2)) != "TO") {
-    work.Add(std::string(kToExpected) + std::string(source) + " after:" + head + first);
-    return rest.find("//") != rest.npos;
+  if (next != '-' && (next < '0' || next > '9')) return std::nullopt;
+  Range range;
+  range.head = text.substr(0, hash);
+  range.rest = text.substr(hash + 1);
+  const std::string first = TakeInteger(range.rest);
+  if (UpperAZ(LeftPart(range.rest, 2)) != "TO") {
+    output.Add(std::string(kToExpected) + std::string(source) + " after:" + range.head + first);
+    return std::nullopt;
   }
-  rest.erase(0, 2);
-  const std::string second = TakeInteger(rest);
+  range.rest.erase(0, 2);
+  const std::string second = TakeInteger(range.rest);
   const std::int64_t from = NumOf(first);
   const std::int64_t to = NumOf(second);
-  const std::int64_t step = to >= from ? 1 : -1;
-  for (std::int64_t n = from;; n += step) {
-    work.Add(head + IntText(static_cast<std::int32_t>(n)) + rest);
-    if (n == to) break;
+  range.next = from;
+  range.step = to >= from ? 1 : -1;
+  range.remaining = (to >= from ? to - from : from - to) + 1;
+  // The lines of a range make a line buffer's worth at most; a longer range
+  // fails as the buffer's Add does, before any of its lines is made.
+  if (range.remaining > std::int64_t{BufferO::kMaxLines}) {
+    throw E_Buffer_Error("Error in _Buffers.BufferO.Add:" + ErrorText(kBufferFull));
   }
-  return rest.find("//") != rest.npos;
+  range.restHasComment = range.rest.find("//") != std::string::npos;
+  return range;
 }
-
-// One line being multiplied out over its first range; its lines are expanded
-// further in order.
-struct Pending {
-  BufferO work;
-  std::uint32_t next = 1;
-  bool restHasComment = false;
-};
 
 }  // namespace
 
 void ExpandLine(BufferO& output, std::string_view line) {
   // Lines with several ranges are expanded again and again; an explicit stack
   // instead of recursion keeps a line with very many ranges off the call stack.
-  std::vector<Pending> stack;
+  std::vector<Range> stack;
   auto expand = [&](std::string_view source) {
     const std::string text = CutCommentAndFixGroups(source);
     if (text.starts_with("//") || text.find('#') == text.npos) {
       if (!text.empty()) output.Add(text);
-      return;
+    } else if (std::optional<Range> range = FirstRange(source, text, output)) {
+      stack.push_back(std::move(*range));
     }
-    Pending pending;
-    pending.restHasComment = ExpandFirstRange(source, text, pending.work);
-    stack.push_back(std::move(pending));
   };
   expand(line);
   while (!stack.empty()) {
-    Pending& top = stack.back();
-    if (top.next > top.work.Count()) {
+    Range& top = stack.back();
+    // The lines of one range differ only in the number written for it, so
+    // what follows the number (further ranges, or a "#" that starts none) is
+    // the same for all of them: when the first line made nothing, so would
+    // every other, and they are skipped rather than expanded in vain, which
+    // for several large ranges would take practically forever.
+    const bool firstMadeNothing = top.made == 1 && output.Count() == top.outputBeforeFirst;
+    if (top.remaining == 0 || firstMadeNothing) {
       stack.pop_back();
       continue;
     }
-    const std::string entry = top.work.Get(static_cast<LineNo>(top.next++));
+    if (top.made == 0) top.outputBeforeFirst = output.Count();
+    const std::string entry = top.head + IntText(static_cast<std::int32_t>(top.next)) + top.rest;
+    top.next += top.step;
+    --top.remaining;
+    ++top.made;
     if (top.restHasComment || entry.starts_with("//") || entry.find('#') == entry.npos) {
       output.Add(entry);
     } else {
-      expand(entry);
+      expand(entry);  // may push onto the stack: top is not used after this
     }
   }
 }

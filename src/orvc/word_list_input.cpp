@@ -1,5 +1,6 @@
 #include "orvc/word_list_input.h"
 
+#include "app/errors.h"
 #include "files/errortext.h"
 #include "lists/cleanlist.h"
 #include "orvc/command.h"
@@ -8,9 +9,13 @@ namespace orv::orvc {
 
 WordListInput ReadWordList(const std::string& path) {
   WordListInput input;
-  if (const int code = LoadFromFile(input.lines, path); code != 0) {
-    throw CommandError{"cannot read \"" + path + "\": " + ErrorText(code), 2};
+  int code = 0;
+  try {
+    code = LoadFromFile(input.lines, path);
+  } catch (const E_Orv_Error& e) {  // a file of more lines than a list holds
+    throw CommandError{"cannot load \"" + path + "\": " + e.what(), 2};
   }
+  if (code != 0) throw CommandError{"cannot read \"" + path + "\": " + ErrorText(code), 2};
   input.noSort = HasNoSort(input.lines);
   CleanList(input.lines, IsNameList(path), &input.lineNumbers);
   return input;

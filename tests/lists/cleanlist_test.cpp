@@ -7,24 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "support/buffer_lines.h"
+
 namespace orv {
 namespace {
 
 using V = std::vector<std::string>;
-
-BufferO Buffer(const V& lines) {
-  BufferO buffer;
-  for (const std::string& line : lines) buffer.Add(line);
-  return buffer;
-}
-
-V Lines(const BufferO& buffer) {
-  V lines;
-  for (std::uint32_t i = 1; i <= buffer.Count(); ++i) {
-    lines.push_back(buffer.Get(static_cast<LineNo>(i)));
-  }
-  return lines;
-}
 
 // The cleaning as defined, one line at a time, each line compared with every
 // earlier one: the reference the fast cleaning must agree with.
@@ -56,45 +44,45 @@ bool CleanOneLineAtATime(BufferO& list, bool isNameList) {
 }
 
 TEST(CleanList, BlanksEmptyLinesAndRepeats) {
-  BufferO list = Buffer({" cat", "dog ", "", "cat"});
+  BufferO list = test::BufferOf({" cat", "dog ", "", "cat"});
   EXPECT_FALSE(CleanList(list, false));
-  EXPECT_EQ(Lines(list), (V{"cat", "dog"}));
+  EXPECT_EQ(test::LinesOf(list), (V{"cat", "dog"}));
 }
 
 TEST(CleanList, NameListKeepsRepeats) {
-  BufferO list = Buffer({" cat", "dog ", "", "cat"});
+  BufferO list = test::BufferOf({" cat", "dog ", "", "cat"});
   EXPECT_FALSE(CleanList(list, true));
-  EXPECT_EQ(Lines(list), (V{"cat", "dog", "cat"}));
+  EXPECT_EQ(test::LinesOf(list), (V{"cat", "dog", "cat"}));
 }
 
 TEST(CleanList, OnlyTheBlankIsTrimmed) {
-  BufferO list = Buffer({"   ", "\tcat", "cat\t", "  two  words  ", "Cat", "cat"});
+  BufferO list = test::BufferOf({"   ", "\tcat", "cat\t", "  two  words  ", "Cat", "cat"});
   EXPECT_FALSE(CleanList(list, false));
-  EXPECT_EQ(Lines(list), (V{"\tcat", "cat\t", "two  words", "Cat", "cat"}))
+  EXPECT_EQ(test::LinesOf(list), (V{"\tcat", "cat\t", "two  words", "Cat", "cat"}))
       << "tabs stay and letter case counts";
 }
 
 TEST(CleanList, CleanListIsLeftAsItIs) {
-  BufferO list = Buffer({"cat", "dog", "$script", "$3+4"});
+  BufferO list = test::BufferOf({"cat", "dog", "$script", "$3+4"});
   EXPECT_TRUE(CleanList(list, false));
-  EXPECT_EQ(Lines(list), (V{"cat", "dog", "$script", "$3+4"}));
-  BufferO names = Buffer({"ann", "ann"});
+  EXPECT_EQ(test::LinesOf(list), (V{"cat", "dog", "$script", "$3+4"}));
+  BufferO names = test::BufferOf({"ann", "ann"});
   EXPECT_TRUE(CleanList(names, true));
   BufferO empty;
   EXPECT_TRUE(CleanList(empty, false));
 }
 
 TEST(CleanList, RepeatOfATrimmedLineIsARepeat) {
-  BufferO list = Buffer({"cat", "  cat  "});
+  BufferO list = test::BufferOf({"cat", "  cat  "});
   EXPECT_FALSE(CleanList(list, false));
-  EXPECT_EQ(Lines(list), V{"cat"});
+  EXPECT_EQ(test::LinesOf(list), V{"cat"});
 }
 
 TEST(CleanList, GivesTheLineNumbersBeforeCleaning) {
-  BufferO list = Buffer({"", "cat", " ", "dog", "cat", "emu"});
+  BufferO list = test::BufferOf({"", "cat", " ", "dog", "cat", "emu"});
   std::vector<LineNo> origins{99};
   CleanList(list, false, &origins);
-  EXPECT_EQ(Lines(list), (V{"cat", "dog", "emu"}));
+  EXPECT_EQ(test::LinesOf(list), (V{"cat", "dog", "emu"}));
   EXPECT_EQ(origins, (std::vector<LineNo>{2, 4, 6}));
 }
 
@@ -111,11 +99,11 @@ TEST(CleanList, AgreesWithTheLineByLineDefinitionOnRandomLists) {
       lines.push_back(line);
     }
     for (bool names : {false, true}) {
-      BufferO fast = Buffer(lines);
-      BufferO reference = Buffer(lines);
+      BufferO fast = test::BufferOf(lines);
+      BufferO reference = test::BufferOf(lines);
       const bool fastClean = CleanList(fast, names);
       const bool referenceClean = CleanOneLineAtATime(reference, names);
-      ASSERT_EQ(Lines(fast), Lines(reference)) << "round " << round;
+      ASSERT_EQ(test::LinesOf(fast), test::LinesOf(reference)) << "round " << round;
       ASSERT_EQ(fastClean, referenceClean) << "round " << round;
     }
   }
@@ -138,9 +126,9 @@ TEST(NameList, ExtensionNamInAnyLetterCase) {
 }
 
 TEST(NoSort, LineBeginningWithTheWordInAnyLetterCase) {
-  EXPECT_TRUE(HasNoSort(Buffer({"cat", "$NOSORT"})));
-  EXPECT_TRUE(HasNoSort(Buffer({"$noSort and more", "cat"})));
-  EXPECT_FALSE(HasNoSort(Buffer({"cat", " $noSort", "x$noSort", "$noSor"})));
+  EXPECT_TRUE(HasNoSort(test::BufferOf({"cat", "$NOSORT"})));
+  EXPECT_TRUE(HasNoSort(test::BufferOf({"$noSort and more", "cat"})));
+  EXPECT_FALSE(HasNoSort(test::BufferOf({"cat", " $noSort", "x$noSort", "$noSor"})));
   EXPECT_FALSE(HasNoSort(BufferO{}));
 }
 

@@ -10,26 +10,13 @@
 #include "app/errors.h"
 #include "lists/compilesettings.h"
 #include "lists/random.h"
+#include "support/buffer_lines.h"
 #include "support/fake_dialogs.h"
 
 namespace orv {
 namespace {
 
 using V = std::vector<std::string>;
-
-BufferO Buffer(const V& lines) {
-  BufferO buffer;
-  for (const std::string& line : lines) buffer.Add(line);
-  return buffer;
-}
-
-V Lines(const BufferO& buffer) {
-  V lines;
-  for (std::uint32_t i = 1; i <= buffer.Count(); ++i) {
-    lines.push_back(buffer.Get(static_cast<LineNo>(i)));
-  }
-  return lines;
-}
 
 std::string Warning(int count) {
   return " There are " + std::to_string(count) +
@@ -45,9 +32,9 @@ class Compile : public ::testing::Test {
   }
 
   V Run(const V& source) {
-    BufferO buffer = Buffer(source);
+    BufferO buffer = test::BufferOf(source);
     count = CompileList(buffer, dialogs);
-    return Lines(buffer);
+    return test::LinesOf(buffer);
   }
 
   test::FakeDialogs dialogs;
@@ -120,9 +107,11 @@ TEST_F(Compile, DecimalPlacesComeBackAfterEachCompile) {
 
 TEST_F(Compile, DecimalPointsWithoutDigitAbandonsTheCompile) {
   TheCompileSettings().decimalPlaces = 4;
-  BufferO buffer = Buffer({"apple", "$script", "$Decimal points 2", "$Decimal points", "$1+1"});
+  BufferO buffer =
+      test::BufferOf({"apple", "$script", "$Decimal points 2", "$Decimal points", "$1+1"});
   EXPECT_THROW(CompileList(buffer, dialogs), EConvertError);
-  EXPECT_EQ(Lines(buffer), (V{"apple", "$script", "$Decimal points 2", "$Decimal points", "$1+1"}))
+  EXPECT_EQ(test::LinesOf(buffer),
+            (V{"apple", "$script", "$Decimal points 2", "$Decimal points", "$1+1"}))
       << "no compiled list is produced";
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(TheCompileSettings().decimalPlaces, 4);
@@ -130,9 +119,9 @@ TEST_F(Compile, DecimalPointsWithoutDigitAbandonsTheCompile) {
 }
 
 TEST_F(Compile, ArithmeticAndConversionFailuresAbandonTheCompile) {
-  BufferO bad = Buffer({"$script", "$rand(1:2.5)"});
+  BufferO bad = test::BufferOf({"$script", "$rand(1:2.5)"});
   EXPECT_THROW(CompileList(bad, dialogs), EConvertError);
-  BufferO tooMany = Buffer({"$script", "$#1to40000", "$#1to40000"});
+  BufferO tooMany = test::BufferOf({"$script", "$#1to40000", "$#1to40000"});
   EXPECT_THROW(CompileList(tooMany, dialogs), E_Buffer_Error);
   EXPECT_EQ(tooMany.Count(), 3u);
 }
@@ -155,9 +144,9 @@ TEST_F(Compile, EvaluationErrorAfterTheBarIsNotCounted) {
 TEST_F(Compile, FailuresNameTheirSourceLines) {
   std::vector<std::pair<LineNo, std::string>> failures;
   const BufferO compiled = CompileLines(
-      Buffer({"$script", "$1+1", "$#1to2 y", "ok", "$rand(1 2)"}),
+      test::BufferOf({"$script", "$1+1", "$#1to2 y", "ok", "$rand(1 2)"}),
       [&](LineNo line, const std::string& result) { failures.emplace_back(line, result); });
-  EXPECT_EQ(Lines(compiled), (V{"1+1|2", "ok"}));
+  EXPECT_EQ(test::LinesOf(compiled), (V{"1+1|2", "ok"}));
   ASSERT_EQ(failures.size(), 3u);
   EXPECT_EQ(failures[0], std::make_pair(LineNo{3}, std::string("//unexpected error in line:1 y")));
   EXPECT_EQ(failures[1].first, 3);

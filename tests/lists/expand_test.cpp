@@ -3,30 +3,26 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "app/errors.h"
+#include "app/strings.h"
 #include "lists/compilesettings.h"
 #include "lists/evaluatelines.h"
 #include "lists/random.h"
+#include "support/buffer_lines.h"
 
 namespace orv {
 namespace {
 
-std::vector<std::string> Lines(const BufferO& buffer) {
-  std::vector<std::string> lines;
-  for (std::uint32_t i = 1; i <= buffer.Count(); ++i) {
-    lines.push_back(buffer.Get(static_cast<LineNo>(i)));
-  }
-  return lines;
-}
-
 std::vector<std::string> Expanded(std::string_view line) {
   BufferO out;
   ExpandLine(out, line);
-  return Lines(out);
+  return test::LinesOf(out);
 }
 
 // Both stages, as the compiler runs them on one source line.
@@ -34,7 +30,47 @@ std::vector<std::string> Compiled(std::string_view line) {
   BufferO out;
   ExpandLine(out, line);
   EvaluateLines(out);
-  return Lines(out);
+  return test::LinesOf(out);
+}
+
+// The range expansion as defined, recursively and without shortcuts, for
+// lines without fixed groups: the reference for ExpandLine.
+void ExpandByDefinition(BufferO& output, const std::string& source) {
+  std::string line = source.substr(0, source.find("//"));
+  const std::size_t hash = line.find('#');
+  if (hash == std::string::npos) {
+    if (!line.empty()) output.Add(line);
+    return;
+  }
+  if (line.size() - hash - 1 < 2 ||
+      !(std::isdigit(static_cast<unsigned char>(line[hash + 1])) || line[hash + 1] == '-')) {
+    return;
+  }
+  const std::string head = line.substr(0, hash);
+  std::string rest = line.substr(hash + 1);
+  const std::string first = TakeInteger(rest);
+  BufferO work;
+  if (UpperAZ(rest.substr(0, 2)) != "TO") {
+    work.Add("// The spelling file has errors the keyword \"to\" was expected on line:" + source +
+             " after:" + head + first);
+  } else {
+    rest.erase(0, 2);
+    const std::string second = TakeInteger(rest);
+    const long long a = NumOf(first), b = NumOf(second), step = b >= a ? 1 : -1;
+    for (long long n = a;; n += step) {
+      work.Add(head + std::to_string(n) + rest);
+      if (n == b) break;
+    }
+  }
+  for (std::uint32_t i = 1; i <= work.Count(); ++i) {
+    const std::string w = work.Get(static_cast<LineNo>(i));
+    if (w.starts_with("//") || w.find('#') == std::string::npos ||
+        rest.find("//") != std::string::npos) {
+      output.Add(w);
+    } else {
+      ExpandByDefinition(output, w);
+    }
+  }
 }
 
 class ExpressionLine : public ::testing::Test {
@@ -146,6 +182,9 @@ TEST_F(ExpressionLine, WhereARangeStarts) {
   EXPECT_TRUE(Expanded("$# 1to3").empty());
   EXPECT_TRUE(Expanded("$#+1to3").empty());
   EXPECT_TRUE(Compiled("$Question #5").empty());
+  // Ranges before such a "#" make nothing either, however large they are.
+  EXPECT_TRUE(Expanded("$#1to60000+#1to60000+#1to60000+#").empty());
+  EXPECT_TRUE(Expanded("${1^to#0to30151o)x#-2to400#0").empty());
   // A lone "-" reads as 0.
   EXPECT_EQ(Expanded("$#-to1"), (V{"$0", "$1"}));
 }
@@ -162,6 +201,23 @@ TEST_F(ExpressionLine, MissingKeywordNamesTheLineAndWhatStoodBefore) {
 TEST_F(ExpressionLine, LeftmostRangeVariesSlowest) {
   EXPECT_EQ(Expanded("$#1to2+#3to4+#6to5"),
             (V{"$1+3+6", "$1+3+5", "$1+4+6", "$1+4+5", "$2+3+6", "$2+3+5", "$2+4+6", "$2+4+5"}));
+}
+
+TEST_F(ExpressionLine, AgreesWithTheRecursiveDefinitionOnRandomLines) {
+  std::mt19937 random(77);
+  const std::vector<std::string> pieces = {"#",      "#1to3", "#2to-1", "#-1to1", "to",
+                                           "TO ",    " ",     "x",      "-",      "2",
+                                           "#1 to2", "/",     "//",     "#0to0",  "#3"};
+  for (int round = 0; round < 2000; ++round) {
+    std::string line = "$";
+    for (int k = static_cast<int>(random() % 8); k > 0; --k)
+      line += pieces[random() % pieces.size()];
+    BufferO fast;
+    BufferO reference;
+    ExpandLine(fast, line);
+    ExpandByDefinition(reference, line);
+    ASSERT_EQ(test::LinesOf(fast), test::LinesOf(reference)) << line;
+  }
 }
 
 TEST_F(ExpressionLine, CommentIsCutBeforeAnythingElse) {
@@ -213,7 +269,7 @@ TEST_F(ExpressionLine, DecimalPlacesCallCountsForItsLineOnly) {
   lines.Add("$2/3.0");
   lines.Add("$fpoint (0) 2.5+1");
   EvaluateLines(lines);
-  EXPECT_EQ(Lines(lines), (V{"FPoint(2)2/3.0|0.67", "2/3.0|0.667", "fpoint (0) 2.5+1|4"}));
+  EXPECT_EQ(test::LinesOf(lines), (V{"FPoint(2)2/3.0|0.67", "2/3.0|0.667", "fpoint (0) 2.5+1|4"}));
   EXPECT_EQ(TheCompileSettings().decimalPlaces, 3);
   const char* bad = "//error the number of decimal points should be 0 to 18";
   EXPECT_EQ(Compiled("$FPoint(19)1"), V{bad});
@@ -229,7 +285,8 @@ TEST_F(ExpressionLine, ErrorTextsAreNotResolvedAgain) {
   // Error texts hold the calls and groups they were made from; reading them
   // again as input once ran without end on lines like these.
   const char* lines[] = {"${rand(((rand(x{rand((1", "$[ran,d(9:9:1)1]x{rand(((rand(x{rand((1",
-                         "${rand(x{}", "${{rand(1 2)}}+{rand(1:{rand(}}"};
+                         "${rand(x{}", "${{rand(1 2)}}+{rand(1:{rand(}}",
+                         "${{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{{abc"};
   for (const char* line : lines) {
     const V compiled = Compiled(line);
     ASSERT_EQ(compiled.size(), 1u) << line;
@@ -252,7 +309,7 @@ TEST_F(ExpressionLine, LinesNotBeginningWithDollarAreLeftAlone) {
   lines.Add("");
   lines.Add("$3+4");
   EvaluateLines(lines);
-  EXPECT_EQ(Lines(lines), (V{"plain 3+4", "", "3+4|7"}));
+  EXPECT_EQ(test::LinesOf(lines), (V{"plain 3+4", "", "3+4|7"}));
 }
 
 TEST_F(ExpressionLine, BufferLimitStopsARangeAtOnce) {
@@ -260,16 +317,22 @@ TEST_F(ExpressionLine, BufferLimitStopsARangeAtOnce) {
   ExpandLine(full, "$#1to65535");
   EXPECT_EQ(full.Count(), 65535u);
   EXPECT_EQ(full.Get(65535), "$65535");
-  for (const char* line :
-       {"$#0to65535", "$#1to2000000000", "$#1to300x#1to300", "$#-2147483648to2147483647x#1to2"}) {
+  std::string limit;
+  try {
+    full.Add("one more");
+  } catch (const E_Buffer_Error& e) {
+    limit = e.what();
+  }
+  ASSERT_NE(limit.find("Buffer can't exceed 65535(a word) lines"), std::string::npos) << limit;
+  // Too long a range, or too many lines from several, fail with the same text.
+  for (const char* line : {"$#0to65535", "$#1to2000000000", "$#1to300x#1to300",
+                           "$#-2147483648to2147483647x#1to2", "$#1to2x#1to65536"}) {
     BufferO out;
     try {
       ExpandLine(out, line);
       ADD_FAILURE() << line << " expanded without error";
     } catch (const E_Buffer_Error& e) {
-      EXPECT_NE(std::string(e.what()).find("Buffer can't exceed 65535(a word) lines"),
-                std::string::npos)
-          << e.what();
+      EXPECT_EQ(e.what(), limit) << line;
     }
   }
 }

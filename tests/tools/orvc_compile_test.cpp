@@ -72,6 +72,17 @@ TEST_F(OrvcCompile, MissingFileIsNamed) {
   EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
 }
 
+TEST_F(OrvcCompile, ListLongerThanABufferIsRefusedByName) {
+  std::string lines;
+  for (int i = 0; i < 65536; ++i) lines += std::to_string(i) + "\n";
+  const std::string path = List("long.orv", lines);
+  const Outcome r = Orvc({"compile", path});
+  EXPECT_NE(r.exitCode, 0);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find(path), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Buffer can't exceed 65535(a word) lines"), std::string::npos) << r.err;
+}
+
 TEST_F(OrvcCompile, AbandonedCompileIsOneLineNamingTheList) {
   const std::string path = List("bad.orv", "cat\n$script\n$Decimal points\n$1+1\n");
   const Outcome r = Orvc({"compile", path});

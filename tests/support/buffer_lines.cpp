@@ -1,0 +1,21 @@
+#include "support/buffer_lines.h"
+
+#include <cstdint>
+
+namespace orv::test {
+
+BufferO BufferOf(const std::vector<std::string>& lines) {
+  BufferO buffer;
+  for (const std::string& line : lines) buffer.Add(line);
+  return buffer;
+}
+
+std::vector<std::string> LinesOf(const BufferO& buffer) {
+  std::vector<std::string> lines;
+  for (std::uint32_t i = 1; i <= buffer.Count(); ++i) {
+    lines.push_back(buffer.Get(static_cast<LineNo>(i)));
+  }
+  return lines;
+}
+
+}  // namespace orv::test
