@@ -105,6 +105,8 @@ TMainForm::~TMainForm() = default;
 void TMainForm::BuildLabels() {
   auto* central = new QWidget(this);
   SetHint(central, "|Orv6");
+  // Wide enough for the whole menu bar.
+  central->setMinimumWidth(440);
   setCentralWidget(central);
 
   Label1 = new QLabel("Orv 7.0.", central);
@@ -171,6 +173,7 @@ void TMainForm::BuildLabels() {
   grid->addWidget(dirL, 2, 1);
   grid->addWidget(Label4, 3, 0);
   grid->addWidget(FileLengthLabel, 3, 1);
+  grid->setColumnStretch(1, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(BStart);
   buttons->addWidget(LogOutButton);
