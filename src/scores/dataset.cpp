@@ -15,12 +15,11 @@ void DataSet::Open(const QSqlDatabase& db, const std::string& statement) {
       if (value.typeId() == QMetaType::QByteArray && !value.isNull()) value = QByteArray("");
     }
   }
-  Take(statement, std::move(table));
+  Take(std::move(table));
 }
 
-void DataSet::Take(const std::string& statement, ResultTable table) {
+void DataSet::Take(ResultTable table) {
   beginResetModel();
-  statement_ = statement;
   fields_ = std::move(table.fields);
   rows_ = std::move(table.rows);
   active_ = true;
@@ -93,12 +92,6 @@ void DataSet::SetColumnTitle(int column, const std::string& title) {
   if (column < 0 || column >= static_cast<int>(columns_.size())) return;
   columns_[static_cast<std::size_t>(column)].title = title;
   emit headerDataChanged(Qt::Horizontal, column, column);
-}
-
-void DataSet::SetColumnWidth(int column, int width) {
-  if (column < 0 || column >= static_cast<int>(columns_.size())) return;
-  columns_[static_cast<std::size_t>(column)].width = width;
-  emit ColumnsChanged();
 }
 
 int DataSet::rowCount(const QModelIndex& parent) const {

@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/dialogs.h"
 #include "app/formhelpers_window.h"
@@ -186,10 +187,15 @@ void TSU::updateUserList() {
     const QSignalBlocker quiet(UserList);
     UserList->clear();
     PasswordO& users = Users();
+    QStringList names;
     for (LineNo i = 1; i <= users.UserCount(); ++i) {
-      UserList->addItem(QString::fromStdString(users.UserName(i)));
+      names.append(QString::fromStdString(users.UserName(i)));
     }
-    UserList->model()->sort(0);
+    // The list is sorted as names are compared everywhere: without regard to case.
+    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+      return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    UserList->addItems(names);
     UserList->setCurrentIndex(-1);
   }
   UserList->setCurrentIndex(

@@ -23,7 +23,12 @@ class Commands : public DbWindowTest {
     wrongWords = new TSU1(*database, wrongWordData, dialogs, form.get());
     scores = new TSF2(*database, dataSet, dialogs, form.get());
     soundList = new TSoundsForm(*database, dataSet, *sounds, dialogs, form.get());
-    form->SetWindows({nullptr, nullptr, nullptr, nullptr, log, wrongWords, scores, soundList});
+    MainFormWindows windows;
+    windows.log = log;
+    windows.wrongWords = wrongWords;
+    windows.scores = scores;
+    windows.sounds = soundList;
+    form->SetWindows(windows);
   }
   void TearDown() override {
     form.reset();

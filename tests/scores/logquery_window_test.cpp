@@ -186,7 +186,7 @@ TEST_F(LogWindow, ATeacherPicksAnotherUserWhoseNameHasAQuote) {
       users.push_back(window.UserList->itemText(i).toStdString());
     }
     EXPECT_EQ(users,
-              (std::vector<std::string>{"Boss", "O'Neil", "ann", "bob", "j.smith", "teacher"}));
+              (std::vector<std::string>{"ann", "bob", "Boss", "j.smith", "O'Neil", "teacher"}));
     EXPECT_EQ(window.UserList->currentText(), "teacher");
     window.PickFromList->click();
     EXPECT_TRUE(window.UserList->isEnabled());
