@@ -1,55 +1,25 @@
 #include "scores/dataset.h"
 
 #include <QByteArray>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 
 #include "app/strings.h"
-#include "scores/engine_error.h"
 #include "scores/readonlyselect.h"
 
 namespace orv {
 
 void DataSet::Open(const QSqlDatabase& db, const std::string& statement) {
-  Close();
-  QSqlQuery query(db);
-  query.setForwardOnly(true);
-  if (!query.exec(QString::fromStdString(statement))) {
-    throw E_DB_Error(query.lastError().text().toStdString());
-  }
-  ResultTable table;
-  const QSqlRecord record = query.record();
-  for (int i = 0; i < record.count(); ++i) table.fields.push_back(record.fieldName(i).toStdString());
-  while (query.next()) {
-    std::vector<QVariant> row;
-    row.reserve(table.fields.size());
-    for (int i = 0; i < record.count(); ++i) {
-      QVariant value = query.value(i);
-      // A grid shows binary data only as "(BLOB)"; the bytes are not kept.
-      if (value.typeId() == QMetaType::QByteArray && !value.isNull()) value = QByteArray("");
-      row.push_back(std::move(value));
-    }
-    table.rows.push_back(std::move(row));
-  }
-  query.finish();
-  Take(statement, std::move(table));
-}
-
-void DataSet::OpenReadOnly(const QSqlDatabase& db, const std::string& statement) {
   ResultTable table = ReadOnlySelect(db, statement);
-  Close();
+  // A grid shows binary data only as "(BLOB)"; the bytes are not kept.
   for (auto& row : table.rows) {
     for (QVariant& value : row) {
       if (value.typeId() == QMetaType::QByteArray && !value.isNull()) value = QByteArray("");
     }
   }
-  Take(statement, std::move(table));
+  Take(std::move(table));
 }
 
-void DataSet::Take(const std::string& statement, ResultTable table) {
+void DataSet::Take(ResultTable table) {
   beginResetModel();
-  statement_ = statement;
   fields_ = std::move(table.fields);
   rows_ = std::move(table.rows);
   active_ = true;
@@ -63,14 +33,6 @@ void DataSet::Take(const std::string& statement, ResultTable table) {
     columns_.push_back(c);
     columnFields_.push_back(field);
   }
-  endResetModel();
-}
-
-void DataSet::Close() {
-  if (!active_ && rows_.empty()) return;
-  beginResetModel();
-  active_ = false;
-  rows_.clear();
   endResetModel();
 }
 
@@ -130,12 +92,6 @@ void DataSet::SetColumnTitle(int column, const std::string& title) {
   if (column < 0 || column >= static_cast<int>(columns_.size())) return;
   columns_[static_cast<std::size_t>(column)].title = title;
   emit headerDataChanged(Qt::Horizontal, column, column);
-}
-
-void DataSet::SetColumnWidth(int column, int width) {
-  if (column < 0 || column >= static_cast<int>(columns_.size())) return;
-  columns_[static_cast<std::size_t>(column)].width = width;
-  emit ColumnsChanged();
 }
 
 int DataSet::rowCount(const QModelIndex& parent) const {

@@ -27,18 +27,13 @@ class DataSet : public QAbstractTableModel {
  public:
   using QAbstractTableModel::QAbstractTableModel;
 
-  // Runs the select in the connection's transaction (so it sees the
-  // connection's own uncommitted work). Raises E_DB_Error when it fails;
-  // the data set is then closed.
+  // Runs a select on the connection in a read-only transaction of its own,
+  // which sees everything committed so far, by this program or another. Only
+  // a single select is run (the statement may have been typed by hand).
+  // Raises E_DB_Error when it fails; the rows shown before stay.
   void Open(const QSqlDatabase& db, const std::string& statement);
-  // Runs a statement typed by hand: only a single select, read-only.
-  void OpenReadOnly(const QSqlDatabase& db, const std::string& statement);
-  void Close();
 
-  const std::string& Statement() const { return statement_; }
-  bool Active() const { return active_; }
   int RowCount() const { return static_cast<int>(rows_.size()); }
-  const std::vector<std::string>& Fields() const { return fields_; }
   // The field's index, letter case ignored; -1 when the result has none.
   int FieldIndex(std::string_view name) const;
   // A field's value in a row; a null QVariant for an unknown field.
@@ -54,7 +49,6 @@ class DataSet : public QAbstractTableModel {
   void SetColumns(const std::vector<GridColumn>& columns);
   const std::vector<GridColumn>& Columns() const { return columns_; }
   void SetColumnTitle(int column, const std::string& title);
-  void SetColumnWidth(int column, int width);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -67,9 +61,8 @@ class DataSet : public QAbstractTableModel {
   void ColumnsChanged();
 
  private:
-  void Take(const std::string& statement, ResultTable table);
+  void Take(ResultTable table);
 
-  std::string statement_;
   bool active_ = false;
   std::vector<std::string> fields_;
   std::vector<std::vector<QVariant>> rows_;

@@ -23,13 +23,21 @@ TDateTimePicker::TDateTimePicker(QWidget* parent) : QWidget(parent) {
   connect(edit_, &QDateEdit::dateChanged, this, &TDateTimePicker::Changed);
 }
 
-bool TDateTimePicker::Checked() const { return box_->isChecked(); }
+bool TDateTimePicker::Checked() const {
+  return box_->isChecked();
+}
 
-void TDateTimePicker::SetChecked(bool checked) { box_->setChecked(checked); }
+void TDateTimePicker::SetChecked(bool checked) {
+  box_->setChecked(checked);
+}
 
-QDate TDateTimePicker::Date() const { return edit_->date(); }
+QDate TDateTimePicker::Date() const {
+  return edit_->date();
+}
 
-void TDateTimePicker::SetDate(const QDate& date) { edit_->setDate(date); }
+void TDateTimePicker::SetDate(const QDate& date) {
+  edit_->setDate(date);
+}
 
 void TDateTimePicker::SetHighlighted(bool on) {
   QPalette colours = QWidget::palette();

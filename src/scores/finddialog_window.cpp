@@ -41,9 +41,13 @@ TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QString TFindDialog::FindText() const { return Text->text(); }
+QString TFindDialog::FindText() const {
+  return Text->text();
+}
 
-void TFindDialog::SetFindText(const QString& text) { Text->setText(text); }
+void TFindDialog::SetFindText(const QString& text) {
+  Text->setText(text);
+}
 
 FindOptions TFindDialog::Options() const {
   return {MatchCase->isChecked(), WholeWord->isChecked()};

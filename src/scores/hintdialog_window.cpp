@@ -8,8 +8,7 @@
 
 namespace orv {
 
-THintDialog::THintDialog(Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs) {
+THintDialog::THintDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setObjectName("StatusBar1");
   StatusBar1->setSizeGripEnabled(false);

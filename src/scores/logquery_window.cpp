@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/dialogs.h"
 #include "app/formhelpers_window.h"
@@ -168,9 +169,13 @@ LogQueryControls TSU::Controls(bool report) {
   return c;
 }
 
-std::string TSU::BuildSql(bool report) { return CreateLogSql(Controls(report)); }
+std::string TSU::BuildSql(bool report) {
+  return CreateLogSql(Controls(report));
+}
 
-void TSU::ShowSql() { SQL->setPlainText(QString::fromStdString(CreateSql())); }
+void TSU::ShowSql() {
+  SQL->setPlainText(QString::fromStdString(CreateSql()));
+}
 
 void TSU::showEvent(QShowEvent* event) {
   THintDialog::showEvent(event);
@@ -182,14 +187,19 @@ void TSU::updateUserList() {
     const QSignalBlocker quiet(UserList);
     UserList->clear();
     PasswordO& users = Users();
+    QStringList names;
     for (LineNo i = 1; i <= users.UserCount(); ++i) {
-      UserList->addItem(QString::fromStdString(users.UserName(i)));
+      names.append(QString::fromStdString(users.UserName(i)));
     }
-    UserList->model()->sort(0);
+    // The list is sorted as names are compared everywhere: without regard to case.
+    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+      return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    UserList->addItems(names);
     UserList->setCurrentIndex(-1);
   }
-  UserList->setCurrentIndex(UserList->findText(QString::fromStdString(Users().CurrentUser()),
-                                               Qt::MatchFixedString));
+  UserList->setCurrentIndex(
+      UserList->findText(QString::fromStdString(Users().CurrentUser()), Qt::MatchFixedString));
   const QDate today = QDate::currentDate();
   FromDate->SetDate(today.addDays(-7));
   ToDate->SetDate(today);
@@ -200,7 +210,7 @@ void TSU::updateUserList() {
 void TSU::updateBtnClick() {
   const std::string text = SQL->toPlainText().toStdString();
   if (!database_.ConectDB()) return;
-  dataSet_.OpenReadOnly(database_.Database(), text);
+  dataSet_.Open(database_.Database(), text);
   DBName->setText(QString::fromStdString("Database name:" + database_.DatabaseName()));
   if (text != BuildSql(false) || Count1->isChecked()) {
     DBGrid1->BuildColumns(150);
@@ -233,7 +243,9 @@ void TSU::PickFromListClick() {
   ShowSql();
 }
 
-void TSU::UserListChange() { ShowSql(); }
+void TSU::UserListChange() {
+  ShowSql();
+}
 
 void TSU::Count1Click() {
   if (isVisible()) ShowSql();

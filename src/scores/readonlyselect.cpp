@@ -149,8 +149,8 @@ bool StepsASequence(const std::string& text) {
 // The statement as typed, without the terminators an isql user may add.
 std::string WithoutTerminator(const std::string& statement) {
   std::size_t end = statement.size();
-  while (end > 0 && (statement[end - 1] == ';' || std::isspace(static_cast<unsigned char>(
-                                                      statement[end - 1])) != 0)) {
+  while (end > 0 && (statement[end - 1] == ';' ||
+                     std::isspace(static_cast<unsigned char>(statement[end - 1])) != 0)) {
     --end;
   }
   return statement.substr(0, end);
@@ -235,9 +235,9 @@ QVariant ValueOf(const XSQLVAR& var, isc_db_handle* db, isc_tr_handle* tr) {
       const ISC_TIMESTAMP stamp = load(ISC_TIMESTAMP{});
       tm t{};
       isc_decode_sql_date(&stamp.timestamp_date, &t);
-      return QDateTime(QDate(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday),
-                       QTime::fromMSecsSinceStartOfDay(
-                           static_cast<int>(stamp.timestamp_time / 10)));
+      return QDateTime(
+          QDate(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday),
+          QTime::fromMSecsSinceStartOfDay(static_cast<int>(stamp.timestamp_time / 10)));
     }
     case SQL_BLOB: {
       const QByteArray bytes = ReadBlob(db, tr, load(ISC_QUAD{}));
@@ -298,13 +298,12 @@ ResultTable ReadOnlySelect(const QSqlDatabase& db, const std::string& statement)
     result.fields.emplace_back(var.aliasname, static_cast<std::size_t>(var.aliasname_length));
   }
   const auto buffers = Bind(columns);
-  if (isc_dsql_execute(status, transaction.Handle(), prepared.Handle(), SQL_DIALECT_V6,
-                       nullptr) != 0) {
+  if (isc_dsql_execute(status, transaction.Handle(), prepared.Handle(), SQL_DIALECT_V6, nullptr) !=
+      0) {
     Raise(status);
   }
   for (;;) {
-    const ISC_STATUS fetched =
-        isc_dsql_fetch(status, prepared.Handle(), SQL_DIALECT_V6, columns);
+    const ISC_STATUS fetched = isc_dsql_fetch(status, prepared.Handle(), SQL_DIALECT_V6, columns);
     if (fetched == 100) break;
     if (fetched != 0) Raise(status);
     std::vector<QVariant> row;

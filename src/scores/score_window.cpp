@@ -125,9 +125,9 @@ void TSF2::RunScoreQuery(std::uint16_t sortOrder, const std::string& listKey) {
   const std::string statement = BuildScoreSql(sortOrder, listKey);
   if (!database_.ConectDB()) return;
   dataSet_.Open(database_.Database(), statement);
-  std::vector<GridColumn> columns = {{"NAME", "NAME", 200},         {"PERCENT1", "Percent", 0},
-                                     {"RATIO", "Ratio", 0},         {"DATE1", "Date", 0},
-                                     {"TIME1", "Time", 0},          {"MAX_HELP", "Max help", 0},
+  std::vector<GridColumn> columns = {{"NAME", "NAME", 200},          {"PERCENT1", "Percent", 0},
+                                     {"RATIO", "Ratio", 0},          {"DATE1", "Date", 0},
+                                     {"TIME1", "Time", 0},           {"MAX_HELP", "Max help", 0},
                                      {"HELP_TOTAL", "Help total", 0}};
   if (!CheckBox1->isChecked()) columns.push_back({"FILE1", "File", 200});
   DBGrid1->SetColumns(columns);
@@ -144,7 +144,9 @@ void TSF2::ShowWords() {
   ShowCounts();
 }
 
-void TSF2::ShowCounts() { RowCount->setText(QString::number(dataSet_.RowCount())); }
+void TSF2::ShowCounts() {
+  RowCount->setText(QString::number(dataSet_.RowCount()));
+}
 
 void TSF2::showEvent(QShowEvent* event) {
   THintDialog::showEvent(event);
@@ -182,7 +184,9 @@ void TSF2::DBGrid1TitleClick(int column) {
   RunScoreQuery(sortOrder_, ListKey());
 }
 
-void TSF2::CheckBox1Click() { RunScoreQuery(sortOrder_, ListKey()); }
+void TSF2::CheckBox1Click() {
+  RunScoreQuery(sortOrder_, ListKey());
+}
 
 void TSF2::CurentUserOnlyClick() {
   if (CurentUserOnly->isChecked()) sortOrder_ = kByDate;

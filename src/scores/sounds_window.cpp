@@ -29,7 +29,9 @@ namespace {
 
 const char kAccessDenied[] = "Access denied";
 
-bool SameWord(const std::string& a, const std::string& b) { return Upper(a) == Upper(b); }
+bool SameWord(const std::string& a, const std::string& b) {
+  return Upper(a) == Upper(b);
+}
 
 }  // namespace
 
@@ -148,7 +150,8 @@ void TSoundsForm::Addsound1Click() {
     const std::string path = file.toStdString();
     if (!sounds_.WriteWord(path)) continue;
     // A word deleted and then added again keeps its new sound.
-    std::erase_if(pending_, [&](const std::string& gone) { return SameWord(gone, BaseName(path)); });
+    std::erase_if(pending_,
+                  [&](const std::string& gone) { return SameWord(gone, BaseName(path)); });
   }
   LoadList();
 }
@@ -191,7 +194,9 @@ void TSoundsForm::FindDialog1Find() {
   FindDialog1->Execute();
 }
 
-void TSoundsForm::MenuExitClick() { accept(); }
+void TSoundsForm::MenuExitClick() {
+  accept();
+}
 
 void TSoundsForm::PlayCurrent() {
   const int row = DBGrid1->CurrentRow();

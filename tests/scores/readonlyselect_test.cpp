@@ -54,10 +54,9 @@ TEST_F(ReadOnly, EverythingButASelectIsRefusedAndChangesNothing) {
   ASSERT_TRUE(su.ConectDB());
   const std::string before = Count("log");
   for (const char* statement :
-       {"delete from log", "update log set word = 'x'",
-        "insert into log (name) values ('eve')", "execute procedure GETNEXTLOGGROUPID",
-        "execute block as begin delete from log; end", "drop table sound",
-        "create table t (a integer)"}) {
+       {"delete from log", "update log set word = 'x'", "insert into log (name) values ('eve')",
+        "execute procedure GETNEXTLOGGROUPID", "execute block as begin delete from log; end",
+        "drop table sound", "create table t (a integer)"}) {
     SCOPED_TRACE(statement);
     EXPECT_THROW(ReadOnlySelect(su.Database(), statement), E_Select_Refused);
   }
@@ -79,10 +78,9 @@ TEST_F(ReadOnly, SequencesDoNotMove) {
   ScoreDatabase su(dialogs, host);
   ASSERT_TRUE(su.ConectDB());
   const std::int32_t first = su.NextLogGroup();
-  for (const char* statement :
-       {"select gen_id(log_group_id, -100) from rdb$database",
-        "select Next /* of */ Value\n For log_group_id from rdb$database",
-        "select word, gen_id(log_group_id, 1) from log"}) {
+  for (const char* statement : {"select gen_id(log_group_id, -100) from rdb$database",
+                                "select Next /* of */ Value\n For log_group_id from rdb$database",
+                                "select word, gen_id(log_group_id, 1) from log"}) {
     SCOPED_TRACE(statement);
     EXPECT_THROW(ReadOnlySelect(su.Database(), statement), E_Select_Refused);
   }

@@ -13,8 +13,9 @@ TEST(ScoreQuery, ListKeyIsFolderBaseNameAndSco) {
 }
 
 TEST(ScoreQuery, FiltersChooseTheFromAndWhereClauses) {
-  const std::string head = "select name, percent1, ratio, date1, time1, max_help, help_total, "
-                           "log_group ";
+  const std::string head =
+      "select name, percent1, ratio, date1, time1, max_help, help_total, "
+      "log_group ";
   ScoreFilter f;
   EXPECT_EQ(BuildScoreSql(7, "ann.orv\\words0.sco", "ann", f),
             head + " from score_tab where UPPER(file1) = 'ANN.ORV\\WORDS0.SCO'");
@@ -35,7 +36,8 @@ TEST(ScoreQuery, SortOrders) {
             base + " order by name, percent1 desc, sort_date desc, time1 desc");
   EXPECT_EQ(BuildScoreSql(kByPercent, "x.sco", "ann", all),
             base + " order by percent1 desc, sort_date desc, time1 desc");
-  EXPECT_EQ(BuildScoreSql(kByDate, "x.sco", "ann", all), base + " order by sort_date desc, time1 desc");
+  EXPECT_EQ(BuildScoreSql(kByDate, "x.sco", "ann", all),
+            base + " order by sort_date desc, time1 desc");
 }
 
 TEST(ScoreQuery, QuotesInNamesAreDoubled) {
