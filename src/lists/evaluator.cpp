@@ -90,25 +90,6 @@ std::string InsertImplicitProducts(std::string_view text) {
   return out;
 }
 
-std::string FlatEvaluate(std::string_view expression);
-
-// Replaces every group by its value, innermost first. Working from the last
-// "(" backwards leaves the text before each "(" unchanged, so the positions
-// found at the start stay valid.
-std::string ResolveGroups(std::string text) {
-  std::vector<std::size_t> opens;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '(') opens.push_back(i);
-  }
-  for (auto it = opens.rbegin(); it != opens.rend(); ++it) {
-    std::string rest = text.substr(*it + 1);
-    std::size_t close = rest.find(')');
-    std::string tail = close == std::string::npos ? std::string() : rest.substr(close + 1);
-    text = text.substr(0, *it) + FlatEvaluate(rest.substr(0, close)) + tail;
-  }
-  return text;
-}
-
 std::string UnexpectedCharacter(std::string_view expression, std::string_view rest) {
   return "//Error unexpected character in\"" + std::string(expression) +
          "\" at:" + std::string(rest);
@@ -141,12 +122,41 @@ std::string FlatEvaluate(std::string_view expression) {
   return result;
 }
 
+bool IsErrorText(std::string_view text) {
+  return UpperAZ(text.substr(0, 7)) == "//ERROR";
+}
+
+// Replaces every group by its value, innermost first. Working from the last
+// "(" backwards leaves the text before each "(" unchanged, so the positions
+// found at the start stay valid. A group that cannot be read ends the pass
+// with its own error text: quoting it inside every enclosing group's error
+// would double the text with each level of nesting.
+bool ResolveGroups(std::string& text) {
+  std::vector<std::size_t> opens;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '(') opens.push_back(i);
+  }
+  for (auto it = opens.rbegin(); it != opens.rend(); ++it) {
+    std::string rest = text.substr(*it + 1);
+    std::size_t close = rest.find(')');
+    std::string value = FlatEvaluate(rest.substr(0, close));
+    if (IsErrorText(value)) {
+      text = std::move(value);
+      return false;
+    }
+    std::string tail = close == std::string::npos ? std::string() : rest.substr(close + 1);
+    text = text.substr(0, *it) + value + tail;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string Evaluate(std::string_view input) {
   std::string text = CleanBlanks(DropAssignments(std::string(input)));
   if (text.find_first_of("()") != std::string::npos) {
-    text = ResolveGroups(InsertImplicitProducts(text));
+    text = InsertImplicitProducts(text);
+    if (!ResolveGroups(text)) return text;
   }
   return FlatEvaluate(text);
 }

@@ -28,7 +28,7 @@ TLongInt StrToLong(std::string_view text, std::uint8_t radix) {
   std::string digits;
   digits.reserve(text.size());
   for (const char c : text) {
-    if (DigitValue(c) < radix) digits.push_back(c);
+    if (RadixDigit(c) < radix) digits.push_back(c);
   }
   digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
   if (digits.empty()) return TLongInt{{}, sign};

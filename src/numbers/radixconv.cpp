@@ -61,7 +61,7 @@ Limbs ParseShort(std::string_view s, std::uint8_t radix, const Chunk& chunk) {
     Limb value = 0;
     Limb scale = 1;
     for (std::size_t i = pos; i < pos + len; ++i) {
-      value = value * radix + DigitValue(s[i]);
+      value = value * radix + RadixDigit(s[i]);
       scale *= radix;
     }
     Limb top = limbs::Mul1(acc.data(), acc.data(), acc.size(), scale);
@@ -148,7 +148,7 @@ void Print(const Limbs& x, std::uint8_t radix, const Chunk& chunk, Powers& power
 
 }  // namespace
 
-std::uint8_t DigitValue(char c) {
+std::uint8_t RadixDigit(char c) {
   if (c >= '0' && c <= '9') return static_cast<std::uint8_t>(c - '0');
   if (c >= 'A' && c <= 'Z') return static_cast<std::uint8_t>(c - 'A' + 10);
   if (c >= 'a' && c <= 'z') return static_cast<std::uint8_t>(c - 'a' + 10);

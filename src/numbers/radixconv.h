@@ -11,8 +11,8 @@
 namespace orv {
 
 // The value of a character as a digit: "0"-"9" are 0-9, "A"-"Z" and "a"-"z" 10-35,
-// anything else 255.
-std::uint8_t DigitValue(char c);
+// anything else 255 (unlike DigitValue, which gives other characters their code).
+std::uint8_t RadixDigit(char c);
 
 // The value of a text made only of digits below the radix (2 to 36), without
 // zero limbs on top. ERangeError for another radix.

@@ -98,7 +98,14 @@ TEST_F(EvaluatorTest, BlanksAndParentheses) {
 TEST_F(EvaluatorTest, UnreadableOperandGivesTheErrorText) {
   EXPECT_EQ(Evaluate("3+*4"), "//Error unexpected character in\"3+*4\" at:*4");
   EXPECT_EQ(Evaluate("abc"), "//Error unexpected character in\"abc\" at:abc");
-  EXPECT_EQ(Evaluate("2x(3+*4)").rfind("//Error unexpected character in\"", 0), 0u);
+}
+
+TEST_F(EvaluatorTest, AnUnreadableGroupGivesItsOwnErrorText) {
+  EXPECT_EQ(Evaluate("2x(3+*4)+1"), "//Error unexpected character in\"3+*4\" at:*4");
+  // Each enclosing group would otherwise quote the error text twice.
+  std::string nested = "1";
+  for (int i = 0; i < 12; ++i) nested = "(*" + nested + ")";
+  EXPECT_EQ(Evaluate(nested), "//Error unexpected character in\"*1\" at:*1");
 }
 
 TEST_F(EvaluatorTest, NoSingleValueGivesEmptyText) {

@@ -1,0 +1,131 @@
+#include "app/getuser.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/dialogs.h"
+#include "app/engineroot.h"
+#include "app/platform.h"
+#include "app/programpaths.h"
+#include "app/registry.h"
+#include "files/dos.h"
+#include "files/errortext.h"
+#include "files/filelayer.h"
+#include "lists/buffers.h"
+#include "users/password.h"
+
+namespace orv {
+namespace {
+
+constexpr std::string_view kLibrary = "sql_dll.dll";
+
+std::unique_ptr<PasswordO>& TheUsers() {
+  static std::unique_ptr<PasswordO> users;
+  return users;
+}
+
+std::string WithSeparator(std::string dir) {
+  if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
+  return dir;
+}
+
+// The password file, created on the first start when the user agrees.
+void OpenPasswordFile(Dialogs& dialogs) {
+  const ProgramPaths& p = Paths();
+  const std::string path = PasswordFilePath(p.programDir, p.passwordFileName);
+  if (!FileFound(path)) {
+    const bool create = dialogs.ConfirmYesNo("No password file was found (" + path +
+                                             "). Create one with the super user " +
+                                             std::string(kFirstSuperUser) + "?");
+    if (!create) throw E_PasWord_Error(MissingPasswordFileText());
+    if (const int code = CreateFirstPasswordFile(path, kFirstSuperUser); code != 0) {
+      throw E_PasWord_Error("Error in _PasWord.Begin:" + ErrorText(code));
+    }
+  }
+  SetUsers(std::make_unique<PasswordO>(p.programDir, p.passwordFileName, dialogs));
+}
+
+// The engine's folder: the Firebird key, the InterBase key, then the client
+// library itself. Nothing found ends the program.
+std::string FindEngineRoot(Dialogs& dialogs) {
+  if (RegValueExists(kFirebirdKey, "DefaultInstance")) {
+    return WithSeparator(RegReadString(kFirebirdKey, "DefaultInstance"));
+  }
+  if (RegValueExists(kInterBaseKey, "RootDirectory")) {
+    return WithSeparator(RegReadString(kInterBaseKey, "RootDirectory"));
+  }
+  if (std::optional<std::string> root = ClientRootDirectory()) return *root;
+  dialogs.Warning(
+      "Can't locate any compatible database keys in the registry, you probably need to install "
+      "Firebird or InterBase");
+  dialogs.Information("Can't continue with out a compatible database. Orv will now terminate");
+  ExitProcess(800);
+}
+
+// Puts the function library into the engine's UDF folder when the program
+// directory holds one and the engine lacks it.
+void PlaceLibrary(Dialogs& dialogs) {
+  ProgramPaths& p = Paths();
+  const std::string source = p.programDir + std::string(kLibrary);
+  if (!FileFound(source)) return;
+  const std::string target = p.engineRoot + "UDF\\" + std::string(kLibrary);
+  if (!p.engineRoot.empty() && DirExists(p.engineRoot) && !FileFound(target)) {
+    p.copyMessage = CopyWithMessage(source, target);
+  }
+  if (!FileFound(target)) {
+    dialogs.Warning("Can not copy the database .dll file OUCH!! :\n\r" + p.copyMessage);
+  }
+}
+
+}  // namespace
+
+void StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
+  SetProgramDirectory(ProgramDirectory(home));
+  ProgramPaths& p = Paths();
+  p.passwordFileName =
+      RegValueExists(kOrvKey, "pasFile") ? RegReadString(kOrvKey, "pasFile") : "KVXS1.KVX";
+  p.copyMessage.clear();
+  OpenPasswordFile(dialogs);
+  p.engineRoot = FindEngineRoot(dialogs);
+  PlaceLibrary(dialogs);
+  p.LogMistakes = RegReadBool(kOrvKey, "LogMistakes");
+  p.LogAll = RegReadBool(kOrvKey, "LogAll");
+}
+
+PasswordO& Users() {
+  if (!TheUsers()) throw E_Orv_Error("The password file has not been opened");
+  return *TheUsers();
+}
+
+bool HasUsers() {
+  return TheUsers() != nullptr;
+}
+
+void SetUsers(std::unique_ptr<PasswordO> users) {
+  TheUsers() = std::move(users);
+}
+
+std::string CopyWithMessage(std::string_view source, std::string_view target) {
+  std::error_code ec;
+  std::filesystem::copy_file(NativePath(source), NativePath(target),
+                             std::filesystem::copy_options::overwrite_existing, ec);
+  return ec ? ec.message() : std::string();
+}
+
+std::string LastUserFile() {
+  return Paths().programDir + "LastUser.Kvx";
+}
+
+std::string LastUserName() {
+  BufferO buffer;
+  if (LoadFromFile(buffer, LastUserFile()) != 0 || buffer.Count() == 0) return "User";
+  return buffer.Get(1);
+}
+
+void SaveLastUser(std::string_view name) {
+  BufferO buffer;
+  buffer.Add(name);
+  SaveToFile(buffer, LastUserFile());
+}
+
+}  // namespace orv

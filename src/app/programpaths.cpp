@@ -1,0 +1,50 @@
+#include "app/programpaths.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace orv {
+namespace {
+
+std::string WithSeparator(std::string dir) {
+  if (dir.empty() || (dir.back() != '/' && dir.back() != '\\')) dir += '/';
+  return dir;
+}
+
+}  // namespace
+
+ProgramPaths& Paths() {
+  static ProgramPaths paths;
+  return paths;
+}
+
+void SetProgramDirectory(const std::string& dir) {
+  ProgramPaths& p = Paths();
+  p.programDir = WithSeparator(dir);
+  p.listRoot = p.programDir + "orv.orv\\";
+  p.defaultDatabase = p.programDir + "scoredb.gdb";
+}
+
+std::string ExecutableFolder() {
+  std::error_code ec;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) return WithSeparator(std::filesystem::current_path().string());
+  return WithSeparator(exe.parent_path().string());
+}
+
+std::string ProgramDirectory(const std::optional<std::string>& home) {
+  std::string dir;
+  if (home && !home->empty()) {
+    dir = *home;
+  } else if (const char* env = std::getenv("ORV_HOME"); env != nullptr && *env != '\0') {
+    dir = env;
+  } else {
+    return ExecutableFolder();
+  }
+  std::error_code ec;
+  const std::filesystem::path absolute = std::filesystem::absolute(dir, ec);
+  return WithSeparator(ec ? dir : absolute.string());
+}
+
+}  // namespace orv

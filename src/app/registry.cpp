@@ -1,0 +1,61 @@
+#include "app/registry.h"
+
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+
+#include "app/programpaths.h"
+#include "files/filelayer.h"
+
+namespace orv {
+namespace {
+
+QString KeyOf(std::string_view key, std::string_view name) {
+  QString group = QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+  group.replace('\\', '/');
+  while (group.startsWith('/')) group.remove(0, 1);
+  while (group.endsWith('/')) group.chop(1);
+  return group + '/' + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString IniPath() {
+  return QString::fromStdString(NativePath(RegistryFile()));
+}
+
+}  // namespace
+
+std::string RegistryFile() {
+  return Paths().programDir + "orv.ini";
+}
+
+bool RegValueExists(std::string_view key, std::string_view name) {
+  const QSettings ini(IniPath(), QSettings::IniFormat);
+  return ini.contains(KeyOf(key, name));
+}
+
+std::string RegReadString(std::string_view key, std::string_view name) {
+  const QSettings ini(IniPath(), QSettings::IniFormat);
+  return ini.value(KeyOf(key, name)).toString().toStdString();
+}
+
+bool RegReadBool(std::string_view key, std::string_view name) {
+  const QSettings ini(IniPath(), QSettings::IniFormat);
+  const QVariant value = ini.value(KeyOf(key, name));
+  // An INI file keeps only text: a value counts as an integer when its text is one.
+  bool isInteger = false;
+  const qlonglong number = value.toString().trimmed().toLongLong(&isInteger);
+  return !isInteger || number != 0;
+}
+
+void RegWriteBool(std::string_view key, std::string_view name, bool value) {
+  QSettings ini(IniPath(), QSettings::IniFormat);
+  ini.setValue(KeyOf(key, name), value ? 1 : 0);
+}
+
+void RegWriteString(std::string_view key, std::string_view name, std::string_view text) {
+  QSettings ini(IniPath(), QSettings::IniFormat);
+  ini.setValue(KeyOf(key, name),
+               QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+}  // namespace orv

@@ -1,0 +1,29 @@
+#pragma once
+// The program's machine-wide values, kept in orv.ini in the program
+// directory. A key path such as "\Software\Quenby\Orv\7.0\Data" is the group
+// "Software/Quenby/Orv/7.0/Data"; each helper opens the file for one
+// operation only.
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+inline constexpr std::string_view kOrvKey = "\\Software\\Quenby\\Orv\\7.0\\Data";
+inline constexpr std::string_view kFirebirdKey =
+    "Software\\Firebird Project\\Firebird Server\\Instances";
+inline constexpr std::string_view kInterBaseKey = "Software\\Borland\\InterBase\\CurrentVersion";
+
+// orv.ini in the program directory.
+std::string RegistryFile();
+
+bool RegValueExists(std::string_view key, std::string_view name);
+// The value, or empty text when there is none.
+std::string RegReadString(std::string_view key, std::string_view name);
+// The value when it is stored as an integer (not 0 is true); true otherwise,
+// also when it is missing.
+bool RegReadBool(std::string_view key, std::string_view name);
+// Stored as the integer 1 or 0.
+void RegWriteBool(std::string_view key, std::string_view name, bool value);
+void RegWriteString(std::string_view key, std::string_view name, std::string_view text);
+
+}  // namespace orv

@@ -1,0 +1,130 @@
+#include "app/startupfile.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+#include "app/dialogs.h"
+#include "app/getuser.h"
+#include "app/platform.h"
+#include "app/programpaths.h"
+#include "app/strings.h"
+#include "files/dos.h"
+#include "files/errortext.h"
+#include "lists/buffers.h"
+#include "users/password.h"
+
+namespace orv {
+namespace {
+
+using Threshold = std::int32_t StartUpSettings::*;
+
+// The threshold keys in the order of the file's lines 8 to 15.
+const std::array<std::pair<std::string_view, Threshold>, 8> kThresholds{{
+    {"optionMenuPasLev", &StartUpSettings::optionMenuPasLev},
+    {"soundMenuPasLev", &StartUpSettings::soundMenuPasLev},
+    {"listSoundsPasLev", &StartUpSettings::listSoundsPasLev},
+    {"soundDelPasLev", &StartUpSettings::soundDelPasLev},
+    {"ChangeDBPasLev", &StartUpSettings::ChangeDBPasLev},
+    {"delFilePasLev", &StartUpSettings::delFilePasLev},
+    {"lookOtherUsersPasLev", &StartUpSettings::lookOtherUsersPasLev},
+    {"MakeWrongWordFileForOthers", &StartUpSettings::MakeWrongWordFileForOthers},
+}};
+
+std::string Flag(bool value) {
+  return value ? "1" : "0";
+}
+
+E_LoadUser_Error StartUpFileError() {
+  return E_LoadUser_Error("Error in _PasWord.Begin:" + ErrorText(700));
+}
+
+[[noreturn]] void GiveUp(Dialogs& dialogs) {
+  dialogs.Error("Can not continue with out start up file");
+  RequestQuit();
+  throw StartUpFileError();
+}
+
+bool AskToCreate(Dialogs& dialogs) {
+  return dialogs.ConfirmYesNo("Can not fined the start up file create new?", MsgKind::Error);
+}
+
+void Save(Dialogs& dialogs, const BufferO& buffer, const std::string& path) {
+  if (const int code = SaveToFile(buffer, path); code != 0) {
+    dialogs.Error(" Error saveing start up file buffer " + ErrorText(code));
+    throw StartUpFileError();
+  }
+}
+
+// A new user's file: the settings as every new user starts with them.
+BufferO CreationLines() {
+  const StartUpSettings fresh;
+  BufferO buffer;
+  for (const char* line : {"WORDS0.ORV", "Your name", "0", "1", "", "1", "1"}) buffer.Add(line);
+  for (const auto& [key, field] : kThresholds) {
+    buffer.Add(std::string(key) + "=" + IntText(fresh.*field));
+  }
+  return buffer;
+}
+
+bool IsOne(const BufferO& buffer, LineNo line) {
+  return buffer.Count() >= line && buffer.Get(line) == "1";
+}
+
+}  // namespace
+
+StartUpSettings& Settings() {
+  static StartUpSettings settings;
+  return settings;
+}
+
+std::string StartUpFilePath() {
+  return Paths().programDir + "User\\" + BaseName(Users().CurrentUser()) + ".DIR\\ORV.CON";
+}
+
+void LoadStartUp(Dialogs& dialogs) {
+  const std::string path = StartUpFilePath();
+  if (!FileFound(path)) {
+    if (!AskToCreate(dialogs)) GiveUp(dialogs);
+    MakeFile(path);
+    Save(dialogs, CreationLines(), path);
+  }
+  BufferO buffer;
+  if (const int code = LoadFromFile(buffer, path); code != 0) {
+    dialogs.Error(" Error loading start up file buffer " + ErrorText(code));
+    throw StartUpFileError();
+  }
+  StartUpSettings& s = Settings();
+  if (buffer.Count() >= 1) s.CurrentFile = BaseName(buffer.Get(1)) + ".ORV";
+  s.InOrder = IsOne(buffer, 3);
+  s.WholeFile = IsOne(buffer, 4);
+  if (buffer.Count() > 4) s.CurrentDir = buffer.Get(5);
+  s.ReshowWord = IsOne(buffer, 6);
+  s.ShowWord = IsOne(buffer, 7);
+  for (const auto& [key, field] : kThresholds) {
+    if (buffer.HasKey(key)) s.*field = buffer.KeyValue(key);
+  }
+}
+
+void SaveStartUp(Dialogs& dialogs) {
+  const std::string path = StartUpFilePath();
+  if (!FileFound(path)) {
+    if (!AskToCreate(dialogs)) GiveUp(dialogs);
+    MakeFile(path);
+    if (!FileFound(path)) GiveUp(dialogs);
+  }
+  const StartUpSettings& s = Settings();
+  BufferO buffer;
+  buffer.Add(s.CurrentFile);
+  buffer.Add(Users().CurrentUser());
+  buffer.Add(Flag(s.InOrder));
+  buffer.Add(Flag(s.WholeFile));
+  buffer.Add(s.CurrentDir);
+  buffer.Add(Flag(s.ReshowWord));
+  buffer.Add(Flag(s.ShowWord));
+  for (const auto& [key, field] : kThresholds)
+    buffer.Add(std::string(key) + "=" + IntText(s.*field));
+  Save(dialogs, buffer, path);
+}
+
+}  // namespace orv

@@ -1,0 +1,50 @@
+#pragma once
+// Each user's start-up file, ORV.CON in the user's folder under the program's
+// "User" folder, and the settings it feeds: the current word list, the test
+// options and the access thresholds of some commands.
+#include <cstdint>
+#include <string>
+
+#include "app/errors.h"
+
+namespace orv {
+
+class Dialogs;
+
+class E_LoadUser_Error : public E_Orv_Error {
+ public:
+  using E_Orv_Error::E_Orv_Error;
+};
+
+struct StartUpSettings {
+  std::string CurrentFile = "words0.orv";
+  std::string CurrentDir;  // empty or ending in "\"
+  bool InOrder = false;
+  bool WholeFile = true;
+  bool ReshowWord = false;
+  bool ShowWord = true;
+  std::int32_t optionMenuPasLev = 10;
+  std::int32_t soundMenuPasLev = 0;
+  std::int32_t listSoundsPasLev = 0;
+  std::int32_t soundDelPasLev = 250;
+  std::int32_t ChangeDBPasLev = 250;
+  std::int32_t delFilePasLev = 100;
+  std::int32_t lookOtherUsersPasLev = 200;
+  std::int32_t MakeWrongWordFileForOthers = 210;
+};
+
+// The settings in force; they live for the whole run and survive log-outs.
+StartUpSettings& Settings();
+
+// The logged-in user's start-up file.
+std::string StartUpFilePath();
+
+// Reads the logged-in user's start-up file into the settings, offering to
+// create it when it is missing. Raises E_LoadUser_Error on failure; refusing
+// the new file also asks the application to end.
+void LoadStartUp(Dialogs& dialogs);
+
+// Writes the settings to the logged-in user's start-up file.
+void SaveStartUp(Dialogs& dialogs);
+
+}  // namespace orv

@@ -1,0 +1,157 @@
+// orvc users: the password file of a program directory, for scripts and recovery.
+#include <charconv>
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "app/getuser.h"
+#include "app/programpaths.h"
+#include "app/registry.h"
+#include "app/strings.h"
+#include "files/dos.h"
+#include "files/errortext.h"
+#include "orvc/command.h"
+#include "orvc/terminal_dialogs.h"
+#include "users/password.h"
+
+namespace orv::orvc {
+namespace {
+
+constexpr const char* kUsage =
+    "orvc users list | add NAME [--level N] | set-level NAME N | set-password NAME | check NAME";
+
+int ParseLevel(const std::string& text) {
+  int level = -1;
+  const auto [end, err] = std::from_chars(text.data(), text.data() + text.size(), level);
+  if (err != std::errc() || end != text.data() + text.size() || level < 0 || level > 255) {
+    throw CommandError{"a level is a whole number from 0 to 255, not \"" + text + "\""};
+  }
+  return level;
+}
+
+// The first line of standard input, without its line end.
+std::string ReadPassword(const Invocation& inv) {
+  std::string line;
+  if (!std::getline(*inv.in, line)) {
+    throw CommandError{"the password is read from the first line of standard input, which is empty",
+                       1};
+  }
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return line;
+}
+
+void Expect(const Invocation& inv, std::size_t count) {
+  if (inv.args.size() != count) throw CommandError{std::string("usage: ") + kUsage};
+}
+
+std::int32_t KnownUser(PasswordO& users, const std::string& name) {
+  const std::int32_t index = users.IndexOfUser(name);
+  if (index < 1) throw CommandError{"no user named \"" + name + "\"", 1};
+  return index;
+}
+
+int List(PasswordO& users, const Invocation& inv) {
+  Expect(inv, 1);
+  for (std::uint32_t i = 1; i <= users.UserCount(); ++i) {
+    const UserRecord user = users.ReadUser(static_cast<LineNo>(i));
+    *inv.out << user.name << '\t' << int{user.level} << '\t' << user.number << '\n';
+  }
+  return 0;
+}
+
+int Add(PasswordO& users, const Invocation& inv) {
+  int level = 0;
+  std::string name;
+  for (std::size_t i = 1; i < inv.args.size(); ++i) {
+    const std::string& arg = inv.args[i];
+    if (arg == "--level" && i + 1 < inv.args.size()) {
+      level = ParseLevel(inv.args[++i]);
+    } else if (arg.rfind("--level=", 0) == 0) {
+      level = ParseLevel(arg.substr(8));
+    } else if (name.empty() && arg.rfind("--", 0) != 0) {
+      name = arg;
+    } else {
+      throw CommandError{std::string("usage: ") + kUsage};
+    }
+  }
+  if (const std::string problem = UserNameProblem(name); !problem.empty()) {
+    throw CommandError{problem, 1};
+  }
+  if (name.size() > 50) throw CommandError{"a user name has at most 50 characters", 1};
+  if (users.UserExists(name)) {
+    throw CommandError{"a user named \"" + users.StoredUserName(name) + "\" exists already", 1};
+  }
+  users.AppendUser({name, "", static_cast<std::uint8_t>(level), users.NextUserNumber()});
+  return 0;
+}
+
+int SetLevel(PasswordO& users, const Invocation& inv) {
+  Expect(inv, 3);
+  KnownUser(users, inv.args[1]);
+  users.SetLevel(inv.args[1], static_cast<std::uint8_t>(ParseLevel(inv.args[2])));
+  return 0;
+}
+
+int SetPassword(PasswordO& users, const Invocation& inv) {
+  Expect(inv, 2);
+  KnownUser(users, inv.args[1]);
+  users.SetPassword(inv.args[1], ReadPassword(inv));
+  return 0;
+}
+
+int Check(PasswordO& users, const Invocation& inv) {
+  Expect(inv, 2);
+  const std::string password = ReadPassword(inv);
+  const int level = users.Authenticate(UpperAZ(inv.args[1]), password);
+  if (level == -1) throw CommandError{"no user named \"" + inv.args[1] + "\"", 1};
+  if (level < 0) throw CommandError{"wrong password for \"" + inv.args[1] + "\"", 1};
+  *inv.out << level << '\n';
+  return 0;
+}
+
+int Run(const Invocation& inv) {
+  if (inv.args.empty()) throw CommandError{std::string("usage: ") + kUsage};
+  SetProgramDirectory(ProgramDirectory(inv.home));
+  const ProgramPaths& p = Paths();
+  if (!DirExists(p.programDir)) {
+    throw CommandError{"the program directory " + p.programDir + " does not exist", 1};
+  }
+  std::string fileName = p.passwordFileName;
+  if (RegValueExists(kOrvKey, "pasFile")) fileName = RegReadString(kOrvKey, "pasFile");
+  const std::string path = PasswordFilePath(p.programDir, fileName);
+  if (!FileFound(path)) throw CommandError{"no password file " + path, 1};
+
+  TerminalDialogs dialogs(*inv.err);
+  PasswordO users(p.programDir, fileName, dialogs);
+  const std::string& action = inv.args[0];
+  int result = 0;
+  if (action == "list") {
+    result = List(users, inv);
+  } else if (action == "add") {
+    result = Add(users, inv);
+  } else if (action == "set-level") {
+    result = SetLevel(users, inv);
+  } else if (action == "set-password") {
+    result = SetPassword(users, inv);
+  } else if (action == "check") {
+    result = Check(users, inv);
+  } else {
+    throw CommandError{"unknown users action \"" + action +
+                       "\" (list, add, set-level, "
+                       "set-password, check)"};
+  }
+  // The program itself goes on after a failed write; a script must hear of it.
+  if (const int code = users.LastSaveCode(); code != 0) {
+    throw CommandError{"could not write " + path + ": " + ErrorText(code), 1};
+  }
+  return result;
+}
+
+}  // namespace
+
+ORVC_COMMAND("users", kUsage,
+             "list the users of the password file, add one, set a level or a password, or "
+             "check a password (read from standard input)",
+             Run);
+
+}  // namespace orv::orvc

@@ -1,0 +1,334 @@
+#include "users/password.h"
+
+#include <charconv>
+#include <optional>
+#include <set>
+#include <utility>
+
+#include "app/dialogs.h"
+#include "app/platform.h"
+#include "app/strings.h"
+#include "files/dos.h"
+#include "files/errortext.h"
+#include "users/crypt.h"
+
+namespace orv {
+namespace {
+
+constexpr std::size_t kNameLength = 50;
+constexpr std::size_t kCodeLength = 30;
+constexpr std::string_view kDenied = "INCRECT PASWORD / USER NAME ACCESS DENIDE ";
+
+// A field of the file as a number: its first 11 characters as a signed
+// decimal integer, leading blanks allowed; anything else counts 0.
+std::int32_t FieldNumber(std::string_view text) {
+  text = text.substr(0, 11);
+  const std::size_t start = text.find_first_not_of(' ');
+  if (start == std::string_view::npos) return 0;
+  text.remove_prefix(start);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  std::int32_t value = 0;
+  const auto [end, err] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (err != std::errc() || end != text.data() + text.size()) return 0;
+  return value;
+}
+
+}  // namespace
+
+std::string PasswordFilePath(std::string_view directory, std::string_view fileName) {
+  const bool absolute = !fileName.empty() && (fileName.front() == '/' || fileName.front() == '\\' ||
+                                              fileName.find(':') != std::string_view::npos);
+  return absolute ? std::string(fileName) : std::string(directory) + std::string(fileName);
+}
+
+std::string MissingPasswordFileText() {
+  return "Error in _PasWord.Begin:" + ErrorText(590);
+}
+
+int CreateFirstPasswordFile(std::string_view path, std::string_view superUser) {
+  BufferO buffer;
+  buffer.Add(UserLine({std::string(superUser), "", kSuperLevel, 1}));
+  return SaveToFile(buffer, path);
+}
+
+std::string UserLine(const UserRecord& user) {
+  return user.name.substr(0, kNameLength) + ":" + user.code.substr(0, kCodeLength) + ":" +
+         IntText(user.number) + ":" + IntText(user.level);
+}
+
+UserRecord ParseUserLine(std::string_view line) {
+  // A field whose closing separator is missing is empty; the level takes the rest.
+  std::string rest(line);
+  UserRecord user;
+  user.name = CutToken(rest, ":").substr(0, kNameLength);
+  user.code = CutToken(rest, ":").substr(0, kCodeLength);
+  user.number = FieldNumber(CutToken(rest, ":"));
+  const std::int32_t level = FieldNumber(rest);
+  if (level < 0 || level > kSuperLevel) throw ERangeError();
+  user.level = static_cast<std::uint8_t>(level);
+  return user;
+}
+
+std::string UserNameProblem(std::string_view name) {
+  if (name.empty()) return "A user name can not be empty";
+  // The fields of the password file are separated by ":", its lines by line ends.
+  if (name.find(':') != std::string_view::npos) return "A user name can not contain \":\"";
+  for (char c : name) {
+    if (static_cast<unsigned char>(c) < 32) return "A user name can not contain control characters";
+  }
+  return {};
+}
+
+PasswordO::PasswordO(std::string directory, std::string fileName, Dialogs& dialogs)
+    : directory_(std::move(directory)), fileName_(std::move(fileName)), dialogs_(dialogs) {
+  path_ = PasswordFilePath(directory_, fileName_);
+  if (!DirExists(directory_)) throw ERunError(3);
+  if (!FileFound(path_)) throw E_PasWord_Error(MissingPasswordFileText());
+  // Going on with the users that could be read would drop the others at the next save.
+  if (const int code = LoadFromFile(buffer_, path_); code != 0) {
+    throw E_PasWord_Error("Error in _PasWord.Begin:" + ErrorText(code));
+  }
+}
+
+std::string PasswordO::UserName(LineNo index) const {
+  if (index == 0 || index > UserCount()) return {};
+  return ReadUser(index).name;
+}
+
+std::uint8_t PasswordO::UserLevel(LineNo index) const {
+  return ReadUser(index).level;
+}
+
+// Every lookup by name uses the locale's upper case, so a name with letters
+// beyond a to z is found the same way by all operations.
+std::int32_t PasswordO::IndexOfUser(std::string_view name) const {
+  const std::string wanted = Upper(name);
+  for (std::uint32_t i = 1; i <= UserCount(); ++i) {
+    if (Upper(ReadUser(static_cast<LineNo>(i)).name) == wanted) return static_cast<std::int32_t>(i);
+  }
+  return -1;
+}
+
+bool PasswordO::UserExists(std::string_view name) const {
+  if (!FileFound(path_)) ExitProcess(999);
+  return IndexOfUser(name) > 0;
+}
+
+UserRecord PasswordO::ReadUser(LineNo index) const {
+  return ParseUserLine(buffer_.Get(index));
+}
+
+int PasswordO::Save() {
+  lastSaveCode_ = SaveToFile(buffer_, path_);
+  return lastSaveCode_;
+}
+
+void PasswordO::WriteUser(const UserRecord& user, LineNo index) {
+  buffer_.Ovr(UserLine(user), index);
+  Save();
+}
+
+void PasswordO::AppendUser(const UserRecord& user) {
+  buffer_.Add(UserLine(user));
+  Save();
+}
+
+int PasswordO::RemoveUser(LineNo index) {
+  buffer_.Del(index);
+  return Save();
+}
+
+std::int32_t PasswordO::NextUserNumber() const {
+  std::set<std::int32_t> used;
+  for (std::uint32_t i = 1; i <= UserCount(); ++i) {
+    used.insert(ReadUser(static_cast<LineNo>(i)).number);
+  }
+  std::int32_t candidate = 1;
+  while (used.count(candidate) != 0) ++candidate;
+  return candidate;
+}
+
+std::string PasswordO::StoredUserName(std::string_view name) const {
+  const std::int32_t index = IndexOfUser(name);
+  return index < 1 ? std::string() : ReadUser(static_cast<LineNo>(index)).name;
+}
+
+UserRecord PasswordO::FindUser(std::string_view name) const {
+  const std::int32_t index = IndexOfUser(name);
+  if (index < 1) return UserRecord{"", "", 0, -1};
+  return ReadUser(static_cast<LineNo>(index));
+}
+
+bool PasswordO::HasNoPassword(std::string_view name) const {
+  const std::int32_t index = IndexOfUser(name);
+  return index > 0 && ReadUser(static_cast<LineNo>(index)).code.empty();
+}
+
+userArray PasswordO::UsersAtLevel(int level) const {
+  userArray users;
+  for (std::uint32_t i = 1; i <= UserCount(); ++i) {
+    UserRecord user = ReadUser(static_cast<LineNo>(i));
+    if (user.level >= level) users.push_back(std::move(user));
+  }
+  return users;
+}
+
+bool PasswordO::SuperPasswordMatches(std::string_view password) {
+  bool matched = false;
+  // Every super user is visited, so each one without a password is reset.
+  for (const UserRecord& super : UsersAtLevel(kSuperLevel)) {
+    if (super.code.empty()) {
+      dialogs_.Message(
+          MsgKind::Warning,
+          "NO PASWORD FOR SUPPER USER, reset to \"" + std::string(kDefaultSuperPassword) + "\"",
+          MsgButtons::Ok);
+      SetPassword(super.name, kDefaultSuperPassword);
+      matched = true;
+    } else if (PasswordMatches(super.code, password)) {
+      matched = true;
+    }
+  }
+  return matched;
+}
+
+int PasswordO::Authenticate(std::string_view name, std::string_view password) {
+  if (!UserExists(name)) return -1;
+  if (SuperPasswordMatches(password)) return kSuperLevel;
+  if (HasNoPassword(name)) return 0;
+  const UserRecord user = FindUser(name);
+  return PasswordMatches(user.code, password) ? user.level : -2;
+}
+
+int PasswordO::Login() {
+  const LoginEntry entry = dialogs_.AskLogin();
+  if (entry.name == "No user" && entry.password.empty()) return -3;
+  const std::string name = UpperAZ(entry.name);
+  currentLevel_ = Authenticate(name, entry.password);
+  if (currentLevel_ < 0) {
+    dialogs_.Message(MsgKind::Warning, std::string(kDenied), MsgButtons::Ok);
+    return currentLevel_;
+  }
+  currentUser_ = StoredUserName(name);
+  return currentLevel_;
+}
+
+void PasswordO::Logout() {
+  currentUser_.clear();
+  currentLevel_ = -1;
+}
+
+bool PasswordO::HasAccess(std::string_view requirement) const {
+  if (currentLevel_ >= FieldNumber(WordN(requirement, 1, " ", false))) return true;
+  // Nobody logged in must not match an empty pair of quotes.
+  if (currentUser_.empty()) return false;
+  return UpperAZ(requirement).find("\"" + UpperAZ(currentUser_) + "\"") != std::string::npos;
+}
+
+void PasswordO::ChangePassword(std::string_view name) {
+  const std::string upper = Upper(name);
+  if (Authenticate(upper, "") == -1) return;
+  const std::int32_t index = IndexOfUser(upper);
+  if (index < 1) return;
+  for (;;) {
+    const auto [first, second] = dialogs_.AskNewPasswordTwice();
+    if (first != second) {
+      const MsgAnswer again = dialogs_.Message(
+          MsgKind::Warning,
+          "Sorry but the two paswords you enteredare not the same please try again.",
+          MsgButtons::OkCancel);
+      if (again == MsgAnswer::Cancel) return;
+      continue;
+    }
+    UserRecord user = ReadUser(static_cast<LineNo>(index));
+    user.code = first.empty() ? std::string() : NewPasswordHash(first);
+    WriteUser(user, static_cast<LineNo>(index));
+    return;
+  }
+}
+
+void PasswordO::SetPassword(std::string_view name, std::string_view password) {
+  const std::string upper = Upper(name);
+  if (!UserExists(upper)) return;
+  const std::int32_t index = IndexOfUser(upper);
+  if (index < 1) return;
+  UserRecord user = ReadUser(static_cast<LineNo>(index));
+  user.code = password.empty() ? std::string() : NewPasswordHash(password);
+  WriteUser(user, static_cast<LineNo>(index));
+}
+
+void PasswordO::ChangeOwnPassword() {
+  const LoginEntry entry = dialogs_.AskLogin();
+  const std::string name = UpperAZ(entry.name);
+  if (Authenticate(name, entry.password) < 0) {
+    dialogs_.Message(MsgKind::Warning, std::string(kDenied), MsgButtons::Ok);
+    return;
+  }
+  ChangePassword(name);
+}
+
+void PasswordO::SetLevel(std::string_view name, std::uint8_t level) {
+  const std::int32_t index = IndexOfUser(name);
+  if (index < 1) {
+    dialogs_.Message(MsgKind::Error, "User not found ", MsgButtons::Ok);
+    return;
+  }
+  UserRecord user = ReadUser(static_cast<LineNo>(index));
+  user.level = level;
+  WriteUser(user, static_cast<LineNo>(index));
+}
+
+bool PasswordO::DeleteUser(std::string_view name) {
+  if (!HasAccess(IntText(DeleteLevel()))) {
+    dialogs_.Message(MsgKind::Warning, "Access denied", MsgButtons::Ok);
+    return false;
+  }
+  const std::int32_t index = IndexOfUser(name);
+  // The first line and the last remaining user are never deleted.
+  if (UserCount() <= 1 || index <= 1 || index > UserCount()) return false;
+  const MsgAnswer answer = dialogs_.Message(
+      MsgKind::Confirmation, "Delete user " + ReadUser(static_cast<LineNo>(index)).name,
+      MsgButtons::YesCancel);
+  if (answer != MsgAnswer::Yes) return false;
+  RemoveUser(static_cast<LineNo>(index));
+  return true;
+}
+
+void PasswordO::AddUser() {
+  if (!HasAccess(IntText(AddLevel()))) {
+    dialogs_.Message(MsgKind::Warning, "Access denied", MsgButtons::Ok);
+    return;
+  }
+  std::string typed;
+  std::string name;
+  for (;;) {
+    const std::optional<std::string> entry = dialogs_.Input("New User", "Input a Name", typed);
+    if (!entry) return;
+    typed = *entry;
+    name = typed.substr(0, kNameLength);
+    if (const std::string problem = UserNameProblem(name); !problem.empty()) {
+      dialogs_.Message(MsgKind::Error, problem, MsgButtons::Ok);
+      continue;
+    }
+    if (UserExists(name)) {
+      dialogs_.Message(MsgKind::Error, " Error number 591 " + ErrorText(591), MsgButtons::Ok);
+      continue;
+    }
+    break;
+  }
+  std::string password;
+  for (;;) {
+    const auto [first, second] = dialogs_.AskNewPasswordTwice();
+    if (first == second) {
+      password = first;
+      break;
+    }
+    dialogs_.Message(
+        MsgKind::Warning,
+        "Sorry but the two paswords you enteredare not the same please try again thank you.",
+        MsgButtons::Ok);
+  }
+  const std::string code = password.empty() ? std::string() : NewPasswordHash(password);
+  AppendUser({name, code, 0, NextUserNumber()});
+}
+
+}  // namespace orv

@@ -1,0 +1,131 @@
+#pragma once
+// PasswordO: the program's users, kept one per line in the password file as
+// name ":" code ":" user number ":" level. It logs users in and out, decides
+// access from requirement texts, and runs the interactive user operations
+// through the dialogs port. There is one instance for the whole run.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/errors.h"
+#include "lists/buffers.h"
+
+namespace orv {
+
+class Dialogs;
+
+class E_PasWord_Error : public E_Orv_Error {
+ public:
+  using E_Orv_Error::E_Orv_Error;
+};
+
+struct UserRecord {
+  std::string name;  // at most 50 characters, letter case as entered
+  std::string code;  // empty (no password) or a 13-character password code
+  std::uint8_t level = 0;
+  std::int32_t number = 0;
+};
+
+using userArray = std::vector<UserRecord>;
+
+// The super user's level.
+inline constexpr int kSuperLevel = 255;
+// The password a super user found without one is given.
+inline constexpr std::string_view kDefaultSuperPassword = "tamblore";
+
+// The password file's path: fileName in directory, or fileName itself when it
+// names a folder of its own.
+std::string PasswordFilePath(std::string_view directory, std::string_view fileName);
+
+// "Error in _PasWord.Begin:" + the error text of 590: the password file is missing.
+std::string MissingPasswordFileText();
+
+// Writes a new password file holding one super user without a password, so
+// that the first log-in gives it the default password. Returns the I/O code.
+int CreateFirstPasswordFile(std::string_view path, std::string_view superUser);
+
+class PasswordO {
+ public:
+  // Reads the password file fileName in directory (which ends in a
+  // separator; a file name with a folder of its own is used as it is).
+  // Raises E_PasWord_Error when the file is missing or cannot be read, and
+  // ERunError(3) when
+  // the directory does not exist. The process's current folder is left
+  // alone: the file is always reached through its full path.
+  PasswordO(std::string directory, std::string fileName, Dialogs& dialogs);
+
+  const std::string& Directory() const { return directory_; }
+  const std::string& FileName() const { return fileName_; }
+  // The password file's full path.
+  const std::string& FilePath() const { return path_; }
+
+  LineNo UserCount() const { return buffer_.Count(); }
+  std::string UserName(LineNo index) const;
+  std::uint8_t UserLevel(LineNo index) const;
+  // The 1-based index of the user, or -1. Names are compared by the
+  // locale's upper case, by this and every other lookup.
+  std::int32_t IndexOfUser(std::string_view name) const;
+  // Ends the process with exit code 999 when the password file has gone.
+  bool UserExists(std::string_view name) const;
+  UserRecord ReadUser(LineNo index) const;
+  void WriteUser(const UserRecord& user, LineNo index);
+  void AppendUser(const UserRecord& user);
+  int RemoveUser(LineNo index);
+  // The I/O code of the last write of the password file (0 before any).
+  int LastSaveCode() const { return lastSaveCode_; }
+  std::int32_t NextUserNumber() const;
+  std::string StoredUserName(std::string_view name) const;
+  // The user's record, or one with empty name and code, level 0 and number -1.
+  UserRecord FindUser(std::string_view name) const;
+  bool HasNoPassword(std::string_view name) const;
+  // The users whose level is at least level, in file order.
+  userArray UsersAtLevel(int level) const;
+
+  bool SuperPasswordMatches(std::string_view password);
+  // The level to grant: 0 to 255; -1 unknown user; -2 wrong password.
+  int Authenticate(std::string_view name, std::string_view password);
+  // As Authenticate, or -3 when the log-in dialog was cancelled.
+  int Login();
+  void Logout();
+  bool IsLoggedIn() const { return !currentUser_.empty(); }
+  const std::string& CurrentUser() const { return currentUser_; }
+  std::int32_t CurrentLevel() const { return currentLevel_; }
+
+  static constexpr int EditLevel() { return 255; }
+  static constexpr int DeleteLevel() { return 255; }
+  static constexpr int AddLevel() { return 0; }
+
+  // A requirement is a level number, optionally followed by user names in
+  // double quotes; a named user has access whatever the level.
+  bool HasAccess(std::string_view requirement) const;
+
+  void ChangePassword(std::string_view name);
+  void SetPassword(std::string_view name, std::string_view password);
+  void ChangeOwnPassword();
+  void SetLevel(std::string_view name, std::uint8_t level);
+  bool DeleteUser(std::string_view name);
+  void AddUser();
+
+ private:
+  int Save();
+
+  std::string directory_;
+  std::string fileName_;
+  std::string path_;
+  Dialogs& dialogs_;
+  BufferO buffer_;
+  std::string currentUser_;
+  std::int32_t currentLevel_ = -1;
+  int lastSaveCode_ = 0;
+};
+
+// The line of the password file for a user.
+std::string UserLine(const UserRecord& user);
+// A user read from a line of the password file; a level outside 0 to 255
+// raises ERangeError.
+UserRecord ParseUserLine(std::string_view line);
+// Why a name cannot be a user name, or empty text when it can.
+std::string UserNameProblem(std::string_view name);
+
+}  // namespace orv

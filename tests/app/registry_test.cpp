@@ -1,0 +1,65 @@
+#include "app/registry.h"
+
+#include <gtest/gtest.h>
+
+#include "app/programpaths.h"
+#include "support/temp_dir.h"
+
+namespace orv {
+namespace {
+
+class RegistryTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetProgramDirectory(home.Str()); }
+  void TearDown() override { Paths() = ProgramPaths{}; }
+  test::TempDir home;
+};
+
+TEST_F(RegistryTest, ReadsAHandWrittenFileByKeyPath) {
+  home.Write("orv.ini",
+             "[Software/Quenby/Orv/7.0/Data]\npasFile=OTHER.KVX\n"
+             "[Software/Firebird Project/Firebird Server/Instances]\n"
+             "DefaultInstance=/opt/firebird\n");
+  EXPECT_EQ(RegistryFile(), home.Str() + "orv.ini");
+  EXPECT_TRUE(RegValueExists(kOrvKey, "pasFile"));
+  EXPECT_EQ(RegReadString(kOrvKey, "pasFile"), "OTHER.KVX");
+  EXPECT_EQ(RegReadString(kFirebirdKey, "DefaultInstance"), "/opt/firebird");
+  EXPECT_FALSE(RegValueExists(kOrvKey, "scoreDB"));
+  EXPECT_FALSE(RegValueExists(kInterBaseKey, "RootDirectory"));
+  EXPECT_EQ(RegReadString(kInterBaseKey, "RootDirectory"), "");
+}
+
+TEST_F(RegistryTest, NoFileMeansNoValues) {
+  EXPECT_FALSE(RegValueExists(kOrvKey, "pasFile"));
+  EXPECT_EQ(RegReadString(kOrvKey, "pasFile"), "");
+  EXPECT_TRUE(RegReadBool(kOrvKey, "LogAll"));
+}
+
+TEST_F(RegistryTest, WrittenValuesReadBack) {
+  RegWriteString(kOrvKey, "scoreDB", "/data/scores, 2004.gdb");
+  RegWriteBool(kOrvKey, "LogMistakes", false);
+  RegWriteBool(kOrvKey, "LogAll", true);
+  EXPECT_EQ(RegReadString(kOrvKey, "scoreDB"), "/data/scores, 2004.gdb");
+  EXPECT_FALSE(RegReadBool(kOrvKey, "LogMistakes"));
+  EXPECT_TRUE(RegReadBool(kOrvKey, "LogAll"));
+  // Other keys are kept.
+  RegWriteBool(kOrvKey, "LogMistakes", true);
+  EXPECT_EQ(RegReadString(kOrvKey, "scoreDB"), "/data/scores, 2004.gdb");
+  EXPECT_TRUE(RegReadBool(kOrvKey, "LogMistakes"));
+  // The key path is a group path in the file.
+  EXPECT_NE(home.Read("orv.ini").find("Quenby"), std::string::npos);
+}
+
+TEST_F(RegistryTest, OnlyAnIntegerValueCanBeFalse) {
+  home.Write("orv.ini",
+             "[Software/Quenby/Orv/7.0/Data]\nLogAll=false\nLogMistakes=0\nA=7\nB=\"no\"\nC= 0 \n");
+  EXPECT_TRUE(RegReadBool(kOrvKey, "LogAll"));  // a string counts as true
+  EXPECT_FALSE(RegReadBool(kOrvKey, "LogMistakes"));
+  EXPECT_TRUE(RegReadBool(kOrvKey, "A"));
+  EXPECT_TRUE(RegReadBool(kOrvKey, "B"));
+  EXPECT_FALSE(RegReadBool(kOrvKey, "C"));
+  EXPECT_TRUE(RegReadBool(kOrvKey, "Missing"));
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,217 @@
+#include "app/startupfile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/getuser.h"
+#include "app/platform.h"
+#include "app/programpaths.h"
+#include "support/fake_dialogs.h"
+#include "support/file_size_limit.h"
+#include "support/temp_dir.h"
+#include "users/password.h"
+
+namespace orv {
+namespace {
+
+using test::FakeDialogs;
+using test::TempDir;
+
+const std::string kCreateQuestion = "Can not fined the start up file create new?";
+const std::string kCannotContinue = "Can not continue with out start up file";
+const std::string kStartUpError = "Error in _PasWord.Begin:Error num 700, Start up file error";
+
+const std::string kCreationLines =
+    "WORDS0.ORV\r\nYour name\r\n0\r\n1\r\n\r\n1\r\n1\r\n"
+    "optionMenuPasLev=10\r\nsoundMenuPasLev=0\r\nlistSoundsPasLev=0\r\n"
+    "soundDelPasLev=250\r\nChangeDBPasLev=250\r\ndelFilePasLev=100\r\n"
+    "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=210\r\n";
+
+class StartUpFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Settings() = StartUpSettings{};
+    SetProgramDirectory(home.Str());
+    home.Write("KVXS1.KVX", "Boss::1:255\r\nAnn::2:10\r\n");
+    SetUsers(std::make_unique<PasswordO>(home.Str(), "KVXS1.KVX", dialogs));
+    dialogs.logins.push_back({"ann", ""});
+    EXPECT_EQ(Users().Login(), 255);  // the super user's missing password is reset
+    dialogs.messages.clear();
+    ResetQuitRequest();
+    SetQuitHandler([this] { ++quits; });
+  }
+  void TearDown() override {
+    SetQuitHandler({});
+    ResetQuitRequest();
+    SetUsers(nullptr);
+    Paths() = ProgramPaths{};
+    Settings() = StartUpSettings{};
+  }
+
+  // Writes Ann's start-up file from lines ended by CR LF.
+  void Lines(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const auto& l : lines) text += l + "\r\n";
+    home.Write("User/Ann.DIR/ORV.CON", text);
+  }
+  std::string FileText() const { return home.Read("User/Ann.DIR/ORV.CON"); }
+
+  TempDir home;
+  FakeDialogs dialogs;
+  int quits = 0;
+};
+
+TEST_F(StartUpFileTest, ANewUserGetsTheFifteenCreationLines) {
+  EXPECT_EQ(StartUpFilePath(), home.Str() + "User\\Ann.DIR\\ORV.CON");
+  LoadStartUp(dialogs);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, kCreateQuestion);
+  EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
+  EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(FileText(), kCreationLines);
+  const StartUpSettings& s = Settings();
+  EXPECT_EQ(s.CurrentFile, "WORDS0.ORV");
+  EXPECT_EQ(s.CurrentDir, "");
+  EXPECT_FALSE(s.InOrder);
+  EXPECT_TRUE(s.WholeFile);
+  EXPECT_TRUE(s.ReshowWord);
+  EXPECT_TRUE(s.ShowWord);
+  EXPECT_EQ(s.optionMenuPasLev, 10);
+  EXPECT_EQ(s.MakeWrongWordFileForOthers, 210);
+  EXPECT_EQ(quits, 0);
+}
+
+TEST_F(StartUpFileTest, RefusingANewFileEndsTheProgram) {
+  dialogs.answers.push_back(MsgAnswer::No);
+  try {
+    LoadStartUp(dialogs);
+    FAIL() << "no exception";
+  } catch (const E_LoadUser_Error& e) {
+    EXPECT_EQ(std::string(e.what()), kStartUpError);
+  }
+  EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{kCreateQuestion, kCannotContinue}));
+  EXPECT_EQ(dialogs.messages[1].kind, MsgKind::Error);
+  EXPECT_EQ(quits, 1);
+  EXPECT_TRUE(QuitRequested());
+  EXPECT_FALSE(std::filesystem::exists(home.Path() / "User/Ann.DIR/ORV.CON"));
+}
+
+TEST_F(StartUpFileTest, ReadsTheSettingLinesAndTheKeysAnywhere) {
+  Lines({"C:\\old\\lists\\maths.txt", "OPTIONMENUPASLEV=5", "1", "0", "ann.orv\\", "0", "1",
+         "soundDelPasLev=-5", "delfilepaslev=1a2"});
+  LoadStartUp(dialogs);
+  const StartUpSettings& s = Settings();
+  EXPECT_EQ(s.CurrentFile, "maths.ORV");
+  EXPECT_TRUE(s.InOrder);
+  EXPECT_FALSE(s.WholeFile);
+  EXPECT_EQ(s.CurrentDir, "ann.orv\\");
+  EXPECT_FALSE(s.ReshowWord);
+  EXPECT_TRUE(s.ShowWord);
+  EXPECT_EQ(s.optionMenuPasLev, 5);
+  EXPECT_EQ(s.soundDelPasLev, 5);
+  EXPECT_EQ(s.delFilePasLev, 12);
+  EXPECT_EQ(s.ChangeDBPasLev, 250);  // no key: unchanged
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(StartUpFileTest, OnlyTheExactTextOneIsTrue) {
+  Lines({"a.orv", "x", "yes", " 1", "", "1 ", "TRUE"});
+  Settings().InOrder = true;
+  LoadStartUp(dialogs);
+  EXPECT_FALSE(Settings().InOrder);
+  EXPECT_FALSE(Settings().WholeFile);
+  EXPECT_FALSE(Settings().ReshowWord);
+  EXPECT_FALSE(Settings().ShowWord);
+}
+
+TEST_F(StartUpFileTest, AShortFileLeavesTheRestAsItWas) {
+  Lines({"short.orv", "x", "1"});
+  StartUpSettings& s = Settings();
+  s.CurrentDir = "kept.orv\\";
+  s.optionMenuPasLev = 77;
+  s.lookOtherUsersPasLev = 3;
+  s.ReshowWord = true;
+  LoadStartUp(dialogs);
+  EXPECT_EQ(s.CurrentFile, "short.ORV");
+  EXPECT_TRUE(s.InOrder);
+  EXPECT_FALSE(s.WholeFile);
+  EXPECT_FALSE(s.ReshowWord);
+  EXPECT_FALSE(s.ShowWord);
+  EXPECT_EQ(s.CurrentDir, "kept.orv\\");
+  EXPECT_EQ(s.optionMenuPasLev, 77);
+  EXPECT_EQ(s.lookOtherUsersPasLev, 3);
+}
+
+TEST_F(StartUpFileTest, AKeyWithoutDigitsIsAConversionError) {
+  Lines({"a.orv", "x", "0", "1", "", "1", "1", "ChangeDBPasLev="});
+  EXPECT_THROW(LoadStartUp(dialogs), EConvertError);
+}
+
+TEST_F(StartUpFileTest, SavingWritesTheSettingsInForce) {
+  Lines({"a.orv"});
+  StartUpSettings& s = Settings();
+  s.CurrentFile = "SUMS.ORV";
+  s.CurrentDir = "maths.orv\\";
+  s.InOrder = true;
+  s.WholeFile = false;
+  s.ReshowWord = false;
+  s.ShowWord = true;
+  s.soundMenuPasLev = 9;
+  s.MakeWrongWordFileForOthers = 211;
+  SaveStartUp(dialogs);
+  EXPECT_EQ(FileText(),
+            "SUMS.ORV\r\nAnn\r\n1\r\n0\r\nmaths.orv\\\r\n0\r\n1\r\n"
+            "optionMenuPasLev=10\r\nsoundMenuPasLev=9\r\nlistSoundsPasLev=0\r\n"
+            "soundDelPasLev=250\r\nChangeDBPasLev=250\r\ndelFilePasLev=100\r\n"
+            "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=211\r\n");
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  // Read back into fresh settings, the same values return.
+  const StartUpSettings saved = s;
+  s = StartUpSettings{};
+  LoadStartUp(dialogs);
+  EXPECT_EQ(s.CurrentFile, saved.CurrentFile);
+  EXPECT_EQ(s.CurrentDir, saved.CurrentDir);
+  EXPECT_EQ(s.InOrder, saved.InOrder);
+  EXPECT_EQ(s.WholeFile, saved.WholeFile);
+  EXPECT_EQ(s.soundMenuPasLev, 9);
+  EXPECT_EQ(s.MakeWrongWordFileForOthers, 211);
+}
+
+TEST_F(StartUpFileTest, SavingWithoutAFileAsksFirst) {
+  dialogs.answers.push_back(MsgAnswer::No);
+  EXPECT_THROW(SaveStartUp(dialogs), E_LoadUser_Error);
+  EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{kCreateQuestion, kCannotContinue}));
+  EXPECT_EQ(quits, 1);
+
+  dialogs.messages.clear();
+  SaveStartUp(dialogs);  // Yes
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{kCreateQuestion});
+  EXPECT_EQ(FileText().substr(0, 16), "words0.orv\r\nAnn\r");
+}
+
+TEST_F(StartUpFileTest, AFileThatCannotBeMadeEndsTheProgram) {
+  // A folder stands where the file should be.
+  std::filesystem::create_directories(home.Path() / "User/Ann.DIR/ORV.CON");
+  EXPECT_THROW(SaveStartUp(dialogs), E_LoadUser_Error);
+  EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{kCreateQuestion, kCannotContinue}));
+  EXPECT_EQ(quits, 1);
+}
+
+TEST_F(StartUpFileTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
+  std::string old = "keep.orv\r\nAnn\r\n";
+  for (int i = 0; i < 40; ++i) old += "padding line " + std::to_string(i) + "\r\n";
+  home.Write("User/Ann.DIR/ORV.CON", old);
+  {
+    test::FileSizeLimit limit(64);  // far below the fifteen lines
+    EXPECT_THROW(SaveStartUp(dialogs), E_LoadUser_Error);
+  }
+  EXPECT_EQ(FileText(), old);
+  EXPECT_EQ(dialogs.Texts(),
+            std::vector<std::string>{
+                " Error saveing start up file buffer Error num 101, Disk write error"});
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,160 @@
+// Drives the built orvc's users command as a script or an administrator would.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+#include "users/crypt.h"
+
+namespace orv {
+namespace {
+
+struct Outcome {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+Outcome Orvc(const std::vector<std::string>& args, const std::string& input = "",
+             const std::string& orvHome = "") {
+  QProcess process;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove("ORV_HOME");
+  if (!orvHome.empty()) env.insert("ORV_HOME", QString::fromStdString(orvHome));
+  process.setProcessEnvironment(env);
+  QStringList list;
+  for (const auto& a : args) list << QString::fromStdString(a);
+  process.start(ORVC_PATH, list);
+  process.write(input.data(), static_cast<qint64>(input.size()));
+  process.closeWriteChannel();
+  process.waitForFinished(30000);
+  Outcome r;
+  r.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  r.out = process.readAllStandardOutput().toStdString();
+  r.err = process.readAllStandardError().toStdString();
+  return r;
+}
+
+int Lines(const std::string& text) {
+  int n = 0;
+  for (char c : text) n += c == '\n';
+  return n;
+}
+
+class OrvcUsers : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    home.Write("KVXS1.KVX", "Boss:" + CryptPassword("boss-pw", "Bs") + ":1:255\r\nbob::4:50\r\n");
+  }
+  Outcome Users(std::vector<std::string> args, const std::string& input = "") {
+    args.insert(args.begin(), {"users", "--home", home.Str()});
+    return Orvc(args, input);
+  }
+  test::TempDir home;
+};
+
+TEST_F(OrvcUsers, ListsNameLevelAndNumber) {
+  const Outcome r = Users({"list"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, "Boss\t255\t1\nbob\t50\t4\n");
+  EXPECT_EQ(r.err, "");
+}
+
+TEST_F(OrvcUsers, AddsUsersWithTheNextFreeNumber) {
+  EXPECT_EQ(Users({"add", "Ann", "--level", "7"}).exitCode, 0);
+  EXPECT_EQ(Users({"add", "--level=9", "Carl"}).exitCode, 0);
+  EXPECT_EQ(Users({"add", "Dora"}).exitCode, 0);
+  EXPECT_EQ(home.Read("KVXS1.KVX").substr(home.Read("KVXS1.KVX").find("bob")),
+            "bob::4:50\r\nAnn::2:7\r\nCarl::3:9\r\nDora::5:0\r\n");
+}
+
+TEST_F(OrvcUsers, RefusesBadNamesAndLevelsWithOneLine) {
+  const std::string before = home.Read("KVXS1.KVX");
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"add", "BOB"},
+           {"add", "a:b"},
+           {"add", "x", "--level", "256"},
+           {"add", "x", "--level", "-1"},
+           {"add", std::string(51, 'n')},
+           {"add"},
+           {"set-level", "nobody", "3"},
+           {"set-level", "bob", "ten"},
+           {"frobnicate"},
+       }) {
+    const Outcome r = Users(args);
+    EXPECT_NE(r.exitCode, 0) << args[0];
+    EXPECT_EQ(Lines(r.err), 1) << r.err;
+    EXPECT_EQ(r.err.rfind("orvc: ", 0), 0u) << r.err;
+  }
+  EXPECT_EQ(home.Read("KVXS1.KVX"), before);
+  EXPECT_NE(Users({"add", "a:b"}).err.find("\":\""), std::string::npos);
+  EXPECT_NE(Users({"add", "bob"}).err.find("exists"), std::string::npos);
+}
+
+TEST_F(OrvcUsers, SetsLevelsAndPasswordsAndChecksThem) {
+  EXPECT_EQ(Users({"set-level", "BOB", "60"}).exitCode, 0);
+  EXPECT_EQ(Users({"check", "bob"}, "anything\n").out, "0\n");  // no password: level 0
+  EXPECT_EQ(Users({"set-password", "bob"}, "bob-pw\r\nignored\n").exitCode, 0);
+
+  Outcome r = Users({"check", "Bob"}, "bob-pw\n");
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, "60\n");
+  r = Users({"check", "bob"}, "boss-pw\n");
+  EXPECT_EQ(r.out, "255\n");
+  r = Users({"check", "bob"}, "ignored\n");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(Lines(r.err), 1);
+  r = Users({"check", "nobody"}, "bob-pw\n");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(Lines(r.err), 1);
+
+  // An empty first line takes the password away.
+  EXPECT_EQ(Users({"set-password", "bob"}, "\n").exitCode, 0);
+  EXPECT_NE(home.Read("KVXS1.KVX").find("bob::4:60"), std::string::npos);
+  // No line at all is an error, and nothing changes.
+  r = Users({"set-password", "bob"}, "");
+  EXPECT_NE(r.exitCode, 0);
+  EXPECT_EQ(Lines(r.err), 1);
+}
+
+TEST_F(OrvcUsers, FindsTheProgramDirectoryThroughTheEnvironment) {
+  const Outcome r = Orvc({"users", "list"}, "", home.Str());
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(Lines(r.out), 2);
+}
+
+TEST_F(OrvcUsers, UsesThePasswordFileNamedInTheIni) {
+  home.Write("orv.ini", "[Software/Quenby/Orv/7.0/Data]\npasFile=OTHER.KVX\n");
+  home.Write("OTHER.KVX", "Other::9:200\r\n");
+  EXPECT_EQ(Users({"list"}).out, "Other\t200\t9\n");
+}
+
+TEST_F(OrvcUsers, AMissingPasswordFileOrFolderIsOneLine) {
+  test::TempDir empty;
+  Outcome r = Orvc({"users", "list", "--home", empty.Str()});
+  EXPECT_NE(r.exitCode, 0);
+  EXPECT_EQ(Lines(r.err), 1);
+  EXPECT_NE(r.err.find("KVXS1.KVX"), std::string::npos);
+  r = Orvc({"users", "list", "--home", empty.Str() + "no/such/folder"});
+  EXPECT_NE(r.exitCode, 0);
+  EXPECT_EQ(Lines(r.err), 1);
+}
+
+TEST_F(OrvcUsers, HandlesHundredsOfUsers) {
+  std::string text;
+  for (int i = 1; i <= 300; ++i)
+    text += "u" + std::to_string(i) + "::" + std::to_string(i) + ":1\r\n";
+  home.Write("KVXS1.KVX", text);
+  EXPECT_EQ(Users({"add", "late"}).exitCode, 0);
+  const Outcome r = Users({"list"});
+  EXPECT_EQ(Lines(r.out), 301);
+  EXPECT_NE(r.out.find("late\t0\t301\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,478 @@
+#include "users/password.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/platform.h"
+#include "files/errortext.h"
+#include "support/fake_dialogs.h"
+#include "support/file_size_limit.h"
+#include "support/temp_dir.h"
+#include "users/crypt.h"
+
+namespace orv {
+namespace {
+
+using test::FakeDialogs;
+using test::TempDir;
+
+const std::string kResetWarning = "NO PASWORD FOR SUPPER USER, reset to \"tamblore\"";
+const std::string kDenied = "INCRECT PASWORD / USER NAME ACCESS DENIDE ";
+
+struct Exited {
+  int code;
+};
+
+class PasswordTest : public ::testing::Test {
+ protected:
+  // Codes under fixed salts, so the file's content is known in advance.
+  const std::string bossCode = CryptPassword("boss-pw", "Bs");
+  const std::string annCode = CryptPassword("ann-pw", "An");
+
+  void TearDown() override { SetExitHandler({}); }
+
+  // A password file of the given lines (each ended by CR LF) and its object.
+  PasswordO& Open(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const auto& l : lines) text += l + "\r\n";
+    dir.Write("KVXS1.KVX", text);
+    users = std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", dialogs);
+    return *users;
+  }
+
+  // The usual file: a super user with a password, then two ordinary users.
+  PasswordO& OpenStandard() {
+    return Open({"Boss:" + bossCode + ":1:255", "Ann:" + annCode + ":2:10", "bob::4:50"});
+  }
+
+  std::string FileText() const { return dir.Read("KVXS1.KVX"); }
+
+  TempDir dir;
+  FakeDialogs dialogs;
+  std::unique_ptr<PasswordO> users;
+};
+
+TEST_F(PasswordTest, ReadsTheFieldsOfEachLine) {
+  PasswordO& p = OpenStandard();
+  ASSERT_EQ(p.UserCount(), 3);
+  const UserRecord ann = p.ReadUser(2);
+  EXPECT_EQ(ann.name, "Ann");
+  EXPECT_EQ(ann.code, annCode);
+  EXPECT_EQ(ann.number, 2);
+  EXPECT_EQ(ann.level, 10);
+  EXPECT_EQ(p.UserName(3), "bob");
+  EXPECT_EQ(p.UserName(4), "");
+  EXPECT_EQ(p.UserLevel(1), 255);
+  EXPECT_EQ(p.IndexOfUser("BOB"), 3);
+  EXPECT_EQ(p.IndexOfUser("carol"), -1);
+  EXPECT_EQ(p.StoredUserName("ANN"), "Ann");
+  EXPECT_EQ(p.StoredUserName("carol"), "");
+  EXPECT_TRUE(p.HasNoPassword("Bob"));
+  EXPECT_FALSE(p.HasNoPassword("ann"));
+  EXPECT_FALSE(p.HasNoPassword("carol"));
+  const UserRecord none = p.FindUser("carol");
+  EXPECT_EQ(none.name, "");
+  EXPECT_EQ(none.number, -1);
+  EXPECT_EQ(none.level, 0);
+}
+
+TEST(UserLine, MissingSeparatorsAndOddNumbers) {
+  // The code's closing separator is missing: the code is empty, numbers 0.
+  UserRecord u = ParseUserLine("carol:abc");
+  EXPECT_EQ(u.name, "carol");
+  EXPECT_EQ(u.code, "");
+  EXPECT_EQ(u.number, 0);
+  EXPECT_EQ(u.level, 0);
+  u = ParseUserLine("dan:xyz:  42:7");
+  EXPECT_EQ(u.number, 42);
+  EXPECT_EQ(u.level, 7);
+  u = ParseUserLine("eve::4x:+9");
+  EXPECT_EQ(u.number, 0);
+  EXPECT_EQ(u.level, 9);
+  // Only the first 11 characters of a number count.
+  EXPECT_EQ(ParseUserLine("f::123456789012:0").number, 0);
+  EXPECT_EQ(ParseUserLine("f::-2147483648:0").number, INT32_MIN);
+  EXPECT_THROW(ParseUserLine("g::1:256"), ERangeError);
+  EXPECT_THROW(ParseUserLine("g::1:-1"), ERangeError);
+  EXPECT_EQ(ParseUserLine(std::string(60, 'n') + "::1:0").name, std::string(50, 'n'));
+}
+
+TEST(UserLine, WritesTheFourFieldsAndCutsLongTexts) {
+  EXPECT_EQ(UserLine({"Ann", "abc", 10, 2}), "Ann:abc:2:10");
+  EXPECT_EQ(UserLine({std::string(55, 'x'), std::string(35, 'c'), 0, 7}),
+            std::string(50, 'x') + ":" + std::string(30, 'c') + ":7:0");
+}
+
+TEST_F(PasswordTest, ChangesAreWrittenBackAsWholeFile) {
+  PasswordO& p = OpenStandard();
+  p.AppendUser({"carol", "", 5, 3});
+  EXPECT_EQ(FileText(), "Boss:" + bossCode + ":1:255\r\nAnn:" + annCode +
+                            ":2:10\r\nbob::4:50\r\ncarol::3:5\r\n");
+  UserRecord bob = p.ReadUser(3);
+  bob.level = 60;
+  p.WriteUser(bob, 3);
+  EXPECT_NE(FileText().find("\r\nbob::4:60\r\n"), std::string::npos);
+  EXPECT_EQ(p.RemoveUser(2), 0);
+  EXPECT_EQ(FileText(), "Boss:" + bossCode + ":1:255\r\nbob::4:60\r\ncarol::3:5\r\n");
+  EXPECT_EQ(p.LastSaveCode(), 0);
+}
+
+TEST_F(PasswordTest, NextUserNumberIsTheSmallestFreeOne) {
+  PasswordO& p = OpenStandard();  // numbers 1, 2 and 4
+  EXPECT_EQ(p.NextUserNumber(), 3);
+  p.AppendUser({"carol", "", 0, 3});
+  EXPECT_EQ(p.NextUserNumber(), 5);
+}
+
+TEST_F(PasswordTest, UsersAtLevelKeepsFileOrder) {
+  PasswordO& p = Open({"a::1:10", "b::2:255", "c::3:50", "d::4:255"});
+  const userArray supers = p.UsersAtLevel(255);
+  ASSERT_EQ(supers.size(), 2u);
+  EXPECT_EQ(supers[0].name, "b");
+  EXPECT_EQ(supers[1].name, "d");
+  EXPECT_EQ(p.UsersAtLevel(50).size(), 3u);
+}
+
+TEST_F(PasswordTest, AuthenticateGrantsLevels) {
+  PasswordO& p = OpenStandard();
+  EXPECT_EQ(p.Authenticate("ANN", "ann-pw"), 10);
+  EXPECT_EQ(p.Authenticate("ann", "ann-PW"), -2);
+  EXPECT_EQ(p.Authenticate("carol", "ann-pw"), -1);
+  // No password: level 0 whatever is typed, though bob's level is 50.
+  EXPECT_EQ(p.Authenticate("bob", "anything"), 0);
+  EXPECT_EQ(p.Authenticate("bob", ""), 0);
+  // The super user's password opens every account at 255.
+  EXPECT_EQ(p.Authenticate("ann", "boss-pw"), 255);
+  EXPECT_EQ(p.Authenticate("bob", "boss-pw"), 255);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PasswordTest, SuperUserWithoutPasswordIsResetAtTheNextLogIn) {
+  PasswordO& p = Open({"Ann:" + annCode + ":2:10", "Root::1:255"});
+  // An unknown name triggers nothing.
+  EXPECT_EQ(p.Authenticate("nobody", "x"), -1);
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  dialogs.logins.push_back({"ann", "whatever"});
+  EXPECT_EQ(p.Login(), 255);
+  ASSERT_EQ(dialogs.Texts(), std::vector<std::string>{kResetWarning});
+  EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Warning);
+  EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::Ok);
+  EXPECT_EQ(p.CurrentUser(), "Ann");
+  EXPECT_EQ(p.CurrentLevel(), 255);
+
+  // The stored code is that of the default password, on disk as well.
+  const std::string code = p.FindUser("root").code;
+  ASSERT_EQ(code.size(), 13u);
+  EXPECT_TRUE(PasswordMatches(code, "tamblore"));
+  EXPECT_NE(FileText().find("Root:" + code + ":1:255"), std::string::npos);
+  EXPECT_EQ(p.Authenticate("ann", "tamblore"), 255);
+  EXPECT_EQ(p.Authenticate("ann", "wrong"), -2);
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(PasswordTest, LogInLogOutAndCancel) {
+  PasswordO& p = OpenStandard();
+  EXPECT_FALSE(p.IsLoggedIn());
+  EXPECT_EQ(p.CurrentLevel(), -1);
+
+  EXPECT_EQ(p.Login(), -3);  // the fake cancels when no log-in is queued
+  EXPECT_EQ(p.CurrentLevel(), -1);
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  dialogs.logins.push_back({"aNn", "ann-pw"});
+  EXPECT_EQ(p.Login(), 10);
+  EXPECT_EQ(p.CurrentUser(), "Ann");
+  EXPECT_TRUE(p.IsLoggedIn());
+
+  // A failed attempt keeps the name and sets the level.
+  dialogs.logins.push_back({"ann", "bad"});
+  EXPECT_EQ(p.Login(), -2);
+  EXPECT_EQ(p.CurrentUser(), "Ann");
+  EXPECT_EQ(p.CurrentLevel(), -2);
+  dialogs.logins.push_back({"carol", "x"});
+  EXPECT_EQ(p.Login(), -1);
+  EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{kDenied, kDenied}));
+
+  p.Logout();
+  EXPECT_FALSE(p.IsLoggedIn());
+  EXPECT_EQ(p.CurrentUser(), "");
+  EXPECT_EQ(p.CurrentLevel(), -1);
+}
+
+TEST_F(PasswordTest, HasAccessByLevelOrByQuotedName) {
+  PasswordO& p = OpenStandard();
+  const std::string requirement = "100 \"ANN\" \"dora\"";
+  EXPECT_FALSE(p.HasAccess("0"));  // nobody logged in
+  EXPECT_FALSE(p.HasAccess(requirement));
+  EXPECT_FALSE(p.HasAccess("100 \"\""));  // the empty name is nobody's
+
+  dialogs.logins.push_back({"ann", "ann-pw"});  // level 10, named in any case
+  ASSERT_EQ(p.Login(), 10);
+  EXPECT_TRUE(p.HasAccess(requirement));
+  EXPECT_TRUE(p.HasAccess("100 \"ann\""));
+  EXPECT_FALSE(p.HasAccess("100 \"bob\""));
+  EXPECT_FALSE(p.HasAccess("100 ann"));
+  EXPECT_TRUE(p.HasAccess("10"));
+  EXPECT_FALSE(p.HasAccess("11"));
+  EXPECT_TRUE(p.HasAccess("  10 \"x\""));
+
+  dialogs.logins.push_back({"bob", ""});  // level 0
+  ASSERT_EQ(p.Login(), 0);
+  EXPECT_FALSE(p.HasAccess(requirement));
+  dialogs.logins.push_back({"ann", "boss-pw"});  // 255
+  ASSERT_EQ(p.Login(), 255);
+  EXPECT_TRUE(p.HasAccess("255"));
+  EXPECT_TRUE(p.HasAccess("100 \"bob\""));
+}
+
+TEST_F(PasswordTest, DeleteUserProtectsTheFirstAndTheLastUser) {
+  PasswordO& p = OpenStandard();
+  // Not logged in: access denied.
+  EXPECT_FALSE(p.DeleteUser("bob"));
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Access denied"});
+  dialogs.messages.clear();
+
+  dialogs.logins.push_back({"boss", "boss-pw"});
+  ASSERT_EQ(p.Login(), 255);
+  EXPECT_FALSE(p.DeleteUser("boss"));    // line 1
+  EXPECT_FALSE(p.DeleteUser("nobody"));  // unknown: nothing shown
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  dialogs.answers.push_back(MsgAnswer::Cancel);
+  EXPECT_FALSE(p.DeleteUser("ANN"));
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "Delete user Ann");
+  EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::YesCancel);
+  EXPECT_EQ(p.UserCount(), 3);
+
+  EXPECT_TRUE(p.DeleteUser("ann"));  // the fake answers Yes
+  EXPECT_EQ(p.UserCount(), 2);
+  EXPECT_EQ(FileText(), "Boss:" + bossCode + ":1:255\r\nbob::4:50\r\n");
+}
+
+TEST_F(PasswordTest, TheOnlyUserIsNeverDeleted) {
+  PasswordO& p = Open({"solo::1:255"});
+  dialogs.logins.push_back({"solo", ""});
+  ASSERT_EQ(p.Login(), 255);  // reset to the default password, then 255
+  dialogs.messages.clear();
+  EXPECT_FALSE(p.DeleteUser("solo"));
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(p.UserCount(), 1);
+}
+
+TEST_F(PasswordTest, AddUserRefusesDuplicatesAndColons) {
+  PasswordO& p = OpenStandard();
+  dialogs.logins.push_back({"bob", ""});
+  ASSERT_EQ(p.Login(), 0);  // adding needs level 0 only
+
+  dialogs.inputs = {std::string("ANN"), std::string("a:b"), std::string("Carol")};
+  dialogs.newPasswords = {{"one", "two"}, {"pw1", "pw1"}};
+  p.AddUser();
+  const std::vector<std::string> expected{
+      " Error number 591 " + ErrorText(591), "A user name can not contain \":\"",
+      "Sorry but the two paswords you enteredare not the same please try again thank you."};
+  EXPECT_EQ(dialogs.Texts(), expected);
+  EXPECT_EQ(ErrorText(591), "Error num 591, User name all ready exist");
+  EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
+  // Each round of the input box starts from what was typed before.
+  ASSERT_EQ(dialogs.inputBoxes.size(), 3u);
+  EXPECT_EQ(dialogs.inputBoxes[0].caption, "New User");
+  EXPECT_EQ(dialogs.inputBoxes[0].prompt, "Input a Name");
+  EXPECT_EQ(dialogs.inputBoxes[0].preset, "");
+  EXPECT_EQ(dialogs.inputBoxes[1].preset, "ANN");
+  EXPECT_EQ(dialogs.inputBoxes[2].preset, "a:b");
+
+  ASSERT_EQ(p.UserCount(), 4);
+  const UserRecord carol = p.ReadUser(4);
+  EXPECT_EQ(carol.name, "Carol");
+  EXPECT_EQ(carol.level, 0);
+  EXPECT_EQ(carol.number, 3);
+  EXPECT_TRUE(PasswordMatches(carol.code, "pw1"));
+  EXPECT_EQ(p.Authenticate("carol", "pw1"), 0);
+}
+
+TEST_F(PasswordTest, AddUserWithoutPasswordOrCancelled) {
+  PasswordO& p = OpenStandard();
+  dialogs.logins.push_back({"ann", "ann-pw"});
+  ASSERT_EQ(p.Login(), 10);
+  p.AddUser();  // the input box is cancelled
+  EXPECT_EQ(p.UserCount(), 3);
+  EXPECT_EQ(dialogs.newPasswordDialogs, 0);
+
+  dialogs.inputs = {std::string("dora")};
+  dialogs.newPasswords = {{"", ""}};
+  p.AddUser();
+  ASSERT_EQ(p.UserCount(), 4);
+  EXPECT_EQ(p.ReadUser(4).code, "");
+  EXPECT_EQ(p.Authenticate("dora", "any"), 0);
+
+  p.Logout();
+  dialogs.messages.clear();
+  p.AddUser();
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Access denied"});
+}
+
+TEST_F(PasswordTest, ChangePasswordAsksUntilTheEntriesAgree) {
+  PasswordO& p = OpenStandard();
+  const std::string mismatch =
+      "Sorry but the two paswords you enteredare not the same please try again.";
+  // Cancel after a mismatch changes nothing.
+  dialogs.newPasswords = {{"a", "b"}};
+  dialogs.answers = {MsgAnswer::Cancel};
+  p.ChangePassword("ann");
+  EXPECT_EQ(p.FindUser("ann").code, annCode);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, mismatch);
+  EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::OkCancel);
+
+  // OK asks again.
+  dialogs.newPasswords = {{"a", "b"}, {"new-pw", "new-pw"}};
+  dialogs.answers = {MsgAnswer::Ok};
+  p.ChangePassword("ann");
+  EXPECT_EQ(p.Authenticate("ann", "new-pw"), 10);
+  EXPECT_EQ(p.Authenticate("ann", "ann-pw"), -2);
+
+  // Agreeing empty entries remove the password.
+  dialogs.newPasswords = {{"", ""}};
+  p.ChangePassword("ANN");
+  EXPECT_EQ(p.FindUser("ann").code, "");
+
+  // An unknown user: no dialog at all.
+  const int shown = dialogs.newPasswordDialogs;
+  p.ChangePassword("nobody");
+  EXPECT_EQ(dialogs.newPasswordDialogs, shown);
+}
+
+TEST_F(PasswordTest, ChangeOwnPasswordNeedsTheRightPassword) {
+  PasswordO& p = OpenStandard();
+  dialogs.logins.push_back({"ann", "bad"});
+  p.ChangeOwnPassword();
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{kDenied});
+  EXPECT_EQ(dialogs.newPasswordDialogs, 0);
+
+  dialogs.logins.push_back({"ann", "ann-pw"});
+  dialogs.newPasswords = {{"mine", "mine"}};
+  p.ChangeOwnPassword();
+  EXPECT_EQ(p.Authenticate("ann", "mine"), 10);
+}
+
+TEST_F(PasswordTest, SetPasswordAndSetLevel) {
+  PasswordO& p = OpenStandard();
+  p.SetPassword("BOB", "bob-pw");
+  EXPECT_EQ(p.Authenticate("bob", "bob-pw"), 50);
+  p.SetPassword("bob", "");
+  EXPECT_TRUE(p.HasNoPassword("bob"));
+  p.SetPassword("nobody", "x");  // nothing happens
+  EXPECT_EQ(p.UserCount(), 3);
+
+  p.SetLevel("bob", 77);
+  EXPECT_EQ(p.FindUser("bob").level, 77);
+  EXPECT_NE(FileText().find("bob::4:77"), std::string::npos);
+  p.SetLevel("nobody", 1);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "User not found ");
+  EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
+}
+
+TEST_F(PasswordTest, NamesBeyondAToZAreFoundByEveryOperation) {
+  PasswordO& p = Open({"Boss:" + bossCode + ":1:255", "zoë::2:5"});
+  p.SetPassword("zoë", "zoe-pw");
+  EXPECT_EQ(p.Authenticate("ZOË", "zoe-pw"), 5);
+  dialogs.newPasswords = {{"other", "other"}};
+  p.ChangePassword("zoë");
+  EXPECT_EQ(p.Authenticate("zoë", "other"), 5);
+  EXPECT_EQ(dialogs.newPasswordDialogs, 1);
+}
+
+TEST_F(PasswordTest, ManyMoreUsersThanAByteCanCount) {
+  std::string text = "Boss:" + bossCode + ":1:255\r\n";
+  for (int i = 2; i <= 400; ++i)
+    text += "user" + std::to_string(i) + "::" + std::to_string(i) + ":1\r\n";
+  text += "last:" + annCode + ":401:42\r\n";
+  dir.Write("KVXS1.KVX", text);
+  PasswordO p(dir.Str(), "KVXS1.KVX", dialogs);
+  EXPECT_EQ(p.UserCount(), 401);
+  EXPECT_EQ(p.Authenticate("last", "ann-pw"), 42);
+  EXPECT_EQ(p.Authenticate("user300", "x"), 0);
+  EXPECT_EQ(p.IndexOfUser("user399"), 399);
+  EXPECT_EQ(p.NextUserNumber(), 402);
+  EXPECT_TRUE(p.UserExists("USER257"));
+}
+
+TEST_F(PasswordTest, MissingFileOrFolder) {
+  try {
+    PasswordO p(dir.Str(), "KVXS1.KVX", dialogs);
+    FAIL() << "no exception";
+  } catch (const E_PasWord_Error& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "Error in _PasWord.Begin:Error num 590, Pasword file not found");
+  }
+  EXPECT_THROW(PasswordO(dir.Str() + "nowhere/", "KVXS1.KVX", dialogs), ERunError);
+}
+
+TEST_F(PasswordTest, AFileThatCannotBeReadIsNotTakenForAnEmptyOne) {
+  // Reading this process's memory file from its start fails with an I/O error.
+  try {
+    PasswordO p("/proc/self/", "mem", dialogs);
+    FAIL() << "opened with " << p.UserCount() << " users";
+  } catch (const E_PasWord_Error& e) {
+    EXPECT_EQ(std::string(e.what()).rfind("Error in _PasWord.Begin:Error num ", 0), 0u) << e.what();
+  }
+}
+
+TEST_F(PasswordTest, AFileNameWithItsOwnFolderIsUsedAsItIs) {
+  dir.Write("KVXS1.KVX", "y::1:9\r\n");
+  const std::string elsewhere = dir.Write("other/users.kvx", "x::1:3\r\n");
+  PasswordO p(dir.Str(), elsewhere, dialogs);
+  EXPECT_EQ(p.FilePath(), elsewhere);
+  EXPECT_EQ(p.UserLevel(1), 3);
+}
+
+TEST_F(PasswordTest, TheProgramEndsWhenThePasswordFileDisappears) {
+  PasswordO& p = OpenStandard();
+  SetExitHandler([](int code) { throw Exited{code}; });
+  EXPECT_TRUE(p.UserExists("ann"));
+  std::filesystem::remove(dir.Path() / "KVXS1.KVX");
+  try {
+    p.Authenticate("ann", "ann-pw");
+    FAIL() << "the program went on";
+  } catch (const Exited& e) {
+    EXPECT_EQ(e.code, 999);
+  }
+}
+
+TEST_F(PasswordTest, AFailedWriteLeavesThePasswordFileWhole) {
+  std::string text;
+  for (int i = 1; i <= 100; ++i)
+    text += "user" + std::to_string(i) + "::" + std::to_string(i) + ":1\r\n";
+  dir.Write("KVXS1.KVX", text);
+  PasswordO p(dir.Str(), "KVXS1.KVX", dialogs);
+  {
+    test::FileSizeLimit limit(512);
+    p.AppendUser({"late", "", 0, 101});
+  }
+  EXPECT_NE(p.LastSaveCode(), 0);
+  EXPECT_EQ(FileText(), text);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                          std::filesystem::directory_iterator()),
+            1);
+  // The change stays in memory and reaches the file with the next good write.
+  EXPECT_EQ(p.UserCount(), 101);
+  p.SetLevel("late", 3);
+  EXPECT_EQ(p.LastSaveCode(), 0);
+  EXPECT_EQ(FileText(), text + "late::101:3\r\n");
+}
+
+TEST(UserNameProblem, RefusesNamesThatCannotBeReadBack) {
+  EXPECT_EQ(UserNameProblem("Ann"), "");
+  EXPECT_EQ(UserNameProblem("a:b"), "A user name can not contain \":\"");
+  EXPECT_EQ(UserNameProblem(""), "A user name can not be empty");
+  EXPECT_NE(UserNameProblem("a\nb"), "");
+}
+
+}  // namespace
+}  // namespace orv
