@@ -12,6 +12,7 @@
 #include "files/errortext.h"
 #include "files/filelayer.h"
 #include "lists/buffers.h"
+#include "scores/engine_root.h"
 #include "users/password.h"
 
 namespace orv {
@@ -82,6 +83,8 @@ void PlaceLibrary(Dialogs& dialogs) {
 void StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
   SetProgramDirectory(ProgramDirectory(home));
   ProgramPaths& p = Paths();
+  // Before the engine look-up first loads the client library.
+  UseEmbeddedEngineRoot(p.programDir);
   p.passwordFileName =
       RegValueExists(kOrvKey, "pasFile") ? RegReadString(kOrvKey, "pasFile") : "KVXS1.KVX";
   p.copyMessage.clear();

@@ -36,7 +36,9 @@ void RequestQuit() {
   if (quitHandler) {
     quitHandler();
   } else if (QCoreApplication::instance() != nullptr) {
-    QCoreApplication::quit();
+    // exit, not quit: Qt's quit first asks every window to close, and the
+    // main window refuses that until Quit has allowed it.
+    QCoreApplication::exit(0);
   }
 }
 

@@ -1,0 +1,219 @@
+// The score database on the embedded engine: how long one logged answer
+// takes, and the default queries of the log and score windows over a large
+// database (1,000,000 log rows and 100,000 score rows of 200 users). The
+// large database is built once in $ORV_BENCH_DIR (default: the temporary
+// folder) and reused by later runs.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <vector>
+
+#include "app/dialogs.h"
+#include "scores/engine_root.h"
+#include "scores/fbclient.h"
+#include "scores/score_db_host.h"
+#include "scores/scoredatabase.h"
+
+namespace {
+
+using orv::ScoreDatabase;
+
+constexpr int kLogRows = 1'000'000;
+constexpr int kScoreRows = 100'000;
+constexpr int kUsers = 200;
+
+struct QuietDialogs : orv::Dialogs {
+  orv::MsgAnswer Message(orv::MsgKind, const std::string& text, orv::MsgButtons) override {
+    std::cerr << text << "\n";
+    return orv::MsgAnswer::No;
+  }
+  std::optional<std::string> Input(const std::string&, const std::string&,
+                                   const std::string&) override {
+    return std::nullopt;
+  }
+  orv::LoginEntry AskLogin() override { return {"No user", ""}; }
+  std::pair<std::string, std::string> AskNewPasswordTwice() override { return {}; }
+  orv::FileDialogResult OpenFile(const orv::FileDialogRequest& r) override {
+    return {false, r.fileName};
+  }
+};
+
+struct BenchHost : orv::ScoreDbHost {
+  std::string path;
+  std::string dir;
+  bool quit = false;
+  std::string ScoreDbPath() override { return path; }
+  void SetScoreDbPath(const std::string& p) override { path = p; }
+  std::string ProgramDir() override { return dir; }
+  int CurrentLevel() override { return 255; }
+  int ChangeDbLevel() override { return 250; }
+  std::string CurrentDir() override { return "bench.orv\\"; }
+  bool QuitAllowed() override { return quit; }
+  void SetQuitAllowed() override { quit = true; }
+};
+
+std::string BenchDir() {
+  const char* set = std::getenv("ORV_BENCH_DIR");
+  std::filesystem::path dir = set != nullptr && *set != '\0'
+                                  ? std::filesystem::path(set)
+                                  : std::filesystem::temp_directory_path() / "orv-bench";
+  std::filesystem::create_directories(dir);
+  return dir.string() + "/";
+}
+
+QuietDialogs dialogs;
+BenchHost host;
+
+// A day of the last year as the program writes it, in PSQL.
+const char* kDayText =
+    "lpad(extract(day from :d), 2, '0') || '/' || lpad(extract(month from :d), 2, '0') || '/' || "
+    "extract(year from :d)";
+
+void Fill(ScoreDatabase& su) {
+  // Generated inside the engine: one statement per table instead of a
+  // million round trips. Every user answers on every day of the last year;
+  // a third of the answers are wrong.
+  const std::string users = std::to_string(kUsers);
+  su.RunAndCommit("execute block as declare i integer = 0; declare d date; begin while (i < " +
+                  std::to_string(kLogRows) + ") do begin d = current_date - mod(i / " + users +
+                  ", 365); insert into log (name, date1, time1, file1, word, log_group, "
+                  "help_count, answer) values ('user' || mod(:i, " +
+                  users + "), " + kDayText +
+                  ", '12:00:00', 'bench.orv\\WORDS' || mod(:i, 50), 'word' || mod(:i, 997), "
+                  ":i / 20, mod(:i, 3), iif(mod(:i, 3) = 0, 'wrong' || mod(:i, 7), null)); "
+                  "i = i + 1; end end");
+  su.RunAndCommit("execute block as declare i integer = 0; declare d date; begin while (i < " +
+                  std::to_string(kScoreRows) + ") do begin d = current_date - mod(i / " + users +
+                  ", 365); insert into score (name, date1, time1, file1, max_help, help_total, "
+                  "word_count, score, log_group) values ('user' || mod(:i, " +
+                  users + "), " + kDayText +
+                  ", lpad(mod(:i, 24), 2, '0') || ':30:00', 'bench.orv\\WORDS' || mod(:i, 50) "
+                  "|| '.SCO', mod(:i, 4), mod(:i, 9), 10, mod(:i, 11), :i); i = i + 1; end end");
+}
+
+int Count(ScoreDatabase& su, const char* table) {
+  if (!su.ConectDB()) return -1;
+  QSqlQuery q(su.Database());
+  if (!q.exec(QString("select count(*) from ") + table) || !q.next()) return -1;
+  return q.value(0).toInt();
+}
+
+// The large database, built on first use; closed before the application ends.
+std::unique_ptr<ScoreDatabase> large;
+
+ScoreDatabase& Large() {
+  if (large) return *large;
+  large = [] {
+    BenchHost& h = host;
+    h.path = h.dir + "large-scores.gdb";
+    if (!std::filesystem::exists(h.path)) {
+      const std::string building = h.dir + "large-scores-building.gdb";
+      std::filesystem::remove(building);
+      orv::CreateScoreDatabase(building);
+      {
+        BenchHost fillHost = h;
+        fillHost.path = building;
+        ScoreDatabase filler(dialogs, fillHost);
+        std::cerr << "building the large database in " << building << " ...\n";
+        Fill(filler);
+      }
+      std::filesystem::rename(building, h.path);
+    }
+    auto db = std::make_unique<ScoreDatabase>(dialogs, h);
+    if (Count(*db, "log") != kLogRows || Count(*db, "score") != kScoreRows) {
+      std::cerr << "unexpected row counts in " << h.path << "; remove it to rebuild\n";
+      std::exit(1);
+    }
+    return db;
+  }();
+  return *large;
+}
+
+int FetchAll(ScoreDatabase& su, const QString& sql) {
+  QSqlQuery q(su.Database());
+  q.setForwardOnly(true);
+  if (!q.exec(sql)) {
+    std::cerr << q.lastError().text().toStdString() << "\n";
+    std::exit(1);
+  }
+  int rows = 0;
+  while (q.next()) ++rows;
+  return rows;
+}
+
+QString DayText(const QDate& d) {
+  return d.toString("dd/MM/yyyy");
+}
+
+void BM_LogWord(benchmark::State& state) {
+  BenchHost logHost = host;
+  logHost.path = host.dir + "logword.gdb";
+  std::filesystem::remove(logHost.path);
+  orv::CreateScoreDatabase(logHost.path);
+  ScoreDatabase su(dialogs, logHost);
+  const std::int32_t group = su.NextLogGroup();
+  std::vector<double> ms;
+  int i = 0;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    su.LogWord("ann", "/home/orv/orv.orv/WORDS0.ORV", "word" + std::to_string(i), "wrong", group,
+               static_cast<std::uint16_t>(i % 3));
+    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                     .count());
+    ++i;
+  }
+  std::sort(ms.begin(), ms.end());
+  state.counters["median_ms"] = ms[ms.size() / 2];
+  state.counters["p99_ms"] = ms[std::min(ms.size() - 1, ms.size() * 99 / 100)];
+  state.counters["max_ms"] = ms.back();
+}
+BENCHMARK(BM_LogWord)->Iterations(1000)->Unit(benchmark::kMillisecond);
+
+void BM_LogWindowDefaultQuery(benchmark::State& state) {
+  ScoreDatabase& su = Large();
+  const QDate today = QDate::currentDate();
+  // The log window's first query: one user's wrong answers of the last 7 days.
+  const QString sql =
+      " select * from log  where ANSWER IS NOT NULL  and name = 'user17' and "
+      "cdate(date1,'" +
+      DayText(today.addDays(-8)) + "') = 1  and cdate(date1,'" + DayText(today) + "') <> 1 ";
+  int rows = 0;
+  for (auto _ : state) rows = FetchAll(su, sql);
+  state.counters["rows"] = rows;
+}
+BENCHMARK(BM_LogWindowDefaultQuery)->Unit(benchmark::kMillisecond);
+
+void BM_ScoreWindowQuery(benchmark::State& state) {
+  ScoreDatabase& su = Large();
+  const QString sql =
+      "select name, percent1, ratio, date1, time1, max_help, help_total, log_group  from "
+      "score_tab where UPPER(file1) = 'BENCH.ORV\\WORDS7.SCO' order by percent1 desc, sort_date "
+      "desc, time1 desc";
+  int rows = 0;
+  for (auto _ : state) rows = FetchAll(su, sql);
+  state.counters["rows"] = rows;
+}
+BENCHMARK(BM_ScoreWindowQuery)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  host.dir = BenchDir();
+  orv::UseEmbeddedEngineRoot(host.dir);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  large.reset();
+  return 0;
+}

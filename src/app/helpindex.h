@@ -1,0 +1,59 @@
+#pragma once
+// The help pages: HTML files in one folder, each with a title and keywords
+// (a <meta name="keywords"> whose content lists them separated by ";").
+// The contents page orders the pages; the keyword index leads to them.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orv {
+
+inline constexpr const char* kHelpContentsPage = "contents.html";
+inline constexpr const char* kHelpOnHelpPage = "usinghelp.html";
+
+struct HelpPage {
+  std::string file;  // name inside the help folder
+  std::string title;
+  std::vector<std::string> keywords;
+};
+
+struct HelpKeyword {
+  std::string keyword;
+  std::string file;
+};
+
+class HelpIndexO {
+ public:
+  // Reads every *.html page of the folder; an empty or missing folder gives no pages.
+  explicit HelpIndexO(std::string folder);
+
+  const std::string& Folder() const { return folder_; }
+  const std::vector<HelpPage>& Pages() const { return pages_; }
+  // Every keyword with its page, sorted ignoring letter case.
+  const std::vector<HelpKeyword>& Keywords() const { return keywords_; }
+
+  // The page of a keyword, letter case ignored.
+  std::optional<std::string> PageFor(const std::string& keyword) const;
+  // The keywords that contain the text (letter case ignored), those that
+  // begin with it first; every keyword for an empty text.
+  std::vector<HelpKeyword> Search(const std::string& text) const;
+  // The pages the contents page links to, in its order, each once.
+  std::vector<std::string> ContentsOrder() const;
+  // The full path of a page of the folder.
+  std::string PathOf(const std::string& file) const;
+
+ private:
+  std::string folder_;
+  std::vector<HelpPage> pages_;
+  std::vector<HelpKeyword> keywords_;
+};
+
+// The targets of the links (href) of an HTML text, without their "#" part;
+// empty targets and ones with a scheme ("http:") are left out.
+std::vector<std::string> LocalLinks(const std::string& html);
+
+// The help folder: "help" beside the program, the installed share folder,
+// the build tree's and the source tree's; empty when none holds the contents page.
+std::string FindHelpFolder(const std::string& programFolder);
+
+}  // namespace orv

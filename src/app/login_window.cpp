@@ -1,0 +1,181 @@
+#include "app/login_window.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QVBoxLayout>
+
+#include "app/formhelpers_window.h"
+#include "app/getuser.h"
+#include "users/password.h"
+
+namespace orv {
+
+TLoginForm::TLoginForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+  setObjectName("LoginForm");
+  Label1 = new QLabel(this);
+  Label2 = new QLabel(this);
+  Label3 = new QLabel(this);
+  UsersList = new QComboBox(this);
+  UsersList->setObjectName("UsersList");
+  UsersList->setEditable(true);
+  UsersList->setInsertPolicy(QComboBox::NoInsert);
+  UsersList->setMaxVisibleItems(15);
+  UsersList->setMinimumWidth(200);
+  SetHint(UsersList, "Select user from drop down list");
+  Name = new QLineEdit(this);
+  Name->setObjectName("Name");
+  Name->hide();
+  SetHint(Name, "Enter new password here");
+  Pasword = new QLineEdit(this);
+  Pasword->setObjectName("Pasword");
+  Pasword->setEchoMode(QLineEdit::Password);
+  SetHint(Pasword, "Enter password here");
+  ok = new QPushButton("OK", this);
+  ok->setObjectName("ok");
+  BitBtn2 = new QPushButton("Cancel", this);
+  BitBtn2->setObjectName("BitBtn2");
+  // Enter goes to the password box first; only there does it press OK.
+  ok->setAutoDefault(false);
+  BitBtn2->setAutoDefault(false);
+
+  auto* fields = new QGridLayout;
+  fields->addWidget(Label2, 0, 0);
+  fields->addWidget(UsersList, 0, 1);
+  fields->addWidget(Name, 1, 1);
+  fields->addWidget(Label3, 2, 0);
+  fields->addWidget(Pasword, 2, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(BitBtn2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Label1);
+  layout->addLayout(fields);
+  layout->addLayout(buttons);
+  SetLoginTexts();
+
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+  connect(UsersList, &QComboBox::currentTextChanged, this, &TLoginForm::UsersListChange);
+  UsersList->installEventFilter(this);
+  if (UsersList->lineEdit() != nullptr) UsersList->lineEdit()->installEventFilter(this);
+  Name->installEventFilter(this);
+  Pasword->installEventFilter(this);
+}
+
+void TLoginForm::SetLoginTexts() {
+  setWindowTitle("Login");
+  Label1->setText("Enter user name and password");
+  Label2->setText("Name");
+  Label3->setText("        Pasword");
+}
+
+LoginEntry TLoginForm::AskLogin() {
+  UsersList->show();
+  Name->hide();
+  Pasword->clear();
+  if (exec() != QDialog::Accepted) return {"No user", ""};
+  return {UsersList->currentText().toStdString(), Pasword->text().toStdString()};
+}
+
+std::pair<std::string, std::string> TLoginForm::AskNewPasswordTwice() {
+  UsersList->hide();
+  Name->show();
+  Name->setEchoMode(QLineEdit::Password);
+  Name->clear();
+  Pasword->clear();
+  Label3->setText("Confirm password");
+  Label2->setText("Password");
+  Label1->setText("Enter new password twice");
+  setWindowTitle("Passwords");
+  exec();
+  std::pair<std::string, std::string> entries{Name->text().toStdString(),
+                                              Pasword->text().toStdString()};
+  Name->setEchoMode(QLineEdit::Normal);
+  Name->clear();
+  Pasword->clear();
+  Name->hide();
+  SetLoginTexts();
+  Label3->setText("        Password");
+  return entries;
+}
+
+void TLoginForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  CentreOnScreen(this);
+  NameEnter();
+}
+
+void TLoginForm::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  FormHide();
+}
+
+void TLoginForm::NameEnter() {
+  QStringList names;
+  if (HasUsers()) {
+    const PasswordO& users = Users();
+    for (LineNo i = 1; i <= users.UserCount(); ++i) {
+      names << QString::fromStdString(users.UserName(i));
+    }
+  }
+  names.sort(Qt::CaseInsensitive);
+  const QSignalBlocker quiet(UsersList);
+  UsersList->clear();
+  UsersList->addItems(names);
+  UsersList->setCurrentIndex(-1);
+  UsersList->setEditText(QString::fromStdString(LastUserName()));
+  if (UsersList->isVisible()) {
+    UsersList->setFocus();
+  } else if (Name->isVisible()) {
+    Name->setFocus();
+  }
+}
+
+void TLoginForm::FormHide() {
+  SaveLastUser(UsersList->currentText().toStdString());
+}
+
+void TLoginForm::UsersListChange() {
+  Name->setText(UsersList->currentText());
+  const int index = UsersList->currentIndex();
+  if (index >= 0 && Pasword->isEnabled() &&
+      UsersList->currentText() == UsersList->itemText(index)) {
+    Pasword->setFocus();
+  }
+}
+
+void TLoginForm::PaswordEnter() {
+  ok->setDefault(true);
+}
+
+void TLoginForm::PaswordExit() {
+  ok->setDefault(false);
+}
+
+bool TLoginForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Pasword) {
+    if (event->type() == QEvent::FocusIn) PaswordEnter();
+    if (event->type() == QEvent::FocusOut) PaswordExit();
+    return QDialog::eventFilter(watched, event);
+  }
+  // NameKeyPress: Enter in the name box or the user list moves on to the password.
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+      if (Pasword->isEnabled()) Pasword->setFocus();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace orv

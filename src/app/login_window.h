@@ -1,0 +1,52 @@
+#pragma once
+// The log-in window: asks for a user name and password, or, in its second
+// mode, for a new password twice. One window serves both; its texts are
+// put back after each new-password use.
+#include <QDialog>
+#include <string>
+#include <utility>
+
+#include "app/dialogs.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace orv {
+
+class TLoginForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TLoginForm(QWidget* parent = nullptr);
+
+  // The user's entry; a cancelled window gives "No user" and an empty password.
+  LoginEntry AskLogin();
+  // The two entries of a new password typed twice.
+  std::pair<std::string, std::string> AskNewPasswordTwice();
+
+  QLabel* Label1;
+  QLabel* Label2;
+  QLabel* Label3;
+  QComboBox* UsersList;
+  QLineEdit* Name;
+  QLineEdit* Pasword;
+  QPushButton* ok;
+  QPushButton* BitBtn2;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void NameEnter();
+  void FormHide();
+  void UsersListChange();
+  void PaswordEnter();
+  void PaswordExit();
+  void SetLoginTexts();
+};
+
+}  // namespace orv

@@ -1,0 +1,187 @@
+#include "app/mainform.h"
+
+#include "app/dialogs.h"
+#include "app/getuser.h"
+#include "app/platform.h"
+#include "app/programpaths.h"
+#include "app/registry.h"
+#include "app/startupfile.h"
+#include "app/strings.h"
+#include "files/dos.h"
+#include "files/errortext.h"
+#include "lists/buffers.h"
+#include "scores/scoredatabase.h"
+#include "session/ports.h"
+#include "users/password.h"
+
+namespace orv {
+
+std::string OwnerFilePath(const std::string& listPath) {
+  return FolderNoDrive(listPath) + BaseName(listPath) + ".USR";
+}
+
+std::string ListOwner(const std::string& listPath) {
+  std::string owner = ReadLineN(OwnerFilePath(listPath), 1);
+  return owner.empty() ? kNoOwner : owner;
+}
+
+std::string MainFormO::CurrentListPath() {
+  const StartUpSettings& s = Settings();
+  return Paths().listRoot + s.CurrentDir + s.CurrentFile;
+}
+
+void MainFormO::FormActivate() {
+  view_.logWrong = Paths().LogMistakes;
+  view_.logAll = Paths().LogAll;
+  EnterLoggedOut();
+  LogIn();
+}
+
+void MainFormO::EnterLoggedOut() {
+  Users().Logout();
+  ShowLoggedOut(view_);
+}
+
+void MainFormO::LogIn() {
+  PasswordO& users = Users();
+  const int level = users.Login();
+  if (level < 0) return;
+  try {
+    LoadStartUp(dialogs_);
+  } catch (...) {
+    // Without the user's settings the commands cannot work on the user's list.
+    EnterLoggedOut();
+    throw;
+  }
+  const StartUpSettings& s = Settings();
+  ShowLoggedIn(view_, level, users.CurrentUser(), {s.optionMenuPasLev, s.soundMenuPasLev},
+               s.CurrentFile, s.CurrentDir, LineCount(CurrentListPath()));
+}
+
+void MainFormO::LogOut() {
+  SaveStartUp(dialogs_);
+  EnterLoggedOut();
+}
+
+void MainFormO::LogOutButtonClick() {
+  LogOut();
+  LogIn();
+}
+
+void MainFormO::QuitButtonClick() {
+  if (Users().IsLoggedIn()) LogOut();
+  Paths().QuitAllowed = true;
+  RequestQuit();
+}
+
+bool MainFormO::FormCloseQuery() {
+  if (Paths().QuitAllowed) {
+    if (database_ != nullptr && database_->Connected()) database_->Rollback();
+    Paths().QuitAllowed = false;
+    return true;
+  }
+  dialogs_.Warning("Please use Quit button");
+  return false;
+}
+
+void MainFormO::FormClose() {
+  // Quit has logged out already; only a close at the session's end finds a user.
+  if (Users().IsLoggedIn()) LogOut();
+}
+
+void MainFormO::SessionEnding() {
+  Paths().QuitAllowed = true;
+}
+
+void MainFormO::ShowCurrentFile() {
+  view_.fileLabel = Settings().CurrentFile;
+  view_.fileLength = std::to_string(LineCount(CurrentListPath()));
+}
+
+std::string MainFormO::Start() {
+  ShowCurrentFile();
+  return CurrentListPath();
+}
+
+void MainFormO::New1Click() {
+  const std::optional<std::string> answer = dialogs_.Input("New File", "Input a file name", "");
+  const std::string name = BaseName(answer.value_or(""));
+  if (name.empty()) return;
+  StartUpSettings& s = Settings();
+  const std::string folder = Paths().listRoot + s.CurrentDir;
+  if (FileFound(folder + name + ".Orv")) {
+    dialogs_.Warning("File already exists");
+    return;
+  }
+  if (!dialogs_.ConfirmYesNo("Create new file: " + s.CurrentDir + name)) return;
+  if (!EnsureFile(folder + name + ".Orv")) return;
+  BufferO owner;
+  owner.Add("\"" + Users().CurrentUser() + "\"");
+  if (const int code = SaveToFile(owner, folder + name + ".usr"); code != 0) {
+    dialogs_.Error(ErrorText(code));
+  }
+  s.CurrentFile = name + ".Orv";
+  view_.fileLabel = s.CurrentDir + s.CurrentFile;
+  view_.fileLength = std::to_string(LineCount(folder + s.CurrentFile));
+}
+
+void MainFormO::ListOpened() {
+  ShowCurrentFile();
+  view_.dirLabel = Settings().CurrentDir;
+}
+
+void MainFormO::ChaDir1Click(const FolderPicker& pick) {
+  ChangeDirectory(pick);
+  const StartUpSettings& s = Settings();
+  view_.fileLabel = s.CurrentDir + s.CurrentFile;
+  view_.dirLabel = s.CurrentDir;
+}
+
+void MainFormO::Deletefile1Click() {
+  const StartUpSettings& s = Settings();
+  const std::string path = CurrentListPath();
+  const std::string owner = ListOwner(path);
+  const std::string shown = "<" + s.CurrentDir + s.CurrentFile + ">.";
+  if (!Users().HasAccess(std::to_string(s.delFilePasLev) + " " + owner)) {
+    dialogs_.Warning("Access denied this is not your file! " + shown + "\nThe owner is :" + owner);
+    return;
+  }
+  if (!dialogs_.ConfirmYesNo("Are you sure you want to delete " + shown)) return;
+  if (const int code = EraseFile(path); code != 0) dialogs_.Error(ErrorText(code));
+  if (const int code = EraseFile(FolderOf(path) + BaseName(path) + ".usr"); code != 0) {
+    dialogs_.Error(ErrorText(code));
+  }
+  ShowCurrentFile();
+}
+
+void MainFormO::LogWords1Click() {
+  view_.logWrong = !view_.logWrong;
+  Paths().LogMistakes = view_.logWrong;
+  RegWriteBool(kOrvKey, "LogMistakes", view_.logWrong);
+}
+
+void MainFormO::Logall1Click() {
+  view_.logAll = !view_.logAll;
+  Paths().LogAll = view_.logAll;
+  RegWriteBool(kOrvKey, "LogAll", view_.logAll);
+}
+
+void MainFormO::Image1Click(SessionSounds& sounds) {
+  const PasswordO& users = Users();
+  if (!users.IsLoggedIn() || UpperAZ(users.CurrentUser()) != kPictureUser) return;
+  if (sounds.WavForWord(kPictureSound)) sounds.PlayWord(kPictureSound);
+}
+
+std::vector<std::string> MainFormO::LinesToPrint() {
+  BufferO list;
+  if (const int code = LoadFromFile(list, CurrentListPath()); code != 0) {
+    dialogs_.Error(ErrorText(code));
+    return {};
+  }
+  std::vector<std::string> lines;
+  lines.reserve(list.Count());
+  for (LineNo i = 1; i <= list.Count(); ++i) lines.push_back(list.Line(i));
+  return lines;
+}
+
+}  // namespace orv

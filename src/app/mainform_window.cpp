@@ -1,0 +1,511 @@
+#include "app/mainform_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSessionManager>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/about_window.h"
+#include "app/dialogs.h"
+#include "app/formhelpers_window.h"
+#include "app/getuser.h"
+#include "app/help_window.h"
+#include "app/option_window.h"
+#include "app/paslev_window.h"
+#include "app/picture_window.h"
+#include "app/printing_window.h"
+#include "app/programpaths.h"
+#include "app/sessionend.h"
+#include "app/startupfile.h"
+#include "files/chdir_window.h"
+#include "files/openfile_window.h"
+#include "lists/edit_window.h"
+#include "lists/viewconpiled_window.h"
+#include "scores/scoredatabase.h"
+#include "users/lookatpas_window.h"
+#include "users/password.h"
+
+namespace orv {
+namespace {
+
+QAction* Item(QMenu* menu, const char* name, const QString& caption, const QString& hint = {},
+              const QKeySequence& shortcut = {}) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(name);
+  if (!hint.isEmpty()) SetHint(action, hint);
+  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+  return action;
+}
+
+QMenu* Menu(QMenuBar* bar, const char* name, const QString& caption, const QString& hint = {}) {
+  QMenu* menu = bar->addMenu(caption);
+  menu->setObjectName(name);
+  if (!hint.isEmpty()) SetHint(menu->menuAction(), hint);
+  return menu;
+}
+
+// A command whose window is not part of the program yet: shown, never enabled.
+void NotYetAvailable(std::initializer_list<QAction*> actions) {
+  for (QAction* a : actions) {
+    a->setEnabled(false);
+  }
+}
+
+}  // namespace
+
+TMainForm::TMainForm(Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowContextHelpButtonHint |
+                              Qt::WindowCloseButtonHint),
+      core_(dialogs),
+      dialogs_(dialogs),
+      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+  setObjectName("MainForm");
+  setWindowTitle("Orv 7.0");
+  setWindowIcon(OrvPicture(QSize(64, 64)));
+  BuildLabels();
+  BuildMenu();
+  BuildToolBar();
+
+  statusBar()->setObjectName("StatusBar1");
+  statusBar()->setStyleSheet("QStatusBar { background: lime; }");
+  statusBar()->setSizeGripEnabled(false);
+  SetHint(statusBar(), "Hint bar");
+  StatusText = new QLabel("Orv6", statusBar());
+  statusBar()->addWidget(StatusText, 1);
+
+  auto* help = new QShortcut(QKeySequence::HelpContents, this);
+  connect(help, &QShortcut::activated, this, &TMainForm::HelpKey);
+  connect(qApp, &QGuiApplication::commitDataRequest, this, &TMainForm::CommitData);
+
+  ShowState();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::BuildLabels() {
+  auto* central = new QWidget(this);
+  SetHint(central, "|Orv6");
+  setCentralWidget(central);
+
+  Label1 = new QLabel("Orv 7.0.", central);
+  QFont title("Lucida Handwriting");
+  title.setStyleHint(QFont::Cursive);
+  title.setPointSize(24);
+  title.setBold(true);
+  Label1->setFont(title);
+  Label1->setAlignment(Qt::AlignCenter);
+  Image1 = new QLabel(central);
+  Image1->setObjectName("Image1");
+  Image1->setPixmap(OrvPicture(QSize(96, 96)));
+  Image1->setScaledContents(true);
+  Image1->setFixedSize(96, 96);
+  Image1->installEventFilter(this);
+  Image2 = new QLabel(central);
+  Image2->setObjectName("Image2");
+  Image2->setPixmap(OrvPicture(QSize(48, 48)));
+
+  Label3 = new QLabel("File", central);
+  CFile = new QLabel(central);
+  Label2 = new QLabel("User", central);
+  UserLabel = new QLabel(central);
+  DirLabel = new QLabel("Directory", central);
+  dirL = new QLabel(central);
+  Label4 = new QLabel("File length", central);
+  FileLengthLabel = new QLabel(central);
+  for (QLabel* l : {Label3, CFile}) SetHint(l, "|current word list");
+  for (QLabel* l : {Label2, UserLabel}) SetHint(l, "|Current user");
+  for (QLabel* l : {DirLabel, dirL}) SetHint(l, "Current sub group");
+  for (QLabel* l : {Label4, FileLengthLabel}) SetHint(l, "number of words in list");
+  for (QLabel* l : {CFile, UserLabel, dirL, FileLengthLabel}) {
+    QFont bold = l->font();
+    bold.setBold(true);
+    l->setFont(bold);
+    l->setMinimumWidth(220);
+  }
+
+  BStart = new QPushButton("Start", central);
+  BStart->setObjectName("BStart");
+  BStart->setDefault(true);
+  SetHint(BStart, "Start on the file above");
+  LogOutButton = new QPushButton("&Log Out", central);
+  LogOutButton->setObjectName("LogOutButton");
+  LogOutButton->setFocusPolicy(Qt::ClickFocus);
+  SetHint(LogOutButton,
+          "Log out|log off the current user and leave orv running use Quit to quit orv");
+  BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Quit", central);
+  BitBtn2->setObjectName("BitBtn2");
+  SetHint(BitBtn2, "|Quit program");
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, LogOutButton, &QPushButton::click);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(Image1);
+  top->addWidget(Label1, 1);
+  top->addWidget(Image2, 0, Qt::AlignTop);
+  auto* grid = new QGridLayout;
+  grid->addWidget(Label3, 0, 0);
+  grid->addWidget(CFile, 0, 1);
+  grid->addWidget(Label2, 1, 0);
+  grid->addWidget(UserLabel, 1, 1);
+  grid->addWidget(DirLabel, 2, 0);
+  grid->addWidget(dirL, 2, 1);
+  grid->addWidget(Label4, 3, 0);
+  grid->addWidget(FileLengthLabel, 3, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(BStart);
+  buttons->addWidget(LogOutButton);
+  buttons->addWidget(BitBtn2);
+  auto* layout = new QVBoxLayout(central);
+  layout->addLayout(top);
+  layout->addLayout(grid);
+  layout->addLayout(buttons);
+
+  connect(BStart, &QPushButton::clicked, this, &TMainForm::Start);
+  connect(LogOutButton, &QPushButton::clicked, this, &TMainForm::LogOutButtonClick);
+  connect(BitBtn2, &QPushButton::clicked, this, &TMainForm::QuitButtonClick);
+}
+
+void TMainForm::BuildMenu() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName("MainMenu1");
+
+  File1 = Menu(bar, "File1", "&File");
+  Open1 = Item(File1, "Open1", "&Open...",
+               "Pick file|Pick an existing orv file for the current file", Qt::Key_F3);
+  File1->addSeparator();
+  New1 = Item(File1, "New1", "&New", "Create new orv file");
+  NewDir1 = Item(File1, "NewDir1", "New Dir");
+  ChaDir1 = Item(File1, "ChaDir1", "&ChDir", "Change current directory");
+  Deletefile1 = Item(File1, "Deletefile1", "&Delete file", "|Delete word list cleanup score etc.");
+  Removedir1 =
+      Item(File1, "Removedir1", "Remove dir", "Remove a directory, it will need to be empty");
+  File1->addSeparator();
+  Print1 = Item(File1, "Print1", "&Print...", "Print current file", QKeySequence("Ctrl+P"));
+  PrintSetup1 = Item(File1, "PrintSetup1", "P&rint Setup...", "Setup printer");
+  File1->addSeparator();
+  Score1 = Item(File1, "Score1", "&Score", "Show score for current file");
+  File1->addSeparator();
+  Exit1 = Item(File1, "Exit1", "E&xit");
+
+  Edit1 = Menu(bar, "Edit1", "&Word List", "Edit Menu");
+  EditFile1 =
+      Item(Edit1, "EditFile1", "&Edit List",
+           "Edit File|Edit current file if you are the owner or have high enough pas level");
+  Viewwords1 = Item(Edit1, "Viewwords1", "&View words", "Look at the current list of words");
+  Loglist1 = Item(Edit1, "Loglist1", "&Log list");
+  ViewCompiled1 = Item(Edit1, "ViewCompiled1", "View &Compiled", {}, QKeySequence("Ctrl+Alt+C"));
+  Edit1->addSeparator();
+  Makewrongwordfile1 = Item(Edit1, "Makewrongwordfile1", "&Make wrong word file");
+
+  User1 = Menu(bar, "User1", "&User", "Click for user menu");
+  AddUser1 = Item(User1, "AddUser1", "&Add User", "Add a new user");
+  Editusers1 = Item(User1, "Editusers1", "&Edit users", "Edit the password file");
+  ChangePasword1 =
+      Item(User1, "ChangePasword1", "&Change Pasword", "Change the password of a user");
+
+  Log1 = Menu(bar, "Log1", "&Log", "Not iimplemented");
+  LogWords1 = Item(Log1, "LogWords1", "&Log wrong",
+                   "If checked any mistake will be written to a log file", QKeySequence("Ctrl+L"));
+  LogWords1->setCheckable(true);
+  Logusers1 = Item(Log1, "Logusers1", "Log &users", "not implemented");
+  Logusers1->setCheckable(true);
+  Logusers1->setChecked(true);
+  Logall1 = Item(Log1, "Logall1", "Log &correct",
+                 "Log right answers|Log correct answers but not necessarily wrong ones ");
+  Logall1->setCheckable(true);
+  View1 = Item(Log1, "View1", "&View log");
+
+  Sound1 = Menu(bar, "Sound1", "&Sound");
+  Words1 = Item(Sound1, "Words1", "&Words", "Sounds stored In data base");
+
+  Option1 = Menu(bar, "Option1", "&Option", "Click for option menu");
+  Option2 = Item(Option1, "Option2", "&Option");
+  Changedatabase1 = Item(Option1, "Changedatabase1", "&Change database");
+  PasLev1 =
+      Item(Option1, "PasLev1", "&Pasword levels", "The password level each guarded command needs");
+
+  Help1 = Menu(bar, "Help1", "&Help", "Click for help menu");
+  Contents1 = Item(Help1, "Contents1", "&Contents");
+  SearchforHelpOn1 = Item(Help1, "SearchforHelpOn1", "&Search for Help On...");
+  HowtoUseHelp1 = Item(Help1, "HowtoUseHelp1", "&How to Use Help");
+  About1 = Item(Help1, "About1", "&About...");
+
+  // "Log users" has never had a command of its own.
+  NotYetAvailable({Score1, Loglist1, Makewrongwordfile1, Logusers1, View1, Words1});
+
+  connect(Open1, &QAction::triggered, this, &TMainForm::Open1Click);
+  connect(New1, &QAction::triggered, this, [this] { Run([this] { core_.New1Click(); }); });
+  connect(NewDir1, &QAction::triggered, this, &TMainForm::NewDir1Click);
+  connect(ChaDir1, &QAction::triggered, this, &TMainForm::ChaDir1Click);
+  connect(Removedir1, &QAction::triggered, this, &TMainForm::Removedir1Click);
+  connect(EditFile1, &QAction::triggered, this, &TMainForm::EditFile1Click);
+  connect(Viewwords1, &QAction::triggered, this, &TMainForm::Viewwords1Click);
+  connect(ViewCompiled1, &QAction::triggered, this, &TMainForm::ViewCompiled1Click);
+  connect(Editusers1, &QAction::triggered, this, &TMainForm::Editusers1Click);
+  connect(Deletefile1, &QAction::triggered, this,
+          [this] { Run([this] { core_.Deletefile1Click(); }); });
+  connect(Print1, &QAction::triggered, this, &TMainForm::Print1Click);
+  connect(PrintSetup1, &QAction::triggered, this, &TMainForm::PrintSetup1Click);
+  connect(Exit1, &QAction::triggered, this, &TMainForm::QuitButtonClick);
+  connect(AddUser1, &QAction::triggered, this, [this] { Run([] { Users().AddUser(); }); });
+  connect(ChangePasword1, &QAction::triggered, this,
+          [this] { Run([] { Users().ChangeOwnPassword(); }); });
+  connect(LogWords1, &QAction::triggered, this,
+          [this] { Run([this] { core_.LogWords1Click(); }); });
+  connect(Logall1, &QAction::triggered, this, [this] { Run([this] { core_.Logall1Click(); }); });
+  connect(Option2, &QAction::triggered, this, &TMainForm::Option2Click);
+  connect(PasLev1, &QAction::triggered, this, &TMainForm::PasLev1Click);
+  connect(Changedatabase1, &QAction::triggered, this, [this] {
+    Run([this] {
+      if (core_.Database() != nullptr) core_.Database()->ChooseDatabase();
+    });
+  });
+  connect(Contents1, &QAction::triggered, this,
+          [this] { ShowHelp([](THelpForm& h) { h.ShowContents(); }); });
+  connect(SearchforHelpOn1, &QAction::triggered, this,
+          [this] { ShowHelp([](THelpForm& h) { h.ShowSearch(); }); });
+  connect(HowtoUseHelp1, &QAction::triggered, this,
+          [this] { ShowHelp([](THelpForm& h) { h.ShowHelpOnHelp(); }); });
+  connect(About1, &QAction::triggered, this, [this] {
+    if (windows_.about != nullptr) windows_.about->exec();
+  });
+}
+
+void TMainForm::BuildToolBar() {
+  ToolBar1 = addToolBar("Tool Bar");
+  ToolBar1->setObjectName("ToolBar1");
+  ToolBar1->setMovable(false);
+  SetHint(ToolBar1, "Tool Bar");
+  auto tool = [this](const char* name, QStyle::StandardPixmap icon, const QString& text,
+                     const QString& hint) {
+    QAction* a = ToolBar1->addAction(style()->standardIcon(icon), text);
+    a->setObjectName(name);
+    SetHint(a, hint);
+    return a;
+  };
+  OpenTool =
+      tool("OpenTool", QStyle::SP_DialogOpenButton, "Open", "Open|Open new file for spelling");
+  ChDirTool = tool("ChDirTool", QStyle::SP_DirOpenIcon, "Change directory", "Change directory");
+  NewTool = tool("NewTool", QStyle::SP_FileIcon, "New", "Create a new file");
+  EditTool = tool("EditTool", QStyle::SP_FileDialogContentsView, "Edit", "Edit the current file");
+  ToolBar1->addSeparator();
+  ScoreTool =
+      tool("ScoreTool", QStyle::SP_FileDialogDetailedView, "Score", "Score window for curent file");
+  ViewTool =
+      tool("ViewTool", QStyle::SP_FileDialogListView, "View", "Look at the current list of words");
+  ToolBar1->addSeparator();
+  PrintTool = tool("PrintTool", QStyle::SP_DriveFDIcon, "Print", "Print current file");
+  ToolBar1->addSeparator();
+  ExitTool = tool("ExitTool", QStyle::SP_DialogCloseButton, "Exit", "Exit orv");
+  NotYetAvailable({ScoreTool});
+  connect(OpenTool, &QAction::triggered, Open1, &QAction::trigger);
+  connect(ChDirTool, &QAction::triggered, ChaDir1, &QAction::trigger);
+  connect(NewTool, &QAction::triggered, New1, &QAction::trigger);
+  connect(EditTool, &QAction::triggered, EditFile1, &QAction::trigger);
+  connect(ViewTool, &QAction::triggered, Viewwords1, &QAction::trigger);
+  connect(PrintTool, &QAction::triggered, Print1, &QAction::trigger);
+  connect(ExitTool, &QAction::triggered, this, &TMainForm::QuitButtonClick);
+}
+
+void TMainForm::SetTestRunner(TestRunner runner) {
+  runTest_ = std::move(runner);
+  ShowState();
+}
+
+void TMainForm::SetDatabase(ScoreDatabase* database, SessionSounds* sounds) {
+  core_.SetDatabase(database);
+  sounds_ = sounds;
+  ShowState();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Image1 && event->type() == QEvent::MouseButtonRelease && sounds_ != nullptr) {
+    Run([this] { core_.Image1Click(*sounds_); });
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::ShowState() {
+  const MainView& v = core_.View();
+  File1->menuAction()->setEnabled(v.fileMenu);
+  Option1->menuAction()->setEnabled(v.optionMenu);
+  User1->menuAction()->setEnabled(v.userMenu);
+  Log1->menuAction()->setEnabled(v.logMenu);
+  Sound1->menuAction()->setEnabled(v.soundMenu);
+  Exit1->setEnabled(v.exitItem);
+  PasLev1->setVisible(v.pasLevItem);
+  PasLev1->setEnabled(v.pasLevItem);
+  Changedatabase1->setEnabled(core_.Database() != nullptr);
+  BStart->setEnabled(v.startButton && runTest_ != nullptr);
+  // The tool bar's buttons do what File menu items do, so they follow that menu.
+  OpenTool->setEnabled(v.fileMenu);
+  ChDirTool->setEnabled(v.fileMenu);
+  NewTool->setEnabled(v.fileMenu);
+  PrintTool->setEnabled(v.fileMenu);
+  LogWords1->setChecked(v.logWrong);
+  Logall1->setChecked(v.logAll);
+  UserLabel->setText(QString::fromStdString(v.userLabel));
+  dirL->setText(QString::fromStdString(v.dirLabel));
+  CFile->setText(QString::fromStdString(v.fileLabel));
+  FileLengthLabel->setText(QString::fromStdString(v.fileLength));
+}
+
+void TMainForm::Run(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const std::exception& e) {
+    ShowState();
+    QMessageBox::critical(this, QApplication::applicationName(), QString::fromStdString(e.what()));
+  }
+  ShowState();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (activated_) return;
+  activated_ = true;
+  CentreOnScreen(this);
+  // The log-in window comes up once the main window is on the screen.
+  QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
+}
+
+void TMainForm::FormActivate() {
+  Run([this] { core_.FormActivate(); });
+  if (BStart->isEnabled()) BStart->setFocus();
+}
+
+void TMainForm::Start() {
+  if (!BStart->isEnabled() || !runTest_) return;
+  Run([this] {
+    const std::string path = core_.Start();
+    ShowState();
+    runTest_(path, Users().CurrentUser());
+  });
+}
+
+void TMainForm::LogOutButtonClick() {
+  Run([this] { core_.LogOutButtonClick(); });
+  if (BStart->isEnabled()) {
+    BStart->setFocus();
+  } else if (LogOutButton->isEnabled()) {
+    LogOutButton->setFocus();
+  }
+}
+
+void TMainForm::QuitButtonClick() {
+  Run([this] { core_.QuitButtonClick(); });
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  bool allowed = false;
+  Run([this, &allowed] { allowed = core_.FormCloseQuery(); });
+  if (!allowed) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  Run([this] { core_.FormClose(); });
+}
+
+void TMainForm::CommitData() {
+  core_.SessionEnding();
+  WriteRestartEntry(QCoreApplication::applicationFilePath().toStdString(), Paths().programDir);
+}
+
+void TMainForm::PrintCurrentList(QPrinter& printer) {
+  Run([this, &printer] { PrintLines(printer, Settings().CurrentFile, core_.LinesToPrint()); });
+}
+
+void TMainForm::Open1Click() {
+  if (windows_.openFile == nullptr) return;
+  Run([this] {
+    windows_.openFile->OpenListDialog();
+    core_.ListOpened();
+  });
+}
+
+void TMainForm::NewDir1Click() {
+  if (windows_.chDir == nullptr) return;
+  Run([this] { NewFolder(dialogs_, PickerOf(*windows_.chDir)); });
+}
+
+void TMainForm::ChaDir1Click() {
+  if (windows_.chDir == nullptr) return;
+  Run([this] { core_.ChaDir1Click(PickerOf(*windows_.chDir)); });
+}
+
+void TMainForm::Removedir1Click() {
+  if (windows_.chDir == nullptr) return;
+  Run([this] { RemoveGroup(dialogs_, PickerOf(*windows_.chDir)); });
+}
+
+void TMainForm::EditFile1Click() {
+  if (windows_.editor == nullptr) return;
+  Run([this] { windows_.editor->EditList(MainFormO::CurrentListPath()); });
+}
+
+void TMainForm::Viewwords1Click() {
+  if (windows_.editor == nullptr) return;
+  Run([this] { windows_.editor->ViewList(MainFormO::CurrentListPath()); });
+}
+
+void TMainForm::ViewCompiled1Click() {
+  if (windows_.compiledView == nullptr) return;
+  Run([this] { windows_.compiledView->ShowCompiled(MainFormO::CurrentListPath()); });
+}
+
+void TMainForm::Editusers1Click() {
+  if (windows_.editUsers == nullptr) return;
+  Run([this] { windows_.editUsers->OpenEditor(); });
+}
+
+void TMainForm::Print1Click() {
+  QPrintDialog dialog(printer_.get(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  PrintCurrentList(*printer_);
+}
+
+void TMainForm::PrintSetup1Click() {
+  QPageSetupDialog dialog(printer_.get(), this);
+  dialog.exec();
+}
+
+void TMainForm::Option2Click() {
+  if (windows_.options != nullptr) windows_.options->exec();
+}
+
+void TMainForm::PasLev1Click() {
+  if (windows_.levels != nullptr) windows_.levels->exec();
+}
+
+void TMainForm::ShowHelp(const std::function<void(THelpForm&)>& open) {
+  if (windows_.help == nullptr || windows_.help->Index().Pages().empty()) {
+    dialogs_.Warning("The help pages could not be found");
+    return;
+  }
+  open(*windows_.help);
+}
+
+void TMainForm::HelpKey() {
+  const std::string keyword = focusWidget() == BStart ? "Start Button" : "mainwindow";
+  ShowHelp([&keyword](THelpForm& h) { h.ShowKeyword(keyword); });
+}
+
+}  // namespace orv

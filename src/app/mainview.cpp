@@ -1,0 +1,36 @@
+#include "app/mainview.h"
+
+namespace orv {
+
+void ShowLoggedOut(MainView& view) {
+  view.userLabel = "no user";
+  view.dirLabel = "no user";
+  view.fileMenu = false;
+  view.optionMenu = false;
+  view.userMenu = false;
+  view.logMenu = false;
+  view.soundMenu = false;
+  view.exitItem = false;
+  view.startButton = false;
+  view.pasLevItem = false;
+}
+
+void ShowLoggedIn(MainView& view, int level, const std::string& user, const MenuLevels& levels,
+                  const std::string& currentFile, const std::string& currentDir,
+                  std::int32_t lineCount) {
+  const bool super = level == kSuperUserLevel;
+  view.userLabel = user;
+  view.fileMenu = true;
+  view.startButton = true;
+  view.userMenu = true;
+  view.exitItem = true;
+  view.optionMenu = super || level >= levels.optionMenuPasLev;
+  view.soundMenu = super || level >= levels.soundMenuPasLev;
+  view.logMenu = super;
+  view.pasLevItem = super;
+  view.fileLabel = currentFile;
+  view.fileLength = std::to_string(lineCount);
+  view.dirLabel = currentDir;
+}
+
+}  // namespace orv

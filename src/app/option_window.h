@@ -1,0 +1,40 @@
+#pragma once
+// The options window: the order and extent of a test and the sound options,
+// edited in the settings in force. Nothing is written to the user's
+// start-up file until log-out or Quit.
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+namespace orv {
+
+class TOptionForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TOptionForm(QWidget* parent = nullptr);
+
+  QGroupBox* RadioGroup1;
+  QRadioButton* InOrderItem;
+  QRadioButton* RandomOrderItem;
+  QGroupBox* RadioGroup2;
+  QRadioButton* WholeFileItem;
+  QRadioButton* TenWordsItem;
+  QGroupBox* SoundGroup;
+  QCheckBox* ShowWordCheckBox;
+  QCheckBox* ReShowWordCheckBox;
+  QPushButton* OkBitBtn;
+  QPushButton* BitBtn1;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FormShow();
+  void OkBitBtnClick();
+};
+
+}  // namespace orv

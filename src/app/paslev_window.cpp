@@ -1,0 +1,90 @@
+#include "app/paslev_window.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "app/formhelpers_window.h"
+#include "app/startupfile.h"
+
+namespace orv {
+namespace {
+
+constexpr std::array<const char*, 8> kLabels = {"Option menu pasword Level",
+                                                "Sound menu pasword Level",
+                                                "List sounds pasword level",
+                                                "Delete sound pasword level",
+                                                "Change Database",
+                                                "Delete spelling file",
+                                                "Look at other users spelling list",
+                                                "Make wrong word file for others"};
+
+std::array<std::int32_t*, 8> Levels(StartUpSettings& s) {
+  return {&s.optionMenuPasLev,     &s.soundMenuPasLev,
+          &s.listSoundsPasLev,     &s.soundDelPasLev,
+          &s.ChangeDBPasLev,       &s.delFilePasLev,
+          &s.lookOtherUsersPasLev, &s.MakeWrongWordFileForOthers};
+}
+
+}  // namespace
+
+TPasLevForm::TPasLevForm(QWidget* parent) : QDialog(parent) {
+  setObjectName("PasLevForm");
+  setWindowTitle("Pasword levels");
+  auto* text = new QLabel("The password level needed to have access to a particular feature", this);
+  text->setWordWrap(true);
+  auto* form = new QFormLayout;
+  for (std::size_t i = 0; i < SpinEdits.size(); ++i) {
+    auto* box = new QSpinBox(this);
+    box->setObjectName(QString("SpinEdit%1").arg(i + 1));
+    box->setRange(0, 255);
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance("0000") + 40);
+    SpinEdits[i] = box;
+    auto* label = new QLabel(kLabels[i], this);
+    label->setBuddy(box);
+    form->addRow(label, box);
+  }
+  OkButton = new QPushButton("OK", this);
+  OkButton->setDefault(true);
+  CancelButton = new QPushButton("Cancel", this);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(OkButton);
+  buttons->addWidget(CancelButton);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(text);
+  layout->addLayout(form);
+  layout->addLayout(buttons);
+
+  connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+  // Every box, not the seventh alone, copies the levels: a change in any
+  // other box would otherwise be lost.
+  for (QSpinBox* box : SpinEdits) {
+    connect(box, &QSpinBox::valueChanged, this, &TPasLevForm::SpinEdit7Change);
+  }
+}
+
+void TPasLevForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  CentreOnScreen(this);
+  FormShow();
+}
+
+void TPasLevForm::FormShow() {
+  const auto levels = Levels(Settings());
+  for (std::size_t i = 0; i < SpinEdits.size(); ++i) {
+    const QSignalBlocker quiet(SpinEdits[i]);
+    SpinEdits[i]->setValue(*levels[i]);
+  }
+}
+
+void TPasLevForm::SpinEdit7Change() {
+  const auto levels = Levels(Settings());
+  for (std::size_t i = 0; i < SpinEdits.size(); ++i) *levels[i] = SpinEdits[i]->value();
+}
+
+}  // namespace orv

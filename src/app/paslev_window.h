@@ -1,0 +1,31 @@
+#pragma once
+// The password-level window: the access level each guarded command needs.
+// A change in any box takes effect at once; OK and Cancel only close.
+#include <QDialog>
+#include <array>
+
+class QPushButton;
+class QSpinBox;
+
+namespace orv {
+
+class TPasLevForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TPasLevForm(QWidget* parent = nullptr);
+
+  // SpinEdit1 ... SpinEdit8 in the order of the window.
+  std::array<QSpinBox*, 8> SpinEdits{};
+  QPushButton* OkButton;
+  QPushButton* CancelButton;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FormShow();
+  void SpinEdit7Change();
+};
+
+}  // namespace orv

@@ -1,0 +1,11 @@
+#pragma once
+// The program's picture: a slate with letters and a sum, drawn at any size
+// (the main window's pictures, the About box and the window icon).
+#include <QPixmap>
+#include <QSize>
+
+namespace orv {
+
+QPixmap OrvPicture(QSize size);
+
+}  // namespace orv

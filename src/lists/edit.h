@@ -1,0 +1,23 @@
+#pragma once
+// The list editor's decisions that need no window: who may edit a list, and
+// the one-line form of a list.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orv {
+
+class PasswordO;
+
+// The first line of the list's owner file, or empty text when there is none.
+std::string OwnerLine(std::string_view listPath);
+
+// Whether the logged-in user may edit a list whose owner file begins with
+// ownerLine: a super user may, and so may the user named on that line in
+// double quotes (letter case ignored).
+bool MayEditList(const PasswordO& users, std::string_view ownerLine);
+
+// The lines joined into one, each followed by a blank, trailing blanks removed.
+std::string JoinedLines(const std::vector<std::string>& lines);
+
+}  // namespace orv

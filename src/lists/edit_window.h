@@ -1,0 +1,62 @@
+#pragma once
+// The list editor: shows a list as plain text, lets its owner or a super
+// user change and save it, and shows the text compiled.
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "lists/buffers.h"
+
+class QAction;
+class QPlainTextEdit;
+class QPrinter;
+
+namespace orv {
+
+class Dialogs;
+class PasswordO;
+class TCompiledView;
+
+class TEditOrv : public QDialog {
+  Q_OBJECT
+
+ public:
+  TEditOrv(const PasswordO& users, Dialogs& dialogs, TCompiledView& view,
+           QWidget* parent = nullptr);
+
+  // Opens the list for editing when the logged-in user owns it or is a super
+  // user; shows "Access denied" otherwise.
+  void EditList(const std::string& path);
+  // Opens the list read-only.
+  void ViewList(const std::string& path);
+  // Shows the lines in the editor, modally. Returns the modal result.
+  int ShowLines(const BufferO& buffer, bool readOnly);
+  // Saves a changed text to the list it came from after "Save changes" is
+  // answered Yes.
+  void SaveText();
+  // Prints the text on the printer, the job named after the current list.
+  void PrintText(QPrinter& printer);
+
+  const std::string& ListPath() const { return path_; }
+
+  // Every way of closing the window ends here: a changed text is offered
+  // for saving, then the editor is emptied.
+  void done(int result) override;
+
+ private:
+  std::vector<std::string> Lines() const;
+  // Writes the editor's lines to the file, telling a failure; true when written.
+  bool WriteLines(const std::string& target);
+  void DeleteLinefeeds1Click();
+  void Print1Click();
+  void viewcompiled1Click();
+
+  const PasswordO& users_;
+  Dialogs& dialogs_;
+  TCompiledView& view_;
+  std::string path_;
+  QPlainTextEdit* RichEdit1;
+  QAction* Save1;
+};
+
+}  // namespace orv

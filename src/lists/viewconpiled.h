@@ -1,0 +1,34 @@
+#pragma once
+// The compiled view without its window: every source line of a list with
+// what the compiler makes of it, each line given the kind it is shown as.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "lists/buffers.h"
+
+namespace orv {
+
+enum class ViewLineKind {
+  Directive,   // a directive, or any line while script mode is off
+  NoResult,    // a line that compiles to nothing (comments, empty lines)
+  Plain,       // a line that compiles to itself
+  Expression,  // a line that compiles to something else; its results follow
+  Result,      // one line an expression compiles to, error lines included
+};
+
+struct ViewLine {
+  std::string text;
+  ViewLineKind kind;
+  // Where an expression line's comment ("//" after its first character)
+  // begins, else npos.
+  std::size_t commentAt = std::string::npos;
+};
+
+// Compiles the lines of source one by one as the view shows them. Script mode
+// is taken as the last compile or view left it and is left as the lines
+// leave it; the decimal places are restored at the end, also when a line's
+// conversion or arithmetic failure ends the pass.
+std::vector<ViewLine> CompiledViewLines(const BufferO& source);
+
+}  // namespace orv

@@ -1,0 +1,79 @@
+// orvc init: a new program directory with everything the program needs to
+// start: the word-list root with a sample list, the password file with the
+// super user, orv.ini and an empty score database.
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/getuser.h"
+#include "app/programpaths.h"
+#include "app/registry.h"
+#include "files/dos.h"
+#include "files/errortext.h"
+#include "files/filelayer.h"
+#include "lists/buffers.h"
+#include "orvc/command.h"
+#include "scores/engine_error.h"
+#include "scores/engine_root.h"
+#include "scores/fbclient.h"
+#include "users/password.h"
+
+namespace orv::orvc {
+namespace {
+
+constexpr const char* kUsage = "orvc init [--home DIR]";
+
+const std::vector<std::string> kSampleList = {
+    "house", "garden", "friend", "because", "school", "2 + 3|5", "7 x 8|56",
+};
+
+void Check(int code, const std::string& what) {
+  if (code != 0) throw CommandError{"could not write " + what + ": " + ErrorText(code), 1};
+}
+
+int Run(const Invocation& inv) {
+  if (!inv.args.empty()) throw CommandError{std::string("usage: ") + kUsage};
+  SetProgramDirectory(ProgramDirectory(inv.home));
+  const ProgramPaths& p = Paths();
+  const std::string list = p.listRoot + "words0.orv";
+  const std::string passwords = PasswordFilePath(p.programDir, p.passwordFileName);
+  const std::string database = p.programDir + "scoredb.gdb";
+  // Nothing is replaced: a directory in use keeps its users, lists and scores.
+  for (const std::string& file : {list, passwords, RegistryFile(), database}) {
+    if (FileFound(file)) {
+      throw CommandError{p.programDir + " is already a program directory (" + NativePath(file) +
+                             " exists); nothing was changed",
+                         1};
+    }
+  }
+  Check(MakePath(p.listRoot + "x"), p.listRoot);
+  UseEmbeddedEngineRoot(p.programDir);
+  try {
+    CreateScoreDatabase(NativePath(database));
+  } catch (const E_DB_Error& e) {
+    throw CommandError{e.what(), 1};
+  }
+  Check(CreateFirstPasswordFile(passwords, kFirstSuperUser), passwords);
+  BufferO sample;
+  for (const std::string& line : kSampleList) sample.Add(line);
+  Check(SaveToFile(sample, list), list);
+  RegWriteString(kOrvKey, "scoreDB", database);
+
+  *inv.out << "Made the program directory " << p.programDir << "\n"
+           << "  word lists:     " << NativePath(list) << "\n"
+           << "  users:          " << NativePath(passwords) << " (" << kFirstSuperUser
+           << ", level 255, no password yet)\n"
+           << "  settings:       " << NativePath(RegistryFile()) << "\n"
+           << "  score database: " << NativePath(database) << "\n";
+  return 0;
+}
+
+}  // namespace
+
+ORVC_COMMAND("init", kUsage,
+             "make a new program directory: word lists, password file with the super user, "
+             "orv.ini and an empty score database",
+             Run);
+
+}  // namespace orv::orvc

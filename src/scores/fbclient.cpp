@@ -1,0 +1,161 @@
+#include "scores/fbclient.h"
+
+#include <ibase.h>
+
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+#include "scores/schema.h"
+#include "scores/sqlquote.h"
+
+namespace orv {
+namespace {
+
+// The client library's error in the program's form: the status code, the SQL
+// code and the engine's message lines.
+EngineError FromStatus(const ISC_STATUS* status) {
+  EngineError error;
+  error.code = static_cast<std::int32_t>(status[1]);
+  error.sqlCode = static_cast<std::int32_t>(isc_sqlcode(status));
+  const ISC_STATUS* cursor = status;
+  char line[1024];
+  while (fb_interpret(line, sizeof line, &cursor) > 0) {
+    if (!error.message.empty()) error.message += '\n';
+    error.message += line;
+  }
+  return error;
+}
+
+[[noreturn]] void Raise(const std::string& what, const ISC_STATUS* status) {
+  EngineError error = FromStatus(status);
+  throw E_DB_Error(what + ": " + error.message, error);
+}
+
+// The parameter block of an attachment: the program's user and password.
+std::vector<char> AttachParameters() {
+  std::vector<char> dpb{isc_dpb_version1};
+  auto add = [&](char tag, std::string_view value) {
+    dpb.push_back(tag);
+    dpb.push_back(static_cast<char>(value.size()));
+    dpb.insert(dpb.end(), value.begin(), value.end());
+  };
+  add(isc_dpb_user_name, kDbUser);
+  add(isc_dpb_password, kDbPassword);
+  add(isc_dpb_lc_ctype, "UTF8");
+  return dpb;
+}
+
+class Attachment {
+ public:
+  Attachment() = default;
+  ~Attachment() { Detach(); }
+  Attachment(const Attachment&) = delete;
+  Attachment& operator=(const Attachment&) = delete;
+
+  isc_db_handle* Handle() { return &handle_; }
+  void Detach() {
+    ISC_STATUS_ARRAY status;
+    if (handle_ != 0) isc_detach_database(status, &handle_);
+    handle_ = 0;
+  }
+  // Removes the database file; used when a new database could not be made whole.
+  void Drop() {
+    ISC_STATUS_ARRAY status;
+    if (handle_ != 0 && isc_drop_database(status, &handle_) != 0) Detach();
+    handle_ = 0;
+  }
+
+ private:
+  isc_db_handle handle_ = 0;
+};
+
+class Transaction {
+ public:
+  explicit Transaction(Attachment& attachment) {
+    ISC_STATUS_ARRAY status;
+    if (isc_start_transaction(status, &handle_, 1, attachment.Handle(), 0, nullptr) != 0) {
+      Raise("Cannot start a transaction", status);
+    }
+  }
+  ~Transaction() {
+    ISC_STATUS_ARRAY status;
+    if (handle_ != 0) isc_rollback_transaction(status, &handle_);
+  }
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+
+  isc_tr_handle* Handle() { return &handle_; }
+  void Commit() {
+    ISC_STATUS_ARRAY status;
+    if (isc_commit_transaction(status, &handle_) != 0) Raise("Cannot commit", status);
+    handle_ = 0;
+  }
+
+ private:
+  isc_tr_handle handle_ = 0;
+};
+
+void RunStatement(Attachment& attachment, Transaction& transaction, const std::string& statement) {
+  ISC_STATUS_ARRAY status;
+  if (isc_dsql_execute_immediate(status, attachment.Handle(), transaction.Handle(), 0,
+                                 statement.c_str(), SQL_DIALECT_V6, nullptr) != 0) {
+    Raise("Cannot run \"" + statement.substr(0, 60) + "\"", status);
+  }
+}
+
+}  // namespace
+
+bool IsLocalDatabasePath(const std::string& path) {
+  if (path.find("://") != std::string::npos) return false;
+  if (path.empty() || path[0] == '/' || path[0] == '.' || path[0] == '\\') return true;
+  std::size_t colon = path.find(':');
+  // "C:\..." names a drive, not a host.
+  return colon == std::string::npos || colon == 1;
+}
+
+std::optional<EngineError> ProbeAttach(const std::string& path) {
+  std::vector<char> dpb = AttachParameters();
+  Attachment attachment;
+  ISC_STATUS_ARRAY status;
+  if (isc_attach_database(status, 0, path.c_str(), attachment.Handle(),
+                          static_cast<short>(dpb.size()), dpb.data()) != 0) {
+    return FromStatus(status);
+  }
+  return std::nullopt;
+}
+
+void CreateScoreDatabase(const std::string& path) {
+  CreateDatabase(path, SchemaScript());
+}
+
+void CreateDatabase(const std::string& path, std::string_view script) {
+  std::string create = "CREATE DATABASE ";
+  SqlQuote(create, path);
+  create += " USER ";
+  SqlQuote(create, kDbUser);
+  create += " PASSWORD ";
+  SqlQuote(create, kDbPassword);
+  create += " PAGE_SIZE 16384 DEFAULT CHARACTER SET UTF8";
+
+  Attachment attachment;
+  isc_tr_handle none = 0;
+  ISC_STATUS_ARRAY status;
+  if (isc_dsql_execute_immediate(status, attachment.Handle(), &none, 0, create.c_str(),
+                                 SQL_DIALECT_V6, nullptr) != 0) {
+    Raise("Cannot create the database " + path, status);
+  }
+  // One transaction for the whole script: a database is made whole or not at all.
+  try {
+    Transaction transaction(attachment);
+    for (const std::string& statement : ScriptStatements(script)) {
+      RunStatement(attachment, transaction, statement);
+    }
+    transaction.Commit();
+  } catch (...) {
+    attachment.Drop();
+    throw;
+  }
+}
+
+}  // namespace orv

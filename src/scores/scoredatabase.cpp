@@ -1,0 +1,254 @@
+#include "scores/scoredatabase.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+#include <atomic>
+#include <filesystem>
+
+#include "app/platform.h"
+#include "files/dos.h"
+#include "files/filelayer.h"
+#include "scores/engine_root.h"
+#include "scores/fbclient.h"
+#include "scores/sqlquote.h"
+
+namespace orv {
+namespace {
+
+const char kEngineNotRunning[] =
+    "Cannot connect to the database engine. Are you sure firebird or another interbase "
+    "compatible database is running? ";
+const char kNotValid[] =
+    "The current database file is not a valid database file please click yes to choose a new "
+    "one.";
+const char kCannotOpen[] = "Can not open the database file for orv";
+
+FileDialogRequest ScoreFileDialog() {
+  FileDialogRequest request;
+  request.filter = "Interbase compatible database files(*.gdb)|*.gdb";
+  request.defaultExt = "gdb";
+  request.fileName = "scoredb.gdb";
+  return request;
+}
+
+std::string SqlErrorText(const QSqlError& error) {
+  return error.text().toStdString();
+}
+
+}  // namespace
+
+ScoreDatabase::ScoreDatabase(Dialogs& dialogs, ScoreDbHost& host) : dialogs_(dialogs), host_(host) {
+  static std::atomic<int> serial{0};
+  connectionName_ = QStringLiteral("orv-score-%1").arg(++serial);
+  // The embedded engine must share database files with other processes; the
+  // root is set before this connection first loads the client library.
+  UseEmbeddedEngineRoot(host_.ProgramDir());
+  db_ = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), connectionName_);
+  db_.setUserName(QString::fromLatin1(kDbUser));
+  db_.setPassword(QString::fromLatin1(kDbPassword));
+}
+
+ScoreDatabase::~ScoreDatabase() {
+  Disconnect();
+  db_ = QSqlDatabase();
+  QSqlDatabase::removeDatabase(connectionName_);
+}
+
+bool ScoreDatabase::Connected() const {
+  return db_.isOpen();
+}
+
+std::string ScoreDatabase::DatabaseName() const {
+  return db_.databaseName().toStdString();
+}
+
+void ScoreDatabase::Disconnect() {
+  if (db_.isOpen()) {
+    if (inTransaction_) db_.rollback();
+    db_.close();
+  }
+  inTransaction_ = false;
+}
+
+bool ScoreDatabase::ConectDB() {
+  if (Connected()) return true;
+  // The user chose to end the program: the database is not tried again.
+  if (host_.QuitAllowed()) return false;
+  for (;;) {
+    if (TryConnect()) return true;
+    if (lastError_.code == kUnavailableDatabase || lastError_.code == kNetworkError) {
+      AskRetry(kEngineNotRunning);
+    } else {
+      AskRetry(lastError_.code == kNotValidDatabase ? kNotValid : kCannotOpen);
+      if (!host_.QuitAllowed()) ChooseDatabase();
+    }
+    if (host_.QuitAllowed()) return Connected();
+  }
+}
+
+bool ScoreDatabase::TryConnect() {
+  std::string path = host_.ScoreDbPath();
+  if (path.empty()) {
+    FileDialogRequest request = ScoreFileDialog();
+    request.fileName = host_.ProgramDir() + "scoredb.gdb";
+    path = dialogs_.OpenFile(request).fileName;
+    host_.SetScoreDbPath(path);
+  }
+  // A file on this machine is reached through the file layer, as every
+  // other file of the program is.
+  const std::string target = IsLocalDatabasePath(path) ? NativePath(path) : path;
+  if (!Connected() && IsLocalDatabasePath(path) && !path.empty()) {
+    std::error_code ec;
+    if (!std::filesystem::exists(target, ec) && !OfferNewDatabase(target)) return false;
+  }
+  db_.setDatabaseName(QString::fromStdString(target));
+  if (!db_.isOpen() && !db_.open()) return ConnectFailed(target);
+  if (!inTransaction_) {
+    if (!db_.transaction()) return ConnectFailed(target);
+    inTransaction_ = true;
+  }
+  return true;
+}
+
+// Qt's driver reports only the SQL code; the engine's status code comes from
+// one more attempt through the client library itself.
+bool ScoreDatabase::ConnectFailed(const std::string& path) {
+  if (db_.isOpen()) db_.close();
+  if (std::optional<EngineError> error = ProbeAttach(path)) ShowEngineError(*error);
+  return false;
+}
+
+// The engine's error is kept and shown as its status code, SQL code and
+// message run together.
+void ScoreDatabase::ShowEngineError(const EngineError& error) {
+  lastError_ = error;
+  dialogs_.ShowMessage(std::to_string(error.code) + std::to_string(error.sqlCode) + error.message);
+}
+
+// A database file that is not there yet can be made on the spot. Returns
+// false when making it failed (the engine's error is shown then).
+bool ScoreDatabase::OfferNewDatabase(const std::string& path) {
+  if (!dialogs_.ConfirmYesNo("The database file " + path +
+                             " does not exist. Create a new score database there?")) {
+    return true;
+  }
+  try {
+    CreateScoreDatabase(path);
+    return true;
+  } catch (const E_DB_Error& e) {
+    ShowEngineError(e.engine());
+    return false;
+  }
+}
+
+void ScoreDatabase::AskRetry(const std::string& message) {
+  const std::string text = "Database file:" + host_.ScoreDbPath() + "\n" + message + "\n" +
+                           "do you whant to try again click No to exit Orv6?";
+  if (dialogs_.Message(MsgKind::Confirmation, text, MsgButtons::YesNo) != MsgAnswer::Yes) {
+    host_.SetQuitAllowed();
+    RequestQuit();
+  }
+}
+
+void ScoreDatabase::ChooseDatabase() {
+  if (host_.CurrentLevel() < host_.ChangeDbLevel()) {
+    dialogs_.Message(MsgKind::Warning, "Access denied", MsgButtons::Ok);
+    return;
+  }
+  std::string path = host_.ScoreDbPath();
+  if (path.empty()) path = host_.ProgramDir() + "scoreDB.gdb";
+  FileDialogRequest request = ScoreFileDialog();
+  request.initialDir = FolderOf(path);
+  request.fileName = FileNameOf(path);
+  FileDialogResult chosen = dialogs_.OpenFile(request);
+  if (!chosen.accepted) return;
+  path = dialogs_.Input("Data base", "Edit if wrong:", chosen.fileName).value_or(chosen.fileName);
+  host_.SetScoreDbPath(path);
+  Disconnect();
+  ConectDB();
+}
+
+void ScoreDatabase::StartTransaction() {
+  if (!db_.transaction()) {
+    throw E_DB_Error("Cannot start a transaction: " + SqlErrorText(db_.lastError()));
+  }
+  inTransaction_ = true;
+}
+
+void ScoreDatabase::CommitRetaining() {
+  if (!inTransaction_) return;
+  // Qt ends the transaction on commit; a new one starts at once, so work
+  // goes on in one open transaction that also sees what others committed.
+  inTransaction_ = false;
+  if (!db_.commit()) throw E_DB_Error("Cannot commit: " + SqlErrorText(db_.lastError()));
+  StartTransaction();
+}
+
+void ScoreDatabase::Rollback() {
+  if (!inTransaction_) return;
+  inTransaction_ = false;
+  if (!db_.rollback()) throw E_DB_Error("Cannot roll back: " + SqlErrorText(db_.lastError()));
+  StartTransaction();
+}
+
+void ScoreDatabase::RunAndCommit(const std::string& statement) {
+  if (!ConectDB()) return;
+  QSqlQuery query(db_);
+  if (!query.exec(QString::fromStdString(statement))) {
+    throw E_DB_Error(SqlErrorText(query.lastError()));
+  }
+  query.finish();
+  CommitRetaining();
+}
+
+std::int32_t ScoreDatabase::NextLogGroup() {
+  if (!ConectDB()) return 0;
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("EXECUTE PROCEDURE GETNEXTLOGGROUPID")) || !query.next()) {
+    throw E_DB_Error(SqlErrorText(query.lastError()));
+  }
+  return query.value(0).toInt();
+}
+
+void ScoreDatabase::LogWord(const std::string& userName, const std::string& listPath,
+                            const std::string& wordKey, const std::string& answer,
+                            std::int32_t logGroup, std::uint16_t helpCount) {
+  const bool wrong = answer != wordKey;
+  std::string statement =
+      wrong ? "INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count, answer) "
+              "VALUES ("
+            : "INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count) VALUES (";
+  std::string values;
+  SqlQuoteList(values, userName);
+  SqlQuoteList(values, TodayText());
+  SqlQuoteList(values, NowTimeText());
+  SqlQuoteList(values, host_.CurrentDir() + BaseName(listPath));
+  SqlQuoteList(values, wordKey);
+  values += ", " + std::to_string(logGroup);
+  values += ", " + std::to_string(helpCount);
+  if (wrong) SqlQuoteList(values, answer);
+  values += ")";
+  RunAndCommit(statement + values);
+}
+
+void ScoreDatabase::LogScore(const std::string& listPath, const scoreR& result,
+                             std::int32_t logGroup) {
+  std::string values;
+  SqlQuoteList(values, result.name);
+  SqlQuoteList(values, TodayText());
+  SqlQuoteList(values, NowTimeText());
+  SqlQuoteList(values, host_.CurrentDir() + BaseName(listPath) + ".SCO");
+  for (std::int64_t n :
+       {std::int64_t{result.max_help}, std::int64_t{result.help_total},
+        std::int64_t{result.word_count}, std::int64_t{result.score}, std::int64_t{logGroup}}) {
+    values += "," + std::to_string(n);
+  }
+  values += ")";
+  RunAndCommit(
+      "INSERT INTO score (name, date1, time1, file1, max_help,  help_total, word_count, "
+      "score,log_group  ) VALUES (" +
+      values);
+}
+
+}  // namespace orv

@@ -1,0 +1,77 @@
+#pragma once
+// The score database as the log window's database components hold it: one
+// connection through Qt's QIBASE driver, one transaction that every write
+// commits, the stored procedure of log groups and the two logging inserts.
+// The windows show their queries through Database().
+#include <QSqlDatabase>
+#include <cstdint>
+#include <string>
+
+#include "app/dialogs.h"
+#include "scores/engine_error.h"
+#include "scores/score_db_host.h"
+#include "scores/score_record.h"
+
+namespace orv {
+
+class ScoreDatabase {
+ public:
+  ScoreDatabase(Dialogs& dialogs, ScoreDbHost& host);
+  ~ScoreDatabase();
+  ScoreDatabase(const ScoreDatabase&) = delete;
+  ScoreDatabase& operator=(const ScoreDatabase&) = delete;
+
+  // Returns true once connected; false after the user chose to quit (then
+  // QuitAllowed is set and the application is asked to terminate).
+  bool ConectDB();
+  // One attempt; true when connected and the transaction is active.
+  bool TryConnect();
+  // The "Change database" command, also the recovery step of ConectDB.
+  void ChooseDatabase();
+  // Asks whether to try again; any answer but Yes quits the program.
+  void AskRetry(const std::string& message);
+
+  // The new test's log group: a number never handed out before.
+  std::int32_t NextLogGroup();
+  // One log row; a right answer (answer equal to wordKey) is stored as NULL.
+  void LogWord(const std::string& userName, const std::string& listPath, const std::string& wordKey,
+               const std::string& answer, std::int32_t logGroup, std::uint16_t helpCount);
+  // One score row; its file1 is the list key followed by ".SCO".
+  void LogScore(const std::string& listPath, const scoreR& result, std::int32_t logGroup);
+
+  // Connects when needed, runs a statement that changes the database and
+  // commits it, keeping the transaction open. Raises E_DB_Error when the
+  // statement fails; does nothing once the user gave up on the database.
+  void RunAndCommit(const std::string& statement);
+  // Makes the work so far durable; the transaction stays open.
+  void CommitRetaining();
+  // Undoes every change since the last commit; the transaction stays open.
+  void Rollback();
+  void Disconnect();
+  bool Connected() const;
+
+  // The connection, for the windows' queries.
+  QSqlDatabase Database() const { return db_; }
+  // The path the connection was last opened with.
+  std::string DatabaseName() const;
+
+  // The engine's error of the last failed connection attempt.
+  std::int32_t LastErrorCode() const { return lastError_.code; }
+  std::int32_t LastSqlCode() const { return lastError_.sqlCode; }
+  const std::string& LastErrorMessage() const { return lastError_.message; }
+
+ private:
+  bool ConnectFailed(const std::string& path);
+  void ShowEngineError(const EngineError& error);
+  bool OfferNewDatabase(const std::string& path);
+  void StartTransaction();
+
+  Dialogs& dialogs_;
+  ScoreDbHost& host_;
+  QString connectionName_;
+  QSqlDatabase db_;
+  bool inTransaction_ = false;
+  EngineError lastError_;
+};
+
+}  // namespace orv

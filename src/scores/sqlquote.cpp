@@ -1,0 +1,25 @@
+#include "scores/sqlquote.h"
+
+namespace orv {
+
+void SqlQuote(std::string& statement, std::string_view value) {
+  statement += '\'';
+  for (char c : value) {
+    if (c == '\'') statement += '\'';
+    statement += c;
+  }
+  statement += '\'';
+}
+
+void SqlQuoteList(std::string& list, std::string_view value) {
+  if (!list.empty()) list += ", ";
+  SqlQuote(list, value);
+}
+
+std::string SqlLiteral(std::string_view value) {
+  std::string literal;
+  SqlQuote(literal, value);
+  return literal;
+}
+
+}  // namespace orv

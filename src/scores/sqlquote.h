@@ -1,0 +1,18 @@
+#pragma once
+// Texts placed in SQL statements as string literals.
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// Appends value to statement as a literal: "'", the value with every "'"
+// doubled, "'" (O'Neil becomes 'O''Neil').
+void SqlQuote(std::string& statement, std::string_view value);
+
+// As SqlQuote, but first appends ", " when list is not empty.
+void SqlQuoteList(std::string& list, std::string_view value);
+
+// The literal of value on its own.
+std::string SqlLiteral(std::string_view value);
+
+}  // namespace orv

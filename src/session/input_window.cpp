@@ -1,0 +1,100 @@
+#include "session/input_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/formhelpers_window.h"
+#include "session/ports.h"
+
+namespace orv {
+namespace {
+
+constexpr int kWidth = 340;
+constexpr int kHeight = 95;
+constexpr int kEditPoints = 14;
+
+}  // namespace
+
+T_Input::T_Input(QWidget* parent)
+    : QDialog(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+      Progress(new QLabel("Progress", this)),
+      Edit1(new QLineEdit("test", this)),
+      Replay(new QPushButton("&Replay", this)),
+      BReShow(new QPushButton("Re&Show", this)),
+      BitBtn1(new QPushButton("OK", this)) {
+  setObjectName("_Input");
+  setWindowTitle("Input");
+  setModal(true);
+  // The client area keeps its size whatever resizes the window.
+  setFixedSize(kWidth, kHeight);
+
+  Progress->setObjectName("Progress");
+  Progress->setGeometry(8, 2, kWidth - 16, 16);
+  QPalette red = Progress->palette();
+  red.setColor(QPalette::WindowText, Qt::red);
+  Progress->setPalette(red);
+
+  Edit1->setObjectName("Edit1");
+  Edit1->setGeometry(8, 20, kWidth - 16, 34);
+  QFont large = Edit1->font();
+  large.setPointSize(kEditPoints);
+  Edit1->setFont(large);
+  SetHint(Edit1, "Type in the word you were asked here");
+
+  Replay->setObjectName("Replay");
+  Replay->setGeometry(8, 60, 100, 28);
+  SetHint(Replay, "If there is a spoken prompt replay it.");
+  BReShow->setObjectName("BReShow");
+  BReShow->setGeometry(120, 60, 100, 28);
+  SetHint(BReShow, "Reshow the word to type");
+  BitBtn1->setObjectName("BitBtn1");
+  BitBtn1->setGeometry(232, 60, 100, 28);
+  BitBtn1->setDefault(true);
+  SetHint(BitBtn1, "|When you have type in the word click here or press enter");
+  for (QPushButton* button : {Replay, BReShow}) button->setAutoDefault(false);
+
+  connect(BitBtn1, &QPushButton::clicked, this, &T_Input::Button2Click);
+  connect(BReShow, &QPushButton::clicked, this, &T_Input::BReShowClick);
+  connect(Replay, &QPushButton::clicked, this, &T_Input::ReplayClick);
+}
+
+std::string T_Input::Ask(const std::string& progress, const std::string& preset, bool reshowWord,
+                         AnswerButtons& buttons) {
+  Progress->setText(QString::fromStdString(progress));
+  Edit1->setText(QString::fromStdString(preset));
+  reshowWord_ = reshowWord;
+  buttons_ = &buttons;
+  exec();
+  buttons_ = nullptr;
+  return Edit1->text().toStdString();
+}
+
+void T_Input::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  CentreOnScreen(this);
+  FormShow();
+}
+
+void T_Input::FormShow() {
+  Edit1->setFocus();
+  Edit1->selectAll();
+  BReShow->setEnabled(reshowWord_);
+}
+
+void T_Input::Button2Click() {
+  done(QDialog::Accepted);
+}
+
+void T_Input::BReShowClick() {
+  if (buttons_ != nullptr) buttons_->ReShow();
+  Edit1->setFocus();
+}
+
+void T_Input::ReplayClick() {
+  Edit1->setFocus();
+  if (buttons_ != nullptr) buttons_->Replay();
+}
+
+}  // namespace orv

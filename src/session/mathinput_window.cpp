@@ -1,0 +1,105 @@
+#include "session/mathinput_window.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/formhelpers_window.h"
+
+namespace orv {
+namespace {
+
+constexpr int kWidth = 420;
+constexpr int kHeight = 250;
+constexpr int kEditPixels = 16;
+constexpr int kLabelPixels = 19;
+
+void SetPixelFont(QWidget* widget, int pixels) {
+  QFont font = widget->font();
+  font.setPixelSize(pixels);
+  widget->setFont(font);
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
+      QuestionLabel(new QLabel("Question", this)),
+      QuestinoEdit(new QLineEdit(this)),
+      AnswerLabel(new QLabel("Answer", this)),
+      AnswerEdit(new QLineEdit(this)),
+      RoundTo(new QLabel("Round to 3 decimal places where appropriate. ", this)),
+      remain(new QLabel("questions remaining", this)),
+      BitBtn1(new QPushButton("OK", this)),
+      BitBtn2(new QPushButton("&Close", this)) {
+  setObjectName("Form1");
+  setWindowTitle("Math input");
+  setModal(true);
+  setFixedSize(kWidth, kHeight);
+  SetHint(this,
+          "Type the answer to the question in the answer box|Type the answer to the question in "
+          "the answer box and press enter");
+
+  QuestionLabel->setObjectName("QuestionLabel");
+  QuestionLabel->setGeometry(8, 4, kWidth - 16, 24);
+  QuestinoEdit->setObjectName("QuestinoEdit");
+  QuestinoEdit->setGeometry(8, 30, kWidth - 16, 30);
+  QuestinoEdit->setReadOnly(true);
+  QuestinoEdit->setFocusPolicy(Qt::ClickFocus);
+  SetHint(QuestinoEdit, "Type the answer to this question in the answer box below");
+  QuestionLabel->setBuddy(QuestinoEdit);
+
+  AnswerLabel->setObjectName("AnswerLabel");
+  AnswerLabel->setGeometry(8, 66, kWidth - 16, 24);
+  SetHint(AnswerLabel, "Type the answer in the box below");
+  AnswerEdit->setObjectName("AnswerEdit");
+  AnswerEdit->setGeometry(8, 92, kWidth - 16, 30);
+  AnswerLabel->setBuddy(AnswerEdit);
+
+  for (QWidget* label : {QuestionLabel, AnswerLabel}) SetPixelFont(label, kLabelPixels);
+  for (QWidget* edit : {QuestinoEdit, AnswerEdit}) SetPixelFont(edit, kEditPixels);
+
+  RoundTo->setObjectName("RoundTo");
+  RoundTo->setGeometry(8, 130, kWidth - 16, 22);
+  remain->setObjectName("remain");
+  remain->setGeometry(8, 156, kWidth - 16, 22);
+  remain->setAutoFillBackground(true);
+
+  BitBtn1->setObjectName("BitBtn1");
+  BitBtn1->setGeometry(kWidth - 216, kHeight - 40, 100, 30);
+  BitBtn1->setDefault(true);
+  BitBtn2->setObjectName("BitBtn2");
+  BitBtn2->setGeometry(kWidth - 108, kHeight - 40, 100, 30);
+  BitBtn2->setAutoDefault(false);
+  connect(BitBtn1, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
+  connect(BitBtn2, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
+}
+
+std::string TForm1::AskMath(const std::string& prompt, const std::string& decimalPlaces,
+                            const std::string& progress) {
+  RoundTo->setText("Round to " + QString::fromStdString(decimalPlaces) +
+                   " decimal places where appropriate.");
+  QuestinoEdit->setText(QString::fromStdString(prompt));
+  remain->setText(QString::fromStdString(progress));
+  AnswerEdit->clear();
+  exec();
+  return AnswerEdit->text().toStdString();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  CentreOnScreen(this);
+  AnswerEdit->setFocus();
+}
+
+// Esc has no button to press here; Enter presses OK.
+void TForm1::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace orv

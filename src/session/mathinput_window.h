@@ -1,0 +1,42 @@
+#pragma once
+// The window in which the learner answers a question with a separate prompt.
+#include <QDialog>
+#include <string>
+
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace orv {
+
+class TForm1 : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(QWidget* parent = nullptr);
+
+  // Shows the question with its rounding rule and the progress text; returns
+  // the typed answer unchanged (possibly empty) once either button or Enter
+  // has closed the window.
+  std::string AskMath(const std::string& prompt, const std::string& decimalPlaces,
+                      const std::string& progress);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  // Closing the window any other way gives the answer as typed too.
+  void reject() override { accept(); }
+
+ private:
+  QLabel* QuestionLabel;
+  QLineEdit* QuestinoEdit;
+  QLabel* AnswerLabel;
+  QLineEdit* AnswerEdit;
+  QLabel* RoundTo;
+  QLabel* remain;
+  QPushButton* BitBtn1;
+  QPushButton* BitBtn2;
+};
+
+}  // namespace orv

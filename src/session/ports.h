@@ -1,0 +1,86 @@
+#pragma once
+// The test session talks to its windows and to the score and sound database
+// through these small interfaces, so a whole test can be run by a scripted
+// learner and every window can be tested on its own.
+#include <cstdint>
+#include <string>
+
+#include "scores/score_record.h"
+
+namespace orv {
+
+// A colour as 0xRRGGBB.
+using Rgb = std::uint32_t;
+constexpr Rgb kAqua = 0x00FFFF;
+constexpr Rgb kLime = 0x00FF00;
+
+// What the caller reads from the current user's settings when a test starts.
+struct SessionSettings {
+  bool inOrder = false;     // file order instead of random order
+  bool wholeFile = true;    // the whole list instead of ten words
+  bool reshowWord = false;  // the answer window's ReShow button is enabled
+  bool logAll = false;      // right answers are logged too
+  std::string currentDir;   // the list's group under the word-list root: empty or ending in "\"
+  std::string programDir;   // ends in a separator; the user folders lie under its "User\"
+};
+
+// The settings of the logged-in user and the program's paths, as they stand.
+SessionSettings CurrentSessionSettings();
+
+// The answer window's buttons that act on the question being asked.
+class AnswerButtons {
+ public:
+  // Shows the word again and counts it as help.
+  virtual void ReShow() = 0;
+  // Plays the prompt's sound again; not help.
+  virtual void Replay() = 0;
+
+ protected:
+  ~AnswerButtons() = default;
+};
+
+class SessionWindows {
+ public:
+  virtual ~SessionWindows() = default;
+
+  // Flashes a text for showMs, then leaves the emptied window for extraMs;
+  // returns when it has closed.
+  virtual void ShowTimedMessage(const std::string& caption, const std::string& text, Rgb colour,
+                                std::uint16_t showMs, std::uint16_t extraMs) = 0;
+  // The answer window for a spelling word: shows the progress text and the
+  // preset answer (selected), returns what was typed. The buttons act while
+  // the window is open.
+  virtual std::string AskWord(const std::string& progress, const std::string& preset,
+                              bool reshowEnabled, AnswerButtons& buttons) = 0;
+  // The math input window: returns the typed answer unchanged.
+  virtual std::string AskMath(const std::string& prompt, const std::string& decimalPlaces,
+                              const std::string& progress) = 0;
+  virtual void ShowWrongAnswer(const std::string& typed, const std::string& expected) = 0;
+  // The beep after a wrong answer, then a wait while window messages are handled.
+  virtual void BeepWait(std::uint16_t unused, std::uint16_t ms) = 0;
+  // The score window with the rows of one test marked.
+  virtual void ShowScores(std::int32_t markedGroup) = 0;
+};
+
+class SessionSounds {
+ public:
+  virtual ~SessionSounds() = default;
+  // Whether a sound is stored under the name (letter case ignored).
+  virtual bool WavForWord(const std::string& name) = 0;
+  // Starts the sound; a new sound cuts off the one playing.
+  virtual void PlayWord(const std::string& name) = 0;
+};
+
+class ScoreLog {
+ public:
+  virtual ~ScoreLog() = default;
+  virtual std::int32_t NextLogGroup() = 0;
+  // One answer; an answer equal to the word key is stored as a right answer.
+  virtual void LogWord(const std::string& userName, const std::string& listPath,
+                       const std::string& wordKey, const std::string& answer, std::int32_t logGroup,
+                       std::uint16_t helpCount) = 0;
+  virtual void LogScore(const std::string& listPath, const scoreR& result,
+                        std::int32_t logGroup) = 0;
+};
+
+}  // namespace orv

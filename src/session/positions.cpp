@@ -1,0 +1,86 @@
+#include "session/positions.h"
+
+#include "app/strings.h"
+#include "files/dos.h"
+#include "files/errortext.h"
+#include "lists/cleanlist.h"
+#include "lists/random.h"
+
+namespace orv {
+namespace {
+
+constexpr int kShufflePasses = 5;
+
+std::int32_t FirstPosition(const BufferO& positions) {
+  return NumOf(positions.Line(1));
+}
+
+// A position file written for a longer version of the list may name lines
+// that are gone; such positions are skipped rather than read past the end.
+void DropStalePositions(BufferO& positions, LineNo listCount) {
+  while (positions.Count() > 0) {
+    std::int32_t p = FirstPosition(positions);
+    if (p >= 1 && p <= listCount) return;
+    positions.Del(1);
+  }
+}
+
+}  // namespace
+
+bool IsNameList(const std::string& listPath) {
+  return Upper(ExtOf(listPath)) == "NAM";
+}
+
+std::string PositionFilePath(const std::string& listPath, const std::string& userName,
+                             const SessionSettings& settings) {
+  std::string base = BaseName(listPath);
+  if (IsNameList(listPath)) return FolderOf(listPath) + base + ".PO2";
+  return settings.programDir + "User\\" + BaseName(userName) + ".DIR\\" + settings.currentDir +
+         base + ".POS";
+}
+
+void MakePositionFile(const std::string& path, LineNo n, bool inOrder, Dialogs& dialogs) {
+  if (n == 0) {
+    dialogs.Error(" Not enough words in file");
+    return;
+  }
+  BufferO positions;
+  for (std::uint32_t i = 1; i <= n; ++i) positions.Add(IntText(static_cast<std::int32_t>(i)));
+  SeedRandomFromClock();
+  if (!inOrder) {
+    for (int pass = 0; pass < kShufflePasses; ++pass) {
+      for (std::uint32_t c = 1; c <= n; ++c) {
+        positions.Swop(static_cast<LineNo>(c), static_cast<LineNo>(RandomBelow(n) + 1));
+      }
+    }
+  }
+  if (!DirExists(FolderOf(path))) MakePath(path);
+  SaveToFile(positions, path);
+}
+
+void PickQuestion(BufferO& list, BufferO& positions, LineNo q, bool inOrder,
+                  const std::string& positionPath, Dialogs& dialogs, Question& question) {
+  if (inOrder) {
+    question = Question::FromLine(list.Get(q));
+    return;
+  }
+  DropStalePositions(positions, list.Count());
+  // The first position is compared with the number of positions left, not
+  // with the length of the list: a new round goes behind the old one.
+  if (positions.Count() == 0 || positions.Count() < FirstPosition(positions)) {
+    MakePositionFile(positionPath, list.Count(), inOrder, dialogs);
+    int code = LoadFromFile(positions, positionPath);
+    if (code != 0) {
+      dialogs.Error(" Error loading buffer " + ErrorText(code));
+      list.Clear();
+      positions.Clear();
+      return;
+    }
+    DropStalePositions(positions, list.Count());
+    if (positions.Count() == 0) return;
+  }
+  question = Question::FromLine(list.Get(static_cast<LineNo>(FirstPosition(positions))));
+  positions.Del(1);
+}
+
+}  // namespace orv

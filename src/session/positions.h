@@ -1,0 +1,31 @@
+#pragma once
+// The question order of a test in random order: a position file holds the
+// list lines not yet asked, one number a line, and carries them from one test
+// to the next.
+#include <string>
+
+#include "app/dialogs.h"
+#include "lists/buffers.h"
+#include "session/ports.h"
+#include "session/question.h"
+
+namespace orv {
+
+// Where the positions of a list are kept: in the user's folder for an
+// ordinary list, beside the list for a name list (".NAM"). The list path is
+// the upper-cased one the test uses.
+std::string PositionFilePath(const std::string& listPath, const std::string& userName,
+                             const SessionSettings& settings);
+
+// Writes the positions 1 ... n to path, shuffled unless inOrder, creating the
+// folder when needed. With n = 0 only the "not enough words" box is shown.
+void MakePositionFile(const std::string& path, LineNo n, bool inOrder, Dialogs& dialogs);
+
+// Takes question q of the list: line q in file order, otherwise the line the
+// first remaining position names, which is then used up; a new shuffled round
+// is appended when the positions run short. When the new round cannot be read
+// both buffers are cleared and the question stays as it was.
+void PickQuestion(BufferO& list, BufferO& positions, LineNo q, bool inOrder,
+                  const std::string& positionPath, Dialogs& dialogs, Question& question);
+
+}  // namespace orv

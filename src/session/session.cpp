@@ -1,0 +1,258 @@
+#include "session/session.h"
+
+#include <algorithm>
+
+#include "app/errors.h"
+#include "app/strings.h"
+#include "files/dos.h"
+#include "files/errortext.h"
+#include "lists/buffers.h"
+#include "lists/cleanlist.h"
+#include "lists/compile.h"
+#include "lists/compilesettings.h"
+#include "session/checkanswer.h"
+#include "session/positions.h"
+#include "session/question.h"
+
+namespace orv {
+namespace {
+
+constexpr LineNo kTenWords = 10;
+constexpr std::uint16_t kWordExtraTime = 1500;
+
+bool testRunning = false;
+
+class RunningFlag {
+ public:
+  RunningFlag() { testRunning = true; }
+  ~RunningFlag() { testRunning = false; }
+  RunningFlag(const RunningFlag&) = delete;
+  RunningFlag& operator=(const RunningFlag&) = delete;
+};
+
+// Help counts are 16-bit: a count beyond 65535 is a range error.
+std::uint16_t Checked16(std::uint32_t value) {
+  if (value > 0xFFFF) throw ERangeError();
+  return static_cast<std::uint16_t>(value);
+}
+
+// Ten-word mode asks ten questions, but never a line the list does not have:
+// in file order a short list is asked once through, and an empty list asks
+// nothing in any order.
+LineNo QuestionCount(bool wholeFile, bool inOrder, LineNo listCount) {
+  if (wholeFile || listCount == 0) return listCount;
+  return inOrder ? std::min(kTenWords, listCount) : kTenWords;
+}
+
+// One test from the loaded list to the score window.
+class TestRun final : public AnswerButtons {
+ public:
+  TestRun(SessionWindows& windows, SessionSounds& sounds, ScoreLog& log, Dialogs& dialogs,
+          const SessionSettings& settings, const std::string& userName, const std::string& listPath)
+      : windows_(windows),
+        sounds_(sounds),
+        log_(log),
+        dialogs_(dialogs),
+        settings_(settings),
+        user_(userName),
+        listPath_(Upper(listPath)),
+        positionPath_(PositionFilePath(listPath_, userName, settings)) {}
+
+  void Run() {
+    if (!Prepare()) return;
+    logGroup_ = log_.NextLogGroup();
+    for (std::uint32_t q = 1; q <= d_; ++q) {
+      q_ = static_cast<LineNo>(q);
+      PickQuestion(list_, positions_, q_, inOrder_, positionPath_, dialogs_, question_);
+      if (!AskUntilRight()) {
+        EndEarly();
+        KeepPositions();
+        return;
+      }
+      if (settings_.logAll) LogAnswer(question_.Key());
+    }
+    RecordScore(static_cast<std::int32_t>(d_) - wrongs_, d_);
+    KeepPositions();
+  }
+
+  void ReShow() override {
+    helpCount_ = Checked16(helpCount_ + 1u);
+    ShowWord();
+  }
+
+  void Replay() override { PlayIfStored(question_.prompt); }
+
+ private:
+  // Loads, cleans, compiles and orders the list; false when it cannot be loaded.
+  bool Prepare() {
+    int code = LoadFromFile(list_, listPath_);
+    if (code != 0) {
+      dialogs_.Error(" Error loading buffer <" + listPath_ + ">\n" + ErrorText(code));
+      return false;
+    }
+    bool noSort = HasNoSort(list_);
+    // The cleaned source, not the compiled list, is what the teacher keeps.
+    if (!CleanList(list_, IsNameList(listPath_))) SaveToFile(list_, listPath_);
+    CompileList(list_, dialogs_);
+    if (!noSort) list_.Sort();
+    inOrder_ = settings_.inOrder || noSort;
+    LineNo count = list_.Count();
+    if (settings_.wholeFile && !inOrder_) {
+      MakePositionFile(positionPath_, count, inOrder_, dialogs_);
+    }
+    d_ = QuestionCount(settings_.wholeFile, inOrder_, count);
+    if ((!settings_.wholeFile || !inOrder_) && FileFound(positionPath_)) {
+      if (LoadFromFile(positions_, positionPath_) != 0) {
+        MakePositionFile(positionPath_, count, inOrder_, dialogs_);
+      } else if (inOrder_) {
+        positions_.SortByNumber();
+      }
+    }
+    return true;
+  }
+
+  // False when the learner typed "exit".
+  bool AskUntilRight() {
+    for (;;) {
+      Present();
+      progress_ = ProgressText(d_, wrongs_, q_);
+      helpCount_ = 0;
+      countedHelp_ = 0;
+      std::string typed;
+      do {
+        typed = ReadAnswer();
+      } while (typed.empty());
+      CountHelp();
+      if (typed == "exit") return false;
+      if (CheckAnswer(typed)) return true;
+      LogAnswer(typed);
+    }
+  }
+
+  void Present() {
+    if (question_.HasPrompt()) {
+      PlayIfStored(question_.prompt);
+      return;
+    }
+    PlayIfStored(question_.answer);
+    ShowWord();
+  }
+
+  void ShowWord() {
+    windows_.ShowTimedMessage("Word to enter", question_.answer, kAqua,
+                              WordShowTime(question_.answer), kWordExtraTime);
+  }
+
+  void PlayIfStored(const std::string& name) {
+    if (sounds_.WavForWord(name)) sounds_.PlayWord(name);
+  }
+
+  std::string ReadAnswer() {
+    if (question_.HasPrompt()) {
+      return windows_.AskMath(question_.prompt, IntText(TheCompileSettings().decimalPlaces),
+                              progress_);
+    }
+    return windows_.AskWord(progress_, "", settings_.reshowWord, *this);
+  }
+
+  // Adds the help of the current attempt not yet counted: an attempt read
+  // twice (the last word after "exit") enters the total once.
+  void CountHelp() {
+    maxHelp_ = std::max(maxHelp_, helpCount_);
+    helpTotal_ = Checked16(std::uint32_t{helpTotal_} + helpCount_ - countedHelp_);
+    countedHelp_ = helpCount_;
+  }
+
+  bool CheckAnswer(const std::string& typed) {
+    if (AnswerMatches(question_, typed)) {
+      windows_.ShowTimedMessage(" Message ", "RIGHT !!", kLime, 1000, 0);
+      return true;
+    }
+    ++wrongs_;
+    windows_.BeepWait(400, 1000);
+    windows_.ShowWrongAnswer(typed, question_.answer);
+    return false;
+  }
+
+  void LogAnswer(const std::string& answer) {
+    log_.LogWord(user_, listPath_, question_.Key(), answer, logGroup_, helpCount_);
+  }
+
+  // The learner typed "exit": the last question is read once more and the
+  // test is scored up to it.
+  void EndEarly() {
+    std::string typed =
+        question_.HasPrompt()
+            ? dialogs_.Input("Type in the ansswer", question_.prompt, "").value_or("")
+            : windows_.AskWord(progress_, "Please type in the last word", settings_.reshowWord,
+                               *this);
+    CountHelp();
+    if (!CheckAnswer(typed)) {
+      LogAnswer(typed);
+    } else if (settings_.logAll) {
+      LogAnswer(question_.Key());
+    }
+    RecordScore(static_cast<std::int32_t>(q_) - wrongs_, q_);
+  }
+
+  void RecordScore(std::int32_t score, LineNo wordCount) {
+    log_.LogScore(listPath_, scoreR{user_, score, maxHelp_, helpTotal_, wordCount}, logGroup_);
+    windows_.ShowScores(logGroup_);
+  }
+
+  // The positions not yet asked carry over to the next test.
+  void KeepPositions() {
+    if (positions_.Count() > 0) {
+      SaveToFile(positions_, positionPath_);
+    } else if (FileFound(positionPath_)) {
+      EraseFile(positionPath_);
+    }
+  }
+
+  SessionWindows& windows_;
+  SessionSounds& sounds_;
+  ScoreLog& log_;
+  Dialogs& dialogs_;
+  const SessionSettings& settings_;
+  const std::string user_;
+  const std::string listPath_;
+  const std::string positionPath_;
+
+  BufferO list_;
+  BufferO positions_;
+  bool inOrder_ = false;
+  LineNo d_ = 0;
+  LineNo q_ = 0;
+  std::int32_t wrongs_ = 0;
+  std::uint16_t helpCount_ = 0;
+  std::uint16_t countedHelp_ = 0;
+  std::uint16_t maxHelp_ = 0;
+  std::uint16_t helpTotal_ = 0;
+  std::int32_t logGroup_ = 0;
+  Question question_;
+  std::string progress_;
+};
+
+}  // namespace
+
+void TestSession::RunTest(const std::string& listPath, const std::string& userName,
+                          const SessionSettings& settings) {
+  if (testRunning) return;
+  RunningFlag running;
+  TestRun(windows_, sounds_, log_, dialogs_, settings, userName, listPath).Run();
+}
+
+bool TestSession::TestRunning() {
+  return testRunning;
+}
+
+std::string ProgressText(std::int32_t questions, std::int32_t wrongs, std::int32_t question) {
+  return "Hi score " + IntText(questions - wrongs) + " : " + IntText(questions - question) +
+         " go''s left out of " + IntText(questions) + " words";
+}
+
+std::uint16_t WordShowTime(const std::string& word) {
+  return Checked16(75u * TextLength(word) + 500u);
+}
+
+}  // namespace orv

@@ -1,0 +1,39 @@
+#pragma once
+// The test session: prepares the current list, asks its questions until each
+// is answered right, counts the help used, logs the answers and records the
+// score.
+#include <cstdint>
+#include <string>
+
+#include "app/dialogs.h"
+#include "session/ports.h"
+
+namespace orv {
+
+class TestSession {
+ public:
+  TestSession(SessionWindows& windows, SessionSounds& sounds, ScoreLog& log, Dialogs& dialogs)
+      : windows_(windows), sounds_(sounds), log_(log), dialogs_(dialogs) {}
+
+  // Runs one whole test on the list for the user. Every outcome is shown to
+  // the user. Does nothing while a test is already running.
+  void RunTest(const std::string& listPath, const std::string& userName,
+               const SessionSettings& settings);
+
+  // Whether a test is under way (the answer windows keep the main window live).
+  static bool TestRunning();
+
+ private:
+  SessionWindows& windows_;
+  SessionSounds& sounds_;
+  ScoreLog& log_;
+  Dialogs& dialogs_;
+};
+
+// The answer window's progress line.
+std::string ProgressText(std::int32_t questions, std::int32_t wrongs, std::int32_t question);
+
+// How long a word is flashed: 75 ms a character and 500 ms more.
+std::uint16_t WordShowTime(const std::string& word);
+
+}  // namespace orv

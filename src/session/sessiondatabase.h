@@ -1,0 +1,30 @@
+#pragma once
+// The session's score log and sounds, kept in the score database.
+#include "scores/scoredatabase.h"
+#include "scores/sound_store.h"
+#include "session/ports.h"
+
+namespace orv {
+
+class SessionDatabase : public ScoreLog, public SessionSounds {
+ public:
+  SessionDatabase(ScoreDatabase& database, SoundStore& sounds) : db_(database), sounds_(sounds) {}
+
+  std::int32_t NextLogGroup() override { return db_.NextLogGroup(); }
+  void LogWord(const std::string& userName, const std::string& listPath, const std::string& wordKey,
+               const std::string& answer, std::int32_t logGroup, std::uint16_t helpCount) override {
+    db_.LogWord(userName, listPath, wordKey, answer, logGroup, helpCount);
+  }
+  void LogScore(const std::string& listPath, const scoreR& result, std::int32_t logGroup) override {
+    db_.LogScore(listPath, result, logGroup);
+  }
+
+  bool WavForWord(const std::string& name) override { return sounds_.WavForWord(name); }
+  void PlayWord(const std::string& name) override { sounds_.PlayWord(name); }
+
+ private:
+  ScoreDatabase& db_;
+  SoundStore& sounds_;
+};
+
+}  // namespace orv

@@ -1,0 +1,84 @@
+#include "app/help_window.h"
+
+#include <gtest/gtest.h>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTextBrowser>
+
+#include "mainform_fixture.h"
+
+namespace orv {
+namespace {
+
+const std::string kHelp = std::string(ORV_SOURCE_DIR) + "/help";
+
+TEST(HelpWindow, OpensContentsHelpOnHelpAndKeywordPages) {
+  THelpForm help(kHelp);
+  help.ShowContents();
+  EXPECT_TRUE(help.isVisible());
+  EXPECT_EQ(help.CurrentPage(), "contents.html");
+  EXPECT_TRUE(help.Browser->toPlainText().contains("Writing word lists"));
+  EXPECT_EQ(help.ContentsList->count(), static_cast<int>(help.Index().ContentsOrder().size()));
+  help.ShowHelpOnHelp();
+  EXPECT_EQ(help.CurrentPage(), "usinghelp.html");
+  help.ShowKeyword("Start Button");
+  EXPECT_EQ(help.CurrentPage(), "startbutton.html");
+  help.ShowKeyword("mainwindow");
+  EXPECT_EQ(help.CurrentPage(), "mainwindow.html");
+}
+
+TEST(HelpWindow, SearchNarrowsTheIndexAndEnterOpensTheFirstKeyword) {
+  THelpForm help(kHelp);
+  help.ShowSearch();
+  EXPECT_EQ(help.Tabs->currentIndex(), 1);
+  const int all = help.KeywordList->count();
+  help.SearchBox->setText("fpoi");
+  ASSERT_GE(help.KeywordList->count(), 1);
+  EXPECT_LT(help.KeywordList->count(), all);
+  EXPECT_EQ(help.KeywordList->item(0)->text(), "FPoint");
+  emit help.SearchBox->returnPressed();
+  EXPECT_EQ(help.CurrentPage(), "expressions.html");
+  // An unknown keyword opens the index searching for it.
+  help.ShowKeyword("Passw");
+  EXPECT_EQ(help.SearchBox->text(), "Passw");
+  EXPECT_EQ(help.KeywordList->item(0)->text(), "password");
+}
+
+class MainWindowHelp : public ::testing::Test, public test::MainFormFixture {};
+
+TEST_F(MainWindowHelp, HelpMenuAndF1OpenTheirPages) {
+  THelpForm help(kHelp);
+  form->SetWindows({nullptr, nullptr, nullptr, &help});
+  form->SetTestRunner([](const std::string&, const std::string&) {});
+  LogInAs("Boss", "boss-pw");
+  form->Contents1->trigger();
+  EXPECT_EQ(help.CurrentPage(), "contents.html");
+  form->HowtoUseHelp1->trigger();
+  EXPECT_EQ(help.CurrentPage(), "usinghelp.html");
+  form->SearchforHelpOn1->trigger();
+  EXPECT_EQ(help.Tabs->currentIndex(), 1);
+  QShortcut* f1 = nullptr;
+  for (QShortcut* s : form->findChildren<QShortcut*>()) {
+    if (s->key() == QKeySequence(QKeySequence::HelpContents)) f1 = s;
+  }
+  ASSERT_NE(f1, nullptr);
+  form->activateWindow();
+  form->BStart->setFocus();
+  emit f1->activated();
+  EXPECT_EQ(help.CurrentPage(), "startbutton.html");
+  form->LogOutButton->setFocus();
+  emit f1->activated();
+  EXPECT_EQ(help.CurrentPage(), "mainwindow.html");
+  // Without the pages the command says so instead of opening an empty window.
+  THelpForm none("/nonexistent");
+  form->SetWindows({nullptr, nullptr, nullptr, &none});
+  dialogs.messages.clear();
+  form->Contents1->trigger();
+  EXPECT_FALSE(none.isVisible());
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"The help pages could not be found"});
+}
+
+}  // namespace
+}  // namespace orv

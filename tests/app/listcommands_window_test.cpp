@@ -1,0 +1,133 @@
+// The main window's commands that open the list, group and user windows.
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+#include "app/mainform_window.h"
+#include "files/chdir_window.h"
+#include "files/openfile_window.h"
+#include "lists/edit_window.h"
+#include "lists/viewconpiled_window.h"
+#include "mainform_fixture.h"
+#include "support/modal.h"
+#include "users/lookatpas_window.h"
+
+namespace orv {
+namespace {
+
+class ListCommands : public ::testing::Test, public test::MainFormFixture {
+ protected:
+  ListCommands() : view(dialogs), editor(Users(), dialogs, view), editUsers(Users(), dialogs) {
+    dir.Write("orv.orv/words0.orv", "apple\r\n");
+    dir.Write("orv.orv/Ann.orv/sums.orv", "1+1|2\r\n2+2|4\r\n3+3|6\r\n");
+    form->SetWindows(
+        {nullptr, nullptr, nullptr, nullptr, &openFile, &chDir, &editor, &view, &editUsers});
+  }
+
+  TOpenFileForm openFile;
+  TChDir chDir;
+  TCompiledView view;
+  TEditOrv editor;
+  TEditUsers editUsers;
+};
+
+QTreeWidgetItem* Node(QWidget& window, const char* tree, const char* text) {
+  const auto found =
+      window.findChild<QTreeWidget*>(tree)->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+  EXPECT_EQ(found.size(), 1) << text;
+  return found.value(0);
+}
+
+TEST_F(ListCommands, OpenShowsTheChosenListGroupAndLength) {
+  LogInAs("Boss", "boss-pw");
+  test::Modal modal([](QWidget& window) {
+    window.findChild<QTreeWidget*>("TreeViewDir")
+        ->setCurrentItem(Node(window, "TreeViewDir", "Ann.orv"));
+    auto* list = window.findChild<QTreeWidget*>("ListView1");
+    list->setCurrentItem(list->topLevelItem(0));
+    window.findChild<QPushButton*>("BitBtn3")->click();
+  });
+  form->OpenTool->trigger();
+  EXPECT_TRUE(modal.Ran());
+  EXPECT_EQ(Text(form->CFile), "sums.orv");
+  EXPECT_EQ(Text(form->dirL), "Ann.orv\\");
+  EXPECT_EQ(Text(form->FileLengthLabel), "3");
+}
+
+TEST_F(ListCommands, ChangeDirectoryCancelledStillResetsTheList) {
+  LogInAs("Boss", "boss-pw");
+  Settings().CurrentDir = "Ann.orv\\";
+  Settings().CurrentFile = "sums.orv";
+  test::Modal modal([](QWidget& window) {
+    EXPECT_EQ(window.windowTitle(), "Change Diretory");
+    window.findChild<QPushButton*>("BitBtn2")->click();
+  });
+  form->ChaDir1->trigger();
+  EXPECT_TRUE(modal.Ran());
+  EXPECT_EQ(Text(form->CFile), "Ann.orv\\words0.orv");
+  EXPECT_EQ(Text(form->dirL), "Ann.orv\\");
+}
+
+TEST_F(ListCommands, RemoveDirTellsWhyAGroupStays) {
+  LogInAs("Boss", "boss-pw");
+  dialogs.messages.clear();  // the new start-up file's question
+  test::Modal modal([](QWidget& window) {
+    EXPECT_EQ(window.windowTitle(), "Directory to remove");
+    window.findChild<QTreeWidget*>("TreeView1")
+        ->setCurrentItem(Node(window, "TreeView1", "Ann.orv"));
+    window.findChild<QPushButton*>("BitBtn1")->click();
+  });
+  form->Removedir1->trigger();
+  EXPECT_TRUE(modal.Ran());
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
+  EXPECT_TRUE(std::filesystem::exists(dir.Path() / "orv.orv" / "Ann.orv" / "sums.orv"));
+}
+
+TEST_F(ListCommands, TheWordListCommandsWorkLoggedOutExceptEditing) {
+  ShowAndLogIn();  // cancelled: nobody logged in
+  EXPECT_FALSE(form->OpenTool->isEnabled());
+  EXPECT_FALSE(form->ChDirTool->isEnabled());
+  {
+    test::Modal refused([](QWidget& window) { window.close(); });
+    form->EditTool->trigger();
+    EXPECT_FALSE(refused.Ran());
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Access denied"});
+  }
+  test::Modal viewed([](QWidget& window) {
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>("RichEdit1")->toPlainText(), "apple");
+    window.close();
+  });
+  form->ViewTool->trigger();
+  EXPECT_TRUE(viewed.Ran());
+  test::Modal compiled([](QWidget& window) {
+    EXPECT_EQ(window.windowTitle(), "Compiled Viewtest");
+    window.close();
+  });
+  form->ViewCompiled1->trigger();
+  EXPECT_TRUE(compiled.Ran());
+}
+
+TEST_F(ListCommands, EditUsersOpensForTheSuperUserOnly) {
+  LogInAs("Nine", "nine-pw");
+  {
+    test::Modal refused([](QWidget& window) { window.close(); });
+    form->Editusers1->trigger();
+    EXPECT_FALSE(refused.Ran());
+    EXPECT_EQ(dialogs.Texts().back(), "Access denied");
+  }
+  dialogs.logins.push_back({"Boss", "boss-pw"});
+  form->LogOutButton->click();
+  test::Modal shown([](QWidget& window) {
+    EXPECT_EQ(window.findChild<QTableWidget*>("StringGrid1")->rowCount(), Users().UserCount());
+    window.close();
+  });
+  form->Editusers1->trigger();
+  EXPECT_TRUE(shown.Ran());
+}
+
+}  // namespace
+}  // namespace orv

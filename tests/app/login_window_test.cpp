@@ -1,0 +1,185 @@
+#include "app/login_window.h"
+
+#include <gtest/gtest.h>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <memory>
+
+#include "app/getuser.h"
+#include "app/programpaths.h"
+#include "app/qtdialogs_window.h"
+#include "support/fake_dialogs.h"
+#include "support/gui_keys.h"
+#include "support/temp_dir.h"
+#include "users/password.h"
+
+namespace orv {
+namespace {
+
+using test::FakeDialogs;
+using test::ModalWatchdog;
+using test::PressEnter;
+using test::TempDir;
+using test::TypeText;
+using test::WhenShown;
+
+class LoginWindow : public ::testing::Test {
+ protected:
+  LoginWindow() {
+    SetProgramDirectory(dir.Str());
+    dir.Write("KVXS1.KVX", "zed::3:1\r\nAnn::1:10\r\nbob::2:20\r\n");
+    SetUsers(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", fake));
+  }
+  ~LoginWindow() override { SetUsers(nullptr); }
+
+  QStringList Items() const {
+    QStringList items;
+    for (int i = 0; i < form.UsersList->count(); ++i) items << form.UsersList->itemText(i);
+    return items;
+  }
+
+  TempDir dir;
+  FakeDialogs fake;
+  TLoginForm form;
+  ModalWatchdog watchdog;
+};
+
+TEST_F(LoginWindow, EnterMovesFromTheNameToThePasswordAndThenPressesOk) {
+  QString focusAfterName;
+  bool stillOpen = false;
+  WhenShown([&] {
+    form.UsersList->lineEdit()->selectAll();
+    TypeText("bob");
+    PressEnter();
+    focusAfterName = QApplication::focusWidget()->objectName();
+    stillOpen = form.isVisible();
+    TypeText("secret");
+    PressEnter();
+  });
+  const LoginEntry entry = form.AskLogin();
+  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_EQ(focusAfterName, "Pasword");
+  EXPECT_TRUE(stillOpen) << "Enter in the name box must not close the window";
+  EXPECT_EQ(entry.name, "bob");
+  EXPECT_EQ(entry.password, "secret");
+  // The name chosen is proposed next time.
+  EXPECT_EQ(dir.Read("LastUser.Kvx"), "bob\r\n");
+}
+
+TEST_F(LoginWindow, ListsTheUsersSortedAndProposesTheLastUser) {
+  dir.Write("LastUser.Kvx", "Ann\r\n");
+  QStringList items;
+  QString proposed, focused;
+  WhenShown([&] {
+    items = Items();
+    proposed = form.UsersList->currentText();
+    focused = QApplication::focusWidget() == nullptr ? QString()
+                                                     : QApplication::focusWidget()->objectName();
+    form.BitBtn2->click();
+  });
+  const LoginEntry entry = form.AskLogin();
+  EXPECT_EQ(items, (QStringList{"Ann", "bob", "zed"}));
+  EXPECT_EQ(proposed, "Ann");
+  EXPECT_NE(focused, "Pasword");
+  EXPECT_EQ(entry.name, "No user");
+  EXPECT_EQ(entry.password, "");
+}
+
+TEST_F(LoginWindow, WithoutALastUserFileTheNameIsUser) {
+  QString proposed;
+  WhenShown([&] {
+    proposed = form.UsersList->currentText();
+    form.ok->click();
+  });
+  const LoginEntry entry = form.AskLogin();
+  EXPECT_EQ(proposed, "User");
+  EXPECT_EQ(entry.name, "User");
+}
+
+TEST_F(LoginWindow, OkIsTheDefaultButtonOnlyWhileInThePasswordBox) {
+  bool defaultInName = true, defaultInPassword = false;
+  WhenShown([&] {
+    defaultInName = form.ok->isDefault();
+    form.Pasword->setFocus();
+    defaultInPassword = form.ok->isDefault();
+    form.BitBtn2->click();
+  });
+  form.AskLogin();
+  EXPECT_FALSE(defaultInName);
+  EXPECT_TRUE(defaultInPassword);
+}
+
+TEST_F(LoginWindow, PickingAUserFromTheListGoesToThePassword) {
+  QString focused;
+  WhenShown([&] {
+    form.UsersList->setCurrentIndex(form.UsersList->findText("zed"));
+    focused = QApplication::focusWidget()->objectName();
+    form.BitBtn2->click();
+  });
+  form.AskLogin();
+  EXPECT_EQ(focused, "Pasword");
+}
+
+TEST_F(LoginWindow, NewPasswordModeAsksTwiceAndPutsTheTextsBack) {
+  QString title, label1, label2, label3;
+  bool nameShown = false, listShown = true;
+  QLineEdit::EchoMode nameEcho = QLineEdit::Normal;
+  WhenShown([&] {
+    title = form.windowTitle();
+    label1 = form.Label1->text();
+    label2 = form.Label2->text();
+    label3 = form.Label3->text();
+    nameShown = form.Name->isVisible();
+    listShown = form.UsersList->isVisible();
+    nameEcho = form.Name->echoMode();
+    form.Name->setText("first");
+    form.Pasword->setText("second");
+    form.ok->click();
+  });
+  const auto [first, second] = form.AskNewPasswordTwice();
+  EXPECT_EQ(first, "first");
+  EXPECT_EQ(second, "second");
+  EXPECT_EQ(title, "Passwords");
+  EXPECT_EQ(label1, "Enter new password twice");
+  EXPECT_EQ(label2, "Password");
+  EXPECT_EQ(label3, "Confirm password");
+  EXPECT_TRUE(nameShown);
+  EXPECT_FALSE(listShown);
+  EXPECT_EQ(nameEcho, QLineEdit::Password);
+  EXPECT_EQ(form.windowTitle(), "Login");
+  EXPECT_EQ(form.Label1->text(), "Enter user name and password");
+  EXPECT_EQ(form.Label2->text(), "Name");
+  EXPECT_EQ(form.Label3->text(), "        Password");
+  EXPECT_EQ(form.Name->echoMode(), QLineEdit::Normal);
+  EXPECT_TRUE(form.Name->text().isEmpty());
+  EXPECT_TRUE(form.Pasword->text().isEmpty());
+}
+
+TEST_F(LoginWindow, TheDialogsPortUsesTheWindowForBothQuestions) {
+  QtDialogs dialogs;
+  dialogs.SetLoginForm(&form);
+  WhenShown([&] {
+    form.UsersList->setEditText("Ann");
+    form.Pasword->setText("pw");
+    form.ok->click();
+  });
+  const LoginEntry entry = dialogs.AskLogin();
+  EXPECT_EQ(entry.name, "Ann");
+  EXPECT_EQ(entry.password, "pw");
+  EXPECT_EQ(form.Label3->text(), "        Pasword");
+  QtDialogs without;
+  EXPECT_THROW(without.AskLogin(), E_Orv_Error);
+}
+
+TEST(QtFileFilter, TurnsPairsIntoQtFilters) {
+  EXPECT_EQ(QtFileFilter("Interbase compatible database files(*.gdb)|*.gdb"),
+            "Interbase compatible database files(*.gdb)");
+  EXPECT_EQ(QtFileFilter("Word lists|*.orv|All files|*.*"), "Word lists (*.orv);;All files (*.*)");
+  EXPECT_EQ(QtFileFilter("Lists|*.orv;*.nam"), "Lists (*.orv *.nam)");
+  EXPECT_EQ(QtFileFilter(""), "");
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,75 @@
+#pragma once
+// A program directory with four users and the main window over it, driven
+// through the scripted dialogs.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <memory>
+#include <string>
+
+#include "app/getuser.h"
+#include "app/mainform_window.h"
+#include "app/platform.h"
+#include "app/programpaths.h"
+#include "app/startupfile.h"
+#include "support/fake_dialogs.h"
+#include "support/temp_dir.h"
+#include "users/crypt.h"
+#include "users/password.h"
+
+namespace orv::test {
+
+class MainFormFixture {
+ public:
+  MainFormFixture() {
+    SetProgramDirectory(dir.Str());
+    Settings() = StartUpSettings{};
+    Paths().QuitAllowed = false;
+    Paths().LogMistakes = true;
+    Paths().LogAll = true;
+    ResetQuitRequest();
+    SetQuitHandler([this] { ++quitRequests; });
+    dir.Write("KVXS1.KVX",
+              Line("Boss", "boss-pw", "Bs", 1, 255) + Line("Nine", "nine-pw", "Ni", 2, 9) +
+                  Line("Ten", "ten-pw", "Te", 3, 10) + Line("Low", "low-pw", "Lo", 4, 5) +
+                  Line("admin", "admin-pw", "Ad", 5, 20));
+    SetUsers(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", dialogs));
+    form = std::make_unique<TMainForm>(dialogs);
+  }
+  ~MainFormFixture() {
+    form.reset();
+    SetUsers(nullptr);
+    SetQuitHandler({});
+    ResetQuitRequest();
+  }
+  MainFormFixture(const MainFormFixture&) = delete;
+  MainFormFixture& operator=(const MainFormFixture&) = delete;
+
+  static std::string Line(const std::string& name, const std::string& pw, const std::string& salt,
+                          int number, int level) {
+    return name + ":" + CryptPassword(pw, salt) + ":" + std::to_string(number) + ":" +
+           std::to_string(level) + "\r\n";
+  }
+
+  // Shows the window, which logs in with the scripted entry (none: cancelled).
+  void ShowAndLogIn() {
+    form->show();
+    QApplication::processEvents();
+  }
+  void LogInAs(const std::string& name, const std::string& pw) {
+    dialogs.logins.push_back({name, pw});
+    ShowAndLogIn();
+  }
+
+  bool MenuEnabled(QMenu* menu) const { return menu->menuAction()->isEnabled(); }
+  std::string Text(const QLabel* label) const { return label->text().toStdString(); }
+
+  TempDir dir;
+  FakeDialogs dialogs;
+  std::unique_ptr<TMainForm> form;
+  int quitRequests = 0;
+};
+
+}  // namespace orv::test

@@ -1,0 +1,134 @@
+#include "app/option_window.h"
+
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "app/about_window.h"
+#include "app/paslev_window.h"
+#include "app/startupfile.h"
+#include "support/gui_keys.h"
+
+namespace orv {
+namespace {
+
+using test::ModalWatchdog;
+using test::WhenShown;
+
+class OptionWindows : public ::testing::Test {
+ protected:
+  OptionWindows() { Settings() = StartUpSettings{}; }
+  ~OptionWindows() override { Settings() = StartUpSettings{}; }
+  ModalWatchdog watchdog;
+};
+
+TEST_F(OptionWindows, OptionsShowTheSettingsAndOkStoresTheChoices) {
+  TOptionForm form;
+  Settings().InOrder = true;
+  Settings().WholeFile = true;
+  Settings().ShowWord = false;
+  Settings().ReshowWord = true;
+  bool inOrderShown = false, wholeShown = false, showWordShown = true, reshowShown = false;
+  WhenShown([&] {
+    inOrderShown = form.InOrderItem->isChecked();
+    wholeShown = form.WholeFileItem->isChecked();
+    showWordShown = form.ShowWordCheckBox->isChecked();
+    reshowShown = form.ReShowWordCheckBox->isChecked();
+    form.RandomOrderItem->setChecked(true);
+    form.TenWordsItem->setChecked(true);
+    form.ShowWordCheckBox->setChecked(true);
+    form.ReShowWordCheckBox->setChecked(false);
+    form.OkBitBtn->click();
+  });
+  EXPECT_EQ(form.exec(), QDialog::Accepted);
+  EXPECT_TRUE(inOrderShown);
+  EXPECT_TRUE(wholeShown);
+  EXPECT_FALSE(showWordShown);
+  EXPECT_TRUE(reshowShown);
+  EXPECT_FALSE(Settings().InOrder);
+  EXPECT_FALSE(Settings().WholeFile);
+  EXPECT_TRUE(Settings().ShowWord);
+  EXPECT_FALSE(Settings().ReshowWord);
+}
+
+TEST_F(OptionWindows, CancelLeavesEveryOptionAsItWas) {
+  TOptionForm form;
+  WhenShown([&] {
+    form.InOrderItem->setChecked(true);
+    form.TenWordsItem->setChecked(true);
+    form.ShowWordCheckBox->setChecked(false);
+    form.ReShowWordCheckBox->setChecked(true);
+    form.BitBtn1->click();
+  });
+  EXPECT_EQ(form.exec(), QDialog::Rejected);
+  const StartUpSettings fresh;
+  EXPECT_EQ(Settings().InOrder, fresh.InOrder);
+  EXPECT_EQ(Settings().WholeFile, fresh.WholeFile);
+  EXPECT_EQ(Settings().ShowWord, fresh.ShowWord);
+  EXPECT_EQ(Settings().ReshowWord, fresh.ReshowWord);
+  // Shown again, the window forgets what was cancelled.
+  bool inOrder = true;
+  WhenShown([&] {
+    inOrder = form.InOrderItem->isChecked();
+    form.BitBtn1->click();
+  });
+  form.exec();
+  EXPECT_FALSE(inOrder);
+}
+
+TEST_F(OptionWindows, OptionTextsAreThoseOfTheProgram) {
+  TOptionForm form;
+  EXPECT_EQ(form.windowTitle(), "Option");
+  EXPECT_EQ(form.RadioGroup1->title(), "&File order");
+  EXPECT_EQ(form.InOrderItem->text(), "&In order");
+  EXPECT_EQ(form.RandomOrderItem->text(), "&Random order");
+  EXPECT_EQ(form.RadioGroup2->title(), "&Words");
+  EXPECT_EQ(form.WholeFileItem->text(), "&Do whole file");
+  EXPECT_EQ(form.TenWordsItem->text(), "do &Ten words");
+  EXPECT_EQ(form.RadioGroup1->statusTip(),
+            "Do the spellings in alphabetical order or in random orde");
+  EXPECT_EQ(form.OkBitBtn->statusTip(),
+            "confirm options they are saved when you log out or quit orv6");
+}
+
+TEST_F(OptionWindows, LevelBoxesShowTheThresholdsAndAnyChangeTakesEffect) {
+  TPasLevForm form;
+  Settings().lookOtherUsersPasLev = 77;
+  int shownSeventh = -1;
+  WhenShown([&] {
+    shownSeventh = form.SpinEdits[6]->value();
+    form.SpinEdits[0]->setValue(3);
+    form.SpinEdits[6]->setValue(200);
+    form.SpinEdits[7]->setValue(999);  // beyond the range: 255
+    form.CancelButton->click();
+  });
+  form.exec();
+  EXPECT_EQ(shownSeventh, 77);
+  EXPECT_EQ(Settings().optionMenuPasLev, 3);
+  EXPECT_EQ(Settings().lookOtherUsersPasLev, 200);
+  EXPECT_EQ(Settings().MakeWrongWordFileForOthers, 255);
+  EXPECT_EQ(Settings().delFilePasLev, 100) << "untouched boxes keep their values";
+  for (QSpinBox* box : form.SpinEdits) {
+    EXPECT_EQ(box->minimum(), 0);
+    EXPECT_EQ(box->maximum(), 255);
+  }
+  EXPECT_EQ(form.windowTitle(), "Pasword levels");
+}
+
+TEST_F(OptionWindows, AboutBoxClosesWithItsDefaultButton) {
+  TAboutBox about;
+  EXPECT_EQ(about.windowTitle(), "About");
+  EXPECT_EQ(about.ProductName->text(), "Orv7");
+  EXPECT_EQ(about.Version->text(), "Version 0.1");
+  EXPECT_EQ(about.Comments->text(), "This program is still in betta");
+  WhenShown([] { test::PressEnter(); });
+  EXPECT_EQ(about.exec(), QDialog::Accepted);
+  EXPECT_FALSE(watchdog.Fired());
+}
+
+}  // namespace
+}  // namespace orv

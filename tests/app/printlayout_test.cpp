@@ -1,0 +1,46 @@
+#include "app/printlayout.h"
+
+#include <gtest/gtest.h>
+
+namespace orv {
+namespace {
+
+TEST(PrintLayout, LinesPerPageAndPitchComeFromThePageAndTextHeights) {
+  const PrintLayout layout = PlanPrint(1000, 40);
+  EXPECT_EQ(layout.linesPerPage, 20);  // 1000 / (40 + 10)
+  EXPECT_EQ(layout.pitch, 50);
+  EXPECT_EQ(layout.linesOnPage, 19);
+  const PrintLayout uneven = PlanPrint(1003, 37);
+  EXPECT_EQ(uneven.linesPerPage, 21);  // 1003 / 47
+  EXPECT_EQ(uneven.pitch, 47);         // 1003 / 21
+}
+
+TEST(PrintLayout, ANewPageBeginsAfterEveryLinesPerPageLessOne) {
+  const std::vector<PlacedLine> placed = PlaceLines(PlanPrint(1000, 40), 40);
+  ASSERT_EQ(placed.size(), 40u);
+  EXPECT_EQ(placed[0].page, 0);
+  EXPECT_EQ(placed[0].y, 0);
+  EXPECT_EQ(placed[18].page, 0);
+  EXPECT_EQ(placed[18].y, 18 * 50);
+  EXPECT_EQ(placed[19].page, 1) << "the 20th line starts the second page";
+  EXPECT_EQ(placed[19].y, 0);
+  EXPECT_EQ(placed[38].page, 2);
+  EXPECT_EQ(placed[39].page, 2);
+  EXPECT_EQ(placed[39].y, 50);
+  EXPECT_TRUE(PlaceLines(PlanPrint(1000, 40), 0).empty());
+}
+
+TEST(PrintLayout, APageTooSmallStillPrintsOneLineAPage) {
+  const PrintLayout tiny = PlanPrint(30, 40);
+  EXPECT_EQ(tiny.linesPerPage, 2);
+  EXPECT_EQ(tiny.linesOnPage, 1);
+  const std::vector<PlacedLine> placed = PlaceLines(tiny, 3);
+  EXPECT_EQ(placed[2].page, 2);
+  EXPECT_EQ(placed[2].y, 0);
+  const PrintLayout none = PlanPrint(0, -10);
+  EXPECT_EQ(none.pitch, 0);
+  EXPECT_EQ(PlaceLines(none, 2)[1].page, 1);
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,98 @@
+#include "files/chdir_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTreeWidget>
+#include <filesystem>
+#include <string>
+
+#include "app/programpaths.h"
+#include "app/startupfile.h"
+#include "files/groupcommands.h"
+#include "support/modal.h"
+#include "support/temp_dir.h"
+
+namespace orv {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FolderWindow : public ::testing::Test {
+ protected:
+  FolderWindow() : saved_(Settings()) {
+    SetProgramDirectory(dir_.Str());
+    fs::create_directories(dir_.Path() / "orv.orv" / "Ann.orv" / "Tables.orv");
+    fs::create_directories(dir_.Path() / "orv.orv" / "Bob.orv");
+  }
+  ~FolderWindow() override { Settings() = saved_; }
+
+  test::TempDir dir_;
+  TChDir window_;
+
+ private:
+  StartUpSettings saved_;
+};
+
+QTreeWidgetItem* Find(QWidget& window, const char* text) {
+  auto* tree = window.findChild<QTreeWidget*>("TreeView1");
+  const QList<QTreeWidgetItem*> found =
+      tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+  EXPECT_EQ(found.size(), 1) << text;
+  return found.value(0);
+}
+
+TEST_F(FolderWindow, OkGivesTheChosenGroupJoinedWithoutTrailingBackslash) {
+  std::string path = "ann.orv";
+  test::Modal modal([](QWidget& window) {
+    EXPECT_EQ(window.windowTitle(), "Some caption");
+    auto* tree = window.findChild<QTreeWidget*>("TreeView1");
+    EXPECT_EQ(tree->currentItem()->text(0), "Ann.orv");
+    tree->setCurrentItem(Find(window, "Tables.orv"));
+    window.findChild<QPushButton*>("BitBtn1")->click();
+  });
+  EXPECT_EQ(window_.PickFolder(Paths().listRoot, path, "Some caption"), QDialog::Accepted);
+  EXPECT_TRUE(modal.Ran());
+  EXPECT_EQ(path, "Ann.orv\\Tables.orv");
+  EXPECT_EQ(window_.findChild<QTreeWidget*>("TreeView1")->topLevelItemCount(), 0);
+}
+
+TEST_F(FolderWindow, RootGivesAnEmptyPathAndCancelKeepsThePath) {
+  std::string path = "Bob.orv";
+  test::Modal toRoot([](QWidget& window) {
+    auto* tree = window.findChild<QTreeWidget*>("TreeView1");
+    tree->setCurrentItem(tree->topLevelItem(0));
+    window.findChild<QPushButton*>("BitBtn1")->click();
+  });
+  window_.PickFolder(Paths().listRoot, path, "c");
+  EXPECT_TRUE(toRoot.Ran());
+  EXPECT_EQ(path, "");
+
+  path = "Bob.orv";
+  test::Modal cancelled([](QWidget& window) {
+    window.findChild<QTreeWidget*>("TreeView1")->setCurrentItem(Find(window, "Ann.orv"));
+    window.findChild<QPushButton*>("BitBtn2")->click();
+  });
+  EXPECT_EQ(window_.PickFolder(Paths().listRoot, path, "c"), QDialog::Rejected);
+  EXPECT_TRUE(cancelled.Ran());
+  EXPECT_EQ(path, "Bob.orv");
+}
+
+TEST_F(FolderWindow, ChangeDirectoryThroughTheWindow) {
+  Settings().CurrentDir = "BOB.ORV\\";
+  Settings().CurrentFile = "bob.orv";
+  test::Modal modal([](QWidget& window) {
+    EXPECT_EQ(window.windowTitle(), "Change Diretory");
+    auto* tree = window.findChild<QTreeWidget*>("TreeView1");
+    EXPECT_EQ(tree->currentItem()->text(0), "Bob.orv");
+    tree->setCurrentItem(Find(window, "Tables.orv"));
+    window.findChild<QPushButton*>("BitBtn1")->click();
+  });
+  ChangeDirectory(PickerOf(window_));
+  EXPECT_TRUE(modal.Ran());
+  EXPECT_EQ(Settings().CurrentDir, "Ann.orv\\Tables.orv\\");
+  EXPECT_EQ(Settings().CurrentFile, "words0.orv");
+}
+
+}  // namespace
+}  // namespace orv

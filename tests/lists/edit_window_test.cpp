@@ -1,0 +1,237 @@
+#include "lists/edit_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTextEdit>
+#include <memory>
+#include <string>
+
+#include "app/programpaths.h"
+#include "app/startupfile.h"
+#include "files/errortext.h"
+#include "lists/compilesettings.h"
+#include "lists/viewconpiled_window.h"
+#include "support/fake_dialogs.h"
+#include "support/modal.h"
+#include "support/temp_dir.h"
+#include "support/test_users.h"
+
+namespace orv {
+namespace {
+
+QAction* Action(QWidget& window, const char* name) {
+  const QList<QAction*> found = window.findChildren<QAction*>(name);
+  EXPECT_EQ(found.size(), 1) << name;
+  return found.value(0);
+}
+
+QPlainTextEdit& Editor(QWidget& window) {
+  return *window.findChild<QPlainTextEdit*>("RichEdit1");
+}
+
+// Replaces the whole text as typing over it would.
+void TypeOver(QWidget& window, const QString& text) {
+  Editor(window).selectAll();
+  Editor(window).insertPlainText(text);
+}
+
+class EditorWindow : public ::testing::Test {
+ protected:
+  EditorWindow() : savedSettings_(Settings()), savedCompile_(TheCompileSettings()) {
+    SetProgramDirectory(dir_.Str());
+    dir_.Write("orv.orv/ann.orv/sums.orv", "apple\r\nbanana|yellow\r\n");
+  }
+  ~EditorWindow() override {
+    Settings() = savedSettings_;
+    TheCompileSettings() = savedCompile_;
+  }
+
+  // The editor for a user of the standard set.
+  TEditOrv& EditorFor(const std::string& who) {
+    users_ = test::LoggedIn(dir_, dialogs_, test::StandardUsers(), who);
+    editor_ = std::make_unique<TEditOrv>(*users_, dialogs_, view_);
+    return *editor_;
+  }
+
+  std::string List() const { return dir_.Str() + "orv.orv\\ann.orv\\sums.orv"; }
+  std::string ListText() const { return dir_.Read("orv.orv/ann.orv/sums.orv"); }
+
+  test::TempDir dir_;
+  test::FakeDialogs dialogs_;
+  TCompiledView view_{dialogs_};
+  std::unique_ptr<PasswordO> users_;
+  std::unique_ptr<TEditOrv> editor_;
+
+ private:
+  StartUpSettings savedSettings_;
+  CompileSettings savedCompile_;
+};
+
+TEST_F(EditorWindow, WithoutAnOwnerFileOnlyASuperUserGetsIn) {
+  TEditOrv& editor = EditorFor("BOB");
+  test::Modal modal([](QWidget& window) { static_cast<QDialog&>(window).accept(); });
+  editor.EditList(List());
+  EXPECT_FALSE(modal.Ran());
+  EXPECT_EQ(dialogs_.Texts(), std::vector<std::string>{"Access denied"});
+  EXPECT_EQ(dialogs_.messages[0].kind, MsgKind::Warning);
+}
+
+TEST_F(EditorWindow, TheOwnerGetsInWhateverTheLetterCaseOfTheOwnerLine) {
+  dir_.Write("orv.orv/ann.orv/sums.usr", "\"Ann\"\r\n");
+  TEditOrv& editor = EditorFor("ANN");
+  test::Modal modal([](QWidget& window) {
+    EXPECT_EQ(window.windowTitle(), "Edit Orv file");
+    EXPECT_EQ(Editor(window).toPlainText(), "apple\nbanana|yellow");
+    EXPECT_FALSE(Editor(window).isReadOnly());
+    EXPECT_TRUE(Action(window, "Save1")->isEnabled());
+    Action(window, "Exit1")->trigger();
+  });
+  editor.EditList(List());
+  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(dialogs_.messages.empty());
+}
+
+TEST_F(EditorWindow, AnOwnerLineWithoutQuotesLetsNobodyButASuperUserIn) {
+  dir_.Write("orv.orv/ann.orv/sums.usr", "ann\r\n");
+  TEditOrv& editor = EditorFor("ANN");
+  {
+    test::Modal refused([](QWidget& window) { static_cast<QDialog&>(window).accept(); });
+    editor.EditList(List());
+    EXPECT_FALSE(refused.Ran());
+    EXPECT_EQ(dialogs_.Texts(), std::vector<std::string>{"Access denied"});
+  }
+
+  TEditOrv& super = EditorFor("ADMIN");
+  test::Modal admitted([](QWidget& window) { Action(window, "Exit1")->trigger(); });
+  super.EditList(List());
+  EXPECT_TRUE(admitted.Ran());
+}
+
+TEST_F(EditorWindow, SaveChangesIsAskedOnlyForAChangedText) {
+  TEditOrv& editor = EditorFor("ADMIN");
+  test::Modal unchanged([](QWidget& window) { Action(window, "Exit1")->trigger(); });
+  editor.EditList(List());
+  EXPECT_TRUE(unchanged.Ran());
+  EXPECT_TRUE(dialogs_.messages.empty());
+
+  dialogs_.answers.push_back(MsgAnswer::No);
+  test::Modal declined([](QWidget& window) {
+    Editor(window).appendPlainText("cherry");
+    static_cast<QDialog&>(window).reject();  // the close box or Esc
+  });
+  editor.EditList(List());
+  EXPECT_TRUE(declined.Ran());
+  EXPECT_EQ(dialogs_.Texts(), std::vector<std::string>{"Save changes"});
+  EXPECT_EQ(dialogs_.messages[0].buttons, MsgButtons::YesNo);
+  EXPECT_EQ(ListText(), "apple\r\nbanana|yellow\r\n");
+
+  dialogs_.answers.push_back(MsgAnswer::Yes);
+  test::Modal accepted([](QWidget& window) {
+    Editor(window).appendPlainText("cherry");
+    Action(window, "Exit1")->trigger();
+  });
+  editor.EditList(List());
+  EXPECT_TRUE(accepted.Ran());
+  EXPECT_EQ(dialogs_.messages.size(), 2u);
+  EXPECT_EQ(ListText(), "apple\r\nbanana|yellow\r\ncherry\r\n");
+  EXPECT_TRUE(Editor(editor).toPlainText().isEmpty());
+}
+
+TEST_F(EditorWindow, AFailedSaveIsToldAndTheTextStaysChanged) {
+  TEditOrv& editor = EditorFor("ADMIN");
+  test::Modal modal([](QWidget& window) {
+    TypeOver(window, "lost?");
+    Action(window, "Save1")->trigger();
+    EXPECT_TRUE(Editor(window).document()->isModified());
+    // Closing offers the save again, and tells the failure again.
+    Action(window, "Exit1")->trigger();
+  });
+  editor.EditList(dir_.Str() + "orv.orv\\gone.orv\\new.orv");
+  EXPECT_TRUE(modal.Ran());
+  EXPECT_EQ(dialogs_.Texts(),
+            (std::vector<std::string>{"Save changes", ErrorText(3), "Save changes", ErrorText(3)}));
+}
+
+TEST_F(EditorWindow, AfterDeleteLinefeedsTheTextIsOneReadOnlyLineThatIsNotSaved) {
+  TEditOrv& editor = EditorFor("ADMIN");
+  test::Modal modal([](QWidget& window) {
+    Editor(window).appendPlainText("cherry  ");
+    Action(window, "DeleteLinefeeds1")->trigger();
+    EXPECT_EQ(Editor(window).toPlainText(), "apple banana|yellow cherry");
+    EXPECT_TRUE(Editor(window).isReadOnly());
+    EXPECT_FALSE(Action(window, "Save1")->isEnabled());
+    EXPECT_FALSE(Editor(window).document()->isModified());
+    Action(window, "Exit1")->trigger();
+  });
+  editor.EditList(List());
+  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(dialogs_.messages.empty());
+  EXPECT_EQ(ListText(), "apple\r\nbanana|yellow\r\n");
+}
+
+TEST_F(EditorWindow, ViewWordsIsReadOnlyForAnyone) {
+  TEditOrv& editor = EditorFor("");
+  test::Modal modal([](QWidget& window) {
+    EXPECT_EQ(Editor(window).toPlainText(), "apple\nbanana|yellow");
+    EXPECT_TRUE(Editor(window).isReadOnly());
+    EXPECT_FALSE(Action(window, "Save1")->isEnabled());
+    Action(window, "Exit1")->trigger();
+  });
+  editor.ViewList(List());
+  EXPECT_TRUE(modal.Ran());
+  EXPECT_EQ(editor.ListPath(), List());
+}
+
+TEST_F(EditorWindow, ViewCompiledShowsTheEditedTextAndKeepsItChanged) {
+  TEditOrv& editor = EditorFor("ADMIN");
+  dialogs_.answers.push_back(MsgAnswer::No);
+  test::Modal modal([this](QWidget& window) {
+    TypeOver(window, "$script\n$6*7");
+    test::Modal compiled([](QWidget& view) {
+      EXPECT_EQ(view.windowTitle(), "Compiled Viewtest");
+      EXPECT_EQ(view.findChild<QTextEdit*>("RichEdit1")->toPlainText(), "$script\n$6*7\n6*7|42");
+      static_cast<QDialog&>(view).accept();
+    });
+    Action(window, "viewcompiled1")->trigger();
+    EXPECT_TRUE(compiled.Ran());
+    EXPECT_EQ(dir_.Read("compile temp.orv"), "$script\r\n$6*7\r\n");
+    EXPECT_TRUE(Editor(window).document()->isModified());
+    Action(window, "Exit1")->trigger();
+  });
+  editor.EditList(List());
+  EXPECT_TRUE(modal.Ran());
+  EXPECT_EQ(dialogs_.Texts(), std::vector<std::string>{"Save changes"});
+  EXPECT_EQ(ListText(), "apple\r\nbanana|yellow\r\n");
+}
+
+TEST_F(EditorWindow, PrintingNamesTheJobAfterTheCurrentList) {
+  Settings().CurrentFile = "sums.orv";
+  TEditOrv& editor = EditorFor("ADMIN");
+  const QString pdf = QString::fromStdString(dir_.Str() + "list.pdf");
+  test::Modal modal([&](QWidget& window) {
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    editor.PrintText(printer);
+    EXPECT_EQ(printer.docName(), "sums.orv");
+    test::SaveScreenshot(window, "list-editor");
+    Action(window, "Exit1")->trigger();
+  });
+  editor.ViewList(List());
+  EXPECT_TRUE(modal.Ran());
+  QFile file(pdf);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  EXPECT_TRUE(bytes.startsWith("%PDF"));
+  // The job's name is the document's title, in UTF-16 with its byte-order mark.
+  QByteArray title("/Title (\xFE\xFF");
+  for (char c : std::string("sums.orv")) title.append('\0').append(c);
+  EXPECT_TRUE(bytes.contains(title));
+}
+
+}  // namespace
+}  // namespace orv

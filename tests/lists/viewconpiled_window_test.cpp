@@ -1,0 +1,166 @@
+#include "lists/viewconpiled_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <string>
+#include <vector>
+
+#include "lists/compilesettings.h"
+#include "lists/random.h"
+#include "support/fake_dialogs.h"
+#include "support/modal.h"
+#include "support/temp_dir.h"
+
+namespace orv {
+namespace {
+
+const QColor kBlack(Qt::black);
+const QColor kPurple(0x80, 0x00, 0x80);
+const QColor kBlue(0x00, 0x00, 0xFF);
+const QColor kGreen(0x00, 0x80, 0x00);
+
+// One run of text in the view with how it is drawn.
+struct Run {
+  QString text;
+  QColor color;
+  bool bold = false;
+  bool italic = false;
+  bool struckOut = false;
+};
+
+std::vector<Run> RunsOf(const QTextBlock& block) {
+  std::vector<Run> runs;
+  for (auto it = block.begin(); !it.atEnd(); ++it) {
+    const QTextCharFormat f = it.fragment().charFormat();
+    runs.push_back({it.fragment().text(), f.foreground().color(), f.fontWeight() == QFont::Bold,
+                    f.fontItalic(), f.fontStrikeOut()});
+  }
+  if (runs.empty()) {
+    const QTextCharFormat f = block.charFormat();
+    runs.push_back({"", f.foreground().color(), f.fontWeight() == QFont::Bold, f.fontItalic(),
+                    f.fontStrikeOut()});
+  }
+  return runs;
+}
+
+std::vector<std::vector<Run>> Lines(QTextEdit& view) {
+  std::vector<std::vector<Run>> lines;
+  for (QTextBlock b = view.document()->begin(); b.isValid(); b = b.next()) {
+    lines.push_back(RunsOf(b));
+  }
+  return lines;
+}
+
+void ExpectRun(const Run& run, const QString& text, const QColor& color, bool bold, bool italic,
+               bool struckOut) {
+  EXPECT_EQ(run.text, text);
+  EXPECT_EQ(run.color, color) << text.toStdString();
+  EXPECT_EQ(run.bold, bold) << text.toStdString();
+  EXPECT_EQ(run.italic, italic) << text.toStdString();
+  EXPECT_EQ(run.struckOut, struckOut) << text.toStdString();
+}
+
+class CompiledViewWindow : public ::testing::Test {
+ protected:
+  CompiledViewWindow() : view_(dialogs_), saved_(TheCompileSettings()) {
+    TheCompileSettings() = CompileSettings{};
+    SeedRandom(11);
+  }
+  ~CompiledViewWindow() override { TheCompileSettings() = saved_; }
+
+  QTextEdit& Text() { return *view_.findChild<QTextEdit*>("RichEdit1"); }
+
+  test::TempDir dir_;
+  test::FakeDialogs dialogs_;
+  TCompiledView view_;
+
+ private:
+  CompileSettings saved_;
+};
+
+TEST_F(CompiledViewWindow, EachKindOfLineHasItsColourAndStyle) {
+  dir_.Write("every kind.orv",
+             "apple\r\n$script\r\nbanana|yellow\r\n$#1to2x3 // table\r\n// note\r\nRoom "
+             "#5\r\n$What is 3+4\r\n$scriptOff\r\n");
+  test::Modal modal([this](QWidget& window) {
+    const auto lines = Lines(Text());
+    ASSERT_EQ(lines.size(), 11u);
+    ExpectRun(lines[0][0], "apple", kBlack, true, false, false);
+    ExpectRun(lines[1][0], "$script", kBlack, true, false, false);
+    ExpectRun(lines[2][0], "banana|yellow", kPurple, false, false, false);
+    ASSERT_EQ(lines[3].size(), 2u);
+    ExpectRun(lines[3][0], "$#1to2x3 ", kBlue, false, false, false);
+    ExpectRun(lines[3][1], "// table", kBlack, false, false, true);
+    ExpectRun(lines[4][0], "1x3 |3", kGreen, false, true, false);
+    ExpectRun(lines[5][0], "2x3 |6", kGreen, false, true, false);
+    ExpectRun(lines[6][0], "// note", kBlack, false, false, true);
+    // A plain entry with "#" and a digit expands to nothing, so it is struck out.
+    ExpectRun(lines[7][0], "Room #5", kBlack, false, false, true);
+    ExpectRun(lines[8][0], "$What is 3+4", kBlue, false, false, false);
+    ExpectRun(lines[9][0], "//unexpected error in line:What is 3+4", kGreen, false, true, false);
+    ExpectRun(lines[10][0], "$scriptOff", kBlack, true, false, false);
+    test::SaveScreenshot(window, "compiled-view");
+    static_cast<QDialog&>(window).accept();
+  });
+  view_.ShowCompiled(dir_.Str() + "every kind.orv");
+  EXPECT_TRUE(modal.Ran());
+}
+
+TEST_F(CompiledViewWindow, AnEmptyLineIsStruckOutAndLinesWithScriptOffAreBold) {
+  BufferO list;
+  for (const char* l : {"plain", "$script", ""}) list.Add(l);
+  view_.FillView(list);
+  const auto lines = Lines(Text());
+  ASSERT_EQ(lines.size(), 3u);
+  ExpectRun(lines[0][0], "plain", kBlack, true, false, false);
+  ExpectRun(lines[2][0], "", kBlack, false, false, true);
+}
+
+TEST_F(CompiledViewWindow, RetryDrawsNewNumbersFromTheSameLines) {
+  dir_.Write("random.orv", "$script\r\n$rand(1:1000000000)+0\r\n");
+  std::vector<QString> draws;
+  test::Modal modal([&](QWidget& window) {
+    EXPECT_EQ(window.windowTitle(), "Compiled Viewtest");
+    auto* retry = window.findChild<QPushButton*>("BitBtn1");
+    EXPECT_EQ(retry->text(), "&Retry");
+    for (int i = 0; i < 3; ++i) {
+      const auto lines = Lines(Text());
+      ASSERT_EQ(lines.size(), 3u);
+      EXPECT_EQ(lines[1][0].color, kBlue);
+      draws.push_back(lines[2][0].text);
+      retry->click();
+    }
+    static_cast<QDialog&>(window).accept();
+  });
+  EXPECT_EQ(view_.ShowCompiled(dir_.Str() + "random.orv"), QDialog::Accepted);
+  EXPECT_TRUE(modal.Ran());
+  ASSERT_EQ(draws.size(), 3u);
+  EXPECT_NE(draws[0], draws[1]);
+  EXPECT_NE(draws[1], draws[2]);
+  for (const QString& d : draws)
+    EXPECT_TRUE(d.endsWith("+0|" + d.section('+', 0, 0))) << d.toStdString();
+}
+
+TEST_F(CompiledViewWindow, AFailingPassGoesToTheCallerBeforeTheWindowShows) {
+  dir_.Write("bad.orv", "$Decimal points\r\n");
+  EXPECT_ANY_THROW(view_.ShowCompiled(dir_.Str() + "bad.orv"));
+  EXPECT_FALSE(view_.isVisible());
+}
+
+TEST_F(CompiledViewWindow, AMissingFileShowsNothingAndExitCloses) {
+  test::Modal modal([&](QWidget& window) {
+    EXPECT_TRUE(Text().document()->toPlainText().isEmpty());
+    EXPECT_TRUE(Text().isReadOnly());
+    const QList<QAction*> actions = window.findChildren<QAction*>("N1");
+    ASSERT_EQ(actions.size(), 1);
+    actions[0]->trigger();
+  });
+  EXPECT_EQ(view_.ShowCompiled(dir_.Str() + "missing.orv"), QDialog::Accepted);
+  EXPECT_TRUE(modal.Ran());
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,166 @@
+#include "session/input_window.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "session/ports.h"
+#include "support/gui_keys.h"
+
+namespace orv {
+namespace {
+
+using test::ModalWatchdog;
+using test::PressEnter;
+using test::PressEscape;
+using test::TypeText;
+using test::WhenShown;
+
+struct CountingButtons : AnswerButtons {
+  void ReShow() override { ++reshows; }
+  void Replay() override { ++replays; }
+  int reshows = 0;
+  int replays = 0;
+};
+
+class InputWindow : public ::testing::Test {
+ protected:
+  template <typename T>
+  T* Child(const char* name) {
+    T* child = form.findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+
+  T_Input form;
+  CountingButtons buttons;
+  ModalWatchdog watchdog;
+};
+
+TEST_F(InputWindow, LooksAsDesigned) {
+  EXPECT_EQ(form.windowTitle(), "Input");
+  Qt::WindowFlags flags = form.windowFlags();
+  EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
+  EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+  EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowSystemMenuHint);
+
+  auto* progress = Child<QLabel>("Progress");
+  EXPECT_EQ(progress->palette().color(QPalette::WindowText), QColor(Qt::red));
+  auto* edit = Child<QLineEdit>("Edit1");
+  EXPECT_GT(edit->font().pointSizeF(), QApplication::font().pointSizeF());
+  EXPECT_EQ(edit->toolTip(), "Type in the word you were asked here");
+  EXPECT_EQ(Child<QPushButton>("Replay")->text(), "&Replay");
+  EXPECT_EQ(Child<QPushButton>("Replay")->toolTip(), "If there is a spoken prompt replay it.");
+  EXPECT_EQ(Child<QPushButton>("BReShow")->text(), "Re&Show");
+  EXPECT_EQ(Child<QPushButton>("BReShow")->toolTip(), "Reshow the word to type");
+  auto* ok = Child<QPushButton>("BitBtn1");
+  EXPECT_TRUE(ok->isDefault());
+  EXPECT_TRUE(ok->toolTip().isEmpty());
+  EXPECT_EQ(ok->statusTip(), "When you have type in the word click here or press enter");
+}
+
+TEST_F(InputWindow, ClientAreaStaysAtItsSize) {
+  form.resize(600, 300);
+  EXPECT_EQ(form.size(), QSize(340, 95));
+  form.resize(100, 50);
+  EXPECT_EQ(form.size(), QSize(340, 95));
+}
+
+TEST_F(InputWindow, EnterReturnsTheTypedWordAndShowsTheProgress) {
+  QString progressShown;
+  QWidget* focused = nullptr;
+  WhenShown([&] {
+    progressShown = Child<QLabel>("Progress")->text();
+    focused = QApplication::focusWidget();
+    TypeText("house");
+    PressEnter();
+  });
+  std::string typed = form.Ask("Hi score 7 : 9 go''s left out of 10 words", "", true, buttons);
+  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_EQ(typed, "house");
+  EXPECT_EQ(progressShown, "Hi score 7 : 9 go''s left out of 10 words");
+  EXPECT_EQ(focused, Child<QLineEdit>("Edit1"));
+  EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(InputWindow, PresetIsSelectedSoTypingReplacesIt) {
+  bool allSelected = false;
+  WhenShown([&] {
+    auto* edit = Child<QLineEdit>("Edit1");
+    allSelected = edit->selectedText() == "Please type in the last word";
+    TypeText("cat");
+    Child<QPushButton>("BitBtn1")->click();
+  });
+  EXPECT_EQ(form.Ask("p", "Please type in the last word", false, buttons), "cat");
+  EXPECT_TRUE(allSelected);
+  EXPECT_FALSE(watchdog.Fired());
+}
+
+TEST_F(InputWindow, EscapeDoesNotCloseIt) {
+  bool openAfterEscape = false;
+  WhenShown([&] {
+    TypeText("dog");
+    PressEscape();
+    QApplication::processEvents();
+    openAfterEscape = form.isVisible();
+    PressEnter();
+  });
+  EXPECT_EQ(form.Ask("p", "", false, buttons), "dog");
+  EXPECT_TRUE(openAfterEscape);
+  EXPECT_FALSE(watchdog.Fired());
+}
+
+TEST_F(InputWindow, ReShowIsEnabledExactlyWhenTheSettingIsOn) {
+  for (bool reshow : {true, false, true}) {
+    bool enabled = !reshow;
+    WhenShown([&] {
+      enabled = Child<QPushButton>("BReShow")->isEnabled();
+      TypeText("x");
+      PressEnter();
+    });
+    form.Ask("p", "", reshow, buttons);
+    EXPECT_EQ(enabled, reshow);
+  }
+  EXPECT_FALSE(watchdog.Fired());
+}
+
+TEST_F(InputWindow, ButtonsActOnTheQuestionAndGiveTheFocusBack) {
+  QWidget* focusAfterReShow = nullptr;
+  QWidget* focusAfterReplay = nullptr;
+  WhenShown([&] {
+    Child<QPushButton>("BReShow")->click();
+    Child<QPushButton>("BReShow")->click();
+    focusAfterReShow = QApplication::focusWidget();
+    Child<QPushButton>("Replay")->click();
+    focusAfterReplay = QApplication::focusWidget();
+    TypeText("word");
+    PressEnter();
+  });
+  EXPECT_EQ(form.Ask("p", "", true, buttons), "word");
+  EXPECT_EQ(buttons.reshows, 2);
+  EXPECT_EQ(buttons.replays, 1);
+  EXPECT_EQ(focusAfterReShow, Child<QLineEdit>("Edit1"));
+  EXPECT_EQ(focusAfterReplay, Child<QLineEdit>("Edit1"));
+}
+
+TEST_F(InputWindow, EachReadingStartsFromThePresetNotTheLastAnswer) {
+  WhenShown([&] {
+    TypeText("first");
+    PressEnter();
+  });
+  form.Ask("p", "", false, buttons);
+  QString atStart = "unset";
+  WhenShown([&] {
+    atStart = Child<QLineEdit>("Edit1")->text();
+    TypeText("second");
+    PressEnter();
+  });
+  EXPECT_EQ(form.Ask("p", "", false, buttons), "second");
+  EXPECT_EQ(atStart, "");
+}
+
+}  // namespace
+}  // namespace orv

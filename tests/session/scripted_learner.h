@@ -1,0 +1,119 @@
+#pragma once
+// A learner who takes a test from a script: each reading of an answer takes
+// the next scripted answer, pressing ReShow and Replay as scripted first.
+// Everything the session shows in its windows is recorded in order.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/strings.h"
+#include "files/dos.h"
+#include "session/ports.h"
+
+namespace orv::test {
+
+struct Answer {
+  std::string typed;
+  int reshows = 0;
+  int replays = 0;
+};
+
+struct TimedShown {
+  std::string caption;
+  std::string text;
+  Rgb colour;
+  std::uint16_t showMs;
+  std::uint16_t extraMs;
+};
+
+struct Reading {
+  std::string window;  // "word" or "math"
+  std::string progress;
+  std::string preset;  // word window: the preset; math window: the prompt
+  std::string decimals;
+  bool reshowEnabled = false;
+};
+
+class ScriptedLearner : public SessionWindows {
+ public:
+  // The answers, taken front first; Say adds one.
+  ScriptedLearner& Say(std::string typed, int reshows = 0, int replays = 0) {
+    answers.push_back({std::move(typed), reshows, replays});
+    return *this;
+  }
+
+  void ShowTimedMessage(const std::string& caption, const std::string& text, Rgb colour,
+                        std::uint16_t showMs, std::uint16_t extraMs) override {
+    timed.push_back({caption, text, colour, showMs, extraMs});
+    events.push_back("timed " + text);
+  }
+
+  std::string AskWord(const std::string& progress, const std::string& preset, bool reshowEnabled,
+                      AnswerButtons& buttons) override {
+    readings.push_back({"word", progress, preset, "", reshowEnabled});
+    events.push_back("ask word");
+    if (beforeAnswer) beforeAnswer();
+    Answer answer = Next();
+    for (int i = 0; i < answer.reshows; ++i) buttons.ReShow();
+    for (int i = 0; i < answer.replays; ++i) buttons.Replay();
+    return answer.typed;
+  }
+
+  std::string AskMath(const std::string& prompt, const std::string& decimalPlaces,
+                      const std::string& progress) override {
+    readings.push_back({"math", progress, prompt, decimalPlaces, false});
+    events.push_back("ask math " + prompt);
+    if (beforeAnswer) beforeAnswer();
+    return Next().typed;
+  }
+
+  void ShowWrongAnswer(const std::string& typed, const std::string& expected) override {
+    events.push_back("wrong " + typed + " for " + expected);
+  }
+
+  // The real pause: the tests put an instant clock in place.
+  void BeepWait(std::uint16_t unused, std::uint16_t ms) override {
+    events.push_back("beep wait " + IntText(ms));
+    orv::BeepWait(unused, ms);
+  }
+
+  void ShowScores(std::int32_t markedGroup) override {
+    scoreWindows.push_back(markedGroup);
+    events.push_back("scores");
+  }
+
+  // The words flashed for the learner to type, in order.
+  std::vector<std::string> WordsShown() const {
+    std::vector<std::string> words;
+    for (const auto& t : timed) {
+      if (t.caption == "Word to enter") words.push_back(t.text);
+    }
+    return words;
+  }
+
+  std::deque<Answer> answers;
+  std::function<void()> beforeAnswer;
+
+  std::vector<std::string> events;
+  std::vector<TimedShown> timed;
+  std::vector<Reading> readings;
+  std::vector<std::int32_t> scoreWindows;
+
+ private:
+  // A script that runs out ends the test the way a learner can.
+  Answer Next() {
+    if (answers.empty()) {
+      ADD_FAILURE() << "the learner was asked more often than scripted";
+      return {"exit"};
+    }
+    Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+};
+
+}  // namespace orv::test

@@ -1,0 +1,132 @@
+#include "session/wrongwords_window.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/strings.h"
+#include "session/ports.h"
+#include "support/gui_keys.h"
+
+namespace orv {
+namespace {
+
+using test::ModalWatchdog;
+using test::PressEnter;
+using test::PressEscape;
+using test::WhenShown;
+
+// Sounds stored under names looked up without regard to letter case.
+struct StoredSounds : SessionSounds {
+  bool WavForWord(const std::string& name) override {
+    looked.push_back(name);
+    return stored.count(Upper(name)) > 0;
+  }
+  void PlayWord(const std::string& name) override { played.push_back(name); }
+  std::set<std::string> stored;
+  std::vector<std::string> looked;
+  std::vector<std::string> played;
+};
+
+class WrongWordsWindow : public ::testing::Test {
+ protected:
+  template <typename T>
+  T* Child(const char* name) {
+    T* child = form.findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+
+  QColor Colour(QWidget* w, QPalette::ColorRole role) { return w->palette().color(role); }
+
+  StoredSounds sounds;
+  TWrongWordsForm form{sounds};
+  ModalWatchdog watchdog;
+};
+
+TEST_F(WrongWordsWindow, ShowsBothAnswersInQuotesInTheirColours) {
+  QString right, typed;
+  bool visible = false;
+  WhenShown([&] {
+    visible = form.isVisible();
+    right = Child<QLabel>("Label3")->text();
+    typed = Child<QLabel>("Label4")->text();
+    Child<QPushButton>("BitBtn1")->click();
+  });
+  form.ShowWrongAnswer("teh", "the");
+  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_TRUE(visible);
+  EXPECT_EQ(right, "\"the\"");
+  EXPECT_EQ(typed, "\"teh\"");
+
+  EXPECT_TRUE(form.windowTitle().isEmpty());
+  EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_EQ(form.size(), QSize(558, 164));
+  EXPECT_EQ(Colour(&form, QPalette::Window), QColor(Qt::red));
+
+  auto* heading = Child<QLabel>("Label5");
+  EXPECT_EQ(heading->text(), "You Have got it wrong!");
+  EXPECT_EQ(heading->font().family(), "Lucida Handwriting");
+  EXPECT_TRUE(heading->font().bold());
+  EXPECT_TRUE(heading->font().italic());
+  EXPECT_EQ(Colour(heading, QPalette::WindowText), QColor(Qt::green));
+
+  EXPECT_EQ(Child<QLabel>("Label1")->text(), "The answer is:");
+  EXPECT_TRUE(Child<QLabel>("Label1")->alignment() & Qt::AlignRight);
+  EXPECT_EQ(Colour(Child<QLabel>("Label1"), QPalette::WindowText), QColor(Qt::black));
+  EXPECT_EQ(Child<QLabel>("Label2")->text(), "Not:");
+  EXPECT_TRUE(Child<QLabel>("Label2")->alignment() & Qt::AlignRight);
+  EXPECT_EQ(Colour(Child<QLabel>("Label2"), QPalette::WindowText), QColor(Qt::black));
+  EXPECT_EQ(Colour(Child<QLabel>("Label3"), QPalette::Window), QColor(Qt::green));
+  EXPECT_EQ(Colour(Child<QLabel>("Label4"), QPalette::Window), QColor(Qt::red));
+  EXPECT_EQ(Child<QLabel>("Label4")->cursor().shape(), Qt::ForbiddenCursor);
+
+  auto* ok = Child<QPushButton>("BitBtn1");
+  EXPECT_TRUE(ok->font().bold());
+  EXPECT_EQ(Colour(ok, QPalette::ButtonText), QColor(Qt::red));
+  EXPECT_EQ(Colour(ok, QPalette::Button), QColor(Qt::red));
+  EXPECT_EQ(ok->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(ok->layoutDirection(), Qt::RightToLeft);
+}
+
+TEST_F(WrongWordsWindow, ShowsTheAnswerPartOnlyAndKeepsBlanks) {
+  QString right, typed;
+  WhenShown([&] {
+    right = Child<QLabel>("Label3")->text();
+    typed = Child<QLabel>("Label4")->text();
+    PressEnter();
+  });
+  form.ShowWrongAnswer("3,5 ", "3.5");
+  EXPECT_EQ(right, "\"3.5\"");
+  EXPECT_EQ(typed, "\"3,5 \"");
+  EXPECT_FALSE(watchdog.Fired());
+}
+
+TEST_F(WrongWordsWindow, StoredWrongSoundIsPlayedThenStartedAgainOnShow) {
+  sounds.stored.insert("_WRONG_WORD");
+  WhenShown([&] { PressEnter(); });
+  form.ShowWrongAnswer("teh", "the");
+  EXPECT_EQ(sounds.played, (std::vector<std::string>{"_wrong_word", "_Wrong_word"}));
+}
+
+TEST_F(WrongWordsWindow, SilentWithoutAStoredSoundAndOnlyOkCloses) {
+  bool openAfterEscape = false;
+  WhenShown([&] {
+    PressEscape();
+    QApplication::processEvents();
+    openAfterEscape = form.isVisible();
+    Child<QPushButton>("BitBtn1")->click();
+  });
+  form.ShowWrongAnswer("teh", "the");
+  EXPECT_TRUE(openAfterEscape);
+  EXPECT_TRUE(sounds.played.empty());
+  EXPECT_EQ(sounds.looked.size(), 2u);
+  EXPECT_FALSE(watchdog.Fired());
+}
+
+}  // namespace
+}  // namespace orv

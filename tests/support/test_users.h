@@ -1,0 +1,29 @@
+#pragma once
+// A password file of test users in a temporary folder, and the password
+// object logged in as one of them.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/fake_dialogs.h"
+#include "support/temp_dir.h"
+#include "users/password.h"
+
+namespace orv::test {
+
+struct TestUser {
+  std::string name;
+  std::string password;
+  int level;
+};
+
+// ADMIN (255), ANN (100) and BOB (254), each with a password.
+std::vector<TestUser> StandardUsers();
+
+// Writes the users' password file into dir and returns the password object
+// logged in as who (nobody when who is empty). The log-in's dialogs are
+// cleared from dialogs afterwards.
+std::unique_ptr<PasswordO> LoggedIn(const TempDir& dir, FakeDialogs& dialogs,
+                                    const std::vector<TestUser>& users, const std::string& who);
+
+}  // namespace orv::test

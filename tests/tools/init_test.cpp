@@ -1,0 +1,74 @@
+// orvc init makes a program directory the program can start in, and never
+// replaces one.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+#include "app/programpaths.h"
+#include "app/registry.h"
+#include "scores/score_db_fixture.h"
+#include "support/fake_dialogs.h"
+#include "support/temp_dir.h"
+#include "users/password.h"
+
+namespace orv::test {
+namespace {
+
+struct Outcome {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+Outcome Orvc(const QStringList& arguments) {
+  QProcess p;
+  p.start(QStringLiteral(ORVC_PATH), arguments);
+  EXPECT_TRUE(p.waitForFinished(120000));
+  return {p.exitCode(), p.readAllStandardOutput().toStdString(),
+          p.readAllStandardError().toStdString()};
+}
+
+TEST(OrvcInit, MakesListsUsersSettingsAndAnEmptyScoreDatabase) {
+  ASSERT_FALSE(TestEngineRoot().empty());
+  TempDir home;
+  const Outcome run = Orvc({"init", "--home", QString::fromStdString(home.Str())});
+  ASSERT_EQ(run.code, 0) << run.err;
+
+  EXPECT_FALSE(home.Read("orv.orv/words0.orv").empty());
+  FakeDialogs dialogs;
+  PasswordO users(home.Str(), "KVXS1.KVX", dialogs);
+  ASSERT_EQ(users.UserCount(), 1);
+  EXPECT_EQ(users.UserName(1), "ADMIN");
+  EXPECT_EQ(users.UserLevel(1), 255);
+  EXPECT_TRUE(users.HasNoPassword("ADMIN"));
+
+  SetProgramDirectory(home.Str());
+  const std::string database = RegReadString(kOrvKey, "scoreDB");
+  EXPECT_EQ(database, home.Str() + "scoredb.gdb");
+  EXPECT_EQ(OneValue(database, "select count(*) from score_tab"), "0");
+  EXPECT_EQ(OneValue(database, "select cdate('02/01/2004', '01/01/2004') from rdb$database"), "1");
+}
+
+TEST(OrvcInit, RefusesADirectoryThatHoldsAnyOfItsFiles) {
+  ASSERT_FALSE(TestEngineRoot().empty());
+  TempDir home;
+  ASSERT_EQ(Orvc({"init", "--home", QString::fromStdString(home.Str())}).code, 0);
+  const std::string database = home.Str() + "scoredb.gdb";
+  Exec(database, "insert into log (name) values ('kept')");
+  home.Write("KVXS1.KVX", "ANN::1:255\r\n");
+
+  const Outcome again = Orvc({"init", "--home", QString::fromStdString(home.Str())});
+  EXPECT_EQ(again.code, 1);
+  EXPECT_NE(again.err.find("is already a program directory"), std::string::npos) << again.err;
+  EXPECT_EQ(home.Read("KVXS1.KVX"), "ANN::1:255\r\n");
+  EXPECT_EQ(OneValue(database, "select name from log"), "kept");
+
+  // One file of its own is enough to refuse.
+  TempDir other;
+  other.Write("orv.ini", "[x]\n");
+  EXPECT_EQ(Orvc({"init", "--home", QString::fromStdString(other.Str())}).code, 1);
+  EXPECT_FALSE(std::filesystem::exists(other.Path() / "scoredb.gdb"));
+}
+
+}  // namespace
+}  // namespace orv::test
