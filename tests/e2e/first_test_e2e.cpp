@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QImage>
 #include <QKeySequence>
 #include <QLabel>
@@ -28,10 +29,12 @@
 #include "app/mainform_window.h"
 #include "app/program_window.h"
 #include "e2e/driver.h"
+#include "e2e/layout.h"
 #include "scores/datagrid_window.h"
 #include "scores/score_db_fixture.h"
 #include "scores/score_window.h"
 #include "scores/wrongword_window.h"
+#include "support/modal.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 #include "users/crypt.h"
@@ -71,6 +74,14 @@ void Menu(QWidget& main, Qt::Key menu, Qt::Key item) {
 void Retype(QWidget& window, const std::string& text) {
   Press(window, Qt::Key_A, Qt::ControlModifier);
   Type(window, text);
+}
+
+// Looks the window over (every text whole), keeps a picture of it when
+// asked, and leaves it with the key.
+void Look(QWidget& window, const char* picture, Qt::Key leave) {
+  EXPECT_EQ(CutTexts(window), std::vector<std::string>{}) << picture;
+  test::SaveScreenshot(window, picture);
+  Press(window, leave);
 }
 
 // Clicks an item of a tree view, opening the branches above it first.
@@ -141,6 +152,9 @@ std::vector<int> RedPixelsPerRow(TDBGrid& grid) {
 class FirstDay : public ::testing::Test {
  protected:
   void SetUp() override {
+    if (const QByteArray shots = qgetenv("ORV_SCREENSHOT_DIR"); !shots.isEmpty()) {
+      QDir().mkpath(QString::fromLocal8Bit(shots));
+    }
     // The restart entry the program clears at its start lives here.
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home.Str() + "config"));
     const test::ProgramRun init = test::RunProgram(ORVC_PATH, {"init", "--home", home.Str()});
@@ -201,6 +215,27 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
               Type(w, "kiwi");
               Press(w, Qt::Key_Return);
             })
+      // A look round the windows only the super user has.
+      .Then("MainForm", "opens About from the Help menu",
+            [](QWidget& w) { Menu(w, Qt::Key_H, Qt::Key_A); })
+      .Then("AboutBox", "closes it with Enter",
+            [](QWidget& w) { Look(w, "about", Qt::Key_Return); })
+      .Then("MainForm", "opens the password levels from the Option menu",
+            [](QWidget& w) { Menu(w, Qt::Key_O, Qt::Key_P); })
+      .Then("PasLevForm", "closes them with Esc",
+            [](QWidget& w) { Look(w, "password-levels", Qt::Key_Escape); })
+      .Then("MainForm", "changes the group from the File menu",
+            [](QWidget& w) { Menu(w, Qt::Key_F, Qt::Key_C); })
+      .Then("ChDir", "keeps the group with Esc",
+            [](QWidget& w) { Look(w, "change-dir", Qt::Key_Escape); })
+      .Then("MainForm", "looks at the recorded sounds",
+            [](QWidget& w) { Menu(w, Qt::Key_S, Qt::Key_W); })
+      .Then("SoundsForm", "closes the window",
+            [](QWidget& w) {
+              EXPECT_EQ(CutTexts(w), std::vector<std::string>{});
+              test::SaveScreenshot(w, "sounds-window");
+              w.close();
+            })
       .Then("MainForm", "logs out with Esc", [](QWidget& w) { Press(w, Qt::Key_Escape); });
 
   // The teacher opens Ann's account with the super user's password to set
@@ -229,6 +264,8 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
               ASSERT_NE(ten, nullptr);
               Press(w, Qt::Key_T, Qt::AltModifier);
               ASSERT_TRUE(QTest::qWaitFor([ten] { return ten->isChecked(); }));
+              EXPECT_EQ(CutTexts(w), std::vector<std::string>{});
+              test::SaveScreenshot(w, "options");
               Press(w, Qt::Key_Return);
             })
       .Then("MainForm", "logs out", [](QWidget& w) { Press(w, Qt::Key_Escape); });
@@ -269,6 +306,7 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
   auto sees = [&asked](QWidget& w) {
     EXPECT_EQ(w.palette().color(QPalette::Window), QColor(Qt::cyan)) << "a word is shown on aqua";
     asked.push_back(TextOf(w, "Label1"));
+    if (asked.size() == 1) test::SaveScreenshot(w, "word-shown");
   };
   auto right = [](QWidget& w) { EXPECT_EQ(TextOf(w, "Label1"), "RIGHT !!"); };
   driver.Then("MessageForm", "reads the first word", sees)
@@ -284,6 +322,8 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
           [&](QWidget& w) {
             wrongTyped = asked.back() + "e";
             Type(w, wrongTyped);
+            EXPECT_EQ(CutTexts(w), std::vector<std::string>{});
+            test::SaveScreenshot(w, "spelling-test");
             Press(w, Qt::Key_Return);
           },
           Showing::Same)
@@ -291,6 +331,8 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
             [&](QWidget& w) {
               EXPECT_NE(TextOf(w, "Label4").find(wrongTyped), std::string::npos);
               EXPECT_NE(TextOf(w, "Label3").find(asked.back()), std::string::npos);
+              EXPECT_EQ(CutTexts(w), std::vector<std::string>{});
+              test::SaveScreenshot(w, "wrong-answer");
               Press(w, Qt::Key_Return);
             })
       .Then("MessageForm", "sees the word once more",
@@ -341,6 +383,10 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
                 const auto a = answers.find(q);
                 ASSERT_NE(a, answers.end()) << "asked " << q;
                 Type(w, a->second);
+                if (q == "1/2+1/3") {
+                  EXPECT_EQ(CutTexts(w), std::vector<std::string>{});
+                  test::SaveScreenshot(w, "math-input");
+                }
                 Press(w, Qt::Key_Return);
               })
         .Then("MessageForm", "is told it is right", right);
@@ -360,6 +406,8 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
                   const bool isNew = rows.Value(row, "LOG_GROUP").toInt() == sumsGroup;
                   EXPECT_EQ(red[row] > 0, isNew) << "row " << row;
                 }
+                EXPECT_EQ(CutTexts(w), std::vector<std::string>{});
+                test::SaveScreenshot(w, "score-window");
                 Press(w, Qt::Key_Escape);
               });
 
@@ -375,6 +423,8 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
               ASSERT_EQ(rows.RowCount(), 1);
               EXPECT_EQ(rows.Value(0, "WORD").toString().toStdString(), asked.front());
               EXPECT_EQ(rows.Value(0, "ANSWER").toString().toStdString(), wrongTyped);
+              EXPECT_EQ(CutTexts(w), std::vector<std::string>{});
+              test::SaveScreenshot(w, "log-window");
               Press(w, Qt::Key_Escape);
             })
       .Then("MainForm", "makes a wrong-word file",
@@ -383,6 +433,8 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
             [](QWidget& w) {
               EXPECT_EQ(static_cast<TSU1&>(w).Label4->text().toStdString(),
                         "Ann.orv\\WrongWords.Orv");
+              EXPECT_EQ(CutTexts(w), std::vector<std::string>{});
+              test::SaveScreenshot(w, "wrong-word-window");
               Press(w, Qt::Key_Return);
             })
       .Then("OrvMessage", "reads how many words were written",

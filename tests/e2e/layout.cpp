@@ -14,7 +14,9 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTableView>
 #include <QToolBar>
+#include <algorithm>
 #include <map>
 
 namespace orv::e2e {
@@ -73,6 +75,22 @@ std::vector<std::string> CutTexts(QWidget& window) {
       // Menus that do not fit hide behind an extension button.
       if (bar->width() < bar->sizeHint().width()) {
         cut.push_back(Describe(*w, "menu bar") + " hides menus");
+      }
+    } else if (auto* table = qobject_cast<QTableView*>(w)) {
+      // Short values (a time, a date) are shown whole; longer ones may be cut
+      // at the widest a grid's column is made to fit.
+      constexpr int kWidestFit = 150;
+      QAbstractItemModel* model = table->model();
+      const int margin = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+      for (int row = 0; model != nullptr && row < std::min(model->rowCount(), 50); ++row) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+          if (table->isColumnHidden(column)) continue;
+          const QString text = model->data(model->index(row, column)).toString();
+          const int needed = table->fontMetrics().horizontalAdvance(text) + margin;
+          if (table->columnWidth(column) < std::min(needed, kWidestFit)) {
+            cut.push_back(Describe(*w, text) + " is cut off in its column");
+          }
+        }
       }
     } else if (auto* header = qobject_cast<QHeaderView*>(w)) {
       if (header->orientation() != Qt::Horizontal || header->model() == nullptr) continue;

@@ -15,6 +15,7 @@
 #include "app/program_window.h"
 #include "e2e/driver.h"
 #include "e2e/layout.h"
+#include "support/modal.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 
@@ -33,19 +34,19 @@ const std::set<std::string> kKnownShared = {
 const std::set<std::string> kKnownGaps = {
     "MainForm/QPushButton \"LogOutButton\" cannot be reached with Tab"};
 
+// Named after the window and the scale: "SF2@2x".
 void SaveShot(QWidget& window) {
-  const QByteArray dir = qgetenv("ORV_SCREENSHOT_DIR");
-  if (dir.isEmpty()) return;
-  QDir().mkpath(QString::fromLocal8Bit(dir));
-  const QString scale = QString::number(window.devicePixelRatioF());
-  const QString file =
-      QString::fromLocal8Bit(dir) + "/" + window.objectName() + "@" + scale + "x.png";
-  EXPECT_TRUE(window.grab().save(file)) << file.toStdString();
+  const std::string name = window.objectName().toStdString() + "@" +
+                           QString::number(window.devicePixelRatioF()).toStdString() + "x";
+  test::SaveScreenshot(window, name.c_str());
 }
 
 class Windows : public ::testing::Test {
  protected:
   void SetUp() override {
+    if (const QByteArray shots = qgetenv("ORV_SCREENSHOT_DIR"); !shots.isEmpty()) {
+      QDir().mkpath(QString::fromLocal8Bit(shots));
+    }
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home.Str() + "config"));
     const test::ProgramRun init = test::RunProgram(ORVC_PATH, {"init", "--home", home.Str()});
     ASSERT_EQ(init.exitCode, 0) << init.err;
