@@ -113,11 +113,14 @@ void Driver::Poll() {
 void Driver::GiveUp() {
   stuck_ = true;
   poll_.stop();
-  ADD_FAILURE() << "stuck: " << Waiting();
+  ADD_FAILURE() << "stuck: " << Waiting() << ", after \""
+                << (log_.empty() ? std::string("nothing") : log_.back()) << "\"";
   steps_.clear();
-  // Every modal window is refused and every event loop ends, so the test
+  // The modal windows are refused and every event loop ends, so the test
   // reports instead of hanging.
-  while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+  for (int open = 0; open < 20; ++open) {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) break;
     dialog->reject();
   }
   QCoreApplication::exit(3);

@@ -5,15 +5,12 @@
 // wrong-word list, and logs out. Afterwards the files and database rows the
 // program left are checked.
 #include <gtest/gtest.h>
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
 #include <QKeySequence>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeWidget>
