@@ -21,9 +21,14 @@
 #include "files/openfile_window.h"
 #include "lists/edit_window.h"
 #include "lists/viewconpiled_window.h"
+#include "scores/dataset.h"
+#include "scores/logquery_window.h"
 #include "scores/program_host.h"
+#include "scores/score_window.h"
 #include "scores/scoredatabase.h"
 #include "scores/sound_store.h"
+#include "scores/sounds_window.h"
+#include "scores/wrongword_window.h"
 #include "session/input_window.h"
 #include "session/mathinput_window.h"
 #include "session/session.h"
@@ -65,6 +70,9 @@ int main(int argc, char** argv) {
     orv::ScoreDatabase database(dialogs, host);
     orv::SoundStore sounds(database, dialogs);
     orv::SessionDatabase sessionDatabase(database, sounds);
+    // The rows the log, score and sound windows show; the wrong-word window has its own.
+    orv::DataSet dataSet;
+    orv::DataSet wrongWordData;
 
     // Every window once, in the program's order; the main window owns the rest.
     orv::TMainForm mainForm(dialogs);
@@ -84,13 +92,20 @@ int main(int argc, char** argv) {
     auto* math = new orv::TForm1(&mainForm);
     auto* levels = new orv::TPasLevForm(&mainForm);
     auto* help = new orv::THelpForm(orv::FindHelpFolder(orv::ExecutableFolder()), &mainForm);
+    auto* log = new orv::TSU(database, dataSet, dialogs, &mainForm);
+    auto* wrongWordFile = new orv::TSU1(database, wrongWordData, dialogs, &mainForm);
+    auto* scores = new orv::TSF2(database, dataSet, dialogs, &mainForm);
+    auto* soundList = new orv::TSoundsForm(database, dataSet, sounds, dialogs, &mainForm);
     dialogs.SetLoginForm(login);
 
-    // The score window is not part of the program yet: a test ends without it.
-    orv::SessionUi sessionWindows(*message, *input, *math, *wrongWords, [](std::int32_t) {});
+    orv::SessionUi sessionWindows(*message, *input, *math, *wrongWords,
+                                  [scores](std::int32_t markedGroup) {
+                                    scores->SetMarkedGroup(markedGroup);
+                                    scores->exec();
+                                  });
     orv::TestSession session(sessionWindows, sessionDatabase, sessionDatabase, dialogs);
-    mainForm.SetWindows(
-        {about, options, levels, help, openFile, chDir, editor, compiledView, editUsers});
+    mainForm.SetWindows({about, options, levels, help, openFile, chDir, editor, compiledView,
+                         editUsers, log, wrongWordFile, scores, soundList});
     mainForm.SetDatabase(&database, &sessionDatabase);
     mainForm.SetTestRunner([&session](const std::string& path, const std::string& user) {
       session.RunTest(path, user, orv::CurrentSessionSettings());

@@ -35,7 +35,11 @@
 #include "files/openfile_window.h"
 #include "lists/edit_window.h"
 #include "lists/viewconpiled_window.h"
+#include "scores/logquery_window.h"
+#include "scores/score_window.h"
 #include "scores/scoredatabase.h"
+#include "scores/sounds_window.h"
+#include "scores/wrongword_window.h"
 #include "users/lookatpas_window.h"
 #include "users/password.h"
 
@@ -250,7 +254,7 @@ void TMainForm::BuildMenu() {
   About1 = Item(Help1, "About1", "&About...");
 
   // "Log users" has never had a command of its own.
-  NotYetAvailable({Score1, Loglist1, Makewrongwordfile1, Logusers1, View1, Words1});
+  NotYetAvailable({Logusers1});
 
   connect(Open1, &QAction::triggered, this, &TMainForm::Open1Click);
   connect(New1, &QAction::triggered, this, [this] { Run([this] { core_.New1Click(); }); });
@@ -277,6 +281,32 @@ void TMainForm::BuildMenu() {
   connect(Changedatabase1, &QAction::triggered, this, [this] {
     Run([this] {
       if (core_.Database() != nullptr) core_.Database()->ChooseDatabase();
+    });
+  });
+  connect(Score1, &QAction::triggered, this, [this] {
+    Run([this] {
+      if (windows_.scores != nullptr) windows_.scores->exec();
+    });
+  });
+  for (QAction* viewLog : {View1, Loglist1}) {
+    connect(viewLog, &QAction::triggered, this, [this] {
+      Run([this] {
+        if (windows_.log != nullptr) {
+          OpenLogWindow(*windows_.log, Settings().lookOtherUsersPasLev, dialogs_);
+        }
+      });
+    });
+  }
+  connect(Makewrongwordfile1, &QAction::triggered, this, [this] {
+    Run([this] {
+      if (windows_.wrongWords != nullptr) {
+        OpenLogWindow(*windows_.wrongWords, Settings().MakeWrongWordFileForOthers, dialogs_);
+      }
+    });
+  });
+  connect(Words1, &QAction::triggered, this, [this] {
+    Run([this] {
+      if (windows_.sounds != nullptr) windows_.sounds->ShowModal();
     });
   });
   connect(Contents1, &QAction::triggered, this,
@@ -316,14 +346,19 @@ void TMainForm::BuildToolBar() {
   PrintTool = tool("PrintTool", QStyle::SP_DriveFDIcon, "Print", "Print current file");
   ToolBar1->addSeparator();
   ExitTool = tool("ExitTool", QStyle::SP_DialogCloseButton, "Exit", "Exit orv");
-  NotYetAvailable({ScoreTool});
   connect(OpenTool, &QAction::triggered, Open1, &QAction::trigger);
   connect(ChDirTool, &QAction::triggered, ChaDir1, &QAction::trigger);
+  connect(ScoreTool, &QAction::triggered, Score1, &QAction::trigger);
   connect(NewTool, &QAction::triggered, New1, &QAction::trigger);
   connect(EditTool, &QAction::triggered, EditFile1, &QAction::trigger);
   connect(ViewTool, &QAction::triggered, Viewwords1, &QAction::trigger);
   connect(PrintTool, &QAction::triggered, Print1, &QAction::trigger);
   connect(ExitTool, &QAction::triggered, this, &TMainForm::QuitButtonClick);
+}
+
+void TMainForm::SetWindows(const MainFormWindows& windows) {
+  windows_ = windows;
+  ShowState();
 }
 
 void TMainForm::SetTestRunner(TestRunner runner) {
@@ -362,6 +397,13 @@ void TMainForm::ShowState() {
   ChDirTool->setEnabled(v.fileMenu);
   NewTool->setEnabled(v.fileMenu);
   PrintTool->setEnabled(v.fileMenu);
+  // The database windows' commands work once their windows are there.
+  Score1->setEnabled(windows_.scores != nullptr);
+  ScoreTool->setEnabled(v.fileMenu && windows_.scores != nullptr);
+  View1->setEnabled(windows_.log != nullptr);
+  Loglist1->setEnabled(windows_.log != nullptr);
+  Makewrongwordfile1->setEnabled(windows_.wrongWords != nullptr);
+  Words1->setEnabled(windows_.sounds != nullptr);
   LogWords1->setChecked(v.logWrong);
   Logall1->setChecked(v.logAll);
   UserLabel->setText(QString::fromStdString(v.userLabel));
