@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeWidget>
