@@ -80,10 +80,11 @@ TMainForm::TMainForm(Dialogs& dialogs, QWidget* parent)
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   setObjectName("MainForm");
   setWindowTitle("Orv 7.0");
-  setWindowIcon(OrvPicture(QSize(64, 64)));
   BuildLabels();
   BuildMenu();
   BuildToolBar();
+  // As wide as the menus, so that none hides behind the menu bar's extension button.
+  centralWidget()->setMinimumWidth(menuBar()->sizeHint().width());
 
   statusBar()->setObjectName("StatusBar1");
   statusBar()->setStyleSheet("QStatusBar { background: lime; }");

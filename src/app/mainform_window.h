@@ -28,12 +28,12 @@ class TEditOrv;
 class TEditUsers;
 class THelpForm;
 class TOpenFileForm;
+class TOptionForm;
+class TPasLevForm;
 class TSF2;
 class TSoundsForm;
 class TSU;
 class TSU1;
-class TOptionForm;
-class TPasLevForm;
 
 // The windows the main window opens; any may be absent.
 struct MainFormWindows {

@@ -1,6 +1,7 @@
 #include "scores/datagrid_window.h"
 
 #include <QHeaderView>
+#include <algorithm>
 
 namespace orv {
 
@@ -36,7 +37,11 @@ void TDBGrid::ApplyWidths() {
   for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
     const int width = columns[static_cast<std::size_t>(i)].width;
     if (width > 0) {
-      setColumnWidth(i, width);
+      // A column set narrower than its title or its values (a time, a date)
+      // still shows them whole; only long values (words, paths) stay cut.
+      constexpr int kWidestFit = 150;
+      const int fit = std::min(sizeHintForColumn(i), std::max(width, kWidestFit));
+      setColumnWidth(i, std::max({width, horizontalHeader()->sectionSizeHint(i), fit}));
       continue;
     }
     resizeColumnToContents(i);

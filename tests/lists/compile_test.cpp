@@ -178,15 +178,6 @@ TEST_F(Compile, Directives) {
   EXPECT_EQ(TheCompileSettings().decimalPlaces, 7);
 }
 
-TEST_F(Compile, RandomQuestionsAreRepeatableWithTheSameSeed) {
-  const V source = {"$script", "$[rand(1:1000)]x#1to3", "$rand(1:1000)+rand(1:1000)"};
-  SeedRandom(42);
-  const V first = Run(source);
-  SeedRandom(42);
-  EXPECT_EQ(Run(source), first);
-  EXPECT_EQ(first.size(), 4u);
-}
-
 TEST_F(Compile, FullListOfSixtyFiveThousandQuestions) {
   const V compiled = Run({"$script", "$#1to255x#1to257"});
   ASSERT_EQ(compiled.size(), 65535u);
