@@ -77,8 +77,11 @@ void TSoundsForm::BuildControls() {
   connect(MenuExit, &QAction::triggered, this, &TSoundsForm::MenuExitClick);
   connect(FindDialog1, &TFindDialog::Find, this, [this] { Run([this] { FindDialog1Find(); }); });
   connect(DBGrid1, &TDBGrid::CellClicked, this, [this] { Run([this] { PlayCurrent(); }); });
+  // Moving to another column plays; the first cell of a new list does not.
   connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentColumnChanged, this,
-          [this] { Run([this] { PlayCurrent(); }); });
+          [this](const QModelIndex&, const QModelIndex& previous) {
+            if (previous.isValid()) Run([this] { PlayCurrent(); });
+          });
 }
 
 int TSoundsForm::ShowModal() {
