@@ -24,7 +24,9 @@ bool RegisterCommand(const Command& command) {
   return true;
 }
 
-const std::vector<Command>& Commands() { return Registered(); }
+const std::vector<Command>& Commands() {
+  return Registered();
+}
 
 }  // namespace orv::orvc
 
@@ -42,7 +44,8 @@ void PrintHelp(std::ostream& out) {
   out << "\nOptions may stand before or after the command's name.\n"
          "  --home DIR  the program directory (default: $ORV_HOME, else the folder of orvc)\n"
          "  --seed N    seed the random source, to make a run repeatable\n"
-         "  --help      this text, or a command's own help after its name\n";
+         "  --help      this text, or a command's own help after its name\n"
+         "  --version   orvc's version\n";
 }
 
 std::uint64_t ParseSeed(const std::string& text) {
@@ -73,6 +76,9 @@ int main(int argc, char** argv) {
       };
       if (arg == "--help" || arg == "-h") {
         help = true;
+      } else if (arg == "--version") {
+        std::cout << "orvc " << ORV_VERSION << "\n";
+        return 0;
       } else if (arg == "--home") {
         inv.home = value(arg);
       } else if (arg.rfind("--home=", 0) == 0) {

@@ -3,10 +3,14 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "app/picture_window.h"
+
 namespace orv {
 
 OrvApplication::OrvApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName("Orv6");
+  // Every window, dialogs and message boxes included, shows the program's icon.
+  setWindowIcon(OrvIcon());
 }
 
 bool OrvApplication::notify(QObject* receiver, QEvent* event) {

@@ -44,7 +44,9 @@ THelpForm::THelpForm(const std::string& folder, QWidget* parent)
   KeywordList = new QListWidget(indexPage);
   KeywordList->setObjectName("KeywordList");
   auto* indexLayout = new QVBoxLayout(indexPage);
-  indexLayout->addWidget(new QLabel("&Type the first letters of a word:", indexPage));
+  auto* prompt = new QLabel("&Type the first letters of a word:", indexPage);
+  prompt->setBuddy(SearchBox);
+  indexLayout->addWidget(prompt);
   indexLayout->addWidget(SearchBox);
   indexLayout->addWidget(KeywordList);
   Tabs->addTab(indexPage, "&Index");

@@ -87,7 +87,12 @@ std::vector<std::string> HelpIndexO::ContentsOrder() const {
   std::vector<std::string> order;
   for (const std::string& link :
        LocalLinks(ReadAll(QString::fromStdString(PathOf(kHelpContentsPage))).toStdString())) {
-    if (std::find(order.begin(), order.end(), link) == order.end()) order.push_back(link);
+    // Only pages: the style sheet is linked too.
+    const bool isPage = std::any_of(pages_.begin(), pages_.end(),
+                                    [&link](const HelpPage& page) { return page.file == link; });
+    if (isPage && std::find(order.begin(), order.end(), link) == order.end()) {
+      order.push_back(link);
+    }
   }
   return order;
 }

@@ -37,7 +37,7 @@ class HelpIndexO {
   // The keywords that contain the text (letter case ignored), those that
   // begin with it first; every keyword for an empty text.
   std::vector<HelpKeyword> Search(const std::string& text) const;
-  // The pages the contents page links to, in its order, each once.
+  // The pages of the folder the contents page links to, in its order, each once.
   std::vector<std::string> ContentsOrder() const;
   // The full path of a page of the folder.
   std::string PathOf(const std::string& file) const;

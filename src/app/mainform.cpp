@@ -59,7 +59,9 @@ void MainFormO::LogIn() {
 }
 
 void MainFormO::LogOut() {
-  SaveStartUp(dialogs_);
+  // Nobody logged in has no start-up file to save: Log Out then only asks
+  // for a log-in.
+  if (Users().IsLoggedIn()) SaveStartUp(dialogs_);
   EnterLoggedOut();
 }
 
@@ -69,7 +71,7 @@ void MainFormO::LogOutButtonClick() {
 }
 
 void MainFormO::QuitButtonClick() {
-  if (Users().IsLoggedIn()) LogOut();
+  LogOut();
   Paths().QuitAllowed = true;
   RequestQuit();
 }
@@ -85,8 +87,7 @@ bool MainFormO::FormCloseQuery() {
 }
 
 void MainFormO::FormClose() {
-  // Quit has logged out already; only a close at the session's end finds a user.
-  if (Users().IsLoggedIn()) LogOut();
+  LogOut();
 }
 
 void MainFormO::SessionEnding() {

@@ -35,7 +35,11 @@
 #include "files/openfile_window.h"
 #include "lists/edit_window.h"
 #include "lists/viewconpiled_window.h"
+#include "scores/logquery_window.h"
+#include "scores/score_window.h"
 #include "scores/scoredatabase.h"
+#include "scores/sounds_window.h"
+#include "scores/wrongword_window.h"
 #include "users/lookatpas_window.h"
 #include "users/password.h"
 
@@ -76,10 +80,11 @@ TMainForm::TMainForm(Dialogs& dialogs, QWidget* parent)
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   setObjectName("MainForm");
   setWindowTitle("Orv 7.0");
-  setWindowIcon(OrvPicture(QSize(64, 64)));
   BuildLabels();
   BuildMenu();
   BuildToolBar();
+  // As wide as the menus, so that none hides behind the menu bar's extension button.
+  centralWidget()->setMinimumWidth(menuBar()->sizeHint().width());
 
   statusBar()->setObjectName("StatusBar1");
   statusBar()->setStyleSheet("QStatusBar { background: lime; }");
@@ -101,6 +106,8 @@ TMainForm::~TMainForm() = default;
 void TMainForm::BuildLabels() {
   auto* central = new QWidget(this);
   SetHint(central, "|Orv6");
+  // Wide enough for the whole menu bar.
+  central->setMinimumWidth(440);
   setCentralWidget(central);
 
   Label1 = new QLabel("Orv 7.0.", central);
@@ -167,6 +174,7 @@ void TMainForm::BuildLabels() {
   grid->addWidget(dirL, 2, 1);
   grid->addWidget(Label4, 3, 0);
   grid->addWidget(FileLengthLabel, 3, 1);
+  grid->setColumnStretch(1, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(BStart);
   buttons->addWidget(LogOutButton);
@@ -247,7 +255,7 @@ void TMainForm::BuildMenu() {
   About1 = Item(Help1, "About1", "&About...");
 
   // "Log users" has never had a command of its own.
-  NotYetAvailable({Score1, Loglist1, Makewrongwordfile1, Logusers1, View1, Words1});
+  NotYetAvailable({Logusers1});
 
   connect(Open1, &QAction::triggered, this, &TMainForm::Open1Click);
   connect(New1, &QAction::triggered, this, [this] { Run([this] { core_.New1Click(); }); });
@@ -274,6 +282,32 @@ void TMainForm::BuildMenu() {
   connect(Changedatabase1, &QAction::triggered, this, [this] {
     Run([this] {
       if (core_.Database() != nullptr) core_.Database()->ChooseDatabase();
+    });
+  });
+  connect(Score1, &QAction::triggered, this, [this] {
+    Run([this] {
+      if (windows_.scores != nullptr) windows_.scores->exec();
+    });
+  });
+  for (QAction* viewLog : {View1, Loglist1}) {
+    connect(viewLog, &QAction::triggered, this, [this] {
+      Run([this] {
+        if (windows_.log != nullptr) {
+          OpenLogWindow(*windows_.log, Settings().lookOtherUsersPasLev, dialogs_);
+        }
+      });
+    });
+  }
+  connect(Makewrongwordfile1, &QAction::triggered, this, [this] {
+    Run([this] {
+      if (windows_.wrongWords != nullptr) {
+        OpenLogWindow(*windows_.wrongWords, Settings().MakeWrongWordFileForOthers, dialogs_);
+      }
+    });
+  });
+  connect(Words1, &QAction::triggered, this, [this] {
+    Run([this] {
+      if (windows_.sounds != nullptr) windows_.sounds->ShowModal();
     });
   });
   connect(Contents1, &QAction::triggered, this,
@@ -313,14 +347,19 @@ void TMainForm::BuildToolBar() {
   PrintTool = tool("PrintTool", QStyle::SP_DriveFDIcon, "Print", "Print current file");
   ToolBar1->addSeparator();
   ExitTool = tool("ExitTool", QStyle::SP_DialogCloseButton, "Exit", "Exit orv");
-  NotYetAvailable({ScoreTool});
   connect(OpenTool, &QAction::triggered, Open1, &QAction::trigger);
   connect(ChDirTool, &QAction::triggered, ChaDir1, &QAction::trigger);
+  connect(ScoreTool, &QAction::triggered, Score1, &QAction::trigger);
   connect(NewTool, &QAction::triggered, New1, &QAction::trigger);
   connect(EditTool, &QAction::triggered, EditFile1, &QAction::trigger);
   connect(ViewTool, &QAction::triggered, Viewwords1, &QAction::trigger);
   connect(PrintTool, &QAction::triggered, Print1, &QAction::trigger);
   connect(ExitTool, &QAction::triggered, this, &TMainForm::QuitButtonClick);
+}
+
+void TMainForm::SetWindows(const MainFormWindows& windows) {
+  windows_ = windows;
+  ShowState();
 }
 
 void TMainForm::SetTestRunner(TestRunner runner) {
@@ -359,6 +398,13 @@ void TMainForm::ShowState() {
   ChDirTool->setEnabled(v.fileMenu);
   NewTool->setEnabled(v.fileMenu);
   PrintTool->setEnabled(v.fileMenu);
+  // The database windows' commands work once their windows are there.
+  Score1->setEnabled(windows_.scores != nullptr);
+  ScoreTool->setEnabled(v.fileMenu && windows_.scores != nullptr);
+  View1->setEnabled(windows_.log != nullptr);
+  Loglist1->setEnabled(windows_.log != nullptr);
+  Makewrongwordfile1->setEnabled(windows_.wrongWords != nullptr);
+  Words1->setEnabled(windows_.sounds != nullptr);
   LogWords1->setChecked(v.logWrong);
   Logall1->setChecked(v.logAll);
   UserLabel->setText(QString::fromStdString(v.userLabel));

@@ -30,6 +30,10 @@ class THelpForm;
 class TOpenFileForm;
 class TOptionForm;
 class TPasLevForm;
+class TSF2;
+class TSoundsForm;
+class TSU;
+class TSU1;
 
 // The windows the main window opens; any may be absent.
 struct MainFormWindows {
@@ -42,6 +46,10 @@ struct MainFormWindows {
   TEditOrv* editor = nullptr;
   TCompiledView* compiledView = nullptr;
   TEditUsers* editUsers = nullptr;
+  TSU* log = nullptr;
+  TSU1* wrongWords = nullptr;
+  TSF2* scores = nullptr;
+  TSoundsForm* sounds = nullptr;
 };
 
 // Runs a test on a list for a user.
@@ -54,7 +62,7 @@ class TMainForm : public QMainWindow {
   TMainForm(Dialogs& dialogs, QWidget* parent = nullptr);
   ~TMainForm() override;
 
-  void SetWindows(const MainFormWindows& windows) { windows_ = windows; }
+  void SetWindows(const MainFormWindows& windows);
   // Start works once a test can be run.
   void SetTestRunner(TestRunner runner);
   // Change database and the picture's sound work once the database is there.

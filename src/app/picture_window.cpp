@@ -35,4 +35,10 @@ QPixmap OrvPicture(QSize size) {
   return picture;
 }
 
+QIcon OrvIcon() {
+  QIcon icon;
+  for (int side : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(OrvPicture(QSize(side, side)));
+  return icon;
+}
+
 }  // namespace orv

@@ -34,17 +34,6 @@ int DecimalPointsValue(std::string_view line) {
   return value > 18 ? 18 : value;
 }
 
-class SettingsKeeper {
- public:
-  SettingsKeeper() : decimalPlaces_(TheCompileSettings().decimalPlaces) {}
-  ~SettingsKeeper() { TheCompileSettings().decimalPlaces = decimalPlaces_; }
-  SettingsKeeper(const SettingsKeeper&) = delete;
-  SettingsKeeper& operator=(const SettingsKeeper&) = delete;
-
- private:
-  int decimalPlaces_;
-};
-
 // Whether a line is copied as it stands when script mode is on.
 bool IsPlainScriptLine(std::string_view line) {
   if (line.empty()) return false;
@@ -79,7 +68,7 @@ bool ApplyDirective(std::string_view line) {
 }
 
 BufferO CompileLines(const BufferO& source, const FailureSink& onFailure) {
-  SettingsKeeper keeper;
+  DecimalPlacesKeeper keeper;
   TheCompileSettings().scriptMode = false;
   BufferO compiled;
   BufferO work;

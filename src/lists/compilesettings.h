@@ -11,4 +11,17 @@ struct CompileSettings {
 
 CompileSettings& TheCompileSettings();
 
+// Puts the decimal places back when it goes out of scope: a compile, a line's
+// decimal-places call and the compiled view each change them only for a while.
+class DecimalPlacesKeeper {
+ public:
+  DecimalPlacesKeeper() : saved_(TheCompileSettings().decimalPlaces) {}
+  ~DecimalPlacesKeeper() { TheCompileSettings().decimalPlaces = saved_; }
+  DecimalPlacesKeeper(const DecimalPlacesKeeper&) = delete;
+  DecimalPlacesKeeper& operator=(const DecimalPlacesKeeper&) = delete;
+
+ private:
+  int saved_;
+};
+
 }  // namespace orv

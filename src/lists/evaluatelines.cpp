@@ -72,19 +72,6 @@ Resolution GroupValue(std::string_view group) {
   return {std::move(value), failed};
 }
 
-// Restores the decimal places when a line is done, so a decimal-places call
-// affects only its own line.
-class DecimalPlacesKeeper {
- public:
-  DecimalPlacesKeeper() : saved_(TheCompileSettings().decimalPlaces) {}
-  ~DecimalPlacesKeeper() { TheCompileSettings().decimalPlaces = saved_; }
-  DecimalPlacesKeeper(const DecimalPlacesKeeper&) = delete;
-  DecimalPlacesKeeper& operator=(const DecimalPlacesKeeper&) = delete;
-
- private:
-  int saved_;
-};
-
 // The compiled form of one expression line given without its "$".
 std::string CompileExpression(std::string_view expression) {
   DecimalPlacesKeeper keeper;

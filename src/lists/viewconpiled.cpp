@@ -6,20 +6,6 @@
 #include "lists/expand.h"
 
 namespace orv {
-namespace {
-
-class DecimalPlacesKeeper {
- public:
-  DecimalPlacesKeeper() : saved_(TheCompileSettings().decimalPlaces) {}
-  ~DecimalPlacesKeeper() { TheCompileSettings().decimalPlaces = saved_; }
-  DecimalPlacesKeeper(const DecimalPlacesKeeper&) = delete;
-  DecimalPlacesKeeper& operator=(const DecimalPlacesKeeper&) = delete;
-
- private:
-  int saved_;
-};
-
-}  // namespace
 
 std::vector<ViewLine> CompiledViewLines(const BufferO& source) {
   DecimalPlacesKeeper keeper;

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "orvc/command.h"
+
 namespace orv::orvc {
 namespace {
 
@@ -54,7 +56,7 @@ LoginEntry ConsoleDialogs::AskLogin() {
 }
 
 std::pair<std::string, std::string> ConsoleDialogs::AskNewPasswordTwice() {
-  return {};
+  throw CommandError{"a new password can only be typed in Orv's window", 1};
 }
 
 FileDialogResult ConsoleDialogs::OpenFile(const FileDialogRequest& request) {

@@ -2,7 +2,7 @@
 // The dialogs of orvc: messages go to the error stream, questions are never
 // asked (orvc runs in scripts), and every dialog takes its safe default: OK
 // where OK is the only button, otherwise No or Cancel; input boxes, log-in and
-// file dialogs count as cancelled.
+// file dialogs count as cancelled, and a new password is refused.
 #include <iosfwd>
 
 #include "app/dialogs.h"
@@ -17,6 +17,7 @@ class ConsoleDialogs : public Dialogs {
   std::optional<std::string> Input(const std::string& caption, const std::string& prompt,
                                    const std::string& preset) override;
   LoginEntry AskLogin() override;
+  // Raises CommandError: a new password needs someone at a window.
   std::pair<std::string, std::string> AskNewPasswordTwice() override;
   FileDialogResult OpenFile(const FileDialogRequest& request) override;
 

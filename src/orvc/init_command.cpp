@@ -1,5 +1,5 @@
 // orvc init: a new program directory with everything the program needs to
-// start: the word-list root with a sample list, the password file with the
+// start: the word-list root with the sample lists, the password file with the
 // super user, orv.ini and an empty score database.
 #include <filesystem>
 #include <ostream>
@@ -13,6 +13,7 @@
 #include "files/errortext.h"
 #include "files/filelayer.h"
 #include "lists/buffers.h"
+#include "lists/samplelists.h"
 #include "orvc/command.h"
 #include "scores/engine_error.h"
 #include "scores/engine_root.h"
@@ -24,23 +25,35 @@ namespace {
 
 constexpr const char* kUsage = "orvc init [--home DIR]";
 
-const std::vector<std::string> kSampleList = {
-    "house", "garden", "friend", "because", "school", "2 + 3|5", "7 x 8|56",
-};
-
 void Check(int code, const std::string& what) {
   if (code != 0) throw CommandError{"could not write " + what + ": " + ErrorText(code), 1};
+}
+
+void InstallSampleList(const std::string& listRoot, const SampleList& sample) {
+  const std::string file = listRoot + std::string(sample.path);
+  Check(MakePath(file), file);
+  BufferO lines;
+  std::string_view rest = sample.text;
+  while (!rest.empty()) {
+    const std::size_t end = rest.find('\n');
+    lines.Add(rest.substr(0, end));
+    rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+  }
+  Check(SaveToFile(lines, file), file);
 }
 
 int Run(const Invocation& inv) {
   if (!inv.args.empty()) throw CommandError{std::string("usage: ") + kUsage};
   SetProgramDirectory(ProgramDirectory(inv.home));
   const ProgramPaths& p = Paths();
-  const std::string list = p.listRoot + "words0.orv";
   const std::string passwords = PasswordFilePath(p.programDir, p.passwordFileName);
   const std::string database = p.programDir + "scoredb.gdb";
   // Nothing is replaced: a directory in use keeps its users, lists and scores.
-  for (const std::string& file : {list, passwords, RegistryFile(), database}) {
+  std::vector<std::string> existing = {passwords, RegistryFile(), database};
+  for (const SampleList& sample : SampleLists()) {
+    existing.push_back(p.listRoot + std::string(sample.path));
+  }
+  for (const std::string& file : existing) {
     if (FileFound(file)) {
       throw CommandError{p.programDir + " is already a program directory (" + NativePath(file) +
                              " exists); nothing was changed",
@@ -55,13 +68,12 @@ int Run(const Invocation& inv) {
     throw CommandError{e.what(), 1};
   }
   Check(CreateFirstPasswordFile(passwords, kFirstSuperUser), passwords);
-  BufferO sample;
-  for (const std::string& line : kSampleList) sample.Add(line);
-  Check(SaveToFile(sample, list), list);
+  for (const SampleList& sample : SampleLists()) InstallSampleList(p.listRoot, sample);
   RegWriteString(kOrvKey, "scoreDB", database);
 
   *inv.out << "Made the program directory " << p.programDir << "\n"
-           << "  word lists:     " << NativePath(list) << "\n"
+           << "  word lists:     " << NativePath(p.listRoot) << " (" << SampleLists().size()
+           << " sample lists)\n"
            << "  users:          " << NativePath(passwords) << " (" << kFirstSuperUser
            << ", level 255, no password yet)\n"
            << "  settings:       " << NativePath(RegistryFile()) << "\n"

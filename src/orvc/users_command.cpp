@@ -11,7 +11,7 @@
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "orvc/command.h"
-#include "orvc/terminal_dialogs.h"
+#include "orvc/console_dialogs.h"
 #include "users/password.h"
 
 namespace orv::orvc {
@@ -121,7 +121,7 @@ int Run(const Invocation& inv) {
   const std::string path = PasswordFilePath(p.programDir, fileName);
   if (!FileFound(path)) throw CommandError{"no password file " + path, 1};
 
-  TerminalDialogs dialogs(*inv.err);
+  ConsoleDialogs dialogs(*inv.err);
   PasswordO users(p.programDir, fileName, dialogs);
   const std::string& action = inv.args[0];
   int result = 0;

@@ -6,29 +6,15 @@
 #include <string_view>
 #include <vector>
 
+#include "scores/fbstatus.h"
 #include "scores/schema.h"
 #include "scores/sqlquote.h"
 
 namespace orv {
 namespace {
 
-// The client library's error in the program's form: the status code, the SQL
-// code and the engine's message lines.
-EngineError FromStatus(const ISC_STATUS* status) {
-  EngineError error;
-  error.code = static_cast<std::int32_t>(status[1]);
-  error.sqlCode = static_cast<std::int32_t>(isc_sqlcode(status));
-  const ISC_STATUS* cursor = status;
-  char line[1024];
-  while (fb_interpret(line, sizeof line, &cursor) > 0) {
-    if (!error.message.empty()) error.message += '\n';
-    error.message += line;
-  }
-  return error;
-}
-
 [[noreturn]] void Raise(const std::string& what, const ISC_STATUS* status) {
-  EngineError error = FromStatus(status);
+  EngineError error = EngineErrorOf(status);
   throw E_DB_Error(what + ": " + error.message, error);
 }
 
@@ -120,7 +106,7 @@ std::optional<EngineError> ProbeAttach(const std::string& path) {
   ISC_STATUS_ARRAY status;
   if (isc_attach_database(status, 0, path.c_str(), attachment.Handle(),
                           static_cast<short>(dpb.size()), dpb.data()) != 0) {
-    return FromStatus(status);
+    return EngineErrorOf(status);
   }
   return std::nullopt;
 }

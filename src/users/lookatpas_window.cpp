@@ -46,7 +46,9 @@ TEditUsers::TEditUsers(PasswordO& users, Dialogs& dialogs, QWidget* parent)
   StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   StringGrid1->setColumnWidth(kNameColumn, 586);
-  StringGrid1->setColumnWidth(kLevelColumn, 69);
+  // The level column is 69 wide, or as wide as its title where the font needs more.
+  StringGrid1->setColumnWidth(
+      kLevelColumn, std::max(69, StringGrid1->horizontalHeader()->sectionSizeHint(kLevelColumn)));
   StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
   StringGrid1->setShowGrid(true);
@@ -61,8 +63,8 @@ TEditUsers::TEditUsers(PasswordO& users, Dialogs& dialogs, QWidget* parent)
   layout->addLayout(buttons);
   layout->addWidget(StringGrid1, 1);
   // Sized to the grid's two columns.
-  resize(586 + 69 + 2 * StringGrid1->frameWidth() + layout->contentsMargins().left() +
-             layout->contentsMargins().right() + 20,
+  resize(586 + StringGrid1->columnWidth(kLevelColumn) + 2 * StringGrid1->frameWidth() +
+             layout->contentsMargins().left() + layout->contentsMargins().right() + 20,
          360);
 
   connect(ChangePass, &QPushButton::clicked, this, &TEditUsers::ChangePassClick);

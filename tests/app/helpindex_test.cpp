@@ -128,7 +128,8 @@ class HelpIndexFolder : public ::testing::Test {
  protected:
   HelpIndexFolder() {
     dir.Write("contents.html",
-              "<html><head><title>Contents</title></head><body>"
+              "<html><head><title>Contents</title>"
+              "<link rel=\"stylesheet\" href=\"style.css\"></head><body>"
               "<a href=\"b.html\">B</a> <a href=\"a.html#part\">A</a> <a href=\"b.html\">again</a>"
               " <a href=\"http://example.org/x.html\">web</a></body></html>");
     dir.Write("a.html",
@@ -138,6 +139,7 @@ class HelpIndexFolder : public ::testing::Test {
               "<html><head><title>B</title>"
               "<META NAME=\"keywords\" CONTENT=\"alpha;  Print ; \"></head></html>");
     dir.Write("notes.txt", "<title>not a page</title>");
+    dir.Write("style.css", "body { margin: 1em; }");
   }
   test::TempDir dir;
 };

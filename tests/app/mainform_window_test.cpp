@@ -75,6 +75,18 @@ TEST_F(MainWindow, CancelledLogInLeavesTheWindowLoggedOutWithoutAMessage) {
   EXPECT_FALSE(form->Exit1->isEnabled());
 }
 
+TEST_F(MainWindow, LogOutWhileLoggedOutOnlyAsksForALogIn) {
+  ShowAndLogIn();
+  dialogs.logins.push_back({"Ten", "ten-pw"});
+  form->LogOutButton->click();
+  EXPECT_EQ(dialogs.loginDialogs, 2);
+  EXPECT_EQ(Text(form->UserLabel), "Ten");
+  // Only Ten's own start-up file was asked for; nothing for nobody.
+  EXPECT_EQ(dialogs.Texts(),
+            std::vector<std::string>{"Can not fined the start up file create new?"});
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "User" / ".DIR"));
+}
+
 TEST_F(MainWindow, WrongPasswordIsRefusedAndStaysLoggedOut) {
   LogInAs("Nine", "not-it");
   EXPECT_EQ(dialogs.Texts(),
@@ -120,6 +132,19 @@ TEST_F(MainWindow, QuitSavesTheCurrentSettingsLogsOutAndEnds) {
   // Quit allowed the close once: the window now closes, and only once.
   EXPECT_TRUE(form->close());
   EXPECT_FALSE(Paths().QuitAllowed);
+}
+
+TEST_F(MainWindow, AtTheSessionsEndTheWindowClosesAndSavesTheUsersSettings) {
+  LogInAs("Ten", "ten-pw");
+  const std::string startUp = StartUpFilePath();
+  Settings().InOrder = true;
+  dialogs.messages.clear();
+  form->Core().SessionEnding();
+  EXPECT_TRUE(form->close());
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_FALSE(Users().IsLoggedIn());
+  EXPECT_EQ(ReadLineN(startUp, 3), "1");
+  EXPECT_FALSE(Paths().QuitAllowed) << "the close used the permission up";
 }
 
 TEST_F(MainWindow, LogWrongAndLogCorrectToggleTheirFlagsInOrvIni) {

@@ -11,7 +11,9 @@ struct ProgramRun {
   std::string err;
 };
 
-// Runs the program with the arguments (no shell), waiting up to a minute.
-ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args);
+// Runs the program with the arguments (no shell), waiting up to a minute;
+// the environment variables named in unset are taken away from it.
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                      const std::vector<std::string>& unset = {});
 
 }  // namespace orv::test

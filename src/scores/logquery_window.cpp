@@ -1,0 +1,284 @@
+#include "scores/logquery_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/dialogs.h"
+#include "app/formhelpers_window.h"
+#include "app/getuser.h"
+#include "scores/datagrid_window.h"
+#include "scores/dataset.h"
+#include "scores/datepicker_window.h"
+#include "scores/scoredatabase.h"
+#include "users/password.h"
+
+namespace orv {
+namespace {
+
+const char kNoUser[] = "No valid user name";
+
+CalendarDay DayOf(const QDate& date) {
+  return {date.year(), static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day())};
+}
+
+}  // namespace
+
+TSU::TSU(ScoreDatabase& database, DataSet& dataSet, Dialogs& dialogs, QWidget* parent)
+    : THintDialog(dialogs, parent), database_(database), dataSet_(dataSet) {
+  setObjectName("SU");
+  setWindowTitle("SU");
+  BuildControls();
+  resize(780, 560);
+}
+
+void TSU::BuildControls() {
+  GroupBox1 = new QGroupBox(this);
+  ShowAllUser = new QRadioButton("Show &All User", GroupBox1);
+  ShowCurrentUser = new QRadioButton("Show &Current User", GroupBox1);
+  ShowCurrentUser->setChecked(true);
+  PickFromList = new QRadioButton("Pick &From List", GroupBox1);
+  UserList = new QComboBox(GroupBox1);
+  UserList->setEnabled(false);
+  UserList->setMinimumWidth(140);
+  ShowWrongWords = new QCheckBox("Show &wrong words", GroupBox1);
+  ShowWrongWords->setChecked(true);
+  ShowRightWords = new QCheckBox("Show &Right Words", GroupBox1);
+  Count1 = new QCheckBox("Count", GroupBox1);
+  FromLabel = new QLabel("From", GroupBox1);
+  FromDate = new TDateTimePicker(GroupBox1);
+  ToLabel = new QLabel("To", GroupBox1);
+  ToDate = new TDateTimePicker(GroupBox1);
+  FromDate->SetHighlighted(true);
+  ToDate->SetHighlighted(true);
+  FromTime = new QTimeEdit(GroupBox1);
+  FromTime->setVisible(false);
+  FromTime->setEnabled(false);
+  updateBtn = new QPushButton("&Update", GroupBox1);
+
+  SQL = new QPlainTextEdit("No SQL", this);
+  SQL->setReadOnly(true);
+  SQL->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  SQL->setMaximumHeight(64);
+  SetHint(SQL, "|The SQL statement that will be executed when the Update button is pressed");
+
+  DBGrid1 = new TDBGrid(dataSet_, this);
+  DBGrid1->setObjectName("DBGrid1");
+  DBGrid1->viewport()->setCursor(Qt::PointingHandCursor);
+  DBGrid1->SetColumns({{"NAME", "NAME", 100},
+                       {"WORD", "WORD", 150},
+                       {"ANSWER", "ANSWER", 150},
+                       {"TIME1", "TIME1", 55},
+                       {"DATE1", "DATE1", 70},
+                       {"FILE1", "FILE1", 200}});
+  Label3 = new QLabel("Number of rows", this);
+  RowCount = new QLabel(this);
+  DBName = new QLabel("Database name:", this);
+
+  auto* users = new QVBoxLayout;
+  users->addWidget(ShowAllUser);
+  users->addWidget(ShowCurrentUser);
+  users->addWidget(PickFromList);
+  users->addWidget(UserList);
+  auto* answers = new QVBoxLayout;
+  answers->addWidget(ShowWrongWords);
+  answers->addWidget(ShowRightWords);
+  answers->addWidget(Count1);
+  answers->addStretch();
+  auto* dates = new QGridLayout;
+  dates->addWidget(FromLabel, 0, 0);
+  dates->addWidget(FromDate, 0, 1);
+  dates->addWidget(ToLabel, 1, 0);
+  dates->addWidget(ToDate, 1, 1);
+  dates->addWidget(FromTime, 2, 1);
+  dates->addWidget(updateBtn, 2, 1, Qt::AlignRight);
+  auto* query = new QHBoxLayout(GroupBox1);
+  query->addLayout(users);
+  query->addLayout(answers);
+  query->addLayout(dates, 1);
+
+  auto* counts = new QHBoxLayout;
+  counts->addWidget(Label3);
+  counts->addWidget(RowCount);
+  counts->addStretch();
+  counts->addWidget(DBName);
+  extra_ = new QVBoxLayout;
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(GroupBox1);
+  layout->addLayout(extra_);
+  layout->addWidget(SQL);
+  layout->addWidget(DBGrid1, 1);
+  layout->addLayout(counts);
+  layout->addWidget(StatusBar1);
+
+  connect(ShowCurrentUser, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) Run([this] { ShowCurrentUserClick(); });
+  });
+  connect(ShowAllUser, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) Run([this] { ShowAllUserClick(); });
+  });
+  connect(PickFromList, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) Run([this] { PickFromListClick(); });
+  });
+  connect(UserList, &QComboBox::currentTextChanged, this,
+          [this] { Run([this] { UserListChange(); }); });
+  for (QCheckBox* box : {ShowWrongWords, ShowRightWords}) {
+    connect(box, &QCheckBox::clicked, this, [this] { Run([this] { ShowSql(); }); });
+  }
+  connect(Count1, &QCheckBox::clicked, this, [this] { Run([this] { Count1Click(); }); });
+  connect(FromDate, &TDateTimePicker::Clicked, this, [this] { Run([this] { FromDateClick(); }); });
+  connect(ToDate, &TDateTimePicker::Clicked, this, [this] { Run([this] { ToDateClick(); }); });
+  for (TDateTimePicker* picker : {FromDate, ToDate}) {
+    connect(picker, &TDateTimePicker::Changed, this, [this] { Run([this] { ShowSql(); }); });
+  }
+  connect(FromTime, &QTimeEdit::timeChanged, this, [this] { Run([this] { ShowSql(); }); });
+  connect(updateBtn, &QPushButton::clicked, this, [this] { Run([this] { updateBtnClick(); }); });
+  connect(DBGrid1, &TDBGrid::CellClicked, this, &TSU::DBGrid1CellClick);
+}
+
+LogQueryControls TSU::Controls(bool report) {
+  LogQueryControls c;
+  c.count = Count1->isChecked();
+  c.showWrong = ShowWrongWords->isChecked();
+  c.showRight = ShowRightWords->isChecked();
+  if (ShowCurrentUser->isChecked()) {
+    c.user = Users().CurrentUser();
+    if (c.user.empty() && report) {
+      dialogs_.ShowMessage(kNoUser);
+      // The window closes once the handler under way has finished.
+      QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+    }
+  } else if (PickFromList->isChecked()) {
+    c.user = UserList->currentText().toStdString();
+  }
+  if (FromDate->Checked()) {
+    c.from = DayOf(FromDate->Date());
+    if (ToDate->Checked()) c.to = DayOf(ToDate->Date());
+  }
+  return c;
+}
+
+std::string TSU::BuildSql(bool report) {
+  return CreateLogSql(Controls(report));
+}
+
+void TSU::ShowSql() {
+  SQL->setPlainText(QString::fromStdString(CreateSql()));
+}
+
+void TSU::showEvent(QShowEvent* event) {
+  THintDialog::showEvent(event);
+  if (!event->spontaneous()) Run([this] { updateUserList(); });
+}
+
+void TSU::updateUserList() {
+  {
+    const QSignalBlocker quiet(UserList);
+    UserList->clear();
+    PasswordO& users = Users();
+    QStringList names;
+    for (LineNo i = 1; i <= users.UserCount(); ++i) {
+      names.append(QString::fromStdString(users.UserName(i)));
+    }
+    // The list is sorted as names are compared everywhere: without regard to case.
+    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+      return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    UserList->addItems(names);
+    UserList->setCurrentIndex(-1);
+  }
+  UserList->setCurrentIndex(
+      UserList->findText(QString::fromStdString(Users().CurrentUser()), Qt::MatchFixedString));
+  const QDate today = QDate::currentDate();
+  FromDate->SetDate(today.addDays(-7));
+  ToDate->SetDate(today);
+  ShowSql();
+  updateBtnClick();
+}
+
+void TSU::updateBtnClick() {
+  const std::string text = SQL->toPlainText().toStdString();
+  if (!database_.ConectDB()) return;
+  dataSet_.Open(database_.Database(), text);
+  DBName->setText(QString::fromStdString("Database name:" + database_.DatabaseName()));
+  if (text != BuildSql(false) || Count1->isChecked()) {
+    DBGrid1->BuildColumns(150);
+  } else {
+    DBGrid1->SetColumns({{"NAME", "NAME", 100},
+                         {"WORD", "WORD", 150},
+                         {"ANSWER", "ANSWER", 150},
+                         {"TIME1", "Time", 55},
+                         {"DATE1", "Date", 70},
+                         {"FILE1", "File", 175},
+                         {"HELP_COUNT", "Help", 30}});
+  }
+  // The grid stands on the last row.
+  DBGrid1->Last();
+  RowCount->setText(QString::number(dataSet_.RowCount()));
+}
+
+void TSU::ShowCurrentUserClick() {
+  UserList->setEnabled(false);
+  ShowSql();
+}
+
+void TSU::ShowAllUserClick() {
+  UserList->setEnabled(false);
+  ShowSql();
+}
+
+void TSU::PickFromListClick() {
+  UserList->setEnabled(true);
+  ShowSql();
+}
+
+void TSU::UserListChange() {
+  ShowSql();
+}
+
+void TSU::Count1Click() {
+  if (isVisible()) ShowSql();
+}
+
+void TSU::FromDateClick() {
+  const bool on = FromDate->Checked();
+  FromDate->SetHighlighted(on);
+  ToDate->setEnabled(on);
+  ShowSql();
+}
+
+void TSU::ToDateClick() {
+  ToDate->SetHighlighted(ToDate->Checked());
+  ShowSql();
+}
+
+void TSU::DBGrid1CellClick(int row, int column) {
+  DBGrid1->setToolTip(dataSet_.Text(row, column));
+}
+
+void OpenLogWindow(TSU& window, std::int32_t level, Dialogs& dialogs) {
+  PasswordO& users = Users();
+  if (!users.IsLoggedIn()) {
+    dialogs.ShowMessage(kNoUser);
+    return;
+  }
+  const bool others = users.HasAccess(std::to_string(level));
+  window.PickFromList->setEnabled(others);
+  window.ShowAllUser->setEnabled(others);
+  window.SQL->setReadOnly(!others);
+  window.ShowCurrentUser->setChecked(true);
+  window.exec();
+}
+
+}  // namespace orv

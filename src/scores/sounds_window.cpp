@@ -1,0 +1,227 @@
+#include "scores/sounds_window.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "app/dialogs.h"
+#include "app/getuser.h"
+#include "app/startupfile.h"
+#include "app/strings.h"
+#include "files/dos.h"
+#include "scores/datagrid_window.h"
+#include "scores/dataset.h"
+#include "scores/finddialog_window.h"
+#include "scores/scoredatabase.h"
+#include "scores/sound_store.h"
+#include "scores/soundfind.h"
+#include "scores/sqlquote.h"
+#include "users/password.h"
+
+namespace orv {
+namespace {
+
+const char kAccessDenied[] = "Access denied";
+
+bool SameWord(const std::string& a, const std::string& b) {
+  return Upper(a) == Upper(b);
+}
+
+}  // namespace
+
+TSoundsForm::TSoundsForm(ScoreDatabase& database, DataSet& dataSet, SoundStore& sounds,
+                         Dialogs& dialogs, QWidget* parent)
+    : THintDialog(dialogs, parent), database_(database), dataSet_(dataSet), sounds_(sounds) {
+  setObjectName("SoundsForm");
+  setWindowTitle("SoundsForm");
+  BuildControls();
+  resize(520, 420);
+}
+
+void TSoundsForm::BuildControls() {
+  MainMenu1 = new QMenuBar(this);
+  Sounddb1 = MainMenu1->addMenu("Sound db");
+  Addsound1 = Sounddb1->addAction("&Add sound");
+  Delete1 = Sounddb1->addAction("&Delete sound");
+  Findsound1 = Sounddb1->addAction("&Find sound");
+  MenuExit = Sounddb1->addAction("E&xit");
+
+  DBGrid1 = new TDBGrid(dataSet_, this);
+  DBGrid1->setObjectName("DBGrid1");
+  DBGrid1->installEventFilter(this);
+
+  GetFile = new QFileDialog(this);
+  GetFile->setObjectName("GetFile");
+  GetFile->setFileMode(QFileDialog::ExistingFiles);
+  GetFile->setDefaultSuffix("wav");
+  GetFile->setNameFilters({"Sound files (*.wav)", "All files (*)"});
+  GetFile->setOption(QFileDialog::DontUseNativeDialog);
+  GetFile->setSizeGripEnabled(true);
+
+  FindDialog1 = new TFindDialog(this);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setMenuBar(MainMenu1);
+  layout->addWidget(DBGrid1, 1);
+  layout->addWidget(StatusBar1);
+
+  connect(Addsound1, &QAction::triggered, this, [this] { Run([this] { Addsound1Click(); }); });
+  connect(Delete1, &QAction::triggered, this, [this] { Run([this] { Delete1Click(); }); });
+  connect(Findsound1, &QAction::triggered, this, [this] { Run([this] { Findsound1Click(); }); });
+  connect(MenuExit, &QAction::triggered, this, &TSoundsForm::MenuExitClick);
+  connect(FindDialog1, &TFindDialog::Find, this, [this] { Run([this] { FindDialog1Find(); }); });
+  connect(DBGrid1, &TDBGrid::CellClicked, this, [this] { Run([this] { PlayCurrent(); }); });
+  // Moving to another column plays; the first cell of a new list does not.
+  connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentColumnChanged, this,
+          [this](const QModelIndex&, const QModelIndex& previous) {
+            if (previous.isValid()) Run([this] { PlayCurrent(); });
+          });
+}
+
+int TSoundsForm::ShowModal() {
+  if (Users().CurrentLevel() < Settings().listSoundsPasLev) {
+    dialogs_.Warning(kAccessDenied);
+    return 0;
+  }
+  if (!database_.ConectDB()) return 0;
+  pending_.clear();
+  LoadList();
+  database_.CommitRetaining();
+  const int result = exec();
+  FindDialog1->hide();
+  if (!pending_.empty()) {
+    if (dialogs_.ConfirmYesNo("Data has been deleted commit changes")) {
+      CarryOutDeletes();
+    } else {
+      database_.Rollback();
+    }
+    pending_.clear();
+  }
+  database_.ConectDB();
+  return result;
+}
+
+void TSoundsForm::LoadList() {
+  dataSet_.Open(database_.Database(), "select * from sound");
+  // Words deleted during this showing stay out of the list.
+  for (int row = dataSet_.RowCount() - 1; row >= 0; --row) {
+    const std::string name = dataSet_.Value(row, "NAME").toString().toStdString();
+    for (const std::string& gone : pending_) {
+      if (SameWord(name, gone)) {
+        dataSet_.RemoveRow(row);
+        break;
+      }
+    }
+  }
+  DBGrid1->BuildColumns(200);
+  DBGrid1->First();
+}
+
+std::vector<std::string> TSoundsForm::Names() const {
+  std::vector<std::string> names;
+  names.reserve(static_cast<std::size_t>(dataSet_.RowCount()));
+  for (int row = 0; row < dataSet_.RowCount(); ++row) {
+    names.push_back(dataSet_.Value(row, "NAME").toString().toStdString());
+  }
+  return names;
+}
+
+void TSoundsForm::CarryOutDeletes() {
+  QSqlDatabase db = database_.Database();
+  for (const std::string& name : pending_) {
+    std::string statement = "Delete from sound where name = ";
+    SqlQuote(statement, name);
+    QSqlQuery query(db);
+    if (!query.exec(QString::fromStdString(statement))) {
+      const std::string error = query.lastError().text().toStdString();
+      database_.Rollback();
+      throw E_DB_Error(error);
+    }
+  }
+  database_.CommitRetaining();
+}
+
+void TSoundsForm::Addsound1Click() {
+  if (GetFile->exec() != QDialog::Accepted) return;
+  for (const QString& file : GetFile->selectedFiles()) {
+    const std::string path = file.toStdString();
+    if (!sounds_.WriteWord(path)) continue;
+    // A word deleted and then added again keeps its new sound.
+    std::erase_if(pending_,
+                  [&](const std::string& gone) { return SameWord(gone, BaseName(path)); });
+  }
+  LoadList();
+}
+
+void TSoundsForm::Delete1Click() {
+  const int row = DBGrid1->CurrentRow();
+  if (row < 0) return;
+  const std::string name = dataSet_.Value(row, "NAME").toString().toStdString();
+  if (Users().CurrentLevel() < Settings().soundDelPasLev) {
+    dialogs_.Warning(kAccessDenied);
+    return;
+  }
+  if (!dialogs_.ConfirmYesNo("Delete word " + name + " from sound database ? ")) return;
+  pending_.push_back(name);
+  dataSet_.RemoveRow(row);
+}
+
+void TSoundsForm::Findsound1Click() {
+  lastSearch_.clear();
+  FindDialog1->Execute();
+}
+
+void TSoundsForm::FindDialog1Find() {
+  const std::string text = FindDialog1->FindText().toStdString();
+  if (text.empty()) return;
+  const FindOptions options = FindDialog1->Options();
+  const std::vector<std::string> names = Names();
+  int row = -1;
+  if (text != lastSearch_) {
+    lastSearch_ = text;
+    row = FindName(names, text, 0, options);
+  } else {
+    row = FindName(names, text, DBGrid1->CurrentRow() + 1, options);
+  }
+  if (row < 0) {
+    dialogs_.ShowMessage("Search string <" + text + "> not found");
+  } else {
+    DBGrid1->GoToRow(row);
+  }
+  FindDialog1->Execute();
+}
+
+void TSoundsForm::MenuExitClick() {
+  accept();
+}
+
+void TSoundsForm::PlayCurrent() {
+  const int row = DBGrid1->CurrentRow();
+  if (row < 0) return;
+  const std::string name = dataSet_.Value(row, "NAME").toString().toStdString();
+  StatusBar1->showMessage(QString::fromStdString(name));
+  sounds_.PlayWord(name);
+}
+
+bool TSoundsForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == DBGrid1 && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Delete) {
+      Run([this] { Delete1Click(); });
+      return true;
+    }
+    if (key->key() == Qt::Key_Insert) {
+      Run([this] { Addsound1Click(); });
+      return true;
+    }
+  }
+  return THintDialog::eventFilter(watched, event);
+}
+
+}  // namespace orv

@@ -1,0 +1,164 @@
+#include "scores/wrongword_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <iterator>
+#include <limits>
+
+#include "app/formhelpers_window.h"
+#include "app/getuser.h"
+#include "app/programpaths.h"
+#include "scores/dataset.h"
+#include "scores/wordfile.h"
+#include "users/password.h"
+
+namespace orv {
+
+TSU1::TSU1(ScoreDatabase& database, DataSet& dataSet, Dialogs& dialogs, QWidget* parent)
+    : TSU(database, dataSet, dialogs, parent) {
+  setObjectName("SU1");
+  setWindowTitle("Auto slection of word file from logs");
+  GroupBox1->setTitle("SQL group");
+  Count1->setChecked(true);
+  BuildCountControls();
+}
+
+void TSU1::BuildCountControls() {
+  auto spin = [this](int value) {
+    auto* box = new QSpinBox(this);
+    box->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    box->setValue(value);
+    box->setEnabled(false);
+    return box;
+  };
+  CountG = new QCheckBox("Count >=", this);
+  SpinEdit1 = spin(1);
+  CountL = new QCheckBox("Count <=", this);
+  SpinEdit2 = spin(10);
+  Label5 = new QLabel("Output file:", this);
+  Label4 = new QLabel("t.orv", this);
+  BitBtn1 = new QPushButton("&New", this);
+  BitBtn1->setAutoDefault(false);
+  SetHint(BitBtn1, "Use a new file instead of the default");
+  BitBtn2 = new QPushButton("&Create file", this);
+  BitBtn2->setDefault(true);
+  SetHint(BitBtn2, "Send the output from the SQL queary to the file");
+
+  auto* row = new QHBoxLayout;
+  row->addWidget(CountG);
+  row->addWidget(SpinEdit1);
+  row->addWidget(CountL);
+  row->addWidget(SpinEdit2);
+  row->addSpacing(16);
+  row->addWidget(Label5);
+  row->addWidget(Label4, 1);
+  row->addWidget(BitBtn1);
+  row->addWidget(BitBtn2);
+  ExtraArea()->addLayout(row);
+  // Tab takes the row where it stands: after the query's controls, before the SQL box.
+  QWidget* const order[] = {updateBtn, CountG, SpinEdit1, CountL, SpinEdit2, BitBtn1, BitBtn2, SQL};
+  for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+
+  connect(CountG, &QCheckBox::clicked, this, [this] {
+    Run([this] {
+      SpinEdit1->setEnabled(CountG->isChecked());
+      ShowSql();
+    });
+  });
+  connect(CountL, &QCheckBox::clicked, this, [this] {
+    Run([this] {
+      SpinEdit2->setEnabled(CountL->isChecked());
+      ShowSql();
+    });
+  });
+  for (QSpinBox* box : {SpinEdit1, SpinEdit2}) {
+    connect(box, &QSpinBox::valueChanged, this, [this] { Run([this] { ShowSql(); }); });
+  }
+  connect(BitBtn1, &QPushButton::clicked, this, [this] { Run([this] { BitBtn1Click(); }); });
+  connect(BitBtn2, &QPushButton::clicked, this, [this] { Run([this] { BitBtn2Click(); }); });
+}
+
+std::string TSU1::BuildSql(bool report) {
+  CountLimits limits;
+  limits.moreThanOn = CountG->isEnabled() && CountG->isChecked();
+  limits.moreThan = SpinEdit1->value();
+  limits.lessThanOn = CountL->isChecked();
+  limits.lessThan = SpinEdit2->value();
+  return WrongWordSql(Controls(report), limits);
+}
+
+void TSU1::keyPressEvent(QKeyEvent* event) {
+  // Esc presses the window's cancel button, "&New".
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    BitBtn1->click();
+    return;
+  }
+  TSU::keyPressEvent(event);
+}
+
+void TSU1::ShowUserFile() {
+  Label4->setText(QString::fromStdString(UserWordFile(UserList->currentText().toStdString())));
+}
+
+void TSU1::updateUserList() {
+  TSU::updateUserList();
+  ShowUserFile();
+}
+
+void TSU1::ShowCurrentUserClick() {
+  TSU::ShowCurrentUserClick();
+  ShowUserFile();
+}
+
+void TSU1::PickFromListClick() {
+  TSU::PickFromListClick();
+  ShowUserFile();
+}
+
+void TSU1::UserListChange() {
+  TSU::UserListChange();
+  ShowUserFile();
+}
+
+void TSU1::ShowAllUserClick() {
+  TSU::ShowAllUserClick();
+  Label4->setText(kAllUsersWordFile);
+}
+
+void TSU1::Count1Click() {
+  const bool on = Count1->isChecked();
+  CountG->setEnabled(on);
+  CountL->setEnabled(on);
+  SpinEdit1->setEnabled(on && CountG->isChecked());
+  SpinEdit2->setEnabled(on && CountL->isChecked());
+  ShowSql();
+}
+
+void TSU1::BitBtn1Click() {
+  if (std::optional<std::string> output =
+          NewWordFile(dialogs_, Paths().listRoot, UserList->currentText().toStdString(),
+                      Users().CurrentUser())) {
+    Label4->setText(QString::fromStdString(*output));
+  }
+}
+
+void TSU1::BitBtn2Click() {
+  DataSet& data = Data();
+  if (data.RowCount() == 0) return;
+  std::vector<std::string> words;
+  words.reserve(static_cast<std::size_t>(data.RowCount()));
+  for (int row = 0; row < data.RowCount(); ++row) {
+    words.push_back(data.Value(row, "WORD").toString().toStdString());
+  }
+  WriteWordFile(dialogs_, Paths().listRoot, Label4->text().toStdString(), words);
+}
+
+}  // namespace orv

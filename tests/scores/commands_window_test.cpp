@@ -1,0 +1,115 @@
+// The main window's commands that open the database windows: nobody logged
+// in, and who may look at other users' answers or make their files.
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "app/mainform_window.h"
+#include "dbwindow_fixture.h"
+#include "scores/logquery_window.h"
+#include "scores/score_window.h"
+#include "scores/sounds_window.h"
+#include "scores/wrongword_window.h"
+
+namespace orv::test {
+namespace {
+
+class Commands : public DbWindowTest {
+ protected:
+  void SetUp() override {
+    DbWindowTest::SetUp();
+    form = std::make_unique<TMainForm>(dialogs);
+    log = new TSU(*database, dataSet, dialogs, form.get());
+    wrongWords = new TSU1(*database, wrongWordData, dialogs, form.get());
+    scores = new TSF2(*database, dataSet, dialogs, form.get());
+    soundList = new TSoundsForm(*database, dataSet, *sounds, dialogs, form.get());
+    MainFormWindows windows;
+    windows.log = log;
+    windows.wrongWords = wrongWords;
+    windows.scores = scores;
+    windows.sounds = soundList;
+    form->SetWindows(windows);
+  }
+  void TearDown() override {
+    form.reset();
+    DbWindowTest::TearDown();
+  }
+  // Triggers the command; inspect runs in the window it opens, which is then closed.
+  void Command(QAction* action, const std::function<void(QDialog*)>& inspect) {
+    bool shown = false;
+    WhenShown([&] {
+      shown = true;
+      auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(window, nullptr);
+      inspect(window);
+      window->done(QDialog::Accepted);
+    });
+    ModalWatchdog watchdog;
+    action->trigger();
+    EXPECT_TRUE(shown) << action->objectName().toStdString();
+    EXPECT_FALSE(watchdog.Fired());
+  }
+
+  DataSet wrongWordData;
+  std::unique_ptr<TMainForm> form;
+  TSU* log;
+  TSU1* wrongWords;
+  TSF2* scores;
+  TSoundsForm* soundList;
+};
+
+TEST_F(Commands, NobodyLoggedInHasNoLogWindows) {
+  Users().Logout();
+  for (QAction* action : {form->View1, form->Loglist1, form->Makewrongwordfile1}) {
+    dialogs.messages.clear();
+    action->trigger();
+    EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"No valid user name"}));
+  }
+  EXPECT_FALSE(log->isVisible());
+  EXPECT_FALSE(wrongWords->isVisible());
+}
+
+TEST_F(Commands, EachLogWindowChecksItsOwnLevel) {
+  LogIn("teacher");  // 220: may look at others (200) and make their files (210)
+  for (QAction* action : {form->View1, form->Loglist1}) {
+    Command(action, [&](QDialog* window) {
+      EXPECT_EQ(window, log);
+      EXPECT_TRUE(log->ShowAllUser->isEnabled());
+      EXPECT_FALSE(log->SQL->isReadOnly());
+    });
+  }
+  Command(form->Makewrongwordfile1, [&](QDialog* window) {
+    EXPECT_EQ(window, wrongWords);
+    EXPECT_TRUE(wrongWords->PickFromList->isEnabled());
+  });
+  Settings().MakeWrongWordFileForOthers = 221;
+  Command(form->Makewrongwordfile1, [&](QDialog*) {
+    EXPECT_FALSE(wrongWords->PickFromList->isEnabled());
+    EXPECT_FALSE(wrongWords->ShowAllUser->isEnabled());
+    EXPECT_TRUE(wrongWords->SQL->isReadOnly());
+    EXPECT_TRUE(wrongWords->ShowCurrentUser->isChecked());
+  });
+  // The log window's own level is unchanged by that.
+  Command(form->View1, [&](QDialog*) { EXPECT_TRUE(log->PickFromList->isEnabled()); });
+  LogIn("ann");
+  Command(form->View1, [&](QDialog*) {
+    EXPECT_FALSE(log->PickFromList->isEnabled());
+    EXPECT_TRUE(log->SQL->isReadOnly());
+  });
+}
+
+TEST_F(Commands, ScoreAndWordsOpenTheirWindows) {
+  LogIn("ann");
+  EXPECT_TRUE(form->Score1->isEnabled());
+  EXPECT_TRUE(form->Words1->isEnabled());
+  Command(form->Score1, [&](QDialog* window) {
+    EXPECT_EQ(window, scores);
+    EXPECT_EQ(scores->MarkedGroup(), -1);
+  });
+  // The tool bar's button follows the File menu, which the main window opens at its own log-in.
+  EXPECT_FALSE(form->ScoreTool->isEnabled());
+  Command(form->Words1, [&](QDialog* window) { EXPECT_EQ(window, soundList); });
+}
+
+}  // namespace
+}  // namespace orv::test

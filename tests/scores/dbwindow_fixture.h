@@ -1,0 +1,176 @@
+#pragma once
+// The database windows over a real score database: a program directory with
+// a password file of five users, the logged-in user's settings, and whole
+// tests taken by scripted learners through the real test session, so the
+// windows show the rows a test really writes.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/clock.h"
+#include "app/getuser.h"
+#include "app/platform.h"
+#include "app/programpaths.h"
+#include "app/startupfile.h"
+#include "score_db_fixture.h"
+#include "scores/dataset.h"
+#include "scores/scoredatabase.h"
+#include "scores/sound_store.h"
+#include "session/scripted_learner.h"
+#include "session/session.h"
+#include "session/sessiondatabase.h"
+#include "support/gui_keys.h"
+#include "users/crypt.h"
+#include "users/password.h"
+
+namespace orv::test {
+
+// A scripted learner whose test ends with a score window of the caller's.
+struct Learner : ScriptedLearner {
+  void ShowScores(std::int32_t markedGroup) override {
+    ScriptedLearner::ShowScores(markedGroup);
+    if (showScores) showScores(markedGroup);
+  }
+  std::function<void(std::int32_t)> showScores;
+};
+
+class DbWindowTest : public ScoreDbTest {
+ protected:
+  void SetUp() override {
+    ScoreDbTest::SetUp();
+    NewDatabase();
+    SetProgramDirectory(dir.Str());
+    Settings() = StartUpSettings{};
+    SetBeepHandler([] {});
+    // Levels: ann, bob, O'Neil and j.smith are learners, teacher may look at others
+    // (200) and make files for them (210), Boss is the super user. Each
+    // password is the name followed by "-pw".
+    std::string users;
+    int number = 0;
+    for (const auto& [name, level] : std::vector<std::pair<std::string, int>>{{"Boss", 255},
+                                                                              {"ann", 10},
+                                                                              {"bob", 10},
+                                                                              {"O'Neil", 10},
+                                                                              {"teacher", 220},
+                                                                              {"j.smith", 10}}) {
+      users += name + ":" + CryptPassword(name + "-pw", "Sa") + ":" + std::to_string(++number) +
+               ":" + std::to_string(level) + "\r\n";
+    }
+    dir.Write("KVXS1.KVX", users);
+    SetUsers(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", dialogs));
+    database = std::make_unique<ScoreDatabase>(dialogs, host);
+    sounds = std::make_unique<SoundStore>(*database, dialogs);
+    store = std::make_unique<SessionDatabase>(*database, *sounds);
+  }
+  void TearDown() override {
+    store.reset();
+    sounds.reset();
+    database.reset();
+    SetUsers(nullptr);
+    SetBeepHandler({});
+    ScoreDbTest::TearDown();
+  }
+
+  void LogIn(const std::string& name) {
+    Users().Logout();
+    dialogs.logins.push_back({name, name + "-pw"});
+    ASSERT_GE(Users().Login(), 0) << name;
+    host.level = Users().CurrentLevel();
+  }
+
+  // Writes a word list under the word-list root (path relative to it).
+  void WriteList(const std::string& relative, const std::string& text) {
+    dir.Write("orv.orv/" + relative, text);
+  }
+
+  // One whole test of the current list taken by the user, answering as
+  // scripted (the list's words are asked in sorted order); showScores is
+  // what the test's end does with its score window. Returns the test's log
+  // group, the one the score window marks.
+  std::int32_t TakeTest(const std::string& user, const std::vector<std::string>& answers,
+                        std::function<void(std::int32_t)> showScores = {}) {
+    Learner learner;
+    learner.showScores = std::move(showScores);
+    for (const std::string& a : answers) learner.Say(a);
+    SessionSettings settings;
+    settings.inOrder = true;
+    settings.programDir = dir.Str();
+    settings.currentDir = Settings().CurrentDir;
+    settings.logAll = logAll;
+    host.currentDir = settings.currentDir;
+    TestSession session(learner, *store, *store, dialogs);
+    session.RunTest(Paths().listRoot + Settings().CurrentDir + Settings().CurrentFile, user,
+                    settings);
+    EXPECT_TRUE(learner.answers.empty()) << "the test ended before every answer was given";
+    EXPECT_FALSE(learner.scoreWindows.empty()) << "the test did not end with its score window";
+    return learner.scoreWindows.empty() ? -1 : learner.scoreWindows.back();
+  }
+
+  // A log row written straight into the table, for days no test ran on.
+  void LogRow(const std::string& name, const std::string& date, const std::string& word,
+              const std::string& answer) {
+    std::string sql =
+        "INSERT INTO log (name, date1, time1, file1, word, log_group, help_count, answer) "
+        "VALUES ('" +
+        name + "', '" + date + "', '12:00:00', 'WORDS0', '" + word + "', 0, 0, " +
+        (answer.empty() ? std::string("NULL") : "'" + answer + "'") + ")";
+    Exec(host.path, sql);
+  }
+
+  // The texts of a grid column, top to bottom.
+  static std::vector<std::string> Column(const DataSet& data, const std::string& field) {
+    std::vector<std::string> values;
+    for (int row = 0; row < data.RowCount(); ++row) {
+      values.push_back(data.Value(row, field).toString().toStdString());
+    }
+    return values;
+  }
+
+  // A mouse click, or a double click, as the window system delivers it.
+  static void ClickAt(QWidget* widget, const QPoint& at, Qt::MouseButton button = Qt::LeftButton) {
+    const QPointF global = widget->mapToGlobal(QPointF(at));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, button, button,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, button, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+  }
+  static void DoubleClickAt(QWidget* widget, const QPoint& at) {
+    ClickAt(widget, at);
+    const QPointF global = widget->mapToGlobal(QPointF(at));
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(at), global, Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &twice);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+  }
+
+  // Whether the image has a clearly red pixel inside the rectangle.
+  static bool HasRed(const QImage& image, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      for (int x = area.left(); x <= area.right(); ++x) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.red() > 200 && c.green() < 60 && c.blue() < 60) return true;
+      }
+    }
+    return false;
+  }
+
+  InstantClock clock;
+  ScopedClock useClock{clock};
+  std::unique_ptr<ScoreDatabase> database;
+  std::unique_ptr<SoundStore> sounds;
+  std::unique_ptr<SessionDatabase> store;
+  DataSet dataSet;
+  bool logAll = true;
+};
+
+}  // namespace orv::test

@@ -1,0 +1,283 @@
+// The log window over answers that real tests logged: the first show, the
+// answer boxes, the date range, counting, the statement text, hand-typed
+// statements and who may look at whom.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "dbwindow_fixture.h"
+#include "files/dos.h"
+#include "scores/datagrid_window.h"
+#include "scores/datepicker_window.h"
+#include "scores/logquery_window.h"
+#include "scores/readonlyselect.h"
+
+namespace orv::test {
+namespace {
+
+std::string DayText(const QDate& d) {
+  return DateText(d.year(), d.month(), d.day());
+}
+
+class LogWindow : public DbWindowTest {
+ protected:
+  void SetUp() override {
+    DbWindowTest::SetUp();
+    WriteList("words0.orv", "house\nmouse\ntree\n");
+  }
+  // Shows the window as its command does, runs check while it is up, closes it.
+  void Open(TSU& window, std::int32_t level, const std::function<void()>& check) {
+    bool ran = false;
+    WhenShown([&] {
+      ran = true;
+      check();
+      window.reject();
+    });
+    ModalWatchdog watchdog;
+    OpenLogWindow(window, level, dialogs);
+    EXPECT_TRUE(ran);
+    EXPECT_FALSE(watchdog.Fired());
+  }
+  std::string Sql(TSU& window) { return window.SQL->toPlainText().toStdString(); }
+};
+
+TEST_F(LogWindow, FirstShowListsOwnWrongAnswersOfTheLastSevenDaysOnTheLastRow) {
+  // ann misses house twice and tree once; bob misses mouse.
+  TakeTest("ann", {"hose", "huose", "house", "mouse", "tre", "tree"});
+  TakeTest("bob", {"house", "mose", "mouse", "tree"});
+  const QDate today = QDate::currentDate();
+  LogRow("ann", DayText(today.addDays(-7)), "seven", "sevn");
+  LogRow("ann", DayText(today.addDays(-8)), "eight", "eigt");
+  LogRow("ann", DayText(today.addDays(1)), "tomorrow", "tomorow");
+  LogIn("ann");
+  TSU window(*database, dataSet, dialogs);
+  Open(window, Settings().lookOtherUsersPasLev, [&] {
+    EXPECT_EQ(window.RowCount->text(), "4");
+    ASSERT_EQ(dataSet.RowCount(), 4);
+    EXPECT_EQ(window.DBGrid1->CurrentRow(), 3);
+    auto words = Column(dataSet, "WORD");
+    std::sort(words.begin(), words.end());
+    EXPECT_EQ(words, (std::vector<std::string>{"house", "house", "seven", "tree"}));
+    for (const std::string& name : Column(dataSet, "NAME")) EXPECT_EQ(name, "ann");
+    EXPECT_EQ(Column(dataSet, "ANSWER").size(), 4u);
+    for (const std::string& answer : Column(dataSet, "ANSWER")) EXPECT_FALSE(answer.empty());
+    // A learner sees only the own answers and cannot type a statement.
+    EXPECT_TRUE(window.ShowCurrentUser->isChecked());
+    EXPECT_FALSE(window.PickFromList->isEnabled());
+    EXPECT_FALSE(window.ShowAllUser->isEnabled());
+    EXPECT_TRUE(window.SQL->isReadOnly());
+    EXPECT_EQ(window.FromDate->Date(), today.addDays(-7));
+    EXPECT_EQ(window.ToDate->Date(), today);
+    EXPECT_EQ(window.DBName->text().toStdString(), "Database name:" + host.path);
+    // The row-by-row layout: its columns, titles and widths (a grid column
+    // grows past its width only to show its title or a short value whole).
+    const std::vector<std::pair<std::string, int>> expected = {
+        {"NAME", 100}, {"WORD", 150}, {"ANSWER", 150}, {"Time", 55},
+        {"Date", 70},  {"File", 175}, {"Help", 30}};
+    ASSERT_EQ(dataSet.columnCount(), 7);
+    for (int i = 0; i < 7; ++i) {
+      EXPECT_EQ(dataSet.headerData(i, Qt::Horizontal).toString().toStdString(),
+                expected[static_cast<std::size_t>(i)].first);
+      EXPECT_EQ(dataSet.Columns()[static_cast<std::size_t>(i)].width,
+                expected[static_cast<std::size_t>(i)].second);
+      EXPECT_GE(window.DBGrid1->columnWidth(i), expected[static_cast<std::size_t>(i)].second);
+    }
+  });
+}
+
+TEST_F(LogWindow, AnswerBoxesChooseWrongRightBothOrNothing) {
+  TakeTest("ann", {"hose", "house", "mouse", "tree"});  // one wrong, three right
+  LogIn("ann");
+  TSU window(*database, dataSet, dialogs);
+  window.show();
+  EXPECT_EQ(dataSet.RowCount(), 1);
+  window.ShowRightWords->click();
+  window.updateBtn->click();
+  EXPECT_EQ(dataSet.RowCount(), 4);
+  window.ShowWrongWords->click();
+  window.updateBtn->click();
+  EXPECT_EQ(Column(dataSet, "WORD"), (std::vector<std::string>{"house", "mouse", "tree"}));
+  window.ShowRightWords->click();
+  window.updateBtn->click();
+  EXPECT_EQ(dataSet.RowCount(), 0);
+  EXPECT_EQ(window.RowCount->text(), "0");
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(LogWindow, BothEndsOfTheDateRangeAreIncluded) {
+  LogRow("ann", "28/02/2004", "before", "x");
+  LogRow("ann", "29/02/2004", "first", "x");
+  LogRow("ann", "04/03/2004", "middle", "x");
+  LogRow("ann", "08/03/2004", "last", "x");
+  LogRow("ann", "09/03/2004", "after", "x");
+  LogRow("ann", "01/01/2005", "next year", "x");
+  LogIn("ann");
+  TSU window(*database, dataSet, dialogs);
+  window.show();
+  window.FromDate->SetDate(QDate(2004, 2, 29));
+  window.ToDate->SetDate(QDate(2004, 3, 8));
+  window.updateBtn->click();
+  auto words = Column(dataSet, "WORD");
+  std::sort(words.begin(), words.end());
+  EXPECT_EQ(words, (std::vector<std::string>{"first", "last", "middle"}));
+  // Without a start date neither bound counts, whatever the end date says.
+  window.FromDate->CheckBox()->click();
+  EXPECT_FALSE(window.ToDate->isEnabled());
+  window.updateBtn->click();
+  EXPECT_EQ(dataSet.RowCount(), 6);
+  // The end date alone is off: everything from the start date on.
+  window.FromDate->CheckBox()->click();
+  EXPECT_TRUE(window.ToDate->isEnabled());
+  window.ToDate->CheckBox()->click();
+  window.updateBtn->click();
+  EXPECT_EQ(dataSet.RowCount(), 5);
+}
+
+TEST_F(LogWindow, CountGivesEachWordWithItsCountMostFrequentFirst) {
+  TakeTest("ann", {"hose", "huose", "hous", "house", "mose", "mouse", "tree"});
+  TakeTest("ann", {"house", "mouse", "tre", "tree"});
+  TakeTest("ann", {"house", "moose", "mouse", "tree"});
+  LogIn("ann");
+  TSU window(*database, dataSet, dialogs);
+  window.show();
+  window.Count1->click();
+  window.updateBtn->click();
+  ASSERT_EQ(dataSet.columnCount(), 2);
+  ASSERT_EQ(dataSet.RowCount(), 3);
+  EXPECT_EQ(dataSet.Text(0, 0), "house");
+  EXPECT_EQ(dataSet.Text(0, 1), "3");
+  EXPECT_EQ(dataSet.Text(1, 0), "mouse");
+  EXPECT_EQ(dataSet.Text(1, 1), "2");
+  EXPECT_EQ(dataSet.Text(2, 0), "tree");
+  EXPECT_EQ(dataSet.Text(2, 1), "1");
+  for (int i = 0; i < 2; ++i) EXPECT_LE(window.DBGrid1->columnWidth(i), 150);
+}
+
+TEST_F(LogWindow, ControlsBuildTheStatementText) {
+  LogIn("ann");
+  TSU window(*database, dataSet, dialogs);
+  window.show();
+  window.Count1->click();
+  window.FromDate->SetDate(QDate(2004, 3, 1));
+  window.ToDate->SetDate(QDate(2004, 3, 8));
+  EXPECT_EQ(Sql(window),
+            " select word, count(word) from log  where ANSWER IS NOT NULL  and name = 'ann' and "
+            "cdate(date1,'29/02/2004') = 1  and cdate(date1,'08/03/2004') <> 1  group by word "
+            "order by 2 desc");
+  // Counting is only rebuilt into the text while the window is up.
+  window.hide();
+  window.Count1->click();
+  EXPECT_NE(Sql(window).find("group by"), std::string::npos);
+}
+
+TEST_F(LogWindow, ATeacherPicksAnotherUserWhoseNameHasAQuote) {
+  TakeTest("O'Neil", {"hose", "house", "mouse", "tree"});
+  TakeTest("bob", {"huose", "house", "mouse", "tree"});
+  LogIn("teacher");
+  TSU window(*database, dataSet, dialogs);
+  Open(window, Settings().lookOtherUsersPasLev, [&] {
+    EXPECT_TRUE(window.PickFromList->isEnabled());
+    EXPECT_FALSE(window.SQL->isReadOnly());
+    std::vector<std::string> users;
+    for (int i = 0; i < window.UserList->count(); ++i) {
+      users.push_back(window.UserList->itemText(i).toStdString());
+    }
+    EXPECT_EQ(users,
+              (std::vector<std::string>{"ann", "bob", "Boss", "j.smith", "O'Neil", "teacher"}));
+    EXPECT_EQ(window.UserList->currentText(), "teacher");
+    window.PickFromList->click();
+    EXPECT_TRUE(window.UserList->isEnabled());
+    window.UserList->setCurrentText("O'Neil");
+    EXPECT_NE(Sql(window).find("name = 'O''Neil'"), std::string::npos);
+    window.updateBtn->click();
+    EXPECT_EQ(Column(dataSet, "ANSWER"), (std::vector<std::string>{"hose"}));
+    window.ShowAllUser->click();
+    EXPECT_FALSE(window.UserList->isEnabled());
+    window.updateBtn->click();
+    EXPECT_EQ(dataSet.RowCount(), 2);
+  });
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(LogWindow, AHandTypedStatementRunsOnlyAsASelect) {
+  TakeTest("bob", {"huose", "house", "mouse", "tree"});
+  LogIn("teacher");
+  TSU window(*database, dataSet, dialogs);
+  window.show();
+  window.SQL->setPlainText("select word, answer from log where name = 'bob'");
+  window.updateBtn->click();
+  EXPECT_EQ(dataSet.columnCount(), 2);
+  EXPECT_EQ(dataSet.Text(0, 1), "huose");
+  for (const char* statement : {"delete from log", "update log set answer = null", "drop table log",
+                                "execute procedure GETNEXTLOGGROUPID"}) {
+    SCOPED_TRACE(statement);
+    dialogs.messages.clear();
+    window.SQL->setPlainText(statement);
+    window.updateBtn->click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
+    EXPECT_EQ(dialogs.messages[0].text, kOnlySelectText);
+  }
+  EXPECT_EQ(OneValue(host.path, "select count(*) from log where answer is not null"), "1");
+  // A select the engine rejects is reported and the window stays usable.
+  dialogs.messages.clear();
+  window.SQL->setPlainText("select nothing from nowhere");
+  window.updateBtn->click();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_NE(dialogs.messages[0].text.find("NOWHERE"), std::string::npos)
+      << dialogs.messages[0].text;
+  window.ShowAllUser->click();
+  window.updateBtn->click();
+  EXPECT_EQ(dataSet.RowCount(), 1);
+}
+
+TEST_F(LogWindow, NobodyLoggedInGetsNoWindow) {
+  Users().Logout();
+  TSU window(*database, dataSet, dialogs);
+  OpenLogWindow(window, 0, dialogs);
+  EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"No valid user name"}));
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(LogWindow, DatePickersAreGreenWithBlackTextWhileChecked) {
+  LogIn("ann");
+  TSU window(*database, dataSet, dialogs);
+  window.show();
+  auto base = [](TDateTimePicker* p) {
+    const QImage image = p->DateEdit()->grab().toImage();
+    return image.pixelColor(image.width() / 2, 2);
+  };
+  auto text = [](TDateTimePicker* p) { return p->DateEdit()->palette().color(QPalette::Text); };
+  EXPECT_EQ(base(window.FromDate), QColor(0, 128, 0));
+  EXPECT_EQ(text(window.FromDate), QColor(Qt::black));
+  window.FromDate->CheckBox()->click();
+  EXPECT_NE(base(window.FromDate), QColor(0, 128, 0));
+  EXPECT_EQ(base(window.FromDate), window.palette().color(QPalette::Base));
+  EXPECT_FALSE(window.ToDate->isEnabled());
+  window.FromDate->CheckBox()->click();
+  EXPECT_EQ(base(window.FromDate), QColor(0, 128, 0));
+  window.ToDate->CheckBox()->click();
+  EXPECT_NE(base(window.ToDate), QColor(0, 128, 0));
+  window.ToDate->CheckBox()->click();
+  EXPECT_EQ(base(window.ToDate), QColor(0, 128, 0));
+}
+
+TEST_F(LogWindow, ClickingACellPutsItsWholeTextInTheHint) {
+  TakeTest("ann", {"a-rather-long-wrong-answer-for-the-word", "house", "mouse", "tree"});
+  LogIn("ann");
+  TSU window(*database, dataSet, dialogs);
+  window.show();
+  ASSERT_EQ(dataSet.RowCount(), 1);
+  const QModelIndex cell = dataSet.index(0, 2);
+  emit window.DBGrid1->clicked(cell);
+  EXPECT_EQ(window.DBGrid1->toolTip(), "a-rather-long-wrong-answer-for-the-word");
+}
+
+}  // namespace
+}  // namespace orv::test

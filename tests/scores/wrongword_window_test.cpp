@@ -1,0 +1,233 @@
+// The wrong-word window: the counted query with its limits, the output file
+// and its owner file, and a written list that a learner then practises.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "dbwindow_fixture.h"
+#include "scores/wrongword_window.h"
+
+namespace orv::test {
+namespace {
+
+class WrongWordWindow : public DbWindowTest {
+ protected:
+  void SetUp() override {
+    DbWindowTest::SetUp();
+    WriteList("words0.orv", "house\nmouse\ntree\n");
+  }
+  // ann misses house three times and mouse once, over two tests.
+  void AnnsMistakes() {
+    TakeTest("ann", {"hose", "huose", "house", "mose", "mouse", "tree"});
+    TakeTest("ann", {"hous", "house", "mouse", "tree"});
+  }
+  void Open(TSU1& window, const std::function<void()>& check) {
+    bool ran = false;
+    WhenShown([&] {
+      ran = true;
+      check();
+      window.reject();
+    });
+    ModalWatchdog watchdog;
+    OpenLogWindow(window, Settings().MakeWrongWordFileForOthers, dialogs);
+    EXPECT_TRUE(ran);
+    EXPECT_FALSE(watchdog.Fired());
+  }
+  std::string Sql(TSU1& window) { return window.SQL->toPlainText().toStdString(); }
+};
+
+TEST_F(WrongWordWindow, WritesAListTheLearnerCanThenPractise) {
+  AnnsMistakes();
+  LogIn("ann");
+  TSU1 window(*database, dataSet, dialogs);
+  EXPECT_EQ(window.windowTitle(), "Auto slection of word file from logs");
+  EXPECT_EQ(window.Label4->text(), "t.orv");
+  Open(window, [&] {
+    EXPECT_FALSE(window.PickFromList->isEnabled());
+    EXPECT_TRUE(window.SQL->isReadOnly());
+    EXPECT_EQ(window.Label4->text(), "ann.orv\\WrongWords.Orv");
+    EXPECT_EQ(Column(dataSet, "WORD"), (std::vector<std::string>{"house", "mouse"}));
+    window.BitBtn2->click();
+  });
+  EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"2 words successfully writen to file"}));
+  EXPECT_EQ(dialogs.messages.at(0).kind, MsgKind::Information);
+  EXPECT_EQ(dir.Read("orv.orv/ann.orv/WrongWords.orv"), "house\r\nmouse\r\n");
+
+  // ann opens the list and practises it: the test logs under the new list.
+  Settings().CurrentDir = "ann.orv\\";
+  Settings().CurrentFile = "WrongWords.orv";
+  TakeTest("ann", {"house", "mose", "mouse"});
+  EXPECT_EQ(Rows(host.path, "select file1, score, word_count from score where file1 like 'ann%'"),
+            (std::vector<std::vector<std::string>>{{"ann.orv\\WRONGWORDS.SCO", "1", "2"}}));
+}
+
+TEST_F(WrongWordWindow, WithoutCountEveryLoggedMistakeIsALine) {
+  AnnsMistakes();
+  LogIn("ann");
+  TSU1 window(*database, dataSet, dialogs);
+  window.show();
+  window.Count1->click();
+  EXPECT_FALSE(window.CountG->isEnabled());
+  EXPECT_FALSE(window.CountL->isEnabled());
+  EXPECT_TRUE(
+      Sql(window).starts_with(" select * from log  where ANSWER IS NOT NULL  and name = 'ann'"));
+  EXPECT_EQ(Sql(window).find("group"), std::string::npos);
+  window.updateBtn->click();
+  window.BitBtn2->click();
+  const std::string text = dir.Read("orv.orv/ann.orv/WrongWords.orv");
+  std::vector<std::string> lines;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = text.find("\r\n", at);
+    lines.push_back(text.substr(at, end - at));
+    at = end + 2;
+  }
+  std::sort(lines.begin(), lines.end());
+  EXPECT_EQ(lines, (std::vector<std::string>{"house", "house", "house", "mouse"}));
+  EXPECT_EQ(dialogs.Texts().back(), "4 words successfully writen to file");
+}
+
+TEST_F(WrongWordWindow, CountLimitsKeepWordsStrictlyBetween) {
+  AnnsMistakes();
+  TakeTest("ann", {"house", "mouse", "tre", "tree"});
+  LogIn("ann");
+  TSU1 window(*database, dataSet, dialogs);
+  window.show();
+  ASSERT_TRUE(window.CountG->isEnabled());
+  EXPECT_FALSE(window.SpinEdit1->isEnabled());
+  // An upper limit alone: fewer than 3 misses.
+  window.CountL->click();
+  EXPECT_TRUE(window.SpinEdit2->isEnabled());
+  window.SpinEdit2->setValue(3);
+  EXPECT_NE(Sql(window).find("group by word having count(word) < 3 order by 2 desc"),
+            std::string::npos)
+      << Sql(window);
+  window.updateBtn->click();
+  EXPECT_TRUE(dialogs.messages.empty()) << dialogs.Texts().front();
+  auto words = Column(dataSet, "WORD");
+  std::sort(words.begin(), words.end());
+  EXPECT_EQ(words, (std::vector<std::string>{"mouse", "tree"}));
+  // Both limits: more than 0 and fewer than 2.
+  window.CountG->click();
+  window.SpinEdit1->setValue(0);
+  window.SpinEdit2->setValue(2);
+  window.updateBtn->click();
+  words = Column(dataSet, "WORD");
+  std::sort(words.begin(), words.end());
+  EXPECT_EQ(words, (std::vector<std::string>{"mouse", "tree"}));
+  // A lower limit alone: more than 1.
+  window.CountL->click();
+  window.SpinEdit1->setValue(1);
+  window.updateBtn->click();
+  EXPECT_EQ(Column(dataSet, "WORD"), (std::vector<std::string>{"house"}));
+  // Without counting the limits take no part, and come back with it.
+  window.Count1->click();
+  EXPECT_FALSE(window.SpinEdit1->isEnabled());
+  EXPECT_EQ(Sql(window).find("count"), std::string::npos);
+  window.Count1->click();
+  EXPECT_TRUE(window.SpinEdit1->isEnabled());
+  EXPECT_FALSE(window.SpinEdit2->isEnabled());
+}
+
+TEST_F(WrongWordWindow, EveryUsersWordsGoToTheRoot) {
+  AnnsMistakes();
+  TakeTest("bob", {"house", "mose", "mouse", "tree"});
+  LogIn("teacher");
+  TSU1 window(*database, dataSet, dialogs);
+  Open(window, [&] {
+    EXPECT_TRUE(window.ShowAllUser->isEnabled());
+    EXPECT_FALSE(window.SQL->isReadOnly());
+    window.PickFromList->click();
+    window.UserList->setCurrentText("bob");
+    EXPECT_EQ(window.Label4->text(), "bob.orv\\WrongWords.Orv");
+    window.ShowAllUser->click();
+    EXPECT_EQ(window.Label4->text(), "WrongWords.Orv");
+    window.updateBtn->click();
+    window.BitBtn2->click();
+  });
+  EXPECT_EQ(dir.Read("orv.orv/WrongWords.orv"), "house\r\nmouse\r\n");
+}
+
+TEST_F(WrongWordWindow, NewMakesAnEmptyListWithItsOwnerFile) {
+  AnnsMistakes();
+  LogIn("ann");
+  TSU1 window(*database, dataSet, dialogs);
+  window.show();
+  dialogs.inputs.push_back("C:\\somewhere\\Practice.txt");
+  dialogs.answers.push_back(MsgAnswer::Yes);
+  window.BitBtn1->click();
+  ASSERT_EQ(dialogs.inputBoxes.size(), 1u);
+  EXPECT_EQ(dialogs.inputBoxes[0].caption, "New File");
+  EXPECT_EQ(dialogs.inputBoxes[0].prompt, "Input a file name");
+  EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"Send SQL output to: ann\\Practice"}));
+  EXPECT_EQ(dir.Read("orv.orv/ann.orv/Practice.Orv"), "");
+  EXPECT_EQ(dir.Read("orv.orv/ann.orv/Practice.usr"), "\"ann\"\r\n");
+  EXPECT_EQ(window.Label4->text(), "ann.orv\\Practice");
+  // The words go into the new list, whose name differs from ".orv" only in case.
+  window.BitBtn2->click();
+  EXPECT_EQ(dir.Read("orv.orv/ann.orv/Practice.Orv"), "house\r\nmouse\r\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "orv.orv/ann.orv/Practice.orv"));
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "orv.orv/ann.orv/ann.orv"));
+
+  // The same name again is refused and the output stays.
+  dialogs.inputs.push_back("Practice");
+  window.BitBtn1->click();
+  EXPECT_EQ(dialogs.Texts().back(), "File already exists");
+  EXPECT_EQ(window.Label4->text(), "ann.orv\\Practice");
+  // No at the question, and an empty name, make nothing.
+  dialogs.inputs.push_back("Other");
+  dialogs.answers.push_back(MsgAnswer::No);
+  window.BitBtn1->click();
+  dialogs.inputs.push_back(std::nullopt);
+  window.BitBtn1->click();
+  EXPECT_EQ(window.Label4->text(), "ann.orv\\Practice");
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "orv.orv/ann.orv/Other.Orv"));
+}
+
+TEST_F(WrongWordWindow, AUserWhoseNameHasADotGetsTheOwnFolder) {
+  TakeTest("j.smith", {"hose", "house", "mouse", "tree"});
+  LogIn("j.smith");
+  TSU1 window(*database, dataSet, dialogs);
+  window.show();
+  EXPECT_EQ(window.Label4->text(), "j.smith.orv\\WrongWords.Orv");
+  window.BitBtn2->click();
+  EXPECT_EQ(dir.Read("orv.orv/j.smith.orv/WrongWords.orv"), "house\r\n");
+  dialogs.inputs.push_back("More");
+  window.BitBtn1->click();
+  EXPECT_EQ(dialogs.Texts().back(), "Send SQL output to: j.smith\\More");
+  EXPECT_EQ(window.Label4->text(), "j.smith.orv\\More");
+  EXPECT_TRUE(std::filesystem::exists(dir.Path() / "orv.orv/j.smith.orv/More.Orv"));
+}
+
+TEST_F(WrongWordWindow, EscPressesNewAndAnEmptyResultWritesNothing) {
+  LogIn("ann");
+  TSU1 window(*database, dataSet, dialogs);
+  window.show();
+  ASSERT_EQ(dataSet.RowCount(), 0);
+  window.BitBtn2->click();
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "orv.orv/ann.orv"));
+  PressKey(&window, Qt::Key_Escape);
+  EXPECT_EQ(dialogs.inputBoxes.size(), 1u);
+  EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(WrongWordWindow, AFileThatCannotBeWrittenIsReported) {
+  AnnsMistakes();
+  LogIn("ann");
+  TSU1 window(*database, dataSet, dialogs);
+  window.show();
+  // A folder stands where the file should go.
+  std::filesystem::create_directories(dir.Path() / "orv.orv/ann.orv/WrongWords.orv");
+  window.BitBtn2->click();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
+  EXPECT_TRUE(dialogs.messages[0].text.starts_with("Error "));
+  EXPECT_TRUE(dialogs.messages[0].text.ends_with(" writing to file"));
+}
+
+}  // namespace
+}  // namespace orv::test
