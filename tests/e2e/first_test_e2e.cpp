@@ -231,7 +231,6 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
       .Then("SoundsForm", "closes the window",
             [](QWidget& w) {
               EXPECT_EQ(CutTexts(w), std::vector<std::string>{});
-              test::SaveScreenshot(w, "sounds-window");
               w.close();
             })
       .Then("MainForm", "logs out with Esc", [](QWidget& w) { Press(w, Qt::Key_Escape); });
