@@ -1,10 +1,8 @@
 // The line buffer at its largest: 65,535 lines of word-list-like text read from
 // a file, walked in order and at random, sorted both ways and written back.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <numeric>
 #include <random>
@@ -12,33 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "bench_dirs.h"
 #include "lists/buffers.h"
 
 namespace orv {
 namespace {
 
-// A folder for the benchmark's files, removed at the end.
-class BenchDir {
- public:
-  BenchDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orv-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~BenchDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  BenchDir(const BenchDir&) = delete;
-  BenchDir& operator=(const BenchDir&) = delete;
-  std::string File(const char* name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
-
-const BenchDir& Dir() {
-  static const BenchDir dir;
+const bench::ScratchDir& Dir() {
+  static const bench::ScratchDir dir;
   return dir;
 }
 
@@ -63,7 +42,7 @@ const BufferO& FullBuffer() {
 
 const std::string& SavedFile() {
   static const std::string path = [] {
-    std::string p = Dir().File("full.orv");
+    std::string p = Dir().Str() + "full.orv";
     if (SaveToFile(FullBuffer(), p) != 0) throw std::runtime_error("cannot write " + p);
     return p;
   }();
@@ -116,7 +95,7 @@ void BM_SortFull(benchmark::State& state) {
 
 void BM_SaveToFile(benchmark::State& state) {
   const BufferO& b = FullBuffer();
-  const std::string path = Dir().File("saved.orv");
+  const std::string path = Dir().Str() + "saved.orv";
   for (auto _ : state) {
     if (SaveToFile(b, path) != 0) {
       state.SkipWithError("save failed");

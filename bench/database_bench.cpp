@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/dialogs.h"
+#include "bench_dirs.h"
 #include "scores/engine_root.h"
 #include "scores/fbclient.h"
 #include "scores/score_db_host.h"
@@ -60,15 +61,6 @@ struct BenchHost : orv::ScoreDbHost {
   bool QuitAllowed() override { return quit; }
   void SetQuitAllowed() override { quit = true; }
 };
-
-std::string BenchDir() {
-  const char* set = std::getenv("ORV_BENCH_DIR");
-  std::filesystem::path dir = set != nullptr && *set != '\0'
-                                  ? std::filesystem::path(set)
-                                  : std::filesystem::temp_directory_path() / "orv-bench";
-  std::filesystem::create_directories(dir);
-  return dir.string() + "/";
-}
 
 QuietDialogs dialogs;
 BenchHost host;
@@ -208,7 +200,7 @@ BENCHMARK(BM_ScoreWindowQuery)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  host.dir = BenchDir();
+  host.dir = orv::bench::KeptDir();
   orv::UseEmbeddedEngineRoot(host.dir);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -20,6 +20,7 @@
 #include "app/qtdialogs_window.h"
 #include "app/registry.h"
 #include "app/startupfile.h"
+#include "bench_dirs.h"
 #include "files/filelayer.h"
 #include "scores/dataset.h"
 #include "scores/engine_root.h"
@@ -34,14 +35,6 @@
 #include "users/password.h"
 
 namespace {
-
-std::string BenchDir() {
-  const char* set = std::getenv("ORV_BENCH_DIR");
-  const std::filesystem::path dir = set != nullptr && *set != '\0'
-                                        ? std::filesystem::path(set)
-                                        : std::filesystem::temp_directory_path() / "orv-bench";
-  return dir.string() + "/";
-}
 
 // The program's dialogs, with user17 answering the log-in.
 struct BenchDialogs : orv::QtDialogs {
@@ -125,9 +118,9 @@ BENCHMARK(BM_SoundWindowFirstShow)->UseManualTime()->Iterations(5)->Unit(benchma
 
 // A copy of the large database with 300 short recordings, made once.
 std::string SoundDatabase(const std::string& large, const std::string& home) {
-  const std::string copy = BenchDir() + "large-sounds.gdb";
+  const std::string copy = orv::bench::KeptDir() + "large-sounds.gdb";
   if (std::filesystem::exists(copy)) return copy;
-  const std::string building = BenchDir() + "large-sounds-building.gdb";
+  const std::string building = orv::bench::KeptDir() + "large-sounds-building.gdb";
   std::filesystem::copy_file(large, building, std::filesystem::copy_options::overwrite_existing);
   orv::RegWriteString(orv::kOrvKey, "scoreDB", building);
   {
@@ -161,13 +154,13 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 
   // The engine root bench_database uses, so both programs share its locks.
-  orv::UseEmbeddedEngineRoot(BenchDir());
-  const std::string large = BenchDir() + "large-scores.gdb";
+  orv::UseEmbeddedEngineRoot(orv::bench::KeptDir());
+  const std::string large = orv::bench::KeptDir() + "large-scores.gdb";
   if (!std::filesystem::exists(large)) {
     std::cerr << large << " is missing: run bench_database first, which builds it\n";
     return 1;
   }
-  const std::string home = BenchDir() + "windows/";
+  const std::string home = orv::bench::KeptDir() + "windows/";
   std::filesystem::create_directories(home);
   orv::SetProgramDirectory(home);
   program = std::make_unique<Program>();

@@ -2,40 +2,20 @@
 // cleaned (and saved back), compiled, sorted, a shuffled position file made
 // and read, the first word asked; the learner then ends the test at once.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <stdexcept>
 #include <string>
 
 #include "app/dialogs.h"
+#include "bench_dirs.h"
 #include "lists/buffers.h"
 #include "session/ports.h"
 #include "session/session.h"
 
 namespace orv {
 namespace {
-
-class BenchDir {
- public:
-  BenchDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orv-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~BenchDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  BenchDir(const BenchDir&) = delete;
-  BenchDir& operator=(const BenchDir&) = delete;
-  std::string Str() const { return path_.string() + "/"; }
-
- private:
-  std::filesystem::path path_;
-};
 
 // 65,535 different words in random order; every seventh has a trailing blank
 // so the list is cleaned and saved back on every start.
@@ -92,7 +72,7 @@ class QuittingLearner : public SessionWindows, public SessionSounds, public Scor
 };
 
 void BM_StartTest(benchmark::State& state) {
-  BenchDir dir;
+  bench::ScratchDir dir;
   const std::string text = ListText();
   const std::string list = dir.Str() + "orv.orv/BIG.ORV";
   std::filesystem::create_directories(dir.Str() + "orv.orv");
