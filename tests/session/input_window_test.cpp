@@ -7,11 +7,13 @@
 #include <QPushButton>
 
 #include "session/ports.h"
+#include "support/children.h"
 #include "support/gui_keys.h"
 
 namespace orv {
 namespace {
 
+using test::Child;
 using test::ModalWatchdog;
 using test::PressEnter;
 using test::PressEscape;
@@ -27,13 +29,6 @@ struct CountingButtons : AnswerButtons {
 
 class InputWindow : public ::testing::Test {
  protected:
-  template <typename T>
-  T* Child(const char* name) {
-    T* child = form.findChild<T*>(name);
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
-
   T_Input form;
   CountingButtons buttons;
   ModalWatchdog watchdog;
@@ -47,16 +42,17 @@ TEST_F(InputWindow, LooksAsDesigned) {
   EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
   EXPECT_FALSE(flags & Qt::WindowSystemMenuHint);
 
-  auto* progress = Child<QLabel>("Progress");
+  auto* progress = Child<QLabel>(form, "Progress");
   EXPECT_EQ(progress->palette().color(QPalette::WindowText), QColor(Qt::red));
-  auto* edit = Child<QLineEdit>("Edit1");
+  auto* edit = Child<QLineEdit>(form, "Edit1");
   EXPECT_GT(edit->font().pointSizeF(), QApplication::font().pointSizeF());
   EXPECT_EQ(edit->toolTip(), "Type in the word you were asked here");
-  EXPECT_EQ(Child<QPushButton>("Replay")->text(), "&Replay");
-  EXPECT_EQ(Child<QPushButton>("Replay")->toolTip(), "If there is a spoken prompt replay it.");
-  EXPECT_EQ(Child<QPushButton>("BReShow")->text(), "Re&Show");
-  EXPECT_EQ(Child<QPushButton>("BReShow")->toolTip(), "Reshow the word to type");
-  auto* ok = Child<QPushButton>("BitBtn1");
+  EXPECT_EQ(Child<QPushButton>(form, "Replay")->text(), "&Replay");
+  EXPECT_EQ(Child<QPushButton>(form, "Replay")->toolTip(),
+            "If there is a spoken prompt replay it.");
+  EXPECT_EQ(Child<QPushButton>(form, "BReShow")->text(), "Re&Show");
+  EXPECT_EQ(Child<QPushButton>(form, "BReShow")->toolTip(), "Reshow the word to type");
+  auto* ok = Child<QPushButton>(form, "BitBtn1");
   EXPECT_TRUE(ok->isDefault());
   EXPECT_TRUE(ok->toolTip().isEmpty());
   EXPECT_EQ(ok->statusTip(), "When you have type in the word click here or press enter");
@@ -73,7 +69,7 @@ TEST_F(InputWindow, EnterReturnsTheTypedWordAndShowsTheProgress) {
   QString progressShown;
   QWidget* focused = nullptr;
   WhenShown([&] {
-    progressShown = Child<QLabel>("Progress")->text();
+    progressShown = Child<QLabel>(form, "Progress")->text();
     focused = QApplication::focusWidget();
     TypeText("house");
     PressEnter();
@@ -82,17 +78,17 @@ TEST_F(InputWindow, EnterReturnsTheTypedWordAndShowsTheProgress) {
   EXPECT_FALSE(watchdog.Fired());
   EXPECT_EQ(typed, "house");
   EXPECT_EQ(progressShown, "Hi score 7 : 9 go''s left out of 10 words");
-  EXPECT_EQ(focused, Child<QLineEdit>("Edit1"));
+  EXPECT_EQ(focused, Child<QLineEdit>(form, "Edit1"));
   EXPECT_FALSE(form.isVisible());
 }
 
 TEST_F(InputWindow, PresetIsSelectedSoTypingReplacesIt) {
   bool allSelected = false;
   WhenShown([&] {
-    auto* edit = Child<QLineEdit>("Edit1");
+    auto* edit = Child<QLineEdit>(form, "Edit1");
     allSelected = edit->selectedText() == "Please type in the last word";
     TypeText("cat");
-    Child<QPushButton>("BitBtn1")->click();
+    Child<QPushButton>(form, "BitBtn1")->click();
   });
   EXPECT_EQ(form.Ask("p", "Please type in the last word", false, buttons), "cat");
   EXPECT_TRUE(allSelected);
@@ -117,7 +113,7 @@ TEST_F(InputWindow, ReShowIsEnabledExactlyWhenTheSettingIsOn) {
   for (bool reshow : {true, false, true}) {
     bool enabled = !reshow;
     WhenShown([&] {
-      enabled = Child<QPushButton>("BReShow")->isEnabled();
+      enabled = Child<QPushButton>(form, "BReShow")->isEnabled();
       TypeText("x");
       PressEnter();
     });
@@ -131,10 +127,10 @@ TEST_F(InputWindow, ButtonsActOnTheQuestionAndGiveTheFocusBack) {
   QWidget* focusAfterReShow = nullptr;
   QWidget* focusAfterReplay = nullptr;
   WhenShown([&] {
-    Child<QPushButton>("BReShow")->click();
-    Child<QPushButton>("BReShow")->click();
+    Child<QPushButton>(form, "BReShow")->click();
+    Child<QPushButton>(form, "BReShow")->click();
     focusAfterReShow = QApplication::focusWidget();
-    Child<QPushButton>("Replay")->click();
+    Child<QPushButton>(form, "Replay")->click();
     focusAfterReplay = QApplication::focusWidget();
     TypeText("word");
     PressEnter();
@@ -142,8 +138,8 @@ TEST_F(InputWindow, ButtonsActOnTheQuestionAndGiveTheFocusBack) {
   EXPECT_EQ(form.Ask("p", "", true, buttons), "word");
   EXPECT_EQ(buttons.reshows, 2);
   EXPECT_EQ(buttons.replays, 1);
-  EXPECT_EQ(focusAfterReShow, Child<QLineEdit>("Edit1"));
-  EXPECT_EQ(focusAfterReplay, Child<QLineEdit>("Edit1"));
+  EXPECT_EQ(focusAfterReShow, Child<QLineEdit>(form, "Edit1"));
+  EXPECT_EQ(focusAfterReplay, Child<QLineEdit>(form, "Edit1"));
 }
 
 TEST_F(InputWindow, EachReadingStartsFromThePresetNotTheLastAnswer) {
@@ -154,7 +150,7 @@ TEST_F(InputWindow, EachReadingStartsFromThePresetNotTheLastAnswer) {
   form.Ask("p", "", false, buttons);
   QString atStart = "unset";
   WhenShown([&] {
-    atStart = Child<QLineEdit>("Edit1")->text();
+    atStart = Child<QLineEdit>(form, "Edit1")->text();
     TypeText("second");
     PressEnter();
   });

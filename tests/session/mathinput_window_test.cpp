@@ -6,11 +6,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "support/children.h"
 #include "support/gui_keys.h"
 
 namespace orv {
 namespace {
 
+using test::Child;
 using test::ModalWatchdog;
 using test::PressEnter;
 using test::PressEscape;
@@ -20,13 +22,6 @@ using test::WhenShown;
 
 class MathInputWindow : public ::testing::Test {
  protected:
-  template <typename T>
-  T* Child(const char* name) {
-    T* child = form.findChild<T*>(name);
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
-
   TForm1 form;
   ModalWatchdog watchdog;
 };
@@ -34,15 +29,16 @@ class MathInputWindow : public ::testing::Test {
 TEST_F(MathInputWindow, ShowsTheQuestionRoundingAndProgress) {
   EXPECT_EQ(form.windowTitle(), "Math input");
   EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
-  EXPECT_EQ(Child<QLabel>("RoundTo")->text(), "Round to 3 decimal places where appropriate. ");
-  EXPECT_EQ(Child<QLabel>("remain")->text(), "questions remaining");
+  EXPECT_EQ(Child<QLabel>(form, "RoundTo")->text(),
+            "Round to 3 decimal places where appropriate. ");
+  EXPECT_EQ(Child<QLabel>(form, "remain")->text(), "questions remaining");
 
   QString question, rounding, remaining;
   QWidget* focused = nullptr;
   WhenShown([&] {
-    question = Child<QLineEdit>("QuestinoEdit")->text();
-    rounding = Child<QLabel>("RoundTo")->text();
-    remaining = Child<QLabel>("remain")->text();
+    question = Child<QLineEdit>(form, "QuestinoEdit")->text();
+    rounding = Child<QLabel>(form, "RoundTo")->text();
+    remaining = Child<QLabel>(form, "remain")->text();
     focused = QApplication::focusWidget();
     TypeText("3.5");
     PressEnter();
@@ -53,18 +49,18 @@ TEST_F(MathInputWindow, ShowsTheQuestionRoundingAndProgress) {
   EXPECT_EQ(question, "7/2");
   EXPECT_EQ(rounding, "Round to 2 decimal places where appropriate.");
   EXPECT_EQ(remaining, "Hi score 10 : 9 go''s left out of 10 words");
-  EXPECT_EQ(focused, Child<QLineEdit>("AnswerEdit"));
-  EXPECT_TRUE(Child<QLabel>("remain")->autoFillBackground());
+  EXPECT_EQ(focused, Child<QLineEdit>(form, "AnswerEdit"));
+  EXPECT_TRUE(Child<QLabel>(form, "remain")->autoFillBackground());
 }
 
 TEST_F(MathInputWindow, FontsOfEditsAndLabels) {
-  EXPECT_EQ(Child<QLineEdit>("QuestinoEdit")->font().pixelSize(), 16);
-  EXPECT_EQ(Child<QLineEdit>("AnswerEdit")->font().pixelSize(), 16);
-  EXPECT_EQ(Child<QLabel>("QuestionLabel")->text(), "Question");
-  EXPECT_EQ(Child<QLabel>("QuestionLabel")->font().pixelSize(), 19);
-  EXPECT_EQ(Child<QLabel>("AnswerLabel")->text(), "Answer");
-  EXPECT_EQ(Child<QLabel>("AnswerLabel")->font().pixelSize(), 19);
-  EXPECT_EQ(Child<QLabel>("AnswerLabel")->toolTip(), "Type the answer in the box below");
+  EXPECT_EQ(Child<QLineEdit>(form, "QuestinoEdit")->font().pixelSize(), 16);
+  EXPECT_EQ(Child<QLineEdit>(form, "AnswerEdit")->font().pixelSize(), 16);
+  EXPECT_EQ(Child<QLabel>(form, "QuestionLabel")->text(), "Question");
+  EXPECT_EQ(Child<QLabel>(form, "QuestionLabel")->font().pixelSize(), 19);
+  EXPECT_EQ(Child<QLabel>(form, "AnswerLabel")->text(), "Answer");
+  EXPECT_EQ(Child<QLabel>(form, "AnswerLabel")->font().pixelSize(), 19);
+  EXPECT_EQ(Child<QLabel>(form, "AnswerLabel")->toolTip(), "Type the answer in the box below");
 }
 
 TEST_F(MathInputWindow, AnswerIsReturnedUntrimmedAndClearedForTheNextQuestion) {
@@ -75,7 +71,7 @@ TEST_F(MathInputWindow, AnswerIsReturnedUntrimmedAndClearedForTheNextQuestion) {
   EXPECT_EQ(form.AskMath("3*4", "3", "p"), " 12 ");
   QString atStart = "unset";
   WhenShown([&] {
-    atStart = Child<QLineEdit>("AnswerEdit")->text();
+    atStart = Child<QLineEdit>(form, "AnswerEdit")->text();
     PressEnter();
   });
   EXPECT_EQ(form.AskMath("2+3", "3", "p"), "");
@@ -84,19 +80,19 @@ TEST_F(MathInputWindow, AnswerIsReturnedUntrimmedAndClearedForTheNextQuestion) {
 }
 
 TEST_F(MathInputWindow, CloseButtonGivesTheAnswerAsTypedEvenEmpty) {
-  WhenShown([&] { Child<QPushButton>("BitBtn2")->click(); });
+  WhenShown([&] { Child<QPushButton>(form, "BitBtn2")->click(); });
   EXPECT_EQ(form.AskMath("2+3", "3", "p"), "");
-  EXPECT_EQ(Child<QPushButton>("BitBtn2")->text(), "&Close");
+  EXPECT_EQ(Child<QPushButton>(form, "BitBtn2")->text(), "&Close");
   WhenShown([&] {
     TypeText("5");
-    Child<QPushButton>("BitBtn2")->click();
+    Child<QPushButton>(form, "BitBtn2")->click();
   });
   EXPECT_EQ(form.AskMath("2+3", "3", "p"), "5");
   EXPECT_FALSE(watchdog.Fired());
 }
 
 TEST_F(MathInputWindow, QuestionCannotBeEditedNorReachedWithTab) {
-  auto* question = Child<QLineEdit>("QuestinoEdit");
+  auto* question = Child<QLineEdit>(form, "QuestinoEdit");
   EXPECT_TRUE(question->isReadOnly());
   bool questionFocused = false;
   bool openAfterEscape = false;
@@ -110,7 +106,7 @@ TEST_F(MathInputWindow, QuestionCannotBeEditedNorReachedWithTab) {
     PressEscape();
     QApplication::processEvents();
     openAfterEscape = form.isVisible();
-    Child<QLineEdit>("AnswerEdit")->setFocus();
+    Child<QLineEdit>(form, "AnswerEdit")->setFocus();
     TypeText("7");
     PressEnter();
   });

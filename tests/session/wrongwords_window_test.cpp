@@ -10,11 +10,13 @@
 
 #include "app/strings.h"
 #include "session/ports.h"
+#include "support/children.h"
 #include "support/gui_keys.h"
 
 namespace orv {
 namespace {
 
+using test::Child;
 using test::ModalWatchdog;
 using test::PressEnter;
 using test::PressEscape;
@@ -34,13 +36,6 @@ struct StoredSounds : SessionSounds {
 
 class WrongWordsWindow : public ::testing::Test {
  protected:
-  template <typename T>
-  T* Child(const char* name) {
-    T* child = form.findChild<T*>(name);
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
-
   QColor Colour(QWidget* w, QPalette::ColorRole role) { return w->palette().color(role); }
 
   StoredSounds sounds;
@@ -53,9 +48,9 @@ TEST_F(WrongWordsWindow, ShowsBothAnswersInQuotesInTheirColours) {
   bool visible = false;
   WhenShown([&] {
     visible = form.isVisible();
-    right = Child<QLabel>("Label3")->text();
-    typed = Child<QLabel>("Label4")->text();
-    Child<QPushButton>("BitBtn1")->click();
+    right = Child<QLabel>(form, "Label3")->text();
+    typed = Child<QLabel>(form, "Label4")->text();
+    Child<QPushButton>(form, "BitBtn1")->click();
   });
   form.ShowWrongAnswer("teh", "the");
   EXPECT_FALSE(watchdog.Fired());
@@ -68,24 +63,24 @@ TEST_F(WrongWordsWindow, ShowsBothAnswersInQuotesInTheirColours) {
   EXPECT_EQ(form.size(), QSize(558, 164));
   EXPECT_EQ(Colour(&form, QPalette::Window), QColor(Qt::red));
 
-  auto* heading = Child<QLabel>("Label5");
+  auto* heading = Child<QLabel>(form, "Label5");
   EXPECT_EQ(heading->text(), "You Have got it wrong!");
   EXPECT_EQ(heading->font().family(), "Lucida Handwriting");
   EXPECT_TRUE(heading->font().bold());
   EXPECT_TRUE(heading->font().italic());
   EXPECT_EQ(Colour(heading, QPalette::WindowText), QColor(Qt::green));
 
-  EXPECT_EQ(Child<QLabel>("Label1")->text(), "The answer is:");
-  EXPECT_TRUE(Child<QLabel>("Label1")->alignment() & Qt::AlignRight);
-  EXPECT_EQ(Colour(Child<QLabel>("Label1"), QPalette::WindowText), QColor(Qt::black));
-  EXPECT_EQ(Child<QLabel>("Label2")->text(), "Not:");
-  EXPECT_TRUE(Child<QLabel>("Label2")->alignment() & Qt::AlignRight);
-  EXPECT_EQ(Colour(Child<QLabel>("Label2"), QPalette::WindowText), QColor(Qt::black));
-  EXPECT_EQ(Colour(Child<QLabel>("Label3"), QPalette::Window), QColor(Qt::green));
-  EXPECT_EQ(Colour(Child<QLabel>("Label4"), QPalette::Window), QColor(Qt::red));
-  EXPECT_EQ(Child<QLabel>("Label4")->cursor().shape(), Qt::ForbiddenCursor);
+  EXPECT_EQ(Child<QLabel>(form, "Label1")->text(), "The answer is:");
+  EXPECT_TRUE(Child<QLabel>(form, "Label1")->alignment() & Qt::AlignRight);
+  EXPECT_EQ(Colour(Child<QLabel>(form, "Label1"), QPalette::WindowText), QColor(Qt::black));
+  EXPECT_EQ(Child<QLabel>(form, "Label2")->text(), "Not:");
+  EXPECT_TRUE(Child<QLabel>(form, "Label2")->alignment() & Qt::AlignRight);
+  EXPECT_EQ(Colour(Child<QLabel>(form, "Label2"), QPalette::WindowText), QColor(Qt::black));
+  EXPECT_EQ(Colour(Child<QLabel>(form, "Label3"), QPalette::Window), QColor(Qt::green));
+  EXPECT_EQ(Colour(Child<QLabel>(form, "Label4"), QPalette::Window), QColor(Qt::red));
+  EXPECT_EQ(Child<QLabel>(form, "Label4")->cursor().shape(), Qt::ForbiddenCursor);
 
-  auto* ok = Child<QPushButton>("BitBtn1");
+  auto* ok = Child<QPushButton>(form, "BitBtn1");
   EXPECT_TRUE(ok->font().bold());
   EXPECT_EQ(Colour(ok, QPalette::ButtonText), QColor(Qt::red));
   EXPECT_EQ(Colour(ok, QPalette::Button), QColor(Qt::red));
@@ -96,8 +91,8 @@ TEST_F(WrongWordsWindow, ShowsBothAnswersInQuotesInTheirColours) {
 TEST_F(WrongWordsWindow, ShowsTheAnswerPartOnlyAndKeepsBlanks) {
   QString right, typed;
   WhenShown([&] {
-    right = Child<QLabel>("Label3")->text();
-    typed = Child<QLabel>("Label4")->text();
+    right = Child<QLabel>(form, "Label3")->text();
+    typed = Child<QLabel>(form, "Label4")->text();
     PressEnter();
   });
   form.ShowWrongAnswer("3,5 ", "3.5");
@@ -119,7 +114,7 @@ TEST_F(WrongWordsWindow, SilentWithoutAStoredSoundAndOnlyOkCloses) {
     PressEscape();
     QApplication::processEvents();
     openAfterEscape = form.isVisible();
-    Child<QPushButton>("BitBtn1")->click();
+    Child<QPushButton>(form, "BitBtn1")->click();
   });
   form.ShowWrongAnswer("teh", "the");
   EXPECT_TRUE(openAfterEscape);
