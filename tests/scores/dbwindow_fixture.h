@@ -7,7 +7,7 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,12 +20,14 @@
 #include "app/startupfile.h"
 #include "score_db_fixture.h"
 #include "scores/dataset.h"
+#include "scores/logquery_window.h"
 #include "scores/scoredatabase.h"
 #include "scores/sound_store.h"
 #include "session/scripted_learner.h"
 #include "session/session.h"
 #include "session/sessiondatabase.h"
 #include "support/gui_keys.h"
+#include "support/modal.h"
 #include "users/crypt.h"
 #include "users/password.h"
 
@@ -132,26 +134,21 @@ class DbWindowTest : public ScoreDbTest {
     return values;
   }
 
-  // A mouse click, or a double click, as the window system delivers it.
-  static void ClickAt(QWidget* widget, const QPoint& at, Qt::MouseButton button = Qt::LeftButton) {
-    const QPointF global = widget->mapToGlobal(QPointF(at));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, button, button,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, button, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
+  // Shows a log window as its command does for a user of the level, runs
+  // check while it is up, then closes it.
+  void Open(TSU& window, std::int32_t level, const std::function<void()>& check) {
+    bool ran = false;
+    WhenShown([&] {
+      ran = true;
+      check();
+      window.reject();
+    });
+    ModalWatchdog watchdog;
+    OpenLogWindow(window, level, dialogs);
+    EXPECT_TRUE(ran);
+    EXPECT_FALSE(watchdog.Fired());
   }
-  static void DoubleClickAt(QWidget* widget, const QPoint& at) {
-    ClickAt(widget, at);
-    const QPointF global = widget->mapToGlobal(QPointF(at));
-    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(at), global, Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &twice);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
-  }
+  static std::string Sql(const TSU& window) { return window.SQL->toPlainText().toStdString(); }
 
   // Whether the image has a clearly red pixel inside the rectangle.
   static bool HasRed(const QImage& image, const QRect& area) {

@@ -31,20 +31,6 @@ class LogWindow : public DbWindowTest {
     DbWindowTest::SetUp();
     WriteList("words0.orv", "house\nmouse\ntree\n");
   }
-  // Shows the window as its command does, runs check while it is up, closes it.
-  void Open(TSU& window, std::int32_t level, const std::function<void()>& check) {
-    bool ran = false;
-    WhenShown([&] {
-      ran = true;
-      check();
-      window.reject();
-    });
-    ModalWatchdog watchdog;
-    OpenLogWindow(window, level, dialogs);
-    EXPECT_TRUE(ran);
-    EXPECT_FALSE(watchdog.Fired());
-  }
-  std::string Sql(TSU& window) { return window.SQL->toPlainText().toStdString(); }
 };
 
 TEST_F(LogWindow, FirstShowListsOwnWrongAnswersOfTheLastSevenDaysOnTheLastRow) {

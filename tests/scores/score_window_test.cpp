@@ -43,7 +43,7 @@ class ScoreWindow : public DbWindowTest {
   }
   void ClickTitle(TSF2& window, int column) {
     QHeaderView* header = window.DBGrid1->horizontalHeader();
-    ClickAt(header->viewport(),
+    ClickAt(*header->viewport(),
             QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
                    header->height() / 2));
   }
@@ -171,7 +171,7 @@ TEST_F(ScoreWindow, ALearnerMayNotOpenSomeoneElsesTest) {
   LogIn("ann");
   TSF2 window(*database, dataSet, dialogs);
   window.show();
-  DoubleClickAt(window.DBGrid1->viewport(), CellCentre(window, 0, 1));
+  DoubleClickAt(*window.DBGrid1->viewport(), CellCentre(window, 0, 1));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Warning);
   EXPECT_EQ(dialogs.messages[0].text,
@@ -181,7 +181,7 @@ TEST_F(ScoreWindow, ALearnerMayNotOpenSomeoneElsesTest) {
   EXPECT_TRUE(window.CheckBox1->isVisible());
   // Someone at lookOtherUsersPasLev may.
   LogIn("teacher");
-  DoubleClickAt(window.DBGrid1->viewport(), CellCentre(window, 0, 1));
+  DoubleClickAt(*window.DBGrid1->viewport(), CellCentre(window, 0, 1));
   EXPECT_TRUE(window.WordsView());
   EXPECT_EQ(dialogs.messages.size(), 1u);
 }
@@ -191,7 +191,7 @@ TEST_F(ScoreWindow, ANameInAnotherLetterCaseIsTheUsersOwn) {
   LogIn("ann");
   TSF2 window(*database, dataSet, dialogs);
   window.show();
-  DoubleClickAt(window.DBGrid1->viewport(), CellCentre(window, 0, 0));
+  DoubleClickAt(*window.DBGrid1->viewport(), CellCentre(window, 0, 0));
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_TRUE(window.WordsView());
 }
@@ -227,7 +227,7 @@ TEST_F(ScoreWindow, TheWordsOfOneTestAndTheirFilters) {
   EXPECT_EQ(dataSet.RowCount(), 2);
 
   // Double clicks and the pop-up menu do nothing in the words view.
-  DoubleClickAt(window.DBGrid1->viewport(), CellCentre(window, 0, 0));
+  DoubleClickAt(*window.DBGrid1->viewport(), CellCentre(window, 0, 0));
   EXPECT_EQ(dataSet.RowCount(), 2);
   // Esc goes back to the scores with the same order; a second Esc closes.
   PressKey(&window, Qt::Key_Escape);

@@ -216,7 +216,7 @@ TEST_F(SoundsWindow, ClickingACellPlaysItsWord) {
     // Showing the list plays nothing.
     EXPECT_TRUE(window.StatusBar1->currentMessage().isEmpty());
     const QRect cell = window.DBGrid1->visualRect(dataSet.index(1, 0));
-    ClickAt(window.DBGrid1->viewport(), cell.center());
+    ClickAt(*window.DBGrid1->viewport(), cell.center());
     EXPECT_EQ(window.StatusBar1->currentMessage().toStdString(), Current(window));
     EXPECT_EQ(window.DBGrid1->CurrentRow(), 1);
     // Moving to the other column plays the row's word again.

@@ -25,19 +25,6 @@ class WrongWordWindow : public DbWindowTest {
     TakeTest("ann", {"hose", "huose", "house", "mose", "mouse", "tree"});
     TakeTest("ann", {"hous", "house", "mouse", "tree"});
   }
-  void Open(TSU1& window, const std::function<void()>& check) {
-    bool ran = false;
-    WhenShown([&] {
-      ran = true;
-      check();
-      window.reject();
-    });
-    ModalWatchdog watchdog;
-    OpenLogWindow(window, Settings().MakeWrongWordFileForOthers, dialogs);
-    EXPECT_TRUE(ran);
-    EXPECT_FALSE(watchdog.Fired());
-  }
-  std::string Sql(TSU1& window) { return window.SQL->toPlainText().toStdString(); }
 };
 
 TEST_F(WrongWordWindow, WritesAListTheLearnerCanThenPractise) {
@@ -46,7 +33,7 @@ TEST_F(WrongWordWindow, WritesAListTheLearnerCanThenPractise) {
   TSU1 window(*database, dataSet, dialogs);
   EXPECT_EQ(window.windowTitle(), "Auto slection of word file from logs");
   EXPECT_EQ(window.Label4->text(), "t.orv");
-  Open(window, [&] {
+  Open(window, Settings().MakeWrongWordFileForOthers, [&] {
     EXPECT_FALSE(window.PickFromList->isEnabled());
     EXPECT_TRUE(window.SQL->isReadOnly());
     EXPECT_EQ(window.Label4->text(), "ann.orv\\WrongWords.Orv");
@@ -137,7 +124,7 @@ TEST_F(WrongWordWindow, EveryUsersWordsGoToTheRoot) {
   TakeTest("bob", {"house", "mose", "mouse", "tree"});
   LogIn("teacher");
   TSU1 window(*database, dataSet, dialogs);
-  Open(window, [&] {
+  Open(window, Settings().MakeWrongWordFileForOthers, [&] {
     EXPECT_TRUE(window.ShowAllUser->isEnabled());
     EXPECT_FALSE(window.SQL->isReadOnly());
     window.PickFromList->click();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDir>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWidget>
@@ -45,17 +46,25 @@ class Modal {
   bool ran_ = false;
 };
 
+// Mouse events at a point of a widget, in the order the window system sends them.
+inline void SendMouse(QWidget& widget, const QPointF& local, QEvent::Type type,
+                      Qt::MouseButtons buttons) {
+  QMouseEvent event(type, local, widget.mapToGlobal(local), Qt::LeftButton, buttons,
+                    Qt::NoModifier);
+  QApplication::sendEvent(&widget, &event);
+}
+
+// A click as the mouse makes it at a point of a widget.
+inline void ClickAt(QWidget& widget, const QPointF& local) {
+  SendMouse(widget, local, QEvent::MouseButtonPress, Qt::LeftButton);
+  SendMouse(widget, local, QEvent::MouseButtonRelease, Qt::NoButton);
+}
+
 // A double click as the mouse makes it at a point of a widget.
 inline void DoubleClickAt(QWidget& widget, const QPointF& local) {
-  const QPointF global = widget.mapToGlobal(local);
-  auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
-    QMouseEvent event(type, local, global, Qt::LeftButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(&widget, &event);
-  };
-  send(QEvent::MouseButtonPress, Qt::LeftButton);
-  send(QEvent::MouseButtonRelease, Qt::NoButton);
-  send(QEvent::MouseButtonDblClick, Qt::LeftButton);
-  send(QEvent::MouseButtonRelease, Qt::NoButton);
+  ClickAt(widget, local);
+  SendMouse(widget, local, QEvent::MouseButtonDblClick, Qt::LeftButton);
+  SendMouse(widget, local, QEvent::MouseButtonRelease, Qt::NoButton);
 }
 
 // A double click on an item of a view.
@@ -64,11 +73,12 @@ inline void DoubleClick(QAbstractItemView& view, const QModelIndex& index) {
   DoubleClickAt(*view.viewport(), view.visualRect(index).center());
 }
 
-// Saves a picture of the window under ORV_SCREENSHOT_DIR as name.png; false
-// when no folder is asked for.
+// Saves a picture of the window under ORV_SCREENSHOT_DIR (made when missing)
+// as name.png; false when no folder is asked for.
 inline bool SaveScreenshot(QWidget& window, const char* name) {
   const QByteArray dir = qgetenv("ORV_SCREENSHOT_DIR");
   if (dir.isEmpty()) return false;
+  QDir().mkpath(QString::fromLocal8Bit(dir));
   const QString file = QString::fromLocal8Bit(dir) + "/" + name + ".png";
   EXPECT_TRUE(window.grab().save(file)) << file.toStdString();
   return true;
