@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QImage>
 #include <QKeySequence>
 #include <QLabel>
@@ -150,9 +149,6 @@ std::vector<int> RedPixelsPerRow(TDBGrid& grid) {
 class FirstDay : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (const QByteArray shots = qgetenv("ORV_SCREENSHOT_DIR"); !shots.isEmpty()) {
-      QDir().mkpath(QString::fromLocal8Bit(shots));
-    }
     // The restart entry the program clears at its start lives here.
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home.Str() + "config"));
     const test::ProgramRun init = test::RunProgram(ORVC_PATH, {"init", "--home", home.Str()});

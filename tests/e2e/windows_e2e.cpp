@@ -5,7 +5,6 @@
 // also saved there as a picture, named after the window and the scale.
 #include <gtest/gtest.h>
 #include <QApplication>
-#include <QDir>
 #include <QTest>
 #include <set>
 #include <string>
@@ -44,9 +43,6 @@ void SaveShot(QWidget& window) {
 class Windows : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (const QByteArray shots = qgetenv("ORV_SCREENSHOT_DIR"); !shots.isEmpty()) {
-      QDir().mkpath(QString::fromLocal8Bit(shots));
-    }
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home.Str() + "config"));
     const test::ProgramRun init = test::RunProgram(ORVC_PATH, {"init", "--home", home.Str()});
     ASSERT_EQ(init.exitCode, 0) << init.err;
