@@ -170,7 +170,7 @@ void MainFormO::Logall1Click() {
 void MainFormO::Image1Click(SessionSounds& sounds) {
   const PasswordO& users = Users();
   if (!users.IsLoggedIn() || UpperAZ(users.CurrentUser()) != kPictureUser) return;
-  if (sounds.WavForWord(kPictureSound)) sounds.PlayWord(kPictureSound);
+  sounds.PlayIfStored(kPictureSound);
 }
 
 std::vector<std::string> MainFormO::LinesToPrint() {

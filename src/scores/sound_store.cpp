@@ -48,6 +48,16 @@ void SoundStore::PlayWord(const std::string& word) {
   if (std::optional<std::string> wav = SoundOf(word)) PlayWav(*wav);
 }
 
+bool SoundStore::PlayIfStored(const std::string& word) {
+  std::optional<std::string> wav;
+  try {
+    wav = SoundOf(word);
+  } catch (const std::exception&) {
+    return false;
+  }
+  return wav && PlayWav(*wav);
+}
+
 bool SoundStore::WriteWord(const std::string& fileName) {
   if (!db_.ConectDB()) return false;
   const std::string key = BaseName(fileName);

@@ -17,6 +17,9 @@ class SoundStore {
   bool WavForWord(const std::string& word);
   // Plays the word's sound when there is one.
   void PlayWord(const std::string& word);
+  // The same in one database look-up, every failure counting as no sound;
+  // true when a sound was stored and played.
+  bool PlayIfStored(const std::string& word);
   // Stores the WAV file as the sound of its base name, asking before it
   // replaces a stored one. A file that cannot be read or is not a WAV file
   // that decodes, and any database failure, end it silently with nothing

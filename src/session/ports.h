@@ -69,6 +69,11 @@ class SessionSounds {
   virtual bool WavForWord(const std::string& name) = 0;
   // Starts the sound; a new sound cuts off the one playing.
   virtual void PlayWord(const std::string& name) = 0;
+  // Starts the sound when one is stored under the name. A store that can
+  // fetch and play in one look-up overrides this.
+  virtual void PlayIfStored(const std::string& name) {
+    if (WavForWord(name)) PlayWord(name);
+  }
 };
 
 class ScoreLog {

@@ -21,6 +21,7 @@ class SessionDatabase : public ScoreLog, public SessionSounds {
 
   bool WavForWord(const std::string& name) override { return sounds_.WavForWord(name); }
   void PlayWord(const std::string& name) override { sounds_.PlayWord(name); }
+  void PlayIfStored(const std::string& name) override { sounds_.PlayIfStored(name); }
 
  private:
   ScoreDatabase& db_;

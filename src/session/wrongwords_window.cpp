@@ -98,7 +98,7 @@ void TWrongWordsForm::FormShow() {
 }
 
 void TWrongWordsForm::PlayWrongSound(const std::string& name) {
-  if (sounds_.WavForWord(name)) sounds_.PlayWord(name);
+  sounds_.PlayIfStored(name);
 }
 
 void TWrongWordsForm::PaintButtonFace() {

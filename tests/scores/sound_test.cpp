@@ -63,8 +63,10 @@ TEST_F(Sounds, EveryCommonFormIsStoredUnderItsBaseNameAndFoundIgnoringCase) {
     const std::optional<std::string> stored = sounds.SoundOf(upper);
     ASSERT_TRUE(stored.has_value());
     EXPECT_EQ(*stored, dir.Read(Name(f) + ".wav"));
+    EXPECT_TRUE(sounds.PlayIfStored(upper));
   }
   EXPECT_FALSE(sounds.WavForWord("Word8000"));
+  EXPECT_FALSE(sounds.PlayIfStored("Word8000"));
   EXPECT_EQ(OneValue(host.path, "select count(*) from sound"), std::to_string(std::size(kForms)));
   // Stored for good: another connection sees the names as given.
   EXPECT_EQ(OneValue(host.path, "select name from sound where name starting with 'Word8000'"),
@@ -138,6 +140,7 @@ TEST_F(Sounds, AnUnusableDatabaseMeansNoSound) {
   SoundStore sounds(su, dialogs);
   EXPECT_FALSE(sounds.WavForWord("house"));
   EXPECT_FALSE(sounds.SoundOf("house").has_value());
+  EXPECT_FALSE(sounds.PlayIfStored("house"));
   EXPECT_TRUE(host.quitAllowed);
 }
 
