@@ -27,10 +27,6 @@ void DropStalePositions(BufferO& positions, LineNo listCount) {
 
 }  // namespace
 
-bool IsNameList(const std::string& listPath) {
-  return Upper(ExtOf(listPath)) == "NAM";
-}
-
 std::string PositionFilePath(const std::string& listPath, const std::string& userName,
                              const SessionSettings& settings) {
   std::string base = BaseName(listPath);

@@ -54,6 +54,12 @@ TEST(PositionFilePath, UserFolderForListsAndBesideTheListForNameLists) {
   EXPECT_EQ(PositionFilePath("/ORV/ORV.ORV/WORDS0.ORV", "j.smith", settings),
             "/orv/User\\j.DIR\\ann.orv\\WORDS0.POS");
   EXPECT_EQ(PositionFilePath("/ORV/ORV.ORV/CLASS.NAM", "ann", settings), "/ORV/ORV.ORV/CLASS.PO2");
+  // Only the file name's extension counts, in a folder named like a name list
+  // and on a path longer than a file name may be.
+  EXPECT_EQ(PositionFilePath("/ORV/X.NAM/WORDS0.ORV", "ann", settings),
+            "/orv/User\\ann.DIR\\ann.orv\\WORDS0.POS");
+  const std::string deep = "/ORV/" + std::string(300, 'd') + "/";
+  EXPECT_EQ(PositionFilePath(deep + "CLASS.NAM", "ann", settings), deep + "CLASS.PO2");
 }
 
 TEST(MakePositionFile, ShuffledOrInOrderAndFolderMade) {
