@@ -1,21 +1,12 @@
 #include "scores/dataset.h"
 
-#include <QByteArray>
-
 #include "app/strings.h"
 #include "scores/readonlyselect.h"
 
 namespace orv {
 
 void DataSet::Open(const QSqlDatabase& db, const std::string& statement) {
-  ResultTable table = ReadOnlySelect(db, statement);
-  // A grid shows binary data only as "(BLOB)"; the bytes are not kept.
-  for (auto& row : table.rows) {
-    for (QVariant& value : row) {
-      if (value.typeId() == QMetaType::QByteArray && !value.isNull()) value = QByteArray("");
-    }
-  }
-  Take(std::move(table));
+  Take(ReadOnlySelect(db, statement));
 }
 
 void DataSet::Take(ResultTable table) {

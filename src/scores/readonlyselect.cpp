@@ -240,9 +240,10 @@ QVariant ValueOf(const XSQLVAR& var, isc_db_handle* db, isc_tr_handle* tr) {
           QTime::fromMSecsSinceStartOfDay(static_cast<int>(stamp.timestamp_time / 10)));
     }
     case SQL_BLOB: {
-      const QByteArray bytes = ReadBlob(db, tr, load(ISC_QUAD{}));
-      if (var.sqlsubtype == 1) return QString::fromUtf8(bytes);
-      return bytes;
+      // Binary data (a stored sound) is only ever shown as "(BLOB)", so its
+      // bytes are not fetched: a list of sounds would read every recording.
+      if (var.sqlsubtype != 1) return QByteArray("");
+      return QString::fromUtf8(ReadBlob(db, tr, load(ISC_QUAD{})));
     }
     case SQL_NULL:
       return {};

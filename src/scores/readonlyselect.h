@@ -20,7 +20,8 @@ inline constexpr char kOnlySelectText[] =
     "Only a single select statement can be run here. The statement was not run and nothing "
     "was changed.";
 
-// Runs the select on the open connection db and fetches every row. Raises
+// Runs the select on the open connection db and fetches every row; a binary
+// blob that is not null comes as an empty byte array, text blobs whole. Raises
 // E_Select_Refused for any other kind of statement (or one with parameters)
 // and E_DB_Error with the engine's error when the engine rejects it.
 ResultTable ReadOnlySelect(const QSqlDatabase& db, const std::string& statement);

@@ -49,6 +49,21 @@ TEST_F(ReadOnly, SelectGivesFieldNamesAndEveryValue) {
   EXPECT_EQ(t.rows[1][4].toDate(), QDate(2004, 3, 2));
 }
 
+TEST_F(ReadOnly, TextBlobsComeWholeAndBinaryOnesWithoutTheirBytes) {
+  ScoreDatabase su(dialogs, host);
+  ASSERT_TRUE(su.ConectDB());
+  const ResultTable t = ReadOnlySelect(su.Database(),
+                                       "select cast('a long note' as blob sub_type text) as t, "
+                                       "cast('RIFF....WAVE' as blob sub_type binary) as b, "
+                                       "cast(null as blob sub_type binary) as n from rdb$database");
+  ASSERT_EQ(t.rows.size(), 1u);
+  EXPECT_EQ(t.rows[0][0].toString(), "a long note");
+  EXPECT_EQ(t.rows[0][1].typeId(), QMetaType::QByteArray);
+  EXPECT_FALSE(t.rows[0][1].isNull());
+  EXPECT_TRUE(t.rows[0][1].toByteArray().isEmpty());
+  EXPECT_TRUE(t.rows[0][2].isNull());
+}
+
 TEST_F(ReadOnly, EverythingButASelectIsRefusedAndChangesNothing) {
   ScoreDatabase su(dialogs, host);
   ASSERT_TRUE(su.ConectDB());
