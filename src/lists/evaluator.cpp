@@ -101,10 +101,9 @@ std::string FlatEvaluate(std::string_view expression) {
   MStack stack;
   std::string remaining(expression);
   while (!remaining.empty()) {
-    std::string rest = remaining;
-    std::string operand = ScanNumber(rest);
+    // Reading nothing leaves the text as it was, for the error to quote.
+    std::string operand = ScanNumber(remaining);
     if (operand.empty()) return UnexpectedCharacter(expression, remaining);
-    remaining = std::move(rest);
     std::string op = ScanOperator(remaining);
     stack.Push(std::move(operand), std::move(op));
     while (stack.Depth() > 1 &&
@@ -122,9 +121,13 @@ std::string FlatEvaluate(std::string_view expression) {
   return result;
 }
 
+}  // namespace
+
 bool IsErrorText(std::string_view text) {
   return UpperAZ(text.substr(0, 7)) == "//ERROR";
 }
+
+namespace {
 
 // Replaces every group by its value, innermost first. Working from the last
 // "(" backwards leaves the text before each "(" unchanged, so the positions

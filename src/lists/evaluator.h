@@ -11,6 +11,9 @@ namespace orv {
 // or empty text when the expression leaves no single value.
 std::string Evaluate(std::string_view text);
 
+// Whether an answer is an error text ("//Error" in any letter case).
+bool IsErrorText(std::string_view text);
+
 // Keeps "0123456789.eE-" and converts; 0 when the kept text is not a real.
 long double ToReal(std::string_view text);
 

@@ -18,7 +18,7 @@ int RunEval(const Invocation& inv) {
     expression += arg;
   }
   std::string answer = DropChars(Evaluate(expression), "()");
-  if (UpperAZ(answer).starts_with("//ERROR")) {
+  if (IsErrorText(answer)) {
     *inv.err << "orvc: " << answer << "\n";
     return 1;
   }
