@@ -1,5 +1,7 @@
 #include "app/mainview.h"
 
+#include "users/password.h"
+
 namespace orv {
 
 void ShowLoggedOut(MainView& view) {
@@ -18,7 +20,7 @@ void ShowLoggedOut(MainView& view) {
 void ShowLoggedIn(MainView& view, int level, const std::string& user, const MenuLevels& levels,
                   const std::string& currentFile, const std::string& currentDir,
                   std::int32_t lineCount) {
-  const bool super = level == kSuperUserLevel;
+  const bool super = level == kSuperLevel;
   view.userLabel = user;
   view.fileMenu = true;
   view.startButton = true;

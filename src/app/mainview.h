@@ -32,8 +32,6 @@ struct MenuLevels {
   std::int32_t soundMenuPasLev = 0;
 };
 
-inline constexpr int kSuperUserLevel = 255;
-
 // Nobody logged in: only the Word List and Help menus, Log Out and Quit work.
 // The current file and its length stay as they were.
 void ShowLoggedOut(MainView& view);

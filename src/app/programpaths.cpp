@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "files/dos.h"
+
 namespace orv {
 namespace {
 
@@ -24,6 +26,10 @@ void SetProgramDirectory(const std::string& dir) {
   p.programDir = WithSeparator(dir);
   p.listRoot = p.programDir + "orv.orv\\";
   p.defaultDatabase = p.programDir + "scoredb.gdb";
+}
+
+std::string UserFolder(const std::string& programDir, const std::string& userName) {
+  return programDir + "User\\" + BaseName(userName) + ".DIR\\";
 }
 
 std::string ExecutableFolder() {

@@ -27,6 +27,10 @@ void SetProgramDirectory(const std::string& dir);
 // made absolute and ending in "/".
 std::string ProgramDirectory(const std::optional<std::string>& home);
 
+// A user's own folder below the program directory (start-up file, position
+// files): "User\<name>.DIR\", the name without folder or extension.
+std::string UserFolder(const std::string& programDir, const std::string& userName);
+
 // The folder of the running program's file, ending in "/".
 std::string ExecutableFolder();
 

@@ -79,7 +79,7 @@ StartUpSettings& Settings() {
 }
 
 std::string StartUpFilePath() {
-  return Paths().programDir + "User\\" + BaseName(Users().CurrentUser()) + ".DIR\\ORV.CON";
+  return UserFolder(Paths().programDir, Users().CurrentUser()) + "ORV.CON";
 }
 
 void LoadStartUp(Dialogs& dialogs) {

@@ -1,5 +1,6 @@
 #include "session/positions.h"
 
+#include "app/programpaths.h"
 #include "app/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"
@@ -31,8 +32,7 @@ std::string PositionFilePath(const std::string& listPath, const std::string& use
                              const SessionSettings& settings) {
   std::string base = BaseName(listPath);
   if (IsNameList(listPath)) return FolderOf(listPath) + base + ".PO2";
-  return settings.programDir + "User\\" + BaseName(userName) + ".DIR\\" + settings.currentDir +
-         base + ".POS";
+  return UserFolder(settings.programDir, userName) + settings.currentDir + base + ".POS";
 }
 
 void MakePositionFile(const std::string& path, LineNo n, bool inOrder, Dialogs& dialogs) {
