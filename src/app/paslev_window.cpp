@@ -22,13 +22,6 @@ constexpr std::array<const char*, 8> kLabels = {"Option menu pasword Level",
                                                 "Look at other users spelling list",
                                                 "Make wrong word file for others"};
 
-std::array<std::int32_t*, 8> Levels(StartUpSettings& s) {
-  return {&s.optionMenuPasLev,     &s.soundMenuPasLev,
-          &s.listSoundsPasLev,     &s.soundDelPasLev,
-          &s.ChangeDBPasLev,       &s.delFilePasLev,
-          &s.lookOtherUsersPasLev, &s.MakeWrongWordFileForOthers};
-}
-
 }  // namespace
 
 TPasLevForm::TPasLevForm(QWidget* parent) : QDialog(parent) {
@@ -75,16 +68,16 @@ void TPasLevForm::showEvent(QShowEvent* event) {
 }
 
 void TPasLevForm::FormShow() {
-  const auto levels = Levels(Settings());
   for (std::size_t i = 0; i < SpinEdits.size(); ++i) {
     const QSignalBlocker quiet(SpinEdits[i]);
-    SpinEdits[i]->setValue(*levels[i]);
+    SpinEdits[i]->setValue(Settings().*kThresholds[i].second);
   }
 }
 
 void TPasLevForm::SpinEdit7Change() {
-  const auto levels = Levels(Settings());
-  for (std::size_t i = 0; i < SpinEdits.size(); ++i) *levels[i] = SpinEdits[i]->value();
+  for (std::size_t i = 0; i < SpinEdits.size(); ++i) {
+    Settings().*kThresholds[i].second = SpinEdits[i]->value();
+  }
 }
 
 }  // namespace orv

@@ -17,19 +17,12 @@
 namespace orv {
 namespace {
 
-using Threshold = std::int32_t StartUpSettings::*;
-
-// The threshold keys in the order of the file's lines 8 to 15.
-const std::array<std::pair<std::string_view, Threshold>, 8> kThresholds{{
-    {"optionMenuPasLev", &StartUpSettings::optionMenuPasLev},
-    {"soundMenuPasLev", &StartUpSettings::soundMenuPasLev},
-    {"listSoundsPasLev", &StartUpSettings::listSoundsPasLev},
-    {"soundDelPasLev", &StartUpSettings::soundDelPasLev},
-    {"ChangeDBPasLev", &StartUpSettings::ChangeDBPasLev},
-    {"delFilePasLev", &StartUpSettings::delFilePasLev},
-    {"lookOtherUsersPasLev", &StartUpSettings::lookOtherUsersPasLev},
-    {"MakeWrongWordFileForOthers", &StartUpSettings::MakeWrongWordFileForOthers},
-}};
+// The file's lines 8 to 15, "key=level".
+void AddThresholdLines(BufferO& buffer, const StartUpSettings& settings) {
+  for (const auto& [key, field] : kThresholds) {
+    buffer.Add(std::string(key) + "=" + IntText(settings.*field));
+  }
+}
 
 std::string Flag(bool value) {
   return value ? "1" : "0";
@@ -61,9 +54,7 @@ BufferO CreationLines() {
   const StartUpSettings fresh;
   BufferO buffer;
   for (const char* line : {"WORDS0.ORV", "Your name", "0", "1", "", "1", "1"}) buffer.Add(line);
-  for (const auto& [key, field] : kThresholds) {
-    buffer.Add(std::string(key) + "=" + IntText(fresh.*field));
-  }
+  AddThresholdLines(buffer, fresh);
   return buffer;
 }
 
@@ -122,8 +113,7 @@ void SaveStartUp(Dialogs& dialogs) {
   buffer.Add(s.CurrentDir);
   buffer.Add(Flag(s.ReshowWord));
   buffer.Add(Flag(s.ShowWord));
-  for (const auto& [key, field] : kThresholds)
-    buffer.Add(std::string(key) + "=" + IntText(s.*field));
+  AddThresholdLines(buffer, s);
   Save(dialogs, buffer, path);
 }
 

@@ -2,8 +2,11 @@
 // Each user's start-up file, ORV.CON in the user's folder under the program's
 // "User" folder, and the settings it feeds: the current word list, the test
 // options and the access thresholds of some commands.
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "app/errors.h"
 
@@ -32,6 +35,21 @@ struct StartUpSettings {
   std::int32_t lookOtherUsersPasLev = 200;
   std::int32_t MakeWrongWordFileForOthers = 210;
 };
+
+using Threshold = std::int32_t StartUpSettings::*;
+
+// The access thresholds with their keys, in the order of the file's lines 8 to
+// 15 and of the password-level window.
+inline constexpr std::array<std::pair<std::string_view, Threshold>, 8> kThresholds{{
+    {"optionMenuPasLev", &StartUpSettings::optionMenuPasLev},
+    {"soundMenuPasLev", &StartUpSettings::soundMenuPasLev},
+    {"listSoundsPasLev", &StartUpSettings::listSoundsPasLev},
+    {"soundDelPasLev", &StartUpSettings::soundDelPasLev},
+    {"ChangeDBPasLev", &StartUpSettings::ChangeDBPasLev},
+    {"delFilePasLev", &StartUpSettings::delFilePasLev},
+    {"lookOtherUsersPasLev", &StartUpSettings::lookOtherUsersPasLev},
+    {"MakeWrongWordFileForOthers", &StartUpSettings::MakeWrongWordFileForOthers},
+}};
 
 // The settings in force; they live for the whole run and survive log-outs.
 StartUpSettings& Settings();
