@@ -15,7 +15,6 @@ TDBGrid::TDBGrid(DataSet& dataSet, QWidget* parent) : QTableView(parent), dataSe
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   horizontalHeader()->setSectionsClickable(true);
   horizontalHeader()->setHighlightSections(false);
-  connect(&dataSet_, &DataSet::ColumnsChanged, this, &TDBGrid::ApplyWidths);
   connect(&dataSet_, &QAbstractItemModel::modelReset, this, &TDBGrid::ApplyWidths);
   connect(this, &QAbstractItemView::clicked, this,
           [this](const QModelIndex& index) { emit CellClicked(index.row(), index.column()); });

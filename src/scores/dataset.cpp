@@ -12,25 +12,31 @@ void DataSet::Open(const QSqlDatabase& db, const std::string& statement) {
 void DataSet::Take(ResultTable table) {
   beginResetModel();
   fields_ = std::move(table.fields);
+  upperFields_.clear();
+  for (const std::string& f : fields_) upperFields_.push_back(UpperAZ(f));
   rows_ = std::move(table.rows);
-  active_ = true;
   // The columns stay as laid out while their fields are still there.
-  std::vector<GridColumn> kept = columns_;
+  ResolveColumns(std::vector<GridColumn>(columns_));
+  endResetModel();
+}
+
+void DataSet::ResolveColumns(const std::vector<GridColumn>& columns) {
+  // Before the first query every column is kept; its field is found then.
+  const bool open = !fields_.empty();
   columns_.clear();
   columnFields_.clear();
-  for (const GridColumn& c : kept) {
+  for (const GridColumn& c : columns) {
     const int field = FieldIndex(c.field);
-    if (field < 0) continue;
+    if (field < 0 && open) continue;
     columns_.push_back(c);
     columnFields_.push_back(field);
   }
-  endResetModel();
 }
 
 int DataSet::FieldIndex(std::string_view name) const {
   const std::string wanted = UpperAZ(name);
-  for (std::size_t i = 0; i < fields_.size(); ++i) {
-    if (UpperAZ(fields_[i]) == wanted) return static_cast<int>(i);
+  for (std::size_t i = 0; i < upperFields_.size(); ++i) {
+    if (upperFields_[i] == wanted) return static_cast<int>(i);
   }
   return -1;
 }
@@ -67,16 +73,8 @@ void DataSet::ShowAllFields() {
 
 void DataSet::SetColumns(const std::vector<GridColumn>& columns) {
   beginResetModel();
-  columns_.clear();
-  columnFields_.clear();
-  for (const GridColumn& c : columns) {
-    const int field = FieldIndex(c.field);
-    if (field < 0 && active_) continue;
-    columns_.push_back(c);
-    columnFields_.push_back(field);
-  }
+  ResolveColumns(columns);
   endResetModel();
-  emit ColumnsChanged();
 }
 
 void DataSet::SetColumnTitle(int column, const std::string& title) {

@@ -56,15 +56,12 @@ class DataSet : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation,
                       int role = Qt::DisplayRole) const override;
 
- signals:
-  // The columns were laid out anew (their titles and widths changed).
-  void ColumnsChanged();
-
  private:
   void Take(ResultTable table);
+  void ResolveColumns(const std::vector<GridColumn>& columns);
 
-  bool active_ = false;
   std::vector<std::string> fields_;
+  std::vector<std::string> upperFields_;  // for looking fields up by name
   std::vector<std::vector<QVariant>> rows_;
   std::vector<GridColumn> columns_;
   std::vector<int> columnFields_;
