@@ -80,13 +80,16 @@ void PlaceLibrary(Dialogs& dialogs) {
 
 }  // namespace
 
+std::string ConfiguredPasswordFileName() {
+  return RegValueExists(kOrvKey, "pasFile") ? RegReadString(kOrvKey, "pasFile") : "KVXS1.KVX";
+}
+
 void StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
   SetProgramDirectory(ProgramDirectory(home));
   ProgramPaths& p = Paths();
   // Before the engine look-up first loads the client library.
   UseEmbeddedEngineRoot(p.programDir);
-  p.passwordFileName =
-      RegValueExists(kOrvKey, "pasFile") ? RegReadString(kOrvKey, "pasFile") : "KVXS1.KVX";
+  p.passwordFileName = ConfiguredPasswordFileName();
   p.copyMessage.clear();
   OpenPasswordFile(dialogs);
   p.engineRoot = FindEngineRoot(dialogs);

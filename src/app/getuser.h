@@ -27,6 +27,9 @@ PasswordO& Users();
 bool HasUsers();
 void SetUsers(std::unique_ptr<PasswordO> users);
 
+// The password file's name: the pasFile setting of orv.ini, else "KVXS1.KVX".
+std::string ConfiguredPasswordFileName();
+
 // Copies source over target; empty text on success, else the system's reason.
 std::string CopyWithMessage(std::string_view source, std::string_view target);
 

@@ -6,7 +6,6 @@
 
 #include "app/getuser.h"
 #include "app/programpaths.h"
-#include "app/registry.h"
 #include "app/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"
@@ -116,8 +115,7 @@ int Run(const Invocation& inv) {
   if (!DirExists(p.programDir)) {
     throw CommandError{"the program directory " + p.programDir + " does not exist", 1};
   }
-  std::string fileName = p.passwordFileName;
-  if (RegValueExists(kOrvKey, "pasFile")) fileName = RegReadString(kOrvKey, "pasFile");
+  const std::string fileName = ConfiguredPasswordFileName();
   const std::string path = PasswordFilePath(p.programDir, fileName);
   if (!FileFound(path)) throw CommandError{"no password file " + path, 1};
 

@@ -84,11 +84,10 @@ void TEditUsers::FillGrid() {
   const int count = users_.UserCount();
   StringGrid1->setRowCount(count);
   for (int i = 1; i <= count; ++i) {
-    const auto index = static_cast<LineNo>(i);
+    const UserRecord user = users_.ReadUser(static_cast<LineNo>(i));
     StringGrid1->setItem(i - 1, kNameColumn,
-                         new QTableWidgetItem(QString::fromStdString(users_.UserName(index))));
-    StringGrid1->setItem(i - 1, kLevelColumn,
-                         new QTableWidgetItem(QString::number(users_.UserLevel(index))));
+                         new QTableWidgetItem(QString::fromStdString(user.name)));
+    StringGrid1->setItem(i - 1, kLevelColumn, new QTableWidgetItem(QString::number(user.level)));
   }
   // Like a text grid, there is always a current row while there are users.
   if (count > 0) {
