@@ -20,8 +20,7 @@ QString Unescape(QString text) {
   return text.simplified();
 }
 
-HelpPage ReadPage(const QString& folder, const QString& name) {
-  const QString html = ReadAll(folder + "/" + name);
+HelpPage PageOf(const QString& name, const QString& html) {
   HelpPage page;
   page.file = name.toStdString();
   static const QRegularExpression title(
@@ -48,10 +47,21 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 HelpIndexO::HelpIndexO(std::string folder) : folder_(std::move(folder)) {
   const QDir dir(QString::fromStdString(folder_));
   if (folder_.empty() || !dir.exists()) return;
+  std::vector<std::string> contentsLinks;
   for (const QString& name : dir.entryList({"*.html"}, QDir::Files, QDir::Name)) {
-    pages_.push_back(ReadPage(dir.path(), name));
+    const QString html = ReadAll(dir.filePath(name));
+    pages_.push_back(PageOf(name, html));
     for (const std::string& k : pages_.back().keywords)
       keywords_.push_back({k, pages_.back().file});
+    if (pages_.back().file == kHelpContentsPage) contentsLinks = LocalLinks(html.toStdString());
+  }
+  for (const std::string& link : contentsLinks) {
+    // Only pages: the style sheet is linked too.
+    const bool isPage = std::any_of(pages_.begin(), pages_.end(),
+                                    [&link](const HelpPage& page) { return page.file == link; });
+    if (isPage && std::find(contents_.begin(), contents_.end(), link) == contents_.end()) {
+      contents_.push_back(link);
+    }
   }
   std::stable_sort(keywords_.begin(), keywords_.end(),
                    [](const HelpKeyword& a, const HelpKeyword& b) {
@@ -81,20 +91,6 @@ std::vector<HelpKeyword> HelpIndexO::Search(const std::string& text) const {
   }
   starting.insert(starting.end(), containing.begin(), containing.end());
   return starting;
-}
-
-std::vector<std::string> HelpIndexO::ContentsOrder() const {
-  std::vector<std::string> order;
-  for (const std::string& link :
-       LocalLinks(ReadAll(QString::fromStdString(PathOf(kHelpContentsPage))).toStdString())) {
-    // Only pages: the style sheet is linked too.
-    const bool isPage = std::any_of(pages_.begin(), pages_.end(),
-                                    [&link](const HelpPage& page) { return page.file == link; });
-    if (isPage && std::find(order.begin(), order.end(), link) == order.end()) {
-      order.push_back(link);
-    }
-  }
-  return order;
 }
 
 std::string HelpIndexO::PathOf(const std::string& file) const {

@@ -38,7 +38,7 @@ class HelpIndexO {
   // begin with it first; every keyword for an empty text.
   std::vector<HelpKeyword> Search(const std::string& text) const;
   // The pages of the folder the contents page links to, in its order, each once.
-  std::vector<std::string> ContentsOrder() const;
+  const std::vector<std::string>& ContentsOrder() const { return contents_; }
   // The full path of a page of the folder.
   std::string PathOf(const std::string& file) const;
 
@@ -46,6 +46,7 @@ class HelpIndexO {
   std::string folder_;
   std::vector<HelpPage> pages_;
   std::vector<HelpKeyword> keywords_;
+  std::vector<std::string> contents_;
 };
 
 // The targets of the links (href) of an HTML text, without their "#" part;
