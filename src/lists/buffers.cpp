@@ -29,8 +29,12 @@ bool EqualIgnoringAZ(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+void RaiseBufferFull() {
+  Fail("Add", kTooManyLines);
+}
+
 void BufferO::Add(std::string_view text) {
-  if (lines_.size() >= kMaxLines) Fail("Add", kTooManyLines);
+  if (lines_.size() >= kMaxLines) RaiseBufferFull();
   try {
     lines_.emplace_back(text);
   } catch (const std::bad_alloc&) {

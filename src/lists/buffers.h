@@ -20,6 +20,10 @@ class E_Buffer_Error : public E_Orv_Error {
   using E_Orv_Error::E_Orv_Error;
 };
 
+// The error Add raises on a full buffer, for work that would overflow one and
+// is refused before it starts.
+[[noreturn]] void RaiseBufferFull();
+
 using LineNo = std::uint16_t;
 
 class BufferO {

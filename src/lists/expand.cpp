@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "app/strings.h"
-#include "files/errortext.h"
 #include "lists/evaluatelines.h"
 
 namespace orv {
@@ -14,8 +13,6 @@ namespace {
 
 constexpr std::string_view kToExpected =
     "// The spelling file has errors the keyword \"to\" was expected on line:";
-
-constexpr int kBufferFull = 522;  // "Buffer can't exceed 65535(a word) lines"
 
 // The line without its comment, with every fixed group drawn and its square
 // brackets removed (an unclosed "[" is removed with every later "["); or, when
@@ -80,7 +77,7 @@ std::optional<Range> FirstRange(std::string_view source, std::string_view text, 
   // The lines of a range make a line buffer's worth at most; a longer range
   // fails as the buffer's Add does, before any of its lines is made.
   if (range.remaining > std::int64_t{BufferO::kMaxLines}) {
-    throw E_Buffer_Error("Error in _Buffers.BufferO.Add:" + ErrorText(kBufferFull));
+    RaiseBufferFull();
   }
   range.restHasComment = range.rest.find("//") != std::string::npos;
   return range;
