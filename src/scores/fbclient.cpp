@@ -7,16 +7,12 @@
 #include <vector>
 
 #include "scores/fbstatus.h"
+#include "scores/fbtransaction.h"
 #include "scores/schema.h"
 #include "scores/sqlquote.h"
 
 namespace orv {
 namespace {
-
-[[noreturn]] void Raise(const std::string& what, const ISC_STATUS* status) {
-  EngineError error = EngineErrorOf(status);
-  throw E_DB_Error(what + ": " + error.message, error);
-}
 
 // The parameter block of an attachment: the program's user and password.
 std::vector<char> AttachParameters() {
@@ -56,37 +52,12 @@ class Attachment {
   isc_db_handle handle_ = 0;
 };
 
-class Transaction {
- public:
-  explicit Transaction(Attachment& attachment) {
-    ISC_STATUS_ARRAY status;
-    if (isc_start_transaction(status, &handle_, 1, attachment.Handle(), 0, nullptr) != 0) {
-      Raise("Cannot start a transaction", status);
-    }
-  }
-  ~Transaction() {
-    ISC_STATUS_ARRAY status;
-    if (handle_ != 0) isc_rollback_transaction(status, &handle_);
-  }
-  Transaction(const Transaction&) = delete;
-  Transaction& operator=(const Transaction&) = delete;
-
-  isc_tr_handle* Handle() { return &handle_; }
-  void Commit() {
-    ISC_STATUS_ARRAY status;
-    if (isc_commit_transaction(status, &handle_) != 0) Raise("Cannot commit", status);
-    handle_ = 0;
-  }
-
- private:
-  isc_tr_handle handle_ = 0;
-};
-
-void RunStatement(Attachment& attachment, Transaction& transaction, const std::string& statement) {
+void RunStatement(Attachment& attachment, FbTransaction& transaction,
+                  const std::string& statement) {
   ISC_STATUS_ARRAY status;
   if (isc_dsql_execute_immediate(status, attachment.Handle(), transaction.Handle(), 0,
                                  statement.c_str(), SQL_DIALECT_V6, nullptr) != 0) {
-    Raise("Cannot run \"" + statement.substr(0, 60) + "\"", status);
+    RaiseEngineError(status, "Cannot run \"" + statement.substr(0, 60) + "\"");
   }
 }
 
@@ -129,11 +100,11 @@ void CreateDatabase(const std::string& path, std::string_view script) {
   ISC_STATUS_ARRAY status;
   if (isc_dsql_execute_immediate(status, attachment.Handle(), &none, 0, create.c_str(),
                                  SQL_DIALECT_V6, nullptr) != 0) {
-    Raise("Cannot create the database " + path, status);
+    RaiseEngineError(status, "Cannot create the database " + path);
   }
   // One transaction for the whole script: a database is made whole or not at all.
   try {
-    Transaction transaction(attachment);
+    FbTransaction transaction(attachment.Handle(), {}, "Cannot start a transaction");
     for (const std::string& statement : ScriptStatements(script)) {
       RunStatement(attachment, transaction, statement);
     }

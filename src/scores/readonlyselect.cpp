@@ -11,15 +11,10 @@
 #include <optional>
 #include <vector>
 
-#include "scores/fbstatus.h"
+#include "scores/fbtransaction.h"
 
 namespace orv {
 namespace {
-
-[[noreturn]] void Raise(const ISC_STATUS* status) {
-  EngineError error = EngineErrorOf(status);
-  throw E_DB_Error(error.message, error);
-}
 
 isc_db_handle DriverHandle(const QSqlDatabase& db) {
   if (!db.isOpen() || db.driver() == nullptr) throw E_DB_Error("The database is not connected");
@@ -34,34 +29,14 @@ isc_db_handle DriverHandle(const QSqlDatabase& db) {
 }
 
 // A transaction that may only read; it sees what others have committed.
-class ReadTransaction {
- public:
-  explicit ReadTransaction(isc_db_handle* db) {
-    static const char tpb[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_read_committed,
-                               isc_tpb_rec_version, isc_tpb_nowait};
-    ISC_STATUS_ARRAY status;
-    if (isc_start_transaction(status, &handle_, 1, db, static_cast<unsigned short>(sizeof tpb),
-                              tpb) != 0) {
-      Raise(status);
-    }
-  }
-  ~ReadTransaction() {
-    ISC_STATUS_ARRAY status;
-    if (handle_ != 0) isc_rollback_transaction(status, &handle_);
-  }
-  ReadTransaction(const ReadTransaction&) = delete;
-  ReadTransaction& operator=(const ReadTransaction&) = delete;
-  isc_tr_handle* Handle() { return &handle_; }
-
- private:
-  isc_tr_handle handle_ = 0;
-};
+constexpr char kReadOnlyTpb[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_read_committed,
+                                 isc_tpb_rec_version, isc_tpb_nowait};
 
 class Statement {
  public:
   explicit Statement(isc_db_handle* db) {
     ISC_STATUS_ARRAY status;
-    if (isc_dsql_allocate_statement(status, db, &handle_) != 0) Raise(status);
+    if (isc_dsql_allocate_statement(status, db, &handle_) != 0) RaiseEngineError(status);
   }
   ~Statement() {
     ISC_STATUS_ARRAY status;
@@ -93,7 +68,8 @@ int StatementType(isc_stmt_handle* statement) {
   const char item = isc_info_sql_stmt_type;
   char buffer[16] = {};
   ISC_STATUS_ARRAY status;
-  if (isc_dsql_sql_info(status, statement, 1, &item, sizeof buffer, buffer) != 0) Raise(status);
+  if (isc_dsql_sql_info(status, statement, 1, &item, sizeof buffer, buffer) != 0)
+    RaiseEngineError(status);
   if (buffer[0] != isc_info_sql_stmt_type) return -1;
   const short length = static_cast<short>(isc_vax_integer(buffer + 1, 2));
   return static_cast<int>(isc_vax_integer(buffer + 3, length));
@@ -170,7 +146,7 @@ QString Scaled(std::int64_t value, short scale) {
 QByteArray ReadBlob(isc_db_handle* db, isc_tr_handle* tr, ISC_QUAD id) {
   ISC_STATUS_ARRAY status;
   isc_blob_handle blob = 0;
-  if (isc_open_blob2(status, db, tr, &blob, &id, 0, nullptr) != 0) Raise(status);
+  if (isc_open_blob2(status, db, tr, &blob, &id, 0, nullptr) != 0) RaiseEngineError(status);
   QByteArray bytes;
   char segment[16384];
   for (;;) {
@@ -182,7 +158,7 @@ QByteArray ReadBlob(isc_db_handle* db, isc_tr_handle* tr, ISC_QUAD id) {
   const bool failed = status[1] != isc_segstr_eof;
   ISC_STATUS_ARRAY closing;
   isc_close_blob(closing, &blob);
-  if (failed) Raise(status);
+  if (failed) RaiseEngineError(status);
   return bytes;
 }
 
@@ -273,14 +249,14 @@ std::vector<std::vector<char>> Bind(XSQLDA* out) {
 
 ResultTable ReadOnlySelect(const QSqlDatabase& db, const std::string& statement) {
   isc_db_handle handle = DriverHandle(db);
-  ReadTransaction transaction(&handle);
+  FbTransaction transaction(&handle, std::string_view(kReadOnlyTpb, sizeof kReadOnlyTpb));
   Statement prepared(&handle);
   Descriptor out(20);
   ISC_STATUS_ARRAY status;
   const std::string text = WithoutTerminator(statement);
   if (isc_dsql_prepare(status, transaction.Handle(), prepared.Handle(), 0, text.c_str(),
                        SQL_DIALECT_V6, out.Get()) != 0) {
-    Raise(status);
+    RaiseEngineError(status);
   }
   if (StatementType(prepared.Handle()) != isc_info_sql_stmt_select || StepsASequence(text)) {
     throw E_Select_Refused(kOnlySelectText);
@@ -290,7 +266,7 @@ ResultTable ReadOnlySelect(const QSqlDatabase& db, const std::string& statement)
   if (columns->sqld > columns->sqln) {
     columns = wide.emplace(columns->sqld).Get();
     if (isc_dsql_describe(status, prepared.Handle(), SQL_DIALECT_V6, columns) != 0) {
-      Raise(status);
+      RaiseEngineError(status);
     }
   }
   ResultTable result;
@@ -301,12 +277,12 @@ ResultTable ReadOnlySelect(const QSqlDatabase& db, const std::string& statement)
   const auto buffers = Bind(columns);
   if (isc_dsql_execute(status, transaction.Handle(), prepared.Handle(), SQL_DIALECT_V6, nullptr) !=
       0) {
-    Raise(status);
+    RaiseEngineError(status);
   }
   for (;;) {
     const ISC_STATUS fetched = isc_dsql_fetch(status, prepared.Handle(), SQL_DIALECT_V6, columns);
     if (fetched == 100) break;
-    if (fetched != 0) Raise(status);
+    if (fetched != 0) RaiseEngineError(status);
     std::vector<QVariant> row;
     row.reserve(static_cast<std::size_t>(columns->sqld));
     for (short i = 0; i < columns->sqld; ++i) {
