@@ -9,6 +9,7 @@
 #include "lists/math.h"
 #include "lists/numberkinds.h"
 #include "lists/randomvalue.h"
+#include "lists/textscan.h"
 
 namespace orv {
 namespace {
@@ -35,11 +36,6 @@ std::size_t FindNoCase(std::string_view text, std::string_view word, std::size_t
     if (k == word.size()) return i;
   }
   return std::string_view::npos;
-}
-
-std::size_t SkipBlanks(std::string_view text, std::size_t from) {
-  while (from < text.size() && text[from] == ' ') ++from;
-  return from;
 }
 
 bool OnlyBlanks(std::string_view text) {
@@ -104,7 +100,7 @@ Resolution ResolveRandomChecked(std::string_view text) {
     if (const std::size_t at = FindNoCase(t, "RAND("); at != t.npos) {
       const std::string_view view = t;
       const std::string_view head = view.substr(0, at);
-      const std::size_t lowStart = SkipBlanks(view, at + 5);
+      const std::size_t lowStart = SkipSpaces(view, at + 5);
       const std::size_t colon = view.find(':', lowStart);
       if (colon == view.npos) {
         return {std::string(kRandNeedsColon) + std::string(head) + "^RAND(" +
@@ -112,7 +108,7 @@ Resolution ResolveRandomChecked(std::string_view text) {
                 true};
       }
       const std::string low = GroupValue(view.substr(lowStart, colon - lowStart)).text;
-      const std::string_view afterColon = view.substr(SkipBlanks(view, colon + 1));
+      const std::string_view afterColon = view.substr(SkipSpaces(view, colon + 1));
       const TextPos close = MatchClose(afterColon, ')');
       if (close == 0) {
         return {std::string(kRandNeedsParen) + std::string(head) + "^RAND(" + low + ":" +
@@ -158,7 +154,7 @@ std::string ApplyFPoint(std::string_view text) {
   std::size_t at = FindNoCase(text, "FPOINT");
   std::size_t open = text.npos;
   while (at != text.npos) {
-    const std::size_t p = SkipBlanks(text, at + 6);
+    const std::size_t p = SkipSpaces(text, at + 6);
     if (p < text.size() && text[p] == '(') {
       open = p;
       break;
@@ -167,7 +163,7 @@ std::string ApplyFPoint(std::string_view text) {
   }
   if (open == text.npos) return std::string(text);
   const std::string_view head = text.substr(0, at);
-  const std::string_view inner = text.substr(SkipBlanks(text, open + 1));
+  const std::string_view inner = text.substr(SkipSpaces(text, open + 1));
   const TextPos close = MatchClose(inner, ')');
   if (close == 0) {
     return std::string(kFunctionNeedsParen) + std::string(head) + "^FPOINT(:" + std::string(inner);

@@ -8,6 +8,7 @@
 #include "lists/numberkinds.h"
 #include "lists/operations.h"
 #include "lists/scanning.h"
+#include "lists/textscan.h"
 
 namespace orv {
 
@@ -15,16 +16,8 @@ namespace {
 
 constexpr std::string_view kBlanks = " \r\n\t";
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 bool IsBlank(char c) {
   return kBlanks.find(c) != std::string_view::npos;
-}
-
-std::size_t SkipDigits(std::string_view text, std::size_t i) {
-  while (i < text.size() && IsDigit(text[i])) ++i;
-  return i;
 }
 
 std::size_t SkipBlanks(std::string_view text, std::size_t i) {

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <string>
 
+#include "lists/textscan.h"
+
 namespace orv {
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 bool IsSign(char c) {
   return c == '+' || c == '-';
 }

@@ -3,26 +3,14 @@
 #include <string_view>
 
 #include "lists/numberkinds.h"
+#include "lists/textscan.h"
 
 namespace orv {
 
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 bool IsLetter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-std::size_t SkipDigits(std::string_view text, std::size_t i) {
-  while (i < text.size() && IsDigit(text[i])) ++i;
-  return i;
-}
-
-std::size_t SkipBlanks(std::string_view text, std::size_t i) {
-  while (i < text.size() && text[i] == ' ') ++i;
-  return i;
 }
 
 // Cuts "(" ... ")" from the front of the text, the closing ")" found with
@@ -48,13 +36,13 @@ std::string JoinMixed(const std::string& fraction) {
   std::size_t blank = fraction.find(' ');
   if (blank == std::string::npos) return fraction;
   std::string whole = fraction.substr(0, blank);
-  std::string part = fraction.substr(SkipBlanks(fraction, blank));
+  std::string part = fraction.substr(SkipSpaces(fraction, blank));
   return whole.empty() ? part : whole + " " + part;
 }
 
 // Reads a plain operand: sign, digits, ".digits", "e" digits, " n/d".
 std::string ScanPlain(std::string& text) {
-  std::size_t start = SkipBlanks(text, 0);
+  std::size_t start = SkipSpaces(text, 0);
   std::size_t i = start;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   i = SkipDigits(text, i);
@@ -65,11 +53,11 @@ std::string ScanPlain(std::string& text) {
   if (i == start) return {};
   std::string operand = text.substr(start, i - start);
   if (i < text.size() && text[i] == ' ') {
-    std::size_t numStart = SkipBlanks(text, i);
+    std::size_t numStart = SkipSpaces(text, i);
     std::size_t numEnd = SkipDigits(text, numStart);
-    std::size_t slash = SkipBlanks(text, numEnd);
+    std::size_t slash = SkipSpaces(text, numEnd);
     if (numEnd > numStart && slash < text.size() && text[slash] == '/') {
-      std::size_t denStart = SkipBlanks(text, slash + 1);
+      std::size_t denStart = SkipSpaces(text, slash + 1);
       std::size_t denEnd = SkipDigits(text, denStart);
       if (denEnd > denStart) {
         operand += " " + text.substr(numStart, numEnd - numStart) + "/" +
