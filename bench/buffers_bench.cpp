@@ -65,7 +65,7 @@ void BM_GetInOrder(benchmark::State& state) {
   const BufferO& b = FullBuffer();
   for (auto _ : state) {
     std::size_t total = 0;
-    for (std::uint32_t i = 1; i <= b.Count(); ++i) total += b.Get(static_cast<LineNo>(i)).size();
+    for (LineNo i : LineNumbers(b.Count())) total += b.Get(i).size();
     benchmark::DoNotOptimize(total);
   }
 }

@@ -123,7 +123,7 @@ void TLoginForm::NameEnter() {
   QStringList names;
   if (HasUsers()) {
     const PasswordO& users = Users();
-    for (LineNo i = 1; i <= users.UserCount(); ++i) {
+    for (LineNo i : LineNumbers(users.UserCount())) {
       names << QString::fromStdString(users.UserName(i));
     }
   }

@@ -181,7 +181,7 @@ std::vector<std::string> MainFormO::LinesToPrint() {
   }
   std::vector<std::string> lines;
   lines.reserve(list.Count());
-  for (LineNo i = 1; i <= list.Count(); ++i) lines.push_back(list.Line(i));
+  for (LineNo i : LineNumbers(list.Count())) lines.push_back(list.Line(i));
   return lines;
 }
 

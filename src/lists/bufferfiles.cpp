@@ -31,15 +31,12 @@ int LoadFromFile(BufferO& buffer, std::string_view name) {
 
 int SaveToFile(const BufferO& buffer, std::string_view name) {
   if (name.empty()) return kEmptyName;
-  // The counter is wider than a line number so that it can pass the last line.
   std::size_t size = 0;
-  for (std::uint32_t i = 1; i <= buffer.Count(); ++i) {
-    size += buffer.Line(static_cast<LineNo>(i)).size() + 2;
-  }
+  for (LineNo i : LineNumbers(buffer.Count())) size += buffer.Line(i).size() + 2;
   std::string bytes;
   bytes.reserve(size);
-  for (std::uint32_t i = 1; i <= buffer.Count(); ++i) {
-    bytes += buffer.Line(static_cast<LineNo>(i));
+  for (LineNo i : LineNumbers(buffer.Count())) {
+    bytes += buffer.Line(i);
     bytes += "\r\n";
   }
   return WriteFileSafely(name, bytes);

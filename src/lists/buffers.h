@@ -7,6 +7,7 @@
 // Lines are kept in one array of strings: any line is reached at once, and
 // Swop, Move and the sorts move the strings' handles, never their text.
 #include <cstdint>
+#include <ranges>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,14 @@ class E_Buffer_Error : public E_Orv_Error {
 [[noreturn]] void RaiseBufferFull();
 
 using LineNo = std::uint16_t;
+
+// The line numbers 1 to count in order, for loops over lines or users:
+// `for (LineNo i : LineNumbers(buffer.Count()))`. The counter inside is wider
+// than a line number, so a loop that reaches line 65535 still ends.
+inline auto LineNumbers(LineNo count) {
+  return std::views::iota(std::uint32_t{1}, std::uint32_t{count} + 1) |
+         std::views::transform([](std::uint32_t i) { return static_cast<LineNo>(i); });
+}
 
 class BufferO {
  public:

@@ -1,6 +1,5 @@
 #include "lists/cleanlist.h"
 
-#include <cstdint>
 #include <string>
 #include <unordered_set>
 
@@ -13,14 +12,13 @@ bool CleanList(BufferO& list, bool isNameList, std::vector<LineNo>* origins) {
   // One pass with a set of the lines kept so far: a line is a repeat exactly
   // when it equals an earlier kept line, since every kept line is trimmed
   // already and earlier repeats are gone.
-  const std::uint32_t count = list.Count();
   std::vector<std::string> kept;
-  kept.reserve(count);  // no reallocation: the set below views into kept
+  kept.reserve(list.Count());  // no reallocation: the set below views into kept
   std::unordered_set<std::string_view> seen;
   if (origins) origins->clear();
   bool clean = true;
-  for (std::uint32_t i = 1; i <= count; ++i) {
-    const std::string& line = list.Line(static_cast<LineNo>(i));
+  for (const LineNo i : LineNumbers(list.Count())) {
+    const std::string& line = list.Line(i);
     const std::size_t first = line.find_first_not_of(' ');
     if (first == line.npos) {
       clean = false;
@@ -35,7 +33,7 @@ bool CleanList(BufferO& list, bool isNameList, std::vector<LineNo>* origins) {
     }
     kept.emplace_back(trimmed);
     if (!isNameList) seen.insert(kept.back());
-    if (origins) origins->push_back(static_cast<LineNo>(i));
+    if (origins) origins->push_back(i);
   }
   if (!clean) {
     BufferO cleaned;

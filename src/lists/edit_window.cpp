@@ -82,8 +82,8 @@ void TEditOrv::ViewList(const std::string& path) {
 int TEditOrv::ShowLines(const BufferO& buffer, bool readOnly) {
   QStringList lines;
   lines.reserve(buffer.Count());
-  for (std::uint32_t i = 1; i <= buffer.Count(); ++i) {
-    lines.append(QString::fromStdString(buffer.Line(static_cast<LineNo>(i))));
+  for (LineNo i : LineNumbers(buffer.Count())) {
+    lines.append(QString::fromStdString(buffer.Line(i)));
   }
   RichEdit1->setPlainText(lines.join('\n'));
   RichEdit1->document()->setModified(false);

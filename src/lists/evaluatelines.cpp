@@ -82,8 +82,7 @@ std::string CompileExpression(std::string_view expression) {
 }  // namespace
 
 void EvaluateLines(BufferO& buffer) {
-  for (std::uint32_t i = 1; i <= buffer.Count(); ++i) {
-    const auto index = static_cast<LineNo>(i);
+  for (const LineNo index : LineNumbers(buffer.Count())) {
     const std::string& line = buffer.Line(index);
     if (line.empty() || line[0] != '$') continue;
     buffer.Ovr(CompileExpression(std::string_view(line).substr(1)), index);

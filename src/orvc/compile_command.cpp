@@ -22,9 +22,7 @@ int RunCompile(const Invocation& inv) {
     throw CommandError{AbandonedText(path, e.what()), 1};
   }
   if (!input.noSort) input.lines.Sort();
-  for (std::uint32_t i = 1; i <= input.lines.Count(); ++i) {
-    *inv.out << input.lines.Line(static_cast<LineNo>(i)) << '\n';
-  }
+  for (LineNo i : LineNumbers(input.lines.Count())) *inv.out << input.lines.Line(i) << '\n';
   inv.out->flush();
   return errors > 0 ? 1 : 0;
 }

@@ -188,7 +188,7 @@ void TSU::updateUserList() {
     UserList->clear();
     PasswordO& users = Users();
     QStringList names;
-    for (LineNo i = 1; i <= users.UserCount(); ++i) {
+    for (LineNo i : LineNumbers(users.UserCount())) {
       names.append(QString::fromStdString(users.UserName(i)));
     }
     // The list is sorted as names are compared everywhere: without regard to case.

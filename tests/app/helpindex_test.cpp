@@ -85,7 +85,7 @@ std::vector<std::string> Compile(const std::vector<std::string>& lines, int& fai
   failures = 0;
   const BufferO compiled = CompileLines(source, [&](LineNo, const std::string&) { ++failures; });
   std::vector<std::string> out;
-  for (LineNo i = 1; i <= compiled.Count(); ++i) out.push_back(compiled.Get(i));
+  for (LineNo i : LineNumbers(compiled.Count())) out.push_back(compiled.Get(i));
   return out;
 }
 

@@ -13,6 +13,7 @@
 #include "support/fake_dialogs.h"
 #include "support/gui_keys.h"
 #include "support/temp_dir.h"
+#include "support/test_users.h"
 #include "users/password.h"
 
 namespace orv {
@@ -85,6 +86,20 @@ TEST_F(LoginWindow, ListsTheUsersSortedAndProposesTheLastUser) {
   EXPECT_NE(focused, "Pasword");
   EXPECT_EQ(entry.name, "No user");
   EXPECT_EQ(entry.password, "");
+}
+
+TEST_F(LoginWindow, AFullPasswordFileListsEveryUser) {
+  dir.Write("KVXS1.KVX", test::LearnerLines(65535));
+  SetUsers(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", fake));
+  QStringList items;
+  WhenShown([&] {
+    items = Items();
+    form.BitBtn2->click();
+  });
+  form.AskLogin();
+  ASSERT_EQ(items.size(), 65535);
+  EXPECT_EQ(items.front(), "U00001");
+  EXPECT_EQ(items.back(), "U65535");
 }
 
 TEST_F(LoginWindow, WithoutALastUserFileTheNameIsUser) {

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "app/mainform.h"
+#include "app/programpaths.h"
+#include "app/startupfile.h"
+#include "support/fake_dialogs.h"
+#include "support/temp_dir.h"
+
 namespace orv {
 namespace {
 
@@ -40,6 +46,20 @@ TEST(PrintLayout, APageTooSmallStillPrintsOneLineAPage) {
   const PrintLayout none = PlanPrint(0, -10);
   EXPECT_EQ(none.pitch, 0);
   EXPECT_EQ(PlaceLines(none, 2)[1].page, 1);
+}
+
+TEST(PrintLayout, AFullListIsPrintedToItsLastLine) {
+  test::TempDir dir;
+  SetProgramDirectory(dir.Str());
+  Settings() = StartUpSettings{};
+  Settings().CurrentFile = "full.orv";
+  std::string text;
+  for (int i = 1; i <= 65535; ++i) text += "w" + std::to_string(i) + "\r\n";
+  dir.Write("orv.orv/full.orv", text);
+  test::FakeDialogs dialogs;
+  const std::vector<std::string> lines = MainFormO(dialogs).LinesToPrint();
+  EXPECT_EQ(lines.size(), 65535u);
+  EXPECT_EQ(lines.back(), "w65535");
 }
 
 }  // namespace

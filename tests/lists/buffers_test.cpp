@@ -21,7 +21,7 @@ BufferO Make(std::initializer_list<const char*> lines) {
 
 Lines All(const BufferO& b) {
   Lines out;
-  for (std::uint32_t i = 1; i <= b.Count(); ++i) out.push_back(b.Get(static_cast<LineNo>(i)));
+  for (LineNo i : LineNumbers(b.Count())) out.push_back(b.Get(i));
   return out;
 }
 

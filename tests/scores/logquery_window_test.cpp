@@ -17,6 +17,7 @@
 #include "scores/datepicker_window.h"
 #include "scores/logquery_window.h"
 #include "scores/readonlyselect.h"
+#include "support/test_users.h"
 
 namespace orv::test {
 namespace {
@@ -189,6 +190,16 @@ TEST_F(LogWindow, ATeacherPicksAnotherUserWhoseNameHasAQuote) {
     EXPECT_EQ(dataSet.RowCount(), 2);
   });
   EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(LogWindow, AFullPasswordFileListsEveryUserToPickFrom) {
+  dir.Write("KVXS1.KVX", dir.Read("KVXS1.KVX") + LearnerLines(65535 - 6, 7));
+  SetUsers(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", dialogs));
+  LogIn("teacher");
+  TSU window(*database, dataSet, dialogs);
+  int listed = 0;
+  Open(window, Settings().lookOtherUsersPasLev, [&] { listed = window.UserList->count(); });
+  EXPECT_EQ(listed, 65535);
 }
 
 TEST_F(LogWindow, AHandTypedStatementRunsOnlyAsASelect) {

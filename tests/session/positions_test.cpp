@@ -21,7 +21,7 @@ namespace {
 
 std::vector<int> Numbers(const BufferO& buffer) {
   std::vector<int> numbers;
-  for (LineNo i = 1; i <= buffer.Count(); ++i) numbers.push_back(NumOf(buffer.Get(i)));
+  for (LineNo i : LineNumbers(buffer.Count())) numbers.push_back(NumOf(buffer.Get(i)));
   return numbers;
 }
 

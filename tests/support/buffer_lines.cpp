@@ -12,9 +12,7 @@ BufferO BufferOf(const std::vector<std::string>& lines) {
 
 std::vector<std::string> LinesOf(const BufferO& buffer) {
   std::vector<std::string> lines;
-  for (std::uint32_t i = 1; i <= buffer.Count(); ++i) {
-    lines.push_back(buffer.Get(static_cast<LineNo>(i)));
-  }
+  for (LineNo i : LineNumbers(buffer.Count())) lines.push_back(buffer.Get(i));
   return lines;
 }
 

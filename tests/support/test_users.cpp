@@ -11,6 +11,16 @@ std::vector<TestUser> StandardUsers() {
   return {{"ADMIN", "secret", 255}, {"ANN", "annpw", 100}, {"BOB", "bobpw", 254}};
 }
 
+std::string LearnerLines(int count, int first) {
+  std::string lines;
+  for (int n = first; n < first + count; ++n) {
+    std::string name = std::to_string(n);
+    name.insert(0, name.size() < 5 ? 5 - name.size() : 0, '0');
+    lines += "U" + name + "::" + std::to_string(n) + ":0\r\n";
+  }
+  return lines;
+}
+
 std::unique_ptr<PasswordO> LoggedIn(const TempDir& dir, FakeDialogs& dialogs,
                                     const std::vector<TestUser>& users, const std::string& who) {
   BufferO file;

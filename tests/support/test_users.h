@@ -20,6 +20,10 @@ struct TestUser {
 // ADMIN (255), ANN (100) and BOB (254), each with a password.
 std::vector<TestUser> StandardUsers();
 
+// Password-file lines of count learners without passwords, "U00001" and on,
+// numbered from first.
+std::string LearnerLines(int count, int first = 1);
+
 // Writes the users' password file into dir and returns the password object
 // logged in as who (nobody when who is empty). The log-in's dialogs are
 // cleared from dialogs afterwards.
