@@ -323,4 +323,25 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
   return out;
 }
 
+std::string Utf8ToWindows1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  char32_t cp = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t len = DecodeUtf8(text, i, cp);
+    i += std::max<std::size_t>(len, 1);
+    const auto high = std::find(kCp1252High.begin(), kCp1252High.end(), cp);
+    if (len == 0) {
+      out += '?';
+    } else if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+      out += static_cast<char>(cp);
+    } else if (high != kCp1252High.end()) {
+      out += static_cast<char>(0x80 + (high - kCp1252High.begin()));
+    } else {
+      out += '?';
+    }
+  }
+  return out;
+}
+
 }  // namespace orv

@@ -38,5 +38,8 @@ int WriteFileSafely(std::string_view path, std::string_view bytes);
 bool IsValidUtf8(std::string_view bytes);
 // Windows-1252 bytes as UTF-8.
 std::string Windows1252ToUtf8(std::string_view bytes);
+// UTF-8 text as Windows-1252 bytes, undoing Windows1252ToUtf8 exactly; a
+// letter that Windows-1252 lacks becomes "?".
+std::string Utf8ToWindows1252(std::string_view text);
 
 }  // namespace orv

@@ -19,6 +19,7 @@ int CheckList(const Invocation& inv, const std::string& path) {
     *inv.err << "orvc: " << e.message << '\n';
     return e.exitCode;
   }
+  for (const std::string& warning : input.warnings) *inv.out << warning << '\n';
   std::size_t errors = 0;
   try {
     CompileLines(input.lines, [&](LineNo line, const std::string& result) {
@@ -48,9 +49,11 @@ int RunCheck(const Invocation& inv) {
 
 }  // namespace
 
-ORVC_COMMAND("check", "orvc check FILE...",
-             "compile each word list without printing it and report every generated line that "
-             "fails, with its list, line number and source line (exit 1 when any list has errors)",
-             RunCheck);
+ORVC_COMMAND(
+    "check", "orvc check FILE...",
+    "compile each word list without printing it and report every generated line that "
+    "fails, with its list, line number and source line, and warn of a Ctrl-Z that hides lines "
+    "and of text that is not UTF-8 (exit 1 when any list has errors)",
+    RunCheck);
 
 }  // namespace orv::orvc

@@ -12,6 +12,9 @@ struct WordListInput {
   BufferO lines;                    // the cleaned list
   std::vector<LineNo> lineNumbers;  // for each cleaned line, its line in the file
   bool noSort = false;
+  // What a teacher should know about the file itself, one line each: an end
+  // mark that hides lines, lines that are not UTF-8.
+  std::vector<std::string> warnings;
 };
 
 // Throws CommandError (exit code 2) naming the file when it cannot be read.

@@ -10,6 +10,7 @@
 #include "lists/cleanlist.h"
 #include "lists/compile.h"
 #include "lists/compilesettings.h"
+#include "lists/listfile.h"
 #include "session/checkanswer.h"
 #include "session/positions.h"
 #include "session/question.h"
@@ -85,14 +86,16 @@ class TestRun final : public AnswerButtons {
  private:
   // Loads, cleans, compiles and orders the list; false when it cannot be loaded.
   bool Prepare() {
-    int code = LoadFromFile(list_, listPath_);
+    ListFile source;
+    int code = LoadListFile(source, listPath_);
     if (code != 0) {
       dialogs_.Error(" Error loading buffer <" + listPath_ + ">\n" + ErrorText(code));
       return false;
     }
-    bool noSort = HasNoSort(list_);
+    bool noSort = HasNoSort(source.lines);
     // The cleaned source, not the compiled list, is what the teacher keeps.
-    if (!CleanList(list_, IsNameList(listPath_))) SaveToFile(list_, listPath_);
+    if (!CleanListFile(source, IsNameList(listPath_))) SaveListFile(source, listPath_);
+    list_ = std::move(source.lines);
     CompileList(list_, dialogs_);
     if (!noSort) list_.Sort();
     inOrder_ = settings_.inOrder || noSort;

@@ -57,6 +57,15 @@ TEST_F(Session, CleanListIsLeftAsItIsAndNameListsKeepRepeats) {
   EXPECT_EQ(learner.WordsShown(), (std::vector<std::string>{"cat", "dog", "ann", "ann", "bob"}));
 }
 
+TEST_F(Session, TheCleanedListKeepsItsEncodingAndTheLinesAfterACtrlZ) {
+  const std::string path = WriteList("old.orv", "na\xEFve \r\ncaf\xC3\xA9\n\x1A\r\nlater\r\n");
+  settings.inOrder = true;
+  learner.Say("café").Say("naïve");
+  Run(path);
+  EXPECT_EQ(dir.Read("orv.orv/old.orv"), "na\xEFve\r\ncaf\xC3\xA9\n\x1A\r\nlater\r\n");
+  EXPECT_EQ(learner.WordsShown(), (std::vector<std::string>{"café", "naïve"}));
+}
+
 TEST_F(Session, NoSortKeepsFileOrderForThatTestOnly) {
   std::string path = WriteList("nosort.orv", "$noSort\nzebra\napple\nmoss\n");
   settings.inOrder = false;  // random order asked for

@@ -131,6 +131,28 @@ TEST_F(OrvcCompile, CheckReportsEachFailedLineWithItsFileLine) {
   EXPECT_EQ(r.err, "");
 }
 
+TEST_F(OrvcCompile, CheckWarnsOfACtrlZThatHidesLinesAndOfTextThatIsNotUtf8) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"cat\r\ndog\r\n\x1A\r\nhouse\r\n\r\nmouse",
+       ":3: warning: a Ctrl-Z (an old end-of-file mark) ends the list here, so 2 lines of text "
+       "after it will not be asked (delete the Ctrl-Z to use them)\n"},
+      {"cat\r\ndog\r\n\x1A", ""},
+      {"caf\xC3\xA9\r\nna\xEFve\r\n",
+       ":2: warning: this line is not UTF-8 text and is read as Windows-1252 (save the list "
+       "as UTF-8)\n"},
+      {"\xE9t\xE9\n\nna\xEFve\n\xE9t\xE9\n",
+       ":1: warning: this line and 2 more are not UTF-8 text and are read as Windows-1252 (save "
+       "the list as UTF-8)\n"},
+  };
+  for (const auto& [bytes, warning] : cases) {
+    const std::string path = List("w.orv", bytes);
+    const Outcome r = Orvc({"check", path});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, (warning.empty() ? "" : path + warning) + path + ": no errors\n");
+    EXPECT_EQ(dir.Read("lists/w.orv"), bytes);
+  }
+}
+
 TEST_F(OrvcCompile, CheckGoesOnPastUnreadableAndAbandonedLists) {
   const std::string missing = dir.Str() + "lists/gone.orv";
   const std::string abandoned = List("abandoned.orv", "$script\n$rand(1:2.5)\n");
