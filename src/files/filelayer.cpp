@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QString>
@@ -115,8 +116,20 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// Opens a new temporary file beside target; its name starts with "." so
-// folder listings of the program do not show it while it exists.
+// Takes the lock that marks a temporary file as being written. False when a
+// save into the same folder removed the file as stale before the lock was
+// taken. Where the file system has no locks, saves go on without them.
+bool LockTemporary(int fd) {
+  while (::flock(fd, LOCK_EX) != 0) {
+    if (errno != EINTR) return true;
+  }
+  struct stat st {};
+  return ::fstat(fd, &st) == 0 && st.st_nlink > 0;
+}
+
+// Opens a new temporary file beside target, locked while it is written; its
+// name starts with "." so folder listings of the program do not show it
+// while it exists.
 int OpenTemporary(const std::string& target, std::string& tempPath) {
   static unsigned counter = 0;
   // The name is shortened so the temporary name stays within the file system's limit.
@@ -124,10 +137,56 @@ int OpenTemporary(const std::string& target, std::string& tempPath) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     tempPath = stem + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
     int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    if (fd < 0) {
+      if (errno != EEXIST) return fd;
+      continue;
+    }
+    if (LockTemporary(fd)) return fd;
+    ::close(fd);
   }
   errno = EEXIST;
   return -1;
+}
+
+bool AllDigits(std::string_view s) {
+  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Whether name has the form OpenTemporary gives: "." + file name + "." +
+// process number + "-" + counter + ".tmp".
+bool IsTemporaryName(std::string_view name) {
+  constexpr std::string_view kTail = ".tmp";
+  if (!name.starts_with('.') || !name.ends_with(kTail)) return false;
+  name.remove_suffix(kTail.size());
+  const std::size_t dot = name.find_last_of('.');
+  if (dot == std::string_view::npos || dot < 2) return false;
+  const std::string_view numbers = name.substr(dot + 1);
+  const std::size_t dash = numbers.find('-');
+  return dash != std::string_view::npos && AllDigits(numbers.substr(0, dash)) &&
+         AllDigits(numbers.substr(dash + 1));
+}
+
+// Removes the temporary files that saves into folder left when they were
+// ended half way. A save holds its temporary file's lock until the file has
+// been renamed, so one whose lock can be taken is being written by nobody.
+void RemoveStaleTemporaries(const std::string& folder) {
+  std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
+  if (!dir) return;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    if (!IsTemporaryName(entry->d_name)) continue;
+    const std::string path = folder + "/" + entry->d_name;
+    FdCloser file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (file.fd < 0 || ::flock(file.fd, LOCK_EX | LOCK_NB) != 0) continue;
+    // The name must still be the file that was locked: a save may have
+    // renamed it into place meanwhile.
+    struct stat locked {};
+    struct stat named {};
+    if (::fstat(file.fd, &locked) == 0 && S_ISREG(locked.st_mode) &&
+        ::lstat(path.c_str(), &named) == 0 && named.st_dev == locked.st_dev &&
+        named.st_ino == locked.st_ino) {
+      ::unlink(path.c_str());
+    }
+  }
 }
 
 void SyncFolder(const std::string& folder) {
@@ -273,10 +332,13 @@ int WriteFileSafely(std::string_view path, std::string_view bytes) {
   if (hadOld && S_ISDIR(old.st_mode)) return 5;
   std::string folder = ParentOf(target);
   if (!IsDir(folder)) return 3;
+  RemoveStaleTemporaries(folder);
 
   std::string temp;
   FdCloser file(OpenTemporary(target, temp));
   if (file.fd < 0) return IoCodeForPath(errno, temp);
+  // A second descriptor keeps the temporary file's lock past the close below until the rename.
+  const FdCloser lock(::fcntl(file.fd, F_DUPFD_CLOEXEC, 0));
   int code = 0;
   if (!WriteAll(file.fd, bytes) || ::fsync(file.fd) != 0) code = WriteCode(errno, temp);
   if (code == 0 && hadOld) {

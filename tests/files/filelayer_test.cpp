@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -144,6 +146,46 @@ TEST(FileLayer, AWriteThatFailsHalfWayLeavesTheOldFileWhole) {
   EXPECT_EQ(WEXITSTATUS(status), 101);
   EXPECT_EQ(dir.Read("list.orv"), old);
   EXPECT_EQ(EntriesOf(dir.Path()), std::vector<std::string>{"list.orv"});
+}
+
+TEST(FileLayer, ASaveRemovesTheTemporaryFilesThatKilledSavesLeft) {
+  test::TempDir dir;
+  for (const char* stale : {".list.orv.4242-1.tmp", ".a.b c.17-230.tmp"}) dir.Write(stale, "x");
+  // Other names, and a temporary file whose save is still writing it (it holds the lock).
+  std::vector<std::string> kept = {".list.orv.4242-1.tmp.bak",
+                                   "list.orv.4242-1.tmp",
+                                   ".list.orv.4242.tmp",
+                                   ".list.orv.x-1.tmp",
+                                   ".1-2.tmp",
+                                   ".busy.orv.99-1.tmp",
+                                   "list.orv"};
+  for (const auto& name : kept) dir.Write(name, "keep");
+  const int busy = ::open((dir.Str() + ".busy.orv.99-1.tmp").c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_EQ(::flock(busy, LOCK_EX), 0);
+  ASSERT_EQ(WriteFileSafely(dir.Str() + "list.orv", "new"), 0);
+  ::close(busy);
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(EntriesOf(dir.Path()), kept);
+}
+
+TEST(FileLayer, ProcessesSavingIntoOneFolderAtOnceNeverLoseASave) {
+  test::TempDir dir;
+  std::vector<pid_t> savers;
+  for (int c = 0; c < 3; ++c) {
+    savers.push_back(::fork());
+    ASSERT_GE(savers.back(), 0);
+    if (savers.back() != 0) continue;
+    int failed = 0;
+    const std::string path = dir.Str() + "file" + std::to_string(c % 2) + ".orv";
+    for (int i = 0; i < 300; ++i) failed += WriteFileSafely(path, std::string(4000, 'a')) != 0;
+    ::_exit(failed);
+  }
+  for (const pid_t saver : savers) {
+    int status = 0;
+    ASSERT_EQ(::waitpid(saver, &status, 0), saver);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed";
+  }
+  EXPECT_EQ(EntriesOf(dir.Path()), (std::vector<std::string>{"file0.orv", "file1.orv"}));
 }
 
 }  // namespace
