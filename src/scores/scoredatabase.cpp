@@ -126,9 +126,11 @@ void ScoreDatabase::ShowEngineError(const EngineError& error) {
   dialogs_.ShowMessage(std::to_string(error.code) + std::to_string(error.sqlCode) + error.message);
 }
 
-// A database file that is not there yet can be made on the spot. Returns
-// false when making it failed (the engine's error is shown then).
+// A database file that is not there yet can be made on the spot, by a user
+// who may change the database; others are not asked. Returns false when
+// making it failed (the engine's error is shown then).
 bool ScoreDatabase::OfferNewDatabase(const std::string& path) {
+  if (host_.CurrentLevel() < host_.ChangeDbLevel()) return true;
   if (!dialogs_.ConfirmYesNo("The database file " + path +
                              " does not exist. Create a new score database there?")) {
     return true;

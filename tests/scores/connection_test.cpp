@@ -153,6 +153,20 @@ TEST_F(Connecting, MissingFileIsMadeFromTheSchemaOnYes) {
   EXPECT_EQ(OneValue(host.path, "select ratio from score_tab"), "1/1");
 }
 
+TEST_F(Connecting, OnlyAUserWhoMayChangeTheDatabaseIsOfferedANewOne) {
+  for (const int level : {-1, 0, 249, 250}) {
+    const bool may = level >= host.changeDbLevel;
+    host.path = dir.Str() + "new" + std::to_string(level) + ".gdb";
+    host.level = level;
+    host.quitAllowed = false;
+    dialogs.messages.clear();
+    dialogs.answers = may ? std::deque{MsgAnswer::Yes} : std::deque{MsgAnswer::Ok, MsgAnswer::No};
+    EXPECT_EQ(ScoreDatabase(dialogs, host).ConectDB(), may) << level;
+    EXPECT_EQ(dialogs.Texts().at(0).find("does not exist. Create") != std::string::npos, may);
+    EXPECT_EQ(std::filesystem::exists(host.path), may) << level;
+  }
+}
+
 TEST_F(Connecting, EmptyPathAsksForTheFilePresetToTheProgramFolder) {
   dialogs.files = {{false, dir.Str() + "scoredb.gdb"}};
   ScoreDatabase su(dialogs, host);
