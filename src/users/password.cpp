@@ -230,7 +230,10 @@ void PasswordO::ChangePassword(std::string_view name) {
   const std::int32_t index = IndexOfUser(upper);
   if (index < 1) return;
   for (;;) {
-    const auto [first, second] = dialogs_.AskNewPasswordTwice();
+    // Cancel keeps the password the user has.
+    const auto entries = dialogs_.AskNewPasswordTwice();
+    if (!entries) return;
+    const auto& [first, second] = *entries;
     if (first != second) {
       const MsgAnswer again = dialogs_.Message(
           MsgKind::Warning,
@@ -317,7 +320,10 @@ void PasswordO::AddUser() {
   }
   std::string password;
   for (;;) {
-    const auto [first, second] = dialogs_.AskNewPasswordTwice();
+    // Cancel adds nobody.
+    const auto entries = dialogs_.AskNewPasswordTwice();
+    if (!entries) return;
+    const auto& [first, second] = *entries;
     if (first == second) {
       password = first;
       break;

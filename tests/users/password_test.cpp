@@ -347,6 +347,33 @@ TEST_F(PasswordTest, ChangePasswordAsksUntilTheEntriesAgree) {
   EXPECT_EQ(dialogs.newPasswordDialogs, shown);
 }
 
+TEST_F(PasswordTest, CancelInTheNewPasswordWindowChangesNothing) {
+  // Cancel at once, and Cancel after a mismatch answered with OK.
+  for (const bool afterMismatch : {false, true}) {
+    PasswordO& p = OpenStandard();
+    const auto cancel = [&] {
+      dialogs.newPasswords.clear();
+      if (afterMismatch) dialogs.newPasswords.push_back({"a", "b"});
+      dialogs.newPasswords.push_back(test::kCancelledPassword);
+    };
+    const std::string before = FileText();
+    cancel();
+    p.ChangePassword("Boss");
+    dialogs.logins.push_back({"ann", "ann-pw"});
+    cancel();
+    p.ChangeOwnPassword();
+    dialogs.logins.push_back({"ann", "ann-pw"});
+    ASSERT_EQ(p.Login(), 10);
+    dialogs.inputs = {std::string("dora")};
+    cancel();
+    p.AddUser();
+    EXPECT_EQ(FileText(), before) << afterMismatch;
+    EXPECT_EQ(p.UserCount(), 3);
+    // The super user keeps a password: another name gets no level 255.
+    EXPECT_EQ(p.Authenticate("bob", "anything"), 0);
+  }
+}
+
 TEST_F(PasswordTest, ChangeOwnPasswordNeedsTheRightPassword) {
   PasswordO& p = OpenStandard();
   dialogs.logins.push_back({"ann", "bad"});
