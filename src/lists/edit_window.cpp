@@ -93,11 +93,13 @@ int TEditOrv::ShowLines(const BufferO& buffer, bool readOnly) {
   return exec();
 }
 
-void TEditOrv::SaveText() {
-  if (!RichEdit1->document()->isModified() || path_.empty()) return;
-  if (!dialogs_.ConfirmYesNo("Save changes")) return;
+bool TEditOrv::SaveText() {
+  if (!RichEdit1->document()->isModified() || path_.empty()) return true;
+  if (!dialogs_.ConfirmYesNo("Save changes")) return true;
   // A save that fails is told, and the text stays marked as changed.
-  if (WriteLines(path_)) RichEdit1->document()->setModified(false);
+  if (!WriteLines(path_)) return false;
+  RichEdit1->document()->setModified(false);
+  return true;
 }
 
 bool TEditOrv::WriteLines(const std::string& target) {
@@ -114,7 +116,8 @@ void TEditOrv::PrintText(QPrinter& printer) {
 }
 
 void TEditOrv::done(int result) {
-  SaveText();
+  // The text is not thrown away when it could not be saved.
+  if (!SaveText()) return;
   RichEdit1->clear();
   QDialog::done(result);
 }

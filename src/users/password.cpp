@@ -123,19 +123,33 @@ int PasswordO::Save() {
   return lastSaveCode_;
 }
 
-void PasswordO::WriteUser(const UserRecord& user, LineNo index) {
-  buffer_.Ovr(UserLine(user), index);
-  Save();
+int PasswordO::SaveOrUndo(BufferO before) {
+  const int code = Save();
+  if (code != 0) {
+    // What is shown stays what is stored: the change is undone in memory too.
+    buffer_ = std::move(before);
+    dialogs_.Error("The password file " + path_ +
+                   " could not be saved, so the change was not made. " + ErrorText(code));
+  }
+  return code;
 }
 
-void PasswordO::AppendUser(const UserRecord& user) {
+int PasswordO::WriteUser(const UserRecord& user, LineNo index) {
+  BufferO before = buffer_;
+  buffer_.Ovr(UserLine(user), index);
+  return SaveOrUndo(std::move(before));
+}
+
+int PasswordO::AppendUser(const UserRecord& user) {
+  BufferO before = buffer_;
   buffer_.Add(UserLine(user));
-  Save();
+  return SaveOrUndo(std::move(before));
 }
 
 int PasswordO::RemoveUser(LineNo index) {
+  BufferO before = buffer_;
   buffer_.Del(index);
-  return Save();
+  return SaveOrUndo(std::move(before));
 }
 
 std::int32_t PasswordO::NextUserNumber() const {

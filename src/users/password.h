@@ -69,8 +69,10 @@ class PasswordO {
   // Ends the process with exit code 999 when the password file has gone.
   bool UserExists(std::string_view name) const;
   UserRecord ReadUser(LineNo index) const;
-  void WriteUser(const UserRecord& user, LineNo index);
-  void AppendUser(const UserRecord& user);
+  // Each change is written to the file at once; a write that fails is
+  // shown, and the change is undone in memory. They return the I/O code.
+  int WriteUser(const UserRecord& user, LineNo index);
+  int AppendUser(const UserRecord& user);
   int RemoveUser(LineNo index);
   // The I/O code of the last write of the password file (0 before any).
   int LastSaveCode() const { return lastSaveCode_; }
@@ -109,6 +111,7 @@ class PasswordO {
 
  private:
   int Save();
+  int SaveOrUndo(BufferO before);
 
   std::string directory_;
   std::string fileName_;

@@ -143,17 +143,25 @@ TEST_F(EditorWindow, SaveChangesIsAskedOnlyForAChangedText) {
 
 TEST_F(EditorWindow, AFailedSaveIsToldAndTheTextStaysChanged) {
   TEditOrv& editor = EditorFor("ADMIN");
-  test::Modal modal([](QWidget& window) {
+  test::Modal modal([this](QWidget& window) {
     TypeOver(window, "lost?");
     Action(window, "Save1")->trigger();
     EXPECT_TRUE(Editor(window).document()->isModified());
-    // Closing offers the save again, and tells the failure again.
+    // Closing offers the save again, tells the failure again and stays open
+    // with the text, both from the menu and from the close box.
+    Action(window, "Exit1")->trigger();
+    static_cast<QDialog&>(window).reject();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(Editor(window).toPlainText(), "lost?");
+    // Declining the save closes it.
+    dialogs_.answers.push_back(MsgAnswer::No);
     Action(window, "Exit1")->trigger();
   });
   editor.EditList(dir_.Str() + "orv.orv\\gone.orv\\new.orv");
   EXPECT_TRUE(modal.Ran());
   EXPECT_EQ(dialogs_.Texts(),
-            (std::vector<std::string>{"Save changes", ErrorText(3), "Save changes", ErrorText(3)}));
+            (std::vector<std::string>{"Save changes", ErrorText(3), "Save changes", ErrorText(3),
+                                      "Save changes", ErrorText(3), "Save changes"}));
 }
 
 TEST_F(EditorWindow, AfterDeleteLinefeedsTheTextIsOneReadOnlyLineThatIsNotSaved) {

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 
 #include "dbwindow_fixture.h"
+#include "files/errortext.h"
 #include "scores/wrongword_window.h"
 
 namespace orv::test {
@@ -213,7 +214,7 @@ TEST_F(WrongWordWindow, AFileThatCannotBeWrittenIsReported) {
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
   EXPECT_TRUE(dialogs.messages[0].text.starts_with("Error "));
-  EXPECT_TRUE(dialogs.messages[0].text.ends_with(" writing to file"));
+  EXPECT_TRUE(dialogs.messages[0].text.ends_with(" writing to file\n" + ErrorText(5)));
 }
 
 }  // namespace

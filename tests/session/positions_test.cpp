@@ -12,8 +12,10 @@
 
 #include "app/strings.h"
 #include "files/dos.h"
+#include "files/errortext.h"
 #include "session/session_fixture.h"
 #include "support/fake_dialogs.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 namespace orv::test {
@@ -87,6 +89,18 @@ TEST(MakePositionFile, NoWordsShowsABoxAndWritesNothing) {
   MakePositionFile(dir.Str() + "C.POS", 0, false, dialogs);
   EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{" Not enough words in file"}));
   EXPECT_FALSE(FileFound(dir.Str() + "C.POS"));
+}
+
+TEST(MakePositionFile, AFailedWriteIsShown) {
+  TempDir dir;
+  FakeDialogs dialogs;
+  {
+    test::FileSizeLimit limit(8);
+    MakePositionFile(dir.Str() + "D.POS", 50, true, dialogs);
+  }
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
+  EXPECT_NE(dialogs.messages[0].text.find(ErrorText(101)), std::string::npos);
 }
 
 TEST(PickQuestion, InOrderTakesLineQAndSplitsAtTheFirstBar) {

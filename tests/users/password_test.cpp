@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -487,11 +488,43 @@ TEST_F(PasswordTest, AFailedWriteLeavesThePasswordFileWhole) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
                           std::filesystem::directory_iterator()),
             1);
-  // The change stays in memory and reaches the file with the next good write.
-  EXPECT_EQ(p.UserCount(), 101);
-  p.SetLevel("late", 3);
+  // Memory stays as the file is: the next good write holds only its own change.
+  EXPECT_EQ(p.UserCount(), 100);
+  p.SetLevel("user100", 3);
   EXPECT_EQ(p.LastSaveCode(), 0);
-  EXPECT_EQ(FileText(), text + "late::101:3\r\n");
+  EXPECT_EQ(FileText(), text.substr(0, text.size() - 3) + "3\r\n");
+}
+
+TEST_F(PasswordTest, AFailedSaveIsShownAndUndone) {
+  const std::vector<std::pair<const char*, std::function<int(PasswordO&)>>> changes{
+      {"append",
+       [](PasswordO& p) {
+         return p.AppendUser({"carol", "", 0, 9});
+       }},
+      {"write",
+       [](PasswordO& p) {
+         return p.WriteUser({"Ann", "", 200, 2}, 2);
+       }},
+      {"remove", [](PasswordO& p) { return p.RemoveUser(3); }},
+  };
+  for (const auto& [what, change] : changes) {
+    PasswordO& p = OpenStandard();
+    const std::string before = FileText();
+    dialogs.messages.clear();
+    int code = 0;
+    {
+      test::FileSizeLimit limit(16);
+      code = change(p);
+    }
+    EXPECT_EQ(code, 101) << what;
+    EXPECT_EQ(FileText(), before) << what;
+    ASSERT_EQ(dialogs.messages.size(), 1u) << what;
+    EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
+    EXPECT_NE(dialogs.messages[0].text.find(ErrorText(101)), std::string::npos) << what;
+    // Memory holds what the file holds.
+    EXPECT_EQ(p.UserCount(), 3) << what;
+    EXPECT_EQ(p.FindUser("ann").level, 10) << what;
+  }
 }
 
 TEST(UserNameProblem, RefusesNamesThatCannotBeReadBack) {
