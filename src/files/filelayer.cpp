@@ -130,6 +130,13 @@ int OpenTemporary(const std::string& target, std::string& tempPath) {
   return -1;
 }
 
+// A file the account may not write is not replaced by a rename either. A
+// file without any write permission is write-protected for every account,
+// as a read-only file is on Windows, the super user's included.
+bool IsWriteProtected(const std::string& native, const struct stat& st) {
+  return (st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0;
+}
+
 void SyncFolder(const std::string& folder) {
   int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
@@ -271,6 +278,7 @@ int WriteFileSafely(std::string_view path, std::string_view bytes) {
   struct stat old {};
   bool hadOld = ::stat(target.c_str(), &old) == 0;
   if (hadOld && S_ISDIR(old.st_mode)) return 5;
+  if (hadOld && IsWriteProtected(target, old)) return 5;
   std::string folder = ParentOf(target);
   if (!IsDir(folder)) return 3;
 

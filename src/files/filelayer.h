@@ -31,7 +31,9 @@ int ReadFileBytes(std::string_view path, std::string& bytes);
 // are not valid UTF-8.
 int ReadTextFile(std::string_view path, std::string& text);
 
-// Writes a whole file safely (temporary file, flush, rename).
+// Writes a whole file safely (temporary file, flush, rename). A target the
+// account may not write, or one without any write permission, is refused
+// with 5 (access denied) and left as it is.
 int WriteFileSafely(std::string_view path, std::string_view bytes);
 
 // True when the bytes are valid UTF-8.

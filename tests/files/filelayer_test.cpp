@@ -106,6 +106,18 @@ TEST(FileLayer, SafeWriteReplacesTheFileAndKeepsItsMode) {
   EXPECT_EQ(EntriesOf(dir.Path()), std::vector<std::string>{"list.orv"});
 }
 
+TEST(FileLayer, AWriteProtectedFileIsNotReplaced) {
+  const std::vector<std::pair<mode_t, int>> cases{{0444, 5}, {0400, 5}, {0644, 0}, {0200, 0}};
+  for (const auto& [mode, code] : cases) {
+    test::TempDir dir;
+    const std::string path = dir.Write("KVXS1.KVX", "old");
+    ::chmod(path.c_str(), mode);
+    EXPECT_EQ(WriteFileSafely(path, "new"), code) << std::oct << mode;
+    EXPECT_EQ(dir.Read("KVXS1.KVX"), code == 0 ? "new" : "old") << std::oct << mode;
+    EXPECT_EQ(EntriesOf(dir.Path()), std::vector<std::string>{"KVXS1.KVX"});
+  }
+}
+
 TEST(FileLayer, SafeWriteThroughALinkKeepsTheLink) {
   test::TempDir dir;
   dir.Write("real/list.orv", "old");

@@ -527,6 +527,18 @@ TEST_F(PasswordTest, AFailedSaveIsShownAndUndone) {
   }
 }
 
+TEST_F(PasswordTest, AWriteProtectedPasswordFileIsLeftAlone) {
+  PasswordO& p = OpenStandard();
+  const std::string before = FileText();
+  std::filesystem::permissions(dir.Path() / "KVXS1.KVX", std::filesystem::perms::owner_read |
+                                                             std::filesystem::perms::group_read |
+                                                             std::filesystem::perms::others_read);
+  EXPECT_EQ(p.AppendUser({"carol", "", 0, 9}), 5);
+  EXPECT_EQ(FileText(), before);
+  EXPECT_EQ(dialogs.Texts().back().substr(dialogs.Texts().back().size() - ErrorText(5).size()),
+            ErrorText(5));
+}
+
 TEST(UserNameProblem, RefusesNamesThatCannotBeReadBack) {
   EXPECT_EQ(UserNameProblem("Ann"), "");
   EXPECT_EQ(UserNameProblem("a:b"), "A user name can not contain \":\"");
