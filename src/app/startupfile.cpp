@@ -11,6 +11,7 @@
 #include "app/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"
+#include "files/filelayer.h"
 #include "lists/buffers.h"
 #include "users/password.h"
 
@@ -43,10 +44,15 @@ bool AskToCreate(Dialogs& dialogs) {
 }
 
 void Save(Dialogs& dialogs, const BufferO& buffer, const std::string& path) {
-  if (const int code = SaveToFile(buffer, path); code != 0) {
+  if (const int code = SaveToFile(buffer, path, FileAccess::Private); code != 0) {
     dialogs.Error(" Error saveing start up file buffer " + ErrorText(code));
     throw StartUpFileError();
   }
+}
+
+// An empty start-up file, with its folders; only its user may read it.
+void MakeStartUpFile(const std::string& path) {
+  if (MakeFile(path) == 0) MakeFilePrivate(path);
 }
 
 // A new user's file: the settings as every new user starts with them.
@@ -77,7 +83,7 @@ void LoadStartUp(Dialogs& dialogs) {
   const std::string path = StartUpFilePath();
   if (!FileFound(path)) {
     if (!AskToCreate(dialogs)) GiveUp(dialogs);
-    MakeFile(path);
+    MakeStartUpFile(path);
     Save(dialogs, CreationLines(), path);
   }
   BufferO buffer;
@@ -101,7 +107,7 @@ void SaveStartUp(Dialogs& dialogs) {
   const std::string path = StartUpFilePath();
   if (!FileFound(path)) {
     if (!AskToCreate(dialogs)) GiveUp(dialogs);
-    MakeFile(path);
+    MakeStartUpFile(path);
     if (!FileFound(path)) GiveUp(dialogs);
   }
   const StartUpSettings& s = Settings();

@@ -117,13 +117,13 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 // Opens a new temporary file beside target; its name starts with "." so
 // folder listings of the program do not show it while it exists.
-int OpenTemporary(const std::string& target, std::string& tempPath) {
+int OpenTemporary(const std::string& target, std::string& tempPath, mode_t mode) {
   static unsigned counter = 0;
   // The name is shortened so the temporary name stays within the file system's limit.
   std::string stem = ParentOf(target) + "/." + NameOf(target).substr(0, 200) + ".";
   for (int attempt = 0; attempt < 100; ++attempt) {
     tempPath = stem + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
-    int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   errno = EEXIST;
@@ -135,6 +135,17 @@ int OpenTemporary(const std::string& target, std::string& tempPath) {
 // as a read-only file is on Windows, the super user's included.
 bool IsWriteProtected(const std::string& native, const struct stat& st) {
   return (st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0;
+}
+
+// A private file's mode and group in folder: the folder's group may read
+// and write it where the folder is shared by that group.
+void MakePrivate(int fd, const std::string& folder) {
+  struct stat dir {};
+  const bool shared = ::stat(folder.c_str(), &dir) == 0 && (dir.st_mode & (S_ISGID | S_IWGRP)) != 0;
+  if (shared && ::fchown(fd, static_cast<uid_t>(-1), dir.st_gid) != 0) {
+    // Only a member of the folder's group may give the file to it.
+  }
+  ::fchmod(fd, shared ? 0660 : 0600);
 }
 
 void SyncFolder(const std::string& folder) {
@@ -269,7 +280,7 @@ int ReadTextFile(std::string_view path, std::string& text) {
   return 0;
 }
 
-int WriteFileSafely(std::string_view path, std::string_view bytes) {
+int WriteFileSafely(std::string_view path, std::string_view bytes, FileAccess access) {
   std::string target = NativePath(path);
   if (target.empty()) return 2;
   // Saving through a link replaces the file it points to, not the link.
@@ -283,8 +294,10 @@ int WriteFileSafely(std::string_view path, std::string_view bytes) {
   if (!IsDir(folder)) return 3;
 
   std::string temp;
-  FdCloser file(OpenTemporary(target, temp));
+  const bool isPrivate = access == FileAccess::Private && !hadOld;
+  FdCloser file(OpenTemporary(target, temp, isPrivate ? 0600 : 0666));
   if (file.fd < 0) return IoCodeForPath(errno, temp);
+  if (isPrivate) MakePrivate(file.fd, folder);
   int code = 0;
   if (!WriteAll(file.fd, bytes) || ::fsync(file.fd) != 0) code = WriteCode(errno, temp);
   if (code == 0 && hadOld) {
@@ -302,6 +315,14 @@ int WriteFileSafely(std::string_view path, std::string_view bytes) {
     return code;
   }
   SyncFolder(folder);
+  return 0;
+}
+
+int MakeFilePrivate(std::string_view path) {
+  const std::string native = NativePath(path);
+  FdCloser file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.fd < 0) return IoCodeForPath(errno, native);
+  MakePrivate(file.fd, ParentOf(native));
   return 0;
 }
 

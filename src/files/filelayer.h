@@ -31,10 +31,22 @@ int ReadFileBytes(std::string_view path, std::string& bytes);
 // are not valid UTF-8.
 int ReadTextFile(std::string_view path, std::string& text);
 
-// Writes a whole file safely (temporary file, flush, rename). A target the
+// Who may read and write a file the program creates. A private file (users,
+// their settings, scores) is its owner's alone; where its folder is shared
+// by a group (set-group-ID or group-writable, as an installed program
+// directory is), that group's too.
+enum class FileAccess { Shared, Private };
+
+// Writes a whole file safely (temporary file, flush, rename). A file that
+// exists keeps its permissions; a new one gets those of access. A target the
 // account may not write, or one without any write permission, is refused
 // with 5 (access denied) and left as it is.
-int WriteFileSafely(std::string_view path, std::string_view bytes);
+int WriteFileSafely(std::string_view path, std::string_view bytes,
+                    FileAccess access = FileAccess::Shared);
+
+// Gives an existing file the permissions of a new private file in its
+// folder; returns the I/O code.
+int MakeFilePrivate(std::string_view path);
 
 // True when the bytes are valid UTF-8.
 bool IsValidUtf8(std::string_view bytes);

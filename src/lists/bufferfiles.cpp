@@ -29,7 +29,7 @@ int LoadFromFile(BufferO& buffer, std::string_view name) {
   return 0;
 }
 
-int SaveToFile(const BufferO& buffer, std::string_view name) {
+int SaveToFile(const BufferO& buffer, std::string_view name, FileAccess access) {
   if (name.empty()) return kEmptyName;
   // The counter is wider than a line number so that it can pass the last line.
   std::size_t size = 0;
@@ -42,7 +42,7 @@ int SaveToFile(const BufferO& buffer, std::string_view name) {
     bytes += buffer.Line(static_cast<LineNo>(i));
     bytes += "\r\n";
   }
-  return WriteFileSafely(name, bytes);
+  return WriteFileSafely(name, bytes, access);
 }
 
 }  // namespace orv

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/filelayer.h"
 #include "scores/fbstatus.h"
 #include "scores/fbtransaction.h"
 #include "scores/schema.h"
@@ -102,6 +103,8 @@ void CreateDatabase(const std::string& path, std::string_view script) {
                                  SQL_DIALECT_V6, nullptr) != 0) {
     RaiseEngineError(status, "Cannot create the database " + path);
   }
+  // The scores are the learners' own: other accounts may not read the file.
+  if (IsLocalDatabasePath(path)) MakeFilePrivate(path);
   // One transaction for the whole script: a database is made whole or not at all.
   try {
     FbTransaction transaction(attachment.Handle(), {}, "Cannot start a transaction");

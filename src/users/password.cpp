@@ -48,7 +48,7 @@ std::string MissingPasswordFileText() {
 int CreateFirstPasswordFile(std::string_view path, std::string_view superUser) {
   BufferO buffer;
   buffer.Add(UserLine({std::string(superUser), "", kSuperLevel, 1}));
-  return SaveToFile(buffer, path);
+  return SaveToFile(buffer, path, FileAccess::Private);
 }
 
 std::string UserLine(const UserRecord& user) {
@@ -119,7 +119,7 @@ UserRecord PasswordO::ReadUser(LineNo index) const {
 }
 
 int PasswordO::Save() {
-  lastSaveCode_ = SaveToFile(buffer_, path_);
+  lastSaveCode_ = SaveToFile(buffer_, path_, FileAccess::Private);
   return lastSaveCode_;
 }
 

@@ -70,6 +70,8 @@ TEST_F(StartUpFileTest, ANewUserGetsTheFifteenCreationLines) {
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
   EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::YesNo);
   EXPECT_EQ(FileText(), kCreationLines);
+  EXPECT_EQ(std::filesystem::status(home.Path() / "User/Ann.DIR/ORV.CON").permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   const StartUpSettings& s = Settings();
   EXPECT_EQ(s.CurrentFile, "WORDS0.ORV");
   EXPECT_EQ(s.CurrentDir, "");
