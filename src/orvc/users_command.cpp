@@ -17,7 +17,8 @@ namespace orv::orvc {
 namespace {
 
 constexpr const char* kUsage =
-    "orvc users list | add NAME [--level N] | set-level NAME N | set-password NAME | check NAME";
+    "orvc users list | add NAME [--level N] | set-level NAME N | set-password NAME [--legacy] | "
+    "check NAME";
 
 int ParseLevel(const std::string& text) {
   int level = -1;
@@ -91,10 +92,12 @@ int SetLevel(PasswordO& users, const Invocation& inv) {
   return 0;
 }
 
+// --legacy stores the older code, for a file that an older program must read.
 int SetPassword(PasswordO& users, const Invocation& inv) {
-  Expect(inv, 2);
+  const bool legacy = inv.args.size() == 3 && inv.args[2] == "--legacy";
+  Expect(inv, legacy ? 3 : 2);
   KnownUser(users, inv.args[1]);
-  users.SetPassword(inv.args[1], ReadPassword(inv));
+  users.SetPassword(inv.args[1], ReadPassword(inv), legacy);
   return 0;
 }
 

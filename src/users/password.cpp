@@ -11,12 +11,15 @@
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "users/crypt.h"
+#include "users/passwordcode.h"
 
 namespace orv {
 namespace {
 
 constexpr std::size_t kNameLength = 50;
-constexpr std::size_t kCodeLength = 30;
+// An Argon2id string is 97 characters with the interactive limits; older
+// codes are 13.
+constexpr std::size_t kCodeLength = 127;
 constexpr std::string_view kDenied = "INCRECT PASWORD / USER NAME ACCESS DENIDE ";
 
 // A field of the file as a number: its first 11 characters as a signed
@@ -123,13 +126,14 @@ int PasswordO::Save() {
   return lastSaveCode_;
 }
 
-int PasswordO::SaveOrUndo(BufferO before) {
+int PasswordO::SaveOrUndo(BufferO before, bool tell) {
   const int code = Save();
   if (code != 0) {
     // What is shown stays what is stored: the change is undone in memory too.
     buffer_ = std::move(before);
-    dialogs_.Error("The password file " + path_ +
-                   " could not be saved, so the change was not made. " + ErrorText(code));
+    if (tell)
+      dialogs_.Error("The password file " + path_ +
+                     " could not be saved, so the change was not made. " + ErrorText(code));
   }
   return code;
 }
@@ -198,7 +202,7 @@ bool PasswordO::SuperPasswordMatches(std::string_view password) {
           MsgButtons::Ok);
       SetPassword(super.name, kDefaultSuperPassword);
       matched = true;
-    } else if (PasswordMatches(super.code, password)) {
+    } else if (CodeMatches(super.code, password)) {
       matched = true;
     }
   }
@@ -210,7 +214,7 @@ int PasswordO::Authenticate(std::string_view name, std::string_view password) {
   if (SuperPasswordMatches(password)) return kSuperLevel;
   if (HasNoPassword(name)) return 0;
   const UserRecord user = FindUser(name);
-  return PasswordMatches(user.code, password) ? user.level : -2;
+  return CodeMatches(user.code, password) ? user.level : -2;
 }
 
 int PasswordO::Login() {
@@ -223,7 +227,21 @@ int PasswordO::Login() {
     return currentLevel_;
   }
   currentUser_ = StoredUserName(name);
+  UpgradeCode(name, entry.password);
   return currentLevel_;
+}
+
+void PasswordO::UpgradeCode(std::string_view name, std::string_view password) {
+  const std::int32_t index = IndexOfUser(name);
+  if (index < 1) return;
+  UserRecord user = ReadUser(static_cast<LineNo>(index));
+  if (user.code.empty() || IsArgon2Code(user.code) || !CodeMatches(user.code, password)) return;
+  user.code = NewPasswordCode(password);
+  // A password file that cannot be written keeps the older code; the log-in
+  // goes on without a message.
+  BufferO before = buffer_;
+  buffer_.Ovr(UserLine(user), static_cast<LineNo>(index));
+  SaveOrUndo(std::move(before), false);
 }
 
 void PasswordO::Logout() {
@@ -257,19 +275,19 @@ void PasswordO::ChangePassword(std::string_view name) {
       continue;
     }
     UserRecord user = ReadUser(static_cast<LineNo>(index));
-    user.code = first.empty() ? std::string() : NewPasswordHash(first);
+    user.code = NewPasswordCode(first);
     WriteUser(user, static_cast<LineNo>(index));
     return;
   }
 }
 
-void PasswordO::SetPassword(std::string_view name, std::string_view password) {
+void PasswordO::SetPassword(std::string_view name, std::string_view password, bool legacy) {
   const std::string upper = Upper(name);
   if (!UserExists(upper)) return;
   const std::int32_t index = IndexOfUser(upper);
   if (index < 1) return;
   UserRecord user = ReadUser(static_cast<LineNo>(index));
-  user.code = password.empty() ? std::string() : NewPasswordHash(password);
+  user.code = legacy ? NewLegacyPasswordCode(password) : NewPasswordCode(password);
   WriteUser(user, static_cast<LineNo>(index));
 }
 
@@ -347,8 +365,7 @@ void PasswordO::AddUser() {
         "Sorry but the two paswords you enteredare not the same please try again thank you.",
         MsgButtons::Ok);
   }
-  const std::string code = password.empty() ? std::string() : NewPasswordHash(password);
-  AppendUser({name, code, 0, NextUserNumber()});
+  AppendUser({name, NewPasswordCode(password), 0, NextUserNumber()});
 }
 
 }  // namespace orv

@@ -22,7 +22,7 @@ class E_PasWord_Error : public E_Orv_Error {
 
 struct UserRecord {
   std::string name;  // at most 50 characters, letter case as entered
-  std::string code;  // empty (no password) or a 13-character password code
+  std::string code;  // empty (no password), an Argon2id string or an older 13-character code
   std::uint8_t level = 0;
   std::int32_t number = 0;
 };
@@ -103,7 +103,9 @@ class PasswordO {
   bool HasAccess(std::string_view requirement) const;
 
   void ChangePassword(std::string_view name);
-  void SetPassword(std::string_view name, std::string_view password);
+  // legacy stores the older 13-character code, for a file that an older
+  // program must read.
+  void SetPassword(std::string_view name, std::string_view password, bool legacy = false);
   void ChangeOwnPassword();
   void SetLevel(std::string_view name, std::uint8_t level);
   bool DeleteUser(std::string_view name);
@@ -111,7 +113,10 @@ class PasswordO {
 
  private:
   int Save();
-  int SaveOrUndo(BufferO before);
+  int SaveOrUndo(BufferO before, bool tell = true);
+  // After a log-in with the user's own password: an older code is replaced
+  // by an Argon2id one.
+  void UpgradeCode(std::string_view name, std::string_view password);
 
   std::string directory_;
   std::string fileName_;

@@ -95,6 +95,20 @@ TEST_F(OrvcUsers, RefusesBadNamesAndLevelsWithOneLine) {
   EXPECT_NE(Users({"add", "bob"}).err.find("exists"), std::string::npos);
 }
 
+TEST_F(OrvcUsers, SetPasswordWritesArgon2idOrTheOlderFormWhenAsked) {
+  // the options, and whether the code field is to be an Argon2id string
+  for (const auto& [args, argon2] : std::vector<std::pair<std::vector<std::string>, bool>>{
+           {{"set-password", "bob"}, true}, {{"set-password", "bob", "--legacy"}, false}}) {
+    ASSERT_EQ(Users(args, "bob-pw\n").exitCode, 0);
+    const std::string file = home.Read("KVXS1.KVX");
+    const std::size_t start = file.find("bob:") + 4;
+    const std::string code = file.substr(start, file.find(':', start) - start);
+    EXPECT_EQ(code.starts_with("$argon2id$"), argon2) << code;
+    EXPECT_EQ(code.size() == 13, !argon2) << code;
+    EXPECT_EQ(Users({"check", "bob"}, "bob-pw\n").out, "50\n");
+  }
+}
+
 TEST_F(OrvcUsers, SetsLevelsAndPasswordsAndChecksThem) {
   EXPECT_EQ(Users({"set-level", "BOB", "60"}).exitCode, 0);
   EXPECT_EQ(Users({"check", "bob"}, "anything\n").out, "0\n");  // no password: level 0

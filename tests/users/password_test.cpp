@@ -13,6 +13,7 @@
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 #include "users/crypt.h"
+#include "users/passwordcode.h"
 
 namespace orv {
 namespace {
@@ -103,8 +104,8 @@ TEST(UserLine, MissingSeparatorsAndOddNumbers) {
 
 TEST(UserLine, WritesTheFourFieldsAndCutsLongTexts) {
   EXPECT_EQ(UserLine({"Ann", "abc", 10, 2}), "Ann:abc:2:10");
-  EXPECT_EQ(UserLine({std::string(55, 'x'), std::string(35, 'c'), 0, 7}),
-            std::string(50, 'x') + ":" + std::string(30, 'c') + ":7:0");
+  EXPECT_EQ(UserLine({std::string(55, 'x'), std::string(130, 'c'), 0, 7}),
+            std::string(50, 'x') + ":" + std::string(127, 'c') + ":7:0");
 }
 
 TEST_F(PasswordTest, ChangesAreWrittenBackAsWholeFile) {
@@ -167,8 +168,8 @@ TEST_F(PasswordTest, SuperUserWithoutPasswordIsResetAtTheNextLogIn) {
 
   // The stored code is that of the default password, on disk as well.
   const std::string code = p.FindUser("root").code;
-  ASSERT_EQ(code.size(), 13u);
-  EXPECT_TRUE(PasswordMatches(code, "tamblore"));
+  EXPECT_TRUE(IsArgon2Code(code));
+  EXPECT_TRUE(CodeMatches(code, "tamblore"));
   EXPECT_NE(FileText().find("Root:" + code + ":1:255"), std::string::npos);
   EXPECT_EQ(p.Authenticate("ann", "tamblore"), 255);
   EXPECT_EQ(p.Authenticate("ann", "wrong"), -2);
@@ -252,7 +253,7 @@ TEST_F(PasswordTest, DeleteUserProtectsTheFirstAndTheLastUser) {
 
   EXPECT_TRUE(p.DeleteUser("ann"));  // the fake answers Yes
   EXPECT_EQ(p.UserCount(), 2);
-  EXPECT_EQ(FileText(), "Boss:" + bossCode + ":1:255\r\nbob::4:50\r\n");
+  EXPECT_EQ(FileText(), "Boss:" + p.FindUser("boss").code + ":1:255\r\nbob::4:50\r\n");
 }
 
 TEST_F(PasswordTest, TheOnlyUserIsNeverDeleted) {
@@ -292,7 +293,7 @@ TEST_F(PasswordTest, AddUserRefusesDuplicatesAndColons) {
   EXPECT_EQ(carol.name, "Carol");
   EXPECT_EQ(carol.level, 0);
   EXPECT_EQ(carol.number, 3);
-  EXPECT_TRUE(PasswordMatches(carol.code, "pw1"));
+  EXPECT_TRUE(CodeMatches(carol.code, "pw1"));
   EXPECT_EQ(p.Authenticate("carol", "pw1"), 0);
 }
 
@@ -357,14 +358,14 @@ TEST_F(PasswordTest, CancelInTheNewPasswordWindowChangesNothing) {
       if (afterMismatch) dialogs.newPasswords.push_back({"a", "b"});
       dialogs.newPasswords.push_back(test::kCancelledPassword);
     };
+    dialogs.logins.push_back({"ann", "ann-pw"});
+    ASSERT_EQ(p.Login(), 10);
     const std::string before = FileText();
     cancel();
     p.ChangePassword("Boss");
     dialogs.logins.push_back({"ann", "ann-pw"});
     cancel();
     p.ChangeOwnPassword();
-    dialogs.logins.push_back({"ann", "ann-pw"});
-    ASSERT_EQ(p.Login(), 10);
     dialogs.inputs = {std::string("dora")};
     cancel();
     p.AddUser();
@@ -373,6 +374,38 @@ TEST_F(PasswordTest, CancelInTheNewPasswordWindowChangesNothing) {
     // The super user keeps a password: another name gets no level 255.
     EXPECT_EQ(p.Authenticate("bob", "anything"), 0);
   }
+}
+
+TEST_F(PasswordTest, OlderCodesLogInAndAreReplacedAtTheUsersOwnLogIn) {
+  PasswordO& p = OpenStandard();
+  // Logged in under Ann's name with the super user's password: Ann's code stays.
+  dialogs.logins = {{"ann", "boss-pw"}, {"ann", "ann-pw"}};
+  ASSERT_EQ(p.Login(), 255);
+  EXPECT_EQ(p.FindUser("ann").code, annCode);
+  ASSERT_EQ(p.Login(), 10);
+  const std::string upgraded = p.FindUser("ann").code;
+  EXPECT_TRUE(IsArgon2Code(upgraded)) << upgraded;
+  EXPECT_NE(FileText().find("Ann:" + upgraded + ":2:10\r\n"), std::string::npos);
+  // The new code is read back and checked as the old one was.
+  PasswordO again(dir.Str(), "KVXS1.KVX", dialogs);
+  EXPECT_EQ(again.Authenticate("ann", "ann-pw"), 10);
+  EXPECT_EQ(again.Authenticate("ann", "ann-pw2"), -2);
+  EXPECT_EQ(again.Authenticate("ann", ""), -2);
+}
+
+TEST(PasswordCode, NewCodesAreArgon2idAndEmptyStaysEmpty) {
+  const std::string code = NewPasswordCode("secret");
+  EXPECT_TRUE(code.starts_with("$argon2id$")) << code;
+  EXPECT_EQ(code.find(':'), std::string::npos);  // it fits in the file's field
+  EXPECT_NE(NewPasswordCode("secret"), code);    // a fresh salt each time
+  EXPECT_TRUE(CodeMatches(code, "secret"));
+  EXPECT_FALSE(CodeMatches(code, "secreT"));
+  // Only the older form stops after 8 characters.
+  EXPECT_FALSE(CodeMatches(NewPasswordCode("12345678a"), "12345678b"));
+  EXPECT_TRUE(CodeMatches(NewLegacyPasswordCode("12345678a"), "12345678b"));
+  EXPECT_EQ(NewLegacyPasswordCode("secret").size(), 13u);
+  EXPECT_EQ(NewPasswordCode(""), "");
+  EXPECT_EQ(NewLegacyPasswordCode(""), "");
 }
 
 TEST_F(PasswordTest, ChangeOwnPasswordNeedsTheRightPassword) {
