@@ -352,4 +352,23 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
   return out;
 }
 
+std::optional<std::string> Utf8ToWindows1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  char32_t cp = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t len = DecodeUtf8(text, i, cp);
+    if (len == 0) return std::nullopt;
+    i += len;
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+      out += static_cast<char>(cp);
+      continue;
+    }
+    const auto* found = std::find(kCp1252High.begin(), kCp1252High.end(), cp);
+    if (found == kCp1252High.end()) return std::nullopt;
+    out += static_cast<char>(0x80 + (found - kCp1252High.begin()));
+  }
+  return out;
+}
+
 }  // namespace orv

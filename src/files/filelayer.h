@@ -8,6 +8,7 @@
 // - Text that is not valid UTF-8 is read as Windows-1252 and converted.
 // Results are the program's I/O codes: 0 success, 2 file not found, 3 path
 // not found, 5 access denied, 100 read error, 101 write error, ...
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -52,5 +53,8 @@ int MakeFilePrivate(std::string_view path);
 bool IsValidUtf8(std::string_view bytes);
 // Windows-1252 bytes as UTF-8.
 std::string Windows1252ToUtf8(std::string_view bytes);
+// UTF-8 text as Windows-1252 bytes; std::nullopt when the text is not valid
+// UTF-8 or holds a character that Windows-1252 has not.
+std::optional<std::string> Utf8ToWindows1252(std::string_view text);
 
 }  // namespace orv

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "app/errors.h"
+#include "files/filelayer.h"
 #include "users/crypt.h"
 
 namespace orv {
@@ -13,6 +14,13 @@ namespace {
 void InitSodium() {
   static const bool ready = sodium_init() >= 0;
   if (!ready) throw E_Orv_Error("The password library could not be started");
+}
+
+// The older codes were made on Windows from the password's Windows-1252
+// bytes; a password with a character that Windows-1252 has not keeps its
+// UTF-8 bytes.
+std::string LegacyBytes(std::string_view password) {
+  return Utf8ToWindows1252(password).value_or(std::string(password));
 }
 
 }  // namespace
@@ -35,11 +43,14 @@ std::string NewPasswordCode(std::string_view password) {
 }
 
 std::string NewLegacyPasswordCode(std::string_view password) {
-  return password.empty() ? std::string() : NewPasswordHash(password);
+  return password.empty() ? std::string() : NewPasswordHash(LegacyBytes(password));
 }
 
 bool CodeMatches(std::string_view storedCode, std::string_view typed) {
-  if (!IsArgon2Code(storedCode)) return PasswordMatches(storedCode, typed);
+  // Older codes of this program were made from the UTF-8 bytes.
+  if (!IsArgon2Code(storedCode)) {
+    return PasswordMatches(storedCode, LegacyBytes(typed)) || PasswordMatches(storedCode, typed);
+  }
   InitSodium();
   const std::string stored(storedCode);
   return crypto_pwhash_str_verify(stored.c_str(), typed.data(), typed.size()) == 0;

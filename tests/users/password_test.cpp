@@ -408,6 +408,24 @@ TEST(PasswordCode, NewCodesAreArgon2idAndEmptyStaysEmpty) {
   EXPECT_EQ(NewLegacyPasswordCode(""), "");
 }
 
+TEST(PasswordCode, OlderCodesOfLettersBeyondAsciiMatchThoseMadeOnWindows) {
+  // typed here (UTF-8), the bytes the code was made from on Windows
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {"caf\u00e9", "caf\xe9"},
+      {"\u20acuro", "\x80uro"},
+      {"\u017d\u00fcrich", "\x8e\xfcrich"},
+      {"plain", "plain"},
+  };
+  for (const auto& [typed, windows] : cases) {
+    EXPECT_TRUE(CodeMatches(CryptPassword(windows, "Qx"), typed)) << typed;
+    EXPECT_TRUE(CodeMatches(NewLegacyPasswordCode(typed), typed)) << typed;
+  }
+  // Another letter that is the same in its low 7 bits is still another password.
+  EXPECT_FALSE(CodeMatches(CryptPassword("caf\xe9", "Qx"), "cafe"));
+  // A character Windows-1252 has not: the UTF-8 bytes, as this program made them.
+  EXPECT_TRUE(CodeMatches(CryptPassword("\u0436", "Qx"), "\u0436"));
+}
+
 TEST_F(PasswordTest, ChangeOwnPasswordNeedsTheRightPassword) {
   PasswordO& p = OpenStandard();
   dialogs.logins.push_back({"ann", "bad"});
