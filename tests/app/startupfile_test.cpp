@@ -62,6 +62,24 @@ class StartUpFileTest : public ::testing::Test {
   int quits = 0;
 };
 
+TEST(UserFolder, NamesSharingThePartBeforeADotGetFoldersOfTheirOwn) {
+  TempDir home;
+  // A folder made the older way, last saved by J.SMITH.
+  home.Write("User/J.DIR/ORV.CON", "WORDS0.ORV\r\nJ.SMITH\r\n");
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {"J.SMITH", "User\\J.DIR\\"},        // the older folder's owner keeps it
+      {"j.smith", "User\\j.DIR\\"},        // whatever the letter case: the file layer ignores it
+      {"J.JONES", "User\\J.JONES.DIR\\"},  // another user gets a folder of his own
+      {"ANN", "User\\ANN.DIR\\"},
+  };
+  for (const auto& [name, folder] : cases) {
+    EXPECT_EQ(UserFolder(home.Str(), name), home.Str() + folder) << name;
+  }
+  // Once the user's own folder exists it is used.
+  home.Write("User/J.SMITH.DIR/ORV.CON", "");
+  EXPECT_EQ(UserFolder(home.Str(), "J.SMITH"), home.Str() + "User\\J.SMITH.DIR\\");
+}
+
 TEST_F(StartUpFileTest, ANewUserGetsTheFifteenCreationLines) {
   EXPECT_EQ(StartUpFilePath(), home.Str() + "User\\Ann.DIR\\ORV.CON");
   LoadStartUp(dialogs);

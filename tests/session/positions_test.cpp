@@ -52,9 +52,9 @@ TEST(PositionFilePath, UserFolderForListsAndBesideTheListForNameLists) {
   settings.currentDir = "ann.orv\\";
   EXPECT_EQ(PositionFilePath("/ORV/ORV.ORV/ANN.ORV/WORDS0.ORV", "ann", settings),
             "/orv/User\\ann.DIR\\ann.orv\\WORDS0.POS");
-  // The user name's base name: folder and extension dropped.
+  // The whole user name: names that share the part before a "." differ.
   EXPECT_EQ(PositionFilePath("/ORV/ORV.ORV/WORDS0.ORV", "j.smith", settings),
-            "/orv/User\\j.DIR\\ann.orv\\WORDS0.POS");
+            "/orv/User\\j.smith.DIR\\ann.orv\\WORDS0.POS");
   EXPECT_EQ(PositionFilePath("/ORV/ORV.ORV/CLASS.NAM", "ann", settings), "/ORV/ORV.ORV/CLASS.PO2");
   // Only the file name's extension counts, in a folder named like a name list
   // and on a path longer than a file name may be.
