@@ -98,8 +98,21 @@ void LoadStartUp(Dialogs& dialogs) {
   if (buffer.Count() > 4) s.CurrentDir = buffer.Get(5);
   s.ReshowWord = IsOne(buffer, 6);
   s.ShowWord = IsOne(buffer, 7);
+  const StartUpSettings defaults;
   for (const auto& [key, field] : kThresholds) {
-    if (buffer.HasKey(key)) s.*field = buffer.KeyValue(key);
+    if (!buffer.HasKey(key)) continue;
+    try {
+      s.*field = buffer.KeyValue(key);
+    } catch (const EConvertError&) {
+      // A bad line must not lock the user out; the whole file is written
+      // again at log-out.
+      s.*field = defaults.*field;
+      const std::string keyText = std::string(key) + "=";
+      const LineNo line = buffer.Find(keyText, static_cast<std::uint32_t>(keyText.size()), false);
+      dialogs.Warning("Line " + std::to_string(line) + " of the start-up file " + path +
+                      " has no level number after \"" + keyText + "\". The level " +
+                      std::to_string(defaults.*field) + " is used instead.");
+    }
   }
 }
 

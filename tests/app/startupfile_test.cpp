@@ -163,9 +163,20 @@ TEST_F(StartUpFileTest, AShortFileLeavesTheRestAsItWas) {
   EXPECT_EQ(s.lookOtherUsersPasLev, 3);
 }
 
-TEST_F(StartUpFileTest, AKeyWithoutDigitsIsAConversionError) {
-  Lines({"a.orv", "x", "0", "1", "", "1", "1", "ChangeDBPasLev="});
-  EXPECT_THROW(LoadStartUp(dialogs), EConvertError);
+TEST_F(StartUpFileTest, AKeyWithoutDigitsFallsBackToItsDefaultAndIsToldOnce) {
+  for (const std::string bad : {"ChangeDBPasLev=", "changedbpaslev=high"}) {
+    Lines({"a.orv", "x", "0", "1", "", "1", "1", "optionMenuPasLev=3", bad});
+    Settings().ChangeDBPasLev = 7;
+    dialogs.messages.clear();
+    LoadStartUp(dialogs);
+    EXPECT_EQ(Settings().ChangeDBPasLev, 250) << bad;
+    EXPECT_EQ(Settings().optionMenuPasLev, 3);
+    ASSERT_EQ(dialogs.messages.size(), 1u) << bad;
+    const std::string& text = dialogs.messages[0].text;
+    EXPECT_EQ(text.rfind("Line 9 of the start-up file " + StartUpFilePath(), 0), 0u) << text;
+    SaveStartUp(dialogs);
+    EXPECT_NE(FileText().find("\r\nChangeDBPasLev=250\r\n"), std::string::npos);
+  }
 }
 
 TEST_F(StartUpFileTest, SavingWritesTheSettingsInForce) {
