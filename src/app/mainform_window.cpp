@@ -271,7 +271,8 @@ void TMainForm::BuildMenu() {
   connect(Print1, &QAction::triggered, this, &TMainForm::Print1Click);
   connect(PrintSetup1, &QAction::triggered, this, &TMainForm::PrintSetup1Click);
   connect(Exit1, &QAction::triggered, this, &TMainForm::QuitButtonClick);
-  connect(AddUser1, &QAction::triggered, this, [this] { Run([] { Users().AddUser(); }); });
+  connect(AddUser1, &QAction::triggered, this,
+          [this] { Run([] { Users().AddUser(Settings().addUserPasLev); }); });
   connect(ChangePasword1, &QAction::triggered, this,
           [this] { Run([] { Users().ChangeOwnPassword(); }); });
   connect(LogWords1, &QAction::triggered, this,

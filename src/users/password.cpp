@@ -328,8 +328,8 @@ bool PasswordO::DeleteUser(std::string_view name) {
   return true;
 }
 
-void PasswordO::AddUser() {
-  if (!HasAccess(IntText(AddLevel()))) {
+void PasswordO::AddUser(std::int32_t requiredLevel) {
+  if (!HasAccess(IntText(requiredLevel))) {
     dialogs_.Message(MsgKind::Warning, "Access denied", MsgButtons::Ok);
     return;
   }

@@ -96,6 +96,7 @@ class PasswordO {
 
   static constexpr int EditLevel() { return 255; }
   static constexpr int DeleteLevel() { return 255; }
+  // The level adding users needs unless the super user has set another.
   static constexpr int AddLevel() { return 0; }
 
   // A requirement is a level number, optionally followed by user names in
@@ -109,7 +110,8 @@ class PasswordO {
   void ChangeOwnPassword();
   void SetLevel(std::string_view name, std::uint8_t level);
   bool DeleteUser(std::string_view name);
-  void AddUser();
+  // Adding a user needs requiredLevel.
+  void AddUser(std::int32_t requiredLevel = AddLevel());
 
  private:
   int Save();

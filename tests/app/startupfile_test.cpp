@@ -26,7 +26,7 @@ const std::string kCreationLines =
     "WORDS0.ORV\r\nYour name\r\n0\r\n1\r\n\r\n1\r\n1\r\n"
     "optionMenuPasLev=10\r\nsoundMenuPasLev=0\r\nlistSoundsPasLev=0\r\n"
     "soundDelPasLev=250\r\nChangeDBPasLev=250\r\ndelFilePasLev=100\r\n"
-    "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=210\r\n";
+    "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=210\r\naddUserPasLev=0\r\n";
 
 class StartUpFileTest : public ::testing::Test {
  protected:
@@ -163,6 +163,16 @@ TEST_F(StartUpFileTest, AShortFileLeavesTheRestAsItWas) {
   EXPECT_EQ(s.lookOtherUsersPasLev, 3);
 }
 
+TEST_F(StartUpFileTest, TheLevelForAddingUsersIsReadWhereThereIsOne) {
+  Settings().addUserPasLev = 30;
+  Lines({"a.orv", "x", "0", "1", "", "1", "1", "optionMenuPasLev=3"});  // an older file
+  LoadStartUp(dialogs);
+  EXPECT_EQ(Settings().addUserPasLev, 30);
+  Lines({"a.orv", "x", "0", "1", "", "1", "1", "addUserPasLev=120"});
+  LoadStartUp(dialogs);
+  EXPECT_EQ(Settings().addUserPasLev, 120);
+}
+
 TEST_F(StartUpFileTest, AKeyWithoutDigitsFallsBackToItsDefaultAndIsToldOnce) {
   for (const std::string bad : {"ChangeDBPasLev=", "changedbpaslev=high"}) {
     Lines({"a.orv", "x", "0", "1", "", "1", "1", "optionMenuPasLev=3", bad});
@@ -195,7 +205,7 @@ TEST_F(StartUpFileTest, SavingWritesTheSettingsInForce) {
             "SUMS.ORV\r\nAnn\r\n1\r\n0\r\nmaths.orv\\\r\n0\r\n1\r\n"
             "optionMenuPasLev=10\r\nsoundMenuPasLev=9\r\nlistSoundsPasLev=0\r\n"
             "soundDelPasLev=250\r\nChangeDBPasLev=250\r\ndelFilePasLev=100\r\n"
-            "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=211\r\n");
+            "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=211\r\naddUserPasLev=0\r\n");
   EXPECT_TRUE(dialogs.messages.empty());
 
   // Read back into fresh settings, the same values return.

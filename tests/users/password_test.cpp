@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "app/platform.h"
 #include "files/errortext.h"
@@ -316,6 +317,28 @@ TEST_F(PasswordTest, AddUserWithoutPasswordOrCancelled) {
   dialogs.messages.clear();
   p.AddUser();
   EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Access denied"});
+}
+
+TEST_F(PasswordTest, AddingUsersNeedsTheLevelTheSuperUserSet) {
+  // who logs in, the level adding needs, whether a user is added
+  const std::vector<std::tuple<std::string, std::string, int, bool>> cases{
+      {"bob", "", 0, true},
+      {"bob", "", 1, false},
+      {"ann", "ann-pw", 10, true},
+      {"ann", "ann-pw", 11, false},
+      {"boss", "boss-pw", 255, true}};
+  for (const auto& [who, password, required, added] : cases) {
+    PasswordO& p = OpenStandard();
+    dialogs.logins.push_back({who, password});
+    ASSERT_GE(p.Login(), 0);
+    dialogs.messages.clear();
+    dialogs.inputs = {std::string("dora")};
+    dialogs.newPasswords = {{"", ""}};
+    p.AddUser(required);
+    EXPECT_EQ(p.UserCount(), added ? 4 : 3) << who << " " << required;
+    EXPECT_EQ(dialogs.Texts(),
+              added ? std::vector<std::string>{} : std::vector<std::string>{"Access denied"});
+  }
 }
 
 TEST_F(PasswordTest, ChangePasswordAsksUntilTheEntriesAgree) {
