@@ -477,7 +477,10 @@ void TMainForm::CommitData() {
 }
 
 void TMainForm::PrintCurrentList(QPrinter& printer) {
-  Run([this, &printer] { PrintLines(printer, Settings().CurrentFile, core_.LinesToPrint()); });
+  Run([this, &printer] {
+    if (const auto lines = core_.LinesToPrint())
+      PrintLines(printer, Settings().CurrentFile, *lines);
+  });
 }
 
 void TMainForm::Open1Click() {
@@ -524,6 +527,10 @@ void TMainForm::Editusers1Click() {
 }
 
 void TMainForm::Print1Click() {
+  // A list that cannot be read is told before the printer is chosen.
+  bool readable = false;
+  Run([this, &readable] { readable = core_.LinesToPrint().has_value(); });
+  if (!readable) return;
   QPrintDialog dialog(printer_.get(), this);
   if (dialog.exec() != QDialog::Accepted) return;
   PrintCurrentList(*printer_);

@@ -201,6 +201,13 @@ TEST_F(MainWindow, NewMakesAnEmptyListWithItsOwnerAndRefusesAnExistingName) {
   form->New1->trigger();
   EXPECT_TRUE(dialogs.messages.empty());
 
+  // A name of blanks alone is refused.
+  dialogs.inputs.push_back("   ");
+  form->New1->trigger();
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Please type a name for the new list"});
+  EXPECT_FALSE(FileFound(dir.Str() + "orv.orv/   .Orv"));
+  dialogs.messages.clear();
+
   // Without the word-list folder the file cannot be made: nothing is said.
   std::filesystem::remove_all(dir.Path() / "orv.orv");
   dialogs.inputs.push_back("lost");
@@ -302,6 +309,7 @@ TEST_F(MainWindow, PrintingAMissingListReportsIt) {
   form->PrintCurrentList(printer);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "absent.pdf")) << "nothing is printed";
 }
 
 TEST_F(MainWindow, StartRunsTheTestOnTheCurrentListForTheUser) {
