@@ -55,6 +55,8 @@ class TEditOrv : public QDialog {
   Dialogs& dialogs_;
   TCompiledView& view_;
   std::string path_;
+  // Why the list being edited could not be read; empty when it could.
+  std::string unreadable_;
   QPlainTextEdit* RichEdit1;
   QAction* Save1;
 };

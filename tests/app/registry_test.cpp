@@ -29,6 +29,20 @@ TEST_F(RegistryTest, ReadsAHandWrittenFileByKeyPath) {
   EXPECT_EQ(RegReadString(kInterBaseKey, "RootDirectory"), "");
 }
 
+TEST_F(RegistryTest, AValueWithACommaIsReadWhole) {
+  // as the line stands in the file, the value read
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {"[Software/Quenby/Orv/7.0/Data]\nscoreDB=/srv/scores, 2024/s.gdb\n",
+       "/srv/scores, 2024/s.gdb"},
+      {"[Software]\nQuenby\\Orv\\7.0\\Data\\scoreDB=a,b,  c\n", "a,b,  c"},
+      {"[Software/Quenby/Orv/7.0/Data]\nscoreDB=\"quoted, kept\"\n", "quoted, kept"},
+  };
+  for (const auto& [file, value] : cases) {
+    home.Write("orv.ini", file);
+    EXPECT_EQ(RegReadString(kOrvKey, "scoreDB"), value) << file;
+  }
+}
+
 TEST_F(RegistryTest, NoFileMeansNoValues) {
   EXPECT_FALSE(RegValueExists(kOrvKey, "pasFile"));
   EXPECT_EQ(RegReadString(kOrvKey, "pasFile"), "");

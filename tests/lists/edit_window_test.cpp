@@ -164,6 +164,31 @@ TEST_F(EditorWindow, AFailedSaveIsToldAndTheTextStaysChanged) {
                                       "Save changes", ErrorText(3), "Save changes"}));
 }
 
+TEST_F(EditorWindow, AListThatCouldNotBeReadIsNotReplacedWithoutAWarning) {
+  TEditOrv& editor = EditorFor("ADMIN");
+  // This process's memory file exists but cannot be read from its start.
+  dialogs_.answers = {MsgAnswer::Yes, MsgAnswer::No};
+  test::Modal modal([](QWidget& window) {
+    TypeOver(window, "replacement");
+    Action(window, "Exit1")->trigger();
+  });
+  editor.EditList("/proc/self/mem");
+  EXPECT_TRUE(modal.Ran());
+  ASSERT_EQ(dialogs_.messages.size(), 2u);
+  EXPECT_EQ(dialogs_.messages[1].kind, MsgKind::Warning);
+  EXPECT_EQ(dialogs_.messages[1].text.rfind("The list /proc/self/mem could not be read (", 0), 0u);
+  // A list that is simply not there yet is written without the warning.
+  dialogs_.messages.clear();
+  dialogs_.answers = {MsgAnswer::Yes};
+  test::Modal fresh([](QWidget& window) {
+    TypeOver(window, "first");
+    Action(window, "Exit1")->trigger();
+  });
+  editor.EditList(dir_.Str() + "orv.orv\\ann.orv\\new.orv");
+  EXPECT_EQ(dialogs_.Texts(), std::vector<std::string>{"Save changes"});
+  EXPECT_EQ(dir_.Read("orv.orv/ann.orv/new.orv"), "first\r\n");
+}
+
 TEST_F(EditorWindow, AfterDeleteLinefeedsTheTextIsOneReadOnlyLineThatIsNotSaved) {
   TEditOrv& editor = EditorFor("ADMIN");
   test::Modal modal([](QWidget& window) {
