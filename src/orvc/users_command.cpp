@@ -7,6 +7,7 @@
 #include "app/getuser.h"
 #include "app/programpaths.h"
 #include "app/strings.h"
+#include "app/utf8.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "orvc/command.h"
@@ -77,7 +78,9 @@ int Add(PasswordO& users, const Invocation& inv) {
   if (const std::string problem = UserNameProblem(name); !problem.empty()) {
     throw CommandError{problem, 1};
   }
-  if (name.size() > 50) throw CommandError{"a user name has at most 50 characters", 1};
+  if (CutToCharacters(name, 50) != name) {
+    throw CommandError{"a user name has at most 50 characters", 1};
+  }
   if (users.UserExists(name)) {
     throw CommandError{"a user named \"" + users.StoredUserName(name) + "\" exists already", 1};
   }

@@ -8,8 +8,10 @@
 #include "app/dialogs.h"
 #include "app/platform.h"
 #include "app/strings.h"
+#include "app/utf8.h"
 #include "files/dos.h"
 #include "files/errortext.h"
+#include "files/filelayer.h"
 #include "users/crypt.h"
 #include "users/passwordcode.h"
 
@@ -20,6 +22,8 @@ constexpr std::size_t kNameLength = 50;
 // An Argon2id string is 97 characters with the interactive limits; older
 // codes are 13.
 constexpr std::size_t kCodeLength = 127;
+constexpr std::size_t kMaxLineBytes = 65535;
+constexpr char kEndOfText = '\x1A';
 constexpr std::string_view kDenied = "INCRECT PASWORD / USER NAME ACCESS DENIDE ";
 
 // A field of the file as a number: its first 11 characters as a signed
@@ -34,6 +38,44 @@ std::int32_t FieldNumber(std::string_view text) {
   const auto [end, err] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (err != std::errc() || end != text.data() + text.size()) return 0;
   return value;
+}
+
+struct FileLine {
+  std::size_t number;  // 1-based, as an editor counts the file's lines
+  std::string text;
+};
+
+// The password file's lines. CR LF, LF and a CR alone each end one, so a file
+// from any editor keeps every user; a Ctrl-Z at the start of a line (an old
+// end-of-text mark) is dropped, and lines left without text are skipped. A
+// line that is not valid UTF-8 is read as Windows-1252 on its own, so one odd
+// line does not change how the others read.
+std::vector<FileLine> PasswordFileLines(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  std::vector<FileLine> lines;
+  std::size_t start = 0;
+  for (std::size_t number = 1; start < bytes.size(); ++number) {
+    std::size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = bytes.size();
+    std::string_view line = bytes.substr(start, end - start);
+    while (!line.empty() && line.front() == kEndOfText) line.remove_prefix(1);
+    if (!line.empty()) {
+      lines.push_back({number, IsValidUtf8(line) ? std::string(line) : Windows1252ToUtf8(line)});
+    }
+    start = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
+  }
+  return lines;
+}
+
+// Why a line cannot be a user, or empty text when it can.
+std::string LineProblem(const std::string& line) {
+  if (line.size() > kMaxLineBytes) return "is longer than 65535 characters";
+  try {
+    ParseUserLine(line);
+  } catch (const ERangeError&) {
+    return "has a level outside 0 to 255";
+  }
+  return {};
 }
 
 }  // namespace
@@ -55,7 +97,7 @@ int CreateFirstPasswordFile(std::string_view path, std::string_view superUser) {
 }
 
 std::string UserLine(const UserRecord& user) {
-  return user.name.substr(0, kNameLength) + ":" + user.code.substr(0, kCodeLength) + ":" +
+  return CutToCharacters(user.name, kNameLength) + ":" + user.code.substr(0, kCodeLength) + ":" +
          IntText(user.number) + ":" + IntText(user.level);
 }
 
@@ -63,7 +105,7 @@ UserRecord ParseUserLine(std::string_view line) {
   // A field whose closing separator is missing is empty; the level takes the rest.
   std::string rest(line);
   UserRecord user;
-  user.name = CutToken(rest, ":").substr(0, kNameLength);
+  user.name = CutToCharacters(CutToken(rest, ":"), kNameLength);
   user.code = CutToken(rest, ":").substr(0, kCodeLength);
   user.number = FieldNumber(CutToken(rest, ":"));
   const std::int32_t level = FieldNumber(rest);
@@ -76,6 +118,8 @@ std::string UserNameProblem(std::string_view name) {
   if (name.empty()) return "A user name can not be empty";
   // The fields of the password file are separated by ":", its lines by line ends.
   if (name.find(':') != std::string_view::npos) return "A user name can not contain \":\"";
+  // A name cut inside a letter would make the password file unreadable.
+  if (!IsValidUtf8(name)) return "A user name must be written in letters the computer can read";
   for (char c : name) {
     if (static_cast<unsigned char>(c) < 32) return "A user name can not contain control characters";
   }
@@ -88,8 +132,22 @@ PasswordO::PasswordO(std::string directory, std::string fileName, Dialogs& dialo
   if (!DirExists(directory_)) throw ERunError(3);
   if (!FileFound(path_)) throw E_PasWord_Error(MissingPasswordFileText());
   // Going on with the users that could be read would drop the others at the next save.
-  if (const int code = LoadFromFile(buffer_, path_); code != 0) {
+  std::string bytes;
+  if (const int code = ReadFileBytes(path_, bytes); code != 0) {
     throw E_PasWord_Error("Error in _PasWord.Begin:" + ErrorText(code));
+  }
+  for (const FileLine& line : PasswordFileLines(bytes)) {
+    // A bad line locks nobody else out; it is kept in the file as it is.
+    if (const std::string problem = LineProblem(line.text); !problem.empty()) {
+      dialogs_.Warning("Line " + std::to_string(line.number) + " of the password file " + path_ +
+                       " " + problem + ". That line is left out; the other users can log in.");
+      skipped_.push_back(line.text);
+    } else if (buffer_.Count() == BufferO::kMaxLines) {
+      throw E_PasWord_Error("The password file " + path_ + " holds more than " +
+                            std::to_string(BufferO::kMaxLines) + " users");
+    } else {
+      buffer_.Add(line.text);
+    }
   }
 }
 
@@ -122,7 +180,9 @@ UserRecord PasswordO::ReadUser(LineNo index) const {
 }
 
 int PasswordO::Save() {
-  lastSaveCode_ = SaveToFile(buffer_, path_, FileAccess::Private);
+  BufferO file = buffer_;
+  for (const std::string& line : skipped_) file.Add(line);
+  lastSaveCode_ = SaveToFile(file, path_, FileAccess::Private);
   return lastSaveCode_;
 }
 
@@ -339,7 +399,7 @@ void PasswordO::AddUser(std::int32_t requiredLevel) {
     const std::optional<std::string> entry = dialogs_.Input("New User", "Input a Name", typed);
     if (!entry) return;
     typed = *entry;
-    name = typed.substr(0, kNameLength);
+    name = CutToCharacters(typed, kNameLength);
     if (const std::string problem = UserNameProblem(name); !problem.empty()) {
       dialogs_.Message(MsgKind::Error, problem, MsgButtons::Ok);
       continue;

@@ -125,6 +125,8 @@ class PasswordO {
   std::string path_;
   Dialogs& dialogs_;
   BufferO buffer_;
+  // Lines that are no user, written back after the users unchanged.
+  std::vector<std::string> skipped_;
   std::string currentUser_;
   std::int32_t currentLevel_ = -1;
   int lastSaveCode_ = 0;

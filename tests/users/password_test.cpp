@@ -613,6 +613,68 @@ TEST_F(PasswordTest, AWriteProtectedPasswordFileIsLeftAlone) {
             ErrorText(5));
 }
 
+TEST(UserLine, NamesAreCutAtFiftyCharactersNeverInsideALetter) {
+  const std::string jose = std::string(48, 'x') + "JOS\u00c9";  // the É is the 52nd character
+  EXPECT_EQ(ParseUserLine(jose + "::1:0").name, std::string(48, 'x') + "JO");
+  const std::string accented = std::string(49, 'x') + "\u00c9\u00c9";
+  EXPECT_EQ(UserLine({accented, "", 0, 1}), std::string(49, 'x') + "\u00c9::1:0");
+  EXPECT_NE(UserNameProblem("JOS\xc3"), "");  // a letter cut in half is no name
+}
+
+TEST_F(PasswordTest, AddedAccentedNamesKeepTheFileReadable) {
+  PasswordO& p = OpenStandard();
+  dialogs.logins.push_back({"ann", "ann-pw"});
+  ASSERT_EQ(p.Login(), 10);
+  dialogs.inputs = {std::string(49, 'j') + "\u00c9\u00c9"};
+  dialogs.newPasswords = {{"", ""}};
+  p.AddUser();
+  PasswordO again(dir.Str(), "KVXS1.KVX", dialogs);
+  EXPECT_EQ(again.UserName(4), std::string(49, 'j') + "\u00c9");
+}
+
+TEST_F(PasswordTest, EveryLineIsReadWhateverItsLineEndAndEncoding) {
+  // the file's bytes, the names read
+  const std::vector<std::pair<std::string, std::vector<std::string>>> cases{
+      {"Boss::1:255\rAnn::2:10\rJOS\u00c9::3:0\r", {"Boss", "Ann", "JOS\u00c9"}},
+      {"Boss::1:255\r\nAnn::2:10\rbob::3:0\nJOS\u00c9::4:0", {"Boss", "Ann", "bob", "JOS\u00c9"}},
+      {"Boss::1:255\r\n\x1a\r\nAnn::2:10\r\n\x1a"
+       "bob::3:0\r\n",
+       {"Boss", "Ann", "bob"}},
+      // One Windows-1252 line changes only itself.
+      {"JOS\u00c9::1:255\r\nREN\xc9::2:0\r\n", {"JOS\u00c9", "REN\u00c9"}},
+  };
+  for (const auto& [bytes, names] : cases) {
+    dir.Write("KVXS1.KVX", bytes);
+    PasswordO p(dir.Str(), "KVXS1.KVX", dialogs);
+    std::vector<std::string> read;
+    for (LineNo i = 1; i <= p.UserCount(); ++i) read.push_back(p.UserName(i));
+    EXPECT_EQ(read, names) << bytes;
+    EXPECT_EQ(p.IndexOfUser(names.back()), static_cast<std::int32_t>(names.size()));
+    // A save keeps every user.
+    p.SetLevel(names[0], 255);
+    EXPECT_EQ(PasswordO(dir.Str(), "KVXS1.KVX", dialogs).UserCount(), names.size()) << bytes;
+  }
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PasswordTest, ABadLineIsLeftOutWithAMessageAndKept) {
+  const std::string longLine = "long::3:" + std::string(70000, '1');
+  PasswordO& p =
+      Open({"Boss:" + bossCode + ":1:255", "odd::2:300", longLine, "Ann:" + annCode + ":4:10"});
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  const std::string file = dir.Str() + "KVXS1.KVX";
+  EXPECT_EQ(
+      dialogs.messages[0].text.rfind("Line 2 of the password file " + file + " has a level", 0),
+      0u);
+  EXPECT_EQ(dialogs.messages[1].text.rfind("Line 3 of the password file " + file + " is longer", 0),
+            0u);
+  EXPECT_EQ(p.UserCount(), 2);
+  dialogs.logins = {{"ann", "ann-pw"}};
+  EXPECT_EQ(p.Login(), 10);
+  // Saving writes the bad lines back after the users.
+  EXPECT_NE(FileText().find("\r\nodd::2:300\r\n" + longLine + "\r\n"), std::string::npos);
+}
+
 TEST(UserNameProblem, RefusesNamesThatCannotBeReadBack) {
   EXPECT_EQ(UserNameProblem("Ann"), "");
   EXPECT_EQ(UserNameProblem("a:b"), "A user name can not contain \":\"");
