@@ -60,8 +60,14 @@ void MainFormO::LogIn() {
 
 void MainFormO::LogOut() {
   // Nobody logged in has no start-up file to save: Log Out then only asks
-  // for a log-in.
-  if (Users().IsLoggedIn()) SaveStartUp(dialogs_);
+  // for a log-in. A save that fails has been shown; the user is logged out
+  // all the same, so the next child does not find the session open.
+  try {
+    if (Users().IsLoggedIn()) SaveStartUp(dialogs_);
+  } catch (const E_LoadUser_Error&) {
+    EnterLoggedOut();
+    return;
+  }
   EnterLoggedOut();
 }
 

@@ -1,6 +1,7 @@
 #include "app/mainform_window.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QCloseEvent>
 #include <QFile>
 #include <QMouseEvent>
@@ -12,6 +13,8 @@
 #include "app/mainform.h"
 #include "app/registry.h"
 #include "files/dos.h"
+#include "files/errortext.h"
+#include "files/filelayer.h"
 #include "lists/buffers.h"
 #include "mainform_fixture.h"
 #include "session/ports.h"
@@ -107,6 +110,29 @@ TEST_F(MainWindow, CloseBoxWhileLoggedInOnlyAsksForQuit) {
   EXPECT_EQ(Text(form->UserLabel), "Nine");
   EXPECT_TRUE(Users().IsLoggedIn());
   EXPECT_EQ(quitRequests, 0);
+}
+
+TEST_F(MainWindow, AStartUpFileThatCannotBeSavedStillLogsOut) {
+  // Log Out, then Quit; each with a start-up file that may not be written.
+  LogInAs("Nine", "nine-pw");
+  const std::string startUp = NativePath(StartUpFilePath());
+  ::chmod(startUp.c_str(), 0444);
+  for (const bool quit : {false, true}) {
+    if (quit) {
+      // Logged out, Log Out only asks for a log-in.
+      dialogs.logins.push_back({"Nine", "nine-pw"});
+      form->LogOutButton->click();
+      ASSERT_TRUE(Users().IsLoggedIn());
+    }
+    dialogs.messages.clear();
+    (quit ? form->BitBtn2 : form->LogOutButton)->click();
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages[0].text, " Error saveing start up file buffer " + ErrorText(5));
+    EXPECT_FALSE(Users().IsLoggedIn()) << quit;
+    EXPECT_EQ(Text(form->UserLabel), "no user") << quit;
+    EXPECT_EQ(quitRequests, quit ? 1 : 0);
+    EXPECT_EQ(Paths().QuitAllowed, quit);
+  }
 }
 
 TEST_F(MainWindow, QuitSavesTheCurrentSettingsLogsOutAndEnds) {
