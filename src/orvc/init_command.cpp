@@ -42,6 +42,29 @@ void InstallSampleList(const std::string& listRoot, const SampleList& sample) {
   Check(SaveToFile(lines, file), file);
 }
 
+// What init has made so far; unless Keep is called, it is removed again, so a
+// failed init leaves nothing that would stop the next one.
+class MadeFiles {
+ public:
+  MadeFiles() = default;
+  MadeFiles(const MadeFiles&) = delete;
+  MadeFiles& operator=(const MadeFiles&) = delete;
+  ~MadeFiles() {
+    std::error_code ec;
+    for (auto made = paths_.rbegin(); made != paths_.rend(); ++made) {
+      std::filesystem::remove_all(*made, ec);
+    }
+  }
+  // Remembers path when it does not exist yet.
+  void WillMake(const std::string& path) {
+    if (!std::filesystem::exists(NativePath(path))) paths_.push_back(NativePath(path));
+  }
+  void Keep() { paths_.clear(); }
+
+ private:
+  std::vector<std::string> paths_;
+};
+
 int Run(const Invocation& inv) {
   if (!inv.args.empty()) throw CommandError{std::string("usage: ") + kUsage};
   SetProgramDirectory(ProgramDirectory(inv.home));
@@ -60,6 +83,10 @@ int Run(const Invocation& inv) {
                          1};
     }
   }
+  MadeFiles made;
+  for (const std::string& path : {p.listRoot, database, passwords, RegistryFile()}) {
+    made.WillMake(path);
+  }
   Check(MakePath(p.listRoot + "x"), p.listRoot);
   UseEmbeddedEngineRoot(p.programDir);
   try {
@@ -70,6 +97,7 @@ int Run(const Invocation& inv) {
   Check(CreateFirstPasswordFile(passwords, kFirstSuperUser), passwords);
   for (const SampleList& sample : SampleLists()) InstallSampleList(p.listRoot, sample);
   RegWriteString(kOrvKey, "scoreDB", database);
+  made.Keep();
 
   *inv.out << "Made the program directory " << p.programDir << "\n"
            << "  word lists:     " << NativePath(p.listRoot) << " (" << SampleLists().size()

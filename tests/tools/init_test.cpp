@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <filesystem>
 
 #include "app/programpaths.h"
 #include "app/registry.h"
@@ -53,6 +54,22 @@ TEST(OrvcInit, MakesListsUsersSettingsAndAnEmptyScoreDatabase) {
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
         << file;
   }
+}
+
+TEST(OrvcInit, AFailedInitRemovesWhatItMadeSoTheNextOneWorks) {
+  ASSERT_FALSE(TestEngineRoot().empty());
+  TempDir home;
+  // A folder where the password file should go: init fails after the database is made.
+  std::filesystem::create_directory(home.Path() / "KVXS1.KVX");
+  const Outcome failed = Orvc({"init", "--home", QString::fromStdString(home.Str())});
+  EXPECT_EQ(failed.code, 1);
+  EXPECT_NE(failed.err.find("KVXS1.KVX"), std::string::npos) << failed.err;
+  for (const char* left : {"scoredb.gdb", "orv.orv", "orv.ini"}) {
+    EXPECT_FALSE(std::filesystem::exists(home.Path() / left)) << left;
+  }
+  std::filesystem::remove(home.Path() / "KVXS1.KVX");
+  const Outcome again = Orvc({"init", "--home", QString::fromStdString(home.Str())});
+  EXPECT_EQ(again.code, 0) << again.err;
 }
 
 TEST(OrvcInit, RefusesADirectoryThatHoldsAnyOfItsFiles) {
