@@ -31,7 +31,7 @@ void SetProgramDirectory(const std::string& dir) {
 
 std::string UserFolder(const std::string& programDir, const std::string& userName) {
   const std::string users = programDir + "User\\";
-  const std::string own = users + userName + ".DIR\\";
+  const std::string own = users + FolderNameOf(userName) + ".DIR\\";
   if (DirExists(own)) return own;
   // Folders used to be named after the part of the name before a ".": such
   // a folder is still its owner's, the user whose name its start-up file holds.

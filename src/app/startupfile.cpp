@@ -95,7 +95,16 @@ void LoadStartUp(Dialogs& dialogs) {
   if (buffer.Count() >= 1) s.CurrentFile = BaseName(buffer.Get(1)) + ".ORV";
   s.InOrder = IsOne(buffer, 3);
   s.WholeFile = IsOne(buffer, 4);
-  if (buffer.Count() > 4) s.CurrentDir = buffer.Get(5);
+  if (buffer.Count() > 4) {
+    s.CurrentDir = buffer.Get(5);
+    // The current group is a folder of the word-list root, never one beside it.
+    if (!StaysInside(s.CurrentDir)) {
+      dialogs.Warning("Line 5 of the start-up file " + path +
+                      " names a group outside the word lists (" + s.CurrentDir +
+                      "). The word lists' own folder is used instead.");
+      s.CurrentDir.clear();
+    }
+  }
   s.ReshowWord = IsOne(buffer, 6);
   s.ShowWord = IsOne(buffer, 7);
   const StartUpSettings defaults;

@@ -11,7 +11,7 @@ namespace {
 // The user's own folder under the word-list root is the whole name (dots
 // included) followed by ".orv".
 std::string UserFolder(const std::string& user) {
-  return FileNameOf(user) + ".orv";
+  return FolderNameOf(user) + ".orv";
 }
 
 }  // namespace
@@ -24,7 +24,7 @@ std::optional<std::string> NewWordFile(Dialogs& dialogs, const std::string& root
                                        const std::string& user, const std::string& owner) {
   const std::string name =
       BaseName(dialogs.Input("New File", "Input a file name", "").value_or(""));
-  const std::string folder = FileNameOf(user);
+  const std::string folder = FolderNameOf(user);
   if (name.empty()) return std::nullopt;
   const std::string path = root + UserFolder(user) + "\\" + name + ".Orv";
   MakePath(path);

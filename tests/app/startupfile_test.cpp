@@ -71,7 +71,12 @@ TEST(UserFolder, NamesSharingThePartBeforeADotGetFoldersOfTheirOwn) {
       {"j.smith", "User\\j.DIR\\"},        // whatever the letter case: the file layer ignores it
       {"J.JONES", "User\\J.JONES.DIR\\"},  // another user gets a folder of his own
       {"ANN", "User\\ANN.DIR\\"},
+      // Separators and dots stay inside the name's own folder.
+      {"x\\ann", "User\\x%5Cann.DIR\\"},
+      {"../ann", "User\\..%2Fann.DIR\\"},
+      {"50%", "User\\50%25.DIR\\"},
   };
+  home.Write("User/ann.DIR/ORV.CON", "WORDS0.ORV\r\nann\r\n");
   for (const auto& [name, folder] : cases) {
     EXPECT_EQ(UserFolder(home.Str(), name), home.Str() + folder) << name;
   }
@@ -161,6 +166,23 @@ TEST_F(StartUpFileTest, AShortFileLeavesTheRestAsItWas) {
   EXPECT_EQ(s.CurrentDir, "kept.orv\\");
   EXPECT_EQ(s.optionMenuPasLev, 77);
   EXPECT_EQ(s.lookOtherUsersPasLev, 3);
+}
+
+TEST_F(StartUpFileTest, AGroupOutsideTheWordListsIsNotTaken) {
+  // the file's line 5, the group in force after reading it
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {"..\\..\\outside\\", ""},
+      {"ann.orv\\..\\..\\", ""},
+      {"/etc/", ""},
+      {"C:\\lists\\", ""},
+      {"ann.orv\\sums.orv\\", "ann.orv\\sums.orv\\"}};
+  for (const auto& [line, group] : cases) {
+    Lines({"a.orv", "x", "0", "1", line, "1", "1"});
+    dialogs.messages.clear();
+    LoadStartUp(dialogs);
+    EXPECT_EQ(Settings().CurrentDir, group) << line;
+    EXPECT_EQ(dialogs.messages.size(), group.empty() ? 1u : 0u) << line;
+  }
 }
 
 TEST_F(StartUpFileTest, TheLevelForAddingUsersIsReadWhereThereIsOne) {
