@@ -25,9 +25,9 @@ QString IniPath() {
 // The text after "=" of the key's line, as it stands in the file. QSettings
 // reads an unquoted value with a comma as a list and drops the blanks after
 // each comma, so such a value is taken from the line itself.
-QString WholeLineValue(const QString& key) {
+QString WholeLineValue(const std::string& file, const QString& key) {
   std::string text;
-  if (ReadTextFile(RegistryFile(), text) != 0) return {};
+  if (ReadTextFile(file, text) != 0) return {};
   QString section;
   for (QString line : QString::fromStdString(text).split('\n')) {
     line = line.trimmed();
@@ -57,10 +57,17 @@ bool RegValueExists(std::string_view key, std::string_view name) {
 }
 
 std::string RegReadString(std::string_view key, std::string_view name) {
-  const QSettings ini(IniPath(), QSettings::IniFormat);
+  return IniValue(RegistryFile(), key, name).value_or(std::string());
+}
+
+std::optional<std::string> IniValue(const std::string& file, std::string_view key,
+                                    std::string_view name) {
+  const QSettings ini(QString::fromStdString(NativePath(file)), QSettings::IniFormat);
   const QVariant value = ini.value(KeyOf(key, name));
-  if (value.typeId() == QMetaType::QStringList)
-    return WholeLineValue(KeyOf(key, name)).toStdString();
+  if (!value.isValid()) return std::nullopt;
+  if (value.typeId() == QMetaType::QStringList) {
+    return WholeLineValue(file, KeyOf(key, name)).toStdString();
+  }
   return value.toString().toStdString();
 }
 

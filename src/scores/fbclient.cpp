@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "files/filelayer.h"
+#include "scores/dbaccount.h"
 #include "scores/fbstatus.h"
 #include "scores/fbtransaction.h"
 #include "scores/schema.h"
@@ -23,8 +24,8 @@ std::vector<char> AttachParameters() {
     dpb.push_back(static_cast<char>(value.size()));
     dpb.insert(dpb.end(), value.begin(), value.end());
   };
-  add(isc_dpb_user_name, kDbUser);
-  add(isc_dpb_password, kDbPassword);
+  add(isc_dpb_user_name, DatabaseAccount().user);
+  add(isc_dpb_password, DatabaseAccount().password);
   add(isc_dpb_lc_ctype, "UTF8");
   return dpb;
 }
@@ -91,9 +92,9 @@ void CreateDatabase(const std::string& path, std::string_view script) {
   std::string create = "CREATE DATABASE ";
   SqlQuote(create, path);
   create += " USER ";
-  SqlQuote(create, kDbUser);
+  SqlQuote(create, DatabaseAccount().user);
   create += " PASSWORD ";
-  SqlQuote(create, kDbPassword);
+  SqlQuote(create, DatabaseAccount().password);
   create += " PAGE_SIZE 16384 DEFAULT CHARACTER SET UTF8";
 
   Attachment attachment;

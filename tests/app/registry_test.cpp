@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "app/dbaccountconfig.h"
 #include "app/programpaths.h"
 #include "support/temp_dir.h"
 
@@ -40,6 +43,27 @@ TEST_F(RegistryTest, AValueWithACommaIsReadWhole) {
   for (const auto& [file, value] : cases) {
     home.Write("orv.ini", file);
     EXPECT_EQ(RegReadString(kOrvKey, "scoreDB"), value) << file;
+  }
+}
+
+TEST_F(RegistryTest, TheDatabaseAccountComesFromTheProgramDirectoryThenTheMachine) {
+  const std::string machine = home.Write("etc/orv.ini",
+                                         "[Software/Quenby/Orv/7.0/Data]\ndbUser=ORV\n"
+                                         "dbPassword=school, wide\n");
+  const std::string program = home.Str() + "orv.ini";
+  const std::string none = home.Str() + "missing.ini";
+  // machine-wide file, program directory's file, the account in force
+  const std::vector<std::tuple<std::string, std::string, std::string, std::string>> cases{
+      {none, "", "sysdba", "quillwork"},
+      {machine, "", "ORV", "school, wide"},
+      {machine, "[Software/Quenby/Orv/7.0/Data]\ndbPassword=own\n", "ORV", "own"},
+      {none, "[Software/Quenby/Orv/7.0/Data]\ndbUser=TEACHER\n", "TEACHER", "quillwork"},
+  };
+  for (const auto& [machineIni, programText, user, password] : cases) {
+    home.Write("orv.ini", programText);
+    const DbAccount account = ConfiguredDatabaseAccount(machineIni, program);
+    EXPECT_EQ(account.user, user) << programText;
+    EXPECT_EQ(account.password, password) << programText;
   }
 }
 
