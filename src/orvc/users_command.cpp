@@ -13,12 +13,14 @@
 #include "orvc/command.h"
 #include "orvc/console_dialogs.h"
 #include "users/password.h"
+#include "users/passwordcode.h"
 
 namespace orv::orvc {
 namespace {
 
 constexpr const char* kUsage =
-    "orvc users list | add NAME [--level N] | set-level NAME N | set-password NAME [--legacy] | "
+    "orvc users list | add NAME [--level N] (level 255: password on standard input) | set-level "
+    "NAME N | set-password NAME [--legacy] | "
     "check NAME";
 
 int ParseLevel(const std::string& text) {
@@ -84,7 +86,18 @@ int Add(PasswordO& users, const Invocation& inv) {
   if (users.UserExists(name)) {
     throw CommandError{"a user named \"" + users.StoredUserName(name) + "\" exists already", 1};
   }
-  users.AppendUser({name, "", static_cast<std::uint8_t>(level), users.NextUserNumber()});
+  // A super user without a password would open every account at level 255.
+  std::string code;
+  if (level == kSuperLevel) {
+    code = NewPasswordCode(ReadPassword(inv));
+    if (code.empty()) {
+      throw CommandError{
+          "a user of level 255 needs a password: give it on the first line of "
+          "standard input",
+          1};
+    }
+  }
+  users.AppendUser({name, code, static_cast<std::uint8_t>(level), users.NextUserNumber()});
   return 0;
 }
 

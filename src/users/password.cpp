@@ -90,9 +90,10 @@ std::string MissingPasswordFileText() {
   return "Error in _PasWord.Begin:" + ErrorText(590);
 }
 
-int CreateFirstPasswordFile(std::string_view path, std::string_view superUser) {
+int CreateFirstPasswordFile(std::string_view path, std::string_view superUser,
+                            std::string_view code) {
   BufferO buffer;
-  buffer.Add(UserLine({std::string(superUser), "", kSuperLevel, 1}));
+  buffer.Add(UserLine({std::string(superUser), std::string(code), kSuperLevel, 1}));
   return SaveToFile(buffer, path, FileAccess::Private);
 }
 

@@ -41,9 +41,11 @@ std::string PasswordFilePath(std::string_view directory, std::string_view fileNa
 // "Error in _PasWord.Begin:" + the error text of 590: the password file is missing.
 std::string MissingPasswordFileText();
 
-// Writes a new password file holding one super user without a password, so
-// that the first log-in gives it the default password. Returns the I/O code.
-int CreateFirstPasswordFile(std::string_view path, std::string_view superUser);
+// Writes a new password file holding one super user with the code given;
+// without one, the first log-in gives it the default password. Returns the
+// I/O code.
+int CreateFirstPasswordFile(std::string_view path, std::string_view superUser,
+                            std::string_view code = {});
 
 class PasswordO {
  public:

@@ -56,6 +56,28 @@ TEST(OrvcInit, MakesListsUsersSettingsAndAnEmptyScoreDatabase) {
   }
 }
 
+TEST(OrvcInit, TheSuperUsersPasswordComesFromTheFileGiven) {
+  ASSERT_FALSE(TestEngineRoot().empty());
+  TempDir home;
+  const std::string file = home.Write("admin.txt", "first-pw\nignored\n");
+  const Outcome run = Orvc({"init", "--home", QString::fromStdString(home.Str()),
+                            "--admin-password-file", QString::fromStdString(file)});
+  ASSERT_EQ(run.code, 0) << run.err;
+  FakeDialogs dialogs;
+  PasswordO users(home.Str(), "KVXS1.KVX", dialogs);
+  EXPECT_EQ(users.Authenticate("ADMIN", "first-pw"), 255);
+  EXPECT_EQ(users.Authenticate("ADMIN", "tamblore"), -2);
+  EXPECT_TRUE(dialogs.messages.empty()) << "no reset to the default password";
+  // An empty first line makes nothing.
+  TempDir other;
+  const std::string empty = other.Write("admin.txt", "\n");
+  EXPECT_EQ(Orvc({"init", "--home", QString::fromStdString(other.Str()), "--admin-password-file",
+                  QString::fromStdString(empty)})
+                .code,
+            1);
+  EXPECT_FALSE(std::filesystem::exists(other.Path() / "KVXS1.KVX"));
+}
+
 TEST(OrvcInit, AFailedInitRemovesWhatItMadeSoTheNextOneWorks) {
   ASSERT_FALSE(TestEngineRoot().empty());
   TempDir home;

@@ -83,6 +83,7 @@ TEST_F(OrvcUsers, RefusesBadNamesAndLevelsWithOneLine) {
            {"add"},
            {"set-level", "nobody", "3"},
            {"set-level", "bob", "ten"},
+           {"add", "root", "--level", "255"},  // a super user needs a password
            {"frobnicate"},
        }) {
     const Outcome r = Users(args);
@@ -107,6 +108,13 @@ TEST_F(OrvcUsers, SetPasswordWritesArgon2idOrTheOlderFormWhenAsked) {
     EXPECT_EQ(code.size() == 13, !argon2) << code;
     EXPECT_EQ(Users({"check", "bob"}, "bob-pw\n").out, "50\n");
   }
+}
+
+TEST_F(OrvcUsers, ASuperUserIsAddedWithThePasswordGiven) {
+  EXPECT_EQ(Users({"add", "root", "--level", "255"}, "\n").exitCode, 1);
+  ASSERT_EQ(Users({"add", "root", "--level", "255"}, "root-pw\n").exitCode, 0);
+  EXPECT_EQ(Users({"check", "bob"}, "root-pw\n").out, "255\n");
+  EXPECT_EQ(Users({"check", "root"}, "tamblore\n").exitCode, 1);
 }
 
 TEST_F(OrvcUsers, SetsLevelsAndPasswordsAndChecksThem) {
