@@ -40,8 +40,12 @@ TEST_F(RegistryTest, AValueWithACommaIsReadWhole) {
       {"[Software]\nQuenby\\Orv\\7.0\\Data\\scoreDB=a,b,  c\n", "a,b,  c"},
       {"[Software/Quenby/Orv/7.0/Data]\nscoreDB=\"quoted, kept\"\n", "quoted, kept"},
   };
+  int n = 0;
   for (const auto& [file, value] : cases) {
-    home.Write("orv.ini", file);
+    // A folder of its own for each case: QSettings keeps what it read of a path.
+    const std::string folder = "c" + std::to_string(++n) + "/";
+    home.Write(folder + "orv.ini", file);
+    SetProgramDirectory(home.Str() + folder);
     EXPECT_EQ(RegReadString(kOrvKey, "scoreDB"), value) << file;
   }
 }
@@ -50,7 +54,6 @@ TEST_F(RegistryTest, TheDatabaseAccountComesFromTheProgramDirectoryThenTheMachin
   const std::string machine = home.Write("etc/orv.ini",
                                          "[Software/Quenby/Orv/7.0/Data]\ndbUser=ORV\n"
                                          "dbPassword=school, wide\n");
-  const std::string program = home.Str() + "orv.ini";
   const std::string none = home.Str() + "missing.ini";
   // machine-wide file, program directory's file, the account in force
   const std::vector<std::tuple<std::string, std::string, std::string, std::string>> cases{
@@ -59,8 +62,10 @@ TEST_F(RegistryTest, TheDatabaseAccountComesFromTheProgramDirectoryThenTheMachin
       {machine, "[Software/Quenby/Orv/7.0/Data]\ndbPassword=own\n", "ORV", "own"},
       {none, "[Software/Quenby/Orv/7.0/Data]\ndbUser=TEACHER\n", "TEACHER", "quillwork"},
   };
+  int n = 0;
   for (const auto& [machineIni, programText, user, password] : cases) {
-    home.Write("orv.ini", programText);
+    // A file of its own for each case: QSettings keeps what it read of a path.
+    const std::string program = home.Write("p" + std::to_string(++n) + "/orv.ini", programText);
     const DbAccount account = ConfiguredDatabaseAccount(machineIni, program);
     EXPECT_EQ(account.user, user) << programText;
     EXPECT_EQ(account.password, password) << programText;
