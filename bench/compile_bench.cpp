@@ -25,7 +25,7 @@ class SilentDialogs : public orv::Dialogs {
     return std::nullopt;
   }
   orv::LoginEntry AskLogin() override { return {}; }
-  std::pair<std::string, std::string> AskNewPasswordTwice() override { return {}; }
+  std::optional<std::pair<std::string, std::string>> AskNewPasswordTwice() override { return {}; }
   orv::FileDialogResult OpenFile(const orv::FileDialogRequest&) override { return {}; }
 };
 

@@ -42,7 +42,7 @@ struct QuietDialogs : orv::Dialogs {
     return std::nullopt;
   }
   orv::LoginEntry AskLogin() override { return {"No user", ""}; }
-  std::pair<std::string, std::string> AskNewPasswordTwice() override { return {}; }
+  std::optional<std::pair<std::string, std::string>> AskNewPasswordTwice() override { return {}; }
   orv::FileDialogResult OpenFile(const orv::FileDialogRequest& r) override {
     return {false, r.fileName};
   }

@@ -41,7 +41,7 @@ class SilentDialogs : public Dialogs {
     return std::nullopt;
   }
   LoginEntry AskLogin() override { return {}; }
-  std::pair<std::string, std::string> AskNewPasswordTwice() override { return {}; }
+  std::optional<std::pair<std::string, std::string>> AskNewPasswordTwice() override { return {}; }
   FileDialogResult OpenFile(const FileDialogRequest&) override { return {}; }
 };
 

@@ -19,15 +19,15 @@ struct LoginEntry {
 
 struct FileDialogRequest {
   std::string caption;
-  std::string initialDir;   // may be empty
-  std::string fileName;     // preset file name
-  std::string filter;       // "Interbase compatible database files(*.gdb)|*.gdb"
-  std::string defaultExt;   // "gdb"
+  std::string initialDir;  // may be empty
+  std::string fileName;    // preset file name
+  std::string filter;      // "Interbase compatible database files(*.gdb)|*.gdb"
+  std::string defaultExt;  // "gdb"
 };
 
 struct FileDialogResult {
   bool accepted = false;
-  std::string fileName;     // the dialog's file name, also when cancelled
+  std::string fileName;  // the dialog's file name, also when cancelled
 };
 
 class Dialogs {
@@ -46,8 +46,9 @@ class Dialogs {
   // empty password.
   virtual LoginEntry AskLogin() = 0;
 
-  // The new-password dialog: the two entries of a password typed twice.
-  virtual std::pair<std::string, std::string> AskNewPasswordTwice() = 0;
+  // The new-password dialog: the two entries of a password typed twice;
+  // std::nullopt when cancelled.
+  virtual std::optional<std::pair<std::string, std::string>> AskNewPasswordTwice() = 0;
 
   // The open-file dialog used to choose a database file.
   virtual FileDialogResult OpenFile(const FileDialogRequest& request) = 0;
@@ -56,9 +57,7 @@ class Dialogs {
   void ShowMessage(const std::string& text) { Message(MsgKind::Plain, text, MsgButtons::Ok); }
   void Error(const std::string& text) { Message(MsgKind::Error, text, MsgButtons::Ok); }
   void Warning(const std::string& text) { Message(MsgKind::Warning, text, MsgButtons::Ok); }
-  void Information(const std::string& text) {
-    Message(MsgKind::Information, text, MsgButtons::Ok);
-  }
+  void Information(const std::string& text) { Message(MsgKind::Information, text, MsgButtons::Ok); }
   bool ConfirmYesNo(const std::string& text, MsgKind kind = MsgKind::Confirmation) {
     return Message(kind, text, MsgButtons::YesNo) == MsgAnswer::Yes;
   }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/dbaccountconfig.h"
 #include "app/dialogs.h"
 #include "app/engineroot.h"
 #include "app/platform.h"
@@ -89,6 +90,7 @@ void StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
   ProgramPaths& p = Paths();
   // Before the engine look-up first loads the client library.
   UseEmbeddedEngineRoot(p.programDir);
+  SetDatabaseAccount(ConfiguredDatabaseAccount(std::string(kMachineIni), RegistryFile()));
   p.passwordFileName = ConfiguredPasswordFileName();
   p.copyMessage.clear();
   OpenPasswordFile(dialogs);

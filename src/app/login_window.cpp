@@ -86,7 +86,7 @@ LoginEntry TLoginForm::AskLogin() {
   return {UsersList->currentText().toStdString(), Pasword->text().toStdString()};
 }
 
-std::pair<std::string, std::string> TLoginForm::AskNewPasswordTwice() {
+std::optional<std::pair<std::string, std::string>> TLoginForm::AskNewPasswordTwice() {
   UsersList->hide();
   Name->show();
   Name->setEchoMode(QLineEdit::Password);
@@ -96,9 +96,9 @@ std::pair<std::string, std::string> TLoginForm::AskNewPasswordTwice() {
   Label2->setText("Password");
   Label1->setText("Enter new password twice");
   setWindowTitle("Passwords");
-  exec();
-  std::pair<std::string, std::string> entries{Name->text().toStdString(),
-                                              Pasword->text().toStdString()};
+  const bool accepted = exec() == QDialog::Accepted;
+  std::optional<std::pair<std::string, std::string>> entries;
+  if (accepted) entries.emplace(Name->text().toStdString(), Pasword->text().toStdString());
   Name->setEchoMode(QLineEdit::Normal);
   Name->clear();
   Pasword->clear();

@@ -3,6 +3,7 @@
 // mode, for a new password twice. One window serves both; its texts are
 // put back after each new-password use.
 #include <QDialog>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -23,8 +24,8 @@ class TLoginForm : public QDialog {
 
   // The user's entry; a cancelled window gives "No user" and an empty password.
   LoginEntry AskLogin();
-  // The two entries of a new password typed twice.
-  std::pair<std::string, std::string> AskNewPasswordTwice();
+  // The two entries of a new password typed twice; std::nullopt when cancelled.
+  std::optional<std::pair<std::string, std::string>> AskNewPasswordTwice();
 
   QLabel* Label1;
   QLabel* Label2;

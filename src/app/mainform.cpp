@@ -60,8 +60,14 @@ void MainFormO::LogIn() {
 
 void MainFormO::LogOut() {
   // Nobody logged in has no start-up file to save: Log Out then only asks
-  // for a log-in.
-  if (Users().IsLoggedIn()) SaveStartUp(dialogs_);
+  // for a log-in. A save that fails has been shown; the user is logged out
+  // all the same, so the next child does not find the session open.
+  try {
+    if (Users().IsLoggedIn()) SaveStartUp(dialogs_);
+  } catch (const E_LoadUser_Error&) {
+    EnterLoggedOut();
+    return;
+  }
   EnterLoggedOut();
 }
 
@@ -106,8 +112,13 @@ std::string MainFormO::Start() {
 
 void MainFormO::New1Click() {
   const std::optional<std::string> answer = dialogs_.Input("New File", "Input a file name", "");
-  const std::string name = BaseName(answer.value_or(""));
-  if (name.empty()) return;
+  if (!answer) return;
+  const std::string name = BaseName(*answer);
+  if (TrimSet(name, " ").empty()) {
+    // A name of blanks alone names no file anybody could find again.
+    dialogs_.Warning("Please type a name for the new list");
+    return;
+  }
   StartUpSettings& s = Settings();
   const std::string folder = Paths().listRoot + s.CurrentDir;
   if (FileFound(folder + name + ".Orv")) {
@@ -135,6 +146,7 @@ void MainFormO::ChaDir1Click(const FolderPicker& pick) {
   ChangeDirectory(pick);
   const StartUpSettings& s = Settings();
   view_.fileLabel = s.CurrentDir + s.CurrentFile;
+  view_.fileLength = std::to_string(LineCount(CurrentListPath()));
   view_.dirLabel = s.CurrentDir;
 }
 
@@ -173,11 +185,11 @@ void MainFormO::Image1Click(SessionSounds& sounds) {
   sounds.PlayIfStored(kPictureSound);
 }
 
-std::vector<std::string> MainFormO::LinesToPrint() {
+std::optional<std::vector<std::string>> MainFormO::LinesToPrint() {
   BufferO list;
   if (const int code = LoadFromFile(list, CurrentListPath()); code != 0) {
     dialogs_.Error(ErrorText(code));
-    return {};
+    return std::nullopt;
   }
   std::vector<std::string> lines;
   lines.reserve(list.Count());

@@ -4,6 +4,7 @@
 // (New, Delete file, the Log menu's flags, the lines to print). The window
 // shows View() after each call and forwards its events here.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -75,8 +76,8 @@ class MainFormO {
   void Image1Click(SessionSounds& sounds);
 
   // The current list's lines as written (not compiled), for printing; a
-  // list that cannot be read is reported and gives no lines.
-  std::vector<std::string> LinesToPrint();
+  // list that cannot be read is reported and gives std::nullopt.
+  std::optional<std::vector<std::string>> LinesToPrint();
 
  private:
   void ShowCurrentFile();

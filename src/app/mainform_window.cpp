@@ -271,7 +271,8 @@ void TMainForm::BuildMenu() {
   connect(Print1, &QAction::triggered, this, &TMainForm::Print1Click);
   connect(PrintSetup1, &QAction::triggered, this, &TMainForm::PrintSetup1Click);
   connect(Exit1, &QAction::triggered, this, &TMainForm::QuitButtonClick);
-  connect(AddUser1, &QAction::triggered, this, [this] { Run([] { Users().AddUser(); }); });
+  connect(AddUser1, &QAction::triggered, this,
+          [this] { Run([] { Users().AddUser(Settings().addUserPasLev); }); });
   connect(ChangePasword1, &QAction::triggered, this,
           [this] { Run([] { Users().ChangeOwnPassword(); }); });
   connect(LogWords1, &QAction::triggered, this,
@@ -476,7 +477,10 @@ void TMainForm::CommitData() {
 }
 
 void TMainForm::PrintCurrentList(QPrinter& printer) {
-  Run([this, &printer] { PrintLines(printer, Settings().CurrentFile, core_.LinesToPrint()); });
+  Run([this, &printer] {
+    if (const auto lines = core_.LinesToPrint())
+      PrintLines(printer, Settings().CurrentFile, *lines);
+  });
 }
 
 void TMainForm::Open1Click() {
@@ -523,6 +527,10 @@ void TMainForm::Editusers1Click() {
 }
 
 void TMainForm::Print1Click() {
+  // A list that cannot be read is told before the printer is chosen.
+  bool readable = false;
+  Run([this, &readable] { readable = core_.LinesToPrint().has_value(); });
+  if (!readable) return;
   QPrintDialog dialog(printer_.get(), this);
   if (dialog.exec() != QDialog::Accepted) return;
   PrintCurrentList(*printer_);

@@ -13,14 +13,16 @@
 namespace orv {
 namespace {
 
-constexpr std::array<const char*, 8> kLabels = {"Option menu pasword Level",
-                                                "Sound menu pasword Level",
-                                                "List sounds pasword level",
-                                                "Delete sound pasword level",
-                                                "Change Database",
-                                                "Delete spelling file",
-                                                "Look at other users spelling list",
-                                                "Make wrong word file for others"};
+constexpr std::array<const char*, kThresholds.size()> kLabels = {
+    "Option menu pasword Level",
+    "Sound menu pasword Level",
+    "List sounds pasword level",
+    "Delete sound pasword level",
+    "Change Database",
+    "Delete spelling file",
+    "Look at other users spelling list",
+    "Make wrong word file for others",
+    "Add users"};
 
 }  // namespace
 

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <array>
 
+#include "app/startupfile.h"
+
 class QPushButton;
 class QSpinBox;
 
@@ -15,8 +17,8 @@ class TPasLevForm : public QDialog {
  public:
   explicit TPasLevForm(QWidget* parent = nullptr);
 
-  // SpinEdit1 ... SpinEdit8 in the order of the window.
-  std::array<QSpinBox*, 8> SpinEdits{};
+  // SpinEdit1 ... SpinEdit9 in the order of the window.
+  std::array<QSpinBox*, kThresholds.size()> SpinEdits{};
   QPushButton* OkButton;
   QPushButton* CancelButton;
 

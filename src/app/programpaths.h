@@ -28,7 +28,8 @@ void SetProgramDirectory(const std::string& dir);
 std::string ProgramDirectory(const std::optional<std::string>& home);
 
 // A user's own folder below the program directory (start-up file, position
-// files): "User\<name>.DIR\", the name without folder or extension.
+// files): "User\<name>.DIR\". A folder named the older way, after the part
+// of the name before a ".", is used while it exists and is that user's.
 std::string UserFolder(const std::string& programDir, const std::string& userName);
 
 // The folder of the running program's file, ending in "/".

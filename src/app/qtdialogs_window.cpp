@@ -103,7 +103,7 @@ LoginEntry QtDialogs::AskLogin() {
   return Login().AskLogin();
 }
 
-std::pair<std::string, std::string> QtDialogs::AskNewPasswordTwice() {
+std::optional<std::pair<std::string, std::string>> QtDialogs::AskNewPasswordTwice() {
   return Login().AskNewPasswordTwice();
 }
 

@@ -22,6 +22,29 @@ QString IniPath() {
   return QString::fromStdString(NativePath(RegistryFile()));
 }
 
+// The text after "=" of the key's line, as it stands in the file. QSettings
+// reads an unquoted value with a comma as a list and drops the blanks after
+// each comma, so such a value is taken from the line itself.
+QString WholeLineValue(const std::string& file, const QString& key) {
+  std::string text;
+  if (ReadTextFile(file, text) != 0) return {};
+  QString section;
+  for (QString line : QString::fromStdString(text).split('\n')) {
+    line = line.trimmed();
+    if (line.startsWith('[') && line.endsWith(']')) {
+      section = line.mid(1, line.size() - 2);
+      if (section.compare("General", Qt::CaseInsensitive) == 0) section.clear();
+      continue;
+    }
+    const qsizetype equals = line.indexOf('=');
+    if (equals <= 0) continue;
+    QString name = line.left(equals).trimmed().replace('\\', '/');
+    if (!section.isEmpty()) name = section + '/' + name;
+    if (name == key) return line.mid(equals + 1).trimmed();
+  }
+  return {};
+}
+
 }  // namespace
 
 std::string RegistryFile() {
@@ -34,8 +57,18 @@ bool RegValueExists(std::string_view key, std::string_view name) {
 }
 
 std::string RegReadString(std::string_view key, std::string_view name) {
-  const QSettings ini(IniPath(), QSettings::IniFormat);
-  return ini.value(KeyOf(key, name)).toString().toStdString();
+  return IniValue(RegistryFile(), key, name).value_or(std::string());
+}
+
+std::optional<std::string> IniValue(const std::string& file, std::string_view key,
+                                    std::string_view name) {
+  const QSettings ini(QString::fromStdString(NativePath(file)), QSettings::IniFormat);
+  const QVariant value = ini.value(KeyOf(key, name));
+  if (!value.isValid()) return std::nullopt;
+  if (value.typeId() == QMetaType::QStringList) {
+    return WholeLineValue(file, KeyOf(key, name)).toStdString();
+  }
+  return value.toString().toStdString();
 }
 
 bool RegReadBool(std::string_view key, std::string_view name) {

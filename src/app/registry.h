@@ -3,6 +3,7 @@
 // directory. A key path such as "\Software\Quenby\Orv\7.0\Data" is the group
 // "Software/Quenby/Orv/7.0/Data"; each helper opens the file for one
 // operation only.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ std::string RegistryFile();
 bool RegValueExists(std::string_view key, std::string_view name);
 // The value, or empty text when there is none.
 std::string RegReadString(std::string_view key, std::string_view name);
+// The value in another INI file, or std::nullopt when it has none.
+std::optional<std::string> IniValue(const std::string& file, std::string_view key,
+                                    std::string_view name);
 // The value when it is stored as an integer (not 0 is true); true otherwise,
 // also when it is missing.
 bool RegReadBool(std::string_view key, std::string_view name);

@@ -11,6 +11,7 @@
 #include "app/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"
+#include "files/filelayer.h"
 #include "lists/buffers.h"
 #include "users/password.h"
 
@@ -43,10 +44,15 @@ bool AskToCreate(Dialogs& dialogs) {
 }
 
 void Save(Dialogs& dialogs, const BufferO& buffer, const std::string& path) {
-  if (const int code = SaveToFile(buffer, path); code != 0) {
+  if (const int code = SaveToFile(buffer, path, FileAccess::Private); code != 0) {
     dialogs.Error(" Error saveing start up file buffer " + ErrorText(code));
     throw StartUpFileError();
   }
+}
+
+// An empty start-up file, with its folders; only its user may read it.
+void MakeStartUpFile(const std::string& path) {
+  if (MakeFile(path) == 0) MakeFilePrivate(path);
 }
 
 // A new user's file: the settings as every new user starts with them.
@@ -77,7 +83,7 @@ void LoadStartUp(Dialogs& dialogs) {
   const std::string path = StartUpFilePath();
   if (!FileFound(path)) {
     if (!AskToCreate(dialogs)) GiveUp(dialogs);
-    MakeFile(path);
+    MakeStartUpFile(path);
     Save(dialogs, CreationLines(), path);
   }
   BufferO buffer;
@@ -89,11 +95,33 @@ void LoadStartUp(Dialogs& dialogs) {
   if (buffer.Count() >= 1) s.CurrentFile = BaseName(buffer.Get(1)) + ".ORV";
   s.InOrder = IsOne(buffer, 3);
   s.WholeFile = IsOne(buffer, 4);
-  if (buffer.Count() > 4) s.CurrentDir = buffer.Get(5);
+  if (buffer.Count() > 4) {
+    s.CurrentDir = buffer.Get(5);
+    // The current group is a folder of the word-list root, never one beside it.
+    if (!StaysInside(s.CurrentDir)) {
+      dialogs.Warning("Line 5 of the start-up file " + path +
+                      " names a group outside the word lists (" + s.CurrentDir +
+                      "). The word lists' own folder is used instead.");
+      s.CurrentDir.clear();
+    }
+  }
   s.ReshowWord = IsOne(buffer, 6);
   s.ShowWord = IsOne(buffer, 7);
+  const StartUpSettings defaults;
   for (const auto& [key, field] : kThresholds) {
-    if (buffer.HasKey(key)) s.*field = buffer.KeyValue(key);
+    if (!buffer.HasKey(key)) continue;
+    try {
+      s.*field = buffer.KeyValue(key);
+    } catch (const EConvertError&) {
+      // A bad line must not lock the user out; the whole file is written
+      // again at log-out.
+      s.*field = defaults.*field;
+      const std::string keyText = std::string(key) + "=";
+      const LineNo line = buffer.Find(keyText, static_cast<std::uint32_t>(keyText.size()), false);
+      dialogs.Warning("Line " + std::to_string(line) + " of the start-up file " + path +
+                      " has no level number after \"" + keyText + "\". The level " +
+                      std::to_string(defaults.*field) + " is used instead.");
+    }
   }
 }
 
@@ -101,7 +129,7 @@ void SaveStartUp(Dialogs& dialogs) {
   const std::string path = StartUpFilePath();
   if (!FileFound(path)) {
     if (!AskToCreate(dialogs)) GiveUp(dialogs);
-    MakeFile(path);
+    MakeStartUpFile(path);
     if (!FileFound(path)) GiveUp(dialogs);
   }
   const StartUpSettings& s = Settings();

@@ -34,13 +34,15 @@ struct StartUpSettings {
   std::int32_t delFilePasLev = 100;
   std::int32_t lookOtherUsersPasLev = 200;
   std::int32_t MakeWrongWordFileForOthers = 210;
+  // Who may add users; a file without the key keeps the value in force.
+  std::int32_t addUserPasLev = 0;
 };
 
 using Threshold = std::int32_t StartUpSettings::*;
 
 // The access thresholds with their keys, in the order of the file's lines 8 to
-// 15 and of the password-level window.
-inline constexpr std::array<std::pair<std::string_view, Threshold>, 8> kThresholds{{
+// 16 and of the password-level window.
+inline constexpr std::array<std::pair<std::string_view, Threshold>, 9> kThresholds{{
     {"optionMenuPasLev", &StartUpSettings::optionMenuPasLev},
     {"soundMenuPasLev", &StartUpSettings::soundMenuPasLev},
     {"listSoundsPasLev", &StartUpSettings::listSoundsPasLev},
@@ -49,6 +51,7 @@ inline constexpr std::array<std::pair<std::string_view, Threshold>, 8> kThreshol
     {"delFilePasLev", &StartUpSettings::delFilePasLev},
     {"lookOtherUsersPasLev", &StartUpSettings::lookOtherUsersPasLev},
     {"MakeWrongWordFileForOthers", &StartUpSettings::MakeWrongWordFileForOthers},
+    {"addUserPasLev", &StartUpSettings::addUserPasLev},
 }};
 
 // The settings in force; they live for the whole run and survive log-outs.

@@ -46,4 +46,14 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
+std::string CutToCharacters(std::string_view text, std::size_t count) {
+  std::size_t end = 0;
+  char32_t cp = 0;
+  for (std::size_t n = 0; n < count && end < text.size(); ++n) {
+    const std::size_t len = DecodeUtf8(text, end, cp);
+    end += len == 0 ? 1 : len;
+  }
+  return std::string(text.substr(0, end));
+}
+
 }  // namespace orv

@@ -14,4 +14,8 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t i, char32_t& cp);
 // Appends the UTF-8 form of a code point.
 void AppendUtf8(std::string& out, char32_t cp);
 
+// The text cut after count characters, never inside a UTF-8 sequence; bytes
+// that are not valid UTF-8 count one each.
+std::string CutToCharacters(std::string_view text, std::size_t count);
+
 }  // namespace orv

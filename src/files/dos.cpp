@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <ctime>
@@ -250,6 +251,36 @@ void BeepWait(std::uint16_t /*unused*/, std::uint16_t ms) {
 void RunErrorFor(int code) {
   if (code >= 0 && code <= 255) throw ERunError(code);
   throw ERangeError();
+}
+
+std::string FolderNameOf(std::string_view name) {
+  std::string out;
+  for (const char c : name) {
+    if (c == '\\') {
+      out += "%5C";
+    } else if (c == '/') {
+      out += "%2F";
+    } else if (c == '%') {
+      out += "%25";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+bool StaysInside(std::string_view relativePath) {
+  if (!relativePath.empty() && (relativePath.front() == '\\' || relativePath.front() == '/')) {
+    return false;
+  }
+  if (relativePath.find(':') != std::string_view::npos) return false;
+  std::size_t start = 0;
+  while (start <= relativePath.size()) {
+    const std::size_t end = std::min(relativePath.find_first_of("\\/", start), relativePath.size());
+    if (relativePath.substr(start, end - start) == "..") return false;
+    start = end + 1;
+  }
+  return true;
 }
 
 }  // namespace orv

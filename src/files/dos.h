@@ -22,6 +22,12 @@ std::string DriveOf(std::string_view path);
 std::string FileNameOf(std::string_view path);
 std::string ExtOf(std::string_view path);
 std::string BaseName(std::string_view path);
+// A name (a user's) as the name of one folder: "\\", "/" and "%" are written
+// %5C, %2F and %25, so the name can reach no other folder.
+std::string FolderNameOf(std::string_view name);
+// True when a group path stays inside the folder it is taken from: no ".."
+// part, and no leading separator or drive.
+bool StaysInside(std::string_view relativePath);
 
 bool CanOpenFile(std::string_view name);
 bool FileFound(std::string_view name);

@@ -130,13 +130,13 @@ bool LockTemporary(int fd) {
 // Opens a new temporary file beside target, locked while it is written; its
 // name starts with "." so folder listings of the program do not show it
 // while it exists.
-int OpenTemporary(const std::string& target, std::string& tempPath) {
+int OpenTemporary(const std::string& target, std::string& tempPath, mode_t mode) {
   static unsigned counter = 0;
   // The name is shortened so the temporary name stays within the file system's limit.
   std::string stem = ParentOf(target) + "/." + NameOf(target).substr(0, 200) + ".";
   for (int attempt = 0; attempt < 100; ++attempt) {
     tempPath = stem + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
-    int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd < 0) {
       if (errno != EEXIST) return fd;
       continue;
@@ -187,6 +187,24 @@ void RemoveStaleTemporaries(const std::string& folder) {
       ::unlink(path.c_str());
     }
   }
+}
+
+// A file the account may not write is not replaced by a rename either. A
+// file without any write permission is write-protected for every account,
+// as a read-only file is on Windows, the super user's included.
+bool IsWriteProtected(const std::string& native, const struct stat& st) {
+  return (st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0;
+}
+
+// A private file's mode and group in folder: the folder's group may read
+// and write it where the folder is shared by that group.
+void MakePrivate(int fd, const std::string& folder) {
+  struct stat dir {};
+  const bool shared = ::stat(folder.c_str(), &dir) == 0 && (dir.st_mode & (S_ISGID | S_IWGRP)) != 0;
+  if (shared && ::fchown(fd, static_cast<uid_t>(-1), dir.st_gid) != 0) {
+    // Only a member of the folder's group may give the file to it.
+  }
+  ::fchmod(fd, shared ? 0660 : 0600);
 }
 
 void SyncFolder(const std::string& folder) {
@@ -321,7 +339,7 @@ int ReadTextFile(std::string_view path, std::string& text) {
   return 0;
 }
 
-int WriteFileSafely(std::string_view path, std::string_view bytes) {
+int WriteFileSafely(std::string_view path, std::string_view bytes, FileAccess access) {
   std::string target = NativePath(path);
   if (target.empty()) return 2;
   // Saving through a link replaces the file it points to, not the link.
@@ -330,15 +348,18 @@ int WriteFileSafely(std::string_view path, std::string_view bytes) {
   struct stat old {};
   bool hadOld = ::stat(target.c_str(), &old) == 0;
   if (hadOld && S_ISDIR(old.st_mode)) return 5;
+  if (hadOld && IsWriteProtected(target, old)) return 5;
   std::string folder = ParentOf(target);
   if (!IsDir(folder)) return 3;
   RemoveStaleTemporaries(folder);
 
   std::string temp;
-  FdCloser file(OpenTemporary(target, temp));
+  const bool isPrivate = access == FileAccess::Private && !hadOld;
+  FdCloser file(OpenTemporary(target, temp, isPrivate ? 0600 : 0666));
   if (file.fd < 0) return IoCodeForPath(errno, temp);
   // A second descriptor keeps the temporary file's lock past the close below until the rename.
   const FdCloser lock(::fcntl(file.fd, F_DUPFD_CLOEXEC, 0));
+  if (isPrivate) MakePrivate(file.fd, folder);
   int code = 0;
   if (!WriteAll(file.fd, bytes) || ::fsync(file.fd) != 0) code = WriteCode(errno, temp);
   if (code == 0 && hadOld) {
@@ -356,6 +377,14 @@ int WriteFileSafely(std::string_view path, std::string_view bytes) {
     return code;
   }
   SyncFolder(folder);
+  return 0;
+}
+
+int MakeFilePrivate(std::string_view path) {
+  const std::string native = NativePath(path);
+  FdCloser file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.fd < 0) return IoCodeForPath(errno, native);
+  MakePrivate(file.fd, ParentOf(native));
   return 0;
 }
 
@@ -385,23 +414,21 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
   return out;
 }
 
-std::string Utf8ToWindows1252(std::string_view text) {
+std::optional<std::string> Utf8ToWindows1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   char32_t cp = 0;
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t len = DecodeUtf8(text, i, cp);
-    i += std::max<std::size_t>(len, 1);
-    const auto high = std::find(kCp1252High.begin(), kCp1252High.end(), cp);
-    if (len == 0) {
-      out += '?';
-    } else if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+    if (len == 0) return std::nullopt;
+    i += len;
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
       out += static_cast<char>(cp);
-    } else if (high != kCp1252High.end()) {
-      out += static_cast<char>(0x80 + (high - kCp1252High.begin()));
-    } else {
-      out += '?';
+      continue;
     }
+    const auto* found = std::find(kCp1252High.begin(), kCp1252High.end(), cp);
+    if (found == kCp1252High.end()) return std::nullopt;
+    out += static_cast<char>(0x80 + (found - kCp1252High.begin()));
   }
   return out;
 }

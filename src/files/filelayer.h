@@ -8,6 +8,7 @@
 // - Text that is not valid UTF-8 is read as Windows-1252 and converted.
 // Results are the program's I/O codes: 0 success, 2 file not found, 3 path
 // not found, 5 access denied, 100 read error, 101 write error, ...
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,15 +32,29 @@ int ReadFileBytes(std::string_view path, std::string& bytes);
 // are not valid UTF-8.
 int ReadTextFile(std::string_view path, std::string& text);
 
-// Writes a whole file safely (temporary file, flush, rename).
-int WriteFileSafely(std::string_view path, std::string_view bytes);
+// Who may read and write a file the program creates. A private file (users,
+// their settings, scores) is its owner's alone; where its folder is shared
+// by a group (set-group-ID or group-writable, as an installed program
+// directory is), that group's too.
+enum class FileAccess { Shared, Private };
+
+// Writes a whole file safely (temporary file, flush, rename). A file that
+// exists keeps its permissions; a new one gets those of access. A target the
+// account may not write, or one without any write permission, is refused
+// with 5 (access denied) and left as it is.
+int WriteFileSafely(std::string_view path, std::string_view bytes,
+                    FileAccess access = FileAccess::Shared);
+
+// Gives an existing file the permissions of a new private file in its
+// folder; returns the I/O code.
+int MakeFilePrivate(std::string_view path);
 
 // True when the bytes are valid UTF-8.
 bool IsValidUtf8(std::string_view bytes);
 // Windows-1252 bytes as UTF-8.
 std::string Windows1252ToUtf8(std::string_view bytes);
-// UTF-8 text as Windows-1252 bytes, undoing Windows1252ToUtf8 exactly; a
-// letter that Windows-1252 lacks becomes "?".
-std::string Utf8ToWindows1252(std::string_view text);
+// UTF-8 text as Windows-1252 bytes; std::nullopt when the text is not valid
+// UTF-8 or holds a character that Windows-1252 has not.
+std::optional<std::string> Utf8ToWindows1252(std::string_view text);
 
 }  // namespace orv

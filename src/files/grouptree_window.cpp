@@ -11,6 +11,18 @@ QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A group node; groups sort without regard to letter case, as the file
+// layer finds them.
+class GroupItem : public QTreeWidgetItem {
+ public:
+  using QTreeWidgetItem::QTreeWidgetItem;
+
+  bool operator<(const QTreeWidgetItem& other) const override {
+    const int order = text(0).compare(other.text(0), Qt::CaseInsensitive);
+    return order != 0 ? order < 0 : text(0) < other.text(0);
+  }
+};
+
 QTreeWidgetItem* MatchingChild(const QTreeWidgetItem& node, const std::string& part) {
   for (int i = 0; i < node.childCount(); ++i) {
     QTreeWidgetItem* child = node.child(i);
@@ -43,7 +55,7 @@ void LoadTree(QTreeWidget& tree, const std::string& root, const std::string& cur
 
 void AddFolderNodes(const std::string& folder, QTreeWidgetItem& node) {
   for (const std::string& name : GroupFolderNames(folder)) {
-    auto* child = new QTreeWidgetItem(&node, QStringList{Text(name)});
+    auto* child = new GroupItem(&node, QStringList{Text(name)});
     AddFolderNodes(folder + "\\" + name, *child);
   }
 }

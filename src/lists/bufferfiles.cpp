@@ -18,7 +18,7 @@ int LoadFromFile(BufferO& buffer, std::string_view name) {
   return 0;
 }
 
-int SaveToFile(const BufferO& buffer, std::string_view name) {
+int SaveToFile(const BufferO& buffer, std::string_view name, FileAccess access) {
   if (name.empty()) return kEmptyName;
   std::size_t size = 0;
   for (LineNo i : LineNumbers(buffer.Count())) size += buffer.Line(i).size() + 2;
@@ -28,7 +28,7 @@ int SaveToFile(const BufferO& buffer, std::string_view name) {
     bytes += buffer.Line(i);
     bytes += "\r\n";
   }
-  return WriteFileSafely(name, bytes);
+  return WriteFileSafely(name, bytes, access);
 }
 
 }  // namespace orv

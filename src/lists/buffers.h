@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/errors.h"
+#include "files/filelayer.h"
 
 namespace orv {
 
@@ -70,7 +71,8 @@ class BufferO {
 // the buffer's Add error once it is full, keeping the lines added before.
 int LoadFromFile(BufferO& buffer, std::string_view name);
 // Writes every line, each followed by CR LF, replacing the file; returns the
-// I/O code (600 for an empty name).
-int SaveToFile(const BufferO& buffer, std::string_view name);
+// I/O code (600 for an empty name). A new file gets the permissions of access.
+int SaveToFile(const BufferO& buffer, std::string_view name,
+               FileAccess access = FileAccess::Shared);
 
 }  // namespace orv

@@ -66,10 +66,13 @@ void TEditOrv::EditList(const std::string& path) {
     dialogs_.Warning("Access denied");
     return;
   }
-  // A list that cannot be read opens empty, ready to be written.
+  // A list that cannot be read opens empty, ready to be written; one that
+  // is there but unreadable is not replaced without a warning.
   BufferO lines;
-  LoadFromFile(lines, path);
+  const int code = LoadFromFile(lines, path);
+  unreadable_ = code != 0 && code != 2 && code != 3 ? ErrorText(code) : std::string();
   ShowLines(lines, false);
+  unreadable_.clear();
 }
 
 void TEditOrv::ViewList(const std::string& path) {
@@ -93,11 +96,20 @@ int TEditOrv::ShowLines(const BufferO& buffer, bool readOnly) {
   return exec();
 }
 
-void TEditOrv::SaveText() {
-  if (!RichEdit1->document()->isModified() || path_.empty()) return;
-  if (!dialogs_.ConfirmYesNo("Save changes")) return;
+bool TEditOrv::SaveText() {
+  if (!RichEdit1->document()->isModified() || path_.empty()) return true;
+  if (!dialogs_.ConfirmYesNo("Save changes")) return true;
+  if (!unreadable_.empty() &&
+      !dialogs_.ConfirmYesNo("The list " + path_ + " could not be read (" + unreadable_ +
+                                 "), so this window did not show it. Saving replaces it with the "
+                                 "text shown here. Replace it?",
+                             MsgKind::Warning)) {
+    return true;
+  }
   // A save that fails is told, and the text stays marked as changed.
-  if (WriteLines(path_)) RichEdit1->document()->setModified(false);
+  if (!WriteLines(path_)) return false;
+  RichEdit1->document()->setModified(false);
+  return true;
 }
 
 bool TEditOrv::WriteLines(const std::string& target) {
@@ -114,7 +126,8 @@ void TEditOrv::PrintText(QPrinter& printer) {
 }
 
 void TEditOrv::done(int result) {
-  SaveText();
+  // The text is not thrown away when it could not be saved.
+  if (!SaveText()) return;
   RichEdit1->clear();
   QDialog::done(result);
 }

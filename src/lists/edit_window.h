@@ -32,15 +32,15 @@ class TEditOrv : public QDialog {
   // Shows the lines in the editor, modally. Returns the modal result.
   int ShowLines(const BufferO& buffer, bool readOnly);
   // Saves a changed text to the list it came from after "Save changes" is
-  // answered Yes.
-  void SaveText();
+  // answered Yes. False when that save failed.
+  bool SaveText();
   // Prints the text on the printer, the job named after the current list.
   void PrintText(QPrinter& printer);
 
   const std::string& ListPath() const { return path_; }
 
   // Every way of closing the window ends here: a changed text is offered
-  // for saving, then the editor is emptied.
+  // for saving, then the editor is emptied; a failed save keeps it open.
   void done(int result) override;
 
  private:
@@ -55,6 +55,8 @@ class TEditOrv : public QDialog {
   Dialogs& dialogs_;
   TCompiledView& view_;
   std::string path_;
+  // Why the list being edited could not be read; empty when it could.
+  std::string unreadable_;
   QPlainTextEdit* RichEdit1;
   QAction* Save1;
 };

@@ -47,7 +47,9 @@ int SaveListFile(const ListFile& file, std::string_view name) {
   for (const LineNo i : LineNumbers(file.lines.Count())) {
     const ListLineForm& form = file.forms[i - 1u];
     const std::string& line = file.lines.Line(i);
-    bytes += form.windows1252 ? Utf8ToWindows1252(line) : line;
+    // A line read as Windows-1252 goes back as such; only a character that
+    // encoding lacks could keep it from that, and then the line stays UTF-8.
+    bytes += form.windows1252 ? Utf8ToWindows1252(line).value_or(line) : line;
     bytes += LineEndText(form.end);
   }
   bytes += file.fromEndMark;

@@ -55,7 +55,7 @@ LoginEntry ConsoleDialogs::AskLogin() {
   return {"No user", ""};
 }
 
-std::pair<std::string, std::string> ConsoleDialogs::AskNewPasswordTwice() {
+std::optional<std::pair<std::string, std::string>> ConsoleDialogs::AskNewPasswordTwice() {
   throw CommandError{"a new password can only be typed in Orv's window", 1};
 }
 

@@ -18,7 +18,7 @@ class ConsoleDialogs : public Dialogs {
                                    const std::string& preset) override;
   LoginEntry AskLogin() override;
   // Raises CommandError: a new password needs someone at a window.
-  std::pair<std::string, std::string> AskNewPasswordTwice() override;
+  std::optional<std::pair<std::string, std::string>> AskNewPasswordTwice() override;
   FileDialogResult OpenFile(const FileDialogRequest& request) override;
 
  private:

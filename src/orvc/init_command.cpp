@@ -1,7 +1,11 @@
 // orvc init: a new program directory with everything the program needs to
 // start: the word-list root with the sample lists, the password file with the
 // super user, orv.ini and an empty score database.
+#include <termios.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <iostream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -19,11 +23,12 @@
 #include "scores/engine_root.h"
 #include "scores/fbclient.h"
 #include "users/password.h"
+#include "users/passwordcode.h"
 
 namespace orv::orvc {
 namespace {
 
-constexpr const char* kUsage = "orvc init [--home DIR]";
+constexpr const char* kUsage = "orvc init [--home DIR] [--admin-password-file FILE]";
 
 void Check(int code, const std::string& what) {
   if (code != 0) throw CommandError{"could not write " + what + ": " + ErrorText(code), 1};
@@ -42,8 +47,64 @@ void InstallSampleList(const std::string& listRoot, const SampleList& sample) {
   Check(SaveToFile(lines, file), file);
 }
 
-int Run(const Invocation& inv) {
+// What init has made so far; unless Keep is called, it is removed again, so a
+// failed init leaves nothing that would stop the next one.
+class MadeFiles {
+ public:
+  MadeFiles() = default;
+  MadeFiles(const MadeFiles&) = delete;
+  MadeFiles& operator=(const MadeFiles&) = delete;
+  ~MadeFiles() {
+    std::error_code ec;
+    for (auto made = paths_.rbegin(); made != paths_.rend(); ++made) {
+      std::filesystem::remove_all(*made, ec);
+    }
+  }
+  // Remembers path when it does not exist yet.
+  void WillMake(const std::string& path) {
+    if (!std::filesystem::exists(NativePath(path))) paths_.push_back(NativePath(path));
+  }
+  void Keep() { paths_.clear(); }
+
+ private:
+  std::vector<std::string> paths_;
+};
+
+// The super user's password: the first line of the file named, else typed
+// twice at the terminal without echo; empty when there is neither.
+std::string AdminPassword(const Invocation& inv) {
+  if (inv.args.size() == 2 && inv.args[0] == "--admin-password-file") {
+    std::string text;
+    if (const int code = ReadTextFile(inv.args[1], text); code != 0) {
+      throw CommandError{"could not read " + inv.args[1] + ": " + ErrorText(code), 1};
+    }
+    std::string password = text.substr(0, text.find_first_of("\r\n"));
+    if (password.empty()) throw CommandError{"the first line of " + inv.args[1] + " is empty", 1};
+    return password;
+  }
   if (!inv.args.empty()) throw CommandError{std::string("usage: ") + kUsage};
+  if (inv.in != &std::cin || ::isatty(STDIN_FILENO) == 0) return {};
+  termios echo{};
+  const bool quiet = ::tcgetattr(STDIN_FILENO, &echo) == 0;
+  termios silent = echo;
+  silent.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+  if (quiet) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
+  std::string first;
+  std::string second;
+  *inv.err << "Password for " << kFirstSuperUser << ": " << std::flush;
+  std::getline(*inv.in, first);
+  *inv.err << "\nThe same password again: " << std::flush;
+  std::getline(*inv.in, second);
+  *inv.err << "\n";
+  if (quiet) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &echo);
+  if (first.empty() || first != second) {
+    throw CommandError{"the two passwords were empty or not the same; nothing was made", 1};
+  }
+  return first;
+}
+
+int Run(const Invocation& inv) {
+  const std::string adminPassword = AdminPassword(inv);
   SetProgramDirectory(ProgramDirectory(inv.home));
   const ProgramPaths& p = Paths();
   const std::string passwords = PasswordFilePath(p.programDir, p.passwordFileName);
@@ -60,6 +121,10 @@ int Run(const Invocation& inv) {
                          1};
     }
   }
+  MadeFiles made;
+  for (const std::string& path : {p.listRoot, database, passwords, RegistryFile()}) {
+    made.WillMake(path);
+  }
   Check(MakePath(p.listRoot + "x"), p.listRoot);
   UseEmbeddedEngineRoot(p.programDir);
   try {
@@ -67,15 +132,18 @@ int Run(const Invocation& inv) {
   } catch (const E_DB_Error& e) {
     throw CommandError{e.what(), 1};
   }
-  Check(CreateFirstPasswordFile(passwords, kFirstSuperUser), passwords);
+  Check(CreateFirstPasswordFile(passwords, kFirstSuperUser, NewPasswordCode(adminPassword)),
+        passwords);
   for (const SampleList& sample : SampleLists()) InstallSampleList(p.listRoot, sample);
   RegWriteString(kOrvKey, "scoreDB", database);
+  made.Keep();
 
   *inv.out << "Made the program directory " << p.programDir << "\n"
            << "  word lists:     " << NativePath(p.listRoot) << " (" << SampleLists().size()
            << " sample lists)\n"
            << "  users:          " << NativePath(passwords) << " (" << kFirstSuperUser
-           << ", level 255, no password yet)\n"
+           << (adminPassword.empty() ? ", level 255, no password yet)\n"
+                                     : ", level 255, with the password given)\n")
            << "  settings:       " << NativePath(RegistryFile()) << "\n"
            << "  score database: " << NativePath(database) << "\n";
   return 0;

@@ -7,17 +7,21 @@
 #include "app/getuser.h"
 #include "app/programpaths.h"
 #include "app/strings.h"
+#include "app/utf8.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "orvc/command.h"
 #include "orvc/console_dialogs.h"
 #include "users/password.h"
+#include "users/passwordcode.h"
 
 namespace orv::orvc {
 namespace {
 
 constexpr const char* kUsage =
-    "orvc users list | add NAME [--level N] | set-level NAME N | set-password NAME | check NAME";
+    "orvc users list | add NAME [--level N] (level 255: password on standard input) | set-level "
+    "NAME N | set-password NAME [--legacy] | "
+    "check NAME";
 
 int ParseLevel(const std::string& text) {
   int level = -1;
@@ -76,11 +80,24 @@ int Add(PasswordO& users, const Invocation& inv) {
   if (const std::string problem = UserNameProblem(name); !problem.empty()) {
     throw CommandError{problem, 1};
   }
-  if (name.size() > 50) throw CommandError{"a user name has at most 50 characters", 1};
+  if (CutToCharacters(name, 50) != name) {
+    throw CommandError{"a user name has at most 50 characters", 1};
+  }
   if (users.UserExists(name)) {
     throw CommandError{"a user named \"" + users.StoredUserName(name) + "\" exists already", 1};
   }
-  users.AppendUser({name, "", static_cast<std::uint8_t>(level), users.NextUserNumber()});
+  // A super user without a password would open every account at level 255.
+  std::string code;
+  if (level == kSuperLevel) {
+    code = NewPasswordCode(ReadPassword(inv));
+    if (code.empty()) {
+      throw CommandError{
+          "a user of level 255 needs a password: give it on the first line of "
+          "standard input",
+          1};
+    }
+  }
+  users.AppendUser({name, code, static_cast<std::uint8_t>(level), users.NextUserNumber()});
   return 0;
 }
 
@@ -91,10 +108,12 @@ int SetLevel(PasswordO& users, const Invocation& inv) {
   return 0;
 }
 
+// --legacy stores the older code, for a file that an older program must read.
 int SetPassword(PasswordO& users, const Invocation& inv) {
-  Expect(inv, 2);
+  const bool legacy = inv.args.size() == 3 && inv.args[2] == "--legacy";
+  Expect(inv, legacy ? 3 : 2);
   KnownUser(users, inv.args[1]);
-  users.SetPassword(inv.args[1], ReadPassword(inv));
+  users.SetPassword(inv.args[1], ReadPassword(inv), legacy);
   return 0;
 }
 

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/filelayer.h"
+#include "scores/dbaccount.h"
 #include "scores/fbstatus.h"
 #include "scores/fbtransaction.h"
 #include "scores/schema.h"
@@ -22,8 +24,8 @@ std::vector<char> AttachParameters() {
     dpb.push_back(static_cast<char>(value.size()));
     dpb.insert(dpb.end(), value.begin(), value.end());
   };
-  add(isc_dpb_user_name, kDbUser);
-  add(isc_dpb_password, kDbPassword);
+  add(isc_dpb_user_name, DatabaseAccount().user);
+  add(isc_dpb_password, DatabaseAccount().password);
   add(isc_dpb_lc_ctype, "UTF8");
   return dpb;
 }
@@ -90,9 +92,9 @@ void CreateDatabase(const std::string& path, std::string_view script) {
   std::string create = "CREATE DATABASE ";
   SqlQuote(create, path);
   create += " USER ";
-  SqlQuote(create, kDbUser);
+  SqlQuote(create, DatabaseAccount().user);
   create += " PASSWORD ";
-  SqlQuote(create, kDbPassword);
+  SqlQuote(create, DatabaseAccount().password);
   create += " PAGE_SIZE 16384 DEFAULT CHARACTER SET UTF8";
 
   Attachment attachment;
@@ -102,6 +104,8 @@ void CreateDatabase(const std::string& path, std::string_view script) {
                                  SQL_DIALECT_V6, nullptr) != 0) {
     RaiseEngineError(status, "Cannot create the database " + path);
   }
+  // The scores are the learners' own: other accounts may not read the file.
+  if (IsLocalDatabasePath(path)) MakeFilePrivate(path);
   // One transaction for the whole script: a database is made whole or not at all.
   try {
     FbTransaction transaction(attachment.Handle(), {}, "Cannot start a transaction");

@@ -10,8 +10,8 @@
 
 namespace orv {
 
-// The account the program uses on every database: the embedded engine takes
-// the name without checking, a server checks both.
+// The built-in account (scores/dbaccount.h holds the one in force): the
+// embedded engine takes the name without checking, a server checks both.
 inline constexpr char kDbUser[] = "sysdba";
 inline constexpr char kDbPassword[] = "quillwork";
 

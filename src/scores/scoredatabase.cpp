@@ -9,6 +9,7 @@
 #include "app/platform.h"
 #include "files/dos.h"
 #include "files/filelayer.h"
+#include "scores/dbaccount.h"
 #include "scores/engine_root.h"
 #include "scores/fbclient.h"
 #include "scores/sqlquote.h"
@@ -45,8 +46,8 @@ ScoreDatabase::ScoreDatabase(Dialogs& dialogs, ScoreDbHost& host) : dialogs_(dia
   // root is set before this connection first loads the client library.
   UseEmbeddedEngineRoot(host_.ProgramDir());
   db_ = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), connectionName_);
-  db_.setUserName(QString::fromLatin1(kDbUser));
-  db_.setPassword(QString::fromLatin1(kDbPassword));
+  db_.setUserName(QString::fromStdString(DatabaseAccount().user));
+  db_.setPassword(QString::fromStdString(DatabaseAccount().password));
 }
 
 ScoreDatabase::~ScoreDatabase() {

@@ -2,6 +2,7 @@
 
 #include "app/dialogs.h"
 #include "files/dos.h"
+#include "files/errortext.h"
 #include "lists/buffers.h"
 
 namespace orv {
@@ -10,7 +11,7 @@ namespace {
 // The user's own folder under the word-list root is the whole name (dots
 // included) followed by ".orv".
 std::string UserFolder(const std::string& user) {
-  return FileNameOf(user) + ".orv";
+  return FolderNameOf(user) + ".orv";
 }
 
 }  // namespace
@@ -23,7 +24,7 @@ std::optional<std::string> NewWordFile(Dialogs& dialogs, const std::string& root
                                        const std::string& user, const std::string& owner) {
   const std::string name =
       BaseName(dialogs.Input("New File", "Input a file name", "").value_or(""));
-  const std::string folder = FileNameOf(user);
+  const std::string folder = FolderNameOf(user);
   if (name.empty()) return std::nullopt;
   const std::string path = root + UserFolder(user) + "\\" + name + ".Orv";
   MakePath(path);
@@ -35,7 +36,10 @@ std::optional<std::string> NewWordFile(Dialogs& dialogs, const std::string& root
   if (!EnsureFile(path)) return std::nullopt;
   BufferO ownerFile;
   ownerFile.Add("\"" + owner + "\"");
-  SaveToFile(ownerFile, FolderOf(path) + BaseName(path) + ".usr");
+  const std::string ownerPath = FolderOf(path) + BaseName(path) + ".usr";
+  if (const int code = SaveToFile(ownerFile, ownerPath); code != 0) {
+    dialogs.Error("Could not save who owns the list (" + ownerPath + "). " + ErrorText(code));
+  }
   return UserFolder(user) + "\\" + name;
 }
 
@@ -49,7 +53,7 @@ int WriteWordFile(Dialogs& dialogs, const std::string& root, const std::string& 
   // names Practice.orv, not a file named after its folder.
   const int code = SaveToFile(list, FolderOf(target) + BaseName(FileNameOf(target)) + ".orv");
   if (code != 0) {
-    dialogs.Error("Error " + std::to_string(code) + " writing to file");
+    dialogs.Error("Error " + std::to_string(code) + " writing to file\n" + ErrorText(code));
   } else {
     dialogs.Information(std::to_string(list.Count()) + " words successfully writen to file");
   }

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -93,15 +92,6 @@ std::string TSU1::BuildSql(bool report) {
   limits.lessThanOn = CountL->isChecked();
   limits.lessThan = SpinEdit2->value();
   return WrongWordSql(Controls(report), limits);
-}
-
-void TSU1::keyPressEvent(QKeyEvent* event) {
-  // Esc presses the window's cancel button, "&New".
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    BitBtn1->click();
-    return;
-  }
-  TSU::keyPressEvent(event);
 }
 
 void TSU1::ShowUserFile() {

@@ -30,7 +30,6 @@ class TSU1 : public TSU {
 
  protected:
   std::string BuildSql(bool report) override;
-  void keyPressEvent(QKeyEvent* event) override;
   void ShowCurrentUserClick() override;
   void ShowAllUserClick() override;
   void PickFromListClick() override;

@@ -51,7 +51,16 @@ void MakePositionFile(const std::string& path, LineNo n, bool inOrder, Dialogs& 
     }
   }
   if (!DirExists(FolderOf(path))) MakePath(path);
-  SaveToFile(positions, path);
+  SavePositions(positions, path, dialogs);
+}
+
+int SavePositions(const BufferO& positions, const std::string& path, Dialogs& dialogs) {
+  const int code = SaveToFile(positions, path);
+  if (code != 0) {
+    dialogs.Error("Could not save which words of the list are still to come (" + path + "). " +
+                  ErrorText(code));
+  }
+  return code;
 }
 
 void PickQuestion(BufferO& list, BufferO& positions, LineNo q, bool inOrder,

@@ -17,6 +17,9 @@ namespace orv {
 std::string PositionFilePath(const std::string& listPath, const std::string& userName,
                              const SessionSettings& settings);
 
+// Writes the positions to path; a failure is shown. Returns the I/O code.
+int SavePositions(const BufferO& positions, const std::string& path, Dialogs& dialogs);
+
 // Writes the positions 1 ... n to path, shuffled unless inOrder, creating the
 // folder when needed. With n = 0 only the "not enough words" box is shown.
 void MakePositionFile(const std::string& path, LineNo n, bool inOrder, Dialogs& dialogs);

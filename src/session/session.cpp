@@ -206,7 +206,7 @@ class TestRun final : public AnswerButtons {
   // The positions not yet asked carry over to the next test.
   void KeepPositions() {
     if (positions_.Count() > 0) {
-      SaveToFile(positions_, positionPath_);
+      SavePositions(positions_, positionPath_, dialogs_);
     } else if (FileFound(positionPath_)) {
       EraseFile(positionPath_);
     }

@@ -8,15 +8,22 @@
 #include "app/dialogs.h"
 #include "app/platform.h"
 #include "app/strings.h"
+#include "app/utf8.h"
 #include "files/dos.h"
 #include "files/errortext.h"
+#include "files/filelayer.h"
 #include "users/crypt.h"
+#include "users/passwordcode.h"
 
 namespace orv {
 namespace {
 
 constexpr std::size_t kNameLength = 50;
-constexpr std::size_t kCodeLength = 30;
+// An Argon2id string is 97 characters with the interactive limits; older
+// codes are 13.
+constexpr std::size_t kCodeLength = 127;
+constexpr std::size_t kMaxLineBytes = 65535;
+constexpr char kEndOfText = '\x1A';
 constexpr std::string_view kDenied = "INCRECT PASWORD / USER NAME ACCESS DENIDE ";
 
 // A field of the file as a number: its first 11 characters as a signed
@@ -33,6 +40,44 @@ std::int32_t FieldNumber(std::string_view text) {
   return value;
 }
 
+struct FileLine {
+  std::size_t number;  // 1-based, as an editor counts the file's lines
+  std::string text;
+};
+
+// The password file's lines. CR LF, LF and a CR alone each end one, so a file
+// from any editor keeps every user; a Ctrl-Z at the start of a line (an old
+// end-of-text mark) is dropped, and lines left without text are skipped. A
+// line that is not valid UTF-8 is read as Windows-1252 on its own, so one odd
+// line does not change how the others read.
+std::vector<FileLine> PasswordFileLines(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  std::vector<FileLine> lines;
+  std::size_t start = 0;
+  for (std::size_t number = 1; start < bytes.size(); ++number) {
+    std::size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = bytes.size();
+    std::string_view line = bytes.substr(start, end - start);
+    while (!line.empty() && line.front() == kEndOfText) line.remove_prefix(1);
+    if (!line.empty()) {
+      lines.push_back({number, IsValidUtf8(line) ? std::string(line) : Windows1252ToUtf8(line)});
+    }
+    start = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
+  }
+  return lines;
+}
+
+// Why a line cannot be a user, or empty text when it can.
+std::string LineProblem(const std::string& line) {
+  if (line.size() > kMaxLineBytes) return "is longer than 65535 characters";
+  try {
+    ParseUserLine(line);
+  } catch (const ERangeError&) {
+    return "has a level outside 0 to 255";
+  }
+  return {};
+}
+
 }  // namespace
 
 std::string PasswordFilePath(std::string_view directory, std::string_view fileName) {
@@ -45,14 +90,15 @@ std::string MissingPasswordFileText() {
   return "Error in _PasWord.Begin:" + ErrorText(590);
 }
 
-int CreateFirstPasswordFile(std::string_view path, std::string_view superUser) {
+int CreateFirstPasswordFile(std::string_view path, std::string_view superUser,
+                            std::string_view code) {
   BufferO buffer;
-  buffer.Add(UserLine({std::string(superUser), "", kSuperLevel, 1}));
-  return SaveToFile(buffer, path);
+  buffer.Add(UserLine({std::string(superUser), std::string(code), kSuperLevel, 1}));
+  return SaveToFile(buffer, path, FileAccess::Private);
 }
 
 std::string UserLine(const UserRecord& user) {
-  return user.name.substr(0, kNameLength) + ":" + user.code.substr(0, kCodeLength) + ":" +
+  return CutToCharacters(user.name, kNameLength) + ":" + user.code.substr(0, kCodeLength) + ":" +
          IntText(user.number) + ":" + IntText(user.level);
 }
 
@@ -60,7 +106,7 @@ UserRecord ParseUserLine(std::string_view line) {
   // A field whose closing separator is missing is empty; the level takes the rest.
   std::string rest(line);
   UserRecord user;
-  user.name = CutToken(rest, ":").substr(0, kNameLength);
+  user.name = CutToCharacters(CutToken(rest, ":"), kNameLength);
   user.code = CutToken(rest, ":").substr(0, kCodeLength);
   user.number = FieldNumber(CutToken(rest, ":"));
   const std::int32_t level = FieldNumber(rest);
@@ -73,6 +119,8 @@ std::string UserNameProblem(std::string_view name) {
   if (name.empty()) return "A user name can not be empty";
   // The fields of the password file are separated by ":", its lines by line ends.
   if (name.find(':') != std::string_view::npos) return "A user name can not contain \":\"";
+  // A name cut inside a letter would make the password file unreadable.
+  if (!IsValidUtf8(name)) return "A user name must be written in letters the computer can read";
   for (char c : name) {
     if (static_cast<unsigned char>(c) < 32) return "A user name can not contain control characters";
   }
@@ -85,8 +133,22 @@ PasswordO::PasswordO(std::string directory, std::string fileName, Dialogs& dialo
   if (!DirExists(directory_)) throw ERunError(3);
   if (!FileFound(path_)) throw E_PasWord_Error(MissingPasswordFileText());
   // Going on with the users that could be read would drop the others at the next save.
-  if (const int code = LoadFromFile(buffer_, path_); code != 0) {
+  std::string bytes;
+  if (const int code = ReadFileBytes(path_, bytes); code != 0) {
     throw E_PasWord_Error("Error in _PasWord.Begin:" + ErrorText(code));
+  }
+  for (const FileLine& line : PasswordFileLines(bytes)) {
+    // A bad line locks nobody else out; it is kept in the file as it is.
+    if (const std::string problem = LineProblem(line.text); !problem.empty()) {
+      dialogs_.Warning("Line " + std::to_string(line.number) + " of the password file " + path_ +
+                       " " + problem + ". That line is left out; the other users can log in.");
+      skipped_.push_back(line.text);
+    } else if (buffer_.Count() == BufferO::kMaxLines) {
+      throw E_PasWord_Error("The password file " + path_ + " holds more than " +
+                            std::to_string(BufferO::kMaxLines) + " users");
+    } else {
+      buffer_.Add(line.text);
+    }
   }
 }
 
@@ -119,23 +181,40 @@ UserRecord PasswordO::ReadUser(LineNo index) const {
 }
 
 int PasswordO::Save() {
-  lastSaveCode_ = SaveToFile(buffer_, path_);
+  BufferO file = buffer_;
+  for (const std::string& line : skipped_) file.Add(line);
+  lastSaveCode_ = SaveToFile(file, path_, FileAccess::Private);
   return lastSaveCode_;
 }
 
-void PasswordO::WriteUser(const UserRecord& user, LineNo index) {
-  buffer_.Ovr(UserLine(user), index);
-  Save();
+int PasswordO::SaveOrUndo(BufferO before, bool tell) {
+  const int code = Save();
+  if (code != 0) {
+    // What is shown stays what is stored: the change is undone in memory too.
+    buffer_ = std::move(before);
+    if (tell)
+      dialogs_.Error("The password file " + path_ +
+                     " could not be saved, so the change was not made. " + ErrorText(code));
+  }
+  return code;
 }
 
-void PasswordO::AppendUser(const UserRecord& user) {
+int PasswordO::WriteUser(const UserRecord& user, LineNo index) {
+  BufferO before = buffer_;
+  buffer_.Ovr(UserLine(user), index);
+  return SaveOrUndo(std::move(before));
+}
+
+int PasswordO::AppendUser(const UserRecord& user) {
+  BufferO before = buffer_;
   buffer_.Add(UserLine(user));
-  Save();
+  return SaveOrUndo(std::move(before));
 }
 
 int PasswordO::RemoveUser(LineNo index) {
+  BufferO before = buffer_;
   buffer_.Del(index);
-  return Save();
+  return SaveOrUndo(std::move(before));
 }
 
 std::int32_t PasswordO::NextUserNumber() const {
@@ -184,7 +263,7 @@ bool PasswordO::SuperPasswordMatches(std::string_view password) {
           MsgButtons::Ok);
       SetPassword(super.name, kDefaultSuperPassword);
       matched = true;
-    } else if (PasswordMatches(super.code, password)) {
+    } else if (CodeMatches(super.code, password)) {
       matched = true;
     }
   }
@@ -196,7 +275,7 @@ int PasswordO::Authenticate(std::string_view name, std::string_view password) {
   if (SuperPasswordMatches(password)) return kSuperLevel;
   if (HasNoPassword(name)) return 0;
   const UserRecord user = FindUser(name);
-  return PasswordMatches(user.code, password) ? user.level : -2;
+  return CodeMatches(user.code, password) ? user.level : -2;
 }
 
 int PasswordO::Login() {
@@ -209,7 +288,21 @@ int PasswordO::Login() {
     return currentLevel_;
   }
   currentUser_ = StoredUserName(name);
+  UpgradeCode(name, entry.password);
   return currentLevel_;
+}
+
+void PasswordO::UpgradeCode(std::string_view name, std::string_view password) {
+  const std::int32_t index = IndexOfUser(name);
+  if (index < 1) return;
+  UserRecord user = ReadUser(static_cast<LineNo>(index));
+  if (user.code.empty() || IsArgon2Code(user.code) || !CodeMatches(user.code, password)) return;
+  user.code = NewPasswordCode(password);
+  // A password file that cannot be written keeps the older code; the log-in
+  // goes on without a message.
+  BufferO before = buffer_;
+  buffer_.Ovr(UserLine(user), static_cast<LineNo>(index));
+  SaveOrUndo(std::move(before), false);
 }
 
 void PasswordO::Logout() {
@@ -230,7 +323,10 @@ void PasswordO::ChangePassword(std::string_view name) {
   const std::int32_t index = IndexOfUser(upper);
   if (index < 1) return;
   for (;;) {
-    const auto [first, second] = dialogs_.AskNewPasswordTwice();
+    // Cancel keeps the password the user has.
+    const auto entries = dialogs_.AskNewPasswordTwice();
+    if (!entries) return;
+    const auto& [first, second] = *entries;
     if (first != second) {
       const MsgAnswer again = dialogs_.Message(
           MsgKind::Warning,
@@ -240,19 +336,19 @@ void PasswordO::ChangePassword(std::string_view name) {
       continue;
     }
     UserRecord user = ReadUser(static_cast<LineNo>(index));
-    user.code = first.empty() ? std::string() : NewPasswordHash(first);
+    user.code = NewPasswordCode(first);
     WriteUser(user, static_cast<LineNo>(index));
     return;
   }
 }
 
-void PasswordO::SetPassword(std::string_view name, std::string_view password) {
+void PasswordO::SetPassword(std::string_view name, std::string_view password, bool legacy) {
   const std::string upper = Upper(name);
   if (!UserExists(upper)) return;
   const std::int32_t index = IndexOfUser(upper);
   if (index < 1) return;
   UserRecord user = ReadUser(static_cast<LineNo>(index));
-  user.code = password.empty() ? std::string() : NewPasswordHash(password);
+  user.code = legacy ? NewLegacyPasswordCode(password) : NewPasswordCode(password);
   WriteUser(user, static_cast<LineNo>(index));
 }
 
@@ -293,8 +389,8 @@ bool PasswordO::DeleteUser(std::string_view name) {
   return true;
 }
 
-void PasswordO::AddUser() {
-  if (!HasAccess(IntText(AddLevel()))) {
+void PasswordO::AddUser(std::int32_t requiredLevel) {
+  if (!HasAccess(IntText(requiredLevel))) {
     dialogs_.Message(MsgKind::Warning, "Access denied", MsgButtons::Ok);
     return;
   }
@@ -304,7 +400,7 @@ void PasswordO::AddUser() {
     const std::optional<std::string> entry = dialogs_.Input("New User", "Input a Name", typed);
     if (!entry) return;
     typed = *entry;
-    name = typed.substr(0, kNameLength);
+    name = CutToCharacters(typed, kNameLength);
     if (const std::string problem = UserNameProblem(name); !problem.empty()) {
       dialogs_.Message(MsgKind::Error, problem, MsgButtons::Ok);
       continue;
@@ -317,7 +413,10 @@ void PasswordO::AddUser() {
   }
   std::string password;
   for (;;) {
-    const auto [first, second] = dialogs_.AskNewPasswordTwice();
+    // Cancel adds nobody.
+    const auto entries = dialogs_.AskNewPasswordTwice();
+    if (!entries) return;
+    const auto& [first, second] = *entries;
     if (first == second) {
       password = first;
       break;
@@ -327,8 +426,7 @@ void PasswordO::AddUser() {
         "Sorry but the two paswords you enteredare not the same please try again thank you.",
         MsgButtons::Ok);
   }
-  const std::string code = password.empty() ? std::string() : NewPasswordHash(password);
-  AppendUser({name, code, 0, NextUserNumber()});
+  AppendUser({name, NewPasswordCode(password), 0, NextUserNumber()});
 }
 
 }  // namespace orv

@@ -22,7 +22,7 @@ class E_PasWord_Error : public E_Orv_Error {
 
 struct UserRecord {
   std::string name;  // at most 50 characters, letter case as entered
-  std::string code;  // empty (no password) or a 13-character password code
+  std::string code;  // empty (no password), an Argon2id string or an older 13-character code
   std::uint8_t level = 0;
   std::int32_t number = 0;
 };
@@ -41,9 +41,11 @@ std::string PasswordFilePath(std::string_view directory, std::string_view fileNa
 // "Error in _PasWord.Begin:" + the error text of 590: the password file is missing.
 std::string MissingPasswordFileText();
 
-// Writes a new password file holding one super user without a password, so
-// that the first log-in gives it the default password. Returns the I/O code.
-int CreateFirstPasswordFile(std::string_view path, std::string_view superUser);
+// Writes a new password file holding one super user with the code given;
+// without one, the first log-in gives it the default password. Returns the
+// I/O code.
+int CreateFirstPasswordFile(std::string_view path, std::string_view superUser,
+                            std::string_view code = {});
 
 class PasswordO {
  public:
@@ -69,8 +71,10 @@ class PasswordO {
   // Ends the process with exit code 999 when the password file has gone.
   bool UserExists(std::string_view name) const;
   UserRecord ReadUser(LineNo index) const;
-  void WriteUser(const UserRecord& user, LineNo index);
-  void AppendUser(const UserRecord& user);
+  // Each change is written to the file at once; a write that fails is
+  // shown, and the change is undone in memory. They return the I/O code.
+  int WriteUser(const UserRecord& user, LineNo index);
+  int AppendUser(const UserRecord& user);
   int RemoveUser(LineNo index);
   // The I/O code of the last write of the password file (0 before any).
   int LastSaveCode() const { return lastSaveCode_; }
@@ -94,6 +98,7 @@ class PasswordO {
 
   static constexpr int EditLevel() { return 255; }
   static constexpr int DeleteLevel() { return 255; }
+  // The level adding users needs unless the super user has set another.
   static constexpr int AddLevel() { return 0; }
 
   // A requirement is a level number, optionally followed by user names in
@@ -101,20 +106,29 @@ class PasswordO {
   bool HasAccess(std::string_view requirement) const;
 
   void ChangePassword(std::string_view name);
-  void SetPassword(std::string_view name, std::string_view password);
+  // legacy stores the older 13-character code, for a file that an older
+  // program must read.
+  void SetPassword(std::string_view name, std::string_view password, bool legacy = false);
   void ChangeOwnPassword();
   void SetLevel(std::string_view name, std::uint8_t level);
   bool DeleteUser(std::string_view name);
-  void AddUser();
+  // Adding a user needs requiredLevel.
+  void AddUser(std::int32_t requiredLevel = AddLevel());
 
  private:
   int Save();
+  int SaveOrUndo(BufferO before, bool tell = true);
+  // After a log-in with the user's own password: an older code is replaced
+  // by an Argon2id one.
+  void UpgradeCode(std::string_view name, std::string_view password);
 
   std::string directory_;
   std::string fileName_;
   std::string path_;
   Dialogs& dialogs_;
   BufferO buffer_;
+  // Lines that are no user, written back after the users unchanged.
+  std::vector<std::string> skipped_;
   std::string currentUser_;
   std::int32_t currentLevel_ = -1;
   int lastSaveCode_ = 0;

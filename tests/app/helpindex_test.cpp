@@ -31,6 +31,20 @@ TEST(HelpPages, KeywordsOfTheMainWindowAndTheStartButtonLeadToTheirPages) {
   EXPECT_EQ(index.PageFor("no such keyword"), std::nullopt);
 }
 
+TEST(HelpPages, LeavingATestAndStoringSoundsAreFoundAndNoWorkingCommandIsCalledMissing) {
+  const HelpIndexO index(kHelp);
+  EXPECT_EQ(index.PageFor("exit"), "startbutton.html");
+  EXPECT_EQ(index.PageFor("Add sound"), "scores.html");
+  EXPECT_EQ(index.PageFor("Edit users"), "users.html");
+  for (const std::string page : {"mainwindow.html", "users.html", "scores.html", "files.html"}) {
+    const std::string text = ReadHelp(page);
+    ASSERT_FALSE(text.empty()) << page;
+    for (const char* stale : {"greyed in this version", "later version", "does not have"}) {
+      EXPECT_EQ(text.find(stale), std::string::npos) << page << ": " << stale;
+    }
+  }
+}
+
 TEST(HelpPages, EveryLinkLeadsToAPageAndEveryPageIsInTheContents) {
   const HelpIndexO index(kHelp);
   ASSERT_GE(index.Pages().size(), 10u);

@@ -58,7 +58,9 @@ TEST_F(ListCommands, OpenShowsTheChosenListGroupAndLength) {
 }
 
 TEST_F(ListCommands, ChangeDirectoryCancelledStillResetsTheList) {
+  dir.Write("orv.orv/Ann.orv/words0.orv", "one\r\ntwo\r\n");
   LogInAs("Boss", "boss-pw");
+  ASSERT_EQ(Text(form->FileLengthLabel), "1");
   Settings().CurrentDir = "Ann.orv\\";
   Settings().CurrentFile = "sums.orv";
   test::Modal modal([](QWidget& window) {
@@ -69,6 +71,7 @@ TEST_F(ListCommands, ChangeDirectoryCancelledStillResetsTheList) {
   EXPECT_TRUE(modal.Ran());
   EXPECT_EQ(Text(form->CFile), "Ann.orv\\words0.orv");
   EXPECT_EQ(Text(form->dirL), "Ann.orv\\");
+  EXPECT_EQ(Text(form->FileLengthLabel), "2") << "the length follows the list";
 }
 
 TEST_F(ListCommands, RemoveDirTellsWhyAGroupStays) {

@@ -153,7 +153,9 @@ TEST_F(LoginWindow, NewPasswordModeAsksTwiceAndPutsTheTextsBack) {
     form.Pasword->setText("second");
     form.ok->click();
   });
-  const auto [first, second] = form.AskNewPasswordTwice();
+  const auto entries = form.AskNewPasswordTwice();
+  ASSERT_TRUE(entries.has_value());
+  const auto& [first, second] = *entries;
   EXPECT_EQ(first, "first");
   EXPECT_EQ(second, "second");
   EXPECT_EQ(title, "Passwords");
@@ -170,6 +172,16 @@ TEST_F(LoginWindow, NewPasswordModeAsksTwiceAndPutsTheTextsBack) {
   EXPECT_EQ(form.Name->echoMode(), QLineEdit::Normal);
   EXPECT_TRUE(form.Name->text().isEmpty());
   EXPECT_TRUE(form.Pasword->text().isEmpty());
+}
+
+TEST_F(LoginWindow, CancelInNewPasswordModeGivesNoEntries) {
+  WhenShown([&] {
+    form.Name->setText("typed");
+    form.Pasword->setText("typed");
+    form.BitBtn2->click();
+  });
+  EXPECT_FALSE(form.AskNewPasswordTwice().has_value());
+  EXPECT_EQ(form.windowTitle(), "Login");
 }
 
 TEST_F(LoginWindow, TheDialogsPortUsesTheWindowForBothQuestions) {

@@ -1,6 +1,7 @@
 #include "app/mainform_window.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QCloseEvent>
 #include <QFile>
 #include <QMouseEvent>
@@ -12,6 +13,8 @@
 #include "app/mainform.h"
 #include "app/registry.h"
 #include "files/dos.h"
+#include "files/errortext.h"
+#include "files/filelayer.h"
 #include "lists/buffers.h"
 #include "mainform_fixture.h"
 #include "session/ports.h"
@@ -109,6 +112,29 @@ TEST_F(MainWindow, CloseBoxWhileLoggedInOnlyAsksForQuit) {
   EXPECT_EQ(quitRequests, 0);
 }
 
+TEST_F(MainWindow, AStartUpFileThatCannotBeSavedStillLogsOut) {
+  // Log Out, then Quit; each with a start-up file that may not be written.
+  LogInAs("Nine", "nine-pw");
+  const std::string startUp = NativePath(StartUpFilePath());
+  ::chmod(startUp.c_str(), 0444);
+  for (const bool quit : {false, true}) {
+    if (quit) {
+      // Logged out, Log Out only asks for a log-in.
+      dialogs.logins.push_back({"Nine", "nine-pw"});
+      form->LogOutButton->click();
+      ASSERT_TRUE(Users().IsLoggedIn());
+    }
+    dialogs.messages.clear();
+    (quit ? form->BitBtn2 : form->LogOutButton)->click();
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages[0].text, " Error saveing start up file buffer " + ErrorText(5));
+    EXPECT_FALSE(Users().IsLoggedIn()) << quit;
+    EXPECT_EQ(Text(form->UserLabel), "no user") << quit;
+    EXPECT_EQ(quitRequests, quit ? 1 : 0);
+    EXPECT_EQ(Paths().QuitAllowed, quit);
+  }
+}
+
 TEST_F(MainWindow, QuitSavesTheCurrentSettingsLogsOutAndEnds) {
   LogInAs("Nine", "nine-pw");
   const std::string startUp = StartUpFilePath();
@@ -122,7 +148,7 @@ TEST_F(MainWindow, QuitSavesTheCurrentSettingsLogsOutAndEnds) {
   EXPECT_TRUE(Paths().QuitAllowed);
   BufferO saved;
   ASSERT_EQ(LoadFromFile(saved, startUp), 0);
-  ASSERT_EQ(saved.Count(), 15);
+  ASSERT_EQ(saved.Count(), 16);
   EXPECT_EQ(saved.Get(1), "WORDS0.ORV");
   EXPECT_EQ(saved.Get(2), "Nine");
   EXPECT_EQ(saved.Get(3), "1");
@@ -200,6 +226,13 @@ TEST_F(MainWindow, NewMakesAnEmptyListWithItsOwnerAndRefusesAnExistingName) {
   dialogs.messages.clear();
   form->New1->trigger();
   EXPECT_TRUE(dialogs.messages.empty());
+
+  // A name of blanks alone is refused.
+  dialogs.inputs.push_back("   ");
+  form->New1->trigger();
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Please type a name for the new list"});
+  EXPECT_FALSE(FileFound(dir.Str() + "orv.orv/   .Orv"));
+  dialogs.messages.clear();
 
   // Without the word-list folder the file cannot be made: nothing is said.
   std::filesystem::remove_all(dir.Path() / "orv.orv");
@@ -302,6 +335,7 @@ TEST_F(MainWindow, PrintingAMissingListReportsIt) {
   form->PrintCurrentList(printer);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "absent.pdf")) << "nothing is printed";
 }
 
 TEST_F(MainWindow, StartRunsTheTestOnTheCurrentListForTheUser) {

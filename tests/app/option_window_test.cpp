@@ -104,6 +104,7 @@ TEST_F(OptionWindows, LevelBoxesShowTheThresholdsAndAnyChangeTakesEffect) {
     form.SpinEdits[0]->setValue(3);
     form.SpinEdits[6]->setValue(200);
     form.SpinEdits[7]->setValue(999);  // beyond the range: 255
+    form.SpinEdits[8]->setValue(40);
     form.CancelButton->click();
   });
   form.exec();
@@ -111,6 +112,7 @@ TEST_F(OptionWindows, LevelBoxesShowTheThresholdsAndAnyChangeTakesEffect) {
   EXPECT_EQ(Settings().optionMenuPasLev, 3);
   EXPECT_EQ(Settings().lookOtherUsersPasLev, 200);
   EXPECT_EQ(Settings().MakeWrongWordFileForOthers, 255);
+  EXPECT_EQ(Settings().addUserPasLev, 40);
   EXPECT_EQ(Settings().delFilePasLev, 100) << "untouched boxes keep their values";
   for (QSpinBox* box : form.SpinEdits) {
     EXPECT_EQ(box->minimum(), 0);

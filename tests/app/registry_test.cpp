@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "app/dbaccountconfig.h"
 #include "app/programpaths.h"
 #include "support/temp_dir.h"
 
@@ -27,6 +30,46 @@ TEST_F(RegistryTest, ReadsAHandWrittenFileByKeyPath) {
   EXPECT_FALSE(RegValueExists(kOrvKey, "scoreDB"));
   EXPECT_FALSE(RegValueExists(kInterBaseKey, "RootDirectory"));
   EXPECT_EQ(RegReadString(kInterBaseKey, "RootDirectory"), "");
+}
+
+TEST_F(RegistryTest, AValueWithACommaIsReadWhole) {
+  // as the line stands in the file, the value read
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {"[Software/Quenby/Orv/7.0/Data]\nscoreDB=/srv/scores, 2024/s.gdb\n",
+       "/srv/scores, 2024/s.gdb"},
+      {"[Software]\nQuenby\\Orv\\7.0\\Data\\scoreDB=a,b,  c\n", "a,b,  c"},
+      {"[Software/Quenby/Orv/7.0/Data]\nscoreDB=\"quoted, kept\"\n", "quoted, kept"},
+  };
+  int n = 0;
+  for (const auto& [file, value] : cases) {
+    // A folder of its own for each case: QSettings keeps what it read of a path.
+    const std::string folder = "c" + std::to_string(++n) + "/";
+    home.Write(folder + "orv.ini", file);
+    SetProgramDirectory(home.Str() + folder);
+    EXPECT_EQ(RegReadString(kOrvKey, "scoreDB"), value) << file;
+  }
+}
+
+TEST_F(RegistryTest, TheDatabaseAccountComesFromTheProgramDirectoryThenTheMachine) {
+  const std::string machine = home.Write("etc/orv.ini",
+                                         "[Software/Quenby/Orv/7.0/Data]\ndbUser=ORV\n"
+                                         "dbPassword=school, wide\n");
+  const std::string none = home.Str() + "missing.ini";
+  // machine-wide file, program directory's file, the account in force
+  const std::vector<std::tuple<std::string, std::string, std::string, std::string>> cases{
+      {none, "", "sysdba", "quillwork"},
+      {machine, "", "ORV", "school, wide"},
+      {machine, "[Software/Quenby/Orv/7.0/Data]\ndbPassword=own\n", "ORV", "own"},
+      {none, "[Software/Quenby/Orv/7.0/Data]\ndbUser=TEACHER\n", "TEACHER", "quillwork"},
+  };
+  int n = 0;
+  for (const auto& [machineIni, programText, user, password] : cases) {
+    // A file of its own for each case: QSettings keeps what it read of a path.
+    const std::string program = home.Write("p" + std::to_string(++n) + "/orv.ini", programText);
+    const DbAccount account = ConfiguredDatabaseAccount(machineIni, program);
+    EXPECT_EQ(account.user, user) << programText;
+    EXPECT_EQ(account.password, password) << programText;
+  }
 }
 
 TEST_F(RegistryTest, NoFileMeansNoValues) {

@@ -26,7 +26,7 @@ const std::string kCreationLines =
     "WORDS0.ORV\r\nYour name\r\n0\r\n1\r\n\r\n1\r\n1\r\n"
     "optionMenuPasLev=10\r\nsoundMenuPasLev=0\r\nlistSoundsPasLev=0\r\n"
     "soundDelPasLev=250\r\nChangeDBPasLev=250\r\ndelFilePasLev=100\r\n"
-    "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=210\r\n";
+    "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=210\r\naddUserPasLev=0\r\n";
 
 class StartUpFileTest : public ::testing::Test {
  protected:
@@ -62,6 +62,29 @@ class StartUpFileTest : public ::testing::Test {
   int quits = 0;
 };
 
+TEST(UserFolder, NamesSharingThePartBeforeADotGetFoldersOfTheirOwn) {
+  TempDir home;
+  // A folder made the older way, last saved by J.SMITH.
+  home.Write("User/J.DIR/ORV.CON", "WORDS0.ORV\r\nJ.SMITH\r\n");
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {"J.SMITH", "User\\J.DIR\\"},        // the older folder's owner keeps it
+      {"j.smith", "User\\j.DIR\\"},        // whatever the letter case: the file layer ignores it
+      {"J.JONES", "User\\J.JONES.DIR\\"},  // another user gets a folder of his own
+      {"ANN", "User\\ANN.DIR\\"},
+      // Separators and dots stay inside the name's own folder.
+      {"x\\ann", "User\\x%5Cann.DIR\\"},
+      {"../ann", "User\\..%2Fann.DIR\\"},
+      {"50%", "User\\50%25.DIR\\"},
+  };
+  home.Write("User/ann.DIR/ORV.CON", "WORDS0.ORV\r\nann\r\n");
+  for (const auto& [name, folder] : cases) {
+    EXPECT_EQ(UserFolder(home.Str(), name), home.Str() + folder) << name;
+  }
+  // Once the user's own folder exists it is used.
+  home.Write("User/J.SMITH.DIR/ORV.CON", "");
+  EXPECT_EQ(UserFolder(home.Str(), "J.SMITH"), home.Str() + "User\\J.SMITH.DIR\\");
+}
+
 TEST_F(StartUpFileTest, ANewUserGetsTheFifteenCreationLines) {
   EXPECT_EQ(StartUpFilePath(), home.Str() + "User\\Ann.DIR\\ORV.CON");
   LoadStartUp(dialogs);
@@ -70,6 +93,8 @@ TEST_F(StartUpFileTest, ANewUserGetsTheFifteenCreationLines) {
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
   EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::YesNo);
   EXPECT_EQ(FileText(), kCreationLines);
+  EXPECT_EQ(std::filesystem::status(home.Path() / "User/Ann.DIR/ORV.CON").permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   const StartUpSettings& s = Settings();
   EXPECT_EQ(s.CurrentFile, "WORDS0.ORV");
   EXPECT_EQ(s.CurrentDir, "");
@@ -143,9 +168,47 @@ TEST_F(StartUpFileTest, AShortFileLeavesTheRestAsItWas) {
   EXPECT_EQ(s.lookOtherUsersPasLev, 3);
 }
 
-TEST_F(StartUpFileTest, AKeyWithoutDigitsIsAConversionError) {
-  Lines({"a.orv", "x", "0", "1", "", "1", "1", "ChangeDBPasLev="});
-  EXPECT_THROW(LoadStartUp(dialogs), EConvertError);
+TEST_F(StartUpFileTest, AGroupOutsideTheWordListsIsNotTaken) {
+  // the file's line 5, the group in force after reading it
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {"..\\..\\outside\\", ""},
+      {"ann.orv\\..\\..\\", ""},
+      {"/etc/", ""},
+      {"C:\\lists\\", ""},
+      {"ann.orv\\sums.orv\\", "ann.orv\\sums.orv\\"}};
+  for (const auto& [line, group] : cases) {
+    Lines({"a.orv", "x", "0", "1", line, "1", "1"});
+    dialogs.messages.clear();
+    LoadStartUp(dialogs);
+    EXPECT_EQ(Settings().CurrentDir, group) << line;
+    EXPECT_EQ(dialogs.messages.size(), group.empty() ? 1u : 0u) << line;
+  }
+}
+
+TEST_F(StartUpFileTest, TheLevelForAddingUsersIsReadWhereThereIsOne) {
+  Settings().addUserPasLev = 30;
+  Lines({"a.orv", "x", "0", "1", "", "1", "1", "optionMenuPasLev=3"});  // an older file
+  LoadStartUp(dialogs);
+  EXPECT_EQ(Settings().addUserPasLev, 30);
+  Lines({"a.orv", "x", "0", "1", "", "1", "1", "addUserPasLev=120"});
+  LoadStartUp(dialogs);
+  EXPECT_EQ(Settings().addUserPasLev, 120);
+}
+
+TEST_F(StartUpFileTest, AKeyWithoutDigitsFallsBackToItsDefaultAndIsToldOnce) {
+  for (const std::string bad : {"ChangeDBPasLev=", "changedbpaslev=high"}) {
+    Lines({"a.orv", "x", "0", "1", "", "1", "1", "optionMenuPasLev=3", bad});
+    Settings().ChangeDBPasLev = 7;
+    dialogs.messages.clear();
+    LoadStartUp(dialogs);
+    EXPECT_EQ(Settings().ChangeDBPasLev, 250) << bad;
+    EXPECT_EQ(Settings().optionMenuPasLev, 3);
+    ASSERT_EQ(dialogs.messages.size(), 1u) << bad;
+    const std::string& text = dialogs.messages[0].text;
+    EXPECT_EQ(text.rfind("Line 9 of the start-up file " + StartUpFilePath(), 0), 0u) << text;
+    SaveStartUp(dialogs);
+    EXPECT_NE(FileText().find("\r\nChangeDBPasLev=250\r\n"), std::string::npos);
+  }
 }
 
 TEST_F(StartUpFileTest, SavingWritesTheSettingsInForce) {
@@ -164,7 +227,7 @@ TEST_F(StartUpFileTest, SavingWritesTheSettingsInForce) {
             "SUMS.ORV\r\nAnn\r\n1\r\n0\r\nmaths.orv\\\r\n0\r\n1\r\n"
             "optionMenuPasLev=10\r\nsoundMenuPasLev=9\r\nlistSoundsPasLev=0\r\n"
             "soundDelPasLev=250\r\nChangeDBPasLev=250\r\ndelFilePasLev=100\r\n"
-            "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=211\r\n");
+            "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=211\r\naddUserPasLev=0\r\n");
   EXPECT_TRUE(dialogs.messages.empty());
 
   // Read back into fresh settings, the same values return.

@@ -35,6 +35,7 @@
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 #include "users/crypt.h"
+#include "users/passwordcode.h"
 
 namespace orv::e2e {
 namespace {
@@ -470,7 +471,7 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
 
   // Ann's start-up file: the last list, ten words in random order.
   const std::vector<std::string> startUp = LinesOf(Home() / "User/Ann.DIR/ORV.CON");
-  ASSERT_EQ(startUp.size(), 15u);
+  ASSERT_EQ(startUp.size(), 16u);
   EXPECT_EQ(startUp[0], "sums.orv");
   EXPECT_EQ(startUp[1], "Ann");
   EXPECT_EQ(startUp[2], "0") << "random order";
@@ -519,11 +520,11 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
     return part;
   };
   EXPECT_EQ(field(users[0], 0), "ADMIN");
-  EXPECT_TRUE(PasswordMatches(field(users[0], 1), "tamblore"));
+  EXPECT_TRUE(CodeMatches(field(users[0], 1), "tamblore"));
   EXPECT_EQ(field(users[0], 3), "255");
   EXPECT_EQ(field(users[1], 0), "Ann");
-  EXPECT_TRUE(PasswordMatches(field(users[1], 1), "kiwi"));
-  EXPECT_FALSE(PasswordMatches(field(users[1], 1), "tamblore"));
+  EXPECT_TRUE(CodeMatches(field(users[1], 1), "kiwi"));
+  EXPECT_FALSE(CodeMatches(field(users[1], 1), "tamblore"));
   EXPECT_EQ(field(users[1], 2), "2");
   EXPECT_EQ(field(users[1], 3), "0");
 

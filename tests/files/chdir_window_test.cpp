@@ -57,6 +57,21 @@ TEST_F(FolderWindow, OkGivesTheChosenGroupJoinedWithoutTrailingBackslash) {
   EXPECT_EQ(window_.findChild<QTreeWidget*>("TreeView1")->topLevelItemCount(), 0);
 }
 
+TEST_F(FolderWindow, GroupsSortWithoutRegardToLetterCase) {
+  fs::create_directories(dir_.Path() / "orv.orv" / "adam.orv");
+  fs::create_directories(dir_.Path() / "orv.orv" / "cara.orv");
+  std::string path;
+  QStringList order;
+  test::Modal modal([&order](QWidget& window) {
+    const QTreeWidgetItem* root = window.findChild<QTreeWidget*>("TreeView1")->topLevelItem(0);
+    for (int i = 0; i < root->childCount(); ++i) order << root->child(i)->text(0);
+    window.findChild<QPushButton*>("BitBtn2")->click();
+  });
+  window_.PickFolder(Paths().listRoot, path, "Order");
+  EXPECT_TRUE(modal.Ran());
+  EXPECT_EQ(order, (QStringList{"adam.orv", "Ann.orv", "Bob.orv", "cara.orv"}));
+}
+
 TEST_F(FolderWindow, RootGivesAnEmptyPathAndCancelKeepsThePath) {
   std::string path = "Bob.orv";
   test::Modal toRoot([](QWidget& window) {

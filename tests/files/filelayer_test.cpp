@@ -10,6 +10,7 @@
 #include <unistd.h>
 #include <csignal>
 #include <filesystem>
+#include <tuple>
 
 #include "support/temp_dir.h"
 
@@ -17,6 +18,12 @@ namespace orv {
 namespace {
 
 namespace fs = std::filesystem;
+
+mode_t CurrentUmask() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return mask;
+}
 
 std::vector<std::string> EntriesOf(const fs::path& folder) {
   std::vector<std::string> names;
@@ -106,6 +113,48 @@ TEST(FileLayer, SafeWriteReplacesTheFileAndKeepsItsMode) {
   ASSERT_EQ(::stat(path.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
   EXPECT_EQ(EntriesOf(dir.Path()), std::vector<std::string>{"list.orv"});
+}
+
+TEST(FileLayer, AWriteProtectedFileIsNotReplaced) {
+  const std::vector<std::pair<mode_t, int>> cases{{0444, 5}, {0400, 5}, {0644, 0}, {0200, 0}};
+  for (const auto& [mode, code] : cases) {
+    test::TempDir dir;
+    const std::string path = dir.Write("KVXS1.KVX", "old");
+    ::chmod(path.c_str(), mode);
+    EXPECT_EQ(WriteFileSafely(path, "new"), code) << std::oct << mode;
+    EXPECT_EQ(dir.Read("KVXS1.KVX"), code == 0 ? "new" : "old") << std::oct << mode;
+    EXPECT_EQ(EntriesOf(dir.Path()), std::vector<std::string>{"KVXS1.KVX"});
+  }
+}
+
+mode_t ModeOf(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+  return st.st_mode & 0777;
+}
+
+TEST(FileLayer, PrivateFilesAreTheOwnersOrTheSharedFoldersGroups) {
+  // folder mode, access, mode of the new file
+  const std::vector<std::tuple<mode_t, FileAccess, mode_t>> cases{
+      {0755, FileAccess::Private, 0600},
+      {02755, FileAccess::Private, 0660},
+      {0775, FileAccess::Private, 0660},
+      {0755, FileAccess::Shared, 0666 & ~CurrentUmask()},
+  };
+  for (const auto& [folderMode, access, fileMode] : cases) {
+    test::TempDir dir;
+    fs::create_directory(dir.Path() / "home");
+    ::chmod((dir.Str() + "home").c_str(), folderMode);
+    const std::string path = dir.Str() + "home/KVXS1.KVX";
+    ASSERT_EQ(WriteFileSafely(path, "new", access), 0);
+    EXPECT_EQ(ModeOf(path), fileMode) << std::oct << folderMode;
+    // A file that exists keeps its mode.
+    ::chmod(path.c_str(), 0644);
+    ASSERT_EQ(WriteFileSafely(path, "again", access), 0);
+    EXPECT_EQ(ModeOf(path), 0644u);
+    ASSERT_EQ(MakeFilePrivate(path), 0);
+    EXPECT_EQ(ModeOf(path), folderMode == 0755 ? 0600u : 0660u) << std::oct << folderMode;
+  }
 }
 
 TEST(FileLayer, SafeWriteThroughALinkKeepsTheLink) {

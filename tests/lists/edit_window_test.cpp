@@ -143,17 +143,50 @@ TEST_F(EditorWindow, SaveChangesIsAskedOnlyForAChangedText) {
 
 TEST_F(EditorWindow, AFailedSaveIsToldAndTheTextStaysChanged) {
   TEditOrv& editor = EditorFor("ADMIN");
-  test::Modal modal([](QWidget& window) {
+  test::Modal modal([this](QWidget& window) {
     TypeOver(window, "lost?");
     Action(window, "Save1")->trigger();
     EXPECT_TRUE(Editor(window).document()->isModified());
-    // Closing offers the save again, and tells the failure again.
+    // Closing offers the save again, tells the failure again and stays open
+    // with the text, both from the menu and from the close box.
+    Action(window, "Exit1")->trigger();
+    static_cast<QDialog&>(window).reject();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(Editor(window).toPlainText(), "lost?");
+    // Declining the save closes it.
+    dialogs_.answers.push_back(MsgAnswer::No);
     Action(window, "Exit1")->trigger();
   });
   editor.EditList(dir_.Str() + "orv.orv\\gone.orv\\new.orv");
   EXPECT_TRUE(modal.Ran());
   EXPECT_EQ(dialogs_.Texts(),
-            (std::vector<std::string>{"Save changes", ErrorText(3), "Save changes", ErrorText(3)}));
+            (std::vector<std::string>{"Save changes", ErrorText(3), "Save changes", ErrorText(3),
+                                      "Save changes", ErrorText(3), "Save changes"}));
+}
+
+TEST_F(EditorWindow, AListThatCouldNotBeReadIsNotReplacedWithoutAWarning) {
+  TEditOrv& editor = EditorFor("ADMIN");
+  // This process's memory file exists but cannot be read from its start.
+  dialogs_.answers = {MsgAnswer::Yes, MsgAnswer::No};
+  test::Modal modal([](QWidget& window) {
+    TypeOver(window, "replacement");
+    Action(window, "Exit1")->trigger();
+  });
+  editor.EditList("/proc/self/mem");
+  EXPECT_TRUE(modal.Ran());
+  ASSERT_EQ(dialogs_.messages.size(), 2u);
+  EXPECT_EQ(dialogs_.messages[1].kind, MsgKind::Warning);
+  EXPECT_EQ(dialogs_.messages[1].text.rfind("The list /proc/self/mem could not be read (", 0), 0u);
+  // A list that is simply not there yet is written without the warning.
+  dialogs_.messages.clear();
+  dialogs_.answers = {MsgAnswer::Yes};
+  test::Modal fresh([](QWidget& window) {
+    TypeOver(window, "first");
+    Action(window, "Exit1")->trigger();
+  });
+  editor.EditList(dir_.Str() + "orv.orv\\ann.orv\\new.orv");
+  EXPECT_EQ(dialogs_.Texts(), std::vector<std::string>{"Save changes"});
+  EXPECT_EQ(dir_.Read("orv.orv/ann.orv/new.orv"), "first\r\n");
 }
 
 TEST_F(EditorWindow, AfterDeleteLinefeedsTheTextIsOneReadOnlyLineThatIsNotSaved) {

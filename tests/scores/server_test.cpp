@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "score_db_fixture.h"
+#include "scores/dbaccount.h"
 #include "scores/scoredatabase.h"
 #include "scores/sound_store.h"
 
@@ -24,6 +25,16 @@ class Server : public ScoreDbTest {
   }
   std::string address;
 };
+
+TEST_F(Server, TheAccountInForceIsTheOneTheServerChecks) {
+  host.path = address + dir.Str() + "account.gdb";
+  CreateScoreDatabase(host.path);
+  const DbAccount builtIn = DatabaseAccount();
+  SetDatabaseAccount({builtIn.user, "not-the-password"});
+  EXPECT_TRUE(ProbeAttach(host.path).has_value());
+  SetDatabaseAccount(builtIn);
+  EXPECT_FALSE(ProbeAttach(host.path).has_value());
+}
 
 TEST_F(Server, DatabaseMadeOnTheServerTakesLogsAndScores) {
   host.path = address + dir.Str() + "server.gdb";

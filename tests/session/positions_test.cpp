@@ -12,8 +12,10 @@
 
 #include "app/strings.h"
 #include "files/dos.h"
+#include "files/errortext.h"
 #include "session/session_fixture.h"
 #include "support/fake_dialogs.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 namespace orv::test {
@@ -50,9 +52,9 @@ TEST(PositionFilePath, UserFolderForListsAndBesideTheListForNameLists) {
   settings.currentDir = "ann.orv\\";
   EXPECT_EQ(PositionFilePath("/ORV/ORV.ORV/ANN.ORV/WORDS0.ORV", "ann", settings),
             "/orv/User\\ann.DIR\\ann.orv\\WORDS0.POS");
-  // The user name's base name: folder and extension dropped.
+  // The whole user name: names that share the part before a "." differ.
   EXPECT_EQ(PositionFilePath("/ORV/ORV.ORV/WORDS0.ORV", "j.smith", settings),
-            "/orv/User\\j.DIR\\ann.orv\\WORDS0.POS");
+            "/orv/User\\j.smith.DIR\\ann.orv\\WORDS0.POS");
   EXPECT_EQ(PositionFilePath("/ORV/ORV.ORV/CLASS.NAM", "ann", settings), "/ORV/ORV.ORV/CLASS.PO2");
   // Only the file name's extension counts, in a folder named like a name list
   // and on a path longer than a file name may be.
@@ -87,6 +89,18 @@ TEST(MakePositionFile, NoWordsShowsABoxAndWritesNothing) {
   MakePositionFile(dir.Str() + "C.POS", 0, false, dialogs);
   EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{" Not enough words in file"}));
   EXPECT_FALSE(FileFound(dir.Str() + "C.POS"));
+}
+
+TEST(MakePositionFile, AFailedWriteIsShown) {
+  TempDir dir;
+  FakeDialogs dialogs;
+  {
+    test::FileSizeLimit limit(8);
+    MakePositionFile(dir.Str() + "D.POS", 50, true, dialogs);
+  }
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
+  EXPECT_NE(dialogs.messages[0].text.find(ErrorText(101)), std::string::npos);
 }
 
 TEST(PickQuestion, InOrderTakesLineQAndSplitsAtTheFirstBar) {
@@ -130,9 +144,12 @@ TEST(PickQuestion, UnreadableNewRoundClearsBothAndKeepsTheQuestion) {
   // A folder in the way: the new round can be neither written nor read.
   std::filesystem::create_directories(dir.Path() / "X.POS");
   PickQuestion(list, positions, 1, false, dir.Str() + "X.POS", dialogs, question);
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text.rfind(" Error loading buffer Error num ", 0), 0u)
+  // Both the failed write and the failed read are told.
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_NE(dialogs.messages[0].text.find(ErrorText(5)), std::string::npos)
       << dialogs.messages[0].text;
+  EXPECT_EQ(dialogs.messages[1].text.rfind(" Error loading buffer Error num ", 0), 0u)
+      << dialogs.messages[1].text;
   EXPECT_EQ(list.Count(), 0);
   EXPECT_EQ(positions.Count(), 0);
   EXPECT_EQ(question.answer, "old");

@@ -20,8 +20,7 @@ MsgAnswer FakeDialogs::Message(MsgKind kind, const std::string& text, MsgButtons
   }
 }
 
-std::optional<std::string> FakeDialogs::Input(const std::string& caption,
-                                              const std::string& prompt,
+std::optional<std::string> FakeDialogs::Input(const std::string& caption, const std::string& prompt,
                                               const std::string& preset) {
   inputBoxes.push_back({caption, prompt, preset});
   if (inputs.empty()) return std::nullopt;
@@ -38,12 +37,13 @@ LoginEntry FakeDialogs::AskLogin() {
   return a;
 }
 
-std::pair<std::string, std::string> FakeDialogs::AskNewPasswordTwice() {
+std::optional<std::pair<std::string, std::string>> FakeDialogs::AskNewPasswordTwice() {
   ++newPasswordDialogs;
-  if (newPasswords.empty()) return {"", ""};
-  auto a = newPasswords.front();
+  if (newPasswords.empty()) return std::pair<std::string, std::string>{};
+  const NewPasswordAnswer a = newPasswords.front();
   newPasswords.pop_front();
-  return a;
+  if (a.cancelled) return std::nullopt;
+  return std::pair{a.first, a.second};
 }
 
 FileDialogResult FakeDialogs::OpenFile(const FileDialogRequest& request) {

@@ -23,20 +23,28 @@ struct ShownInput {
   std::string preset;
 };
 
+// One answer of the new-password dialog: the two entries, or Cancel.
+struct NewPasswordAnswer {
+  std::string first;
+  std::string second;
+  bool cancelled = false;
+};
+inline const NewPasswordAnswer kCancelledPassword{"", "", true};
+
 class FakeDialogs : public Dialogs {
  public:
   MsgAnswer Message(MsgKind kind, const std::string& text, MsgButtons buttons) override;
   std::optional<std::string> Input(const std::string& caption, const std::string& prompt,
                                    const std::string& preset) override;
   LoginEntry AskLogin() override;
-  std::pair<std::string, std::string> AskNewPasswordTwice() override;
+  std::optional<std::pair<std::string, std::string>> AskNewPasswordTwice() override;
   FileDialogResult OpenFile(const FileDialogRequest& request) override;
 
   // Scripted answers, taken front first.
   std::deque<MsgAnswer> answers;
   std::deque<std::optional<std::string>> inputs;
   std::deque<LoginEntry> logins;
-  std::deque<std::pair<std::string, std::string>> newPasswords;
+  std::deque<NewPasswordAnswer> newPasswords;
   std::deque<FileDialogResult> files;
 
   // What was shown, in order.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <filesystem>
 
 #include "app/programpaths.h"
 #include "app/registry.h"
@@ -47,6 +48,50 @@ TEST(OrvcInit, MakesListsUsersSettingsAndAnEmptyScoreDatabase) {
   EXPECT_EQ(database, home.Str() + "scoredb.gdb");
   EXPECT_EQ(OneValue(database, "select count(*) from score_tab"), "0");
   EXPECT_EQ(OneValue(database, "select cdate('02/01/2004', '01/01/2004') from rdb$database"), "1");
+  // Other accounts may read neither the users nor the scores.
+  for (const char* file : {"KVXS1.KVX", "scoredb.gdb"}) {
+    EXPECT_EQ(std::filesystem::status(home.Path() / file).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
+        << file;
+  }
+}
+
+TEST(OrvcInit, TheSuperUsersPasswordComesFromTheFileGiven) {
+  ASSERT_FALSE(TestEngineRoot().empty());
+  TempDir home;
+  const std::string file = home.Write("admin.txt", "first-pw\nignored\n");
+  const Outcome run = Orvc({"init", "--home", QString::fromStdString(home.Str()),
+                            "--admin-password-file", QString::fromStdString(file)});
+  ASSERT_EQ(run.code, 0) << run.err;
+  FakeDialogs dialogs;
+  PasswordO users(home.Str(), "KVXS1.KVX", dialogs);
+  EXPECT_EQ(users.Authenticate("ADMIN", "first-pw"), 255);
+  EXPECT_EQ(users.Authenticate("ADMIN", "tamblore"), -2);
+  EXPECT_TRUE(dialogs.messages.empty()) << "no reset to the default password";
+  // An empty first line makes nothing.
+  TempDir other;
+  const std::string empty = other.Write("admin.txt", "\n");
+  EXPECT_EQ(Orvc({"init", "--home", QString::fromStdString(other.Str()), "--admin-password-file",
+                  QString::fromStdString(empty)})
+                .code,
+            1);
+  EXPECT_FALSE(std::filesystem::exists(other.Path() / "KVXS1.KVX"));
+}
+
+TEST(OrvcInit, AFailedInitRemovesWhatItMadeSoTheNextOneWorks) {
+  ASSERT_FALSE(TestEngineRoot().empty());
+  TempDir home;
+  // A folder where the password file should go: init fails after the database is made.
+  std::filesystem::create_directory(home.Path() / "KVXS1.KVX");
+  const Outcome failed = Orvc({"init", "--home", QString::fromStdString(home.Str())});
+  EXPECT_EQ(failed.code, 1);
+  EXPECT_NE(failed.err.find("KVXS1.KVX"), std::string::npos) << failed.err;
+  for (const char* left : {"scoredb.gdb", "orv.orv", "orv.ini"}) {
+    EXPECT_FALSE(std::filesystem::exists(home.Path() / left)) << left;
+  }
+  std::filesystem::remove(home.Path() / "KVXS1.KVX");
+  const Outcome again = Orvc({"init", "--home", QString::fromStdString(home.Str())});
+  EXPECT_EQ(again.code, 0) << again.err;
 }
 
 TEST(OrvcInit, RefusesADirectoryThatHoldsAnyOfItsFiles) {

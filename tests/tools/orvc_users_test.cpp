@@ -83,6 +83,7 @@ TEST_F(OrvcUsers, RefusesBadNamesAndLevelsWithOneLine) {
            {"add"},
            {"set-level", "nobody", "3"},
            {"set-level", "bob", "ten"},
+           {"add", "root", "--level", "255"},  // a super user needs a password
            {"frobnicate"},
        }) {
     const Outcome r = Users(args);
@@ -93,6 +94,27 @@ TEST_F(OrvcUsers, RefusesBadNamesAndLevelsWithOneLine) {
   EXPECT_EQ(home.Read("KVXS1.KVX"), before);
   EXPECT_NE(Users({"add", "a:b"}).err.find("\":\""), std::string::npos);
   EXPECT_NE(Users({"add", "bob"}).err.find("exists"), std::string::npos);
+}
+
+TEST_F(OrvcUsers, SetPasswordWritesArgon2idOrTheOlderFormWhenAsked) {
+  // the options, and whether the code field is to be an Argon2id string
+  for (const auto& [args, argon2] : std::vector<std::pair<std::vector<std::string>, bool>>{
+           {{"set-password", "bob"}, true}, {{"set-password", "bob", "--legacy"}, false}}) {
+    ASSERT_EQ(Users(args, "bob-pw\n").exitCode, 0);
+    const std::string file = home.Read("KVXS1.KVX");
+    const std::size_t start = file.find("bob:") + 4;
+    const std::string code = file.substr(start, file.find(':', start) - start);
+    EXPECT_EQ(code.starts_with("$argon2id$"), argon2) << code;
+    EXPECT_EQ(code.size() == 13, !argon2) << code;
+    EXPECT_EQ(Users({"check", "bob"}, "bob-pw\n").out, "50\n");
+  }
+}
+
+TEST_F(OrvcUsers, ASuperUserIsAddedWithThePasswordGiven) {
+  EXPECT_EQ(Users({"add", "root", "--level", "255"}, "\n").exitCode, 1);
+  ASSERT_EQ(Users({"add", "root", "--level", "255"}, "root-pw\n").exitCode, 0);
+  EXPECT_EQ(Users({"check", "bob"}, "root-pw\n").out, "255\n");
+  EXPECT_EQ(Users({"check", "root"}, "tamblore\n").exitCode, 1);
 }
 
 TEST_F(OrvcUsers, SetsLevelsAndPasswordsAndChecksThem) {

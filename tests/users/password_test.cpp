@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "app/platform.h"
 #include "files/errortext.h"
@@ -12,6 +14,7 @@
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 #include "users/crypt.h"
+#include "users/passwordcode.h"
 
 namespace orv {
 namespace {
@@ -102,8 +105,8 @@ TEST(UserLine, MissingSeparatorsAndOddNumbers) {
 
 TEST(UserLine, WritesTheFourFieldsAndCutsLongTexts) {
   EXPECT_EQ(UserLine({"Ann", "abc", 10, 2}), "Ann:abc:2:10");
-  EXPECT_EQ(UserLine({std::string(55, 'x'), std::string(35, 'c'), 0, 7}),
-            std::string(50, 'x') + ":" + std::string(30, 'c') + ":7:0");
+  EXPECT_EQ(UserLine({std::string(55, 'x'), std::string(130, 'c'), 0, 7}),
+            std::string(50, 'x') + ":" + std::string(127, 'c') + ":7:0");
 }
 
 TEST_F(PasswordTest, ChangesAreWrittenBackAsWholeFile) {
@@ -166,8 +169,8 @@ TEST_F(PasswordTest, SuperUserWithoutPasswordIsResetAtTheNextLogIn) {
 
   // The stored code is that of the default password, on disk as well.
   const std::string code = p.FindUser("root").code;
-  ASSERT_EQ(code.size(), 13u);
-  EXPECT_TRUE(PasswordMatches(code, "tamblore"));
+  EXPECT_TRUE(IsArgon2Code(code));
+  EXPECT_TRUE(CodeMatches(code, "tamblore"));
   EXPECT_NE(FileText().find("Root:" + code + ":1:255"), std::string::npos);
   EXPECT_EQ(p.Authenticate("ann", "tamblore"), 255);
   EXPECT_EQ(p.Authenticate("ann", "wrong"), -2);
@@ -251,7 +254,7 @@ TEST_F(PasswordTest, DeleteUserProtectsTheFirstAndTheLastUser) {
 
   EXPECT_TRUE(p.DeleteUser("ann"));  // the fake answers Yes
   EXPECT_EQ(p.UserCount(), 2);
-  EXPECT_EQ(FileText(), "Boss:" + bossCode + ":1:255\r\nbob::4:50\r\n");
+  EXPECT_EQ(FileText(), "Boss:" + p.FindUser("boss").code + ":1:255\r\nbob::4:50\r\n");
 }
 
 TEST_F(PasswordTest, TheOnlyUserIsNeverDeleted) {
@@ -291,7 +294,7 @@ TEST_F(PasswordTest, AddUserRefusesDuplicatesAndColons) {
   EXPECT_EQ(carol.name, "Carol");
   EXPECT_EQ(carol.level, 0);
   EXPECT_EQ(carol.number, 3);
-  EXPECT_TRUE(PasswordMatches(carol.code, "pw1"));
+  EXPECT_TRUE(CodeMatches(carol.code, "pw1"));
   EXPECT_EQ(p.Authenticate("carol", "pw1"), 0);
 }
 
@@ -314,6 +317,28 @@ TEST_F(PasswordTest, AddUserWithoutPasswordOrCancelled) {
   dialogs.messages.clear();
   p.AddUser();
   EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Access denied"});
+}
+
+TEST_F(PasswordTest, AddingUsersNeedsTheLevelTheSuperUserSet) {
+  // who logs in, the level adding needs, whether a user is added
+  const std::vector<std::tuple<std::string, std::string, int, bool>> cases{
+      {"bob", "", 0, true},
+      {"bob", "", 1, false},
+      {"ann", "ann-pw", 10, true},
+      {"ann", "ann-pw", 11, false},
+      {"boss", "boss-pw", 255, true}};
+  for (const auto& [who, password, required, added] : cases) {
+    PasswordO& p = OpenStandard();
+    dialogs.logins.push_back({who, password});
+    ASSERT_GE(p.Login(), 0);
+    dialogs.messages.clear();
+    dialogs.inputs = {std::string("dora")};
+    dialogs.newPasswords = {{"", ""}};
+    p.AddUser(required);
+    EXPECT_EQ(p.UserCount(), added ? 4 : 3) << who << " " << required;
+    EXPECT_EQ(dialogs.Texts(),
+              added ? std::vector<std::string>{} : std::vector<std::string>{"Access denied"});
+  }
 }
 
 TEST_F(PasswordTest, ChangePasswordAsksUntilTheEntriesAgree) {
@@ -345,6 +370,83 @@ TEST_F(PasswordTest, ChangePasswordAsksUntilTheEntriesAgree) {
   const int shown = dialogs.newPasswordDialogs;
   p.ChangePassword("nobody");
   EXPECT_EQ(dialogs.newPasswordDialogs, shown);
+}
+
+TEST_F(PasswordTest, CancelInTheNewPasswordWindowChangesNothing) {
+  // Cancel at once, and Cancel after a mismatch answered with OK.
+  for (const bool afterMismatch : {false, true}) {
+    PasswordO& p = OpenStandard();
+    const auto cancel = [&] {
+      dialogs.newPasswords.clear();
+      if (afterMismatch) dialogs.newPasswords.push_back({"a", "b"});
+      dialogs.newPasswords.push_back(test::kCancelledPassword);
+    };
+    dialogs.logins.push_back({"ann", "ann-pw"});
+    ASSERT_EQ(p.Login(), 10);
+    const std::string before = FileText();
+    cancel();
+    p.ChangePassword("Boss");
+    dialogs.logins.push_back({"ann", "ann-pw"});
+    cancel();
+    p.ChangeOwnPassword();
+    dialogs.inputs = {std::string("dora")};
+    cancel();
+    p.AddUser();
+    EXPECT_EQ(FileText(), before) << afterMismatch;
+    EXPECT_EQ(p.UserCount(), 3);
+    // The super user keeps a password: another name gets no level 255.
+    EXPECT_EQ(p.Authenticate("bob", "anything"), 0);
+  }
+}
+
+TEST_F(PasswordTest, OlderCodesLogInAndAreReplacedAtTheUsersOwnLogIn) {
+  PasswordO& p = OpenStandard();
+  // Logged in under Ann's name with the super user's password: Ann's code stays.
+  dialogs.logins = {{"ann", "boss-pw"}, {"ann", "ann-pw"}};
+  ASSERT_EQ(p.Login(), 255);
+  EXPECT_EQ(p.FindUser("ann").code, annCode);
+  ASSERT_EQ(p.Login(), 10);
+  const std::string upgraded = p.FindUser("ann").code;
+  EXPECT_TRUE(IsArgon2Code(upgraded)) << upgraded;
+  EXPECT_NE(FileText().find("Ann:" + upgraded + ":2:10\r\n"), std::string::npos);
+  // The new code is read back and checked as the old one was.
+  PasswordO again(dir.Str(), "KVXS1.KVX", dialogs);
+  EXPECT_EQ(again.Authenticate("ann", "ann-pw"), 10);
+  EXPECT_EQ(again.Authenticate("ann", "ann-pw2"), -2);
+  EXPECT_EQ(again.Authenticate("ann", ""), -2);
+}
+
+TEST(PasswordCode, NewCodesAreArgon2idAndEmptyStaysEmpty) {
+  const std::string code = NewPasswordCode("secret");
+  EXPECT_TRUE(code.starts_with("$argon2id$")) << code;
+  EXPECT_EQ(code.find(':'), std::string::npos);  // it fits in the file's field
+  EXPECT_NE(NewPasswordCode("secret"), code);    // a fresh salt each time
+  EXPECT_TRUE(CodeMatches(code, "secret"));
+  EXPECT_FALSE(CodeMatches(code, "secreT"));
+  // Only the older form stops after 8 characters.
+  EXPECT_FALSE(CodeMatches(NewPasswordCode("12345678a"), "12345678b"));
+  EXPECT_TRUE(CodeMatches(NewLegacyPasswordCode("12345678a"), "12345678b"));
+  EXPECT_EQ(NewLegacyPasswordCode("secret").size(), 13u);
+  EXPECT_EQ(NewPasswordCode(""), "");
+  EXPECT_EQ(NewLegacyPasswordCode(""), "");
+}
+
+TEST(PasswordCode, OlderCodesOfLettersBeyondAsciiMatchThoseMadeOnWindows) {
+  // typed here (UTF-8), the bytes the code was made from on Windows
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {"caf\u00e9", "caf\xe9"},
+      {"\u20acuro", "\x80uro"},
+      {"\u017d\u00fcrich", "\x8e\xfcrich"},
+      {"plain", "plain"},
+  };
+  for (const auto& [typed, windows] : cases) {
+    EXPECT_TRUE(CodeMatches(CryptPassword(windows, "Qx"), typed)) << typed;
+    EXPECT_TRUE(CodeMatches(NewLegacyPasswordCode(typed), typed)) << typed;
+  }
+  // Another letter that is the same in its low 7 bits is still another password.
+  EXPECT_FALSE(CodeMatches(CryptPassword("caf\xe9", "Qx"), "cafe"));
+  // A character Windows-1252 has not: the UTF-8 bytes, as this program made them.
+  EXPECT_TRUE(CodeMatches(CryptPassword("\u0436", "Qx"), "\u0436"));
 }
 
 TEST_F(PasswordTest, ChangeOwnPasswordNeedsTheRightPassword) {
@@ -460,11 +562,117 @@ TEST_F(PasswordTest, AFailedWriteLeavesThePasswordFileWhole) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
                           std::filesystem::directory_iterator()),
             1);
-  // The change stays in memory and reaches the file with the next good write.
-  EXPECT_EQ(p.UserCount(), 101);
-  p.SetLevel("late", 3);
+  // Memory stays as the file is: the next good write holds only its own change.
+  EXPECT_EQ(p.UserCount(), 100);
+  p.SetLevel("user100", 3);
   EXPECT_EQ(p.LastSaveCode(), 0);
-  EXPECT_EQ(FileText(), text + "late::101:3\r\n");
+  EXPECT_EQ(FileText(), text.substr(0, text.size() - 3) + "3\r\n");
+}
+
+TEST_F(PasswordTest, AFailedSaveIsShownAndUndone) {
+  const std::vector<std::pair<const char*, std::function<int(PasswordO&)>>> changes{
+      {"append",
+       [](PasswordO& p) {
+         return p.AppendUser({"carol", "", 0, 9});
+       }},
+      {"write",
+       [](PasswordO& p) {
+         return p.WriteUser({"Ann", "", 200, 2}, 2);
+       }},
+      {"remove", [](PasswordO& p) { return p.RemoveUser(3); }},
+  };
+  for (const auto& [what, change] : changes) {
+    PasswordO& p = OpenStandard();
+    const std::string before = FileText();
+    dialogs.messages.clear();
+    int code = 0;
+    {
+      test::FileSizeLimit limit(16);
+      code = change(p);
+    }
+    EXPECT_EQ(code, 101) << what;
+    EXPECT_EQ(FileText(), before) << what;
+    ASSERT_EQ(dialogs.messages.size(), 1u) << what;
+    EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
+    EXPECT_NE(dialogs.messages[0].text.find(ErrorText(101)), std::string::npos) << what;
+    // Memory holds what the file holds.
+    EXPECT_EQ(p.UserCount(), 3) << what;
+    EXPECT_EQ(p.FindUser("ann").level, 10) << what;
+  }
+}
+
+TEST_F(PasswordTest, AWriteProtectedPasswordFileIsLeftAlone) {
+  PasswordO& p = OpenStandard();
+  const std::string before = FileText();
+  std::filesystem::permissions(dir.Path() / "KVXS1.KVX", std::filesystem::perms::owner_read |
+                                                             std::filesystem::perms::group_read |
+                                                             std::filesystem::perms::others_read);
+  EXPECT_EQ(p.AppendUser({"carol", "", 0, 9}), 5);
+  EXPECT_EQ(FileText(), before);
+  EXPECT_EQ(dialogs.Texts().back().substr(dialogs.Texts().back().size() - ErrorText(5).size()),
+            ErrorText(5));
+}
+
+TEST(UserLine, NamesAreCutAtFiftyCharactersNeverInsideALetter) {
+  const std::string jose = std::string(48, 'x') + "JOS\u00c9";  // the É is the 52nd character
+  EXPECT_EQ(ParseUserLine(jose + "::1:0").name, std::string(48, 'x') + "JO");
+  const std::string accented = std::string(49, 'x') + "\u00c9\u00c9";
+  EXPECT_EQ(UserLine({accented, "", 0, 1}), std::string(49, 'x') + "\u00c9::1:0");
+  EXPECT_NE(UserNameProblem("JOS\xc3"), "");  // a letter cut in half is no name
+}
+
+TEST_F(PasswordTest, AddedAccentedNamesKeepTheFileReadable) {
+  PasswordO& p = OpenStandard();
+  dialogs.logins.push_back({"ann", "ann-pw"});
+  ASSERT_EQ(p.Login(), 10);
+  dialogs.inputs = {std::string(49, 'j') + "\u00c9\u00c9"};
+  dialogs.newPasswords = {{"", ""}};
+  p.AddUser();
+  PasswordO again(dir.Str(), "KVXS1.KVX", dialogs);
+  EXPECT_EQ(again.UserName(4), std::string(49, 'j') + "\u00c9");
+}
+
+TEST_F(PasswordTest, EveryLineIsReadWhateverItsLineEndAndEncoding) {
+  // the file's bytes, the names read
+  const std::vector<std::pair<std::string, std::vector<std::string>>> cases{
+      {"Boss::1:255\rAnn::2:10\rJOS\u00c9::3:0\r", {"Boss", "Ann", "JOS\u00c9"}},
+      {"Boss::1:255\r\nAnn::2:10\rbob::3:0\nJOS\u00c9::4:0", {"Boss", "Ann", "bob", "JOS\u00c9"}},
+      {"Boss::1:255\r\n\x1a\r\nAnn::2:10\r\n\x1a"
+       "bob::3:0\r\n",
+       {"Boss", "Ann", "bob"}},
+      // One Windows-1252 line changes only itself.
+      {"JOS\u00c9::1:255\r\nREN\xc9::2:0\r\n", {"JOS\u00c9", "REN\u00c9"}},
+  };
+  for (const auto& [bytes, names] : cases) {
+    dir.Write("KVXS1.KVX", bytes);
+    PasswordO p(dir.Str(), "KVXS1.KVX", dialogs);
+    std::vector<std::string> read;
+    for (LineNo i = 1; i <= p.UserCount(); ++i) read.push_back(p.UserName(i));
+    EXPECT_EQ(read, names) << bytes;
+    EXPECT_EQ(p.IndexOfUser(names.back()), static_cast<std::int32_t>(names.size()));
+    // A save keeps every user.
+    p.SetLevel(names[0], 255);
+    EXPECT_EQ(PasswordO(dir.Str(), "KVXS1.KVX", dialogs).UserCount(), names.size()) << bytes;
+  }
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PasswordTest, ABadLineIsLeftOutWithAMessageAndKept) {
+  const std::string longLine = "long::3:" + std::string(70000, '1');
+  PasswordO& p =
+      Open({"Boss:" + bossCode + ":1:255", "odd::2:300", longLine, "Ann:" + annCode + ":4:10"});
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  const std::string file = dir.Str() + "KVXS1.KVX";
+  EXPECT_EQ(
+      dialogs.messages[0].text.rfind("Line 2 of the password file " + file + " has a level", 0),
+      0u);
+  EXPECT_EQ(dialogs.messages[1].text.rfind("Line 3 of the password file " + file + " is longer", 0),
+            0u);
+  EXPECT_EQ(p.UserCount(), 2);
+  dialogs.logins = {{"ann", "ann-pw"}};
+  EXPECT_EQ(p.Login(), 10);
+  // Saving writes the bad lines back after the users.
+  EXPECT_NE(FileText().find("\r\nodd::2:300\r\n" + longLine + "\r\n"), std::string::npos);
 }
 
 TEST(UserNameProblem, RefusesNamesThatCannotBeReadBack) {
