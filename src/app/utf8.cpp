@@ -1,5 +1,7 @@
 #include "app/utf8.h"
 
+#include <algorithm>
+
 namespace orv {
 
 std::size_t DecodeUtf8(std::string_view text, std::size_t i, char32_t& cp) {
@@ -44,6 +46,15 @@ void AppendUtf8(std::string& out, char32_t cp) {
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
+}
+
+std::string LeftCharacters(std::string_view text, std::size_t n) {
+  std::size_t end = 0;
+  for (std::size_t count = 0; count < n && end < text.size(); ++count) {
+    char32_t cp = 0;
+    end += std::max<std::size_t>(DecodeUtf8(text, end, cp), 1);
+  }
+  return std::string(text.substr(0, end));
 }
 
 }  // namespace orv

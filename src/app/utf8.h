@@ -14,4 +14,8 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t i, char32_t& cp);
 // Appends the UTF-8 form of a code point.
 void AppendUtf8(std::string& out, char32_t cp);
 
+// The first n characters of a text, never cutting a UTF-8 sequence (a byte
+// that starts no valid sequence counts as one character).
+std::string LeftCharacters(std::string_view text, std::size_t n);
+
 }  // namespace orv

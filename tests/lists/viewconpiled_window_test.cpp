@@ -97,10 +97,11 @@ TEST_F(CompiledViewWindow, EachKindOfLineHasItsColourAndStyle) {
     ExpectRun(lines[4][0], "1x3 |3", kGreen, false, true, false);
     ExpectRun(lines[5][0], "2x3 |6", kGreen, false, true, false);
     ExpectRun(lines[6][0], "// note", kBlack, false, false, true);
-    // A plain entry with "#" and a digit expands to nothing, so it is struck out.
-    ExpectRun(lines[7][0], "Room #5", kBlack, false, false, true);
+    // A plain entry is asked as it stands, "#" and digit or not.
+    ExpectRun(lines[7][0], "Room #5", kPurple, false, false, false);
     ExpectRun(lines[8][0], "$What is 3+4", kBlue, false, false, false);
-    ExpectRun(lines[9][0], "//unexpected error in line:What is 3+4", kGreen, false, true, false);
+    // An error line is struck out: the test leaves it out.
+    ExpectRun(lines[9][0], "//unexpected error in line:What is 3+4", kGreen, false, true, true);
     ExpectRun(lines[10][0], "$scriptOff", kBlack, true, false, false);
     test::SaveScreenshot(window, "compiled-view");
     static_cast<QDialog&>(window).accept();
@@ -144,10 +145,18 @@ TEST_F(CompiledViewWindow, RetryDrawsNewNumbersFromTheSameLines) {
     EXPECT_TRUE(d.endsWith("+0|" + d.section('+', 0, 0))) << d.toStdString();
 }
 
-TEST_F(CompiledViewWindow, AFailingPassGoesToTheCallerBeforeTheWindowShows) {
-  dir_.Write("bad.orv", "$Decimal points\r\n");
-  EXPECT_ANY_THROW(view_.ShowCompiled(dir_.Str() + "bad.orv"));
-  EXPECT_FALSE(view_.isVisible());
+TEST_F(CompiledViewWindow, LinesThatCannotBeAskedAreStruckOutOverTheirErrors) {
+  BufferO list;
+  for (const char* l : {"$Decimal points", "cat|", "dog"}) list.Add(l);
+  view_.FillView(list);
+  const auto lines = Lines(Text());
+  ASSERT_EQ(lines.size(), 5u);
+  ExpectRun(lines[0][0], "$Decimal points", kBlack, false, false, true);
+  EXPECT_TRUE(lines[1][0].text.startsWith("//error")) << lines[1][0].text.toStdString();
+  EXPECT_TRUE(lines[1][0].struckOut);
+  ExpectRun(lines[2][0], "cat|", kBlack, false, false, true);
+  EXPECT_TRUE(lines[3][0].struckOut);
+  ExpectRun(lines[4][0], "dog", kBlack, true, false, false);
 }
 
 TEST_F(CompiledViewWindow, AMissingFileShowsNothingAndExitCloses) {
