@@ -4,6 +4,7 @@ namespace orv::test {
 
 MsgAnswer FakeDialogs::Message(MsgKind kind, const std::string& text, MsgButtons buttons) {
   messages.push_back({kind, text, buttons});
+  if (onMessage) onMessage(messages.back());
   if (!answers.empty()) {
     MsgAnswer a = answers.front();
     answers.pop_front();
@@ -20,8 +21,7 @@ MsgAnswer FakeDialogs::Message(MsgKind kind, const std::string& text, MsgButtons
   }
 }
 
-std::optional<std::string> FakeDialogs::Input(const std::string& caption,
-                                              const std::string& prompt,
+std::optional<std::string> FakeDialogs::Input(const std::string& caption, const std::string& prompt,
                                               const std::string& preset) {
   inputBoxes.push_back({caption, prompt, preset});
   if (inputs.empty()) return std::nullopt;
