@@ -458,6 +458,8 @@ void TMainForm::Start() {
     }
     core_.TestEnded();
   });
+  // Start lost the focus while it was off; Enter starts the next test again.
+  if (BStart->isEnabled()) BStart->setFocus();
 }
 
 void TMainForm::LogOutButtonClick() {
