@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include "support/run_program.h"
+
 namespace orv::e2e {
 
 Driver::Driver(std::string mainWindow, int stuckAfterMs)
@@ -152,6 +154,12 @@ std::string TextOf(QWidget& window, const char* child) {
   if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text().toStdString();
   ADD_FAILURE() << child << " shows no text";
   return {};
+}
+
+std::string MakeProgramDirectory(const std::string& home) {
+  qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home + "config"));
+  const test::ProgramRun init = test::RunProgram(ORVC_PATH, {"init", "--home", home});
+  return init.exitCode == 0 ? std::string() : "orvc init: " + init.err;
 }
 
 }  // namespace orv::e2e

@@ -76,4 +76,8 @@ class Driver : public QObject {
 // Text of a child widget found by object name (a label, line edit or button).
 std::string TextOf(QWidget& window, const char* child);
 
+// Makes a program directory in home with orvc init, the desktop's restart
+// entry kept below it; returns what orvc said when that failed, else "".
+std::string MakeProgramDirectory(const std::string& home);
+
 }  // namespace orv::e2e

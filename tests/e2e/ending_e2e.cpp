@@ -26,7 +26,6 @@
 #include "e2e/driver.h"
 #include "lists/buffers.h"
 #include "scores/score_db_fixture.h"
-#include "support/run_program.h"
 #include "support/temp_dir.h"
 
 namespace orv::e2e {
@@ -65,9 +64,7 @@ class ShowsAfterTheEnd : public QObject {
 class Ending : public ::testing::Test {
  protected:
   void SetUp() override {
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home.Str() + "config"));
-    const test::ProgramRun init = test::RunProgram(ORVC_PATH, {"init", "--home", home.Str()});
-    ASSERT_EQ(init.exitCode, 0) << init.err;
+    ASSERT_EQ(MakeProgramDirectory(home.Str()), "");
     // ADMIN's first list, asked in random order over the whole list.
     home.Write("orv.orv/words0.orv", "cat\r\ndog\r\nemu\r\n");
   }
@@ -132,6 +129,22 @@ TEST_F(Ending, QuitInThePauseAfterAWrongAnswer) {
       });
   EXPECT_EQ(Run(), 0);
   EXPECT_TRUE(groundLocked) << "during the test only Quit works of the commands on its ground";
+  EXPECT_EQ(after.shown, std::set<std::string>{});
+  ExpectSavedAndNothingWritten(2);
+}
+
+TEST_F(Ending, TheDesktopSessionEndsInThePause) {
+  LogInAndStart();
+  driver.Then("MessageForm", "reads the word", [](QWidget&) {})
+      .Then("_Input", "types it wrong as the desktop session ends", [&](QWidget& w) {
+        Type(w, "wrongly");
+        QTimer::singleShot(200, main, [&] {
+          main->Core().SessionEnding();
+          QApplication::quit();
+        });
+        Press(w, Qt::Key_Return);
+      });
+  EXPECT_EQ(Run(), 0);
   EXPECT_EQ(after.shown, std::set<std::string>{});
   ExpectSavedAndNothingWritten(2);
 }

@@ -32,7 +32,6 @@
 #include "scores/score_window.h"
 #include "scores/wrongword_window.h"
 #include "support/modal.h"
-#include "support/run_program.h"
 #include "support/temp_dir.h"
 #include "users/crypt.h"
 
@@ -149,10 +148,7 @@ std::vector<int> RedPixelsPerRow(TDBGrid& grid) {
 class FirstDay : public ::testing::Test {
  protected:
   void SetUp() override {
-    // The restart entry the program clears at its start lives here.
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home.Str() + "config"));
-    const test::ProgramRun init = test::RunProgram(ORVC_PATH, {"init", "--home", home.Str()});
-    ASSERT_EQ(init.exitCode, 0) << init.err;
+    ASSERT_EQ(MakeProgramDirectory(home.Str()), "");
     // A list the teacher wrote in a text editor, in a group of its own.
     home.Write("orv.orv/class.orv/sums.orv",
                "$script\r\n$1/2+1/3\r\n$Decimal points 2\r\n$1.5+2.25\r\n");

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,14 @@ class CompiledViewWindow : public ::testing::Test {
 
   QTextEdit& Text() { return *view_.findChild<QTextEdit*>("RichEdit1"); }
 
+  // The view filled with the lines, as it shows them.
+  auto Filled(std::initializer_list<const char*> source) {
+    BufferO list;
+    for (const char* l : source) list.Add(l);
+    view_.FillView(list);
+    return Lines(Text());
+  }
+
   test::TempDir dir_;
   test::FakeDialogs dialogs_;
   TCompiledView view_;
@@ -111,10 +120,7 @@ TEST_F(CompiledViewWindow, EachKindOfLineHasItsColourAndStyle) {
 }
 
 TEST_F(CompiledViewWindow, AnEmptyLineIsStruckOutAndLinesWithScriptOffAreBold) {
-  BufferO list;
-  for (const char* l : {"plain", "$script", ""}) list.Add(l);
-  view_.FillView(list);
-  const auto lines = Lines(Text());
+  const auto lines = Filled({"plain", "$script", ""});
   ASSERT_EQ(lines.size(), 3u);
   ExpectRun(lines[0][0], "plain", kBlack, true, false, false);
   ExpectRun(lines[2][0], "", kBlack, false, false, true);
@@ -146,10 +152,7 @@ TEST_F(CompiledViewWindow, RetryDrawsNewNumbersFromTheSameLines) {
 }
 
 TEST_F(CompiledViewWindow, LinesThatCannotBeAskedAreStruckOutOverTheirErrors) {
-  BufferO list;
-  for (const char* l : {"$Decimal points", "cat|", "dog"}) list.Add(l);
-  view_.FillView(list);
-  const auto lines = Lines(Text());
+  const auto lines = Filled({"$Decimal points", "cat|", "dog"});
   ASSERT_EQ(lines.size(), 5u);
   ExpectRun(lines[0][0], "$Decimal points", kBlack, false, false, true);
   EXPECT_TRUE(lines[1][0].text.startsWith("//error")) << lines[1][0].text.toStdString();
