@@ -131,6 +131,8 @@ int RunOrv(const std::optional<std::string>& home,
     return 1;
   }
   if (QuitRequested()) return 0;
+  // Each run starts with the close refused until Quit allows it.
+  Paths().QuitAllowed = false;
   int result = 0;
   // The beep is a tone through the sound output, not a bell on a terminal.
   SetBeepHandler(PlayBeepTone);

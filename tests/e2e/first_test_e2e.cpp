@@ -43,20 +43,6 @@ using Showing = Driver::Showing;
 
 constexpr int kTenWords = 10;
 
-// Keys go to the widget with the keyboard focus, else to the window itself.
-QWidget* KeyTarget(QWidget& window) {
-  QWidget* focus = QApplication::focusWidget();
-  return focus != nullptr && focus->window() == window.window() ? focus : &window;
-}
-
-void Type(QWidget& window, const std::string& text) {
-  QTest::keyClicks(KeyTarget(window), QString::fromStdString(text));
-}
-
-void Press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-  QTest::keyClick(KeyTarget(window), key, modifiers);
-}
-
 // Opens a menu of the main window with its Alt key and picks an item by its
 // underlined letter, as a person at the keyboard does.
 void Menu(QWidget& main, Qt::Key menu, Qt::Key item) {

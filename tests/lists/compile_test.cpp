@@ -146,17 +146,6 @@ TEST_F(Compile, LinesThatCannotBeAskedAreErrorLinesAndTheRestCompiles) {
   }
 }
 
-TEST_F(Compile, ListBeyondABufferKeepsItsFirstQuestionsAndNamesTheLine) {
-  std::vector<std::pair<LineNo, std::string>> failures;
-  const BufferO compiled =
-      CompileLines(test::BufferOf({"$script", "$#1to40000", "$#1to40000", "cat"}),
-                   [&](LineNo n, const std::string& result) { failures.emplace_back(n, result); });
-  EXPECT_EQ(compiled.Count(), BufferO::kMaxLines);
-  ASSERT_EQ(failures.size(), 2u);
-  EXPECT_EQ(failures[0].first, 3);
-  EXPECT_EQ(failures[1].first, 4);
-}
-
 // The arithmetic of one list has a budget: a list that would take hours
 // stops in seconds, its other lines compile and each line left out names why.
 TEST_F(Compile, AListThatWouldTakeHoursStopsAtItsBudget) {

@@ -44,62 +44,47 @@ class LostConnection : public SessionTest {
   TempDir serverDir;
 };
 
-TEST_F(LostConnection, ServerRestartedBetweenTwoTests) {
-  const std::string path = WriteList("two.orv", "cat\n");
-  learner.Say("cat");
+// Halted and started again between two tests, then in the middle of one
+// (back before the next write, or still away when it comes), then halted
+// before the program closes.
+TEST_F(LostConnection, TheNextWriteConnectsAgainAndTheCloseClosesAtOnce) {
+  const std::string path = WriteList("three.orv", "cat\ndog\nemu\n");
+  learner.Say("cat").Say("dog").Say("emu");
   Run(path);
   Server("halt");
   Server("start");
-  learner.Say("cat");
-  Run(path);
-  EXPECT_EQ(Scores().size(), 2u);
-  EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(LostConnection, ServerRestartedInTheMiddleOfATest) {
-  struct Case {
-    const char* what;
-    bool backBeforeTheNextWrite;
+  // A test after the restart, then two tests the server leaves half way.
+  int reading = 0;
+  std::string away;  // when the server goes away in the second test
+  learner.beforeAnswer = [&] {
+    if (++reading != 2 || away.empty()) return;
+    Server("halt");
+    if (away == "back before the next write") Server("start");
   };
-  for (const Case& c :
-       {Case{"back before the next write", true}, Case{"still away at the next write", false}}) {
-    dialogs.messages.clear();
-    learner = ScriptedLearner();
+  // The retry box comes while the server is away; it is back by the Yes.
+  dialogs.onMessage = [&](const ShownMessage& m) {
+    if (m.buttons == MsgButtons::YesNo) Server("start");
+  };
+  for (const char* when : {"", "back before the next write", "still away at the next write"}) {
+    away = when;
+    reading = 0;
     learner.Say("cat").Say("dgo").Say("dog").Say("emu");
-    int reading = 0;
-    learner.beforeAnswer = [&] {
-      if (++reading != 2) return;
-      Server("halt");
-      if (c.backBeforeTheNextWrite) Server("start");
-    };
-    // The retry box comes while the server is away; it is back by the Yes.
-    dialogs.onMessage = [&](const ShownMessage& m) {
-      if (m.buttons == MsgButtons::YesNo) Server("start");
-    };
-    Run(WriteList("three.orv", "cat\ndog\nemu\n"));
-    std::vector<std::string> retries;
-    for (const ShownMessage& m : dialogs.messages) {
-      if (m.buttons == MsgButtons::YesNo) retries.push_back(m.text);
-    }
-    EXPECT_EQ(retries.size(), c.backBeforeTheNextWrite ? 0u : 1u) << c.what;
-    for (const std::string& text : retries) {
-      EXPECT_NE(text.find("Cannot connect to the database engine"), std::string::npos) << text;
-    }
+    Run(path);
   }
-  EXPECT_EQ(Log(), (std::vector<Row>{{"dog", "dgo", "0"}, {"dog", "dgo", "0"}}));
-  EXPECT_EQ(Scores().size(), 2u);
-}
+  std::vector<std::string> retries;
+  for (const ShownMessage& m : dialogs.messages) {
+    if (m.buttons == MsgButtons::YesNo) retries.push_back(m.text);
+  }
+  ASSERT_EQ(retries.size(), 1u);
+  EXPECT_NE(retries[0].find("Cannot connect to the database engine"), std::string::npos);
+  EXPECT_EQ(Log().size(), 3u);
+  EXPECT_EQ(Scores().size(), 4u);
 
-TEST_F(LostConnection, ClosingAfterALostConnectionClosesAtTheFirstTry) {
-  learner.Say("cat");
-  Run(WriteList("one.orv", "cat\n"));
-  ASSERT_TRUE(database.Connected());
   Server("halt");
   MainFormO main(dialogs);
   main.SetDatabase(&database);
   Paths().QuitAllowed = true;
   EXPECT_TRUE(main.FormCloseQuery());
-  EXPECT_FALSE(database.Connected());
 }
 
 }  // namespace
