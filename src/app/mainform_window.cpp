@@ -27,6 +27,7 @@
 #include "app/option_window.h"
 #include "app/paslev_window.h"
 #include "app/picture_window.h"
+#include "app/platform.h"
 #include "app/printing_window.h"
 #include "app/programpaths.h"
 #include "app/sessionend.h"
@@ -425,7 +426,11 @@ void TMainForm::Run(const std::function<void()>& command) {
     command();
   } catch (const std::exception& e) {
     ShowState();
-    QMessageBox::critical(this, QApplication::applicationName(), QString::fromStdString(e.what()));
+    // Once the program is ending no window opens any more.
+    if (!QuitRequested()) {
+      QMessageBox::critical(this, QApplication::applicationName(),
+                            QString::fromStdString(e.what()));
+    }
   }
   ShowState();
 }

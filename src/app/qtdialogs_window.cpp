@@ -8,6 +8,7 @@
 
 #include "app/errors.h"
 #include "app/login_window.h"
+#include "app/platform.h"
 
 namespace orv {
 namespace {
@@ -104,7 +105,11 @@ LoginEntry QtDialogs::AskLogin() {
 }
 
 std::pair<std::string, std::string> QtDialogs::AskNewPasswordTwice() {
-  return Login().AskNewPasswordTwice();
+  std::pair<std::string, std::string> entries = Login().AskNewPasswordTwice();
+  // Two empty entries would read as "no password": the window closed by the
+  // program's end answered nothing.
+  if (QuitRequested()) throw EProgramEnding();
+  return entries;
 }
 
 FileDialogResult QtDialogs::OpenFile(const FileDialogRequest& request) {
