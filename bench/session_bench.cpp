@@ -60,6 +60,7 @@ class QuittingLearner : public SessionWindows, public SessionSounds, public Scor
   void ShowWrongAnswer(const std::string&, const std::string&) override {}
   void BeepWait(std::uint16_t, std::uint16_t) override {}
   void ShowScores(std::int32_t) override {}
+  bool ProgramEnding() override { return false; }
   bool WavForWord(const std::string&) override { return false; }
   void PlayWord(const std::string&) override {}
   std::int32_t NextLogGroup() override { return 1; }

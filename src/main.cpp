@@ -2,10 +2,14 @@
 #include <iostream>
 
 #include "app/application_window.h"
+#include "app/endsignals.h"
 #include "app/program_window.h"
 #include "app/programoptions.h"
 
 int main(int argc, char** argv) {
+  // Before any thread starts, so that every thread leaves the two signals to
+  // the event loop.
+  orv::BlockEndSignals();
   const orv::ProgramOptions options = orv::ReadProgramOptions({argv + 1, argv + argc});
   if (!options.error.empty()) {
     std::cerr << "orv: " << options.error << " (see orv --help)\n";

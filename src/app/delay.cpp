@@ -1,5 +1,6 @@
 // The program's one wait that keeps the windows responsive.
 #include "app/clock.h"
+#include "app/platform.h"
 #include "app/strings.h"
 
 namespace orv {
@@ -10,8 +11,9 @@ void Delay(std::uint32_t ms) {
   do {
     clock.ProcessEvents();
     clock.Sleep(25);
-    // Unsigned subtraction keeps the elapsed time right across a wrap of the ticks.
-  } while (clock.Ticks() - start < ms);
+    // Unsigned subtraction keeps the elapsed time right across a wrap of the
+    // ticks. A program told to end waits no longer.
+  } while (clock.Ticks() - start < ms && !QuitRequested());
 }
 
 }  // namespace orv

@@ -50,6 +50,13 @@ class EInvalidOp : public E_Orv_Error {
   using E_Orv_Error::E_Orv_Error;
 };
 
+// A question that the end of the program closed before it was answered: the
+// command that asked it stops without acting on an answer never given.
+class EProgramEnding : public E_Orv_Error {
+ public:
+  EProgramEnding() : E_Orv_Error("The program is ending") {}
+};
+
 // A run-time error that the original stopped the program with; here it is
 // raised so the program can report it and go on.
 class ERunError : public E_Orv_Error {

@@ -82,9 +82,17 @@ void MainFormO::QuitButtonClick() {
   RequestQuit();
 }
 
+void MainFormO::EndOnSignal() {
+  Paths().QuitAllowed = true;
+  RequestQuit();
+  LogOut();
+}
+
 bool MainFormO::FormCloseQuery() {
   if (Paths().QuitAllowed) {
-    if (database_ != nullptr && database_->Connected()) database_->Rollback();
+    // What was not committed is rolled back as the connection closes; a
+    // connection the engine has dropped has nothing left to keep the window.
+    if (database_ != nullptr) database_->Disconnect();
     Paths().QuitAllowed = false;
     return true;
   }
@@ -94,10 +102,20 @@ bool MainFormO::FormCloseQuery() {
 
 void MainFormO::FormClose() {
   LogOut();
+  // The window closes only as the program ends: a test still running stops.
+  RequestQuit();
 }
 
 void MainFormO::SessionEnding() {
   Paths().QuitAllowed = true;
+}
+
+void MainFormO::TestStarted() {
+  view_.testRunning = true;
+}
+
+void MainFormO::TestEnded() {
+  view_.testRunning = false;
 }
 
 void MainFormO::ShowCurrentFile() {

@@ -54,11 +54,18 @@ class MainFormO {
   void LogOutButtonClick();
   // Logs out when logged in, allows the close and asks the application to end.
   void QuitButtonClick();
+  // SIGTERM or SIGINT: ends the program as Quit does, except that the end
+  // is asked for first, so that no window of the log-out waits for anyone.
+  void EndOnSignal();
   // Whether the window may close; refuses with a warning unless Quit allowed it.
   bool FormCloseQuery();
   void FormClose();
   // The end of the desktop session: the close is allowed from now on.
   void SessionEnding();
+
+  // While a test runs, the commands that would change its ground are off.
+  void TestStarted();
+  void TestEnded();
 
   // Start: the labels show the current list; returns its path for the test.
   std::string Start();

@@ -27,6 +27,7 @@
 #include "app/option_window.h"
 #include "app/paslev_window.h"
 #include "app/picture_window.h"
+#include "app/platform.h"
 #include "app/printing_window.h"
 #include "app/programpaths.h"
 #include "app/sessionend.h"
@@ -384,21 +385,28 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TMainForm::ShowState() {
   const MainView& v = core_.View();
+  // A running test keeps its list, its user and its database.
+  const bool idle = !v.testRunning;
   File1->menuAction()->setEnabled(v.fileMenu);
   Option1->menuAction()->setEnabled(v.optionMenu);
-  User1->menuAction()->setEnabled(v.userMenu);
+  User1->menuAction()->setEnabled(v.userMenu && idle);
   Log1->menuAction()->setEnabled(v.logMenu);
   Sound1->menuAction()->setEnabled(v.soundMenu);
   Exit1->setEnabled(v.exitItem);
   PasLev1->setVisible(v.pasLevItem);
   PasLev1->setEnabled(v.pasLevItem);
-  Changedatabase1->setEnabled(core_.Database() != nullptr);
-  BStart->setEnabled(v.startButton && runTest_ != nullptr);
+  Changedatabase1->setEnabled(core_.Database() != nullptr && idle);
+  BStart->setEnabled(v.startButton && runTest_ != nullptr && idle);
+  LogOutButton->setEnabled(idle);
+  for (QAction* a : {Open1, New1, ChaDir1, Deletefile1, Removedir1, Print1, EditFile1}) {
+    a->setEnabled(idle);
+  }
   // The tool bar's buttons do what File menu items do, so they follow that menu.
-  OpenTool->setEnabled(v.fileMenu);
-  ChDirTool->setEnabled(v.fileMenu);
-  NewTool->setEnabled(v.fileMenu);
-  PrintTool->setEnabled(v.fileMenu);
+  OpenTool->setEnabled(v.fileMenu && idle);
+  ChDirTool->setEnabled(v.fileMenu && idle);
+  NewTool->setEnabled(v.fileMenu && idle);
+  PrintTool->setEnabled(v.fileMenu && idle);
+  EditTool->setEnabled(idle);
   // The database windows' commands work once their windows are there.
   Score1->setEnabled(windows_.scores != nullptr);
   ScoreTool->setEnabled(v.fileMenu && windows_.scores != nullptr);
@@ -419,7 +427,11 @@ void TMainForm::Run(const std::function<void()>& command) {
     command();
   } catch (const std::exception& e) {
     ShowState();
-    QMessageBox::critical(this, QApplication::applicationName(), QString::fromStdString(e.what()));
+    // Once the program is ending no window opens any more.
+    if (!QuitRequested()) {
+      QMessageBox::critical(this, QApplication::applicationName(),
+                            QString::fromStdString(e.what()));
+    }
   }
   ShowState();
 }
@@ -442,9 +454,18 @@ void TMainForm::Start() {
   if (!BStart->isEnabled() || !runTest_) return;
   Run([this] {
     const std::string path = core_.Start();
+    core_.TestStarted();
     ShowState();
-    runTest_(path, Users().CurrentUser());
+    try {
+      runTest_(path, Users().CurrentUser());
+    } catch (...) {
+      core_.TestEnded();
+      throw;
+    }
+    core_.TestEnded();
   });
+  // Start lost the focus while it was off; Enter starts the next test again.
+  if (BStart->isEnabled()) BStart->setFocus();
 }
 
 void TMainForm::LogOutButtonClick() {
@@ -458,6 +479,14 @@ void TMainForm::LogOutButtonClick() {
 
 void TMainForm::QuitButtonClick() {
   Run([this] { core_.QuitButtonClick(); });
+}
+
+void TMainForm::EndOnSignal() {
+  Run([this] { core_.EndOnSignal(); });
+}
+
+void TMainForm::ProgramEnded() {
+  Run([this] { core_.LogOut(); });
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

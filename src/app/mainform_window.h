@@ -73,6 +73,10 @@ class TMainForm : public QMainWindow {
   void ShowState();
   // Prints the current list on the printer (what Print does after its dialog).
   void PrintCurrentList(QPrinter& printer);
+  // SIGTERM or SIGINT: the program ends as Quit ends it.
+  void EndOnSignal();
+  // After the event loop: a user still logged in is logged out as Quit does.
+  void ProgramEnded();
 
   QLabel* Label1;
   QLabel* Label3;

@@ -20,6 +20,9 @@ struct MainView {
   // The Log menu's check marks.
   bool logWrong = false;
   bool logAll = false;
+  // A test is under way: Open, New, Delete file, ChDir, Remove dir, Edit, Log
+  // Out, Change database, the User menu, Print and Start are off; Quit stays.
+  bool testRunning = false;
   std::string userLabel = "no user";
   std::string dirLabel = "no user";
   std::string fileLabel;

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "app/about_window.h"
+#include "app/endsignals.h"
 #include "app/getuser.h"
 #include "app/help_window.h"
 #include "app/helpindex.h"
@@ -13,6 +14,7 @@
 #include "app/message_window.h"
 #include "app/option_window.h"
 #include "app/paslev_window.h"
+#include "app/platform.h"
 #include "app/programpaths.h"
 #include "app/qtdialogs_window.h"
 #include "app/sessionend.h"
@@ -20,6 +22,7 @@
 #include "files/openfile_window.h"
 #include "lists/edit_window.h"
 #include "lists/viewconpiled_window.h"
+#include "scores/beep_tone.h"
 #include "scores/dataset.h"
 #include "scores/logquery_window.h"
 #include "scores/program_host.h"
@@ -109,6 +112,17 @@ int RunOrv(const std::optional<std::string>& home,
            const std::function<void(OrvProgram&)>& started) {
   // A restart entry has done its work once this start is under way.
   RemoveRestartEntry();
+  ResetQuitRequest();
+  // A signal before the program is up ends the start-up; later ones end the
+  // program as Quit does.
+  OrvProgram* running = nullptr;
+  EndSignals endSignals([&running] {
+    if (running != nullptr) {
+      running->MainForm().EndOnSignal();
+    } else {
+      RequestQuit();
+    }
+  });
   QtDialogs dialogs;
   try {
     StartUp(dialogs, home);
@@ -116,13 +130,23 @@ int RunOrv(const std::optional<std::string>& home,
     QMessageBox::critical(nullptr, QApplication::applicationName(), e.what());
     return 1;
   }
+  if (QuitRequested()) return 0;
+  // Each run starts with the close refused until Quit allows it.
+  Paths().QuitAllowed = false;
   int result = 0;
+  // The beep is a tone through the sound output, not a bell on a terminal.
+  SetBeepHandler(PlayBeepTone);
   {
     OrvProgram program(dialogs);
+    running = &program;
     program.MainForm().show();
     if (started) started(program);
-    result = QApplication::exec();
+    // The loop would forget an end asked for before it runs.
+    if (!QuitRequested()) result = QApplication::exec();
+    program.MainForm().ProgramEnded();
+    running = nullptr;
   }
+  SetBeepHandler({});
   SetUsers(nullptr);
   return result;
 }

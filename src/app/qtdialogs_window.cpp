@@ -8,6 +8,7 @@
 
 #include "app/errors.h"
 #include "app/login_window.h"
+#include "app/platform.h"
 
 namespace orv {
 namespace {
@@ -104,7 +105,10 @@ LoginEntry QtDialogs::AskLogin() {
 }
 
 std::optional<std::pair<std::string, std::string>> QtDialogs::AskNewPasswordTwice() {
-  return Login().AskNewPasswordTwice();
+  auto entries = Login().AskNewPasswordTwice();
+  // A window closed by the program's end was answered by nobody.
+  if (QuitRequested()) throw EProgramEnding();
+  return entries;
 }
 
 FileDialogResult QtDialogs::OpenFile(const FileDialogRequest& request) {

@@ -20,6 +20,7 @@ class QtDialogs : public Dialogs {
   std::optional<std::string> Input(const std::string& caption, const std::string& prompt,
                                    const std::string& preset) override;
   LoginEntry AskLogin() override;
+  // Raises EProgramEnding when the end of the program closed the window.
   std::optional<std::pair<std::string, std::string>> AskNewPasswordTwice() override;
   FileDialogResult OpenFile(const FileDialogRequest& request) override;
 

@@ -1,5 +1,7 @@
 #include "app/utf8.h"
 
+#include <algorithm>
+
 namespace orv {
 
 std::size_t DecodeUtf8(std::string_view text, std::size_t i, char32_t& cp) {

@@ -7,7 +7,6 @@
 // Lines are kept in one array of strings: any line is reached at once, and
 // Swop, Move and the sorts move the strings' handles, never their text.
 #include <cstdint>
-#include <ranges>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,10 +30,29 @@ using LineNo = std::uint16_t;
 // The line numbers 1 to count in order, for loops over lines or users:
 // `for (LineNo i : LineNumbers(buffer.Count()))`. The counter inside is wider
 // than a line number, so a loop that reaches line 65535 still ends.
-inline auto LineNumbers(LineNo count) {
-  return std::views::iota(std::uint32_t{1}, std::uint32_t{count} + 1) |
-         std::views::transform([](std::uint32_t i) { return static_cast<LineNo>(i); });
-}
+class LineNumbers {
+ public:
+  class Iterator {
+   public:
+    explicit Iterator(std::uint32_t at) : at_(at) {}
+    LineNo operator*() const { return static_cast<LineNo>(at_); }
+    Iterator& operator++() {
+      ++at_;
+      return *this;
+    }
+    bool operator==(const Iterator&) const = default;
+
+   private:
+    std::uint32_t at_;
+  };
+
+  explicit LineNumbers(LineNo count) : end_(std::uint32_t{count} + 1) {}
+  Iterator begin() const { return Iterator(1); }
+  Iterator end() const { return Iterator(end_); }
+
+ private:
+  std::uint32_t end_;
+};
 
 class BufferO {
  public:

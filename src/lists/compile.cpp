@@ -1,14 +1,18 @@
 #include "lists/compile.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <utility>
 
 #include "app/errors.h"
 #include "app/strings.h"
+#include "app/utf8.h"
 #include "lists/compilesettings.h"
 #include "lists/evaluatelines.h"
+#include "lists/evaluator.h"
 #include "lists/expand.h"
+#include "numbers/workbudget.h"
 
 namespace orv {
 namespace {
@@ -29,7 +33,9 @@ bool BeginsWith(std::string_view upperLine, std::string_view word) {
 int DecimalPointsValue(std::string_view line) {
   const std::string digits =
       LeftPart(KeepChars(DropLeft(line, kDecimalPoints.size()), "0123456789"), 2);
-  if (digits.empty()) throw EConvertError::NotInteger(digits);
+  if (digits.empty()) {
+    throw EConvertError("\"$Decimal points\" needs the number of places after it, 0 to 18");
+  }
   const int value = std::stoi(digits);
   return value > 18 ? 18 : value;
 }
@@ -40,6 +46,46 @@ bool IsPlainScriptLine(std::string_view line) {
   if (line.size() == 1) return line != "$";
   if (line[0] == '$') return false;
   return !line.starts_with("//");
+}
+
+constexpr std::string_view kNoQuestion = "//error the line makes no question: ";
+constexpr std::string_view kNoAnswer = "//error the question has no answer: ";
+constexpr std::string_view kUntypable = "//error the answer holds a character no one can type";
+constexpr std::string_view kTooLong = "//error the answer is longer than an answer box takes: ";
+constexpr std::string_view kListFull =
+    "//error the list would hold more than 65535 questions: the rest of this line is left out";
+// Error lines quote this much of their line.
+constexpr std::size_t kShownChars = 80;
+// The answer windows take at most this many characters.
+constexpr std::size_t kLongestAnswer = 32767;
+
+CompiledLine Failed(std::string text) {
+  return {std::move(text), true, -1};
+}
+
+bool HasControlCharacter(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+  });
+}
+
+// A line is asked with its answer: the text after the first "|", or the
+// whole line for a word. One that no typed answer can match is an error line.
+CompiledLine Checked(CompiledLine line) {
+  const std::size_t bar = line.text.find('|');
+  const std::string_view answer = bar == std::string::npos
+                                      ? std::string_view(line.text)
+                                      : std::string_view(line.text).substr(bar + 1);
+  const std::string shown = CutToCharacters(line.text, kShownChars);
+  if (answer.empty()) return Failed(std::string(kNoAnswer) + shown);
+  if (IsErrorText(answer)) return Failed(std::string(answer));
+  if (HasControlCharacter(answer)) return Failed(std::string(kUntypable));
+  if (answer.size() > kLongestAnswer &&
+      CutToCharacters(answer, kLongestAnswer).size() < answer.size()) {
+    return Failed(std::string(kTooLong) + shown);
+  }
+  return line;
 }
 
 }  // namespace
@@ -67,29 +113,65 @@ bool ApplyDirective(std::string_view line) {
   return true;
 }
 
-BufferO CompileLines(const BufferO& source, const FailureSink& onFailure) {
+CompiledSource CompileSourceLine(std::string_view line) {
+  if (IsDirective(line)) {
+    try {
+      ApplyDirective(line);
+      return {SourceKind::Directive, {}};
+    } catch (const E_Orv_Error& e) {
+      return {SourceKind::Directive, {Failed(FailureLine(e.what()))}};
+    }
+  }
+  // An empty line is no question in either mode (cleaning removes it first).
+  if (line.empty()) return {SourceKind::Skipped, {}};
+  if (!TheCompileSettings().scriptMode || IsPlainScriptLine(line)) {
+    return {SourceKind::Plain, {Checked({std::string(line), false, -1})}};
+  }
+  if (line.size() < 2 || line[0] != '$') return {SourceKind::Skipped, {}};
+  CompiledSource source{SourceKind::Expression, {}};
+  BufferO work;
+  try {
+    ExpandLine(work, line);
+  } catch (const E_Orv_Error& e) {
+    source.lines.push_back(Failed(FailureLine(e.what())));
+    return source;
+  }
+  if (work.Count() == 0) {
+    source.lines.push_back(Failed(std::string(kNoQuestion) + CutToCharacters(line, kShownChars)));
+    return source;
+  }
+  source.lines.reserve(work.Count());
+  for (std::uint32_t k = 1; k <= work.Count(); ++k) {
+    const std::string& expanded = work.Line(static_cast<LineNo>(k));
+    if (!expanded.starts_with("$")) {
+      source.lines.push_back(Failed(expanded));
+      continue;
+    }
+    EvaluatedLine evaluated = EvaluateLine(expanded);
+    source.lines.push_back(evaluated.text.starts_with("//")
+                               ? Failed(std::move(evaluated.text))
+                               : Checked({std::move(evaluated.text), false, evaluated.places}));
+  }
+  return source;
+}
+
+BufferO CompileLines(const BufferO& source, const FailureSink& onFailure, AnswerPlaces* places) {
   DecimalPlacesKeeper keeper;
+  WorkBudget budget(kListWork);
   TheCompileSettings().scriptMode = false;
   BufferO compiled;
-  BufferO work;
   for (std::uint32_t i = 1; i <= source.Count(); ++i) {
     const auto index = static_cast<LineNo>(i);
-    const std::string& line = source.Line(index);
-    if (IsDirective(line)) {
-      ApplyDirective(line);
-    } else if (!TheCompileSettings().scriptMode || IsPlainScriptLine(line)) {
-      compiled.Add(line);
-    } else if (line.size() >= 2 && line[0] == '$') {
-      work.Clear();
-      ExpandLine(work, line);
-      EvaluateLines(work);
-      for (std::uint32_t k = 1; k <= work.Count(); ++k) {
-        const std::string& result = work.Line(static_cast<LineNo>(k));
-        if (result.size() < 2 || result.starts_with("//")) {
-          onFailure(index, result);
-        } else {
-          compiled.Add(result);
-        }
+    for (const CompiledLine& line : CompileSourceLine(source.Line(index)).lines) {
+      if (line.error) {
+        onFailure(index, line.text);
+      } else if (compiled.Count() == BufferO::kMaxLines) {
+        // The rest of a line that overflows the list fails once, as one line.
+        onFailure(index, std::string(kListFull));
+        break;
+      } else {
+        compiled.Add(line.text);
+        if (places != nullptr && line.places >= 0) (*places)[line.text] = line.places;
       }
     }
   }
@@ -102,9 +184,10 @@ std::string CompileWarningText(std::size_t errorCount) {
          "will count expanded lines and/or sometime only the first error etc.";
 }
 
-std::size_t CompileList(BufferO& buffer, Dialogs& dialogs) {
+std::size_t CompileList(BufferO& buffer, Dialogs& dialogs, AnswerPlaces* places) {
   std::size_t errors = 0;
-  BufferO compiled = CompileLines(buffer, [&errors](LineNo, const std::string&) { ++errors; });
+  BufferO compiled = CompileLines(
+      buffer, [&errors](LineNo, const std::string&) { ++errors; }, places);
   buffer = std::move(compiled);
   if (errors > 0) dialogs.Warning(CompileWarningText(errors));
   return errors;

@@ -3,9 +3,12 @@
 // list, one question per line. Directive lines change the compile settings;
 // in script mode "$" lines are expanded into generated questions and "//"
 // lines are comments.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "app/dialogs.h"
 #include "lists/buffers.h"
@@ -20,22 +23,61 @@ bool IsDirective(std::string_view line);
 // digit raises EConvertError.
 bool ApplyDirective(std::string_view line);
 
-// Told of every generated line that cannot be asked (an error line or a line
-// too short): the number of the source line that made it, and the line.
+// The work one list's arithmetic may take, in limb steps of the exact
+// arithmetic (a few seconds of a school computer's time at most). A list
+// that needs more compiles its lines up to the one that passes it; that
+// line and every later one that calculates are error lines.
+inline constexpr std::uint64_t kListWork = 300'000'000;
+
+// One line the compiler makes of a source line: a question, or an error line
+// (beginning "//") that says why the source line cannot be asked.
+struct CompiledLine {
+  std::string text;
+  bool error = false;
+  // The decimal places a generated answer was rounded with; -1 for a line
+  // taken as it stands.
+  int places = -1;
+};
+
+enum class SourceKind {
+  Directive,   // changes the compile settings; makes no question
+  Skipped,     // a comment, an empty line or a lone "$" in script mode
+  Plain,       // taken as it stands
+  Expression,  // an expression line; its generated lines follow
+};
+
+struct CompiledSource {
+  SourceKind kind;
+  std::vector<CompiledLine> lines;
+};
+
+// What one source line compiles to under the compile settings as they stand
+// (a directive changes them). Every line that could not be asked is an error
+// line instead: an empty answer, an answer that is an error text or holds a
+// character no one can type, an expression line that makes no question, and
+// a failure of its arithmetic or of the directive.
+CompiledSource CompileSourceLine(std::string_view line);
+
+// Told of every line that cannot be asked: the number of the source line
+// that made it, and its error line.
 using FailureSink = std::function<void(LineNo sourceLine, const std::string& result)>;
 
-// Compiles a list without showing anything and returns the compiled lines.
-// Script mode is off at the start; the decimal places are restored at the
-// end, also when the compile is abandoned by a conversion or arithmetic
-// failure or the buffer's limit.
-BufferO CompileLines(const BufferO& source, const FailureSink& onFailure);
+// The decimal places each compiled line with a generated answer was rounded
+// with, by the line's text.
+using AnswerPlaces = std::unordered_map<std::string, int>;
+
+// Compiles a list without showing anything and returns the compiled lines,
+// under one work budget (kListWork). Script mode is off at the start; the
+// decimal places are restored at the end. A line that would take the list
+// beyond a buffer's limit is an error line.
+BufferO CompileLines(const BufferO& source, const FailureSink& onFailure,
+                     AnswerPlaces* places = nullptr);
 
 // The warning shown when generated lines failed.
 std::string CompileWarningText(std::size_t errorCount);
 
 // Replaces the buffer's lines by the compiled list and shows the warning when
-// lines failed; returns the number of failed lines. When the compile is
-// abandoned the exception passes and the buffer is unchanged.
-std::size_t CompileList(BufferO& buffer, Dialogs& dialogs);
+// lines failed; returns the number of failed lines.
+std::size_t CompileList(BufferO& buffer, Dialogs& dialogs, AnswerPlaces* places = nullptr);
 
 }  // namespace orv

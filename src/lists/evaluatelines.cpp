@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/errors.h"
 #include "app/strings.h"
+#include "app/utf8.h"
 #include "lists/compilesettings.h"
 #include "lists/evaluator.h"
 #include "lists/math.h"
@@ -68,12 +70,14 @@ Resolution GroupValue(std::string_view group) {
   return {std::move(value), failed};
 }
 
-// The compiled form of one expression line given without its "$".
-std::string CompileExpression(std::string_view expression) {
+// The compiled form of one expression line given without its "$"; places
+// becomes the decimal places its answer is rounded with.
+std::string CompileExpression(std::string_view expression, int& places) {
   DecimalPlacesKeeper keeper;
   std::string text = ResolveGroups(expression);
   if (text.starts_with("//")) return text;
   std::string expr = ApplyFPoint(text);
+  places = TheCompileSettings().decimalPlaces;
   if (AllOf(expr, kArithmeticChars)) return text + "|" + DropChars(Evaluate(expr), "()");
   if (expr.starts_with("//")) return expr;
   return std::string(kUnexpectedError) + expr;
@@ -81,11 +85,29 @@ std::string CompileExpression(std::string_view expression) {
 
 }  // namespace
 
+std::string FailureLine(std::string_view reason) {
+  constexpr std::size_t kShown = 200;
+  std::string shown = CutToCharacters(reason, kShown);
+  if (shown.size() < reason.size()) shown += "...";
+  return "//error " + shown;
+}
+
+EvaluatedLine EvaluateLine(std::string_view line) {
+  EvaluatedLine result;
+  result.places = TheCompileSettings().decimalPlaces;
+  try {
+    result.text = CompileExpression(line.substr(1), result.places);
+  } catch (const E_Orv_Error& e) {
+    result.text = FailureLine(e.what());
+  }
+  return result;
+}
+
 void EvaluateLines(BufferO& buffer) {
   for (const LineNo index : LineNumbers(buffer.Count())) {
     const std::string& line = buffer.Line(index);
     if (line.empty() || line[0] != '$') continue;
-    buffer.Ovr(CompileExpression(std::string_view(line).substr(1)), index);
+    buffer.Ovr(EvaluateLine(line).text, index);
   }
 }
 

@@ -13,6 +13,20 @@ namespace orv {
 // The start of the error line of an expression that is no arithmetic.
 inline constexpr std::string_view kUnexpectedError = "//unexpected error in line:";
 
+// The error line of a failure that a calculation raised: its reason, cut to
+// a length a teacher can read.
+std::string FailureLine(std::string_view reason);
+
+// The compiled form of one expanded line (with its "$") and the decimal
+// places its answer was rounded with. A failure that the arithmetic raises (a
+// division by zero, an overflow, a bound that is not a whole number, a
+// fifth pending operator) makes it the error line of that failure.
+struct EvaluatedLine {
+  std::string text;
+  int places = 0;
+};
+EvaluatedLine EvaluateLine(std::string_view line);
+
 // Replaces every line of the buffer that begins with "$" by its compiled form.
 void EvaluateLines(BufferO& buffer);
 

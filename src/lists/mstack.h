@@ -10,7 +10,7 @@
 
 namespace orv {
 
-// Raised when a fifth pair is pushed; it abandons the compile.
+// Raised when a fifth pair is pushed; its line becomes an error line.
 class E_MStack_Error : public E_Orv_Error {
  public:
   using E_Orv_Error::E_Orv_Error;

@@ -7,6 +7,7 @@
 #include "lists/evaluator.h"
 #include "lists/math.h"
 #include "lists/numberkinds.h"
+#include "numbers/workbudget.h"
 
 namespace orv {
 
@@ -152,10 +153,28 @@ std::string SumOrDifference(Operation op, std::string_view a, std::string_view b
   return add ? "" : "1";
 }
 
+// The exact arithmetic gives 0 for a division by zero; no answer is right
+// for such a question, so it fails as a real division by zero does.
+void CheckDivisor(std::string_view a, std::string_view b, bool isZero) {
+  if (isZero) {
+    throw EZeroDivide("Division by zero: " + Abbreviated(a) + "/" + Abbreviated(b));
+  }
+}
+
 std::string Quotient(std::string_view a, std::string_view b) {
-  if (BothIntegers(a, b)) return FracToStr(MakeFrac(StrToLong(a, 10), StrToLong(b, 10)));
+  if (BothIntegers(a, b)) {
+    TLongInt divisor = StrToLong(b, 10);
+    CheckDivisor(a, b, MagIsZero(divisor.digits));
+    return FracToStr(MakeFrac(StrToLong(a, 10), divisor));
+  }
   if (EitherNonIntegerReal(a, b)) return RealResult(Operation::Divide, a, b);
-  if (FractionPair(a, b)) return FracToStr(FracDiv(StrToFrac(a), StrToFrac(b)));
+  if (FractionPair(a, b)) {
+    TFrac divisor = StrToFrac(b);
+    CheckDivisor(a, b,
+                 MagIsZero(divisor.whole) &&
+                     (MagIsZero(divisor.numerator) || MagIsZero(divisor.denominator)));
+    return FracToStr(FracDiv(StrToFrac(a), divisor));
+  }
   return "";
 }
 
@@ -183,6 +202,9 @@ int Precedence(std::string_view op) {
 }
 
 std::string Apply(std::string_view a, std::string_view op, std::string_view b) {
+  // Reading and writing the operand texts is work too, besides the limbs.
+  constexpr std::size_t kOperationWork = 100;
+  CountWork(kOperationWork + a.size() + b.size());
   switch (OperationOf(op)) {
     case Operation::Add:
     case Operation::Subtract:

@@ -2,35 +2,52 @@
 
 #include "lists/compile.h"
 #include "lists/compilesettings.h"
-#include "lists/evaluatelines.h"
-#include "lists/expand.h"
+#include "numbers/workbudget.h"
 
 namespace orv {
+namespace {
+
+void AddFailures(std::vector<ViewLine>& view, const std::vector<CompiledLine>& lines) {
+  for (const CompiledLine& line : lines) {
+    if (line.error) view.push_back({line.text, ViewLineKind::Failure});
+  }
+}
+
+}  // namespace
 
 std::vector<ViewLine> CompiledViewLines(const BufferO& source) {
   DecimalPlacesKeeper keeper;
+  WorkBudget budget(kListWork);
   std::vector<ViewLine> view;
-  BufferO work;
   for (std::uint32_t i = 1; i <= source.Count(); ++i) {
     const std::string& line = source.Line(static_cast<LineNo>(i));
-    if (ApplyDirective(line) || !TheCompileSettings().scriptMode) {
-      view.push_back({line, ViewLineKind::Directive});
-      continue;
-    }
-    // Every other line goes through the expansion in script mode, not only
-    // "$" lines, so the view shows what expansion would make of it.
-    work.Clear();
-    ExpandLine(work, line);
-    EvaluateLines(work);
-    if (work.Count() == 0) {
-      view.push_back({line, ViewLineKind::NoResult});
-    } else if (work.Count() == 1 && work.Line(1) == line) {
-      view.push_back({line, ViewLineKind::Plain});
-    } else {
-      view.push_back({line, ViewLineKind::Expression, line.find("//", 1)});
-      for (std::uint32_t k = 1; k <= work.Count(); ++k) {
-        view.push_back({work.Line(static_cast<LineNo>(k)), ViewLineKind::Result});
-      }
+    const CompiledSource compiled = CompileSourceLine(line);
+    const bool failed = !compiled.lines.empty() && compiled.lines.front().error;
+    switch (compiled.kind) {
+      case SourceKind::Directive:
+        view.push_back({line, failed ? ViewLineKind::NoResult : ViewLineKind::Directive});
+        AddFailures(view, compiled.lines);
+        break;
+      case SourceKind::Skipped:
+        view.push_back({line, ViewLineKind::NoResult});
+        break;
+      case SourceKind::Plain:
+        if (failed) {
+          view.push_back({line, ViewLineKind::NoResult});
+          AddFailures(view, compiled.lines);
+        } else {
+          // While script mode is off every line shows as the compile takes it.
+          view.push_back({line, TheCompileSettings().scriptMode ? ViewLineKind::Plain
+                                                                : ViewLineKind::Directive});
+        }
+        break;
+      case SourceKind::Expression:
+        view.push_back({line, ViewLineKind::Expression, line.find("//", 1)});
+        for (const CompiledLine& result : compiled.lines) {
+          view.push_back(
+              {result.text, result.error ? ViewLineKind::Failure : ViewLineKind::Result});
+        }
+        break;
     }
   }
   return view;

@@ -14,7 +14,8 @@ enum class ViewLineKind {
   NoResult,    // a line that compiles to nothing (comments, empty lines)
   Plain,       // a line that compiles to itself
   Expression,  // a line that compiles to something else; its results follow
-  Result,      // one line an expression compiles to, error lines included
+  Result,      // one question an expression compiles to
+  Failure,     // an error line: what a line that cannot be asked becomes
 };
 
 struct ViewLine {
@@ -25,10 +26,11 @@ struct ViewLine {
   std::size_t commentAt = std::string::npos;
 };
 
-// Compiles the lines of source one by one as the view shows them. Script mode
-// is taken as the last compile or view left it and is left as the lines
-// leave it; the decimal places are restored at the end, also when a line's
-// conversion or arithmetic failure ends the pass.
+// Compiles the lines of source one by one as the compile does and as the view
+// shows them: the questions a test would ask, and under each line that cannot
+// be asked its error line. Script mode is taken as the last compile or view
+// left it and is left as the lines leave it; the decimal places are restored
+// at the end.
 std::vector<ViewLine> CompiledViewLines(const BufferO& source);
 
 }  // namespace orv

@@ -38,6 +38,8 @@ QTextCharFormat FormatOf(ViewLineKind kind) {
       return Format(kPurple, false, false, false);
     case ViewLineKind::Expression:
       return Format(kBlue, false, false, false);
+    case ViewLineKind::Failure:
+      return Format(kGreen, false, true, true);
     case ViewLineKind::Result:
       break;
   }

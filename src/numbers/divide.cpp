@@ -5,6 +5,7 @@
 #include <bit>
 
 #include "numbers/limbs.h"
+#include "numbers/workbudget.h"
 
 namespace orv::limbs {
 namespace {
@@ -40,6 +41,7 @@ Limb DivPreinv(Limb nh, Limb nl, Limb d, Limb inv, Limb& rem) {
 
 Limb DivRem1(Limb* q, const Limb* a, std::size_t n, Limb d) {
   if (n == 0) return 0;
+  CountWork(n);
   const unsigned s = static_cast<unsigned>(std::countl_zero(d));
   const Limb dn = d << s;
   const Limb inv = Reciprocal(dn);

@@ -1,5 +1,7 @@
 #include "numbers/limbs.h"
 
+#include "numbers/workbudget.h"
+
 namespace orv::limbs {
 namespace {
 
@@ -84,6 +86,7 @@ Limb Sub(Limb* r, const Limb* a, std::size_t an, const Limb* b, std::size_t bn) 
 }
 
 Limb Mul1(Limb* r, const Limb* a, std::size_t n, Limb m) {
+  CountWork(n);
   Limb carry = 0;
   for (std::size_t i = 0; i < n; ++i) {
     const Wide t = static_cast<Wide>(a[i]) * m + carry;
@@ -94,6 +97,7 @@ Limb Mul1(Limb* r, const Limb* a, std::size_t n, Limb m) {
 }
 
 Limb AddMul1(Limb* r, const Limb* a, std::size_t n, Limb m) {
+  CountWork(n);
   Limb carry = 0;
   for (std::size_t i = 0; i < n; ++i) {
     const Wide t = static_cast<Wide>(a[i]) * m + r[i] + carry;
@@ -104,6 +108,7 @@ Limb AddMul1(Limb* r, const Limb* a, std::size_t n, Limb m) {
 }
 
 Limb SubMul1(Limb* r, const Limb* a, std::size_t n, Limb m) {
+  CountWork(n);
   Limb borrow = 0;
   for (std::size_t i = 0; i < n; ++i) {
     const Wide t = static_cast<Wide>(a[i]) * m + borrow;

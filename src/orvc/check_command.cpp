@@ -2,8 +2,6 @@
 #include <algorithm>
 #include <ostream>
 
-#include "app/errors.h"
-#include "lists/compile.h"
 #include "orvc/command.h"
 #include "orvc/word_list_input.h"
 
@@ -21,16 +19,7 @@ int CheckList(const Invocation& inv, const std::string& path) {
   }
   for (const std::string& warning : input.warnings) *inv.out << warning << '\n';
   std::size_t errors = 0;
-  try {
-    CompileLines(input.lines, [&](LineNo line, const std::string& result) {
-      ++errors;
-      *inv.out << path << ':' << input.lineNumbers[line - 1u] << ": " << input.lines.Line(line)
-               << "\n    " << result << '\n';
-    });
-  } catch (const E_Orv_Error& e) {
-    *inv.err << "orvc: " << AbandonedText(path, e.what()) << '\n';
-    return 1;
-  }
+  CompileReporting(path, input, *inv.out, errors);
   if (errors == 0) {
     *inv.out << path << ": no errors\n";
     return 0;

@@ -1,7 +1,6 @@
 // orvc compile FILE: the compiled list as a test would ask it.
 #include <ostream>
 
-#include "app/errors.h"
 #include "lists/compile.h"
 #include "orvc/command.h"
 #include "orvc/console_dialogs.h"
@@ -14,13 +13,9 @@ int RunCompile(const Invocation& inv) {
   if (inv.args.size() != 1) throw CommandError{"usage: orvc compile FILE"};
   const std::string& path = inv.args.front();
   WordListInput input = ReadWordList(path);
-  ConsoleDialogs dialogs(*inv.err);
   std::size_t errors = 0;
-  try {
-    errors = CompileList(input.lines, dialogs);
-  } catch (const E_Orv_Error& e) {
-    throw CommandError{AbandonedText(path, e.what()), 1};
-  }
+  input.lines = CompileReporting(path, input, *inv.err, errors);
+  if (errors > 0) ConsoleDialogs(*inv.err).Warning(CompileWarningText(errors));
   if (!input.noSort) input.lines.Sort();
   for (LineNo i : LineNumbers(input.lines.Count())) *inv.out << input.lines.Line(i) << '\n';
   inv.out->flush();
@@ -31,7 +26,8 @@ int RunCompile(const Invocation& inv) {
 
 ORVC_COMMAND("compile", "orvc compile FILE",
              "print the compiled list of a word list, one question per line, sorted unless it "
-             "holds $noSort; failed lines are counted on standard error (exit 1)",
+             "holds $noSort; each line that cannot be asked is named on standard error, with the "
+             "count (exit 1)",
              RunCompile);
 
 }  // namespace orv::orvc

@@ -1,10 +1,12 @@
 #include "orvc/word_list_input.h"
 
 #include <algorithm>
+#include <ostream>
 
 #include "app/errors.h"
 #include "files/errortext.h"
 #include "lists/cleanlist.h"
+#include "lists/compile.h"
 #include "lists/listfile.h"
 #include "orvc/command.h"
 
@@ -51,8 +53,14 @@ WordListInput ReadWordList(const std::string& path) {
   return input;
 }
 
-std::string AbandonedText(const std::string& path, const std::string& reason) {
-  return "\"" + path + "\": compile abandoned: " + reason;
+BufferO CompileReporting(const std::string& path, const WordListInput& input, std::ostream& out,
+                         std::size_t& failures) {
+  failures = 0;
+  return CompileLines(input.lines, [&](LineNo line, const std::string& result) {
+    ++failures;
+    out << path << ':' << input.lineNumbers[line - 1u] << ": " << input.lines.Line(line) << "\n    "
+        << result << '\n';
+  });
 }
 
 }  // namespace orv::orvc

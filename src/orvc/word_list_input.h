@@ -1,6 +1,8 @@
 #pragma once
 // A word list read for orvc the way a test reads it: loaded, checked for
 // "$noSort" and cleaned, without anything written back.
+#include <cstddef>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -20,8 +22,10 @@ struct WordListInput {
 // Throws CommandError (exit code 2) naming the file when it cannot be read.
 WordListInput ReadWordList(const std::string& path);
 
-// One line for a compile that a conversion or arithmetic failure or the
-// buffer's limit abandoned.
-std::string AbandonedText(const std::string& path, const std::string& reason);
+// Compiles the list without showing anything; each line that cannot be
+// asked is written to out as its file, line number and source line, then
+// its error line. Returns the compiled list and counts the failures.
+BufferO CompileReporting(const std::string& path, const WordListInput& input, std::ostream& out,
+                         std::size_t& failures);
 
 }  // namespace orv::orvc

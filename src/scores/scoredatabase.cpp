@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "app/platform.h"
+#include "app/utf8.h"
 #include "files/dos.h"
 #include "files/filelayer.h"
 #include "scores/dbaccount.h"
@@ -24,6 +25,13 @@ const char kNotValid[] =
     "The current database file is not a valid database file please click yes to choose a new "
     "one.";
 const char kCannotOpen[] = "Can not open the database file for orv";
+
+// The sizes of the log's and the score's text columns, in characters: longer
+// texts are cut to them, so a long word or answer is logged instead of
+// ending the test.
+constexpr std::size_t kNameChars = 100;
+constexpr std::size_t kFileChars = 500;
+constexpr std::size_t kWordChars = 4000;
 
 FileDialogRequest ScoreFileDialog() {
   FileDialogRequest request;
@@ -195,12 +203,24 @@ void ScoreDatabase::Rollback() {
   StartTransaction();
 }
 
+bool ScoreDatabase::Execute(QSqlQuery& query, const QString& statement) {
+  if (query.exec(statement)) return true;
+  const QSqlError error = query.lastError();
+  // A statement can fail on a live connection; only a dead one is made anew.
+  if (QSqlQuery probe(db_); probe.exec(QStringLiteral("SELECT 1 FROM RDB$DATABASE"))) {
+    throw E_DB_Error(SqlErrorText(error));
+  }
+  Disconnect();
+  if (!ConectDB()) return false;
+  query = QSqlQuery(db_);
+  if (!query.exec(statement)) throw E_DB_Error(SqlErrorText(query.lastError()));
+  return true;
+}
+
 void ScoreDatabase::RunAndCommit(const std::string& statement) {
   if (!ConectDB()) return;
   QSqlQuery query(db_);
-  if (!query.exec(QString::fromStdString(statement))) {
-    throw E_DB_Error(SqlErrorText(query.lastError()));
-  }
+  if (!Execute(query, QString::fromStdString(statement))) return;
   query.finish();
   CommitRetaining();
 }
@@ -208,9 +228,8 @@ void ScoreDatabase::RunAndCommit(const std::string& statement) {
 std::int32_t ScoreDatabase::NextLogGroup() {
   if (!ConectDB()) return 0;
   QSqlQuery query(db_);
-  if (!query.exec(QStringLiteral("EXECUTE PROCEDURE GETNEXTLOGGROUPID")) || !query.next()) {
-    throw E_DB_Error(SqlErrorText(query.lastError()));
-  }
+  if (!Execute(query, QStringLiteral("EXECUTE PROCEDURE GETNEXTLOGGROUPID"))) return 0;
+  if (!query.next()) throw E_DB_Error(SqlErrorText(query.lastError()));
   return query.value(0).toInt();
 }
 
@@ -223,14 +242,14 @@ void ScoreDatabase::LogWord(const std::string& userName, const std::string& list
               "VALUES ("
             : "INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count) VALUES (";
   std::string values;
-  SqlQuoteList(values, userName);
+  SqlQuoteList(values, CutToCharacters(userName, kNameChars));
   SqlQuoteList(values, TodayText());
   SqlQuoteList(values, NowTimeText());
-  SqlQuoteList(values, host_.CurrentDir() + BaseName(listPath));
-  SqlQuoteList(values, wordKey);
+  SqlQuoteList(values, CutToCharacters(host_.CurrentDir() + BaseName(listPath), kFileChars));
+  SqlQuoteList(values, CutToCharacters(wordKey, kWordChars));
   values += ", " + std::to_string(logGroup);
   values += ", " + std::to_string(helpCount);
-  if (wrong) SqlQuoteList(values, answer);
+  if (wrong) SqlQuoteList(values, CutToCharacters(answer, kWordChars));
   values += ")";
   RunAndCommit(statement + values);
 }
@@ -238,10 +257,11 @@ void ScoreDatabase::LogWord(const std::string& userName, const std::string& list
 void ScoreDatabase::LogScore(const std::string& listPath, const scoreR& result,
                              std::int32_t logGroup) {
   std::string values;
-  SqlQuoteList(values, result.name);
+  SqlQuoteList(values, CutToCharacters(result.name, kNameChars));
   SqlQuoteList(values, TodayText());
   SqlQuoteList(values, NowTimeText());
-  SqlQuoteList(values, host_.CurrentDir() + BaseName(listPath) + ".SCO");
+  SqlQuoteList(values,
+               CutToCharacters(host_.CurrentDir() + BaseName(listPath) + ".SCO", kFileChars));
   for (std::int64_t n :
        {std::int64_t{result.max_help}, std::int64_t{result.help_total},
         std::int64_t{result.word_count}, std::int64_t{result.score}, std::int64_t{logGroup}}) {

@@ -4,6 +4,7 @@
 // commits, the stored procedure of log groups and the two logging inserts.
 // The windows show their queries through Database().
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <cstdint>
 #include <string>
 
@@ -61,6 +62,11 @@ class ScoreDatabase {
   const std::string& LastErrorMessage() const { return lastError_.message; }
 
  private:
+  // Runs a statement. When it fails because the engine has dropped the
+  // connection (a server restarted, a network gone), the connection is made
+  // again, through the retry box when that fails, and the statement runs once
+  // more; false when the user chose to end the program instead.
+  bool Execute(QSqlQuery& query, const QString& statement);
   bool ConnectFailed(const std::string& path);
   void ShowEngineError(const EngineError& error);
   bool OfferNewDatabase(const std::string& path);

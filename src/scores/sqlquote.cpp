@@ -5,6 +5,8 @@ namespace orv {
 void SqlQuote(std::string& statement, std::string_view value) {
   statement += '\'';
   for (char c : value) {
+    // A NUL byte would end the statement's text where it stands.
+    if (c == '\0') continue;
     if (c == '\'') statement += '\'';
     statement += c;
   }

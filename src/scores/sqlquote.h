@@ -6,7 +6,7 @@
 namespace orv {
 
 // Appends value to statement as a literal: "'", the value with every "'"
-// doubled, "'" (O'Neil becomes 'O''Neil').
+// doubled and without NUL bytes, "'" (O'Neil becomes 'O''Neil').
 void SqlQuote(std::string& statement, std::string_view value);
 
 // As SqlQuote, but first appends ", " when list is not empty.

@@ -1,5 +1,7 @@
 #include "session/checkanswer.h"
 
+#include "app/errors.h"
+#include "app/strings.h"
 #include "lists/evaluator.h"
 #include "lists/numberkinds.h"
 
@@ -15,9 +17,27 @@ bool ComparesAsNumber(const std::string& expected) {
 
 bool AnswerMatches(const Question& question, const std::string& typed) {
   if (typed != question.answer && question.HasPrompt() && ComparesAsNumber(question.answer)) {
-    if (ToReal(question.answer) == ToReal(typed)) return true;
+    try {
+      if (ToReal(question.answer) == ToReal(typed)) return true;
+    } catch (const EOverflow&) {
+      // Beyond the range of reals: only the text itself can be right.
+    }
   }
   return typed == question.answer;
+}
+
+std::string RoundingPlaces(const Question& question, const AnswerPlaces& places) {
+  if (!ComparesAsNumber(question.answer)) return "";
+  if (const auto found = places.find(question.prompt + "|" + question.answer);
+      found != places.end()) {
+    return IntText(found->second);
+  }
+  const std::string& answer = question.answer;
+  const std::size_t separator = answer.find(kDecimalSeparator);
+  if (separator == std::string::npos) return "0";
+  const std::size_t end = answer.find_first_not_of("0123456789", separator + 1);
+  return IntText(
+      static_cast<std::int32_t>((end == std::string::npos ? answer.size() : end) - separator - 1));
 }
 
 }  // namespace orv

@@ -78,8 +78,10 @@ TForm1::TForm1(QWidget* parent)
 
 std::string TForm1::AskMath(const std::string& prompt, const std::string& decimalPlaces,
                             const std::string& progress) {
-  RoundTo->setText("Round to " + QString::fromStdString(decimalPlaces) +
-                   " decimal places where appropriate.");
+  // A whole number or a fraction is not rounded: no rule is shown for it.
+  RoundTo->setText(decimalPlaces.empty() ? QString()
+                                         : "Round to " + QString::fromStdString(decimalPlaces) +
+                                               " decimal places where appropriate.");
   QuestinoEdit->setText(QString::fromStdString(prompt));
   remain->setText(QString::fromStdString(progress));
   AnswerEdit->clear();

@@ -16,7 +16,8 @@ class TForm1 : public QDialog {
  public:
   explicit TForm1(QWidget* parent = nullptr);
 
-  // Shows the question with its rounding rule and the progress text; returns
+  // Shows the question with its rounding rule (none when decimalPlaces is
+  // empty) and the progress text; returns
   // the typed answer unchanged (possibly empty) once either button or Enter
   // has closed the window.
   std::string AskMath(const std::string& prompt, const std::string& decimalPlaces,

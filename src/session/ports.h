@@ -52,7 +52,9 @@ class SessionWindows {
   // the window is open.
   virtual std::string AskWord(const std::string& progress, const std::string& preset,
                               bool reshowEnabled, AnswerButtons& buttons) = 0;
-  // The math input window: returns the typed answer unchanged.
+  // The math input window, with the decimal places to round the answer to
+  // (empty for an answer that is not rounded): returns the typed answer
+  // unchanged.
   virtual std::string AskMath(const std::string& prompt, const std::string& decimalPlaces,
                               const std::string& progress) = 0;
   virtual void ShowWrongAnswer(const std::string& typed, const std::string& expected) = 0;
@@ -60,6 +62,10 @@ class SessionWindows {
   virtual void BeepWait(std::uint16_t unused, std::uint16_t ms) = 0;
   // The score window with the rows of one test marked.
   virtual void ShowScores(std::int32_t markedGroup) = 0;
+  // Whether the program has been told to end (Quit, the database's retry
+  // box, the desktop session's end, a signal): a window opened now would
+  // close at once, so the test asks and writes nothing more.
+  virtual bool ProgramEnding() = 0;
 };
 
 class SessionSounds {

@@ -1,5 +1,6 @@
 #include "session/positions.h"
 
+#include "app/errors.h"
 #include "app/programpaths.h"
 #include "app/strings.h"
 #include "files/dos.h"
@@ -35,12 +36,12 @@ std::string PositionFilePath(const std::string& listPath, const std::string& use
   return UserFolder(settings.programDir, userName) + settings.currentDir + base + ".POS";
 }
 
-void MakePositionFile(const std::string& path, LineNo n, bool inOrder, Dialogs& dialogs) {
+BufferO MakePositionFile(const std::string& path, LineNo n, bool inOrder, Dialogs& dialogs) {
+  BufferO positions;
   if (n == 0) {
     dialogs.Error(" Not enough words in file");
-    return;
+    return positions;
   }
-  BufferO positions;
   for (std::uint32_t i = 1; i <= n; ++i) positions.Add(IntText(static_cast<std::int32_t>(i)));
   SeedRandomFromClock();
   if (!inOrder) {
@@ -52,6 +53,7 @@ void MakePositionFile(const std::string& path, LineNo n, bool inOrder, Dialogs& 
   }
   if (!DirExists(FolderOf(path))) MakePath(path);
   SavePositions(positions, path, dialogs);
+  return positions;
 }
 
 int SavePositions(const BufferO& positions, const std::string& path, Dialogs& dialogs) {
@@ -61,6 +63,16 @@ int SavePositions(const BufferO& positions, const std::string& path, Dialogs& di
                   ErrorText(code));
   }
   return code;
+}
+
+bool LoadPositions(BufferO& positions, const std::string& path) {
+  try {
+    if (LoadFromFile(positions, path) == 0) return true;
+  } catch (const E_Orv_Error&) {
+    // More lines than a list has: no order of this list.
+  }
+  positions.Clear();
+  return false;
 }
 
 void PickQuestion(BufferO& list, BufferO& positions, LineNo q, bool inOrder,
@@ -73,13 +85,10 @@ void PickQuestion(BufferO& list, BufferO& positions, LineNo q, bool inOrder,
   // The first position is compared with the number of positions left, not
   // with the length of the list: a new round goes behind the old one.
   if (positions.Count() == 0 || positions.Count() < FirstPosition(positions)) {
-    MakePositionFile(positionPath, list.Count(), inOrder, dialogs);
-    int code = LoadFromFile(positions, positionPath);
-    if (code != 0) {
-      dialogs.Error(" Error loading buffer " + ErrorText(code));
-      list.Clear();
-      positions.Clear();
-      return;
+    // The new round goes behind the positions left, as the file has it.
+    const BufferO round = MakePositionFile(positionPath, list.Count(), inOrder, dialogs);
+    for (std::uint32_t i = 1; i <= round.Count() && positions.Count() < BufferO::kMaxLines; ++i) {
+      positions.Add(round.Line(static_cast<LineNo>(i)));
     }
     DropStalePositions(positions, list.Count());
     if (positions.Count() == 0) return;

@@ -20,14 +20,20 @@ std::string PositionFilePath(const std::string& listPath, const std::string& use
 // Writes the positions to path; a failure is shown. Returns the I/O code.
 int SavePositions(const BufferO& positions, const std::string& path, Dialogs& dialogs);
 
-// Writes the positions 1 ... n to path, shuffled unless inOrder, creating the
-// folder when needed. With n = 0 only the "not enough words" box is shown.
-void MakePositionFile(const std::string& path, LineNo n, bool inOrder, Dialogs& dialogs);
+// Makes the positions 1 ... n, shuffled unless inOrder, and writes them to
+// path, creating the folder when needed; returns them, also when the file
+// cannot be written (the failure is shown). With n = 0 only the "not enough
+// words" box is shown.
+BufferO MakePositionFile(const std::string& path, LineNo n, bool inOrder, Dialogs& dialogs);
+
+// Reads a position file into positions; false, with positions empty, when it
+// cannot be read or holds more lines than a list.
+bool LoadPositions(BufferO& positions, const std::string& path);
 
 // Takes question q of the list: line q in file order, otherwise the line the
 // first remaining position names, which is then used up; a new shuffled round
-// is appended when the positions run short. When the new round cannot be read
-// both buffers are cleared and the question stays as it was.
+// is appended when the positions run short. Positions that name no line of
+// the list are skipped.
 void PickQuestion(BufferO& list, BufferO& positions, LineNo q, bool inOrder,
                   const std::string& positionPath, Dialogs& dialogs, Question& question);
 

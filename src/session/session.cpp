@@ -23,6 +23,10 @@ constexpr std::uint16_t kWordExtraTime = 1500;
 
 bool testRunning = false;
 
+// Raised inside a test once the program is told to end: the test stops where
+// it stands.
+struct ProgramEnds {};
+
 class RunningFlag {
  public:
   RunningFlag() { testRunning = true; }
@@ -61,10 +65,13 @@ class TestRun final : public AnswerButtons {
 
   void Run() {
     if (!Prepare()) return;
+    prepared_ = true;
     logGroup_ = log_.NextLogGroup();
+    StopIfEnding();
     for (std::uint32_t q = 1; q <= d_; ++q) {
       q_ = static_cast<LineNo>(q);
       PickQuestion(list_, positions_, q_, inOrder_, positionPath_, dialogs_, question_);
+      StopIfEnding();
       if (!AskUntilRight()) {
         EndEarly();
         KeepPositions();
@@ -74,6 +81,12 @@ class TestRun final : public AnswerButtons {
     }
     RecordScore(static_cast<std::int32_t>(d_) - wrongs_, d_);
     KeepPositions();
+  }
+
+  // The program is ending: the positions are kept as after "exit", once the
+  // test got as far as having them.
+  void Stop() {
+    if (prepared_) KeepPositions();
   }
 
   void ReShow() override {
@@ -96,17 +109,22 @@ class TestRun final : public AnswerButtons {
     // The cleaned source, not the compiled list, is what the teacher keeps.
     if (!CleanListFile(source, IsNameList(listPath_))) SaveListFile(source, listPath_);
     list_ = std::move(source.lines);
-    CompileList(list_, dialogs_);
+    CompileList(list_, dialogs_, &places_);
+    StopIfEnding();
     if (!noSort) list_.Sort();
     inOrder_ = settings_.inOrder || noSort;
     LineNo count = list_.Count();
     if (settings_.wholeFile && !inOrder_) {
-      MakePositionFile(positionPath_, count, inOrder_, dialogs_);
+      // A fresh order for the whole list, asked from memory even when the
+      // position file cannot be written.
+      positions_ = MakePositionFile(positionPath_, count, inOrder_, dialogs_);
+      StopIfEnding();
     }
     d_ = QuestionCount(settings_.wholeFile, inOrder_, count);
-    if ((!settings_.wholeFile || !inOrder_) && FileFound(positionPath_)) {
-      if (LoadFromFile(positions_, positionPath_) != 0) {
-        MakePositionFile(positionPath_, count, inOrder_, dialogs_);
+    if (!settings_.wholeFile && FileFound(positionPath_)) {
+      if (!LoadPositions(positions_, positionPath_)) {
+        positions_ = MakePositionFile(positionPath_, count, inOrder_, dialogs_);
+        StopIfEnding();
       } else if (inOrder_) {
         positions_.SortByNumber();
       }
@@ -114,16 +132,22 @@ class TestRun final : public AnswerButtons {
     return true;
   }
 
+  void StopIfEnding() {
+    if (windows_.ProgramEnding()) throw ProgramEnds{};
+  }
+
   // False when the learner typed "exit".
   bool AskUntilRight() {
     for (;;) {
       Present();
+      StopIfEnding();
       progress_ = ProgressText(d_, wrongs_, q_);
       helpCount_ = 0;
       countedHelp_ = 0;
       std::string typed;
       do {
         typed = ReadAnswer();
+        StopIfEnding();
       } while (typed.empty());
       CountHelp();
       if (typed == "exit") return false;
@@ -152,8 +176,7 @@ class TestRun final : public AnswerButtons {
 
   std::string ReadAnswer() {
     if (question_.HasPrompt()) {
-      return windows_.AskMath(question_.prompt, IntText(TheCompileSettings().decimalPlaces),
-                              progress_);
+      return windows_.AskMath(question_.prompt, RoundingPlaces(question_, places_), progress_);
     }
     return windows_.AskWord(progress_, "", settings_.reshowWord, *this);
   }
@@ -169,16 +192,20 @@ class TestRun final : public AnswerButtons {
   bool CheckAnswer(const std::string& typed) {
     if (AnswerMatches(question_, typed)) {
       windows_.ShowTimedMessage(" Message ", "RIGHT !!", kLime, 1000, 0);
+      StopIfEnding();
       return true;
     }
     ++wrongs_;
     windows_.BeepWait(400, 1000);
+    StopIfEnding();
     windows_.ShowWrongAnswer(typed, question_.answer);
+    StopIfEnding();
     return false;
   }
 
   void LogAnswer(const std::string& answer) {
     log_.LogWord(user_, listPath_, question_.Key(), answer, logGroup_, helpCount_);
+    StopIfEnding();
   }
 
   // The learner typed "exit": the last question is read once more and the
@@ -189,6 +216,7 @@ class TestRun final : public AnswerButtons {
             ? dialogs_.Input("Type in the ansswer", question_.prompt, "").value_or("")
             : windows_.AskWord(progress_, "Please type in the last word", settings_.reshowWord,
                                *this);
+    StopIfEnding();
     CountHelp();
     if (!CheckAnswer(typed)) {
       LogAnswer(typed);
@@ -200,6 +228,7 @@ class TestRun final : public AnswerButtons {
 
   void RecordScore(std::int32_t score, LineNo wordCount) {
     log_.LogScore(listPath_, scoreR{user_, score, maxHelp_, helpTotal_, wordCount}, logGroup_);
+    StopIfEnding();
     windows_.ShowScores(logGroup_);
   }
 
@@ -222,7 +251,9 @@ class TestRun final : public AnswerButtons {
   const std::string positionPath_;
 
   BufferO list_;
+  AnswerPlaces places_;
   BufferO positions_;
+  bool prepared_ = false;
   bool inOrder_ = false;
   LineNo d_ = 0;
   LineNo q_ = 0;
@@ -242,7 +273,12 @@ void TestSession::RunTest(const std::string& listPath, const std::string& userNa
                           const SessionSettings& settings) {
   if (testRunning) return;
   RunningFlag running;
-  TestRun(windows_, sounds_, log_, dialogs_, settings, userName, listPath).Run();
+  TestRun run(windows_, sounds_, log_, dialogs_, settings, userName, listPath);
+  try {
+    run.Run();
+  } catch (const ProgramEnds&) {
+    run.Stop();
+  }
 }
 
 bool TestSession::TestRunning() {
@@ -255,7 +291,10 @@ std::string ProgressText(std::int32_t questions, std::int32_t wrongs, std::int32
 }
 
 std::uint16_t WordShowTime(const std::string& word) {
-  return Checked16(75u * TextLength(word) + 500u);
+  // A word too long to read in a minute is shown as long as the timed
+  // message can stay up, together with its extra time.
+  constexpr std::uint64_t kLongest = 0xFFFF - kWordExtraTime;
+  return static_cast<std::uint16_t>(std::min<std::uint64_t>(75u * word.size() + 500u, kLongest));
 }
 
 }  // namespace orv

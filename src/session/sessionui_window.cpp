@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "app/message_window.h"
+#include "app/platform.h"
 #include "files/dos.h"
 #include "session/input_window.h"
 #include "session/mathinput_window.h"
@@ -35,6 +36,10 @@ void SessionUi::BeepWait(std::uint16_t unused, std::uint16_t ms) {
 
 void SessionUi::ShowScores(std::int32_t markedGroup) {
   if (showScores_) showScores_(markedGroup);
+}
+
+bool SessionUi::ProgramEnding() {
+  return QuitRequested();
 }
 
 }  // namespace orv

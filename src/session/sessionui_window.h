@@ -34,6 +34,7 @@ class SessionUi : public SessionWindows {
   void ShowWrongAnswer(const std::string& typed, const std::string& expected) override;
   void BeepWait(std::uint16_t unused, std::uint16_t ms) override;
   void ShowScores(std::int32_t markedGroup) override;
+  bool ProgramEnding() override;
 
  private:
   TMessageForm& message_;

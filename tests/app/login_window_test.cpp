@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/getuser.h"
+#include "app/platform.h"
 #include "app/programpaths.h"
 #include "app/qtdialogs_window.h"
 #include "support/fake_dialogs.h"
@@ -198,6 +199,17 @@ TEST_F(LoginWindow, TheDialogsPortUsesTheWindowForBothQuestions) {
   EXPECT_EQ(form.Label3->text(), "        Pasword");
   QtDialogs without;
   EXPECT_THROW(without.AskLogin(), E_Orv_Error);
+
+  // Closed by the program's end, the new password's two empty entries are no
+  // answer: a command cannot take them for "no password".
+  SetQuitHandler([] {});
+  WhenShown([&] {
+    RequestQuit();
+    form.reject();
+  });
+  EXPECT_THROW(dialogs.AskNewPasswordTwice(), EProgramEnding);
+  SetQuitHandler({});
+  ResetQuitRequest();
 }
 
 TEST(QtFileFilter, TurnsPairsIntoQtFilters) {

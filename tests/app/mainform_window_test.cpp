@@ -366,6 +366,40 @@ TEST_F(MainWindow, StartRunsTheTestOnTheCurrentListForTheUser) {
   EXPECT_EQ(runs.size(), 2u);
 }
 
+// While a test runs, the commands that would change its ground are off and
+// Quit stays; once it ends they are back as they were.
+TEST_F(MainWindow, CommandsOnTheGroundOfARunningTestAreOffUntilItEnds) {
+  LogInAs("Boss", "boss-pw");
+  const std::vector<QAction*> ground = {form->Open1,      form->New1,
+                                        form->ChaDir1,    form->Deletefile1,
+                                        form->Removedir1, form->Print1,
+                                        form->EditFile1,  form->Changedatabase1,
+                                        form->OpenTool,   form->ChDirTool,
+                                        form->NewTool,    form->EditTool,
+                                        form->PrintTool,  form->User1->menuAction()};
+  const std::vector<QAction*> quit = {form->Exit1, form->ExitTool};
+  auto enabled = [&](const std::vector<QAction*>& actions) {
+    std::vector<bool> states;
+    for (QAction* a : actions) states.push_back(a->isEnabled());
+    return states;
+  };
+  const std::vector<bool> before = enabled(ground);
+  std::vector<bool> during;
+  bool quitDuring = false;
+  form->SetTestRunner([&](const std::string&, const std::string&) {
+    during = enabled(ground);
+    quitDuring = form->BitBtn2->isEnabled() && enabled(quit) == std::vector<bool>{true, true};
+    EXPECT_FALSE(form->LogOutButton->isEnabled());
+    EXPECT_FALSE(form->BStart->isEnabled());
+  });
+  form->BStart->click();
+  EXPECT_EQ(during, std::vector<bool>(ground.size(), false));
+  EXPECT_TRUE(quitDuring);
+  EXPECT_EQ(enabled(ground), before);
+  EXPECT_TRUE(form->LogOutButton->isEnabled());
+  EXPECT_TRUE(form->BStart->isEnabled());
+}
+
 // Sounds as the database would hold them, with every sound started noted.
 struct StoredSounds : SessionSounds {
   std::set<std::string> stored;

@@ -57,9 +57,10 @@ TEST(PrintLayout, AFullListIsPrintedToItsLastLine) {
   for (int i = 1; i <= 65535; ++i) text += "w" + std::to_string(i) + "\r\n";
   dir.Write("orv.orv/full.orv", text);
   test::FakeDialogs dialogs;
-  const std::vector<std::string> lines = MainFormO(dialogs).LinesToPrint();
-  EXPECT_EQ(lines.size(), 65535u);
-  EXPECT_EQ(lines.back(), "w65535");
+  const auto lines = MainFormO(dialogs).LinesToPrint();
+  ASSERT_TRUE(lines);
+  EXPECT_EQ(lines->size(), 65535u);
+  EXPECT_EQ(lines->back(), "w65535");
 }
 
 }  // namespace

@@ -8,6 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTest>
+
+#include "app/platform.h"
+#include "support/run_program.h"
 
 namespace orv::e2e {
 
@@ -116,13 +120,14 @@ void Driver::GiveUp() {
   ADD_FAILURE() << "stuck: " << Waiting() << ", after \""
                 << (log_.empty() ? std::string("nothing") : log_.back()) << "\"";
   steps_.clear();
-  // The modal windows are refused and every event loop ends, so the test
-  // reports instead of hanging.
+  // The modal windows are refused and the program is told to end as Quit
+  // tells it, so the test reports instead of hanging.
   for (int open = 0; open < 20; ++open) {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (dialog == nullptr) break;
     dialog->reject();
   }
+  RequestQuit();
   QCoreApplication::exit(3);
 }
 
@@ -152,6 +157,29 @@ std::string TextOf(QWidget& window, const char* child) {
   if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text().toStdString();
   ADD_FAILURE() << child << " shows no text";
   return {};
+}
+
+namespace {
+
+QWidget* KeyTarget(QWidget& window) {
+  QWidget* focus = QApplication::focusWidget();
+  return focus != nullptr && focus->window() == window.window() ? focus : &window;
+}
+
+}  // namespace
+
+void Type(QWidget& window, const std::string& text) {
+  QTest::keyClicks(KeyTarget(window), QString::fromStdString(text));
+}
+
+void Press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  QTest::keyClick(KeyTarget(window), key, modifiers);
+}
+
+std::string MakeProgramDirectory(const std::string& home) {
+  qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home + "config"));
+  const test::ProgramRun init = test::RunProgram(ORVC_PATH, {"init", "--home", home});
+  return init.exitCode == 0 ? std::string() : "orvc init: " + init.err;
 }
 
 }  // namespace orv::e2e

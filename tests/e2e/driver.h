@@ -76,4 +76,13 @@ class Driver : public QObject {
 // Text of a child widget found by object name (a label, line edit or button).
 std::string TextOf(QWidget& window, const char* child);
 
+// Typing and keys go to the widget with the keyboard focus, else to the
+// window itself, as at the keyboard.
+void Type(QWidget& window, const std::string& text);
+void Press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// Makes a program directory in home with orvc init, the desktop's restart
+// entry kept below it; returns what orvc said when that failed, else "".
+std::string MakeProgramDirectory(const std::string& home);
+
 }  // namespace orv::e2e

@@ -32,7 +32,6 @@
 #include "scores/score_window.h"
 #include "scores/wrongword_window.h"
 #include "support/modal.h"
-#include "support/run_program.h"
 #include "support/temp_dir.h"
 #include "users/crypt.h"
 #include "users/passwordcode.h"
@@ -44,20 +43,6 @@ namespace fs = std::filesystem;
 using Showing = Driver::Showing;
 
 constexpr int kTenWords = 10;
-
-// Keys go to the widget with the keyboard focus, else to the window itself.
-QWidget* KeyTarget(QWidget& window) {
-  QWidget* focus = QApplication::focusWidget();
-  return focus != nullptr && focus->window() == window.window() ? focus : &window;
-}
-
-void Type(QWidget& window, const std::string& text) {
-  QTest::keyClicks(KeyTarget(window), QString::fromStdString(text));
-}
-
-void Press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-  QTest::keyClick(KeyTarget(window), key, modifiers);
-}
 
 // Opens a menu of the main window with its Alt key and picks an item by its
 // underlined letter, as a person at the keyboard does.
@@ -150,10 +135,7 @@ std::vector<int> RedPixelsPerRow(TDBGrid& grid) {
 class FirstDay : public ::testing::Test {
  protected:
   void SetUp() override {
-    // The restart entry the program clears at its start lives here.
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home.Str() + "config"));
-    const test::ProgramRun init = test::RunProgram(ORVC_PATH, {"init", "--home", home.Str()});
-    ASSERT_EQ(init.exitCode, 0) << init.err;
+    ASSERT_EQ(MakeProgramDirectory(home.Str()), "");
     // A list the teacher wrote in a text editor, in a group of its own.
     home.Write("orv.orv/class.orv/sums.orv",
                "$script\r\n$1/2+1/3\r\n$Decimal points 2\r\n$1.5+2.25\r\n");

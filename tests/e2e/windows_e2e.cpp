@@ -15,7 +15,6 @@
 #include "e2e/driver.h"
 #include "e2e/layout.h"
 #include "support/modal.h"
-#include "support/run_program.h"
 #include "support/temp_dir.h"
 
 namespace orv::e2e {
@@ -42,11 +41,7 @@ void SaveShot(QWidget& window) {
 
 class Windows : public ::testing::Test {
  protected:
-  void SetUp() override {
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home.Str() + "config"));
-    const test::ProgramRun init = test::RunProgram(ORVC_PATH, {"init", "--home", home.Str()});
-    ASSERT_EQ(init.exitCode, 0) << init.err;
-  }
+  void SetUp() override { ASSERT_EQ(MakeProgramDirectory(home.Str()), ""); }
 
   test::TempDir home;
 };

@@ -58,7 +58,8 @@ TEST_F(Compile, WorkedExample) {
 TEST_F(Compile, WithoutScriptModeEveryLineButDirectivesIsAPlainEntry) {
   EXPECT_EQ(Run({"$3+4", "// note", "$", "", "word", "$noSort", "$RandomizeExpandOn",
                  "$RANDOMIZEEXPANDOFF x"}),
-            (V{"$3+4", "// note", "$", "", "word"}));
+            (V{"$3+4", "// note", "$", "word"}))
+      << "an empty line is no question";
   EXPECT_EQ(count, 0u);
   EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -105,25 +106,63 @@ TEST_F(Compile, DecimalPlacesComeBackAfterEachCompile) {
   EXPECT_EQ(Run({"$script", "$2/3.0"}), V{"2/3.0|0.66667"});
 }
 
-TEST_F(Compile, DecimalPointsWithoutDigitAbandonsTheCompile) {
+TEST_F(Compile, DecimalPointsWithoutDigitIsAnErrorLineAndTheRestCompiles) {
   TheCompileSettings().decimalPlaces = 4;
-  BufferO buffer =
-      test::BufferOf({"apple", "$script", "$Decimal points 2", "$Decimal points", "$1+1"});
-  EXPECT_THROW(CompileList(buffer, dialogs), EConvertError);
-  EXPECT_EQ(test::LinesOf(buffer),
-            (V{"apple", "$script", "$Decimal points 2", "$Decimal points", "$1+1"}))
-      << "no compiled list is produced";
-  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(Run({"apple", "$script", "$Decimal points 2", "$Decimal points", "$1/3.0"}),
+            (V{"apple", "1/3.0|0.33"}));
+  EXPECT_EQ(count, 1u);
   EXPECT_EQ(TheCompileSettings().decimalPlaces, 4);
   EXPECT_THROW(ApplyDirective("$Decimal points two"), EConvertError);
 }
 
-TEST_F(Compile, ArithmeticAndConversionFailuresAbandonTheCompile) {
-  BufferO bad = test::BufferOf({"$script", "$rand(1:2.5)"});
-  EXPECT_THROW(CompileList(bad, dialogs), EConvertError);
-  BufferO tooMany = test::BufferOf({"$script", "$#1to40000", "$#1to40000"});
-  EXPECT_THROW(CompileList(tooMany, dialogs), E_Buffer_Error);
-  EXPECT_EQ(tooMany.Count(), 3u);
+// Every line no typed answer can satisfy, and every line whose arithmetic
+// fails, is an error line with its number; the lines around it compile.
+TEST_F(Compile, LinesThatCannotBeAskedAreErrorLinesAndTheRestCompiles) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"$3+4=", "//error the question has no answer: 3+4=|"},
+      {"$3 x 4 =", "//error the question has no answer: 3 x 4 =|"},
+      {"cat|", "//error the question has no answer: cat|"},
+      {"$3**4", "//Error unexpected character in\"3**4\" at:*4"},
+      {"$12/(4-4)", "//error Division by zero: 12/0"},
+      {"$5/0", "//error Division by zero: 5/0"},
+      {"$Question #5", "//error the line makes no question: $Question #5"},
+      {"$2^99999999999", "//error Power too large"},
+      {"$1/0.0", "//error Floating point division by zero"},
+      {"$rand(1:2.5)", "//error '2.5' is not a valid integer value"},
+      {"$1+2*3^4X5", "//error Expression too complex"},
+      {"$Decimal points", "//error \"$Decimal points\" needs the number of places"},
+      {"$#1to70000", "//error Error in _Buffers.BufferO.Add:"},
+      {"ta\tg", "//error the answer holds a character no one can type"},
+      {"x|" + std::string(40000, '7'), "//error the answer is longer than an answer box takes"}};
+  for (const auto& [line, error] : cases) {
+    std::vector<std::pair<LineNo, std::string>> failures;
+    const BufferO compiled = CompileLines(
+        test::BufferOf({"$script", "$2+2", line, "dog"}),
+        [&](LineNo n, const std::string& result) { failures.emplace_back(n, result); });
+    EXPECT_EQ(test::LinesOf(compiled), (V{"2+2|4", "dog"})) << line;
+    ASSERT_EQ(failures.size(), 1u) << line;
+    EXPECT_EQ(failures[0].first, 3) << line;
+    EXPECT_EQ(failures[0].second.substr(0, error.size()), error) << line;
+  }
+}
+
+// The arithmetic of one list has a budget: a list that would take hours
+// stops in seconds, its other lines compile and each line left out names why.
+TEST_F(Compile, AListThatWouldTakeHoursStopsAtItsBudget) {
+  std::vector<std::pair<LineNo, std::string>> failures;
+  const BufferO compiled = CompileLines(
+      test::BufferOf({"$script", "cat", "$1/3^30000+1/7^30000+#1to100", "$2+2", "dog"}),
+      [&](LineNo n, const std::string& result) { failures.emplace_back(n, result); });
+  const V lines = test::LinesOf(compiled);
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines.front(), "cat");
+  EXPECT_EQ(lines.back(), "dog");
+  // Line 3 stops part way; each line left out names the cause.
+  EXPECT_EQ(lines.size() - 2 + failures.size(), 101u);
+  ASSERT_GE(failures.size(), 50u);
+  const std::string cause = "//error the list needs more arithmetic than a test can wait for";
+  for (const auto& [line, text] : failures) EXPECT_EQ(text.substr(0, cause.size()), cause);
+  EXPECT_EQ(failures.back().first, 4);
 }
 
 TEST_F(Compile, ListWhoseExpressionsAllFailKeepsItsPlainEntries) {
@@ -134,11 +173,9 @@ TEST_F(Compile, ListWhoseExpressionsAllFailKeepsItsPlainEntries) {
   EXPECT_EQ(dialogs.messages[0].text, Warning(5));
 }
 
-TEST_F(Compile, EvaluationErrorAfterTheBarIsNotCounted) {
-  const V compiled = Run({"$script", "$3+*4"});
-  ASSERT_EQ(compiled.size(), 1u);
-  EXPECT_TRUE(compiled[0].starts_with("3+*4|//Error")) << compiled[0];
-  EXPECT_EQ(count, 0u);
+TEST_F(Compile, EvaluationErrorAfterTheBarIsAnErrorLine) {
+  EXPECT_EQ(Run({"$script", "$3+*4"}), V{});
+  EXPECT_EQ(count, 1u);
 }
 
 TEST_F(Compile, FailuresNameTheirSourceLines) {

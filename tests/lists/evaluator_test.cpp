@@ -15,6 +15,7 @@
 #include "lists/compilesettings.h"
 #include "lists/mstack.h"
 #include "lists/scanning.h"
+#include "numbers/workbudget.h"
 
 namespace orv {
 namespace {
@@ -75,7 +76,6 @@ TEST_F(EvaluatorTest, FractionsStayExactWherePossible) {
                  {"2  1 / 2 x 2", "5"},
                  {"(2 1/2)-(3 1/4)", "-3/4"},
                  {"6/4", "1 1/2"},
-                 {"1/0", "0"},
                  {"10^-3", "1/1000"}});
   // A fraction result is wrapped so that it reads back as one operand.
   EXPECT_EQ(Evaluate("3/4"), "(3/4)");
@@ -214,6 +214,21 @@ TEST_F(EvaluatorTest, IntegerPowers) {
   EXPECT_EQ(big.size(), 200000u);
   EXPECT_EQ(big.find_first_not_of('0', 1), std::string::npos);
   EXPECT_EQ(big[0], '1');
+}
+
+TEST_F(EvaluatorTest, DivisionByZeroFailsAsNoAnswerIsRight) {
+  for (const char* expression : {"1/0", "12/(4-4)", "(1/2)/0", "3/(1/2-1/2)", "1.5/(0/5)"}) {
+    EXPECT_THROW(Evaluate(expression), EZeroDivide) << expression;
+  }
+}
+
+TEST_F(EvaluatorTest, ABudgetBoundsTheWorkOfTheArithmetic) {
+  {
+    WorkBudget budget(10000);
+    EXPECT_THROW(Evaluate("3^30000+1/7^3000"), EWorkLimit);
+    EXPECT_THROW(Evaluate("2+2"), EWorkLimit) << "a spent budget stays spent";
+  }
+  EXPECT_EQ(Evaluate("2+2"), "4");
 }
 
 TEST_F(EvaluatorTest, PowersTooLargeToComputeAreRefused) {

@@ -342,10 +342,13 @@ TEST_F(ExpressionLine, RangeNumbersThatDoNotConvertReadAsZero) {
   EXPECT_EQ(Expanded("$#2147483646to2147483647"), (V{"$2147483646", "$2147483647"}));
 }
 
-TEST_F(ExpressionLine, ConversionFailuresRaise) {
-  EXPECT_THROW(Compiled("$rand(1:2.5)"), EConvertError);
-  EXPECT_THROW(Compiled("$rand(1:99999999999)"), EConvertError);
-  EXPECT_THROW(Compiled("$rand(99999999999:1)"), EConvertError);
+TEST_F(ExpressionLine, ConversionFailuresAreErrorLinesNamingTheBound) {
+  for (const char* line : {"$rand(1:2.5)", "$rand(1:99999999999)", "$rand(99999999999:1)"}) {
+    const std::vector<std::string> lines = Compiled(line);
+    ASSERT_EQ(lines.size(), 1u) << line;
+    EXPECT_TRUE(lines[0].starts_with("//error '")) << lines[0];
+    EXPECT_NE(lines[0].find("is not a valid integer value"), std::string::npos) << lines[0];
+  }
 }
 
 }  // namespace

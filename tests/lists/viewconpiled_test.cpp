@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "lists/compile.h"
 #include "lists/compilesettings.h"
 #include "lists/random.h"
 
@@ -48,16 +49,50 @@ class CompiledView : public ::testing::Test {
   CompileSettings saved_;
 };
 
-TEST_F(CompiledView, EveryLineIsExpandedInScriptModeNotOnlyDollarLines) {
+TEST_F(CompiledView, PlainLinesShowAsTheCompileTakesThem) {
   TheCompileSettings().scriptMode = true;
-  const std::vector<ViewLine> view = CompiledViewLines(Lines({"x//y", "$#2to1"}));
-  EXPECT_EQ(Kinds(view), (std::vector<Shown>{{"x//y", K::Expression},
-                                             {"x", K::Result},
-                                             {"$#2to1", K::Expression},
-                                             {"2|2", K::Result},
-                                             {"1|1", K::Result}}));
-  EXPECT_EQ(view[0].commentAt, 1u);
-  EXPECT_EQ(view[2].commentAt, std::string::npos);
+  const std::vector<ViewLine> view =
+      CompiledViewLines(Lines({"x//y", "Room #5", "$#2to1 // down"}));
+  EXPECT_EQ(Kinds(view), (std::vector<Shown>{{"x//y", K::Plain},
+                                             {"Room #5", K::Plain},
+                                             {"$#2to1 // down", K::Expression},
+                                             {"2 |2", K::Result},
+                                             {"1 |1", K::Result}}));
+  EXPECT_EQ(view[2].commentAt, 7u);
+}
+
+// What the view shows as questions is what the compile makes, and what it
+// shows as error lines is what the compile reports.
+TEST_F(CompiledView, ShowsExactlyTheCompiledQuestionsAndErrorLines) {
+  const std::vector<std::vector<const char*>> lists = {
+      {"$script", "Room #5", "x//y", "/x", "$", "// note", "$#1to2x3", "$3+4=", "cat|",
+       "$Question #5", "$5/0", "$Decimal points", "$1/3.0"},
+      {"apple", "$5/0", "$Decimal points 1", "$script", "$1/3.0", "$scriptOff", "//x", "x|"}};
+  for (const auto& source : lists) {
+    BufferO buffer;
+    for (const char* l : source) buffer.Add(l);
+    std::vector<std::string> failures;
+    const BufferO compiled =
+        CompileLines(buffer, [&](LineNo, const std::string& line) { failures.push_back(line); });
+    TheCompileSettings().scriptMode = false;
+    std::vector<std::string> questions;
+    std::vector<std::string> errors;
+    for (const ViewLine& l : CompiledViewLines(buffer)) {
+      if (l.kind == K::Result || l.kind == K::Plain ||
+          (l.kind == K::Directive && !IsDirective(l.text))) {
+        questions.push_back(l.text);
+      } else if (l.kind == K::Failure) {
+        errors.push_back(l.text);
+      }
+    }
+    std::vector<std::string> expected;
+    for (std::uint32_t i = 1; i <= compiled.Count(); ++i) {
+      expected.push_back(compiled.Line(static_cast<LineNo>(i)));
+    }
+    EXPECT_EQ(questions, expected) << source[1];
+    EXPECT_EQ(errors, failures) << source[1];
+    EXPECT_FALSE(errors.empty());
+  }
 }
 
 TEST_F(CompiledView, ScriptModeCarriesOverFromTheLastPass) {
@@ -79,8 +114,10 @@ TEST_F(CompiledView, DecimalPlacesAreRestoredAfterThePass) {
   EXPECT_EQ(TheCompileSettings().decimalPlaces, 5);
   EXPECT_TRUE(TheCompileSettings().scriptMode);
 
-  // Also when a directive's conversion failure ends the pass.
-  EXPECT_ANY_THROW(CompiledViewLines(Lines({"$Decimal points 1", "$Decimal points"})));
+  // A directive that fails is an error line; the pass goes on.
+  EXPECT_EQ(
+      Kinds(CompiledViewLines(Lines({"$Decimal points 1", "$Decimal points", "$1/3.0"}))).back(),
+      (Shown{"1/3.0|0.3", K::Result}));
   EXPECT_EQ(TheCompileSettings().decimalPlaces, 5);
 }
 

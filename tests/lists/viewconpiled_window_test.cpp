@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,14 @@ class CompiledViewWindow : public ::testing::Test {
 
   QTextEdit& Text() { return *view_.findChild<QTextEdit*>("RichEdit1"); }
 
+  // The view filled with the lines, as it shows them.
+  auto Filled(std::initializer_list<const char*> source) {
+    BufferO list;
+    for (const char* l : source) list.Add(l);
+    view_.FillView(list);
+    return Lines(Text());
+  }
+
   test::TempDir dir_;
   test::FakeDialogs dialogs_;
   TCompiledView view_;
@@ -97,10 +106,11 @@ TEST_F(CompiledViewWindow, EachKindOfLineHasItsColourAndStyle) {
     ExpectRun(lines[4][0], "1x3 |3", kGreen, false, true, false);
     ExpectRun(lines[5][0], "2x3 |6", kGreen, false, true, false);
     ExpectRun(lines[6][0], "// note", kBlack, false, false, true);
-    // A plain entry with "#" and a digit expands to nothing, so it is struck out.
-    ExpectRun(lines[7][0], "Room #5", kBlack, false, false, true);
+    // A plain entry is asked as it stands, "#" and digit or not.
+    ExpectRun(lines[7][0], "Room #5", kPurple, false, false, false);
     ExpectRun(lines[8][0], "$What is 3+4", kBlue, false, false, false);
-    ExpectRun(lines[9][0], "//unexpected error in line:What is 3+4", kGreen, false, true, false);
+    // An error line is struck out: the test leaves it out.
+    ExpectRun(lines[9][0], "//unexpected error in line:What is 3+4", kGreen, false, true, true);
     ExpectRun(lines[10][0], "$scriptOff", kBlack, true, false, false);
     test::SaveScreenshot(window, "compiled-view");
     static_cast<QDialog&>(window).accept();
@@ -110,10 +120,7 @@ TEST_F(CompiledViewWindow, EachKindOfLineHasItsColourAndStyle) {
 }
 
 TEST_F(CompiledViewWindow, AnEmptyLineIsStruckOutAndLinesWithScriptOffAreBold) {
-  BufferO list;
-  for (const char* l : {"plain", "$script", ""}) list.Add(l);
-  view_.FillView(list);
-  const auto lines = Lines(Text());
+  const auto lines = Filled({"plain", "$script", ""});
   ASSERT_EQ(lines.size(), 3u);
   ExpectRun(lines[0][0], "plain", kBlack, true, false, false);
   ExpectRun(lines[2][0], "", kBlack, false, false, true);
@@ -144,10 +151,15 @@ TEST_F(CompiledViewWindow, RetryDrawsNewNumbersFromTheSameLines) {
     EXPECT_TRUE(d.endsWith("+0|" + d.section('+', 0, 0))) << d.toStdString();
 }
 
-TEST_F(CompiledViewWindow, AFailingPassGoesToTheCallerBeforeTheWindowShows) {
-  dir_.Write("bad.orv", "$Decimal points\r\n");
-  EXPECT_ANY_THROW(view_.ShowCompiled(dir_.Str() + "bad.orv"));
-  EXPECT_FALSE(view_.isVisible());
+TEST_F(CompiledViewWindow, LinesThatCannotBeAskedAreStruckOutOverTheirErrors) {
+  const auto lines = Filled({"$Decimal points", "cat|", "dog"});
+  ASSERT_EQ(lines.size(), 5u);
+  ExpectRun(lines[0][0], "$Decimal points", kBlack, false, false, true);
+  EXPECT_TRUE(lines[1][0].text.startsWith("//error")) << lines[1][0].text.toStdString();
+  EXPECT_TRUE(lines[1][0].struckOut);
+  ExpectRun(lines[2][0], "cat|", kBlack, false, false, true);
+  EXPECT_TRUE(lines[3][0].struckOut);
+  ExpectRun(lines[4][0], "dog", kBlack, true, false, false);
 }
 
 TEST_F(CompiledViewWindow, AMissingFileShowsNothingAndExitCloses) {

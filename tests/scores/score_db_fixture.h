@@ -113,6 +113,17 @@ inline std::string OneValue(const std::string& path, const std::string& sql) {
   return rows.empty() || rows[0].empty() ? std::string() : rows[0][0];
 }
 
+// The address (HOST/PORT) of the Firebird server to test against, which
+// scripts/test starts; empty when there is none and server tests skip.
+inline std::string TestServer() {
+  const char* server = std::getenv("ORV_TEST_FB_SERVER");
+  return server == nullptr ? std::string() : std::string(server);
+}
+
+inline constexpr const char* kNoTestServer =
+    "ORV_TEST_FB_SERVER is not set: no Firebird server to test against "
+    "(scripts/test starts one with scripts/firebird-server)";
+
 class ScoreDbTest : public ::testing::Test {
  protected:
   void SetUp() override {

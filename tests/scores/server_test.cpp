@@ -15,13 +15,9 @@ namespace {
 class Server : public ScoreDbTest {
  protected:
   void SetUp() override {
-    const char* server = std::getenv("ORV_TEST_FB_SERVER");
-    if (server == nullptr || *server == '\0') {
-      GTEST_SKIP() << "ORV_TEST_FB_SERVER is not set: no Firebird server to test against "
-                      "(scripts/test starts one with scripts/firebird-server)";
-    }
+    if (TestServer().empty()) GTEST_SKIP() << kNoTestServer;
     ScoreDbTest::SetUp();
-    address = std::string(server) + ":";
+    address = TestServer() + ":";
   }
   std::string address;
 };

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/errors.h"
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "session/session.h"
 
 namespace orv {
@@ -46,11 +49,33 @@ TEST(SessionTexts, ProgressLineMayGoNegative) {
   EXPECT_EQ(ProgressText(0, 0, 0), "Hi score 0 : 0 go''s left out of 0 words");
 }
 
-TEST(SessionTexts, WordShowTimeIsSixteenBits) {
+TEST(AnswerMatches, AnyTypedAnswerIsJudged) {
+  const std::string digits(10000, '9');
+  for (const std::string& typed : {std::string("1e5000"), std::string("1e-99999"), std::string("-"),
+                                   std::string("."), digits}) {
+    EXPECT_FALSE(Right("1/3.0|0.333", typed.c_str())) << typed.substr(0, 20);
+    EXPECT_FALSE(Right("x|1e5000", (typed + "0").c_str())) << typed.substr(0, 20);
+  }
+  EXPECT_TRUE(Right("x|1e5000", "1e5000"));
+}
+
+TEST(SessionTexts, WordShowTimeStopsWhereTheTimedMessageCanStayUp) {
   EXPECT_EQ(WordShowTime("house"), 875);
   EXPECT_EQ(WordShowTime(""), 500);
-  EXPECT_EQ(WordShowTime(std::string(867, 'a')), 65525);
-  EXPECT_THROW(WordShowTime(std::string(868, 'a')), ERangeError);
+  // With the 1500 ms after it, the longest a timed message stays up.
+  for (std::size_t length : {867u, 868u, 100000u}) {
+    EXPECT_EQ(WordShowTime(std::string(length, 'a')) + 1500u, 0xFFFFu) << length;
+  }
+}
+
+TEST(RoundingPlaces, TheCompiledPlacesOrThoseWrittenForRealAnswersOnly) {
+  const AnswerPlaces compiled = {{"1/3.0|0.33", 2}, {"10/4.0|2.5", 4}};
+  const std::vector<std::pair<const char*, const char*>> cases = {
+      {"1/3.0|0.33", "2"}, {"10/4.0|2.5", "4"}, {"pi|3.14159", "5"}, {"big|1.5E20", "1"},
+      {"7/2|3 1/2", ""},   {"3+4|7", ""},       {"x|1e5", "0"}};
+  for (const auto& [line, places] : cases) {
+    EXPECT_EQ(RoundingPlaces(Question::FromLine(line), compiled), places) << line;
+  }
 }
 
 }  // namespace

@@ -51,6 +51,15 @@ TEST_F(MathInputWindow, ShowsTheQuestionRoundingAndProgress) {
   EXPECT_EQ(remaining, "Hi score 10 : 9 go''s left out of 10 words");
   EXPECT_EQ(focused, Child<QLineEdit>(form, "AnswerEdit"));
   EXPECT_TRUE(Child<QLabel>(form, "remain")->autoFillBackground());
+
+  // An answer that is not rounded comes without a rule.
+  WhenShown([&] {
+    rounding = Child<QLabel>(form, "RoundTo")->text();
+    TypeText("7");
+    PressEnter();
+  });
+  form.AskMath("3+4", "", "");
+  EXPECT_EQ(rounding, "");
 }
 
 TEST_F(MathInputWindow, FontsOfEditsAndLabels) {

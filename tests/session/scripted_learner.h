@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/platform.h"
 #include "app/strings.h"
 #include "files/dos.h"
 #include "session/ports.h"
@@ -49,13 +50,13 @@ class ScriptedLearner : public SessionWindows {
   void ShowTimedMessage(const std::string& caption, const std::string& text, Rgb colour,
                         std::uint16_t showMs, std::uint16_t extraMs) override {
     timed.push_back({caption, text, colour, showMs, extraMs});
-    events.push_back("timed " + text);
+    Note("timed " + text);
   }
 
   std::string AskWord(const std::string& progress, const std::string& preset, bool reshowEnabled,
                       AnswerButtons& buttons) override {
     readings.push_back({"word", progress, preset, "", reshowEnabled});
-    events.push_back("ask word");
+    Note("ask word");
     if (beforeAnswer) beforeAnswer();
     Answer answer = Next();
     for (int i = 0; i < answer.reshows; ++i) buttons.ReShow();
@@ -66,25 +67,27 @@ class ScriptedLearner : public SessionWindows {
   std::string AskMath(const std::string& prompt, const std::string& decimalPlaces,
                       const std::string& progress) override {
     readings.push_back({"math", progress, prompt, decimalPlaces, false});
-    events.push_back("ask math " + prompt);
+    Note("ask math " + prompt);
     if (beforeAnswer) beforeAnswer();
     return Next().typed;
   }
 
   void ShowWrongAnswer(const std::string& typed, const std::string& expected) override {
-    events.push_back("wrong " + typed + " for " + expected);
+    Note("wrong " + typed + " for " + expected);
   }
 
   // The real pause: the tests put an instant clock in place.
   void BeepWait(std::uint16_t unused, std::uint16_t ms) override {
-    events.push_back("beep wait " + IntText(ms));
+    Note("beep wait " + IntText(ms));
     orv::BeepWait(unused, ms);
   }
 
   void ShowScores(std::int32_t markedGroup) override {
     scoreWindows.push_back(markedGroup);
-    events.push_back("scores");
+    Note("scores");
   }
+
+  bool ProgramEnding() override { return QuitRequested(); }
 
   // The words flashed for the learner to type, in order.
   std::vector<std::string> WordsShown() const {
@@ -97,6 +100,8 @@ class ScriptedLearner : public SessionWindows {
 
   std::deque<Answer> answers;
   std::function<void()> beforeAnswer;
+  // The program is told to end (as Quit tells it) right after this event.
+  std::string endsAfter;
 
   std::vector<std::string> events;
   std::vector<TimedShown> timed;
@@ -104,6 +109,11 @@ class ScriptedLearner : public SessionWindows {
   std::vector<std::int32_t> scoreWindows;
 
  private:
+  void Note(std::string event) {
+    events.push_back(std::move(event));
+    if (events.back() == endsAfter) RequestQuit();
+  }
+
   // A script that runs out ends the test the way a learner can.
   Answer Next() {
     if (answers.empty()) {

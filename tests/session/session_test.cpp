@@ -5,10 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "files/dos.h"
+#include "lists/buffers.h"
 #include "session/session_fixture.h"
 
 namespace orv::test {
@@ -227,18 +231,102 @@ TEST_F(Session, RealAnswersCompareByValueIntegersByText) {
   EXPECT_EQ(Scores(), (std::vector<Row>{{"ann", "SUMS.SCO", "1", "3", "0", "0"}}));
   EXPECT_EQ(learner.events[0], "ask math 7/2");
   EXPECT_TRUE(learner.WordsShown().empty());
-  EXPECT_EQ(learner.readings[0].decimals, "3");
+  EXPECT_EQ(learner.readings[0].decimals, "1");
 }
 
-TEST_F(Session, DecimalPointsOfAListDoNotChangeTheRoundingShown) {
-  std::string path = WriteList("real.orv", "$script\n$Decimal points 2\n$1/3.0\n");
+TEST_F(Session, MathWindowTellsTheRoundingEachQuestionWasCompiledWith) {
+  std::string path = WriteList("real.orv",
+                               "$noSort\n$script\n$Decimal points 2\n$1/3.0\n$FPoint(1)10/3.0\n"
+                               "$7/2\n$3+4\nhalf|0.50\n");
   settings.inOrder = true;
-  learner.Say("0.33");
+  learner.Say("0.33").Say("3.3").Say("3 1/2").Say("7").Say("0.5");
   Run(path);
-  ASSERT_EQ(learner.readings.size(), 1u);
-  EXPECT_EQ(learner.readings[0].preset, "1/3.0");
-  EXPECT_EQ(learner.readings[0].decimals, "3");
-  EXPECT_EQ(Scores(), (std::vector<Row>{{"ann", "REAL.SCO", "1", "1", "0", "0"}}));
+  std::vector<std::string> shown;
+  for (const Reading& r : learner.readings) shown.push_back(r.preset + " " + r.decimals);
+  EXPECT_EQ(shown,
+            (std::vector<std::string>{"1/3.0 2", "FPoint(1)10/3.0 1", "7/2 ", "3+4 ", "half 2"}));
+  EXPECT_EQ(Scores(), (std::vector<Row>{{"ann", "REAL.SCO", "5", "5", "0", "0"}}));
+}
+
+// The program is told to end at a point of the test (Quit in the pause after
+// a wrong answer, a signal, the desktop session's end): nothing more is asked
+// or written, and the positions not yet asked are kept as after "exit".
+TEST_F(Session, TestStopsWhereTheProgramIsToldToEnd) {
+  struct Case {
+    const char* endsAfter;
+    bool wrongFirst;
+  };
+  for (const Case& c : {Case{"ask word", false}, Case{"beep wait 1000", true},
+                        Case{"timed RIGHT !!", false}, Case{"scores", false}}) {
+    ResetQuitRequest();
+    learner = ScriptedLearner();
+    learner.endsAfter = c.endsAfter;
+    bool wrongGiven = false;
+    learner.beforeAnswer = [&] {
+      const std::string word = learner.WordsShown().back();
+      learner.Say(c.wrongFirst && !wrongGiven ? word + "x" : word);
+      wrongGiven = true;
+    };
+    Run(WriteList("ends.orv", "cat\ndog\nemu\n"));
+    EXPECT_EQ(learner.events.back(), c.endsAfter);
+    const bool finished = std::string(c.endsAfter) == "scores";
+    EXPECT_EQ(Scores().size(), finished ? 1u : 0u) << c.endsAfter;
+    EXPECT_TRUE(Log().empty()) << c.endsAfter;
+    if (!finished) {
+      BufferO positions;
+      EXPECT_EQ(LoadFromFile(positions, dir.Str() + "User/ann.DIR/ENDS.POS"), 0) << c.endsAfter;
+      EXPECT_EQ(positions.Count(), 2u) << c.endsAfter;
+    }
+    std::filesystem::remove(dir.Path() / "User/ann.DIR/ENDS.POS");
+  }
+}
+
+// Ten words a test in random order from a list of three: each question is a
+// word of the list, whatever the position file held.
+TEST_F(Session, BrokenPositionFileGivesAFreshOrder) {
+  settings.wholeFile = false;
+  std::string tooLong;
+  for (int i = 0; i < 70000; ++i) tooLong += "2\n";
+  // A folder in its place (no text), junk, more lines than a list holds.
+  for (const std::string& text :
+       {std::string(), std::string("abc\n-3\n\x01\n0\n99999\n"), tooLong}) {
+    const std::string name = "L" + std::to_string(text.size());
+    if (text.empty()) {
+      std::filesystem::create_directories(dir.Path() / ("User/ann.DIR/" + name + ".POS"));
+    } else {
+      dir.Write("User/ann.DIR/" + name + ".POS", text);
+    }
+    learner = ScriptedLearner();
+    learner.beforeAnswer = [&] { learner.Say(learner.WordsShown().back()); };
+    Run(WriteList(name + ".orv", "cat\ndog\nemu\n"));
+    const std::vector<std::string> words = learner.WordsShown();
+    EXPECT_EQ(words.size(), 10u) << name;
+    for (const std::string& w : words) EXPECT_TRUE(w == "cat" || w == "dog" || w == "emu") << w;
+  }
+}
+
+// A word longer than a flash can last, a question whose prompt holds a NUL
+// byte, and a typed answer longer than the log's column.
+TEST_F(Session, LongAndStrangeTextsAreShownJudgedAndLogged) {
+  const std::string longWord(868, 'a');
+  const std::string longAnswer(4001, 'x');
+  std::string text = "$noSort\n" + longWord + "\nca";
+  text += '\0';
+  text += "t|cat\nta";
+  text += '\0';
+  text += "g\ndog\n";
+  settings.inOrder = true;
+  learner.Say(longWord).Say(longAnswer).Say("cat").Say("dog");
+  Run(WriteList("odd.orv", text));
+  EXPECT_EQ(learner.WordsShown(), (std::vector<std::string>{longWord, "dog"}));
+  const std::vector<Row> log = Log();
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_EQ(log[0][0], "cat|cat");
+  EXPECT_EQ(log[0][1], std::string(4000, 'x'));
+  EXPECT_EQ(Scores(), (std::vector<Row>{{"ann", "ODD.SCO", "2", "3", "0", "0"}}));
+  // The word no one can type is left out with the compile's warning.
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text.rfind(" There are 1 Errors", 0), 0u);
 }
 
 TEST_F(Session, PromptSoundIsPlayedInsteadOfShowingIt) {
@@ -349,7 +437,9 @@ TEST_F(Session, ASecondTestDoesNotStartWhileOneRuns) {
 }
 
 TEST_F(Session, AnErrorLeavingATestDoesNotBlockTheNext) {
-  std::string bad = WriteList("bad.orv", "$Decimal points\nhouse\n");
+  std::string lines;
+  for (int i = 0; i < 65536; ++i) lines += "w" + std::to_string(i) + "\n";
+  std::string bad = WriteList("bad.orv", lines);
   settings.inOrder = true;
   EXPECT_ANY_THROW(Run(bad));
   EXPECT_FALSE(TestSession::TestRunning());

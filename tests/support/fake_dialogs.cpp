@@ -4,6 +4,7 @@ namespace orv::test {
 
 MsgAnswer FakeDialogs::Message(MsgKind kind, const std::string& text, MsgButtons buttons) {
   messages.push_back({kind, text, buttons});
+  if (onMessage) onMessage(messages.back());
   if (!answers.empty()) {
     MsgAnswer a = answers.front();
     answers.pop_front();

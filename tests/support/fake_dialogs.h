@@ -2,6 +2,7 @@
 // A scripted Dialogs for tests: records everything shown and answers from
 // queues. An empty queue gives the default answer (OK/Yes, cancelled input).
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -39,6 +40,9 @@ class FakeDialogs : public Dialogs {
   LoginEntry AskLogin() override;
   std::optional<std::pair<std::string, std::string>> AskNewPasswordTwice() override;
   FileDialogResult OpenFile(const FileDialogRequest& request) override;
+
+  // Called with each message as it is shown, before it is answered.
+  std::function<void(const ShownMessage&)> onMessage;
 
   // Scripted answers, taken front first.
   std::deque<MsgAnswer> answers;

@@ -83,14 +83,30 @@ TEST_F(OrvcCompile, ListLongerThanABufferIsRefusedByName) {
   EXPECT_NE(r.err.find("Buffer can't exceed 65535(a word) lines"), std::string::npos) << r.err;
 }
 
-TEST_F(OrvcCompile, AbandonedCompileIsOneLineNamingTheList) {
-  const std::string path = List("bad.orv", "cat\n$script\n$Decimal points\n$1+1\n");
+TEST_F(OrvcCompile, AFailingLineIsNamedAndTheOthersCompile) {
+  const std::string path = List("bad.orv", "cat\n$script\n$2^99999999999\n$1+1\n");
   const Outcome r = Orvc({"compile", path});
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.out, "");
-  EXPECT_NE(r.err.find(path), std::string::npos) << r.err;
-  EXPECT_NE(r.err.find("abandoned"), std::string::npos) << r.err;
-  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+  EXPECT_EQ(r.out, "1+1|2\ncat\n");
+  EXPECT_EQ(r.err.rfind(path + ":3: $2^99999999999\n    //error Power too large", 0), 0u) << r.err;
+  EXPECT_NE(r.err.find(" There are 1 Errors"), std::string::npos) << r.err;
+}
+
+TEST_F(OrvcCompile, CheckNamesEveryLineNoAnswerSatisfies) {
+  const std::vector<std::string> lines = {"$3+4=",     "$3 x 4 =", "cat|",         "$3**4",
+                                          "$12/(4-4)", "$5/0",     "$Question #5", "$1/0.0"};
+  std::string text = "$script\n";
+  for (const std::string& line : lines) text += line + "\ndog\n";
+  const std::string path = List("unanswerable.orv", text);
+  const Outcome r = Orvc({"check", path});
+  EXPECT_EQ(r.exitCode, 1);
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string named = path + ":" + std::to_string(2 + 2 * i) + ": " + lines[i] + "\n    //";
+    at = r.out.find(named, at);
+    EXPECT_NE(at, std::string::npos) << named;
+  }
+  EXPECT_NE(r.out.find(path + ": 8 errors\n"), std::string::npos) << r.out;
 }
 
 TEST_F(OrvcCompile, RangeBeyondTheBufferFailsWithItsLimit) {
@@ -153,15 +169,15 @@ TEST_F(OrvcCompile, CheckWarnsOfACtrlZThatHidesLinesAndOfTextThatIsNotUtf8) {
   }
 }
 
-TEST_F(OrvcCompile, CheckGoesOnPastUnreadableAndAbandonedLists) {
+TEST_F(OrvcCompile, CheckGoesOnPastUnreadableLists) {
   const std::string missing = dir.Str() + "lists/gone.orv";
-  const std::string abandoned = List("abandoned.orv", "$script\n$rand(1:2.5)\n");
+  const std::string bad = List("bad.orv", "$script\n$rand(1:2.5)\n");
   const std::string good = List("good.orv", "cat\n");
-  const Outcome r = Orvc({"check", missing, abandoned, good});
+  const Outcome r = Orvc({"check", missing, bad, good});
   EXPECT_NE(r.exitCode, 0);
   EXPECT_NE(r.err.find(missing), std::string::npos) << r.err;
-  EXPECT_NE(r.err.find(abandoned), std::string::npos) << r.err;
-  EXPECT_EQ(r.out, good + ": no errors\n");
+  EXPECT_EQ(r.out, bad + ":2: $rand(1:2.5)\n    //error '2.5' is not a valid integer value\n" +
+                       bad + ": 1 error\n" + good + ": no errors\n");
   const Outcome clean = Orvc({"check", good});
   EXPECT_EQ(clean.exitCode, 0);
 }

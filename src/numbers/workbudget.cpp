@@ -1,0 +1,18 @@
+#include "numbers/workbudget.h"
+
+namespace orv {
+
+EWorkLimit::EWorkLimit()
+    : E_Orv_Error(
+          "the list needs more arithmetic than a test can wait for: use smaller numbers or "
+          "fewer lines") {}
+
+namespace work {
+
+void Exhausted() {
+  meter.left = 0;
+  throw EWorkLimit();
+}
+
+}  // namespace work
+}  // namespace orv

@@ -1,0 +1,151 @@
+// The program told to end while a child's test runs, through its real
+// windows: the test stops at once, nothing more is asked or written, the
+// questions still to come are kept and the user's start-up file is saved.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <set>
+#include <string>
+
+#include "app/mainform_window.h"
+#include "app/platform.h"
+#include "app/program_window.h"
+#include "e2e/driver.h"
+#include "lists/buffers.h"
+#include "scores/score_db_fixture.h"
+#include "support/temp_dir.h"
+
+namespace orv::e2e {
+namespace {
+
+// The windows shown once the program has been told to end.
+class ShownAfterTheEnd : public QObject {
+ public:
+  ShownAfterTheEnd() { qApp->installEventFilter(this); }
+  ~ShownAfterTheEnd() override { qApp->removeEventFilter(this); }
+  std::set<std::string> windows;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (QuitRequested() && event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow()) {
+      windows.insert(watched->objectName().toStdString());
+    }
+    return false;
+  }
+};
+
+struct Ending {
+  const char* how;
+  bool brokenDatabase;
+  // What happens in the answer window of the first word (none: at the start).
+  std::function<void(QWidget& input, TMainForm& main)> inTheAnswerWindow;
+};
+
+// Typed wrong, then ended in the pause after it.
+std::function<void(QWidget&, TMainForm&)> InThePause(std::function<void(TMainForm&)> end) {
+  return [end](QWidget& input, TMainForm& main) {
+    Type(input, "wrongly");
+    QTimer::singleShot(200, &main, [end, &main] { end(main); });
+    Press(input, Qt::Key_Return);
+  };
+}
+
+TEST(Ending, ARunningTestStopsWhenTheProgramIsToldToEnd) {
+  const Ending endings[] = {
+      {"Quit in the pause", false, InThePause([](TMainForm& main) { main.BitBtn2->click(); })},
+      {"the desktop session's end in the pause", false, InThePause([](TMainForm& main) {
+         main.Core().SessionEnding();
+         QApplication::quit();
+       })},
+      {"SIGTERM while the word is typed", false,
+       [](QWidget& input, TMainForm&) {
+         Type(input, "ca");
+         kill(getpid(), SIGTERM);
+       }},
+      {"the retry box's No as the test starts", true, {}}};
+  for (const Ending& e : endings) {
+    test::TempDir home;
+    ASSERT_EQ(MakeProgramDirectory(home.Str()), "");
+    home.Write("orv.orv/words0.orv", "cat\r\ndog\r\nemu\r\n");
+    if (e.brokenDatabase) home.Write("scoredb.gdb", "not a database");
+    Driver driver("MainForm", 20000);
+    TMainForm* main = nullptr;
+    // ADMIN's first log-in: the password warning and a new start-up file.
+    driver
+        .Then("LoginForm", "logs in",
+              [](QWidget& w) {
+                Type(w, "ADMIN");
+                Press(w, Qt::Key_Return);
+                Type(w, "anything");
+                Press(w, Qt::Key_Return);
+              })
+        .Then("OrvMessage", "reads the warning", [](QWidget& w) { Press(w, Qt::Key_Return); })
+        .Then("OrvMessage", "agrees to a start-up file", [](QWidget& w) { Press(w, Qt::Key_Y); })
+        .Then("MainForm", "starts the test", [](QWidget& w) { Press(w, Qt::Key_Return); });
+    if (e.inTheAnswerWindow) {
+      driver.Then("MessageForm", "reads the word", [](QWidget&) {})
+          .Then("_Input", e.how, [&](QWidget& w) { e.inTheAnswerWindow(w, *main); });
+    } else {
+      driver
+          .Then("OrvMessage", "reads the engine's error",
+                [](QWidget& w) { Press(w, Qt::Key_Return); })
+          .Then("OrvMessage", e.how, [](QWidget& w) { Press(w, Qt::Key_N); });
+    }
+    ShownAfterTheEnd after;
+    EXPECT_EQ(RunOrv(home.Str(),
+                     [&](OrvProgram& program) {
+                       main = &program.MainForm();
+                       driver.Start();
+                     }),
+              0)
+        << e.how;
+    EXPECT_TRUE(driver.Done()) << e.how << ": " << driver.Waiting();
+    EXPECT_EQ(after.windows, std::set<std::string>{}) << e.how;
+    EXPECT_TRUE(std::filesystem::exists(home.Path() / "User/ADMIN.DIR/ORV.CON")) << e.how;
+    if (e.brokenDatabase) continue;
+    BufferO positions;
+    EXPECT_EQ(LoadFromFile(positions, home.Str() + "User/ADMIN.DIR/WORDS0.POS"), 0) << e.how;
+    EXPECT_EQ(positions.Count(), 2u) << e.how;
+    EXPECT_EQ(test::Rows(home.Str() + "scoredb.gdb",
+                         "select name from score union all select name from log")
+                  .size(),
+              0u)
+        << e.how;
+  }
+}
+
+// The beep goes to the program's sound output: nothing reaches the terminal.
+TEST(Ending, TheProgramBeepsWithATone) {
+  test::TempDir home;
+  ASSERT_EQ(MakeProgramDirectory(home.Str()), "");
+  std::string bell;
+  Driver driver("MainForm", 20000);
+  driver.Then("LoginForm", "cancels the log-in", [](QWidget& w) { Press(w, Qt::Key_Escape); })
+      .Then("MainForm", "beeps, then quits", [&](QWidget& w) {
+        std::fflush(stderr);
+        const int saved = dup(2);
+        std::FILE* capture = std::tmpfile();
+        dup2(fileno(capture), 2);
+        Beep();
+        std::fflush(stderr);
+        dup2(saved, 2);
+        close(saved);
+        std::rewind(capture);
+        for (int c = std::fgetc(capture); c != EOF; c = std::fgetc(capture)) bell += char(c);
+        std::fclose(capture);
+        w.findChild<QPushButton*>("BitBtn2")->click();
+      });
+  EXPECT_EQ(RunOrv(home.Str(), [&](OrvProgram&) { driver.Start(); }), 0);
+  EXPECT_EQ(bell.find('\a'), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orv::e2e
