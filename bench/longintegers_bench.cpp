@@ -142,8 +142,7 @@ BENCHMARK(BM_Gcd10kDigits_Gmp)->Unit(benchmark::kMicrosecond);
 // The evaluator fuzz seed whose answer is a fraction of 74,441 characters in
 // lowest terms; its first byte picks the decimal places as the fuzz target does.
 void BM_EvaluateBigFractionSeed(benchmark::State& state) {
-  std::ifstream in(ORV_SOURCE_DIR "/fuzz/corpus/evaluate/big-fraction-reduction",
-                   std::ios::binary);
+  std::ifstream in(ORV_SOURCE_DIR "/fuzz/corpus/evaluate/big-fraction-reduction", std::ios::binary);
   const std::string seed{std::istreambuf_iterator<char>(in), {}};
   if (seed.empty()) {
     state.SkipWithError("the fuzz seed big-fraction-reduction is missing");
