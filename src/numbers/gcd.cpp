@@ -91,8 +91,8 @@ Steps EuclidOnTopBits(Wide x, Wide y, Wide floor) {
       if (z >= y) q = Quotient(x, y, z);
     }
     if (q >= kLimbBase) break;
-    const Wide z00 = c.q01 + q * c.q00;
-    const Wide z10 = c.q11 + q * c.q10;
+    const Wide z00 = c.q01 + static_cast<Wide>(static_cast<Limb>(q)) * c.q00;
+    const Wide z10 = c.q11 + static_cast<Wide>(static_cast<Limb>(q)) * c.q10;
     if (z00 >= kLimbBase || z10 >= kLimbBase) break;
     const Wide mz = std::max(z00, z10);
     const Wide my = std::max(c.q00, c.q10);
@@ -120,7 +120,8 @@ Wide TopBits(const Limb* p, std::size_t n, unsigned lead) {
 }
 
 // r1 = c1 * u - d1 * v and r2 = c2 * v - d2 * u over n limbs, for results known
-// to be neither negative nor above u and v.
+// to be neither negative nor above u and v: worked out modulo B^n, the products'
+// limbs above n drop out.
 void CombineTwice(Limb* r1, Limb* r2, const Limb* u, const Limb* v, std::size_t n, Limb c1, Limb d1,
                   Limb c2, Limb d2) {
   Mul1(r1, u, n, c1);
@@ -153,26 +154,16 @@ Limbs CombineLong(const Limbs& x, const Limbs& u, const Limbs& y, const Limbs& v
   return p;
 }
 
-// Q = Q * R for the steps of one round that follow those of Q.
-void Append(Matrix& m, const Steps& r) {
-  Limbs q00 = Combine1(m.q00, r.q00, m.q01, r.q10);
-  Limbs q01 = Combine1(m.q00, r.q01, m.q01, r.q11);
+// Q = Q * R for the steps R (a Matrix or the Steps of one round) that follow
+// those of Q; combine(x, u, y, v) gives x * u + y * v for the entries' types.
+template <class Following, class Combine>
+void Append(Matrix& m, const Following& r, Combine combine) {
+  Limbs q00 = combine(m.q00, r.q00, m.q01, r.q10);
+  Limbs q01 = combine(m.q00, r.q01, m.q01, r.q11);
   m.q00 = std::move(q00);
   m.q01 = std::move(q01);
-  Limbs q10 = Combine1(m.q10, r.q00, m.q11, r.q10);
-  Limbs q11 = Combine1(m.q10, r.q01, m.q11, r.q11);
-  m.q10 = std::move(q10);
-  m.q11 = std::move(q11);
-  m.steps += r.steps;
-}
-
-void Append(Matrix& m, const Matrix& r) {
-  Limbs q00 = CombineLong(m.q00, r.q00, m.q01, r.q10);
-  Limbs q01 = CombineLong(m.q00, r.q01, m.q01, r.q11);
-  m.q00 = std::move(q00);
-  m.q01 = std::move(q01);
-  Limbs q10 = CombineLong(m.q10, r.q00, m.q11, r.q10);
-  Limbs q11 = CombineLong(m.q10, r.q01, m.q11, r.q11);
+  Limbs q10 = combine(m.q10, r.q00, m.q11, r.q10);
+  Limbs q11 = combine(m.q10, r.q01, m.q11, r.q11);
   m.q10 = std::move(q10);
   m.q11 = std::move(q11);
   m.steps += r.steps;
@@ -180,7 +171,7 @@ void Append(Matrix& m, const Matrix& r) {
 
 // One round of Lehmer's method on a >= b, a of at least 3 limbs: the steps that
 // hold for the full numbers and leave both remainders and their difference at
-// least B^floor limbs (no bound for floor 0) are applied, and appended to m if
+// least B^floor (no bound for floor 0) are applied, and appended to m if
 // given. Returns false when no step could be taken. t1 and t2 are room.
 bool LehmerRound(Limbs& a, Limbs& b, std::size_t floor, Matrix* m, Limbs& t1, Limbs& t2) {
   const std::size_t n = a.size();
@@ -209,7 +200,7 @@ bool LehmerRound(Limbs& a, Limbs& b, std::size_t floor, Matrix* m, Limbs& t1, Li
   std::swap(b, t2);
   Trim(a);
   Trim(b);
-  if (m != nullptr) Append(*m, c);
+  if (m != nullptr) Append(*m, c, Combine1);
   return true;
 }
 
@@ -284,7 +275,7 @@ Reduction HalfGcd(const Limbs& a, const Limbs& b, bool keep_matrix) {
       if (next.m.steps > 0) {
         ApplyFromTop(next.m, r.a, r.b, k, next.a, next.b);
         if (keep_matrix) {
-          Append(r.m, next.m);
+          Append(r.m, next.m, CombineLong);
         } else {
           r.m.steps += next.m.steps;
         }
