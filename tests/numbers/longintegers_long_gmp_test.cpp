@@ -3,9 +3,12 @@
 // shaped to reach their rare corrections.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "numbers/fractions.h"
 #include "numbers/gmp_reference.h"
 #include "numbers/longintegers.h"
+#include "numbers/radixconv.h"
 
 namespace orv {
 namespace {
@@ -112,6 +115,25 @@ TEST(LongOperandsVsGmp, GreatestCommonDivisorsOfEveryShape) {
           << n << " limbs, kind " << kind;
       ASSERT_TRUE(SameValue(MagGcd(y.Magnitude(), x.Magnitude()), ref))
           << n << " limbs, kind " << kind;
+    }
+  }
+}
+
+TEST(LongOperandsVsGmp, PowersOfTenAndTheirNeighboursConvertBothWays) {
+  // The conversions split at powers of 10^19 whose zero limbs at the bottom stay
+  // out of the products and quotients; at and next to their lengths, 10^k, its
+  // neighbours and all-nine texts leave zero limbs in the remainders, and carries.
+  for (std::size_t i = 0; i <= 11; ++i) {
+    for (const std::size_t k : {19 * (std::size_t{1} << i) - 1, 19 * (std::size_t{1} << i),
+                                19 * (std::size_t{1} << i) + 1}) {
+      for (const std::string& text :
+           {"1" + std::string(k, '0'), std::string(k, '9'), "1" + std::string(k - 1, '0') + "1"}) {
+        Mpz ref;
+        mpz_set_str(ref.get(), text.c_str(), 10);
+        const TInt d = DigitsToMag(text, 10);
+        ASSERT_TRUE(SameValue(d, ref)) << text.size() << " digits";
+        ASSERT_EQ(MagToDigits(d, 10), text) << text.size() << " digits";
+      }
     }
   }
 }
