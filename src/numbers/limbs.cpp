@@ -87,53 +87,37 @@ bool HasMulx() {
   std::size_t head = (n) % 4;              \
   const std::size_t n4 = (n) - head
 
+// The whole of a one-limb loop: start sets r8 and the flags, finish adds the
+// flags' last carries to r8, which is the result.
+#define ORV_MULX_LOOP(step, start, finish)                                      \
+  ORV_COUNTS(n);                                                                \
+  Limb out;                                                                     \
+  asm volatile(                                                                 \
+      start                                                                     \
+      ORV_LIMB_LOOP(step, ORV_STEP_RA("8"), ORV_STEP_RA("32"))                  \
+      finish                                                                    \
+      "mov %%r8, %[out]\n\t"                                                    \
+      : [out] "=r"(out), [a] "+r"(a), [r] "+r"(r), "+c"(head)                   \
+      : "d"(m), [n4] "r"(n4)                                                    \
+      : "r8", "r9", "r10", "cc", "memory");                                     \
+  return out
+
 Limb AddMul1Mulx(Limb* r, const Limb* a, std::size_t n, Limb m) {
-  ORV_COUNTS(n);
-  Limb carry;
-  asm volatile(
-      "xor %%r8d, %%r8d\n\t"
-      ORV_LIMB_LOOP(ORV_ADDMUL_STEP, ORV_STEP_RA("8"), ORV_STEP_RA("32"))
-      "mov $0, %%r9d\n\t"
-      "adcx %%r9, %%r8\n\t"
-      "adox %%r9, %%r8\n\t"
-      "mov %%r8, %[carry]\n\t"
-      : [carry] "=r"(carry), [a] "+r"(a), [r] "+r"(r), "+c"(head)
-      : "d"(m), [n4] "r"(n4)
-      : "r8", "r9", "r10", "cc", "memory");
-  return carry;
+  ORV_MULX_LOOP(ORV_ADDMUL_STEP,
+                "xor %%r8d, %%r8d\n\t",
+                "mov $0, %%r9d\n\t" "adcx %%r9, %%r8\n\t" "adox %%r9, %%r8\n\t");
 }
 
 Limb SubMul1Mulx(Limb* r, const Limb* a, std::size_t n, Limb m) {
-  ORV_COUNTS(n);
-  Limb borrow;
-  asm volatile(
-      "xor %%r8d, %%r8d\n\t"
-      "stc\n\t"
-      ORV_LIMB_LOOP(ORV_SUBMUL_STEP, ORV_STEP_RA("8"), ORV_STEP_RA("32"))
-      "mov $0, %%r9d\n\t"
-      "adox %%r9, %%r8\n\t"
-      "cmc\n\t"
-      "adc $0, %%r8\n\t"
-      "mov %%r8, %[borrow]\n\t"
-      : [borrow] "=r"(borrow), [a] "+r"(a), [r] "+r"(r), "+c"(head)
-      : "d"(m), [n4] "r"(n4)
-      : "r8", "r9", "r10", "cc", "memory");
-  return borrow;
+  ORV_MULX_LOOP(ORV_SUBMUL_STEP,
+                "xor %%r8d, %%r8d\n\t" "stc\n\t",
+                "mov $0, %%r9d\n\t" "adox %%r9, %%r8\n\t" "cmc\n\t" "adc $0, %%r8\n\t");
 }
 
 Limb Mul1Mulx(Limb* r, const Limb* a, std::size_t n, Limb m) {
-  ORV_COUNTS(n);
-  Limb carry;
-  asm volatile(
-      "xor %%r8d, %%r8d\n\t"
-      ORV_LIMB_LOOP(ORV_MUL_STEP, ORV_STEP_RA("8"), ORV_STEP_RA("32"))
-      "mov $0, %%r9d\n\t"
-      "adcx %%r9, %%r8\n\t"
-      "mov %%r8, %[carry]\n\t"
-      : [carry] "=r"(carry), [a] "+r"(a), [r] "+r"(r), "+c"(head)
-      : "d"(m), [n4] "r"(n4)
-      : "r8", "r9", "r10", "cc", "memory");
-  return carry;
+  ORV_MULX_LOOP(ORV_MUL_STEP,
+                "xor %%r8d, %%r8d\n\t",
+                "mov $0, %%r9d\n\t" "adcx %%r9, %%r8\n\t");
 }
 
 // r = a + b and r = a - b on the one carry flag; these need nothing beyond
@@ -174,6 +158,7 @@ Limb SubNBorrow(Limb* r, const Limb* a, const Limb* b, std::size_t n) {
 #undef ORV_CARRY_STEP_SBB
 #undef ORV_CARRY_STEP_ADC
 #undef ORV_CARRY_STEP
+#undef ORV_MULX_LOOP
 #undef ORV_COUNTS
 #undef ORV_STEP_RA
 #undef ORV_LIMB_LOOP
