@@ -312,16 +312,20 @@ Limb ShiftRight(Limb* r, const Limb* a, std::size_t n, unsigned s) {
 }
 
 Scratch::Scratch(std::size_t expected) {
-  blocks_.emplace_back(std::max<std::size_t>(expected, 256));
+  AddBlock(std::max<std::size_t>(expected, 256));
+}
+
+void Scratch::AddBlock(std::size_t size) {
+  blocks_.push_back(Block{std::make_unique_for_overwrite<Limb[]>(size), size});
 }
 
 Limb* Scratch::Take(std::size_t n) {
-  while (block_ < blocks_.size() && used_ + n > blocks_[block_].size()) {
+  while (block_ < blocks_.size() && used_ + n > blocks_[block_].size) {
     ++block_;
     used_ = 0;
   }
-  if (block_ == blocks_.size()) blocks_.emplace_back(std::max(n, 2 * blocks_.back().size()));
-  Limb* p = blocks_[block_].data() + used_;
+  if (block_ == blocks_.size()) AddBlock(std::max(n, 2 * blocks_.back().size));
+  Limb* p = blocks_[block_].limbs.get() + used_;
   used_ += n;
   return p;
 }

@@ -6,6 +6,7 @@
 // None of the raw loops checks bounds: callers size the arrays.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "numbers/longintegers.h"
@@ -78,8 +79,14 @@ class Scratch {
   };
 
  private:
+  // Blocks are left uninitialised: every caller writes before it reads.
+  struct Block {
+    std::unique_ptr<Limb[]> limbs;
+    std::size_t size;
+  };
   Limb* Take(std::size_t n);
-  std::vector<Limbs> blocks_;
+  void AddBlock(std::size_t size);
+  std::vector<Block> blocks_;
   std::size_t block_ = 0;
   std::size_t used_ = 0;
 };
