@@ -3,10 +3,15 @@
 #include <benchmark/benchmark.h>
 #include <gmp.h>
 
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
+#include "lists/compilesettings.h"
+#include "lists/evaluator.h"
 #include "lists/math.h"
+#include "numbers/fractions.h"
 #include "numbers/longintegers.h"
 #include "numbers/radixconv.h"
 
@@ -117,6 +122,39 @@ void BM_Parse100kDigits_Gmp(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Parse100kDigits_Gmp)->Unit(benchmark::kMicrosecond);
+
+void BM_Gcd10kDigits_Orv(benchmark::State& state) {
+  const TInt a = DigitsToMag(Digits10k(), 10);
+  const TInt b = DigitsToMag(Digits10kOther(), 10);
+  for (auto _ : state) benchmark::DoNotOptimize(MagGcd(a, b));
+}
+BENCHMARK(BM_Gcd10kDigits_Orv)->Unit(benchmark::kMicrosecond);
+
+void BM_Gcd10kDigits_Gmp(benchmark::State& state) {
+  Mpz a(Digits10k()), b(Digits10kOther()), r;
+  for (auto _ : state) {
+    mpz_gcd(r.get(), a.get(), b.get());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_Gcd10kDigits_Gmp)->Unit(benchmark::kMicrosecond);
+
+// The evaluator fuzz seed whose answer is a fraction of 74,441 characters in
+// lowest terms; its first byte picks the decimal places as the fuzz target does.
+void BM_EvaluateBigFractionSeed(benchmark::State& state) {
+  std::ifstream in(ORV_SOURCE_DIR "/fuzz/corpus/evaluate/big-fraction-reduction", std::ios::binary);
+  const std::string seed{std::istreambuf_iterator<char>(in), {}};
+  if (seed.empty()) {
+    state.SkipWithError("the fuzz seed big-fraction-reduction is missing");
+    return;
+  }
+  const DecimalPlacesKeeper keep;
+  TheCompileSettings().decimalPlaces = static_cast<unsigned char>(seed[0]) % 19;
+  const std::string_view text = std::string_view(seed).substr(1);
+  state.counters["answer_chars"] = static_cast<double>(Evaluate(text).size());
+  for (auto _ : state) benchmark::DoNotOptimize(Evaluate(text));
+}
+BENCHMARK(BM_EvaluateBigFractionSeed)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

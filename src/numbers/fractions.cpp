@@ -92,12 +92,7 @@ TInt MagGcd(const TInt& a, const TInt& b) {
   if (MagCompare(a, b) < 0) std::swap(p, q);
   // A zero operand gives 1, which leaves a fraction with a zero part unreduced.
   if (q.empty()) return TInt{1};
-  while (!q.empty()) {
-    limbs::Limbs r = limbs::DivRem(p, q).remainder;
-    p = std::move(q);
-    q = std::move(r);
-  }
-  return limbs::Unpack(p);
+  return limbs::Unpack(limbs::Gcd(std::move(p), std::move(q)));
 }
 
 TInt MagLcm(const TInt& a, const TInt& b) {

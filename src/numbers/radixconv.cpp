@@ -39,17 +39,32 @@ Chunk ChunkOf(std::uint8_t radix) {
   return c;
 }
 
-// chunk^(2^i), computed by squaring as far as a conversion needs them.
+// chunk^(2^i) as value * B^zeros, computed by squaring as far as a conversion
+// needs them. The zero limbs at the bottom stay out of the products and
+// quotients; in base 10 (10^k = 5^k * 2^k) they are about a third of the power.
+struct Power {
+  Limbs value;
+  std::size_t zeros = 0;
+};
+
 class Powers {
  public:
-  explicit Powers(const Chunk& chunk) : powers_{Limbs{chunk.value}} {}
-  const Limbs& At(std::size_t i) {
-    while (powers_.size() <= i) powers_.push_back(limbs::Mul(powers_.back(), powers_.back()));
+  explicit Powers(const Chunk& chunk) : powers_{Power{Limbs{chunk.value}, 0}} {}
+  const Power& At(std::size_t i) {
+    while (powers_.size() <= i) {
+      const Power& last = powers_.back();
+      Power next{limbs::Mul(last.value, last.value), 2 * last.zeros};
+      const auto low_zeros =
+          std::find_if(next.value.begin(), next.value.end(), [](Limb x) { return x != 0; });
+      next.zeros += static_cast<std::size_t>(low_zeros - next.value.begin());
+      next.value.erase(next.value.begin(), low_zeros);
+      powers_.push_back(std::move(next));
+    }
     return powers_[i];
   }
 
  private:
-  std::vector<Limbs> powers_;
+  std::vector<Power> powers_;
 };
 
 Limbs ParseShort(std::string_view s, std::uint8_t radix, const Chunk& chunk) {
@@ -85,7 +100,9 @@ Limbs Parse(std::string_view s, std::uint8_t radix, const Chunk& chunk, Powers& 
   const Limbs high = Parse(s.substr(0, s.size() - low_len), radix, chunk, powers);
   const Limbs low = Parse(s.substr(s.size() - low_len), radix, chunk, powers);
   if (high.empty()) return low;
-  Limbs r = limbs::Mul(high, powers.At(i));
+  const Power& power = powers.At(i);
+  Limbs r = limbs::Mul(high, power.value);
+  r.insert(r.begin(), power.zeros, Limb{0});
   r.resize(std::max(r.size(), low.size()) + 1);
   limbs::Add(r.data(), r.data(), r.size(), low.data(), low.size());
   limbs::Trim(r);
@@ -141,7 +158,12 @@ void Print(const Limbs& x, std::uint8_t radix, const Chunk& chunk, Powers& power
     ++i;
   }
   const std::size_t low_width = chunk.digits << i;
-  const limbs::QuotRem qr = limbs::DivRem(x, powers.At(i));
+  const Power& power = powers.At(i);
+  const auto zeros = static_cast<std::ptrdiff_t>(std::min(power.zeros, x.size()));
+  limbs::QuotRem qr = limbs::DivRem(Limbs(x.begin() + zeros, x.end()), power.value);
+  // The remainder takes back the low limbs that the division left out.
+  qr.remainder.insert(qr.remainder.begin(), x.begin(), x.begin() + zeros);
+  limbs::Trim(qr.remainder);
   Print(qr.quotient, radix, chunk, powers, out, width - low_width);
   Print(qr.remainder, radix, chunk, powers, out + (width - low_width), low_width);
 }
