@@ -99,7 +99,35 @@ void BufferO::Move(LineNo a, LineNo b) {
 }
 
 void BufferO::Sort() {
-  std::stable_sort(lines_.begin(), lines_.end());
+  if (lines_.size() < 2) return;
+  // Lines are ordered by their first sixteen bytes, read once into two
+  // numbers, and only lines that agree on those are compared as text. Equal
+  // lines are alike, so the sort need not be stable.
+  struct Keyed {
+    std::uint64_t high;
+    std::uint64_t low;
+    std::uint32_t line;
+  };
+  const auto bytes = [](std::string_view text, std::size_t from) {
+    std::uint64_t key = 0;
+    for (std::size_t i = from; i < from + 8; ++i) {
+      key = (key << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+    }
+    return key;
+  };
+  std::vector<Keyed> keys(lines_.size());
+  for (std::uint32_t i = 0; i < lines_.size(); ++i) {
+    keys[i] = {bytes(lines_[i], 0), bytes(lines_[i], 8), i};
+  }
+  std::sort(keys.begin(), keys.end(), [this](const Keyed& x, const Keyed& y) {
+    if (x.high != y.high) return x.high < y.high;
+    if (x.low != y.low) return x.low < y.low;
+    return lines_[x.line] < lines_[y.line];
+  });
+  std::vector<std::string> sorted;
+  sorted.reserve(lines_.size());
+  for (const Keyed& k : keys) sorted.push_back(std::move(lines_[k.line]));
+  lines_ = std::move(sorted);
 }
 
 void BufferO::SortByNumber() {
