@@ -23,6 +23,8 @@ constexpr std::string_view kBadDecimalPoints =
     "//error the number of decimal points should be 0 to 18";
 // What an expression may still hold once its groups and calls are resolved.
 constexpr std::string_view kArithmeticChars = "0123456789.eE+-*/xX()<>=^ \r\n\t";
+// An expression of only these needs nothing resolved before it is evaluated.
+constexpr std::string_view kPlainArithmeticChars = "0123456789+-*/xX";
 
 char UpperAscii(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
@@ -73,6 +75,16 @@ Resolution GroupValue(std::string_view group) {
 // The compiled form of one expression line given without its "$"; places
 // becomes the decimal places its answer is rounded with.
 std::string CompileExpression(std::string_view expression, int& places) {
+  // Plain arithmetic has no groups, calls or decimal places to resolve, and
+  // most generated questions are just that.
+  if (!expression.empty() && AllOf(expression, kPlainArithmeticChars) &&
+      !expression.starts_with("//")) {
+    std::string line(expression);
+    line += '|';
+    const std::string answer = Evaluate(expression);
+    if (answer.find_first_of("()") == std::string::npos) return line + answer;
+    return line + DropChars(answer, "()");
+  }
   DecimalPlacesKeeper keeper;
   std::string text = ResolveGroups(expression);
   if (text.starts_with("//")) return text;

@@ -1,6 +1,8 @@
 #include "lists/evaluator.h"
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/strings.h"
@@ -8,6 +10,7 @@
 #include "lists/numberkinds.h"
 #include "lists/operations.h"
 #include "lists/scanning.h"
+#include "lists/smallintegers.h"
 #include "lists/textscan.h"
 
 namespace orv {
@@ -149,6 +152,7 @@ bool ResolveGroups(std::string& text) {
 }  // namespace
 
 std::string Evaluate(std::string_view input) {
+  if (std::optional<std::string> value = EvaluateSmallIntegers(input)) return std::move(*value);
   std::string text = CleanBlanks(DropAssignments(std::string(input)));
   if (text.find_first_of("()") != std::string::npos) {
     text = InsertImplicitProducts(text);
