@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "app/errors.h"
@@ -77,15 +78,22 @@ CompiledLine Checked(CompiledLine line) {
   const std::string_view answer = bar == std::string::npos
                                       ? std::string_view(line.text)
                                       : std::string_view(line.text).substr(bar + 1);
-  const std::string shown = CutToCharacters(line.text, kShownChars);
-  if (answer.empty()) return Failed(std::string(kNoAnswer) + shown);
+  const auto shown = [&line] { return CutToCharacters(line.text, kShownChars); };
+  if (answer.empty()) return Failed(std::string(kNoAnswer) + shown());
   if (IsErrorText(answer)) return Failed(std::string(answer));
   if (HasControlCharacter(answer)) return Failed(std::string(kUntypable));
   if (answer.size() > kLongestAnswer &&
       CutToCharacters(answer, kLongestAnswer).size() < answer.size()) {
-    return Failed(std::string(kTooLong) + shown);
+    return Failed(std::string(kTooLong) + shown());
   }
   return line;
+}
+
+// The compiled line of one expanded line.
+CompiledLine Evaluated(std::string_view expanded) {
+  EvaluatedLine evaluated = EvaluateLine(expanded);
+  if (evaluated.text.starts_with("//")) return Failed(std::move(evaluated.text));
+  return Checked({std::move(evaluated.text), false, evaluated.places});
 }
 
 }  // namespace
@@ -129,6 +137,12 @@ CompiledSource CompileSourceLine(std::string_view line) {
   }
   if (line.size() < 2 || line[0] != '$') return {SourceKind::Skipped, {}};
   CompiledSource source{SourceKind::Expression, {}};
+  if (std::optional<RangeLines> ranges = RangeLines::Of(line)) {
+    source.lines.reserve(ranges->Count());
+    std::string expanded;
+    while (ranges->Next(expanded)) source.lines.push_back(Evaluated(expanded));
+    return source;
+  }
   BufferO work;
   try {
     ExpandLine(work, line);
@@ -143,14 +157,7 @@ CompiledSource CompileSourceLine(std::string_view line) {
   source.lines.reserve(work.Count());
   for (std::uint32_t k = 1; k <= work.Count(); ++k) {
     const std::string& expanded = work.Line(static_cast<LineNo>(k));
-    if (!expanded.starts_with("$")) {
-      source.lines.push_back(Failed(expanded));
-      continue;
-    }
-    EvaluatedLine evaluated = EvaluateLine(expanded);
-    source.lines.push_back(evaluated.text.starts_with("//")
-                               ? Failed(std::move(evaluated.text))
-                               : Checked({std::move(evaluated.text), false, evaluated.places}));
+    source.lines.push_back(expanded.starts_with("$") ? Evaluated(expanded) : Failed(expanded));
   }
   return source;
 }

@@ -1,5 +1,6 @@
 #include "lists/expand.h"
 
+#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -83,7 +84,81 @@ std::optional<Range> FirstRange(std::string_view source, std::string_view text, 
   return range;
 }
 
+// The characters of a range line outside its ranges.
+constexpr std::string_view kRangeLineChars = "0123456789+-*xX/";
+// Range bounds of more digits could pass what a 32-bit bound holds.
+constexpr std::size_t kLongestBound = 9;
+// Longer lines are refused by the text functions of the general way.
+constexpr std::size_t kLongestRangeLine = 65535;
+
+// Reads "[-]digits" at i for a range bound.
+std::optional<std::int32_t> ReadBound(std::string_view text, std::size_t& i) {
+  const std::size_t start = i;
+  if (i < text.size() && text[i] == '-') ++i;
+  const std::size_t digits = i;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+  if (i == digits || i - digits > kLongestBound) return std::nullopt;
+  std::int32_t value = 0;
+  std::from_chars(text.data() + start, text.data() + i, value);
+  return value;
+}
+
 }  // namespace
+
+std::optional<RangeLines> RangeLines::Of(std::string_view line) {
+  // Comments ("//") and the other blank-free forms go the general way.
+  if (line.size() < 2 || line.size() > kLongestRangeLine || line[0] != '$' ||
+      line.find("//") != line.npos) {
+    return std::nullopt;
+  }
+  RangeLines lines;
+  std::string piece = "$";
+  for (std::size_t i = 1; i < line.size();) {
+    if (line[i] != '#') {
+      if (kRangeLineChars.find(line[i]) == std::string_view::npos) return std::nullopt;
+      piece += line[i++];
+      continue;
+    }
+    ++i;
+    const std::optional<std::int32_t> from = ReadBound(line, i);
+    if (!from || i + 2 > line.size() || UpperAZ(line.substr(i, 2)) != "TO") return std::nullopt;
+    i += 2;
+    const std::optional<std::int32_t> to = ReadBound(line, i);
+    if (!to) return std::nullopt;
+    Range range;
+    range.from = *from;
+    range.step = *to >= *from ? 1 : -1;
+    range.size = static_cast<std::uint32_t>((*to >= *from ? *to - *from : *from - *to) + 1);
+    if (std::uint64_t{lines.count_} * range.size > BufferO::kMaxLines) return std::nullopt;
+    lines.count_ *= range.size;
+    lines.ranges_.push_back(range);
+    lines.pieces_.push_back(std::move(piece));
+    piece.clear();
+  }
+  lines.pieces_.push_back(std::move(piece));
+  return lines;
+}
+
+bool RangeLines::Next(std::string& entry) {
+  if (made_ == count_) return false;
+  // The rightmost range varies fastest.
+  if (made_ > 0) {
+    for (std::size_t r = ranges_.size(); r-- > 0;) {
+      if (++ranges_[r].at < ranges_[r].size) break;
+      ranges_[r].at = 0;
+    }
+  }
+  ++made_;
+  entry.assign(pieces_[0]);
+  for (std::size_t r = 0; r < ranges_.size(); ++r) {
+    const Range& range = ranges_[r];
+    const std::int64_t value = std::int64_t{range.from} + std::int64_t{range.step} * range.at;
+    char digits[16];
+    entry.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    entry += pieces_[r + 1];
+  }
+  return true;
+}
 
 void ExpandLine(BufferO& output, std::string_view line) {
   // Lines with several ranges are expanded again and again; an explicit stack
