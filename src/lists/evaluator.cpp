@@ -153,6 +153,10 @@ bool ResolveGroups(std::string& text) {
 
 std::string Evaluate(std::string_view input) {
   if (std::optional<std::string> value = EvaluateSmallIntegers(input)) return std::move(*value);
+  return EvaluateLong(input);
+}
+
+std::string EvaluateLong(std::string_view input) {
   std::string text = CleanBlanks(DropAssignments(std::string(input)));
   if (text.find_first_of("()") != std::string::npos) {
     text = InsertImplicitProducts(text);

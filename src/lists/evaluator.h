@@ -11,6 +11,10 @@ namespace orv {
 // or empty text when the expression leaves no single value.
 std::string Evaluate(std::string_view text);
 
+// Evaluate with every operation in the long arithmetic, also those that
+// Evaluate does in machine words: the reference those are checked against.
+std::string EvaluateLong(std::string_view text);
+
 // Whether an answer is an error text ("//Error" in any letter case).
 bool IsErrorText(std::string_view text);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -151,6 +152,19 @@ TEST(BufferSort, OrdersByUnsignedCharacterCodes) {
   BufferO one = Make({"x"});
   one.Sort();
   EXPECT_EQ(All(one), (Lines{"x"}));
+}
+
+TEST(BufferSort, LinesAlikeInTheirFirstSixteenBytesAreOrderedByTheRest) {
+  const Lines lines = {"0123456789abcdefZ",     "0123456789abcdef",     "0123456789abcdef\x01",
+                       std::string("ab\0c", 4), std::string("ab\0", 3), "ab",
+                       "0123456789abcdeg",      "0123456789abcdefA",    "\xFF",
+                       "0123456789abcdef"};
+  BufferO b;
+  for (const std::string& line : lines) b.Add(line);
+  b.Sort();
+  Lines expected = lines;
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(All(b), expected);
 }
 
 TEST(BufferSort, ByNumberUsesTheDigitsAndMinusOfEachLine) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -348,6 +349,56 @@ TEST_F(ExpressionLine, ConversionFailuresAreErrorLinesNamingTheBound) {
     ASSERT_EQ(lines.size(), 1u) << line;
     EXPECT_TRUE(lines[0].starts_with("//error '")) << lines[0];
     EXPECT_NE(lines[0].find("is not a valid integer value"), std::string::npos) << lines[0];
+  }
+}
+
+// The lines RangeLines makes of a line, or nothing when it leaves the line to
+// ExpandLine.
+std::optional<std::vector<std::string>> RangeLinesOf(std::string_view line) {
+  std::optional<RangeLines> ranges = RangeLines::Of(line);
+  if (!ranges) return std::nullopt;
+  std::vector<std::string> lines;
+  std::string entry;
+  while (ranges->Next(entry)) lines.push_back(entry);
+  EXPECT_EQ(lines.size(), ranges->Count()) << line;
+  return lines;
+}
+
+TEST(RangeLines, MakeWhatExpandLineMakesOrLeaveTheLineToIt) {
+  const struct {
+    const char* line;
+    bool taken;
+  } cases[] = {
+      {"$#1to255x#1to257", true},
+      {"$#-3to3x#2to-2", true},
+      {"$#5TO5", true},
+      {"$3+4", true},
+      {"$#1to3#4to6", true},
+      {"$#001to3/2-#3to1", true},
+      {"$#999999999to999999990", true},
+      {"$#-999999999to-999999998", true},
+      {"$x#1to2-", true},
+      {"$#1to256x#1to256", false},
+      {"$#1to65536", false},
+      {"$#1to2//note", false},
+      {"$#1to 3", false},
+      {"$#-to3", false},
+      {"$#1to", false},
+      {"$5x#1", false},
+      {"$#+1to3", false},
+      {"$#1to+3", false},
+      {"$#1234567890to1", false},
+      {"$#1to3to4", false},
+      {"$#1to3 x2", false},
+      {"$[1]x#1to3", false},
+      {"$rand(1:2)x#1to3", false},
+      {"$", false},
+      {"3x#1to3", false},
+  };
+  for (const auto& c : cases) {
+    const std::optional<std::vector<std::string>> lines = RangeLinesOf(c.line);
+    ASSERT_EQ(lines.has_value(), c.taken) << c.line;
+    if (lines) EXPECT_EQ(*lines, Expanded(c.line)) << c.line;
   }
 }
 
