@@ -391,6 +391,11 @@ int MakeFilePrivate(std::string_view path) {
 bool IsValidUtf8(std::string_view bytes) {
   char32_t cp = 0;
   for (std::size_t i = 0; i < bytes.size();) {
+    // Plain ASCII, nearly every byte of a word list, needs no decoding.
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+      ++i;
+      continue;
+    }
     std::size_t len = DecodeUtf8(bytes, i, cp);
     if (len == 0) return false;
     i += len;

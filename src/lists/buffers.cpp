@@ -100,30 +100,32 @@ void BufferO::Move(LineNo a, LineNo b) {
 
 void BufferO::Sort() {
   if (lines_.size() < 2) return;
-  // Lines are ordered by their first sixteen bytes, read once into two
-  // numbers, and only lines that agree on those are compared as text. Equal
-  // lines are alike, so the sort need not be stable.
+  // Lines are ordered by their first eight bytes, read once into a number;
+  // only runs of lines that agree on those are compared as text. Equal lines
+  // are alike, so the sort need not be stable.
   struct Keyed {
-    std::uint64_t high;
-    std::uint64_t low;
+    std::uint64_t key;
     std::uint32_t line;
-  };
-  const auto bytes = [](std::string_view text, std::size_t from) {
-    std::uint64_t key = 0;
-    for (std::size_t i = from; i < from + 8; ++i) {
-      key = (key << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
-    }
-    return key;
   };
   std::vector<Keyed> keys(lines_.size());
   for (std::uint32_t i = 0; i < lines_.size(); ++i) {
-    keys[i] = {bytes(lines_[i], 0), bytes(lines_[i], 8), i};
+    const std::string& text = lines_[i];
+    std::uint64_t key = 0;
+    for (std::size_t k = 0; k < 8; ++k) {
+      key = (key << 8) | (k < text.size() ? static_cast<unsigned char>(text[k]) : 0u);
+    }
+    keys[i] = {key, i};
   }
-  std::sort(keys.begin(), keys.end(), [this](const Keyed& x, const Keyed& y) {
-    if (x.high != y.high) return x.high < y.high;
-    if (x.low != y.low) return x.low < y.low;
-    return lines_[x.line] < lines_[y.line];
-  });
+  std::sort(keys.begin(), keys.end(), [](const Keyed& x, const Keyed& y) { return x.key < y.key; });
+  for (auto run = keys.begin(); run != keys.end();) {
+    const auto end =
+        std::find_if(run, keys.end(), [&run](const Keyed& k) { return k.key != run->key; });
+    if (end - run > 1) {
+      std::sort(run, end,
+                [this](const Keyed& x, const Keyed& y) { return lines_[x.line] < lines_[y.line]; });
+    }
+    run = end;
+  }
   std::vector<std::string> sorted;
   sorted.reserve(lines_.size());
   for (const Keyed& k : keys) sorted.push_back(std::move(lines_[k.line]));

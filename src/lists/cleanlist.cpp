@@ -1,20 +1,51 @@
 #include "lists/cleanlist.h"
 
+#include <bit>
+#include <cstdint>
+#include <functional>
 #include <string>
-#include <unordered_set>
+#include <string_view>
+#include <vector>
 
 #include "app/strings.h"
 #include "files/dos.h"
 
 namespace orv {
+namespace {
+
+// The kept lines by their text: an open-addressing table of their numbers,
+// sized once for the whole list, so that no line costs an allocation.
+class KeptIndex {
+ public:
+  KeptIndex(const std::vector<std::string>& kept, std::size_t most)
+      : kept_(kept), slots_(std::bit_ceil(2 * most + 2), kFree), mask_(slots_.size() - 1) {}
+
+  // Whether an equal line is kept; if not, the slot it would go in.
+  bool Contains(std::string_view text, std::size_t& slot) const {
+    for (slot = std::hash<std::string_view>{}(text)&mask_; slots_[slot] != kFree;
+         slot = (slot + 1) & mask_) {
+      if (kept_[slots_[slot]] == text) return true;
+    }
+    return false;
+  }
+  void Put(std::size_t slot, std::uint32_t line) { slots_[slot] = line; }
+
+ private:
+  static constexpr std::uint32_t kFree = 0xFFFFFFFFu;
+  const std::vector<std::string>& kept_;
+  std::vector<std::uint32_t> slots_;
+  std::size_t mask_;
+};
+
+}  // namespace
 
 bool CleanList(BufferO& list, bool isNameList, std::vector<LineNo>* origins) {
   // One pass with a set of the lines kept so far: a line is a repeat exactly
   // when it equals an earlier kept line, since every kept line is trimmed
   // already and earlier repeats are gone.
   std::vector<std::string> kept;
-  kept.reserve(list.Count());  // no reallocation: the set below views into kept
-  std::unordered_set<std::string_view> seen;
+  kept.reserve(list.Count());
+  KeptIndex seen(kept, isNameList ? 0 : list.Count());
   if (origins) origins->clear();
   bool clean = true;
   for (const LineNo i : LineNumbers(list.Count())) {
@@ -27,12 +58,13 @@ bool CleanList(BufferO& list, bool isNameList, std::vector<LineNo>* origins) {
     const std::size_t last = line.find_last_not_of(' ');
     if (first != 0 || last + 1 != line.size()) clean = false;
     std::string_view trimmed = std::string_view(line).substr(first, last + 1 - first);
-    if (!isNameList && seen.contains(trimmed)) {
+    std::size_t slot = 0;
+    if (!isNameList && seen.Contains(trimmed, slot)) {
       clean = false;
       continue;
     }
+    if (!isNameList) seen.Put(slot, static_cast<std::uint32_t>(kept.size()));
     kept.emplace_back(trimmed);
-    if (!isNameList) seen.insert(kept.back());
     if (origins) origins->push_back(i);
   }
   if (!clean) {

@@ -99,6 +99,7 @@ CompiledLine Evaluated(std::string_view expanded) {
 }  // namespace
 
 bool IsDirective(std::string_view line) {
+  if (!line.starts_with('$')) return false;
   const std::string upper = UpperAZ(line.substr(0, kLongestDirective));
   for (std::string_view word : kDirectives) {
     if (BeginsWith(upper, word)) return true;

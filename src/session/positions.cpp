@@ -1,5 +1,9 @@
 #include "session/positions.h"
 
+#include <numeric>
+#include <utility>
+#include <vector>
+
 #include "app/errors.h"
 #include "app/programpaths.h"
 #include "app/strings.h"
@@ -42,15 +46,17 @@ BufferO MakePositionFile(const std::string& path, LineNo n, bool inOrder, Dialog
     dialogs.Error(" Not enough words in file");
     return positions;
   }
-  for (std::uint32_t i = 1; i <= n; ++i) positions.Add(IntText(static_cast<std::int32_t>(i)));
+  // The numbers are shuffled before they become text: swapping numbers is
+  // cheap where swapping lines is not.
+  std::vector<std::int32_t> order(n);
+  std::iota(order.begin(), order.end(), 1);
   SeedRandomFromClock();
   if (!inOrder) {
     for (int pass = 0; pass < kShufflePasses; ++pass) {
-      for (std::uint32_t c = 1; c <= n; ++c) {
-        positions.Swop(static_cast<LineNo>(c), static_cast<LineNo>(RandomBelow(n) + 1));
-      }
+      for (std::uint32_t c = 0; c < n; ++c) std::swap(order[c], order[RandomBelow(n)]);
     }
   }
+  for (const std::int32_t p : order) positions.Add(IntText(p));
   if (!DirExists(FolderOf(path))) MakePath(path);
   SavePositions(positions, path, dialogs);
   return positions;

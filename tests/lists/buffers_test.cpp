@@ -154,7 +154,7 @@ TEST(BufferSort, OrdersByUnsignedCharacterCodes) {
   EXPECT_EQ(All(one), (Lines{"x"}));
 }
 
-TEST(BufferSort, LinesAlikeInTheirFirstSixteenBytesAreOrderedByTheRest) {
+TEST(BufferSort, LinesAlikeInTheirFirstBytesAreOrderedByTheRest) {
   const Lines lines = {"0123456789abcdefZ",     "0123456789abcdef",     "0123456789abcdef\x01",
                        std::string("ab\0c", 4), std::string("ab\0", 3), "ab",
                        "0123456789abcdeg",      "0123456789abcdefA",    "\xFF",
