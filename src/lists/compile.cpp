@@ -122,44 +122,56 @@ bool ApplyDirective(std::string_view line) {
   return true;
 }
 
-CompiledSource CompileSourceLine(std::string_view line) {
+namespace {
+
+// Hands each compiled line of a source line to add in turn, so that a long
+// expression line is not held twice; returns the kind of the source line.
+using LineSink = std::function<void(CompiledLine&&)>;
+SourceKind CompileSourceLineTo(std::string_view line, const LineSink& add) {
   if (IsDirective(line)) {
     try {
       ApplyDirective(line);
-      return {SourceKind::Directive, {}};
     } catch (const E_Orv_Error& e) {
-      return {SourceKind::Directive, {Failed(FailureLine(e.what()))}};
+      add(Failed(FailureLine(e.what())));
     }
+    return SourceKind::Directive;
   }
   // An empty line is no question in either mode (cleaning removes it first).
-  if (line.empty()) return {SourceKind::Skipped, {}};
+  if (line.empty()) return SourceKind::Skipped;
   if (!TheCompileSettings().scriptMode || IsPlainScriptLine(line)) {
-    return {SourceKind::Plain, {Checked({std::string(line), false, -1})}};
+    add(Checked({std::string(line), false, -1}));
+    return SourceKind::Plain;
   }
-  if (line.size() < 2 || line[0] != '$') return {SourceKind::Skipped, {}};
-  CompiledSource source{SourceKind::Expression, {}};
+  if (line.size() < 2 || line[0] != '$') return SourceKind::Skipped;
   if (std::optional<RangeLines> ranges = RangeLines::Of(line)) {
-    source.lines.reserve(ranges->Count());
     std::string expanded;
-    while (ranges->Next(expanded)) source.lines.push_back(Evaluated(expanded));
-    return source;
+    while (ranges->Next(expanded)) add(Evaluated(expanded));
+    return SourceKind::Expression;
   }
   BufferO work;
   try {
     ExpandLine(work, line);
   } catch (const E_Orv_Error& e) {
-    source.lines.push_back(Failed(FailureLine(e.what())));
-    return source;
+    add(Failed(FailureLine(e.what())));
+    return SourceKind::Expression;
   }
   if (work.Count() == 0) {
-    source.lines.push_back(Failed(std::string(kNoQuestion) + CutToCharacters(line, kShownChars)));
-    return source;
+    add(Failed(std::string(kNoQuestion) + CutToCharacters(line, kShownChars)));
+    return SourceKind::Expression;
   }
-  source.lines.reserve(work.Count());
   for (std::uint32_t k = 1; k <= work.Count(); ++k) {
     const std::string& expanded = work.Line(static_cast<LineNo>(k));
-    source.lines.push_back(expanded.starts_with("$") ? Evaluated(expanded) : Failed(expanded));
+    add(expanded.starts_with("$") ? Evaluated(expanded) : Failed(expanded));
   }
+  return SourceKind::Expression;
+}
+
+}  // namespace
+
+CompiledSource CompileSourceLine(std::string_view line) {
+  CompiledSource source{SourceKind::Skipped, {}};
+  source.kind = CompileSourceLineTo(
+      line, [&source](CompiledLine&& compiled) { source.lines.push_back(std::move(compiled)); });
   return source;
 }
 
@@ -170,18 +182,20 @@ BufferO CompileLines(const BufferO& source, const FailureSink& onFailure, Answer
   BufferO compiled;
   for (std::uint32_t i = 1; i <= source.Count(); ++i) {
     const auto index = static_cast<LineNo>(i);
-    for (const CompiledLine& line : CompileSourceLine(source.Line(index)).lines) {
+    bool full = false;
+    CompileSourceLineTo(source.Line(index), [&](CompiledLine&& line) {
+      if (full) return;
       if (line.error) {
         onFailure(index, line.text);
       } else if (compiled.Count() == BufferO::kMaxLines) {
         // The rest of a line that overflows the list fails once, as one line.
         onFailure(index, std::string(kListFull));
-        break;
+        full = true;
       } else {
         compiled.Add(line.text);
         if (places != nullptr && line.places >= 0) (*places)[line.text] = line.places;
       }
-    }
+    });
   }
   return compiled;
 }

@@ -1,5 +1,6 @@
 #include "lists/evaluatelines.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -23,8 +24,6 @@ constexpr std::string_view kBadDecimalPoints =
     "//error the number of decimal points should be 0 to 18";
 // What an expression may still hold once its groups and calls are resolved.
 constexpr std::string_view kArithmeticChars = "0123456789.eE+-*/xX()<>=^ \r\n\t";
-// An expression of only these needs nothing resolved before it is evaluated.
-constexpr std::string_view kPlainArithmeticChars = "0123456789+-*/xX";
 
 char UpperAscii(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
@@ -72,18 +71,30 @@ Resolution GroupValue(std::string_view group) {
   return {std::move(value), failed};
 }
 
+// Whether the expression is only digits and "+-*/xX", which needs nothing
+// resolved before it is evaluated (and does not begin as a comment).
+bool IsPlainArithmetic(std::string_view expression) {
+  if (expression.empty() || expression.starts_with("//")) return false;
+  if (!std::all_of(expression.begin(), expression.end(), [](char c) {
+        return IsDigit(c) || c == '+' || c == '-' || c == '*' || c == '/' || c == 'x' || c == 'X';
+      })) {
+    return false;
+  }
+  TextLength(expression);  // one too long fails here as it does on the general way
+  return true;
+}
+
 // The compiled form of one expression line given without its "$"; places
 // becomes the decimal places its answer is rounded with.
 std::string CompileExpression(std::string_view expression, int& places) {
   // Plain arithmetic has no groups, calls or decimal places to resolve, and
   // most generated questions are just that.
-  if (!expression.empty() && AllOf(expression, kPlainArithmeticChars) &&
-      !expression.starts_with("//")) {
-    std::string line(expression);
-    line += '|';
-    const std::string answer = Evaluate(expression);
-    if (answer.find_first_of("()") == std::string::npos) return line + answer;
-    return line + DropChars(answer, "()");
+  if (IsPlainArithmetic(expression)) {
+    std::string answer = Evaluate(expression);
+    if (answer.find_first_of("()") != std::string::npos) answer = DropChars(answer, "()");
+    std::string line;
+    line.reserve(expression.size() + 1 + answer.size());
+    return line.append(expression).append(1, '|').append(answer);
   }
   DecimalPlacesKeeper keeper;
   std::string text = ResolveGroups(expression);

@@ -12,7 +12,6 @@
 namespace orv {
 namespace {
 
-constexpr std::string_view kOperators = "+-*xX/";
 // Longer operand texts are left to the long arithmetic, which also refuses
 // the very long ones.
 constexpr std::size_t kLongestOperand = 64;
@@ -26,6 +25,25 @@ struct Value {
   std::string_view written;  // empty for a result
   std::size_t length = 0;    // of the text the long arithmetic would read
 };
+
+bool IsOperator(char c) {
+  return c == '+' || c == '-' || c == '*' || c == 'x' || c == 'X' || c == '/';
+}
+
+// As Precedence gives it, for one operator character or none ('\0').
+int PrecedenceOf(char op) {
+  switch (op) {
+    case '\0':
+      return 0;
+    case '+':
+    case '-':
+      return 1;
+    case 'X':
+      return Precedence("X");
+    default:
+      return 2;
+  }
+}
 
 std::size_t DecimalLength(std::int64_t n) {
   std::size_t length = n < 0 ? 2 : 1;
@@ -89,9 +107,6 @@ std::optional<std::string> EvaluateSmallIntegers(std::string_view expression) {
   std::array<Slot, 4> stack;
   int depth = 0;
   std::size_t work = 0;
-  const auto precedence = [](char op) {
-    return op == '\0' ? 0 : Precedence(std::string_view(&op, 1));
-  };
   for (std::size_t i = 0; i < expression.size();) {
     std::optional<Value> operand = ReadOperand(expression, i);
     if (!operand) return std::nullopt;
@@ -99,13 +114,13 @@ std::optional<std::string> EvaluateSmallIntegers(std::string_view expression) {
     if (i < expression.size()) {
       op = expression[i++];
       // The operator must be followed by the next operand.
-      if (kOperators.find(op) == std::string_view::npos || i == expression.size()) {
+      if (!IsOperator(op) || i == expression.size()) {
         return std::nullopt;
       }
     }
     if (depth == static_cast<int>(stack.size())) return std::nullopt;
     stack[depth++] = {*operand, op};
-    while (depth > 1 && precedence(stack[depth - 2].op) >= precedence(stack[depth - 1].op)) {
+    while (depth > 1 && PrecedenceOf(stack[depth - 2].op) >= PrecedenceOf(stack[depth - 1].op)) {
       Slot& below = stack[depth - 2];
       const Slot& top = stack[depth - 1];
       work += kOperationWork + below.value.length + top.value.length;
