@@ -3,94 +3,23 @@
 // and read, the first word asked; the learner then ends the test at once.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 
-#include "app/dialogs.h"
-#include "bench_dirs.h"
-#include "lists/buffers.h"
-#include "session/ports.h"
-#include "session/session.h"
+#include "session_fixtures.h"
 
 namespace orv {
 namespace {
 
-// 65,535 different words in random order; every seventh has a trailing blank
-// so the list is cleaned and saved back on every start.
-std::string ListText() {
-  std::mt19937 rng(31337);
-  std::uniform_int_distribution<int> letter('a', 'z');
-  std::string text;
-  for (std::uint32_t i = 0; i < BufferO::kMaxLines; ++i) {
-    std::string word;
-    for (int n = 0; n < 5; ++n) word += static_cast<char>(letter(rng));
-    word += std::to_string(i);
-    if (i % 7 == 0) word += ' ';
-    text += word + "\r\n";
-  }
-  return text;
-}
-
-class SilentDialogs : public Dialogs {
- public:
-  MsgAnswer Message(MsgKind, const std::string&, MsgButtons) override { return MsgAnswer::Ok; }
-  std::optional<std::string> Input(const std::string&, const std::string&,
-                                   const std::string&) override {
-    return std::nullopt;
-  }
-  LoginEntry AskLogin() override { return {}; }
-  std::optional<std::pair<std::string, std::string>> AskNewPasswordTwice() override { return {}; }
-  FileDialogResult OpenFile(const FileDialogRequest&) override { return {}; }
-};
-
-// Ends every test at its first word; the score is not kept.
-class QuittingLearner : public SessionWindows, public SessionSounds, public ScoreLog {
- public:
-  void ShowTimedMessage(const std::string&, const std::string&, Rgb, std::uint16_t,
-                        std::uint16_t) override {}
-  std::string AskWord(const std::string&, const std::string& preset, bool,
-                      AnswerButtons&) override {
-    return preset.empty() ? "exit" : preset;
-  }
-  std::string AskMath(const std::string&, const std::string&, const std::string&) override {
-    return "exit";
-  }
-  void ShowWrongAnswer(const std::string&, const std::string&) override {}
-  void BeepWait(std::uint16_t, std::uint16_t) override {}
-  void ShowScores(std::int32_t) override {}
-  bool ProgramEnding() override { return false; }
-  bool WavForWord(const std::string&) override { return false; }
-  void PlayWord(const std::string&) override {}
-  std::int32_t NextLogGroup() override { return 1; }
-  void LogWord(const std::string&, const std::string&, const std::string&, const std::string&,
-               std::int32_t, std::uint16_t) override {}
-  void LogScore(const std::string&, const scoreR& result, std::int32_t) override {
-    words = result.word_count;
-  }
-  std::uint16_t words = 0;
-};
-
 void BM_StartTest(benchmark::State& state) {
-  bench::ScratchDir dir;
-  const std::string text = ListText();
-  const std::string list = dir.Str() + "orv.orv/BIG.ORV";
-  std::filesystem::create_directories(dir.Str() + "orv.orv");
-  SessionSettings settings;
-  settings.programDir = dir.Str();
-  settings.inOrder = false;
-  settings.wholeFile = true;
-  SilentDialogs dialogs;
-  QuittingLearner learner;
-  TestSession session(learner, learner, learner, dialogs);
+  bench::TestBench bench;
+  const std::string text = bench::ListText();
   for (auto _ : state) {
     state.PauseTiming();
-    std::ofstream(list, std::ios::binary) << text;
+    bench.WriteList(text);
     state.ResumeTiming();
-    session.RunTest(list, "ann", settings);
+    bench.RunTest();
   }
-  if (learner.words != 1) state.SkipWithError("the test did not reach its first word");
+  if (bench.learner.words != 1) state.SkipWithError("the test did not reach its first word");
 }
 BENCHMARK(BM_StartTest)->Unit(benchmark::kMillisecond)->Iterations(10);
 

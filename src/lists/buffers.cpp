@@ -1,6 +1,7 @@
 #include "lists/buffers.h"
 
 #include <algorithm>
+#include <array>
 #include <new>
 #include <numeric>
 
@@ -116,7 +117,17 @@ void BufferO::Sort() {
     }
     keys[i] = {key, i};
   }
-  std::sort(keys.begin(), keys.end(), [](const Keyed& x, const Keyed& y) { return x.key < y.key; });
+  // A radix sort of the keys, a byte at a time from the last; a byte that is
+  // the same in every key takes no pass.
+  std::vector<Keyed> spare(keys.size());
+  for (int shift = 0; shift < 64; shift += 8) {
+    std::array<std::uint32_t, 257> start{};
+    for (const Keyed& k : keys) ++start[((k.key >> shift) & 0xFF) + 1];
+    if (std::find(start.begin(), start.end(), keys.size()) != start.end()) continue;
+    for (std::size_t b = 1; b < start.size(); ++b) start[b] += start[b - 1];
+    for (const Keyed& k : keys) spare[start[(k.key >> shift) & 0xFF]++] = k;
+    keys.swap(spare);
+  }
   for (auto run = keys.begin(); run != keys.end();) {
     const auto end =
         std::find_if(run, keys.end(), [&run](const Keyed& k) { return k.key != run->key; });

@@ -120,7 +120,14 @@ std::string FlatEvaluate(std::string_view expression) {
 }  // namespace
 
 bool IsErrorText(std::string_view text) {
-  return UpperAZ(text.substr(0, 7)) == "//ERROR";
+  // Every compiled answer is asked this, so no upper-case copy is made.
+  constexpr std::string_view kError = "//ERROR";
+  if (text.size() < kError.size()) return false;
+  for (std::size_t i = 0; i < kError.size(); ++i) {
+    const char c = text[i];
+    if ((c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c) != kError[i]) return false;
+  }
+  return true;
 }
 
 namespace {
