@@ -71,7 +71,8 @@ class MadeFiles {
 };
 
 // The super user's password: the first line of the file named, else typed
-// twice at the terminal without echo; empty when there is neither.
+// twice at the terminal without echo. With neither, nothing is made: a super
+// user without a password would open every account at level 255.
 std::string AdminPassword(const Invocation& inv) {
   if (inv.args.size() == 2 && inv.args[0] == "--admin-password-file") {
     std::string text;
@@ -83,7 +84,13 @@ std::string AdminPassword(const Invocation& inv) {
     return password;
   }
   if (!inv.args.empty()) throw CommandError{std::string("usage: ") + kUsage};
-  if (inv.in != &std::cin || ::isatty(STDIN_FILENO) == 0) return {};
+  if (inv.in != &std::cin || ::isatty(STDIN_FILENO) == 0) {
+    throw CommandError{
+        "the super user " + std::string(kFirstSuperUser) +
+            " needs a password: run orvc init at a terminal to type it, or give "
+            "--admin-password-file FILE (the password on its first line); nothing was made",
+        1};
+  }
   termios echo{};
   const bool quiet = ::tcgetattr(STDIN_FILENO, &echo) == 0;
   termios silent = echo;
@@ -142,8 +149,7 @@ int Run(const Invocation& inv) {
            << "  word lists:     " << NativePath(p.listRoot) << " (" << SampleLists().size()
            << " sample lists)\n"
            << "  users:          " << NativePath(passwords) << " (" << kFirstSuperUser
-           << (adminPassword.empty() ? ", level 255, no password yet)\n"
-                                     : ", level 255, with the password given)\n")
+           << ", level 255, with the password given)\n"
            << "  settings:       " << NativePath(RegistryFile()) << "\n"
            << "  score database: " << NativePath(database) << "\n";
   return 0;

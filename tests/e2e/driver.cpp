@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "app/platform.h"
+#include "support/program_directory.h"
 #include "support/run_program.h"
 
 namespace orv::e2e {
@@ -178,7 +179,7 @@ void Press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
 
 std::string MakeProgramDirectory(const std::string& home) {
   qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home + "config"));
-  const test::ProgramRun init = test::RunProgram(ORVC_PATH, {"init", "--home", home});
+  const test::ProgramRun init = test::RunProgram(ORVC_PATH, test::InitArguments(home));
   return init.exitCode == 0 ? std::string() : "orvc init: " + init.err;
 }
 

@@ -81,7 +81,8 @@ std::string TextOf(QWidget& window, const char* child);
 void Type(QWidget& window, const std::string& text);
 void Press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
-// Makes a program directory in home with orvc init, the desktop's restart
+// Makes a program directory in home with orvc init (the super user's
+// password test::kTestAdminPassword), the desktop's restart
 // entry kept below it; returns what orvc said when that failed, else "".
 std::string MakeProgramDirectory(const std::string& home);
 

@@ -20,6 +20,7 @@
 #include "e2e/driver.h"
 #include "lists/buffers.h"
 #include "scores/score_db_fixture.h"
+#include "support/program_directory.h"
 #include "support/temp_dir.h"
 
 namespace orv::e2e {
@@ -78,16 +79,15 @@ TEST(Ending, ARunningTestStopsWhenTheProgramIsToldToEnd) {
     if (e.brokenDatabase) home.Write("scoredb.gdb", "not a database");
     Driver driver("MainForm", 20000);
     TMainForm* main = nullptr;
-    // ADMIN's first log-in: the password warning and a new start-up file.
+    // ADMIN's first log-in makes a new start-up file.
     driver
         .Then("LoginForm", "logs in",
               [](QWidget& w) {
                 Type(w, "ADMIN");
                 Press(w, Qt::Key_Return);
-                Type(w, "anything");
+                Type(w, std::string(test::kTestAdminPassword));
                 Press(w, Qt::Key_Return);
               })
-        .Then("OrvMessage", "reads the warning", [](QWidget& w) { Press(w, Qt::Key_Return); })
         .Then("OrvMessage", "agrees to a start-up file", [](QWidget& w) { Press(w, Qt::Key_Y); })
         .Then("MainForm", "starts the test", [](QWidget& w) { Press(w, Qt::Key_Return); });
     if (e.inTheAnswerWindow) {

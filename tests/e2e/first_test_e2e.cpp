@@ -136,6 +136,9 @@ class FirstDay : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(MakeProgramDirectory(home.Str()), "");
+    // The password file as the program's start-up makes it when there is
+    // none: ADMIN without a password.
+    home.Write("KVXS1.KVX", "ADMIN::1:255\r\n");
     // A list the teacher wrote in a text editor, in a group of its own.
     home.Write("orv.orv/class.orv/sums.orv",
                "$script\r\n$1/2+1/3\r\n$Decimal points 2\r\n$1.5+2.25\r\n");

@@ -15,6 +15,7 @@
 #include "e2e/driver.h"
 #include "e2e/layout.h"
 #include "support/modal.h"
+#include "support/program_directory.h"
 #include "support/temp_dir.h"
 
 namespace orv::e2e {
@@ -70,10 +71,11 @@ TEST_F(Windows, EveryWindowFitsItsTextsAndItsShortCuts) {
               look(w);
               QTest::keyClicks(QApplication::focusWidget(), "ADMIN");
               QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+              QTest::keyClicks(QApplication::focusWidget(),
+                               QString::fromUtf8(test::kTestAdminPassword.data(),
+                                                 test::kTestAdminPassword.size()));
               QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             })
-      .Then("OrvMessage", "default password",
-            [](QWidget& w) { QTest::keyClick(&w, Qt::Key_Return); })
       .Then("OrvMessage", "new start-up file", [](QWidget& w) { QTest::keyClick(&w, Qt::Key_Y); })
       .Then("MainForm", "every window is shown in turn",
             [&](QWidget& main) {

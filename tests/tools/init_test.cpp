@@ -9,6 +9,7 @@
 #include "app/registry.h"
 #include "scores/score_db_fixture.h"
 #include "support/fake_dialogs.h"
+#include "support/program_directory.h"
 #include "support/temp_dir.h"
 #include "users/password.h"
 
@@ -23,16 +24,24 @@ struct Outcome {
 
 Outcome Orvc(const QStringList& arguments) {
   QProcess p;
+  p.setStandardInputFile(QProcess::nullDevice());
   p.start(QStringLiteral(ORVC_PATH), arguments);
   EXPECT_TRUE(p.waitForFinished(120000));
   return {p.exitCode(), p.readAllStandardOutput().toStdString(),
           p.readAllStandardError().toStdString()};
 }
 
+// orvc init on home with the test password.
+Outcome Init(const std::string& home) {
+  QStringList arguments;
+  for (const std::string& a : InitArguments(home)) arguments << QString::fromStdString(a);
+  return Orvc(arguments);
+}
+
 TEST(OrvcInit, MakesListsUsersSettingsAndAnEmptyScoreDatabase) {
   ASSERT_FALSE(TestEngineRoot().empty());
   TempDir home;
-  const Outcome run = Orvc({"init", "--home", QString::fromStdString(home.Str())});
+  const Outcome run = Init(home.Str());
   ASSERT_EQ(run.code, 0) << run.err;
 
   EXPECT_FALSE(home.Read("orv.orv/words0.orv").empty());
@@ -41,7 +50,7 @@ TEST(OrvcInit, MakesListsUsersSettingsAndAnEmptyScoreDatabase) {
   ASSERT_EQ(users.UserCount(), 1);
   EXPECT_EQ(users.UserName(1), "ADMIN");
   EXPECT_EQ(users.UserLevel(1), 255);
-  EXPECT_TRUE(users.HasNoPassword("ADMIN"));
+  EXPECT_EQ(users.Authenticate("ADMIN", std::string(kTestAdminPassword)), 255);
 
   SetProgramDirectory(home.Str());
   const std::string database = RegReadString(kOrvKey, "scoreDB");
@@ -78,31 +87,39 @@ TEST(OrvcInit, TheSuperUsersPasswordComesFromTheFileGiven) {
   EXPECT_FALSE(std::filesystem::exists(other.Path() / "KVXS1.KVX"));
 }
 
+TEST(OrvcInit, WithoutATerminalOrAPasswordFileNothingIsMade) {
+  TempDir home;
+  const Outcome run = Orvc({"init", "--home", QString::fromStdString(home.Str())});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.err.find("--admin-password-file FILE"), std::string::npos) << run.err;
+  EXPECT_TRUE(std::filesystem::is_empty(home.Path()));
+}
+
 TEST(OrvcInit, AFailedInitRemovesWhatItMadeSoTheNextOneWorks) {
   ASSERT_FALSE(TestEngineRoot().empty());
   TempDir home;
   // A folder where the password file should go: init fails after the database is made.
   std::filesystem::create_directory(home.Path() / "KVXS1.KVX");
-  const Outcome failed = Orvc({"init", "--home", QString::fromStdString(home.Str())});
+  const Outcome failed = Init(home.Str());
   EXPECT_EQ(failed.code, 1);
   EXPECT_NE(failed.err.find("KVXS1.KVX"), std::string::npos) << failed.err;
   for (const char* left : {"scoredb.gdb", "orv.orv", "orv.ini"}) {
     EXPECT_FALSE(std::filesystem::exists(home.Path() / left)) << left;
   }
   std::filesystem::remove(home.Path() / "KVXS1.KVX");
-  const Outcome again = Orvc({"init", "--home", QString::fromStdString(home.Str())});
+  const Outcome again = Init(home.Str());
   EXPECT_EQ(again.code, 0) << again.err;
 }
 
 TEST(OrvcInit, RefusesADirectoryThatHoldsAnyOfItsFiles) {
   ASSERT_FALSE(TestEngineRoot().empty());
   TempDir home;
-  ASSERT_EQ(Orvc({"init", "--home", QString::fromStdString(home.Str())}).code, 0);
+  ASSERT_EQ(Init(home.Str()).code, 0);
   const std::string database = home.Str() + "scoredb.gdb";
   Exec(database, "insert into log (name) values ('kept')");
   home.Write("KVXS1.KVX", "ANN::1:255\r\n");
 
-  const Outcome again = Orvc({"init", "--home", QString::fromStdString(home.Str())});
+  const Outcome again = Init(home.Str());
   EXPECT_EQ(again.code, 1);
   EXPECT_NE(again.err.find("is already a program directory"), std::string::npos) << again.err;
   EXPECT_EQ(home.Read("KVXS1.KVX"), "ANN::1:255\r\n");
@@ -111,7 +128,7 @@ TEST(OrvcInit, RefusesADirectoryThatHoldsAnyOfItsFiles) {
   // One file of its own is enough to refuse.
   TempDir other;
   other.Write("orv.ini", "[x]\n");
-  EXPECT_EQ(Orvc({"init", "--home", QString::fromStdString(other.Str())}).code, 1);
+  EXPECT_EQ(Init(other.Str()).code, 1);
   EXPECT_FALSE(std::filesystem::exists(other.Path() / "scoredb.gdb"));
 }
 

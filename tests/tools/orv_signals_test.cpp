@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "support/program_directory.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 
@@ -19,7 +20,7 @@ namespace {
 TEST(OrvSignals, SigtermAndSigintEndTheProgramCleanly) {
   for (const int signal : {SIGTERM, SIGINT}) {
     test::TempDir home;
-    ASSERT_EQ(test::RunProgram(ORVC_PATH, {"init", "--home", home.Str()}).exitCode, 0);
+    ASSERT_EQ(test::RunProgram(ORVC_PATH, test::InitArguments(home.Str())).exitCode, 0);
     // The program removes this entry as it starts: then it is under way.
     const std::string entry =
         home.Write("config/autostart/orv-restart.desktop", "[Desktop Entry]\n");

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "support/program_directory.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 
@@ -55,7 +56,7 @@ std::string AnswerOf(const std::string& compiledLine) {
 class SampleLists : public ::testing::Test {
  protected:
   void SetUp() override {
-    const test::ProgramRun init = Orvc({"init", "--home", home.Str()});
+    const test::ProgramRun init = Orvc(test::InitArguments(home.Str()));
     ASSERT_EQ(init.exitCode, 0) << init.err;
     root = home.Path() / "orv.orv";
     installed = ListsBelow(root);
@@ -180,7 +181,7 @@ TEST_F(SampleLists, InitAgainReplacesNoList) {
   fs::remove(home.Path() / "orv.ini");
   fs::remove(home.Path() / "scoredb.gdb");
   { std::ofstream(level1, std::ios::binary) << "my own words\r\n"; }
-  const test::ProgramRun again = Orvc({"init", "--home", home.Str()});
+  const test::ProgramRun again = Orvc(test::InitArguments(home.Str()));
   EXPECT_NE(again.exitCode, 0);
   EXPECT_NE(again.err.find("level1.orv"), std::string::npos) << again.err;
   EXPECT_EQ(ReadBytes(level1), "my own words\r\n");
