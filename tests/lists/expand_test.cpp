@@ -398,7 +398,9 @@ TEST(RangeLines, MakeWhatExpandLineMakesOrLeaveTheLineToIt) {
   for (const auto& c : cases) {
     const std::optional<std::vector<std::string>> lines = RangeLinesOf(c.line);
     ASSERT_EQ(lines.has_value(), c.taken) << c.line;
-    if (lines) EXPECT_EQ(*lines, Expanded(c.line)) << c.line;
+    if (lines) {
+      EXPECT_EQ(*lines, Expanded(c.line)) << c.line;
+    }
   }
 }
 
