@@ -1,5 +1,6 @@
 #include "users/password.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <set>
@@ -65,6 +66,14 @@ std::vector<FileLine> PasswordFileLines(std::string_view bytes) {
     start = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
   }
   return lines;
+}
+
+// Whether the typed password opens a code that is the default password's.
+bool OpensWithDefault(std::string_view code, std::string_view typed) {
+  if (code.empty()) return false;
+  if (typed == kDefaultSuperPassword) return CodeMatches(code, typed);
+  // An older code reads only the first eight letters, so a longer text can open it too.
+  return CodeMatches(code, kDefaultSuperPassword) && CodeMatches(code, typed);
 }
 
 // Why a line cannot be a user, or empty text when it can.
@@ -282,14 +291,57 @@ int PasswordO::Login() {
   const LoginEntry entry = dialogs_.AskLogin();
   if (entry.name == "No user" && entry.password.empty()) return -3;
   const std::string name = UpperAZ(entry.name);
-  currentLevel_ = Authenticate(name, entry.password);
-  if (currentLevel_ < 0) {
+  // Authenticating gives a super user found without a password the default
+  // one, which then opened level 255 as surely as typing it would have.
+  std::vector<std::string> withoutPassword;
+  for (const UserRecord& super : UsersAtLevel(kSuperLevel)) {
+    if (super.code.empty()) withoutPassword.push_back(super.name);
+  }
+  const int level = Authenticate(name, entry.password);
+  if (level < 0) {
+    currentLevel_ = level;
     dialogs_.Message(MsgKind::Warning, std::string(kDenied), MsgButtons::Ok);
     return currentLevel_;
   }
+  if (level == kSuperLevel) {
+    for (const UserRecord& super : UsersAtLevel(kSuperLevel)) {
+      const bool wasOpen = std::ranges::find(withoutPassword, super.name) != withoutPassword.end();
+      if (!wasOpen && !OpensWithDefault(super.code, entry.password)) continue;
+      if (!ReplaceDefaultPassword(super.name)) {
+        currentLevel_ = kDefaultPasswordKept;
+        dialogs_.Warning("The super user " + super.name + " keeps the default password \"" +
+                         std::string(kDefaultSuperPassword) +
+                         "\", so you are not logged in. Log in again and choose a new password.");
+        return currentLevel_;
+      }
+    }
+  }
+  currentLevel_ = level;
   currentUser_ = StoredUserName(name);
   UpgradeCode(name, entry.password);
   return currentLevel_;
+}
+
+bool PasswordO::ReplaceDefaultPassword(const std::string& superUser) {
+  dialogs_.Information("The super user " + superUser + " has the default password \"" +
+                       std::string(kDefaultSuperPassword) +
+                       "\", which anyone can read in the help. Choose a new password for " +
+                       superUser + ".");
+  for (;;) {
+    const std::optional<std::string> chosen = AskAgreeingPassword();
+    // Empty entries would leave the super user without a password, which
+    // the next log-in turns into the default one again.
+    if (!chosen || chosen->empty()) return false;
+    if (*chosen != kDefaultSuperPassword) {
+      const std::int32_t index = IndexOfUser(superUser);
+      if (index < 1) return false;
+      UserRecord user = ReadUser(static_cast<LineNo>(index));
+      user.code = NewPasswordCode(*chosen);
+      return WriteUser(user, static_cast<LineNo>(index)) == 0;
+    }
+    dialogs_.Warning("\"" + std::string(kDefaultSuperPassword) +
+                     "\" is the default password. Please choose another one.");
+  }
 }
 
 void PasswordO::UpgradeCode(std::string_view name, std::string_view password) {
@@ -322,23 +374,25 @@ void PasswordO::ChangePassword(std::string_view name) {
   if (Authenticate(upper, "") == -1) return;
   const std::int32_t index = IndexOfUser(upper);
   if (index < 1) return;
+  // Cancel keeps the password the user has.
+  const std::optional<std::string> chosen = AskAgreeingPassword();
+  if (!chosen) return;
+  UserRecord user = ReadUser(static_cast<LineNo>(index));
+  user.code = NewPasswordCode(*chosen);
+  WriteUser(user, static_cast<LineNo>(index));
+}
+
+std::optional<std::string> PasswordO::AskAgreeingPassword() {
   for (;;) {
-    // Cancel keeps the password the user has.
     const auto entries = dialogs_.AskNewPasswordTwice();
-    if (!entries) return;
+    if (!entries) return std::nullopt;
     const auto& [first, second] = *entries;
-    if (first != second) {
-      const MsgAnswer again = dialogs_.Message(
-          MsgKind::Warning,
-          "Sorry but the two paswords you enteredare not the same please try again.",
-          MsgButtons::OkCancel);
-      if (again == MsgAnswer::Cancel) return;
-      continue;
-    }
-    UserRecord user = ReadUser(static_cast<LineNo>(index));
-    user.code = NewPasswordCode(first);
-    WriteUser(user, static_cast<LineNo>(index));
-    return;
+    if (first == second) return first;
+    const MsgAnswer again =
+        dialogs_.Message(MsgKind::Warning,
+                         "Sorry but the two paswords you enteredare not the same please try again.",
+                         MsgButtons::OkCancel);
+    if (again == MsgAnswer::Cancel) return std::nullopt;
   }
 }
 

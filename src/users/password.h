@@ -4,6 +4,7 @@
 // access from requirement texts, and runs the interactive user operations
 // through the dialogs port. There is one instance for the whole run.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,9 @@ using userArray = std::vector<UserRecord>;
 inline constexpr int kSuperLevel = 255;
 // The password a super user found without one is given.
 inline constexpr std::string_view kDefaultSuperPassword = "tamblore";
+// What Login gives when the default password opened level 255 and no new
+// password was chosen for that super user.
+inline constexpr int kDefaultPasswordKept = -4;
 
 // The password file's path: fileName in directory, or fileName itself when it
 // names a folder of its own.
@@ -89,7 +93,10 @@ class PasswordO {
   bool SuperPasswordMatches(std::string_view password);
   // The level to grant: 0 to 255; -1 unknown user; -2 wrong password.
   int Authenticate(std::string_view name, std::string_view password);
-  // As Authenticate, or -3 when the log-in dialog was cancelled.
+  // As Authenticate, or -3 when the log-in dialog was cancelled. When the
+  // default password opened level 255 (typed, or just given to a super user
+  // found without one), that super user must choose a new password first;
+  // without one the log-in fails with kDefaultPasswordKept.
   int Login();
   void Logout();
   bool IsLoggedIn() const { return !currentUser_.empty(); }
@@ -118,6 +125,12 @@ class PasswordO {
  private:
   int Save();
   int SaveOrUndo(BufferO before, bool tell = true);
+  // The new-password dialog until its two entries agree; std::nullopt when
+  // cancelled there or after a mismatch.
+  std::optional<std::string> AskAgreeingPassword();
+  // Asks the super user for a password other than the default one and
+  // stores it; false when none was chosen or it could not be saved.
+  bool ReplaceDefaultPassword(const std::string& superUser);
   // After a log-in with the user's own password: an older code is replaced
   // by an Argon2id one.
   void UpgradeCode(std::string_view name, std::string_view password);

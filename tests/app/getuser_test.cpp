@@ -112,9 +112,12 @@ TEST_F(StartUpTest, FirstStartCreatesASuperUserWhoGetsTheDefaultPassword) {
   EXPECT_EQ(home.Read("KVXS1.KVX"), "ADMIN::1:255\r\n");
 
   dialogs.logins.push_back({"admin", "anything"});
+  dialogs.newPasswords = {{"new-pw", "new-pw"}};
   EXPECT_EQ(Users().Login(), 255);
-  EXPECT_EQ(dialogs.messages.back().text, "NO PASWORD FOR SUPPER USER, reset to \"tamblore\"");
-  EXPECT_EQ(Users().Authenticate("admin", "tamblore"), 255);
+  EXPECT_EQ(dialogs.messages[1].text, "NO PASWORD FOR SUPPER USER, reset to \"tamblore\"");
+  // The default password is replaced by the one chosen before the log-in goes on.
+  EXPECT_EQ(Users().Authenticate("admin", "new-pw"), 255);
+  EXPECT_EQ(Users().Authenticate("admin", "tamblore"), -2);
   EXPECT_EQ(Users().Authenticate("admin", "anything"), -2);
 }
 

@@ -36,7 +36,9 @@ class StartUpFileTest : public ::testing::Test {
     home.Write("KVXS1.KVX", "Boss::1:255\r\nAnn::2:10\r\n");
     SetUsers(std::make_unique<PasswordO>(home.Str(), "KVXS1.KVX", dialogs));
     dialogs.logins.push_back({"ann", ""});
-    EXPECT_EQ(Users().Login(), 255);  // the super user's missing password is reset
+    dialogs.newPasswords = {{"boss-pw", "boss-pw"}};
+    // The super user's missing password is reset, then replaced at once.
+    EXPECT_EQ(Users().Login(), 255);
     dialogs.messages.clear();
     ResetQuitRequest();
     SetQuitHandler([this] { ++quits; });

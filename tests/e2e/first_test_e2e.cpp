@@ -43,6 +43,8 @@ namespace fs = std::filesystem;
 using Showing = Driver::Showing;
 
 constexpr int kTenWords = 10;
+// What ADMIN chooses in place of the default password.
+constexpr const char* kAdminPassword = "heron-7";
 
 // Opens a menu of the main window with its Alt key and picks an item by its
 // underlined letter, as a person at the keyboard does.
@@ -155,7 +157,8 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
   TMainForm* main = nullptr;
   auto label = [&main](QLabel* TMainForm::*which) { return (main->*which)->text().toStdString(); };
 
-  // ADMIN's first log-in: the super user has no password yet.
+  // ADMIN's first log-in: the super user has no password yet, is given the
+  // default one and must replace it before going on.
   driver
       .Then("LoginForm", "types ADMIN and a password",
             [](QWidget& w) {
@@ -169,6 +172,21 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
               EXPECT_NE(TextOf(w, "qt_msgbox_label")
                             .find("NO PASWORD FOR SUPPER USER, reset to \"tamblore\""),
                         std::string::npos);
+              Press(w, Qt::Key_Return);
+            })
+      .Then("OrvMessage", "is told to replace the default password",
+            [](QWidget& w) {
+              EXPECT_EQ(TextOf(w, "qt_msgbox_label"),
+                        "The super user ADMIN has the default password \"tamblore\", which anyone "
+                        "can read in the help. Choose a new password for ADMIN.");
+              Press(w, Qt::Key_Return);
+            })
+      .Then("LoginForm", "types ADMIN's new password twice",
+            [](QWidget& w) {
+              EXPECT_EQ(w.windowTitle().toStdString(), "Passwords");
+              Type(w, kAdminPassword);
+              Press(w, Qt::Key_Return);
+              Type(w, kAdminPassword);
               Press(w, Qt::Key_Return);
             })
       .Then("OrvMessage", "agrees to a new start-up file",
@@ -224,7 +242,7 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
             [](QWidget& w) {
               Retype(w, "Ann");
               Press(w, Qt::Key_Return);
-              Type(w, "tamblore");
+              Type(w, kAdminPassword);
               Press(w, Qt::Key_Return);
             })
       .Then("OrvMessage", "agrees to Ann's new start-up file",
@@ -495,7 +513,7 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
     for (const std::string& line : LinesOf(file)) EXPECT_TRUE(line == "1" || line == "2") << line;
   }
 
-  // The password file: ADMIN with the default password, Ann at level 0.
+  // The password file: ADMIN with the password chosen at the first log-in, Ann at level 0.
   const std::vector<std::string> users = LinesOf(Home() / "KVXS1.KVX");
   ASSERT_EQ(users.size(), 2u);
   auto field = [](const std::string& line, int n) {
@@ -505,7 +523,8 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
     return part;
   };
   EXPECT_EQ(field(users[0], 0), "ADMIN");
-  EXPECT_TRUE(CodeMatches(field(users[0], 1), "tamblore"));
+  EXPECT_TRUE(CodeMatches(field(users[0], 1), kAdminPassword));
+  EXPECT_FALSE(CodeMatches(field(users[0], 1), "tamblore"));
   EXPECT_EQ(field(users[0], 3), "255");
   EXPECT_EQ(field(users[1], 0), "Ann");
   EXPECT_TRUE(CodeMatches(field(users[1], 1), "kiwi"));

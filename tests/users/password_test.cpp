@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -159,13 +160,10 @@ TEST_F(PasswordTest, SuperUserWithoutPasswordIsResetAtTheNextLogIn) {
   EXPECT_EQ(p.Authenticate("nobody", "x"), -1);
   EXPECT_TRUE(dialogs.messages.empty());
 
-  dialogs.logins.push_back({"ann", "whatever"});
-  EXPECT_EQ(p.Login(), 255);
+  EXPECT_EQ(p.Authenticate("ann", "whatever"), 255);
   ASSERT_EQ(dialogs.Texts(), std::vector<std::string>{kResetWarning});
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Warning);
   EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::Ok);
-  EXPECT_EQ(p.CurrentUser(), "Ann");
-  EXPECT_EQ(p.CurrentLevel(), 255);
 
   // The stored code is that of the default password, on disk as well.
   const std::string code = p.FindUser("root").code;
@@ -175,6 +173,66 @@ TEST_F(PasswordTest, SuperUserWithoutPasswordIsResetAtTheNextLogIn) {
   EXPECT_EQ(p.Authenticate("ann", "tamblore"), 255);
   EXPECT_EQ(p.Authenticate("ann", "wrong"), -2);
   EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(PasswordTest, TheDefaultPasswordAtLevel255MustBeReplacedBeforeTheLogInGoesOn) {
+  const std::string ask =
+      "The super user Boss has the default password \"tamblore\", which anyone can read in the "
+      "help. Choose a new password for Boss.";
+  const std::string kept =
+      "The super user Boss keeps the default password \"tamblore\", so you are not logged in. Log "
+      "in again and choose a new password.";
+  const std::string again = "\"tamblore\" is the default password. Please choose another one.";
+  const std::string mismatch =
+      "Sorry but the two paswords you enteredare not the same please try again.";
+  // Older codes keep the table quick; the Argon2id one is what a reset stores.
+  const std::string boss = "Boss:" + CryptPassword("tamblore", "Tb") + ":1:255";
+  const std::string argon = "Boss:" + NewPasswordCode("tamblore") + ":1:255";
+  const std::string ann = "Ann:" + annCode + ":2:10";
+  const LoginEntry typed{"boss", "tamblore"};
+  const test::NewPasswordAnswer heron{"heron", "heron"}, dflt{"tamblore", "tamblore"};
+  const test::NewPasswordAnswer cancel = test::kCancelledPassword;
+  struct Case {
+    const char* what;
+    std::string first, second;  // the password file's two lines
+    LoginEntry login;
+    std::deque<test::NewPasswordAnswer> chosen;
+    int level;
+    std::vector<std::string> texts;
+    std::string bossPassword;  // what opens Boss's code afterwards
+  };
+  const int out = kDefaultPasswordKept;
+  const std::string annOld = "Ann:" + CryptPassword("tamblore", "Ta") + ":2:10";
+  const std::string good = "Boss:" + bossCode + ":1:255";
+  const std::vector<Case> cases{
+      {"typed", argon, ann, typed, {heron}, 255, {ask}, "heron"},
+      {"cancelled", boss, ann, typed, {cancel}, out, {ask, kept}, "tamblore"},
+      {"empty", boss, ann, typed, {{"", ""}}, out, {ask, kept}, "tamblore"},
+      {"default again", boss, ann, typed, {dflt, heron}, 255, {ask, again}, "heron"},
+      {"default, cancel", boss, ann, typed, {dflt, cancel}, out, {ask, again, kept}, "tamblore"},
+      {"mismatch", boss, ann, typed, {{"a", "b"}, cancel}, out, {ask, mismatch, kept}, "tamblore"},
+      {"other name", boss, ann, {"ann", "tamblore"}, {heron}, 255, {ask}, "heron"},
+      {"reset", "Boss::1:255", ann, {"ann", "x"}, {heron}, 255, {kResetWarning, ask}, "heron"},
+      // An older code reads eight letters only.
+      {"older code", boss, ann, {"boss", "tamblorexyz"}, {heron}, 255, {ask}, "heron"},
+      {"not super", good, annOld, {"ann", "tamblore"}, {}, 10, {}, "boss-pw"},
+      {"other super", good, "Root" + argon.substr(4), {"boss", "boss-pw"}, {}, 255, {}, "boss-pw"},
+  };
+  for (const Case& c : cases) {
+    PasswordO& p = Open({c.first, c.second});
+    dialogs.messages.clear();
+    dialogs.newPasswordDialogs = 0;
+    dialogs.logins = {c.login};
+    dialogs.newPasswords = c.chosen;
+    EXPECT_EQ(p.Login(), c.level) << c.what;
+    EXPECT_EQ(dialogs.Texts(), c.texts) << c.what;
+    EXPECT_EQ(dialogs.newPasswordDialogs, static_cast<int>(c.chosen.size())) << c.what;
+    EXPECT_EQ(p.IsLoggedIn(), c.level >= 0) << c.what;
+    EXPECT_EQ(p.HasAccess("255"), c.level == 255) << c.what;
+    const std::string code = PasswordO(dir.Str(), "KVXS1.KVX", dialogs).FindUser("boss").code;
+    // Boss's code read back: a new one, or the one he had.
+    EXPECT_TRUE(CodeMatches(code, c.bossPassword)) << c.what;
+  }
 }
 
 TEST_F(PasswordTest, LogInLogOutAndCancel) {
@@ -260,7 +318,8 @@ TEST_F(PasswordTest, DeleteUserProtectsTheFirstAndTheLastUser) {
 TEST_F(PasswordTest, TheOnlyUserIsNeverDeleted) {
   PasswordO& p = Open({"solo::1:255"});
   dialogs.logins.push_back({"solo", ""});
-  ASSERT_EQ(p.Login(), 255);  // reset to the default password, then 255
+  dialogs.newPasswords = {{"solo-pw", "solo-pw"}};
+  ASSERT_EQ(p.Login(), 255);  // reset to the default password, then a new one
   dialogs.messages.clear();
   EXPECT_FALSE(p.DeleteUser("solo"));
   EXPECT_TRUE(dialogs.messages.empty());
