@@ -12,6 +12,7 @@
 #include "app/startupfile.h"
 #include "files/errortext.h"
 #include "lists/edit.h"
+#include "lists/editedlist.h"
 #include "lists/viewconpiled_window.h"
 
 namespace orv {
@@ -68,18 +69,16 @@ void TEditOrv::EditList(const std::string& path) {
   }
   // A list that cannot be read opens empty, ready to be written; one that
   // is there but unreadable is not replaced without a warning.
-  BufferO lines;
-  const int code = LoadFromFile(lines, path);
+  const int code = LoadListFile(file_, path);
   unreadable_ = code != 0 && code != 2 && code != 3 ? ErrorText(code) : std::string();
-  ShowLines(lines, false);
+  ShowLines(file_.lines, false);
   unreadable_.clear();
 }
 
 void TEditOrv::ViewList(const std::string& path) {
   path_ = path;
-  BufferO lines;
-  LoadFromFile(lines, path);
-  ShowLines(lines, true);
+  LoadListFile(file_, path);
+  ShowLines(file_.lines, true);
 }
 
 int TEditOrv::ShowLines(const BufferO& buffer, bool readOnly) {
@@ -113,9 +112,7 @@ bool TEditOrv::SaveText() {
 }
 
 bool TEditOrv::WriteLines(const std::string& target) {
-  BufferO buffer;
-  for (const std::string& line : Lines()) buffer.Add(line);
-  const int code = SaveToFile(buffer, target);
+  const int code = SaveListFile(EditedListFile(file_, Lines()), target);
   if (code != 0) dialogs_.Error(ErrorText(code));
   return code == 0;
 }

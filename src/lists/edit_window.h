@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lists/buffers.h"
+#include "lists/listfile.h"
 
 class QAction;
 class QPlainTextEdit;
@@ -45,7 +46,8 @@ class TEditOrv : public QDialog {
 
  private:
   std::vector<std::string> Lines() const;
-  // Writes the editor's lines to the file, telling a failure; true when written.
+  // Writes the editor's lines to the file in the list's own forms, telling a
+  // failure; true when written.
   bool WriteLines(const std::string& target);
   void DeleteLinefeeds1Click();
   void Print1Click();
@@ -55,6 +57,9 @@ class TEditOrv : public QDialog {
   Dialogs& dialogs_;
   TCompiledView& view_;
   std::string path_;
+  // The list as its file spelled it, so that saving keeps its encoding and
+  // line ends.
+  ListFile file_;
   // Why the list being edited could not be read; empty when it could.
   std::string unreadable_;
   QPlainTextEdit* RichEdit1;

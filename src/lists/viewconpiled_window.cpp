@@ -10,6 +10,7 @@
 
 #include "app/dialogs.h"
 #include "app/errors.h"
+#include "lists/listfile.h"
 #include "lists/viewconpiled.h"
 
 namespace orv {
@@ -108,10 +109,11 @@ TCompiledView::TCompiledView(Dialogs& dialogs, QWidget* parent)
 }
 
 int TCompiledView::ShowCompiled(const std::string& path) {
-  BufferO source;
-  LoadFromFile(source, path);
-  FillView(source);
-  source_ = &source;
+  // Each line is read in its own encoding, as a test reads the list.
+  ListFile file;
+  LoadListFile(file, path);
+  FillView(file.lines);
+  source_ = &file.lines;
   const int result = exec();
   source_ = nullptr;
   return result;

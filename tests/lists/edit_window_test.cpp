@@ -189,6 +189,19 @@ TEST_F(EditorWindow, AListThatCouldNotBeReadIsNotReplacedWithoutAWarning) {
   EXPECT_EQ(dir_.Read("orv.orv/ann.orv/new.orv"), "first\r\n");
 }
 
+TEST_F(EditorWindow, AListIsShownAndSavedInItsOwnEncodingAndLineEnds) {
+  dir_.Write("orv.orv/ann.orv/french.orv", "caf\xE9\n\x80uro\n");
+  dialogs_.answers.push_back(MsgAnswer::Yes);
+  test::Modal modal([](QWidget& window) {
+    EXPECT_EQ(Editor(window).toPlainText(), "café\n€uro");
+    Editor(window).appendPlainText("thé");
+    Action(window, "Exit1")->trigger();
+  });
+  EditorFor("ADMIN").EditList(dir_.Str() + "orv.orv\\ann.orv\\french.orv");
+  EXPECT_TRUE(modal.Ran());
+  EXPECT_EQ(dir_.Read("orv.orv/ann.orv/french.orv"), "caf\xE9\n\x80uro\nth\xE9\n");
+}
+
 TEST_F(EditorWindow, AfterDeleteLinefeedsTheTextIsOneReadOnlyLineThatIsNotSaved) {
   TEditOrv& editor = EditorFor("ADMIN");
   test::Modal modal([](QWidget& window) {

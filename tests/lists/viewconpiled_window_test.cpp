@@ -119,6 +119,17 @@ TEST_F(CompiledViewWindow, EachKindOfLineHasItsColourAndStyle) {
   EXPECT_TRUE(modal.Ran());
 }
 
+TEST_F(CompiledViewWindow, EachLineIsReadInItsOwnEncoding) {
+  // A Windows-1252 list that a UTF-8 line was added to.
+  dir_.Write("french.orv", "caf\xE9\r\nna\xC3\xAFve\r\n");
+  test::Modal modal([this](QWidget& window) {
+    EXPECT_EQ(Text().toPlainText(), "café\nnaïve");
+    static_cast<QDialog&>(window).accept();
+  });
+  view_.ShowCompiled(dir_.Str() + "french.orv");
+  EXPECT_TRUE(modal.Ran());
+}
+
 TEST_F(CompiledViewWindow, AnEmptyLineIsStruckOutAndLinesWithScriptOffAreBold) {
   const auto lines = Filled({"plain", "$script", ""});
   ASSERT_EQ(lines.size(), 3u);
