@@ -17,7 +17,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "bench_dirs.h"
 #include "scores/engine_root.h"
 #include "scores/fbclient.h"

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "app/errors.h"
 #include "app/formhelpers_window.h"
-#include "app/platform.h"
+#include "base/errors.h"
+#include "base/platform.h"
 
 namespace orv {
 namespace {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "files/dos.h"
 
 namespace orv {

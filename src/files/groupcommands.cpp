@@ -1,8 +1,8 @@
 #include "files/groupcommands.h"
 
-#include "app/dialogs.h"
 #include "app/programpaths.h"
 #include "app/startupfile.h"
+#include "base/dialogs.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/grouptree.h"

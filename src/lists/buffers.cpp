@@ -5,7 +5,7 @@
 #include <new>
 #include <numeric>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "files/errortext.h"
 
 namespace orv {

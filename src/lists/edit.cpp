@@ -1,7 +1,7 @@
 #include "lists/edit.h"
 
 #include "app/mainform.h"
-#include "app/strings.h"
+#include "base/strings.h"
 #include "files/dos.h"
 #include "lists/buffers.h"
 #include "users/password.h"

@@ -6,10 +6,10 @@
 #include <QPrinter>
 #include <QVBoxLayout>
 
-#include "app/dialogs.h"
 #include "app/formhelpers_window.h"
 #include "app/programpaths.h"
 #include "app/startupfile.h"
+#include "base/dialogs.h"
 #include "files/errortext.h"
 #include "lists/edit.h"
 #include "lists/viewconpiled_window.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "lists/evaluatelines.h"
 
 namespace orv {

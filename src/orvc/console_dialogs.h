@@ -5,7 +5,7 @@
 // file dialogs count as cancelled, and a new password is refused.
 #include <iosfwd>
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 
 namespace orv::orvc {
 

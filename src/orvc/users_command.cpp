@@ -6,8 +6,8 @@
 
 #include "app/getuser.h"
 #include "app/programpaths.h"
-#include "app/strings.h"
-#include "app/utf8.h"
+#include "base/strings.h"
+#include "base/utf8.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "orvc/command.h"

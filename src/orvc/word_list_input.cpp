@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "files/errortext.h"
 #include "lists/cleanlist.h"
 #include "lists/compile.h"

@@ -1,6 +1,6 @@
 #include "scores/dataset.h"
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "scores/readonlyselect.h"
 
 namespace orv {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 namespace orv {
 

@@ -4,7 +4,7 @@
 #include <QStatusTipEvent>
 #include <exception>
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 
 namespace orv {
 

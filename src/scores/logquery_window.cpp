@@ -15,9 +15,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/dialogs.h"
 #include "app/formhelpers_window.h"
 #include "app/getuser.h"
+#include "base/dialogs.h"
 #include "scores/datagrid_window.h"
 #include "scores/dataset.h"
 #include "scores/datepicker_window.h"

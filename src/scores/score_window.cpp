@@ -12,11 +12,11 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "app/dialogs.h"
 #include "app/formhelpers_window.h"
 #include "app/getuser.h"
 #include "app/startupfile.h"
-#include "app/strings.h"
+#include "base/dialogs.h"
+#include "base/strings.h"
 #include "scores/datagrid_window.h"
 #include "scores/dataset.h"
 #include "scores/scoredatabase.h"

@@ -6,8 +6,8 @@
 #include <atomic>
 #include <filesystem>
 
-#include "app/platform.h"
-#include "app/utf8.h"
+#include "base/platform.h"
+#include "base/utf8.h"
 #include "files/dos.h"
 #include "files/filelayer.h"
 #include "scores/dbaccount.h"

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "scores/engine_error.h"
 #include "scores/score_db_host.h"
 #include "scores/score_record.h"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "scores/scoredatabase.h"
 
 namespace orv {

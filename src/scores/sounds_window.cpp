@@ -10,10 +10,10 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "app/dialogs.h"
 #include "app/getuser.h"
 #include "app/startupfile.h"
-#include "app/strings.h"
+#include "base/dialogs.h"
+#include "base/strings.h"
 #include "files/dos.h"
 #include "scores/datagrid_window.h"
 #include "scores/dataset.h"

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/errors.h"
 #include "app/programpaths.h"
-#include "app/strings.h"
+#include "base/errors.h"
+#include "base/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "lists/cleanlist.h"

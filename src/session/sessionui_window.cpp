@@ -3,7 +3,7 @@
 #include <QColor>
 
 #include "app/message_window.h"
-#include "app/platform.h"
+#include "base/platform.h"
 #include "files/dos.h"
 #include "session/input_window.h"
 #include "session/mathinput_window.h"

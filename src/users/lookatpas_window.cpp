@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <string>
 
-#include "app/dialogs.h"
 #include "app/formhelpers_window.h"
+#include "base/dialogs.h"
 #include "users/lookatpas.h"
 #include "users/password.h"
 

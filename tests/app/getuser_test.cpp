@@ -6,9 +6,9 @@
 #include <filesystem>
 
 #include "app/engineroot.h"
-#include "app/platform.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
+#include "base/platform.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 #include "users/crypt.h"

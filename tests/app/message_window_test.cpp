@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/errors.h"
-#include "app/platform.h"
+#include "base/errors.h"
+#include "base/platform.h"
 #include "support/gui_keys.h"
 
 namespace orv {

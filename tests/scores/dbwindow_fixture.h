@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
 #include "app/getuser.h"
-#include "app/platform.h"
 #include "app/programpaths.h"
 #include "app/startupfile.h"
+#include "base/clock.h"
+#include "base/platform.h"
 #include "score_db_fixture.h"
 #include "scores/dataset.h"
 #include "scores/logquery_window.h"

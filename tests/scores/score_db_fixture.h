@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "scores/engine_root.h"
 #include "scores/fbclient.h"
 #include "scores/score_db_host.h"

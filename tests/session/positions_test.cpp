@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "session/session_fixture.h"

@@ -1,4 +1,4 @@
-#include "app/errors.h"
+#include "base/errors.h"
 
 namespace orv {
 

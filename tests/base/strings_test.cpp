@@ -1,9 +1,9 @@
-#include "app/strings.h"
+#include "base/strings.h"
 
 #include <gtest/gtest.h>
 
-#include "app/clock.h"
-#include "app/errors.h"
+#include "base/clock.h"
+#include "base/errors.h"
 
 namespace orv {
 namespace {

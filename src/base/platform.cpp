@@ -1,4 +1,4 @@
-#include "app/platform.h"
+#include "base/platform.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -22,14 +22,18 @@ void Beep() {
   }
 }
 
-void SetBeepHandler(std::function<void()> handler) { beepHandler = std::move(handler); }
+void SetBeepHandler(std::function<void()> handler) {
+  beepHandler = std::move(handler);
+}
 
 void ExitProcess(int code) {
   if (exitHandler) exitHandler(code);
   std::exit(code);
 }
 
-void SetExitHandler(std::function<void(int)> handler) { exitHandler = std::move(handler); }
+void SetExitHandler(std::function<void(int)> handler) {
+  exitHandler = std::move(handler);
+}
 
 void RequestQuit() {
   quitRequested = true;
@@ -42,10 +46,16 @@ void RequestQuit() {
   }
 }
 
-void SetQuitHandler(std::function<void()> handler) { quitHandler = std::move(handler); }
+void SetQuitHandler(std::function<void()> handler) {
+  quitHandler = std::move(handler);
+}
 
-bool QuitRequested() { return quitRequested; }
+bool QuitRequested() {
+  return quitRequested;
+}
 
-void ResetQuitRequest() { quitRequested = false; }
+void ResetQuitRequest() {
+  quitRequested = false;
+}
 
 }  // namespace orv

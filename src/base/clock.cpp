@@ -1,4 +1,4 @@
-#include "app/clock.h"
+#include "base/clock.h"
 
 #include <QCoreApplication>
 #include <chrono>
@@ -31,8 +31,12 @@ Clock* current = nullptr;
 
 }  // namespace
 
-Clock& TheClock() { return current != nullptr ? *current : Real(); }
+Clock& TheClock() {
+  return current != nullptr ? *current : Real();
+}
 
-void SetClock(Clock* clock) { current = clock; }
+void SetClock(Clock* clock) {
+  current = clock;
+}
 
 }  // namespace orv

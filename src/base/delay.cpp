@@ -1,7 +1,7 @@
 // The program's one wait that keeps the windows responsive.
-#include "app/clock.h"
-#include "app/platform.h"
-#include "app/strings.h"
+#include "base/clock.h"
+#include "base/platform.h"
+#include "base/strings.h"
 
 namespace orv {
 

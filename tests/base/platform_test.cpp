@@ -1,8 +1,8 @@
-#include "app/platform.h"
+#include "base/platform.h"
 
 #include <gtest/gtest.h>
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 namespace orv {
 namespace {

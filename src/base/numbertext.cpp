@@ -3,8 +3,8 @@
 #include <charconv>
 #include <limits>
 
-#include "app/errors.h"
-#include "app/strings.h"
+#include "base/errors.h"
+#include "base/strings.h"
 
 namespace orv {
 
