@@ -19,10 +19,10 @@
 
 #include "base/dialogs.h"
 #include "bench_dirs.h"
-#include "scores/engine_root.h"
-#include "scores/fbclient.h"
-#include "scores/score_db_host.h"
+#include "scores/firebird/engineroot.h"
+#include "scores/firebird/fbclient.h"
 #include "scores/scoredatabase.h"
+#include "scores/scoredbhost.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "files/errortext.h"
 #include "files/filelayer.h"
 #include "lists/buffers.h"
-#include "scores/engine_root.h"
+#include "scores/firebird/engineroot.h"
 #include "users/password.h"
 
 namespace orv {

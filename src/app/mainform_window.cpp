@@ -20,7 +20,6 @@
 #include <QVBoxLayout>
 
 #include "app/about_window.h"
-#include "app/formhelpers_window.h"
 #include "app/getuser.h"
 #include "app/help_window.h"
 #include "app/option_window.h"
@@ -43,6 +42,7 @@
 #include "scores/wrongword_window.h"
 #include "users/lookatpas_window.h"
 #include "users/password.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 namespace {

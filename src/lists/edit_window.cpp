@@ -6,13 +6,13 @@
 #include <QPrinter>
 #include <QVBoxLayout>
 
-#include "app/formhelpers_window.h"
 #include "app/programpaths.h"
 #include "app/startupfile.h"
 #include "base/dialogs.h"
 #include "files/errortext.h"
 #include "lists/edit.h"
 #include "lists/viewconpiled_window.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 

@@ -11,7 +11,7 @@
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "orvc/command.h"
-#include "orvc/console_dialogs.h"
+#include "orvc/consoledialogs.h"
 #include "users/password.h"
 #include "users/passwordcode.h"
 

@@ -11,8 +11,8 @@
 #include "files/dos.h"
 #include "files/filelayer.h"
 #include "scores/dbaccount.h"
-#include "scores/engine_root.h"
-#include "scores/fbclient.h"
+#include "scores/firebird/engineroot.h"
+#include "scores/firebird/fbclient.h"
 #include "scores/sqlquote.h"
 
 namespace orv {

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "base/dialogs.h"
-#include "scores/engine_error.h"
-#include "scores/score_db_host.h"
-#include "scores/score_record.h"
+#include "scores/firebird/engineerror.h"
+#include "scores/scoredbhost.h"
+#include "scores/scorerecord.h"
 
 namespace orv {
 

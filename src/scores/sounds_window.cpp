@@ -15,14 +15,14 @@
 #include "base/dialogs.h"
 #include "base/strings.h"
 #include "files/dos.h"
-#include "scores/datagrid_window.h"
 #include "scores/dataset.h"
-#include "scores/finddialog_window.h"
 #include "scores/scoredatabase.h"
-#include "scores/sound_store.h"
+#include "scores/sound/soundstore.h"
 #include "scores/soundfind.h"
 #include "scores/sqlquote.h"
 #include "users/password.h"
+#include "widgets/datagrid_window.h"
+#include "widgets/finddialog_window.h"
 
 namespace orv {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "scores/score_record.h"
+#include "scores/scorerecord.h"
 
 namespace orv {
 

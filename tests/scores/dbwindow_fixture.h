@@ -22,7 +22,7 @@
 #include "scores/dataset.h"
 #include "scores/logquery_window.h"
 #include "scores/scoredatabase.h"
-#include "scores/sound_store.h"
+#include "scores/sound/soundstore.h"
 #include "session/scripted_learner.h"
 #include "session/session.h"
 #include "session/sessiondatabase.h"

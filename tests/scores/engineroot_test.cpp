@@ -1,5 +1,5 @@
 // The private engine root that lets several processes share a database file.
-#include "scores/engine_root.h"
+#include "scores/firebird/engineroot.h"
 
 #include <gtest/gtest.h>
 

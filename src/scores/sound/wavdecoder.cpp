@@ -1,4 +1,4 @@
-#include "scores/wav_decoder.h"
+#include "scores/sound/wavdecoder.h"
 
 #include <sndfile.h>
 

@@ -1,4 +1,4 @@
-#include "scores/hintdialog_window.h"
+#include "widgets/hintdialog_window.h"
 
 #include <QStatusBar>
 #include <QStatusTipEvent>

@@ -1,9 +1,9 @@
-#include "scores/fbtransaction.h"
+#include "scores/firebird/fbtransaction.h"
 
 #include <string>
 
-#include "scores/engine_error.h"
-#include "scores/fbstatus.h"
+#include "scores/firebird/engineerror.h"
+#include "scores/firebird/fbstatus.h"
 
 namespace orv {
 

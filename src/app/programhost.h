@@ -1,7 +1,7 @@
 #pragma once
 // The score database's view of the running program: the "scoreDB" value of
 // orv.ini, the program paths, the logged-in user and the start-up settings.
-#include "scores/score_db_host.h"
+#include "scores/scoredbhost.h"
 
 namespace orv {
 

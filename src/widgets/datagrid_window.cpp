@@ -1,4 +1,4 @@
-#include "scores/datagrid_window.h"
+#include "widgets/datagrid_window.h"
 
 #include <QHeaderView>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "scores/readonlyselect.h"
+#include "scores/firebird/readonlyselect.h"
 
 #include <ibase.h>
 
@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "scores/fbtransaction.h"
+#include "scores/firebird/fbtransaction.h"
 
 namespace orv {
 namespace {

@@ -1,11 +1,11 @@
-#include "scores/beep_tone.h"
+#include "scores/sound/beeptone.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
 
-#include "scores/wav_player.h"
+#include "scores/sound/wavplayer.h"
 
 namespace orv {
 namespace {

@@ -1,4 +1,4 @@
-#include "scores/finddialog_window.h"
+#include "widgets/finddialog_window.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,12 +1,12 @@
-#include "scores/sound_store.h"
+#include "scores/sound/soundstore.h"
 
 #include <QSqlQuery>
 #include <QVariant>
 
 #include "files/dos.h"
 #include "files/filelayer.h"
-#include "scores/wav_decoder.h"
-#include "scores/wav_player.h"
+#include "scores/sound/wavdecoder.h"
+#include "scores/sound/wavplayer.h"
 
 namespace orv {
 namespace {

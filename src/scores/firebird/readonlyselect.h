@@ -5,7 +5,7 @@
 #include <QSqlDatabase>
 #include <string>
 
-#include "scores/engine_error.h"
+#include "scores/firebird/engineerror.h"
 #include "scores/resulttable.h"
 
 namespace orv {

@@ -1,4 +1,4 @@
-#include "scores/program_host.h"
+#include "app/programhost.h"
 
 #include "app/getuser.h"
 #include "app/programpaths.h"

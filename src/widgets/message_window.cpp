@@ -1,12 +1,12 @@
-#include "app/message_window.h"
+#include "widgets/message_window.h"
 
 #include <QColor>
 #include <QLabel>
 #include <QTimer>
 
-#include "app/formhelpers_window.h"
 #include "base/errors.h"
 #include "base/platform.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 namespace {

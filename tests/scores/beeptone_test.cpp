@@ -1,12 +1,12 @@
 // The beep is a short, audible tone that the sound output can decode.
-#include "scores/beep_tone.h"
+#include "scores/sound/beeptone.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "scores/wav_decoder.h"
+#include "scores/sound/wavdecoder.h"
 
 namespace orv {
 namespace {

@@ -1,4 +1,4 @@
-#include "scores/fbstatus.h"
+#include "scores/firebird/fbstatus.h"
 
 #include <ibase.h>
 

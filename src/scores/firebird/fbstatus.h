@@ -2,7 +2,7 @@
 // The client library's status vector in the program's form.
 #include <cstdint>
 
-#include "scores/engine_error.h"
+#include "scores/firebird/engineerror.h"
 
 namespace orv {
 

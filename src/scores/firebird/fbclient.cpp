@@ -1,4 +1,4 @@
-#include "scores/fbclient.h"
+#include "scores/firebird/fbclient.h"
 
 #include <ibase.h>
 
@@ -8,9 +8,9 @@
 
 #include "files/filelayer.h"
 #include "scores/dbaccount.h"
-#include "scores/fbstatus.h"
-#include "scores/fbtransaction.h"
-#include "scores/schema.h"
+#include "scores/firebird/fbstatus.h"
+#include "scores/firebird/fbtransaction.h"
+#include "scores/firebird/schema.h"
 #include "scores/sqlquote.h"
 
 namespace orv {

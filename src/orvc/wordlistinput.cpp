@@ -1,4 +1,4 @@
-#include "orvc/word_list_input.h"
+#include "orvc/wordlistinput.h"
 
 #include <algorithm>
 #include <ostream>

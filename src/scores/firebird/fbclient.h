@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "scores/engine_error.h"
+#include "scores/firebird/engineerror.h"
 
 namespace orv {
 

@@ -1,4 +1,4 @@
-#include "scores/engine_root.h"
+#include "scores/firebird/engineroot.h"
 
 #include <dlfcn.h>
 

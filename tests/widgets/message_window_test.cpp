@@ -1,4 +1,4 @@
-#include "app/message_window.h"
+#include "widgets/message_window.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "scores/datepicker_window.h"
+#include "widgets/datepicker_window.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

@@ -1,4 +1,4 @@
-#include "scores/wav_player.h"
+#include "scores/sound/wavplayer.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <memory>
 
-#include "scores/wav_decoder.h"
+#include "scores/sound/wavdecoder.h"
 
 namespace orv {
 namespace {

@@ -1,4 +1,4 @@
-#include "orvc/console_dialogs.h"
+#include "orvc/consoledialogs.h"
 
 #include <ostream>
 

@@ -1,4 +1,4 @@
-#include "app/formhelpers_window.h"
+#include "widgets/formhelpers_window.h"
 
 #include <QAction>
 #include <QScreen>
