@@ -10,20 +10,12 @@
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "lists/buffers.h"
+#include "lists/owner.h"
 #include "scores/scoredatabase.h"
 #include "session/ports.h"
 #include "users/password.h"
 
 namespace orv {
-
-std::string OwnerFilePath(const std::string& listPath) {
-  return FolderNoDrive(listPath) + BaseName(listPath) + ".USR";
-}
-
-std::string ListOwner(const std::string& listPath) {
-  std::string owner = ReadLineN(OwnerFilePath(listPath), 1);
-  return owner.empty() ? kNoOwner : owner;
-}
 
 std::string MainFormO::CurrentListPath() {
   const StartUpSettings& s = Settings();

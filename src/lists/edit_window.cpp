@@ -11,6 +11,7 @@
 #include "base/dialogs.h"
 #include "files/errortext.h"
 #include "lists/edit.h"
+#include "lists/owner.h"
 #include "lists/viewconpiled_window.h"
 #include "widgets/formhelpers_window.h"
 
