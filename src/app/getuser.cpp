@@ -4,7 +4,6 @@
 #include <system_error>
 
 #include "app/dbaccountconfig.h"
-#include "app/engineroot.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
 #include "base/dialogs.h"

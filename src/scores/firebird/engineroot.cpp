@@ -1,6 +1,7 @@
 #include "scores/firebird/engineroot.h"
 
 #include <dlfcn.h>
+#include <firebird/Interface.h>
 
 #include <unistd.h>
 #include <cstdlib>
@@ -8,10 +9,25 @@
 #include <fstream>
 #include <memory>
 #include <system_error>
+#include <utility>
 
 namespace orv {
 namespace fs = std::filesystem;
 namespace {
+
+std::function<std::optional<std::string>()> lookupOverride;
+
+std::optional<std::string> AskClient() {
+  Firebird::IMaster* master = Firebird::fb_get_master_interface();
+  if (master == nullptr) return std::nullopt;
+  Firebird::IConfigManager* config = master->getConfigManager();
+  if (config == nullptr) return std::nullopt;
+  const char* root = config->getRootDirectory();
+  if (root == nullptr || *root == '\0') return std::nullopt;
+  std::string dir(root);
+  if (dir.back() != '/' && dir.back() != '\\') dir += '/';
+  return dir;
+}
 
 // What a root must hold to serve the embedded engine.
 bool IsFirebirdRoot(const fs::path& dir) {
@@ -109,6 +125,14 @@ std::string UseEmbeddedEngineRoot(const std::string& programDir) {
   std::string root = WithSlash(fs::path(programDir) / kEngineRootFolder);
   ::setenv("FIREBIRD", root.c_str(), 1);
   return root;
+}
+
+std::optional<std::string> ClientRootDirectory() {
+  return lookupOverride ? lookupOverride() : AskClient();
+}
+
+void SetClientRootLookup(std::function<std::optional<std::string>()> lookup) {
+  lookupOverride = std::move(lookup);
 }
 
 }  // namespace orv

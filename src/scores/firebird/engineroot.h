@@ -1,10 +1,13 @@
 #pragma once
-// The embedded engine's root. In its default server mode the embedded engine
-// opens a database file exclusively, so a second process could not open the
-// score database. The program therefore points the client library (through
-// the FIREBIRD environment variable) at a private root in the program
-// directory: links to the system's Firebird files and a firebird.conf of its
-// own with "ServerMode = SuperClassic".
+// Where the database engine is installed, and the embedded engine's root.
+// In its default server mode the embedded engine opens a database file
+// exclusively, so a second process could not open the score database. The
+// program therefore points the client library (through the FIREBIRD
+// environment variable) at a private root in the program directory: links to
+// the system's Firebird files and a firebird.conf of its own with
+// "ServerMode = SuperClassic".
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace orv {
@@ -25,5 +28,14 @@ bool BuildEngineRoot(const std::string& programDir, const std::string& systemRoo
 // sets FIREBIRD to it. Returns the root then in force (empty when the
 // library's own default stays in force).
 std::string UseEmbeddedEngineRoot(const std::string& programDir);
+
+// The client library's root directory, ending in a separator; nothing when
+// no Firebird client can be found. Asking fixes the client's configuration
+// root, so a FIREBIRD variable meant for the client must be set before.
+std::optional<std::string> ClientRootDirectory();
+
+// Replaces the look-up (tests simulate a machine without a client); an empty
+// function restores the real one.
+void SetClientRootLookup(std::function<std::optional<std::string>()> lookup);
 
 }  // namespace orv
