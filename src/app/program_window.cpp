@@ -17,6 +17,7 @@
 #include "app/programpaths.h"
 #include "app/qtdialogs_window.h"
 #include "app/sessionend.h"
+#include "app/sessionsettings.h"
 #include "base/platform.h"
 #include "files/chdir_window.h"
 #include "files/openfile_window.h"

@@ -7,6 +7,7 @@
 #include "app/getuser.h"
 #include "app/programpaths.h"
 #include "base/dialogs.h"
+#include "base/numbertext.h"
 #include "base/platform.h"
 #include "base/strings.h"
 #include "files/dos.h"

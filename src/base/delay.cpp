@@ -1,7 +1,8 @@
 // The program's one wait that keeps the windows responsive.
+#include "base/delay.h"
+
 #include "base/clock.h"
 #include "base/platform.h"
-#include "base/strings.h"
 
 namespace orv {
 

@@ -1,4 +1,6 @@
 // Numbers written as text and read out of text.
+#include "base/numbertext.h"
+
 #include <algorithm>
 #include <charconv>
 #include <limits>

@@ -1,10 +1,10 @@
 #pragma once
-// String and number-text utilities. Positions are 1-based (0 = not found or
-// none); positions, lengths and counts are 16-bit, and a member that measures
-// a text longer than 65535 bytes raises ERangeError. A character set is given
-// as a text: a character belongs to it when it occurs anywhere in that text.
-// The "cut" members take the text in/out: they return a piece and leave the
-// remainder in the text.
+// String utilities. Positions are 1-based (0 = not found or none); positions,
+// lengths and counts are 16-bit, and a member that measures a text longer than
+// 65535 bytes raises ERangeError. A character set is given as a text: a
+// character belongs to it when it occurs anywhere in that text. The "cut"
+// members take the text in/out: they return a piece and leave the remainder in
+// the text.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -107,27 +107,5 @@ std::string UpperAZ(std::string_view text);
 bool PartEquals(std::string_view a, std::string_view b, TextPos start, TextPos n);
 // Whether the first n characters are the same, letter case ignored unless caseSensitive.
 bool PrefixEquals(std::string_view a, std::string_view b, TextPos n, bool caseSensitive);
-
-// Numbers and text
-// The decimal text of a value.
-std::string IntText(std::int32_t value);
-// The number the text's digits and minus signs form; 0 when they form none.
-std::int32_t NumOf(std::string_view text);
-// The value of a text that is exactly a decimal 32-bit integer (an optional
-// leading "-", then digits); nothing for any other text.
-std::optional<std::int32_t> DecimalValue(std::string_view text);
-// The value of a digit 0-9, A-Z or a-z (10-35); any other character its code.
-int DigitValue(char c);
-// The digit of a value: 0-9, A-Z, a-z up to base 36, the byte itself above.
-char DigitChar(int value, int base);
-// The value as eight upper-case hexadecimal digits.
-std::string Hex8(std::uint32_t value);
-// The value of the first count hexadecimal digits; EIntOverflow beyond 32 bits.
-std::uint32_t HexValue(std::string_view chars, TextPos count);
-// The value of up to eight hexadecimal digits from index start (0-based, may be negative).
-std::uint32_t HexAt(std::string_view text, int start);
-
-// Waits the time while window messages keep being handled (through the clock).
-void Delay(std::uint32_t ms);
 
 }  // namespace orv

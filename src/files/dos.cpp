@@ -8,6 +8,7 @@
 #include <chrono>
 #include <ctime>
 
+#include "base/delay.h"
 #include "base/platform.h"
 #include "base/strings.h"
 #include "files/errortext.h"

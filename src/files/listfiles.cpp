@@ -2,6 +2,7 @@
 
 #include "app/programpaths.h"
 #include "app/startupfile.h"
+#include "base/numbertext.h"
 #include "base/strings.h"
 #include "files/dos.h"
 #include "files/findentries.h"

@@ -5,6 +5,7 @@
 #include <new>
 #include <numeric>
 
+#include "base/numbertext.h"
 #include "base/strings.h"
 #include "files/errortext.h"
 

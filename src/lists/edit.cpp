@@ -1,5 +1,6 @@
 #include "lists/edit.h"
 
+#include "base/numbertext.h"
 #include "base/strings.h"
 #include "users/password.h"
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/numbertext.h"
 #include "base/strings.h"
 #include "lists/evaluatelines.h"
 

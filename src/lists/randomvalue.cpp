@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "base/errors.h"
+#include "base/numbertext.h"
 #include "base/strings.h"
 #include "lists/evaluator.h"
 #include "lists/numberkinds.h"

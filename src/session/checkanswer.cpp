@@ -1,6 +1,7 @@
 #include "session/checkanswer.h"
 
 #include "base/errors.h"
+#include "base/numbertext.h"
 #include "base/strings.h"
 #include "lists/evaluator.h"
 #include "lists/numberkinds.h"

@@ -24,9 +24,6 @@ struct SessionSettings {
   std::string programDir;   // ends in a separator; the user folders lie under its "User\"
 };
 
-// The settings of the logged-in user and the program's paths, as they stand.
-SessionSettings CurrentSessionSettings();
-
 // The answer window's buttons that act on the question being asked.
 class AnswerButtons {
  public:

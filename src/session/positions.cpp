@@ -6,6 +6,7 @@
 
 #include "app/programpaths.h"
 #include "base/errors.h"
+#include "base/numbertext.h"
 #include "base/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/errors.h"
+#include "base/numbertext.h"
 #include "base/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"

@@ -1,6 +1,7 @@
 #include "users/lookatpas.h"
 
 #include "base/dialogs.h"
+#include "base/numbertext.h"
 #include "base/strings.h"
 #include "users/password.h"
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/dialogs.h"
+#include "base/numbertext.h"
 #include "base/platform.h"
 #include "base/strings.h"
 #include "base/utf8.h"

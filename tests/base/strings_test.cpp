@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "base/clock.h"
+#include "base/delay.h"
 #include "base/errors.h"
+#include "base/numbertext.h"
 
 namespace orv {
 namespace {

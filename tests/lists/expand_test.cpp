@@ -1,5 +1,6 @@
 // Expansion and evaluation of single expression lines.
 #include "lists/expand.h"
+#include "base/numbertext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // The question order kept in position files, alone and over whole tests.
 #include "session/positions.h"
+#include "base/numbertext.h"
 
 #include <gtest/gtest.h>
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/numbertext.h"
 #include "base/platform.h"
 #include "base/strings.h"
 #include "files/dos.h"

@@ -39,8 +39,6 @@ const std::set<std::string> kStillUpward = {
     "scores/wrongword_window.cpp -> app/getuser.h",
     "scores/wrongword_window.cpp -> app/programpaths.h",
     "session/positions.cpp -> app/programpaths.h",
-    "session/sessionsettings.cpp -> app/programpaths.h",
-    "session/sessionsettings.cpp -> app/startupfile.h",
 };
 
 int Layer(const std::string& folder) {

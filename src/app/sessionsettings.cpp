@@ -1,6 +1,7 @@
+#include "app/sessionsettings.h"
+
 #include "app/programpaths.h"
 #include "app/startupfile.h"
-#include "session/ports.h"
 
 namespace orv {
 
