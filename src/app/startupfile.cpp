@@ -13,6 +13,7 @@
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
+#include "files/userfolder.h"
 #include "lists/buffers.h"
 #include "users/password.h"
 

@@ -4,12 +4,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/programpaths.h"
 #include "base/errors.h"
 #include "base/numbertext.h"
 #include "base/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"
+#include "files/userfolder.h"
 #include "lists/cleanlist.h"
 #include "lists/random.h"
 

@@ -7,6 +7,7 @@
 #include "app/getuser.h"
 #include "app/programpaths.h"
 #include "base/platform.h"
+#include "files/userfolder.h"
 #include "support/fake_dialogs.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"

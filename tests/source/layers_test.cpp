@@ -38,7 +38,6 @@ const std::set<std::string> kStillUpward = {
     "scores/sounds_window.cpp -> app/startupfile.h",
     "scores/wrongword_window.cpp -> app/getuser.h",
     "scores/wrongword_window.cpp -> app/programpaths.h",
-    "session/positions.cpp -> app/programpaths.h",
 };
 
 int Layer(const std::string& folder) {
