@@ -153,8 +153,8 @@ void MainFormO::ListOpened() {
 }
 
 void MainFormO::ChaDir1Click(const FolderPicker& pick) {
-  ChangeDirectory(pick);
-  const StartUpSettings& s = Settings();
+  StartUpSettings& s = Settings();
+  ChangeDirectory(Paths().listRoot, s.CurrentDir, s.CurrentFile, pick);
   view_.fileLabel = s.CurrentDir + s.CurrentFile;
   view_.fileLength = std::to_string(LineCount(CurrentListPath()));
   view_.dirLabel = s.CurrentDir;

@@ -522,7 +522,7 @@ void TMainForm::Open1Click() {
 
 void TMainForm::NewDir1Click() {
   if (windows_.chDir == nullptr) return;
-  Run([this] { NewFolder(dialogs_, PickerOf(*windows_.chDir)); });
+  Run([this] { NewFolder(dialogs_, Paths().listRoot, PickerOf(*windows_.chDir)); });
 }
 
 void TMainForm::ChaDir1Click() {
@@ -532,7 +532,9 @@ void TMainForm::ChaDir1Click() {
 
 void TMainForm::Removedir1Click() {
   if (windows_.chDir == nullptr) return;
-  Run([this] { RemoveGroup(dialogs_, PickerOf(*windows_.chDir)); });
+  Run([this] {
+    RemoveGroup(dialogs_, Paths().listRoot, Settings().CurrentDir, PickerOf(*windows_.chDir));
+  });
 }
 
 void TMainForm::EditFile1Click() {
