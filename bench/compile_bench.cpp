@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "lists/buffers.h"
 #include "lists/cleanlist.h"
 #include "lists/compile.h"

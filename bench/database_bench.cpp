@@ -17,12 +17,12 @@
 #include <memory>
 #include <vector>
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "bench_dirs.h"
-#include "scores/engine_root.h"
-#include "scores/fbclient.h"
-#include "scores/score_db_host.h"
+#include "scores/firebird/engineroot.h"
+#include "scores/firebird/fbclient.h"
 #include "scores/scoredatabase.h"
+#include "scores/scoredbhost.h"
 
 namespace {
 

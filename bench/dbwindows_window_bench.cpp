@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "app/getuser.h"
+#include "app/programhost.h"
 #include "app/programpaths.h"
 #include "app/qtdialogs_window.h"
 #include "app/registry.h"
@@ -23,12 +24,11 @@
 #include "bench_dirs.h"
 #include "files/filelayer.h"
 #include "scores/dataset.h"
-#include "scores/engine_root.h"
+#include "scores/firebird/engineroot.h"
 #include "scores/logquery_window.h"
-#include "scores/program_host.h"
 #include "scores/score_window.h"
 #include "scores/scoredatabase.h"
-#include "scores/sound_store.h"
+#include "scores/sound/soundstore.h"
 #include "scores/sounds_window.h"
 #include "scores/wrongword_window.h"
 #include "users/crypt.h"

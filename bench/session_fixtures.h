@@ -11,7 +11,7 @@
 #include <string>
 #include <utility>
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "bench_dirs.h"
 #include "lists/buffers.h"
 #include "session/ports.h"

@@ -11,7 +11,7 @@ function(orv_embed_schema target script)
   set(out ${CMAKE_CURRENT_BINARY_DIR}/generated/schema_script.cpp)
   file(CONFIGURE OUTPUT ${out} CONTENT [=[
 // Generated from db/schema.sql by cmake/OrvSchema.cmake; do not edit.
-#include "scores/schema.h"
+#include "scores/firebird/schema.h"
 
 namespace orv {
 

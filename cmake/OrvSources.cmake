@@ -1,12 +1,13 @@
-# Every subsystem folder under src/ is picked up without editing a CMake file:
-# core sources (*.cpp) go into orv_core, window sources (*_window.cpp) into orv_gui.
-set(ORV_SUBSYSTEMS app files lists numbers users session scores)
+# Every subsystem folder under src/ (with the rooms inside it) is picked up without
+# editing a CMake file: core sources (*.cpp) go into orv_core, window sources
+# (*_window.cpp) into orv_gui.
+set(ORV_SUBSYSTEMS base app files lists numbers users session scores widgets)
 
 function(orv_collect_sources out_core out_gui)
   set(core)
   set(gui)
   foreach(sub IN LISTS ORV_SUBSYSTEMS)
-    file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${sub}/*.cpp
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${sub}/*.cpp
          ${PROJECT_SOURCE_DIR}/src/${sub}/*.h)
     foreach(f IN LISTS sources)
       if(f MATCHES "_window\\.(cpp|h)$")

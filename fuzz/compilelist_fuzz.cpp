@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "lists/buffers.h"
 #include "lists/compile.h"
 #include "lists/compilesettings.h"

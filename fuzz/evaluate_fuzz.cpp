@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "lists/compilesettings.h"
 #include "lists/evaluator.h"
 

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "lists/buffers.h"
 #include "lists/compilesettings.h"
 #include "lists/evaluatelines.h"

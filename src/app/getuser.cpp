@@ -4,16 +4,15 @@
 #include <system_error>
 
 #include "app/dbaccountconfig.h"
-#include "app/dialogs.h"
-#include "app/engineroot.h"
-#include "app/platform.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
+#include "base/dialogs.h"
+#include "base/platform.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
 #include "lists/buffers.h"
-#include "scores/engine_root.h"
+#include "scores/firebird/engineroot.h"
 #include "users/password.h"
 
 namespace orv {

@@ -10,9 +10,9 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
-#include "app/formhelpers_window.h"
 #include "app/getuser.h"
 #include "users/password.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 
 class QComboBox;
 class QLabel;

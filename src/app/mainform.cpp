@@ -1,29 +1,21 @@
 #include "app/mainform.h"
 
-#include "app/dialogs.h"
 #include "app/getuser.h"
-#include "app/platform.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
 #include "app/startupfile.h"
-#include "app/strings.h"
+#include "base/dialogs.h"
+#include "base/platform.h"
+#include "base/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "lists/buffers.h"
+#include "lists/owner.h"
 #include "scores/scoredatabase.h"
 #include "session/ports.h"
 #include "users/password.h"
 
 namespace orv {
-
-std::string OwnerFilePath(const std::string& listPath) {
-  return FolderNoDrive(listPath) + BaseName(listPath) + ".USR";
-}
-
-std::string ListOwner(const std::string& listPath) {
-  std::string owner = ReadLineN(OwnerFilePath(listPath), 1);
-  return owner.empty() ? kNoOwner : owner;
-}
 
 std::string MainFormO::CurrentListPath() {
   const StartUpSettings& s = Settings();
@@ -161,8 +153,8 @@ void MainFormO::ListOpened() {
 }
 
 void MainFormO::ChaDir1Click(const FolderPicker& pick) {
-  ChangeDirectory(pick);
-  const StartUpSettings& s = Settings();
+  StartUpSettings& s = Settings();
+  ChangeDirectory(Paths().listRoot, s.CurrentDir, s.CurrentFile, pick);
   view_.fileLabel = s.CurrentDir + s.CurrentFile;
   view_.fileLength = std::to_string(LineCount(CurrentListPath()));
   view_.dirLabel = s.CurrentDir;

@@ -21,14 +21,6 @@ class SessionSounds;
 inline constexpr const char* kPictureSound = "orv";
 inline constexpr const char* kPictureUser = "ADMIN";
 
-// The owner text shown when a list has no owner file or an empty one.
-inline constexpr const char* kNoOwner = "(Owner not found)";
-
-// The owner file beside a list: same folder and name, extension ".usr".
-std::string OwnerFilePath(const std::string& listPath);
-// Line 1 of the list's owner file, or "(Owner not found)".
-std::string ListOwner(const std::string& listPath);
-
 class MainFormO {
  public:
   explicit MainFormO(Dialogs& dialogs) : dialogs_(dialogs) {}

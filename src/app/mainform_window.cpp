@@ -20,18 +20,17 @@
 #include <QVBoxLayout>
 
 #include "app/about_window.h"
-#include "app/dialogs.h"
-#include "app/formhelpers_window.h"
 #include "app/getuser.h"
 #include "app/help_window.h"
 #include "app/option_window.h"
 #include "app/paslev_window.h"
 #include "app/picture_window.h"
-#include "app/platform.h"
 #include "app/printing_window.h"
 #include "app/programpaths.h"
 #include "app/sessionend.h"
 #include "app/startupfile.h"
+#include "base/dialogs.h"
+#include "base/platform.h"
 #include "files/chdir_window.h"
 #include "files/openfile_window.h"
 #include "lists/edit_window.h"
@@ -43,6 +42,7 @@
 #include "scores/wrongword_window.h"
 #include "users/lookatpas_window.h"
 #include "users/password.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 namespace {
@@ -522,7 +522,7 @@ void TMainForm::Open1Click() {
 
 void TMainForm::NewDir1Click() {
   if (windows_.chDir == nullptr) return;
-  Run([this] { NewFolder(dialogs_, PickerOf(*windows_.chDir)); });
+  Run([this] { NewFolder(dialogs_, Paths().listRoot, PickerOf(*windows_.chDir)); });
 }
 
 void TMainForm::ChaDir1Click() {
@@ -532,7 +532,9 @@ void TMainForm::ChaDir1Click() {
 
 void TMainForm::Removedir1Click() {
   if (windows_.chDir == nullptr) return;
-  Run([this] { RemoveGroup(dialogs_, PickerOf(*windows_.chDir)); });
+  Run([this] {
+    RemoveGroup(dialogs_, Paths().listRoot, Settings().CurrentDir, PickerOf(*windows_.chDir));
+  });
 }
 
 void TMainForm::EditFile1Click() {

@@ -8,8 +8,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/formhelpers_window.h"
 #include "app/startupfile.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 namespace {

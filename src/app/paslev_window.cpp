@@ -7,8 +7,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/formhelpers_window.h"
 #include "app/startupfile.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 namespace {

@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "app/errors.h"
 #include "app/printlayout.h"
+#include "base/errors.h"
 
 namespace orv {
 

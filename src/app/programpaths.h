@@ -27,11 +27,6 @@ void SetProgramDirectory(const std::string& dir);
 // made absolute and ending in "/".
 std::string ProgramDirectory(const std::optional<std::string>& home);
 
-// A user's own folder below the program directory (start-up file, position
-// files): "User\<name>.DIR\". A folder named the older way, after the part
-// of the name before a ".", is used while it exists and is that user's.
-std::string UserFolder(const std::string& programDir, const std::string& userName);
-
 // The folder of the running program's file, ending in "/".
 std::string ExecutableFolder();
 

@@ -6,9 +6,9 @@
 #include <QMessageBox>
 #include <QStringList>
 
-#include "app/errors.h"
 #include "app/login_window.h"
-#include "app/platform.h"
+#include "base/errors.h"
+#include "base/platform.h"
 
 namespace orv {
 namespace {

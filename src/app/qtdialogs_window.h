@@ -1,6 +1,6 @@
 #pragma once
 // The dialogs port answered with Qt's dialogs and the program's log-in window.
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 
 class QWidget;
 

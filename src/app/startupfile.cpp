@@ -4,14 +4,16 @@
 #include <string_view>
 #include <utility>
 
-#include "app/dialogs.h"
 #include "app/getuser.h"
-#include "app/platform.h"
 #include "app/programpaths.h"
-#include "app/strings.h"
+#include "base/dialogs.h"
+#include "base/numbertext.h"
+#include "base/platform.h"
+#include "base/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
+#include "files/userfolder.h"
 #include "lists/buffers.h"
 #include "users/password.h"
 

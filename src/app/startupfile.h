@@ -8,7 +8,7 @@
 #include <string_view>
 #include <utility>
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 namespace orv {
 

@@ -8,8 +8,9 @@
 #include <chrono>
 #include <ctime>
 
-#include "app/platform.h"
-#include "app/strings.h"
+#include "base/delay.h"
+#include "base/platform.h"
+#include "base/strings.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
 

@@ -15,7 +15,7 @@
 #include <optional>
 #include <string>
 
-#include "app/utf8.h"
+#include "base/utf8.h"
 
 namespace orv {
 namespace {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "files/filelayer.h"
 
 namespace orv {

@@ -1,8 +1,6 @@
 #include "files/groupcommands.h"
 
-#include "app/dialogs.h"
-#include "app/programpaths.h"
-#include "app/startupfile.h"
+#include "base/dialogs.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/grouptree.h"
@@ -27,9 +25,9 @@ std::string NewFolderQuestion(const std::string& name, const std::string& host) 
   return "About to create directory " + Quoted(name) + " as a sub dir of " + Quoted(host);
 }
 
-void NewFolder(Dialogs& dialogs, const FolderPicker& pick) {
+void NewFolder(Dialogs& dialogs, const std::string& listRoot, const FolderPicker& pick) {
   std::string host;
-  if (!pick(Paths().listRoot, host, "Please chooses a host dir")) return;
+  if (!pick(listRoot, host, "Please chooses a host dir")) return;
   const std::optional<std::string> typed =
       dialogs.Input("New directory", "Type In a name:", "New dir");
   if (!typed) return;
@@ -39,22 +37,23 @@ void NewFolder(Dialogs& dialogs, const FolderPicker& pick) {
       MsgAnswer::Ok) {
     return;
   }
-  MakePath(Paths().listRoot + host + "\\" + name + ".orv\\");
+  MakePath(listRoot + host + "\\" + name + ".orv\\");
 }
 
-void ChangeDirectory(const FolderPicker& pick) {
-  StartUpSettings& s = Settings();
-  pick(Paths().listRoot, s.CurrentDir, "Change Diretory");
-  s.CurrentDir = NormalisedGroupDir(s.CurrentDir);
-  s.CurrentFile = "words0.orv";
+void ChangeDirectory(const std::string& listRoot, std::string& currentDir, std::string& currentFile,
+                     const FolderPicker& pick) {
+  pick(listRoot, currentDir, "Change Diretory");
+  currentDir = NormalisedGroupDir(currentDir);
+  currentFile = "words0.orv";
 }
 
-void RemoveGroup(Dialogs& dialogs, const FolderPicker& pick) {
-  std::string chosen = Settings().CurrentDir;
-  if (!pick(Paths().listRoot, chosen, "Directory to remove")) return;
+void RemoveGroup(Dialogs& dialogs, const std::string& listRoot, const std::string& currentDir,
+                 const FolderPicker& pick) {
+  std::string chosen = currentDir;
+  if (!pick(listRoot, chosen, "Directory to remove")) return;
   // An empty choice is the word-list root itself, which every group and list
   // lives in: it is never removed.
-  const int code = chosen.empty() ? kCannotRemoveRoot : RemoveDir(Paths().listRoot + chosen);
+  const int code = chosen.empty() ? kCannotRemoveRoot : RemoveDir(listRoot + chosen);
   if (code != 0) dialogs.Error(ErrorText(code));
 }
 

@@ -1,6 +1,6 @@
 #include "files/grouptree.h"
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "files/findentries.h"
 
 namespace orv {

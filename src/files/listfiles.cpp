@@ -2,7 +2,8 @@
 
 #include "app/programpaths.h"
 #include "app/startupfile.h"
-#include "app/strings.h"
+#include "base/numbertext.h"
+#include "base/strings.h"
 #include "files/dos.h"
 #include "files/findentries.h"
 

@@ -9,12 +9,12 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/formhelpers_window.h"
 #include "app/programpaths.h"
 #include "app/startupfile.h"
 #include "files/grouptree.h"
 #include "files/grouptree_window.h"
 #include "files/listfiles.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 namespace {

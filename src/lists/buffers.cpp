@@ -5,7 +5,8 @@
 #include <new>
 #include <numeric>
 
-#include "app/strings.h"
+#include "base/numbertext.h"
+#include "base/strings.h"
 #include "files/errortext.h"
 
 namespace orv {

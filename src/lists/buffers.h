@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "files/filelayer.h"
 
 namespace orv {

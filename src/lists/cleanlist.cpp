@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "files/dos.h"
 
 namespace orv {

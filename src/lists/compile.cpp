@@ -6,9 +6,9 @@
 #include <optional>
 #include <utility>
 
-#include "app/errors.h"
-#include "app/strings.h"
-#include "app/utf8.h"
+#include "base/errors.h"
+#include "base/strings.h"
+#include "base/utf8.h"
 #include "lists/compilesettings.h"
 #include "lists/evaluatelines.h"
 #include "lists/evaluator.h"

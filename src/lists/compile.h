@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "lists/buffers.h"
 
 namespace orv {

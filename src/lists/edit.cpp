@@ -1,20 +1,10 @@
 #include "lists/edit.h"
 
-#include "app/mainform.h"
-#include "app/strings.h"
-#include "files/dos.h"
-#include "lists/buffers.h"
+#include "base/numbertext.h"
+#include "base/strings.h"
 #include "users/password.h"
 
 namespace orv {
-
-std::string OwnerLine(std::string_view listPath) {
-  const std::string ownerFile = OwnerFilePath(std::string(listPath));
-  if (!FileFound(ownerFile)) return {};
-  BufferO owner;
-  LoadFromFile(owner, ownerFile);
-  return owner.Count() > 0 ? owner.Get(1) : std::string();
-}
 
 bool MayEditList(const PasswordO& users, std::string_view ownerLine) {
   if (users.HasAccess(IntText(PasswordO::EditLevel()))) return true;

@@ -9,9 +9,6 @@ namespace orv {
 
 class PasswordO;
 
-// The first line of the list's owner file, or empty text when there is none.
-std::string OwnerLine(std::string_view listPath);
-
 // Whether the logged-in user may edit a list whose owner file begins with
 // ownerLine: a super user may, and so may the user named on that line in
 // double quotes (letter case ignored).

@@ -6,14 +6,15 @@
 #include <QPrinter>
 #include <QVBoxLayout>
 
-#include "app/dialogs.h"
-#include "app/formhelpers_window.h"
 #include "app/programpaths.h"
 #include "app/startupfile.h"
+#include "base/dialogs.h"
 #include "files/errortext.h"
 #include "lists/edit.h"
 #include "lists/editedlist.h"
+#include "lists/owner.h"
 #include "lists/viewconpiled_window.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/errors.h"
-#include "app/strings.h"
-#include "app/utf8.h"
+#include "base/errors.h"
+#include "base/strings.h"
+#include "base/utf8.h"
 #include "lists/compilesettings.h"
 #include "lists/evaluator.h"
 #include "lists/math.h"

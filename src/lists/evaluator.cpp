@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "lists/mstack.h"
 #include "lists/numberkinds.h"
 #include "lists/operations.h"

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/strings.h"
+#include "base/numbertext.h"
+#include "base/strings.h"
 #include "lists/evaluatelines.h"
 
 namespace orv {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "lists/numberkinds.h"
 #include "numbers/radixconv.h"
 

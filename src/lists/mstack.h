@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 namespace orv {
 

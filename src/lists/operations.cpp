@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "lists/evaluator.h"
 #include "lists/math.h"
 #include "lists/numberkinds.h"

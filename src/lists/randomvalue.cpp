@@ -6,8 +6,9 @@
 #include <limits>
 #include <utility>
 
-#include "app/errors.h"
-#include "app/strings.h"
+#include "base/errors.h"
+#include "base/numbertext.h"
+#include "base/strings.h"
 #include "lists/evaluator.h"
 #include "lists/numberkinds.h"
 #include "lists/random.h"

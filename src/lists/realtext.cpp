@@ -11,8 +11,8 @@
 #include <string>
 #include <type_traits>
 
-#include "app/errors.h"
-#include "app/strings.h"
+#include "base/errors.h"
+#include "base/strings.h"
 #include "lists/compilesettings.h"
 #include "lists/evaluator.h"
 #include "lists/numberkinds.h"

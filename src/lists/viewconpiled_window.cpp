@@ -8,8 +8,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "app/dialogs.h"
-#include "app/errors.h"
+#include "base/dialogs.h"
+#include "base/errors.h"
 #include "lists/listfile.h"
 #include "lists/viewconpiled.h"
 

@@ -4,7 +4,7 @@
 #include <bit>
 #include <cmath>
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "numbers/limbs.h"
 
 namespace orv {

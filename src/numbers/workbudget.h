@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 namespace orv {
 

@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "orvc/command.h"
-#include "orvc/word_list_input.h"
+#include "orvc/wordlistinput.h"
 
 namespace orv::orvc {
 namespace {

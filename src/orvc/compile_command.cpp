@@ -3,8 +3,8 @@
 
 #include "lists/compile.h"
 #include "orvc/command.h"
-#include "orvc/console_dialogs.h"
-#include "orvc/word_list_input.h"
+#include "orvc/consoledialogs.h"
+#include "orvc/wordlistinput.h"
 
 namespace orv::orvc {
 namespace {

@@ -2,7 +2,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "lists/evaluator.h"
 #include "orvc/command.h"
 

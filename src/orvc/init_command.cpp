@@ -19,9 +19,9 @@
 #include "lists/buffers.h"
 #include "lists/samplelists.h"
 #include "orvc/command.h"
-#include "scores/engine_error.h"
-#include "scores/engine_root.h"
-#include "scores/fbclient.h"
+#include "scores/firebird/engineerror.h"
+#include "scores/firebird/engineroot.h"
+#include "scores/firebird/fbclient.h"
 #include "users/password.h"
 #include "users/passwordcode.h"
 

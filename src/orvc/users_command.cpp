@@ -6,12 +6,12 @@
 
 #include "app/getuser.h"
 #include "app/programpaths.h"
-#include "app/strings.h"
-#include "app/utf8.h"
+#include "base/strings.h"
+#include "base/utf8.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "orvc/command.h"
-#include "orvc/console_dialogs.h"
+#include "orvc/consoledialogs.h"
 #include "users/password.h"
 #include "users/passwordcode.h"
 

@@ -1,7 +1,7 @@
 #include "scores/dataset.h"
 
-#include "app/strings.h"
-#include "scores/readonlyselect.h"
+#include "base/strings.h"
+#include "scores/firebird/readonlyselect.h"
 
 namespace orv {
 

@@ -4,7 +4,7 @@
 // Orv a Firebird user of its own in the configuration.
 #include <string>
 
-#include "scores/fbclient.h"
+#include "scores/firebird/fbclient.h"
 
 namespace orv {
 

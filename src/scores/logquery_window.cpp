@@ -15,14 +15,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/dialogs.h"
-#include "app/formhelpers_window.h"
 #include "app/getuser.h"
-#include "scores/datagrid_window.h"
+#include "base/dialogs.h"
 #include "scores/dataset.h"
-#include "scores/datepicker_window.h"
 #include "scores/scoredatabase.h"
 #include "users/password.h"
+#include "widgets/datagrid_window.h"
+#include "widgets/datepicker_window.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 namespace {

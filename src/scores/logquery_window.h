@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "scores/hintdialog_window.h"
 #include "scores/logquery.h"
+#include "widgets/hintdialog_window.h"
 
 class QCheckBox;
 class QComboBox;

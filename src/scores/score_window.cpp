@@ -12,16 +12,16 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "app/dialogs.h"
-#include "app/formhelpers_window.h"
 #include "app/getuser.h"
 #include "app/startupfile.h"
-#include "app/strings.h"
-#include "scores/datagrid_window.h"
+#include "base/dialogs.h"
+#include "base/strings.h"
 #include "scores/dataset.h"
 #include "scores/scoredatabase.h"
 #include "scores/scorequery.h"
 #include "users/password.h"
+#include "widgets/datagrid_window.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 

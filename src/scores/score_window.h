@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "scores/hintdialog_window.h"
+#include "widgets/hintdialog_window.h"
 
 class QCheckBox;
 class QLabel;

@@ -6,13 +6,13 @@
 #include <atomic>
 #include <filesystem>
 
-#include "app/platform.h"
-#include "app/utf8.h"
+#include "base/platform.h"
+#include "base/utf8.h"
 #include "files/dos.h"
 #include "files/filelayer.h"
 #include "scores/dbaccount.h"
-#include "scores/engine_root.h"
-#include "scores/fbclient.h"
+#include "scores/firebird/engineroot.h"
+#include "scores/firebird/fbclient.h"
 #include "scores/sqlquote.h"
 
 namespace orv {

@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <string>
 
-#include "app/dialogs.h"
-#include "scores/engine_error.h"
-#include "scores/score_db_host.h"
-#include "scores/score_record.h"
+#include "base/dialogs.h"
+#include "scores/firebird/engineerror.h"
+#include "scores/scoredbhost.h"
+#include "scores/scorerecord.h"
 
 namespace orv {
 

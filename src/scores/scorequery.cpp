@@ -1,6 +1,6 @@
 #include "scores/scorequery.h"
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "files/dos.h"
 #include "scores/sqlquote.h"
 

@@ -1,6 +1,6 @@
 #include "scores/soundfind.h"
 
-#include "app/strings.h"
+#include "base/strings.h"
 
 namespace orv {
 

@@ -10,19 +10,19 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "app/dialogs.h"
 #include "app/getuser.h"
 #include "app/startupfile.h"
-#include "app/strings.h"
+#include "base/dialogs.h"
+#include "base/strings.h"
 #include "files/dos.h"
-#include "scores/datagrid_window.h"
 #include "scores/dataset.h"
-#include "scores/finddialog_window.h"
 #include "scores/scoredatabase.h"
-#include "scores/sound_store.h"
+#include "scores/sound/soundstore.h"
 #include "scores/soundfind.h"
 #include "scores/sqlquote.h"
 #include "users/password.h"
+#include "widgets/datagrid_window.h"
+#include "widgets/finddialog_window.h"
 
 namespace orv {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "scores/hintdialog_window.h"
+#include "widgets/hintdialog_window.h"
 
 class QAction;
 class QFileDialog;

@@ -1,6 +1,6 @@
 #include "scores/wordfile.h"
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "lists/buffers.h"

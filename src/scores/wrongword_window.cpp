@@ -12,12 +12,12 @@
 #include <iterator>
 #include <limits>
 
-#include "app/formhelpers_window.h"
 #include "app/getuser.h"
 #include "app/programpaths.h"
 #include "scores/dataset.h"
 #include "scores/wordfile.h"
 #include "users/password.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 

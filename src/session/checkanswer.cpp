@@ -1,7 +1,8 @@
 #include "session/checkanswer.h"
 
-#include "app/errors.h"
-#include "app/strings.h"
+#include "base/errors.h"
+#include "base/numbertext.h"
+#include "base/strings.h"
 #include "lists/evaluator.h"
 #include "lists/numberkinds.h"
 

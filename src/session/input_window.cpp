@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/formhelpers_window.h"
 #include "session/ports.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 namespace {

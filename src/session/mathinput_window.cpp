@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/formhelpers_window.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "scores/score_record.h"
+#include "scores/scorerecord.h"
 
 namespace orv {
 
@@ -23,9 +23,6 @@ struct SessionSettings {
   std::string currentDir;   // the list's group under the word-list root: empty or ending in "\"
   std::string programDir;   // ends in a separator; the user folders lie under its "User\"
 };
-
-// The settings of the logged-in user and the program's paths, as they stand.
-SessionSettings CurrentSessionSettings();
 
 // The answer window's buttons that act on the question being asked.
 class AnswerButtons {

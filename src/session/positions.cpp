@@ -4,11 +4,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/errors.h"
-#include "app/programpaths.h"
-#include "app/strings.h"
+#include "base/errors.h"
+#include "base/numbertext.h"
+#include "base/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"
+#include "files/userfolder.h"
 #include "lists/cleanlist.h"
 #include "lists/random.h"
 

@@ -4,7 +4,7 @@
 // to the next.
 #include <string>
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "lists/buffers.h"
 #include "session/ports.h"
 #include "session/question.h"

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "app/errors.h"
-#include "app/strings.h"
+#include "base/errors.h"
+#include "base/numbertext.h"
+#include "base/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "lists/buffers.h"

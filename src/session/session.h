@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 #include "session/ports.h"
 
 namespace orv {

@@ -1,7 +1,7 @@
 #pragma once
 // The session's score log and sounds, kept in the score database.
 #include "scores/scoredatabase.h"
-#include "scores/sound_store.h"
+#include "scores/sound/soundstore.h"
 #include "session/ports.h"
 
 namespace orv {

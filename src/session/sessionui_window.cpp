@@ -2,12 +2,12 @@
 
 #include <QColor>
 
-#include "app/message_window.h"
-#include "app/platform.h"
+#include "base/platform.h"
 #include "files/dos.h"
 #include "session/input_window.h"
 #include "session/mathinput_window.h"
 #include "session/wrongwords_window.h"
+#include "widgets/message_window.h"
 
 namespace orv {
 

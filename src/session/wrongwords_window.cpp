@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "app/formhelpers_window.h"
 #include "session/ports.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 namespace {

@@ -1,7 +1,8 @@
 #include "users/lookatpas.h"
 
-#include "app/dialogs.h"
-#include "app/strings.h"
+#include "base/dialogs.h"
+#include "base/numbertext.h"
+#include "base/strings.h"
 #include "users/password.h"
 
 namespace orv {

@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <string>
 
-#include "app/dialogs.h"
-#include "app/formhelpers_window.h"
+#include "base/dialogs.h"
 #include "users/lookatpas.h"
 #include "users/password.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 namespace {

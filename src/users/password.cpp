@@ -6,10 +6,11 @@
 #include <set>
 #include <utility>
 
-#include "app/dialogs.h"
-#include "app/platform.h"
-#include "app/strings.h"
-#include "app/utf8.h"
+#include "base/dialogs.h"
+#include "base/numbertext.h"
+#include "base/platform.h"
+#include "base/strings.h"
+#include "base/utf8.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "lists/buffers.h"
 
 namespace orv {

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "files/filelayer.h"
 #include "users/crypt.h"
 

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/engineroot.h"
-#include "app/platform.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
+#include "base/platform.h"
+#include "scores/firebird/engineroot.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 #include "users/crypt.h"

@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "app/getuser.h"
-#include "app/platform.h"
 #include "app/programpaths.h"
 #include "app/qtdialogs_window.h"
+#include "base/platform.h"
 #include "support/fake_dialogs.h"
 #include "support/gui_keys.h"
 #include "support/temp_dir.h"

@@ -11,9 +11,9 @@
 
 #include "app/getuser.h"
 #include "app/mainform_window.h"
-#include "app/platform.h"
 #include "app/programpaths.h"
 #include "app/startupfile.h"
+#include "base/platform.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 #include "users/crypt.h"

@@ -5,8 +5,9 @@
 #include <filesystem>
 
 #include "app/getuser.h"
-#include "app/platform.h"
 #include "app/programpaths.h"
+#include "base/platform.h"
+#include "files/userfolder.h"
 #include "support/fake_dialogs.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"

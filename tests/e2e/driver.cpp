@@ -10,7 +10,7 @@
 #include <QMenu>
 #include <QTest>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "support/program_directory.h"
 #include "support/run_program.h"
 

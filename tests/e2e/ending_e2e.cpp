@@ -15,8 +15,8 @@
 #include <string>
 
 #include "app/mainform_window.h"
-#include "app/platform.h"
 #include "app/program_window.h"
+#include "base/platform.h"
 #include "e2e/driver.h"
 #include "lists/buffers.h"
 #include "scores/score_db_fixture.h"

@@ -27,7 +27,6 @@
 #include "app/program_window.h"
 #include "e2e/driver.h"
 #include "e2e/layout.h"
-#include "scores/datagrid_window.h"
 #include "scores/score_db_fixture.h"
 #include "scores/score_window.h"
 #include "scores/wrongword_window.h"
@@ -35,6 +34,7 @@
 #include "support/temp_dir.h"
 #include "users/crypt.h"
 #include "users/passwordcode.h"
+#include "widgets/datagrid_window.h"
 
 namespace orv::e2e {
 namespace {

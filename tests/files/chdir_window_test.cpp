@@ -103,7 +103,8 @@ TEST_F(FolderWindow, ChangeDirectoryThroughTheWindow) {
     tree->setCurrentItem(Find(window, "Tables.orv"));
     window.findChild<QPushButton*>("BitBtn1")->click();
   });
-  ChangeDirectory(PickerOf(window_));
+  ChangeDirectory(Paths().listRoot, Settings().CurrentDir, Settings().CurrentFile,
+                  PickerOf(window_));
   EXPECT_TRUE(modal.Ran());
   EXPECT_EQ(Settings().CurrentDir, "Ann.orv\\Tables.orv\\");
   EXPECT_EQ(Settings().CurrentFile, "words0.orv");

@@ -6,8 +6,8 @@
 #include <QTime>
 #include <filesystem>
 
-#include "app/clock.h"
-#include "app/platform.h"
+#include "base/clock.h"
+#include "base/platform.h"
 #include "support/temp_dir.h"
 
 namespace orv {

@@ -55,7 +55,7 @@ class GroupCommands : public ::testing::Test {
 TEST_F(GroupCommands, NewGroupDropsTheTypedExtension) {
   picker_.answer = "ann.orv";
   dialogs_.inputs.push_back("Spell test.txt");
-  NewFolder(dialogs_, picker_.Picker());
+  NewFolder(dialogs_, Paths().listRoot, picker_.Picker());
 
   EXPECT_TRUE(fs::is_directory(Root() / "ann.orv" / "Spell test.orv"));
   EXPECT_FALSE(fs::exists(Root() / "ann.orv" / "Spell test.txt"));
@@ -76,14 +76,14 @@ TEST_F(GroupCommands, NewGroupDropsTheTypedExtension) {
 TEST_F(GroupCommands, NewGroupInTheRootAndInADeepHost) {
   picker_.answer = "";
   dialogs_.inputs.push_back("Spelling");
-  NewFolder(dialogs_, picker_.Picker());
+  NewFolder(dialogs_, Paths().listRoot, picker_.Picker());
   EXPECT_TRUE(fs::is_directory(Root() / "Spelling.orv"));
   EXPECT_EQ(dialogs_.Texts().back(),
             "About to create directory \"Spelling\" In the root spelling directory");
 
   picker_.answer = "ann.orv\\sums.orv";
   dialogs_.inputs.push_back("c:\\elsewhere\\Deep.orv");
-  NewFolder(dialogs_, picker_.Picker());
+  NewFolder(dialogs_, Paths().listRoot, picker_.Picker());
   EXPECT_TRUE(fs::is_directory(Root() / "ann.orv" / "sums.orv" / "Deep.orv"));
   EXPECT_EQ(dialogs_.Texts().back(),
             "About to create directory \"Deep\" as a sub dir of \"ann.orv\\sums.orv\"");
@@ -97,21 +97,21 @@ TEST_F(GroupCommands, NewGroupStopsAtEveryRefusal) {
   };
   const std::size_t before = groups();
 
-  NewFolder(dialogs_, picker_.Picker());  // the folder window cancelled
+  NewFolder(dialogs_, Paths().listRoot, picker_.Picker());  // the folder window cancelled
   EXPECT_TRUE(dialogs_.inputBoxes.empty());
 
   picker_.answer = "";
   dialogs_.inputs.push_back(std::nullopt);  // the name box cancelled
-  NewFolder(dialogs_, picker_.Picker());
+  NewFolder(dialogs_, Paths().listRoot, picker_.Picker());
   EXPECT_TRUE(dialogs_.messages.empty());
 
   dialogs_.inputs.push_back(".txt");  // no name left
-  NewFolder(dialogs_, picker_.Picker());
+  NewFolder(dialogs_, Paths().listRoot, picker_.Picker());
   EXPECT_TRUE(dialogs_.messages.empty());
 
   dialogs_.inputs.push_back("Kept out");
   dialogs_.answers.push_back(MsgAnswer::Cancel);
-  NewFolder(dialogs_, picker_.Picker());
+  NewFolder(dialogs_, Paths().listRoot, picker_.Picker());
   EXPECT_EQ(dialogs_.messages.size(), 1u);
 
   EXPECT_EQ(groups(), before);
@@ -123,7 +123,8 @@ TEST_F(GroupCommands, ChangeDirectoryNormalisesAndResetsTheList) {
   s.CurrentFile = "sums.orv";
 
   picker_.answer = "ann.orv\\sums.orv";
-  ChangeDirectory(picker_.Picker());
+  ChangeDirectory(Paths().listRoot, Settings().CurrentDir, Settings().CurrentFile,
+                  picker_.Picker());
   EXPECT_EQ(s.CurrentDir, "ann.orv\\sums.orv\\");
   EXPECT_EQ(s.CurrentFile, "words0.orv");
   EXPECT_EQ(picker_.captions.back(), "Change Diretory");
@@ -131,12 +132,14 @@ TEST_F(GroupCommands, ChangeDirectoryNormalisesAndResetsTheList) {
 
   s.CurrentFile = "other.orv";
   picker_.answer = std::nullopt;
-  ChangeDirectory(picker_.Picker());
+  ChangeDirectory(Paths().listRoot, Settings().CurrentDir, Settings().CurrentFile,
+                  picker_.Picker());
   EXPECT_EQ(s.CurrentDir, "ann.orv\\sums.orv\\");
   EXPECT_EQ(s.CurrentFile, "words0.orv");
 
   picker_.answer = "";
-  ChangeDirectory(picker_.Picker());
+  ChangeDirectory(Paths().listRoot, Settings().CurrentDir, Settings().CurrentFile,
+                  picker_.Picker());
   EXPECT_EQ(s.CurrentDir, "\\");
   EXPECT_EQ(s.CurrentFile, "words0.orv");
 }
@@ -145,7 +148,7 @@ TEST_F(GroupCommands, RemoveDirRemovesOnlyAnEmptyGroup) {
   Settings().CurrentDir = "ann.orv\\";
 
   picker_.answer = "ann.orv\\sums.orv";
-  RemoveGroup(dialogs_, picker_.Picker());
+  RemoveGroup(dialogs_, Paths().listRoot, Settings().CurrentDir, picker_.Picker());
   EXPECT_FALSE(fs::exists(Root() / "ann.orv" / "sums.orv"));
   EXPECT_TRUE(dialogs_.messages.empty());
   EXPECT_EQ(picker_.captions.back(), "Directory to remove");
@@ -154,27 +157,27 @@ TEST_F(GroupCommands, RemoveDirRemovesOnlyAnEmptyGroup) {
 
   dir_.Write("orv.orv/ann.orv/list.orv", "apple\n");
   picker_.answer = "ann.orv";
-  RemoveGroup(dialogs_, picker_.Picker());
+  RemoveGroup(dialogs_, Paths().listRoot, Settings().CurrentDir, picker_.Picker());
   EXPECT_TRUE(fs::exists(Root() / "ann.orv" / "list.orv"));
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].kind, MsgKind::Error);
   EXPECT_EQ(dialogs_.messages[0].text.rfind("Error num ", 0), 0u);
 
   picker_.answer = "nothing.orv";
-  RemoveGroup(dialogs_, picker_.Picker());
+  RemoveGroup(dialogs_, Paths().listRoot, Settings().CurrentDir, picker_.Picker());
   EXPECT_EQ(dialogs_.Texts().back(), ErrorText(2));
 }
 
 TEST_F(GroupCommands, RemoveDirNeverRemovesTheRoot) {
   fs::remove_all(Root() / "ann.orv");  // an empty root could otherwise go
   picker_.answer = "";
-  RemoveGroup(dialogs_, picker_.Picker());
+  RemoveGroup(dialogs_, Paths().listRoot, Settings().CurrentDir, picker_.Picker());
   EXPECT_TRUE(fs::is_directory(Root()));
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].text, ErrorText(16));
 
   picker_.answer = std::nullopt;
-  RemoveGroup(dialogs_, picker_.Picker());
+  RemoveGroup(dialogs_, Paths().listRoot, Settings().CurrentDir, picker_.Picker());
   EXPECT_EQ(dialogs_.messages.size(), 1u);
 }
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "lists/compilesettings.h"
 #include "lists/random.h"
 #include "support/buffer_lines.h"

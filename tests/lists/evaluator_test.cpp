@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/errors.h"
-#include "app/strings.h"
+#include "base/errors.h"
+#include "base/strings.h"
 #include "lists/compilesettings.h"
 #include "lists/mstack.h"
 #include "lists/scanning.h"

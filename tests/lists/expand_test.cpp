@@ -1,5 +1,6 @@
 // Expansion and evaluation of single expression lines.
 #include "lists/expand.h"
+#include "base/numbertext.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/errors.h"
-#include "app/strings.h"
+#include "base/errors.h"
+#include "base/strings.h"
 #include "lists/compilesettings.h"
 #include "lists/evaluatelines.h"
 #include "lists/random.h"

@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 namespace orv {
 namespace {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <set>
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "lists/compilesettings.h"
 #include "lists/evaluatelines.h"
 #include "lists/random.h"

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "lists/evaluator.h"
 #include "numbers/workbudget.h"
 

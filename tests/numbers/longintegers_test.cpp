@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "lists/math.h"
 
 namespace orv {

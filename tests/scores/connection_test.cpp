@@ -5,11 +5,11 @@
 #include <QTcpServer>
 #include <filesystem>
 
+#include "app/programhost.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
 #include "app/startupfile.h"
 #include "score_db_fixture.h"
-#include "scores/program_host.h"
 #include "scores/scoredatabase.h"
 
 namespace orv::test {

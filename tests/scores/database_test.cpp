@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "score_db_fixture.h"
-#include "scores/fbclient.h"
+#include "scores/firebird/fbclient.h"
 
 namespace orv::test {
 namespace {

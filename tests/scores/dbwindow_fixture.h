@@ -13,16 +13,16 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
 #include "app/getuser.h"
-#include "app/platform.h"
 #include "app/programpaths.h"
 #include "app/startupfile.h"
+#include "base/clock.h"
+#include "base/platform.h"
 #include "score_db_fixture.h"
 #include "scores/dataset.h"
 #include "scores/logquery_window.h"
 #include "scores/scoredatabase.h"
-#include "scores/sound_store.h"
+#include "scores/sound/soundstore.h"
 #include "session/scripted_learner.h"
 #include "session/session.h"
 #include "session/sessiondatabase.h"

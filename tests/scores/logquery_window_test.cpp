@@ -13,11 +13,11 @@
 
 #include "dbwindow_fixture.h"
 #include "files/dos.h"
-#include "scores/datagrid_window.h"
-#include "scores/datepicker_window.h"
+#include "scores/firebird/readonlyselect.h"
 #include "scores/logquery_window.h"
-#include "scores/readonlyselect.h"
 #include "support/test_users.h"
+#include "widgets/datagrid_window.h"
+#include "widgets/datepicker_window.h"
 
 namespace orv::test {
 namespace {

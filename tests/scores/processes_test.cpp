@@ -11,7 +11,7 @@
 #include <iostream>
 
 #include "score_db_fixture.h"
-#include "scores/engine_root.h"
+#include "scores/firebird/engineroot.h"
 #include "scores/scoredatabase.h"
 
 namespace orv::test {

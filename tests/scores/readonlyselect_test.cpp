@@ -1,7 +1,7 @@
 // Statements typed by hand: a single select runs and every row comes back
 // with its values; anything else is refused before it runs and the database
 // stays as it was.
-#include "scores/readonlyselect.h"
+#include "scores/firebird/readonlyselect.h"
 
 #include <gtest/gtest.h>
 

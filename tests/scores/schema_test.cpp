@@ -1,4 +1,4 @@
-#include "scores/schema.h"
+#include "scores/firebird/schema.h"
 
 #include <gtest/gtest.h>
 

@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "app/platform.h"
-#include "scores/engine_root.h"
-#include "scores/fbclient.h"
-#include "scores/score_db_host.h"
+#include "base/platform.h"
+#include "scores/firebird/engineroot.h"
+#include "scores/firebird/fbclient.h"
+#include "scores/scoredbhost.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 

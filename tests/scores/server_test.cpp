@@ -7,7 +7,7 @@
 #include "score_db_fixture.h"
 #include "scores/dbaccount.h"
 #include "scores/scoredatabase.h"
-#include "scores/sound_store.h"
+#include "scores/sound/soundstore.h"
 
 namespace orv::test {
 namespace {

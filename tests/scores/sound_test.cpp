@@ -7,9 +7,9 @@
 
 #include "score_db_fixture.h"
 #include "scores/scoredatabase.h"
-#include "scores/sound_store.h"
-#include "scores/wav_decoder.h"
-#include "scores/wav_player.h"
+#include "scores/sound/soundstore.h"
+#include "scores/sound/wavdecoder.h"
+#include "scores/sound/wavplayer.h"
 
 namespace orv::test {
 namespace {

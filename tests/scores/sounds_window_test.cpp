@@ -12,9 +12,9 @@
 #include <set>
 
 #include "dbwindow_fixture.h"
-#include "scores/datagrid_window.h"
-#include "scores/finddialog_window.h"
 #include "scores/sounds_window.h"
+#include "widgets/datagrid_window.h"
+#include "widgets/finddialog_window.h"
 
 namespace orv::test {
 namespace {

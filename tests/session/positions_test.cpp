@@ -1,5 +1,6 @@
 // The question order kept in position files, alone and over whole tests.
 #include "session/positions.h"
+#include "base/numbertext.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "session/session_fixture.h"

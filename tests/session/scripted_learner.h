@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/platform.h"
-#include "app/strings.h"
+#include "base/numbertext.h"
+#include "base/platform.h"
+#include "base/strings.h"
 #include "files/dos.h"
 #include "session/ports.h"
 

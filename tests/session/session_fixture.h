@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
-#include "app/platform.h"
+#include "base/clock.h"
+#include "base/platform.h"
 #include "scores/score_db_fixture.h"
 #include "scores/scoredatabase.h"
-#include "scores/sound_store.h"
+#include "scores/sound/soundstore.h"
 #include "session/scripted_learner.h"
 #include "session/session.h"
 #include "session/sessiondatabase.h"

@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/message_window.h"
 #include "session/input_window.h"
 #include "session/mathinput_window.h"
 #include "session/session_fixture.h"
 #include "session/wrongwords_window.h"
 #include "support/gui_keys.h"
+#include "widgets/message_window.h"
 
 namespace orv::test {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/strings.h"
+#include "base/strings.h"
 #include "session/ports.h"
 #include "support/children.h"
 #include "support/gui_keys.h"

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 
 namespace orv::test {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <tuple>
 
-#include "app/platform.h"
+#include "base/platform.h"
 #include "files/errortext.h"
 #include "support/fake_dialogs.h"
 #include "support/file_size_limit.h"

@@ -1,0 +1,20 @@
+#pragma once
+// The score database's view of the running program: the "scoreDB" value of
+// orv.ini, the program paths, the logged-in user and the start-up settings.
+#include "scores/scoredbhost.h"
+
+namespace orv {
+
+class ProgramScoreDbHost : public ScoreDbHost {
+ public:
+  std::string ScoreDbPath() override;
+  void SetScoreDbPath(const std::string& path) override;
+  std::string ProgramDir() override;
+  int CurrentLevel() override;
+  int ChangeDbLevel() override;
+  std::string CurrentDir() override;
+  bool QuitAllowed() override;
+  void SetQuitAllowed() override;
+};
+
+}  // namespace orv

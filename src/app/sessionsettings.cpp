@@ -1,0 +1,20 @@
+#include "app/sessionsettings.h"
+
+#include "app/programpaths.h"
+#include "app/startupfile.h"
+
+namespace orv {
+
+SessionSettings CurrentSessionSettings() {
+  const StartUpSettings& user = Settings();
+  SessionSettings settings;
+  settings.inOrder = user.InOrder;
+  settings.wholeFile = user.WholeFile;
+  settings.reshowWord = user.ReshowWord;
+  settings.logAll = Paths().LogAll;
+  settings.currentDir = user.CurrentDir;
+  settings.programDir = Paths().programDir;
+  return settings;
+}
+
+}  // namespace orv

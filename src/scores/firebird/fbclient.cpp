@@ -1,0 +1,122 @@
+#include "scores/firebird/fbclient.h"
+
+#include <ibase.h>
+
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+#include "files/filelayer.h"
+#include "scores/dbaccount.h"
+#include "scores/firebird/fbstatus.h"
+#include "scores/firebird/fbtransaction.h"
+#include "scores/firebird/schema.h"
+#include "scores/sqlquote.h"
+
+namespace orv {
+namespace {
+
+// The parameter block of an attachment: the program's user and password.
+std::vector<char> AttachParameters() {
+  std::vector<char> dpb{isc_dpb_version1};
+  auto add = [&](char tag, std::string_view value) {
+    dpb.push_back(tag);
+    dpb.push_back(static_cast<char>(value.size()));
+    dpb.insert(dpb.end(), value.begin(), value.end());
+  };
+  add(isc_dpb_user_name, DatabaseAccount().user);
+  add(isc_dpb_password, DatabaseAccount().password);
+  add(isc_dpb_lc_ctype, "UTF8");
+  return dpb;
+}
+
+class Attachment {
+ public:
+  Attachment() = default;
+  ~Attachment() { Detach(); }
+  Attachment(const Attachment&) = delete;
+  Attachment& operator=(const Attachment&) = delete;
+
+  isc_db_handle* Handle() { return &handle_; }
+  void Detach() {
+    ISC_STATUS_ARRAY status;
+    if (handle_ != 0) isc_detach_database(status, &handle_);
+    handle_ = 0;
+  }
+  // Removes the database file; used when a new database could not be made whole.
+  void Drop() {
+    ISC_STATUS_ARRAY status;
+    if (handle_ != 0 && isc_drop_database(status, &handle_) != 0) Detach();
+    handle_ = 0;
+  }
+
+ private:
+  isc_db_handle handle_ = 0;
+};
+
+void RunStatement(Attachment& attachment, FbTransaction& transaction,
+                  const std::string& statement) {
+  ISC_STATUS_ARRAY status;
+  if (isc_dsql_execute_immediate(status, attachment.Handle(), transaction.Handle(), 0,
+                                 statement.c_str(), SQL_DIALECT_V6, nullptr) != 0) {
+    RaiseEngineError(status, "Cannot run \"" + statement.substr(0, 60) + "\"");
+  }
+}
+
+}  // namespace
+
+bool IsLocalDatabasePath(const std::string& path) {
+  if (path.find("://") != std::string::npos) return false;
+  if (path.empty() || path[0] == '/' || path[0] == '.' || path[0] == '\\') return true;
+  std::size_t colon = path.find(':');
+  // "C:\..." names a drive, not a host.
+  return colon == std::string::npos || colon == 1;
+}
+
+std::optional<EngineError> ProbeAttach(const std::string& path) {
+  std::vector<char> dpb = AttachParameters();
+  Attachment attachment;
+  ISC_STATUS_ARRAY status;
+  if (isc_attach_database(status, 0, path.c_str(), attachment.Handle(),
+                          static_cast<short>(dpb.size()), dpb.data()) != 0) {
+    return EngineErrorOf(status);
+  }
+  return std::nullopt;
+}
+
+void CreateScoreDatabase(const std::string& path) {
+  CreateDatabase(path, SchemaScript());
+}
+
+void CreateDatabase(const std::string& path, std::string_view script) {
+  std::string create = "CREATE DATABASE ";
+  SqlQuote(create, path);
+  create += " USER ";
+  SqlQuote(create, DatabaseAccount().user);
+  create += " PASSWORD ";
+  SqlQuote(create, DatabaseAccount().password);
+  create += " PAGE_SIZE 16384 DEFAULT CHARACTER SET UTF8";
+
+  Attachment attachment;
+  isc_tr_handle none = 0;
+  ISC_STATUS_ARRAY status;
+  if (isc_dsql_execute_immediate(status, attachment.Handle(), &none, 0, create.c_str(),
+                                 SQL_DIALECT_V6, nullptr) != 0) {
+    RaiseEngineError(status, "Cannot create the database " + path);
+  }
+  // The scores are the learners' own: other accounts may not read the file.
+  if (IsLocalDatabasePath(path)) MakeFilePrivate(path);
+  // One transaction for the whole script: a database is made whole or not at all.
+  try {
+    FbTransaction transaction(attachment.Handle(), {}, "Cannot start a transaction");
+    for (const std::string& statement : ScriptStatements(script)) {
+      RunStatement(attachment, transaction, statement);
+    }
+    transaction.Commit();
+  } catch (...) {
+    attachment.Drop();
+    throw;
+  }
+}
+
+}  // namespace orv

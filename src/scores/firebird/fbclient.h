@@ -1,0 +1,35 @@
+#pragma once
+// What the program does with the Firebird client library directly, below Qt's
+// driver: creating a score database from the schema, and one bare attachment
+// that reads the engine's own status code when a connection fails.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "scores/firebird/engineerror.h"
+
+namespace orv {
+
+// The built-in account (scores/dbaccount.h holds the one in force): the
+// embedded engine takes the name without checking, a server checks both.
+inline constexpr char kDbUser[] = "sysdba";
+inline constexpr char kDbPassword[] = "quillwork";
+
+// True for a path the embedded engine opens (a file on this machine); false
+// for a server's address: "host:/path", "host/port:/path", "inet://...".
+bool IsLocalDatabasePath(const std::string& path);
+
+// Attaches to the database once and detaches; the engine's error when the
+// attachment fails, std::nullopt when it succeeds.
+std::optional<EngineError> ProbeAttach(const std::string& path);
+
+// Creates a new database at path (a local file or a server's address) and
+// runs the schema script in it. Raises E_DB_Error with the engine's error,
+// for example when the file exists already.
+void CreateScoreDatabase(const std::string& path);
+
+// As CreateScoreDatabase with another script. When a statement fails the new
+// file is removed again, so no half-made database is left behind.
+void CreateDatabase(const std::string& path, std::string_view script);
+
+}  // namespace orv

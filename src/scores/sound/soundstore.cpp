@@ -1,0 +1,90 @@
+#include "scores/sound/soundstore.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+#include "files/dos.h"
+#include "files/filelayer.h"
+#include "scores/sound/wavdecoder.h"
+#include "scores/sound/wavplayer.h"
+
+namespace orv {
+namespace {
+
+QString Text(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+// The stored name of the word, matched without regard to case.
+std::optional<QString> StoredName(QSqlDatabase db, const std::string& word) {
+  QSqlQuery query(db);
+  query.prepare(QStringLiteral("SELECT FIRST 1 NAME FROM SOUND WHERE UPPER(NAME) = UPPER(?)"));
+  query.addBindValue(Text(word));
+  if (!query.exec() || !query.next()) return std::nullopt;
+  return query.value(0).toString();
+}
+
+}  // namespace
+
+bool SoundStore::WavForWord(const std::string& word) {
+  try {
+    return db_.ConectDB() && StoredName(db_.Database(), word).has_value();
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+std::optional<std::string> SoundStore::SoundOf(const std::string& word) {
+  if (!db_.ConectDB()) return std::nullopt;
+  QSqlQuery query(db_.Database());
+  query.prepare(QStringLiteral("SELECT FIRST 1 DATA FROM SOUND WHERE UPPER(NAME) = UPPER(?)"));
+  query.addBindValue(Text(word));
+  if (!query.exec() || !query.next()) return std::nullopt;
+  const QByteArray data = query.value(0).toByteArray();
+  return std::string(data.constData(), static_cast<std::size_t>(data.size()));
+}
+
+void SoundStore::PlayWord(const std::string& word) {
+  if (std::optional<std::string> wav = SoundOf(word)) PlayWav(*wav);
+}
+
+bool SoundStore::PlayIfStored(const std::string& word) {
+  std::optional<std::string> wav;
+  try {
+    wav = SoundOf(word);
+  } catch (const std::exception&) {
+    return false;
+  }
+  return wav && PlayWav(*wav);
+}
+
+bool SoundStore::WriteWord(const std::string& fileName) {
+  if (!db_.ConectDB()) return false;
+  const std::string key = BaseName(fileName);
+  const std::optional<QString> stored = StoredName(db_.Database(), key);
+  if (stored &&
+      !dialogs_.ConfirmYesNo('"' + key + '"' + " Word allready in database overwrite! ")) {
+    return false;
+  }
+  std::string bytes;
+  if (ReadFileBytes(fileName, bytes) != 0 || !DecodeWav(bytes)) return false;
+
+  QSqlQuery query(db_.Database());
+  if (stored) {
+    query.prepare(QStringLiteral("UPDATE SOUND SET NAME = ?, DATA = ? WHERE NAME = ?"));
+  } else {
+    query.prepare(QStringLiteral("INSERT INTO SOUND (NAME, DATA) VALUES (?, ?)"));
+  }
+  query.addBindValue(Text(key));
+  query.addBindValue(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  if (stored) query.addBindValue(*stored);
+  if (!query.exec()) return false;
+  try {
+    db_.CommitRetaining();
+  } catch (const std::exception&) {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace orv

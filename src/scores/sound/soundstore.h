@@ -1,0 +1,36 @@
+#pragma once
+// The recorded sounds of words, kept whole (WAV files) in the table SOUND of
+// the score database, one per word, words matched without regard to case.
+#include <optional>
+#include <string>
+
+#include "base/dialogs.h"
+#include "scores/scoredatabase.h"
+
+namespace orv {
+
+class SoundStore {
+ public:
+  SoundStore(ScoreDatabase& database, Dialogs& dialogs) : db_(database), dialogs_(dialogs) {}
+
+  // True when a sound is stored for the word; every failure counts as none.
+  bool WavForWord(const std::string& word);
+  // Plays the word's sound when there is one.
+  void PlayWord(const std::string& word);
+  // The same in one database look-up, every failure counting as no sound;
+  // true when a sound was stored and played.
+  bool PlayIfStored(const std::string& word);
+  // Stores the WAV file as the sound of its base name, asking before it
+  // replaces a stored one. A file that cannot be read or is not a WAV file
+  // that decodes, and any database failure, end it silently with nothing
+  // stored; true when the sound was stored.
+  bool WriteWord(const std::string& fileName);
+  // The stored WAV file of the word, if any.
+  std::optional<std::string> SoundOf(const std::string& word);
+
+ private:
+  ScoreDatabase& db_;
+  Dialogs& dialogs_;
+};
+
+}  // namespace orv

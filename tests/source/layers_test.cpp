@@ -1,0 +1,132 @@
+// The folders of src/ include only folders below them: base, files, numbers,
+// lists, users, scores, session, app. The shared widgets sit beside the
+// windows: any window may include them, and they include only core folders.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::string> kLayers = {"base",  "files",  "numbers", "lists",
+                                          "users", "scores", "session", "app"};
+
+// Upward includes that remain until the code below app/ is handed the
+// program's settings, paths and users instead of reaching for them. The list
+// only shrinks: a new upward include fails, and so does an entry that has gone.
+const std::set<std::string> kStillUpward = {
+    "files/listfiles.cpp -> app/programpaths.h",
+    "files/listfiles.cpp -> app/startupfile.h",
+    "files/openfile_window.cpp -> app/programpaths.h",
+    "files/openfile_window.cpp -> app/startupfile.h",
+    "lists/edit.cpp -> users/password.h",
+    "lists/edit_window.cpp -> app/programpaths.h",
+    "lists/edit_window.cpp -> app/startupfile.h",
+    "scores/logquery_window.cpp -> app/getuser.h",
+    "scores/score_window.cpp -> app/getuser.h",
+    "scores/score_window.cpp -> app/startupfile.h",
+    "scores/sounds_window.cpp -> app/getuser.h",
+    "scores/sounds_window.cpp -> app/startupfile.h",
+    "scores/wrongword_window.cpp -> app/getuser.h",
+    "scores/wrongword_window.cpp -> app/programpaths.h",
+};
+
+int Layer(const std::string& folder) {
+  const auto it = std::find(kLayers.begin(), kLayers.end(), folder);
+  return it == kLayers.end() ? -1 : static_cast<int>(it - kLayers.begin());
+}
+
+bool IsWindow(const std::string& file) {
+  return file.find("_window.") != std::string::npos;
+}
+
+// Why an include breaks the order; empty when it keeps it.
+std::string Breach(const std::string& file, const std::string& from, const std::string& to) {
+  const int app = Layer("app");
+  if (to == "widgets") {
+    return IsWindow(file) || from == "widgets" ? "" : "only windows include widgets/";
+  }
+  if (Layer(to) < 0) return "includes a folder outside the layers";
+  if (from == "widgets") return Layer(to) < app ? "" : "widgets/ includes only core folders";
+  if (Layer(from) < 0) return "a folder outside the layers";
+  return Layer(to) > Layer(from) ? "points up the layers" : "";
+}
+
+struct Scan {
+  std::size_t includes = 0;
+  std::vector<std::string> breaches;  // "file -> include"
+  std::vector<std::string> reasons;
+};
+
+Scan ScanSources() {
+  const fs::path src = fs::path(ORV_SOURCE_DIR) / "src";
+  const std::regex include(R"(^\s*#\s*include\s+"([a-z_]+)/([^"]+)\")");
+  Scan scan;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(src)) {
+    const std::string ext = entry.path().extension().string();
+    if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
+    const std::string file = entry.path().lexically_relative(src).generic_string();
+    const std::string from = file.substr(0, file.find('/'));
+    // The programs (main.cpp, orvc.cpp and orvc/) stand on top of everything.
+    if (from == file || from == "orvc") continue;
+    std::ifstream in(entry.path());
+    std::string line;
+    std::smatch m;
+    while (std::getline(in, line)) {
+      if (!std::regex_search(line, m, include)) continue;
+      ++scan.includes;
+      const std::string reason = Breach(file, from, m[1]);
+      if (reason.empty()) continue;
+      scan.breaches.push_back(file + " -> " + m[1].str() + "/" + m[2].str());
+      scan.reasons.push_back(reason);
+    }
+  }
+  return scan;
+}
+
+TEST(Layers, EveryIncludePointsDownTheOrder) {
+  const Scan scan = ScanSources();
+  ASSERT_GT(scan.includes, 500u) << "the sources were not found under " << ORV_SOURCE_DIR;
+  std::set<std::string> seen;
+  for (std::size_t i = 0; i < scan.breaches.size(); ++i) {
+    seen.insert(scan.breaches[i]);
+    EXPECT_TRUE(kStillUpward.count(scan.breaches[i]))
+        << scan.breaches[i] << ": " << scan.reasons[i];
+  }
+  for (const std::string& known : kStillUpward) {
+    EXPECT_TRUE(seen.count(known)) << known << " is gone: take it off the list";
+  }
+}
+
+TEST(Layers, TheRulesCatchEachKindOfBreach) {
+  struct Case {
+    const char* file;
+    const char* from;
+    const char* to;
+    bool breach;
+  };
+  const Case cases[] = {
+      {"lists/buffers.cpp", "lists", "base", false},
+      {"lists/buffers.cpp", "lists", "lists", false},
+      {"files/dos.cpp", "files", "lists", true},
+      {"base/strings.cpp", "base", "files", true},
+      {"session/input_window.cpp", "session", "widgets", false},
+      {"session/positions.cpp", "session", "widgets", true},
+      {"widgets/datagrid_window.h", "widgets", "scores", false},
+      {"widgets/datagrid_window.h", "widgets", "app", true},
+      {"app/mainform.cpp", "app", "orvc", true},
+      {"tools/x.cpp", "tools", "base", true},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(!Breach(c.file, c.from, c.to).empty(), c.breach) << c.file << " -> " << c.to;
+  }
+}
+
+}  // namespace
