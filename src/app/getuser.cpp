@@ -9,6 +9,7 @@
 #include "app/platform.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
+#include "app/sharedhome.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
@@ -88,6 +89,7 @@ std::string ConfiguredPasswordFileName() {
 void StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
   SetProgramDirectory(ProgramDirectory(home));
   ProgramPaths& p = Paths();
+  JoinSharedHome(p.programDir);
   // Before the engine look-up first loads the client library.
   UseEmbeddedEngineRoot(p.programDir);
   SetDatabaseAccount(ConfiguredDatabaseAccount(std::string(kMachineIni), RegistryFile()));
