@@ -5,9 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "app/errors.h"
+#include "scores/engine_root.h"
 
 namespace orv {
 namespace {
@@ -69,6 +73,15 @@ void JoinSharedHome(const std::string& programDir) {
   if (!SharedGroup(programDir, group)) return;
   const mode_t mask = ::umask(0);
   ::umask(mask & ~static_cast<mode_t>(S_IRWXG));
+  // The engine's lock files belong with the database: in the default
+  // /tmp/firebird, made by whichever account came first, the others could
+  // not open them.
+  if (const char* set = std::getenv("FIREBIRD_LOCK"); set == nullptr || *set == '\0') {
+    const std::string lock = programDir + kEngineRootFolder + "/lock";
+    std::error_code ec;
+    std::filesystem::create_directories(lock, ec);
+    if (!ec) ::setenv("FIREBIRD_LOCK", lock.c_str(), 1);
+  }
 }
 
 }  // namespace orv

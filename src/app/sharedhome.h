@@ -23,7 +23,9 @@ std::string SharedHomeProblem(const std::string& programDir);
 
 // Raises E_Orv_Error with SharedHomeProblem's message when there is one. In
 // a shared folder, what this process makes is then left writable by the
-// group, so that the next account can go on using it.
+// group, so that the next account can go on using it, and the database
+// engine keeps its lock files there (FIREBIRD_LOCK, unless set already).
+// Called before the database engine is first used.
 void JoinSharedHome(const std::string& programDir);
 
 }  // namespace orv

@@ -7,8 +7,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "app/errors.h"
 #include "support/temp_dir.h"
@@ -112,15 +114,21 @@ TEST_F(SharedHomeAccount, WhatAMemberMakesThereTheNextMemberMayWrite) {
   Share(kNoGroup);
   const std::string made = home() + "LastUser.Kvx";
   EXPECT_EQ(AsNobody([&] {
+              ::unsetenv("FIREBIRD_LOCK");
               JoinSharedHome(home());
               const int fd = ::open(made.c_str(), O_CREAT | O_WRONLY, 0666);
-              return std::string(fd >= 0 && ::close(fd) == 0 ? "" : "not made");
+              const char* lock = std::getenv("FIREBIRD_LOCK");
+              return std::string(fd >= 0 && ::close(fd) == 0 ? "" : "not made ") +
+                     (lock != nullptr ? lock : "no lock folder");
             }),
-            "");
-  struct stat info {};
-  ASSERT_EQ(::stat(made.c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0664u);
-  EXPECT_EQ(info.st_gid, kNoGroup);
+            home() + "firebird/lock");
+  for (const auto& [path, mode] :
+       {std::pair{made, 0100664u}, {home() + "firebird/lock", 042775u}}) {
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0) << path;
+    EXPECT_EQ(info.st_mode & 0177777, mode) << path;
+    EXPECT_EQ(info.st_gid, kNoGroup) << path;
+  }
 }
 
 }  // namespace
