@@ -6,6 +6,7 @@
 #include "app/dbaccountconfig.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
+#include "app/sharedhome.h"
 #include "base/dialogs.h"
 #include "base/platform.h"
 #include "files/dos.h"
@@ -87,6 +88,7 @@ std::string ConfiguredPasswordFileName() {
 void StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
   SetProgramDirectory(ProgramDirectory(home));
   ProgramPaths& p = Paths();
+  JoinSharedHome(p.programDir);
   // Before the engine look-up first loads the client library.
   UseEmbeddedEngineRoot(p.programDir);
   SetDatabaseAccount(ConfiguredDatabaseAccount(std::string(kMachineIni), RegistryFile()));

@@ -7,10 +7,7 @@
 
 namespace orv {
 
-QPixmap OrvPicture(QSize size) {
-  QPixmap picture(size);
-  picture.fill(Qt::transparent);
-  QPainter p(&picture);
+void PaintOrvPicture(QPainter& p, QSize size) {
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF frame(QPointF(0, 0), QSizeF(size));
   const qreal edge = std::max<qreal>(2, frame.width() / 16);
@@ -32,6 +29,13 @@ QPixmap OrvPicture(QSize size) {
   p.drawText(top, Qt::AlignCenter, "Abc");
   p.setPen(QColor(0xff, 0xff, 0x80));
   p.drawText(top.translated(0, top.height()), Qt::AlignCenter, "2+3=5");
+}
+
+QPixmap OrvPicture(QSize size) {
+  QPixmap picture(size);
+  picture.fill(Qt::transparent);
+  QPainter p(&picture);
+  PaintOrvPicture(p, size);
   return picture;
 }
 

@@ -4,6 +4,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/sharedhome.h"
+#include "base/strings.h"
+#include "files/dos.h"
+
 namespace orv {
 namespace {
 
@@ -40,7 +44,7 @@ std::string ProgramDirectory(const std::optional<std::string>& home) {
   } else if (const char* env = std::getenv("ORV_HOME"); env != nullptr && *env != '\0') {
     dir = env;
   } else {
-    return ExecutableFolder();
+    return DefaultProgramDirectory(ExecutableFolder());
   }
   std::error_code ec;
   const std::filesystem::path absolute = std::filesystem::absolute(dir, ec);

@@ -23,8 +23,9 @@ ProgramPaths& Paths();
 void SetProgramDirectory(const std::string& dir);
 
 // The program directory: home (the --home option) when given, else the
-// ORV_HOME environment variable, else the folder of the running program;
-// made absolute and ending in "/".
+// ORV_HOME environment variable, else the folder of the running program
+// (the machine's shared folder for the installed program); made absolute and
+// ending in "/".
 std::string ProgramDirectory(const std::optional<std::string>& home);
 
 // The folder of the running program's file, ending in "/".

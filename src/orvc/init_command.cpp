@@ -13,6 +13,7 @@
 #include "app/getuser.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
+#include "app/sharedhome.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
@@ -113,6 +114,7 @@ std::string AdminPassword(const Invocation& inv) {
 int Run(const Invocation& inv) {
   const std::string adminPassword = AdminPassword(inv);
   SetProgramDirectory(ProgramDirectory(inv.home));
+  JoinSharedHome(Paths().programDir);
   const ProgramPaths& p = Paths();
   const std::string passwords = PasswordFilePath(p.programDir, p.passwordFileName);
   const std::string database = p.programDir + "scoredb.gdb";

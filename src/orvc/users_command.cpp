@@ -6,6 +6,7 @@
 
 #include "app/getuser.h"
 #include "app/programpaths.h"
+#include "app/sharedhome.h"
 #include "base/strings.h"
 #include "base/utf8.h"
 #include "files/dos.h"
@@ -130,6 +131,7 @@ int Check(PasswordO& users, const Invocation& inv) {
 int Run(const Invocation& inv) {
   if (inv.args.empty()) throw CommandError{std::string("usage: ") + kUsage};
   SetProgramDirectory(ProgramDirectory(inv.home));
+  JoinSharedHome(Paths().programDir);
   const ProgramPaths& p = Paths();
   if (!DirExists(p.programDir)) {
     throw CommandError{"the program directory " + p.programDir + " does not exist", 1};

@@ -1,0 +1,87 @@
+#include "app/sharedhome.h"
+
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "base/errors.h"
+#include "scores/firebird/engineroot.h"
+
+namespace orv {
+namespace {
+
+bool InGroup(gid_t group) {
+  if (::getegid() == group) return true;
+  const int count = ::getgroups(0, nullptr);
+  if (count <= 0) return false;
+  std::vector<gid_t> groups(static_cast<std::size_t>(count));
+  const int got = ::getgroups(count, groups.data());
+  for (int i = 0; i < got; ++i) {
+    if (groups[static_cast<std::size_t>(i)] == group) return true;
+  }
+  return false;
+}
+
+std::string GroupName(gid_t group) {
+  const ::group* entry = ::getgrgid(group);
+  return entry != nullptr ? entry->gr_name : std::to_string(group);
+}
+
+std::string UserName() {
+  const ::passwd* entry = ::getpwuid(::geteuid());
+  return entry != nullptr ? entry->pw_name : std::to_string(::geteuid());
+}
+
+// The folder's group when it is shared through one.
+bool SharedGroup(const std::string& dir, gid_t& group) {
+  struct stat info {};
+  if (::stat(dir.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+  if ((info.st_mode & S_ISGID) == 0) return false;
+  group = info.st_gid;
+  return true;
+}
+
+}  // namespace
+
+std::string DefaultProgramDirectory(const std::string& exeFolder) {
+  return exeFolder == kInstalledBinDir ? std::string(kMachineHome) : exeFolder;
+}
+
+std::string SharedHomeProblem(const std::string& programDir) {
+  gid_t group = 0;
+  // The super user may work anywhere; the package sets the folder up as such.
+  if (!SharedGroup(programDir, group) || ::geteuid() == 0 || InGroup(group)) return {};
+  const std::string name = GroupName(group);
+  const std::string user = UserName();
+  return "You (" + user + ") are not in the group \"" + name + "\" that shares Orv's folder " +
+         programDir + " among the accounts of this computer. Ask the computer's administrator " +
+         "to add you (sudo adduser " + user + " " + name +
+         "); it counts from your next log-in to the computer.";
+}
+
+void JoinSharedHome(const std::string& programDir) {
+  if (std::string problem = SharedHomeProblem(programDir); !problem.empty()) {
+    throw E_Orv_Error(problem);
+  }
+  gid_t group = 0;
+  if (!SharedGroup(programDir, group)) return;
+  const mode_t mask = ::umask(0);
+  ::umask(mask & ~static_cast<mode_t>(S_IRWXG));
+  // The engine's lock files belong with the database: in the default
+  // /tmp/firebird, made by whichever account came first, the others could
+  // not open them.
+  if (const char* set = std::getenv("FIREBIRD_LOCK"); set == nullptr || *set == '\0') {
+    const std::string lock = programDir + kEngineRootFolder + "/lock";
+    std::error_code ec;
+    std::filesystem::create_directories(lock, ec);
+    if (!ec) ::setenv("FIREBIRD_LOCK", lock.c_str(), 1);
+  }
+}
+
+}  // namespace orv
