@@ -57,8 +57,8 @@ TEST(OrvcInit, MakesListsUsersSettingsAndAnEmptyScoreDatabase) {
   EXPECT_EQ(database, home.Str() + "scoredb.gdb");
   EXPECT_EQ(OneValue(database, "select count(*) from score_tab"), "0");
   EXPECT_EQ(OneValue(database, "select cdate('02/01/2004', '01/01/2004') from rdb$database"), "1");
-  // Other accounts may read neither the users nor the scores.
-  for (const char* file : {"KVXS1.KVX", "scoredb.gdb"}) {
+  // Other accounts may read neither the users, the scores nor the settings.
+  for (const char* file : {"KVXS1.KVX", "scoredb.gdb", "orv.ini"}) {
     EXPECT_EQ(std::filesystem::status(home.Path() / file).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
         << file;
