@@ -5,6 +5,7 @@
 #include <QVariant>
 
 #include "app/programpaths.h"
+#include "files/dos.h"
 #include "files/filelayer.h"
 
 namespace orv {
@@ -45,6 +46,24 @@ QString WholeLineValue(const std::string& file, const QString& key) {
   return {};
 }
 
+// orv.ini can hold the database account's password, so only the accounts
+// that may read the password file may read it. It is made private before
+// QSettings saves it, as that save keeps the mode of the file it replaces,
+// and after, as it does not keep a shared folder's group.
+void WriteValue(const QString& key, const QVariant& value) {
+  const std::string file = RegistryFile();
+  if (FileFound(file)) {
+    KeepFilePrivate(file);
+  } else {
+    WriteFileSafely(file, "", FileAccess::Private);
+  }
+  {
+    QSettings ini(IniPath(), QSettings::IniFormat);
+    ini.setValue(key, value);
+  }
+  KeepFilePrivate(file);
+}
+
 }  // namespace
 
 std::string RegistryFile() {
@@ -81,14 +100,11 @@ bool RegReadBool(std::string_view key, std::string_view name) {
 }
 
 void RegWriteBool(std::string_view key, std::string_view name, bool value) {
-  QSettings ini(IniPath(), QSettings::IniFormat);
-  ini.setValue(KeyOf(key, name), value ? 1 : 0);
+  WriteValue(KeyOf(key, name), value ? 1 : 0);
 }
 
 void RegWriteString(std::string_view key, std::string_view name, std::string_view text) {
-  QSettings ini(IniPath(), QSettings::IniFormat);
-  ini.setValue(KeyOf(key, name),
-               QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  WriteValue(KeyOf(key, name), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 }  // namespace orv

@@ -196,16 +196,21 @@ bool IsWriteProtected(const std::string& native, const struct stat& st) {
   return (st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0;
 }
 
-// A private file's mode and group in folder: the folder's group may read
-// and write it where the folder is shared by that group.
-void MakePrivate(int fd, const std::string& folder) {
+// Makes a file in folder private, starting from mode: others lose the right
+// to read and write it, and so does the group, unless the folder is shared by
+// its group; then the file goes to that group. The other bits of mode stay.
+void MakePrivate(int fd, const std::string& folder, mode_t mode) {
   struct stat dir {};
   const bool shared = ::stat(folder.c_str(), &dir) == 0 && (dir.st_mode & (S_ISGID | S_IWGRP)) != 0;
   if (shared && ::fchown(fd, static_cast<uid_t>(-1), dir.st_gid) != 0) {
     // Only a member of the folder's group may give the file to it.
   }
-  ::fchmod(fd, shared ? 0660 : 0600);
+  const mode_t denied = S_IROTH | S_IWOTH | (shared ? 0 : S_IRGRP | S_IWGRP);
+  ::fchmod(fd, mode & 07777 & ~denied);
 }
+
+// What a new private file may be at most: read and write for its owner and group.
+constexpr mode_t kNewPrivateMode = 0660;
 
 void SyncFolder(const std::string& folder) {
   int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -359,7 +364,7 @@ int WriteFileSafely(std::string_view path, std::string_view bytes, FileAccess ac
   if (file.fd < 0) return IoCodeForPath(errno, temp);
   // A second descriptor keeps the temporary file's lock past the close below until the rename.
   const FdCloser lock(::fcntl(file.fd, F_DUPFD_CLOEXEC, 0));
-  if (isPrivate) MakePrivate(file.fd, folder);
+  if (isPrivate) MakePrivate(file.fd, folder, kNewPrivateMode);
   int code = 0;
   if (!WriteAll(file.fd, bytes) || ::fsync(file.fd) != 0) code = WriteCode(errno, temp);
   if (code == 0 && hadOld) {
@@ -369,6 +374,9 @@ int WriteFileSafely(std::string_view path, std::string_view bytes, FileAccess ac
         ::fchown(file.fd, old.st_uid, old.st_gid) != 0) {
       // Only a privileged saver may give the file away; others keep it as their own.
     }
+    // A private file made readable by every account (by an older program,
+    // say) becomes private with this save.
+    if (access == FileAccess::Private) MakePrivate(file.fd, folder, old.st_mode);
   }
   if (file.Close() != 0 && code == 0) code = WriteCode(errno, temp);
   if (code == 0 && ::rename(temp.c_str(), target.c_str()) != 0) code = IoCodeForPath(errno, target);
@@ -384,7 +392,16 @@ int MakeFilePrivate(std::string_view path) {
   const std::string native = NativePath(path);
   FdCloser file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
   if (file.fd < 0) return IoCodeForPath(errno, native);
-  MakePrivate(file.fd, ParentOf(native));
+  MakePrivate(file.fd, ParentOf(native), kNewPrivateMode);
+  return 0;
+}
+
+int KeepFilePrivate(std::string_view path) {
+  const std::string native = NativePath(path);
+  FdCloser file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
+  struct stat st {};
+  if (file.fd < 0 || ::fstat(file.fd, &st) != 0) return IoCodeForPath(errno, native);
+  MakePrivate(file.fd, ParentOf(native), st.st_mode);
   return 0;
 }
 

@@ -39,7 +39,8 @@ int ReadTextFile(std::string_view path, std::string& text);
 enum class FileAccess { Shared, Private };
 
 // Writes a whole file safely (temporary file, flush, rename). A file that
-// exists keeps its permissions; a new one gets those of access. A target the
+// exists keeps its permissions, less those a private file may not have
+// (see KeepFilePrivate); a new one gets those of access. A target the
 // account may not write, or one without any write permission, is refused
 // with 5 (access denied) and left as it is.
 int WriteFileSafely(std::string_view path, std::string_view bytes,
@@ -48,6 +49,11 @@ int WriteFileSafely(std::string_view path, std::string_view bytes,
 // Gives an existing file the permissions of a new private file in its
 // folder; returns the I/O code.
 int MakeFilePrivate(std::string_view path);
+
+// Takes from an existing file the permissions that a private file in its
+// folder may not have: reading and writing by others, and by the group
+// unless the folder is shared by its group. The rest stay. Returns the I/O code.
+int KeepFilePrivate(std::string_view path);
 
 // True when the bytes are valid UTF-8.
 bool IsValidUtf8(std::string_view bytes);

@@ -183,9 +183,14 @@ BufferO CompileLines(const BufferO& source, const FailureSink& onFailure, Answer
   for (std::uint32_t i = 1; i <= source.Count(); ++i) {
     const auto index = static_cast<LineNo>(i);
     bool full = false;
+    bool spent = false;
     CompileSourceLineTo(source.Line(index), [&](CompiledLine&& line) {
       if (full) return;
       if (line.error) {
+        // Once the list's work is spent, every later question of the line
+        // fails for that one cause, which is told once.
+        if (spent) return;
+        spent = WorkSpent();
         onFailure(index, line.text);
       } else if (compiled.Count() == BufferO::kMaxLines) {
         // The rest of a line that overflows the list fails once, as one line.

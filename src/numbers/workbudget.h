@@ -42,6 +42,11 @@ class WorkBudget {
   work::Meter saved_;
 };
 
+// True when a budget is in force on this thread and none of it is left.
+inline bool WorkSpent() {
+  return work::meter.active && work::meter.left == 0;
+}
+
 // Counts limb steps against the budget in force, if any.
 inline void CountWork(std::size_t limbSteps) {
   work::Meter& m = work::meter;

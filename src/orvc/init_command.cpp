@@ -61,9 +61,15 @@ class MadeFiles {
       std::filesystem::remove_all(*made, ec);
     }
   }
-  // Remembers path when it does not exist yet.
+  // Remembers path when it does not exist yet, or the outermost of its
+  // folders that does not exist either: making path makes them all.
   void WillMake(const std::string& path) {
-    if (!std::filesystem::exists(NativePath(path))) paths_.push_back(NativePath(path));
+    std::filesystem::path made = NativePath(path);
+    if (std::filesystem::exists(made)) return;
+    while (made.has_parent_path() && !std::filesystem::exists(made.parent_path())) {
+      made = made.parent_path();
+    }
+    paths_.push_back(made);
   }
   void Keep() { paths_.clear(); }
 
@@ -131,7 +137,8 @@ int Run(const Invocation& inv) {
     }
   }
   MadeFiles made;
-  for (const std::string& path : {p.listRoot, database, passwords, RegistryFile()}) {
+  const std::string engineRoot = p.programDir + kEngineRootFolder;
+  for (const std::string& path : {p.listRoot, engineRoot, database, passwords, RegistryFile()}) {
     made.WillMake(path);
   }
   Check(MakePath(p.listRoot + "x"), p.listRoot);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
 #include <tuple>
 
 #include "app/dbaccountconfig.h"
@@ -91,6 +93,38 @@ TEST_F(RegistryTest, WrittenValuesReadBack) {
   EXPECT_TRUE(RegReadBool(kOrvKey, "LogMistakes"));
   // The key path is a group path in the file.
   EXPECT_NE(home.Read("orv.ini").find("Quenby"), std::string::npos);
+}
+
+// orv.ini can hold the database account's password: a write leaves it as
+// private as the password file beside it.
+TEST_F(RegistryTest, AWrittenFileIsPrivate) {
+  struct Case {
+    std::filesystem::perms folder;
+    std::optional<std::filesystem::perms> before;  // none: no orv.ini yet
+    std::filesystem::perms after;
+  };
+  using P = std::filesystem::perms;
+  const P rw = P::owner_read | P::owner_write;
+  const P groupRw = P::group_read | P::group_write;
+  const P shared = P::owner_all | P::group_all | P::set_gid | P::others_read | P::others_exec;
+  const std::vector<Case> cases{
+      {P(0755), std::nullopt, rw},
+      {P(0755), P(0644), rw},
+      {shared, std::nullopt, rw | groupRw},
+      {shared, P(0664), rw | groupRw},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    const std::string name = "w" + std::to_string(++n) + "/";
+    const std::string folder = home.Str() + name;
+    std::filesystem::create_directory(folder);
+    if (c.before) std::filesystem::permissions(home.Write(name + "orv.ini", "[x]\n"), *c.before);
+    std::filesystem::permissions(folder, c.folder);
+    SetProgramDirectory(folder);
+    RegWriteString(kOrvKey, "dbPassword", "secret");
+    EXPECT_EQ(RegReadString(kOrvKey, "dbPassword"), "secret") << n;
+    EXPECT_EQ(std::filesystem::status(folder + "orv.ini").permissions(), c.after) << n;
+  }
 }
 
 TEST_F(RegistryTest, OnlyAnIntegerValueCanBeFalse) {

@@ -10,7 +10,6 @@
 #include <unistd.h>
 #include <csignal>
 #include <filesystem>
-#include <tuple>
 
 #include "support/temp_dir.h"
 
@@ -134,26 +133,38 @@ mode_t ModeOf(const std::string& path) {
 }
 
 TEST(FileLayer, PrivateFilesAreTheOwnersOrTheSharedFoldersGroups) {
-  // folder mode, access, mode of the new file
-  const std::vector<std::tuple<mode_t, FileAccess, mode_t>> cases{
-      {0755, FileAccess::Private, 0600},
-      {02755, FileAccess::Private, 0660},
-      {0775, FileAccess::Private, 0660},
-      {0755, FileAccess::Shared, 0666 & ~CurrentUmask()},
+  struct Case {
+    mode_t folder;
+    FileAccess access;
+    mode_t created;  // a new file
+    mode_t before;   // a file that exists ...
+    mode_t saved;    // ... after a save or KeepFilePrivate
   };
-  for (const auto& [folderMode, access, fileMode] : cases) {
+  const std::vector<Case> cases{
+      {0755, FileAccess::Private, 0600, 0644, 0600},
+      {0755, FileAccess::Private, 0600, 0751, 0711},
+      {02755, FileAccess::Private, 0660, 0644, 0640},
+      {0775, FileAccess::Private, 0660, 0666, 0660},
+      {0755, FileAccess::Shared, 0666 & ~CurrentUmask(), 0644, 0644},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << std::oct << c.folder << " " << c.before);
     test::TempDir dir;
     fs::create_directory(dir.Path() / "home");
-    ::chmod((dir.Str() + "home").c_str(), folderMode);
+    ::chmod((dir.Str() + "home").c_str(), c.folder);
     const std::string path = dir.Str() + "home/KVXS1.KVX";
-    ASSERT_EQ(WriteFileSafely(path, "new", access), 0);
-    EXPECT_EQ(ModeOf(path), fileMode) << std::oct << folderMode;
-    // A file that exists keeps its mode.
-    ::chmod(path.c_str(), 0644);
-    ASSERT_EQ(WriteFileSafely(path, "again", access), 0);
-    EXPECT_EQ(ModeOf(path), 0644u);
+    ASSERT_EQ(WriteFileSafely(path, "new", c.access), 0);
+    EXPECT_EQ(ModeOf(path), c.created);
+    ::chmod(path.c_str(), c.before);
+    ASSERT_EQ(WriteFileSafely(path, "again", c.access), 0);
+    EXPECT_EQ(ModeOf(path), c.saved);
+    if (c.access == FileAccess::Private) {
+      ::chmod(path.c_str(), c.before);
+      ASSERT_EQ(KeepFilePrivate(path), 0);
+      EXPECT_EQ(ModeOf(path), c.saved);
+    }
     ASSERT_EQ(MakeFilePrivate(path), 0);
-    EXPECT_EQ(ModeOf(path), folderMode == 0755 ? 0600u : 0660u) << std::oct << folderMode;
+    EXPECT_EQ(ModeOf(path), c.folder == 0755 ? 0600u : 0660u);
   }
 }
 

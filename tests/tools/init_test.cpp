@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <filesystem>
+#include <set>
 
 #include "app/programpaths.h"
 #include "app/registry.h"
@@ -22,8 +24,10 @@ struct Outcome {
   std::string err;
 };
 
-Outcome Orvc(const QStringList& arguments) {
+Outcome Orvc(const QStringList& arguments,
+             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
   QProcess p;
+  p.setProcessEnvironment(environment);
   p.setStandardInputFile(QProcess::nullDevice());
   p.start(QStringLiteral(ORVC_PATH), arguments);
   EXPECT_TRUE(p.waitForFinished(120000));
@@ -32,10 +36,19 @@ Outcome Orvc(const QStringList& arguments) {
 }
 
 // orvc init on home with the test password.
-Outcome Init(const std::string& home) {
+Outcome Init(const std::string& home,
+             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
   QStringList arguments;
   for (const std::string& a : InitArguments(home)) arguments << QString::fromStdString(a);
-  return Orvc(arguments);
+  return Orvc(arguments, environment);
+}
+
+std::set<std::string> EntriesOf(const std::filesystem::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.insert(entry.path().filename());
+  }
+  return names;
 }
 
 TEST(OrvcInit, MakesListsUsersSettingsAndAnEmptyScoreDatabase) {
@@ -57,8 +70,8 @@ TEST(OrvcInit, MakesListsUsersSettingsAndAnEmptyScoreDatabase) {
   EXPECT_EQ(database, home.Str() + "scoredb.gdb");
   EXPECT_EQ(OneValue(database, "select count(*) from score_tab"), "0");
   EXPECT_EQ(OneValue(database, "select cdate('02/01/2004', '01/01/2004') from rdb$database"), "1");
-  // Other accounts may read neither the users nor the scores.
-  for (const char* file : {"KVXS1.KVX", "scoredb.gdb"}) {
+  // Other accounts may read neither the users, the scores nor the settings.
+  for (const char* file : {"KVXS1.KVX", "scoredb.gdb", "orv.ini"}) {
     EXPECT_EQ(std::filesystem::status(home.Path() / file).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
         << file;
@@ -100,14 +113,26 @@ TEST(OrvcInit, AFailedInitRemovesWhatItMadeSoTheNextOneWorks) {
   TempDir home;
   // A folder where the password file should go: init fails after the database is made.
   std::filesystem::create_directory(home.Path() / "KVXS1.KVX");
-  const Outcome failed = Init(home.Str());
+  // Without a FIREBIRD of the user's, init makes the engine's root in the directory too.
+  QProcessEnvironment ownEngine = QProcessEnvironment::systemEnvironment();
+  ownEngine.remove("FIREBIRD");
+  const Outcome failed = Init(home.Str(), ownEngine);
   EXPECT_EQ(failed.code, 1);
   EXPECT_NE(failed.err.find("KVXS1.KVX"), std::string::npos) << failed.err;
-  for (const char* left : {"scoredb.gdb", "orv.orv", "orv.ini"}) {
-    EXPECT_FALSE(std::filesystem::exists(home.Path() / left)) << left;
-  }
+  const std::set<std::string> before{"KVXS1.KVX", "admin-password.txt"};
+  EXPECT_EQ(EntriesOf(home.Path()), before);
+  // An engine that cannot make its lock files fails in a program directory
+  // that init made, with a folder above it.
+  QProcessEnvironment noLocks = ownEngine;
+  const QString passwordFile = QString::fromStdString(home.Str() + "admin-password.txt");
+  noLocks.insert("FIREBIRD_LOCK", passwordFile);
+  const QString deeper = QString::fromStdString(home.Str() + "a/b/");
+  EXPECT_EQ(Orvc({"init", "--home", deeper, "--admin-password-file", passwordFile}, noLocks).code,
+            1);
+  EXPECT_EQ(EntriesOf(home.Path()), before);
+
   std::filesystem::remove(home.Path() / "KVXS1.KVX");
-  const Outcome again = Init(home.Str());
+  const Outcome again = Init(home.Str(), ownEngine);
   EXPECT_EQ(again.code, 0) << again.err;
 }
 
