@@ -13,6 +13,7 @@
 #include "scores/dbaccount.h"
 #include "scores/engine_root.h"
 #include "scores/fbclient.h"
+#include "scores/schemaupgrade.h"
 #include "scores/sqlquote.h"
 
 namespace orv {
@@ -112,12 +113,29 @@ bool ScoreDatabase::TryConnect() {
     if (!std::filesystem::exists(target, ec) && !OfferNewDatabase(target)) return false;
   }
   db_.setDatabaseName(QString::fromStdString(target));
-  if (!db_.isOpen() && !db_.open()) return ConnectFailed(target);
+  if (!db_.isOpen()) {
+    if (!db_.open()) return ConnectFailed(target);
+    UpgradeOnConnect();
+  }
   if (!inTransaction_) {
     if (!db_.transaction()) return ConnectFailed(target);
     inTransaction_ = true;
   }
   return true;
+}
+
+// A database made by an older program is brought up to date before any
+// work. When that fails, the learner can still answer and log (the old
+// columns are all there) and the queries compare the date texts; the message
+// says why, and the next connection tries again.
+void ScoreDatabase::UpgradeOnConnect() {
+  try {
+    UpgradeScoreSchema(db_);
+    hasDayColumn_ = true;
+  } catch (const E_DB_Error& e) {
+    hasDayColumn_ = false;
+    dialogs_.ShowMessage(e.what());
+  }
 }
 
 // Qt's driver reports only the SQL code; the engine's status code comes from

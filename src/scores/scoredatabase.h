@@ -53,6 +53,9 @@ class ScoreDatabase {
 
   // The connection, for the windows' queries.
   QSqlDatabase Database() const { return db_; }
+  // Whether the database keeps each log row's day as a DATE; until the first
+  // connection a database is taken to be of the current schema.
+  bool HasDayColumn() const { return hasDayColumn_; }
   // The path the connection was last opened with.
   std::string DatabaseName() const;
 
@@ -68,6 +71,7 @@ class ScoreDatabase {
   // more; false when the user chose to end the program instead.
   bool Execute(QSqlQuery& query, const QString& statement);
   bool ConnectFailed(const std::string& path);
+  void UpgradeOnConnect();
   void ShowEngineError(const EngineError& error);
   bool OfferNewDatabase(const std::string& path);
   void StartTransaction();
@@ -77,6 +81,7 @@ class ScoreDatabase {
   QString connectionName_;
   QSqlDatabase db_;
   bool inTransaction_ = false;
+  bool hasDayColumn_ = true;
   EngineError lastError_;
 };
 
