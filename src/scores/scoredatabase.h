@@ -70,6 +70,11 @@ class ScoreDatabase {
   // again, through the retry box when that fails, and the statement runs once
   // more; false when the user chose to end the program instead.
   bool Execute(QSqlQuery& query, const QString& statement);
+  // Whether the engine still answers on the connection.
+  bool ConnectionAlive();
+  // Commits and starts the next transaction; false, with the connection
+  // closed, when the connection had died and the work went with it.
+  bool CommitUnlessGone();
   bool ConnectFailed(const std::string& path);
   void UpgradeOnConnect();
   void ShowEngineError(const EngineError& error);
