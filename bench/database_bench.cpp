@@ -1,6 +1,8 @@
 // The score database on the embedded engine: how long one logged answer
-// takes, and the default queries of the log and score windows over a large
-// database (1,000,000 log rows and 100,000 score rows of 200 users). The
+// takes, and the queries of the log, wrong-word and score windows over a
+// large database (1,000,000 log rows and 100,000 score rows of 200 users):
+// every form of the log and wrong-word statements, each also as it was
+// written before the day column (cdate on the date texts) for reference. The
 // large database is built once in $ORV_BENCH_DIR (default: the temporary
 // folder) and reused by later runs.
 #include <benchmark/benchmark.h>
@@ -21,6 +23,7 @@
 #include "bench_dirs.h"
 #include "scores/engine_root.h"
 #include "scores/fbclient.h"
+#include "scores/logquery.h"
 #include "scores/score_db_host.h"
 #include "scores/scoredatabase.h"
 
@@ -142,10 +145,6 @@ int FetchAll(ScoreDatabase& su, const QString& sql) {
   return rows;
 }
 
-QString DayText(const QDate& d) {
-  return d.toString("dd/MM/yyyy");
-}
-
 void BM_LogWord(benchmark::State& state) {
   BenchHost logHost = host;
   logHost.path = host.dir + "logword.gdb";
@@ -170,19 +169,81 @@ void BM_LogWord(benchmark::State& state) {
 }
 BENCHMARK(BM_LogWord)->Iterations(1000)->Unit(benchmark::kMillisecond);
 
-void BM_LogWindowDefaultQuery(benchmark::State& state) {
-  ScoreDatabase& su = Large();
+// The rows a window shows at first: it runs the statement and shows the
+// first rows while the rest are fetched.
+constexpr int kScreenRows = 40;
+
+orv::CalendarDay DayOf(const QDate& d) {
+  return {d.year(), static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day())};
+}
+
+// One form of the log window's or the wrong-word window's statement.
+struct QueryForm {
+  bool wrongWords = false;  // the wrong-word window's count limits
+  bool count = false;
+  bool oneUser = false;
+  int dates = 0;  // 0: none, 1: from a week ago, 2: from a week ago to today
+  bool dayColumn = true;
+};
+
+std::string FormSql(const QueryForm& f) {
+  orv::LogQueryControls c;
+  c.count = f.count;
+  if (f.oneUser) c.user = "user17";
   const QDate today = QDate::currentDate();
-  // The log window's first query: one user's wrong answers of the last 7 days.
-  const QString sql =
-      " select * from log  where ANSWER IS NOT NULL  and name = 'user17' and "
-      "cdate(date1,'" +
-      DayText(today.addDays(-8)) + "') = 1  and cdate(date1,'" + DayText(today) + "') <> 1 ";
+  if (f.dates > 0) c.from = DayOf(today.addDays(-7));
+  if (f.dates > 1) c.to = DayOf(today);
+  c.dayColumn = f.dayColumn;
+  orv::CountLimits limits;
+  limits.moreThanOn = true;
+  return f.wrongWords ? orv::WrongWordSql(c, limits) : orv::CreateLogSql(c);
+}
+
+std::string FormName(const QueryForm& f) {
+  static const char* const kDates[] = {"AnyDay", "FromDate", "DateRange"};
+  return std::string(f.wrongWords ? "BM_WrongWordWindow/" : "BM_LogWindow/") +
+         (f.count ? "Counted/" : "Rows/") + (f.oneUser ? "OneUser/" : "AllUsers/") +
+         kDates[f.dates] + (f.dayColumn ? "/day1" : "/cdate");
+}
+
+void BM_QueryForm(benchmark::State& state, const QueryForm& form) {
+  ScoreDatabase& su = Large();
+  const QString sql = QString::fromStdString(FormSql(form));
   int rows = 0;
-  for (auto _ : state) rows = FetchAll(su, sql);
+  for (auto _ : state) {
+    QSqlQuery q(su.Database());
+    q.setForwardOnly(true);
+    if (!q.exec(sql)) {
+      std::cerr << q.lastError().text().toStdString() << "\n";
+      std::exit(1);
+    }
+    rows = 0;
+    while (rows < kScreenRows && q.next()) ++rows;
+  }
   state.counters["rows"] = rows;
 }
-BENCHMARK(BM_LogWindowDefaultQuery)->Unit(benchmark::kMillisecond);
+
+void RegisterQueryForms() {
+  for (bool dayColumn : {true, false}) {
+    for (bool wrongWords : {false, true}) {
+      for (bool count : {false, true}) {
+        // Without counting the wrong-word window runs the log window's statement.
+        if (wrongWords && !count) continue;
+        for (bool oneUser : {true, false}) {
+          for (int dates : {0, 1, 2}) {
+            // Without dates the two statements are the same text.
+            if (!dayColumn && dates == 0) continue;
+            const QueryForm form{wrongWords, count, oneUser, dates, dayColumn};
+            auto* b = benchmark::RegisterBenchmark(FormName(form).c_str(), BM_QueryForm, form);
+            b->Unit(benchmark::kMillisecond);
+            // The cdate forms read every row: a few runs tell enough.
+            if (!dayColumn) b->Iterations(dates > 0 && !oneUser ? 1 : 3);
+          }
+        }
+      }
+    }
+  }
+}
 
 void BM_ScoreWindowQuery(benchmark::State& state) {
   ScoreDatabase& su = Large();
@@ -202,6 +263,7 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   host.dir = orv::bench::KeptDir();
   orv::UseEmbeddedEngineRoot(host.dir);
+  RegisterQueryForms();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
