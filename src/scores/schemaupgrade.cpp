@@ -74,6 +74,28 @@ void UpgradeToDays(QSqlDatabase& db) {
   RunCommitted(db, last);
 }
 
+// An index made on an empty table keeps a selectivity of 0, and with it the
+// optimizer serves one learner's date range from the day index alone instead
+// of the index on name and day. The first connection that finds log rows
+// computes the selectivities; failing at it (another program doing the
+// same) costs only speed.
+void RefreshEmptyStatistics(const QSqlDatabase& db) {
+  try {
+    QSqlQuery stale(db);
+    if (!stale.exec(QStringLiteral("SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE "
+                                   "RDB$RELATION_NAME = 'LOG' AND RDB$STATISTICS = 0"))) {
+      return;
+    }
+    std::vector<QString> names;
+    while (stale.next()) names.push_back(stale.value(0).toString());
+    if (names.empty() || !Exists(db, QStringLiteral("SELECT FIRST 1 1 FROM LOG"))) return;
+    for (const QString& name : names) {
+      QSqlQuery(db).exec(QStringLiteral("SET STATISTICS INDEX ") + name);
+    }
+  } catch (const E_DB_Error&) {
+  }
+}
+
 }  // namespace
 
 int ScoreSchemaVersion(const QSqlDatabase& db) {
@@ -90,13 +112,15 @@ int ScoreSchemaVersion(const QSqlDatabase& db) {
 }
 
 void UpgradeScoreSchema(QSqlDatabase& db) {
-  if (ScoreSchemaVersion(db) >= kScoreSchemaVersion) return;
-  try {
-    UpgradeToDays(db);
-  } catch (const E_DB_Error&) {
-    // Another program may have made the same objects a moment before.
-    if (ScoreSchemaVersion(db) < kScoreSchemaVersion) throw;
+  if (ScoreSchemaVersion(db) < kScoreSchemaVersion) {
+    try {
+      UpgradeToDays(db);
+    } catch (const E_DB_Error&) {
+      // Another program may have made the same objects a moment before.
+      if (ScoreSchemaVersion(db) < kScoreSchemaVersion) throw;
+    }
   }
+  RefreshEmptyStatistics(db);
 }
 
 }  // namespace orv

@@ -18,7 +18,8 @@ inline constexpr int kScoreSchemaVersion = 2;
 // alone. Each step is committed on its own and an interrupted upgrade
 // resumes where it stopped; when another program upgrades the same database
 // at the same moment, whichever finishes does. Raises E_DB_Error with the
-// engine's message when a step fails.
+// engine's message when a step fails. Also computes the log's index
+// statistics once the log has rows, when they were never computed.
 void UpgradeScoreSchema(QSqlDatabase& db);
 
 }  // namespace orv

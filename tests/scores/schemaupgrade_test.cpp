@@ -91,6 +91,23 @@ TEST_F(SchemaUpgrade, ConnectingUpgradesAnOlderDatabaseToTheNewSchema) {
   EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
 }
 
+TEST_F(SchemaUpgrade, IndexStatisticsAreComputedOnceTheLogHasRows) {
+  const std::string path = NewDatabase();
+  const std::string stale =
+      "select count(*) from rdb$indices where rdb$relation_name = 'LOG' and rdb$statistics = 0";
+  EXPECT_NE(OneValue(path, stale), "0");
+  {
+    ScoreDatabase su(dialogs, host);
+    ASSERT_TRUE(su.ConectDB());
+  }
+  // An empty log has nothing to measure.
+  EXPECT_NE(OneValue(path, stale), "0");
+  Exec(path, "insert into log (name, date1, word) values ('ann', '01/03/2004', 'w')");
+  ScoreDatabase su(dialogs, host);
+  ASSERT_TRUE(su.ConectDB());
+  EXPECT_EQ(OneValue(path, stale), "0");
+}
+
 TEST_F(SchemaUpgrade, OlderProgramsStillWriteAndReadAnUpgradedDatabase) {
   const std::string path = OlderDatabase();
   {
