@@ -38,6 +38,7 @@
 #include "scores/scoredatabase.h"
 #include "session/ports.h"
 #include "session/session.h"
+#include "session_fixtures.h"
 
 namespace {
 
@@ -83,30 +84,19 @@ struct LearnerHost : orv::ScoreDbHost {
 };
 
 // Yes in every retry box after a moment; OK to the engine's message before it.
-struct LearnerDialogs : orv::Dialogs {
+struct LearnerDialogs : orv::bench::SilentDialogs {
   orv::MsgAnswer Message(orv::MsgKind, const std::string&, orv::MsgButtons buttons) override {
-    if (buttons == orv::MsgButtons::YesNo) {
-      ++retryBoxes;
-      std::this_thread::sleep_for(kRetryPause);
-      return orv::MsgAnswer::Yes;
-    }
-    return orv::MsgAnswer::Ok;
-  }
-  std::optional<std::string> Input(const std::string&, const std::string&,
-                                   const std::string&) override {
-    return std::nullopt;
-  }
-  orv::LoginEntry AskLogin() override { return {"No user", ""}; }
-  std::optional<std::pair<std::string, std::string>> AskNewPasswordTwice() override { return {}; }
-  orv::FileDialogResult OpenFile(const orv::FileDialogRequest& r) override {
-    return {false, r.fileName};
+    if (buttons != orv::MsgButtons::YesNo) return orv::MsgAnswer::Ok;
+    ++retryBoxes;
+    std::this_thread::sleep_for(kRetryPause);
+    return orv::MsgAnswer::Yes;
   }
   int retryBoxes = 0;
 };
 
 // Types the word flashed, wrongly every fourth time (then rightly when it
-// comes again).
-class Learner : public orv::SessionWindows {
+// comes again); the rest of a test's windows and sounds it leaves alone.
+class Learner : public orv::bench::QuittingLearner {
  public:
   void ShowTimedMessage(const std::string& caption, const std::string& text, orv::Rgb,
                         std::uint16_t, std::uint16_t) override {
@@ -116,22 +106,10 @@ class Learner : public orv::SessionWindows {
     std::this_thread::sleep_for(kThinkTime);
     return ++asked_ % 4 == 0 ? word_ + "x" : word_;
   }
-  std::string AskMath(const std::string&, const std::string&, const std::string&) override {
-    return "exit";
-  }
-  void ShowWrongAnswer(const std::string&, const std::string&) override {}
-  void BeepWait(std::uint16_t, std::uint16_t) override {}
-  void ShowScores(std::int32_t) override {}
-  bool ProgramEnding() override { return false; }
 
  private:
   std::string word_;
   int asked_ = 0;
-};
-
-struct NoSounds : orv::SessionSounds {
-  bool WavForWord(const std::string&) override { return false; }
-  void PlayWord(const std::string&) override {}
 };
 
 // The score database, with every call the session makes counted and each
@@ -181,9 +159,8 @@ int RunLearner(const Settings& s) {
   orv::InstantClock instant;
   orv::ScopedClock useClock(instant);
   Learner learner;
-  NoSounds sounds;
   CountingLog log(db);
-  orv::TestSession session(learner, sounds, log, dialogs);
+  orv::TestSession session(learner, learner, log, dialogs);
   orv::SessionSettings settings;
   settings.inOrder = true;
   settings.logAll = true;
