@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -179,7 +180,7 @@ int Restore(const Invocation& inv) {
   return 0;
 }
 
-int Run(const Invocation& inv) {
+int Dispatch(const Invocation& inv) {
   if (inv.args.empty()) throw CommandError{std::string("usage: ") + kUsage};
   SetProgramDirectory(ProgramDirectory(inv.home));
   SetDatabaseAccount(ConfiguredDatabaseAccount(std::string(kMachineIni), RegistryFile()));
@@ -194,6 +195,22 @@ int Run(const Invocation& inv) {
     throw CommandError{OneLine(e.what()), 1};
   }
   throw CommandError{"unknown db command \"" + what + "\"; usage: " + kUsage};
+}
+
+// The process ends here, without the library clean-up of a normal exit: the
+// embedded engine unloads its plugin then while one of its threads (the
+// backup service's) may still run in it, which crashed a run in three.
+[[noreturn]] int Run(const Invocation& inv) {
+  int code = 0;
+  try {
+    code = Dispatch(inv);
+  } catch (const CommandError& e) {
+    *inv.err << "orvc: " << e.message << "\n";
+    code = e.exitCode;
+  }
+  inv.out->flush();
+  inv.err->flush();
+  std::_Exit(code);
 }
 
 }  // namespace

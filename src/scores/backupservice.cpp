@@ -2,8 +2,10 @@
 
 #include <ibase.h>
 
+#include <chrono>
 #include <cstdint>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "scores/dbaccount.h"
@@ -70,28 +72,45 @@ class Service {
   Service(const Service&) = delete;
   Service& operator=(const Service&) = delete;
 
-  // Starts the action and waits for its end; the service reports a failure
-  // when its output is read.
+  // Starts the action and waits for its end: its output is read until there
+  // is none and the service says it no longer runs (detaching from a service
+  // still at work would leave it running in this process). A failure comes
+  // with the reading.
   void Run(const Block& action, const std::string& what) {
     ISC_STATUS_ARRAY status;
     if (isc_service_start(status, &handle_, nullptr, action.Size(), action.Data()) != 0) {
       RaiseEngineError(status, what);
     }
-    const char request[] = {isc_info_svc_line};
-    char answer[1024];
-    for (;;) {
-      if (isc_service_query(status, &handle_, nullptr, 0, nullptr, sizeof request, request,
-                            sizeof answer, answer) != 0) {
-        RaiseEngineError(status, what);
-      }
-      if (answer[0] != isc_info_svc_line) break;
-      const unsigned length = static_cast<unsigned char>(answer[1]) |
-                              static_cast<unsigned>(static_cast<unsigned char>(answer[2])) << 8;
-      if (length == 0) break;
+    while (ReadLine(what) || Running(what)) {
     }
   }
 
  private:
+  // Queries one item; the answer's first byte names it.
+  void Query(char item, char* answer, unsigned short size, const std::string& what) {
+    ISC_STATUS_ARRAY status;
+    const char request[] = {item};
+    if (isc_service_query(status, &handle_, nullptr, 0, nullptr, sizeof request, request, size,
+                          answer) != 0) {
+      RaiseEngineError(status, what);
+    }
+  }
+  // Whether a line of output came.
+  bool ReadLine(const std::string& what) {
+    char answer[1024];
+    Query(isc_info_svc_line, answer, sizeof answer, what);
+    if (answer[0] != isc_info_svc_line) return false;
+    return (static_cast<unsigned char>(answer[1]) | static_cast<unsigned char>(answer[2])) != 0;
+  }
+  bool Running(const std::string& what) {
+    char answer[16];
+    Query(isc_info_svc_running, answer, sizeof answer, what);
+    if (answer[0] != isc_info_svc_running) return false;
+    const bool running = isc_vax_integer(answer + 1, 4) != 0;
+    if (running) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    return running;
+  }
+
   isc_svc_handle handle_ = 0;
 };
 
