@@ -2,7 +2,11 @@
 -- recorded sounds of words. The program runs this script statement by
 -- statement when it creates a database; isql-fb runs it as it stands.
 -- Dialect 3; texts are UTF-8. Dates and times are stored as the texts the
--- program writes (DD/MM/YYYY and HH:MM:SS).
+-- program writes (DD/MM/YYYY and HH:MM:SS); the log also keeps each row's
+-- day as a DATE, which a trigger fills, so a date range can use an index.
+-- The view SCHEMA_VERSION says which form of this script made the database;
+-- an older database is brought up to it when the program connects
+-- (scores/schemaupgrade.cpp).
 
 -- One row per answered question; ANSWER is NULL for a right answer.
 CREATE TABLE LOG (
@@ -13,7 +17,8 @@ CREATE TABLE LOG (
   WORD VARCHAR(4000),
   LOG_GROUP INTEGER,
   HELP_COUNT INTEGER,
-  ANSWER VARCHAR(4000)
+  ANSWER VARCHAR(4000),
+  DAY1 DATE
 );
 
 -- One row per finished test.
@@ -37,6 +42,8 @@ CREATE TABLE SOUND (
 
 CREATE INDEX LOG_NAME ON LOG (NAME);
 CREATE INDEX LOG_LOG_GROUP ON LOG (LOG_GROUP);
+CREATE INDEX LOG_DAY1 ON LOG (DAY1);
+CREATE INDEX LOG_NAME_DAY1 ON LOG (NAME, DAY1);
 CREATE INDEX SCORE_NAME ON SCORE (NAME);
 CREATE INDEX SCORE_FILE1_UPPER ON SCORE COMPUTED BY (UPPER(FILE1));
 CREATE UNIQUE INDEX SOUND_NAME_UPPER ON SOUND COMPUTED BY (UPPER(NAME));
@@ -81,6 +88,14 @@ BEGIN
   RETURN 0;
 END^
 
+-- The day of every row, also of the rows that a program which knows nothing
+-- of DAY1 writes.
+CREATE TRIGGER LOG_DAY1 FOR LOG ACTIVE BEFORE INSERT OR UPDATE POSITION 0
+AS
+BEGIN
+  NEW.DAY1 = DMY_DATE(NEW.DATE1);
+END^
+
 SET TERM ; ^
 
 -- The finished tests as the score window lists them.
@@ -92,3 +107,5 @@ CREATE VIEW SCORE_TAB (NAME, PERCENT1, RATIO, DATE1, TIME1, MAX_HELP, HELP_TOTAL
          DATE1, TIME1, MAX_HELP, HELP_TOTAL, LOG_GROUP, FILE1,
          DMY_DATE(DATE1)
   FROM SCORE;
+
+CREATE VIEW SCHEMA_VERSION (VERSION) AS SELECT 2 FROM RDB$DATABASE;

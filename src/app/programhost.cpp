@@ -1,15 +1,17 @@
 #include "app/programhost.h"
 
+#include "app/dbaccountconfig.h"
 #include "app/getuser.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
+#include "app/scoredbconfig.h"
 #include "app/startupfile.h"
 #include "users/password.h"
 
 namespace orv {
 
 std::string ProgramScoreDbHost::ScoreDbPath() {
-  return RegReadString(kOrvKey, "scoreDB");
+  return ConfiguredScoreDbPath(std::string(kMachineIni), RegistryFile());
 }
 
 void ProgramScoreDbHost::SetScoreDbPath(const std::string& path) {

@@ -1,6 +1,7 @@
 #include "scores/logquery.h"
 
 #include <chrono>
+#include <cstdio>
 
 #include "files/dos.h"
 #include "scores/sqlquote.h"
@@ -10,6 +11,14 @@ namespace {
 
 std::string DayText(const CalendarDay& day) {
   return DateText(day.year, static_cast<int>(day.month), static_cast<int>(day.day));
+}
+
+// A DATE literal, which the engine compares with the log's day column (and
+// its index) directly.
+std::string DateLiteral(const CalendarDay& day) {
+  char text[64];
+  std::snprintf(text, sizeof text, "DATE '%04d-%02u-%02u'", day.year, day.month, day.day);
+  return text;
 }
 
 // The head, the answer clause, the user clause and the date clauses.
@@ -34,8 +43,12 @@ std::string SelectAndWhere(const LogQueryControls& c) {
     clause("name = ");
     SqlQuote(sql, c.user);
   }
-  if (c.from) {
-    // The bound is the day before with "later than", so the first day's own rows count.
+  // The bound is the day before with "later than", so the first day's own rows count.
+  if (c.from && c.dayColumn) {
+    clause("day1 > ");
+    sql += DateLiteral(DayBefore(*c.from)) + " ";
+    if (c.to) sql += " and day1 <= " + DateLiteral(*c.to) + " ";
+  } else if (c.from) {
     clause("cdate(date1,");
     SqlQuote(sql, DayText(DayBefore(*c.from)));
     sql += ") = 1 ";

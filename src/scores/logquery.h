@@ -25,6 +25,9 @@ struct LogQueryControls {
   // takes part only together with the first.
   std::optional<CalendarDay> from;
   std::optional<CalendarDay> to;
+  // Dates compared on the log's day column, which an index serves; false for
+  // a database without it, where cdate compares the date texts row by row.
+  bool dayColumn = true;
 };
 
 // The log window's statement.

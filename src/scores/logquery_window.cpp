@@ -166,6 +166,7 @@ LogQueryControls TSU::Controls(bool report) {
     c.from = DayOf(FromDate->Date());
     if (ToDate->Checked()) c.to = DayOf(ToDate->Date());
   }
+  c.dayColumn = database_.HasDayColumn();
   return c;
 }
 

@@ -13,6 +13,7 @@
 #include "scores/dbaccount.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbclient.h"
+#include "scores/schemaupgrade.h"
 #include "scores/sqlquote.h"
 
 namespace orv {
@@ -112,12 +113,29 @@ bool ScoreDatabase::TryConnect() {
     if (!std::filesystem::exists(target, ec) && !OfferNewDatabase(target)) return false;
   }
   db_.setDatabaseName(QString::fromStdString(target));
-  if (!db_.isOpen() && !db_.open()) return ConnectFailed(target);
+  if (!db_.isOpen()) {
+    if (!db_.open()) return ConnectFailed(target);
+    UpgradeOnConnect();
+  }
   if (!inTransaction_) {
     if (!db_.transaction()) return ConnectFailed(target);
     inTransaction_ = true;
   }
   return true;
+}
+
+// A database made by an older program is brought up to date before any
+// work. When that fails, the learner can still answer and log (the old
+// columns are all there) and the queries compare the date texts; the message
+// says why, and the next connection tries again.
+void ScoreDatabase::UpgradeOnConnect() {
+  try {
+    UpgradeScoreSchema(db_);
+    hasDayColumn_ = true;
+  } catch (const E_DB_Error& e) {
+    hasDayColumn_ = false;
+    dialogs_.ShowMessage(e.what());
+  }
 }
 
 // Qt's driver reports only the SQL code; the engine's status code comes from
@@ -188,12 +206,8 @@ void ScoreDatabase::StartTransaction() {
 }
 
 void ScoreDatabase::CommitRetaining() {
-  if (!inTransaction_) return;
-  // Qt ends the transaction on commit; a new one starts at once, so work
-  // goes on in one open transaction that also sees what others committed.
-  inTransaction_ = false;
-  if (!db_.commit()) throw E_DB_Error("Cannot commit: " + SqlErrorText(db_.lastError()));
-  StartTransaction();
+  if (!CommitUnlessGone())
+    throw E_DB_Error("Cannot commit: the connection to the database is lost");
 }
 
 void ScoreDatabase::Rollback() {
@@ -203,13 +217,16 @@ void ScoreDatabase::Rollback() {
   StartTransaction();
 }
 
+bool ScoreDatabase::ConnectionAlive() {
+  QSqlQuery probe(db_);
+  return probe.exec(QStringLiteral("SELECT 1 FROM RDB$DATABASE"));
+}
+
 bool ScoreDatabase::Execute(QSqlQuery& query, const QString& statement) {
   if (query.exec(statement)) return true;
   const QSqlError error = query.lastError();
   // A statement can fail on a live connection; only a dead one is made anew.
-  if (QSqlQuery probe(db_); probe.exec(QStringLiteral("SELECT 1 FROM RDB$DATABASE"))) {
-    throw E_DB_Error(SqlErrorText(error));
-  }
+  if (ConnectionAlive()) throw E_DB_Error(SqlErrorText(error));
   Disconnect();
   if (!ConectDB()) return false;
   query = QSqlQuery(db_);
@@ -217,12 +234,40 @@ bool ScoreDatabase::Execute(QSqlQuery& query, const QString& statement) {
   return true;
 }
 
+bool ScoreDatabase::CommitUnlessGone() {
+  if (!inTransaction_) return true;
+  // Qt ends the transaction on commit; a new one starts at once, so work
+  // goes on in one open transaction that also sees what others committed.
+  inTransaction_ = false;
+  if (!db_.commit()) {
+    const QSqlError error = db_.lastError();
+    if (ConnectionAlive()) throw E_DB_Error("Cannot commit: " + SqlErrorText(error));
+    Disconnect();
+    return false;
+  }
+  if (db_.transaction()) {
+    inTransaction_ = true;
+  } else if (ConnectionAlive()) {
+    throw E_DB_Error("Cannot start a transaction: " + SqlErrorText(db_.lastError()));
+  } else {
+    // The work is kept; the next statement makes the connection again.
+    Disconnect();
+  }
+  return true;
+}
+
 void ScoreDatabase::RunAndCommit(const std::string& statement) {
-  if (!ConectDB()) return;
-  QSqlQuery query(db_);
-  if (!Execute(query, QString::fromStdString(statement))) return;
-  query.finish();
-  CommitRetaining();
+  const QString text = QString::fromStdString(statement);
+  // A connection lost between the statement and its commit took the
+  // statement with it: it runs once more on the new connection.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    if (!ConectDB()) return;
+    QSqlQuery query(db_);
+    if (!Execute(query, text)) return;
+    query.finish();
+    if (CommitUnlessGone()) return;
+  }
+  throw E_DB_Error("The connection to the database was lost twice while committing");
 }
 
 std::int32_t ScoreDatabase::NextLogGroup() {

@@ -53,6 +53,9 @@ class ScoreDatabase {
 
   // The connection, for the windows' queries.
   QSqlDatabase Database() const { return db_; }
+  // Whether the database keeps each log row's day as a DATE; until the first
+  // connection a database is taken to be of the current schema.
+  bool HasDayColumn() const { return hasDayColumn_; }
   // The path the connection was last opened with.
   std::string DatabaseName() const;
 
@@ -67,7 +70,13 @@ class ScoreDatabase {
   // again, through the retry box when that fails, and the statement runs once
   // more; false when the user chose to end the program instead.
   bool Execute(QSqlQuery& query, const QString& statement);
+  // Whether the engine still answers on the connection.
+  bool ConnectionAlive();
+  // Commits and starts the next transaction; false, with the connection
+  // closed, when the connection had died and the work went with it.
+  bool CommitUnlessGone();
   bool ConnectFailed(const std::string& path);
+  void UpgradeOnConnect();
   void ShowEngineError(const EngineError& error);
   bool OfferNewDatabase(const std::string& path);
   void StartTransaction();
@@ -77,6 +86,7 @@ class ScoreDatabase {
   QString connectionName_;
   QSqlDatabase db_;
   bool inTransaction_ = false;
+  bool hasDayColumn_ = true;
   EngineError lastError_;
 };
 

@@ -18,6 +18,17 @@ TEST(LogQuery, CountedWrongWordsOfOneUserInADateRange) {
   LogQueryControls c = AnnWrongCounted();
   c.from = CalendarDay{2004, 3, 1};
   c.to = CalendarDay{2004, 3, 8};
+  EXPECT_EQ(
+      CreateLogSql(c),
+      " select word, count(word) from log  where ANSWER IS NOT NULL  and name = 'ann' and "
+      "day1 > DATE '2004-02-29'  and day1 <= DATE '2004-03-08'  group by word order by 2 desc");
+}
+
+TEST(LogQuery, WithoutTheDayColumnDatesAreComparedAsTexts) {
+  LogQueryControls c = AnnWrongCounted();
+  c.from = CalendarDay{2004, 3, 1};
+  c.to = CalendarDay{2004, 3, 8};
+  c.dayColumn = false;
   EXPECT_EQ(CreateLogSql(c),
             " select word, count(word) from log  where ANSWER IS NOT NULL  and name = 'ann' and "
             "cdate(date1,'29/02/2004') = 1  and cdate(date1,'08/03/2004') <> 1  group by word "
@@ -42,7 +53,7 @@ TEST(LogQuery, FirstConditionOpensTheWhereClause) {
   EXPECT_EQ(CreateLogSql(c), " select * from log  where name = 'bob'");
   c.user.clear();
   c.from = CalendarDay{2004, 1, 1};
-  EXPECT_EQ(CreateLogSql(c), " select * from log  where cdate(date1,'31/12/2003') = 1 ");
+  EXPECT_EQ(CreateLogSql(c), " select * from log  where day1 > DATE '2003-12-31' ");
 }
 
 TEST(LogQuery, EndDateCountsOnlyWithTheStartDate) {
@@ -52,7 +63,7 @@ TEST(LogQuery, EndDateCountsOnlyWithTheStartDate) {
   c.from = CalendarDay{2004, 3, 1};
   c.to.reset();
   EXPECT_EQ(CreateLogSql(c),
-            " select * from log  where ANSWER IS NOT NULL  and cdate(date1,'29/02/2004') = 1 ");
+            " select * from log  where ANSWER IS NOT NULL  and day1 > DATE '2004-02-29' ");
 }
 
 TEST(LogQuery, UserNamesAreQuoted) {

@@ -153,10 +153,10 @@ TEST_F(LogWindow, ControlsBuildTheStatementText) {
   window.Count1->click();
   window.FromDate->SetDate(QDate(2004, 3, 1));
   window.ToDate->SetDate(QDate(2004, 3, 8));
-  EXPECT_EQ(Sql(window),
-            " select word, count(word) from log  where ANSWER IS NOT NULL  and name = 'ann' and "
-            "cdate(date1,'29/02/2004') = 1  and cdate(date1,'08/03/2004') <> 1  group by word "
-            "order by 2 desc");
+  EXPECT_EQ(
+      Sql(window),
+      " select word, count(word) from log  where ANSWER IS NOT NULL  and name = 'ann' and "
+      "day1 > DATE '2004-02-29'  and day1 <= DATE '2004-03-08'  group by word order by 2 desc");
   // Counting is only rebuilt into the text while the window is up.
   window.hide();
   window.Count1->click();

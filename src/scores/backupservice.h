@@ -1,0 +1,18 @@
+#pragma once
+// Backing a score database up and restoring it through Firebird's own backup
+// service (the services API: what gbak does), on this machine's embedded
+// engine or on the server a "host:/path" names. The backup file is a path on
+// the machine that runs the service.
+#include <string>
+
+namespace orv {
+
+// Writes a backup of db (a local file or "host:/path") to file. Raises
+// E_DB_Error with the engine's message when the service fails.
+void BackupDatabase(const std::string& db, const std::string& file);
+
+// Makes the new database db from the backup file; an existing db is not
+// replaced. Raises E_DB_Error with the engine's message when it fails.
+void RestoreDatabase(const std::string& file, const std::string& db);
+
+}  // namespace orv

@@ -1,0 +1,101 @@
+// Drives the built orvc's db command as a school's administrator would: on
+// the embedded engine and on a Firebird server (the one scripts/test starts).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/run_program.h"
+#include "support/temp_dir.h"
+
+namespace orv {
+namespace {
+
+test::ProgramRun Db(const test::TempDir& home, std::vector<std::string> args) {
+  args.insert(args.begin(), {"--home", home.Str(), "db"});
+  return test::RunProgram(ORVC_PATH, args, {"ORV_HOME", "FIREBIRD"});
+}
+
+std::string Server() {
+  const char* server = std::getenv("ORV_TEST_FB_SERVER");
+  return server == nullptr ? std::string() : server;
+}
+
+// Makes a database, checks it, backs it up, restores the backup as a second
+// database and checks that, all through paths of the given prefix ("" for
+// this machine's files, "host/port:" for the server).
+void CreateCheckBackUpRestore(const test::TempDir& home, const std::string& prefix) {
+  const std::string db = prefix + home.Str() + "school.gdb";
+  const std::string copy = prefix + home.Str() + "copy.gdb";
+  const std::string backup = home.Str() + "school.fbk";
+  test::ProgramRun r = Db(home, {"create", db});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  r = Db(home, {"check", db});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_NE(r.out.find("database:   " + home.Str() + "school.gdb\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("engine:     Firebird 3."), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("schema:     2\n"), std::string::npos) << r.out;
+  // The probe row is gone again.
+  EXPECT_NE(r.out.find("rows:       log 0, score 0, sound 0\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("round trip: "), std::string::npos) << r.out;
+
+  r = Db(home, {"backup", backup, db});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_GT(std::filesystem::file_size(backup), 0u);
+  r = Db(home, {"restore", backup, copy});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  r = Db(home, {"check", copy});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_NE(r.out.find("schema:     2\n"), std::string::npos) << r.out;
+  // A restore never replaces a database.
+  r = Db(home, {"restore", backup, copy});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("Cannot restore"), std::string::npos) << r.err;
+}
+
+TEST(OrvcDb, CreatesChecksBacksUpAndRestoresOnTheEmbeddedEngine) {
+  test::TempDir home;
+  CreateCheckBackUpRestore(home, "");
+}
+
+TEST(OrvcDb, CreatesChecksBacksUpAndRestoresOnAServer) {
+  if (Server().empty()) GTEST_SKIP() << "ORV_TEST_FB_SERVER is not set: no server to test against";
+  test::TempDir home;
+  CreateCheckBackUpRestore(home, Server() + ":");
+}
+
+TEST(OrvcDb, TheConfiguredDatabaseIsTheDefault) {
+  test::TempDir home;
+  const std::string db = home.Str() + "configured.gdb";
+  home.Write("orv.ini", "[Software/Quenby/Orv/7.0/Data]\nscoreDB=" + db + "\n");
+  test::ProgramRun r = Db(home, {"create"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_TRUE(std::filesystem::exists(db));
+  r = Db(home, {"check"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+}
+
+TEST(OrvcDb, FailuresGiveTheEnginesMessageAndANonZeroExit) {
+  test::TempDir home;
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  };
+  const std::vector<Case> cases{
+      {{"check", home.Str() + "missing.gdb"}, "cannot connect to " + home.Str() + "missing.gdb"},
+      {{"backup", home.Str() + "b.fbk", home.Str() + "missing.gdb"}, "Cannot back up"},
+      {{"restore", home.Str() + "missing.fbk", home.Str() + "new.gdb"}, "Cannot restore"},
+      {{"check", "127.0.0.1/1:/nowhere.gdb"}, "cannot connect to 127.0.0.1/1:/nowhere.gdb"},
+  };
+  for (const Case& c : cases) {
+    const test::ProgramRun r = Db(home, c.args);
+    EXPECT_EQ(r.exitCode, 1) << c.args[0];
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(home.Str() + "new.gdb"));
+}
+
+}  // namespace
+}  // namespace orv
