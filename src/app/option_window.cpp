@@ -104,8 +104,12 @@ void TOptionForm::FormShow() {
   FillVoices();
   int current = VoiceBox->findData(QString::fromStdString(s.SpeakVoice));
   if (current < 0) {
-    // A voice this machine lacks is kept, not silently replaced.
-    VoiceBox->addItem(QString::fromStdString(s.SpeakVoice), QString::fromStdString(s.SpeakVoice));
+    // A language without a voice of that exact name ("en") speaks with its
+    // first voice; one this machine lacks is kept, not silently replaced.
+    const bool spoken = Speaker::Shared().VoiceFor(s.SpeakVoice) == s.SpeakVoice;
+    VoiceBox->addItem(QString::fromStdString(s.SpeakVoice + (spoken ? " (the language's own voice)"
+                                                                    : " (not on this computer)")),
+                      QString::fromStdString(s.SpeakVoice));
     current = VoiceBox->count() - 1;
   }
   VoiceBox->setCurrentIndex(current);

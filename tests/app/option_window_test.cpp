@@ -67,7 +67,7 @@ TEST_F(OptionWindows, SpeechOptionsShowTheUsersChoiceAndOkStoresTheNewOne) {
     voiceShown = form.VoiceBox->currentData().toString();
     form.SpeakWordsCheckBox->setChecked(true);
     form.SpeakSumsCheckBox->setChecked(true);
-    form.VoiceBox->setCurrentIndex(form.VoiceBox->findData("fr"));
+    form.VoiceBox->setCurrentIndex(form.VoiceBox->findData("fr-fr"));
     form.OkBitBtn->click();
   });
   EXPECT_EQ(form.exec(), QDialog::Accepted);
@@ -75,7 +75,7 @@ TEST_F(OptionWindows, SpeechOptionsShowTheUsersChoiceAndOkStoresTheNewOne) {
   EXPECT_EQ(voiceShown, "de");
   EXPECT_TRUE(Settings().SpeakWords);
   EXPECT_TRUE(Settings().SpeakSums);
-  EXPECT_EQ(Settings().SpeakVoice, "fr");
+  EXPECT_EQ(Settings().SpeakVoice, "fr-fr");
 
   // A voice this machine does not have stays the user's choice.
   Settings().SpeakVoice = "xx-unknown";
