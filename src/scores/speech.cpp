@@ -106,10 +106,29 @@ bool SpeakNow(std::string_view text, const std::string& voice) {
   return wav && PlayWav(*wav);
 }
 
+namespace {
+
+// Whether the x at `at` stands between numbers ("2 x 10", "9x1"), where it is
+// the times sign.
+bool TimesSign(std::string_view text, std::size_t at) {
+  const std::size_t before = text.find_last_not_of(' ', at == 0 ? 0 : at - 1);
+  const std::size_t after = text.find_first_not_of(' ', at + 1);
+  auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  return at > 0 && before != std::string_view::npos && after != std::string_view::npos &&
+         (digit(text[before]) || text[before] == ')') && (digit(text[after]) || text[after] == '(');
+}
+
+}  // namespace
+
 std::string SpokenPrompt(std::string_view prompt, std::string_view voice) {
   if (!voice.starts_with("en")) return std::string(prompt);
   std::string spoken;
-  for (const char c : prompt) {
+  for (std::size_t i = 0; i < prompt.size(); ++i) {
+    const char c = prompt[i];
+    if ((c == 'x' || c == 'X') && TimesSign(prompt, i)) {
+      spoken += " times ";
+      continue;
+    }
     switch (c) {
       case '+':
         spoken += " plus ";

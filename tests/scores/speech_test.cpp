@@ -63,6 +63,9 @@ TEST(Speech, EnglishVoicesReadTheSignsOfASum) {
       {"12+7", "en-gb", "12 plus 7"},
       {"3*4-1", "en", "3 times 4 minus 1"},
       {"2^3", "en-us", "2 to the power of 3"},
+      {"2 x 10", "en", "2  times  10"},
+      {"9x(1+2)", "en", "9 times (1 plus 2)"},
+      {"box x", "en", "box x"},
       {"7/2", "de", "7/2"},
   };
   for (const auto& c : cases) {
