@@ -65,6 +65,8 @@ class QuittingLearner : public SessionWindows, public SessionSounds, public Scor
   bool ProgramEnding() override { return false; }
   bool WavForWord(const std::string&) override { return false; }
   void PlayWord(const std::string&) override {}
+  // Silent, so that speech does not enter the figures of preparing a test.
+  bool Speak(const std::string&, const std::string&) override { return false; }
   std::int32_t NextLogGroup() override { return 1; }
   void LogWord(const std::string&, const std::string&, const std::string&, const std::string&,
                std::int32_t, std::uint16_t) override {}

@@ -309,7 +309,9 @@ void TMainForm::BuildMenu() {
   });
   connect(Words1, &QAction::triggered, this, [this] {
     Run([this] {
-      if (windows_.sounds != nullptr) windows_.sounds->ShowModal();
+      if (windows_.sounds == nullptr) return;
+      windows_.sounds->SetListPath(MainFormO::CurrentListPath());
+      windows_.sounds->ShowModal();
     });
   });
   connect(Contents1, &QAction::triggered, this,

@@ -1,6 +1,8 @@
 #include "app/option_window.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -9,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/startupfile.h"
+#include "scores/speech.h"
 #include "widgets/formhelpers_window.h"
 
 namespace orv {
@@ -46,9 +49,21 @@ TOptionForm::TOptionForm(QWidget* parent) : QDialog(parent) {
   SetHint(ShowWordCheckBox, "Show word even if playing sound for word");
   ReShowWordCheckBox = new QCheckBox("Reshow Word", SoundGroup);
   SetHint(ReShowWordCheckBox, "allow reshow of word having played sound for word");
+  SpeakWordsCheckBox = new QCheckBox("Speak words that have no sound", SoundGroup);
+  SetHint(SpeakWordsCheckBox, "A word without a recorded sound is spoken by the computer's voice");
+  SpeakSumsCheckBox = new QCheckBox("Speak sums", SoundGroup);
+  SetHint(SpeakSumsCheckBox, "Arithmetic questions are spoken as well");
+  VoiceBox = new QComboBox(SoundGroup);
+  VoiceBox->setObjectName("VoiceBox");
+  SetHint(VoiceBox, "The language of the voice that speaks the words");
   auto* sound = new QVBoxLayout(SoundGroup);
   sound->addWidget(ShowWordCheckBox);
   sound->addWidget(ReShowWordCheckBox);
+  sound->addWidget(SpeakWordsCheckBox);
+  sound->addWidget(SpeakSumsCheckBox);
+  auto* voice = new QFormLayout;
+  voice->addRow("&Voice", VoiceBox);
+  sound->addLayout(voice);
 
   OkBitBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
   SetHint(OkBitBtn, "confirm options they are saved when you log out or quit orv6");
@@ -84,6 +99,20 @@ void TOptionForm::FormShow() {
   (s.WholeFile ? WholeFileItem : TenWordsItem)->setChecked(true);
   ShowWordCheckBox->setChecked(s.ShowWord);
   ReShowWordCheckBox->setChecked(s.ReshowWord);
+  SpeakWordsCheckBox->setChecked(s.SpeakWords);
+  SpeakSumsCheckBox->setChecked(s.SpeakSums);
+  FillVoices();
+  int current = VoiceBox->findData(QString::fromStdString(s.SpeakVoice));
+  if (current < 0) {
+    // A language without a voice of that exact name ("en") speaks with its
+    // first voice; one this machine lacks is kept, not silently replaced.
+    const bool spoken = Speaker::Shared().VoiceFor(s.SpeakVoice) == s.SpeakVoice;
+    VoiceBox->addItem(QString::fromStdString(s.SpeakVoice + (spoken ? " (the language's own voice)"
+                                                                    : " (not on this computer)")),
+                      QString::fromStdString(s.SpeakVoice));
+    current = VoiceBox->count() - 1;
+  }
+  VoiceBox->setCurrentIndex(current);
   (s.InOrder ? InOrderItem : RandomOrderItem)->setFocus();
 }
 
@@ -93,7 +122,21 @@ void TOptionForm::OkBitBtnClick() {
   s.WholeFile = WholeFileItem->isChecked();
   s.ShowWord = ShowWordCheckBox->isChecked();
   s.ReshowWord = ReShowWordCheckBox->isChecked();
+  s.SpeakWords = SpeakWordsCheckBox->isChecked();
+  s.SpeakSums = SpeakSumsCheckBox->isChecked();
+  if (VoiceBox->currentIndex() >= 0)
+    s.SpeakVoice = VoiceBox->currentData().toString().toStdString();
   accept();
+}
+
+// The voices are asked for at the first showing: starting espeak-ng is not
+// worth a slower start of the program.
+void TOptionForm::FillVoices() {
+  if (VoiceBox->count() > 0) return;
+  for (const SpeechVoice& v : Speaker::Shared().Voices()) {
+    VoiceBox->addItem(QString::fromStdString(v.language + " (" + v.name + ")"),
+                      QString::fromStdString(v.language));
+  }
 }
 
 }  // namespace orv

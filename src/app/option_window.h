@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
@@ -26,6 +27,9 @@ class TOptionForm : public QDialog {
   QGroupBox* SoundGroup;
   QCheckBox* ShowWordCheckBox;
   QCheckBox* ReShowWordCheckBox;
+  QCheckBox* SpeakWordsCheckBox;
+  QCheckBox* SpeakSumsCheckBox;
+  QComboBox* VoiceBox;  // the language of the speaking voice
   QPushButton* OkBitBtn;
   QPushButton* BitBtn1;
 
@@ -34,6 +38,7 @@ class TOptionForm : public QDialog {
 
  private:
   void FormShow();
+  void FillVoices();
   void OkBitBtnClick();
 };
 

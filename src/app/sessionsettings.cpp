@@ -11,6 +11,10 @@ SessionSettings CurrentSessionSettings() {
   settings.inOrder = user.InOrder;
   settings.wholeFile = user.WholeFile;
   settings.reshowWord = user.ReshowWord;
+  settings.showWord = user.ShowWord;
+  settings.speakWords = user.SpeakWords;
+  settings.speakSums = user.SpeakSums;
+  settings.voice = user.SpeakVoice;
   settings.logAll = Paths().LogAll;
   settings.currentDir = user.CurrentDir;
   settings.programDir = Paths().programDir;

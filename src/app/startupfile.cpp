@@ -31,6 +31,32 @@ std::string Flag(bool value) {
   return value ? "1" : "0";
 }
 
+constexpr std::string_view kSpeakWords = "SpeakWords";
+constexpr std::string_view kSpeakSums = "SpeakSums";
+constexpr std::string_view kSpeakVoice = "SpeakVoice";
+
+void AddSpeechLines(BufferO& buffer, const StartUpSettings& settings) {
+  buffer.Add(std::string(kSpeakWords) + "=" + Flag(settings.SpeakWords));
+  buffer.Add(std::string(kSpeakSums) + "=" + Flag(settings.SpeakSums));
+  buffer.Add(std::string(kSpeakVoice) + "=" + settings.SpeakVoice);
+}
+
+// The text after "key=" on the first line that begins so (letter case of the
+// key ignored), or fallback when no line does.
+std::string KeyText(const BufferO& buffer, std::string_view key, const std::string& fallback) {
+  const std::string prefix = std::string(key) + "=";
+  const LineNo at = buffer.Find(prefix, static_cast<std::uint32_t>(prefix.size()), false);
+  return at == 0 ? fallback : buffer.Get(at).substr(prefix.size());
+}
+
+void ReadSpeechLines(const BufferO& buffer, StartUpSettings& settings) {
+  const StartUpSettings defaults;
+  settings.SpeakWords = KeyText(buffer, kSpeakWords, Flag(defaults.SpeakWords)) == "1";
+  settings.SpeakSums = KeyText(buffer, kSpeakSums, Flag(defaults.SpeakSums)) == "1";
+  settings.SpeakVoice = KeyText(buffer, kSpeakVoice, defaults.SpeakVoice);
+  if (settings.SpeakVoice.empty()) settings.SpeakVoice = defaults.SpeakVoice;
+}
+
 E_LoadUser_Error StartUpFileError() {
   return E_LoadUser_Error("Error in _PasWord.Begin:" + ErrorText(700));
 }
@@ -63,6 +89,7 @@ BufferO CreationLines() {
   BufferO buffer;
   for (const char* line : {"WORDS0.ORV", "Your name", "0", "1", "", "1", "1"}) buffer.Add(line);
   AddThresholdLines(buffer, fresh);
+  AddSpeechLines(buffer, fresh);
   return buffer;
 }
 
@@ -125,6 +152,7 @@ void LoadStartUp(Dialogs& dialogs) {
                       std::to_string(defaults.*field) + " is used instead.");
     }
   }
+  ReadSpeechLines(buffer, s);
 }
 
 void SaveStartUp(Dialogs& dialogs) {
@@ -144,6 +172,7 @@ void SaveStartUp(Dialogs& dialogs) {
   buffer.Add(Flag(s.ReshowWord));
   buffer.Add(Flag(s.ShowWord));
   AddThresholdLines(buffer, s);
+  AddSpeechLines(buffer, s);
   Save(dialogs, buffer, path);
 }
 

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "base/errors.h"
+#include "scores/speech.h"
 
 namespace orv {
 
@@ -36,6 +37,12 @@ struct StartUpSettings {
   std::int32_t MakeWrongWordFileForOthers = 210;
   // Who may add users; a file without the key keeps the value in force.
   std::int32_t addUserPasLev = 0;
+  // Speech, kept on key lines after the thresholds ("SpeakWords=1"), which
+  // a reader that does not know them passes over. A file without them gives
+  // a user the values below.
+  bool SpeakWords = true;
+  bool SpeakSums = false;
+  std::string SpeakVoice = kDefaultVoice;
 };
 
 using Threshold = std::int32_t StartUpSettings::*;

@@ -16,10 +16,14 @@
 #include "base/strings.h"
 #include "files/dos.h"
 #include "scores/dataset.h"
+#include "scores/listwords.h"
+#include "scores/record_window.h"
+#include "widgets/finddialog_window.h"
 #include "scores/scoredatabase.h"
 #include "scores/sound/soundstore.h"
 #include "scores/soundfind.h"
 #include "scores/sqlquote.h"
+#include "scores/word_recorder.h"
 #include "users/password.h"
 #include "widgets/datagrid_window.h"
 #include "widgets/finddialog_window.h"
@@ -50,6 +54,8 @@ void TSoundsForm::BuildControls() {
   Addsound1 = Sounddb1->addAction("&Add sound");
   Delete1 = Sounddb1->addAction("&Delete sound");
   Findsound1 = Sounddb1->addAction("&Find sound");
+  Record1 = Sounddb1->addAction("&Record sound");
+  RecordMissing1 = Sounddb1->addAction("Record &missing");
   MenuExit = Sounddb1->addAction("E&xit");
 
   DBGrid1 = new TDBGrid(dataSet_, this);
@@ -65,6 +71,7 @@ void TSoundsForm::BuildControls() {
   GetFile->setSizeGripEnabled(true);
 
   FindDialog1 = new TFindDialog(this);
+  RecordForm = new TRecordForm(sounds_, dialogs_, this);
 
   auto* layout = new QVBoxLayout(this);
   layout->setMenuBar(MainMenu1);
@@ -75,6 +82,9 @@ void TSoundsForm::BuildControls() {
   connect(Delete1, &QAction::triggered, this, [this] { Run([this] { Delete1Click(); }); });
   connect(Findsound1, &QAction::triggered, this, [this] { Run([this] { Findsound1Click(); }); });
   connect(MenuExit, &QAction::triggered, this, &TSoundsForm::MenuExitClick);
+  connect(Record1, &QAction::triggered, this, [this] { Run([this] { Record1Click(); }); });
+  connect(RecordMissing1, &QAction::triggered, this,
+          [this] { Run([this] { RecordMissingClick(); }); });
   connect(FindDialog1, &TFindDialog::Find, this, [this] { Run([this] { FindDialog1Find(); }); });
   connect(DBGrid1, &TDBGrid::CellClicked, this, [this] { Run([this] { PlayCurrent(); }); });
   // Moving to another column plays; the first cell of a new list does not.
@@ -151,10 +161,46 @@ void TSoundsForm::Addsound1Click() {
   if (GetFile->exec() != QDialog::Accepted) return;
   for (const QString& file : GetFile->selectedFiles()) {
     const std::string path = file.toStdString();
-    if (!sounds_.WriteWord(path)) continue;
-    // A word deleted and then added again keeps its new sound.
-    std::erase_if(pending_,
-                  [&](const std::string& gone) { return SameWord(gone, BaseName(path)); });
+    if (sounds_.WriteWord(path)) Stored(BaseName(path));
+  }
+  LoadList();
+}
+
+void TSoundsForm::Stored(const std::string& word) {
+  std::erase_if(pending_, [&](const std::string& gone) { return SameWord(gone, word); });
+}
+
+bool TSoundsForm::MicrophoneThere() {
+  if (WordRecorder::HasMicrophone()) return true;
+  dialogs_.Warning("There is no microphone: nothing can be recorded");
+  return false;
+}
+
+void TSoundsForm::Record1Click() {
+  if (!MicrophoneThere()) return;
+  const int row = DBGrid1->CurrentRow();
+  const std::string preset = row < 0 ? "" : dataSet_.Value(row, "NAME").toString().toStdString();
+  const std::string word =
+      TrimSet(dialogs_.Input("Record sound", "The word to record", preset).value_or(""), " ");
+  if (word.empty()) return;
+  if (RecordForm->RecordWord(word, false) == TRecordForm::Outcome::Kept) Stored(word);
+  LoadList();
+}
+
+void TSoundsForm::RecordMissingClick() {
+  if (!MicrophoneThere()) return;
+  std::vector<std::string> missing;
+  for (const std::string& word : ListFileWords(listPath_, dialogs_)) {
+    if (!sounds_.WavForWord(word)) missing.push_back(word);
+  }
+  if (missing.empty()) {
+    dialogs_.ShowMessage("Every word of " + listPath_ + " has a sound");
+    return;
+  }
+  for (std::size_t i = 0; i < missing.size(); ++i) {
+    const TRecordForm::Outcome outcome = RecordForm->RecordWord(missing[i], i + 1 < missing.size());
+    if (outcome == TRecordForm::Outcome::Kept) Stored(missing[i]);
+    if (outcome == TRecordForm::Outcome::Closed) break;
   }
   LoadList();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The sound window: the recorded sounds of words, with adding WAV files,
-// playing, finding and deleting. Deletions are kept until the window closes
-// and are then carried out or dropped as the user answers.
+// recording words from the microphone, playing, finding and deleting. Deletions are kept until the
+// window closes and are then carried out or dropped as the user answers.
 #include <string>
 #include <vector>
 
@@ -19,6 +19,7 @@ class ScoreDatabase;
 class SoundStore;
 class TDBGrid;
 class TFindDialog;
+class TRecordForm;
 
 class TSoundsForm : public THintDialog {
   Q_OBJECT
@@ -36,6 +37,11 @@ class TSoundsForm : public THintDialog {
   void Findsound1Click();
   void FindDialog1Find();
   void MenuExitClick();
+  // Records a word asked for, or the words of the current list (listPath)
+  // that have no sound yet, one after the other.
+  void Record1Click();
+  void RecordMissingClick();
+  void SetListPath(const std::string& path) { listPath_ = path; }
   // Plays the sound of the current row.
   void PlayCurrent();
 
@@ -48,10 +54,13 @@ class TSoundsForm : public THintDialog {
   QAction* Addsound1;
   QAction* Delete1;
   QAction* Findsound1;
+  QAction* Record1;
+  QAction* RecordMissing1;
   QAction* MenuExit;
   TDBGrid* DBGrid1;
   QFileDialog* GetFile;
   TFindDialog* FindDialog1;
+  TRecordForm* RecordForm;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,12 +70,16 @@ class TSoundsForm : public THintDialog {
   void LoadList();
   std::vector<std::string> Names() const;
   void CarryOutDeletes();
+  bool MicrophoneThere();
+  // A word recorded again after it was deleted keeps its new sound.
+  void Stored(const std::string& word);
 
   ScoreDatabase& database_;
   DataSet& dataSet_;
   SoundStore& sounds_;
   std::vector<std::string> pending_;
   std::string lastSearch_;
+  std::string listPath_;
 };
 
 }  // namespace orv

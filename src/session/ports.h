@@ -6,6 +6,7 @@
 #include <string>
 
 #include "scores/scorerecord.h"
+#include "scores/speech.h"
 
 namespace orv {
 
@@ -22,6 +23,11 @@ struct SessionSettings {
   bool logAll = false;      // right answers are logged too
   std::string currentDir;   // the list's group under the word-list root: empty or ending in "\"
   std::string programDir;   // ends in a separator; the user folders lie under its "User\"
+
+  bool showWord = true;               // a word that is heard is flashed as well
+  bool speakWords = true;             // a word without a stored sound is spoken
+  bool speakSums = false;             // so is a question with its own prompt (a sum)
+  std::string voice = kDefaultVoice;  // the language of the speaking voice
 };
 
 // The answer window's buttons that act on the question being asked.
@@ -72,11 +78,16 @@ class SessionSounds {
   virtual bool WavForWord(const std::string& name) = 0;
   // Starts the sound; a new sound cuts off the one playing.
   virtual void PlayWord(const std::string& name) = 0;
-  // Starts the sound when one is stored under the name. A store that can
-  // fetch and play in one look-up overrides this.
-  virtual void PlayIfStored(const std::string& name) {
-    if (WavForWord(name)) PlayWord(name);
+  // Starts the sound when one is stored under the name; true when one is.
+  // A store that can fetch and play in one look-up overrides this.
+  virtual bool PlayIfStored(const std::string& name) {
+    if (!WavForWord(name)) return false;
+    PlayWord(name);
+    return true;
   }
+  // Speaks the text with the voice; true when speech was made (and is
+  // played where there is an audio device).
+  virtual bool Speak(const std::string& text, const std::string& voice) = 0;
 };
 
 class ScoreLog {

@@ -12,6 +12,7 @@
 #include "lists/compile.h"
 #include "lists/compilesettings.h"
 #include "lists/listfile.h"
+#include "scores/speech.h"
 #include "session/checkanswer.h"
 #include "session/positions.h"
 #include "session/question.h"
@@ -95,7 +96,7 @@ class TestRun final : public AnswerButtons {
     ShowWord();
   }
 
-  void Replay() override { PlayIfStored(question_.prompt); }
+  void Replay() override { Sound(); }
 
  private:
   // Loads, cleans, compiles and orders the list; false when it cannot be loaded.
@@ -157,13 +158,12 @@ class TestRun final : public AnswerButtons {
     }
   }
 
+  // A word that is heard (a stored sound, or speech) is flashed only when
+  // the "Show word" option asks for it: with it off the test is a dictation.
   void Present() {
-    if (question_.HasPrompt()) {
-      PlayIfStored(question_.prompt);
-      return;
-    }
-    PlayIfStored(question_.answer);
-    ShowWord();
+    const bool heard = Sound();
+    if (question_.HasPrompt()) return;
+    if (settings_.showWord || !heard) ShowWord();
   }
 
   void ShowWord() {
@@ -171,8 +171,16 @@ class TestRun final : public AnswerButtons {
                               WordShowTime(question_.answer), kWordExtraTime);
   }
 
-  void PlayIfStored(const std::string& name) {
-    if (sounds_.WavForWord(name)) sounds_.PlayWord(name);
+  // Plays the question's stored sound, else speaks it where the options
+  // allow; true when it was heard.
+  bool Sound() {
+    const std::string& name = question_.prompt;
+    if (sounds_.PlayIfStored(name)) return true;
+    if (question_.HasPrompt()) {
+      return settings_.speakSums &&
+             sounds_.Speak(SpokenPrompt(name, settings_.voice), settings_.voice);
+    }
+    return settings_.speakWords && sounds_.Speak(name, settings_.voice);
   }
 
   std::string ReadAnswer() {

@@ -2,6 +2,7 @@
 // The session's score log and sounds, kept in the score database.
 #include "scores/scoredatabase.h"
 #include "scores/sound/soundstore.h"
+#include "scores/speech.h"
 #include "session/ports.h"
 
 namespace orv {
@@ -21,7 +22,10 @@ class SessionDatabase : public ScoreLog, public SessionSounds {
 
   bool WavForWord(const std::string& name) override { return sounds_.WavForWord(name); }
   void PlayWord(const std::string& name) override { sounds_.PlayWord(name); }
-  void PlayIfStored(const std::string& name) override { sounds_.PlayIfStored(name); }
+  bool PlayIfStored(const std::string& name) override { return sounds_.PlayIfStored(name); }
+  bool Speak(const std::string& text, const std::string& voice) override {
+    return SpeakNow(text, voice);
+  }
 
  private:
   ScoreDatabase& db_;

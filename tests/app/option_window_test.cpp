@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -53,6 +54,38 @@ TEST_F(OptionWindows, OptionsShowTheSettingsAndOkStoresTheChoices) {
   EXPECT_FALSE(Settings().WholeFile);
   EXPECT_TRUE(Settings().ShowWord);
   EXPECT_FALSE(Settings().ReshowWord);
+}
+
+TEST_F(OptionWindows, SpeechOptionsShowTheUsersChoiceAndOkStoresTheNewOne) {
+  TOptionForm form;
+  Settings().SpeakWords = false;
+  Settings().SpeakVoice = "de";
+  bool speakShown = true;
+  QString voiceShown;
+  WhenShown([&] {
+    speakShown = form.SpeakWordsCheckBox->isChecked();
+    voiceShown = form.VoiceBox->currentData().toString();
+    form.SpeakWordsCheckBox->setChecked(true);
+    form.SpeakSumsCheckBox->setChecked(true);
+    form.VoiceBox->setCurrentIndex(form.VoiceBox->findData("fr-fr"));
+    form.OkBitBtn->click();
+  });
+  EXPECT_EQ(form.exec(), QDialog::Accepted);
+  EXPECT_FALSE(speakShown);
+  EXPECT_EQ(voiceShown, "de");
+  EXPECT_TRUE(Settings().SpeakWords);
+  EXPECT_TRUE(Settings().SpeakSums);
+  EXPECT_EQ(Settings().SpeakVoice, "fr-fr");
+
+  // A voice this machine does not have stays the user's choice.
+  Settings().SpeakVoice = "xx-unknown";
+  WhenShown([&] {
+    voiceShown = form.VoiceBox->currentData().toString();
+    form.OkBitBtn->click();
+  });
+  form.exec();
+  EXPECT_EQ(voiceShown, "xx-unknown");
+  EXPECT_EQ(Settings().SpeakVoice, "xx-unknown");
 }
 
 TEST_F(OptionWindows, CancelLeavesEveryOptionAsItWas) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "app/getuser.h"
 #include "app/programpaths.h"
@@ -27,7 +28,8 @@ const std::string kCreationLines =
     "WORDS0.ORV\r\nYour name\r\n0\r\n1\r\n\r\n1\r\n1\r\n"
     "optionMenuPasLev=10\r\nsoundMenuPasLev=0\r\nlistSoundsPasLev=0\r\n"
     "soundDelPasLev=250\r\nChangeDBPasLev=250\r\ndelFilePasLev=100\r\n"
-    "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=210\r\naddUserPasLev=0\r\n";
+    "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=210\r\naddUserPasLev=0\r\n"
+    "SpeakWords=1\r\nSpeakSums=0\r\nSpeakVoice=en\r\n";
 
 class StartUpFileTest : public ::testing::Test {
  protected:
@@ -198,6 +200,47 @@ TEST_F(StartUpFileTest, TheLevelForAddingUsersIsReadWhereThereIsOne) {
   EXPECT_EQ(Settings().addUserPasLev, 120);
 }
 
+// The speech settings are key lines behind the ones an older reader knows,
+// so its positional lines and level keys stay where it looks for them.
+TEST_F(StartUpFileTest, SpeechSettingsAreKeptPerUserAndAnOlderFileGivesTheDefaults) {
+  const struct {
+    std::vector<std::string> keys;
+    bool speakWords;
+    bool speakSums;
+    std::string voice;
+  } cases[] = {
+      {{"optionMenuPasLev=3"}, true, false, "en"},
+      {{"speakvoice=de", "SPEAKWORDS=0", "optionMenuPasLev=3", "SpeakSums=1"}, false, true, "de"},
+      {{"SpeakWords=yes", "SpeakVoice="}, false, false, "en"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.keys.front());
+    std::string text = "a.orv\r\nx\r\n0\r\n1\r\n\r\n1\r\n1\r\n";
+    for (const std::string& key : c.keys) text += key + "\r\n";
+    home.Write("User/Ann.DIR/ORV.CON", text);
+    // What the previous user chose is not carried over.
+    Settings().SpeakWords = !c.speakWords;
+    Settings().SpeakSums = !c.speakSums;
+    Settings().SpeakVoice = "fr";
+    LoadStartUp(dialogs);
+    EXPECT_EQ(Settings().SpeakWords, c.speakWords);
+    EXPECT_EQ(Settings().SpeakSums, c.speakSums);
+    EXPECT_EQ(Settings().SpeakVoice, c.voice);
+  }
+  Settings().SpeakWords = false;
+  Settings().SpeakVoice = "en-gb";
+  SaveStartUp(dialogs);
+  const std::string saved = FileText();
+  EXPECT_NE(saved.find("\r\nSpeakWords=0\r\nSpeakSums=0\r\nSpeakVoice=en-gb\r\n"),
+            std::string::npos)
+      << saved;
+  Settings() = StartUpSettings{};
+  LoadStartUp(dialogs);
+  EXPECT_FALSE(Settings().SpeakWords);
+  EXPECT_EQ(Settings().SpeakVoice, "en-gb");
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST_F(StartUpFileTest, AKeyWithoutDigitsFallsBackToItsDefaultAndIsToldOnce) {
   for (const std::string bad : {"ChangeDBPasLev=", "changedbpaslev=high"}) {
     Lines({"a.orv", "x", "0", "1", "", "1", "1", "optionMenuPasLev=3", bad});
@@ -230,7 +273,8 @@ TEST_F(StartUpFileTest, SavingWritesTheSettingsInForce) {
             "SUMS.ORV\r\nAnn\r\n1\r\n0\r\nmaths.orv\\\r\n0\r\n1\r\n"
             "optionMenuPasLev=10\r\nsoundMenuPasLev=9\r\nlistSoundsPasLev=0\r\n"
             "soundDelPasLev=250\r\nChangeDBPasLev=250\r\ndelFilePasLev=100\r\n"
-            "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=211\r\naddUserPasLev=0\r\n");
+            "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=211\r\naddUserPasLev=0\r\n"
+            "SpeakWords=1\r\nSpeakSums=0\r\nSpeakVoice=en\r\n");
   EXPECT_TRUE(dialogs.messages.empty());
 
   // Read back into fresh settings, the same values return.

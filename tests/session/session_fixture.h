@@ -28,7 +28,14 @@ struct PlayRecorder : SessionSounds {
     played.push_back(name);
     stored_.PlayWord(name);
   }
+  // Real speech: the database's own speaking, noted down as it succeeds.
+  bool Speak(const std::string& text, const std::string& voice) override {
+    const bool made = stored_.Speak(text, voice);
+    if (made) spoken.push_back(text);
+    return made;
+  }
   std::vector<std::string> played;
+  std::vector<std::string> spoken;
 
  private:
   SessionSounds& stored_;

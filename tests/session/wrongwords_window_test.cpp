@@ -29,6 +29,7 @@ struct StoredSounds : SessionSounds {
     return stored.count(Upper(name)) > 0;
   }
   void PlayWord(const std::string& name) override { played.push_back(name); }
+  bool Speak(const std::string&, const std::string&) override { return false; }
   std::set<std::string> stored;
   std::vector<std::string> looked;
   std::vector<std::string> played;

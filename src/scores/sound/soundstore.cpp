@@ -59,15 +59,19 @@ bool SoundStore::PlayIfStored(const std::string& word) {
 }
 
 bool SoundStore::WriteWord(const std::string& fileName) {
+  std::string bytes;
+  if (ReadFileBytes(fileName, bytes) != 0) return false;
+  return StoreWav(BaseName(fileName), bytes);
+}
+
+bool SoundStore::StoreWav(const std::string& word, const std::string& wav, Replace replace) {
   if (!db_.ConectDB()) return false;
-  const std::string key = BaseName(fileName);
-  const std::optional<QString> stored = StoredName(db_.Database(), key);
-  if (stored &&
-      !dialogs_.ConfirmYesNo('"' + key + '"' + " Word allready in database overwrite! ")) {
+  const std::optional<QString> stored = StoredName(db_.Database(), word);
+  if (stored && replace == Replace::Ask &&
+      !dialogs_.ConfirmYesNo('"' + word + '"' + " Word allready in database overwrite! ")) {
     return false;
   }
-  std::string bytes;
-  if (ReadFileBytes(fileName, bytes) != 0 || !DecodeWav(bytes)) return false;
+  if (!DecodeWav(wav)) return false;
 
   QSqlQuery query(db_.Database());
   if (stored) {
@@ -75,8 +79,8 @@ bool SoundStore::WriteWord(const std::string& fileName) {
   } else {
     query.prepare(QStringLiteral("INSERT INTO SOUND (NAME, DATA) VALUES (?, ?)"));
   }
-  query.addBindValue(Text(key));
-  query.addBindValue(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  query.addBindValue(Text(word));
+  query.addBindValue(QByteArray(wav.data(), static_cast<qsizetype>(wav.size())));
   if (stored) query.addBindValue(*stored);
   if (!query.exec()) return false;
   try {
@@ -84,6 +88,27 @@ bool SoundStore::WriteWord(const std::string& fileName) {
   } catch (const std::exception&) {
     return false;
   }
+  return true;
+}
+
+std::vector<std::string> SoundStore::Words() {
+  std::vector<std::string> words;
+  if (!db_.ConectDB()) return words;
+  QSqlQuery query(db_.Database());
+  if (!query.exec(QStringLiteral("SELECT NAME FROM SOUND"))) return words;
+  while (query.next()) words.push_back(query.value(0).toString().toStdString());
+  return words;
+}
+
+bool SoundStore::DeleteWord(const std::string& word) {
+  if (!db_.ConectDB()) return false;
+  const std::optional<QString> stored = StoredName(db_.Database(), word);
+  if (!stored) return false;
+  QSqlQuery query(db_.Database());
+  query.prepare(QStringLiteral("DELETE FROM SOUND WHERE NAME = ?"));
+  query.addBindValue(*stored);
+  if (!query.exec()) return false;
+  db_.CommitRetaining();
   return true;
 }
 

@@ -3,6 +3,7 @@
 // the score database, one per word, words matched without regard to case.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/dialogs.h"
 #include "scores/scoredatabase.h"
@@ -25,6 +26,15 @@ class SoundStore {
   // that decodes, and any database failure, end it silently with nothing
   // stored; true when the sound was stored.
   bool WriteWord(const std::string& fileName);
+  // Stores the WAV image as the sound of the word, as WriteWord stores a
+  // file: a stored sound is replaced after the same question, or without
+  // one when replace is Always. False when nothing was stored.
+  enum class Replace { Ask, Always };
+  bool StoreWav(const std::string& word, const std::string& wav, Replace replace = Replace::Ask);
+  // The words that have a sound, in the order of the table.
+  std::vector<std::string> Words();
+  // Removes the word's sound at once; false when it had none.
+  bool DeleteWord(const std::string& word);
   // The stored WAV file of the word, if any.
   std::optional<std::string> SoundOf(const std::string& word);
 
