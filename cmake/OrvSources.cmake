@@ -1,6 +1,6 @@
 # Every subsystem folder under src/ is picked up without editing a CMake file:
 # core sources (*.cpp) go into orv_core, window sources (*_window.cpp) into orv_gui.
-set(ORV_SUBSYSTEMS app files lists numbers users session scores)
+set(ORV_SUBSYSTEMS app files lists numbers users session scores progress)
 
 function(orv_collect_sources out_core out_gui)
   set(core)
