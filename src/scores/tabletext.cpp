@@ -67,9 +67,10 @@ std::string ReadableTable(const QAbstractItemModel& model) {
     QString line;
     for (std::size_t c = 0; c < row.size(); ++c) {
       if (c > 0) line += QLatin1String("  ");
-      // The last column is not padded, so no line ends in blanks.
-      line += c + 1 < row.size() ? row[c].leftJustified(widths[c]) : row[c];
+      line += row[c].leftJustified(widths[c]);
     }
+    // No line ends in blanks, whatever its last cells hold.
+    while (line.endsWith(QLatin1Char(' '))) line.chop(1);
     text += line.toStdString() + "\n";
   }
   return text;
