@@ -21,6 +21,7 @@
 #include "scores/datagrid_window.h"
 #include "scores/dataset.h"
 #include "scores/datepicker_window.h"
+#include "scores/gridexport_window.h"
 #include "scores/scoredatabase.h"
 #include "users/password.h"
 
@@ -113,6 +114,8 @@ void TSU::BuildControls() {
   counts->addWidget(RowCount);
   counts->addStretch();
   counts->addWidget(DBName);
+  Export = new TGridExport(dataSet_, "Log", dialogs_, this);
+  counts->addWidget(Export);
   extra_ = new QVBoxLayout;
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(GroupBox1);

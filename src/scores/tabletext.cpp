@@ -76,4 +76,23 @@ std::string ReadableTable(const QAbstractItemModel& model) {
   return text;
 }
 
+QString HtmlTable(const QAbstractItemModel& model, const QString& title) {
+  const Cells cells = CellsOf(model);
+  auto cell = [](const QString& text) {
+    return text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>"));
+  };
+  QString html = QLatin1String("<h3>") + title.toHtmlEscaped() +
+                 QLatin1String("</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
+  for (std::size_t r = 0; r < cells.size(); ++r) {
+    const QLatin1String tag(r == 0 ? "th" : "td");
+    html += QLatin1String("<tr>");
+    for (const QString& text : cells[r]) {
+      html += QLatin1Char('<') + tag + QLatin1Char('>') + cell(text) + QLatin1String("</") + tag +
+              QLatin1Char('>');
+    }
+    html += QLatin1String("</tr>");
+  }
+  return html + QLatin1String("</table>");
+}
+
 }  // namespace orv

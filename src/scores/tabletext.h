@@ -21,4 +21,8 @@ std::string CsvText(const QAbstractItemModel& model);
 // become blanks, so each row stays on one line.
 std::string ReadableTable(const QAbstractItemModel& model);
 
+// The cells as an HTML table under a heading, for printing: texts escaped,
+// line breaks inside a cell kept.
+QString HtmlTable(const QAbstractItemModel& model, const QString& title);
+
 }  // namespace orv

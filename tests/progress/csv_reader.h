@@ -10,8 +10,10 @@
 
 namespace orv::test {
 
-inline std::vector<std::vector<std::string>> ReadCsv(std::string_view text) {
-  std::vector<std::vector<std::string>> records;
+using Records = std::vector<std::vector<std::string>>;
+
+inline Records ReadCsv(std::string_view text) {
+  Records records;
   std::vector<std::string> record;
   std::string field;
   std::size_t i = 0;

@@ -8,8 +8,6 @@
 
 namespace orv::test {
 
-using Records = std::vector<std::vector<std::string>>;
-
 class ClassScoresTest : public SessionTest {
  protected:
   void SetUp() override {
