@@ -50,20 +50,6 @@ class ProgressWindow : public DbWindowTest {
                           "' where log_group = " + std::to_string(group));
     }
   }
-  // Opens the window as its command does, runs check while it is up.
-  template <typename Window, typename Open>
-  void WhileOpen(Window& window, Open open, const std::function<void()>& check) {
-    bool ran = false;
-    WhenShown([&] {
-      ran = true;
-      check();
-      window.reject();
-    });
-    ModalWatchdog watchdog;
-    open(window, dialogs);
-    EXPECT_TRUE(ran);
-    EXPECT_FALSE(watchdog.Fired());
-  }
   // Each line's name with its points' values, left to right.
   static std::map<std::string, std::vector<int>> Lines(QChartView& view) {
     std::map<std::string, std::vector<int>> lines;
@@ -87,24 +73,27 @@ class ProgressWindow : public DbWindowTest {
 
 TEST_F(ProgressWindow, ALearnerSeesOnlyTheirOwnTestsOneLinePerList) {
   LogIn("ann");
-  WhileOpen(*progress, OpenProgress, [&] {
-    ASSERT_EQ(progress->LearnerList->count(), 1);
-    EXPECT_EQ(progress->Learner(), "ann");
-    EXPECT_FALSE(progress->LearnerList->isEnabled());
-    EXPECT_EQ(Lines(*progress->PercentChart),
-              (std::map<std::string, std::vector<int>>{{"WORDS0", {100, 66}}}));
-    auto* bars = qobject_cast<QHorizontalBarSeries*>(progress->WordsChart->chart()->series().at(0));
-    ASSERT_NE(bars, nullptr);
-    EXPECT_EQ(bars->barSets().at(0)->count(), 1);
-    EXPECT_EQ(bars->barSets().at(0)->at(0), 1);
-    EXPECT_EQ(progress->TestsGrid->model()->rowCount(), 2);
-    // The first day left out leaves the newer test alone.
-    progress->Days->FromOn->setChecked(true);
-    progress->Days->FromDate->setDate(QDate::currentDate().addDays(-1));
-    progress->Refresh();
-    EXPECT_EQ(Lines(*progress->PercentChart),
-              (std::map<std::string, std::vector<int>>{{"WORDS0", {66}}}));
-  });
+  WhileOpen(
+      *progress, [&] { OpenProgress(*progress, dialogs); },
+      [&] {
+        ASSERT_EQ(progress->LearnerList->count(), 1);
+        EXPECT_EQ(progress->Learner(), "ann");
+        EXPECT_FALSE(progress->LearnerList->isEnabled());
+        EXPECT_EQ(Lines(*progress->PercentChart),
+                  (std::map<std::string, std::vector<int>>{{"WORDS0", {100, 66}}}));
+        auto* bars =
+            qobject_cast<QHorizontalBarSeries*>(progress->WordsChart->chart()->series().at(0));
+        ASSERT_NE(bars, nullptr);
+        EXPECT_EQ(bars->barSets().at(0)->count(), 1);
+        EXPECT_EQ(bars->barSets().at(0)->at(0), 1);
+        EXPECT_EQ(progress->TestsGrid->model()->rowCount(), 2);
+        // The first day left out leaves the newer test alone.
+        progress->Days->FromOn->setChecked(true);
+        progress->Days->FromDate->setDate(QDate::currentDate().addDays(-1));
+        progress->Refresh();
+        EXPECT_EQ(Lines(*progress->PercentChart),
+                  (std::map<std::string, std::vector<int>>{{"WORDS0", {66}}}));
+      });
 }
 
 TEST_F(ProgressWindow, ATeacherChoosesAnyLearnerAndOnlyTeachersSeeTheOverview) {
@@ -116,42 +105,49 @@ TEST_F(ProgressWindow, ATeacherChoosesAnyLearnerAndOnlyTeachersSeeTheOverview) {
   EXPECT_EQ(overview.Model().rowCount(), 0);
 
   LogIn("teacher");
-  WhileOpen(*progress, OpenProgress, [&] {
-    EXPECT_TRUE(progress->LearnerList->isEnabled());
-    std::vector<std::string> names;
-    for (int i = 0; i < progress->LearnerList->count(); ++i) {
-      names.push_back(progress->LearnerList->itemText(i).toStdString());
-    }
-    EXPECT_EQ(names, (std::vector<std::string>{"ann", "bob", "teacher"}));
-    EXPECT_EQ(progress->Learner(), "teacher");
-    progress->LearnerList->setCurrentIndex(1);
-    progress->Refresh();
-    EXPECT_EQ(Lines(*progress->PercentChart),
-              (std::map<std::string, std::vector<int>>{{"WORDS0", {33}}}));
-  });
+  WhileOpen(
+      *progress, [&] { OpenProgress(*progress, dialogs); },
+      [&] {
+        EXPECT_TRUE(progress->LearnerList->isEnabled());
+        std::vector<std::string> names;
+        for (int i = 0; i < progress->LearnerList->count(); ++i) {
+          names.push_back(progress->LearnerList->itemText(i).toStdString());
+        }
+        EXPECT_EQ(names, (std::vector<std::string>{"ann", "bob", "teacher"}));
+        EXPECT_EQ(progress->Learner(), "teacher");
+        progress->LearnerList->setCurrentIndex(1);
+        progress->Refresh();
+        EXPECT_EQ(Lines(*progress->PercentChart),
+                  (std::map<std::string, std::vector<int>>{{"WORDS0", {33}}}));
+      });
 }
 
 TEST_F(ProgressWindow, TheOverviewSortsByATitleAndADoubleClickOpensThatLearner) {
   TClassOverviewForm overview(*database, *progress, dialogs);
   LogIn("teacher");
   std::string opened;
-  WhileOpen(overview, OpenClassOverview, [&] {
-    auto cell = [&](int row, int column) {
-      return overview.Model().data(overview.Model().index(row, column)).toString().toStdString();
-    };
-    ASSERT_EQ(overview.Model().rowCount(), 2);
-    EXPECT_EQ(cell(0, 0), "ann");
-    EXPECT_EQ(cell(0, kTrendColumn), "-34");
-    overview.Grid->horizontalHeader()->setSortIndicator(3, Qt::AscendingOrder);
-    EXPECT_EQ(cell(0, 0), "bob");
-    EXPECT_EQ(cell(0, 3), "33");
-    WhenShown([&] {
-      opened = progress->Learner();
-      progress->reject();
-    });
-    DoubleClick(*overview.Grid, overview.Model().index(1, 1));
-    SaveScreenshot(overview, "class-overview");
-  });
+  WhileOpen(
+      overview, [&] { OpenClassOverview(overview, dialogs); },
+      [&] {
+        auto cell = [&](int row, int column) {
+          return overview.Model()
+              .data(overview.Model().index(row, column))
+              .toString()
+              .toStdString();
+        };
+        ASSERT_EQ(overview.Model().rowCount(), 2);
+        EXPECT_EQ(cell(0, 0), "ann");
+        EXPECT_EQ(cell(0, kTrendColumn), "-34");
+        overview.Grid->horizontalHeader()->setSortIndicator(3, Qt::AscendingOrder);
+        EXPECT_EQ(cell(0, 0), "bob");
+        EXPECT_EQ(cell(0, 3), "33");
+        WhenShown([&] {
+          opened = progress->Learner();
+          progress->reject();
+        });
+        DoubleClick(*overview.Grid, overview.Model().index(1, 1));
+        SaveScreenshot(overview, "class-overview");
+      });
   EXPECT_EQ(opened, "ann");
 }
 
@@ -179,19 +175,28 @@ TEST_F(ProgressWindow, GridsAreSavedAsCsvAndPrintedToPdf) {
 }
 
 TEST_F(ProgressWindow, ATeachersDoubleClickOpensOnTheLearnerAsked) {
+  // Older tests of ann's on two lists, so the window shows lines over days.
+  MoveTest(TakeTest("ann", {"huose", "house", "mose", "mouse", "tree"}), 12);
+  MoveTest(TakeTest("ann", {"house", "mose", "mouse", "tree"}), 8);
+  Settings().CurrentFile = "sums.orv";
+  WriteList("sums.orv", "cat\ndog\n");
+  MoveTest(TakeTest("ann", {"cta", "cat", "dgo", "dog"}), 10);
+  MoveTest(TakeTest("ann", {"cat", "dgo", "dog"}), 5);
+  MoveTest(TakeTest("ann", {"cat", "dog"}), 2);
   LogIn("teacher");
   const ProgressViewer teacher{"teacher", true};
   WhileOpen(
       *progress,
-      [&](TProgressForm& w, Dialogs&) {
-        w.ShowFor(teacher, "ann");
-        w.exec();
+      [&] {
+        progress->ShowFor(teacher, "ann");
+        progress->exec();
       },
       [&] {
         EXPECT_EQ(progress->Learner(), "ann");
         EXPECT_EQ(progress->windowTitle().toStdString(), "Progress of ann");
-        EXPECT_EQ(Lines(*progress->HelpChart),
-                  (std::map<std::string, std::vector<int>>{{"WORDS0", {0, 0}}}));
+        EXPECT_EQ(Lines(*progress->PercentChart),
+                  (std::map<std::string, std::vector<int>>{{"SUMS", {0, 50, 100}},
+                                                           {"WORDS0", {33, 66, 100, 66}}}));
         SaveScreenshot(*progress, "progress-window");
       });
   // A learner not in the score table falls back to the viewer's own.
