@@ -26,6 +26,8 @@ TClassOverviewForm::TClassOverviewForm(ScoreDatabase& database, TProgressForm& p
   SetHint(Days, "Only the tests taken from the first day to the last day, when checked");
   Grid = new QTableView(this);
   Grid->setObjectName("Grid");
+  // The titles stand from the start, before anything is read.
+  model_.SetTable(OverviewTable({}));
   Grid->setModel(&model_);
   Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Grid->setSelectionBehavior(QAbstractItemView::SelectRows);

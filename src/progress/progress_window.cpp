@@ -84,6 +84,9 @@ void TProgressForm::BuildControls() {
   Days = new TDateRangeBox(this);
   SetHint(Days, "Only the tests taken from the first day to the last day, when checked");
 
+  // The grids' titles stand from the start, before anything is read.
+  tests_.SetTable(TestsTable({}));
+  words_.SetTable(WrongWordsTable({}));
   Tabs = new QTabWidget(this);
   PercentChart = NewChartView(Tabs);
   HelpChart = NewChartView(Tabs);
