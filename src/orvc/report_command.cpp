@@ -16,7 +16,6 @@
 #include "scores/dataset.h"
 #include "scores/engine_root.h"
 #include "scores/scoredatabase.h"
-#include "scores/sqlquote.h"
 #include "scores/tabletext.h"
 
 namespace orv::orvc {
@@ -82,18 +81,6 @@ class ReportHost : public ScoreDbHost {
   bool quit_ = false;
 };
 
-// The user's and the range's conditions as a where clause; empty for none.
-std::string Where(const ReportOptions& o, const std::string& dayColumn) {
-  std::string conditions;
-  if (!o.user.empty()) {
-    conditions += " and name = ";
-    SqlQuote(conditions, o.user);
-  }
-  conditions += DateRangeSql(dayColumn, o.range);
-  if (conditions.empty()) return {};
-  return " where " + conditions.substr(5);
-}
-
 std::unique_ptr<QAbstractItemModel> Report(const QSqlDatabase& db, const ReportOptions& o) {
   if (o.table == "class") {
     auto model = std::make_unique<TableModel>();
@@ -106,7 +93,8 @@ std::unique_ptr<QAbstractItemModel> Report(const QSqlDatabase& db, const ReportO
     data->Open(db,
                "select name, percent1, ratio, date1, time1, max_help, help_total, log_group, "
                "file1 from score_tab" +
-                   Where(o, "sort_date") + " order by sort_date, time1, log_group");
+                   LearnerAndDaysWhere(o.user, "sort_date", o.range) +
+                   " order by sort_date, time1, log_group");
     data->SetColumns({{"NAME", "Name"},
                       {"PERCENT1", "Percent"},
                       {"RATIO", "Ratio"},
@@ -119,7 +107,8 @@ std::unique_ptr<QAbstractItemModel> Report(const QSqlDatabase& db, const ReportO
   } else {
     data->Open(db,
                "select name, date1, time1, file1, word, log_group, help_count, answer from log" +
-                   Where(o, "dmy_date(date1)") + " order by dmy_date(date1), time1, log_group");
+                   LearnerAndDaysWhere(o.user, "dmy_date(date1)", o.range) +
+                   " order by dmy_date(date1), time1, log_group");
     data->SetColumns({{"NAME", "Name"},
                       {"DATE1", "Date"},
                       {"TIME1", "Time"},

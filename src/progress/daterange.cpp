@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "scores/sqlquote.h"
+
 namespace orv {
 namespace {
 
@@ -46,6 +48,18 @@ std::string DateRangeSql(std::string_view dayColumn, const DateRange& range) {
     sql += " and " + std::string(dayColumn) + " >= DATE '" + IsoDate(*range.from) + "'";
   if (range.to) sql += " and " + std::string(dayColumn) + " <= DATE '" + IsoDate(*range.to) + "'";
   return sql;
+}
+
+std::string LearnerAndDaysWhere(const std::string& name, std::string_view dayColumn,
+                                const DateRange& range) {
+  std::string conditions;
+  if (!name.empty()) {
+    conditions += " and name = ";
+    SqlQuote(conditions, name);
+  }
+  conditions += DateRangeSql(dayColumn, range);
+  if (conditions.empty()) return {};
+  return " where " + conditions.substr(std::string_view(" and ").size());
 }
 
 }  // namespace orv

@@ -22,4 +22,9 @@ std::optional<CalendarDay> ParseDayText(std::string_view text);
 // " and "; empty for an open range. The column holds calendar days (DATE).
 std::string DateRangeSql(std::string_view dayColumn, const DateRange& range);
 
+// The where clause that keeps one learner's rows (every learner's when name
+// is empty) inside the range; empty when it would keep every row.
+std::string LearnerAndDaysWhere(const std::string& name, std::string_view dayColumn,
+                                const DateRange& range);
+
 }  // namespace orv

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <map>
-#include <string_view>
 #include <tuple>
 
 #include "scores/readonlyselect.h"
@@ -47,16 +46,10 @@ std::vector<TestResult> ReadTests(const QSqlDatabase& db, const std::string& nam
   // The days are read from the date texts here rather than ordered by the
   // engine, which would compute every row's day in PSQL: over a whole class
   // that is most of the time the overview takes.
-  std::string conditions;
-  if (!name.empty()) {
-    conditions += " and name = ";
-    SqlQuote(conditions, name);
-  }
-  conditions += DateRangeSql("sort_date", range);
-  std::string sql =
+  const std::string sql =
       "select name, file1, percent1, ratio, date1, time1, max_help, help_total, log_group "
-      "from score_tab";
-  if (!conditions.empty()) sql += " where " + conditions.substr(std::string_view(" and ").size());
+      "from score_tab" +
+      LearnerAndDaysWhere(name, "sort_date", range);
   const ResultTable table = ReadOnlySelect(db, sql);
   std::vector<TestResult> tests;
   tests.reserve(table.rows.size());
