@@ -1,4 +1,5 @@
-// The first show of each database window over the large score database
+// The first show of each database window (and of the progress window and
+// the class overview) over the large score database
 // that bench_database builds (1,000,000 log rows, 100,000 score rows of 200
 // users; $ORV_BENCH_DIR, default the temporary folder's orv-bench): from the
 // command that opens the window until the window is up and painted, with its
@@ -7,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTableView>
 #include <QTimer>
 #include <chrono>
 #include <cstdlib>
@@ -23,6 +25,8 @@
 #include "app/startupfile.h"
 #include "bench_dirs.h"
 #include "files/filelayer.h"
+#include "progress/classoverview_window.h"
+#include "progress/progress_window.h"
 #include "scores/dataset.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/logquery_window.h"
@@ -115,6 +119,34 @@ void BM_SoundWindowFirstShow(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SoundWindowFirstShow)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+void BM_ProgressWindowFirstShow(benchmark::State& state) {
+  for (auto _ : state) {
+    orv::TProgressForm window(*program->database, program->dialogs);
+    state.SetIterationTime(TimeFirstShow([&] {
+      window.ShowFor({"user17", false});
+      window.exec();
+    }));
+    state.counters["rows"] = window.TestsGrid->model()->rowCount();
+  }
+}
+BENCHMARK(BM_ProgressWindowFirstShow)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_ClassOverviewFirstShow(benchmark::State& state) {
+  for (auto _ : state) {
+    orv::TProgressForm progress(*program->database, program->dialogs);
+    orv::TClassOverviewForm window(*program->database, progress, program->dialogs);
+    state.SetIterationTime(TimeFirstShow([&] {
+      window.ShowFor({"user17", true});
+      window.exec();
+    }));
+    state.counters["rows"] = window.Model().rowCount();
+  }
+}
+BENCHMARK(BM_ClassOverviewFirstShow)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 // A copy of the large database with 300 short recordings, made once.
 std::string SoundDatabase(const std::string& large, const std::string& home) {

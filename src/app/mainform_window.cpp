@@ -22,6 +22,7 @@
 #include "app/about_window.h"
 #include "app/getuser.h"
 #include "app/help_window.h"
+#include "app/openprogress_window.h"
 #include "app/option_window.h"
 #include "app/paslev_window.h"
 #include "app/picture_window.h"
@@ -209,6 +210,9 @@ void TMainForm::BuildMenu() {
   PrintSetup1 = Item(File1, "PrintSetup1", "P&rint Setup...", "Setup printer");
   File1->addSeparator();
   Score1 = Item(File1, "Score1", "&Score", "Show score for current file");
+  Progress1 = Item(File1, "Progress1", "Pro&gress", "Your tests over time, as charts");
+  ClassOverview1 = Item(File1, "ClassOverview1", "Class o&verview",
+                        "Every learner's tests of each list at a glance");
   File1->addSeparator();
   Exit1 = Item(File1, "Exit1", "E&xit");
 
@@ -304,6 +308,18 @@ void TMainForm::BuildMenu() {
     Run([this] {
       if (windows_.wrongWords != nullptr) {
         OpenLogWindow(*windows_.wrongWords, Settings().MakeWrongWordFileForOthers, dialogs_);
+      }
+    });
+  });
+  connect(Progress1, &QAction::triggered, this, [this] {
+    Run([this] {
+      if (windows_.progress != nullptr) OpenProgress(*windows_.progress, dialogs_);
+    });
+  });
+  connect(ClassOverview1, &QAction::triggered, this, [this] {
+    Run([this] {
+      if (windows_.classOverview != nullptr) {
+        OpenClassOverview(*windows_.classOverview, dialogs_);
       }
     });
   });
@@ -416,6 +432,8 @@ void TMainForm::ShowState() {
   Loglist1->setEnabled(windows_.log != nullptr);
   Makewrongwordfile1->setEnabled(windows_.wrongWords != nullptr);
   Words1->setEnabled(windows_.sounds != nullptr);
+  Progress1->setEnabled(windows_.progress != nullptr);
+  ClassOverview1->setEnabled(windows_.classOverview != nullptr);
   LogWords1->setChecked(v.logWrong);
   Logall1->setChecked(v.logAll);
   UserLabel->setText(QString::fromStdString(v.userLabel));

@@ -23,6 +23,7 @@ class ScoreDatabase;
 class SessionSounds;
 class TAboutBox;
 class TChDir;
+class TClassOverviewForm;
 class TCompiledView;
 class TEditOrv;
 class TEditUsers;
@@ -30,6 +31,7 @@ class THelpForm;
 class TOpenFileForm;
 class TOptionForm;
 class TPasLevForm;
+class TProgressForm;
 class TSF2;
 class TSoundsForm;
 class TSU;
@@ -50,6 +52,8 @@ struct MainFormWindows {
   TSU1* wrongWords = nullptr;
   TSF2* scores = nullptr;
   TSoundsForm* sounds = nullptr;
+  TProgressForm* progress = nullptr;
+  TClassOverviewForm* classOverview = nullptr;
 };
 
 // Runs a test on a list for a user.
@@ -124,6 +128,8 @@ class TMainForm : public QMainWindow {
   QAction* Logusers1;
   QAction* Logall1;
   QAction* View1;
+  QAction* Progress1;
+  QAction* ClassOverview1;
   QAction* Words1;
   QAction* Option2;
   QAction* Changedatabase1;

@@ -11,6 +11,8 @@
 #include "app/helpindex.h"
 #include "app/login_window.h"
 #include "app/mainform_window.h"
+#include "app/openprogress_window.h"
+#include "widgets/message_window.h"
 #include "app/option_window.h"
 #include "app/paslev_window.h"
 #include "app/programhost.h"
@@ -23,6 +25,9 @@
 #include "files/openfile_window.h"
 #include "lists/edit_window.h"
 #include "lists/viewconpiled_window.h"
+#include "progress/classoverview_window.h"
+#include "progress/progress_window.h"
+#include "scores/sound/beeptone.h"
 #include "scores/dataset.h"
 #include "scores/logquery_window.h"
 #include "scores/score_window.h"
@@ -74,6 +79,10 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
   auto* wrongWordFile = new TSU1(*database_, *wrongWordData_, dialogs, main);
   auto* levels = new TPasLevForm(main);
   auto* help = new THelpForm(FindHelpFolder(ExecutableFolder()), main);
+  auto* progress = new TProgressForm(*database_, dialogs, main);
+  auto* classOverview = new TClassOverviewForm(*database_, *progress, dialogs, main);
+  QObject::connect(scores, &TSF2::ProgressRequested, progress,
+                   [progress, &dialogs] { OpenProgress(*progress, dialogs); });
   dialogs_.SetLoginForm(login);
 
   sessionWindows_ = std::make_unique<SessionUi>(*message, *input, *math, *wrongAnswer,
@@ -97,6 +106,8 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
   windows.wrongWords = wrongWordFile;
   windows.scores = scores;
   windows.sounds = soundList;
+  windows.progress = progress;
+  windows.classOverview = classOverview;
   main->SetWindows(windows);
   main->SetDatabase(database_.get(), sessionDatabase_.get());
   main->SetTestRunner([session = session_.get()](const std::string& path, const std::string& user) {

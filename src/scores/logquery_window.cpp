@@ -18,6 +18,8 @@
 #include "app/getuser.h"
 #include "base/dialogs.h"
 #include "scores/dataset.h"
+#include "scores/gridexport_window.h"
+#include "widgets/datepicker_window.h"
 #include "scores/scoredatabase.h"
 #include "users/password.h"
 #include "widgets/datagrid_window.h"
@@ -113,6 +115,8 @@ void TSU::BuildControls() {
   counts->addWidget(RowCount);
   counts->addStretch();
   counts->addWidget(DBName);
+  Export = new TGridExport(dataSet_, "Log", dialogs_, this);
+  counts->addWidget(Export);
   extra_ = new QVBoxLayout;
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(GroupBox1);

@@ -24,6 +24,7 @@ namespace orv {
 class DataSet;
 class ScoreDatabase;
 class TDBGrid;
+class TGridExport;
 class TDateTimePicker;
 
 class TSU : public THintDialog {
@@ -63,6 +64,7 @@ class TSU : public THintDialog {
   QLabel* Label3;
   QLabel* RowCount;
   QLabel* DBName;
+  TGridExport* Export;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -17,6 +17,7 @@
 #include "base/dialogs.h"
 #include "base/strings.h"
 #include "scores/dataset.h"
+#include "scores/gridexport_window.h"
 #include "scores/scoredatabase.h"
 #include "scores/scorequery.h"
 #include "users/password.h"
@@ -75,6 +76,10 @@ void TSF2::BuildControls() {
   SetHint(DBGrid1, "Double or right click a row to see the words you got wrong/right");
   PopupMenu1 = new QMenu(this);
   open1 = PopupMenu1->addAction("open");
+  Export = new TGridExport(dataSet_, "Score", dialogs_, this);
+  ProgressBtn = new QPushButton("&Progress", this);
+  ProgressBtn->setAutoDefault(false);
+  SetHint(ProgressBtn, "Your tests over time, as charts");
 
   auto* top = new QHBoxLayout;
   top->addWidget(BackBtn);
@@ -83,6 +88,8 @@ void TSF2::BuildControls() {
   top->addWidget(WrongAnswers);
   top->addWidget(RightAnswers);
   top->addStretch();
+  top->addWidget(ProgressBtn);
+  top->addWidget(Export);
   top->addWidget(Label1);
   top->addWidget(RowCount);
   auto* layout = new QVBoxLayout(this);
@@ -90,6 +97,7 @@ void TSF2::BuildControls() {
   layout->addWidget(DBGrid1, 1);
   layout->addWidget(StatusBar1);
 
+  connect(ProgressBtn, &QPushButton::clicked, this, &TSF2::ProgressRequested);
   connect(BackBtn, &QPushButton::clicked, this, [this] { Run([this] { BackBtnClick(); }); });
   connect(CheckBox1, &QCheckBox::clicked, this, [this] { Run([this] { CheckBox1Click(); }); });
   connect(CurentUserOnly, &QCheckBox::clicked, this,

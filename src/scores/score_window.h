@@ -19,6 +19,7 @@ namespace orv {
 class DataSet;
 class ScoreDatabase;
 class TDBGrid;
+class TGridExport;
 class TSF2;
 
 // Draws each cell as usual and frames every cell of the marked test's row.
@@ -76,6 +77,12 @@ class TSF2 : public THintDialog {
   TDBGrid* DBGrid1;
   QMenu* PopupMenu1;
   QAction* open1;
+  TGridExport* Export;
+  QPushButton* ProgressBtn;
+
+ signals:
+  // The learner asked to see their progress; whoever shows it listens.
+  void ProgressRequested();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -15,6 +15,7 @@
 #include "app/getuser.h"
 #include "app/programpaths.h"
 #include "scores/dataset.h"
+#include "scores/gridexport_window.h"
 #include "scores/wordfile.h"
 #include "users/password.h"
 #include "widgets/formhelpers_window.h"
@@ -25,6 +26,7 @@ TSU1::TSU1(ScoreDatabase& database, DataSet& dataSet, Dialogs& dialogs, QWidget*
     : TSU(database, dataSet, dialogs, parent) {
   setObjectName("SU1");
   setWindowTitle("Auto slection of word file from logs");
+  Export->SetTitle("Wrong words");
   GroupBox1->setTitle("SQL group");
   Count1->setChecked(true);
   BuildCountControls();

@@ -467,12 +467,12 @@ TEST_F(MainWindow, MenuCaptionsShortCutsAndHintsAreThoseOfTheProgram) {
             "log off the current user and leave orv running use Quit to quit orv");
   EXPECT_EQ(form->Deletefile1->statusTip(), "Delete word list cleanup score etc.");
   EXPECT_EQ(form->Log1->menuAction()->statusTip(), "Not iimplemented");
-  // Separators after Open, Remove dir, Print Setup and Score.
+  // Separators after Open, Remove dir, Print Setup and the score and progress items.
   QStringList file;
   for (QAction* a : form->File1->actions()) file << (a->isSeparator() ? "-" : a->text());
   EXPECT_EQ(file.join(","),
             "&Open...,-,&New,New Dir,&ChDir,&Delete file,Remove dir,-,&Print...,"
-            "P&rint Setup...,-,&Score,-,E&xit");
+            "P&rint Setup...,-,&Score,Pro&gress,Class o&verview,-,E&xit");
   EXPECT_TRUE(form->BStart->isDefault());
 }
 

@@ -134,9 +134,10 @@ class DbWindowTest : public ScoreDbTest {
     return values;
   }
 
-  // Shows a log window as its command does for a user of the level, runs
-  // check while it is up, then closes it.
-  void Open(TSU& window, std::int32_t level, const std::function<void()>& check) {
+  // Shows a window modally through open (as its command does), runs check
+  // while it is up, then closes it.
+  static void WhileOpen(QDialog& window, const std::function<void()>& open,
+                        const std::function<void()>& check) {
     bool ran = false;
     WhenShown([&] {
       ran = true;
@@ -144,9 +145,14 @@ class DbWindowTest : public ScoreDbTest {
       window.reject();
     });
     ModalWatchdog watchdog;
-    OpenLogWindow(window, level, dialogs);
+    open();
     EXPECT_TRUE(ran);
     EXPECT_FALSE(watchdog.Fired());
+  }
+  // Shows a log window as its command does for a user of the level.
+  void Open(TSU& window, std::int32_t level, const std::function<void()>& check) {
+    WhileOpen(
+        window, [&] { OpenLogWindow(window, level, dialogs); }, check);
   }
   static std::string Sql(const TSU& window) { return window.SQL->toPlainText().toStdString(); }
 

@@ -1,0 +1,157 @@
+// orvc report: the score table, the log and the class overview for scripts,
+// as CSV or as a table to read.
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "app/programpaths.h"
+#include "app/registry.h"
+#include "files/dos.h"
+#include "orvc/command.h"
+#include "orvc/consoledialogs.h"
+#include "progress/classoverview.h"
+#include "progress/progressdata.h"
+#include "progress/progresstables.h"
+#include "progress/tablemodel.h"
+#include "scores/dataset.h"
+#include "scores/firebird/engineroot.h"
+#include "scores/scoredatabase.h"
+#include "scores/tabletext.h"
+
+namespace orv::orvc {
+namespace {
+
+constexpr const char* kUsage =
+    "orvc report scores|log|class [--user NAME] [--from DD/MM/YYYY] [--to DD/MM/YYYY] [--csv]";
+
+struct ReportOptions {
+  std::string table;
+  std::string user;
+  DateRange range;
+  bool csv = false;
+};
+
+CalendarDay Day(const std::string& option, const std::string& text) {
+  const auto day = ParseDayText(text);
+  if (!day) throw CommandError{option + " takes a day as DD/MM/YYYY, not \"" + text + "\""};
+  return *day;
+}
+
+ReportOptions Parse(const Invocation& inv) {
+  ReportOptions o;
+  const auto& a = inv.args;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    auto value = [&]() -> const std::string& {
+      if (i + 1 >= a.size()) throw CommandError{a[i] + " needs a value; usage: " + kUsage};
+      return a[++i];
+    };
+    if (a[i] == "--csv") {
+      o.csv = true;
+    } else if (a[i] == "--user") {
+      o.user = value();
+    } else if (a[i] == "--from") {
+      o.range.from = Day(a[i], value());
+    } else if (a[i] == "--to") {
+      o.range.to = Day(a[i], value());
+    } else if (o.table.empty() && !a[i].starts_with("--")) {
+      o.table = a[i];
+    } else {
+      throw CommandError{"unexpected \"" + a[i] + "\"; usage: " + kUsage};
+    }
+  }
+  if (o.table != "scores" && o.table != "log" && o.table != "class") {
+    throw CommandError{std::string("usage: ") + kUsage};
+  }
+  return o;
+}
+
+// The stored database path; orvc never asks for another one.
+class ReportHost : public ScoreDbHost {
+ public:
+  std::string ScoreDbPath() override { return RegReadString(kOrvKey, "scoreDB"); }
+  void SetScoreDbPath(const std::string&) override {}
+  std::string ProgramDir() override { return Paths().programDir; }
+  int CurrentLevel() override { return -1; }
+  int ChangeDbLevel() override { return 256; }
+  std::string CurrentDir() override { return {}; }
+  bool QuitAllowed() override { return quit_; }
+  void SetQuitAllowed() override { quit_ = true; }
+
+ private:
+  bool quit_ = false;
+};
+
+std::unique_ptr<QAbstractItemModel> Report(const QSqlDatabase& db, const ReportOptions& o) {
+  if (o.table == "class") {
+    auto model = std::make_unique<TableModel>();
+    model->SetTable(OverviewTable(ClassOverview(ReadTests(db, o.user, o.range))));
+    model->ShowSign(kTrendColumn);
+    return model;
+  }
+  auto data = std::make_unique<DataSet>();
+  if (o.table == "scores") {
+    data->Open(db,
+               "select name, percent1, ratio, date1, time1, max_help, help_total, log_group, "
+               "file1 from score_tab" +
+                   LearnerAndDaysWhere(o.user, "sort_date", o.range) +
+                   " order by sort_date, time1, log_group");
+    data->SetColumns({{"NAME", "Name"},
+                      {"PERCENT1", "Percent"},
+                      {"RATIO", "Ratio"},
+                      {"DATE1", "Date"},
+                      {"TIME1", "Time"},
+                      {"MAX_HELP", "Max help"},
+                      {"HELP_TOTAL", "Help total"},
+                      {"LOG_GROUP", "Test"},
+                      {"FILE1", "File"}});
+  } else {
+    data->Open(db,
+               "select name, date1, time1, file1, word, log_group, help_count, answer from log" +
+                   LearnerAndDaysWhere(o.user, "dmy_date(date1)", o.range) +
+                   " order by dmy_date(date1), time1, log_group");
+    data->SetColumns({{"NAME", "Name"},
+                      {"DATE1", "Date"},
+                      {"TIME1", "Time"},
+                      {"FILE1", "File"},
+                      {"WORD", "Word"},
+                      {"LOG_GROUP", "Test"},
+                      {"HELP_COUNT", "Help"},
+                      {"ANSWER", "Answer"}});
+  }
+  return data;
+}
+
+int Run(const Invocation& inv) {
+  const ReportOptions options = Parse(inv);
+  SetProgramDirectory(ProgramDirectory(inv.home));
+  const ProgramPaths& p = Paths();
+  if (!DirExists(p.programDir)) {
+    throw CommandError{"the program directory " + p.programDir + " does not exist", 1};
+  }
+  ReportHost host;
+  if (host.ScoreDbPath().empty()) {
+    throw CommandError{"no score database is named in " + RegistryFile() + " (scoreDB)", 1};
+  }
+  UseEmbeddedEngineRoot(p.programDir);
+  ConsoleDialogs dialogs(*inv.err);
+  ScoreDatabase database(dialogs, host);
+  if (!database.ConectDB()) {
+    throw CommandError{"cannot open the score database " + host.ScoreDbPath(), 1};
+  }
+  try {
+    const auto model = Report(database.Database(), options);
+    *inv.out << (options.csv ? CsvText(*model) : ReadableTable(*model));
+  } catch (const E_DB_Error& e) {
+    throw CommandError{e.what(), 1};
+  }
+  return 0;
+}
+
+}  // namespace
+
+ORVC_COMMAND("report", kUsage,
+             "print the score table, the log or the class overview (tests, latest, best and "
+             "trend per learner and list), as CSV with --csv",
+             Run);
+
+}  // namespace orv::orvc

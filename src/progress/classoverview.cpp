@@ -1,0 +1,37 @@
+#include "progress/classoverview.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <utility>
+
+namespace orv {
+namespace {
+
+std::optional<int> Trend(const std::vector<int>& percents) {
+  const std::size_t half = percents.size() / 2;
+  if (half == 0) return {};
+  double earlier = 0;
+  double later = 0;
+  for (std::size_t i = 0; i < half; ++i) {
+    earlier += percents[i];
+    later += percents[percents.size() - half + i];
+  }
+  return static_cast<int>(std::lround((later - earlier) / static_cast<double>(half)));
+}
+
+}  // namespace
+
+std::vector<OverviewRow> ClassOverview(const std::vector<TestResult>& tests) {
+  std::map<std::pair<std::string, std::string>, std::vector<int>> percents;
+  for (const TestResult& t : tests) percents[{t.name, t.list}].push_back(t.percent);
+  std::vector<OverviewRow> rows;
+  rows.reserve(percents.size());
+  for (const auto& [key, p] : percents) {
+    rows.push_back({key.first, key.second, static_cast<int>(p.size()), p.back(),
+                    *std::max_element(p.begin(), p.end()), Trend(p)});
+  }
+  return rows;
+}
+
+}  // namespace orv

@@ -1,0 +1,43 @@
+#pragma once
+// The class overview for teachers: one row per learner and list, sortable by
+// any column; a double click opens that learner's progress.
+#include "progress/progressaccess.h"
+#include "progress/tablemodel.h"
+#include "widgets/hintdialog_window.h"
+
+class QTableView;
+
+namespace orv {
+
+class ScoreDatabase;
+class TDateRangeBox;
+class TGridExport;
+class TProgressForm;
+
+class TClassOverviewForm : public THintDialog {
+  Q_OBJECT
+
+ public:
+  TClassOverviewForm(ScoreDatabase& database, TProgressForm& progress, Dialogs& dialogs,
+                     QWidget* parent = nullptr);
+
+  // Reads the overview for a viewer who may look at every learner.
+  void ShowFor(const ProgressViewer& viewer);
+  void Refresh();
+  // The progress of the learner of a row, in the overview's days.
+  void OpenRow(int row);
+
+  const TableModel& Model() const { return model_; }
+
+  TDateRangeBox* Days;
+  QTableView* Grid;
+  TGridExport* Export;
+
+ private:
+  ScoreDatabase& database_;
+  TProgressForm& progress_;
+  ProgressViewer viewer_;
+  TableModel model_;
+};
+
+}  // namespace orv

@@ -1,0 +1,30 @@
+#pragma once
+// The first and last day a progress view covers, each switched on by its box.
+#include <QWidget>
+
+#include "progress/daterange.h"
+
+class QCheckBox;
+class QDateEdit;
+
+namespace orv {
+
+class TDateRangeBox : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TDateRangeBox(QWidget* parent);
+
+  DateRange Range() const;
+  void SetRange(const DateRange& range);
+
+  QCheckBox* FromOn;
+  QDateEdit* FromDate;
+  QCheckBox* ToOn;
+  QDateEdit* ToDate;
+
+ signals:
+  void Changed();
+};
+
+}  // namespace orv

@@ -1,0 +1,222 @@
+#include "progress/progress_window.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHorizontalBarSeries>
+#include <QLabel>
+#include <QLineSeries>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+
+#include "widgets/formhelpers_window.h"
+#include "progress/daterange_window.h"
+#include "progress/progresstables.h"
+#include "scores/gridexport_window.h"
+#include "scores/scoredatabase.h"
+
+namespace orv {
+namespace {
+
+QDateTime MomentOf(const ChartPoint& p) {
+  return QDateTime(QDate(p.day.year, static_cast<int>(p.day.month), static_cast<int>(p.day.day)),
+                   QTime::fromString(QString::fromStdString(p.time), "HH:mm:ss"));
+}
+
+QChartView* NewChartView(QWidget* parent) {
+  auto* view = new QChartView(new QChart, parent);
+  view->setRenderHint(QPainter::Antialiasing);
+  view->chart()->legend()->setAlignment(Qt::AlignBottom);
+  return view;
+}
+
+QTableView* NewGrid(TableModel& model, QWidget* parent) {
+  auto* grid = new QTableView(parent);
+  grid->setModel(&model);
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid->setSortingEnabled(true);
+  grid->horizontalHeader()->setStretchLastSection(true);
+  return grid;
+}
+
+// A grid and its export button on one page of the tabs.
+QWidget* GridPage(QTableView*& grid, TGridExport*& exporter, TableModel& model,
+                  const QString& title, Dialogs& dialogs, QWidget* parent) {
+  auto* page = new QWidget(parent);
+  grid = NewGrid(model, page);
+  exporter = new TGridExport(model, title, dialogs, page);
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  row->addWidget(exporter);
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(grid, 1);
+  layout->addLayout(row);
+  return page;
+}
+
+}  // namespace
+
+TProgressForm::TProgressForm(ScoreDatabase& database, Dialogs& dialogs, QWidget* parent)
+    : THintDialog(dialogs, parent), database_(database) {
+  setObjectName("ProgressForm");
+  setWindowTitle("Progress");
+  BuildControls();
+  resize(820, 560);
+}
+
+void TProgressForm::BuildControls() {
+  auto* learnerLabel = new QLabel("&Learner:", this);
+  LearnerList = new QComboBox(this);
+  LearnerList->setMinimumContentsLength(16);
+  learnerLabel->setBuddy(LearnerList);
+  SetHint(LearnerList, "Whose tests are shown");
+  Days = new TDateRangeBox(this);
+  SetHint(Days, "Only the tests taken from the first day to the last day, when checked");
+
+  // The grids' titles stand from the start, before anything is read.
+  tests_.SetTable(TestsTable({}));
+  words_.SetTable(WrongWordsTable({}));
+  Tabs = new QTabWidget(this);
+  PercentChart = NewChartView(Tabs);
+  HelpChart = NewChartView(Tabs);
+  WordsChart = NewChartView(Tabs);
+  Tabs->addTab(PercentChart, "Percent &right");
+  Tabs->addTab(HelpChart, "&Help used");
+  Tabs->addTab(WordsChart, "&Words most often wrong");
+  Tabs->addTab(GridPage(TestsGrid, TestsExport, tests_, "Tests", dialogs_, Tabs), "T&ests");
+  Tabs->addTab(GridPage(WordsGrid, WordsExport, words_, "Wrong words", dialogs_, Tabs),
+               "Wrong wor&ds");
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(learnerLabel);
+  top->addWidget(LearnerList);
+  top->addSpacing(16);
+  top->addWidget(Days);
+  top->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(Tabs, 1);
+  layout->addWidget(StatusBar1);
+
+  connect(LearnerList, &QComboBox::activated, this, [this] { Run([this] { Refresh(); }); });
+  connect(Days, &TDateRangeBox::Changed, this, [this] { Run([this] { Refresh(); }); });
+}
+
+void TProgressForm::ShowFor(const ProgressViewer& viewer, const std::string& learner) {
+  viewer_ = viewer;
+  if (!database_.ConectDB()) return;
+  const std::vector<std::string> learners =
+      LearnersFor(viewer, viewer.mayLookAtOthers ? ReadLearners(database_.Database())
+                                                 : std::vector<std::string>{});
+  LearnerList->clear();
+  for (const std::string& name : learners) LearnerList->addItem(QString::fromStdString(name));
+  const auto chosen = std::find(learners.begin(), learners.end(), learner);
+  const auto own = std::find(learners.begin(), learners.end(), viewer.user);
+  LearnerList->setCurrentIndex(
+      static_cast<int>((chosen != learners.end() ? chosen : own) - learners.begin()));
+  LearnerList->setEnabled(viewer.mayLookAtOthers);
+  Refresh();
+}
+
+std::string TProgressForm::Learner() const {
+  return LearnerList->currentText().toStdString();
+}
+
+void TProgressForm::Refresh() {
+  const std::string learner = Learner();
+  if (learner.empty() || !database_.ConectDB()) return;
+  const DateRange range = Days->Range();
+  const std::vector<TestResult> tests = ReadTests(database_.Database(), learner, range);
+  const std::vector<WordCount> words =
+      ReadWrongWords(database_.Database(), learner, range, kWordsShown);
+  setWindowTitle(QString::fromStdString("Progress of " + learner));
+  TestsExport->SetTitle(QString::fromStdString("Tests of " + learner));
+  WordsExport->SetTitle(QString::fromStdString("Wrong words of " + learner));
+  DrawLines(*PercentChart, PercentSeries(tests), "Percent right", 100);
+  int mostHelp = 1;
+  for (const TestResult& t : tests) mostHelp = std::max(mostHelp, t.helpTotal);
+  DrawLines(*HelpChart, HelpSeries(tests), "Help used", mostHelp);
+  DrawWords(words);
+  tests_.SetTable(TestsTable(tests));
+  words_.SetTable(WrongWordsTable(words));
+  TestsGrid->resizeColumnsToContents();
+  WordsGrid->resizeColumnsToContents();
+}
+
+void TProgressForm::DrawLines(QChartView& view, const std::vector<ChartSeries>& series,
+                              const QString& valueTitle, int top) {
+  QChart* chart = view.chart();
+  chart->removeAllSeries();
+  for (QAbstractAxis* axis : chart->axes()) chart->removeAxis(axis);
+  auto* days = new QDateTimeAxis(chart);
+  days->setFormat("dd/MM/yyyy");
+  days->setTitleText("Day");
+  auto* values = new QValueAxis(chart);
+  values->setRange(0, top);
+  values->setLabelFormat("%d");
+  values->setTitleText(valueTitle);
+  chart->addAxis(days, Qt::AlignBottom);
+  chart->addAxis(values, Qt::AlignLeft);
+  QDateTime first;
+  QDateTime last;
+  for (const ChartSeries& s : series) {
+    auto* line = new QLineSeries(chart);
+    line->setName(QString::fromStdString(s.list));
+    line->setPointsVisible(true);
+    for (const ChartPoint& p : s.points) {
+      const QDateTime moment = MomentOf(p);
+      line->append(static_cast<qreal>(moment.toMSecsSinceEpoch()), p.value);
+      if (!first.isValid() || moment < first) first = moment;
+      if (!last.isValid() || moment > last) last = moment;
+    }
+    chart->addSeries(line);
+    line->attachAxis(days);
+    line->attachAxis(values);
+  }
+  // A day either side, so a single test is not drawn on the chart's edge.
+  if (first.isValid()) days->setRange(first.addDays(-1), last.addDays(1));
+  chart->setTitle(series.empty() ? "No tests in these days" : QString());
+}
+
+void TProgressForm::DrawWords(const std::vector<WordCount>& words) {
+  QChart* chart = WordsChart->chart();
+  chart->removeAllSeries();
+  for (QAbstractAxis* axis : chart->axes()) chart->removeAxis(axis);
+  auto* set = new QBarSet("Times wrong");
+  QStringList names;
+  int most = 1;
+  // The bars run from the bottom up: the most often wrong word is drawn last, on top.
+  for (auto w = words.rbegin(); w != words.rend(); ++w) {
+    *set << w->count;
+    names << QString::fromStdString(w->word);
+    most = std::max(most, w->count);
+  }
+  auto* bars = new QHorizontalBarSeries(chart);
+  bars->append(set);
+  chart->addSeries(bars);
+  auto* wordAxis = new QBarCategoryAxis(chart);
+  wordAxis->append(names);
+  auto* counts = new QValueAxis(chart);
+  counts->setRange(0, most);
+  counts->setTickCount(std::min(most, 10) + 1);
+  counts->setLabelFormat("%d");
+  chart->addAxis(wordAxis, Qt::AlignLeft);
+  chart->addAxis(counts, Qt::AlignBottom);
+  bars->attachAxis(wordAxis);
+  bars->attachAxis(counts);
+  chart->legend()->setVisible(false);
+  chart->setTitle(words.empty() ? "No wrong answers in these days" : QString());
+}
+
+}  // namespace orv

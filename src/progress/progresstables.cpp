@@ -1,0 +1,40 @@
+#include "progress/progresstables.h"
+
+#include "files/dos.h"
+
+namespace orv {
+namespace {
+
+QVariant Str(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+}  // namespace
+
+ResultTable TestsTable(const std::vector<TestResult>& tests) {
+  ResultTable table{{"Date", "Time", "List", "Percent", "Right", "Help total", "Max help"}, {}};
+  for (const TestResult& t : tests) {
+    table.rows.push_back(
+        {Str(DateText(t.day.year, static_cast<int>(t.day.month), static_cast<int>(t.day.day))),
+         Str(t.time), Str(t.list), t.percent, Str(t.ratio), t.helpTotal, t.maxHelp});
+  }
+  return table;
+}
+
+ResultTable WrongWordsTable(const std::vector<WordCount>& words) {
+  ResultTable table{{"Word", "Times wrong"}, {}};
+  for (const WordCount& w : words) table.rows.push_back({Str(w.word), w.count});
+  return table;
+}
+
+ResultTable OverviewTable(const std::vector<OverviewRow>& rows) {
+  ResultTable table{{"Learner", "List", "Tests", "Latest %", "Best %", "Trend"}, {}};
+  for (const OverviewRow& r : rows) {
+    QVariant trend;
+    if (r.trend) trend = *r.trend;
+    table.rows.push_back({Str(r.name), Str(r.list), r.tests, r.latest, r.best, trend});
+  }
+  return table;
+}
+
+}  // namespace orv

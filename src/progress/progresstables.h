@@ -1,0 +1,20 @@
+#pragma once
+// The grids of the progress window and the class overview as rows of values,
+// for the windows, for saving as CSV and for orvc's reports.
+#include <vector>
+
+#include "progress/classoverview.h"
+#include "progress/progressdata.h"
+#include "scores/resulttable.h"
+
+namespace orv {
+
+// Date, Time, List, Percent, Right, Help total, Max help: one row per test.
+ResultTable TestsTable(const std::vector<TestResult>& tests);
+// Word, Times wrong.
+ResultTable WrongWordsTable(const std::vector<WordCount>& words);
+// Learner, List, Tests, Latest %, Best %, Trend (empty for one test).
+inline constexpr int kTrendColumn = 5;
+ResultTable OverviewTable(const std::vector<OverviewRow>& rows);
+
+}  // namespace orv

@@ -1,0 +1,35 @@
+#pragma once
+// A grid's rows held whole, for the progress and class overview grids: the
+// titles and one value per cell. Numbers sort as numbers, texts ignoring
+// letter case, and empty cells last whichever way a column is sorted.
+#include <QAbstractTableModel>
+
+#include "scores/resulttable.h"
+
+namespace orv {
+
+class TableModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void SetTable(ResultTable table);
+  const ResultTable& Table() const { return table_; }
+  // The column's positive numbers are shown with a plus sign (a change, not
+  // an amount); they still sort as numbers.
+  void ShowSign(int column) { signedColumn_ = column; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override;
+  void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+ private:
+  ResultTable table_;
+  int signedColumn_ = -1;
+};
+
+}  // namespace orv

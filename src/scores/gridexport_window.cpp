@@ -1,0 +1,58 @@
+#include "scores/gridexport_window.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
+
+#include "base/dialogs.h"
+#include "files/errortext.h"
+#include "files/filelayer.h"
+#include "scores/tabletext.h"
+
+namespace orv {
+
+TGridExport::TGridExport(const QAbstractItemModel& model, const QString& title, Dialogs& dialogs,
+                         QWidget* parent)
+    : QToolButton(parent), model_(model), dialogs_(dialogs), title_(title) {
+  setObjectName("GridExport");
+  setText("E&xport");
+  setToolTip("Save the rows shown as CSV, or print them (also to a PDF file)");
+  setPopupMode(QToolButton::InstantPopup);
+  auto* menu = new QMenu(this);
+  SaveCsvAction = menu->addAction("Save as &CSV...");
+  PrintAction = menu->addAction("&Print...");
+  setMenu(menu);
+  connect(SaveCsvAction, &QAction::triggered, this, &TGridExport::SaveCsvClick);
+  connect(PrintAction, &QAction::triggered, this, &TGridExport::PrintClick);
+}
+
+bool TGridExport::SaveCsv(const QString& path) {
+  const int code = WriteFileSafely(path.toStdString(), CsvText(model_));
+  if (code == 0) return true;
+  dialogs_.Error("Could not write " + path.toStdString() + ": " + ErrorText(code));
+  return false;
+}
+
+void TGridExport::Print(QPrinter& printer) const {
+  QTextDocument document;
+  document.setHtml(HtmlTable(model_, title_));
+  document.print(&printer);
+}
+
+void TGridExport::SaveCsvClick() {
+  const QString path = QFileDialog::getSaveFileName(
+      window(), "Save as CSV", QDir::home().filePath(title_ + ".csv"), "CSV files (*.csv)");
+  if (!path.isEmpty()) SaveCsv(path);
+}
+
+void TGridExport::PrintClick() {
+  QPrinter printer;
+  printer.setDocName(title_);
+  QPrintDialog dialog(&printer, window());
+  if (dialog.exec() == QDialog::Accepted) Print(printer);
+}
+
+}  // namespace orv

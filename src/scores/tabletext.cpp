@@ -1,0 +1,98 @@
+#include "scores/tabletext.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace orv {
+namespace {
+
+using Cells = std::vector<std::vector<QString>>;
+
+// The header row first, then every row of the model.
+Cells CellsOf(const QAbstractItemModel& model) {
+  const int columns = model.columnCount();
+  Cells cells(1);
+  for (int c = 0; c < columns; ++c) {
+    cells[0].push_back(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+  }
+  for (int r = 0; r < model.rowCount(); ++r) {
+    std::vector<QString> row;
+    for (int c = 0; c < columns; ++c) {
+      row.push_back(model.data(model.index(r, c), Qt::DisplayRole).toString());
+    }
+    cells.push_back(std::move(row));
+  }
+  return cells;
+}
+
+}  // namespace
+
+std::string CsvField(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string field = "\"";
+  for (char ch : text) {
+    if (ch == '"') field += '"';
+    field += ch;
+  }
+  field += '"';
+  return field;
+}
+
+std::string CsvText(const QAbstractItemModel& model) {
+  std::string text;
+  for (const auto& row : CellsOf(model)) {
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      if (c > 0) text += ',';
+      text += CsvField(row[c].toStdString());
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
+std::string ReadableTable(const QAbstractItemModel& model) {
+  Cells cells = CellsOf(model);
+  std::vector<qsizetype> widths(static_cast<std::size_t>(model.columnCount()), 0);
+  for (auto& row : cells) {
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      row[c].replace(QLatin1String("\r\n"), QLatin1String(" "));
+      row[c]
+          .replace(QLatin1Char('\r'), QLatin1Char(' '))
+          .replace(QLatin1Char('\n'), QLatin1Char(' '));
+      widths[c] = std::max(widths[c], row[c].size());
+    }
+  }
+  std::string text;
+  for (const auto& row : cells) {
+    QString line;
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      if (c > 0) line += QLatin1String("  ");
+      line += row[c].leftJustified(widths[c]);
+    }
+    // No line ends in blanks, whatever its last cells hold.
+    while (line.endsWith(QLatin1Char(' '))) line.chop(1);
+    text += line.toStdString() + "\n";
+  }
+  return text;
+}
+
+QString HtmlTable(const QAbstractItemModel& model, const QString& title) {
+  const Cells cells = CellsOf(model);
+  auto cell = [](const QString& text) {
+    return text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>"));
+  };
+  QString html = QLatin1String("<h3>") + title.toHtmlEscaped() +
+                 QLatin1String("</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
+  for (std::size_t r = 0; r < cells.size(); ++r) {
+    const QLatin1String tag(r == 0 ? "th" : "td");
+    html += QLatin1String("<tr>");
+    for (const QString& text : cells[r]) {
+      html += QLatin1Char('<') + tag + QLatin1Char('>') + cell(text) + QLatin1String("</") + tag +
+              QLatin1Char('>');
+    }
+    html += QLatin1String("</tr>");
+  }
+  return html + QLatin1String("</table>");
+}
+
+}  // namespace orv

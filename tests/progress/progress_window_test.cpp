@@ -1,0 +1,208 @@
+// The progress window and the class overview over tests that real sessions
+// took: what each user may see, the charts' lines and bars as drawn by Qt
+// Charts, sorting, the double click, and the grids saved as CSV and printed
+// to PDF.
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QHeaderView>
+#include <QHorizontalBarSeries>
+#include <QLineSeries>
+#include <QPrinter>
+#include <QTableView>
+#include <map>
+
+#include "app/openprogress_window.h"
+#include "files/dos.h"
+#include "progress/classoverview_window.h"
+#include "progress/csv_reader.h"
+#include "progress/daterange_window.h"
+#include "progress/progress_window.h"
+#include "progress/progresstables.h"
+#include "scores/dbwindow_fixture.h"
+#include "scores/gridexport_window.h"
+#include "scores/score_window.h"
+
+namespace orv::test {
+namespace {
+
+class ProgressWindow : public DbWindowTest {
+ protected:
+  void SetUp() override {
+    DbWindowTest::SetUp();
+    progress = std::make_unique<TProgressForm>(*database, dialogs);
+    WriteList("words0.orv", "house\nmouse\ntree\n");
+    Settings().lookOtherUsersPasLev = 200;
+    // ann: 100% four days ago, then 66% with "mouse" wrong; bob: 33% once.
+    MoveTest(TakeTest("ann", {"house", "mouse", "tree"}), 4);
+    TakeTest("ann", {"house", "mose", "mouse", "tree"});
+    TakeTest("bob", {"hose", "house", "mose", "mouse", "tree"});
+  }
+  void MoveTest(std::int32_t group, int daysBack) {
+    const QDate day = QDate::currentDate().addDays(-daysBack);
+    for (const char* table : {"score", "log"}) {
+      Exec(host.path, std::string("update ") + table + " set date1 = '" +
+                          DateText(day.year(), day.month(), day.day()) +
+                          "' where log_group = " + std::to_string(group));
+    }
+  }
+  // Each line's name with its points' values, left to right.
+  static std::map<std::string, std::vector<int>> Lines(QChartView& view) {
+    std::map<std::string, std::vector<int>> lines;
+    for (QAbstractSeries* s : view.chart()->series()) {
+      auto* line = qobject_cast<QLineSeries*>(s);
+      if (line == nullptr) continue;
+      auto& values = lines[line->name().toStdString()];
+      for (const QPointF& p : line->points()) values.push_back(static_cast<int>(p.y()));
+    }
+    return lines;
+  }
+
+  void TearDown() override {
+    progress.reset();
+    DbWindowTest::TearDown();
+  }
+
+  // Made once the database is there.
+  std::unique_ptr<TProgressForm> progress;
+};
+
+TEST_F(ProgressWindow, ALearnerSeesOnlyTheirOwnTestsOneLinePerList) {
+  LogIn("ann");
+  WhileOpen(
+      *progress, [&] { OpenProgress(*progress, dialogs); },
+      [&] {
+        ASSERT_EQ(progress->LearnerList->count(), 1);
+        EXPECT_EQ(progress->Learner(), "ann");
+        EXPECT_FALSE(progress->LearnerList->isEnabled());
+        EXPECT_EQ(Lines(*progress->PercentChart),
+                  (std::map<std::string, std::vector<int>>{{"WORDS0", {100, 66}}}));
+        auto* bars =
+            qobject_cast<QHorizontalBarSeries*>(progress->WordsChart->chart()->series().at(0));
+        ASSERT_NE(bars, nullptr);
+        EXPECT_EQ(bars->barSets().at(0)->count(), 1);
+        EXPECT_EQ(bars->barSets().at(0)->at(0), 1);
+        EXPECT_EQ(progress->TestsGrid->model()->rowCount(), 2);
+        // The first day left out leaves the newer test alone.
+        progress->Days->FromOn->setChecked(true);
+        progress->Days->FromDate->setDate(QDate::currentDate().addDays(-1));
+        progress->Refresh();
+        EXPECT_EQ(Lines(*progress->PercentChart),
+                  (std::map<std::string, std::vector<int>>{{"WORDS0", {66}}}));
+      });
+}
+
+TEST_F(ProgressWindow, ATeacherChoosesAnyLearnerAndOnlyTeachersSeeTheOverview) {
+  TClassOverviewForm overview(*database, *progress, dialogs);
+  LogIn("ann");
+  OpenClassOverview(overview, dialogs);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, kLookAtOthersDenied);
+  EXPECT_EQ(overview.Model().rowCount(), 0);
+
+  LogIn("teacher");
+  WhileOpen(
+      *progress, [&] { OpenProgress(*progress, dialogs); },
+      [&] {
+        EXPECT_TRUE(progress->LearnerList->isEnabled());
+        std::vector<std::string> names;
+        for (int i = 0; i < progress->LearnerList->count(); ++i) {
+          names.push_back(progress->LearnerList->itemText(i).toStdString());
+        }
+        EXPECT_EQ(names, (std::vector<std::string>{"ann", "bob", "teacher"}));
+        EXPECT_EQ(progress->Learner(), "teacher");
+        progress->LearnerList->setCurrentIndex(1);
+        progress->Refresh();
+        EXPECT_EQ(Lines(*progress->PercentChart),
+                  (std::map<std::string, std::vector<int>>{{"WORDS0", {33}}}));
+      });
+}
+
+TEST_F(ProgressWindow, TheOverviewSortsByATitleAndADoubleClickOpensThatLearner) {
+  TClassOverviewForm overview(*database, *progress, dialogs);
+  LogIn("teacher");
+  std::string opened;
+  WhileOpen(
+      overview, [&] { OpenClassOverview(overview, dialogs); },
+      [&] {
+        auto cell = [&](int row, int column) {
+          return overview.Model()
+              .data(overview.Model().index(row, column))
+              .toString()
+              .toStdString();
+        };
+        ASSERT_EQ(overview.Model().rowCount(), 2);
+        EXPECT_EQ(cell(0, 0), "ann");
+        EXPECT_EQ(cell(0, kTrendColumn), "-34");
+        overview.Grid->horizontalHeader()->setSortIndicator(3, Qt::AscendingOrder);
+        EXPECT_EQ(cell(0, 0), "bob");
+        EXPECT_EQ(cell(0, 3), "33");
+        WhenShown([&] {
+          opened = progress->Learner();
+          progress->reject();
+        });
+        DoubleClick(*overview.Grid, overview.Model().index(1, 1));
+        SaveScreenshot(overview, "class-overview");
+      });
+  EXPECT_EQ(opened, "ann");
+}
+
+TEST_F(ProgressWindow, GridsAreSavedAsCsvAndPrintedToPdf) {
+  LogIn("ann");
+  TSF2 scores(*database, dataSet, dialogs);
+  WhenShown([&] {
+    const QString csv = QString::fromStdString(dir.Str() + "scores.csv");
+    EXPECT_TRUE(scores.Export->SaveCsv(csv));
+    const Records records = ReadCsv(dir.Read("scores.csv"));
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[0], (std::vector<std::string>{"NAME", "Percent", "Ratio", "Date", "Time",
+                                                    "Max help", "Help total"}));
+    EXPECT_EQ(records[1][2], "3/3");
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(dir.Str() + "scores.pdf"));
+    scores.Export->Print(printer);
+    scores.reject();
+  });
+  scores.exec();
+  EXPECT_EQ(dir.Read("scores.pdf").substr(0, 5), "%PDF-");
+  EXPECT_FALSE(scores.Export->SaveCsv(QString::fromStdString(dir.Str() + "no/such/dir/a.csv")));
+  EXPECT_EQ(dialogs.messages.back().kind, MsgKind::Error);
+}
+
+TEST_F(ProgressWindow, ATeachersDoubleClickOpensOnTheLearnerAsked) {
+  // Older tests of ann's on two lists, so the window shows lines over days.
+  MoveTest(TakeTest("ann", {"huose", "house", "mose", "mouse", "tree"}), 12);
+  MoveTest(TakeTest("ann", {"house", "mose", "mouse", "tree"}), 8);
+  Settings().CurrentFile = "sums.orv";
+  WriteList("sums.orv", "cat\ndog\n");
+  MoveTest(TakeTest("ann", {"cta", "cat", "dgo", "dog"}), 10);
+  MoveTest(TakeTest("ann", {"cat", "dgo", "dog"}), 5);
+  MoveTest(TakeTest("ann", {"cat", "dog"}), 2);
+  LogIn("teacher");
+  const ProgressViewer teacher{"teacher", true};
+  WhileOpen(
+      *progress,
+      [&] {
+        progress->ShowFor(teacher, "ann");
+        progress->exec();
+      },
+      [&] {
+        EXPECT_EQ(progress->Learner(), "ann");
+        EXPECT_EQ(progress->windowTitle().toStdString(), "Progress of ann");
+        EXPECT_EQ(Lines(*progress->PercentChart),
+                  (std::map<std::string, std::vector<int>>{{"SUMS", {0, 50, 100}},
+                                                           {"WORDS0", {33, 66, 100, 66}}}));
+        SaveScreenshot(*progress, "progress-window");
+      });
+  // A learner not in the score table falls back to the viewer's own.
+  progress->ShowFor(teacher, "nobody");
+  EXPECT_EQ(progress->Learner(), "teacher");
+}
+
+}  // namespace
+}  // namespace orv::test
