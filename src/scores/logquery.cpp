@@ -21,9 +21,13 @@ std::string DateLiteral(const CalendarDay& day) {
   return text;
 }
 
+// The columns the log window shows: the day column is for the index only.
+constexpr const char* kShownLogColumns =
+    " select name, date1, time1, file1, word, log_group, help_count, answer from log ";
+
 // The head, the answer clause, the user clause and the date clauses.
 std::string SelectAndWhere(const LogQueryControls& c) {
-  std::string sql = c.count ? " select word, count(word) from log " : " select * from log ";
+  std::string sql = c.count ? " select word, count(word) from log " : kShownLogColumns;
   bool where = true;
   if (c.showRight && !c.showWrong) {
     sql += " where ANSWER IS NULL ";
