@@ -9,10 +9,10 @@
 #include "app/getuser.h"
 #include "app/help_window.h"
 #include "app/helpindex.h"
+#include "app/listedithost.h"
 #include "app/login_window.h"
 #include "app/mainform_window.h"
 #include "app/openprogress_window.h"
-#include "widgets/message_window.h"
 #include "app/option_window.h"
 #include "app/paslev_window.h"
 #include "app/programhost.h"
@@ -27,7 +27,6 @@
 #include "lists/viewconpiled_window.h"
 #include "progress/classoverview_window.h"
 #include "progress/progress_window.h"
-#include "scores/sound/beeptone.h"
 #include "scores/dataset.h"
 #include "scores/logquery_window.h"
 #include "scores/score_window.h"
@@ -51,6 +50,7 @@ namespace orv {
 OrvProgram::OrvProgram(QtDialogs& dialogs)
     : dialogs_(dialogs),
       host_(std::make_unique<ProgramScoreDbHost>()),
+      listEditHost_(std::make_unique<ProgramListEditHost>(Users())),
       database_(std::make_unique<ScoreDatabase>(dialogs, *host_)),
       sounds_(std::make_unique<SoundStore>(*database_, dialogs)),
       sessionDatabase_(std::make_unique<SessionDatabase>(*database_, *sounds_)),
@@ -70,7 +70,7 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
   auto* options = new TOptionForm(main);
   // The editor shows its text compiled in the compiled view, made first.
   auto* compiledView = new TCompiledView(dialogs, main);
-  auto* editor = new TEditOrv(Users(), dialogs, *compiledView, main);
+  auto* editor = new TEditOrv(*listEditHost_, dialogs, *compiledView, main);
   auto* message = new TMessageForm(main);
   auto* input = new T_Input(main);
   auto* soundList = new TSoundsForm(*database_, *dataSet_, *sounds_, dialogs, main);

@@ -11,6 +11,7 @@
 namespace orv {
 
 class DataSet;
+class ProgramListEditHost;
 class ProgramScoreDbHost;
 class QtDialogs;
 class ScoreDatabase;
@@ -36,6 +37,7 @@ class OrvProgram {
   // database they use.
   QtDialogs& dialogs_;
   std::unique_ptr<ProgramScoreDbHost> host_;
+  std::unique_ptr<ProgramListEditHost> listEditHost_;
   std::unique_ptr<ScoreDatabase> database_;
   std::unique_ptr<SoundStore> sounds_;
   std::unique_ptr<SessionDatabase> sessionDatabase_;

@@ -24,9 +24,6 @@ const std::vector<std::string> kLayers = {"base",   "files",   "numbers",  "list
 const std::set<std::string> kStillUpward = {
     "files/openfile_window.cpp -> app/programpaths.h",
     "files/openfile_window.cpp -> app/startupfile.h",
-    "lists/edit.cpp -> users/password.h",
-    "lists/edit_window.cpp -> app/programpaths.h",
-    "lists/edit_window.cpp -> app/startupfile.h",
     "scores/logquery_window.cpp -> app/getuser.h",
     "scores/score_window.cpp -> app/getuser.h",
     "scores/score_window.cpp -> app/startupfile.h",
