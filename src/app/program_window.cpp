@@ -18,6 +18,7 @@
 #include "app/programhost.h"
 #include "app/programpaths.h"
 #include "app/qtdialogs_window.h"
+#include "app/scorewindowhost.h"
 #include "app/sessionend.h"
 #include "app/sessionsettings.h"
 #include "base/platform.h"
@@ -51,6 +52,7 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
     : dialogs_(dialogs),
       host_(std::make_unique<ProgramScoreDbHost>()),
       listEditHost_(std::make_unique<ProgramListEditHost>(Users())),
+      scoreWindowHost_(std::make_unique<ProgramScoreWindowHost>(Users())),
       database_(std::make_unique<ScoreDatabase>(dialogs, *host_)),
       sounds_(std::make_unique<SoundStore>(*database_, dialogs)),
       sessionDatabase_(std::make_unique<SessionDatabase>(*database_, *sounds_)),
@@ -62,8 +64,8 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
   dialogs_.SetParent(main);
   auto* wrongAnswer = new TWrongWordsForm(*sessionDatabase_, main);
   auto* about = new TAboutBox(main);
-  auto* scores = new TSF2(*database_, *dataSet_, dialogs, main);
-  auto* log = new TSU(*database_, *dataSet_, dialogs, main);
+  auto* scores = new TSF2(*database_, *dataSet_, *scoreWindowHost_, dialogs, main);
+  auto* log = new TSU(*database_, *dataSet_, *scoreWindowHost_, dialogs, main);
   auto* login = new TLoginForm(main);
   auto* openFile = new TOpenFileForm(main);
   auto* editUsers = new TEditUsers(Users(), dialogs, main);
@@ -73,10 +75,11 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
   auto* editor = new TEditOrv(*listEditHost_, dialogs, *compiledView, main);
   auto* message = new TMessageForm(main);
   auto* input = new T_Input(main);
-  auto* soundList = new TSoundsForm(*database_, *dataSet_, *sounds_, dialogs, main);
+  auto* soundList =
+      new TSoundsForm(*database_, *dataSet_, *sounds_, *scoreWindowHost_, dialogs, main);
   auto* chDir = new TChDir(main);
   auto* math = new TForm1(main);
-  auto* wrongWordFile = new TSU1(*database_, *wrongWordData_, dialogs, main);
+  auto* wrongWordFile = new TSU1(*database_, *wrongWordData_, *scoreWindowHost_, dialogs, main);
   auto* levels = new TPasLevForm(main);
   auto* help = new THelpForm(FindHelpFolder(ExecutableFolder()), main);
   auto* progress = new TProgressForm(*database_, dialogs, main);

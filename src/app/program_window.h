@@ -13,6 +13,7 @@ namespace orv {
 class DataSet;
 class ProgramListEditHost;
 class ProgramScoreDbHost;
+class ProgramScoreWindowHost;
 class QtDialogs;
 class ScoreDatabase;
 class SessionDatabase;
@@ -38,6 +39,7 @@ class OrvProgram {
   QtDialogs& dialogs_;
   std::unique_ptr<ProgramScoreDbHost> host_;
   std::unique_ptr<ProgramListEditHost> listEditHost_;
+  std::unique_ptr<ProgramScoreWindowHost> scoreWindowHost_;
   std::unique_ptr<ScoreDatabase> database_;
   std::unique_ptr<SoundStore> sounds_;
   std::unique_ptr<SessionDatabase> sessionDatabase_;
