@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/startupfile.h"
-#include "scores/speech.h"
+#include "scores/sound/speech.h"
 #include "widgets/formhelpers_window.h"
 
 namespace orv {

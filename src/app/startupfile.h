@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "base/errors.h"
-#include "scores/speech.h"
+#include "scores/sound/speech.h"
 
 namespace orv {
 

@@ -16,7 +16,7 @@
 #include "scores/dataset.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/scoredatabase.h"
-#include "scores/tabletext.h"
+#include "widgets/tabletext.h"
 
 namespace orv::orvc {
 namespace {

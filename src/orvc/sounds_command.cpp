@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/programhost.h"
 #include "app/programpaths.h"
 #include "base/strings.h"
 #include "files/dos.h"
@@ -17,10 +18,9 @@
 #include "orvc/wordlistinput.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/listwords.h"
-#include "app/programhost.h"
 #include "scores/scoredatabase.h"
 #include "scores/sound/soundstore.h"
-#include "scores/speech.h"
+#include "scores/sound/speech.h"
 
 namespace orv::orvc {
 namespace {

@@ -7,13 +7,13 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "widgets/formhelpers_window.h"
 #include "progress/classoverview.h"
 #include "progress/daterange_window.h"
 #include "progress/progress_window.h"
 #include "progress/progresstables.h"
-#include "scores/gridexport_window.h"
 #include "scores/scoredatabase.h"
+#include "widgets/formhelpers_window.h"
+#include "widgets/gridexport_window.h"
 
 namespace orv {
 

@@ -19,11 +19,11 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "widgets/formhelpers_window.h"
 #include "progress/daterange_window.h"
 #include "progress/progresstables.h"
-#include "scores/gridexport_window.h"
 #include "scores/scoredatabase.h"
+#include "widgets/formhelpers_window.h"
+#include "widgets/gridexport_window.h"
 
 namespace orv {
 namespace {

@@ -17,13 +17,13 @@
 
 #include "base/dialogs.h"
 #include "scores/dataset.h"
-#include "scores/gridexport_window.h"
 #include "scores/scoredatabase.h"
 #include "scores/scorewindowhost.h"
 #include "users/password.h"
 #include "widgets/datagrid_window.h"
 #include "widgets/datepicker_window.h"
 #include "widgets/formhelpers_window.h"
+#include "widgets/gridexport_window.h"
 
 namespace orv {
 namespace {

@@ -11,7 +11,7 @@
 #include "base/dialogs.h"
 #include "scores/sound/soundstore.h"
 #include "scores/sound/wavplayer.h"
-#include "scores/word_recorder.h"
+#include "scores/sound/wordrecorder.h"
 
 namespace orv {
 

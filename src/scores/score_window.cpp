@@ -15,13 +15,13 @@
 #include "base/dialogs.h"
 #include "base/strings.h"
 #include "scores/dataset.h"
-#include "scores/gridexport_window.h"
 #include "scores/scoredatabase.h"
 #include "scores/scorequery.h"
 #include "scores/scorewindowhost.h"
 #include "users/password.h"
 #include "widgets/datagrid_window.h"
 #include "widgets/formhelpers_window.h"
+#include "widgets/gridexport_window.h"
 
 namespace orv {
 

@@ -13,11 +13,11 @@
 #include <limits>
 
 #include "scores/dataset.h"
-#include "scores/gridexport_window.h"
 #include "scores/scorewindowhost.h"
 #include "scores/wordfile.h"
 #include "users/password.h"
 #include "widgets/formhelpers_window.h"
+#include "widgets/gridexport_window.h"
 
 namespace orv {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "scores/scorerecord.h"
-#include "scores/speech.h"
+#include "scores/sound/speech.h"
 
 namespace orv {
 

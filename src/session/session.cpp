@@ -12,7 +12,7 @@
 #include "lists/compile.h"
 #include "lists/compilesettings.h"
 #include "lists/listfile.h"
-#include "scores/speech.h"
+#include "scores/sound/speech.h"
 #include "session/checkanswer.h"
 #include "session/positions.h"
 #include "session/question.h"

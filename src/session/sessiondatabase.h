@@ -2,7 +2,7 @@
 // The session's score log and sounds, kept in the score database.
 #include "scores/scoredatabase.h"
 #include "scores/sound/soundstore.h"
-#include "scores/speech.h"
+#include "scores/sound/speech.h"
 #include "session/ports.h"
 
 namespace orv {

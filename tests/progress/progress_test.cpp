@@ -14,7 +14,7 @@
 #include "progress/tablemodel.h"
 #include "scores/dataset.h"
 #include "scores/logquery.h"
-#include "scores/tabletext.h"
+#include "widgets/tabletext.h"
 
 namespace orv::test {
 namespace {

@@ -23,9 +23,9 @@
 #include "progress/daterange_window.h"
 #include "progress/progress_window.h"
 #include "progress/progresstables.h"
-#include "scores/gridexport_window.h"
 #include "scores/programwindow_fixture.h"
 #include "scores/score_window.h"
+#include "widgets/gridexport_window.h"
 
 namespace orv::test {
 namespace {

@@ -13,8 +13,8 @@
 #include "scores/record_window.h"
 #include "scores/sound/wavdecoder.h"
 #include "scores/sound/wavplayer.h"
+#include "scores/sound/wordrecorder.h"
 #include "scores/sounds_window.h"
-#include "scores/word_recorder.h"
 #include "support/modal.h"
 #include "support/null_sink_server.h"
 

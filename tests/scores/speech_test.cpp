@@ -1,12 +1,12 @@
 // Spoken words are real speech made by espeak-ng: audible, of a word's
 // length, and stored in the same form as a recorded word.
-#include "scores/speech.h"
+#include "scores/sound/speech.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "scores/sound_samples.h"
+#include "scores/sound/soundsamples.h"
 #include "scores/sound/wavdecoder.h"
 
 namespace orv {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "scores/sound/wavplayer.h"
-#include "scores/wav_writer.h"
+#include "scores/sound/wavwriter.h"
 
 namespace orv {
 namespace {

@@ -1,7 +1,7 @@
 // The samples of a recording: trimmed of silence, mixed to one channel,
 // measured for the level meter, and written as a WAV file that sox and
 // libsndfile read back unchanged. The sounds are made with sox.
-#include "scores/sound_samples.h"
+#include "scores/sound/soundsamples.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "scores/sound/wavdecoder.h"
-#include "scores/wav_writer.h"
+#include "scores/sound/wavwriter.h"
 #include "support/temp_dir.h"
 
 namespace orv {

@@ -1,4 +1,4 @@
-#include "scores/gridexport_window.h"
+#include "widgets/gridexport_window.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -10,7 +10,7 @@
 #include "base/dialogs.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
-#include "scores/tabletext.h"
+#include "widgets/tabletext.h"
 
 namespace orv {
 

@@ -1,4 +1,4 @@
-#include "scores/tabletext.h"
+#include "widgets/tabletext.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "scores/word_recorder.h"
+#include "scores/sound/wordrecorder.h"
 
 #include <QAudioDevice>
 #include <QAudioSource>
@@ -7,8 +7,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "scores/sound_samples.h"
-#include "scores/wav_writer.h"
+#include "scores/sound/soundsamples.h"
+#include "scores/sound/wavwriter.h"
 
 namespace orv {
 namespace {

@@ -2,7 +2,7 @@
 // microphone hears what the program plays into a private null sink. Qt
 // reads the sound server once per process; ctest runs each test in a
 // process of its own, as the recording test needs.
-#include "scores/word_recorder.h"
+#include "scores/sound/wordrecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 
 #include "score_db_fixture.h"
 #include "scores/scoredatabase.h"
-#include "scores/sound_samples.h"
+#include "scores/sound/soundsamples.h"
 #include "scores/sound/soundstore.h"
 #include "scores/sound/wavdecoder.h"
 #include "scores/sound/wavplayer.h"

@@ -1,12 +1,12 @@
-#include "scores/speech.h"
+#include "scores/sound/speech.h"
 
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
 
-#include "scores/sound_samples.h"
+#include "scores/sound/soundsamples.h"
 #include "scores/sound/wavplayer.h"
-#include "scores/wav_writer.h"
+#include "scores/sound/wavwriter.h"
 
 namespace orv {
 namespace {

@@ -1,4 +1,4 @@
-#include "scores/wav_writer.h"
+#include "scores/sound/wavwriter.h"
 
 namespace orv {
 namespace {

@@ -1,4 +1,4 @@
-#include "scores/sound_samples.h"
+#include "scores/sound/soundsamples.h"
 
 #include <algorithm>
 #include <cstdlib>
