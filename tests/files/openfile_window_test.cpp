@@ -12,8 +12,8 @@
 #include "app/programpaths.h"
 #include "app/startupfile.h"
 #include "files/grouptree_window.h"
-#include "support/modal.h"
 #include "support/temp_dir.h"
+#include "support/window_driver.h"
 
 namespace orv {
 namespace {
@@ -101,7 +101,8 @@ TEST_F(OpenFileWindow, PreselectionIgnoresLetterCaseAndStopsAtTheDeepestMatch) {
 }
 
 TEST_F(OpenFileWindow, ListsShowInWordCountTextOrder) {
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TOpenFileForm", "reads the lists, closes", [](QWidget& window) {
     auto* list = window.findChild<QTreeWidget*>("ListView1");
     EXPECT_EQ(ListColumn(*list, 0), (Names{"ten.orv", "words0.orv", "nine.orv"}));
     EXPECT_EQ(ListColumn(*list, 1), (Names{"10", "3", "9"}));
@@ -116,12 +117,13 @@ TEST_F(OpenFileWindow, ListsShowInWordCountTextOrder) {
     window.findChild<QPushButton*>("BitBtn1")->click();
   });
   EXPECT_EQ(form_.OpenListDialog(), QDialog::Rejected);
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
 }
 
 TEST_F(OpenFileWindow, BrowsingGroupsAndOpeningAList) {
   Settings().CurrentDir = "ann.orv\\";
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TOpenFileForm", "browses the groups, opens a list", [](QWidget& window) {
     auto* tree = window.findChild<QTreeWidget*>("TreeViewDir");
     auto* list = window.findChild<QTreeWidget*>("ListView1");
     auto* label = window.findChild<QLabel*>("Label1");
@@ -143,14 +145,15 @@ TEST_F(OpenFileWindow, BrowsingGroupsAndOpeningAList) {
     window.findChild<QPushButton*>("BitBtn3")->click();
   });
   EXPECT_EQ(form_.OpenListDialog(), QDialog::Accepted);
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(Settings().CurrentDir, "Bob.orv\\");
   EXPECT_EQ(Settings().CurrentFile, "bob.orv");
 }
 
 TEST_F(OpenFileWindow, CancelAfterBrowsingRestoresTheStartingGroup) {
   Settings().CurrentDir = "ANN.orv\\";
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TOpenFileForm", "browses the groups, cancels", [](QWidget& window) {
     auto* tree = window.findChild<QTreeWidget*>("TreeViewDir");
     QTreeWidgetItem* top = tree->topLevelItem(0);
     tree->setCurrentItem(Child(*top, "Bob.orv"));
@@ -160,14 +163,15 @@ TEST_F(OpenFileWindow, CancelAfterBrowsingRestoresTheStartingGroup) {
     window.findChild<QPushButton*>("BitBtn1")->click();
   });
   EXPECT_EQ(form_.OpenListDialog(), QDialog::Rejected);
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(Settings().CurrentDir, "ANN.orv\\");
   EXPECT_EQ(Settings().CurrentFile, "words0.orv");
 }
 
 TEST_F(OpenFileWindow, OpenWithoutAListKeepsTheFileNameAndTakesTheGroup) {
   Settings().CurrentFile = "sums.orv";
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TOpenFileForm", "double-clicks below the lists, opens", [](QWidget& window) {
     auto* tree = window.findChild<QTreeWidget*>("TreeViewDir");
     auto* list = window.findChild<QTreeWidget*>("ListView1");
     tree->setCurrentItem(Child(*tree->topLevelItem(0), "Ann.orv"));
@@ -178,18 +182,19 @@ TEST_F(OpenFileWindow, OpenWithoutAListKeepsTheFileNameAndTakesTheGroup) {
     window.findChild<QPushButton*>("BitBtn3")->click();
   });
   EXPECT_EQ(form_.OpenListDialog(), QDialog::Accepted);
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(Settings().CurrentDir, "Ann.orv\\");
   EXPECT_EQ(Settings().CurrentFile, "sums.orv");
 }
 
 TEST_F(OpenFileWindow, DoubleClickOnAListOpensIt) {
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TOpenFileForm", "double-clicks a list", [](QWidget& window) {
     auto* list = window.findChild<QTreeWidget*>("ListView1");
     test::DoubleClick(*list, list->model()->index(2, 0));
   });
   EXPECT_EQ(form_.OpenListDialog(), QDialog::Accepted);
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(Settings().CurrentDir, "");
   EXPECT_EQ(Settings().CurrentFile, "nine.orv");
 }

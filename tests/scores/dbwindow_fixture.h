@@ -26,8 +26,7 @@
 #include "session/scripted_learner.h"
 #include "session/session.h"
 #include "session/sessiondatabase.h"
-#include "support/gui_keys.h"
-#include "support/modal.h"
+#include "support/window_driver.h"
 #include "users/crypt.h"
 #include "users/password.h"
 
@@ -138,16 +137,14 @@ class DbWindowTest : public ScoreDbTest {
   // while it is up, then closes it.
   static void WhileOpen(QDialog& window, const std::function<void()>& open,
                         const std::function<void()>& check) {
-    bool ran = false;
-    WhenShown([&] {
-      ran = true;
+    WindowDriver driver;
+    driver.Then(window.metaObject()->className(), "is checked, then closed", [&](QWidget&) {
       check();
       window.reject();
     });
-    ModalWatchdog watchdog;
     open();
-    EXPECT_TRUE(ran);
-    EXPECT_FALSE(watchdog.Fired());
+    EXPECT_TRUE(driver.Done());
+    EXPECT_FALSE(driver.Stuck());
   }
   // Shows a log window as its command does for a user of the level.
   void Open(TSU& window, std::int32_t level, const std::function<void()>& check) {
