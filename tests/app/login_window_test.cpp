@@ -30,7 +30,7 @@ class LoginWindow : public ::testing::Test {
  protected:
   LoginWindow() {
     SetProgramDirectory(dir.Str());
-    dir.Write("KVXS1.KVX", "zed::3:1\r\nAnn::1:10\r\nbob::2:20\r\n");
+    test::WritePasswordFile(dir, {{"zed", "", 1, 3}, {"Ann", "", 10, 1}, {"bob", "", 20, 2}});
     SetUsers(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", fake));
   }
   ~LoginWindow() override { SetUsers(nullptr); }

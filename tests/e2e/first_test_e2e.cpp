@@ -31,8 +31,8 @@
 #include "scores/score_window.h"
 #include "scores/wrongword_window.h"
 #include "support/temp_dir.h"
+#include "support/test_users.h"
 #include "support/window_driver.h"
-#include "users/crypt.h"
 #include "users/passwordcode.h"
 #include "widgets/datagrid_window.h"
 
@@ -144,7 +144,7 @@ class FirstDay : public ::testing::Test {
     ASSERT_EQ(MakeProgramDirectory(home.Str()), "");
     // The password file as the program's start-up makes it when there is
     // none: ADMIN without a password.
-    home.Write("KVXS1.KVX", "ADMIN::1:255\r\n");
+    test::WritePasswordFile(home, {{"ADMIN", "", 255}});
     // A list the teacher wrote in a text editor, in a group of its own.
     home.Write("orv.orv/class.orv/sums.orv",
                "$script\r\n$1/2+1/3\r\n$Decimal points 2\r\n$1.5+2.25\r\n");
