@@ -22,6 +22,7 @@
 #include "app/programpaths.h"
 #include "app/qtdialogs_window.h"
 #include "app/registry.h"
+#include "app/scorewindowhost.h"
 #include "app/startupfile.h"
 #include "bench_dirs.h"
 #include "files/filelayer.h"
@@ -50,6 +51,8 @@ struct BenchDialogs : orv::QtDialogs {
 struct Program {
   BenchDialogs dialogs;
   orv::ProgramScoreDbHost host;
+  // Made once the program's users are there.
+  std::unique_ptr<orv::ProgramScoreWindowHost> windowHost;
   std::unique_ptr<orv::ScoreDatabase> database;
   std::unique_ptr<orv::ScoreDatabase> soundDatabase;
   std::unique_ptr<orv::SoundStore> sounds;
@@ -76,7 +79,7 @@ double TimeFirstShow(const std::function<void()>& open) {
 
 void BM_LogWindowFirstShow(benchmark::State& state) {
   for (auto _ : state) {
-    orv::TSU window(*program->database, program->dataSet, program->dialogs);
+    orv::TSU window(*program->database, program->dataSet, *program->windowHost, program->dialogs);
     state.SetIterationTime(TimeFirstShow([&] {
       orv::OpenLogWindow(window, orv::Settings().lookOtherUsersPasLev, program->dialogs);
     }));
@@ -88,7 +91,7 @@ BENCHMARK(BM_LogWindowFirstShow)->UseManualTime()->Iterations(5)->Unit(benchmark
 void BM_WrongWordWindowFirstShow(benchmark::State& state) {
   for (auto _ : state) {
     orv::DataSet own;
-    orv::TSU1 window(*program->database, own, program->dialogs);
+    orv::TSU1 window(*program->database, own, *program->windowHost, program->dialogs);
     state.SetIterationTime(TimeFirstShow([&] {
       orv::OpenLogWindow(window, orv::Settings().MakeWrongWordFileForOthers, program->dialogs);
     }));
@@ -102,7 +105,7 @@ BENCHMARK(BM_WrongWordWindowFirstShow)
 
 void BM_ScoreWindowFirstShow(benchmark::State& state) {
   for (auto _ : state) {
-    orv::TSF2 window(*program->database, program->dataSet, program->dialogs);
+    orv::TSF2 window(*program->database, program->dataSet, *program->windowHost, program->dialogs);
     window.SetMarkedGroup(4007);
     state.SetIterationTime(TimeFirstShow([&] { window.exec(); }));
     state.counters["rows"] = program->dataSet.RowCount();
@@ -113,7 +116,7 @@ BENCHMARK(BM_ScoreWindowFirstShow)->UseManualTime()->Iterations(5)->Unit(benchma
 void BM_SoundWindowFirstShow(benchmark::State& state) {
   for (auto _ : state) {
     orv::TSoundsForm window(*program->soundDatabase, program->dataSet, *program->sounds,
-                            program->dialogs);
+                            *program->windowHost, program->dialogs);
     state.SetIterationTime(TimeFirstShow([&] { window.ShowModal(); }));
     state.counters["rows"] = program->dataSet.RowCount();
   }
@@ -201,6 +204,7 @@ int main(int argc, char** argv) {
                        "user17:" + orv::CryptPassword("pw", "Us") + ":1:255\r\n");
   orv::SetUsers(std::make_unique<orv::PasswordO>(home, "KVXS1.KVX", program->dialogs));
   if (orv::Users().Login() != 255) return 1;
+  program->windowHost = std::make_unique<orv::ProgramScoreWindowHost>(orv::Users());
   orv::Settings().CurrentDir = "bench.orv\\";
   orv::Settings().CurrentFile = "WORDS7.orv";
 

@@ -535,7 +535,8 @@ void TMainForm::PrintCurrentList(QPrinter& printer) {
 void TMainForm::Open1Click() {
   if (windows_.openFile == nullptr) return;
   Run([this] {
-    windows_.openFile->OpenListDialog();
+    StartUpSettings& s = Settings();
+    windows_.openFile->OpenListDialog(Paths().listRoot, s.CurrentDir, s.CurrentFile);
     core_.ListOpened();
   });
 }

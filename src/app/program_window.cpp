@@ -9,15 +9,16 @@
 #include "app/getuser.h"
 #include "app/help_window.h"
 #include "app/helpindex.h"
+#include "app/listedithost.h"
 #include "app/login_window.h"
 #include "app/mainform_window.h"
 #include "app/openprogress_window.h"
-#include "widgets/message_window.h"
 #include "app/option_window.h"
 #include "app/paslev_window.h"
 #include "app/programhost.h"
 #include "app/programpaths.h"
 #include "app/qtdialogs_window.h"
+#include "app/scorewindowhost.h"
 #include "app/sessionend.h"
 #include "app/sessionsettings.h"
 #include "base/platform.h"
@@ -27,7 +28,6 @@
 #include "lists/viewconpiled_window.h"
 #include "progress/classoverview_window.h"
 #include "progress/progress_window.h"
-#include "scores/sound/beeptone.h"
 #include "scores/dataset.h"
 #include "scores/logquery_window.h"
 #include "scores/score_window.h"
@@ -51,6 +51,8 @@ namespace orv {
 OrvProgram::OrvProgram(QtDialogs& dialogs)
     : dialogs_(dialogs),
       host_(std::make_unique<ProgramScoreDbHost>()),
+      listEditHost_(std::make_unique<ProgramListEditHost>(Users())),
+      scoreWindowHost_(std::make_unique<ProgramScoreWindowHost>(Users())),
       database_(std::make_unique<ScoreDatabase>(dialogs, *host_)),
       sounds_(std::make_unique<SoundStore>(*database_, dialogs)),
       sessionDatabase_(std::make_unique<SessionDatabase>(*database_, *sounds_)),
@@ -62,21 +64,22 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
   dialogs_.SetParent(main);
   auto* wrongAnswer = new TWrongWordsForm(*sessionDatabase_, main);
   auto* about = new TAboutBox(main);
-  auto* scores = new TSF2(*database_, *dataSet_, dialogs, main);
-  auto* log = new TSU(*database_, *dataSet_, dialogs, main);
+  auto* scores = new TSF2(*database_, *dataSet_, *scoreWindowHost_, dialogs, main);
+  auto* log = new TSU(*database_, *dataSet_, *scoreWindowHost_, dialogs, main);
   auto* login = new TLoginForm(main);
   auto* openFile = new TOpenFileForm(main);
   auto* editUsers = new TEditUsers(Users(), dialogs, main);
   auto* options = new TOptionForm(main);
   // The editor shows its text compiled in the compiled view, made first.
   auto* compiledView = new TCompiledView(dialogs, main);
-  auto* editor = new TEditOrv(Users(), dialogs, *compiledView, main);
+  auto* editor = new TEditOrv(*listEditHost_, dialogs, *compiledView, main);
   auto* message = new TMessageForm(main);
   auto* input = new T_Input(main);
-  auto* soundList = new TSoundsForm(*database_, *dataSet_, *sounds_, dialogs, main);
+  auto* soundList =
+      new TSoundsForm(*database_, *dataSet_, *sounds_, *scoreWindowHost_, dialogs, main);
   auto* chDir = new TChDir(main);
   auto* math = new TForm1(main);
-  auto* wrongWordFile = new TSU1(*database_, *wrongWordData_, dialogs, main);
+  auto* wrongWordFile = new TSU1(*database_, *wrongWordData_, *scoreWindowHost_, dialogs, main);
   auto* levels = new TPasLevForm(main);
   auto* help = new THelpForm(FindHelpFolder(ExecutableFolder()), main);
   auto* progress = new TProgressForm(*database_, dialogs, main);

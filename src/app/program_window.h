@@ -11,7 +11,9 @@
 namespace orv {
 
 class DataSet;
+class ProgramListEditHost;
 class ProgramScoreDbHost;
+class ProgramScoreWindowHost;
 class QtDialogs;
 class ScoreDatabase;
 class SessionDatabase;
@@ -36,6 +38,8 @@ class OrvProgram {
   // database they use.
   QtDialogs& dialogs_;
   std::unique_ptr<ProgramScoreDbHost> host_;
+  std::unique_ptr<ProgramListEditHost> listEditHost_;
+  std::unique_ptr<ProgramScoreWindowHost> scoreWindowHost_;
   std::unique_ptr<ScoreDatabase> database_;
   std::unique_ptr<SoundStore> sounds_;
   std::unique_ptr<SessionDatabase> sessionDatabase_;

@@ -1,7 +1,5 @@
 #include "files/listfiles.h"
 
-#include "app/programpaths.h"
-#include "app/startupfile.h"
 #include "base/numbertext.h"
 #include "base/strings.h"
 #include "files/dos.h"
@@ -25,9 +23,10 @@ bool ListEntryBefore(const ListFileEntry& a, const ListFileEntry& b) {
   return a.fileName < b.fileName;
 }
 
-std::string CurrentLineCountText() {
-  const StartUpSettings& s = Settings();
-  return IntText(LineCount(Paths().listRoot + s.CurrentDir + s.CurrentFile));
+std::string CurrentLineCountText(std::string_view listRoot, std::string_view currentDir,
+                                 std::string_view currentFile) {
+  return IntText(
+      LineCount(std::string(listRoot) + std::string(currentDir) + std::string(currentFile)));
 }
 
 }  // namespace orv

@@ -9,8 +9,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/programpaths.h"
-#include "app/startupfile.h"
 #include "files/grouptree.h"
 #include "files/grouptree_window.h"
 #include "files/listfiles.h"
@@ -109,25 +107,30 @@ TOpenFileForm::TOpenFileForm(QWidget* parent)
   connect(ListView1, &QTreeWidget::itemDoubleClicked, this, &TOpenFileForm::ListView1DblClick);
 }
 
-int TOpenFileForm::OpenListDialog() {
+int TOpenFileForm::OpenListDialog(const std::string& listRoot, std::string& currentDir,
+                                  std::string& currentFile) {
+  listRoot_ = listRoot;
+  currentDir_ = &currentDir;
+  currentFile_ = &currentFile;
   filling_ = true;
-  savedDir_ = Settings().CurrentDir;
+  savedDir_ = currentDir;
   FillFileList();
-  LoadTree(*TreeViewDir, Paths().listRoot, Settings().CurrentDir);
+  LoadTree(*TreeViewDir, listRoot_, currentDir);
   filling_ = false;
   const int result = exec();
-  if (result != QDialog::Accepted) Settings().CurrentDir = savedDir_;
+  if (result != QDialog::Accepted) currentDir = savedDir_;
+  currentDir_ = nullptr;
+  currentFile_ = nullptr;
   return result;
 }
 
 void TOpenFileForm::FillFileList() {
   ListView1->hide();
   ListView1->clear();
-  const StartUpSettings& s = Settings();
-  for (ListFileEntry& entry : ListFilesOf(Paths().listRoot + s.CurrentDir)) {
+  for (ListFileEntry& entry : ListFilesOf(listRoot_ + *currentDir_)) {
     ListView1->addTopLevelItem(new ListFileItem(std::move(entry)));
   }
-  Label1->setText(Text(s.CurrentDir + s.CurrentFile));
+  Label1->setText(Text(*currentDir_ + *currentFile_));
   ListView1->show();
 }
 
@@ -141,17 +144,18 @@ bool TOpenFileForm::event(QEvent* e) {
 }
 
 void TOpenFileForm::TreeViewDirChange() {
-  if (filling_) return;
+  // Only the user's choices while the window is open change the current group.
+  if (filling_ || currentDir_ == nullptr) return;
   const std::string path = GroupDirOf(NodeNames(TreeViewDir->currentItem()));
-  if (path == Settings().CurrentDir) return;
-  Settings().CurrentDir = path;
+  if (path == *currentDir_) return;
+  *currentDir_ = path;
   FillFileList();
 }
 
 bool TOpenFileForm::TakeSelectedList() {
   const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
   if (selected.isEmpty()) return false;
-  Settings().CurrentFile = static_cast<const ListFileItem*>(selected.front())->FileName();
+  *currentFile_ = static_cast<const ListFileItem*>(selected.front())->FileName();
   return true;
 }
 

@@ -1,16 +1,14 @@
 #include "lists/edit.h"
 
-#include "base/numbertext.h"
 #include "base/strings.h"
-#include "users/password.h"
 
 namespace orv {
 
-bool MayEditList(const PasswordO& users, std::string_view ownerLine) {
-  if (users.HasAccess(IntText(PasswordO::EditLevel()))) return true;
+bool MayEditList(const ListEditor& editor, std::string_view ownerLine) {
+  if (editor.superUser) return true;
   // Nobody logged in must not match an owner line of two quotes.
-  if (!users.IsLoggedIn()) return false;
-  return "\"" + Upper(users.CurrentUser()) + "\"" == Upper(ownerLine);
+  if (editor.user.empty()) return false;
+  return "\"" + Upper(editor.user) + "\"" == Upper(ownerLine);
 }
 
 std::string JoinedLines(const std::vector<std::string>& lines) {

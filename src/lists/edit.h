@@ -7,12 +7,16 @@
 
 namespace orv {
 
-class PasswordO;
+// The logged-in user as far as editing lists goes.
+struct ListEditor {
+  bool superUser = false;  // holds the level that edits every list
+  std::string user;        // empty when nobody is logged in
+};
 
-// Whether the logged-in user may edit a list whose owner file begins with
-// ownerLine: a super user may, and so may the user named on that line in
-// double quotes (letter case ignored).
-bool MayEditList(const PasswordO& users, std::string_view ownerLine);
+// Whether the editor may edit a list whose owner file begins with ownerLine:
+// a super user may, and so may the user named on that line in double quotes
+// (letter case ignored).
+bool MayEditList(const ListEditor& editor, std::string_view ownerLine);
 
 // The lines joined into one, each followed by a blank, trailing blanks removed.
 std::string JoinedLines(const std::vector<std::string>& lines);

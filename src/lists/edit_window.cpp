@@ -6,22 +6,21 @@
 #include <QPrinter>
 #include <QVBoxLayout>
 
-#include "app/programpaths.h"
-#include "app/startupfile.h"
 #include "base/dialogs.h"
 #include "files/errortext.h"
 #include "lists/edit.h"
 #include "lists/editedlist.h"
+#include "lists/listedithost.h"
 #include "lists/owner.h"
 #include "lists/viewconpiled_window.h"
 #include "widgets/formhelpers_window.h"
 
 namespace orv {
 
-TEditOrv::TEditOrv(const PasswordO& users, Dialogs& dialogs, TCompiledView& view, QWidget* parent)
+TEditOrv::TEditOrv(const ListEditHost& host, Dialogs& dialogs, TCompiledView& view, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowContextHelpButtonHint | Qt::WindowCloseButtonHint),
-      users_(users),
+      host_(host),
       dialogs_(dialogs),
       view_(view) {
   setObjectName("EditOrv");
@@ -64,7 +63,7 @@ TEditOrv::TEditOrv(const PasswordO& users, Dialogs& dialogs, TCompiledView& view
 
 void TEditOrv::EditList(const std::string& path) {
   path_ = path;
-  if (!MayEditList(users_, OwnerLine(path))) {
+  if (!MayEditList(host_.Editor(), OwnerLine(path))) {
     dialogs_.Warning("Access denied");
     return;
   }
@@ -119,7 +118,7 @@ bool TEditOrv::WriteLines(const std::string& target) {
 }
 
 void TEditOrv::PrintText(QPrinter& printer) {
-  printer.setDocName(QString::fromStdString(Settings().CurrentFile));
+  printer.setDocName(QString::fromStdString(host_.CurrentFile()));
   RichEdit1->print(&printer);
 }
 
@@ -158,7 +157,7 @@ void TEditOrv::viewcompiled1Click() {
   // Only a copy is written: the text keeps its changed mark, so closing still
   // offers to save the list itself. A copy that could not be written would
   // show an older text compiled.
-  const std::string temp = Paths().programDir + "compile temp.orv";
+  const std::string temp = host_.ProgramDir() + "compile temp.orv";
   if (WriteLines(temp)) view_.ShowCompiled(temp);
 }
 

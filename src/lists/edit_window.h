@@ -15,14 +15,14 @@ class QPrinter;
 namespace orv {
 
 class Dialogs;
-class PasswordO;
+class ListEditHost;
 class TCompiledView;
 
 class TEditOrv : public QDialog {
   Q_OBJECT
 
  public:
-  TEditOrv(const PasswordO& users, Dialogs& dialogs, TCompiledView& view,
+  TEditOrv(const ListEditHost& host, Dialogs& dialogs, TCompiledView& view,
            QWidget* parent = nullptr);
 
   // Opens the list for editing when the logged-in user owns it or is a super
@@ -53,7 +53,7 @@ class TEditOrv : public QDialog {
   void Print1Click();
   void viewcompiled1Click();
 
-  const PasswordO& users_;
+  const ListEditHost& host_;
   Dialogs& dialogs_;
   TCompiledView& view_;
   std::string path_;

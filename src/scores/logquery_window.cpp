@@ -15,12 +15,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/getuser.h"
 #include "base/dialogs.h"
 #include "scores/dataset.h"
 #include "scores/gridexport_window.h"
-#include "widgets/datepicker_window.h"
 #include "scores/scoredatabase.h"
+#include "scores/scorewindowhost.h"
 #include "users/password.h"
 #include "widgets/datagrid_window.h"
 #include "widgets/datepicker_window.h"
@@ -37,8 +36,9 @@ CalendarDay DayOf(const QDate& date) {
 
 }  // namespace
 
-TSU::TSU(ScoreDatabase& database, DataSet& dataSet, Dialogs& dialogs, QWidget* parent)
-    : THintDialog(dialogs, parent), database_(database), dataSet_(dataSet) {
+TSU::TSU(ScoreDatabase& database, DataSet& dataSet, const ScoreWindowHost& host, Dialogs& dialogs,
+         QWidget* parent)
+    : THintDialog(dialogs, parent), database_(database), dataSet_(dataSet), host_(host) {
   setObjectName("SU");
   setWindowTitle("SU");
   BuildControls();
@@ -157,7 +157,7 @@ LogQueryControls TSU::Controls(bool report) {
   c.showWrong = ShowWrongWords->isChecked();
   c.showRight = ShowRightWords->isChecked();
   if (ShowCurrentUser->isChecked()) {
-    c.user = Users().CurrentUser();
+    c.user = host_.PasswordFile().CurrentUser();
     if (c.user.empty() && report) {
       dialogs_.ShowMessage(kNoUser);
       // The window closes once the handler under way has finished.
@@ -191,7 +191,7 @@ void TSU::updateUserList() {
   {
     const QSignalBlocker quiet(UserList);
     UserList->clear();
-    PasswordO& users = Users();
+    const PasswordO& users = host_.PasswordFile();
     QStringList names;
     for (LineNo i : LineNumbers(users.UserCount())) {
       names.append(QString::fromStdString(users.UserName(i)));
@@ -203,8 +203,8 @@ void TSU::updateUserList() {
     UserList->addItems(names);
     UserList->setCurrentIndex(-1);
   }
-  UserList->setCurrentIndex(
-      UserList->findText(QString::fromStdString(Users().CurrentUser()), Qt::MatchFixedString));
+  UserList->setCurrentIndex(UserList->findText(
+      QString::fromStdString(host_.PasswordFile().CurrentUser()), Qt::MatchFixedString));
   const QDate today = QDate::currentDate();
   FromDate->SetDate(today.addDays(-7));
   ToDate->SetDate(today);
@@ -273,7 +273,7 @@ void TSU::DBGrid1CellClick(int row, int column) {
 }
 
 void OpenLogWindow(TSU& window, std::int32_t level, Dialogs& dialogs) {
-  PasswordO& users = Users();
+  const PasswordO& users = window.Host().PasswordFile();
   if (!users.IsLoggedIn()) {
     dialogs.ShowMessage(kNoUser);
     return;

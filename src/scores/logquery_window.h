@@ -23,6 +23,7 @@ namespace orv {
 
 class DataSet;
 class ScoreDatabase;
+class ScoreWindowHost;
 class TDBGrid;
 class TGridExport;
 class TDateTimePicker;
@@ -31,7 +32,8 @@ class TSU : public THintDialog {
   Q_OBJECT
 
  public:
-  TSU(ScoreDatabase& database, DataSet& dataSet, Dialogs& dialogs, QWidget* parent = nullptr);
+  TSU(ScoreDatabase& database, DataSet& dataSet, const ScoreWindowHost& host, Dialogs& dialogs,
+      QWidget* parent = nullptr);
 
   // The statement the controls ask for; report as for Controls.
   std::string CreateSql() { return BuildSql(true); }
@@ -44,6 +46,7 @@ class TSU : public THintDialog {
 
   ScoreDatabase& Database() { return database_; }
   DataSet& Data() { return dataSet_; }
+  const ScoreWindowHost& Host() const { return host_; }
 
   QGroupBox* GroupBox1;
   QRadioButton* ShowAllUser;
@@ -91,6 +94,7 @@ class TSU : public THintDialog {
 
   ScoreDatabase& database_;
   DataSet& dataSet_;
+  const ScoreWindowHost& host_;
   QVBoxLayout* extra_ = nullptr;
 };
 

@@ -12,14 +12,13 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "app/getuser.h"
-#include "app/startupfile.h"
 #include "base/dialogs.h"
 #include "base/strings.h"
 #include "scores/dataset.h"
 #include "scores/gridexport_window.h"
 #include "scores/scoredatabase.h"
 #include "scores/scorequery.h"
+#include "scores/scorewindowhost.h"
 #include "users/password.h"
 #include "widgets/datagrid_window.h"
 #include "widgets/formhelpers_window.h"
@@ -45,8 +44,9 @@ void TMarkedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   painter->restore();
 }
 
-TSF2::TSF2(ScoreDatabase& database, DataSet& dataSet, Dialogs& dialogs, QWidget* parent)
-    : THintDialog(dialogs, parent), database_(database), dataSet_(dataSet) {
+TSF2::TSF2(ScoreDatabase& database, DataSet& dataSet, const ScoreWindowHost& host, Dialogs& dialogs,
+           QWidget* parent)
+    : THintDialog(dialogs, parent), database_(database), dataSet_(dataSet), host_(host) {
   setObjectName("SF2");
   setWindowTitle("Score");
   BuildControls();
@@ -119,13 +119,12 @@ void TSF2::BuildControls() {
   });
 }
 
-std::string TSF2::ListKey() {
-  const StartUpSettings& s = Settings();
-  return ScoreListKey(s.CurrentDir, s.CurrentFile);
+std::string TSF2::ListKey() const {
+  return ScoreListKey(host_.CurrentDir(), host_.CurrentFile());
 }
 
 std::string TSF2::BuildScoreSql(std::uint16_t sortOrder, const std::string& listKey) const {
-  return orv::BuildScoreSql(sortOrder, listKey, Users().CurrentUser(),
+  return orv::BuildScoreSql(sortOrder, listKey, host_.PasswordFile().CurrentUser(),
                             {CheckBox1->isChecked(), CurentUserOnly->isChecked()});
 }
 
@@ -206,8 +205,9 @@ void TSF2::DBGrid1DblClick() {
   const int row = DBGrid1->CurrentRow();
   if (row < 0) return;
   const std::string name = dataSet_.Value(row, "NAME").toString().toStdString();
-  if (Upper(name) != Upper(Users().CurrentUser()) &&
-      Users().CurrentLevel() < Settings().lookOtherUsersPasLev) {
+  const PasswordO& users = host_.PasswordFile();
+  if (Upper(name) != Upper(users.CurrentUser()) &&
+      users.CurrentLevel() < host_.Levels().lookAtOthers) {
     dialogs_.Warning(kLookAtOthersDenied);
     return;
   }

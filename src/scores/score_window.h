@@ -18,6 +18,7 @@ namespace orv {
 
 class DataSet;
 class ScoreDatabase;
+class ScoreWindowHost;
 class TDBGrid;
 class TGridExport;
 class TSF2;
@@ -42,7 +43,8 @@ class TSF2 : public THintDialog {
   Q_OBJECT
 
  public:
-  TSF2(ScoreDatabase& database, DataSet& dataSet, Dialogs& dialogs, QWidget* parent = nullptr);
+  TSF2(ScoreDatabase& database, DataSet& dataSet, const ScoreWindowHost& host, Dialogs& dialogs,
+       QWidget* parent = nullptr);
 
   // The test session marks the test just taken, then shows the window.
   void SetMarkedGroup(std::int32_t group) { markedGroup_ = group; }
@@ -52,7 +54,7 @@ class TSF2 : public THintDialog {
   std::int32_t ShownGroup() const { return shownGroup_; }
 
   // The current list's key: its folder, base name and ".sco".
-  static std::string ListKey();
+  std::string ListKey() const;
   std::string BuildScoreSql(std::uint16_t sortOrder, const std::string& listKey) const;
   void RunScoreQuery(std::uint16_t sortOrder, const std::string& listKey);
   void ShowWords();
@@ -95,6 +97,7 @@ class TSF2 : public THintDialog {
 
   ScoreDatabase& database_;
   DataSet& dataSet_;
+  const ScoreWindowHost& host_;
   bool wordsView_ = false;
   std::uint16_t sortOrder_ = 1;
   std::int32_t shownGroup_ = 0;

@@ -10,16 +10,14 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "app/getuser.h"
-#include "app/startupfile.h"
 #include "base/dialogs.h"
 #include "base/strings.h"
 #include "files/dos.h"
 #include "scores/dataset.h"
 #include "scores/listwords.h"
 #include "scores/record_window.h"
-#include "widgets/finddialog_window.h"
 #include "scores/scoredatabase.h"
+#include "scores/scorewindowhost.h"
 #include "scores/sound/soundstore.h"
 #include "scores/soundfind.h"
 #include "scores/sqlquote.h"
@@ -40,8 +38,12 @@ bool SameWord(const std::string& a, const std::string& b) {
 }  // namespace
 
 TSoundsForm::TSoundsForm(ScoreDatabase& database, DataSet& dataSet, SoundStore& sounds,
-                         Dialogs& dialogs, QWidget* parent)
-    : THintDialog(dialogs, parent), database_(database), dataSet_(dataSet), sounds_(sounds) {
+                         const ScoreWindowHost& host, Dialogs& dialogs, QWidget* parent)
+    : THintDialog(dialogs, parent),
+      database_(database),
+      dataSet_(dataSet),
+      sounds_(sounds),
+      host_(host) {
   setObjectName("SoundsForm");
   setWindowTitle("SoundsForm");
   BuildControls();
@@ -95,7 +97,7 @@ void TSoundsForm::BuildControls() {
 }
 
 int TSoundsForm::ShowModal() {
-  if (Users().CurrentLevel() < Settings().listSoundsPasLev) {
+  if (host_.PasswordFile().CurrentLevel() < host_.Levels().listSounds) {
     dialogs_.Warning(kAccessDenied);
     return 0;
   }
@@ -209,7 +211,7 @@ void TSoundsForm::Delete1Click() {
   const int row = DBGrid1->CurrentRow();
   if (row < 0) return;
   const std::string name = dataSet_.Value(row, "NAME").toString().toStdString();
-  if (Users().CurrentLevel() < Settings().soundDelPasLev) {
+  if (host_.PasswordFile().CurrentLevel() < host_.Levels().deleteSound) {
     dialogs_.Warning(kAccessDenied);
     return;
   }

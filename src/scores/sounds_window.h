@@ -16,6 +16,7 @@ namespace orv {
 
 class DataSet;
 class ScoreDatabase;
+class ScoreWindowHost;
 class SoundStore;
 class TDBGrid;
 class TFindDialog;
@@ -25,8 +26,8 @@ class TSoundsForm : public THintDialog {
   Q_OBJECT
 
  public:
-  TSoundsForm(ScoreDatabase& database, DataSet& dataSet, SoundStore& sounds, Dialogs& dialogs,
-              QWidget* parent = nullptr);
+  TSoundsForm(ScoreDatabase& database, DataSet& dataSet, SoundStore& sounds,
+              const ScoreWindowHost& host, Dialogs& dialogs, QWidget* parent = nullptr);
 
   // The access check, the list, the window, then the question about what was
   // deleted. The window's result, or 0 when access is denied.
@@ -77,6 +78,7 @@ class TSoundsForm : public THintDialog {
   ScoreDatabase& database_;
   DataSet& dataSet_;
   SoundStore& sounds_;
+  const ScoreWindowHost& host_;
   std::vector<std::string> pending_;
   std::string lastSearch_;
   std::string listPath_;

@@ -12,18 +12,18 @@
 #include <iterator>
 #include <limits>
 
-#include "app/getuser.h"
-#include "app/programpaths.h"
 #include "scores/dataset.h"
 #include "scores/gridexport_window.h"
+#include "scores/scorewindowhost.h"
 #include "scores/wordfile.h"
 #include "users/password.h"
 #include "widgets/formhelpers_window.h"
 
 namespace orv {
 
-TSU1::TSU1(ScoreDatabase& database, DataSet& dataSet, Dialogs& dialogs, QWidget* parent)
-    : TSU(database, dataSet, dialogs, parent) {
+TSU1::TSU1(ScoreDatabase& database, DataSet& dataSet, const ScoreWindowHost& host, Dialogs& dialogs,
+           QWidget* parent)
+    : TSU(database, dataSet, host, dialogs, parent) {
   setObjectName("SU1");
   setWindowTitle("Auto slection of word file from logs");
   Export->SetTitle("Wrong words");
@@ -136,8 +136,8 @@ void TSU1::Count1Click() {
 
 void TSU1::BitBtn1Click() {
   if (std::optional<std::string> output =
-          NewWordFile(dialogs_, Paths().listRoot, UserList->currentText().toStdString(),
-                      Users().CurrentUser())) {
+          NewWordFile(dialogs_, Host().ListRoot(), UserList->currentText().toStdString(),
+                      Host().PasswordFile().CurrentUser())) {
     Label4->setText(QString::fromStdString(*output));
   }
 }
@@ -150,7 +150,7 @@ void TSU1::BitBtn2Click() {
   for (int row = 0; row < data.RowCount(); ++row) {
     words.push_back(data.Value(row, "WORD").toString().toStdString());
   }
-  WriteWordFile(dialogs_, Paths().listRoot, Label4->text().toStdString(), words);
+  WriteWordFile(dialogs_, Host().ListRoot(), Label4->text().toStdString(), words);
 }
 
 }  // namespace orv

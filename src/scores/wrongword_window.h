@@ -11,7 +11,8 @@ class TSU1 : public TSU {
   Q_OBJECT
 
  public:
-  TSU1(ScoreDatabase& database, DataSet& dataSet, Dialogs& dialogs, QWidget* parent = nullptr);
+  TSU1(ScoreDatabase& database, DataSet& dataSet, const ScoreWindowHost& host, Dialogs& dialogs,
+       QWidget* parent = nullptr);
 
   void updateUserList() override;
   // "&New": a new output file in the chosen user's folder.

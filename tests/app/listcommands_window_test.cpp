@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 
+#include "app/listedithost.h"
 #include "app/mainform_window.h"
 #include "files/chdir_window.h"
 #include "files/openfile_window.h"
@@ -20,7 +21,11 @@ namespace {
 
 class ListCommands : public ::testing::Test, public test::MainFormFixture {
  protected:
-  ListCommands() : view(dialogs), editor(Users(), dialogs, view), editUsers(Users(), dialogs) {
+  ListCommands()
+      : view(dialogs),
+        editHost(Users()),
+        editor(editHost, dialogs, view),
+        editUsers(Users(), dialogs) {
     dir.Write("orv.orv/words0.orv", "apple\r\n");
     dir.Write("orv.orv/Ann.orv/sums.orv", "1+1|2\r\n2+2|4\r\n3+3|6\r\n");
     form->SetWindows(
@@ -30,6 +35,7 @@ class ListCommands : public ::testing::Test, public test::MainFormFixture {
   TOpenFileForm openFile;
   TChDir chDir;
   TCompiledView view;
+  ProgramListEditHost editHost;
   TEditOrv editor;
   TEditUsers editUsers;
 };

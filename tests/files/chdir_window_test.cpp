@@ -7,8 +7,6 @@
 #include <filesystem>
 #include <string>
 
-#include "app/programpaths.h"
-#include "app/startupfile.h"
 #include "files/groupcommands.h"
 #include "support/temp_dir.h"
 #include "support/window_driver.h"
@@ -18,20 +16,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A word-list root with three groups, and the current list.
 class FolderWindow : public ::testing::Test {
  protected:
-  FolderWindow() : saved_(Settings()) {
-    SetProgramDirectory(dir_.Str());
+  FolderWindow() {
     fs::create_directories(dir_.Path() / "orv.orv" / "Ann.orv" / "Tables.orv");
     fs::create_directories(dir_.Path() / "orv.orv" / "Bob.orv");
   }
-  ~FolderWindow() override { Settings() = saved_; }
 
   test::TempDir dir_;
+  const std::string listRoot_ = dir_.Str() + "orv.orv\\";
+  std::string currentDir_;
+  std::string currentFile_ = "words0.orv";
   TChDir window_;
-
- private:
-  StartUpSettings saved_;
 };
 
 QTreeWidgetItem* Find(QWidget& window, const char* text) {
@@ -52,7 +49,7 @@ TEST_F(FolderWindow, OkGivesTheChosenGroupJoinedWithoutTrailingBackslash) {
     tree->setCurrentItem(Find(window, "Tables.orv"));
     window.findChild<QPushButton*>("BitBtn1")->click();
   });
-  EXPECT_EQ(window_.PickFolder(Paths().listRoot, path, "Some caption"), QDialog::Accepted);
+  EXPECT_EQ(window_.PickFolder(listRoot_, path, "Some caption"), QDialog::Accepted);
   EXPECT_TRUE(modal.Done());
   EXPECT_EQ(path, "Ann.orv\\Tables.orv");
   EXPECT_EQ(window_.findChild<QTreeWidget*>("TreeView1")->topLevelItemCount(), 0);
@@ -69,7 +66,7 @@ TEST_F(FolderWindow, GroupsSortWithoutRegardToLetterCase) {
     for (int i = 0; i < root->childCount(); ++i) order << root->child(i)->text(0);
     window.findChild<QPushButton*>("BitBtn2")->click();
   });
-  window_.PickFolder(Paths().listRoot, path, "Order");
+  window_.PickFolder(listRoot_, path, "Order");
   EXPECT_TRUE(modal.Done());
   EXPECT_EQ(order, (QStringList{"adam.orv", "Ann.orv", "Bob.orv", "cara.orv"}));
 }
@@ -82,7 +79,7 @@ TEST_F(FolderWindow, RootGivesAnEmptyPathAndCancelKeepsThePath) {
     tree->setCurrentItem(tree->topLevelItem(0));
     window.findChild<QPushButton*>("BitBtn1")->click();
   });
-  window_.PickFolder(Paths().listRoot, path, "c");
+  window_.PickFolder(listRoot_, path, "c");
   EXPECT_TRUE(toRoot.Done());
   EXPECT_EQ(path, "");
 
@@ -92,14 +89,14 @@ TEST_F(FolderWindow, RootGivesAnEmptyPathAndCancelKeepsThePath) {
     window.findChild<QTreeWidget*>("TreeView1")->setCurrentItem(Find(window, "Ann.orv"));
     window.findChild<QPushButton*>("BitBtn2")->click();
   });
-  EXPECT_EQ(window_.PickFolder(Paths().listRoot, path, "c"), QDialog::Rejected);
+  EXPECT_EQ(window_.PickFolder(listRoot_, path, "c"), QDialog::Rejected);
   EXPECT_TRUE(cancelled.Done());
   EXPECT_EQ(path, "Bob.orv");
 }
 
 TEST_F(FolderWindow, ChangeDirectoryThroughTheWindow) {
-  Settings().CurrentDir = "BOB.ORV\\";
-  Settings().CurrentFile = "bob.orv";
+  currentDir_ = "BOB.ORV\\";
+  currentFile_ = "bob.orv";
   test::WindowDriver modal;
   modal.Then("TChDir", "picks Tables.orv, Ok", [](QWidget& window) {
     EXPECT_EQ(window.windowTitle(), "Change Diretory");
@@ -108,11 +105,10 @@ TEST_F(FolderWindow, ChangeDirectoryThroughTheWindow) {
     tree->setCurrentItem(Find(window, "Tables.orv"));
     window.findChild<QPushButton*>("BitBtn1")->click();
   });
-  ChangeDirectory(Paths().listRoot, Settings().CurrentDir, Settings().CurrentFile,
-                  PickerOf(window_));
+  ChangeDirectory(listRoot_, currentDir_, currentFile_, PickerOf(window_));
   EXPECT_TRUE(modal.Done());
-  EXPECT_EQ(Settings().CurrentDir, "Ann.orv\\Tables.orv\\");
-  EXPECT_EQ(Settings().CurrentFile, "words0.orv");
+  EXPECT_EQ(currentDir_, "Ann.orv\\Tables.orv\\");
+  EXPECT_EQ(currentFile_, "words0.orv");
 }
 
 }  // namespace

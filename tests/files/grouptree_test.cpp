@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "app/programpaths.h"
-#include "app/startupfile.h"
 #include "files/listfiles.h"
 #include "support/temp_dir.h"
 
@@ -111,15 +109,9 @@ TEST(ListFiles, ListsOfAGroupWithTheirLineCounts) {
 TEST(ListFiles, CurrentLineCountCountsTheCurrentList) {
   test::TempDir dir;
   dir.Write("orv.orv/ann.orv/sums.orv", "1+1|2\n2+2|4\n");
-  SetProgramDirectory(dir.Str());
-  StartUpSettings& s = Settings();
-  const StartUpSettings saved = s;
-  s.CurrentDir = "ANN.ORV\\";
-  s.CurrentFile = "Sums.Orv";
-  EXPECT_EQ(CurrentLineCountText(), "2");
-  s.CurrentFile = "missing.orv";
-  EXPECT_EQ(CurrentLineCountText(), "0");
-  s = saved;
+  const std::string root = dir.Str() + "orv.orv\\";
+  EXPECT_EQ(CurrentLineCountText(root, "ANN.ORV\\", "Sums.Orv"), "2");
+  EXPECT_EQ(CurrentLineCountText(root, "ANN.ORV\\", "missing.orv"), "0");
 }
 
 }  // namespace

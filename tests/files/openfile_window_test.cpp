@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/programpaths.h"
-#include "app/startupfile.h"
 #include "files/grouptree_window.h"
 #include "support/temp_dir.h"
 #include "support/window_driver.h"
@@ -26,11 +24,11 @@ std::string Lines(int n) {
   return text;
 }
 
-// A word-list root with groups, a folder that is not a group, and lists.
+// A word-list root with groups, a folder that is not a group, and lists; the
+// current list the window is given.
 class OpenFileWindow : public ::testing::Test {
  protected:
-  OpenFileWindow() : saved_(Settings()) {
-    SetProgramDirectory(dir_.Str());
+  OpenFileWindow() {
     dir_.Write("orv.orv/words0.orv", Lines(3));
     dir_.Write("orv.orv/nine.orv", Lines(9));
     dir_.Write("orv.orv/ten.orv", Lines(10));
@@ -38,16 +36,15 @@ class OpenFileWindow : public ::testing::Test {
     dir_.Write("orv.orv/Ann.orv/Tables.orv/times.orv", Lines(12));
     dir_.Write("orv.orv/Bob.orv/bob.orv", Lines(1));
     dir_.Write("orv.orv/plain/hidden.orv", Lines(5));
-    Settings().CurrentDir = "";
-    Settings().CurrentFile = "words0.orv";
   }
-  ~OpenFileWindow() override { Settings() = saved_; }
+
+  int Open() { return form_.OpenListDialog(listRoot_, currentDir_, currentFile_); }
 
   test::TempDir dir_;
+  const std::string listRoot_ = dir_.Str() + "orv.orv\\";
+  std::string currentDir_;
+  std::string currentFile_ = "words0.orv";
   TOpenFileForm form_;
-
- private:
-  StartUpSettings saved_;
 };
 
 Names Children(const QTreeWidgetItem& item) {
@@ -76,7 +73,7 @@ TEST_F(OpenFileWindow, TheTreeHoldsOnlyGroupsUnderRoot) {
   QTreeWidget tree;
   tree.setSortingEnabled(true);
   tree.sortByColumn(0, Qt::AscendingOrder);
-  LoadTree(tree, Paths().listRoot, "");
+  LoadTree(tree, listRoot_, "");
   ASSERT_EQ(tree.topLevelItemCount(), 1);
   QTreeWidgetItem& top = *tree.topLevelItem(0);
   EXPECT_EQ(top.text(0), "Root");
@@ -88,15 +85,15 @@ TEST_F(OpenFileWindow, TheTreeHoldsOnlyGroupsUnderRoot) {
 
 TEST_F(OpenFileWindow, PreselectionIgnoresLetterCaseAndStopsAtTheDeepestMatch) {
   QTreeWidget tree;
-  LoadTree(tree, Paths().listRoot, "ANN.ORV\\tables.ORV\\");
+  LoadTree(tree, listRoot_, "ANN.ORV\\tables.ORV\\");
   ASSERT_NE(tree.currentItem(), nullptr);
   EXPECT_EQ(tree.currentItem()->text(0), "Tables.orv");
   EXPECT_EQ(NodeNames(tree.currentItem()), (Names{"Ann.orv", "Tables.orv"}));
   EXPECT_TRUE(tree.currentItem()->parent()->isExpanded());
 
-  LoadTree(tree, Paths().listRoot, "ann.orv\\gone.orv\\");
+  LoadTree(tree, listRoot_, "ann.orv\\gone.orv\\");
   EXPECT_EQ(tree.currentItem()->text(0), "Ann.orv");
-  LoadTree(tree, Paths().listRoot, "plain\\");
+  LoadTree(tree, listRoot_, "plain\\");
   EXPECT_EQ(tree.currentItem()->text(0), "Root");
 }
 
@@ -116,14 +113,14 @@ TEST_F(OpenFileWindow, ListsShowInWordCountTextOrder) {
     test::SaveScreenshot(window, "open-file-window");
     window.findChild<QPushButton*>("BitBtn1")->click();
   });
-  EXPECT_EQ(form_.OpenListDialog(), QDialog::Rejected);
+  EXPECT_EQ(Open(), QDialog::Rejected);
   EXPECT_TRUE(modal.Done());
 }
 
 TEST_F(OpenFileWindow, BrowsingGroupsAndOpeningAList) {
-  Settings().CurrentDir = "ann.orv\\";
+  currentDir_ = "ann.orv\\";
   test::WindowDriver modal;
-  modal.Then("TOpenFileForm", "browses the groups, opens a list", [](QWidget& window) {
+  modal.Then("TOpenFileForm", "browses the groups, opens a list", [this](QWidget& window) {
     auto* tree = window.findChild<QTreeWidget*>("TreeViewDir");
     auto* list = window.findChild<QTreeWidget*>("ListView1");
     auto* label = window.findChild<QLabel*>("Label1");
@@ -132,44 +129,44 @@ TEST_F(OpenFileWindow, BrowsingGroupsAndOpeningAList) {
     EXPECT_EQ(ListColumn(*list, 0), (Names{"sums.orv"}));
 
     tree->setCurrentItem(Child(*ann, "Tables.orv"));
-    EXPECT_EQ(Settings().CurrentDir, "Ann.orv\\Tables.orv\\");
+    EXPECT_EQ(currentDir_, "Ann.orv\\Tables.orv\\");
     EXPECT_EQ(ListColumn(*list, 0), (Names{"times.orv"}));
     EXPECT_EQ(label->text(), "Ann.orv\\Tables.orv\\words0.orv");
 
     tree->setCurrentItem(tree->topLevelItem(0));
-    EXPECT_EQ(Settings().CurrentDir, "");
+    EXPECT_EQ(currentDir_, "");
     EXPECT_EQ(ListColumn(*list, 0), (Names{"ten.orv", "words0.orv", "nine.orv"}));
 
     tree->setCurrentItem(Child(*tree->topLevelItem(0), "Bob.orv"));
     list->setCurrentItem(list->topLevelItem(0));
     window.findChild<QPushButton*>("BitBtn3")->click();
   });
-  EXPECT_EQ(form_.OpenListDialog(), QDialog::Accepted);
+  EXPECT_EQ(Open(), QDialog::Accepted);
   EXPECT_TRUE(modal.Done());
-  EXPECT_EQ(Settings().CurrentDir, "Bob.orv\\");
-  EXPECT_EQ(Settings().CurrentFile, "bob.orv");
+  EXPECT_EQ(currentDir_, "Bob.orv\\");
+  EXPECT_EQ(currentFile_, "bob.orv");
 }
 
 TEST_F(OpenFileWindow, CancelAfterBrowsingRestoresTheStartingGroup) {
-  Settings().CurrentDir = "ANN.orv\\";
+  currentDir_ = "ANN.orv\\";
   test::WindowDriver modal;
-  modal.Then("TOpenFileForm", "browses the groups, cancels", [](QWidget& window) {
+  modal.Then("TOpenFileForm", "browses the groups, cancels", [this](QWidget& window) {
     auto* tree = window.findChild<QTreeWidget*>("TreeViewDir");
     QTreeWidgetItem* top = tree->topLevelItem(0);
     tree->setCurrentItem(Child(*top, "Bob.orv"));
     tree->setCurrentItem(top);
     tree->setCurrentItem(Child(*Child(*top, "Ann.orv"), "Tables.orv"));
-    EXPECT_EQ(Settings().CurrentDir, "Ann.orv\\Tables.orv\\");
+    EXPECT_EQ(currentDir_, "Ann.orv\\Tables.orv\\");
     window.findChild<QPushButton*>("BitBtn1")->click();
   });
-  EXPECT_EQ(form_.OpenListDialog(), QDialog::Rejected);
+  EXPECT_EQ(Open(), QDialog::Rejected);
   EXPECT_TRUE(modal.Done());
-  EXPECT_EQ(Settings().CurrentDir, "ANN.orv\\");
-  EXPECT_EQ(Settings().CurrentFile, "words0.orv");
+  EXPECT_EQ(currentDir_, "ANN.orv\\");
+  EXPECT_EQ(currentFile_, "words0.orv");
 }
 
 TEST_F(OpenFileWindow, OpenWithoutAListKeepsTheFileNameAndTakesTheGroup) {
-  Settings().CurrentFile = "sums.orv";
+  currentFile_ = "sums.orv";
   test::WindowDriver modal;
   modal.Then("TOpenFileForm", "double-clicks below the lists, opens", [](QWidget& window) {
     auto* tree = window.findChild<QTreeWidget*>("TreeViewDir");
@@ -181,10 +178,10 @@ TEST_F(OpenFileWindow, OpenWithoutAListKeepsTheFileNameAndTakesTheGroup) {
     EXPECT_TRUE(window.isVisible());
     window.findChild<QPushButton*>("BitBtn3")->click();
   });
-  EXPECT_EQ(form_.OpenListDialog(), QDialog::Accepted);
+  EXPECT_EQ(Open(), QDialog::Accepted);
   EXPECT_TRUE(modal.Done());
-  EXPECT_EQ(Settings().CurrentDir, "Ann.orv\\");
-  EXPECT_EQ(Settings().CurrentFile, "sums.orv");
+  EXPECT_EQ(currentDir_, "Ann.orv\\");
+  EXPECT_EQ(currentFile_, "sums.orv");
 }
 
 TEST_F(OpenFileWindow, DoubleClickOnAListOpensIt) {
@@ -193,10 +190,10 @@ TEST_F(OpenFileWindow, DoubleClickOnAListOpensIt) {
     auto* list = window.findChild<QTreeWidget*>("ListView1");
     test::DoubleClick(*list, list->model()->index(2, 0));
   });
-  EXPECT_EQ(form_.OpenListDialog(), QDialog::Accepted);
+  EXPECT_EQ(Open(), QDialog::Accepted);
   EXPECT_TRUE(modal.Done());
-  EXPECT_EQ(Settings().CurrentDir, "");
-  EXPECT_EQ(Settings().CurrentFile, "nine.orv");
+  EXPECT_EQ(currentDir_, "");
+  EXPECT_EQ(currentFile_, "nine.orv");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/listedithost.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 #include "support/test_users.h"
@@ -15,8 +16,9 @@ namespace {
 
 class MayEdit : public ::testing::Test {
  protected:
-  std::unique_ptr<PasswordO> As(const std::string& who) {
-    return test::LoggedIn(dir_, dialogs_, test::StandardUsers(), who);
+  // The editor as the program makes it from a user of the standard set.
+  ListEditor As(const std::string& who) {
+    return ListEditorOf(*test::LoggedIn(dir_, dialogs_, test::StandardUsers(), who));
   }
 
   test::TempDir dir_;
@@ -25,27 +27,27 @@ class MayEdit : public ::testing::Test {
 
 TEST_F(MayEdit, ASuperUserMayEditAnyList) {
   auto users = As("ADMIN");
-  EXPECT_TRUE(MayEditList(*users, ""));
-  EXPECT_TRUE(MayEditList(*users, "\"ann\""));
+  EXPECT_TRUE(MayEditList(users, ""));
+  EXPECT_TRUE(MayEditList(users, "\"ann\""));
 }
 
 TEST_F(MayEdit, TheOwnerMayEditWhateverTheLetterCaseButOnlyInQuotes) {
   auto ann = As("ANN");
-  EXPECT_TRUE(MayEditList(*ann, "\"ann\""));
-  EXPECT_TRUE(MayEditList(*ann, "\"Ann\""));
-  EXPECT_FALSE(MayEditList(*ann, "ann"));
-  EXPECT_FALSE(MayEditList(*ann, "\"ann\" "));
-  EXPECT_FALSE(MayEditList(*ann, "\"anne\""));
-  EXPECT_FALSE(MayEditList(*ann, ""));
+  EXPECT_TRUE(MayEditList(ann, "\"ann\""));
+  EXPECT_TRUE(MayEditList(ann, "\"Ann\""));
+  EXPECT_FALSE(MayEditList(ann, "ann"));
+  EXPECT_FALSE(MayEditList(ann, "\"ann\" "));
+  EXPECT_FALSE(MayEditList(ann, "\"anne\""));
+  EXPECT_FALSE(MayEditList(ann, ""));
   // Level 254 is not enough without ownership.
   auto bob = As("BOB");
-  EXPECT_FALSE(MayEditList(*bob, "\"ann\""));
+  EXPECT_FALSE(MayEditList(bob, "\"ann\""));
 }
 
 TEST_F(MayEdit, NobodyLoggedInMayEditNothing) {
   auto nobody = As("");
-  EXPECT_FALSE(MayEditList(*nobody, "\"\""));
-  EXPECT_FALSE(MayEditList(*nobody, ""));
+  EXPECT_FALSE(MayEditList(nobody, "\"\""));
+  EXPECT_FALSE(MayEditList(nobody, ""));
 }
 
 TEST(JoinedLines, EachLineFollowedByABlankWithTheTrailingBlanksRemoved) {

@@ -10,8 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "app/programpaths.h"
-#include "app/startupfile.h"
+#include "app/listedithost.h"
 #include "files/errortext.h"
 #include "lists/compilesettings.h"
 #include "lists/viewconpiled_window.h"
@@ -39,21 +38,29 @@ void TypeOver(QWidget& window, const QString& text) {
   Editor(window).insertPlainText(text);
 }
 
+// The program as the editor sees it, given its values.
+struct Host : ListEditHost {
+  ListEditor Editor() const override { return editor; }
+  std::string CurrentFile() const override { return currentFile; }
+  std::string ProgramDir() const override { return programDir; }
+
+  ListEditor editor;
+  std::string currentFile;
+  std::string programDir;
+};
+
 class EditorWindow : public ::testing::Test {
  protected:
-  EditorWindow() : savedSettings_(Settings()), savedCompile_(TheCompileSettings()) {
-    SetProgramDirectory(dir_.Str());
+  EditorWindow() : savedCompile_(TheCompileSettings()) {
+    host_.programDir = dir_.Str();
     dir_.Write("orv.orv/ann.orv/sums.orv", "apple\r\nbanana|yellow\r\n");
   }
-  ~EditorWindow() override {
-    Settings() = savedSettings_;
-    TheCompileSettings() = savedCompile_;
-  }
+  ~EditorWindow() override { TheCompileSettings() = savedCompile_; }
 
   // The editor for a user of the standard set.
   TEditOrv& EditorFor(const std::string& who) {
-    users_ = test::LoggedIn(dir_, dialogs_, test::StandardUsers(), who);
-    editor_ = std::make_unique<TEditOrv>(*users_, dialogs_, view_);
+    host_.editor = ListEditorOf(*test::LoggedIn(dir_, dialogs_, test::StandardUsers(), who));
+    editor_ = std::make_unique<TEditOrv>(host_, dialogs_, view_);
     return *editor_;
   }
 
@@ -63,11 +70,10 @@ class EditorWindow : public ::testing::Test {
   test::TempDir dir_;
   test::FakeDialogs dialogs_;
   TCompiledView view_{dialogs_};
-  std::unique_ptr<PasswordO> users_;
+  Host host_;
   std::unique_ptr<TEditOrv> editor_;
 
  private:
-  StartUpSettings savedSettings_;
   CompileSettings savedCompile_;
 };
 
@@ -271,7 +277,7 @@ TEST_F(EditorWindow, ViewCompiledShowsTheEditedTextAndKeepsItChanged) {
 }
 
 TEST_F(EditorWindow, PrintingNamesTheJobAfterTheCurrentList) {
-  Settings().CurrentFile = "sums.orv";
+  host_.currentFile = "sums.orv";
   TEditOrv& editor = EditorFor("ADMIN");
   const QString pdf = QString::fromStdString(dir_.Str() + "list.pdf");
   test::WindowDriver modal;

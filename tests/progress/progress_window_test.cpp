@@ -23,17 +23,17 @@
 #include "progress/daterange_window.h"
 #include "progress/progress_window.h"
 #include "progress/progresstables.h"
-#include "scores/dbwindow_fixture.h"
 #include "scores/gridexport_window.h"
+#include "scores/programwindow_fixture.h"
 #include "scores/score_window.h"
 
 namespace orv::test {
 namespace {
 
-class ProgressWindow : public DbWindowTest {
+class ProgressWindow : public ProgramWindowTest {
  protected:
   void SetUp() override {
-    DbWindowTest::SetUp();
+    ProgramWindowTest::SetUp();
     progress = std::make_unique<TProgressForm>(*database, dialogs);
     WriteList("words0.orv", "house\nmouse\ntree\n");
     Settings().lookOtherUsersPasLev = 200;
@@ -64,7 +64,7 @@ class ProgressWindow : public DbWindowTest {
 
   void TearDown() override {
     progress.reset();
-    DbWindowTest::TearDown();
+    ProgramWindowTest::TearDown();
   }
 
   // Made once the database is there.
@@ -154,7 +154,7 @@ TEST_F(ProgressWindow, TheOverviewSortsByATitleAndADoubleClickOpensThatLearner) 
 
 TEST_F(ProgressWindow, GridsAreSavedAsCsvAndPrintedToPdf) {
   LogIn("ann");
-  TSF2 scores(*database, dataSet, dialogs);
+  TSF2 scores(*database, dataSet, windowHost, dialogs);
   WindowDriver driver;
   driver.Then("TSF2", "saves the scores and prints them", [&](QWidget&) {
     const QString csv = QString::fromStdString(dir.Str() + "scores.csv");
@@ -180,7 +180,7 @@ TEST_F(ProgressWindow, ATeachersDoubleClickOpensOnTheLearnerAsked) {
   // Older tests of ann's on two lists, so the window shows lines over days.
   MoveTest(TakeTest("ann", {"huose", "house", "mose", "mouse", "tree"}), 12);
   MoveTest(TakeTest("ann", {"house", "mose", "mouse", "tree"}), 8);
-  Settings().CurrentFile = "sums.orv";
+  windowHost.currentFile = "sums.orv";
   WriteList("sums.orv", "cat\ndog\n");
   MoveTest(TakeTest("ann", {"cta", "cat", "dgo", "dog"}), 10);
   MoveTest(TakeTest("ann", {"cat", "dgo", "dog"}), 5);

@@ -5,7 +5,8 @@
 #include <QRadioButton>
 
 #include "app/mainform_window.h"
-#include "dbwindow_fixture.h"
+#include "app/scorewindowhost.h"
+#include "programwindow_fixture.h"
 #include "scores/logquery_window.h"
 #include "scores/score_window.h"
 #include "scores/sounds_window.h"
@@ -14,15 +15,16 @@
 namespace orv::test {
 namespace {
 
-class Commands : public DbWindowTest {
+class Commands : public ProgramWindowTest {
  protected:
   void SetUp() override {
-    DbWindowTest::SetUp();
+    ProgramWindowTest::SetUp();
+    programHost = std::make_unique<ProgramScoreWindowHost>(Users());
     form = std::make_unique<TMainForm>(dialogs);
-    log = new TSU(*database, dataSet, dialogs, form.get());
-    wrongWords = new TSU1(*database, wrongWordData, dialogs, form.get());
-    scores = new TSF2(*database, dataSet, dialogs, form.get());
-    soundList = new TSoundsForm(*database, dataSet, *sounds, dialogs, form.get());
+    log = new TSU(*database, dataSet, *programHost, dialogs, form.get());
+    wrongWords = new TSU1(*database, wrongWordData, *programHost, dialogs, form.get());
+    scores = new TSF2(*database, dataSet, *programHost, dialogs, form.get());
+    soundList = new TSoundsForm(*database, dataSet, *sounds, *programHost, dialogs, form.get());
     MainFormWindows windows;
     windows.log = log;
     windows.wrongWords = wrongWords;
@@ -32,7 +34,7 @@ class Commands : public DbWindowTest {
   }
   void TearDown() override {
     form.reset();
-    DbWindowTest::TearDown();
+    ProgramWindowTest::TearDown();
   }
   // Triggers the command; inspect runs in the window it opens, which is then closed.
   void Command(QAction* action, const std::function<void(QDialog*)>& inspect) {
@@ -49,6 +51,7 @@ class Commands : public DbWindowTest {
   }
 
   DataSet wrongWordData;
+  std::unique_ptr<ProgramScoreWindowHost> programHost;
   std::unique_ptr<TMainForm> form;
   TSU* log;
   TSU1* wrongWords;

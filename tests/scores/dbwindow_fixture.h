@@ -1,6 +1,6 @@
 #pragma once
 // The database windows over a real score database: a program directory with
-// a password file of five users, the logged-in user's settings, and whole
+// a password file of five users, the host the windows are given, and whole
 // tests taken by scripted learners through the real test session, so the
 // windows show the rows a test really writes.
 #include <gtest/gtest.h>
@@ -13,15 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "app/getuser.h"
-#include "app/programpaths.h"
-#include "app/startupfile.h"
 #include "base/clock.h"
 #include "base/platform.h"
 #include "score_db_fixture.h"
 #include "scores/dataset.h"
 #include "scores/logquery_window.h"
 #include "scores/scoredatabase.h"
+#include "scores/scorewindowhost.h"
 #include "scores/sound/soundstore.h"
 #include "session/scripted_learner.h"
 #include "session/session.h"
@@ -31,6 +29,22 @@
 #include "users/password.h"
 
 namespace orv::test {
+
+// The program as the database windows see it, with settable answers; the
+// levels are those of a new start-up file.
+struct TestWindowHost : ScoreWindowHost {
+  const PasswordO* users = nullptr;
+  ScoreWindowLevels levels{200, 0, 250};
+  std::string currentDir;
+  std::string currentFile = "words0.orv";
+  std::string listRoot;
+
+  const PasswordO& PasswordFile() const override { return *users; }
+  ScoreWindowLevels Levels() const override { return levels; }
+  std::string CurrentDir() const override { return currentDir; }
+  std::string CurrentFile() const override { return currentFile; }
+  std::string ListRoot() const override { return listRoot; }
+};
 
 // A scripted learner whose test ends with a score window of the caller's.
 struct Learner : ScriptedLearner {
@@ -46,8 +60,7 @@ class DbWindowTest : public ScoreDbTest {
   void SetUp() override {
     ScoreDbTest::SetUp();
     NewDatabase();
-    SetProgramDirectory(dir.Str());
-    Settings() = StartUpSettings{};
+    windowHost.listRoot = dir.Str() + "orv.orv\\";
     SetBeepHandler([] {});
     // Levels: ann, bob, O'Neil and j.smith are learners, teacher may look at others
     // (200) and make files for them (210), Boss is the super user. Each
@@ -62,7 +75,7 @@ class DbWindowTest : public ScoreDbTest {
       users.push_back({name, name + "-pw", level});
     }
     WritePasswordFile(dir, users);
-    SetUsers(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", dialogs));
+    UsePasswordFile(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", dialogs));
     database = std::make_unique<ScoreDatabase>(dialogs, host);
     sounds = std::make_unique<SoundStore>(*database, dialogs);
     store = std::make_unique<SessionDatabase>(*database, *sounds);
@@ -71,16 +84,23 @@ class DbWindowTest : public ScoreDbTest {
     store.reset();
     sounds.reset();
     database.reset();
-    SetUsers(nullptr);
+    ownPasswords.reset();
     SetBeepHandler({});
     ScoreDbTest::TearDown();
   }
 
+  // The password file the windows are given and LogIn logs in to.
+  void UsePasswordFile(std::unique_ptr<PasswordO> file) {
+    ownPasswords = std::move(file);
+    passwords = ownPasswords.get();
+    windowHost.users = passwords;
+  }
+
   void LogIn(const std::string& name) {
-    Users().Logout();
+    passwords->Logout();
     dialogs.logins.push_back({name, name + "-pw"});
-    ASSERT_GE(Users().Login(), 0) << name;
-    host.level = Users().CurrentLevel();
+    ASSERT_GE(passwords->Login(), 0) << name;
+    host.level = passwords->CurrentLevel();
   }
 
   // Writes a word list under the word-list root (path relative to it).
@@ -100,11 +120,11 @@ class DbWindowTest : public ScoreDbTest {
     SessionSettings settings;
     settings.inOrder = true;
     settings.programDir = dir.Str();
-    settings.currentDir = Settings().CurrentDir;
+    settings.currentDir = windowHost.currentDir;
     settings.logAll = logAll;
     host.currentDir = settings.currentDir;
     TestSession session(learner, *store, *store, dialogs);
-    session.RunTest(Paths().listRoot + Settings().CurrentDir + Settings().CurrentFile, user,
+    session.RunTest(windowHost.listRoot + windowHost.currentDir + windowHost.currentFile, user,
                     settings);
     EXPECT_TRUE(learner.answers.empty()) << "the test ended before every answer was given";
     EXPECT_FALSE(learner.scoreWindows.empty()) << "the test did not end with its score window";
@@ -164,6 +184,10 @@ class DbWindowTest : public ScoreDbTest {
 
   InstantClock clock;
   ScopedClock useClock{clock};
+  TestWindowHost windowHost;
+  // The password file in use; ownPasswords is empty once it is handed on.
+  std::unique_ptr<PasswordO> ownPasswords;
+  PasswordO* passwords = nullptr;
   std::unique_ptr<ScoreDatabase> database;
   std::unique_ptr<SoundStore> sounds;
   std::unique_ptr<SessionDatabase> store;

@@ -43,8 +43,8 @@ TEST_F(LogWindow, FirstShowListsOwnWrongAnswersOfTheLastSevenDaysOnTheLastRow) {
   LogRow("ann", DayText(today.addDays(-8)), "eight", "eigt");
   LogRow("ann", DayText(today.addDays(1)), "tomorrow", "tomorow");
   LogIn("ann");
-  TSU window(*database, dataSet, dialogs);
-  Open(window, Settings().lookOtherUsersPasLev, [&] {
+  TSU window(*database, dataSet, windowHost, dialogs);
+  Open(window, windowHost.levels.lookAtOthers, [&] {
     EXPECT_EQ(window.RowCount->text(), "4");
     ASSERT_EQ(dataSet.RowCount(), 4);
     EXPECT_EQ(window.DBGrid1->CurrentRow(), 3);
@@ -81,7 +81,7 @@ TEST_F(LogWindow, FirstShowListsOwnWrongAnswersOfTheLastSevenDaysOnTheLastRow) {
 TEST_F(LogWindow, AnswerBoxesChooseWrongRightBothOrNothing) {
   TakeTest("ann", {"hose", "house", "mouse", "tree"});  // one wrong, three right
   LogIn("ann");
-  TSU window(*database, dataSet, dialogs);
+  TSU window(*database, dataSet, windowHost, dialogs);
   window.show();
   EXPECT_EQ(dataSet.RowCount(), 1);
   window.ShowRightWords->click();
@@ -105,7 +105,7 @@ TEST_F(LogWindow, BothEndsOfTheDateRangeAreIncluded) {
   LogRow("ann", "09/03/2004", "after", "x");
   LogRow("ann", "01/01/2005", "next year", "x");
   LogIn("ann");
-  TSU window(*database, dataSet, dialogs);
+  TSU window(*database, dataSet, windowHost, dialogs);
   window.show();
   window.FromDate->SetDate(QDate(2004, 2, 29));
   window.ToDate->SetDate(QDate(2004, 3, 8));
@@ -131,7 +131,7 @@ TEST_F(LogWindow, CountGivesEachWordWithItsCountMostFrequentFirst) {
   TakeTest("ann", {"house", "mouse", "tre", "tree"});
   TakeTest("ann", {"house", "moose", "mouse", "tree"});
   LogIn("ann");
-  TSU window(*database, dataSet, dialogs);
+  TSU window(*database, dataSet, windowHost, dialogs);
   window.show();
   window.Count1->click();
   window.updateBtn->click();
@@ -148,7 +148,7 @@ TEST_F(LogWindow, CountGivesEachWordWithItsCountMostFrequentFirst) {
 
 TEST_F(LogWindow, ControlsBuildTheStatementText) {
   LogIn("ann");
-  TSU window(*database, dataSet, dialogs);
+  TSU window(*database, dataSet, windowHost, dialogs);
   window.show();
   window.Count1->click();
   window.FromDate->SetDate(QDate(2004, 3, 1));
@@ -167,8 +167,8 @@ TEST_F(LogWindow, ATeacherPicksAnotherUserWhoseNameHasAQuote) {
   TakeTest("O'Neil", {"hose", "house", "mouse", "tree"});
   TakeTest("bob", {"huose", "house", "mouse", "tree"});
   LogIn("teacher");
-  TSU window(*database, dataSet, dialogs);
-  Open(window, Settings().lookOtherUsersPasLev, [&] {
+  TSU window(*database, dataSet, windowHost, dialogs);
+  Open(window, windowHost.levels.lookAtOthers, [&] {
     EXPECT_TRUE(window.PickFromList->isEnabled());
     EXPECT_FALSE(window.SQL->isReadOnly());
     std::vector<std::string> users;
@@ -194,18 +194,18 @@ TEST_F(LogWindow, ATeacherPicksAnotherUserWhoseNameHasAQuote) {
 
 TEST_F(LogWindow, AFullPasswordFileListsEveryUserToPickFrom) {
   dir.Write("KVXS1.KVX", dir.Read("KVXS1.KVX") + LearnerLines(65535 - 6, 7));
-  SetUsers(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", dialogs));
+  UsePasswordFile(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", dialogs));
   LogIn("teacher");
-  TSU window(*database, dataSet, dialogs);
+  TSU window(*database, dataSet, windowHost, dialogs);
   int listed = 0;
-  Open(window, Settings().lookOtherUsersPasLev, [&] { listed = window.UserList->count(); });
+  Open(window, windowHost.levels.lookAtOthers, [&] { listed = window.UserList->count(); });
   EXPECT_EQ(listed, 65535);
 }
 
 TEST_F(LogWindow, AHandTypedStatementRunsOnlyAsASelect) {
   TakeTest("bob", {"huose", "house", "mouse", "tree"});
   LogIn("teacher");
-  TSU window(*database, dataSet, dialogs);
+  TSU window(*database, dataSet, windowHost, dialogs);
   window.show();
   window.SQL->setPlainText("select word, answer from log where name = 'bob'");
   window.updateBtn->click();
@@ -235,8 +235,8 @@ TEST_F(LogWindow, AHandTypedStatementRunsOnlyAsASelect) {
 }
 
 TEST_F(LogWindow, NobodyLoggedInGetsNoWindow) {
-  Users().Logout();
-  TSU window(*database, dataSet, dialogs);
+  passwords->Logout();
+  TSU window(*database, dataSet, windowHost, dialogs);
   OpenLogWindow(window, 0, dialogs);
   EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"No valid user name"}));
   EXPECT_FALSE(window.isVisible());
@@ -244,7 +244,7 @@ TEST_F(LogWindow, NobodyLoggedInGetsNoWindow) {
 
 TEST_F(LogWindow, DatePickersAreGreenWithBlackTextWhileChecked) {
   LogIn("ann");
-  TSU window(*database, dataSet, dialogs);
+  TSU window(*database, dataSet, windowHost, dialogs);
   window.show();
   auto base = [](TDateTimePicker* p) {
     const QImage image = p->DateEdit()->grab().toImage();
@@ -268,7 +268,7 @@ TEST_F(LogWindow, DatePickersAreGreenWithBlackTextWhileChecked) {
 TEST_F(LogWindow, ClickingACellPutsItsWholeTextInTheHint) {
   TakeTest("ann", {"a-rather-long-wrong-answer-for-the-word", "house", "mouse", "tree"});
   LogIn("ann");
-  TSU window(*database, dataSet, dialogs);
+  TSU window(*database, dataSet, windowHost, dialogs);
   window.show();
   ASSERT_EQ(dataSet.RowCount(), 1);
   const QModelIndex cell = dataSet.index(0, 2);

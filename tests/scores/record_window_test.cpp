@@ -30,7 +30,7 @@ class RecordWindow : public DbWindowTest {
   }
   // Shows the sound window, runs the steps while it is up, then leaves.
   void Show(TSoundsForm& window, const std::function<void()>& steps) {
-    window.SetListPath(Paths().listRoot + "animals.orv");
+    window.SetListPath(windowHost.listRoot + "animals.orv");
     driver.Then("TSoundsForm", "runs the steps, then leaves", [&](QWidget&) {
       steps();
       window.MenuExit->trigger();
@@ -53,7 +53,7 @@ TEST_F(RecordWindow, RecordMissingWalksTheWordsWithoutASoundAndKeepsATake) {
   ASSERT_TRUE(server.Ready());
   const std::string tone = Tone();
   ASSERT_TRUE(sounds->StoreWav("Cat", tone));
-  TSoundsForm window(*database, dataSet, *sounds, dialogs);
+  TSoundsForm window(*database, dataSet, *sounds, windowHost, dialogs);
   TRecordForm& record = *window.RecordForm;
   std::vector<std::string> words;
   int loudest = 0;
@@ -102,7 +102,7 @@ TEST_F(RecordWindow, RecordMissingWalksTheWordsWithoutASoundAndKeepsATake) {
 
 TEST_F(RecordWindow, WithoutAMicrophoneRecordingSaysSoAndNothingElseChanges) {
   ::setenv("PULSE_SERVER", ("unix:" + dir.Str() + "nowhere").c_str(), 1);
-  TSoundsForm window(*database, dataSet, *sounds, dialogs);
+  TSoundsForm window(*database, dataSet, *sounds, windowHost, dialogs);
   Show(window, [&] {
     window.Record1->trigger();
     window.RecordMissing1->trigger();

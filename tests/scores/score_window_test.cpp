@@ -55,12 +55,12 @@ TEST_F(ScoreWindow, AfterATestTheListsTestsComeBestFirstWithTheNewOneFramedInRed
   const std::int32_t older = TakeTest("ann", {"hose", "house", "mouse", "tree"});
   MoveTest(older, 1);
   const std::int32_t bobs = TakeTest("bob", {"hose", "house", "mose", "mouse", "tree"});
-  Settings().CurrentFile = "other.orv";
+  windowHost.currentFile = "other.orv";
   TakeTest("ann", {"cat"});
-  Settings().CurrentFile = "words0.orv";
+  windowHost.currentFile = "words0.orv";
   LogIn("ann");
 
-  TSF2 window(*database, dataSet, dialogs);
+  TSF2 window(*database, dataSet, windowHost, dialogs);
   EXPECT_EQ(window.MarkedGroup(), -1);
   std::vector<std::int32_t> shown;
   int result = -1;
@@ -113,7 +113,7 @@ TEST_F(ScoreWindow, CurrentUserOnlyListsTheUsersTestsNewestFirst) {
   MoveTest(a, 3);
   MoveTest(c, 40);
   LogIn("ann");
-  TSF2 window(*database, dataSet, dialogs);
+  TSF2 window(*database, dataSet, windowHost, dialogs);
   window.show();
   EXPECT_EQ(dataSet.RowCount(), 4);
   window.CurentUserOnly->click();
@@ -130,7 +130,7 @@ TEST_F(ScoreWindow, OnlyTheNamePercentAndDateTitlesChangeTheOrder) {
   TakeTest("bob", {"house", "mouse", "tree"});
   TakeTest("ann", {"hose", "house", "mouse", "tree"});
   LogIn("ann");
-  TSF2 window(*database, dataSet, dialogs);
+  TSF2 window(*database, dataSet, windowHost, dialogs);
   window.show();
   const std::vector<std::int32_t> byPercent = Groups();
   for (int column : {2, 4, 5, 6, 1}) {
@@ -154,12 +154,12 @@ TEST_F(ScoreWindow, OnlyTheNamePercentAndDateTitlesChangeTheOrder) {
 
 TEST_F(ScoreWindow, WithoutTheFileFilterEveryListsTestsAreListed) {
   TakeTest("ann", {"house", "mouse", "tree"});
-  Settings().CurrentDir = "ann.orv\\";
-  Settings().CurrentFile = "Sums.orv";
+  windowHost.currentDir = "ann.orv\\";
+  windowHost.currentFile = "Sums.orv";
   WriteList("ann.orv/Sums.orv", "cat\n");
   TakeTest("ann", {"cat"});
   LogIn("ann");
-  TSF2 window(*database, dataSet, dialogs);
+  TSF2 window(*database, dataSet, windowHost, dialogs);
   window.show();
   EXPECT_EQ(Column(dataSet, "NAME").size(), 1u);
   window.CheckBox1->click();
@@ -171,7 +171,7 @@ TEST_F(ScoreWindow, WithoutTheFileFilterEveryListsTestsAreListed) {
 TEST_F(ScoreWindow, ALearnerMayNotOpenSomeoneElsesTest) {
   TakeTest("bob", {"hose", "house", "mouse", "tree"});
   LogIn("ann");
-  TSF2 window(*database, dataSet, dialogs);
+  TSF2 window(*database, dataSet, windowHost, dialogs);
   window.show();
   DoubleClickAt(*window.DBGrid1->viewport(), CellCentre(window, 0, 1));
   ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -191,7 +191,7 @@ TEST_F(ScoreWindow, ALearnerMayNotOpenSomeoneElsesTest) {
 TEST_F(ScoreWindow, ANameInAnotherLetterCaseIsTheUsersOwn) {
   TakeTest("ANN", {"hose", "house", "mouse", "tree"});
   LogIn("ann");
-  TSF2 window(*database, dataSet, dialogs);
+  TSF2 window(*database, dataSet, windowHost, dialogs);
   window.show();
   DoubleClickAt(*window.DBGrid1->viewport(), CellCentre(window, 0, 0));
   EXPECT_TRUE(dialogs.messages.empty());
@@ -202,7 +202,7 @@ TEST_F(ScoreWindow, TheWordsOfOneTestAndTheirFilters) {
   TakeTest("ann", {"house", "mouse", "tree"});
   const std::int32_t group = TakeTest("ann", {"hose", "house", "mose", "mouse", "tree"});
   LogIn("ann");
-  TSF2 window(*database, dataSet, dialogs);
+  TSF2 window(*database, dataSet, windowHost, dialogs);
   window.show();
   // The second row is the test with mistakes; the pop-up menu's "open" opens it.
   ASSERT_EQ(dataSet.Value(1, "LOG_GROUP").toInt(), group);
@@ -247,7 +247,7 @@ TEST_F(ScoreWindow, AUserWithAQuoteInTheNameSeesTheOwnTests) {
   TakeTest("O'Neil", {"hose", "house", "mouse", "tree"});
   TakeTest("ann", {"house", "mouse", "tree"});
   LogIn("O'Neil");
-  TSF2 window(*database, dataSet, dialogs);
+  TSF2 window(*database, dataSet, windowHost, dialogs);
   window.show();
   window.CurentUserOnly->click();
   EXPECT_EQ(Column(dataSet, "NAME"), (std::vector<std::string>{"O'Neil"}));

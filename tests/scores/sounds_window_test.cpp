@@ -24,7 +24,7 @@ class SoundsWindow : public DbWindowTest {
  protected:
   void SetUp() override {
     DbWindowTest::SetUp();
-    Settings().soundDelPasLev = 200;
+    windowHost.levels.deleteSound = 200;
     LogIn("teacher");
   }
   std::string MakeWav(const std::string& name, const char* tone = "440") {
@@ -92,7 +92,7 @@ class SoundsWindow : public DbWindowTest {
 TEST_F(SoundsWindow, AddTwoFindThemThenDeleteOneKeptByNoAndGoneByYes) {
   MakeWav("House");
   MakeWav("tree", "660");
-  TSoundsForm window(*database, dataSet, *sounds, dialogs);
+  TSoundsForm window(*database, dataSet, *sounds, windowHost, dialogs);
   EXPECT_EQ(window.windowTitle(), "SoundsForm");
   const int result = Show(window, [&] {
     EXPECT_EQ(dataSet.RowCount(), 0);
@@ -137,7 +137,7 @@ TEST_F(SoundsWindow, ADeletionStaysUndecidedWhileOtherSoundsAreAdded) {
   MakeWav("House");
   MakeWav("tree");
   ASSERT_TRUE(sounds->WriteWord(dir.Str() + "rec/House.wav"));
-  TSoundsForm window(*database, dataSet, *sounds, dialogs);
+  TSoundsForm window(*database, dataSet, *sounds, windowHost, dialogs);
   Show(window, [&] {
     Select(window, "House");
     dialogs.answers.push_back(MsgAnswer::Yes);
@@ -156,7 +156,7 @@ TEST_F(SoundsWindow, AWordDeletedAndAddedAgainKeepsItsNewSound) {
   ASSERT_TRUE(sounds->WriteWord(dir.Str() + "rec/House.wav"));
   const std::string before = *sounds->SoundOf("House");
   MakeWav("house", "880");
-  TSoundsForm window(*database, dataSet, *sounds, dialogs);
+  TSoundsForm window(*database, dataSet, *sounds, windowHost, dialogs);
   Show(window, [&] {
     dialogs.answers.push_back(MsgAnswer::Yes);
     window.Delete1->trigger();
@@ -174,7 +174,7 @@ TEST_F(SoundsWindow, FindingTheSameTextAgainMovesToTheNextMatch) {
     MakeWav(word);
     ASSERT_TRUE(sounds->WriteWord(dir.Str() + "rec/" + word + ".wav"));
   }
-  TSoundsForm window(*database, dataSet, *sounds, dialogs);
+  TSoundsForm window(*database, dataSet, *sounds, windowHost, dialogs);
   Show(window, [&] {
     window.Findsound1->trigger();
     Find(window, "ap", false);
@@ -210,7 +210,7 @@ TEST_F(SoundsWindow, ClickingACellPlaysItsWord) {
     MakeWav(word);
     ASSERT_TRUE(sounds->WriteWord(dir.Str() + "rec/" + word + ".wav"));
   }
-  TSoundsForm window(*database, dataSet, *sounds, dialogs);
+  TSoundsForm window(*database, dataSet, *sounds, windowHost, dialogs);
   Show(window, [&] {
     ASSERT_EQ(dataSet.columnCount(), 2);
     EXPECT_EQ(dataSet.Text(0, 1), "(BLOB)");
@@ -230,16 +230,16 @@ TEST_F(SoundsWindow, ClickingACellPlaysItsWord) {
 TEST_F(SoundsWindow, AccessLevelsForListingAndDeleting) {
   MakeWav("cat");
   ASSERT_TRUE(sounds->WriteWord(dir.Str() + "rec/cat.wav"));
-  TSoundsForm window(*database, dataSet, *sounds, dialogs);
-  Settings().listSoundsPasLev = 221;
+  TSoundsForm window(*database, dataSet, *sounds, windowHost, dialogs);
+  windowHost.levels.listSounds = 221;
   EXPECT_EQ(window.ShowModal(), 0);
   EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"Access denied"}));
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Warning);
   EXPECT_FALSE(window.isVisible());
 
   dialogs.messages.clear();
-  Settings().listSoundsPasLev = 0;
-  Settings().soundDelPasLev = 221;
+  windowHost.levels.listSounds = 0;
+  windowHost.levels.deleteSound = 221;
   Show(window, [&] {
     window.Delete1->trigger();
     EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"Access denied"}));

@@ -16,6 +16,9 @@
 namespace orv::test {
 namespace {
 
+// The level that makes files for other users, as a new start-up file has it.
+constexpr std::int32_t kMakeFilesForOthers = 210;
+
 class WrongWordWindow : public DbWindowTest {
  protected:
   void SetUp() override {
@@ -32,10 +35,10 @@ class WrongWordWindow : public DbWindowTest {
 TEST_F(WrongWordWindow, WritesAListTheLearnerCanThenPractise) {
   AnnsMistakes();
   LogIn("ann");
-  TSU1 window(*database, dataSet, dialogs);
+  TSU1 window(*database, dataSet, windowHost, dialogs);
   EXPECT_EQ(window.windowTitle(), "Auto slection of word file from logs");
   EXPECT_EQ(window.Label4->text(), "t.orv");
-  Open(window, Settings().MakeWrongWordFileForOthers, [&] {
+  Open(window, kMakeFilesForOthers, [&] {
     EXPECT_FALSE(window.PickFromList->isEnabled());
     EXPECT_TRUE(window.SQL->isReadOnly());
     EXPECT_EQ(window.Label4->text(), "ann.orv\\WrongWords.Orv");
@@ -47,8 +50,8 @@ TEST_F(WrongWordWindow, WritesAListTheLearnerCanThenPractise) {
   EXPECT_EQ(dir.Read("orv.orv/ann.orv/WrongWords.orv"), "house\r\nmouse\r\n");
 
   // ann opens the list and practises it: the test logs under the new list.
-  Settings().CurrentDir = "ann.orv\\";
-  Settings().CurrentFile = "WrongWords.orv";
+  windowHost.currentDir = "ann.orv\\";
+  windowHost.currentFile = "WrongWords.orv";
   TakeTest("ann", {"house", "mose", "mouse"});
   EXPECT_EQ(Rows(host.path, "select file1, score, word_count from score where file1 like 'ann%'"),
             (std::vector<std::vector<std::string>>{{"ann.orv\\WRONGWORDS.SCO", "1", "2"}}));
@@ -57,7 +60,7 @@ TEST_F(WrongWordWindow, WritesAListTheLearnerCanThenPractise) {
 TEST_F(WrongWordWindow, WithoutCountEveryLoggedMistakeIsALine) {
   AnnsMistakes();
   LogIn("ann");
-  TSU1 window(*database, dataSet, dialogs);
+  TSU1 window(*database, dataSet, windowHost, dialogs);
   window.show();
   window.Count1->click();
   EXPECT_FALSE(window.CountG->isEnabled());
@@ -84,7 +87,7 @@ TEST_F(WrongWordWindow, CountLimitsKeepWordsStrictlyBetween) {
   AnnsMistakes();
   TakeTest("ann", {"house", "mouse", "tre", "tree"});
   LogIn("ann");
-  TSU1 window(*database, dataSet, dialogs);
+  TSU1 window(*database, dataSet, windowHost, dialogs);
   window.show();
   ASSERT_TRUE(window.CountG->isEnabled());
   EXPECT_FALSE(window.SpinEdit1->isEnabled());
@@ -126,8 +129,8 @@ TEST_F(WrongWordWindow, EveryUsersWordsGoToTheRoot) {
   AnnsMistakes();
   TakeTest("bob", {"house", "mose", "mouse", "tree"});
   LogIn("teacher");
-  TSU1 window(*database, dataSet, dialogs);
-  Open(window, Settings().MakeWrongWordFileForOthers, [&] {
+  TSU1 window(*database, dataSet, windowHost, dialogs);
+  Open(window, kMakeFilesForOthers, [&] {
     EXPECT_TRUE(window.ShowAllUser->isEnabled());
     EXPECT_FALSE(window.SQL->isReadOnly());
     window.PickFromList->click();
@@ -144,7 +147,7 @@ TEST_F(WrongWordWindow, EveryUsersWordsGoToTheRoot) {
 TEST_F(WrongWordWindow, NewMakesAnEmptyListWithItsOwnerFile) {
   AnnsMistakes();
   LogIn("ann");
-  TSU1 window(*database, dataSet, dialogs);
+  TSU1 window(*database, dataSet, windowHost, dialogs);
   window.show();
   dialogs.inputs.push_back("C:\\somewhere\\Practice.txt");
   dialogs.answers.push_back(MsgAnswer::Yes);
@@ -180,7 +183,7 @@ TEST_F(WrongWordWindow, NewMakesAnEmptyListWithItsOwnerFile) {
 TEST_F(WrongWordWindow, AUserWhoseNameHasADotGetsTheOwnFolder) {
   TakeTest("j.smith", {"hose", "house", "mouse", "tree"});
   LogIn("j.smith");
-  TSU1 window(*database, dataSet, dialogs);
+  TSU1 window(*database, dataSet, windowHost, dialogs);
   window.show();
   EXPECT_EQ(window.Label4->text(), "j.smith.orv\\WrongWords.Orv");
   window.BitBtn2->click();
@@ -194,7 +197,7 @@ TEST_F(WrongWordWindow, AUserWhoseNameHasADotGetsTheOwnFolder) {
 
 TEST_F(WrongWordWindow, EscClosesAndAnEmptyResultWritesNothing) {
   LogIn("ann");
-  TSU1 window(*database, dataSet, dialogs);
+  TSU1 window(*database, dataSet, windowHost, dialogs);
   window.show();
   ASSERT_EQ(dataSet.RowCount(), 0);
   window.BitBtn2->click();
@@ -209,7 +212,7 @@ TEST_F(WrongWordWindow, EscClosesAndAnEmptyResultWritesNothing) {
 TEST_F(WrongWordWindow, AFileThatCannotBeWrittenIsReported) {
   AnnsMistakes();
   LogIn("ann");
-  TSU1 window(*database, dataSet, dialogs);
+  TSU1 window(*database, dataSet, windowHost, dialogs);
   window.show();
   // A folder stands where the file should go.
   std::filesystem::create_directories(dir.Path() / "orv.orv/ann.orv/WrongWords.orv");

@@ -1,0 +1,25 @@
+#pragma once
+// The list editor's view of the running program: the logged-in user of a
+// password file, the start-up settings' current list and the program folder.
+#include "lists/listedithost.h"
+
+namespace orv {
+
+class PasswordO;
+
+// The user logged in to users, as the list editor sees them.
+ListEditor ListEditorOf(const PasswordO& users);
+
+class ProgramListEditHost : public ListEditHost {
+ public:
+  explicit ProgramListEditHost(const PasswordO& users) : users_(users) {}
+
+  ListEditor Editor() const override;
+  std::string CurrentFile() const override;
+  std::string ProgramDir() const override;
+
+ private:
+  const PasswordO& users_;
+};
+
+}  // namespace orv
