@@ -11,7 +11,7 @@
 #include "scores/firebird/engineroot.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
-#include "users/crypt.h"
+#include "support/test_users.h"
 #include "users/password.h"
 
 namespace orv {
@@ -36,7 +36,7 @@ class StartUpTest : public ::testing::Test {
   void SetUp() override {
     unsetenv("ORV_HOME");
     Paths() = ProgramPaths{};
-    home.Write("KVXS1.KVX", "Boss:" + CryptPassword("pw", "Bo") + ":1:255\r\n");
+    test::WritePasswordFile(home, {{"Boss", "pw", 255}});
     engine = engineDir.Str();
     SetClientRootLookup([this]() -> std::optional<std::string> {
       ++lookups;
@@ -98,7 +98,7 @@ TEST_F(StartUpTest, TheProgramDirectoryComesFromHomeThenTheEnvironmentThenThePro
 
 TEST_F(StartUpTest, PasswordFileNamedInTheIni) {
   Ini("[Software/Quenby/Orv/7.0/Data]\npasFile=OTHER.KVX\n");
-  home.Write("OTHER.KVX", "Other::1:255\r\n");
+  test::WritePasswordFile(home, {{"Other", "", 255}}, "OTHER.KVX");
   StartUp(dialogs, home.Str());
   EXPECT_EQ(Paths().passwordFileName, "OTHER.KVX");
   EXPECT_EQ(Users().UserName(1), "Other");

@@ -13,7 +13,7 @@
 #include "lists/edit_window.h"
 #include "lists/viewconpiled_window.h"
 #include "mainform_fixture.h"
-#include "support/modal.h"
+#include "support/window_driver.h"
 #include "users/lookatpas_window.h"
 
 namespace orv {
@@ -49,7 +49,8 @@ QTreeWidgetItem* Node(QWidget& window, const char* tree, const char* text) {
 
 TEST_F(ListCommands, OpenShowsTheChosenListGroupAndLength) {
   LogInAs("Boss", "boss-pw");
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TOpenFileForm", "opens the first list of Ann.orv", [](QWidget& window) {
     window.findChild<QTreeWidget*>("TreeViewDir")
         ->setCurrentItem(Node(window, "TreeViewDir", "Ann.orv"));
     auto* list = window.findChild<QTreeWidget*>("ListView1");
@@ -57,7 +58,7 @@ TEST_F(ListCommands, OpenShowsTheChosenListGroupAndLength) {
     window.findChild<QPushButton*>("BitBtn3")->click();
   });
   form->OpenTool->trigger();
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(Text(form->CFile), "sums.orv");
   EXPECT_EQ(Text(form->dirL), "Ann.orv\\");
   EXPECT_EQ(Text(form->FileLengthLabel), "3");
@@ -69,12 +70,13 @@ TEST_F(ListCommands, ChangeDirectoryCancelledStillResetsTheList) {
   ASSERT_EQ(Text(form->FileLengthLabel), "1");
   Settings().CurrentDir = "Ann.orv\\";
   Settings().CurrentFile = "sums.orv";
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TChDir", "cancels", [](QWidget& window) {
     EXPECT_EQ(window.windowTitle(), "Change Diretory");
     window.findChild<QPushButton*>("BitBtn2")->click();
   });
   form->ChaDir1->trigger();
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(Text(form->CFile), "Ann.orv\\words0.orv");
   EXPECT_EQ(Text(form->dirL), "Ann.orv\\");
   EXPECT_EQ(Text(form->FileLengthLabel), "2") << "the length follows the list";
@@ -83,14 +85,15 @@ TEST_F(ListCommands, ChangeDirectoryCancelledStillResetsTheList) {
 TEST_F(ListCommands, RemoveDirTellsWhyAGroupStays) {
   LogInAs("Boss", "boss-pw");
   dialogs.messages.clear();  // the new start-up file's question
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TChDir", "picks Ann.orv", [](QWidget& window) {
     EXPECT_EQ(window.windowTitle(), "Directory to remove");
     window.findChild<QTreeWidget*>("TreeView1")
         ->setCurrentItem(Node(window, "TreeView1", "Ann.orv"));
     window.findChild<QPushButton*>("BitBtn1")->click();
   });
   form->Removedir1->trigger();
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
   EXPECT_TRUE(std::filesystem::exists(dir.Path() / "orv.orv" / "Ann.orv" / "sums.orv"));
@@ -101,41 +104,46 @@ TEST_F(ListCommands, TheWordListCommandsWorkLoggedOutExceptEditing) {
   EXPECT_FALSE(form->OpenTool->isEnabled());
   EXPECT_FALSE(form->ChDirTool->isEnabled());
   {
-    test::Modal refused([](QWidget& window) { window.close(); });
+    test::WindowDriver refused;
+    refused.Then("TEditOrv", "closes", [](QWidget& window) { window.close(); });
     form->EditTool->trigger();
-    EXPECT_FALSE(refused.Ran());
+    EXPECT_TRUE(refused.Log().empty());
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Access denied"});
   }
-  test::Modal viewed([](QWidget& window) {
+  test::WindowDriver viewed;
+  viewed.Then("TEditOrv", "reads the list, closes", [](QWidget& window) {
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("RichEdit1")->toPlainText(), "apple");
     window.close();
   });
   form->ViewTool->trigger();
-  EXPECT_TRUE(viewed.Ran());
-  test::Modal compiled([](QWidget& window) {
+  EXPECT_TRUE(viewed.Done());
+  test::WindowDriver compiled;
+  compiled.Then("TCompiledView", "reads the title, closes", [](QWidget& window) {
     EXPECT_EQ(window.windowTitle(), "Compiled Viewtest");
     window.close();
   });
   form->ViewCompiled1->trigger();
-  EXPECT_TRUE(compiled.Ran());
+  EXPECT_TRUE(compiled.Done());
 }
 
 TEST_F(ListCommands, EditUsersOpensForTheSuperUserOnly) {
   LogInAs("Nine", "nine-pw");
   {
-    test::Modal refused([](QWidget& window) { window.close(); });
+    test::WindowDriver refused;
+    refused.Then("TEditUsers", "closes", [](QWidget& window) { window.close(); });
     form->Editusers1->trigger();
-    EXPECT_FALSE(refused.Ran());
+    EXPECT_TRUE(refused.Log().empty());
     EXPECT_EQ(dialogs.Texts().back(), "Access denied");
   }
   dialogs.logins.push_back({"Boss", "boss-pw"});
   form->LogOutButton->click();
-  test::Modal shown([](QWidget& window) {
+  test::WindowDriver shown;
+  shown.Then("TEditUsers", "counts the users, closes", [](QWidget& window) {
     EXPECT_EQ(window.findChild<QTableWidget*>("StringGrid1")->rowCount(), Users().UserCount());
     window.close();
   });
   form->Editusers1->trigger();
-  EXPECT_TRUE(shown.Ran());
+  EXPECT_TRUE(shown.Done());
 }
 
 }  // namespace

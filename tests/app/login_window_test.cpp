@@ -1,6 +1,7 @@
 #include "app/login_window.h"
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,26 +13,24 @@
 #include "app/qtdialogs_window.h"
 #include "base/platform.h"
 #include "support/fake_dialogs.h"
-#include "support/gui_keys.h"
 #include "support/temp_dir.h"
 #include "support/test_users.h"
+#include "support/window_driver.h"
 #include "users/password.h"
 
 namespace orv {
 namespace {
 
 using test::FakeDialogs;
-using test::ModalWatchdog;
-using test::PressEnter;
+using test::Press;
 using test::TempDir;
-using test::TypeText;
-using test::WhenShown;
+using test::Type;
 
 class LoginWindow : public ::testing::Test {
  protected:
   LoginWindow() {
     SetProgramDirectory(dir.Str());
-    dir.Write("KVXS1.KVX", "zed::3:1\r\nAnn::1:10\r\nbob::2:20\r\n");
+    test::WritePasswordFile(dir, {{"zed", "", 1, 3}, {"Ann", "", 10, 1}, {"bob", "", 20, 2}});
     SetUsers(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", fake));
   }
   ~LoginWindow() override { SetUsers(nullptr); }
@@ -45,23 +44,23 @@ class LoginWindow : public ::testing::Test {
   TempDir dir;
   FakeDialogs fake;
   TLoginForm form;
-  ModalWatchdog watchdog;
+  test::WindowDriver driver;
 };
 
 TEST_F(LoginWindow, EnterMovesFromTheNameToThePasswordAndThenPressesOk) {
   QString focusAfterName;
   bool stillOpen = false;
-  WhenShown([&] {
+  driver.Then("TLoginForm", "types the name and the password", [&](QWidget& w) {
     form.UsersList->lineEdit()->selectAll();
-    TypeText("bob");
-    PressEnter();
+    Type(w, "bob");
+    Press(w, Qt::Key_Return);
     focusAfterName = QApplication::focusWidget()->objectName();
     stillOpen = form.isVisible();
-    TypeText("secret");
-    PressEnter();
+    Type(w, "secret");
+    Press(w, Qt::Key_Return);
   });
   const LoginEntry entry = form.AskLogin();
-  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_FALSE(driver.Stuck());
   EXPECT_EQ(focusAfterName, "Pasword");
   EXPECT_TRUE(stillOpen) << "Enter in the name box must not close the window";
   EXPECT_EQ(entry.name, "bob");
@@ -74,7 +73,7 @@ TEST_F(LoginWindow, ListsTheUsersSortedAndProposesTheLastUser) {
   dir.Write("LastUser.Kvx", "Ann\r\n");
   QStringList items;
   QString proposed, focused;
-  WhenShown([&] {
+  driver.Then("TLoginForm", "reads the list, cancels", [&](QWidget&) {
     items = Items();
     proposed = form.UsersList->currentText();
     focused = QApplication::focusWidget() == nullptr ? QString()
@@ -93,7 +92,7 @@ TEST_F(LoginWindow, AFullPasswordFileListsEveryUser) {
   dir.Write("KVXS1.KVX", test::LearnerLines(65535));
   SetUsers(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", fake));
   QStringList items;
-  WhenShown([&] {
+  driver.Then("TLoginForm", "reads the list, cancels", [&](QWidget&) {
     items = Items();
     form.BitBtn2->click();
   });
@@ -105,7 +104,7 @@ TEST_F(LoginWindow, AFullPasswordFileListsEveryUser) {
 
 TEST_F(LoginWindow, WithoutALastUserFileTheNameIsUser) {
   QString proposed;
-  WhenShown([&] {
+  driver.Then("TLoginForm", "reads the name, presses Ok", [&](QWidget&) {
     proposed = form.UsersList->currentText();
     form.ok->click();
   });
@@ -116,7 +115,7 @@ TEST_F(LoginWindow, WithoutALastUserFileTheNameIsUser) {
 
 TEST_F(LoginWindow, OkIsTheDefaultButtonOnlyWhileInThePasswordBox) {
   bool defaultInName = true, defaultInPassword = false;
-  WhenShown([&] {
+  driver.Then("TLoginForm", "goes to the password, cancels", [&](QWidget&) {
     defaultInName = form.ok->isDefault();
     form.Pasword->setFocus();
     defaultInPassword = form.ok->isDefault();
@@ -129,7 +128,7 @@ TEST_F(LoginWindow, OkIsTheDefaultButtonOnlyWhileInThePasswordBox) {
 
 TEST_F(LoginWindow, PickingAUserFromTheListGoesToThePassword) {
   QString focused;
-  WhenShown([&] {
+  driver.Then("TLoginForm", "picks zed, cancels", [&](QWidget&) {
     form.UsersList->setCurrentIndex(form.UsersList->findText("zed"));
     focused = QApplication::focusWidget()->objectName();
     form.BitBtn2->click();
@@ -142,7 +141,7 @@ TEST_F(LoginWindow, NewPasswordModeAsksTwiceAndPutsTheTextsBack) {
   QString title, label1, label2, label3;
   bool nameShown = false, listShown = true;
   QLineEdit::EchoMode nameEcho = QLineEdit::Normal;
-  WhenShown([&] {
+  driver.Then("TLoginForm", "enters both passwords", [&](QWidget&) {
     title = form.windowTitle();
     label1 = form.Label1->text();
     label2 = form.Label2->text();
@@ -176,7 +175,7 @@ TEST_F(LoginWindow, NewPasswordModeAsksTwiceAndPutsTheTextsBack) {
 }
 
 TEST_F(LoginWindow, CancelInNewPasswordModeGivesNoEntries) {
-  WhenShown([&] {
+  driver.Then("TLoginForm", "types, cancels", [&](QWidget&) {
     form.Name->setText("typed");
     form.Pasword->setText("typed");
     form.BitBtn2->click();
@@ -188,7 +187,7 @@ TEST_F(LoginWindow, CancelInNewPasswordModeGivesNoEntries) {
 TEST_F(LoginWindow, TheDialogsPortUsesTheWindowForBothQuestions) {
   QtDialogs dialogs;
   dialogs.SetLoginForm(&form);
-  WhenShown([&] {
+  driver.Then("TLoginForm", "enters a name and a password", [&](QWidget&) {
     form.UsersList->setEditText("Ann");
     form.Pasword->setText("pw");
     form.ok->click();
@@ -203,7 +202,7 @@ TEST_F(LoginWindow, TheDialogsPortUsesTheWindowForBothQuestions) {
   // Closed by the program's end, the new password's two empty entries are no
   // answer: a command cannot take them for "no password".
   SetQuitHandler([] {});
-  WhenShown([&] {
+  driver.Then("TLoginForm", "is closed by the program's end", [&](QWidget&) {
     RequestQuit();
     form.reject();
   });

@@ -16,7 +16,7 @@
 #include "base/platform.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
-#include "users/crypt.h"
+#include "support/test_users.h"
 #include "users/password.h"
 
 namespace orv::test {
@@ -31,10 +31,11 @@ class MainFormFixture {
     Paths().LogAll = true;
     ResetQuitRequest();
     SetQuitHandler([this] { ++quitRequests; });
-    dir.Write("KVXS1.KVX",
-              Line("Boss", "boss-pw", "Bs", 1, 255) + Line("Nine", "nine-pw", "Ni", 2, 9) +
-                  Line("Ten", "ten-pw", "Te", 3, 10) + Line("Low", "low-pw", "Lo", 4, 5) +
-                  Line("admin", "admin-pw", "Ad", 5, 20));
+    test::WritePasswordFile(dir, {{"Boss", "boss-pw", 255},
+                                  {"Nine", "nine-pw", 9},
+                                  {"Ten", "ten-pw", 10},
+                                  {"Low", "low-pw", 5},
+                                  {"admin", "admin-pw", 20}});
     SetUsers(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", dialogs));
     form = std::make_unique<TMainForm>(dialogs);
   }
@@ -46,12 +47,6 @@ class MainFormFixture {
   }
   MainFormFixture(const MainFormFixture&) = delete;
   MainFormFixture& operator=(const MainFormFixture&) = delete;
-
-  static std::string Line(const std::string& name, const std::string& pw, const std::string& salt,
-                          int number, int level) {
-    return name + ":" + CryptPassword(pw, salt) + ":" + std::to_string(number) + ":" +
-           std::to_string(level) + "\r\n";
-  }
 
   // Shows the window, which logs in with the scripted entry (none: cancelled).
   void ShowAndLogIn() {

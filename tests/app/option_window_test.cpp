@@ -12,19 +12,18 @@
 #include "app/about_window.h"
 #include "app/paslev_window.h"
 #include "app/startupfile.h"
-#include "support/gui_keys.h"
+#include "support/window_driver.h"
 
 namespace orv {
 namespace {
 
-using test::ModalWatchdog;
-using test::WhenShown;
+using test::Press;
 
 class OptionWindows : public ::testing::Test {
  protected:
   OptionWindows() { Settings() = StartUpSettings{}; }
   ~OptionWindows() override { Settings() = StartUpSettings{}; }
-  ModalWatchdog watchdog;
+  test::WindowDriver driver;
 };
 
 TEST_F(OptionWindows, OptionsShowTheSettingsAndOkStoresTheChoices) {
@@ -34,7 +33,7 @@ TEST_F(OptionWindows, OptionsShowTheSettingsAndOkStoresTheChoices) {
   Settings().ShowWord = false;
   Settings().ReshowWord = true;
   bool inOrderShown = false, wholeShown = false, showWordShown = true, reshowShown = false;
-  WhenShown([&] {
+  driver.Then("TOptionForm", "changes the order and the words, Ok", [&](QWidget&) {
     inOrderShown = form.InOrderItem->isChecked();
     wholeShown = form.WholeFileItem->isChecked();
     showWordShown = form.ShowWordCheckBox->isChecked();
@@ -62,7 +61,7 @@ TEST_F(OptionWindows, SpeechOptionsShowTheUsersChoiceAndOkStoresTheNewOne) {
   Settings().SpeakVoice = "de";
   bool speakShown = true;
   QString voiceShown;
-  WhenShown([&] {
+  driver.Then("TOptionForm", "turns speech on in French, Ok", [&](QWidget&) {
     speakShown = form.SpeakWordsCheckBox->isChecked();
     voiceShown = form.VoiceBox->currentData().toString();
     form.SpeakWordsCheckBox->setChecked(true);
@@ -79,7 +78,7 @@ TEST_F(OptionWindows, SpeechOptionsShowTheUsersChoiceAndOkStoresTheNewOne) {
 
   // A voice this machine does not have stays the user's choice.
   Settings().SpeakVoice = "xx-unknown";
-  WhenShown([&] {
+  driver.Then("TOptionForm", "reads the voice, Ok", [&](QWidget&) {
     voiceShown = form.VoiceBox->currentData().toString();
     form.OkBitBtn->click();
   });
@@ -90,7 +89,7 @@ TEST_F(OptionWindows, SpeechOptionsShowTheUsersChoiceAndOkStoresTheNewOne) {
 
 TEST_F(OptionWindows, CancelLeavesEveryOptionAsItWas) {
   TOptionForm form;
-  WhenShown([&] {
+  driver.Then("TOptionForm", "changes everything, cancels", [&](QWidget&) {
     form.InOrderItem->setChecked(true);
     form.TenWordsItem->setChecked(true);
     form.ShowWordCheckBox->setChecked(false);
@@ -105,7 +104,7 @@ TEST_F(OptionWindows, CancelLeavesEveryOptionAsItWas) {
   EXPECT_EQ(Settings().ReshowWord, fresh.ReshowWord);
   // Shown again, the window forgets what was cancelled.
   bool inOrder = true;
-  WhenShown([&] {
+  driver.Then("TOptionForm", "reads the order, cancels", [&](QWidget&) {
     inOrder = form.InOrderItem->isChecked();
     form.BitBtn1->click();
   });
@@ -132,7 +131,7 @@ TEST_F(OptionWindows, LevelBoxesShowTheThresholdsAndAnyChangeTakesEffect) {
   TPasLevForm form;
   Settings().lookOtherUsersPasLev = 77;
   int shownSeventh = -1;
-  WhenShown([&] {
+  driver.Then("TPasLevForm", "changes four levels, cancels", [&](QWidget&) {
     shownSeventh = form.SpinEdits[6]->value();
     form.SpinEdits[0]->setValue(3);
     form.SpinEdits[6]->setValue(200);
@@ -160,9 +159,9 @@ TEST_F(OptionWindows, AboutBoxClosesWithItsDefaultButton) {
   EXPECT_EQ(about.ProductName->text(), "Orv7");
   EXPECT_EQ(about.Version->text(), "Version 0.1");
   EXPECT_EQ(about.Comments->text(), "This program is still in betta");
-  WhenShown([] { test::PressEnter(); });
+  driver.Then("TAboutBox", "presses Enter", [](QWidget& w) { Press(w, Qt::Key_Return); });
   EXPECT_EQ(about.exec(), QDialog::Accepted);
-  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_FALSE(driver.Stuck());
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "support/fake_dialogs.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
+#include "support/test_users.h"
 #include "users/password.h"
 
 namespace orv {
@@ -36,7 +37,7 @@ class StartUpFileTest : public ::testing::Test {
   void SetUp() override {
     Settings() = StartUpSettings{};
     SetProgramDirectory(home.Str());
-    home.Write("KVXS1.KVX", "Boss::1:255\r\nAnn::2:10\r\n");
+    test::WritePasswordFile(home, {{"Boss", "", 255}, {"Ann", "", 10}});
     SetUsers(std::make_unique<PasswordO>(home.Str(), "KVXS1.KVX", dialogs));
     dialogs.logins.push_back({"ann", ""});
     dialogs.newPasswords = {{"boss-pw", "boss-pw"}};

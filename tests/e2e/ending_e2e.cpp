@@ -17,14 +17,19 @@
 #include "app/mainform_window.h"
 #include "app/program_window.h"
 #include "base/platform.h"
-#include "e2e/driver.h"
+#include "e2e/program_home.h"
 #include "lists/buffers.h"
 #include "scores/score_db_fixture.h"
 #include "support/program_directory.h"
 #include "support/temp_dir.h"
+#include "support/window_driver.h"
 
 namespace orv::e2e {
 namespace {
+
+using test::Press;
+using test::Type;
+using test::WindowDriver;
 
 // The windows shown once the program has been told to end.
 class ShownAfterTheEnd : public QObject {
@@ -77,7 +82,7 @@ TEST(Ending, ARunningTestStopsWhenTheProgramIsToldToEnd) {
     ASSERT_EQ(MakeProgramDirectory(home.Str()), "");
     home.Write("orv.orv/words0.orv", "cat\r\ndog\r\nemu\r\n");
     if (e.brokenDatabase) home.Write("scoredb.gdb", "not a database");
-    Driver driver("MainForm", 20000);
+    WindowDriver driver(20000, "MainForm");
     TMainForm* main = nullptr;
     // ADMIN's first log-in makes a new start-up file.
     driver
@@ -100,12 +105,7 @@ TEST(Ending, ARunningTestStopsWhenTheProgramIsToldToEnd) {
           .Then("OrvMessage", e.how, [](QWidget& w) { Press(w, Qt::Key_N); });
     }
     ShownAfterTheEnd after;
-    EXPECT_EQ(RunOrv(home.Str(),
-                     [&](OrvProgram& program) {
-                       main = &program.MainForm();
-                       driver.Start();
-                     }),
-              0)
+    EXPECT_EQ(RunOrv(home.Str(), [&](OrvProgram& program) { main = &program.MainForm(); }), 0)
         << e.how;
     EXPECT_TRUE(driver.Done()) << e.how << ": " << driver.Waiting();
     EXPECT_EQ(after.windows, std::set<std::string>{}) << e.how;
@@ -127,7 +127,7 @@ TEST(Ending, TheProgramBeepsWithATone) {
   test::TempDir home;
   ASSERT_EQ(MakeProgramDirectory(home.Str()), "");
   std::string bell;
-  Driver driver("MainForm", 20000);
+  WindowDriver driver(20000, "MainForm");
   driver.Then("LoginForm", "cancels the log-in", [](QWidget& w) { Press(w, Qt::Key_Escape); })
       .Then("MainForm", "beeps, then quits", [&](QWidget& w) {
         std::fflush(stderr);
@@ -143,7 +143,7 @@ TEST(Ending, TheProgramBeepsWithATone) {
         std::fclose(capture);
         w.findChild<QPushButton*>("BitBtn2")->click();
       });
-  EXPECT_EQ(RunOrv(home.Str(), [&](OrvProgram&) { driver.Start(); }), 0);
+  EXPECT_EQ(RunOrv(home.Str()), 0);
   EXPECT_EQ(bell.find('\a'), std::string::npos);
 }
 

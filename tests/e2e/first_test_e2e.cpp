@@ -25,14 +25,14 @@
 
 #include "app/mainform_window.h"
 #include "app/program_window.h"
-#include "e2e/driver.h"
 #include "e2e/layout.h"
+#include "e2e/program_home.h"
 #include "scores/score_db_fixture.h"
 #include "scores/score_window.h"
 #include "scores/wrongword_window.h"
-#include "support/modal.h"
 #include "support/temp_dir.h"
-#include "users/crypt.h"
+#include "support/test_users.h"
+#include "support/window_driver.h"
 #include "users/passwordcode.h"
 #include "widgets/datagrid_window.h"
 
@@ -40,7 +40,11 @@ namespace orv::e2e {
 namespace {
 
 namespace fs = std::filesystem;
-using Showing = Driver::Showing;
+using test::Press;
+using test::TextOf;
+using test::Type;
+using test::WindowDriver;
+using Showing = WindowDriver::Showing;
 
 constexpr int kTenWords = 10;
 // What ADMIN chooses in place of the default password.
@@ -140,7 +144,7 @@ class FirstDay : public ::testing::Test {
     ASSERT_EQ(MakeProgramDirectory(home.Str()), "");
     // The password file as the program's start-up makes it when there is
     // none: ADMIN without a password.
-    home.Write("KVXS1.KVX", "ADMIN::1:255\r\n");
+    test::WritePasswordFile(home, {{"ADMIN", "", 255}});
     // A list the teacher wrote in a text editor, in a group of its own.
     home.Write("orv.orv/class.orv/sums.orv",
                "$script\r\n$1/2+1/3\r\n$Decimal points 2\r\n$1.5+2.25\r\n");
@@ -153,7 +157,7 @@ class FirstDay : public ::testing::Test {
 };
 
 TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
-  Driver driver("MainForm");
+  WindowDriver driver(60000, "MainForm");
   TMainForm* main = nullptr;
   auto label = [&main](QLabel* TMainForm::*which) { return (main->*which)->text().toStdString(); };
 
@@ -451,10 +455,7 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
         Press(w, Qt::Key_Q, Qt::AltModifier);
       });
 
-  const int exitCode = RunOrv(home.Str(), [&](OrvProgram& program) {
-    main = &program.MainForm();
-    driver.Start();
-  });
+  const int exitCode = RunOrv(home.Str(), [&](OrvProgram& program) { main = &program.MainForm(); });
   EXPECT_FALSE(driver.Stuck());
   EXPECT_TRUE(driver.Done()) << driver.Waiting();
   EXPECT_EQ(exitCode, 0);

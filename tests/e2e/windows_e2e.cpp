@@ -12,14 +12,16 @@
 
 #include "app/mainform_window.h"
 #include "app/program_window.h"
-#include "e2e/driver.h"
 #include "e2e/layout.h"
-#include "support/modal.h"
+#include "e2e/program_home.h"
 #include "support/program_directory.h"
 #include "support/temp_dir.h"
+#include "support/window_driver.h"
 
 namespace orv::e2e {
 namespace {
+
+using test::WindowDriver;
 
 // Two pairs of controls whose captions have always underlined the same
 // letter. The main window's Alt+L opens the "&Log" menu (only the super user
@@ -48,7 +50,7 @@ class Windows : public ::testing::Test {
 };
 
 TEST_F(Windows, EveryWindowFitsItsTextsAndItsShortCuts) {
-  Driver driver("MainForm");
+  WindowDriver driver(60000, "MainForm");
   std::vector<std::string> cut;
   std::vector<std::string> shared;
   std::vector<std::string> gaps;
@@ -93,7 +95,7 @@ TEST_F(Windows, EveryWindowFitsItsTextsAndItsShortCuts) {
       .Then("MainForm", "quits with Alt+Q",
             [](QWidget& main) { QTest::keyClick(&main, Qt::Key_Q, Qt::AltModifier); });
 
-  const int exitCode = RunOrv(home.Str(), [&](OrvProgram&) { driver.Start(); });
+  const int exitCode = RunOrv(home.Str());
   EXPECT_EQ(exitCode, 0);
   EXPECT_TRUE(driver.Done()) << driver.Waiting();
   // The main window, the log-in window and the seventeen others it opens.

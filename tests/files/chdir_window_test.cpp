@@ -8,8 +8,8 @@
 #include <string>
 
 #include "files/groupcommands.h"
-#include "support/modal.h"
 #include "support/temp_dir.h"
+#include "support/window_driver.h"
 
 namespace orv {
 namespace {
@@ -41,7 +41,8 @@ QTreeWidgetItem* Find(QWidget& window, const char* text) {
 
 TEST_F(FolderWindow, OkGivesTheChosenGroupJoinedWithoutTrailingBackslash) {
   std::string path = "ann.orv";
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TChDir", "picks Tables.orv, Ok", [](QWidget& window) {
     EXPECT_EQ(window.windowTitle(), "Some caption");
     auto* tree = window.findChild<QTreeWidget*>("TreeView1");
     EXPECT_EQ(tree->currentItem()->text(0), "Ann.orv");
@@ -49,7 +50,7 @@ TEST_F(FolderWindow, OkGivesTheChosenGroupJoinedWithoutTrailingBackslash) {
     window.findChild<QPushButton*>("BitBtn1")->click();
   });
   EXPECT_EQ(window_.PickFolder(listRoot_, path, "Some caption"), QDialog::Accepted);
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(path, "Ann.orv\\Tables.orv");
   EXPECT_EQ(window_.findChild<QTreeWidget*>("TreeView1")->topLevelItemCount(), 0);
 }
@@ -59,41 +60,45 @@ TEST_F(FolderWindow, GroupsSortWithoutRegardToLetterCase) {
   fs::create_directories(dir_.Path() / "orv.orv" / "cara.orv");
   std::string path;
   QStringList order;
-  test::Modal modal([&order](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TChDir", "reads the groups, cancels", [&order](QWidget& window) {
     const QTreeWidgetItem* root = window.findChild<QTreeWidget*>("TreeView1")->topLevelItem(0);
     for (int i = 0; i < root->childCount(); ++i) order << root->child(i)->text(0);
     window.findChild<QPushButton*>("BitBtn2")->click();
   });
   window_.PickFolder(listRoot_, path, "Order");
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(order, (QStringList{"adam.orv", "Ann.orv", "Bob.orv", "cara.orv"}));
 }
 
 TEST_F(FolderWindow, RootGivesAnEmptyPathAndCancelKeepsThePath) {
   std::string path = "Bob.orv";
-  test::Modal toRoot([](QWidget& window) {
+  test::WindowDriver toRoot;
+  toRoot.Then("TChDir", "picks the root, Ok", [](QWidget& window) {
     auto* tree = window.findChild<QTreeWidget*>("TreeView1");
     tree->setCurrentItem(tree->topLevelItem(0));
     window.findChild<QPushButton*>("BitBtn1")->click();
   });
   window_.PickFolder(listRoot_, path, "c");
-  EXPECT_TRUE(toRoot.Ran());
+  EXPECT_TRUE(toRoot.Done());
   EXPECT_EQ(path, "");
 
   path = "Bob.orv";
-  test::Modal cancelled([](QWidget& window) {
+  test::WindowDriver cancelled;
+  cancelled.Then("TChDir", "picks Ann.orv, cancels", [](QWidget& window) {
     window.findChild<QTreeWidget*>("TreeView1")->setCurrentItem(Find(window, "Ann.orv"));
     window.findChild<QPushButton*>("BitBtn2")->click();
   });
   EXPECT_EQ(window_.PickFolder(listRoot_, path, "c"), QDialog::Rejected);
-  EXPECT_TRUE(cancelled.Ran());
+  EXPECT_TRUE(cancelled.Done());
   EXPECT_EQ(path, "Bob.orv");
 }
 
 TEST_F(FolderWindow, ChangeDirectoryThroughTheWindow) {
   currentDir_ = "BOB.ORV\\";
   currentFile_ = "bob.orv";
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TChDir", "picks Tables.orv, Ok", [](QWidget& window) {
     EXPECT_EQ(window.windowTitle(), "Change Diretory");
     auto* tree = window.findChild<QTreeWidget*>("TreeView1");
     EXPECT_EQ(tree->currentItem()->text(0), "Bob.orv");
@@ -101,7 +106,7 @@ TEST_F(FolderWindow, ChangeDirectoryThroughTheWindow) {
     window.findChild<QPushButton*>("BitBtn1")->click();
   });
   ChangeDirectory(listRoot_, currentDir_, currentFile_, PickerOf(window_));
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(currentDir_, "Ann.orv\\Tables.orv\\");
   EXPECT_EQ(currentFile_, "words0.orv");
 }

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "files/grouptree_window.h"
-#include "support/modal.h"
 #include "support/temp_dir.h"
+#include "support/window_driver.h"
 
 namespace orv {
 namespace {
@@ -98,7 +98,8 @@ TEST_F(OpenFileWindow, PreselectionIgnoresLetterCaseAndStopsAtTheDeepestMatch) {
 }
 
 TEST_F(OpenFileWindow, ListsShowInWordCountTextOrder) {
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TOpenFileForm", "reads the lists, closes", [](QWidget& window) {
     auto* list = window.findChild<QTreeWidget*>("ListView1");
     EXPECT_EQ(ListColumn(*list, 0), (Names{"ten.orv", "words0.orv", "nine.orv"}));
     EXPECT_EQ(ListColumn(*list, 1), (Names{"10", "3", "9"}));
@@ -113,12 +114,13 @@ TEST_F(OpenFileWindow, ListsShowInWordCountTextOrder) {
     window.findChild<QPushButton*>("BitBtn1")->click();
   });
   EXPECT_EQ(Open(), QDialog::Rejected);
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
 }
 
 TEST_F(OpenFileWindow, BrowsingGroupsAndOpeningAList) {
   currentDir_ = "ann.orv\\";
-  test::Modal modal([this](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TOpenFileForm", "browses the groups, opens a list", [this](QWidget& window) {
     auto* tree = window.findChild<QTreeWidget*>("TreeViewDir");
     auto* list = window.findChild<QTreeWidget*>("ListView1");
     auto* label = window.findChild<QLabel*>("Label1");
@@ -140,14 +142,15 @@ TEST_F(OpenFileWindow, BrowsingGroupsAndOpeningAList) {
     window.findChild<QPushButton*>("BitBtn3")->click();
   });
   EXPECT_EQ(Open(), QDialog::Accepted);
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(currentDir_, "Bob.orv\\");
   EXPECT_EQ(currentFile_, "bob.orv");
 }
 
 TEST_F(OpenFileWindow, CancelAfterBrowsingRestoresTheStartingGroup) {
   currentDir_ = "ANN.orv\\";
-  test::Modal modal([this](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TOpenFileForm", "browses the groups, cancels", [this](QWidget& window) {
     auto* tree = window.findChild<QTreeWidget*>("TreeViewDir");
     QTreeWidgetItem* top = tree->topLevelItem(0);
     tree->setCurrentItem(Child(*top, "Bob.orv"));
@@ -157,14 +160,15 @@ TEST_F(OpenFileWindow, CancelAfterBrowsingRestoresTheStartingGroup) {
     window.findChild<QPushButton*>("BitBtn1")->click();
   });
   EXPECT_EQ(Open(), QDialog::Rejected);
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(currentDir_, "ANN.orv\\");
   EXPECT_EQ(currentFile_, "words0.orv");
 }
 
 TEST_F(OpenFileWindow, OpenWithoutAListKeepsTheFileNameAndTakesTheGroup) {
   currentFile_ = "sums.orv";
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TOpenFileForm", "double-clicks below the lists, opens", [](QWidget& window) {
     auto* tree = window.findChild<QTreeWidget*>("TreeViewDir");
     auto* list = window.findChild<QTreeWidget*>("ListView1");
     tree->setCurrentItem(Child(*tree->topLevelItem(0), "Ann.orv"));
@@ -175,18 +179,19 @@ TEST_F(OpenFileWindow, OpenWithoutAListKeepsTheFileNameAndTakesTheGroup) {
     window.findChild<QPushButton*>("BitBtn3")->click();
   });
   EXPECT_EQ(Open(), QDialog::Accepted);
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(currentDir_, "Ann.orv\\");
   EXPECT_EQ(currentFile_, "sums.orv");
 }
 
 TEST_F(OpenFileWindow, DoubleClickOnAListOpensIt) {
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TOpenFileForm", "double-clicks a list", [](QWidget& window) {
     auto* list = window.findChild<QTreeWidget*>("ListView1");
     test::DoubleClick(*list, list->model()->index(2, 0));
   });
   EXPECT_EQ(Open(), QDialog::Accepted);
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(currentDir_, "");
   EXPECT_EQ(currentFile_, "nine.orv");
 }

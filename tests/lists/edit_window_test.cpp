@@ -15,9 +15,9 @@
 #include "lists/compilesettings.h"
 #include "lists/viewconpiled_window.h"
 #include "support/fake_dialogs.h"
-#include "support/modal.h"
 #include "support/temp_dir.h"
 #include "support/test_users.h"
+#include "support/window_driver.h"
 
 namespace orv {
 namespace {
@@ -79,9 +79,10 @@ class EditorWindow : public ::testing::Test {
 
 TEST_F(EditorWindow, WithoutAnOwnerFileOnlyASuperUserGetsIn) {
   TEditOrv& editor = EditorFor("BOB");
-  test::Modal modal([](QWidget& window) { static_cast<QDialog&>(window).accept(); });
+  test::WindowDriver modal;
+  modal.Then("TEditOrv", "closes", [](QWidget& window) { static_cast<QDialog&>(window).accept(); });
   editor.EditList(List());
-  EXPECT_FALSE(modal.Ran());
+  EXPECT_TRUE(modal.Log().empty());
   EXPECT_EQ(dialogs_.Texts(), std::vector<std::string>{"Access denied"});
   EXPECT_EQ(dialogs_.messages[0].kind, MsgKind::Warning);
 }
@@ -89,7 +90,8 @@ TEST_F(EditorWindow, WithoutAnOwnerFileOnlyASuperUserGetsIn) {
 TEST_F(EditorWindow, TheOwnerGetsInWhateverTheLetterCaseOfTheOwnerLine) {
   dir_.Write("orv.orv/ann.orv/sums.usr", "\"Ann\"\r\n");
   TEditOrv& editor = EditorFor("ANN");
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TEditOrv", "looks at the menu, exits", [](QWidget& window) {
     EXPECT_EQ(window.windowTitle(), "Edit Orv file");
     EXPECT_EQ(Editor(window).toPlainText(), "apple\nbanana|yellow");
     EXPECT_FALSE(Editor(window).isReadOnly());
@@ -97,7 +99,7 @@ TEST_F(EditorWindow, TheOwnerGetsInWhateverTheLetterCaseOfTheOwnerLine) {
     Action(window, "Exit1")->trigger();
   });
   editor.EditList(List());
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_TRUE(dialogs_.messages.empty());
 }
 
@@ -105,43 +107,49 @@ TEST_F(EditorWindow, AnOwnerLineWithoutQuotesLetsNobodyButASuperUserIn) {
   dir_.Write("orv.orv/ann.orv/sums.usr", "ann\r\n");
   TEditOrv& editor = EditorFor("ANN");
   {
-    test::Modal refused([](QWidget& window) { static_cast<QDialog&>(window).accept(); });
+    test::WindowDriver refused;
+    refused.Then("TEditOrv", "closes",
+                 [](QWidget& window) { static_cast<QDialog&>(window).accept(); });
     editor.EditList(List());
-    EXPECT_FALSE(refused.Ran());
+    EXPECT_TRUE(refused.Log().empty());
     EXPECT_EQ(dialogs_.Texts(), std::vector<std::string>{"Access denied"});
   }
 
   TEditOrv& super = EditorFor("ADMIN");
-  test::Modal admitted([](QWidget& window) { Action(window, "Exit1")->trigger(); });
+  test::WindowDriver admitted;
+  admitted.Then("TEditOrv", "exits", [](QWidget& window) { Action(window, "Exit1")->trigger(); });
   super.EditList(List());
-  EXPECT_TRUE(admitted.Ran());
+  EXPECT_TRUE(admitted.Done());
 }
 
 TEST_F(EditorWindow, SaveChangesIsAskedOnlyForAChangedText) {
   TEditOrv& editor = EditorFor("ADMIN");
-  test::Modal unchanged([](QWidget& window) { Action(window, "Exit1")->trigger(); });
+  test::WindowDriver unchanged;
+  unchanged.Then("TEditOrv", "exits", [](QWidget& window) { Action(window, "Exit1")->trigger(); });
   editor.EditList(List());
-  EXPECT_TRUE(unchanged.Ran());
+  EXPECT_TRUE(unchanged.Done());
   EXPECT_TRUE(dialogs_.messages.empty());
 
   dialogs_.answers.push_back(MsgAnswer::No);
-  test::Modal declined([](QWidget& window) {
+  test::WindowDriver declined;
+  declined.Then("TEditOrv", "changes the text, declines the save", [](QWidget& window) {
     Editor(window).appendPlainText("cherry");
     static_cast<QDialog&>(window).reject();  // the close box or Esc
   });
   editor.EditList(List());
-  EXPECT_TRUE(declined.Ran());
+  EXPECT_TRUE(declined.Done());
   EXPECT_EQ(dialogs_.Texts(), std::vector<std::string>{"Save changes"});
   EXPECT_EQ(dialogs_.messages[0].buttons, MsgButtons::YesNo);
   EXPECT_EQ(ListText(), "apple\r\nbanana|yellow\r\n");
 
   dialogs_.answers.push_back(MsgAnswer::Yes);
-  test::Modal accepted([](QWidget& window) {
+  test::WindowDriver accepted;
+  accepted.Then("TEditOrv", "changes the text, saves", [](QWidget& window) {
     Editor(window).appendPlainText("cherry");
     Action(window, "Exit1")->trigger();
   });
   editor.EditList(List());
-  EXPECT_TRUE(accepted.Ran());
+  EXPECT_TRUE(accepted.Done());
   EXPECT_EQ(dialogs_.messages.size(), 2u);
   EXPECT_EQ(ListText(), "apple\r\nbanana|yellow\r\ncherry\r\n");
   EXPECT_TRUE(Editor(editor).toPlainText().isEmpty());
@@ -149,7 +157,8 @@ TEST_F(EditorWindow, SaveChangesIsAskedOnlyForAChangedText) {
 
 TEST_F(EditorWindow, AFailedSaveIsToldAndTheTextStaysChanged) {
   TEditOrv& editor = EditorFor("ADMIN");
-  test::Modal modal([this](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TEditOrv", "saves where it cannot, exits twice", [this](QWidget& window) {
     TypeOver(window, "lost?");
     Action(window, "Save1")->trigger();
     EXPECT_TRUE(Editor(window).document()->isModified());
@@ -164,7 +173,7 @@ TEST_F(EditorWindow, AFailedSaveIsToldAndTheTextStaysChanged) {
     Action(window, "Exit1")->trigger();
   });
   editor.EditList(dir_.Str() + "orv.orv\\gone.orv\\new.orv");
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(dialogs_.Texts(),
             (std::vector<std::string>{"Save changes", ErrorText(3), "Save changes", ErrorText(3),
                                       "Save changes", ErrorText(3), "Save changes"}));
@@ -174,19 +183,21 @@ TEST_F(EditorWindow, AListThatCouldNotBeReadIsNotReplacedWithoutAWarning) {
   TEditOrv& editor = EditorFor("ADMIN");
   // This process's memory file exists but cannot be read from its start.
   dialogs_.answers = {MsgAnswer::Yes, MsgAnswer::No};
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TEditOrv", "replaces the text, exits", [](QWidget& window) {
     TypeOver(window, "replacement");
     Action(window, "Exit1")->trigger();
   });
   editor.EditList("/proc/self/mem");
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   ASSERT_EQ(dialogs_.messages.size(), 2u);
   EXPECT_EQ(dialogs_.messages[1].kind, MsgKind::Warning);
   EXPECT_EQ(dialogs_.messages[1].text.rfind("The list /proc/self/mem could not be read (", 0), 0u);
   // A list that is simply not there yet is written without the warning.
   dialogs_.messages.clear();
   dialogs_.answers = {MsgAnswer::Yes};
-  test::Modal fresh([](QWidget& window) {
+  test::WindowDriver fresh;
+  fresh.Then("TEditOrv", "types a first line, exits", [](QWidget& window) {
     TypeOver(window, "first");
     Action(window, "Exit1")->trigger();
   });
@@ -198,19 +209,21 @@ TEST_F(EditorWindow, AListThatCouldNotBeReadIsNotReplacedWithoutAWarning) {
 TEST_F(EditorWindow, AListIsShownAndSavedInItsOwnEncodingAndLineEnds) {
   dir_.Write("orv.orv/ann.orv/french.orv", "caf\xE9\n\x80uro\n");
   dialogs_.answers.push_back(MsgAnswer::Yes);
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TEditOrv", "reads the text, exits", [](QWidget& window) {
     EXPECT_EQ(Editor(window).toPlainText(), "café\n€uro");
     Editor(window).appendPlainText("thé");
     Action(window, "Exit1")->trigger();
   });
   EditorFor("ADMIN").EditList(dir_.Str() + "orv.orv\\ann.orv\\french.orv");
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(dir_.Read("orv.orv/ann.orv/french.orv"), "caf\xE9\n\x80uro\nth\xE9\n");
 }
 
 TEST_F(EditorWindow, AfterDeleteLinefeedsTheTextIsOneReadOnlyLineThatIsNotSaved) {
   TEditOrv& editor = EditorFor("ADMIN");
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TEditOrv", "deletes the line feeds, exits", [](QWidget& window) {
     Editor(window).appendPlainText("cherry  ");
     Action(window, "DeleteLinefeeds1")->trigger();
     EXPECT_EQ(Editor(window).toPlainText(), "apple banana|yellow cherry");
@@ -220,42 +233,45 @@ TEST_F(EditorWindow, AfterDeleteLinefeedsTheTextIsOneReadOnlyLineThatIsNotSaved)
     Action(window, "Exit1")->trigger();
   });
   editor.EditList(List());
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_TRUE(dialogs_.messages.empty());
   EXPECT_EQ(ListText(), "apple\r\nbanana|yellow\r\n");
 }
 
 TEST_F(EditorWindow, ViewWordsIsReadOnlyForAnyone) {
   TEditOrv& editor = EditorFor("");
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TEditOrv", "reads the words, exits", [](QWidget& window) {
     EXPECT_EQ(Editor(window).toPlainText(), "apple\nbanana|yellow");
     EXPECT_TRUE(Editor(window).isReadOnly());
     EXPECT_FALSE(Action(window, "Save1")->isEnabled());
     Action(window, "Exit1")->trigger();
   });
   editor.ViewList(List());
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(editor.ListPath(), List());
 }
 
 TEST_F(EditorWindow, ViewCompiledShowsTheEditedTextAndKeepsItChanged) {
   TEditOrv& editor = EditorFor("ADMIN");
   dialogs_.answers.push_back(MsgAnswer::No);
-  test::Modal modal([this](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TEditOrv", "views the compiled text, exits", [this](QWidget& window) {
     TypeOver(window, "$script\n$6*7");
-    test::Modal compiled([](QWidget& view) {
+    test::WindowDriver compiled;
+    compiled.Then("TCompiledView", "reads the compiled text, Ok", [](QWidget& view) {
       EXPECT_EQ(view.windowTitle(), "Compiled Viewtest");
       EXPECT_EQ(view.findChild<QTextEdit*>("RichEdit1")->toPlainText(), "$script\n$6*7\n6*7|42");
       static_cast<QDialog&>(view).accept();
     });
     Action(window, "viewcompiled1")->trigger();
-    EXPECT_TRUE(compiled.Ran());
+    EXPECT_TRUE(compiled.Done());
     EXPECT_EQ(dir_.Read("compile temp.orv"), "$script\r\n$6*7\r\n");
     EXPECT_TRUE(Editor(window).document()->isModified());
     Action(window, "Exit1")->trigger();
   });
   editor.EditList(List());
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(dialogs_.Texts(), std::vector<std::string>{"Save changes"});
   EXPECT_EQ(ListText(), "apple\r\nbanana|yellow\r\n");
 }
@@ -264,7 +280,8 @@ TEST_F(EditorWindow, PrintingNamesTheJobAfterTheCurrentList) {
   host_.currentFile = "sums.orv";
   TEditOrv& editor = EditorFor("ADMIN");
   const QString pdf = QString::fromStdString(dir_.Str() + "list.pdf");
-  test::Modal modal([&](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TEditOrv", "prints", [&](QWidget& window) {
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
@@ -274,7 +291,7 @@ TEST_F(EditorWindow, PrintingNamesTheJobAfterTheCurrentList) {
     Action(window, "Exit1")->trigger();
   });
   editor.ViewList(List());
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   QFile file(pdf);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray bytes = file.readAll();

@@ -12,8 +12,8 @@
 #include "lists/compilesettings.h"
 #include "lists/random.h"
 #include "support/fake_dialogs.h"
-#include "support/modal.h"
 #include "support/temp_dir.h"
+#include "support/window_driver.h"
 
 namespace orv {
 namespace {
@@ -94,7 +94,8 @@ TEST_F(CompiledViewWindow, EachKindOfLineHasItsColourAndStyle) {
   dir_.Write("every kind.orv",
              "apple\r\n$script\r\nbanana|yellow\r\n$#1to2x3 // table\r\n// note\r\nRoom "
              "#5\r\n$What is 3+4\r\n$scriptOff\r\n");
-  test::Modal modal([this](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TCompiledView", "reads every line, Ok", [this](QWidget& window) {
     const auto lines = Lines(Text());
     ASSERT_EQ(lines.size(), 11u);
     ExpectRun(lines[0][0], "apple", kBlack, true, false, false);
@@ -116,18 +117,19 @@ TEST_F(CompiledViewWindow, EachKindOfLineHasItsColourAndStyle) {
     static_cast<QDialog&>(window).accept();
   });
   view_.ShowCompiled(dir_.Str() + "every kind.orv");
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
 }
 
 TEST_F(CompiledViewWindow, EachLineIsReadInItsOwnEncoding) {
   // A Windows-1252 list that a UTF-8 line was added to.
   dir_.Write("french.orv", "caf\xE9\r\nna\xC3\xAFve\r\n");
-  test::Modal modal([this](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TCompiledView", "reads the text, Ok", [this](QWidget& window) {
     EXPECT_EQ(Text().toPlainText(), "café\nnaïve");
     static_cast<QDialog&>(window).accept();
   });
   view_.ShowCompiled(dir_.Str() + "french.orv");
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
 }
 
 TEST_F(CompiledViewWindow, AnEmptyLineIsStruckOutAndLinesWithScriptOffAreBold) {
@@ -140,7 +142,8 @@ TEST_F(CompiledViewWindow, AnEmptyLineIsStruckOutAndLinesWithScriptOffAreBold) {
 TEST_F(CompiledViewWindow, RetryDrawsNewNumbersFromTheSameLines) {
   dir_.Write("random.orv", "$script\r\n$rand(1:1000000000)+0\r\n");
   std::vector<QString> draws;
-  test::Modal modal([&](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TCompiledView", "retries three times, Ok", [&](QWidget& window) {
     EXPECT_EQ(window.windowTitle(), "Compiled Viewtest");
     auto* retry = window.findChild<QPushButton*>("BitBtn1");
     EXPECT_EQ(retry->text(), "&Retry");
@@ -154,7 +157,7 @@ TEST_F(CompiledViewWindow, RetryDrawsNewNumbersFromTheSameLines) {
     static_cast<QDialog&>(window).accept();
   });
   EXPECT_EQ(view_.ShowCompiled(dir_.Str() + "random.orv"), QDialog::Accepted);
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   ASSERT_EQ(draws.size(), 3u);
   EXPECT_NE(draws[0], draws[1]);
   EXPECT_NE(draws[1], draws[2]);
@@ -174,7 +177,8 @@ TEST_F(CompiledViewWindow, LinesThatCannotBeAskedAreStruckOutOverTheirErrors) {
 }
 
 TEST_F(CompiledViewWindow, AMissingFileShowsNothingAndExitCloses) {
-  test::Modal modal([&](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TCompiledView", "reads nothing, exits", [&](QWidget& window) {
     EXPECT_TRUE(Text().document()->toPlainText().isEmpty());
     EXPECT_TRUE(Text().isReadOnly());
     const QList<QAction*> actions = window.findChildren<QAction*>("N1");
@@ -182,7 +186,7 @@ TEST_F(CompiledViewWindow, AMissingFileShowsNothingAndExitCloses) {
     actions[0]->trigger();
   });
   EXPECT_EQ(view_.ShowCompiled(dir_.Str() + "missing.orv"), QDialog::Accepted);
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
 }
 
 }  // namespace

@@ -141,7 +141,8 @@ TEST_F(ProgressWindow, TheOverviewSortsByATitleAndADoubleClickOpensThatLearner) 
         overview.Grid->horizontalHeader()->setSortIndicator(3, Qt::AscendingOrder);
         EXPECT_EQ(cell(0, 0), "bob");
         EXPECT_EQ(cell(0, 3), "33");
-        WhenShown([&] {
+        WindowDriver opening;
+        opening.Then("TProgressForm", "reads the learner, closes", [&](QWidget&) {
           opened = progress->Learner();
           progress->reject();
         });
@@ -154,7 +155,8 @@ TEST_F(ProgressWindow, TheOverviewSortsByATitleAndADoubleClickOpensThatLearner) 
 TEST_F(ProgressWindow, GridsAreSavedAsCsvAndPrintedToPdf) {
   LogIn("ann");
   TSF2 scores(*database, dataSet, windowHost, dialogs);
-  WhenShown([&] {
+  WindowDriver driver;
+  driver.Then("TSF2", "saves the scores and prints them", [&](QWidget&) {
     const QString csv = QString::fromStdString(dir.Str() + "scores.csv");
     EXPECT_TRUE(scores.Export->SaveCsv(csv));
     const Records records = ReadCsv(dir.Read("scores.csv"));

@@ -38,18 +38,16 @@ class Commands : public ProgramWindowTest {
   }
   // Triggers the command; inspect runs in the window it opens, which is then closed.
   void Command(QAction* action, const std::function<void(QDialog*)>& inspect) {
-    bool shown = false;
-    WhenShown([&] {
-      shown = true;
-      auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    WindowDriver driver;
+    driver.Then("QDialog", "is inspected, then closed", [&](QWidget& w) {
+      auto* window = qobject_cast<QDialog*>(&w);
       ASSERT_NE(window, nullptr);
       inspect(window);
       window->done(QDialog::Accepted);
     });
-    ModalWatchdog watchdog;
     action->trigger();
-    EXPECT_TRUE(shown) << action->objectName().toStdString();
-    EXPECT_FALSE(watchdog.Fired());
+    EXPECT_TRUE(driver.Done()) << action->objectName().toStdString();
+    EXPECT_FALSE(driver.Stuck());
   }
 
   DataSet wrongWordData;

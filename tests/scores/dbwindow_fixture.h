@@ -24,9 +24,8 @@
 #include "session/scripted_learner.h"
 #include "session/session.h"
 #include "session/sessiondatabase.h"
-#include "support/gui_keys.h"
-#include "support/modal.h"
-#include "users/crypt.h"
+#include "support/test_users.h"
+#include "support/window_driver.h"
 #include "users/password.h"
 
 namespace orv::test {
@@ -66,18 +65,16 @@ class DbWindowTest : public ScoreDbTest {
     // Levels: ann, bob, O'Neil and j.smith are learners, teacher may look at others
     // (200) and make files for them (210), Boss is the super user. Each
     // password is the name followed by "-pw".
-    std::string users;
-    int number = 0;
+    std::vector<TestUser> users;
     for (const auto& [name, level] : std::vector<std::pair<std::string, int>>{{"Boss", 255},
                                                                               {"ann", 10},
                                                                               {"bob", 10},
                                                                               {"O'Neil", 10},
                                                                               {"teacher", 220},
                                                                               {"j.smith", 10}}) {
-      users += name + ":" + CryptPassword(name + "-pw", "Sa") + ":" + std::to_string(++number) +
-               ":" + std::to_string(level) + "\r\n";
+      users.push_back({name, name + "-pw", level});
     }
-    dir.Write("KVXS1.KVX", users);
+    WritePasswordFile(dir, users);
     UsePasswordFile(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", dialogs));
     database = std::make_unique<ScoreDatabase>(dialogs, host);
     sounds = std::make_unique<SoundStore>(*database, dialogs);
@@ -158,16 +155,14 @@ class DbWindowTest : public ScoreDbTest {
   // while it is up, then closes it.
   static void WhileOpen(QDialog& window, const std::function<void()>& open,
                         const std::function<void()>& check) {
-    bool ran = false;
-    WhenShown([&] {
-      ran = true;
+    WindowDriver driver;
+    driver.Then(window.metaObject()->className(), "is checked, then closed", [&](QWidget&) {
       check();
       window.reject();
     });
-    ModalWatchdog watchdog;
     open();
-    EXPECT_TRUE(ran);
-    EXPECT_FALSE(watchdog.Fired());
+    EXPECT_TRUE(driver.Done());
+    EXPECT_FALSE(driver.Stuck());
   }
   // Shows a log window as its command does for a user of the level.
   void Open(TSU& window, std::int32_t level, const std::function<void()>& check) {

@@ -15,8 +15,8 @@
 #include "scores/sound/wavplayer.h"
 #include "scores/sound/wordrecorder.h"
 #include "scores/sounds_window.h"
-#include "support/modal.h"
 #include "support/null_sink_server.h"
+#include "support/window_driver.h"
 
 namespace orv::test {
 namespace {
@@ -31,13 +31,12 @@ class RecordWindow : public DbWindowTest {
   // Shows the sound window, runs the steps while it is up, then leaves.
   void Show(TSoundsForm& window, const std::function<void()>& steps) {
     window.SetListPath(windowHost.listRoot + "animals.orv");
-    WhenShown([&] {
+    driver.Then("TSoundsForm", "runs the steps, then leaves", [&](QWidget&) {
       steps();
       window.MenuExit->trigger();
     });
-    ModalWatchdog watchdog(30000);
     window.ShowModal();
-    EXPECT_FALSE(watchdog.Fired());
+    EXPECT_FALSE(driver.Stuck());
   }
   std::string Tone() {
     const std::string file = dir.Str() + "tone.wav";
@@ -46,6 +45,7 @@ class RecordWindow : public DbWindowTest {
     EXPECT_EQ(std::system(command.c_str()), 0);
     return dir.Read("tone.wav");
   }
+  WindowDriver driver{30000};
 };
 
 TEST_F(RecordWindow, RecordMissingWalksTheWordsWithoutASoundAndKeepsATake) {
@@ -60,7 +60,7 @@ TEST_F(RecordWindow, RecordMissingWalksTheWordsWithoutASoundAndKeepsATake) {
   bool keepBeforeTake = true;
   bool skipOnLast = true;
   Show(window, [&] {
-    WhenShown([&] {
+    driver.Then("TRecordForm", "records a take of the first word, keeps it", [&](QWidget&) {
       words.push_back(record.WordLabel->text().toStdString());
       keepBeforeTake = record.KeepBtn->isEnabled();
       bool heard = false;
@@ -77,7 +77,7 @@ TEST_F(RecordWindow, RecordMissingWalksTheWordsWithoutASoundAndKeepsATake) {
       RunEventsUntil([&] { return gone; });
       record.StopBtn->click();
       // The next word comes up once this take is kept; it is left by closing.
-      WhenShown([&] {
+      driver.Then("TRecordForm", "reads the next word, closes", [&](QWidget&) {
         words.push_back(record.WordLabel->text().toStdString());
         skipOnLast = record.SkipBtn->isVisible();
         record.reject();

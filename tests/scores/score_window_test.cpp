@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 
 #include "dbwindow_fixture.h"
 #include "files/dos.h"
@@ -63,9 +64,10 @@ TEST_F(ScoreWindow, AfterATestTheListsTestsComeBestFirstWithTheNewOneFramedInRed
   EXPECT_EQ(window.MarkedGroup(), -1);
   std::vector<std::int32_t> shown;
   int result = -1;
+  WindowDriver driver;
   const std::int32_t marked =
       TakeTest("ann", {"house", "mouse", "tee", "tree"}, [&](std::int32_t g) {
-        WhenShown([&] {
+        driver.Then("TSF2", "reads the new test's scores, goes back", [&](QWidget&) {
           shown = Groups();
           EXPECT_FALSE(window.WordsView());
           EXPECT_EQ(window.SortOrder(), kByPercent);
@@ -230,13 +232,13 @@ TEST_F(ScoreWindow, TheWordsOfOneTestAndTheirFilters) {
   DoubleClickAt(*window.DBGrid1->viewport(), CellCentre(window, 0, 0));
   EXPECT_EQ(dataSet.RowCount(), 2);
   // Esc goes back to the scores with the same order; a second Esc closes.
-  PressKey(&window, Qt::Key_Escape);
+  QTest::keyClick(&window, Qt::Key_Escape);
   EXPECT_FALSE(window.WordsView());
   EXPECT_TRUE(window.CheckBox1->isVisible());
   EXPECT_FALSE(window.RightAnswers->isVisible());
   EXPECT_EQ(Groups().size(), 2u);
   EXPECT_EQ(window.SortOrder(), kByPercent);
-  PressKey(&window, Qt::Key_Escape);
+  QTest::keyClick(&window, Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(window.result(), QDialog::Accepted);
 }

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTest>
 #include <cstdlib>
 #include <set>
 
@@ -48,7 +49,7 @@ class SoundsWindow : public DbWindowTest {
   }
   // Adds the files through the window's file dialog.
   void AddThroughDialog(TSoundsForm& window, const QString& names) {
-    WhenShown([&window, names, this] {
+    driver.Then("QFileDialog", "picks the files", [&window, names, this](QWidget&) {
       window.GetFile->setDirectory(QString::fromStdString(dir.Str() + "rec"));
       // The names are typed as a user types several: each in double quotes.
       auto* name = window.GetFile->findChild<QLineEdit*>("fileNameEdit");
@@ -62,13 +63,12 @@ class SoundsWindow : public DbWindowTest {
   }
   // Shows the window, runs the steps while it is up, then leaves with Exit.
   int Show(TSoundsForm& window, const std::function<void()>& steps) {
-    WhenShown([&] {
+    driver.Then("TSoundsForm", "runs the steps, then leaves", [&](QWidget&) {
       steps();
       window.MenuExit->trigger();
     });
-    ModalWatchdog watchdog;
     const int result = window.ShowModal();
-    EXPECT_FALSE(watchdog.Fired());
+    EXPECT_FALSE(driver.Stuck());
     return result;
   }
   void Select(TSoundsForm& window, const std::string& name) {
@@ -86,6 +86,7 @@ class SoundsWindow : public DbWindowTest {
   std::string Current(TSoundsForm& window) {
     return dataSet.Value(window.DBGrid1->CurrentRow(), "NAME").toString().toStdString();
   }
+  WindowDriver driver;
 };
 
 TEST_F(SoundsWindow, AddTwoFindThemThenDeleteOneKeptByNoAndGoneByYes) {
@@ -106,7 +107,7 @@ TEST_F(SoundsWindow, AddTwoFindThemThenDeleteOneKeptByNoAndGoneByYes) {
     EXPECT_TRUE(dialogs.messages.empty());
     // The Delete key in the grid, answered Yes: the row leaves the list.
     dialogs.answers.push_back(MsgAnswer::Yes);
-    PressKey(window.DBGrid1, Qt::Key_Delete);
+    QTest::keyClick(window.DBGrid1, Qt::Key_Delete);
     EXPECT_EQ(dialogs.Texts(),
               (std::vector<std::string>{"Delete word tree from sound database ? "}));
     EXPECT_EQ(Listed(), (std::vector<std::string>{"House"}));

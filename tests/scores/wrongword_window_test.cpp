@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 
 #include "dbwindow_fixture.h"
 #include "files/errortext.h"
@@ -203,7 +204,7 @@ TEST_F(WrongWordWindow, EscClosesAndAnEmptyResultWritesNothing) {
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_FALSE(std::filesystem::exists(dir.Path() / "orv.orv/ann.orv"));
   // Esc closes the window; it does not ask for a new file.
-  PressKey(&window, Qt::Key_Escape);
+  QTest::keyClick(&window, Qt::Key_Escape);
   EXPECT_TRUE(dialogs.inputBoxes.empty());
   EXPECT_FALSE(window.isVisible());
 }

@@ -8,17 +8,14 @@
 
 #include "session/ports.h"
 #include "support/children.h"
-#include "support/gui_keys.h"
+#include "support/window_driver.h"
 
 namespace orv {
 namespace {
 
 using test::Child;
-using test::ModalWatchdog;
-using test::PressEnter;
-using test::PressEscape;
-using test::TypeText;
-using test::WhenShown;
+using test::Press;
+using test::Type;
 
 struct CountingButtons : AnswerButtons {
   void ReShow() override { ++reshows; }
@@ -31,7 +28,7 @@ class InputWindow : public ::testing::Test {
  protected:
   T_Input form;
   CountingButtons buttons;
-  ModalWatchdog watchdog;
+  test::WindowDriver driver;
 };
 
 TEST_F(InputWindow, LooksAsDesigned) {
@@ -68,14 +65,14 @@ TEST_F(InputWindow, ClientAreaStaysAtItsSize) {
 TEST_F(InputWindow, EnterReturnsTheTypedWordAndShowsTheProgress) {
   QString progressShown;
   QWidget* focused = nullptr;
-  WhenShown([&] {
+  driver.Then("T_Input", "types house", [&](QWidget& w) {
     progressShown = Child<QLabel>(form, "Progress")->text();
     focused = QApplication::focusWidget();
-    TypeText("house");
-    PressEnter();
+    Type(w, "house");
+    Press(w, Qt::Key_Return);
   });
   std::string typed = form.Ask("Hi score 7 : 9 go''s left out of 10 words", "", true, buttons);
-  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_FALSE(driver.Stuck());
   EXPECT_EQ(typed, "house");
   EXPECT_EQ(progressShown, "Hi score 7 : 9 go''s left out of 10 words");
   EXPECT_EQ(focused, Child<QLineEdit>(form, "Edit1"));
@@ -84,56 +81,56 @@ TEST_F(InputWindow, EnterReturnsTheTypedWordAndShowsTheProgress) {
 
 TEST_F(InputWindow, PresetIsSelectedSoTypingReplacesIt) {
   bool allSelected = false;
-  WhenShown([&] {
+  driver.Then("T_Input", "types cat, clicks Ok", [&](QWidget& w) {
     auto* edit = Child<QLineEdit>(form, "Edit1");
     allSelected = edit->selectedText() == "Please type in the last word";
-    TypeText("cat");
+    Type(w, "cat");
     Child<QPushButton>(form, "BitBtn1")->click();
   });
   EXPECT_EQ(form.Ask("p", "Please type in the last word", false, buttons), "cat");
   EXPECT_TRUE(allSelected);
-  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_FALSE(driver.Stuck());
 }
 
 TEST_F(InputWindow, EscapeDoesNotCloseIt) {
   bool openAfterEscape = false;
-  WhenShown([&] {
-    TypeText("dog");
-    PressEscape();
+  driver.Then("T_Input", "types dog, Esc, Enter", [&](QWidget& w) {
+    Type(w, "dog");
+    Press(w, Qt::Key_Escape);
     QApplication::processEvents();
     openAfterEscape = form.isVisible();
-    PressEnter();
+    Press(w, Qt::Key_Return);
   });
   EXPECT_EQ(form.Ask("p", "", false, buttons), "dog");
   EXPECT_TRUE(openAfterEscape);
-  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_FALSE(driver.Stuck());
 }
 
 TEST_F(InputWindow, ReShowIsEnabledExactlyWhenTheSettingIsOn) {
   for (bool reshow : {true, false, true}) {
     bool enabled = !reshow;
-    WhenShown([&] {
+    driver.Then("T_Input", "types x", [&](QWidget& w) {
       enabled = Child<QPushButton>(form, "BReShow")->isEnabled();
-      TypeText("x");
-      PressEnter();
+      Type(w, "x");
+      Press(w, Qt::Key_Return);
     });
     form.Ask("p", "", reshow, buttons);
     EXPECT_EQ(enabled, reshow);
   }
-  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_FALSE(driver.Stuck());
 }
 
 TEST_F(InputWindow, ButtonsActOnTheQuestionAndGiveTheFocusBack) {
   QWidget* focusAfterReShow = nullptr;
   QWidget* focusAfterReplay = nullptr;
-  WhenShown([&] {
+  driver.Then("T_Input", "clicks the buttons, types word", [&](QWidget& w) {
     Child<QPushButton>(form, "BReShow")->click();
     Child<QPushButton>(form, "BReShow")->click();
     focusAfterReShow = QApplication::focusWidget();
     Child<QPushButton>(form, "Replay")->click();
     focusAfterReplay = QApplication::focusWidget();
-    TypeText("word");
-    PressEnter();
+    Type(w, "word");
+    Press(w, Qt::Key_Return);
   });
   EXPECT_EQ(form.Ask("p", "", true, buttons), "word");
   EXPECT_EQ(buttons.reshows, 2);
@@ -143,16 +140,16 @@ TEST_F(InputWindow, ButtonsActOnTheQuestionAndGiveTheFocusBack) {
 }
 
 TEST_F(InputWindow, EachReadingStartsFromThePresetNotTheLastAnswer) {
-  WhenShown([&] {
-    TypeText("first");
-    PressEnter();
+  driver.Then("T_Input", "types first", [&](QWidget& w) {
+    Type(w, "first");
+    Press(w, Qt::Key_Return);
   });
   form.Ask("p", "", false, buttons);
   QString atStart = "unset";
-  WhenShown([&] {
+  driver.Then("T_Input", "types second", [&](QWidget& w) {
     atStart = Child<QLineEdit>(form, "Edit1")->text();
-    TypeText("second");
-    PressEnter();
+    Type(w, "second");
+    Press(w, Qt::Key_Return);
   });
   EXPECT_EQ(form.Ask("p", "", false, buttons), "second");
   EXPECT_EQ(atStart, "");

@@ -7,23 +7,19 @@
 #include <QPushButton>
 
 #include "support/children.h"
-#include "support/gui_keys.h"
+#include "support/window_driver.h"
 
 namespace orv {
 namespace {
 
 using test::Child;
-using test::ModalWatchdog;
-using test::PressEnter;
-using test::PressEscape;
-using test::PressKey;
-using test::TypeText;
-using test::WhenShown;
+using test::Press;
+using test::Type;
 
 class MathInputWindow : public ::testing::Test {
  protected:
   TForm1 form;
-  ModalWatchdog watchdog;
+  test::WindowDriver driver;
 };
 
 TEST_F(MathInputWindow, ShowsTheQuestionRoundingAndProgress) {
@@ -35,16 +31,16 @@ TEST_F(MathInputWindow, ShowsTheQuestionRoundingAndProgress) {
 
   QString question, rounding, remaining;
   QWidget* focused = nullptr;
-  WhenShown([&] {
+  driver.Then("TForm1", "types 3.5", [&](QWidget& w) {
     question = Child<QLineEdit>(form, "QuestinoEdit")->text();
     rounding = Child<QLabel>(form, "RoundTo")->text();
     remaining = Child<QLabel>(form, "remain")->text();
     focused = QApplication::focusWidget();
-    TypeText("3.5");
-    PressEnter();
+    Type(w, "3.5");
+    Press(w, Qt::Key_Return);
   });
   std::string typed = form.AskMath("7/2", "2", "Hi score 10 : 9 go''s left out of 10 words");
-  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_FALSE(driver.Stuck());
   EXPECT_EQ(typed, "3.5");
   EXPECT_EQ(question, "7/2");
   EXPECT_EQ(rounding, "Round to 2 decimal places where appropriate.");
@@ -53,10 +49,10 @@ TEST_F(MathInputWindow, ShowsTheQuestionRoundingAndProgress) {
   EXPECT_TRUE(Child<QLabel>(form, "remain")->autoFillBackground());
 
   // An answer that is not rounded comes without a rule.
-  WhenShown([&] {
+  driver.Then("TForm1", "types 7", [&](QWidget& w) {
     rounding = Child<QLabel>(form, "RoundTo")->text();
-    TypeText("7");
-    PressEnter();
+    Type(w, "7");
+    Press(w, Qt::Key_Return);
   });
   form.AskMath("3+4", "", "");
   EXPECT_EQ(rounding, "");
@@ -73,31 +69,32 @@ TEST_F(MathInputWindow, FontsOfEditsAndLabels) {
 }
 
 TEST_F(MathInputWindow, AnswerIsReturnedUntrimmedAndClearedForTheNextQuestion) {
-  WhenShown([&] {
-    TypeText(" 12 ");
-    PressEnter();
+  driver.Then("TForm1", "types 12 in blanks", [&](QWidget& w) {
+    Type(w, " 12 ");
+    Press(w, Qt::Key_Return);
   });
   EXPECT_EQ(form.AskMath("3*4", "3", "p"), " 12 ");
   QString atStart = "unset";
-  WhenShown([&] {
+  driver.Then("TForm1", "presses Enter", [&](QWidget& w) {
     atStart = Child<QLineEdit>(form, "AnswerEdit")->text();
-    PressEnter();
+    Press(w, Qt::Key_Return);
   });
   EXPECT_EQ(form.AskMath("2+3", "3", "p"), "");
   EXPECT_EQ(atStart, "");
-  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_FALSE(driver.Stuck());
 }
 
 TEST_F(MathInputWindow, CloseButtonGivesTheAnswerAsTypedEvenEmpty) {
-  WhenShown([&] { Child<QPushButton>(form, "BitBtn2")->click(); });
+  driver.Then("TForm1", "clicks Close",
+              [&](QWidget&) { Child<QPushButton>(form, "BitBtn2")->click(); });
   EXPECT_EQ(form.AskMath("2+3", "3", "p"), "");
   EXPECT_EQ(Child<QPushButton>(form, "BitBtn2")->text(), "&Close");
-  WhenShown([&] {
-    TypeText("5");
+  driver.Then("TForm1", "types 5", [&](QWidget& w) {
+    Type(w, "5");
     Child<QPushButton>(form, "BitBtn2")->click();
   });
   EXPECT_EQ(form.AskMath("2+3", "3", "p"), "5");
-  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_FALSE(driver.Stuck());
 }
 
 TEST_F(MathInputWindow, QuestionCannotBeEditedNorReachedWithTab) {
@@ -105,25 +102,25 @@ TEST_F(MathInputWindow, QuestionCannotBeEditedNorReachedWithTab) {
   EXPECT_TRUE(question->isReadOnly());
   bool questionFocused = false;
   bool openAfterEscape = false;
-  WhenShown([&] {
+  driver.Then("TForm1", "tabs round, types 7", [&](QWidget& w) {
     for (int i = 0; i < 6; ++i) {
-      PressKey(QApplication::focusWidget(), Qt::Key_Tab);
+      Press(w, Qt::Key_Tab);
       questionFocused = questionFocused || QApplication::focusWidget() == question;
     }
     question->setFocus();
-    TypeText("99");
-    PressEscape();
+    Type(w, "99");
+    Press(w, Qt::Key_Escape);
     QApplication::processEvents();
     openAfterEscape = form.isVisible();
     Child<QLineEdit>(form, "AnswerEdit")->setFocus();
-    TypeText("7");
-    PressEnter();
+    Type(w, "7");
+    Press(w, Qt::Key_Return);
   });
   EXPECT_EQ(form.AskMath("3+4", "3", "p"), "7");
   EXPECT_FALSE(questionFocused);
   EXPECT_EQ(question->text(), "3+4");
   EXPECT_TRUE(openAfterEscape);
-  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_FALSE(driver.Stuck());
 }
 
 }  // namespace

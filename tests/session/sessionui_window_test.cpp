@@ -4,61 +4,26 @@
 #include "session/sessionui_window.h"
 
 #include <gtest/gtest.h>
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include "session/input_window.h"
 #include "session/mathinput_window.h"
 #include "session/session_fixture.h"
 #include "session/wrongwords_window.h"
-#include "support/gui_keys.h"
+#include "support/window_driver.h"
 #include "widgets/message_window.h"
 
 namespace orv::test {
 namespace {
 
-// Answers each window as it comes up, as a learner at the keyboard would.
-class WindowLearner {
- public:
-  explicit WindowLearner(std::deque<QString> answers) : answers_(std::move(answers)) {
-    QObject::connect(&poll_, &QTimer::timeout, [this] { Look(); });
-    poll_.start(2);
-  }
-
-  std::vector<std::string> seen;
-
- private:
-  void Look() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == last_) return;
-    last_ = modal;
-    if (modal == nullptr) return;
-    const QString name = modal->objectName();
-    if (name == "Form1") {
-      auto* answer = modal->findChild<QLineEdit*>("AnswerEdit");
-      seen.push_back("math " + modal->findChild<QLineEdit*>("QuestinoEdit")->text().toStdString());
-      QString typed = answers_.empty() ? QString("exit") : answers_.front();
-      if (!answers_.empty()) answers_.pop_front();
-      for (QChar c : typed) PressKey(answer, 0, QString(c));
-      PressKey(answer, Qt::Key_Return);
-    } else if (name == "WrongWordsForm") {
-      seen.push_back("wrong " + modal->findChild<QLabel*>("Label4")->text().toStdString() +
-                     " not " + modal->findChild<QLabel*>("Label3")->text().toStdString());
-      modal->findChild<QPushButton*>("BitBtn1")->click();
-    } else if (name == "MessageForm") {
-      QColor colour = modal->palette().color(QPalette::Window);
-      seen.push_back("message " + modal->findChild<QLabel*>("Label1")->text().toStdString() +
-                     (colour == QColor(Qt::green) ? " on lime" : " on another colour"));
-    }
-  }
-
-  std::deque<QString> answers_;
-  QTimer poll_;
-  QWidget* last_ = nullptr;
-};
+// Answers a sum as a learner at the keyboard would, keeping the question.
+WindowDriver::Act AnswerSum(std::vector<std::string>& seen, const std::string& typed) {
+  return [&seen, typed](QWidget& w) {
+    seen.push_back("math " + TextOf(w, "QuestinoEdit"));
+    Type(w, typed);
+    Press(w, Qt::Key_Return);
+  };
+}
 
 class SessionWindowsTest : public SessionTest {
  protected:
@@ -70,17 +35,29 @@ class SessionWindowsTest : public SessionTest {
   SessionUi ui{message, input, math, wrong,
                [this](std::int32_t group) { scoreWindows.push_back(group); }};
   TestSession windowed{ui, sounds, store, dialogs};
-  ModalWatchdog watchdog{20000};
+  WindowDriver driver{20000};
 };
 
 TEST_F(SessionWindowsTest, WrongThenRightThroughTheWindows) {
   std::string path = WriteList("sum.orv", "2+3|5\n");
   settings.inOrder = true;
-  WindowLearner learner({"4", "5"});
+  std::vector<std::string> seen;
+  driver.Then("Form1", "answers 4", AnswerSum(seen, "4"))
+      .Then("WrongWordsForm", "reads both answers, Ok",
+            [&seen](QWidget& w) {
+              seen.push_back("wrong " + TextOf(w, "Label4") + " not " + TextOf(w, "Label3"));
+              w.findChild<QPushButton*>("BitBtn1")->click();
+            })
+      .Then("Form1", "answers 5", AnswerSum(seen, "5"))
+      .Then("MessageForm", "is told it is right", [&seen](QWidget& w) {
+        const bool lime = w.palette().color(QPalette::Window) == QColor(Qt::green);
+        seen.push_back("message " + TextOf(w, "Label1") +
+                       (lime ? " on lime" : " on another colour"));
+      });
   windowed.RunTest(path, "ann", settings);
-  EXPECT_FALSE(watchdog.Fired());
-  EXPECT_EQ(learner.seen, (std::vector<std::string>{"math 2+3", "wrong \"4\" not \"5\"", "math 2+3",
-                                                    "message RIGHT !! on lime"}));
+  EXPECT_FALSE(driver.Stuck());
+  EXPECT_EQ(seen, (std::vector<std::string>{"math 2+3", "wrong \"4\" not \"5\"", "math 2+3",
+                                            "message RIGHT !! on lime"}));
   EXPECT_EQ(beeps, 2);  // the wrong answer's beep and the message's
   auto score = Rows("select log_group, score, word_count from score");
   ASSERT_EQ(score.size(), 1u);

@@ -11,16 +11,13 @@
 #include "base/strings.h"
 #include "session/ports.h"
 #include "support/children.h"
-#include "support/gui_keys.h"
+#include "support/window_driver.h"
 
 namespace orv {
 namespace {
 
 using test::Child;
-using test::ModalWatchdog;
-using test::PressEnter;
-using test::PressEscape;
-using test::WhenShown;
+using test::Press;
 
 // Sounds stored under names looked up without regard to letter case.
 struct StoredSounds : SessionSounds {
@@ -41,20 +38,20 @@ class WrongWordsWindow : public ::testing::Test {
 
   StoredSounds sounds;
   TWrongWordsForm form{sounds};
-  ModalWatchdog watchdog;
+  test::WindowDriver driver;
 };
 
 TEST_F(WrongWordsWindow, ShowsBothAnswersInQuotesInTheirColours) {
   QString right, typed;
   bool visible = false;
-  WhenShown([&] {
+  driver.Then("TWrongWordsForm", "reads the answers, Ok", [&](QWidget&) {
     visible = form.isVisible();
     right = Child<QLabel>(form, "Label3")->text();
     typed = Child<QLabel>(form, "Label4")->text();
     Child<QPushButton>(form, "BitBtn1")->click();
   });
   form.ShowWrongAnswer("teh", "the");
-  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_FALSE(driver.Stuck());
   EXPECT_TRUE(visible);
   EXPECT_EQ(right, "\"the\"");
   EXPECT_EQ(typed, "\"teh\"");
@@ -91,28 +88,28 @@ TEST_F(WrongWordsWindow, ShowsBothAnswersInQuotesInTheirColours) {
 
 TEST_F(WrongWordsWindow, ShowsTheAnswerPartOnlyAndKeepsBlanks) {
   QString right, typed;
-  WhenShown([&] {
+  driver.Then("TWrongWordsForm", "reads the answer, Enter", [&](QWidget& w) {
     right = Child<QLabel>(form, "Label3")->text();
     typed = Child<QLabel>(form, "Label4")->text();
-    PressEnter();
+    Press(w, Qt::Key_Return);
   });
   form.ShowWrongAnswer("3,5 ", "3.5");
   EXPECT_EQ(right, "\"3.5\"");
   EXPECT_EQ(typed, "\"3,5 \"");
-  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_FALSE(driver.Stuck());
 }
 
 TEST_F(WrongWordsWindow, StoredWrongSoundIsPlayedThenStartedAgainOnShow) {
   sounds.stored.insert("_WRONG_WORD");
-  WhenShown([&] { PressEnter(); });
+  driver.Then("TWrongWordsForm", "presses Enter", [&](QWidget& w) { Press(w, Qt::Key_Return); });
   form.ShowWrongAnswer("teh", "the");
   EXPECT_EQ(sounds.played, (std::vector<std::string>{"_wrong_word", "_Wrong_word"}));
 }
 
 TEST_F(WrongWordsWindow, SilentWithoutAStoredSoundAndOnlyOkCloses) {
   bool openAfterEscape = false;
-  WhenShown([&] {
-    PressEscape();
+  driver.Then("TWrongWordsForm", "presses Esc, then Ok", [&](QWidget& w) {
+    Press(w, Qt::Key_Escape);
     QApplication::processEvents();
     openAfterEscape = form.isVisible();
     Child<QPushButton>(form, "BitBtn1")->click();
@@ -121,7 +118,7 @@ TEST_F(WrongWordsWindow, SilentWithoutAStoredSoundAndOnlyOkCloses) {
   EXPECT_TRUE(openAfterEscape);
   EXPECT_TRUE(sounds.played.empty());
   EXPECT_EQ(sounds.looked.size(), 2u);
-  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_FALSE(driver.Stuck());
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "support/fake_dialogs.h"
 #include "support/program_directory.h"
 #include "support/temp_dir.h"
+#include "support/test_users.h"
 #include "users/password.h"
 
 namespace orv::test {
@@ -142,7 +143,7 @@ TEST(OrvcInit, RefusesADirectoryThatHoldsAnyOfItsFiles) {
   ASSERT_EQ(Init(home.Str()).code, 0);
   const std::string database = home.Str() + "scoredb.gdb";
   Exec(database, "insert into log (name) values ('kept')");
-  home.Write("KVXS1.KVX", "ANN::1:255\r\n");
+  test::WritePasswordFile(home, {{"ANN", "", 255}});
 
   const Outcome again = Init(home.Str());
   EXPECT_EQ(again.code, 1);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "support/temp_dir.h"
-#include "users/crypt.h"
+#include "support/test_users.h"
 
 namespace orv {
 namespace {
@@ -48,7 +48,7 @@ int Lines(const std::string& text) {
 class OrvcUsers : public ::testing::Test {
  protected:
   void SetUp() override {
-    home.Write("KVXS1.KVX", "Boss:" + CryptPassword("boss-pw", "Bs") + ":1:255\r\nbob::4:50\r\n");
+    test::WritePasswordFile(home, {{"Boss", "boss-pw", 255}, {"bob", "", 50, 4}});
   }
   Outcome Users(std::vector<std::string> args, const std::string& input = "") {
     args.insert(args.begin(), {"users", "--home", home.Str()});
@@ -152,7 +152,7 @@ TEST_F(OrvcUsers, FindsTheProgramDirectoryThroughTheEnvironment) {
 
 TEST_F(OrvcUsers, UsesThePasswordFileNamedInTheIni) {
   home.Write("orv.ini", "[Software/Quenby/Orv/7.0/Data]\npasFile=OTHER.KVX\n");
-  home.Write("OTHER.KVX", "Other::9:200\r\n");
+  test::WritePasswordFile(home, {{"Other", "", 200, 9}}, "OTHER.KVX");
   EXPECT_EQ(Users({"list"}).out, "Other\t200\t9\n");
 }
 
@@ -168,10 +168,9 @@ TEST_F(OrvcUsers, AMissingPasswordFileOrFolderIsOneLine) {
 }
 
 TEST_F(OrvcUsers, HandlesHundredsOfUsers) {
-  std::string text;
-  for (int i = 1; i <= 300; ++i)
-    text += "u" + std::to_string(i) + "::" + std::to_string(i) + ":1\r\n";
-  home.Write("KVXS1.KVX", text);
+  std::vector<test::TestUser> users;
+  for (int i = 1; i <= 300; ++i) users.push_back({"u" + std::to_string(i), "", 1});
+  test::WritePasswordFile(home, users);
   EXPECT_EQ(Users({"add", "late"}).exitCode, 0);
   const Outcome r = Users({"list"});
   EXPECT_EQ(Lines(r.out), 301);

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "support/fake_dialogs.h"
-#include "support/modal.h"
 #include "support/temp_dir.h"
 #include "support/test_users.h"
+#include "support/window_driver.h"
 #include "users/password.h"
 
 namespace orv {
@@ -48,15 +48,17 @@ class UserEditor : public ::testing::Test {
 
 TEST_F(UserEditor, Level254IsRefused) {
   TEditUsers& editor = EditorFor("BOB");
-  test::Modal modal([](QWidget& window) { window.close(); });
+  test::WindowDriver modal;
+  modal.Then("TEditUsers", "closes", [](QWidget& window) { window.close(); });
   editor.OpenEditor();
-  EXPECT_FALSE(modal.Ran());
+  EXPECT_TRUE(modal.Log().empty());
   EXPECT_EQ(dialogs_.Texts(), std::vector<std::string>{"Access denied"});
 }
 
 TEST_F(UserEditor, TheGridListsEveryUserWithTheLevel) {
   TEditUsers& editor = EditorFor("ADMIN");
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TEditUsers", "reads the grid, closes", [](QWidget& window) {
     EXPECT_EQ(window.windowTitle(), "EditUsers");
     QTableWidget& grid = Grid(window);
     EXPECT_EQ(grid.horizontalHeaderItem(0)->text(), "User name");
@@ -70,13 +72,14 @@ TEST_F(UserEditor, TheGridListsEveryUserWithTheLevel) {
     window.close();
   });
   editor.OpenEditor();
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
 }
 
 TEST_F(UserEditor, DoubleClickOnALevelSetsItAndOnANameIsRefused) {
   TEditUsers& editor = EditorFor("ADMIN");
   dialogs_.inputs.push_back("999");
-  test::Modal modal([this](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TEditUsers", "double-clicks a level and a name", [this](QWidget& window) {
     QTableWidget& grid = Grid(window);
     test::DoubleClick(grid, grid.model()->index(1, 1));
     EXPECT_EQ(RowsOf(grid)[1], (std::pair<std::string, std::string>{"ANN", "255"}));
@@ -91,7 +94,7 @@ TEST_F(UserEditor, DoubleClickOnALevelSetsItAndOnANameIsRefused) {
     window.close();
   });
   editor.OpenEditor();
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(users_->FindUser("ANN").level, 255);
   EXPECT_EQ(users_->FindUser("BOB").level, 254);
 }
@@ -100,7 +103,8 @@ TEST_F(UserEditor, TheGridFollowsAddsAndDeletesAtOnce) {
   TEditUsers& editor = EditorFor("ADMIN");
   dialogs_.inputs.push_back("carol");
   dialogs_.newPasswords.push_back({"pw", "pw"});
-  test::Modal modal([this](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TEditUsers", "adds and deletes a user", [this](QWidget& window) {
     QTableWidget& grid = Grid(window);
     window.findChild<QPushButton*>("AddUser")->click();
     EXPECT_EQ(RowsOf(grid),
@@ -113,7 +117,7 @@ TEST_F(UserEditor, TheGridFollowsAddsAndDeletesAtOnce) {
     window.close();
   });
   editor.OpenEditor();
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(users_->UserCount(), 3);
   EXPECT_EQ(users_->IndexOfUser("ANN"), -1);
 }
@@ -121,7 +125,8 @@ TEST_F(UserEditor, TheGridFollowsAddsAndDeletesAtOnce) {
 TEST_F(UserEditor, ChangePassGoesToTheSelectedUser) {
   TEditUsers& editor = EditorFor("ADMIN");
   dialogs_.newPasswords.push_back({"fresh", "fresh"});
-  test::Modal modal([](QWidget& window) {
+  test::WindowDriver modal;
+  modal.Then("TEditUsers", "changes BOB's password", [](QWidget& window) {
     QTableWidget& grid = Grid(window);
     grid.setCurrentCell(2, 1);
     window.findChild<QPushButton*>("ChangePass")->click();
@@ -129,7 +134,7 @@ TEST_F(UserEditor, ChangePassGoesToTheSelectedUser) {
     window.close();
   });
   editor.OpenEditor();
-  EXPECT_TRUE(modal.Ran());
+  EXPECT_TRUE(modal.Done());
   EXPECT_EQ(users_->Authenticate("BOB", "fresh"), 254);
   EXPECT_EQ(users_->Authenticate("BOB", "bobpw"), -2);
 }

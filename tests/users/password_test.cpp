@@ -14,6 +14,7 @@
 #include "support/fake_dialogs.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
+#include "support/test_users.h"
 #include "users/crypt.h"
 #include "users/passwordcode.h"
 
@@ -586,8 +587,8 @@ TEST_F(PasswordTest, AFileThatCannotBeReadIsNotTakenForAnEmptyOne) {
 }
 
 TEST_F(PasswordTest, AFileNameWithItsOwnFolderIsUsedAsItIs) {
-  dir.Write("KVXS1.KVX", "y::1:9\r\n");
-  const std::string elsewhere = dir.Write("other/users.kvx", "x::1:3\r\n");
+  test::WritePasswordFile(dir, {{"y", "", 9}});
+  const std::string elsewhere = test::WritePasswordFile(dir, {{"x", "", 3}}, "other/users.kvx");
   PasswordO p(dir.Str(), elsewhere, dialogs);
   EXPECT_EQ(p.FilePath(), elsewhere);
   EXPECT_EQ(p.UserLevel(1), 3);

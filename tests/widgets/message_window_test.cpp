@@ -10,12 +10,10 @@
 
 #include "base/errors.h"
 #include "base/platform.h"
-#include "support/gui_keys.h"
+#include "support/window_driver.h"
 
 namespace orv {
 namespace {
-
-using test::ModalWatchdog;
 
 class TimedMessage : public ::testing::Test {
  protected:
@@ -29,7 +27,7 @@ class TimedMessage : public ::testing::Test {
 
   TMessageForm form;
   int beeps = 0;
-  ModalWatchdog watchdog;
+  test::WindowDriver driver;
 };
 
 TEST_F(TimedMessage, ClearsAfterShowTimeThenClosesAfterExtraTime) {
@@ -51,7 +49,7 @@ TEST_F(TimedMessage, ClearsAfterShowTimeThenClosesAfterExtraTime) {
   form.ShowTimedMessage("Word to enter", "house", Qt::cyan, 50, 50);
   qint64 elapsed = clock.elapsed();
 
-  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_FALSE(driver.Stuck());
   EXPECT_FALSE(form.isVisible());
   EXPECT_EQ(shownText, "house");
   EXPECT_EQ(shownCaption, "Word to enter");
@@ -71,13 +69,13 @@ TEST_F(TimedMessage, WindowShape) {
 TEST_F(TimedMessage, EscapeDoesNotCutItShort) {
   bool openAfterEscape = false;
   QTimer::singleShot(0, [&] {
-    test::PressKey(&form, Qt::Key_Escape);
+    test::Press(form, Qt::Key_Escape);
     openAfterEscape = form.isVisible();
   });
   form.ShowTimedMessage(" Message ", "RIGHT !!", Qt::green, 30, 0);
   EXPECT_TRUE(openAfterEscape);
   EXPECT_FALSE(form.isVisible());
-  EXPECT_FALSE(watchdog.Fired());
+  EXPECT_FALSE(driver.Stuck());
   EXPECT_EQ(form.palette().color(QPalette::Window), QColor(Qt::green));
 }
 

@@ -1,10 +1,12 @@
 #pragma once
-// Drives the program's real windows from inside its own process, as a person
-// at the screen would: one step after another, each acting on the window in
-// front once that window is up.
+// Drives windows from a test as a person at the screen would: steps queued in
+// order, each acting on the window in front once that window is up and active
+// (keys reach only an active window). A step never reached, or a modal window
+// left open with no step to come, fails the test after a while and the modal
+// windows are closed, so the test reports instead of hanging.
+#include <QAbstractItemView>
 #include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
@@ -13,9 +15,9 @@
 #include <string>
 #include <vector>
 
-namespace orv::e2e {
+namespace orv::test {
 
-class Driver : public QObject {
+class WindowDriver : public QObject {
  public:
   using Act = std::function<void(QWidget&)>;
 
@@ -24,17 +26,19 @@ class Driver : public QObject {
   // window that an earlier step acted on, once that action has returned.
   enum class Showing { New, Same };
 
-  // mainWindow: the object name of the window in front when no other is up.
-  explicit Driver(std::string mainWindow, int stuckAfterMs = 60000);
-  ~Driver() override;
+  // stuckAfterMs: how long a step may wait, and a modal window may stay open
+  // once every step has run. mainWindow: the object name of the program's
+  // main window when the whole program is driven; it is in front when no
+  // other window is, and giving up tells the program to end.
+  explicit WindowDriver(int stuckAfterMs = 5000, std::string mainWindow = {});
+  ~WindowDriver() override;
 
-  // Queues a step: when window is in front (a menu, else the active modal
-  // window, else the main window once every earlier action has returned),
-  // act runs on it. what says what the person does, for the log.
-  Driver& Then(const std::string& window, const std::string& what, Act act,
-               Showing showing = Showing::New);
-
-  void Start();
+  // Queues a step, also from inside a running one: when window (an object or
+  // class name) is in front (a menu, else the active modal window, else the
+  // main window once every earlier action has returned), act runs on it.
+  // what says what the person does, for the log.
+  WindowDriver& Then(const std::string& window, const std::string& what, Act act,
+                     Showing showing = Showing::New);
 
   bool Done() const { return steps_.empty() && running_ == 0; }
   bool Stuck() const { return stuck_; }
@@ -57,7 +61,7 @@ class Driver : public QObject {
   QWidget* Front() const;
   bool Ready(const Step& step, QWidget* front);
   void Poll();
-  void GiveUp();
+  void GiveUp(const std::string& why);
 
   std::string mainWindow_;
   int stuckAfterMs_;
@@ -70,7 +74,7 @@ class Driver : public QObject {
   bool lastStarted_ = true;                  // the last scheduled action has begun
   bool stuck_ = false;
   QTimer poll_;
-  QElapsedTimer sinceStep_;
+  QElapsedTimer waiting_;  // since the last step, or since nothing was left open
 };
 
 // Text of a child widget found by object name (a label, line edit or button).
@@ -81,9 +85,14 @@ std::string TextOf(QWidget& window, const char* child);
 void Type(QWidget& window, const std::string& text);
 void Press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
-// Makes a program directory in home with orvc init (the super user's
-// password test::kTestAdminPassword), the desktop's restart
-// entry kept below it; returns what orvc said when that failed, else "".
-std::string MakeProgramDirectory(const std::string& home);
+// Clicks and double clicks of the left button at a point of a widget, and a
+// double click on an item of a view, as the mouse makes them.
+void ClickAt(QWidget& widget, const QPointF& local);
+void DoubleClickAt(QWidget& widget, const QPointF& local);
+void DoubleClick(QAbstractItemView& view, const QModelIndex& index);
 
-}  // namespace orv::e2e
+// Saves a picture of the window under ORV_SCREENSHOT_DIR (made when missing)
+// as name.png; false when no folder is asked for.
+bool SaveScreenshot(QWidget& window, const char* name);
+
+}  // namespace orv::test
