@@ -19,11 +19,11 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "widgets/formhelpers_window.h"
 #include "progress/daterange_window.h"
 #include "progress/progresstables.h"
 #include "scores/gridexport_window.h"
 #include "scores/scoredatabase.h"
+#include "widgets/formhelpers_window.h"
 
 namespace orv {
 namespace {
@@ -139,7 +139,7 @@ void TProgressForm::Refresh() {
   const DateRange range = Days->Range();
   const std::vector<TestResult> tests = ReadTests(database_.Database(), learner, range);
   const std::vector<WordCount> words =
-      ReadWrongWords(database_.Database(), learner, range, kWordsShown);
+      ReadWrongWords(database_.Database(), learner, range, kWordsShown, database_.HasCountTables());
   setWindowTitle(QString::fromStdString("Progress of " + learner));
   TestsExport->SetTitle(QString::fromStdString("Tests of " + learner));
   WordsExport->SetTitle(QString::fromStdString("Wrong words of " + learner));

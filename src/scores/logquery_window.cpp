@@ -19,7 +19,6 @@
 #include "base/dialogs.h"
 #include "scores/dataset.h"
 #include "scores/gridexport_window.h"
-#include "widgets/datepicker_window.h"
 #include "scores/scoredatabase.h"
 #include "users/password.h"
 #include "widgets/datagrid_window.h"
@@ -171,6 +170,7 @@ LogQueryControls TSU::Controls(bool report) {
     if (ToDate->Checked()) c.to = DayOf(ToDate->Date());
   }
   c.dayColumn = database_.HasDayColumn();
+  c.countTables = database_.HasCountTables();
   return c;
 }
 
