@@ -82,20 +82,30 @@ std::string SelectAndWhere(const LogQueryControls& c) {
 }
 
 // One row per word with its count, largest first; having gives the group
-// condition for the count expression it is handed. The narrow rows are
-// counted per word number first and the few groups then regrouped by the
-// word's text, so words the log groups together (a dictionary entry that
-// two programs added at once, a text with trailing blanks) count as one.
+// condition for the count expression it is handed. The narrow rows, or for
+// every user and day the word totals, are counted per word number first and
+// the few groups then regrouped by the word's text, so words the log groups
+// together (a dictionary entry that two programs added at once, a text with
+// trailing blanks) count as one. A word's totals say how many log rows it
+// has; a NULL word's rows count as nothing, as in count(word).
 template <typename Having>
 std::string CountedSql(const LogQueryControls& c, Having having) {
-  if (!c.countTables)
+  if (!c.countTables) {
     return SelectAndWhere(c) + " group by word" + having("count(word)") + " order by 2 desc";
-  return SelectAndWhere(c,
-                        " select w.word, sum(c.n) \"COUNT\" from (select word_id, "
-                        "count(word_id) n from log_count ",
-                        kNarrowAnswer, true) +
-         " group by word_id) c left join log_word w on w.id = c.word_id group by w.word" +
-         having("sum(c.n)") + " order by 2 desc";
+  }
+  const bool totals = c.user.empty() && !c.from;
+  const std::string perWord =
+      totals ? SelectAndWhere(c,
+                              " select word_id, sum(iif(word_id is null, 0, n)) n "
+                              "from log_total ",
+                              kNarrowAnswer, true) +
+                   " group by word_id having sum(n) > 0"
+             : SelectAndWhere(c, " select word_id, count(word_id) n from log_count ", kNarrowAnswer,
+                              true) +
+                   " group by word_id";
+  return " select w.word, sum(c.n) \"COUNT\" from (" + perWord +
+         ") c left join log_word w on w.id = c.word_id group by w.word" + having("sum(c.n)") +
+         " order by 2 desc";
 }
 
 }  // namespace

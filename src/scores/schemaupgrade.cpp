@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "scores/firebird/engineerror.h"
-#include "scores/firebird/reservedwrite.h"
+#include "scores/firebird/owntransaction.h"
 #include "scores/firebird/schema.h"
 
 namespace orv {
@@ -83,21 +83,33 @@ void UpgradeToDays(QSqlDatabase& db) {
   if (!last.empty()) RunCommitted(db, last);
 }
 
-// The narrow rows of every log row, made again from the log. Older programs
-// may be writing the log meanwhile: the transaction reserves the log, so it
-// waits for their open writes, sees them committed and holds further ones
-// back until it commits; no row is counted twice or missed.
+// The narrow rows of every log row and the word totals, made again from the
+// log. Older programs may be writing the log meanwhile: the transaction
+// reserves the log, so it waits for their open writes, sees them committed
+// and holds further ones back until it commits; no row is counted twice or
+// missed. The totals start folded, one row per word and answer kind.
 void FillCounts(const QSqlDatabase& db) {
-  RunReservingWrite(db, {"LOG", "LOG_COUNT"},
-                    {"DELETE FROM LOG_COUNT",
-                     "EXECUTE BLOCK AS "
-                     "DECLARE N VARCHAR(100); DECLARE D DATE; DECLARE W VARCHAR(4000); "
-                     "DECLARE A SMALLINT; "
-                     "BEGIN "
-                     "FOR SELECT NAME, DAY1, WORD, IIF(ANSWER IS NULL, 0, 1) FROM LOG "
-                     "INTO :N, :D, :W, :A DO EXECUTE PROCEDURE LOG_COUNT_ADD(:N, :D, :W, :A); "
-                     "END"},
-                    kFillWaitSeconds);
+  try {
+    RunReservingWrite(
+        db, {"LOG", "LOG_COUNT", "LOG_TOTAL"},
+        {"DELETE FROM LOG_COUNT",
+         "EXECUTE BLOCK AS "
+         "DECLARE N VARCHAR(100); DECLARE D DATE; DECLARE W VARCHAR(4000); "
+         "DECLARE A SMALLINT; DECLARE I INTEGER; "
+         "BEGIN "
+         "FOR SELECT NAME, DAY1, WORD, IIF(ANSWER IS NULL, 0, 1) FROM LOG INTO :N, :D, :W, :A DO "
+         "BEGIN "
+         "EXECUTE PROCEDURE LOG_WORD_NUMBER(:W) RETURNING_VALUES :I; "
+         "INSERT INTO LOG_COUNT (NAME, DAY1, WORD_ID, WRONG) VALUES (:N, :D, :I, :A); "
+         "END "
+         "END",
+         "DELETE FROM LOG_TOTAL",
+         "INSERT INTO LOG_TOTAL (WORD_ID, WRONG, N) "
+         "SELECT WORD_ID, WRONG, COUNT(*) FROM LOG_COUNT GROUP BY WORD_ID, WRONG"},
+        kFillWaitSeconds);
+  } catch (const E_DB_Error& e) {
+    throw E_DB_Error(std::string("Cannot upgrade the score database: ") + e.what(), e.engine());
+  }
 }
 
 // Form 3 counts the log from narrow tables. The trigger that keeps them in
@@ -107,10 +119,12 @@ void FillCounts(const QSqlDatabase& db) {
 void UpgradeToCounts(QSqlDatabase& db) {
   if (!HasTable(db, "LOG_COUNT")) {
     std::vector<QString> objects;
-    for (const char* head : {"CREATE SEQUENCE LOG_WORD_ID", "CREATE TABLE LOG_WORD",
-                             "CREATE TABLE LOG_COUNT", "CREATE INDEX LOG_WORD_HASH",
-                             "CREATE INDEX LOG_WORD_BY_ID", "CREATE PROCEDURE LOG_COUNT_ADD",
-                             "CREATE PROCEDURE LOG_COUNT_REMOVE", "CREATE TRIGGER LOG_COUNTS"}) {
+    for (const char* head :
+         {"CREATE SEQUENCE LOG_WORD_ID", "CREATE TABLE LOG_WORD", "CREATE TABLE LOG_COUNT",
+          "CREATE TABLE LOG_TOTAL", "CREATE INDEX LOG_WORD_HASH", "CREATE INDEX LOG_WORD_BY_ID",
+          "CREATE INDEX LOG_TOTAL_WORD", "CREATE PROCEDURE LOG_WORD_NUMBER",
+          "CREATE PROCEDURE LOG_COUNT_ADD", "CREATE PROCEDURE LOG_COUNT_REMOVE",
+          "CREATE TRIGGER LOG_COUNTS"}) {
       objects.push_back(SchemaStatement(head));
     }
     RunCommitted(db, objects);
@@ -141,9 +155,9 @@ void Upgrade(QSqlDatabase& db) {
 void RefreshEmptyStatistics(const QSqlDatabase& db) {
   try {
     QSqlQuery stale(db);
-    if (!stale.exec(
-            QStringLiteral("SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE RDB$RELATION_NAME "
-                           "IN ('LOG', 'LOG_COUNT', 'LOG_WORD') AND RDB$STATISTICS = 0"))) {
+    if (!stale.exec(QStringLiteral(
+            "SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE RDB$RELATION_NAME "
+            "IN ('LOG', 'LOG_COUNT', 'LOG_WORD', 'LOG_TOTAL') AND RDB$STATISTICS = 0"))) {
       return;
     }
     std::vector<QString> names;

@@ -56,7 +56,7 @@ class SchemaUpgrade : public ScoreDbTest {
   // The objects of the log and its narrow tables that the schema makes, for
   // comparing two databases.
   static Table LogObjects(const std::string& path) {
-    const std::string tables = " in ('LOG', 'LOG_WORD', 'LOG_COUNT')";
+    const std::string tables = " in ('LOG', 'LOG_WORD', 'LOG_COUNT', 'LOG_TOTAL')";
     Table objects = Rows(
         path,
         "select 'field', trim(r.rdb$relation_name) || '.' || trim(r.rdb$field_name) || '.' || "
@@ -100,6 +100,18 @@ class SchemaUpgrade : public ScoreDbTest {
     std::sort(log.begin(), log.end());
     EXPECT_FALSE(log.empty());
     EXPECT_EQ(narrow, log);
+    // The word totals sum to the log's rows of each word and answer kind
+    // (a group of texts that differ in trailing blanks is named by either).
+    Table totals = Rows(path,
+                        "select trim(trailing from w.word), t.wrong, sum(t.n) from log_total t "
+                        "left join log_word w "
+                        "on w.id = t.word_id group by 1, 2 having sum(t.n) <> 0");
+    Table perWord = Rows(path,
+                         "select trim(trailing from word), iif(answer is null, 0, 1), count(*) "
+                         "from log group by 1, 2");
+    std::sort(totals.begin(), totals.end());
+    std::sort(perWord.begin(), perWord.end());
+    EXPECT_EQ(totals, perWord);
   }
   // A connection of a program that knows only the older schema.
   QSqlDatabase OlderProgram(const std::string& path) {
