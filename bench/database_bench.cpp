@@ -2,7 +2,9 @@
 // takes, and the queries of the log, wrong-word and score windows over a
 // large database (1,000,000 log rows and 100,000 score rows of 200 users):
 // every form of the log and wrong-word statements, each also as it was
-// written before the day column (cdate on the date texts) for reference. The
+// written before the day column (cdate on the date texts) for reference, and
+// the counted forms also over the log itself, as before the narrow count
+// tables. The
 // large database is built once in $ORV_BENCH_DIR (default: the temporary
 // folder) and reused by later runs.
 #include <benchmark/benchmark.h>
@@ -27,9 +29,9 @@
 #include "scores/firebird/fbclient.h"
 #include "scores/firebird/fbtransaction.h"
 #include "scores/logquery.h"
-#include "scores/scoredbhost.h"
 #include "scores/scoredatabase.h"
 #include "scores/scoredbhost.h"
+#include "scores/wordtotals.h"
 
 namespace {
 
@@ -230,13 +232,17 @@ orv::CalendarDay DayOf(const QDate& d) {
   return {d.year(), static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day())};
 }
 
+// What a form's statement reads: the narrow count tables (counted forms
+// only), the log with its day column, the log's date texts through cdate.
+enum class Source { kCountTables, kDayColumn, kCdate };
+
 // One form of the log window's or the wrong-word window's statement.
 struct QueryForm {
   bool wrongWords = false;  // the wrong-word window's count limits
   bool count = false;
   bool oneUser = false;
   int dates = 0;  // 0: none, 1: from a week ago, 2: from a week ago to today
-  bool dayColumn = true;
+  Source source = Source::kDayColumn;
 };
 
 std::string FormSql(const QueryForm& f) {
@@ -246,7 +252,8 @@ std::string FormSql(const QueryForm& f) {
   const QDate today = QDate::currentDate();
   if (f.dates > 0) c.from = DayOf(today.addDays(-7));
   if (f.dates > 1) c.to = DayOf(today);
-  c.dayColumn = f.dayColumn;
+  c.dayColumn = f.source != Source::kCdate;
+  c.countTables = f.source == Source::kCountTables;
   orv::CountLimits limits;
   limits.moreThanOn = true;
   return f.wrongWords ? orv::WrongWordSql(c, limits) : orv::CreateLogSql(c);
@@ -254,14 +261,17 @@ std::string FormSql(const QueryForm& f) {
 
 std::string FormName(const QueryForm& f) {
   static const char* const kDates[] = {"AnyDay", "FromDate", "DateRange"};
+  static const char* const kSources[] = {"/counts", "/day1", "/cdate"};
   return std::string(f.wrongWords ? "BM_WrongWordWindow/" : "BM_LogWindow/") +
          (f.count ? "Counted/" : "Rows/") + (f.oneUser ? "OneUser/" : "AllUsers/") +
-         kDates[f.dates] + (f.dayColumn ? "/day1" : "/cdate");
+         kDates[f.dates] + kSources[static_cast<int>(f.source)];
 }
 
 void BM_QueryForm(benchmark::State& state, const QueryForm& form) {
   ScoreDatabase& su = Large();
   const QString sql = QString::fromStdString(FormSql(form));
+  // As the windows do before counting.
+  if (form.source == Source::kCountTables) orv::FoldWordTotals(su.Database());
   int rows = 0;
   for (auto _ : state) {
     QSqlQuery q(su.Database());
@@ -277,20 +287,24 @@ void BM_QueryForm(benchmark::State& state, const QueryForm& form) {
 }
 
 void RegisterQueryForms() {
-  for (bool dayColumn : {true, false}) {
+  for (Source source : {Source::kCountTables, Source::kDayColumn, Source::kCdate}) {
     for (bool wrongWords : {false, true}) {
       for (bool count : {false, true}) {
         // Without counting the wrong-word window runs the log window's statement.
         if (wrongWords && !count) continue;
+        // Only counts are read from the count tables.
+        if (source == Source::kCountTables && !count) continue;
         for (bool oneUser : {true, false}) {
           for (int dates : {0, 1, 2}) {
-            // Without dates the two statements are the same text.
-            if (!dayColumn && dates == 0) continue;
-            const QueryForm form{wrongWords, count, oneUser, dates, dayColumn};
+            // Without dates the two statements over the log are the same text.
+            if (source == Source::kCdate && dates == 0) continue;
+            const QueryForm form{wrongWords, count, oneUser, dates, source};
             auto* b = benchmark::RegisterBenchmark(FormName(form).c_str(), BM_QueryForm, form);
-            // A few runs tell enough; the cdate forms over every user read every row.
-            b->Unit(benchmark::kMillisecond)
-                ->Iterations(!dayColumn && dates > 0 && !oneUser ? 1 : 5);
+            // A few runs tell enough; the forms that read every user's log
+            // rows, by cdate or to count them, take seconds to minutes.
+            const bool slow = !oneUser && ((source == Source::kCdate && dates > 0) ||
+                                           (count && source != Source::kCountTables));
+            b->Unit(benchmark::kMillisecond)->Iterations(slow ? 1 : 5);
           }
         }
       }

@@ -139,7 +139,7 @@ void TProgressForm::Refresh() {
   const DateRange range = Days->Range();
   const std::vector<TestResult> tests = ReadTests(database_.Database(), learner, range);
   const std::vector<WordCount> words =
-      ReadWrongWords(database_.Database(), learner, range, kWordsShown);
+      ReadWrongWords(database_.Database(), learner, range, kWordsShown, database_.HasCountTables());
   setWindowTitle(QString::fromStdString("Progress of " + learner));
   TestsExport->SetTitle(QString::fromStdString("Tests of " + learner));
   WordsExport->SetTitle(QString::fromStdString("Wrong words of " + learner));

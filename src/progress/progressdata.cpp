@@ -67,12 +67,22 @@ std::vector<TestResult> ReadTests(const QSqlDatabase& db, const std::string& nam
 }
 
 std::vector<WordCount> ReadWrongWords(const QSqlDatabase& db, const std::string& name,
-                                      const DateRange& range, int limit) {
-  std::string sql = "select first " + std::to_string(limit) +
-                    " word, count(*) from log where answer is not null and name = ";
-  SqlQuote(sql, name);
-  sql += DateRangeSql("dmy_date(date1)", range);
-  sql += " group by word order by 2 desc, 1";
+                                      const DateRange& range, int limit, bool countTables) {
+  std::string learner;
+  SqlQuote(learner, name);
+  std::string sql = "select first " + std::to_string(limit);
+  if (countTables) {
+    // Counted per word number in the narrow rows, then regrouped by the text.
+    sql +=
+        " w.word, sum(c.n) from (select word_id, count(*) n from log_count where wrong = 1 "
+        "and name = " +
+        learner + DateRangeSql("day1", range) +
+        " group by word_id) c left join log_word w on w.id = c.word_id group by w.word";
+  } else {
+    sql += " word, count(*) from log where answer is not null and name = " + learner +
+           DateRangeSql("dmy_date(date1)", range) + " group by word";
+  }
+  sql += " order by 2 desc, 1";
   const ResultTable table = ReadOnlySelect(db, sql);
   std::vector<WordCount> words;
   for (const auto& row : table.rows) words.push_back({Text(row[0]), row[1].toInt()});

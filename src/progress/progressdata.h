@@ -48,9 +48,10 @@ std::vector<TestResult> ReadTests(const QSqlDatabase& db, const std::string& nam
                                   const DateRange& range);
 
 // The words the learner got wrong in the range, most often wrong first (ties
-// in the order of the words), at most limit of them. Raises E_DB_Error.
+// in the order of the words), at most limit of them; countTables as in
+// LogQueryControls. Raises E_DB_Error.
 std::vector<WordCount> ReadWrongWords(const QSqlDatabase& db, const std::string& name,
-                                      const DateRange& range, int limit);
+                                      const DateRange& range, int limit, bool countTables = true);
 
 // The percentages, and the help used, of the tests: one line per list, the
 // lists in alphabetical order.

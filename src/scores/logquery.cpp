@@ -25,18 +25,29 @@ std::string DateLiteral(const CalendarDay& day) {
 constexpr const char* kShownLogColumns =
     " select name, date1, time1, file1, word, log_group, help_count, answer from log ";
 
-// The head, the answer clause, the user clause and the date clauses.
-std::string SelectAndWhere(const LogQueryControls& c) {
-  std::string sql = c.count ? " select word, count(word) from log " : kShownLogColumns;
+// The words of a table for its right and wrong answers.
+struct AnswerColumn {
+  const char* wrong;
+  const char* right;
+  const char* neither;
+};
+constexpr AnswerColumn kLogAnswer{" where ANSWER IS NOT NULL ", " where ANSWER IS NULL ",
+                                  " where ANSWER <> ANSWER "};
+constexpr AnswerColumn kNarrowAnswer{" where wrong = 1 ", " where wrong = 0 ",
+                                     " where wrong <> wrong "};
+
+// The answer clause, the user clause and the date clauses after head.
+std::string SelectAndWhere(const LogQueryControls& c, std::string sql, const AnswerColumn& answer,
+                           bool dayColumn) {
   bool where = true;
   if (c.showRight && !c.showWrong) {
-    sql += " where ANSWER IS NULL ";
+    sql += answer.right;
   } else if (c.showWrong && !c.showRight) {
-    sql += " where ANSWER IS NOT NULL ";
+    sql += answer.wrong;
   } else if (c.showWrong && c.showRight) {
     where = false;
   } else {
-    sql += " where ANSWER <> ANSWER ";
+    sql += answer.neither;
   }
   auto clause = [&](const char* condition) {
     sql += where ? " and " : " where ";
@@ -48,7 +59,7 @@ std::string SelectAndWhere(const LogQueryControls& c) {
     SqlQuote(sql, c.user);
   }
   // The bound is the day before with "later than", so the first day's own rows count.
-  if (c.from && c.dayColumn) {
+  if (c.from && dayColumn) {
     clause("day1 > ");
     sql += DateLiteral(DayBefore(*c.from)) + " ";
     if (c.to) sql += " and day1 <= " + DateLiteral(*c.to) + " ";
@@ -65,6 +76,38 @@ std::string SelectAndWhere(const LogQueryControls& c) {
   return sql;
 }
 
+std::string SelectAndWhere(const LogQueryControls& c) {
+  return SelectAndWhere(c, c.count ? " select word, count(word) from log " : kShownLogColumns,
+                        kLogAnswer, c.dayColumn);
+}
+
+// One row per word with its count, largest first; having gives the group
+// condition for the count expression it is handed. The narrow rows, or for
+// every user and day the word totals, are counted per word number first and
+// the few groups then regrouped by the word's text, so words the log groups
+// together (a dictionary entry that two programs added at once, a text with
+// trailing blanks) count as one. A word's totals say how many log rows it
+// has; a NULL word's rows count as nothing, as in count(word).
+template <typename Having>
+std::string CountedSql(const LogQueryControls& c, Having having) {
+  if (!c.countTables) {
+    return SelectAndWhere(c) + " group by word" + having("count(word)") + " order by 2 desc";
+  }
+  const bool totals = c.user.empty() && !c.from;
+  const std::string perWord =
+      totals ? SelectAndWhere(c,
+                              " select word_id, sum(iif(word_id is null, 0, n)) n "
+                              "from log_total ",
+                              kNarrowAnswer, true) +
+                   " group by word_id having sum(n) > 0"
+             : SelectAndWhere(c, " select word_id, count(word_id) n from log_count ", kNarrowAnswer,
+                              true) +
+                   " group by word_id";
+  return " select w.word, sum(c.n) \"COUNT\" from (" + perWord +
+         ") c left join log_word w on w.id = c.word_id group by w.word" + having("sum(c.n)") +
+         " order by 2 desc";
+}
+
 }  // namespace
 
 CalendarDay DayBefore(const CalendarDay& day) {
@@ -76,23 +119,23 @@ CalendarDay DayBefore(const CalendarDay& day) {
 }
 
 std::string CreateLogSql(const LogQueryControls& controls) {
-  std::string sql = SelectAndWhere(controls);
-  if (controls.count) sql += " group by word order by 2 desc";
-  return sql;
+  if (!controls.count) return SelectAndWhere(controls);
+  return CountedSql(controls, [](const char*) { return std::string(); });
 }
 
 std::string WrongWordSql(const LogQueryControls& controls, const CountLimits& limits) {
-  std::string sql = SelectAndWhere(controls);
-  if (!controls.count) return sql;
-  sql += " group by word";
-  if (limits.moreThanOn) sql += " having count(word) > " + std::to_string(limits.moreThan);
-  if (limits.lessThanOn) {
-    // An upper limit on its own opens the group condition itself.
-    sql += limits.moreThanOn ? " and " : " having ";
-    sql += "count(word) < " + std::to_string(limits.lessThan);
-  }
-  sql += " order by 2 desc";
-  return sql;
+  if (!controls.count) return SelectAndWhere(controls);
+  return CountedSql(controls, [&](const char* count) {
+    std::string sql;
+    if (limits.moreThanOn)
+      sql += std::string(" having ") + count + " > " + std::to_string(limits.moreThan);
+    if (limits.lessThanOn) {
+      // An upper limit on its own opens the group condition itself.
+      sql += limits.moreThanOn ? " and " : " having ";
+      sql += std::string(count) + " < " + std::to_string(limits.lessThan);
+    }
+    return sql;
+  });
 }
 
 }  // namespace orv

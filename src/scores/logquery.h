@@ -28,6 +28,9 @@ struct LogQueryControls {
   // Dates compared on the log's day column, which an index serves; false for
   // a database without it, where cdate compares the date texts row by row.
   bool dayColumn = true;
+  // Counts read from the log's narrow tables, which are far quicker to count
+  // than the log's wide rows; false for a database without them.
+  bool countTables = true;
 };
 
 // The log window's statement.

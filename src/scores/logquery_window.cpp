@@ -19,6 +19,7 @@
 #include "scores/dataset.h"
 #include "scores/scoredatabase.h"
 #include "scores/scorewindowhost.h"
+#include "scores/wordtotals.h"
 #include "users/password.h"
 #include "widgets/datagrid_window.h"
 #include "widgets/datepicker_window.h"
@@ -171,6 +172,7 @@ LogQueryControls TSU::Controls(bool report) {
     if (ToDate->Checked()) c.to = DayOf(ToDate->Date());
   }
   c.dayColumn = database_.HasDayColumn();
+  c.countTables = database_.HasCountTables();
   return c;
 }
 
@@ -215,6 +217,9 @@ void TSU::updateUserList() {
 void TSU::updateBtnClick() {
   const std::string text = SQL->toPlainText().toStdString();
   if (!database_.ConectDB()) return;
+  // Counts over every user and day read the word totals; folded first they
+  // are a row or two per word.
+  if (Count1->isChecked() && database_.HasCountTables()) FoldWordTotals(database_.Database());
   dataSet_.Open(database_.Database(), text);
   DBName->setText(QString::fromStdString("Database name:" + database_.DatabaseName()));
   if (text != BuildSql(false) || Count1->isChecked()) {

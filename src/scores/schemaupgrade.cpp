@@ -7,10 +7,15 @@
 #include <vector>
 
 #include "scores/firebird/engineerror.h"
+#include "scores/firebird/owntransaction.h"
 #include "scores/firebird/schema.h"
 
 namespace orv {
 namespace {
+
+// How long the fill of the counts waits for older programs' open writes of
+// the log; an upgrade that cannot wait is tried again at the next connect.
+constexpr int kFillWaitSeconds = 10;
 
 // The statement of the schema script that begins with head; the upgrade
 // makes its objects exactly as a new database gets them.
@@ -30,6 +35,11 @@ bool Exists(const QSqlDatabase& db, const QString& select) {
 bool HasDayColumn(const QSqlDatabase& db) {
   return Exists(db, QStringLiteral("SELECT 1 FROM RDB$RELATION_FIELDS WHERE "
                                    "RDB$RELATION_NAME = 'LOG' AND RDB$FIELD_NAME = 'DAY1'"));
+}
+
+bool HasTable(const QSqlDatabase& db, const char* name) {
+  return Exists(
+      db, QStringLiteral("SELECT 1 FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = '%1'").arg(name));
 }
 
 bool HasIndex(const QSqlDatabase& db, const char* name) {
@@ -70,8 +80,71 @@ void UpgradeToDays(QSqlDatabase& db) {
   for (const char* index : {"LOG_DAY1", "LOG_NAME_DAY1"}) {
     if (!HasIndex(db, index)) last.push_back(SchemaStatement(std::string("CREATE INDEX ") + index));
   }
-  last.push_back(SchemaStatement("CREATE VIEW SCHEMA_VERSION"));
-  RunCommitted(db, last);
+  if (!last.empty()) RunCommitted(db, last);
+}
+
+// The narrow rows of every log row and the word totals, made again from the
+// log. Older programs may be writing the log meanwhile: the transaction
+// reserves the log, so it waits for their open writes, sees them committed
+// and holds further ones back until it commits; no row is counted twice or
+// missed. The totals start folded, one row per word and answer kind.
+void FillCounts(const QSqlDatabase& db) {
+  try {
+    RunReservingWrite(
+        db, {"LOG", "LOG_COUNT", "LOG_TOTAL"},
+        {"DELETE FROM LOG_COUNT",
+         "EXECUTE BLOCK AS "
+         "DECLARE N VARCHAR(100); DECLARE D DATE; DECLARE W VARCHAR(4000); "
+         "DECLARE A SMALLINT; DECLARE I INTEGER; "
+         "BEGIN "
+         "FOR SELECT NAME, DAY1, WORD, IIF(ANSWER IS NULL, 0, 1) FROM LOG INTO :N, :D, :W, :A DO "
+         "BEGIN "
+         "EXECUTE PROCEDURE LOG_WORD_NUMBER(:W) RETURNING_VALUES :I; "
+         "INSERT INTO LOG_COUNT (NAME, DAY1, WORD_ID, WRONG) VALUES (:N, :D, :I, :A); "
+         "END "
+         "END",
+         "DELETE FROM LOG_TOTAL",
+         "INSERT INTO LOG_TOTAL (WORD_ID, WRONG, N) "
+         "SELECT WORD_ID, WRONG, COUNT(*) FROM LOG_COUNT GROUP BY WORD_ID, WRONG"},
+        kFillWaitSeconds);
+  } catch (const E_DB_Error& e) {
+    throw E_DB_Error(std::string("Cannot upgrade the score database: ") + e.what(), e.engine());
+  }
+}
+
+// Form 3 counts the log from narrow tables. The trigger that keeps them in
+// step is committed with them, before the fill; the fill then makes every
+// narrow row again, so rows that older programs wrote in between are
+// counted once. The indexes of the narrow rows are built after the fill.
+void UpgradeToCounts(QSqlDatabase& db) {
+  if (!HasTable(db, "LOG_COUNT")) {
+    std::vector<QString> objects;
+    for (const char* head :
+         {"CREATE SEQUENCE LOG_WORD_ID", "CREATE TABLE LOG_WORD", "CREATE TABLE LOG_COUNT",
+          "CREATE TABLE LOG_TOTAL", "CREATE INDEX LOG_WORD_HASH", "CREATE INDEX LOG_WORD_BY_ID",
+          "CREATE INDEX LOG_TOTAL_WORD", "CREATE PROCEDURE LOG_WORD_NUMBER",
+          "CREATE PROCEDURE LOG_COUNT_ADD", "CREATE PROCEDURE LOG_COUNT_REMOVE",
+          "CREATE TRIGGER LOG_COUNTS"}) {
+      objects.push_back(SchemaStatement(head));
+    }
+    RunCommitted(db, objects);
+  }
+  FillCounts(db);
+  std::vector<QString> indexes;
+  for (const char* index : {"LOG_COUNT_DAY1", "LOG_COUNT_NAME_DAY1"}) {
+    if (!HasIndex(db, index)) {
+      indexes.push_back(SchemaStatement(std::string("CREATE INDEX ") + index));
+    }
+  }
+  if (!indexes.empty()) RunCommitted(db, indexes);
+}
+
+void Upgrade(QSqlDatabase& db) {
+  const int version = ScoreSchemaVersion(db);
+  if (version < 2) UpgradeToDays(db);
+  if (version < 3) UpgradeToCounts(db);
+  // Last, so a database says its form only once it has all of it.
+  RunCommitted(db, {SchemaStatement("CREATE OR ALTER VIEW SCHEMA_VERSION")});
 }
 
 // An index made on an empty table keeps a selectivity of 0, and with it the
@@ -82,8 +155,9 @@ void UpgradeToDays(QSqlDatabase& db) {
 void RefreshEmptyStatistics(const QSqlDatabase& db) {
   try {
     QSqlQuery stale(db);
-    if (!stale.exec(QStringLiteral("SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE "
-                                   "RDB$RELATION_NAME = 'LOG' AND RDB$STATISTICS = 0"))) {
+    if (!stale.exec(QStringLiteral(
+            "SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES WHERE RDB$RELATION_NAME "
+            "IN ('LOG', 'LOG_COUNT', 'LOG_WORD', 'LOG_TOTAL') AND RDB$STATISTICS = 0"))) {
       return;
     }
     std::vector<QString> names;
@@ -99,10 +173,7 @@ void RefreshEmptyStatistics(const QSqlDatabase& db) {
 }  // namespace
 
 int ScoreSchemaVersion(const QSqlDatabase& db) {
-  if (!Exists(db, QStringLiteral("SELECT 1 FROM RDB$RELATIONS WHERE "
-                                 "RDB$RELATION_NAME = 'SCHEMA_VERSION'"))) {
-    return 1;
-  }
+  if (!HasTable(db, "SCHEMA_VERSION")) return 1;
   QSqlQuery query(db);
   if (!query.exec(QStringLiteral("SELECT VERSION FROM SCHEMA_VERSION")) || !query.next()) {
     throw E_DB_Error("Cannot read the score database's version: " +
@@ -114,7 +185,7 @@ int ScoreSchemaVersion(const QSqlDatabase& db) {
 void UpgradeScoreSchema(QSqlDatabase& db) {
   if (ScoreSchemaVersion(db) < kScoreSchemaVersion) {
     try {
-      UpgradeToDays(db);
+      Upgrade(db);
     } catch (const E_DB_Error&) {
       // Another program may have made the same objects a moment before.
       if (ScoreSchemaVersion(db) < kScoreSchemaVersion) throw;

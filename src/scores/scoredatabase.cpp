@@ -126,14 +126,22 @@ bool ScoreDatabase::TryConnect() {
 
 // A database made by an older program is brought up to date before any
 // work. When that fails, the learner can still answer and log (the old
-// columns are all there) and the queries compare the date texts; the message
-// says why, and the next connection tries again.
+// columns are all there) and the queries read what the database's form
+// offers (the date texts, the log itself); the message says why, and the
+// next connection tries again.
 void ScoreDatabase::UpgradeOnConnect() {
   try {
     UpgradeScoreSchema(db_);
     hasDayColumn_ = true;
+    hasCountTables_ = true;
   } catch (const E_DB_Error& e) {
-    hasDayColumn_ = false;
+    int version = 1;
+    try {
+      version = ScoreSchemaVersion(db_);
+    } catch (const E_DB_Error&) {
+    }
+    hasDayColumn_ = version >= 2;
+    hasCountTables_ = version >= 3;
     dialogs_.ShowMessage(e.what());
   }
 }

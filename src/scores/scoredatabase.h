@@ -56,6 +56,8 @@ class ScoreDatabase {
   // Whether the database keeps each log row's day as a DATE; until the first
   // connection a database is taken to be of the current schema.
   bool HasDayColumn() const { return hasDayColumn_; }
+  // Whether it keeps the narrow tables the counts are read from; as above.
+  bool HasCountTables() const { return hasCountTables_; }
   // The path the connection was last opened with.
   std::string DatabaseName() const;
 
@@ -87,6 +89,7 @@ class ScoreDatabase {
   QSqlDatabase db_;
   bool inTransaction_ = false;
   bool hasDayColumn_ = true;
+  bool hasCountTables_ = true;
   EngineError lastError_;
 };
 

@@ -1,5 +1,7 @@
-// The statements of the log and wrong-word windows: the exact texts for the
-// controls' combinations, and the day arithmetic of the start date.
+// The statements of the log and wrong-word windows over the log itself: the
+// exact texts for the controls' combinations, and the day arithmetic of the
+// start date. The counts through the narrow tables are checked against these
+// on a database (countquery_test.cpp).
 #include "scores/logquery.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@ LogQueryControls AnnWrongCounted() {
   LogQueryControls c;
   c.count = true;
   c.user = "ann";
+  c.countTables = false;
   return c;
 }
 
@@ -39,37 +42,51 @@ TEST(LogQuery, AnswerBoxesChooseTheAnswerClause) {
   LogQueryControls c;
   c.showWrong = false;
   c.showRight = true;
-  EXPECT_EQ(CreateLogSql(c), " select name, date1, time1, file1, word, log_group, help_count, answer from log  where ANSWER IS NULL ");
+  EXPECT_EQ(CreateLogSql(c),
+            " select name, date1, time1, file1, word, log_group, help_count, answer from log  "
+            "where ANSWER IS NULL ");
   c.showWrong = true;
-  EXPECT_EQ(CreateLogSql(c), " select name, date1, time1, file1, word, log_group, help_count, answer from log ");
+  EXPECT_EQ(CreateLogSql(c),
+            " select name, date1, time1, file1, word, log_group, help_count, answer from log ");
   c.showWrong = c.showRight = false;
-  EXPECT_EQ(CreateLogSql(c), " select name, date1, time1, file1, word, log_group, help_count, answer from log  where ANSWER <> ANSWER ");
+  EXPECT_EQ(CreateLogSql(c),
+            " select name, date1, time1, file1, word, log_group, help_count, answer from log  "
+            "where ANSWER <> ANSWER ");
 }
 
 TEST(LogQuery, FirstConditionOpensTheWhereClause) {
   LogQueryControls c;
   c.showRight = true;  // both kinds: no answer clause
   c.user = "bob";
-  EXPECT_EQ(CreateLogSql(c), " select name, date1, time1, file1, word, log_group, help_count, answer from log  where name = 'bob'");
+  EXPECT_EQ(CreateLogSql(c),
+            " select name, date1, time1, file1, word, log_group, help_count, answer from log  "
+            "where name = 'bob'");
   c.user.clear();
   c.from = CalendarDay{2004, 1, 1};
-  EXPECT_EQ(CreateLogSql(c), " select name, date1, time1, file1, word, log_group, help_count, answer from log  where day1 > DATE '2003-12-31' ");
+  EXPECT_EQ(CreateLogSql(c),
+            " select name, date1, time1, file1, word, log_group, help_count, answer from log  "
+            "where day1 > DATE '2003-12-31' ");
 }
 
 TEST(LogQuery, EndDateCountsOnlyWithTheStartDate) {
   LogQueryControls c;
   c.to = CalendarDay{2004, 3, 8};
-  EXPECT_EQ(CreateLogSql(c), " select name, date1, time1, file1, word, log_group, help_count, answer from log  where ANSWER IS NOT NULL ");
+  EXPECT_EQ(CreateLogSql(c),
+            " select name, date1, time1, file1, word, log_group, help_count, answer from log  "
+            "where ANSWER IS NOT NULL ");
   c.from = CalendarDay{2004, 3, 1};
   c.to.reset();
   EXPECT_EQ(CreateLogSql(c),
-            " select name, date1, time1, file1, word, log_group, help_count, answer from log  where ANSWER IS NOT NULL  and day1 > DATE '2004-02-29' ");
+            " select name, date1, time1, file1, word, log_group, help_count, answer from log  "
+            "where ANSWER IS NOT NULL  and day1 > DATE '2004-02-29' ");
 }
 
 TEST(LogQuery, UserNamesAreQuoted) {
   LogQueryControls c;
   c.user = "O'Neil";
-  EXPECT_EQ(CreateLogSql(c), " select name, date1, time1, file1, word, log_group, help_count, answer from log  where ANSWER IS NOT NULL  and name = 'O''Neil'");
+  EXPECT_EQ(CreateLogSql(c),
+            " select name, date1, time1, file1, word, log_group, help_count, answer from log  "
+            "where ANSWER IS NOT NULL  and name = 'O''Neil'");
 }
 
 TEST(LogQuery, DayBeforeCrossesMonthsYearsAndLeapDays) {
@@ -119,7 +136,8 @@ TEST(WrongWordQuery, WithoutCountingNothingIsGrouped) {
   CountLimits limits;
   limits.moreThanOn = limits.lessThanOn = true;
   EXPECT_EQ(WrongWordSql(c, limits),
-            " select name, date1, time1, file1, word, log_group, help_count, answer from log  where ANSWER IS NOT NULL  and name = 'ann'");
+            " select name, date1, time1, file1, word, log_group, help_count, answer from log  "
+            "where ANSWER IS NOT NULL  and name = 'ann'");
 }
 
 }  // namespace

@@ -1,14 +1,19 @@
-// A database made by the older schema, upgraded in place on connecting: its
-// rows get their days, it ends with the objects a new database has, programs
-// that know only the older schema go on writing and reading it, and the log
+// A database made by an older schema, upgraded in place on connecting: its
+// rows get their days and their narrow count rows, exactly, also while older
+// programs write; it ends with the objects a new database has, programs that
+// know only the older schema go on writing and reading it, an upgrade that
+// cannot finish leaves a working database and is finished later, and the log
 // window's statements with the day column give the rows of those with cdate.
 #include "scores/schemaupgrade.h"
 
 #include <gtest/gtest.h>
 
+#include <QSqlDriver>
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 #include "score_db_fixture.h"
 #include "scores/firebird/fbclient.h"
@@ -20,8 +25,8 @@ namespace {
 
 using Table = std::vector<std::vector<std::string>>;
 
-std::string OlderSchema() {
-  std::ifstream in(std::string(ORV_TEST_DATA_DIR) + "/schema-form1.sql");
+std::string OlderSchema(int form) {
+  std::ifstream in(std::string(ORV_TEST_DATA_DIR) + "/schema-form" + std::to_string(form) + ".sql");
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
@@ -32,9 +37,9 @@ const char* const kDays[] = {"31/12/2003", "01/01/2004", "28/02/2004", "29/02/20
 
 class SchemaUpgrade : public ScoreDbTest {
  protected:
-  std::string OlderDatabase() {
-    host.path = dir.Str() + "older.gdb";
-    CreateDatabase(host.path, OlderSchema());
+  std::string OlderDatabase(int form = 1) {
+    host.path = dir.Str() + "older" + std::to_string(form) + ".gdb";
+    CreateDatabase(host.path, OlderSchema(form));
     int i = 0;
     for (const char* day : kDays) {
       for (const char* name : {"ann", "bob"}) {
@@ -48,47 +53,115 @@ class SchemaUpgrade : public ScoreDbTest {
     Exec(host.path, "insert into log (name, word) values ('ann', 'no date')");
     return host.path;
   }
-  // The objects of the log that the schema makes, for comparing two databases.
+  // The objects of the log and its narrow tables that the schema makes, for
+  // comparing two databases.
   static Table LogObjects(const std::string& path) {
-    Table objects =
-        Rows(path,
-             "select 'field', trim(rdb$field_name) from rdb$relation_fields where "
-             "rdb$relation_name = 'LOG' union all "
-             "select 'index', trim(rdb$index_name) from rdb$indices where "
-             "rdb$relation_name = 'LOG' union all "
-             "select 'segment', trim(s.rdb$index_name) || '.' || trim(s.rdb$field_name) "
-             "|| '.' || s.rdb$field_position from rdb$index_segments s join rdb$indices "
-             "i on i.rdb$index_name = s.rdb$index_name where i.rdb$relation_name = "
-             "'LOG' union all "
-             "select 'trigger', trim(rdb$trigger_name) || '.' || rdb$trigger_type from "
-             "rdb$triggers where rdb$relation_name = 'LOG' and "
-             "coalesce(rdb$system_flag, 0) = 0");
+    const std::string tables = " in ('LOG', 'LOG_WORD', 'LOG_COUNT', 'LOG_TOTAL')";
+    Table objects = Rows(
+        path,
+        "select 'field', trim(r.rdb$relation_name) || '.' || trim(r.rdb$field_name) || '.' || "
+        "f.rdb$field_type || '.' || coalesce(f.rdb$character_length, 0) || '.' || "
+        "coalesce(r.rdb$null_flag, 0) from rdb$relation_fields r join rdb$fields f on "
+        "f.rdb$field_name = r.rdb$field_source where r.rdb$relation_name" +
+            tables +
+            " union all "
+            "select 'index', trim(rdb$index_name) || '.' || coalesce(rdb$unique_flag, 0) || '.' || "
+            "coalesce(rdb$expression_source, '') from rdb$indices where rdb$relation_name" +
+            tables +
+            " union all "
+            "select 'segment', trim(s.rdb$index_name) || '.' || trim(s.rdb$field_name) "
+            "|| '.' || s.rdb$field_position from rdb$index_segments s join rdb$indices "
+            "i on i.rdb$index_name = s.rdb$index_name where i.rdb$relation_name" +
+            tables +
+            " union all "
+            "select 'trigger', trim(rdb$trigger_name) || '.' || rdb$trigger_type || '.' || "
+            "rdb$trigger_sequence from rdb$triggers where rdb$relation_name" +
+            tables +
+            " and "
+            "coalesce(rdb$system_flag, 0) = 0 union all "
+            "select 'procedure', trim(rdb$procedure_name) from rdb$procedures where "
+            "coalesce(rdb$system_flag, 0) = 0 union all "
+            "select 'sequence', trim(rdb$generator_name) from rdb$generators where "
+            "coalesce(rdb$system_flag, 0) = 0 union all "
+            "select 'version', version from schema_version");
     std::sort(objects.begin(), objects.end());
     return objects;
   }
+  // The narrow rows say of each log row who, which day, which word and
+  // whether wrong: the same multiset as the log's own rows.
+  static void ExpectNarrowRowsMatchTheLog(const std::string& path) {
+    Table narrow = Rows(path,
+                        "select c.name, c.day1, w.word, c.wrong, count(*) from log_count c "
+                        "left join log_word w on w.id = c.word_id group by 1, 2, 3, 4");
+    Table log = Rows(path,
+                     "select name, day1, word, iif(answer is null, 0, 1), count(*) from log "
+                     "group by 1, 2, 3, 4");
+    std::sort(narrow.begin(), narrow.end());
+    std::sort(log.begin(), log.end());
+    EXPECT_FALSE(log.empty());
+    EXPECT_EQ(narrow, log);
+    // The word totals sum to the log's rows of each word and answer kind
+    // (a group of texts that differ in trailing blanks is named by either).
+    Table totals = Rows(path,
+                        "select trim(trailing from w.word), t.wrong, sum(t.n) from log_total t "
+                        "left join log_word w "
+                        "on w.id = t.word_id group by 1, 2 having sum(t.n) <> 0");
+    Table perWord = Rows(path,
+                         "select trim(trailing from word), iif(answer is null, 0, 1), count(*) "
+                         "from log group by 1, 2");
+    std::sort(totals.begin(), totals.end());
+    std::sort(perWord.begin(), perWord.end());
+    EXPECT_EQ(totals, perWord);
+  }
+  // A connection of a program that knows only the older schema.
+  QSqlDatabase OlderProgram(const std::string& path) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), "orv-test-older");
+    db.setDatabaseName(QString::fromStdString(path));
+    db.setUserName(kDbUser);
+    db.setPassword(kDbPassword);
+    EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
+    return db;
+  }
+  void TearDown() override {
+    QSqlDatabase::removeDatabase("orv-test-older");
+    ScoreDbTest::TearDown();
+  }
+  static void ExpectRuns(const QSqlDatabase& db, const std::string& sql) {
+    QSqlQuery query(db);
+    EXPECT_TRUE(query.exec(QString::fromStdString(sql)))
+        << sql << ": " << query.lastError().text().toStdString();
+  }
 };
 
+constexpr char kOlderInsert[] =
+    "INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count, answer) VALUES "
+    "('cy', '05/03/2004', '09:07:03', 'WORDS0', 'house', 12, 0, 'hous')";
+
 TEST_F(SchemaUpgrade, ConnectingUpgradesAnOlderDatabaseToTheNewSchema) {
-  const std::string older = OlderDatabase();
-  {
-    ScoreDatabase su(dialogs, host);
-    ASSERT_TRUE(su.ConectDB());
-    EXPECT_EQ(ScoreSchemaVersion(su.Database()), kScoreSchemaVersion);
-  }
-  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
-  // Every old row has the day its text names; texts that are no day have none.
-  EXPECT_EQ(OneValue(older, "select count(*) from log where day1 is distinct from dmy_date(date1)"),
-            "0");
-  EXPECT_EQ(OneValue(older, "select count(*) from log where day1 is null"), "3");
   const std::string fresh = NewDatabase("fresh.gdb");
-  EXPECT_EQ(LogObjects(older), LogObjects(fresh));
   EXPECT_EQ(OneValue(fresh, "select version from schema_version"),
             std::to_string(kScoreSchemaVersion));
-  // A second connection finds nothing left to do.
-  host.path = older;
-  ScoreDatabase again(dialogs, host);
-  ASSERT_TRUE(again.ConectDB());
-  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
+  for (int form : {1, 2}) {
+    const std::string older = OlderDatabase(form);
+    {
+      ScoreDatabase su(dialogs, host);
+      ASSERT_TRUE(su.ConectDB());
+      EXPECT_EQ(ScoreSchemaVersion(su.Database()), kScoreSchemaVersion);
+      EXPECT_TRUE(su.HasCountTables());
+    }
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
+    // Every old row has the day its text names; texts that are no day have none.
+    EXPECT_EQ(
+        OneValue(older, "select count(*) from log where day1 is distinct from dmy_date(date1)"),
+        "0");
+    EXPECT_EQ(OneValue(older, "select count(*) from log where day1 is null"), "3");
+    ExpectNarrowRowsMatchTheLog(older);
+    EXPECT_EQ(LogObjects(older), LogObjects(fresh)) << form;
+    // A second connection finds nothing left to do.
+    ScoreDatabase again(dialogs, host);
+    ASSERT_TRUE(again.ConectDB());
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
+  }
 }
 
 TEST_F(SchemaUpgrade, IndexStatisticsAreComputedOnceTheLogHasRows) {
@@ -110,17 +183,18 @@ TEST_F(SchemaUpgrade, IndexStatisticsAreComputedOnceTheLogHasRows) {
 
 TEST_F(SchemaUpgrade, OlderProgramsStillWriteAndReadAnUpgradedDatabase) {
   const std::string path = OlderDatabase();
+  // The older program is running while the database is upgraded.
+  const QSqlDatabase older = OlderProgram(path);
+  ExpectRuns(older, "select count(*) from log");
   {
     ScoreDatabase su(dialogs, host);
     ASSERT_TRUE(su.ConectDB());
   }
-  // The statements of a program that knows nothing of the day column.
-  Exec(path,
-       "INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count, answer) VALUES "
-       "('cy', '05/03/2004', '09:07:03', 'WORDS0', 'house', 12, 0, 'hous')");
-  Exec(path,
-       "INSERT INTO score (name, date1, time1, file1, max_help,  help_total, word_count, "
-       "score,log_group  ) VALUES ('cy', '05/03/2004', '09:07:03', 'WORDS0.SCO',0,0,1,0,12)");
+  // The statements of a program that knows nothing of the new columns and tables.
+  ExpectRuns(older, kOlderInsert);
+  ExpectRuns(older,
+             "INSERT INTO score (name, date1, time1, file1, max_help,  help_total, word_count, "
+             "score,log_group  ) VALUES ('cy', '05/03/2004', '09:07:03', 'WORDS0.SCO',0,0,1,0,12)");
   EXPECT_EQ(OneValue(path, "select day1 from log where name = 'cy'"), "2004-03-05");
   EXPECT_EQ(Rows(path,
                  " select * from log  where ANSWER IS NOT NULL  and name = 'cy' and "
@@ -128,6 +202,82 @@ TEST_F(SchemaUpgrade, OlderProgramsStillWriteAndReadAnUpgradedDatabase) {
                 .size(),
             1u);
   EXPECT_EQ(OneValue(path, "select ratio from score_tab where name = 'cy'"), "0/1");
+  // Its changes and removals are counted too: a wrong answer made right
+  // under another word, a right one moved to another day and user, a row
+  // without a day and one whose word ends in a blank removed.
+  ExpectRuns(older, "insert into log (name, date1, word) values ('cy', '05/03/2004', 'w1 ')");
+  ExpectRuns(older,
+             "update log set answer = null, word = 'w9' where name = 'bob' and "
+             "date1 = '01/01/2004'");
+  ExpectRuns(older,
+             "update log set name = 'cy', date1 = '02/02/2004' where name = 'ann' and "
+             "date1 = '28/02/2004'");
+  ExpectNarrowRowsMatchTheLog(path);
+  ExpectRuns(older, "delete from log where word = 'no date' or octet_length(word) = 3");
+  ExpectRuns(older, "delete from log where name = 'bob' and date1 = '31/12/2003'");
+  ExpectNarrowRowsMatchTheLog(path);
+  EXPECT_EQ(OneValue(path, "select count(*) from log_count"),
+            OneValue(path, "select count(*) from log"));
+}
+
+// Rows an older program logs in a transaction that is still open when the
+// upgrade begins, before and after the count tables appear, are counted once.
+TEST_F(SchemaUpgrade, AnswersLoggedDuringTheUpgradeAreCountedOnce) {
+  const std::string path = OlderDatabase(2);
+  QSqlDatabase older = OlderProgram(path);
+  ASSERT_TRUE(older.transaction());
+  ExpectRuns(older, kOlderInsert);
+  std::thread upgrade([&] {
+    ScoreDatabase su(dialogs, host);
+    EXPECT_TRUE(su.ConectDB());
+    EXPECT_TRUE(su.HasCountTables());
+  });
+  while (OneValue(path,
+                  "select count(*) from rdb$relations where rdb$relation_name = "
+                  "'LOG_COUNT'") == "0") {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  ExpectRuns(older, kOlderInsert);
+  EXPECT_TRUE(older.commit());
+  upgrade.join();
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
+  ExpectNarrowRowsMatchTheLog(path);
+  EXPECT_EQ(OneValue(path, "select count(*) from log_count where name = 'cy'"), "2");
+}
+
+// An older program holds its writes open longer than the upgrade waits: the
+// upgrade gives up with a message, the database goes on at the form it
+// has, and the next connection finishes it.
+TEST_F(SchemaUpgrade, AnUpgradeThatCannotFinishIsFinishedAtTheNextConnect) {
+  const std::string path = OlderDatabase(2);
+  QSqlDatabase older = OlderProgram(path);
+  ASSERT_TRUE(older.transaction());
+  ExpectRuns(older, kOlderInsert);
+  {
+    ScoreDatabase su(dialogs, host);
+    ASSERT_TRUE(su.ConectDB());
+    EXPECT_EQ(ScoreSchemaVersion(su.Database()), 2);
+    EXPECT_TRUE(su.HasDayColumn());
+    EXPECT_FALSE(su.HasCountTables());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    // The log is still written and counted as before.
+    su.RunAndCommit(
+        "insert into log (name, date1, word, answer) values ('bob', '01/01/2004', "
+        "'w1', 'x')");
+    LogQueryControls c;
+    c.count = true;
+    c.user = "bob";
+    c.countTables = su.HasCountTables();
+    EXPECT_EQ(Rows(path, CreateLogSql(c)), (Table{{"w1", "4"}, {"w0", "3"}, {"w2", "2"}}));
+  }
+  EXPECT_TRUE(older.commit());
+  dialogs.messages.clear();
+  ScoreDatabase su(dialogs, host);
+  ASSERT_TRUE(su.ConectDB());
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
+  EXPECT_TRUE(su.HasCountTables());
+  EXPECT_EQ(ScoreSchemaVersion(su.Database()), kScoreSchemaVersion);
+  ExpectNarrowRowsMatchTheLog(path);
 }
 
 TEST_F(SchemaUpgrade, DayColumnStatementsGiveTheRowsOfTheOlderOnes) {

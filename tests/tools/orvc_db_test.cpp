@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "scores/schemaupgrade.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 
@@ -36,7 +37,9 @@ void CreateCheckBackUpRestore(const test::TempDir& home, const std::string& pref
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_NE(r.out.find("database:   " + home.Str() + "school.gdb\n"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("engine:     Firebird 3."), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("schema:     2\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("schema:     " + std::to_string(kScoreSchemaVersion) + "\n"),
+            std::string::npos)
+      << r.out;
   // The probe row is gone again.
   EXPECT_NE(r.out.find("rows:       log 0, score 0, sound 0\n"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("round trip: "), std::string::npos) << r.out;
@@ -48,7 +51,9 @@ void CreateCheckBackUpRestore(const test::TempDir& home, const std::string& pref
   ASSERT_EQ(r.exitCode, 0) << r.err;
   r = Db(home, {"check", copy});
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  EXPECT_NE(r.out.find("schema:     2\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("schema:     " + std::to_string(kScoreSchemaVersion) + "\n"),
+            std::string::npos)
+      << r.out;
   // A restore never replaces a database.
   r = Db(home, {"restore", backup, copy});
   EXPECT_EQ(r.exitCode, 1);

@@ -4,29 +4,17 @@
 
 #include <QDate>
 #include <QDateTime>
-#include <QSqlDriver>
 #include <QTime>
 #include <cctype>
 #include <cstring>
 #include <optional>
 #include <vector>
 
+#include "scores/firebird/driverhandle.h"
 #include "scores/firebird/fbtransaction.h"
 
 namespace orv {
 namespace {
-
-isc_db_handle DriverHandle(const QSqlDatabase& db) {
-  if (!db.isOpen() || db.driver() == nullptr) throw E_DB_Error("The database is not connected");
-  // Qt's Firebird driver hands out its attachment as the client library's
-  // handle, an unsigned int.
-  const QVariant handle = db.driver()->handle();
-  if (db.driver()->dbmsType() != QSqlDriver::Interbase ||
-      handle.typeId() != qMetaTypeId<isc_db_handle>()) {
-    throw E_DB_Error("The database connection is not a Firebird connection");
-  }
-  return *static_cast<const isc_db_handle*>(handle.constData());
-}
 
 // A transaction that may only read; it sees what others have committed.
 constexpr char kReadOnlyTpb[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_read_committed,
