@@ -129,6 +129,13 @@ void UpgradeToCounts(QSqlDatabase& db) {
     }
     RunCommitted(db, objects);
   }
+  // Granting again what is granted changes nothing, so an upgrade stopped
+  // after the objects still ends with their rights.
+  std::vector<QString> grants;
+  for (const std::string& statement : ScriptStatements(SchemaScript())) {
+    if (statement.compare(0, 6, "GRANT ") == 0) grants.push_back(QString::fromStdString(statement));
+  }
+  RunCommitted(db, grants);
   FillCounts(db);
   std::vector<QString> indexes;
   for (const char* index : {"LOG_COUNT_DAY1", "LOG_COUNT_NAME_DAY1"}) {

@@ -83,6 +83,9 @@ class SchemaUpgrade : public ScoreDbTest {
             "coalesce(rdb$system_flag, 0) = 0 union all "
             "select 'sequence', trim(rdb$generator_name) from rdb$generators where "
             "coalesce(rdb$system_flag, 0) = 0 union all "
+            "select 'right', trim(rdb$user) || '.' || rdb$privilege || '.' || "
+            "trim(rdb$relation_name) from rdb$user_privileges where rdb$user_type in (2, 5) "
+            "union all "
             "select 'version', version from schema_version");
     std::sort(objects.begin(), objects.end());
     return objects;
@@ -113,11 +116,12 @@ class SchemaUpgrade : public ScoreDbTest {
     std::sort(perWord.begin(), perWord.end());
     EXPECT_EQ(totals, perWord);
   }
-  // A connection of a program that knows only the older schema.
-  QSqlDatabase OlderProgram(const std::string& path) {
+  // A connection of a program that knows only the older schema, by default
+  // under the program's own account.
+  QSqlDatabase OlderProgram(const std::string& path, const char* user = kDbUser) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), "orv-test-older");
     db.setDatabaseName(QString::fromStdString(path));
-    db.setUserName(kDbUser);
+    db.setUserName(user);
     db.setPassword(kDbPassword);
     EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
     return db;
@@ -161,6 +165,29 @@ TEST_F(SchemaUpgrade, ConnectingUpgradesAnOlderDatabaseToTheNewSchema) {
     ScoreDatabase again(dialogs, host);
     ASSERT_TRUE(again.ConectDB());
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
+  }
+}
+
+// A school may give its learners an account of their own with rights on the
+// log and the scores only; their answers must still be logged and counted.
+TEST_F(SchemaUpgrade, AnAccountWithRightsOnTheLogOnlyLogsAndCounts) {
+  for (int form : {0, 1, 2}) {
+    const std::string path = form == 0 ? NewDatabase("fresh.gdb") : OlderDatabase(form);
+    if (form > 0) {
+      ScoreDatabase su(dialogs, host);
+      ASSERT_TRUE(su.ConectDB());
+    }
+    Exec(path, "grant select, insert, update, delete on log to learner");
+    {
+      const QSqlDatabase learner = OlderProgram(path, "LEARNER");
+      ExpectRuns(learner, kOlderInsert);
+      ExpectRuns(learner, "update log set answer = null where name = 'cy'");
+      ExpectRuns(learner, "delete from log where name = 'cy'");
+      ExpectRuns(learner, kOlderInsert);
+    }
+    QSqlDatabase::removeDatabase("orv-test-older");
+    EXPECT_EQ(OneValue(path, "select count(*) from log_count where name = 'cy'"), "1") << form;
+    ExpectNarrowRowsMatchTheLog(path);
   }
 }
 
