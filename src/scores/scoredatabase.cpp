@@ -132,16 +132,13 @@ bool ScoreDatabase::TryConnect() {
 void ScoreDatabase::UpgradeOnConnect() {
   try {
     UpgradeScoreSchema(db_);
-    hasDayColumn_ = true;
-    hasCountTables_ = true;
+    schemaVersion_ = kScoreSchemaVersion;
   } catch (const E_DB_Error& e) {
-    int version = 1;
     try {
-      version = ScoreSchemaVersion(db_);
+      schemaVersion_ = ScoreSchemaVersion(db_);
     } catch (const E_DB_Error&) {
+      schemaVersion_ = 1;
     }
-    hasDayColumn_ = version >= 2;
-    hasCountTables_ = version >= 3;
     dialogs_.ShowMessage(e.what());
   }
 }

@@ -10,6 +10,7 @@
 
 #include "base/dialogs.h"
 #include "scores/firebird/engineerror.h"
+#include "scores/schemaupgrade.h"
 #include "scores/scoredbhost.h"
 #include "scores/scorerecord.h"
 
@@ -53,11 +54,11 @@ class ScoreDatabase {
 
   // The connection, for the windows' queries.
   QSqlDatabase Database() const { return db_; }
-  // Whether the database keeps each log row's day as a DATE; until the first
-  // connection a database is taken to be of the current schema.
-  bool HasDayColumn() const { return hasDayColumn_; }
-  // Whether it keeps the narrow tables the counts are read from; as above.
-  bool HasCountTables() const { return hasCountTables_; }
+  // Whether the database keeps each log row's day as a DATE, and the narrow
+  // tables the counts are read from; until the first connection a database
+  // is taken to be of the current schema.
+  bool HasDayColumn() const { return schemaVersion_ >= 2; }
+  bool HasCountTables() const { return schemaVersion_ >= 3; }
   // The path the connection was last opened with.
   std::string DatabaseName() const;
 
@@ -88,8 +89,7 @@ class ScoreDatabase {
   QString connectionName_;
   QSqlDatabase db_;
   bool inTransaction_ = false;
-  bool hasDayColumn_ = true;
-  bool hasCountTables_ = true;
+  int schemaVersion_ = kScoreSchemaVersion;
   EngineError lastError_;
 };
 
