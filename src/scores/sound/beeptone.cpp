@@ -33,7 +33,7 @@ std::string BeepToneWav() {
 
 void PlayBeepTone() {
   static const std::string tone = BeepToneWav();
-  PlayWav(tone);
+  PlayWav(tone, SoundOutput::Beeps);
 }
 
 }  // namespace orv

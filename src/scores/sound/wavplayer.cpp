@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QMediaDevices>
 #include <QPointer>
+#include <QTimer>
+#include <array>
 #include <memory>
 
 #include "scores/sound/wavdecoder.h"
@@ -14,12 +16,21 @@
 namespace orv {
 namespace {
 
+// The sink reports the end of its data as soon as it has handed the last
+// bytes to the sound server, which plays them later: stopping it then would
+// drop what was still to be heard (all of a short beep). The sink is kept
+// for the sound's length and this long besides.
+constexpr int kPlayOutMs = 3000;
+
 // Lives as a child of the application object, so the audio output is gone
-// before the application is. The decoded sound stays in pcm_ until playback
-// ends or the next call.
+// before the application is. The decoded sound stays in pcm_ until it has
+// played out or the next call.
 class Player : public QObject {
  public:
-  using QObject::QObject;
+  explicit Player(QObject* parent) : QObject(parent) {
+    done_.setSingleShot(true);
+    connect(&done_, &QTimer::timeout, this, &Player::Stop);
+  }
   ~Player() override { Stop(); }
 
   bool Play(std::string_view bytes) {
@@ -38,26 +49,15 @@ class Player : public QObject {
     buffer_.setBuffer(&pcm_);
     buffer_.open(QIODevice::ReadOnly);
     sink_ = std::make_unique<QAudioSink>(device, format);
-    const unsigned playing = ++generation_;
-    QObject::connect(sink_.get(), &QAudioSink::stateChanged, this,
-                     [this, playing](QAudio::State s) {
-                       if (s != QAudio::IdleState && s != QAudio::StoppedState) return;
-                       // The sink may not be destroyed inside its own signal; a later call
-                       // has started another sound when the generation has moved on.
-                       QMetaObject::invokeMethod(
-                           this,
-                           [this, playing] {
-                             if (playing == generation_) Stop();
-                           },
-                           Qt::QueuedConnection);
-                     });
     sink_->start(&buffer_);
+    const qint64 lengthMs = format.durationForBytes(static_cast<qint32>(pcm_.size())) / 1000;
+    done_.start(static_cast<int>(lengthMs) + kPlayOutMs);
     return true;
   }
 
   void Stop() {
+    done_.stop();
     if (sink_) {
-      sink_->disconnect(this);
       sink_->stop();
       sink_.reset();
     }
@@ -69,13 +69,14 @@ class Player : public QObject {
   QByteArray pcm_;
   QBuffer buffer_;
   std::unique_ptr<QAudioSink> sink_;
-  unsigned generation_ = 0;
+  QTimer done_;
 };
 
 }  // namespace
 
-bool PlayWav(std::string_view bytes) {
-  static QPointer<Player> player;
+bool PlayWav(std::string_view bytes, SoundOutput output) {
+  static std::array<QPointer<Player>, 2> players;
+  QPointer<Player>& player = players[static_cast<std::size_t>(output)];
   if (player.isNull()) {
     QCoreApplication* app = QCoreApplication::instance();
     if (app == nullptr) return DecodeWav(bytes).has_value();
