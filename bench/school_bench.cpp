@@ -34,8 +34,8 @@
 #include "bench_dirs.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbclient.h"
-#include "scores/scoredbhost.h"
 #include "scores/scoredatabase.h"
+#include "scores/scoredbhost.h"
 #include "session/ports.h"
 #include "session/session.h"
 #include "session_fixtures.h"
@@ -102,7 +102,8 @@ class Learner : public orv::bench::QuittingLearner {
                         std::uint16_t, std::uint16_t) override {
     if (caption == "Word to enter") word_ = text;
   }
-  std::string AskWord(const std::string&, const std::string&, bool, orv::AnswerButtons&) override {
+  std::optional<std::string> AskWord(const std::string&, const std::string&, bool,
+                                     orv::AnswerButtons&) override {
     std::this_thread::sleep_for(kThinkTime);
     return ++asked_ % 4 == 0 ? word_ + "x" : word_;
   }

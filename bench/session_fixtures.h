@@ -52,11 +52,12 @@ class QuittingLearner : public SessionWindows, public SessionSounds, public Scor
  public:
   void ShowTimedMessage(const std::string&, const std::string&, Rgb, std::uint16_t,
                         std::uint16_t) override {}
-  std::string AskWord(const std::string&, const std::string& preset, bool,
-                      AnswerButtons&) override {
+  std::optional<std::string> AskWord(const std::string&, const std::string& preset, bool,
+                                     AnswerButtons&) override {
     return preset.empty() ? "exit" : preset;
   }
-  std::string AskMath(const std::string&, const std::string&, const std::string&) override {
+  std::optional<std::string> AskMath(const std::string&, const std::string&,
+                                     const std::string&) override {
     return "exit";
   }
   void ShowWrongAnswer(const std::string&, const std::string&) override {}

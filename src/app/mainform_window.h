@@ -79,6 +79,8 @@ class TMainForm : public QMainWindow {
   void PrintCurrentList(QPrinter& printer);
   // SIGTERM or SIGINT: the program ends as Quit ends it.
   void EndOnSignal();
+  // Quit from a window of a test, which keeps this one out of reach.
+  void QuitFromTest() { QuitButtonClick(); }
   // After the event loop: a user still logged in is logged out as Quit does.
   void ProgramEnded();
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <exception>
+#include <initializer_list>
 
 #include "app/about_window.h"
 #include "app/endsignals.h"
@@ -44,6 +45,7 @@
 #include "session/wrongwords_window.h"
 #include "users/lookatpas_window.h"
 #include "users/password.h"
+#include "widgets/formhelpers_window.h"
 #include "widgets/message_window.h"
 
 namespace orv {
@@ -87,6 +89,9 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
   QObject::connect(scores, &TSF2::ProgressRequested, progress,
                    [progress, &dialogs] { OpenProgress(*progress, dialogs); });
   dialogs_.SetLoginForm(login);
+  for (QWidget* testWindow : std::initializer_list<QWidget*>{input, math, wrongAnswer}) {
+    AddQuitKeys(testWindow, [main] { main->QuitFromTest(); });
+  }
 
   sessionWindows_ = std::make_unique<SessionUi>(*message, *input, *math, *wrongAnswer,
                                                 [scores](std::int32_t markedGroup) {

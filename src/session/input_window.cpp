@@ -13,16 +13,20 @@ namespace {
 constexpr int kWidth = 340;
 constexpr int kHeight = 95;
 constexpr int kEditPoints = 14;
+// Four buttons of the style's least width (80) fit the window's width.
+constexpr int kButtonWidth = 80;
+constexpr int kButtonGap = 4;
 
 }  // namespace
 
 T_Input::T_Input(QWidget* parent)
-    : QDialog(parent,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       Progress(new QLabel("Progress", this)),
       Edit1(new QLineEdit("test", this)),
       Replay(new QPushButton("&Replay", this)),
       BReShow(new QPushButton("Re&Show", this)),
+      BStop(new QPushButton("S&top", this)),
       BitBtn1(new QPushButton("OK", this)) {
   setObjectName("_Input");
   setWindowTitle("Input");
@@ -44,30 +48,38 @@ T_Input::T_Input(QWidget* parent)
   SetHint(Edit1, "Type in the word you were asked here");
 
   Replay->setObjectName("Replay");
-  Replay->setGeometry(8, 60, 100, 28);
   SetHint(Replay, "If there is a spoken prompt replay it.");
   BReShow->setObjectName("BReShow");
-  BReShow->setGeometry(120, 60, 100, 28);
   SetHint(BReShow, "Reshow the word to type");
+  // A child who wants to stop finds a button for it, as well as the close
+  // box and Esc.
+  BStop->setObjectName("BStop");
+  SetHint(BStop, "Stop this test|Stop this test and see the score (or press Esc)");
   BitBtn1->setObjectName("BitBtn1");
-  BitBtn1->setGeometry(232, 60, 100, 28);
   BitBtn1->setDefault(true);
   SetHint(BitBtn1, "|When you have type in the word click here or press enter");
-  for (QPushButton* button : {Replay, BReShow}) button->setAutoDefault(false);
+  int x = kButtonGap;
+  for (QPushButton* button : {Replay, BReShow, BStop, BitBtn1}) {
+    button->setGeometry(x, 60, kButtonWidth, 28);
+    x += kButtonWidth + kButtonGap;
+  }
+  for (QPushButton* button : {Replay, BReShow, BStop}) button->setAutoDefault(false);
 
   connect(BitBtn1, &QPushButton::clicked, this, &T_Input::Button2Click);
   connect(BReShow, &QPushButton::clicked, this, &T_Input::BReShowClick);
   connect(Replay, &QPushButton::clicked, this, &T_Input::ReplayClick);
+  connect(BStop, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-std::string T_Input::Ask(const std::string& progress, const std::string& preset, bool reshowWord,
-                         AnswerButtons& buttons) {
+std::optional<std::string> T_Input::Ask(const std::string& progress, const std::string& preset,
+                                        bool reshowWord, AnswerButtons& buttons) {
   Progress->setText(QString::fromStdString(progress));
   Edit1->setText(QString::fromStdString(preset));
   reshowWord_ = reshowWord;
   buttons_ = &buttons;
-  exec();
+  const int result = exec();
   buttons_ = nullptr;
+  if (result != QDialog::Accepted) return std::nullopt;
   return Edit1->text().toStdString();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The answer window of a spelling question: the learner types the word shown.
 #include <QDialog>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -18,15 +19,15 @@ class T_Input : public QDialog {
   explicit T_Input(QWidget* parent = nullptr);
 
   // Shows the window modally with the progress text and the preset answer
-  // (selected, so typing replaces it); returns the text typed. ReShow and
-  // Replay act through the buttons while the window is open.
-  std::string Ask(const std::string& progress, const std::string& preset, bool reshowWord,
-                  AnswerButtons& buttons);
+  // (selected, so typing replaces it); returns the text typed, or
+  // std::nullopt when the learner closed the window (its close box, Esc or
+  // Stop) to stop the test. ReShow and Replay act through the buttons while
+  // the window is open.
+  std::optional<std::string> Ask(const std::string& progress, const std::string& preset,
+                                 bool reshowWord, AnswerButtons& buttons);
 
  protected:
   void showEvent(QShowEvent* event) override;
-  // No close box: OK or Enter closes the window, Esc does not.
-  void reject() override {}
 
  private:
   void FormShow();
@@ -38,6 +39,7 @@ class T_Input : public QDialog {
   QLineEdit* Edit1;
   QPushButton* Replay;
   QPushButton* BReShow;
+  QPushButton* BStop;
   QPushButton* BitBtn1;
   AnswerButtons* buttons_ = nullptr;
   bool reshowWord_ = false;

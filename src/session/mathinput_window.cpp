@@ -1,6 +1,5 @@
 #include "session/mathinput_window.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,6 +30,7 @@ TForm1::TForm1(QWidget* parent)
       AnswerEdit(new QLineEdit(this)),
       RoundTo(new QLabel("Round to 3 decimal places where appropriate. ", this)),
       remain(new QLabel("questions remaining", this)),
+      BStop(new QPushButton("S&top", this)),
       BitBtn1(new QPushButton("OK", this)),
       BitBtn2(new QPushButton("&Close", this)) {
   setObjectName("Form1");
@@ -66,6 +66,11 @@ TForm1::TForm1(QWidget* parent)
   remain->setGeometry(8, 156, kWidth - 16, 22);
   remain->setAutoFillBackground(true);
 
+  BStop->setObjectName("BStop");
+  BStop->setGeometry(kWidth - 324, kHeight - 40, 100, 30);
+  BStop->setAutoDefault(false);
+  SetHint(BStop, "Stop this test|Stop this test and see the score (or press Esc)");
+  connect(BStop, &QPushButton::clicked, this, &QDialog::reject);
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setGeometry(kWidth - 216, kHeight - 40, 100, 30);
   BitBtn1->setDefault(true);
@@ -76,8 +81,9 @@ TForm1::TForm1(QWidget* parent)
   connect(BitBtn2, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
 }
 
-std::string TForm1::AskMath(const std::string& prompt, const std::string& decimalPlaces,
-                            const std::string& progress) {
+std::optional<std::string> TForm1::AskMath(const std::string& prompt,
+                                           const std::string& decimalPlaces,
+                                           const std::string& progress) {
   // A whole number or a fraction is not rounded: no rule is shown for it.
   RoundTo->setText(decimalPlaces.empty() ? QString()
                                          : "Round to " + QString::fromStdString(decimalPlaces) +
@@ -85,7 +91,7 @@ std::string TForm1::AskMath(const std::string& prompt, const std::string& decima
   QuestinoEdit->setText(QString::fromStdString(prompt));
   remain->setText(QString::fromStdString(progress));
   AnswerEdit->clear();
-  exec();
+  if (exec() != QDialog::Accepted) return std::nullopt;
   return AnswerEdit->text().toStdString();
 }
 
@@ -93,15 +99,6 @@ void TForm1::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   CentreOnScreen(this);
   AnswerEdit->setFocus();
-}
-
-// Esc has no button to press here; Enter presses OK.
-void TForm1::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    event->accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace orv

@@ -1,9 +1,9 @@
 #pragma once
 // The window in which the learner answers a question with a separate prompt.
 #include <QDialog>
+#include <optional>
 #include <string>
 
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,17 +17,15 @@ class TForm1 : public QDialog {
   explicit TForm1(QWidget* parent = nullptr);
 
   // Shows the question with its rounding rule (none when decimalPlaces is
-  // empty) and the progress text; returns
-  // the typed answer unchanged (possibly empty) once either button or Enter
-  // has closed the window.
-  std::string AskMath(const std::string& prompt, const std::string& decimalPlaces,
-                      const std::string& progress);
+  // empty) and the progress text; returns the typed answer unchanged
+  // (possibly empty) once OK, Close or Enter has closed the window, or
+  // std::nullopt when the learner closed it to stop the test (its close box,
+  // Esc or Stop).
+  std::optional<std::string> AskMath(const std::string& prompt, const std::string& decimalPlaces,
+                                     const std::string& progress);
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  // Closing the window any other way gives the answer as typed too.
-  void reject() override { accept(); }
 
  private:
   QLabel* QuestionLabel;
@@ -36,6 +34,7 @@ class TForm1 : public QDialog {
   QLineEdit* AnswerEdit;
   QLabel* RoundTo;
   QLabel* remain;
+  QPushButton* BStop;
   QPushButton* BitBtn1;
   QPushButton* BitBtn2;
 };

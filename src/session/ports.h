@@ -3,6 +3,7 @@
 // through these small interfaces, so a whole test can be run by a scripted
 // learner and every window can be tested on its own.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "scores/scorerecord.h"
@@ -51,15 +52,17 @@ class SessionWindows {
   virtual void ShowTimedMessage(const std::string& caption, const std::string& text, Rgb colour,
                                 std::uint16_t showMs, std::uint16_t extraMs) = 0;
   // The answer window for a spelling word: shows the progress text and the
-  // preset answer (selected), returns what was typed. The buttons act while
-  // the window is open.
-  virtual std::string AskWord(const std::string& progress, const std::string& preset,
-                              bool reshowEnabled, AnswerButtons& buttons) = 0;
+  // preset answer (selected), returns what was typed; std::nullopt when the
+  // learner closed the window instead (its close box, Esc, Stop) to stop the
+  // test. The buttons act while the window is open.
+  virtual std::optional<std::string> AskWord(const std::string& progress, const std::string& preset,
+                                             bool reshowEnabled, AnswerButtons& buttons) = 0;
   // The math input window, with the decimal places to round the answer to
   // (empty for an answer that is not rounded): returns the typed answer
-  // unchanged.
-  virtual std::string AskMath(const std::string& prompt, const std::string& decimalPlaces,
-                              const std::string& progress) = 0;
+  // unchanged; std::nullopt when the learner closed the window to stop.
+  virtual std::optional<std::string> AskMath(const std::string& prompt,
+                                             const std::string& decimalPlaces,
+                                             const std::string& progress) = 0;
   virtual void ShowWrongAnswer(const std::string& typed, const std::string& expected) = 0;
   // The beep after a wrong answer, then a wait while window messages are handled.
   virtual void BeepWait(std::uint16_t unused, std::uint16_t ms) = 0;

@@ -82,11 +82,11 @@ bool LoadPositions(BufferO& positions, const std::string& path) {
   return false;
 }
 
-void PickQuestion(BufferO& list, BufferO& positions, LineNo q, bool inOrder,
-                  const std::string& positionPath, Dialogs& dialogs, Question& question) {
+std::string PickQuestion(BufferO& list, BufferO& positions, LineNo q, bool inOrder,
+                         const std::string& positionPath, Dialogs& dialogs, Question& question) {
   if (inOrder) {
     question = Question::FromLine(list.Get(q));
-    return;
+    return {};
   }
   DropStalePositions(positions, list.Count());
   // The first position is compared with the number of positions left, not
@@ -98,10 +98,12 @@ void PickQuestion(BufferO& list, BufferO& positions, LineNo q, bool inOrder,
       positions.Add(round.Line(static_cast<LineNo>(i)));
     }
     DropStalePositions(positions, list.Count());
-    if (positions.Count() == 0) return;
+    if (positions.Count() == 0) return {};
   }
   question = Question::FromLine(list.Get(static_cast<LineNo>(FirstPosition(positions))));
+  std::string taken = positions.Get(1);
   positions.Del(1);
+  return taken;
 }
 
 }  // namespace orv

@@ -33,8 +33,9 @@ bool LoadPositions(BufferO& positions, const std::string& path);
 // Takes question q of the list: line q in file order, otherwise the line the
 // first remaining position names, which is then used up; a new shuffled round
 // is appended when the positions run short. Positions that name no line of
-// the list are skipped.
-void PickQuestion(BufferO& list, BufferO& positions, LineNo q, bool inOrder,
-                  const std::string& positionPath, Dialogs& dialogs, Question& question);
+// the list are skipped. Returns the position used up (empty in file order),
+// so that a question left unanswered can be put back in front.
+std::string PickQuestion(BufferO& list, BufferO& positions, LineNo q, bool inOrder,
+                         const std::string& positionPath, Dialogs& dialogs, Question& question);
 
 }  // namespace orv

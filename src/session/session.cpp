@@ -1,6 +1,8 @@
 #include "session/session.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "base/errors.h"
 #include "base/numbertext.h"
@@ -28,6 +30,9 @@ bool testRunning = false;
 // Raised inside a test once the program is told to end: the test stops where
 // it stands.
 struct ProgramEnds {};
+
+// How the questions of a test came to an end.
+enum class Asked { Right, Exit, Stopped };
 
 class RunningFlag {
  public:
@@ -72,10 +77,15 @@ class TestRun final : public AnswerButtons {
     StopIfEnding();
     for (std::uint32_t q = 1; q <= d_; ++q) {
       q_ = static_cast<LineNo>(q);
-      PickQuestion(list_, positions_, q_, inOrder_, positionPath_, dialogs_, question_);
+      taken_ = PickQuestion(list_, positions_, q_, inOrder_, positionPath_, dialogs_, question_);
       StopIfEnding();
-      if (!AskUntilRight()) {
-        EndEarly();
+      const Asked asked = AskUntilRight();
+      if (asked != Asked::Right) {
+        if (asked == Asked::Exit) {
+          EndEarly();
+        } else {
+          Stopped();
+        }
         KeepPositions();
         return;
       }
@@ -85,10 +95,12 @@ class TestRun final : public AnswerButtons {
     KeepPositions();
   }
 
-  // The program is ending: the positions are kept as after "exit", once the
-  // test got as far as having them.
+  // The program is ending: the positions are kept, with the question not yet
+  // answered right in front, once the test got as far as having them.
   void Stop() {
-    if (prepared_) KeepPositions();
+    if (!prepared_) return;
+    PutBackQuestion();
+    KeepPositions();
   }
 
   void ReShow() override {
@@ -138,8 +150,7 @@ class TestRun final : public AnswerButtons {
     if (windows_.ProgramEnding()) throw ProgramEnds{};
   }
 
-  // False when the learner typed "exit".
-  bool AskUntilRight() {
+  Asked AskUntilRight() {
     for (;;) {
       Present();
       StopIfEnding();
@@ -148,12 +159,19 @@ class TestRun final : public AnswerButtons {
       countedHelp_ = 0;
       std::string typed;
       do {
-        typed = ReadAnswer();
+        std::optional<std::string> read = ReadAnswer();
         StopIfEnding();
+        if (!read) {
+          // A window closed by mistake goes on with the same question.
+          if (dialogs_.ConfirmYesNo("Stop this test?")) return Asked::Stopped;
+          StopIfEnding();
+          continue;
+        }
+        typed = std::move(*read);
       } while (typed.empty());
       CountHelp();
-      if (typed == "exit") return false;
-      if (CheckAnswer(typed)) return true;
+      if (typed == "exit") return Asked::Exit;
+      if (CheckAnswer(typed)) return Asked::Right;
       LogAnswer(typed);
     }
   }
@@ -183,7 +201,7 @@ class TestRun final : public AnswerButtons {
     return settings_.speakWords && sounds_.Speak(name, settings_.voice);
   }
 
-  std::string ReadAnswer() {
+  std::optional<std::string> ReadAnswer() {
     if (question_.HasPrompt()) {
       return windows_.AskMath(question_.prompt, RoundingPlaces(question_, places_), progress_);
     }
@@ -200,6 +218,7 @@ class TestRun final : public AnswerButtons {
 
   bool CheckAnswer(const std::string& typed) {
     if (AnswerMatches(question_, typed)) {
+      taken_.clear();
       windows_.ShowTimedMessage(" Message ", "RIGHT !!", kLime, 1000, 0);
       StopIfEnding();
       return true;
@@ -220,19 +239,45 @@ class TestRun final : public AnswerButtons {
   // The learner typed "exit": the last question is read once more and the
   // test is scored up to it.
   void EndEarly() {
-    std::string typed =
+    std::optional<std::string> read =
         question_.HasPrompt()
             ? dialogs_.Input("Type in the ansswer", question_.prompt, "").value_or("")
             : windows_.AskWord(progress_, "Please type in the last word", settings_.reshowWord,
                                *this);
     StopIfEnding();
+    // The learner who chose to end and then closes the window leaves the
+    // last word unanswered.
+    if (!read) {
+      Stopped();
+      return;
+    }
+    const std::string& typed = *read;
     CountHelp();
-    if (!CheckAnswer(typed)) {
+    const bool right = CheckAnswer(typed);
+    // Answered, right or not: the word is not put back.
+    taken_.clear();
+    if (!right) {
       LogAnswer(typed);
     } else if (settings_.logAll) {
       LogAnswer(question_.Key());
     }
     RecordScore(static_cast<std::int32_t>(q_) - wrongs_, q_);
+  }
+
+  // The learner closed the answer window and said so: the test is scored up
+  // to the question before this one, which comes first next time.
+  void Stopped() {
+    CountHelp();
+    const LineNo answered = q_ - 1;
+    PutBackQuestion();
+    RecordScore(static_cast<std::int32_t>(answered) - wrongs_, answered);
+  }
+
+  void PutBackQuestion() {
+    if (taken_.empty()) return;
+    positions_.Add(taken_);
+    positions_.Move(positions_.Count(), 1);
+    taken_.clear();
   }
 
   void RecordScore(std::int32_t score, LineNo wordCount) {
@@ -273,6 +318,7 @@ class TestRun final : public AnswerButtons {
   std::uint16_t helpTotal_ = 0;
   std::int32_t logGroup_ = 0;
   Question question_;
+  std::string taken_;  // the position of the question being asked, until it is right
   std::string progress_;
 };
 

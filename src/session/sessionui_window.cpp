@@ -16,13 +16,15 @@ void SessionUi::ShowTimedMessage(const std::string& caption, const std::string& 
   message_.ShowTimedMessage(caption, text, QColor::fromRgb(colour), showMs, extraMs);
 }
 
-std::string SessionUi::AskWord(const std::string& progress, const std::string& preset,
-                               bool reshowEnabled, AnswerButtons& buttons) {
+std::optional<std::string> SessionUi::AskWord(const std::string& progress,
+                                              const std::string& preset, bool reshowEnabled,
+                                              AnswerButtons& buttons) {
   return input_.Ask(progress, preset, reshowEnabled, buttons);
 }
 
-std::string SessionUi::AskMath(const std::string& prompt, const std::string& decimalPlaces,
-                               const std::string& progress) {
+std::optional<std::string> SessionUi::AskMath(const std::string& prompt,
+                                              const std::string& decimalPlaces,
+                                              const std::string& progress) {
   return math_.AskMath(prompt, decimalPlaces, progress);
 }
 

@@ -27,10 +27,10 @@ class SessionUi : public SessionWindows {
 
   void ShowTimedMessage(const std::string& caption, const std::string& text, Rgb colour,
                         std::uint16_t showMs, std::uint16_t extraMs) override;
-  std::string AskWord(const std::string& progress, const std::string& preset, bool reshowEnabled,
-                      AnswerButtons& buttons) override;
-  std::string AskMath(const std::string& prompt, const std::string& decimalPlaces,
-                      const std::string& progress) override;
+  std::optional<std::string> AskWord(const std::string& progress, const std::string& preset,
+                                     bool reshowEnabled, AnswerButtons& buttons) override;
+  std::optional<std::string> AskMath(const std::string& prompt, const std::string& decimalPlaces,
+                                     const std::string& progress) override;
   void ShowWrongAnswer(const std::string& typed, const std::string& expected) override;
   void BeepWait(std::uint16_t unused, std::uint16_t ms) override;
   void ShowScores(std::int32_t markedGroup) override;

@@ -1,7 +1,9 @@
 #include "widgets/formhelpers_window.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QScreen>
+#include <QShortcut>
 #include <QWidget>
 
 namespace orv {
@@ -16,6 +18,8 @@ QString LongPart(const QString& hint) {
   const qsizetype bar = hint.indexOf('|');
   return bar < 0 ? hint : hint.mid(bar + 1);
 }
+
+constexpr char kCentred[] = "orvCentred";
 
 }  // namespace
 
@@ -32,9 +36,21 @@ void SetHint(QAction* action, const QString& hint) {
 void CentreOnScreen(QWidget* window) {
   const QScreen* screen = window->screen();
   if (screen == nullptr) return;
+  // A window shown again stays where it stood: once the window manager has
+  // framed it, moving it would shift it by its frame.
+  if (window->property(kCentred).toBool()) return;
+  window->setProperty(kCentred, true);
   QRect frame = window->frameGeometry();
   frame.moveCenter(screen->availableGeometry().center());
   window->move(frame.topLeft());
+}
+
+void AddQuitKeys(QWidget* window, const std::function<void()>& quit) {
+  for (const QKeySequence& key :
+       {QKeySequence(Qt::ALT | Qt::Key_Q), QKeySequence(QKeySequence::Quit)}) {
+    auto* shortcut = new QShortcut(key, window);
+    QObject::connect(shortcut, &QShortcut::activated, window, quit);
+  }
 }
 
 }  // namespace orv

@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers shared by the program's windows.
 #include <QString>
+#include <functional>
 
 class QAction;
 class QWidget;
@@ -12,7 +13,13 @@ namespace orv {
 void SetHint(QWidget* widget, const QString& hint);
 void SetHint(QAction* action, const QString& hint);
 
-// Places a top-level window in the middle of its screen.
+// Places a top-level window in the middle of its screen when it is first
+// shown; shown again, it stays where it stood.
 void CentreOnScreen(QWidget* window);
+
+// Gives a window the program's Quit keys (Alt+Q, as on the main window's
+// Quit button, and the desktop's Quit key), for the windows of a test, which
+// keep the main window out of reach.
+void AddQuitKeys(QWidget* window, const std::function<void()>& quit);
 
 }  // namespace orv

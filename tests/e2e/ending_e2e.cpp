@@ -1,6 +1,7 @@
 // The program told to end while a child's test runs, through its real
 // windows: the test stops at once, nothing more is asked or written, the
-// questions still to come are kept and the user's start-up file is saved.
+// questions still to come are kept (the word being asked among them) and the
+// user's start-up file is saved.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/mainform_window.h"
 #include "app/program_window.h"
@@ -71,6 +73,11 @@ TEST(Ending, ARunningTestStopsWhenTheProgramIsToldToEnd) {
          main.Core().SessionEnding();
          QApplication::quit();
        })},
+      {"Alt+Q while the word is typed", false,
+       [](QWidget& input, TMainForm&) {
+         Type(input, "ca");
+         Press(input, Qt::Key_Q, Qt::AltModifier);
+       }},
       {"SIGTERM while the word is typed", false,
        [](QWidget& input, TMainForm&) {
          Type(input, "ca");
@@ -113,12 +120,74 @@ TEST(Ending, ARunningTestStopsWhenTheProgramIsToldToEnd) {
     if (e.brokenDatabase) continue;
     BufferO positions;
     EXPECT_EQ(LoadFromFile(positions, home.Str() + "User/ADMIN.DIR/WORDS0.POS"), 0) << e.how;
-    EXPECT_EQ(positions.Count(), 2u) << e.how;
+    EXPECT_EQ(positions.Count(), 3u) << e.how;
     EXPECT_EQ(test::Rows(home.Str() + "scoredb.gdb",
                          "select name from score union all select name from log")
                   .size(),
               0u)
         << e.how;
+  }
+}
+
+// A child leaves a test from the window it answers in: its close box or Esc
+// asks first, No goes on with the same question where it was, and Yes
+// scores the test so far and shows the score window.
+TEST(Ending, ALearnerStopsATestFromTheAnswerWindow) {
+  struct Leaving {
+    const char* list;
+    const char* window;
+    int firstScreen;  // where the window stood, to see it come back there
+  };
+  for (const Leaving& l :
+       {Leaving{"cat\r\ndog\r\n", "_Input", 0}, Leaving{"$script\r\n$2+3\r\n", "Form1", 0}}) {
+    SCOPED_TRACE(l.window);
+    test::TempDir home;
+    ASSERT_EQ(MakeProgramDirectory(home.Str()), "");
+    home.Write("orv.orv/words0.orv", l.list);
+    WindowDriver driver(20000, "MainForm");
+    QPoint firstAt;
+    QPoint againAt;
+    int flashes = 0;
+    driver
+        .Then("LoginForm", "logs in",
+              [](QWidget& w) {
+                Type(w, "ADMIN");
+                Press(w, Qt::Key_Return);
+                Type(w, std::string(test::kTestAdminPassword));
+                Press(w, Qt::Key_Return);
+              })
+        .Then("OrvMessage", "agrees to a start-up file", [](QWidget& w) { Press(w, Qt::Key_Y); })
+        .Then("MainForm", "starts the test", [](QWidget& w) { Press(w, Qt::Key_Return); });
+    if (std::string(l.window) == "_Input") {
+      driver.Then("MessageForm", "reads the word", [&](QWidget&) { ++flashes; });
+    }
+    driver
+        .Then(l.window, "types a little and closes the window",
+              [&](QWidget& w) {
+                firstAt = w.pos();
+                Type(w, "ca");
+                w.close();
+              })
+        .Then("OrvMessage", "is asked and says No",
+              [](QWidget& w) {
+                EXPECT_EQ(test::TextOf(w, "qt_msgbox_label"), "Stop this test?");
+                Press(w, Qt::Key_N);
+              })
+        .Then(l.window, "is asked the same again, presses Esc",
+              [&](QWidget& w) {
+                againAt = w.pos();
+                Press(w, Qt::Key_Escape);
+              })
+        .Then("OrvMessage", "says Yes", [](QWidget& w) { Press(w, Qt::Key_Y); })
+        .Then("SF2", "sees the score, closes it", [](QWidget& w) { Press(w, Qt::Key_Escape); })
+        .Then("MainForm", "quits", [](QWidget& w) { Press(w, Qt::Key_Q, Qt::AltModifier); });
+    EXPECT_EQ(RunOrv(home.Str()), 0);
+    EXPECT_TRUE(driver.Done()) << driver.Waiting();
+    EXPECT_EQ(againAt, firstAt);
+    EXPECT_EQ(flashes, std::string(l.window) == "_Input" ? 1 : 0);
+    EXPECT_EQ(test::Rows(home.Str() + "scoredb.gdb", "select word_count, score from score"),
+              (std::vector<std::vector<std::string>>{{"0", "0"}}));
+    EXPECT_EQ(test::Rows(home.Str() + "scoredb.gdb", "select word from log").size(), 0u);
   }
 }
 

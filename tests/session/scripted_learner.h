@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ struct Answer {
   std::string typed;
   int reshows = 0;
   int replays = 0;
+  bool closes = false;  // the learner closes the window instead of answering
 };
 
 struct TimedShown {
@@ -47,6 +49,11 @@ class ScriptedLearner : public SessionWindows {
     answers.push_back({std::move(typed), reshows, replays});
     return *this;
   }
+  // The learner closes the answer window (its close box, Esc or Stop).
+  ScriptedLearner& Closes() {
+    answers.push_back({"", 0, 0, true});
+    return *this;
+  }
 
   void ShowTimedMessage(const std::string& caption, const std::string& text, Rgb colour,
                         std::uint16_t showMs, std::uint16_t extraMs) override {
@@ -54,23 +61,23 @@ class ScriptedLearner : public SessionWindows {
     Note("timed " + text);
   }
 
-  std::string AskWord(const std::string& progress, const std::string& preset, bool reshowEnabled,
-                      AnswerButtons& buttons) override {
+  std::optional<std::string> AskWord(const std::string& progress, const std::string& preset,
+                                     bool reshowEnabled, AnswerButtons& buttons) override {
     readings.push_back({"word", progress, preset, "", reshowEnabled});
     Note("ask word");
     if (beforeAnswer) beforeAnswer();
     Answer answer = Next();
     for (int i = 0; i < answer.reshows; ++i) buttons.ReShow();
     for (int i = 0; i < answer.replays; ++i) buttons.Replay();
-    return answer.typed;
+    return Typed(answer);
   }
 
-  std::string AskMath(const std::string& prompt, const std::string& decimalPlaces,
-                      const std::string& progress) override {
+  std::optional<std::string> AskMath(const std::string& prompt, const std::string& decimalPlaces,
+                                     const std::string& progress) override {
     readings.push_back({"math", progress, prompt, decimalPlaces, false});
     Note("ask math " + prompt);
     if (beforeAnswer) beforeAnswer();
-    return Next().typed;
+    return Typed(Next());
   }
 
   void ShowWrongAnswer(const std::string& typed, const std::string& expected) override {
@@ -113,6 +120,11 @@ class ScriptedLearner : public SessionWindows {
   void Note(std::string event) {
     events.push_back(std::move(event));
     if (events.back() == endsAfter) RequestQuit();
+  }
+
+  static std::optional<std::string> Typed(const Answer& answer) {
+    if (answer.closes) return std::nullopt;
+    return answer.typed;
   }
 
   // A script that runs out ends the test the way a learner can.

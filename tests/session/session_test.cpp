@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -212,6 +213,68 @@ TEST_F(Session, ExitOnAQuestionWithAPromptAsksInAnInputBox) {
   EXPECT_EQ(Log(), (std::vector<Row>{{"2+3|5", "", "0"}}));
 }
 
+// A learner who closes the answer window is asked "Stop this test?": No goes
+// on with the same question, unflashed; Yes scores the test up to the
+// question before, with the wrong attempts made so far.
+TEST_F(Session, ClosingTheAnswerWindowStopsTheTestOnceTheLearnerSaysSo) {
+  struct Case {
+    const char* what;
+    const char* list;
+    std::function<void(ScriptedLearner&)> script;
+    std::deque<MsgAnswer> confirms;
+    std::vector<std::string> shown;  // the words flashed
+    std::vector<Row> scores;
+    std::vector<Row> log;
+  };
+  const Case cases[] = {
+      {"closed by mistake, then answered",
+       "cat\ndog\n",
+       [](ScriptedLearner& l) { l.Say("cat").Closes().Say("dog"); },
+       {MsgAnswer::No},
+       {"cat", "dog"},
+       {{"ann", "STOP.SCO", "2", "2", "0", "0"}},
+       {}},
+      {"stopped at the second word after a wrong try",
+       "cat\ndog\nemu\n",
+       [](ScriptedLearner& l) { l.Say("cat").Say("dgo").Closes(); },
+       {MsgAnswer::Yes},
+       {"cat", "dog", "dog"},
+       {{"ann", "STOP.SCO", "0", "1", "0", "0"}},
+       {{"dog", "dgo", "0"}}},
+      {"stopped in the last reading after exit",
+       "cat\ndog\n",
+       [](ScriptedLearner& l) { l.Say("cat").Say("exit").Closes(); },
+       {},
+       {"cat", "dog"},
+       {{"ann", "STOP.SCO", "1", "1", "0", "0"}},
+       {}},
+      {"a sum's window closed",
+       "2+3|5\n",
+       [](ScriptedLearner& l) { l.Closes(); },
+       {MsgAnswer::Yes},
+       {},
+       {{"ann", "STOP.SCO", "0", "0", "0", "0"}},
+       {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Exec(host.path, "delete from score");
+    Exec(host.path, "delete from log");
+    learner = ScriptedLearner();
+    dialogs = FakeDialogs();
+    dialogs.answers = c.confirms;
+    c.script(learner);
+    settings.inOrder = true;
+    Run(WriteList("stop.orv", c.list));
+    EXPECT_TRUE(learner.answers.empty());
+    EXPECT_EQ(learner.WordsShown(), c.shown);
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>(c.confirms.size(), "Stop this test?"));
+    EXPECT_EQ(Scores(), c.scores);
+    EXPECT_EQ(Log(), c.log);
+    EXPECT_EQ(learner.scoreWindows.size(), 1u);
+  }
+}
+
 TEST_F(Session, ReShowOfTheLastAttemptCountsOnceWhenTheTestEndsEarly) {
   std::string path = WriteList("two.orv", "cat\ndog\n");
   settings.inOrder = true;
@@ -250,14 +313,16 @@ TEST_F(Session, MathWindowTellsTheRoundingEachQuestionWasCompiledWith) {
 
 // The program is told to end at a point of the test (Quit in the pause after
 // a wrong answer, a signal, the desktop session's end): nothing more is asked
-// or written, and the positions not yet asked are kept as after "exit".
+// or written, and the positions not yet asked are kept, the word not yet
+// answered right first among them.
 TEST_F(Session, TestStopsWhereTheProgramIsToldToEnd) {
   struct Case {
     const char* endsAfter;
     bool wrongFirst;
+    LineNo positionsKept;
   };
-  for (const Case& c : {Case{"ask word", false}, Case{"beep wait 1000", true},
-                        Case{"timed RIGHT !!", false}, Case{"scores", false}}) {
+  for (const Case& c : {Case{"ask word", false, 3}, Case{"beep wait 1000", true, 3},
+                        Case{"timed RIGHT !!", false, 2}, Case{"scores", false, 0}}) {
     ResetQuitRequest();
     learner = ScriptedLearner();
     learner.endsAfter = c.endsAfter;
@@ -275,7 +340,13 @@ TEST_F(Session, TestStopsWhereTheProgramIsToldToEnd) {
     if (!finished) {
       BufferO positions;
       EXPECT_EQ(LoadFromFile(positions, dir.Str() + "User/ann.DIR/ENDS.POS"), 0) << c.endsAfter;
-      EXPECT_EQ(positions.Count(), 2u) << c.endsAfter;
+      EXPECT_EQ(positions.Count(), c.positionsKept) << c.endsAfter;
+      // The sorted list is cat, dog, emu: the word being asked comes first.
+      const std::vector<std::string> sorted{"cat", "dog", "emu"};
+      const auto asked = std::find(sorted.begin(), sorted.end(), learner.WordsShown().front());
+      if (c.positionsKept == 3 && asked != sorted.end()) {
+        EXPECT_EQ(positions.Get(1), std::to_string(asked - sorted.begin() + 1)) << c.endsAfter;
+      }
     }
     std::filesystem::remove(dir.Path() / "User/ann.DIR/ENDS.POS");
   }
