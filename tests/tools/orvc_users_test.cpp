@@ -9,6 +9,8 @@
 
 #include "support/temp_dir.h"
 #include "support/test_users.h"
+#include "users/crypt.h"
+#include "users/passwordcode.h"
 
 namespace orv {
 namespace {
@@ -175,6 +177,22 @@ TEST_F(OrvcUsers, HandlesHundredsOfUsers) {
   const Outcome r = Users({"list"});
   EXPECT_EQ(Lines(r.out), 301);
   EXPECT_NE(r.out.find("late\t0\t301\n"), std::string::npos);
+}
+
+TEST_F(OrvcUsers, ASuperUserCodeOfCostsTheProgramNeverWritesIsAWrongPassword) {
+  const std::string code = NewPasswordCode("boss-pw");
+  for (const auto& [field, outlandish] : std::vector<std::pair<std::string, std::string>>{
+           {"t=", "t=4294967295"}, {"m=", "m=16777216"}}) {
+    const std::size_t at = code.find(field);
+    std::string bad = code;
+    bad.replace(at, code.find_first_of(",$", at) - at, outlandish);
+    home.Write("KVXS1.KVX",
+               "Boss:" + bad + ":1:255\r\nbob:" + CryptPassword("bob-pw", "Bb") + ":4:50\r\n");
+    // Every log-in checks the super users' codes first.
+    const Outcome r = Users({"check", "bob"}, "bob-pw\n");
+    EXPECT_EQ(r.exitCode, 0) << outlandish << r.err;
+    EXPECT_EQ(r.out, "50\n") << outlandish;
+  }
 }
 
 }  // namespace

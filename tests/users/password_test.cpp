@@ -1,7 +1,9 @@
 #include "users/password.h"
 
 #include <gtest/gtest.h>
+#include <sodium.h>
 
+#include <array>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -489,6 +491,24 @@ TEST(PasswordCode, NewCodesAreArgon2idAndEmptyStaysEmpty) {
   EXPECT_EQ(NewLegacyPasswordCode("secret").size(), 13u);
   EXPECT_EQ(NewPasswordCode(""), "");
   EXPECT_EQ(NewLegacyPasswordCode(""), "");
+}
+
+TEST(PasswordCode, OnlyCodesOfTheCostsTheProgramWritesMatch) {
+  ASSERT_GE(sodium_init(), 0);
+  // Passes and memory of a code made for the password, and whether it matches.
+  const std::vector<std::tuple<unsigned long long, std::size_t, bool>> cases{
+      {crypto_pwhash_OPSLIMIT_MODERATE, crypto_pwhash_MEMLIMIT_INTERACTIVE, true},
+      {crypto_pwhash_OPSLIMIT_INTERACTIVE - 1, crypto_pwhash_MEMLIMIT_INTERACTIVE, false},
+      {crypto_pwhash_OPSLIMIT_MODERATE + 1, crypto_pwhash_MEMLIMIT_INTERACTIVE, false},
+      {crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE / 2, false},
+  };
+  for (const auto& [passes, memory, matches] : cases) {
+    std::array<char, crypto_pwhash_STRBYTES> code{};
+    ASSERT_EQ(
+        crypto_pwhash_str_alg(code.data(), "pw", 2, passes, memory, crypto_pwhash_ALG_ARGON2ID13),
+        0);
+    EXPECT_EQ(CodeMatches(code.data(), "pw"), matches) << code.data();
+  }
 }
 
 TEST(PasswordCode, OlderCodesOfLettersBeyondAsciiMatchThoseMadeOnWindows) {
