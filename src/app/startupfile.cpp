@@ -72,7 +72,8 @@ bool AskToCreate(Dialogs& dialogs) {
 }
 
 void Save(Dialogs& dialogs, const BufferO& buffer, const std::string& path) {
-  if (const int code = SaveToFile(buffer, path, FileAccess::Private); code != 0) {
+  // The same user may log out on two computers that share the folder.
+  if (const int code = SaveToFileLocked(buffer, path, FileAccess::Private); code != 0) {
     dialogs.Error(" Error saveing start up file buffer " + ErrorText(code));
     throw StartUpFileError();
   }

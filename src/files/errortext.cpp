@@ -9,7 +9,7 @@ namespace orv {
 namespace {
 
 // Sorted by code so a look-up can halve the table.
-constexpr std::array<std::pair<int, std::string_view>, 90> kTexts{{
+constexpr std::array<std::pair<int, std::string_view>, 93> kTexts{{
     {1, "Invalid function number"},
     {2, "File not found"},
     {3, "Path not found"},
@@ -98,6 +98,9 @@ constexpr std::array<std::pair<int, std::string_view>, 90> kTexts{{
     {591, "User name all ready exist"},
     {600, "String value of '' not acceptable."},
     {601, "Error making dir."},
+    {602, "Not a file but a device or a pipe"},
+    {603, "File too large"},
+    {604, "File locked by another program"},
     {700, "Start up file error"},
     {800, "No database found"},
 }};

@@ -303,15 +303,33 @@ int IoCodeForPath(int err, const std::string& native) {
   return IoCodeFromErrno(err, err == ENOENT && !IsDir(ParentOf(native)));
 }
 
-int ReadFileBytes(std::string_view path, std::string& bytes) {
+namespace {
+
+// Why a file of this kind and size cannot be read whole, or 0 when it can.
+int ReadableCode(const struct stat& st, std::size_t limit) {
+  if (S_ISDIR(st.st_mode)) return 5;  // a folder cannot be opened as a file
+  // A device or a pipe may never end, or never begin.
+  if (!S_ISREG(st.st_mode)) return kNotAFileCode;
+  return static_cast<std::uintmax_t>(st.st_size) > limit ? kFileTooLargeCode : 0;
+}
+
+}  // namespace
+
+int ReadFileBytes(std::string_view path, std::string& bytes, std::size_t limit) {
   bytes.clear();
   std::string native = NativePath(path);
-  FdCloser file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
+  // A device is not even opened: opening one may start it.
+  struct stat named {};
+  if (::stat(native.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) {
+    return ReadableCode(named, limit);
+  }
+  // Opening a pipe would wait for a writer; a regular file ignores O_NONBLOCK.
+  FdCloser file(::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (file.fd < 0) return IoCodeForPath(errno, native);
   struct stat st {};
   if (::fstat(file.fd, &st) != 0) return IoCodeFromErrno(errno);
-  if (S_ISDIR(st.st_mode)) return 5;  // a folder cannot be opened as a file
-  if (S_ISREG(st.st_mode)) bytes.reserve(static_cast<std::size_t>(st.st_size));
+  if (const int code = ReadableCode(st, limit); code != 0) return code;
+  bytes.reserve(static_cast<std::size_t>(st.st_size));
   std::array<char, 65536> chunk{};
   for (;;) {
     ssize_t n = ::read(file.fd, chunk.data(), chunk.size());
@@ -323,6 +341,12 @@ int ReadFileBytes(std::string_view path, std::string& bytes) {
     }
     if (n == 0) break;
     bytes.append(chunk.data(), static_cast<std::size_t>(n));
+    // A file that grows while it is read, or whose size is not known
+    // beforehand (those of /proc), is held to the limit too.
+    if (bytes.size() > limit) {
+      bytes.clear();
+      return kFileTooLargeCode;
+    }
   }
   return 0;
 }

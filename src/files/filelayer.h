@@ -8,6 +8,7 @@
 // - Text that is not valid UTF-8 is read as Windows-1252 and converted.
 // Results are the program's I/O codes: 0 success, 2 file not found, 3 path
 // not found, 5 access denied, 100 read error, 101 write error, ...
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,8 +26,18 @@ int IoCodeFromErrno(int err, bool pathMissing = false);
 // path: a missing entry is 2 when its folder exists, 3 when it does not.
 int IoCodeForPath(int err, const std::string& nativePath);
 
-// Reads a whole file as bytes.
-int ReadFileBytes(std::string_view path, std::string& bytes);
+// The I/O code of a path that names a device or a pipe, which may never
+// end, where a file is to be read.
+inline constexpr int kNotAFileCode = 602;
+// The I/O code of a file larger than its reader takes.
+inline constexpr int kFileTooLargeCode = 603;
+// The most a text file of the program may hold: 64 MiB, many times a word
+// list or a start-up file, and more than a password file of 65535 users
+// with the longest names and codes (about 23 MB).
+inline constexpr std::size_t kTextFileLimit = std::size_t{64} << 20;
+
+// Reads a whole regular file of at most limit bytes as bytes.
+int ReadFileBytes(std::string_view path, std::string& bytes, std::size_t limit = kTextFileLimit);
 
 // Reads a whole text file, converting Windows-1252 to UTF-8 when the bytes
 // are not valid UTF-8.

@@ -1,5 +1,6 @@
 // Moving a whole line buffer from and to a text file.
 #include "files/filelayer.h"
+#include "files/filelock.h"
 #include "lists/buffers.h"
 #include "lists/textlines.h"
 
@@ -29,6 +30,13 @@ int SaveToFile(const BufferO& buffer, std::string_view name, FileAccess access) 
     bytes += "\r\n";
   }
   return WriteFileSafely(name, bytes, access);
+}
+
+int SaveToFileLocked(const BufferO& buffer, std::string_view name, FileAccess access) {
+  if (name.empty()) return kEmptyName;
+  const FileLock lock(name, access);
+  if (lock.Code() != 0) return lock.Code();
+  return SaveToFile(buffer, name, access);
 }
 
 }  // namespace orv

@@ -92,5 +92,10 @@ int LoadFromFile(BufferO& buffer, std::string_view name);
 // I/O code (600 for an empty name). A new file gets the permissions of access.
 int SaveToFile(const BufferO& buffer, std::string_view name,
                FileAccess access = FileAccess::Shared);
+// As SaveToFile, holding the file's lock (files/filelock.h) while it
+// writes, for a file that programs on several computers may write at once;
+// a lock that cannot be had gives its code and writes nothing.
+int SaveToFileLocked(const BufferO& buffer, std::string_view name,
+                     FileAccess access = FileAccess::Shared);
 
 }  // namespace orv

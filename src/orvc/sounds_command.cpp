@@ -73,7 +73,7 @@ int Add(SoundStore& sounds, const Invocation& inv) {
   for (const std::string& file : a.plain) {
     const std::string word = BaseName(file);
     std::string bytes;
-    if (const int code = ReadFileBytes(file, bytes); code != 0) {
+    if (const int code = ReadFileBytes(file, bytes, kSoundFileLimit); code != 0) {
       *inv.err << "orvc: could not read " << file << ": " << ErrorText(code) << "\n";
       result = 1;
     } else if (a.replace || !sounds.WavForWord(word)) {

@@ -10,7 +10,6 @@
 #include "base/strings.h"
 #include "base/utf8.h"
 #include "files/dos.h"
-#include "files/errortext.h"
 #include "orvc/command.h"
 #include "orvc/consoledialogs.h"
 #include "users/password.h"
@@ -81,7 +80,7 @@ int Add(PasswordO& users, const Invocation& inv) {
   if (const std::string problem = UserNameProblem(name); !problem.empty()) {
     throw CommandError{problem, 1};
   }
-  if (CutToCharacters(name, 50) != name) {
+  if (CutToCharacters(name, kUserNameLength) != name) {
     throw CommandError{"a user name has at most 50 characters", 1};
   }
   if (users.UserExists(name)) {
@@ -159,10 +158,9 @@ int Run(const Invocation& inv) {
                        "\" (list, add, set-level, "
                        "set-password, check)"};
   }
-  // The program itself goes on after a failed write; a script must hear of it.
-  if (const int code = users.LastSaveCode(); code != 0) {
-    throw CommandError{"could not write " + path + ": " + ErrorText(code), 1};
-  }
+  // The program itself goes on after a change that was not made; a script
+  // must hear of it. Why has been told on standard error already.
+  if (users.LastSaveCode() != 0 || users.LastChangeRefused()) return 1;
   return result;
 }
 

@@ -9,6 +9,7 @@
 #include "base/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"
+#include "files/filelock.h"
 #include "files/userfolder.h"
 #include "lists/cleanlist.h"
 #include "lists/random.h"
@@ -64,12 +65,19 @@ BufferO MakePositionFile(const std::string& path, LineNo n, bool inOrder, Dialog
 }
 
 int SavePositions(const BufferO& positions, const std::string& path, Dialogs& dialogs) {
-  const int code = SaveToFile(positions, path);
+  // The same user may end tests of one list on two computers at once.
+  const int code = SaveToFileLocked(positions, path);
   if (code != 0) {
     dialogs.Error("Could not save which words of the list are still to come (" + path + "). " +
                   ErrorText(code));
   }
   return code;
+}
+
+void ErasePositions(const std::string& path) {
+  if (!FileFound(path)) return;
+  const FileLock lock(path);
+  if (lock.Code() == 0 && FileFound(path)) EraseFile(path);
 }
 
 bool LoadPositions(BufferO& positions, const std::string& path) {

@@ -26,6 +26,9 @@ int SavePositions(const BufferO& positions, const std::string& path, Dialogs& di
 // words" box is shown.
 BufferO MakePositionFile(const std::string& path, LineNo n, bool inOrder, Dialogs& dialogs);
 
+// Removes the position file, under its lock, when it exists.
+void ErasePositions(const std::string& path);
+
 // Reads a position file into positions; false, with positions empty, when it
 // cannot be read or holds more lines than a list.
 bool LoadPositions(BufferO& positions, const std::string& path);

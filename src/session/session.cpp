@@ -290,8 +290,8 @@ class TestRun final : public AnswerButtons {
   void KeepPositions() {
     if (positions_.Count() > 0) {
       SavePositions(positions_, positionPath_, dialogs_);
-    } else if (FileFound(positionPath_)) {
-      EraseFile(positionPath_);
+    } else {
+      ErasePositions(positionPath_);
     }
   }
 

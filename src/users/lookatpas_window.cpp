@@ -75,6 +75,8 @@ TEditUsers::TEditUsers(PasswordO& users, Dialogs& dialogs, QWidget* parent)
 
 void TEditUsers::OpenEditor() {
   if (!MayEditUsers(users_, dialogs_)) return;
+  // Users may have been changed by other programs since the log-in.
+  users_.Reread();
   FillGrid();
   exec();
 }

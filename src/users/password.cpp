@@ -1,9 +1,7 @@
 #include "users/password.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
-#include <set>
 #include <utility>
 
 #include "base/dialogs.h"
@@ -20,54 +18,7 @@
 namespace orv {
 namespace {
 
-constexpr std::size_t kNameLength = 50;
-// An Argon2id string is 97 characters with the interactive limits; older
-// codes are 13.
-constexpr std::size_t kCodeLength = 127;
-constexpr std::size_t kMaxLineBytes = 65535;
-constexpr char kEndOfText = '\x1A';
 constexpr std::string_view kDenied = "INCRECT PASWORD / USER NAME ACCESS DENIDE ";
-
-// A field of the file as a number: its first 11 characters as a signed
-// decimal integer, leading blanks allowed; anything else counts 0.
-std::int32_t FieldNumber(std::string_view text) {
-  text = text.substr(0, 11);
-  const std::size_t start = text.find_first_not_of(' ');
-  if (start == std::string_view::npos) return 0;
-  text.remove_prefix(start);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  std::int32_t value = 0;
-  const auto [end, err] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (err != std::errc() || end != text.data() + text.size()) return 0;
-  return value;
-}
-
-struct FileLine {
-  std::size_t number;  // 1-based, as an editor counts the file's lines
-  std::string text;
-};
-
-// The password file's lines. CR LF, LF and a CR alone each end one, so a file
-// from any editor keeps every user; a Ctrl-Z at the start of a line (an old
-// end-of-text mark) is dropped, and lines left without text are skipped. A
-// line that is not valid UTF-8 is read as Windows-1252 on its own, so one odd
-// line does not change how the others read.
-std::vector<FileLine> PasswordFileLines(std::string_view bytes) {
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-  std::vector<FileLine> lines;
-  std::size_t start = 0;
-  for (std::size_t number = 1; start < bytes.size(); ++number) {
-    std::size_t end = bytes.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = bytes.size();
-    std::string_view line = bytes.substr(start, end - start);
-    while (!line.empty() && line.front() == kEndOfText) line.remove_prefix(1);
-    if (!line.empty()) {
-      lines.push_back({number, IsValidUtf8(line) ? std::string(line) : Windows1252ToUtf8(line)});
-    }
-    start = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
-  }
-  return lines;
-}
 
 // Whether the typed password opens a code that is the default password's.
 bool OpensWithDefault(std::string_view code, std::string_view typed) {
@@ -77,15 +28,10 @@ bool OpensWithDefault(std::string_view code, std::string_view typed) {
   return CodeMatches(code, kDefaultSuperPassword) && CodeMatches(code, typed);
 }
 
-// Why a line cannot be a user, or empty text when it can.
-std::string LineProblem(const std::string& line) {
-  if (line.size() > kMaxLineBytes) return "is longer than 65535 characters";
-  try {
-    ParseUserLine(line);
-  } catch (const ERangeError&) {
-    return "has a level outside 0 to 255";
-  }
-  return {};
+UserChange CodeChange(std::string name, std::string code) {
+  UserChange change{UserChange::Kind::SetCode, std::move(name), {}};
+  change.user.code = std::move(code);
+  return change;
 }
 
 }  // namespace
@@ -107,59 +53,27 @@ int CreateFirstPasswordFile(std::string_view path, std::string_view superUser,
   return SaveToFile(buffer, path, FileAccess::Private);
 }
 
-std::string UserLine(const UserRecord& user) {
-  return CutToCharacters(user.name, kNameLength) + ":" + user.code.substr(0, kCodeLength) + ":" +
-         IntText(user.number) + ":" + IntText(user.level);
-}
-
-UserRecord ParseUserLine(std::string_view line) {
-  // A field whose closing separator is missing is empty; the level takes the rest.
-  std::string rest(line);
-  UserRecord user;
-  user.name = CutToCharacters(CutToken(rest, ":"), kNameLength);
-  user.code = CutToken(rest, ":").substr(0, kCodeLength);
-  user.number = FieldNumber(CutToken(rest, ":"));
-  const std::int32_t level = FieldNumber(rest);
-  if (level < 0 || level > kSuperLevel) throw ERangeError();
-  user.level = static_cast<std::uint8_t>(level);
-  return user;
-}
-
-std::string UserNameProblem(std::string_view name) {
-  if (name.empty()) return "A user name can not be empty";
-  // The fields of the password file are separated by ":", its lines by line ends.
-  if (name.find(':') != std::string_view::npos) return "A user name can not contain \":\"";
-  // A name cut inside a letter would make the password file unreadable.
-  if (!IsValidUtf8(name)) return "A user name must be written in letters the computer can read";
-  for (char c : name) {
-    if (static_cast<unsigned char>(c) < 32) return "A user name can not contain control characters";
-  }
-  return {};
-}
-
 PasswordO::PasswordO(std::string directory, std::string fileName, Dialogs& dialogs)
     : directory_(std::move(directory)), fileName_(std::move(fileName)), dialogs_(dialogs) {
   path_ = PasswordFilePath(directory_, fileName_);
   if (!DirExists(directory_)) throw ERunError(3);
   if (!FileFound(path_)) throw E_PasWord_Error(MissingPasswordFileText());
-  // Going on with the users that could be read would drop the others at the next save.
-  std::string bytes;
-  if (const int code = ReadFileBytes(path_, bytes); code != 0) {
-    throw E_PasWord_Error("Error in _PasWord.Begin:" + ErrorText(code));
+  std::vector<BadUserLine> badLines;
+  if (const int code = ReadPasswordFile(path_, content_, &badLines); code == kTooManyUsersCode) {
+    throw E_PasWord_Error("The password file " + path_ + " holds more than " +
+                          std::to_string(BufferO::kMaxLines) + " users");
+  } else if (code != 0) {
+    throw E_PasWord_Error("Error in _PasWord.Begin:" + ErrorText(code) + " (" + path_ + ")");
   }
-  for (const FileLine& line : PasswordFileLines(bytes)) {
-    // A bad line locks nobody else out; it is kept in the file as it is.
-    if (const std::string problem = LineProblem(line.text); !problem.empty()) {
-      dialogs_.Warning("Line " + std::to_string(line.number) + " of the password file " + path_ +
-                       " " + problem + ". That line is left out; the other users can log in.");
-      skipped_.push_back(line.text);
-    } else if (buffer_.Count() == BufferO::kMaxLines) {
-      throw E_PasWord_Error("The password file " + path_ + " holds more than " +
-                            std::to_string(BufferO::kMaxLines) + " users");
-    } else {
-      buffer_.Add(line.text);
-    }
+  for (const BadUserLine& line : badLines) {
+    dialogs_.Warning("Line " + std::to_string(line.number) + " of the password file " + path_ +
+                     " " + line.problem + ". That line is left out; the other users can log in.");
   }
+}
+
+void PasswordO::Reread() {
+  PasswordFileContent fresh;
+  if (ReadPasswordFile(path_, fresh) == 0) content_ = std::move(fresh);
 }
 
 std::string PasswordO::UserName(LineNo index) const {
@@ -171,14 +85,9 @@ std::uint8_t PasswordO::UserLevel(LineNo index) const {
   return ReadUser(index).level;
 }
 
-// Every lookup by name uses the locale's upper case, so a name with letters
-// beyond a to z is found the same way by all operations.
 std::int32_t PasswordO::IndexOfUser(std::string_view name) const {
-  const std::string wanted = Upper(name);
-  for (std::uint32_t i = 1; i <= UserCount(); ++i) {
-    if (Upper(ReadUser(static_cast<LineNo>(i)).name) == wanted) return static_cast<std::int32_t>(i);
-  }
-  return -1;
+  const LineNo line = LineOfUser(content_.users, name);
+  return line == 0 ? -1 : static_cast<std::int32_t>(line);
 }
 
 bool PasswordO::UserExists(std::string_view name) const {
@@ -187,54 +96,41 @@ bool PasswordO::UserExists(std::string_view name) const {
 }
 
 UserRecord PasswordO::ReadUser(LineNo index) const {
-  return ParseUserLine(buffer_.Get(index));
+  return ParseUserLine(content_.users.Get(index));
 }
 
-int PasswordO::Save() {
-  BufferO file = buffer_;
-  for (const std::string& line : skipped_) file.Add(line);
-  lastSaveCode_ = SaveToFile(file, path_, FileAccess::Private);
-  return lastSaveCode_;
-}
-
-int PasswordO::SaveOrUndo(BufferO before, bool tell) {
-  const int code = Save();
-  if (code != 0) {
-    // What is shown stays what is stored: the change is undone in memory too.
-    buffer_ = std::move(before);
-    if (tell)
-      dialogs_.Error("The password file " + path_ +
-                     " could not be saved, so the change was not made. " + ErrorText(code));
+ChangeResult::Outcome PasswordO::Change(const UserChange& change, bool quiet) {
+  const ChangeResult result = ChangePasswordFile(path_, change, content_);
+  lastSaveCode_ = result.outcome == ChangeResult::Outcome::Failed ? result.code : 0;
+  lastChangeRefused_ = result.outcome == ChangeResult::Outcome::Refused;
+  if (quiet) return result.outcome;
+  if (result.outcome == ChangeResult::Outcome::Failed) {
+    dialogs_.Error("The password file " + path_ +
+                   " could not be saved, so the change was not made. " + ErrorText(result.code));
+  } else if (lastChangeRefused_) {
+    dialogs_.Error(result.refusal + " (the password file " + path_ +
+                   " had been changed by another program).");
   }
-  return code;
+  return result.outcome;
 }
 
 int PasswordO::WriteUser(const UserRecord& user, LineNo index) {
-  BufferO before = buffer_;
-  buffer_.Ovr(UserLine(user), index);
-  return SaveOrUndo(std::move(before));
+  Change({UserChange::Kind::Replace, ReadUser(index).name, user});
+  return lastSaveCode_;
 }
 
 int PasswordO::AppendUser(const UserRecord& user) {
-  BufferO before = buffer_;
-  buffer_.Add(UserLine(user));
-  return SaveOrUndo(std::move(before));
+  Change({UserChange::Kind::Add, {}, user});
+  return lastSaveCode_;
 }
 
 int PasswordO::RemoveUser(LineNo index) {
-  BufferO before = buffer_;
-  buffer_.Del(index);
-  return SaveOrUndo(std::move(before));
+  Change({UserChange::Kind::Remove, ReadUser(index).name, {}});
+  return lastSaveCode_;
 }
 
 std::int32_t PasswordO::NextUserNumber() const {
-  std::set<std::int32_t> used;
-  for (std::uint32_t i = 1; i <= UserCount(); ++i) {
-    used.insert(ReadUser(static_cast<LineNo>(i)).number);
-  }
-  std::int32_t candidate = 1;
-  while (used.count(candidate) != 0) ++candidate;
-  return candidate;
+  return orv::NextUserNumber(content_.users);
 }
 
 std::string PasswordO::StoredUserName(std::string_view name) const {
@@ -271,8 +167,20 @@ bool PasswordO::SuperPasswordMatches(std::string_view password) {
           MsgKind::Warning,
           "NO PASWORD FOR SUPPER USER, reset to \"" + std::string(kDefaultSuperPassword) + "\"",
           MsgButtons::Ok);
-      SetPassword(super.name, kDefaultSuperPassword);
-      matched = true;
+      UserChange reset = CodeChange(super.name, NewPasswordCode(kDefaultSuperPassword));
+      reset.onlyFrom = "";
+      switch (Change(reset)) {
+        case ChangeResult::Outcome::Made:
+        case ChangeResult::Outcome::Failed:  // still without a password
+          matched = true;
+          break;
+        case ChangeResult::Outcome::Unneeded:
+          // Another program gave the super user a password meanwhile.
+          matched = matched || CodeMatches(FindUser(super.name).code, password);
+          break;
+        case ChangeResult::Outcome::Refused:  // removed meanwhile
+          break;
+      }
     } else if (CodeMatches(super.code, password)) {
       matched = true;
     }
@@ -292,6 +200,7 @@ int PasswordO::Login() {
   const LoginEntry entry = dialogs_.AskLogin();
   if (entry.name == "No user" && entry.password.empty()) return -3;
   const std::string name = UpperAZ(entry.name);
+  Reread();
   // Authenticating gives a super user found without a password the default
   // one, which then opened level 255 as surely as typing it would have.
   std::vector<std::string> withoutPassword;
@@ -334,11 +243,7 @@ bool PasswordO::ReplaceDefaultPassword(const std::string& superUser) {
     // the next log-in turns into the default one again.
     if (!chosen || chosen->empty()) return false;
     if (*chosen != kDefaultSuperPassword) {
-      const std::int32_t index = IndexOfUser(superUser);
-      if (index < 1) return false;
-      UserRecord user = ReadUser(static_cast<LineNo>(index));
-      user.code = NewPasswordCode(*chosen);
-      return WriteUser(user, static_cast<LineNo>(index)) == 0;
+      return Change(CodeChange(superUser, NewPasswordCode(*chosen))) == ChangeResult::Outcome::Made;
     }
     dialogs_.Warning("\"" + std::string(kDefaultSuperPassword) +
                      "\" is the default password. Please choose another one.");
@@ -350,12 +255,12 @@ void PasswordO::UpgradeCode(std::string_view name, std::string_view password) {
   if (index < 1) return;
   UserRecord user = ReadUser(static_cast<LineNo>(index));
   if (user.code.empty() || IsArgon2Code(user.code) || !CodeMatches(user.code, password)) return;
-  user.code = NewPasswordCode(password);
-  // A password file that cannot be written keeps the older code; the log-in
-  // goes on without a message.
-  BufferO before = buffer_;
-  buffer_.Ovr(UserLine(user), static_cast<LineNo>(index));
-  SaveOrUndo(std::move(before), false);
+  // Only the code checked is replaced: a password another program set
+  // meanwhile stays. A password file that cannot be written keeps the older
+  // code; the log-in goes on without a message.
+  UserChange upgrade = CodeChange(user.name, NewPasswordCode(password));
+  upgrade.onlyFrom = user.code;
+  Change(upgrade, true);
 }
 
 void PasswordO::Logout() {
@@ -372,15 +277,14 @@ bool PasswordO::HasAccess(std::string_view requirement) const {
 
 void PasswordO::ChangePassword(std::string_view name) {
   const std::string upper = Upper(name);
+  Reread();
   if (Authenticate(upper, "") == -1) return;
   const std::int32_t index = IndexOfUser(upper);
   if (index < 1) return;
   // Cancel keeps the password the user has.
   const std::optional<std::string> chosen = AskAgreeingPassword();
   if (!chosen) return;
-  UserRecord user = ReadUser(static_cast<LineNo>(index));
-  user.code = NewPasswordCode(*chosen);
-  WriteUser(user, static_cast<LineNo>(index));
+  Change(CodeChange(ReadUser(static_cast<LineNo>(index)).name, NewPasswordCode(*chosen)));
 }
 
 std::optional<std::string> PasswordO::AskAgreeingPassword() {
@@ -402,14 +306,14 @@ void PasswordO::SetPassword(std::string_view name, std::string_view password, bo
   if (!UserExists(upper)) return;
   const std::int32_t index = IndexOfUser(upper);
   if (index < 1) return;
-  UserRecord user = ReadUser(static_cast<LineNo>(index));
-  user.code = legacy ? NewLegacyPasswordCode(password) : NewPasswordCode(password);
-  WriteUser(user, static_cast<LineNo>(index));
+  Change(CodeChange(ReadUser(static_cast<LineNo>(index)).name,
+                    legacy ? NewLegacyPasswordCode(password) : NewPasswordCode(password)));
 }
 
 void PasswordO::ChangeOwnPassword() {
   const LoginEntry entry = dialogs_.AskLogin();
   const std::string name = UpperAZ(entry.name);
+  Reread();
   if (Authenticate(name, entry.password) < 0) {
     dialogs_.Message(MsgKind::Warning, std::string(kDenied), MsgButtons::Ok);
     return;
@@ -423,9 +327,9 @@ void PasswordO::SetLevel(std::string_view name, std::uint8_t level) {
     dialogs_.Message(MsgKind::Error, "User not found ", MsgButtons::Ok);
     return;
   }
-  UserRecord user = ReadUser(static_cast<LineNo>(index));
-  user.level = level;
-  WriteUser(user, static_cast<LineNo>(index));
+  UserChange change{UserChange::Kind::SetLevel, ReadUser(static_cast<LineNo>(index)).name, {}};
+  change.user.level = level;
+  Change(change);
 }
 
 bool PasswordO::DeleteUser(std::string_view name) {
@@ -440,8 +344,8 @@ bool PasswordO::DeleteUser(std::string_view name) {
       MsgKind::Confirmation, "Delete user " + ReadUser(static_cast<LineNo>(index)).name,
       MsgButtons::YesCancel);
   if (answer != MsgAnswer::Yes) return false;
-  RemoveUser(static_cast<LineNo>(index));
-  return true;
+  return Change({UserChange::Kind::Remove, ReadUser(static_cast<LineNo>(index)).name, {}}) ==
+         ChangeResult::Outcome::Made;
 }
 
 void PasswordO::AddUser(std::int32_t requiredLevel) {
@@ -449,13 +353,14 @@ void PasswordO::AddUser(std::int32_t requiredLevel) {
     dialogs_.Message(MsgKind::Warning, "Access denied", MsgButtons::Ok);
     return;
   }
+  Reread();
   std::string typed;
   std::string name;
   for (;;) {
     const std::optional<std::string> entry = dialogs_.Input("New User", "Input a Name", typed);
     if (!entry) return;
     typed = *entry;
-    name = CutToCharacters(typed, kNameLength);
+    name = CutToCharacters(typed, kUserNameLength);
     if (const std::string problem = UserNameProblem(name); !problem.empty()) {
       dialogs_.Message(MsgKind::Error, problem, MsgButtons::Ok);
       continue;

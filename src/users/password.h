@@ -11,6 +11,7 @@
 
 #include "base/errors.h"
 #include "lists/buffers.h"
+#include "users/passwordfile.h"
 
 namespace orv {
 
@@ -20,15 +21,6 @@ class E_PasWord_Error : public E_Orv_Error {
  public:
   using E_Orv_Error::E_Orv_Error;
 };
-
-struct UserRecord {
-  std::string name;  // at most 50 characters, letter case as entered
-  std::string code;  // empty (no password), an Argon2id string or an older 13-character code
-  std::uint8_t level = 0;
-  std::int32_t number = 0;
-};
-
-using userArray = std::vector<UserRecord>;
 
 // The super user's level.
 inline constexpr int kSuperLevel = 255;
@@ -61,12 +53,17 @@ class PasswordO {
   // alone: the file is always reached through its full path.
   PasswordO(std::string directory, std::string fileName, Dialogs& dialogs);
 
+  // Reads the file again, for the users that other programs changed since;
+  // a file that cannot be read now leaves the users as they were. Logging
+  // in and the interactive user operations do this first.
+  void Reread();
+
   const std::string& Directory() const { return directory_; }
   const std::string& FileName() const { return fileName_; }
   // The password file's full path.
   const std::string& FilePath() const { return path_; }
 
-  LineNo UserCount() const { return buffer_.Count(); }
+  LineNo UserCount() const { return content_.users.Count(); }
   std::string UserName(LineNo index) const;
   std::uint8_t UserLevel(LineNo index) const;
   // The 1-based index of the user, or -1. Names are compared by the
@@ -75,13 +72,21 @@ class PasswordO {
   // Ends the process with exit code 999 when the password file has gone.
   bool UserExists(std::string_view name) const;
   UserRecord ReadUser(LineNo index) const;
-  // Each change is written to the file at once; a write that fails is
-  // shown, and the change is undone in memory. They return the I/O code.
+  // Each change is made at once under the file's lock on the file as it is
+  // then (ChangePasswordFile), so what other programs changed meanwhile is
+  // kept, and the users held here become those of the file. A change for a
+  // user by name: WriteUser and RemoveUser change the user of that line.
+  // A change the file no longer allows and a write that fails are shown
+  // and leave the file as it was. They return the I/O code.
   int WriteUser(const UserRecord& user, LineNo index);
   int AppendUser(const UserRecord& user);
   int RemoveUser(LineNo index);
-  // The I/O code of the last write of the password file (0 before any).
+  // The I/O code of the last change of the password file (0 before any,
+  // and for a change refused).
   int LastSaveCode() const { return lastSaveCode_; }
+  // True when the last change was refused: the file as it was then did not
+  // allow it (the user had been removed, the name had been taken).
+  bool LastChangeRefused() const { return lastChangeRefused_; }
   std::int32_t NextUserNumber() const;
   std::string StoredUserName(std::string_view name) const;
   // The user's record, or one with empty name and code, level 0 and number -1.
@@ -123,8 +128,8 @@ class PasswordO {
   void AddUser(std::int32_t requiredLevel = AddLevel());
 
  private:
-  int Save();
-  int SaveOrUndo(BufferO before, bool tell = true);
+  // Makes the change on the file; what became of it is told unless quiet.
+  ChangeResult::Outcome Change(const UserChange& change, bool quiet = false);
   // The new-password dialog until its two entries agree; std::nullopt when
   // cancelled there or after a mismatch.
   std::optional<std::string> AskAgreeingPassword();
@@ -139,20 +144,11 @@ class PasswordO {
   std::string fileName_;
   std::string path_;
   Dialogs& dialogs_;
-  BufferO buffer_;
-  // Lines that are no user, written back after the users unchanged.
-  std::vector<std::string> skipped_;
+  PasswordFileContent content_;
   std::string currentUser_;
   std::int32_t currentLevel_ = -1;
   int lastSaveCode_ = 0;
+  bool lastChangeRefused_ = false;
 };
-
-// The line of the password file for a user.
-std::string UserLine(const UserRecord& user);
-// A user read from a line of the password file; a level outside 0 to 255
-// raises ERangeError.
-UserRecord ParseUserLine(std::string_view line);
-// Why a name cannot be a user name, or empty text when it can.
-std::string UserNameProblem(std::string_view name);
 
 }  // namespace orv

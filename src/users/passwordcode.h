@@ -18,7 +18,10 @@ std::string NewPasswordCode(std::string_view password);
 // must read; empty for the empty password.
 std::string NewLegacyPasswordCode(std::string_view password);
 
-// True when the typed password gives the stored code, in either form.
+// True when the typed password gives the stored code, in either form. An
+// Argon2id code whose costs this program could not have written (more passes
+// or memory than libsodium's moderate limits, fewer than its interactive
+// ones, more than one lane) matches no password.
 bool CodeMatches(std::string_view storedCode, std::string_view typed);
 
 }  // namespace orv

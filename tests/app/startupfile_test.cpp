@@ -2,13 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+#include <chrono>
 #include <filesystem>
+#include <functional>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "app/getuser.h"
 #include "app/programpaths.h"
 #include "base/platform.h"
+#include "files/filelayer.h"
+#include "files/filelock.h"
 #include "files/userfolder.h"
+#include "session/positions.h"
+#include "support/buffer_lines.h"
 #include "support/fake_dialogs.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
@@ -322,6 +332,46 @@ TEST_F(StartUpFileTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
   EXPECT_EQ(dialogs.Texts(),
             std::vector<std::string>{
                 " Error saveing start up file buffer Error num 101, Disk write error"});
+}
+
+TEST_F(StartUpFileTest, SavesWaitForAnotherComputerWritingTheFile) {
+  const std::string positions = home.Str() + "User/Ann.DIR/WORDS0.POS";
+  // the file, and how this program writes it
+  const std::vector<std::pair<std::string, std::function<void()>>> savers{
+      {StartUpFilePath(), [this] { SaveStartUp(dialogs); }},
+      {positions,
+       [&] {
+         SavePositions(test::BufferOf({"3", "1"}), positions, dialogs);
+       }},
+  };
+  std::filesystem::create_directories(home.Path() / "User/Ann.DIR");
+  for (const auto& [path, save] : savers) {
+    ASSERT_EQ(WriteFileSafely(path, "old\r\n"), 0);
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    // The other computer holds the lock while it writes the file.
+    const pid_t other = ::fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+      const FileLock lock(path);
+      if (::write(ready[1], "x", 1) != 1) ::_exit(2);
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      ::_exit(WriteFileSafely(path, "other computer\r\n") == 0 && lock.Code() == 0 ? 0 : 1);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    save();
+    int status = 0;
+    ASSERT_EQ(::waitpid(other, &status, 0), other);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    // Written after the other computer's write, not overwritten by it.
+    std::string text;
+    ASSERT_EQ(ReadFileBytes(path, text), 0);
+    EXPECT_NE(text, "other computer\r\n") << path;
+  }
+  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 }  // namespace

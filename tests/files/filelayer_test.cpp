@@ -10,6 +10,7 @@
 #include <unistd.h>
 #include <csignal>
 #include <filesystem>
+#include <tuple>
 
 #include "support/temp_dir.h"
 
@@ -100,6 +101,27 @@ TEST(FileLayer, ReadFailuresGiveTheirCodes) {
   EXPECT_EQ(ReadFileBytes(dir.Str() + "sub", bytes), 5);
   EXPECT_EQ(ReadFileBytes(dir.Str() + "SUB\\FILE.TXT", bytes), 0);
   EXPECT_EQ(bytes, "x");
+}
+
+TEST(FileLayer, OnlyRegularFilesWithinTheLimitAreRead) {
+  test::TempDir dir;
+  ASSERT_EQ(::mkfifo((dir.Str() + "pipe").c_str(), 0600), 0);
+  dir.Write("sixteen.txt", std::string(16, 'x'));
+  // the path, the limit, the code: a pipe without a writer would wait for
+  // one, a device would never end
+  const std::vector<std::tuple<std::string, std::size_t, int>> cases{
+      {dir.Str() + "pipe", kTextFileLimit, kNotAFileCode},
+      {"/dev/zero", kTextFileLimit, kNotAFileCode},
+      {dir.Str() + "sixteen.txt", 15, kFileTooLargeCode},
+      {dir.Str() + "sixteen.txt", 16, 0},
+      // Its size is not known before it is read.
+      {"/proc/self/status", 10, kFileTooLargeCode},
+  };
+  for (const auto& [path, limit, code] : cases) {
+    std::string bytes = "stale";
+    EXPECT_EQ(ReadFileBytes(path, bytes, limit), code) << path << " " << limit;
+    EXPECT_EQ(bytes.size(), code == 0 ? 16u : 0u) << path;
+  }
 }
 
 TEST(FileLayer, SafeWriteReplacesTheFileAndKeepsItsMode) {

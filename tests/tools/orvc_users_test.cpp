@@ -4,11 +4,18 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <memory>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 #include "support/test_users.h"
+#include "users/crypt.h"
+#include "users/password.h"
+#include "users/passwordcode.h"
 
 namespace orv {
 namespace {
@@ -19,24 +26,38 @@ struct Outcome {
   std::string err;
 };
 
-Outcome Orvc(const std::vector<std::string>& args, const std::string& input = "",
-             const std::string& orvHome = "") {
-  QProcess process;
+// orvc started with the input, not yet waited for.
+std::unique_ptr<QProcess> StartOrvc(const std::vector<std::string>& args,
+                                    const std::string& input = "",
+                                    const std::string& orvHome = "") {
+  auto process = std::make_unique<QProcess>();
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.remove("ORV_HOME");
   if (!orvHome.empty()) env.insert("ORV_HOME", QString::fromStdString(orvHome));
-  process.setProcessEnvironment(env);
+  process->setProcessEnvironment(env);
   QStringList list;
   for (const auto& a : args) list << QString::fromStdString(a);
-  process.start(ORVC_PATH, list);
-  process.write(input.data(), static_cast<qint64>(input.size()));
-  process.closeWriteChannel();
+  process->start(ORVC_PATH, list);
+  process->write(input.data(), static_cast<qint64>(input.size()));
+  process->closeWriteChannel();
+  return process;
+}
+
+Outcome Finish(QProcess& process) {
   process.waitForFinished(30000);
   Outcome r;
-  r.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  r.exitCode =
+      process.state() == QProcess::NotRunning && process.exitStatus() == QProcess::NormalExit
+          ? process.exitCode()
+          : -1;
   r.out = process.readAllStandardOutput().toStdString();
   r.err = process.readAllStandardError().toStdString();
   return r;
+}
+
+Outcome Orvc(const std::vector<std::string>& args, const std::string& input = "",
+             const std::string& orvHome = "") {
+  return Finish(*StartOrvc(args, input, orvHome));
 }
 
 int Lines(const std::string& text) {
@@ -51,8 +72,12 @@ class OrvcUsers : public ::testing::Test {
     test::WritePasswordFile(home, {{"Boss", "boss-pw", 255}, {"bob", "", 50, 4}});
   }
   Outcome Users(std::vector<std::string> args, const std::string& input = "") {
+    return Finish(*StartUsers(std::move(args), input));
+  }
+  std::unique_ptr<QProcess> StartUsers(std::vector<std::string> args,
+                                       const std::string& input = "") {
     args.insert(args.begin(), {"users", "--home", home.Str()});
-    return Orvc(args, input);
+    return StartOrvc(args, input);
   }
   test::TempDir home;
 };
@@ -175,6 +200,71 @@ TEST_F(OrvcUsers, HandlesHundredsOfUsers) {
   const Outcome r = Users({"list"});
   EXPECT_EQ(Lines(r.out), 301);
   EXPECT_NE(r.out.find("late\t0\t301\n"), std::string::npos);
+}
+
+TEST_F(OrvcUsers, UsersAddedAtOnceAreAllKept) {
+  std::vector<std::unique_ptr<QProcess>> adding;
+  for (int i = 1; i <= 40; ++i) adding.push_back(StartUsers({"add", "u" + std::to_string(i)}));
+  for (const auto& process : adding) {
+    const Outcome r = Finish(*process);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+  }
+  std::istringstream list(Users({"list"}).out);
+  std::set<std::string> names;
+  std::set<int> numbers;
+  std::string name;
+  int level = 0;
+  int number = 0;
+  while (list >> name >> level >> number) {
+    names.insert(name);
+    numbers.insert(number);
+  }
+  EXPECT_EQ(names.size(), 42u);
+  EXPECT_EQ(numbers.size(), 42u);  // no number given twice
+}
+
+TEST_F(OrvcUsers, ALevelAndAPasswordSetAtOnceAreBothKept) {
+  for (int round = 1; round <= 15; ++round) {
+    const std::string password = "pw" + std::to_string(round) + "\n";
+    const auto level = StartUsers({"set-level", "bob", std::to_string(round)});
+    const auto code = StartUsers({"set-password", "bob"}, password);
+    EXPECT_EQ(Finish(*level).exitCode, 0);
+    EXPECT_EQ(Finish(*code).exitCode, 0);
+    EXPECT_EQ(Users({"check", "bob"}, password).out, std::to_string(round) + "\n") << round;
+  }
+}
+
+TEST_F(OrvcUsers, ARunningProgramsSavesKeepTheUsersAddedMeanwhile) {
+  // The program holds the users it read at its start, as orv does.
+  test::FakeDialogs dialogs;
+  PasswordO program(home.Str(), "KVXS1.KVX", dialogs);
+  std::vector<std::unique_ptr<QProcess>> adding;
+  for (int i = 1; i <= 20; ++i) adding.push_back(StartUsers({"add", "new" + std::to_string(i)}));
+  for (int level = 1; level <= 20; ++level)
+    program.SetLevel("bob", static_cast<std::uint8_t>(level));
+  for (const auto& process : adding) EXPECT_EQ(Finish(*process).exitCode, 0);
+  program.SetLevel("bob", 99);
+  const Outcome list = Users({"list"});
+  EXPECT_EQ(Lines(list.out), 22) << list.out;
+  EXPECT_NE(list.out.find("bob\t99\t4\n"), std::string::npos) << list.out;
+  EXPECT_EQ(program.UserCount(), 22);
+  EXPECT_TRUE(dialogs.messages.empty()) << dialogs.Texts().front();
+}
+
+TEST_F(OrvcUsers, ASuperUserCodeOfCostsTheProgramNeverWritesIsAWrongPassword) {
+  const std::string code = NewPasswordCode("boss-pw");
+  for (const auto& [field, outlandish] : std::vector<std::pair<std::string, std::string>>{
+           {"t=", "t=4294967295"}, {"m=", "m=16777216"}}) {
+    const std::size_t at = code.find(field);
+    std::string bad = code;
+    bad.replace(at, code.find_first_of(",$", at) - at, outlandish);
+    home.Write("KVXS1.KVX",
+               "Boss:" + bad + ":1:255\r\nbob:" + CryptPassword("bob-pw", "Bb") + ":4:50\r\n");
+    // Every log-in checks the super users' codes first.
+    const Outcome r = Users({"check", "bob"}, "bob-pw\n");
+    EXPECT_EQ(r.exitCode, 0) << outlandish << r.err;
+    EXPECT_EQ(r.out, "50\n") << outlandish;
+  }
 }
 
 }  // namespace

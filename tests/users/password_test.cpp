@@ -1,7 +1,9 @@
 #include "users/password.h"
 
 #include <gtest/gtest.h>
+#include <sodium.h>
 
+#include <array>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -491,6 +493,24 @@ TEST(PasswordCode, NewCodesAreArgon2idAndEmptyStaysEmpty) {
   EXPECT_EQ(NewLegacyPasswordCode(""), "");
 }
 
+TEST(PasswordCode, OnlyCodesOfTheCostsTheProgramWritesMatch) {
+  ASSERT_GE(sodium_init(), 0);
+  // Passes and memory of a code made for the password, and whether it matches.
+  const std::vector<std::tuple<unsigned long long, std::size_t, bool>> cases{
+      {crypto_pwhash_OPSLIMIT_MODERATE, crypto_pwhash_MEMLIMIT_INTERACTIVE, true},
+      {crypto_pwhash_OPSLIMIT_INTERACTIVE - 1, crypto_pwhash_MEMLIMIT_INTERACTIVE, false},
+      {crypto_pwhash_OPSLIMIT_MODERATE + 1, crypto_pwhash_MEMLIMIT_INTERACTIVE, false},
+      {crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE / 2, false},
+  };
+  for (const auto& [passes, memory, matches] : cases) {
+    std::array<char, crypto_pwhash_STRBYTES> code{};
+    ASSERT_EQ(
+        crypto_pwhash_str_alg(code.data(), "pw", 2, passes, memory, crypto_pwhash_ALG_ARGON2ID13),
+        0);
+    EXPECT_EQ(CodeMatches(code.data(), "pw"), matches) << code.data();
+  }
+}
+
 TEST(PasswordCode, OlderCodesOfLettersBeyondAsciiMatchThoseMadeOnWindows) {
   // typed here (UTF-8), the bytes the code was made from on Windows
   const std::vector<std::pair<std::string, std::string>> cases{
@@ -619,9 +639,10 @@ TEST_F(PasswordTest, AFailedWriteLeavesThePasswordFileWhole) {
   }
   EXPECT_NE(p.LastSaveCode(), 0);
   EXPECT_EQ(FileText(), text);
+  // No temporary file is left beside the file and its lock file.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
                           std::filesystem::directory_iterator()),
-            1);
+            2);
   // Memory stays as the file is: the next good write holds only its own change.
   EXPECT_EQ(p.UserCount(), 100);
   p.SetLevel("user100", 3);

@@ -60,7 +60,7 @@ bool SoundStore::PlayIfStored(const std::string& word) {
 
 bool SoundStore::WriteWord(const std::string& fileName) {
   std::string bytes;
-  if (ReadFileBytes(fileName, bytes) != 0) return false;
+  if (ReadFileBytes(fileName, bytes, kSoundFileLimit) != 0) return false;
   return StoreWav(BaseName(fileName), bytes);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The recorded sounds of words, kept whole (WAV files) in the table SOUND of
 // the score database, one per word, words matched without regard to case.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,6 +10,10 @@
 #include "scores/scoredatabase.h"
 
 namespace orv {
+
+// The largest WAV file taken as a word's sound: 256 MiB, more than 20
+// minutes of CD sound.
+inline constexpr std::size_t kSoundFileLimit = std::size_t{256} << 20;
 
 class SoundStore {
  public:
