@@ -3,6 +3,8 @@
 // service. DB is a file on this machine or a server's "host:/path"; without
 // it, the score database the configuration names (the program directory's
 // orv.ini, else /etc/orv/orv.ini; else scoredb.gdb in the program directory).
+#include <unistd.h>
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -130,13 +132,17 @@ int Check(const Invocation& inv) {
   const long long soundRows = c.Value(QStringLiteral("SELECT count(*) FROM sound")).toLongLong();
   const int schema = ScoreSchemaVersion(c.Db());
 
+  // Each check removes its own probe row only: removing another's that is
+  // not yet committed would fail on the other's lock.
+  const QString word = QStringLiteral("probe %1").arg(::getpid());
   QString probe = QStringLiteral(
                       "INSERT INTO log (name, date1, time1, file1, word, log_group, help_count) "
-                      "VALUES ('%1', '%2', '%3', '', 'probe', 0, 0)")
+                      "VALUES ('%1', '%2', '%3', '', '%4', 0, 0)")
                       .arg(kProbeName, QString::fromStdString(TodayText()),
-                           QString::fromStdString(NowTimeText()));
+                           QString::fromStdString(NowTimeText()), word);
   c.Commit(probe);
-  c.Commit(QStringLiteral("DELETE FROM log WHERE name = '%1'").arg(kProbeName));
+  c.Commit(
+      QStringLiteral("DELETE FROM log WHERE name = '%1' AND word = '%2'").arg(kProbeName, word));
 
   // The round trip of the smallest statement, the median of a few.
   std::vector<double> ms;
