@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <exception>
+#include <optional>
 
 #include "app/about_window.h"
 #include "app/endsignals.h"
@@ -139,8 +140,9 @@ int RunOrv(const std::optional<std::string>& home,
     }
   });
   QtDialogs dialogs;
+  std::optional<DatabaseUse> databases;
   try {
-    StartUp(dialogs, home);
+    databases.emplace(StartUp(dialogs, home));
   } catch (const std::exception& e) {
     QMessageBox::critical(nullptr, QApplication::applicationName(), e.what());
     return 1;

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "app/databaseuse.h"
 #include "app/dbaccountconfig.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
@@ -24,10 +25,9 @@
 #include "files/filelayer.h"
 #include "orvc/command.h"
 #include "scores/backupservice.h"
-#include "scores/dbaccount.h"
 #include "scores/firebird/engineerror.h"
-#include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbclient.h"
+#include "scores/firebird/qtconnection.h"
 #include "scores/schemaupgrade.h"
 
 namespace orv::orvc {
@@ -63,10 +63,8 @@ std::string DatabaseArg(const Invocation& inv, std::size_t i) {
 class Connection {
  public:
   explicit Connection(const std::string& path) {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), kName);
+    QSqlDatabase db = AddEngineConnection(kName);
     db.setDatabaseName(QString::fromStdString(path));
-    db.setUserName(QString::fromStdString(DatabaseAccount().user));
-    db.setPassword(QString::fromStdString(DatabaseAccount().password));
     if (!db.open()) {
       // Qt's driver gives only the SQL code; the engine's own words come from
       // one more attempt through the client library.
@@ -188,19 +186,22 @@ int Restore(const Invocation& inv) {
 
 int Dispatch(const Invocation& inv) {
   if (inv.args.empty()) throw CommandError{std::string("usage: ") + kUsage};
-  SetProgramDirectory(ProgramDirectory(inv.home));
-  SetDatabaseAccount(ConfiguredDatabaseAccount(std::string(kMachineIni), RegistryFile()));
-  UseEmbeddedEngineRoot(Paths().programDir);
   const std::string& what = inv.args[0];
+  const CommandFn action = what == "create"    ? Create
+                           : what == "check"   ? Check
+                           : what == "backup"  ? Backup
+                           : what == "restore" ? Restore
+                                               : nullptr;
+  if (action == nullptr) {
+    throw CommandError{"unknown db command \"" + what + "\"; usage: " + kUsage};
+  }
+  SetProgramDirectory(ProgramDirectory(inv.home));
   try {
-    if (what == "create") return Create(inv);
-    if (what == "check") return Check(inv);
-    if (what == "backup") return Backup(inv);
-    if (what == "restore") return Restore(inv);
-  } catch (const E_DB_Error& e) {
+    const DatabaseUse databases;
+    return action(inv);
+  } catch (const E_Orv_Error& e) {
     throw CommandError{OneLine(e.what()), 1};
   }
-  throw CommandError{"unknown db command \"" + what + "\"; usage: " + kUsage};
 }
 
 // The process ends here, without the library clean-up of a normal exit: the

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "scores/dbaccount.h"
+#include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbclient.h"
 #include "scores/firebird/fbtransaction.h"
 
@@ -56,6 +57,7 @@ ServiceTarget TargetOf(const std::string& db) {
 class Service {
  public:
   explicit Service(const std::string& manager) {
+    RequirePreparedEngine();
     Block spb(isc_spb_version);
     spb.Byte(isc_spb_current_version);
     spb.Text(isc_spb_user_name, DatabaseAccount().user, false);

@@ -8,6 +8,7 @@
 
 #include "files/filelayer.h"
 #include "scores/dbaccount.h"
+#include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbstatus.h"
 #include "scores/firebird/fbtransaction.h"
 #include "scores/firebird/schema.h"
@@ -74,6 +75,7 @@ bool IsLocalDatabasePath(const std::string& path) {
 }
 
 std::optional<EngineError> ProbeAttach(const std::string& path) {
+  RequirePreparedEngine();
   std::vector<char> dpb = AttachParameters();
   Attachment attachment;
   ISC_STATUS_ARRAY status;
@@ -89,6 +91,7 @@ void CreateScoreDatabase(const std::string& path) {
 }
 
 void CreateDatabase(const std::string& path, std::string_view script) {
+  RequirePreparedEngine();
   std::string create = "CREATE DATABASE ";
   SqlQuote(create, path);
   create += " USER ";

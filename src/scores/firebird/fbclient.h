@@ -20,7 +20,8 @@ inline constexpr char kDbPassword[] = "quillwork";
 bool IsLocalDatabasePath(const std::string& path);
 
 // Attaches to the database once and detaches; the engine's error when the
-// attachment fails, std::nullopt when it succeeds.
+// attachment fails, std::nullopt when it succeeds. Like every attachment,
+// raises E_DB_Error before the engine is prepared (RequirePreparedEngine).
 std::optional<EngineError> ProbeAttach(const std::string& path);
 
 // Creates a new database at path (a local file or a server's address) and

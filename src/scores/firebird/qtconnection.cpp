@@ -1,0 +1,17 @@
+#include "scores/firebird/qtconnection.h"
+
+#include "scores/dbaccount.h"
+#include "scores/firebird/engineroot.h"
+
+namespace orv {
+
+QSqlDatabase AddEngineConnection(const QString& name) {
+  RequirePreparedEngine();
+  const DbAccount& account = DatabaseAccount();
+  QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), name);
+  db.setUserName(QString::fromStdString(account.user));
+  db.setPassword(QString::fromStdString(account.password));
+  return db;
+}
+
+}  // namespace orv
