@@ -13,8 +13,8 @@ namespace orv {
 class DatabaseUse {
  public:
   // For the program directory set in Paths(). Raises E_Orv_Error for an
-  // account outside the shared folder's group and a lock folder that cannot
-  // be made.
+  // account outside the shared folder's group, a lock folder that cannot be
+  // made, and an account text the engine cannot take.
   DatabaseUse();
   // The super user's engine hands the lock files back to the folder.
   ~DatabaseUse();

@@ -6,39 +6,15 @@
 #include <cstdint>
 #include <string_view>
 #include <thread>
-#include <vector>
 
 #include "scores/dbaccount.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbclient.h"
 #include "scores/firebird/fbtransaction.h"
+#include "scores/firebird/parameterblock.h"
 
 namespace orv {
 namespace {
-
-// A parameter block of the services API.
-class Block {
- public:
-  explicit Block(char first) : bytes_{first} {}
-  void Byte(char b) { bytes_.push_back(b); }
-  // A text with a one-byte length (attaching) or a two-byte one (actions).
-  void Text(char tag, std::string_view text, bool wide) {
-    bytes_.push_back(tag);
-    const std::size_t n = text.size();
-    bytes_.push_back(static_cast<char>(n & 0xFF));
-    if (wide) bytes_.push_back(static_cast<char>((n >> 8) & 0xFF));
-    bytes_.insert(bytes_.end(), text.begin(), text.end());
-  }
-  void Number(char tag, std::uint32_t n) {
-    bytes_.push_back(tag);
-    for (int shift = 0; shift < 32; shift += 8) bytes_.push_back(static_cast<char>(n >> shift));
-  }
-  const char* Data() const { return bytes_.data(); }
-  unsigned short Size() const { return static_cast<unsigned short>(bytes_.size()); }
-
- private:
-  std::vector<char> bytes_;
-};
 
 // The service manager that serves the database, and the database's path as
 // that manager knows it: "host/port:/srv/s.gdb" is served by
@@ -58,10 +34,10 @@ class Service {
  public:
   explicit Service(const std::string& manager) {
     RequirePreparedEngine();
-    Block spb(isc_spb_version);
+    ParameterBlock spb(isc_spb_version);
     spb.Byte(isc_spb_current_version);
-    spb.Text(isc_spb_user_name, DatabaseAccount().user, false);
-    spb.Text(isc_spb_password, DatabaseAccount().password, false);
+    spb.Text(isc_spb_user_name, DatabaseAccount().user, "The database user name");
+    spb.Text(isc_spb_password, DatabaseAccount().password, "The database password");
     ISC_STATUS_ARRAY status;
     if (isc_service_attach(status, 0, manager.c_str(), &handle_, spb.Size(), spb.Data()) != 0) {
       RaiseEngineError(status, "Cannot reach the service manager " + manager);
@@ -78,7 +54,7 @@ class Service {
   // is none and the service says it no longer runs (detaching from a service
   // still at work would leave it running in this process). A failure comes
   // with the reading.
-  void Run(const Block& action, const std::string& what) {
+  void Run(const ParameterBlock& action, const std::string& what) {
     ISC_STATUS_ARRAY status;
     if (isc_service_start(status, &handle_, nullptr, action.Size(), action.Data()) != 0) {
       RaiseEngineError(status, what);
@@ -120,9 +96,9 @@ class Service {
 
 void BackupDatabase(const std::string& db, const std::string& file) {
   const ServiceTarget target = TargetOf(db);
-  Block action(isc_action_svc_backup);
-  action.Text(isc_spb_dbname, target.path, true);
-  action.Text(isc_spb_bkp_file, file, true);
+  ParameterBlock action(isc_action_svc_backup);
+  action.Text(isc_spb_dbname, target.path, "The database's path", true);
+  action.Text(isc_spb_bkp_file, file, "The backup's path", true);
   // Verbose output, so the service's lines show when it has finished.
   action.Byte(isc_spb_verbose);
   Service(target.manager).Run(action, "Cannot back up " + db + " to " + file);
@@ -130,9 +106,9 @@ void BackupDatabase(const std::string& db, const std::string& file) {
 
 void RestoreDatabase(const std::string& file, const std::string& db) {
   const ServiceTarget target = TargetOf(db);
-  Block action(isc_action_svc_restore);
-  action.Text(isc_spb_bkp_file, file, true);
-  action.Text(isc_spb_dbname, target.path, true);
+  ParameterBlock action(isc_action_svc_restore);
+  action.Text(isc_spb_bkp_file, file, "The backup's path", true);
+  action.Text(isc_spb_dbname, target.path, "The database's path", true);
   action.Number(isc_spb_options, isc_spb_res_create);
   action.Byte(isc_spb_verbose);
   Service(target.manager).Run(action, "Cannot restore " + file + " to " + db);

@@ -8,7 +8,8 @@
 namespace orv {
 
 // Adds the connection name with the account in force. Raises E_DB_Error
-// before the engine is prepared.
+// before the engine is prepared, and for an account the driver cannot pass
+// on whole (see DbAccountProblem).
 QSqlDatabase AddEngineConnection(const QString& name);
 
 }  // namespace orv
