@@ -80,6 +80,21 @@ std::optional<EngineError> ProbeAttach(const std::string& path) {
   return std::nullopt;
 }
 
+void DropDatabase(const std::string& path) noexcept {
+  try {
+    RequirePreparedEngine();
+    const ParameterBlock dpb = AttachParameters();
+    Attachment attachment;
+    ISC_STATUS_ARRAY status;
+    if (isc_attach_database(status, 0, path.c_str(), attachment.Handle(), dpb.Size(), dpb.Data()) ==
+        0) {
+      attachment.Drop();
+    }
+  } catch (const E_DB_Error&) {
+    // Nothing was attached, so nothing is removed.
+  }
+}
+
 void CreateScoreDatabase(const std::string& path) {
   CreateDatabase(path, SchemaScript());
 }

@@ -24,6 +24,9 @@ bool IsLocalDatabasePath(const std::string& path);
 // raises E_DB_Error before the engine is prepared (RequirePreparedEngine).
 std::optional<EngineError> ProbeAttach(const std::string& path);
 
+// Removes the database at path when it can be attached to; nothing else.
+void DropDatabase(const std::string& path) noexcept;
+
 // Creates a new database at path (a local file or a server's address) and
 // runs the schema script in it. Raises E_DB_Error with the engine's error,
 // for example when the file exists already.
