@@ -205,23 +205,14 @@ TEST_F(StartUpTest, LogFlagsFromTheIni) {
 }
 
 TEST_F(StartUpTest, AnAccountTextTheEngineCannotTakeEndsTheStartWithItsName) {
-  const struct {
-    std::string value;
-    std::string problem;
-  } cases[] = {
-      {"dbUser=" + std::string(40000, 'u'),
-       "dbUser in " + home.Str() + "orv.ini is 40000 bytes long"},
-      {"dbPassword=" + std::string(256, 'p'), "dbPassword in " + home.Str() + "orv.ini is 256"},
-      {"dbUser=\xc3\x85SA", "dbUser in " + home.Str() + "orv.ini holds letters other than"},
-  };
-  for (const auto& c : cases) {
-    Ini("[Software/Quenby/Orv/7.0/Data]\n" + c.value + "\n");
-    try {
-      StartUp(dialogs, home.Str());
-      ADD_FAILURE() << "start-up went on: " << c.problem;
-    } catch (const E_Orv_Error& e) {
-      EXPECT_EQ(std::string(e.what()).rfind(c.problem, 0), 0u) << e.what();
-    }
+  Ini("[Software/Quenby/Orv/7.0/Data]\ndbUser=" + std::string(40000, 'u') + "\n");
+  try {
+    StartUp(dialogs, home.Str());
+    FAIL() << "start-up went on";
+  } catch (const E_Orv_Error& e) {
+    EXPECT_EQ(std::string(e.what()), "dbUser in " + home.Str() +
+                                         "orv.ini is 40000 bytes long; the database engine "
+                                         "takes at most 255");
   }
 }
 

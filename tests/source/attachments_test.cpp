@@ -45,22 +45,4 @@ TEST(Attachments, EveryFileThatOpensADatabaseChecksTheEngineFirst) {
   EXPECT_EQ(unchecked, "");
 }
 
-TEST(Attachments, TheScanSeesEachWayIn) {
-  const struct {
-    const char* text;
-    bool attaches;
-    bool checks;
-  } cases[] = {
-      {"isc_attach_database(status, 0, p, &h, n, dpb);", true, false},
-      {"QSqlDatabase::addDatabase(QStringLiteral(\"QIBASE\"), name);", true, false},
-      {"std::string create = \"CREATE DATABASE \";", true, false},
-      {"isc_service_attach(status, 0, m, &h, n, spb);\nRequirePreparedEngine();", true, true},
-      {"// through Qt's QIBASE driver", false, false},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(Attaches(c.text), c.attaches) << c.text;
-    EXPECT_EQ(ChecksTheEngine(c.text), c.checks) << c.text;
-  }
-}
-
 }  // namespace

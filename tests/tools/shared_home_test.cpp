@@ -13,7 +13,6 @@
 #include <QProcessEnvironment>
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
