@@ -49,6 +49,15 @@ class Attachment {
   isc_db_handle handle_ = 0;
 };
 
+// Attaches with the program's account; false, with the engine's status, when
+// the attachment fails.
+bool Attach(const std::string& path, Attachment& attachment, ISC_STATUS* status) {
+  RequirePreparedEngine();
+  const ParameterBlock dpb = AttachParameters();
+  return isc_attach_database(status, 0, path.c_str(), attachment.Handle(), dpb.Size(),
+                             dpb.Data()) == 0;
+}
+
 void RunStatement(Attachment& attachment, FbTransaction& transaction,
                   const std::string& statement) {
   ISC_STATUS_ARRAY status;
@@ -69,27 +78,17 @@ bool IsLocalDatabasePath(const std::string& path) {
 }
 
 std::optional<EngineError> ProbeAttach(const std::string& path) {
-  RequirePreparedEngine();
-  const ParameterBlock dpb = AttachParameters();
   Attachment attachment;
   ISC_STATUS_ARRAY status;
-  if (isc_attach_database(status, 0, path.c_str(), attachment.Handle(), dpb.Size(), dpb.Data()) !=
-      0) {
-    return EngineErrorOf(status);
-  }
+  if (!Attach(path, attachment, status)) return EngineErrorOf(status);
   return std::nullopt;
 }
 
 void DropDatabase(const std::string& path) noexcept {
   try {
-    RequirePreparedEngine();
-    const ParameterBlock dpb = AttachParameters();
     Attachment attachment;
     ISC_STATUS_ARRAY status;
-    if (isc_attach_database(status, 0, path.c_str(), attachment.Handle(), dpb.Size(), dpb.Data()) ==
-        0) {
-      attachment.Drop();
-    }
+    if (Attach(path, attachment, status)) attachment.Drop();
   } catch (const E_DB_Error&) {
     // Nothing was attached, so nothing is removed.
   }
