@@ -105,7 +105,14 @@ class Service {
     if (isc_service_start(status, &handle_, nullptr, action.Size(), action.Data()) != 0) {
       RaiseEngineError(status, what);
     }
-    while (ReadLine(what) || Running(what)) {
+    try {
+      while (ReadLine(what) || Running(what)) {
+      }
+    } catch (const E_DB_Error&) {
+      // Told once the service has ended: until then it may still hold the
+      // database it was making, which could then not be removed.
+      WaitForEnd(what);
+      throw;
     }
   }
 
@@ -125,6 +132,14 @@ class Service {
     Query(isc_info_svc_line, answer, sizeof answer, what);
     if (answer[0] != isc_info_svc_line) return false;
     return (static_cast<unsigned char>(answer[1]) | static_cast<unsigned char>(answer[2])) != 0;
+  }
+  void WaitForEnd(const std::string& what) noexcept {
+    try {
+      while (Running(what)) {
+      }
+    } catch (const E_DB_Error&) {
+      // The service cannot be asked any more: it has gone.
+    }
   }
   bool Running(const std::string& what) {
     char answer[16];
