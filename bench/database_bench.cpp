@@ -329,7 +329,7 @@ BENCHMARK(BM_ScoreWindowQuery)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   host.dir = orv::bench::KeptDir();
-  orv::UseEmbeddedEngineRoot(host.dir);
+  orv::PrepareEngine(host.dir, "");
   RegisterQueryForms();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

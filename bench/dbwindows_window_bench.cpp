@@ -189,7 +189,7 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 
   // The engine root bench_database uses, so both programs share its locks.
-  orv::UseEmbeddedEngineRoot(orv::bench::KeptDir());
+  orv::PrepareEngine(orv::bench::KeptDir(), "");
   const std::string large = orv::bench::KeptDir() + "large-scores.gdb";
   if (!std::filesystem::exists(large)) {
     std::cerr << large << " is missing: run bench_database first, which builds it\n";

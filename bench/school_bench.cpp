@@ -153,6 +153,7 @@ int RunLearner(const Settings& s) {
   const std::string list = host.dir + "orv.orv/SCHOOL.ORV";
   std::ofstream(list, std::ios::binary) << kList;
   LearnerDialogs dialogs;
+  orv::PrepareEngine(host.dir, "");
   orv::ScoreDatabase db(dialogs, host);
   if (!db.ConectDB()) return 1;
   // The waits of a test (flashed words, the pause after a wrong answer) cost
@@ -257,7 +258,7 @@ void BM_School(benchmark::State& state) {
   LearnerHost host;
   host.dir = dir.Str();
   // Before the client library is first used.
-  orv::UseEmbeddedEngineRoot(host.dir);
+  orv::PrepareEngine(host.dir, "");
   for (auto _ : state) {
     const std::string address = Server("start", serverDir);
     if (address.empty()) {

@@ -1,14 +1,31 @@
 #include "app/dbaccountconfig.h"
 
 #include "app/registry.h"
+#include "base/errors.h"
 
 namespace orv {
+
+namespace {
+
+// The value of name in file, when the file holds one the engine can take.
+std::optional<std::string> AccountValue(const std::string& file, const char* name) {
+  std::optional<std::string> value = IniValue(file, kOrvKey, name);
+  if (value) {
+    if (std::string problem = DbAccountTextProblem(std::string(name) + " in " + file, *value);
+        !problem.empty()) {
+      throw E_Orv_Error(problem);
+    }
+  }
+  return value;
+}
+
+}  // namespace
 
 DbAccount ConfiguredDatabaseAccount(const std::string& machineIni, const std::string& programIni) {
   DbAccount account;
   for (const std::string& file : {machineIni, programIni}) {
-    if (auto user = IniValue(file, kOrvKey, "dbUser")) account.user = *user;
-    if (auto password = IniValue(file, kOrvKey, "dbPassword")) account.password = *password;
+    if (auto user = AccountValue(file, "dbUser")) account.user = *user;
+    if (auto password = AccountValue(file, "dbPassword")) account.password = *password;
   }
   return account;
 }

@@ -13,6 +13,8 @@ namespace orv {
 // The configuration every program directory of the machine shares.
 inline constexpr std::string_view kMachineIni = "/etc/orv/orv.ini";
 
+// Raises E_Orv_Error, naming the value and its file, for a text the engine
+// cannot take (see DbAccountTextProblem).
 DbAccount ConfiguredDatabaseAccount(const std::string& machineIni, const std::string& programIni);
 
 }  // namespace orv

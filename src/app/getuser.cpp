@@ -3,10 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/dbaccountconfig.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
-#include "app/sharedhome.h"
 #include "base/dialogs.h"
 #include "base/platform.h"
 #include "files/dos.h"
@@ -85,13 +83,11 @@ std::string ConfiguredPasswordFileName() {
   return RegValueExists(kOrvKey, "pasFile") ? RegReadString(kOrvKey, "pasFile") : "KVXS1.KVX";
 }
 
-void StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
+DatabaseUse StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
   SetProgramDirectory(ProgramDirectory(home));
   ProgramPaths& p = Paths();
-  JoinSharedHome(p.programDir);
   // Before the engine look-up first loads the client library.
-  UseEmbeddedEngineRoot(p.programDir);
-  SetDatabaseAccount(ConfiguredDatabaseAccount(std::string(kMachineIni), RegistryFile()));
+  DatabaseUse databases;
   p.passwordFileName = ConfiguredPasswordFileName();
   p.copyMessage.clear();
   OpenPasswordFile(dialogs);
@@ -99,6 +95,7 @@ void StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
   PlaceLibrary(dialogs);
   p.LogMistakes = RegReadBool(kOrvKey, "LogMistakes");
   p.LogAll = RegReadBool(kOrvKey, "LogAll");
+  return databases;
 }
 
 PasswordO& Users() {

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/databaseuse.h"
+
 namespace orv {
 
 class Dialogs;
@@ -20,7 +22,9 @@ inline constexpr std::string_view kFirstSuperUser = "ADMIN";
 // long as the program: the password object keeps it. A missing password file
 // is offered to be created; refusing raises E_PasWord_Error with the missing
 // file's text. With no database engine at all the process ends with code 800.
-void StartUp(Dialogs& dialogs, const std::optional<std::string>& home);
+// The caller keeps the database use it returns for as long as the program
+// runs (see DatabaseUse).
+DatabaseUse StartUp(Dialogs& dialogs, const std::optional<std::string>& home);
 
 // The one password object; E_Orv_Error before start-up has made it.
 PasswordO& Users();

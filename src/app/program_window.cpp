@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <exception>
 #include <initializer_list>
+#include <optional>
 
 #include "app/about_window.h"
 #include "app/endsignals.h"
@@ -144,8 +145,9 @@ int RunOrv(const std::optional<std::string>& home,
     }
   });
   QtDialogs dialogs;
+  std::optional<DatabaseUse> databases;
   try {
-    StartUp(dialogs, home);
+    databases.emplace(StartUp(dialogs, home));
   } catch (const std::exception& e) {
     QMessageBox::critical(nullptr, QApplication::applicationName(), e.what());
     return 1;

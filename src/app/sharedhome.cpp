@@ -1,13 +1,12 @@
 #include "app/sharedhome.h"
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 #include "base/errors.h"
@@ -73,15 +72,39 @@ void JoinSharedHome(const std::string& programDir) {
   if (!SharedGroup(programDir, group)) return;
   const mode_t mask = ::umask(0);
   ::umask(mask & ~static_cast<mode_t>(S_IRWXG));
-  // The engine's lock files belong with the database: in the default
-  // /tmp/firebird, made by whichever account came first, the others could
-  // not open them.
-  if (const char* set = std::getenv("FIREBIRD_LOCK"); set == nullptr || *set == '\0') {
-    const std::string lock = programDir + kEngineRootFolder + "/lock";
-    std::error_code ec;
-    std::filesystem::create_directories(lock, ec);
-    if (!ec) ::setenv("FIREBIRD_LOCK", lock.c_str(), 1);
+}
+
+std::string SharedLockFolder(const std::string& programDir) {
+  gid_t group = 0;
+  if (!SharedGroup(programDir, group)) return {};
+  return programDir + kEngineRootFolder + "/lock";
+}
+
+void HandLockFilesToFolder(const std::string& lockFolder) {
+  const int dir = ::open(lockFolder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (dir < 0) return;
+  struct stat folder {};
+  DIR* entries = ::fstat(dir, &folder) == 0 ? ::fdopendir(dir) : nullptr;
+  if (entries == nullptr) {
+    ::close(dir);
+    return;
   }
+  const mode_t mode = S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP;
+  while (const dirent* entry = ::readdir(entries)) {
+    const int fd =
+        ::openat(dir, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+      if ((info.st_uid != folder.st_uid || info.st_gid != folder.st_gid) &&
+          ::fchown(fd, folder.st_uid, folder.st_gid) != 0) {
+        // A file that cannot be given away keeps its owner; its mode still helps the group.
+      }
+      if ((info.st_mode & 07777) != mode) ::fchmod(fd, mode);
+    }
+    ::close(fd);
+  }
+  ::closedir(entries);
 }
 
 }  // namespace orv

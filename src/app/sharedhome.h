@@ -23,9 +23,20 @@ std::string SharedHomeProblem(const std::string& programDir);
 
 // Raises E_Orv_Error with SharedHomeProblem's message when there is one. In
 // a shared folder, what this process makes is then left writable by the
-// group, so that the next account can go on using it, and the database
-// engine keeps its lock files there (FIREBIRD_LOCK, unless set already).
-// Called before the database engine is first used.
+// group, so that the next account can go on using it.
 void JoinSharedHome(const std::string& programDir);
+
+// The database engine's lock folder for the databases of a shared program
+// directory: its lock files belong with the database, for in the engine's
+// default folder, made by whichever account came first, the others could not
+// open them. Empty for a folder that is not shared (the engine's default).
+std::string SharedLockFolder(const std::string& programDir);
+
+// Gives every file in the lock folder the folder's owner and group, readable
+// and writable by both. The engine gives the files it opens for the super
+// user to its own account ("firebird", mode 0660), which shuts out the
+// group's members; the super user's process hands them back when done.
+// Links and what is not a plain file are left alone.
+void HandLockFilesToFolder(const std::string& lockFolder);
 
 }  // namespace orv

@@ -3,6 +3,8 @@
 // service. DB is a file on this machine or a server's "host:/path"; without
 // it, the score database the configuration names (the program directory's
 // orv.ini, else /etc/orv/orv.ini; else scoredb.gdb in the program directory).
+#include <unistd.h>
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -14,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "app/databaseuse.h"
 #include "app/dbaccountconfig.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
@@ -22,10 +25,9 @@
 #include "files/filelayer.h"
 #include "orvc/command.h"
 #include "scores/backupservice.h"
-#include "scores/dbaccount.h"
 #include "scores/firebird/engineerror.h"
-#include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbclient.h"
+#include "scores/firebird/qtconnection.h"
 #include "scores/schemaupgrade.h"
 
 namespace orv::orvc {
@@ -61,10 +63,8 @@ std::string DatabaseArg(const Invocation& inv, std::size_t i) {
 class Connection {
  public:
   explicit Connection(const std::string& path) {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), kName);
+    QSqlDatabase db = AddEngineConnection(kName);
     db.setDatabaseName(QString::fromStdString(path));
-    db.setUserName(QString::fromStdString(DatabaseAccount().user));
-    db.setPassword(QString::fromStdString(DatabaseAccount().password));
     if (!db.open()) {
       // Qt's driver gives only the SQL code; the engine's own words come from
       // one more attempt through the client library.
@@ -130,13 +130,17 @@ int Check(const Invocation& inv) {
   const long long soundRows = c.Value(QStringLiteral("SELECT count(*) FROM sound")).toLongLong();
   const int schema = ScoreSchemaVersion(c.Db());
 
+  // Each check removes its own probe row only: removing another's that is
+  // not yet committed would fail on the other's lock.
+  const QString word = QStringLiteral("probe %1").arg(::getpid());
   QString probe = QStringLiteral(
                       "INSERT INTO log (name, date1, time1, file1, word, log_group, help_count) "
-                      "VALUES ('%1', '%2', '%3', '', 'probe', 0, 0)")
+                      "VALUES ('%1', '%2', '%3', '', '%4', 0, 0)")
                       .arg(kProbeName, QString::fromStdString(TodayText()),
-                           QString::fromStdString(NowTimeText()));
+                           QString::fromStdString(NowTimeText()), word);
   c.Commit(probe);
-  c.Commit(QStringLiteral("DELETE FROM log WHERE name = '%1'").arg(kProbeName));
+  c.Commit(
+      QStringLiteral("DELETE FROM log WHERE name = '%1' AND word = '%2'").arg(kProbeName, word));
 
   // The round trip of the smallest statement, the median of a few.
   std::vector<double> ms;
@@ -182,19 +186,22 @@ int Restore(const Invocation& inv) {
 
 int Dispatch(const Invocation& inv) {
   if (inv.args.empty()) throw CommandError{std::string("usage: ") + kUsage};
-  SetProgramDirectory(ProgramDirectory(inv.home));
-  SetDatabaseAccount(ConfiguredDatabaseAccount(std::string(kMachineIni), RegistryFile()));
-  UseEmbeddedEngineRoot(Paths().programDir);
   const std::string& what = inv.args[0];
+  const CommandFn action = what == "create"    ? Create
+                           : what == "check"   ? Check
+                           : what == "backup"  ? Backup
+                           : what == "restore" ? Restore
+                                               : nullptr;
+  if (action == nullptr) {
+    throw CommandError{"unknown db command \"" + what + "\"; usage: " + kUsage};
+  }
+  SetProgramDirectory(ProgramDirectory(inv.home));
   try {
-    if (what == "create") return Create(inv);
-    if (what == "check") return Check(inv);
-    if (what == "backup") return Backup(inv);
-    if (what == "restore") return Restore(inv);
-  } catch (const E_DB_Error& e) {
+    const DatabaseUse databases;
+    return action(inv);
+  } catch (const E_Orv_Error& e) {
     throw CommandError{OneLine(e.what()), 1};
   }
-  throw CommandError{"unknown db command \"" + what + "\"; usage: " + kUsage};
 }
 
 // The process ends here, without the library clean-up of a normal exit: the

@@ -10,17 +10,18 @@
 #include <string>
 #include <vector>
 
+#include "app/databaseuse.h"
 #include "app/getuser.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
 #include "app/sharedhome.h"
+#include "base/errors.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
 #include "lists/buffers.h"
 #include "lists/samplelists.h"
 #include "orvc/command.h"
-#include "scores/firebird/engineerror.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbclient.h"
 #include "users/password.h"
@@ -142,10 +143,10 @@ int Run(const Invocation& inv) {
     made.WillMake(path);
   }
   Check(MakePath(p.listRoot + "x"), p.listRoot);
-  UseEmbeddedEngineRoot(p.programDir);
   try {
+    const DatabaseUse databases;
     CreateScoreDatabase(NativePath(database));
-  } catch (const E_DB_Error& e) {
+  } catch (const E_Orv_Error& e) {
     throw CommandError{e.what(), 1};
   }
   Check(CreateFirstPasswordFile(passwords, kFirstSuperUser, NewPasswordCode(adminPassword)),

@@ -4,8 +4,11 @@
 #include <ostream>
 #include <string>
 
+#include "app/databaseuse.h"
+#include "app/dbaccountconfig.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
+#include "app/scoredbconfig.h"
 #include "files/dos.h"
 #include "orvc/command.h"
 #include "orvc/consoledialogs.h"
@@ -14,7 +17,6 @@
 #include "progress/progresstables.h"
 #include "progress/tablemodel.h"
 #include "scores/dataset.h"
-#include "scores/firebird/engineroot.h"
 #include "scores/scoredatabase.h"
 #include "widgets/tabletext.h"
 
@@ -65,10 +67,13 @@ ReportOptions Parse(const Invocation& inv) {
   return o;
 }
 
-// The stored database path; orvc never asks for another one.
+// The configured database path, read as every command reads it; orvc never
+// asks for another one.
 class ReportHost : public ScoreDbHost {
  public:
-  std::string ScoreDbPath() override { return RegReadString(kOrvKey, "scoreDB"); }
+  std::string ScoreDbPath() override {
+    return ConfiguredScoreDbPath(std::string(kMachineIni), RegistryFile());
+  }
   void SetScoreDbPath(const std::string&) override {}
   std::string ProgramDir() override { return Paths().programDir; }
   int CurrentLevel() override { return -1; }
@@ -130,18 +135,20 @@ int Run(const Invocation& inv) {
   }
   ReportHost host;
   if (host.ScoreDbPath().empty()) {
-    throw CommandError{"no score database is named in " + RegistryFile() + " (scoreDB)", 1};
-  }
-  UseEmbeddedEngineRoot(p.programDir);
-  ConsoleDialogs dialogs(*inv.err);
-  ScoreDatabase database(dialogs, host);
-  if (!database.ConectDB()) {
-    throw CommandError{"cannot open the score database " + host.ScoreDbPath(), 1};
+    throw CommandError{"no score database is named (scoreDB) in " + RegistryFile() + " or " +
+                           std::string(kMachineIni),
+                       1};
   }
   try {
+    const DatabaseUse databases;
+    ConsoleDialogs dialogs(*inv.err);
+    ScoreDatabase database(dialogs, host);
+    if (!database.ConectDB()) {
+      throw CommandError{"cannot open the score database " + host.ScoreDbPath(), 1};
+    }
     const auto model = Report(database.Database(), options);
     *inv.out << (options.csv ? CsvText(*model) : ReadableTable(*model));
-  } catch (const E_DB_Error& e) {
+  } catch (const E_Orv_Error& e) {
     throw CommandError{e.what(), 1};
   }
   return 0;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/databaseuse.h"
 #include "app/programhost.h"
 #include "app/programpaths.h"
 #include "base/strings.h"
@@ -16,7 +17,6 @@
 #include "orvc/command.h"
 #include "orvc/consoledialogs.h"
 #include "orvc/wordlistinput.h"
-#include "scores/firebird/engineroot.h"
 #include "scores/listwords.h"
 #include "scores/scoredatabase.h"
 #include "scores/sound/soundstore.h"
@@ -159,7 +159,7 @@ int Run(const Invocation& inv) {
   char name[] = "orvc";
   char* argv[] = {name, nullptr};
   QCoreApplication app(argc, argv);
-  UseEmbeddedEngineRoot(p.programDir);
+  const DatabaseUse databases;
   ConsoleDialogs dialogs(*inv.err);
   ProgramScoreDbHost host;
   ScoreDatabase database(dialogs, host);

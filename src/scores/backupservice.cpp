@@ -1,43 +1,32 @@
 #include "scores/backupservice.h"
 
+#include <fcntl.h>
 #include <ibase.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QSqlQuery>
+#include <QVariant>
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <string_view>
 #include <thread>
-#include <vector>
+#include <utility>
 
+#include "files/filelayer.h"
 #include "scores/dbaccount.h"
+#include "scores/firebird/engineerror.h"
+#include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbclient.h"
 #include "scores/firebird/fbtransaction.h"
+#include "scores/firebird/parameterblock.h"
+#include "scores/firebird/qtconnection.h"
 
 namespace orv {
 namespace {
-
-// A parameter block of the services API.
-class Block {
- public:
-  explicit Block(char first) : bytes_{first} {}
-  void Byte(char b) { bytes_.push_back(b); }
-  // A text with a one-byte length (attaching) or a two-byte one (actions).
-  void Text(char tag, std::string_view text, bool wide) {
-    bytes_.push_back(tag);
-    const std::size_t n = text.size();
-    bytes_.push_back(static_cast<char>(n & 0xFF));
-    if (wide) bytes_.push_back(static_cast<char>((n >> 8) & 0xFF));
-    bytes_.insert(bytes_.end(), text.begin(), text.end());
-  }
-  void Number(char tag, std::uint32_t n) {
-    bytes_.push_back(tag);
-    for (int shift = 0; shift < 32; shift += 8) bytes_.push_back(static_cast<char>(n >> shift));
-  }
-  const char* Data() const { return bytes_.data(); }
-  unsigned short Size() const { return static_cast<unsigned short>(bytes_.size()); }
-
- private:
-  std::vector<char> bytes_;
-};
 
 // The service manager that serves the database, and the database's path as
 // that manager knows it: "host/port:/srv/s.gdb" is served by
@@ -53,13 +42,47 @@ ServiceTarget TargetOf(const std::string& db) {
   return {db.substr(0, colon + 1) + "service_mgr", db.substr(colon + 1)};
 }
 
+// The engine's own backup tool, run in this process, asks on the terminal
+// for the next volume when a backup ends early, and waits for the answer.
+// While a service runs it has no terminal: standard input reads nothing and
+// its prompt goes nowhere.
+class NoTerminal {
+ public:
+  NoTerminal() {
+    std::fflush(nullptr);
+    const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    for (int fd : {STDIN_FILENO, STDOUT_FILENO}) {
+      saved_[fd] = ::fcntl(fd, F_DUPFD_CLOEXEC, 3);
+      if (null >= 0) ::dup2(null, fd);
+    }
+    if (null >= 0) ::close(null);
+  }
+  ~NoTerminal() {
+    std::fflush(nullptr);
+    for (int fd : {STDIN_FILENO, STDOUT_FILENO}) {
+      if (saved_[fd] < 0) {
+        ::close(fd);
+        continue;
+      }
+      ::dup2(saved_[fd], fd);
+      ::close(saved_[fd]);
+    }
+  }
+  NoTerminal(const NoTerminal&) = delete;
+  NoTerminal& operator=(const NoTerminal&) = delete;
+
+ private:
+  int saved_[2] = {-1, -1};
+};
+
 class Service {
  public:
   explicit Service(const std::string& manager) {
-    Block spb(isc_spb_version);
+    RequirePreparedEngine();
+    ParameterBlock spb(isc_spb_version);
     spb.Byte(isc_spb_current_version);
-    spb.Text(isc_spb_user_name, DatabaseAccount().user, false);
-    spb.Text(isc_spb_password, DatabaseAccount().password, false);
+    spb.Text(isc_spb_user_name, DatabaseAccount().user, "The database user name");
+    spb.Text(isc_spb_password, DatabaseAccount().password, "The database password");
     ISC_STATUS_ARRAY status;
     if (isc_service_attach(status, 0, manager.c_str(), &handle_, spb.Size(), spb.Data()) != 0) {
       RaiseEngineError(status, "Cannot reach the service manager " + manager);
@@ -76,12 +99,20 @@ class Service {
   // is none and the service says it no longer runs (detaching from a service
   // still at work would leave it running in this process). A failure comes
   // with the reading.
-  void Run(const Block& action, const std::string& what) {
+  void Run(const ParameterBlock& action, const std::string& what) {
+    const NoTerminal quiet;
     ISC_STATUS_ARRAY status;
     if (isc_service_start(status, &handle_, nullptr, action.Size(), action.Data()) != 0) {
       RaiseEngineError(status, what);
     }
-    while (ReadLine(what) || Running(what)) {
+    try {
+      while (ReadLine(what) || Running(what)) {
+      }
+    } catch (const E_DB_Error&) {
+      // Told once the service has ended: until then it may still hold the
+      // database it was making, which could then not be removed.
+      WaitForEnd(what);
+      throw;
     }
   }
 
@@ -102,6 +133,14 @@ class Service {
     if (answer[0] != isc_info_svc_line) return false;
     return (static_cast<unsigned char>(answer[1]) | static_cast<unsigned char>(answer[2])) != 0;
   }
+  void WaitForEnd(const std::string& what) noexcept {
+    try {
+      while (Running(what)) {
+      }
+    } catch (const E_DB_Error&) {
+      // The service cannot be asked any more: it has gone.
+    }
+  }
   bool Running(const std::string& what) {
     char answer[16];
     Query(isc_info_svc_running, answer, sizeof answer, what);
@@ -114,26 +153,154 @@ class Service {
   isc_svc_handle handle_ = 0;
 };
 
+void RunBackup(const std::string& db, const std::string& file, const std::string& what) {
+  const ServiceTarget target = TargetOf(db);
+  ParameterBlock action(isc_action_svc_backup);
+  action.Text(isc_spb_dbname, target.path, "The database's path", true);
+  action.Text(isc_spb_bkp_file, file, "The backup's path", true);
+  // Verbose output, so the service's lines show when it has finished.
+  action.Byte(isc_spb_verbose);
+  Service(target.manager).Run(action, what);
+}
+
+void RunRestore(const std::string& file, const std::string& db, const std::string& what) {
+  const ServiceTarget target = TargetOf(db);
+  ParameterBlock action(isc_action_svc_restore);
+  action.Text(isc_spb_bkp_file, file, "The backup's path", true);
+  action.Text(isc_spb_dbname, target.path, "The database's path", true);
+  action.Number(isc_spb_options, isc_spb_res_create);
+  action.Byte(isc_spb_verbose);
+  Service(target.manager).Run(action, what);
+}
+
+// A restore brings the new database online only as its last step; one that
+// the backup's end or a damaged record stopped half-way stays shut down,
+// and on some failures (a backup cut short) the service reports nothing.
+void RequireOnline(const std::string& db, const std::string& what) {
+  const QString name = QStringLiteral("orv-restored");
+  std::string problem;
+  {
+    QSqlDatabase connection = AddEngineConnection(name);
+    connection.setDatabaseName(QString::fromStdString(db));
+    if (!connection.open()) {
+      problem = "the restored database cannot be opened";
+    } else {
+      QSqlQuery query(connection);
+      if (!query.exec(QStringLiteral("SELECT mon$shutdown_mode FROM mon$database")) ||
+          !query.next() || query.value(0).toInt() != 0) {
+        problem = "the backup ended before the restore was complete";
+      }
+      query.finish();
+      connection.close();
+    }
+  }
+  QSqlDatabase::removeDatabase(name);
+  if (!problem.empty()) throw E_DB_Error(what + ": " + problem);
+}
+
+bool Exists(const std::string& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0;
+}
+
+// A name beside path that no file has yet.
+std::string FreeNameBeside(const std::string& path, std::string_view tag) {
+  const std::string stem = path + "." + std::string(tag) + "-" + std::to_string(::getpid());
+  std::string name = stem;
+  for (int n = 1; Exists(name); ++n) name = stem + "-" + std::to_string(n);
+  return name;
+}
+
+// Removes the file unless Keep was called.
+class PartFile {
+ public:
+  explicit PartFile(std::string path) : path_(std::move(path)) {}
+  ~PartFile() {
+    if (!path_.empty()) ::unlink(path_.c_str());
+  }
+  PartFile(const PartFile&) = delete;
+  PartFile& operator=(const PartFile&) = delete;
+  const std::string& Path() const { return path_; }
+  void Keep() { path_.clear(); }
+
+ private:
+  std::string path_;
+};
+
+// The permission bits a backup of db gets: the database's own, so a backup
+// is no easier to read than the scores it holds.
+mode_t BackupMode(const std::string& db) {
+  struct stat info {};
+  if (::stat(db.c_str(), &info) != 0) return S_IRUSR | S_IWUSR;
+  return info.st_mode & (S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH);
+}
+
+// Makes the empty file with mode, whatever the umask, so the backup's bytes
+// are never readable by more accounts than the mode allows.
+void MakeEmptyFile(const std::string& path, mode_t mode, const std::string& what) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+  if (fd < 0 || ::fchmod(fd, mode) != 0) {
+    const int error = errno;
+    if (fd >= 0) ::close(fd);
+    throw E_DB_Error(what + ": " + std::strerror(error));
+  }
+  ::close(fd);
+}
+
+void SyncFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 }  // namespace
 
 void BackupDatabase(const std::string& db, const std::string& file) {
-  const ServiceTarget target = TargetOf(db);
-  Block action(isc_action_svc_backup);
-  action.Text(isc_spb_dbname, target.path, true);
-  action.Text(isc_spb_bkp_file, file, true);
-  // Verbose output, so the service's lines show when it has finished.
-  action.Byte(isc_spb_verbose);
-  Service(target.manager).Run(action, "Cannot back up " + db + " to " + file);
+  const std::string what = "Cannot back up " + db + " to " + file;
+  if (!IsLocalDatabasePath(db)) {
+    RunBackup(db, file, what);
+    return;
+  }
+  // A backup on this machine is written beside the file and renamed over it
+  // once whole: a failed one leaves an older backup as it was.
+  PartFile part(FreeNameBeside(file, "part"));
+  MakeEmptyFile(part.Path(), BackupMode(db), what);
+  RunBackup(db, part.Path(), what);
+  SyncFile(part.Path());
+  if (::rename(part.Path().c_str(), file.c_str()) != 0) {
+    throw E_DB_Error(what + ": " + std::strerror(errno));
+  }
+  part.Keep();
 }
 
 void RestoreDatabase(const std::string& file, const std::string& db) {
-  const ServiceTarget target = TargetOf(db);
-  Block action(isc_action_svc_restore);
-  action.Text(isc_spb_bkp_file, file, true);
-  action.Text(isc_spb_dbname, target.path, true);
-  action.Number(isc_spb_options, isc_spb_res_create);
-  action.Byte(isc_spb_verbose);
-  Service(target.manager).Run(action, "Cannot restore " + file + " to " + db);
+  const std::string what = "Cannot restore " + file + " to " + db;
+  if (!IsLocalDatabasePath(db)) {
+    if (!ProbeAttach(db)) throw E_DB_Error(what + ": the database exists already");
+    try {
+      RunRestore(file, db, what);
+      RequireOnline(db, what);
+    } catch (const E_DB_Error&) {
+      // Only the database this restore made is there to remove: an existing
+      // one was refused above, and the service never replaces one.
+      DropDatabase(db);
+      throw;
+    }
+    return;
+  }
+  if (Exists(db)) throw E_DB_Error(what + ": the file exists already");
+  // Restored beside the target under a name of its own and moved to the
+  // target once whole: a failed restore leaves nothing, and a file that
+  // appeared there meanwhile is not replaced.
+  PartFile part(FreeNameBeside(db, "restoring"));
+  RunRestore(file, part.Path(), what);
+  RequireOnline(part.Path(), what);
+  MakeFilePrivate(part.Path());
+  SyncFile(part.Path());
+  if (::link(part.Path().c_str(), db.c_str()) != 0) {
+    throw E_DB_Error(what + ": " + std::strerror(errno));
+  }
 }
 
 }  // namespace orv

@@ -3,6 +3,7 @@
 // takes the name without checking; a server checks both, so a school gives
 // Orv a Firebird user of its own in the configuration.
 #include <string>
+#include <string_view>
 
 #include "scores/firebird/fbclient.h"
 
@@ -16,5 +17,14 @@ struct DbAccount {
 // The account in force; the built-in one until SetDatabaseAccount.
 const DbAccount& DatabaseAccount();
 void SetDatabaseAccount(DbAccount account);
+
+// Empty when text can be the account's user name or password on every
+// connection; else a message naming what. Qt's driver writes the length of
+// each into one byte and counts it in characters, so a text must be plain
+// ASCII and at most 255 bytes long.
+std::string DbAccountTextProblem(std::string_view what, std::string_view text);
+
+// The first problem of the account's two texts, empty when there is none.
+std::string DbAccountProblem(const DbAccount& account);
 
 }  // namespace orv

@@ -10,9 +10,8 @@
 #include "base/utf8.h"
 #include "files/dos.h"
 #include "files/filelayer.h"
-#include "scores/dbaccount.h"
-#include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbclient.h"
+#include "scores/firebird/qtconnection.h"
 #include "scores/schemaupgrade.h"
 #include "scores/sqlquote.h"
 
@@ -51,12 +50,7 @@ std::string SqlErrorText(const QSqlError& error) {
 ScoreDatabase::ScoreDatabase(Dialogs& dialogs, ScoreDbHost& host) : dialogs_(dialogs), host_(host) {
   static std::atomic<int> serial{0};
   connectionName_ = QStringLiteral("orv-score-%1").arg(++serial);
-  // The embedded engine must share database files with other processes; the
-  // root is set before this connection first loads the client library.
-  UseEmbeddedEngineRoot(host_.ProgramDir());
-  db_ = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), connectionName_);
-  db_.setUserName(QString::fromStdString(DatabaseAccount().user));
-  db_.setPassword(QString::fromStdString(DatabaseAccount().password));
+  db_ = AddEngineConnection(connectionName_);
 }
 
 ScoreDatabase::~ScoreDatabase() {

@@ -7,6 +7,7 @@
 
 #include "app/programpaths.h"
 #include "app/registry.h"
+#include "base/errors.h"
 #include "base/platform.h"
 #include "scores/firebird/engineroot.h"
 #include "support/fake_dialogs.h"
@@ -201,6 +202,18 @@ TEST_F(StartUpTest, LogFlagsFromTheIni) {
   RegWriteBool(kOrvKey, "LogAll", false);
   StartUp(dialogs, home.Str());
   EXPECT_FALSE(Paths().LogAll);
+}
+
+TEST_F(StartUpTest, AnAccountTextTheEngineCannotTakeEndsTheStartWithItsName) {
+  Ini("[Software/Quenby/Orv/7.0/Data]\ndbUser=" + std::string(40000, 'u') + "\n");
+  try {
+    StartUp(dialogs, home.Str());
+    FAIL() << "start-up went on";
+  } catch (const E_Orv_Error& e) {
+    EXPECT_EQ(std::string(e.what()), "dbUser in " + home.Str() +
+                                         "orv.ini is 40000 bytes long; the database engine "
+                                         "takes at most 255");
+  }
 }
 
 TEST(ClientRootDirectory, TheInstalledClientReportsAnExistingFolder) {

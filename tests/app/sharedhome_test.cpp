@@ -12,6 +12,8 @@
 #include <string>
 #include <utility>
 
+#include "app/databaseuse.h"
+#include "app/programpaths.h"
 #include "base/errors.h"
 #include "support/temp_dir.h"
 
@@ -115,7 +117,8 @@ TEST_F(SharedHomeAccount, WhatAMemberMakesThereTheNextMemberMayWrite) {
   const std::string made = home() + "LastUser.Kvx";
   EXPECT_EQ(AsNobody([&] {
               ::unsetenv("FIREBIRD_LOCK");
-              JoinSharedHome(home());
+              SetProgramDirectory(home());
+              const DatabaseUse databases;
               const int fd = ::open(made.c_str(), O_CREAT | O_WRONLY, 0666);
               const char* lock = std::getenv("FIREBIRD_LOCK");
               return std::string(fd >= 0 && ::close(fd) == 0 ? "" : "not made ") +
@@ -128,6 +131,42 @@ TEST_F(SharedHomeAccount, WhatAMemberMakesThereTheNextMemberMayWrite) {
     ASSERT_EQ(::stat(path.c_str(), &info), 0) << path;
     EXPECT_EQ(info.st_mode & 0177777, mode) << path;
     EXPECT_EQ(info.st_gid, kNoGroup) << path;
+  }
+}
+
+TEST_F(SharedHomeAccount, TheSuperUserHandsTheLockFilesBackButFollowsNoLink) {
+  Share(kNoGroup, 02770);
+  const std::string lock = home() + "lock/";
+  fs::create_directory(lock);
+  ASSERT_EQ(::chown(lock.c_str(), 0, kNoGroup), 0);
+  // As the engine leaves them for the super user: another account's and
+  // group's (daemon's here), closed to the folder's group.
+  constexpr gid_t kDaemon = 1;
+  const std::string outside = dir.Write("outside", "x");
+  const std::string lockFile = dir.Write("orv/lock/fb_init", "");
+  ASSERT_EQ(::mkfifo((lock + "fifo").c_str(), 0600), 0);
+  fs::create_symlink(outside, lock + "link");
+  for (const std::string& path : {outside, lockFile, lock + "fifo"}) {
+    ASSERT_EQ(::chown(path.c_str(), kNobody, kDaemon), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+  }
+  HandLockFilesToFolder(lock);
+  const struct {
+    std::string path;
+    uid_t owner;
+    gid_t group;
+    mode_t mode;
+  } cases[] = {
+      {lockFile, 0, kNoGroup, 0660},
+      {outside, kNobody, kDaemon, 0600},
+      {lock + "fifo", kNobody, kDaemon, 0600},
+  };
+  for (const auto& c : cases) {
+    struct stat info {};
+    ASSERT_EQ(::stat(c.path.c_str(), &info), 0) << c.path;
+    EXPECT_EQ(info.st_uid, c.owner) << c.path;
+    EXPECT_EQ(info.st_gid, c.group) << c.path;
+    EXPECT_EQ(info.st_mode & 07777, c.mode) << c.path;
   }
 }
 

@@ -61,14 +61,19 @@ TEST(EngineRoot, NoSystemRootOrAnUnwritableFolderBuildsNothing) {
   EXPECT_FALSE(BuildEngineRoot(home.Str() + "file/", SystemFirebirdRoot()));
 }
 
-TEST(EngineRoot, FirebirdSetAlreadyIsKept) {
-  // The tests' own root is in force; another program directory changes nothing.
+TEST(EngineRoot, FoldersSetAlreadyAreKept) {
+  // The tests' own root and lock folder are in force; another program
+  // directory changes neither.
   const std::string inForce = TestEngineRoot();
   ASSERT_FALSE(inForce.empty());
+  const std::string lock = std::getenv("FIREBIRD_LOCK");
   TempDir other;
-  EXPECT_EQ(UseEmbeddedEngineRoot(other.Str()), inForce);
+  const EngineFolders folders = PrepareEngine(other.Str(), other.Str() + "lock");
+  EXPECT_EQ(folders.root, inForce);
+  EXPECT_EQ(folders.lock, lock);
   EXPECT_EQ(std::string(std::getenv("FIREBIRD")), inForce);
   EXPECT_FALSE(fs::exists(other.Path() / kEngineRootFolder));
+  EXPECT_FALSE(fs::exists(other.Path() / "lock"));
 }
 
 }  // namespace

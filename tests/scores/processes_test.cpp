@@ -8,9 +8,13 @@
 #include <QProcessEnvironment>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iostream>
+#include <utility>
+#include <vector>
 
 #include "score_db_fixture.h"
+#include "scores/backupservice.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/scoredatabase.h"
 
@@ -99,6 +103,16 @@ TEST_F(Processes, ClientWithoutAnEngineReportsTheDatabaseUnavailable) {
   EXPECT_NE(output.find("file dialogs: 0"), std::string::npos) << output;
 }
 
+TEST(ProcessesUnprepared, NoPathOpensADatabaseBeforeTheEnginesFoldersAreSet) {
+  QProcess helper;
+  StartHelper(helper, "UnpreparedHelper.DISABLED_TriesEveryWayIn",
+              QProcessEnvironment::systemEnvironment());
+  ASSERT_TRUE(helper.waitForFinished(60000));
+  const std::string output = helper.readAllStandardOutput().toStdString();
+  EXPECT_EQ(helper.exitCode(), 0) << output;
+  EXPECT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;
+}
+
 // The helpers, run only by the tests above.
 
 class ProcessHelper : public ScoreDbTest {
@@ -126,6 +140,33 @@ TEST_F(ProcessHelper, DISABLED_ConnectsAndGivesUp) {
   EXPECT_FALSE(su.ConectDB());
   for (const std::string& text : dialogs.Texts()) std::cout << "message: " << text << "\n";
   std::cout << "file dialogs: " << dialogs.fileDialogs.size() << std::endl;
+}
+
+// A process that never prepared the engine: every way to a database is
+// refused before the client library starts.
+TEST(UnpreparedHelper, DISABLED_TriesEveryWayIn) {
+  TempDir dir;
+  const std::string db = dir.Str() + "scoredb.gdb";
+  FakeDialogs dialogs;
+  TestHost host;
+  host.path = db;
+  const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+      {"ScoreDatabase", [&] { ScoreDatabase database(dialogs, host); }},
+      {"ProbeAttach", [&] { ProbeAttach(db); }},
+      {"CreateScoreDatabase", [&] { CreateScoreDatabase(dir.Str() + "new.gdb"); }},
+      {"BackupDatabase", [&] { BackupDatabase(db, dir.Str() + "b.fbk"); }},
+      {"RestoreDatabase", [&] { RestoreDatabase(dir.Str() + "b.fbk", dir.Str() + "r.gdb"); }},
+  };
+  for (const auto& [name, way] : ways) {
+    try {
+      way();
+      ADD_FAILURE() << name << " went on";
+    } catch (const E_DB_Error& e) {
+      EXPECT_NE(std::string(e.what()).find("before its folders were set"), std::string::npos)
+          << name << ": " << e.what();
+    }
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
 }
 
 }  // namespace

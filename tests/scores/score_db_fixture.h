@@ -30,10 +30,7 @@ namespace orv::test {
 // processes inherit both, so they share the locks of this one).
 inline const std::string& TestEngineRoot() {
   static TempDir folder;
-  static const std::string root = [] {
-    ::setenv("FIREBIRD_LOCK", (folder.Str() + "lock").c_str(), 0);
-    return UseEmbeddedEngineRoot(folder.Str());
-  }();
+  static const std::string root = PrepareEngine(folder.Str(), folder.Str() + "lock").root;
   return root;
 }
 

@@ -11,11 +11,23 @@
 #include <system_error>
 #include <utility>
 
+#include "scores/firebird/engineerror.h"
+
 namespace orv {
 namespace fs = std::filesystem;
 namespace {
 
 std::function<std::optional<std::string>()> lookupOverride;
+bool prepared = false;
+
+std::string Variable(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string() : value;
+}
+
+bool IsSet(const char* name) {
+  return !Variable(name).empty();
+}
 
 std::optional<std::string> AskClient() {
   Firebird::IMaster* master = Firebird::fb_get_master_interface();
@@ -119,12 +131,28 @@ bool BuildEngineRoot(const std::string& programDir, const std::string& systemRoo
   return old == conf || PlaceText(root / "firebird.conf", conf);
 }
 
-std::string UseEmbeddedEngineRoot(const std::string& programDir) {
-  if (const char* set = std::getenv("FIREBIRD"); set != nullptr && *set != '\0') return set;
-  if (!BuildEngineRoot(programDir, SystemFirebirdRoot())) return {};
-  std::string root = WithSlash(fs::path(programDir) / kEngineRootFolder);
-  ::setenv("FIREBIRD", root.c_str(), 1);
-  return root;
+EngineFolders PrepareEngine(const std::string& programDir, const std::string& lockFolder) {
+  if (!IsSet("FIREBIRD") && BuildEngineRoot(programDir, SystemFirebirdRoot())) {
+    ::setenv("FIREBIRD", WithSlash(fs::path(programDir) / kEngineRootFolder).c_str(), 1);
+  }
+  if (!IsSet("FIREBIRD_LOCK") && !lockFolder.empty()) {
+    std::error_code ec;
+    fs::create_directories(lockFolder, ec);
+    if (ec) {
+      throw E_DB_Error("Cannot make the database engine's lock folder " + lockFolder + ": " +
+                       ec.message());
+    }
+    ::setenv("FIREBIRD_LOCK", lockFolder.c_str(), 1);
+  }
+  prepared = true;
+  return {Variable("FIREBIRD"), Variable("FIREBIRD_LOCK")};
+}
+
+void RequirePreparedEngine() {
+  if (!prepared) {
+    throw E_DB_Error(
+        "The database engine was about to start before its folders were set; nothing was opened");
+  }
 }
 
 std::optional<std::string> ClientRootDirectory() {

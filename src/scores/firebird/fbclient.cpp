@@ -2,14 +2,14 @@
 
 #include <ibase.h>
 
-#include <cstring>
 #include <string_view>
-#include <vector>
 
 #include "files/filelayer.h"
 #include "scores/dbaccount.h"
+#include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbstatus.h"
 #include "scores/firebird/fbtransaction.h"
+#include "scores/firebird/parameterblock.h"
 #include "scores/firebird/schema.h"
 #include "scores/sqlquote.h"
 
@@ -17,16 +17,11 @@ namespace orv {
 namespace {
 
 // The parameter block of an attachment: the program's user and password.
-std::vector<char> AttachParameters() {
-  std::vector<char> dpb{isc_dpb_version1};
-  auto add = [&](char tag, std::string_view value) {
-    dpb.push_back(tag);
-    dpb.push_back(static_cast<char>(value.size()));
-    dpb.insert(dpb.end(), value.begin(), value.end());
-  };
-  add(isc_dpb_user_name, DatabaseAccount().user);
-  add(isc_dpb_password, DatabaseAccount().password);
-  add(isc_dpb_lc_ctype, "UTF8");
+ParameterBlock AttachParameters() {
+  ParameterBlock dpb(isc_dpb_version1);
+  dpb.Text(isc_dpb_user_name, DatabaseAccount().user, "The database user name");
+  dpb.Text(isc_dpb_password, DatabaseAccount().password, "The database password");
+  dpb.Text(isc_dpb_lc_ctype, "UTF8", "The character set");
   return dpb;
 }
 
@@ -54,6 +49,15 @@ class Attachment {
   isc_db_handle handle_ = 0;
 };
 
+// Attaches with the program's account; false, with the engine's status, when
+// the attachment fails.
+bool Attach(const std::string& path, Attachment& attachment, ISC_STATUS* status) {
+  RequirePreparedEngine();
+  const ParameterBlock dpb = AttachParameters();
+  return isc_attach_database(status, 0, path.c_str(), attachment.Handle(), dpb.Size(),
+                             dpb.Data()) == 0;
+}
+
 void RunStatement(Attachment& attachment, FbTransaction& transaction,
                   const std::string& statement) {
   ISC_STATUS_ARRAY status;
@@ -74,14 +78,20 @@ bool IsLocalDatabasePath(const std::string& path) {
 }
 
 std::optional<EngineError> ProbeAttach(const std::string& path) {
-  std::vector<char> dpb = AttachParameters();
   Attachment attachment;
   ISC_STATUS_ARRAY status;
-  if (isc_attach_database(status, 0, path.c_str(), attachment.Handle(),
-                          static_cast<short>(dpb.size()), dpb.data()) != 0) {
-    return EngineErrorOf(status);
-  }
+  if (!Attach(path, attachment, status)) return EngineErrorOf(status);
   return std::nullopt;
+}
+
+void DropDatabase(const std::string& path) noexcept {
+  try {
+    Attachment attachment;
+    ISC_STATUS_ARRAY status;
+    if (Attach(path, attachment, status)) attachment.Drop();
+  } catch (const E_DB_Error&) {
+    // Nothing was attached, so nothing is removed.
+  }
 }
 
 void CreateScoreDatabase(const std::string& path) {
@@ -89,6 +99,7 @@ void CreateScoreDatabase(const std::string& path) {
 }
 
 void CreateDatabase(const std::string& path, std::string_view script) {
+  RequirePreparedEngine();
   std::string create = "CREATE DATABASE ";
   SqlQuote(create, path);
   create += " USER ";

@@ -20,8 +20,12 @@ inline constexpr char kDbPassword[] = "quillwork";
 bool IsLocalDatabasePath(const std::string& path);
 
 // Attaches to the database once and detaches; the engine's error when the
-// attachment fails, std::nullopt when it succeeds.
+// attachment fails, std::nullopt when it succeeds. Like every attachment,
+// raises E_DB_Error before the engine is prepared (RequirePreparedEngine).
 std::optional<EngineError> ProbeAttach(const std::string& path);
+
+// Removes the database at path when it can be attached to; nothing else.
+void DropDatabase(const std::string& path) noexcept;
 
 // Creates a new database at path (a local file or a server's address) and
 // runs the schema script in it. Raises E_DB_Error with the engine's error,

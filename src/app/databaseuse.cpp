@@ -1,0 +1,35 @@
+#include "app/databaseuse.h"
+
+#include <unistd.h>
+
+#include <utility>
+
+#include "app/dbaccountconfig.h"
+#include "app/programpaths.h"
+#include "app/registry.h"
+#include "app/sharedhome.h"
+#include "scores/firebird/engineroot.h"
+
+namespace orv {
+
+DatabaseUse::DatabaseUse() {
+  const std::string& programDir = Paths().programDir;
+  JoinSharedHome(programDir);
+  const std::string lock = SharedLockFolder(programDir);
+  const EngineFolders folders = PrepareEngine(programDir, lock);
+  if (::geteuid() == 0 && !lock.empty() && folders.lock == lock) {
+    handBack_ = lock;
+    // What a super user's process left before (one that crashed, say).
+    HandLockFilesToFolder(lock);
+  }
+  SetDatabaseAccount(ConfiguredDatabaseAccount(std::string(kMachineIni), RegistryFile()));
+}
+
+DatabaseUse::~DatabaseUse() {
+  if (!handBack_.empty()) HandLockFilesToFolder(handBack_);
+}
+
+DatabaseUse::DatabaseUse(DatabaseUse&& other) noexcept
+    : handBack_(std::exchange(other.handBack_, {})) {}
+
+}  // namespace orv
