@@ -39,7 +39,7 @@ void OpenPasswordFile(Dialogs& dialogs) {
                                              std::string(kFirstSuperUser) + "?");
     if (!create) throw E_PasWord_Error(MissingPasswordFileText());
     if (const int code = CreateFirstPasswordFile(path, kFirstSuperUser); code != 0) {
-      throw E_PasWord_Error("Error in _PasWord.Begin:" + ErrorText(code));
+      throw E_PasWord_Error("Error in _PasWord.Begin:" + ErrorTextAt(code, path));
     }
   }
   SetUsers(std::make_unique<PasswordO>(p.programDir, p.passwordFileName, dialogs));

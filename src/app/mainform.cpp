@@ -140,7 +140,7 @@ void MainFormO::New1Click() {
   BufferO owner;
   owner.Add("\"" + Users().CurrentUser() + "\"");
   if (const int code = SaveToFile(owner, folder + name + ".usr"); code != 0) {
-    dialogs_.Error(ErrorText(code));
+    dialogs_.Error(ErrorTextAt(code, folder + name + ".usr"));
   }
   s.CurrentFile = name + ".Orv";
   view_.fileLabel = s.CurrentDir + s.CurrentFile;
@@ -170,9 +170,10 @@ void MainFormO::Deletefile1Click() {
     return;
   }
   if (!dialogs_.ConfirmYesNo("Are you sure you want to delete " + shown)) return;
-  if (const int code = EraseFile(path); code != 0) dialogs_.Error(ErrorText(code));
-  if (const int code = EraseFile(FolderOf(path) + BaseName(path) + ".usr"); code != 0) {
-    dialogs_.Error(ErrorText(code));
+  if (const int code = EraseFile(path); code != 0) dialogs_.Error(ErrorTextAt(code, path));
+  const std::string ownerFile = FolderOf(path) + BaseName(path) + ".usr";
+  if (const int code = EraseFile(ownerFile); code != 0) {
+    dialogs_.Error(ErrorTextAt(code, ownerFile));
   }
   ShowCurrentFile();
 }
@@ -198,7 +199,7 @@ void MainFormO::Image1Click(SessionSounds& sounds) {
 std::optional<std::vector<std::string>> MainFormO::LinesToPrint() {
   BufferO list;
   if (const int code = LoadFromFile(list, CurrentListPath()); code != 0) {
-    dialogs_.Error(ErrorText(code));
+    dialogs_.Error(ErrorTextAt(code, CurrentListPath()));
     return std::nullopt;
   }
   std::vector<std::string> lines;

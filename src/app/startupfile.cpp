@@ -74,13 +74,14 @@ bool AskToCreate(Dialogs& dialogs) {
 void Save(Dialogs& dialogs, const BufferO& buffer, const std::string& path) {
   // The same user may log out on two computers that share the folder.
   if (const int code = SaveToFileLocked(buffer, path, FileAccess::Private); code != 0) {
-    dialogs.Error(" Error saveing start up file buffer " + ErrorText(code));
+    dialogs.Error(" Error saveing start up file buffer " + ErrorTextAt(code, path));
     throw StartUpFileError();
   }
 }
 
 // An empty start-up file, with its folders; only its user may read it.
 void MakeStartUpFile(const std::string& path) {
+  MakeUsersFolder(Paths().programDir);
   if (MakeFile(path) == 0) MakeFilePrivate(path);
 }
 
@@ -118,7 +119,7 @@ void LoadStartUp(Dialogs& dialogs) {
   }
   BufferO buffer;
   if (const int code = LoadFromFile(buffer, path); code != 0) {
-    dialogs.Error(" Error loading start up file buffer " + ErrorText(code));
+    dialogs.Error(" Error loading start up file buffer " + ErrorTextAt(code, path));
     throw StartUpFileError();
   }
   StartUpSettings& s = Settings();

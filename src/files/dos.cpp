@@ -11,8 +11,10 @@
 #include "base/delay.h"
 #include "base/platform.h"
 #include "base/strings.h"
+#include "files/descriptor.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
+#include "files/pathwalk.h"
 
 namespace orv {
 namespace {
@@ -41,9 +43,22 @@ bool HasDriveLetter(std::string_view path) {
          ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
 }
 
+// The status of the entry at path. A link of a shared folder is taken as the
+// link, which is no folder; one of a private folder as what it stands for.
 bool StatOf(std::string_view path, struct stat& st) {
-  std::string native = NativePath(path);
-  return !native.empty() && ::stat(native.c_str(), &st) == 0;
+  const WalkedPath entry(path, WalkedPath::LastLink::Keep);
+  if (!entry.Stat(st)) return false;
+  if (!S_ISLNK(st.st_mode) || entry.Shared()) return true;
+  return WalkedPath(path).Stat(st);
+}
+
+// A folder made in a shared folder whose entries only their owners may
+// remove or replace (the sticky bit) keeps its entries apart too, as it
+// takes the set-group-ID bit from it.
+mode_t NewFolderMode(const WalkedPath& folder, Entries entries) {
+  const struct stat& parent = folder.FolderStatus();
+  const bool apart = entries == Entries::OwnersOnly || (parent.st_mode & S_ISVTX) != 0;
+  return folder.Shared() && apart ? 01777 : 0777;
 }
 
 // The lines of a text: a line ends at LF, a CR before it belongs to the line
@@ -119,13 +134,10 @@ std::string BaseName(std::string_view path) {
 
 bool CanOpenFile(std::string_view name) {
   if (name.empty()) return false;
-  std::string native = NativePath(name);
-  int fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+  Descriptor file;
+  if (WalkedPath(name).Open(file) != 0) return false;
   struct stat st {};
-  bool isFile = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
-  ::close(fd);
-  return isFile;
+  return ::fstat(file.Get(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
 bool FileFound(std::string_view name) {
@@ -157,9 +169,14 @@ int CreateFileCode(std::string_view name) {
 }
 
 int EraseFile(std::string_view name) {
+  const WalkedPath entry(name, WalkedPath::LastLink::Keep);
+  if (entry.Code() == kPlantedEntryCode) return kPlantedEntryCode;
+  struct stat st {};
+  if (!entry.Stat(st)) return 0;
+  if (entry.Planted(st)) return kPlantedEntryCode;
   if (!CanOpenFile(name)) return 0;
-  std::string native = NativePath(name);
-  return ::unlink(native.c_str()) == 0 ? 0 : IoCodeForPath(errno, native);
+  // The entry walked is removed, never what a link put there meanwhile points to.
+  return ::unlinkat(entry.Folder(), entry.Name().c_str(), 0) == 0 ? 0 : IoCodeFromErrno(errno);
 }
 
 int MakeFile(std::string_view name) {
@@ -172,11 +189,17 @@ int MakeFile(std::string_view name) {
   return 15;
 }
 
-void MDir(std::string_view path) {
-  std::string native = NativePath(WithoutTrailingSeparators(path));
-  if (::mkdir(native.c_str(), 0777) != 0) {
-    throw E_Dos_Error("Error in _dos.MDir:" + ErrorText(IoCodeForPath(errno, native)));
+void MDir(std::string_view path, Entries entries) {
+  const WalkedPath entry(WithoutTrailingSeparators(path), WalkedPath::LastLink::Keep);
+  int code = entry.Code();
+  if (code == 0 &&
+      ::mkdirat(entry.Folder(), entry.Name().c_str(), NewFolderMode(entry, entries)) != 0) {
+    const int err = errno;
+    struct stat st {};
+    code = err == EEXIST && entry.Stat(st) && entry.Planted(st) ? kPlantedEntryCode
+                                                                : IoCodeFromErrno(err);
   }
+  if (code != 0) throw E_Dos_Error("Error in _dos.MDir:" + ErrorTextAt(code, path));
 }
 
 int MakePath(std::string_view name) {
@@ -194,8 +217,13 @@ int MakePath(std::string_view name) {
 }
 
 int RemoveDir(std::string_view path) {
-  std::string native = NativePath(WithoutTrailingSeparators(path));
-  return ::rmdir(native.c_str()) == 0 ? 0 : IoCodeForPath(errno, native);
+  const WalkedPath entry(WithoutTrailingSeparators(path), WalkedPath::LastLink::Keep);
+  if (entry.Code() != 0) return entry.Code();
+  struct stat st {};
+  if (entry.Stat(st) && entry.Planted(st)) return kPlantedEntryCode;
+  return ::unlinkat(entry.Folder(), entry.Name().c_str(), AT_REMOVEDIR) == 0
+             ? 0
+             : IoCodeFromErrno(errno);
 }
 
 std::string ReadLineN(std::string_view fileName, std::uint16_t n) {

@@ -51,8 +51,13 @@ int CreateFileCode(std::string_view name);
 int EraseFile(std::string_view name);
 // Creates an empty file and the folders leading to it; 15 for an invalid drive.
 int MakeFile(std::string_view name);
+// Who may remove or replace the entries of a folder made in a folder that
+// other accounts may write: whoever may write it, or, as in a folder where
+// several accounts make their own entries, only each entry's owner (the
+// sticky bit). A folder made in a shared folder with the sticky bit has it too.
+enum class Entries { AnyWriter, OwnersOnly };
 // Makes one folder; raises E_Dos_Error when it cannot.
-void MDir(std::string_view path);
+void MDir(std::string_view path, Entries entries = Entries::AnyWriter);
 // Makes every missing folder of the path's folder part; 601 when one does not appear.
 int MakePath(std::string_view name);
 // Removes an empty folder; returns the I/O code.

@@ -5,11 +5,13 @@
 #include <string_view>
 #include <utility>
 
+#include "files/pathwalk.h"
+
 namespace orv {
 namespace {
 
 // Sorted by code so a look-up can halve the table.
-constexpr std::array<std::pair<int, std::string_view>, 93> kTexts{{
+constexpr std::array<std::pair<int, std::string_view>, 94> kTexts{{
     {1, "Invalid function number"},
     {2, "File not found"},
     {3, "Path not found"},
@@ -101,6 +103,7 @@ constexpr std::array<std::pair<int, std::string_view>, 93> kTexts{{
     {602, "Not a file but a device or a pipe"},
     {603, "File too large"},
     {604, "File locked by another program"},
+    {605, "A link or special file stands where a file of a shared folder should be"},
     {700, "Start up file error"},
     {800, "No database found"},
 }};
@@ -115,6 +118,13 @@ std::string ErrorText(int code) {
                              [](const auto& entry, int c) { return entry.first < c; });
   std::string_view text = (it != kTexts.end() && it->first == code) ? it->second : "Unknown error";
   return "Error num " + std::to_string(code) + ", " + std::string(text);
+}
+
+std::string ErrorTextAt(int code, std::string_view path) {
+  if (code != kPlantedEntryCode) return ErrorText(code);
+  const WalkedPath walked(path);
+  return ErrorText(code) + ": " +
+         (walked.Code() == kPlantedEntryCode ? walked.Refused() : walked.Native());
 }
 
 }  // namespace orv

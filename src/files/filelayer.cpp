@@ -1,106 +1,27 @@
 #include "files/filelayer.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <QString>
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 #include <optional>
 #include <string>
 
 #include "base/utf8.h"
+#include "files/descriptor.h"
+#include "files/folderlisting.h"
+#include "files/pathwalk.h"
 
 namespace orv {
 namespace {
 
-bool Exists(const std::string& native) {
-  struct stat st {};
-  return ::lstat(native.c_str(), &st) == 0;
-}
-
-bool IsDir(const std::string& native) {
-  struct stat st {};
-  return ::stat(native.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-bool IsAscii(std::string_view s) {
-  return std::all_of(s.begin(), s.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-char AsciiLower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (IsAscii(a) && IsAscii(b)) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-             return AsciiLower(x) == AsciiLower(y);
-           });
-  }
-  QString qa = QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size()));
-  QString qb = QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size()));
-  return qa.compare(qb, Qt::CaseInsensitive) == 0;
-}
-
-struct DirCloser {
-  void operator()(DIR* d) const { ::closedir(d); }
-};
-
-// The entry of folder whose name equals name ignoring case. Among several
-// (possible only on a case-sensitive file system) the first in byte order
-// wins, so the choice does not depend on the order the folder lists them in.
-std::optional<std::string> FindIgnoringCase(const std::string& folder, std::string_view name) {
-  std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
-  if (!dir) return std::nullopt;
-  std::optional<std::string> best;
-  while (const dirent* entry = ::readdir(dir.get())) {
-    std::string_view entryName(entry->d_name);
-    if (SameIgnoringCase(entryName, name) && (!best || entryName < *best)) {
-      best = std::string(entryName);
-    }
-  }
-  return best;
-}
-
-std::string ParentOf(const std::string& native) {
-  auto slash = native.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return native.substr(0, slash);
-}
-
-std::string NameOf(const std::string& native) {
-  auto slash = native.find_last_of('/');
-  return slash == std::string::npos ? native : native.substr(slash + 1);
-}
-
-struct FdCloser {
-  int fd;
-  explicit FdCloser(int f) : fd(f) {}
-  ~FdCloser() {
-    if (fd >= 0) ::close(fd);
-  }
-  FdCloser(const FdCloser&) = delete;
-  FdCloser& operator=(const FdCloser&) = delete;
-  // Closes now and reports the error of the close itself.
-  int Close() {
-    int r = ::close(fd);
-    fd = -1;
-    return r;
-  }
-};
-
 // A write that fails without a more precise reason is a disk write error.
-int WriteCode(int err, const std::string& native) {
-  int code = IoCodeForPath(err, native);
+int WriteCode(int err) {
+  const int code = IoCodeFromErrno(err);
   return code == 100 ? 101 : code;
 }
 
@@ -127,25 +48,25 @@ bool LockTemporary(int fd) {
   return ::fstat(fd, &st) == 0 && st.st_nlink > 0;
 }
 
-// Opens a new temporary file beside target, locked while it is written; its
-// name starts with "." so folder listings of the program do not show it
-// while it exists.
-int OpenTemporary(const std::string& target, std::string& tempPath, mode_t mode) {
+// Opens a new temporary file beside the file name in folder, locked while it
+// is written; its name starts with "." so folder listings of the program do
+// not show it while it exists.
+Descriptor OpenTemporary(int folder, const std::string& name, std::string& tempName, mode_t mode) {
   static unsigned counter = 0;
   // The name is shortened so the temporary name stays within the file system's limit.
-  std::string stem = ParentOf(target) + "/." + NameOf(target).substr(0, 200) + ".";
+  const std::string stem = "." + name.substr(0, 200) + ".";
   for (int attempt = 0; attempt < 100; ++attempt) {
-    tempPath = stem + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
-    int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd < 0) {
+    tempName = stem + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
+    Descriptor fd(::openat(folder, tempName.c_str(),
+                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+    if (!fd) {
       if (errno != EEXIST) return fd;
       continue;
     }
-    if (LockTemporary(fd)) return fd;
-    ::close(fd);
+    if (LockTemporary(fd.Get())) return fd;
   }
   errno = EEXIST;
-  return -1;
+  return Descriptor();
 }
 
 bool AllDigits(std::string_view s) {
@@ -169,22 +90,20 @@ bool IsTemporaryName(std::string_view name) {
 // Removes the temporary files that saves into folder left when they were
 // ended half way. A save holds its temporary file's lock until the file has
 // been renamed, so one whose lock can be taken is being written by nobody.
-void RemoveStaleTemporaries(const std::string& folder) {
-  std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
-  if (!dir) return;
-  while (const dirent* entry = ::readdir(dir.get())) {
-    if (!IsTemporaryName(entry->d_name)) continue;
-    const std::string path = folder + "/" + entry->d_name;
-    FdCloser file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    if (file.fd < 0 || ::flock(file.fd, LOCK_EX | LOCK_NB) != 0) continue;
+void RemoveStaleTemporaries(int folder) {
+  FolderListing listing(folder, ".");
+  while (const char* entry = listing.Next()) {
+    if (!IsTemporaryName(entry)) continue;
+    const Descriptor file(::openat(folder, entry, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!file || ::flock(file.Get(), LOCK_EX | LOCK_NB) != 0) continue;
     // The name must still be the file that was locked: a save may have
     // renamed it into place meanwhile.
     struct stat locked {};
     struct stat named {};
-    if (::fstat(file.fd, &locked) == 0 && S_ISREG(locked.st_mode) &&
-        ::lstat(path.c_str(), &named) == 0 && named.st_dev == locked.st_dev &&
-        named.st_ino == locked.st_ino) {
-      ::unlink(path.c_str());
+    if (::fstat(file.Get(), &locked) == 0 && S_ISREG(locked.st_mode) &&
+        ::fstatat(folder, entry, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        named.st_dev == locked.st_dev && named.st_ino == locked.st_ino) {
+      ::unlinkat(folder, entry, 0);
     }
   }
 }
@@ -192,17 +111,18 @@ void RemoveStaleTemporaries(const std::string& folder) {
 // A file the account may not write is not replaced by a rename either. A
 // file without any write permission is write-protected for every account,
 // as a read-only file is on Windows, the super user's included.
-bool IsWriteProtected(const std::string& native, const struct stat& st) {
-  return (st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0;
+bool IsWriteProtected(const WalkedPath& file, const struct stat& st) {
+  return (st.st_mode & 0222) == 0 ||
+         ::faccessat(file.Folder(), file.Name().c_str(), W_OK, AT_EACCESS) != 0;
 }
 
-// Makes a file in folder private, starting from mode: others lose the right
-// to read and write it, and so does the group, unless the folder is shared by
-// its group; then the file goes to that group. The other bits of mode stay.
-void MakePrivate(int fd, const std::string& folder, mode_t mode) {
-  struct stat dir {};
-  const bool shared = ::stat(folder.c_str(), &dir) == 0 && (dir.st_mode & (S_ISGID | S_IWGRP)) != 0;
-  if (shared && ::fchown(fd, static_cast<uid_t>(-1), dir.st_gid) != 0) {
+// Makes a file in a folder of status folder private, starting from mode:
+// others lose the right to read and write it, and so does the group, unless
+// the folder is shared by its group; then the file goes to that group. The
+// other bits of mode stay.
+void MakePrivate(int fd, const struct stat& folder, mode_t mode) {
+  const bool shared = (folder.st_mode & (S_ISGID | S_IWGRP)) != 0;
+  if (shared && ::fchown(fd, static_cast<uid_t>(-1), folder.st_gid) != 0) {
     // Only a member of the folder's group may give the file to it.
   }
   const mode_t denied = S_IROTH | S_IWOTH | (shared ? 0 : S_IRGRP | S_IWGRP);
@@ -212,11 +132,9 @@ void MakePrivate(int fd, const std::string& folder, mode_t mode) {
 // What a new private file may be at most: read and write for its owner and group.
 constexpr mode_t kNewPrivateMode = 0660;
 
-void SyncFolder(const std::string& folder) {
-  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
+void SyncFolder(int folder) {
+  const Descriptor fd(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd) ::fsync(fd.Get());
 }
 
 constexpr std::array<char16_t, 32> kCp1252High{
@@ -227,41 +145,15 @@ constexpr std::array<char16_t, 32> kCp1252High{
 }  // namespace
 
 std::string NativePath(std::string_view path) {
-  std::string p(path);
-  std::replace(p.begin(), p.end(), '\\', '/');
-  if (p.empty() || Exists(p)) return p;
-
-  std::string out;
-  std::size_t i = 0;
-  if (p[0] == '/') {
-    out = "/";
-    i = 1;
-  }
-  bool resolving = true;
-  while (i <= p.size()) {
-    std::size_t j = std::min(p.find('/', i), p.size());
-    std::string_view part(p.data() + i, j - i);
-    std::string candidate = out + std::string(part);
-    if (resolving && !part.empty() && part != "." && part != ".." && !Exists(candidate)) {
-      if (auto found = FindIgnoringCase(out.empty() ? "." : out, part)) {
-        candidate = out + *found;
-      } else {
-        resolving = false;  // what follows does not exist yet: keep the spelling given
-      }
-    }
-    out = std::move(candidate);
-    if (j < p.size()) out += '/';
-    i = j + 1;
-  }
-  return out;
+  return WalkedPath(path, WalkedPath::LastLink::Keep).Native();
 }
 
-int IoCodeFromErrno(int err, bool pathMissing) {
+int IoCodeFromErrno(int err) {
   switch (err) {
     case 0:
       return 0;
     case ENOENT:
-      return pathMissing ? 3 : 2;
+      return 2;
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:
@@ -299,10 +191,6 @@ int IoCodeFromErrno(int err, bool pathMissing) {
   }
 }
 
-int IoCodeForPath(int err, const std::string& native) {
-  return IoCodeFromErrno(err, err == ENOENT && !IsDir(ParentOf(native)));
-}
-
 namespace {
 
 // Why a file of this kind and size cannot be read whole, or 0 when it can.
@@ -317,22 +205,21 @@ int ReadableCode(const struct stat& st, std::size_t limit) {
 
 int ReadFileBytes(std::string_view path, std::string& bytes, std::size_t limit) {
   bytes.clear();
-  std::string native = NativePath(path);
+  const WalkedPath walked(path);
+  if (walked.Code() != 0) return walked.Code();
   // A device is not even opened: opening one may start it.
-  struct stat named {};
-  if (::stat(native.c_str(), &named) == 0 && !S_ISREG(named.st_mode)) {
-    return ReadableCode(named, limit);
-  }
-  // Opening a pipe would wait for a writer; a regular file ignores O_NONBLOCK.
-  FdCloser file(::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (file.fd < 0) return IoCodeForPath(errno, native);
   struct stat st {};
-  if (::fstat(file.fd, &st) != 0) return IoCodeFromErrno(errno);
+  if (!walked.Stat(st)) return IoCodeFromErrno(errno);
+  if (walked.Planted(st)) return kPlantedEntryCode;
+  if (const int code = ReadableCode(st, limit); code != 0) return code;
+  Descriptor file;
+  if (const int code = walked.Open(file); code != 0) return code;
+  if (::fstat(file.Get(), &st) != 0) return IoCodeFromErrno(errno);
   if (const int code = ReadableCode(st, limit); code != 0) return code;
   bytes.reserve(static_cast<std::size_t>(st.st_size));
   std::array<char, 65536> chunk{};
   for (;;) {
-    ssize_t n = ::read(file.fd, chunk.data(), chunk.size());
+    ssize_t n = ::read(file.Get(), chunk.data(), chunk.size());
     if (n < 0) {
       if (errno == EINTR) continue;
       int code = IoCodeFromErrno(errno);
@@ -369,43 +256,48 @@ int ReadTextFile(std::string_view path, std::string& text) {
 }
 
 int WriteFileSafely(std::string_view path, std::string_view bytes, FileAccess access) {
-  std::string target = NativePath(path);
-  if (target.empty()) return 2;
-  // Saving through a link replaces the file it points to, not the link.
-  std::unique_ptr<char, decltype(&std::free)> real(::realpath(target.c_str(), nullptr), &std::free);
-  if (real) target = real.get();
+  // Saving through a link of a private folder replaces the file it points
+  // to, not the link; in a shared folder a link is refused.
+  const WalkedPath target(path);
+  if (target.Code() != 0) return target.Code();
   struct stat old {};
-  bool hadOld = ::stat(target.c_str(), &old) == 0;
-  if (hadOld && S_ISDIR(old.st_mode)) return 5;
+  const bool hadOld = target.Stat(old);
+  if (!hadOld && errno != ENOENT) return IoCodeFromErrno(errno);
+  if (hadOld && target.Planted(old)) return kPlantedEntryCode;
+  // A folder in the file's place is refused too; in a shared folder, as a planted one.
+  if (hadOld && S_ISDIR(old.st_mode)) return target.Shared() ? kPlantedEntryCode : 5;
   if (hadOld && IsWriteProtected(target, old)) return 5;
-  std::string folder = ParentOf(target);
-  if (!IsDir(folder)) return 3;
+  const int folder = target.Folder();
   RemoveStaleTemporaries(folder);
 
   std::string temp;
   const bool isPrivate = access == FileAccess::Private && !hadOld;
-  FdCloser file(OpenTemporary(target, temp, isPrivate ? 0600 : 0666));
-  if (file.fd < 0) return IoCodeForPath(errno, temp);
+  Descriptor file = OpenTemporary(folder, target.Name(), temp, isPrivate ? 0600 : 0666);
+  if (!file) return IoCodeFromErrno(errno);
   // A second descriptor keeps the temporary file's lock past the close below until the rename.
-  const FdCloser lock(::fcntl(file.fd, F_DUPFD_CLOEXEC, 0));
-  if (isPrivate) MakePrivate(file.fd, folder, kNewPrivateMode);
+  const Descriptor lock(::fcntl(file.Get(), F_DUPFD_CLOEXEC, 0));
+  if (isPrivate) MakePrivate(file.Get(), target.FolderStatus(), kNewPrivateMode);
   int code = 0;
-  if (!WriteAll(file.fd, bytes) || ::fsync(file.fd) != 0) code = WriteCode(errno, temp);
+  if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0) code = WriteCode(errno);
   if (code == 0 && hadOld) {
     // The new file keeps the old one's permissions and owner.
-    ::fchmod(file.fd, old.st_mode & 07777);
+    ::fchmod(file.Get(), old.st_mode & 07777);
     if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
-        ::fchown(file.fd, old.st_uid, old.st_gid) != 0) {
+        ::fchown(file.Get(), old.st_uid, old.st_gid) != 0) {
       // Only a privileged saver may give the file away; others keep it as their own.
     }
     // A private file made readable by every account (by an older program,
     // say) becomes private with this save.
-    if (access == FileAccess::Private) MakePrivate(file.fd, folder, old.st_mode);
+    if (access == FileAccess::Private) MakePrivate(file.Get(), target.FolderStatus(), old.st_mode);
   }
-  if (file.Close() != 0 && code == 0) code = WriteCode(errno, temp);
-  if (code == 0 && ::rename(temp.c_str(), target.c_str()) != 0) code = IoCodeForPath(errno, target);
+  if (file.Close() != 0 && code == 0) code = WriteCode(errno);
+  // Renamed within the folder walked: a link put in the target's place
+  // meanwhile is replaced, not followed.
+  if (code == 0 && ::renameat(folder, temp.c_str(), folder, target.Name().c_str()) != 0) {
+    code = IoCodeFromErrno(errno);
+  }
   if (code != 0) {
-    ::unlink(temp.c_str());
+    ::unlinkat(folder, temp.c_str(), 0);
     return code;
   }
   SyncFolder(folder);
@@ -413,19 +305,24 @@ int WriteFileSafely(std::string_view path, std::string_view bytes, FileAccess ac
 }
 
 int MakeFilePrivate(std::string_view path) {
-  const std::string native = NativePath(path);
-  FdCloser file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.fd < 0) return IoCodeForPath(errno, native);
-  MakePrivate(file.fd, ParentOf(native), kNewPrivateMode);
+  const WalkedPath walked(path);
+  Descriptor file;
+  if (const int code = walked.Open(file); code != 0) return code;
+  MakePrivate(file.Get(), walked.FolderStatus(), kNewPrivateMode);
   return 0;
 }
 
+void MakeOpenFilePrivate(int fd, const struct stat& folder) {
+  MakePrivate(fd, folder, kNewPrivateMode);
+}
+
 int KeepFilePrivate(std::string_view path) {
-  const std::string native = NativePath(path);
-  FdCloser file(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
+  const WalkedPath walked(path);
+  Descriptor file;
+  if (const int code = walked.Open(file); code != 0) return code;
   struct stat st {};
-  if (file.fd < 0 || ::fstat(file.fd, &st) != 0) return IoCodeForPath(errno, native);
-  MakePrivate(file.fd, ParentOf(native), st.st_mode);
+  if (::fstat(file.Get(), &st) != 0) return IoCodeFromErrno(errno);
+  MakePrivate(file.Get(), walked.FolderStatus(), st.st_mode);
   return 0;
 }
 

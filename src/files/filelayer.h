@@ -6,25 +6,30 @@
 // - Whole-file writes go to a temporary file in the same folder, are flushed
 //   and renamed over the target, so a failure leaves the old file whole.
 // - Text that is not valid UTF-8 is read as Windows-1252 and converted.
+// - No link is followed, and nothing but a regular file is read or written,
+//   in a folder that other accounts may write (see pathwalk.h): that is
+//   kPlantedEntryCode.
 // Results are the program's I/O codes: 0 success, 2 file not found, 3 path
 // not found, 5 access denied, 100 read error, 101 write error, ...
+#include <sys/stat.h>
+
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "files/pathwalk.h"
+
 namespace orv {
 
 // The operating-system path for a program path: separators turned into "/",
 // and every existing component spelled as it is on disk. Components that do
-// not exist keep the spelling given.
+// not exist, and those behind a link of a shared folder (see pathwalk.h),
+// keep the spelling given.
 std::string NativePath(std::string_view path);
 
 // The I/O code for an errno value.
-int IoCodeFromErrno(int err, bool pathMissing = false);
-// The I/O code for an errno value of an operation on an operating-system
-// path: a missing entry is 2 when its folder exists, 3 when it does not.
-int IoCodeForPath(int err, const std::string& nativePath);
+int IoCodeFromErrno(int err);
 
 // The I/O code of a path that names a device or a pipe, which may never
 // end, where a file is to be read.
@@ -60,6 +65,8 @@ int WriteFileSafely(std::string_view path, std::string_view bytes,
 // Gives an existing file the permissions of a new private file in its
 // folder; returns the I/O code.
 int MakeFilePrivate(std::string_view path);
+// The same for the open file fd, an entry of a folder of that status.
+void MakeOpenFilePrivate(int fd, const struct stat& folder);
 
 // Takes from an existing file the permissions that a private file in its
 // folder may not have: reading and writing by others, and by the group

@@ -5,9 +5,10 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
-#include <memory>
 #include <thread>
+
+#include "files/descriptor.h"
+#include "files/pathwalk.h"
 
 namespace orv {
 namespace {
@@ -15,49 +16,51 @@ namespace {
 using std::chrono::milliseconds;
 using std::chrono::steady_clock;
 
-// The file a save replaces: a save follows links, so the lock does too.
-std::string GuardedFile(std::string_view path) {
-  const std::string native = NativePath(path);
-  const std::unique_ptr<char, decltype(&std::free)> real(::realpath(native.c_str(), nullptr),
-                                                         &std::free);
-  return real ? std::string(real.get()) : native;
+// "." + name + ".lock", the name shortened as a temporary file's is so
+// that it stays within the file system's limit.
+std::string LockNameOf(const std::string& name) {
+  return "." + name.substr(0, 200) + ".lock";
 }
 
-// "." + name + ".lock" beside the file, the name shortened as a temporary
-// file's is so that it stays within the file system's limit.
-std::string LockFileOf(const std::string& guarded) {
-  const std::size_t slash = guarded.find_last_of('/');
-  const std::size_t name = slash == std::string::npos ? 0 : slash + 1;
-  return guarded.substr(0, name) + "." + guarded.substr(name, 200) + ".lock";
-}
-
-// Opens the lock file for writing, which an fcntl write lock needs; a new
-// one is given the owner, group and permissions of the file it guards (the
-// umask must not take from it what the file allows, and a lock file that
-// root made must not shut out the file's own accounts).
-int OpenLockFile(const std::string& lockPath, const std::string& guarded, FileAccess access) {
+// Opens the lock file beside guarded (the file a save replaces, found as a
+// save finds it) for writing, which an fcntl write lock needs; a new one is
+// given the owner, group and permissions of the file it guards (the umask
+// must not take from it what the file allows, and a lock file that root
+// made must not shut out the file's own accounts). Returns the I/O code.
+int OpenLockFile(const WalkedPath& guarded, FileAccess access, Descriptor& lock) {
+  const int folder = guarded.Folder();
+  const std::string name = LockNameOf(guarded.Name());
   for (;;) {
-    int fd = ::open(lockPath.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
-    if (fd >= 0 || errno != ENOENT) return fd;
+    lock = Descriptor(::openat(folder, name.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW));
+    if (lock) {
+      struct stat st {};
+      if (guarded.Shared() && (::fstat(lock.Get(), &st) != 0 || !S_ISREG(st.st_mode))) {
+        lock = Descriptor();
+        return kPlantedEntryCode;
+      }
+      return 0;
+    }
+    if (errno != ENOENT) return guarded.CodeOf(errno);
     struct stat target {};
-    const bool hasTarget = ::stat(guarded.c_str(), &target) == 0;
+    const bool hasTarget = guarded.Stat(target);
     const bool isPrivate = access == FileAccess::Private && !hasTarget;
-    fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
-                isPrivate ? 0600 : 0666);
-    if (fd < 0) {
+    lock = Descriptor(::openat(folder, name.c_str(),
+                               O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
+                               isPrivate ? 0600 : 0666));
+    if (!lock) {
       if (errno == EEXIST) continue;  // another program made it meanwhile
-      return fd;
+      return IoCodeFromErrno(errno);
     }
     if (hasTarget) {
-      if (::fchown(fd, target.st_uid, target.st_gid) != 0 &&
-          ::fchown(fd, static_cast<uid_t>(-1), target.st_gid) != 0) {
+      if (::fchown(lock.Get(), target.st_uid, target.st_gid) != 0 &&
+          ::fchown(lock.Get(), static_cast<uid_t>(-1), target.st_gid) != 0) {
         // Only a member of the file's group may give the lock file to it.
       }
-      ::fchmod(fd, target.st_mode & 0666);
+      ::fchmod(lock.Get(), target.st_mode & 0666);
     } else if (isPrivate) {
-      MakeFilePrivate(lockPath);
+      MakeOpenFilePrivate(lock.Get(), guarded.FolderStatus());
     }
-    return fd;
+    return 0;
   }
 }
 
@@ -70,13 +73,10 @@ bool NoLocksHere(int err) {
 }  // namespace
 
 FileLock::FileLock(std::string_view path, FileAccess access, milliseconds wait) {
-  const std::string guarded = GuardedFile(path);
-  const std::string lockPath = LockFileOf(guarded);
-  fd_ = OpenLockFile(lockPath, guarded, access);
-  if (fd_ < 0) {
-    code_ = IoCodeForPath(errno, lockPath);
-    return;
-  }
+  const WalkedPath guarded(path);
+  code_ = guarded.Code();
+  if (code_ == 0) code_ = OpenLockFile(guarded, access, fd_);
+  if (code_ != 0) return;
   // The lock is asked for without blocking and asked again after a pause,
   // so that a program that never lets go ends the wait with a message. The
   // pauses are real time, not the program's clock: they wait for another
@@ -87,7 +87,7 @@ FileLock::FileLock(std::string_view path, FileAccess access, milliseconds wait) 
     struct flock whole {};
     whole.l_type = F_WRLCK;
     whole.l_whence = SEEK_SET;
-    if (::fcntl(fd_, F_OFD_SETLK, &whole) == 0) return;
+    if (::fcntl(fd_.Get(), F_OFD_SETLK, &whole) == 0) return;
     const int err = errno;
     if (err == EINTR) continue;
     if (err != EAGAIN && err != EACCES) {
@@ -103,13 +103,10 @@ FileLock::FileLock(std::string_view path, FileAccess access, milliseconds wait) 
         pause, std::chrono::duration_cast<milliseconds>(deadline - now) + milliseconds{1}));
     pause = std::min(pause * 2, milliseconds{50});
   }
-  ::close(fd_);
-  fd_ = -1;
+  fd_ = Descriptor();
 }
 
-FileLock::~FileLock() {
-  // Closing the only descriptor of this opening releases its lock.
-  if (fd_ >= 0) ::close(fd_);
-}
+// Closing the only descriptor of this opening releases its lock.
+FileLock::~FileLock() = default;
 
 }  // namespace orv

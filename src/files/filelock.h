@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/descriptor.h"
 #include "files/filelayer.h"
 
 namespace orv {
@@ -45,7 +46,7 @@ class FileLock {
   int Code() const { return code_; }
 
  private:
-  int fd_ = -1;
+  Descriptor fd_;
   int code_ = 0;
 };
 

@@ -1,10 +1,11 @@
 #include "files/findentries.h"
 
-#include <filesystem>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include "base/strings.h"
-#include "files/filelayer.h"
+#include "files/folderlisting.h"
+#include "files/pathwalk.h"
 
 namespace orv {
 namespace {
@@ -19,19 +20,21 @@ bool HasExtension(std::string_view name, std::string_view ext) {
 
 std::vector<FoundEntry> FindEntries(std::string_view folder, std::string_view ext) {
   std::vector<FoundEntry> found;
-  std::error_code ec;
-  std::filesystem::directory_iterator it(NativePath(folder), ec);
-  if (ec) return found;
-  // Incrementing with an error code: an entry that vanishes mid-search ends
-  // the search instead of raising.
-  for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-    const std::filesystem::directory_entry& entry = *it;
-    std::string name = entry.path().filename().string();
+  const WalkedPath walked(folder);
+  if (walked.Code() != 0) return found;
+  FolderListing listing(walked.Folder(), walked.Name().c_str());
+  struct stat listed {};
+  if (!listing || ::fstat(listing.Fd(), &listed) != 0) return found;
+  // A link of a folder that others may write is not followed, so it is no folder here.
+  const bool followLinks = !OthersMayWrite(listed);
+  while (const char* entry = listing.Next()) {
+    std::string name = entry;
     if (!HasExtension(name, ext)) continue;
-    std::error_code kindError;
-    const bool isFolder = entry.is_directory(kindError) && !kindError;
-    const bool isLink = entry.is_symlink(kindError) && !kindError;
-    found.push_back({std::move(name), isFolder, isLink});
+    struct stat st {};
+    if (::fstatat(listing.Fd(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    const bool isLink = S_ISLNK(st.st_mode);
+    if (isLink && followLinks && ::fstatat(listing.Fd(), name.c_str(), &st, 0) != 0) st = {};
+    found.push_back({std::move(name), S_ISDIR(st.st_mode), isLink});
   }
   return found;
 }

@@ -54,7 +54,7 @@ void RemoveGroup(Dialogs& dialogs, const std::string& listRoot, const std::strin
   // An empty choice is the word-list root itself, which every group and list
   // lives in: it is never removed.
   const int code = chosen.empty() ? kCannotRemoveRoot : RemoveDir(listRoot + chosen);
-  if (code != 0) dialogs.Error(ErrorText(code));
+  if (code != 0) dialogs.Error(ErrorTextAt(code, listRoot + chosen));
 }
 
 }  // namespace orv

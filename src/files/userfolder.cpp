@@ -5,8 +5,12 @@
 
 namespace orv {
 
+std::string UsersFolder(const std::string& programDir) {
+  return programDir + "User\\";
+}
+
 std::string UserFolder(const std::string& programDir, const std::string& userName) {
-  const std::string users = programDir + "User\\";
+  const std::string users = UsersFolder(programDir);
   const std::string own = users + FolderNameOf(userName) + ".DIR\\";
   if (DirExists(own)) return own;
   // Folders used to be named after the part of the name before a ".": such
@@ -16,6 +20,11 @@ std::string UserFolder(const std::string& programDir, const std::string& userNam
     return old;
   }
   return own;
+}
+
+void MakeUsersFolder(const std::string& programDir) {
+  const std::string users = UsersFolder(programDir);
+  if (!DirExists(users)) MDir(users, Entries::OwnersOnly);
 }
 
 }  // namespace orv

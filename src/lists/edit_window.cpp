@@ -70,7 +70,7 @@ void TEditOrv::EditList(const std::string& path) {
   // A list that cannot be read opens empty, ready to be written; one that
   // is there but unreadable is not replaced without a warning.
   const int code = LoadListFile(file_, path);
-  unreadable_ = code != 0 && code != 2 && code != 3 ? ErrorText(code) : std::string();
+  unreadable_ = code != 0 && code != 2 && code != 3 ? ErrorTextAt(code, path) : std::string();
   ShowLines(file_.lines, false);
   unreadable_.clear();
 }
@@ -113,7 +113,7 @@ bool TEditOrv::SaveText() {
 
 bool TEditOrv::WriteLines(const std::string& target) {
   const int code = SaveListFile(EditedListFile(file_, Lines()), target);
-  if (code != 0) dialogs_.Error(ErrorText(code));
+  if (code != 0) dialogs_.Error(ErrorTextAt(code, target));
   return code == 0;
 }
 

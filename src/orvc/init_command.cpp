@@ -19,6 +19,7 @@
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
+#include "files/userfolder.h"
 #include "lists/buffers.h"
 #include "lists/samplelists.h"
 #include "orvc/command.h"
@@ -139,10 +140,15 @@ int Run(const Invocation& inv) {
   }
   MadeFiles made;
   const std::string engineRoot = p.programDir + kEngineRootFolder;
-  for (const std::string& path : {p.listRoot, engineRoot, database, passwords, RegistryFile()}) {
+  const std::string users = UsersFolder(p.programDir);
+  for (const std::string& path :
+       {p.listRoot, users, engineRoot, database, passwords, RegistryFile()}) {
     made.WillMake(path);
   }
   Check(MakePath(p.listRoot + "x"), p.listRoot);
+  // Made here, the users' folder is the administrator's: no learner's
+  // account that logs in first owns it, and may remove the others' folders.
+  MakeUsersFolder(p.programDir);
   try {
     const DatabaseUse databases;
     CreateScoreDatabase(NativePath(database));

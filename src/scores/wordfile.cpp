@@ -51,9 +51,10 @@ int WriteWordFile(Dialogs& dialogs, const std::string& root, const std::string& 
   MakePath(target);
   // The name is cut from the file's own part: the output ann.orv\Practice
   // names Practice.orv, not a file named after its folder.
-  const int code = SaveToFile(list, FolderOf(target) + BaseName(FileNameOf(target)) + ".orv");
+  const std::string file = FolderOf(target) + BaseName(FileNameOf(target)) + ".orv";
+  const int code = SaveToFile(list, file);
   if (code != 0) {
-    dialogs.Error("Error " + std::to_string(code) + " writing to file\n" + ErrorText(code));
+    dialogs.Error("Error " + std::to_string(code) + " writing to file\n" + ErrorTextAt(code, file));
   } else {
     dialogs.Information(std::to_string(list.Count()) + " words successfully writen to file");
   }
