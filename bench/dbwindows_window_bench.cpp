@@ -143,7 +143,7 @@ void BM_ClassOverviewFirstShow(benchmark::State& state) {
     orv::TProgressForm progress(*program->database, program->dialogs);
     orv::TClassOverviewForm window(*program->database, progress, program->dialogs);
     state.SetIterationTime(TimeFirstShow([&] {
-      window.ShowFor({"user17", true});
+      window.ShowFor({"user17", true}, {});
       window.exec();
     }));
     state.counters["rows"] = window.Model().rowCount();

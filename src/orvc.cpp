@@ -42,8 +42,8 @@ void PrintHelp(std::ostream& out) {
          "Orv's command-line tool.\n\nCommands:\n";
   for (const Command& c : Commands()) out << "  " << c.usage << "\n      " << c.summary << "\n";
   out << "\nOptions may stand before or after the command's name.\n"
-         "  --home DIR  the program directory (default: $ORV_HOME, else the folder of orvc;\n"
-         "              /var/lib/orv for the installed /usr/bin/orvc)\n"
+         "  --home DIR  the program directory (default: $ORV_HOME; else /var/lib/orv for the\n"
+         "              installed /usr/bin/orvc, or orvc's own folder when it holds orv.ini)\n"
          "  --seed N    seed the random source, to make a run repeatable\n"
          "  --help      this text, or a command's own help after its name\n"
          "  --version   orvc's version\n";

@@ -1,8 +1,9 @@
 #pragma once
-// SIGTERM and SIGINT end the program the way Quit ends it. Both signals are
-// blocked in every thread from the start of the process, so neither the
-// default action nor a library's own handler (the database client's) acts on
-// them; the event loop reads them from a signal descriptor instead.
+// SIGTERM, SIGINT and SIGHUP (the terminal or the desktop session gone) end
+// the program the way Quit ends it. The signals are blocked in every thread
+// from the start of the process, so neither the default action nor a
+// library's own handler (the database client's) acts on them; the event loop
+// reads them from a signal descriptor instead.
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -11,11 +12,11 @@ class QSocketNotifier;
 
 namespace orv {
 
-// Blocks SIGTERM and SIGINT for the calling thread and every thread it starts
+// Blocks the three signals for the calling thread and every thread it starts
 // later: call it first thing in main, before any thread exists.
 void BlockEndSignals();
 
-// While it lives, each SIGTERM or SIGINT calls onSignal from the event loop.
+// While it lives, each of the three signals calls onSignal from the event loop.
 class EndSignals : public QObject {
  public:
   explicit EndSignals(std::function<void()> onSignal);

@@ -5,7 +5,9 @@
 
 #include "app/programpaths.h"
 #include "app/registry.h"
+#include "app/startupfile.h"
 #include "base/dialogs.h"
+#include "base/numbertext.h"
 #include "base/platform.h"
 #include "files/dos.h"
 #include "files/errortext.h"
@@ -77,6 +79,14 @@ void PlaceLibrary(Dialogs& dialogs) {
   }
 }
 
+// orv.ini's level for adding users; a value that is no level (0 to 255)
+// gives the teachers' level rather than letting every learner add users.
+std::int32_t ConfiguredAddUserLevel() {
+  if (!RegValueExists(kOrvKey, kNewAddUserLevel)) return PasswordO::AddLevel();
+  const std::optional<std::int32_t> level = DecimalValue(RegReadString(kOrvKey, kNewAddUserLevel));
+  return level && *level >= 0 && *level <= kSuperLevel ? *level : kTeacherLevel;
+}
+
 }  // namespace
 
 std::string ConfiguredPasswordFileName() {
@@ -95,6 +105,8 @@ DatabaseUse StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
   PlaceLibrary(dialogs);
   p.LogMistakes = RegReadBool(kOrvKey, "LogMistakes");
   p.LogAll = RegReadBool(kOrvKey, "LogAll");
+  p.addUserPasLev = ConfiguredAddUserLevel();
+  Settings().addUserPasLev = p.addUserPasLev;
   return databases;
 }
 

@@ -3,6 +3,7 @@
 #include "app/programpaths.h"
 #include "app/startupfile.h"
 #include "base/numbertext.h"
+#include "base/platform.h"
 #include "users/password.h"
 
 namespace orv {
@@ -21,6 +22,10 @@ std::string ProgramListEditHost::CurrentFile() const {
 
 std::string ProgramListEditHost::ProgramDir() const {
   return Paths().programDir;
+}
+
+bool ProgramListEditHost::ProgramEnding() const {
+  return QuitRequested();
 }
 
 }  // namespace orv

@@ -1,6 +1,7 @@
 #pragma once
 // The list editor's view of the running program: the logged-in user of a
-// password file, the start-up settings' current list and the program folder.
+// password file, the start-up settings' current list, the program folder and
+// the program's end asked for.
 #include "lists/listedithost.h"
 
 namespace orv {
@@ -17,6 +18,7 @@ class ProgramListEditHost : public ListEditHost {
   ListEditor Editor() const override;
   std::string CurrentFile() const override;
   std::string ProgramDir() const override;
+  bool ProgramEnding() const override;
 
  private:
   const PasswordO& users_;

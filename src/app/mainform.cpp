@@ -152,6 +152,10 @@ void MainFormO::ListOpened() {
   view_.dirLabel = Settings().CurrentDir;
 }
 
+void MainFormO::ListEdited() {
+  view_.fileLength = std::to_string(LineCount(CurrentListPath()));
+}
+
 void MainFormO::ChaDir1Click(const FolderPicker& pick) {
   StartUpSettings& s = Settings();
   ChangeDirectory(Paths().listRoot, s.CurrentDir, s.CurrentFile, pick);

@@ -65,6 +65,8 @@ class MainFormO {
   void New1Click();
   // After the open-file window: the labels show the list and group now current.
   void ListOpened();
+  // After the list editor: the length shown is that of the list as saved.
+  void ListEdited();
   // Changes the current group with the folder window.
   void ChaDir1Click(const FolderPicker& pick);
   void Deletefile1Click();

@@ -560,7 +560,10 @@ void TMainForm::Removedir1Click() {
 
 void TMainForm::EditFile1Click() {
   if (windows_.editor == nullptr) return;
-  Run([this] { windows_.editor->EditList(MainFormO::CurrentListPath()); });
+  Run([this] {
+    windows_.editor->EditList(MainFormO::CurrentListPath());
+    core_.ListEdited();
+  });
 }
 
 void TMainForm::Viewwords1Click() {

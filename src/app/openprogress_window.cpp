@@ -2,10 +2,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "base/dialogs.h"
 #include "app/getuser.h"
 #include "app/startupfile.h"
+#include "base/dialogs.h"
 #include "progress/classoverview_window.h"
 #include "progress/progress_window.h"
 #include "scores/score_window.h"
@@ -40,7 +41,11 @@ void OpenClassOverview(TClassOverviewForm& window, Dialogs& dialogs) {
     dialogs.Warning(kLookAtOthersDenied);
     return;
   }
-  window.ShowFor(*viewer);
+  std::vector<std::string> users;
+  for (const LineNo i : LineNumbers(Users().UserCount())) {
+    if (std::string name = Users().UserName(i); !name.empty()) users.push_back(std::move(name));
+  }
+  window.ShowFor(*viewer, std::move(users));
   window.exec();
 }
 

@@ -16,6 +16,13 @@ std::string WithSeparator(std::string dir) {
   return dir;
 }
 
+// The folder the --home option or the ORV_HOME environment variable names.
+std::optional<std::string> NamedDirectory(const std::optional<std::string>& home) {
+  if (home && !home->empty()) return *home;
+  if (const char* env = std::getenv("ORV_HOME"); env != nullptr && *env != '\0') return env;
+  return std::nullopt;
+}
+
 }  // namespace
 
 ProgramPaths& Paths() {
@@ -37,18 +44,19 @@ std::string ExecutableFolder() {
   return WithSeparator(exe.parent_path().string());
 }
 
+std::optional<std::string> FoundProgramDirectory(const std::optional<std::string>& home) {
+  const std::string dir = ProgramDirectory(home);
+  if (NamedDirectory(home) || dir == kMachineHome) return dir;
+  if (FileFound(dir + "orv.ini") || FileFound(dir + ProgramPaths{}.passwordFileName)) return dir;
+  return std::nullopt;
+}
+
 std::string ProgramDirectory(const std::optional<std::string>& home) {
-  std::string dir;
-  if (home && !home->empty()) {
-    dir = *home;
-  } else if (const char* env = std::getenv("ORV_HOME"); env != nullptr && *env != '\0') {
-    dir = env;
-  } else {
-    return DefaultProgramDirectory(ExecutableFolder());
-  }
+  const std::optional<std::string> dir = NamedDirectory(home);
+  if (!dir) return DefaultProgramDirectory(ExecutableFolder());
   std::error_code ec;
-  const std::filesystem::path absolute = std::filesystem::absolute(dir, ec);
-  return WithSeparator(ec ? dir : absolute.string());
+  const std::filesystem::path absolute = std::filesystem::absolute(*dir, ec);
+  return WithSeparator(ec ? *dir : absolute.string());
 }
 
 }  // namespace orv

@@ -1,5 +1,6 @@
 #pragma once
 // The program-wide paths and flags fixed at start-up, kept for the whole run.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,11 @@ struct ProgramPaths {
   std::string copyMessage;  // why copying the function library failed, else empty
   bool LogMistakes = true;
   bool LogAll = true;
+  // The level adding users needs in a start-up file made from now on, and
+  // before any file is read: orv.ini's addUserPasLev, which a program
+  // directory made by orvc init holds; older ones keep the 0 their files
+  // were made with.
+  std::int32_t addUserPasLev = 0;
   bool QuitAllowed = false;
 };
 
@@ -27,6 +33,13 @@ void SetProgramDirectory(const std::string& dir);
 // (the machine's shared folder for the installed program); made absolute and
 // ending in "/".
 std::string ProgramDirectory(const std::optional<std::string>& home);
+
+// The program directory as ProgramDirectory names it, or std::nullopt when
+// neither home nor ORV_HOME names one and the folder of the running program
+// is no program directory: the installed program's machine folder counts,
+// any other folder only when it holds orv.ini or the password file, as every
+// program directory does. A build's own folder is then not taken for one.
+std::optional<std::string> FoundProgramDirectory(const std::optional<std::string>& home);
 
 // The folder of the running program's file, ending in "/".
 std::string ExecutableFolder();

@@ -87,7 +87,8 @@ void MakeStartUpFile(const std::string& path) {
 
 // A new user's file: the settings as every new user starts with them.
 BufferO CreationLines() {
-  const StartUpSettings fresh;
+  StartUpSettings fresh;
+  fresh.addUserPasLev = Paths().addUserPasLev;
   BufferO buffer;
   for (const char* line : {"WORDS0.ORV", "Your name", "0", "1", "", "1", "1"}) buffer.Add(line);
   AddThresholdLines(buffer, fresh);

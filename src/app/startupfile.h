@@ -45,6 +45,13 @@ struct StartUpSettings {
   std::string SpeakVoice = kDefaultVoice;
 };
 
+// The teachers' level: the Option menu's at first, and adding users' in a
+// program directory made by orvc init.
+inline constexpr std::int32_t kTeacherLevel = 10;
+// The orv.ini value (of the program's key) that holds the level adding users
+// needs in new start-up files.
+inline constexpr std::string_view kNewAddUserLevel = "addUserPasLev";
+
 using Threshold = std::int32_t StartUpSettings::*;
 
 // The access thresholds with their keys, in the order of the file's lines 8 to

@@ -20,4 +20,8 @@ std::string JoinedLines(const std::vector<std::string>& lines) {
   return joined;
 }
 
+std::string UnsavedListPath(std::string_view listPath) {
+  return std::string(listPath) + ".unsaved";
+}
+
 }  // namespace orv

@@ -5,9 +5,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QVBoxLayout>
+#include <iostream>
 
 #include "base/dialogs.h"
+#include "files/dos.h"
 #include "files/errortext.h"
+#include "files/filelayer.h"
 #include "lists/edit.h"
 #include "lists/editedlist.h"
 #include "lists/listedithost.h"
@@ -71,8 +74,37 @@ void TEditOrv::EditList(const std::string& path) {
   // is there but unreadable is not replaced without a warning.
   const int code = LoadListFile(file_, path);
   unreadable_ = code != 0 && code != 2 && code != 3 ? ErrorTextAt(code, path) : std::string();
-  ShowLines(file_.lines, false);
+  if (const std::optional<ListFile> unsaved = OfferUnsaved(path)) {
+    Show(unsaved->lines, false, true);
+  } else {
+    ShowLines(file_.lines, false);
+  }
   unreadable_.clear();
+  unsavedShown_.clear();
+}
+
+std::optional<ListFile> TEditOrv::OfferUnsaved(const std::string& path) {
+  // Named after the list's file as it is spelt on the disk.
+  const std::string list = NativePath(path);
+  const std::string kept = UnsavedListPath(list);
+  if (!FileFound(kept)) return std::nullopt;
+  ListFile unsaved;
+  if (const int code = LoadListFile(unsaved, kept); code != 0) {
+    dialogs_.Warning("The changes to " + list + " that were not saved when Orv last ended are in " +
+                     kept + ", which could not be read: " + ErrorText(code));
+    return std::nullopt;
+  }
+  if (dialogs_.ConfirmYesNo("Orv ended before the changes to " + list +
+                            " were saved; they were kept in " + kept +
+                            ". Open the changed text? (No opens the list as it was saved and "
+                            "deletes the changes.)")) {
+    unsavedShown_ = kept;
+    return unsaved;
+  }
+  if (const int code = EraseFile(kept); code != 0) {
+    dialogs_.Error("Could not delete " + kept + ": " + ErrorText(code));
+  }
+  return std::nullopt;
 }
 
 void TEditOrv::ViewList(const std::string& path) {
@@ -82,17 +114,24 @@ void TEditOrv::ViewList(const std::string& path) {
 }
 
 int TEditOrv::ShowLines(const BufferO& buffer, bool readOnly) {
+  return Show(buffer, readOnly, false);
+}
+
+int TEditOrv::Show(const BufferO& buffer, bool readOnly, bool modified) {
   QStringList lines;
   lines.reserve(buffer.Count());
   for (LineNo i : LineNumbers(buffer.Count())) {
     lines.append(QString::fromStdString(buffer.Line(i)));
   }
   RichEdit1->setPlainText(lines.join('\n'));
-  RichEdit1->document()->setModified(false);
+  RichEdit1->document()->setModified(modified);
   RichEdit1->setReadOnly(readOnly);
   Save1->setEnabled(!readOnly);
   CentreOnScreen(this);
-  return exec();
+  const int result = exec();
+  // The program's end stops the window without closing it.
+  if (host_.ProgramEnding()) KeepUnsaved();
+  return result;
 }
 
 bool TEditOrv::SaveText() {
@@ -125,8 +164,30 @@ void TEditOrv::PrintText(QPrinter& printer) {
 void TEditOrv::done(int result) {
   // The text is not thrown away when it could not be saved.
   if (!SaveText()) return;
+  // "Save changes" goes unanswered once the program is ending.
+  if (host_.ProgramEnding()) {
+    KeepUnsaved();
+  } else if (!unsavedShown_.empty()) {
+    if (const int code = EraseFile(unsavedShown_); code != 0) {
+      dialogs_.Error("Could not delete " + unsavedShown_ + ": " + ErrorText(code));
+    }
+  }
+  unsavedShown_.clear();
   RichEdit1->clear();
   QDialog::done(result);
+}
+
+void TEditOrv::KeepUnsaved() {
+  if (!RichEdit1->document()->isModified() || RichEdit1->isReadOnly() || path_.empty()) return;
+  const std::string list = NativePath(path_);
+  const std::string target = UnsavedListPath(list);
+  if (const int code = SaveListFile(EditedListFile(file_, Lines()), target); code != 0) {
+    std::cerr << "orv: the unsaved changes to " << list << " could not be kept in " << target
+              << ": " << ErrorText(code) << "\n";
+    return;
+  }
+  // Kept once: the window's close at the very end must not write it again.
+  RichEdit1->document()->setModified(false);
 }
 
 std::vector<std::string> TEditOrv::Lines() const {

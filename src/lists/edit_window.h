@@ -2,6 +2,7 @@
 // The list editor: shows a list as plain text, lets its owner or a super
 // user change and save it, and shows the text compiled.
 #include <QDialog>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,9 +43,18 @@ class TEditOrv : public QDialog {
 
   // Every way of closing the window ends here: a changed text is offered
   // for saving, then the editor is emptied; a failed save keeps it open.
+  // When the program is ending, a changed text is kept beside the list.
   void done(int result) override;
 
  private:
+  int Show(const BufferO& buffer, bool readOnly, bool modified);
+  // The text kept from a session the program's end cut short, when the
+  // user wants it shown instead of the list; std::nullopt otherwise (a No
+  // deletes it).
+  std::optional<ListFile> OfferUnsaved(const std::string& path);
+  // Writes a changed, editable text beside the list (UnsavedListPath). The
+  // program is ending, so a failure can only be told on standard error.
+  void KeepUnsaved();
   std::vector<std::string> Lines() const;
   // Writes the editor's lines to the file in the list's own forms, telling a
   // failure; true when written.
@@ -62,6 +72,9 @@ class TEditOrv : public QDialog {
   ListFile file_;
   // Why the list being edited could not be read; empty when it could.
   std::string unreadable_;
+  // The file of the unsaved text the editor shows, removed once the editor
+  // closes with the text saved or given up; empty when none is shown.
+  std::string unsavedShown_;
   QPlainTextEdit* RichEdit1;
   QAction* Save1;
 };

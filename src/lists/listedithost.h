@@ -1,6 +1,6 @@
 #pragma once
 // The list editor's view of the running program: who is logged in, the
-// current list, and the program folder.
+// current list, the program folder, and whether the program is ending.
 #include <string>
 
 #include "lists/edit.h"
@@ -16,6 +16,9 @@ class ListEditHost {
   virtual std::string CurrentFile() const = 0;
   // Ends in the separator; the copy shown compiled is written there.
   virtual std::string ProgramDir() const = 0;
+  // Whether the program has been told to end: the editor's window then
+  // closes without anybody answering it.
+  virtual bool ProgramEnding() const = 0;
 };
 
 }  // namespace orv

@@ -21,10 +21,10 @@ int CheckList(const Invocation& inv, const std::string& path) {
   std::size_t errors = 0;
   CompileReporting(path, input, *inv.out, errors);
   if (errors == 0) {
-    *inv.out << path << ": no errors\n";
+    *inv.out << ShownOnTerminal(path) << ": no errors\n";
     return 0;
   }
-  *inv.out << path << ": " << errors << (errors == 1 ? " error\n" : " errors\n");
+  *inv.out << ShownOnTerminal(path) << ": " << errors << (errors == 1 ? " error\n" : " errors\n");
   return 1;
 }
 

@@ -24,6 +24,7 @@
 #include "files/dos.h"
 #include "files/filelayer.h"
 #include "orvc/command.h"
+#include "orvc/programdirectory.h"
 #include "scores/backupservice.h"
 #include "scores/firebird/engineerror.h"
 #include "scores/firebird/fbclient.h"
@@ -195,7 +196,7 @@ int Dispatch(const Invocation& inv) {
   if (action == nullptr) {
     throw CommandError{"unknown db command \"" + what + "\"; usage: " + kUsage};
   }
-  SetProgramDirectory(ProgramDirectory(inv.home));
+  UseProgramDirectory(inv);
   try {
     const DatabaseUse databases;
     return action(inv);

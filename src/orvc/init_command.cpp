@@ -15,7 +15,9 @@
 #include "app/programpaths.h"
 #include "app/registry.h"
 #include "app/sharedhome.h"
+#include "app/startupfile.h"
 #include "base/errors.h"
+#include "base/numbertext.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
@@ -23,6 +25,7 @@
 #include "lists/buffers.h"
 #include "lists/samplelists.h"
 #include "orvc/command.h"
+#include "orvc/programdirectory.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbclient.h"
 #include "users/password.h"
@@ -121,7 +124,7 @@ std::string AdminPassword(const Invocation& inv) {
 
 int Run(const Invocation& inv) {
   const std::string adminPassword = AdminPassword(inv);
-  SetProgramDirectory(ProgramDirectory(inv.home));
+  UseProgramDirectory(inv);
   JoinSharedHome(Paths().programDir);
   const ProgramPaths& p = Paths();
   const std::string passwords = PasswordFilePath(p.programDir, p.passwordFileName);
@@ -159,6 +162,8 @@ int Run(const Invocation& inv) {
         passwords);
   for (const SampleList& sample : SampleLists()) InstallSampleList(p.listRoot, sample);
   RegWriteString(kOrvKey, "scoreDB", database);
+  // Only teachers add users here; an older program directory keeps its 0.
+  RegWriteString(kOrvKey, kNewAddUserLevel, IntText(kTeacherLevel));
   made.Keep();
 
   *inv.out << "Made the program directory " << p.programDir << "\n"

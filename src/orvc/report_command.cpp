@@ -12,6 +12,7 @@
 #include "files/dos.h"
 #include "orvc/command.h"
 #include "orvc/consoledialogs.h"
+#include "orvc/programdirectory.h"
 #include "progress/classoverview.h"
 #include "progress/progressdata.h"
 #include "progress/progresstables.h"
@@ -128,7 +129,7 @@ std::unique_ptr<QAbstractItemModel> Report(const QSqlDatabase& db, const ReportO
 
 int Run(const Invocation& inv) {
   const ReportOptions options = Parse(inv);
-  SetProgramDirectory(ProgramDirectory(inv.home));
+  UseProgramDirectory(inv);
   const ProgramPaths& p = Paths();
   if (!DirExists(p.programDir)) {
     throw CommandError{"the program directory " + p.programDir + " does not exist", 1};

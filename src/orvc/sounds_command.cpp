@@ -11,11 +11,13 @@
 #include "app/programhost.h"
 #include "app/programpaths.h"
 #include "base/strings.h"
+#include "base/utf8.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
 #include "orvc/command.h"
 #include "orvc/consoledialogs.h"
+#include "orvc/programdirectory.h"
 #include "orvc/wordlistinput.h"
 #include "scores/listwords.h"
 #include "scores/scoredatabase.h"
@@ -24,6 +26,9 @@
 
 namespace orv::orvc {
 namespace {
+
+// The length of the sound table's names, in characters.
+constexpr std::size_t kSoundNameChars = 255;
 
 constexpr const char* kUsage =
     "orvc sounds list | add FILE... [--replace] | export WORD FILE | delete WORD | speak LIST... "
@@ -135,13 +140,19 @@ int Speak(SoundStore& sounds, const Invocation& inv) {
       ++kept;
       continue;
     }
-    const std::optional<std::string> wav = SpokenWav(word, a.voice);
-    if (wav && sounds.StoreWav(word, *wav, SoundStore::Replace::Always)) {
+    std::string why;
+    if (CutToCharacters(word, kSoundNameChars) != word) {
+      why = "it is longer than the " + std::to_string(kSoundNameChars) +
+            " characters a sound's name may have";
+    } else if (const std::optional<std::string> wav = SpokenWav(word, a.voice); !wav) {
+      why = "espeak-ng's voice \"" + a.voice + "\" says nothing for it";
+    } else if (sounds.StoreWav(word, *wav, SoundStore::Replace::Always, &why)) {
       ++spoken;
-    } else {
-      *inv.err << "orvc: could not give \"" << word << "\" a spoken sound\n";
-      result = 1;
+      continue;
     }
+    *inv.err << "orvc: could not give \"" << ShownOnTerminal(word) << "\" a spoken sound: " << why
+             << "\n";
+    result = 1;
   }
   *inv.out << spoken << " words spoken, " << kept << " kept their sound\n";
   return result;
@@ -149,7 +160,7 @@ int Speak(SoundStore& sounds, const Invocation& inv) {
 
 int Run(const Invocation& inv) {
   if (inv.args.empty()) Usage();
-  SetProgramDirectory(ProgramDirectory(inv.home));
+  UseProgramDirectory(inv);
   const ProgramPaths& p = Paths();
   if (!DirExists(p.programDir)) {
     throw CommandError{"the program directory " + p.programDir + " does not exist", 1};

@@ -12,6 +12,7 @@
 #include "files/dos.h"
 #include "orvc/command.h"
 #include "orvc/consoledialogs.h"
+#include "orvc/programdirectory.h"
 #include "users/password.h"
 #include "users/passwordcode.h"
 
@@ -129,7 +130,7 @@ int Check(PasswordO& users, const Invocation& inv) {
 
 int Run(const Invocation& inv) {
   if (inv.args.empty()) throw CommandError{std::string("usage: ") + kUsage};
-  SetProgramDirectory(ProgramDirectory(inv.home));
+  UseProgramDirectory(inv);
   JoinSharedHome(Paths().programDir);
   const ProgramPaths& p = Paths();
   if (!DirExists(p.programDir)) {

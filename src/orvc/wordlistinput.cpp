@@ -22,11 +22,11 @@ std::vector<std::string> FileWarnings(const std::string& path, const ListFile& f
     const std::string which = legacy == 1 ? std::string("this line is not UTF-8 text and is")
                                           : "this line and " + std::to_string(legacy - 1) +
                                                 " more are not UTF-8 text and are";
-    warnings.push_back(path + ":" + std::to_string(first) + ": warning: " + which +
+    warnings.push_back(ShownOnTerminal(path) + ":" + std::to_string(first) + ": warning: " + which +
                        " read as Windows-1252 (save the list as UTF-8)");
   }
   if (const std::size_t hidden = TextLinesAfterEndMark(file); hidden > 0) {
-    warnings.push_back(path + ":" + std::to_string(file.forms.size() + 1) +
+    warnings.push_back(ShownOnTerminal(path) + ":" + std::to_string(file.forms.size() + 1) +
                        ": warning: a Ctrl-Z (an old end-of-file mark) ends the list here, so " +
                        std::to_string(hidden) + (hidden == 1 ? " line" : " lines") +
                        " of text after it will not be asked (delete the Ctrl-Z to use them)");
@@ -35,6 +35,30 @@ std::vector<std::string> FileWarnings(const std::string& path, const ListFile& f
 }
 
 }  // namespace
+
+std::string ShownOnTerminal(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string shown;
+  shown.reserve(text.size());
+  const auto escaped = [&shown](const char* prefix, unsigned char code) {
+    shown += prefix;
+    shown += kHex[code >> 4];
+    shown += kHex[code & 0xF];
+  };
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+    if (c < 0x20 || c == 0x7F) {
+      escaped("\\x", c);
+    } else if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {
+      escaped("\\u00", next);
+      ++i;
+    } else {
+      shown += text[i];
+    }
+  }
+  return shown;
+}
 
 WordListInput ReadWordList(const std::string& path) {
   ListFile file;
@@ -58,8 +82,8 @@ BufferO CompileReporting(const std::string& path, const WordListInput& input, st
   failures = 0;
   return CompileLines(input.lines, [&](LineNo line, const std::string& result) {
     ++failures;
-    out << path << ':' << input.lineNumbers[line - 1u] << ": " << input.lines.Line(line) << "\n    "
-        << result << '\n';
+    out << ShownOnTerminal(path) << ':' << input.lineNumbers[line - 1u] << ": "
+        << ShownOnTerminal(input.lines.Line(line)) << "\n    " << ShownOnTerminal(result) << '\n';
   });
 }
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "lists/buffers.h"
@@ -19,12 +20,18 @@ struct WordListInput {
   std::vector<std::string> warnings;
 };
 
+// The text as a terminal can show it: control characters, which would move
+// the cursor, clear the screen or ring the bell instead of being seen, are
+// written out as \xNN (C0 and DEL) or \u00NN (C1, U+0080 to U+009F).
+std::string ShownOnTerminal(std::string_view text);
+
 // Throws CommandError (exit code 2) naming the file when it cannot be read.
 WordListInput ReadWordList(const std::string& path);
 
 // Compiles the list without showing anything; each line that cannot be
 // asked is written to out as its file, line number and source line, then
-// its error line. Returns the compiled list and counts the failures.
+// its error line, all shown on a terminal as ShownOnTerminal shows them. Returns the compiled list
+// and counts the failures.
 BufferO CompileReporting(const std::string& path, const WordListInput& input, std::ostream& out,
                          std::size_t& failures);
 

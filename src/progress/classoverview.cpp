@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 #include <utility>
+
+#include "base/strings.h"
 
 namespace orv {
 namespace {
@@ -22,12 +25,24 @@ std::optional<int> Trend(const std::vector<int>& percents) {
 
 }  // namespace
 
-std::vector<OverviewRow> ClassOverview(const std::vector<TestResult>& tests) {
+std::vector<OverviewRow> ClassOverview(const std::vector<TestResult>& tests,
+                                       const std::vector<std::string>& users) {
   std::map<std::pair<std::string, std::string>, std::vector<int>> percents;
-  for (const TestResult& t : tests) percents[{t.name, t.list}].push_back(t.percent);
+  std::set<std::string> tested;
+  for (const TestResult& t : tests) {
+    percents[{t.name, t.list}].push_back(t.percent);
+    tested.insert(Upper(t.name));
+  }
+  for (const std::string& user : users) {
+    if (tested.insert(Upper(user)).second) percents[{user, ""}];
+  }
   std::vector<OverviewRow> rows;
   rows.reserve(percents.size());
   for (const auto& [key, p] : percents) {
+    if (p.empty()) {
+      rows.push_back({key.first, key.second, 0, 0, 0, {}});
+      continue;
+    }
     rows.push_back({key.first, key.second, static_cast<int>(p.size()), p.back(),
                     *std::max_element(p.begin(), p.end()), Trend(p)});
   }

@@ -11,9 +11,9 @@ namespace orv {
 
 struct OverviewRow {
   std::string name;
-  std::string list;
+  std::string list;  // empty for a learner with no tests
   int tests = 0;
-  int latest = 0;
+  int latest = 0;  // latest and best mean nothing without tests
   int best = 0;
   // The mean percentage of the later half of the tests less that of the
   // earlier half (the middle test of an odd number takes no part), rounded;
@@ -21,7 +21,11 @@ struct OverviewRow {
   std::optional<int> trend;
 };
 
-// The rows of tests ordered as ReadTests orders them, sorted by learner and list.
-std::vector<OverviewRow> ClassOverview(const std::vector<TestResult>& tests);
+// The rows of tests ordered as ReadTests orders them, sorted by learner and
+// list, and a row without tests for each of users who has none (names
+// compared without regard to letter case), so that a teacher sees who has
+// not started.
+std::vector<OverviewRow> ClassOverview(const std::vector<TestResult>& tests,
+                                       const std::vector<std::string>& users = {});
 
 }  // namespace orv

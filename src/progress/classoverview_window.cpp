@@ -54,14 +54,16 @@ TClassOverviewForm::TClassOverviewForm(ScoreDatabase& database, TProgressForm& p
   resize(640, 480);
 }
 
-void TClassOverviewForm::ShowFor(const ProgressViewer& viewer) {
+void TClassOverviewForm::ShowFor(const ProgressViewer& viewer, std::vector<std::string> users) {
   viewer_ = viewer;
+  users_ = std::move(users);
   Refresh();
 }
 
 void TClassOverviewForm::Refresh() {
   if (!database_.ConectDB()) return;
-  model_.SetTable(OverviewTable(ClassOverview(ReadTests(database_.Database(), "", Days->Range()))));
+  model_.SetTable(
+      OverviewTable(ClassOverview(ReadTests(database_.Database(), "", Days->Range()), users_)));
   model_.ShowSign(kTrendColumn);
   Grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   Grid->resizeColumnsToContents();

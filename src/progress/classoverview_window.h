@@ -1,6 +1,9 @@
 #pragma once
 // The class overview for teachers: one row per learner and list, sortable by
 // any column; a double click opens that learner's progress.
+#include <string>
+#include <vector>
+
 #include "progress/progressaccess.h"
 #include "progress/tablemodel.h"
 #include "widgets/hintdialog_window.h"
@@ -21,8 +24,9 @@ class TClassOverviewForm : public THintDialog {
   TClassOverviewForm(ScoreDatabase& database, TProgressForm& progress, Dialogs& dialogs,
                      QWidget* parent = nullptr);
 
-  // Reads the overview for a viewer who may look at every learner.
-  void ShowFor(const ProgressViewer& viewer);
+  // Reads the overview for a viewer who may look at every learner; users
+  // (the password file's) without tests have a row of their own.
+  void ShowFor(const ProgressViewer& viewer, std::vector<std::string> users);
   void Refresh();
   // The progress of the learner of a row, in the overview's days.
   void OpenRow(int row);
@@ -37,6 +41,7 @@ class TClassOverviewForm : public THintDialog {
   ScoreDatabase& database_;
   TProgressForm& progress_;
   ProgressViewer viewer_;
+  std::vector<std::string> users_;
   TableModel model_;
 };
 

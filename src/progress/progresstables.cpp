@@ -32,7 +32,10 @@ ResultTable OverviewTable(const std::vector<OverviewRow>& rows) {
   for (const OverviewRow& r : rows) {
     QVariant trend;
     if (r.trend) trend = *r.trend;
-    table.rows.push_back({Str(r.name), Str(r.list), r.tests, r.latest, r.best, trend});
+    // A learner who has not started has no percentages to show.
+    const QVariant latest = r.tests > 0 ? QVariant(r.latest) : QVariant();
+    const QVariant best = r.tests > 0 ? QVariant(r.best) : QVariant();
+    table.rows.push_back({Str(r.name), Str(r.list), r.tests, latest, best, trend});
   }
   return table;
 }

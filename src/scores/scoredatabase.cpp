@@ -45,6 +45,16 @@ std::string SqlErrorText(const QSqlError& error) {
   return error.text().toStdString();
 }
 
+// For a user who may not choose another database when the one set cannot be
+// opened (a right on it lost, say).
+std::string CannotChooseText(const std::string& path, std::int32_t level,
+                             const std::string& cause) {
+  return "Access denied: choosing another score database than " + path + " needs level " +
+         std::to_string(level) + " (Change Database)." +
+         (cause.empty() ? std::string() : " The database could not be opened: " + cause + ".") +
+         " Orv tries the same file again; if it keeps failing, ask a teacher.";
+}
+
 }  // namespace
 
 ScoreDatabase::ScoreDatabase(Dialogs& dialogs, ScoreDbHost& host) : dialogs_(dialogs), host_(host) {
@@ -85,7 +95,16 @@ bool ScoreDatabase::ConectDB() {
       AskRetry(kEngineNotRunning);
     } else {
       AskRetry(lastError_.code == kNotValidDatabase ? kNotValid : kCannotOpen);
-      if (!host_.QuitAllowed()) ChooseDatabase();
+      if (!host_.QuitAllowed()) {
+        if (host_.CurrentLevel() < host_.ChangeDbLevel()) {
+          // Another file is not this user's to choose; the message says why
+          // the file failed and what comes next.
+          dialogs_.Warning(
+              CannotChooseText(host_.ScoreDbPath(), host_.ChangeDbLevel(), lastError_.message));
+        } else {
+          ChooseDatabase();
+        }
+      }
     }
     if (host_.QuitAllowed()) return Connected();
   }

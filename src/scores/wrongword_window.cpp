@@ -49,7 +49,8 @@ void TSU1::BuildCountControls() {
   BitBtn1 = new QPushButton("&New", this);
   BitBtn1->setAutoDefault(false);
   SetHint(BitBtn1, "Use a new file instead of the default");
-  BitBtn2 = new QPushButton("&Create file", this);
+  // Alt+C is "Show &Current User"'s; Enter presses this default button too.
+  BitBtn2 = new QPushButton("Crea&te file", this);
   BitBtn2->setDefault(true);
   SetHint(BitBtn2, "Send the output from the SQL queary to the file");
 

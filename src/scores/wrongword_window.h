@@ -17,7 +17,7 @@ class TSU1 : public TSU {
   void updateUserList() override;
   // "&New": a new output file in the chosen user's folder.
   void BitBtn1Click();
-  // "&Create file": the words of the result into the output file.
+  // "Crea&te file": the words of the result into the output file.
   void BitBtn2Click();
 
   QCheckBox* CountG;

@@ -172,7 +172,6 @@ class TestRun final : public AnswerButtons {
       CountHelp();
       if (typed == "exit") return Asked::Exit;
       if (CheckAnswer(typed)) return Asked::Right;
-      LogAnswer(typed);
     }
   }
 
@@ -216,6 +215,8 @@ class TestRun final : public AnswerButtons {
     countedHelp_ = helpCount_;
   }
 
+  // A wrong answer is logged before the beep and the wrong-answer window, so
+  // that the program told to end while they are up has it logged all the same.
   bool CheckAnswer(const std::string& typed) {
     if (AnswerMatches(question_, typed)) {
       taken_.clear();
@@ -224,6 +225,7 @@ class TestRun final : public AnswerButtons {
       return true;
     }
     ++wrongs_;
+    LogAnswer(typed);
     windows_.BeepWait(400, 1000);
     StopIfEnding();
     windows_.ShowWrongAnswer(typed, question_.answer);
@@ -256,11 +258,7 @@ class TestRun final : public AnswerButtons {
     const bool right = CheckAnswer(typed);
     // Answered, right or not: the word is not put back.
     taken_.clear();
-    if (!right) {
-      LogAnswer(typed);
-    } else if (settings_.logAll) {
-      LogAnswer(question_.Key());
-    }
+    if (right && settings_.logAll) LogAnswer(question_.Key());
     RecordScore(static_cast<std::int32_t>(q_) - wrongs_, q_);
   }
 

@@ -8,8 +8,8 @@
 #include <QTextDocument>
 
 #include "base/dialogs.h"
-#include "files/errortext.h"
 #include "files/filelayer.h"
+#include "files/writefailure.h"
 #include "widgets/tabletext.h"
 
 namespace orv {
@@ -32,7 +32,8 @@ TGridExport::TGridExport(const QAbstractItemModel& model, const QString& title, 
 bool TGridExport::SaveCsv(const QString& path) {
   const int code = WriteFileSafely(path.toStdString(), CsvText(model_));
   if (code == 0) return true;
-  dialogs_.Error("Could not write " + path.toStdString() + ": " + ErrorText(code));
+  dialogs_.Error("Could not write " + path.toStdString() + ": " +
+                 WriteFailureText(path.toStdString(), code));
   return false;
 }
 

@@ -126,6 +126,24 @@ TEST_F(ListCommands, TheWordListCommandsWorkLoggedOutExceptEditing) {
   EXPECT_TRUE(compiled.Done());
 }
 
+TEST_F(ListCommands, TheLengthShownFollowsTheListTheEditorSaved) {
+  LogInAs("Boss", "boss-pw");
+  dialogs.inputs = {"fresh"};  // New: the name; the question is answered Yes
+  form->New1->trigger();
+  ASSERT_EQ(Text(form->CFile), "fresh.Orv");
+  EXPECT_EQ(Text(form->FileLengthLabel), "0");
+  test::WindowDriver modal;
+  modal.Then("TEditOrv", "writes two words, saves", [](QWidget& window) {
+    window.findChild<QPlainTextEdit*>("RichEdit1")->setPlainText("one\ntwo");
+    window.findChild<QPlainTextEdit*>("RichEdit1")->document()->setModified(true);
+    window.close();
+  });
+  form->EditTool->trigger();
+  EXPECT_TRUE(modal.Done());
+  EXPECT_EQ(dir.Read("orv.orv/fresh.Orv"), "one\r\ntwo\r\n");
+  EXPECT_EQ(Text(form->FileLengthLabel), "2");
+}
+
 TEST_F(ListCommands, EditUsersOpensForTheSuperUserOnly) {
   LogInAs("Nine", "nine-pw");
   {

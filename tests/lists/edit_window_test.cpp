@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTextEdit>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -43,10 +44,12 @@ struct Host : ListEditHost {
   ListEditor Editor() const override { return editor; }
   std::string CurrentFile() const override { return currentFile; }
   std::string ProgramDir() const override { return programDir; }
+  bool ProgramEnding() const override { return ending; }
 
   ListEditor editor;
   std::string currentFile;
   std::string programDir;
+  bool ending = false;
 };
 
 class EditorWindow : public ::testing::Test {
@@ -153,6 +156,68 @@ TEST_F(EditorWindow, SaveChangesIsAskedOnlyForAChangedText) {
   EXPECT_EQ(dialogs_.messages.size(), 2u);
   EXPECT_EQ(ListText(), "apple\r\nbanana|yellow\r\ncherry\r\n");
   EXPECT_TRUE(Editor(editor).toPlainText().isEmpty());
+}
+
+// Told to end, the program leaves "Save changes" unanswered (its box closes
+// as No): the changed text is kept beside the list, and the next edit offers
+// it. (The end that stops the editor's loop is tried in the end-to-end tests.)
+TEST_F(EditorWindow, AChangedTextThatTheProgramsEndCutsShortIsKeptAndOffered) {
+  TEditOrv& editor = EditorFor("ADMIN");
+  const std::filesystem::path unsaved = dir_.Path() / "orv.orv/ann.orv/sums.orv.unsaved";
+  auto endWhileAsked = [this](const std::string& text) {
+    dialogs_.onMessage = [this](const test::ShownMessage&) { host_.ending = true; };
+    dialogs_.answers = {MsgAnswer::No};
+    test::WindowDriver ended;
+    ended.Then("TEditOrv", "changes the text, closes", [text](QWidget& window) {
+      TypeOver(window, QString::fromStdString(text));
+      Action(window, "Exit1")->trigger();
+    });
+    editor_->EditList(List());
+    EXPECT_TRUE(ended.Done());
+    dialogs_.onMessage = {};
+    host_.ending = false;
+  };
+  endWhileAsked("apple\ncherry");
+  EXPECT_EQ(dialogs_.Texts(), std::vector<std::string>{"Save changes"});
+  EXPECT_EQ(ListText(), "apple\r\nbanana|yellow\r\n");
+  EXPECT_EQ(dir_.Read("orv.orv/ann.orv/sums.orv.unsaved"), "apple\r\ncherry\r\n");
+
+  // Only the editor offers it; viewing the list leaves it where it is.
+  dialogs_.messages.clear();
+  test::WindowDriver viewed;
+  viewed.Then("TEditOrv", "views the list", [](QWidget& window) { window.close(); });
+  editor.ViewList(List());
+  EXPECT_TRUE(viewed.Done());
+  EXPECT_TRUE(dialogs_.messages.empty());
+  ASSERT_TRUE(std::filesystem::exists(unsaved));
+
+  dialogs_.answers = {MsgAnswer::Yes, MsgAnswer::Yes};  // open the kept text; save it
+  test::WindowDriver offered;
+  offered.Then("TEditOrv", "shows the kept text as changed, saves it", [](QWidget& window) {
+    EXPECT_EQ(Editor(window).toPlainText(), "apple\ncherry");
+    EXPECT_TRUE(Editor(window).document()->isModified());
+    Action(window, "Exit1")->trigger();
+  });
+  editor.EditList(List());
+  EXPECT_TRUE(offered.Done());
+  ASSERT_EQ(dialogs_.messages.size(), 2u);
+  EXPECT_NE(dialogs_.messages[0].text.find(unsaved.string()), std::string::npos);
+  EXPECT_EQ(ListText(), "apple\r\ncherry\r\n");
+  EXPECT_FALSE(std::filesystem::exists(unsaved));
+
+  // Refused, the kept text is deleted and the list opens as saved.
+  endWhileAsked("pear");
+  EXPECT_EQ(dir_.Read("orv.orv/ann.orv/sums.orv.unsaved"), "pear\r\n");
+  dialogs_.answers = {MsgAnswer::No};
+  test::WindowDriver refused;
+  refused.Then("TEditOrv", "shows the list as saved", [](QWidget& window) {
+    EXPECT_EQ(Editor(window).toPlainText(), "apple\ncherry");
+    EXPECT_FALSE(Editor(window).document()->isModified());
+    Action(window, "Exit1")->trigger();
+  });
+  editor.EditList(List());
+  EXPECT_TRUE(refused.Done());
+  EXPECT_FALSE(std::filesystem::exists(unsaved));
 }
 
 TEST_F(EditorWindow, AFailedSaveIsToldAndTheTextStaysChanged) {

@@ -106,6 +106,17 @@ TEST(ClassOverview, TheTrendComparesTheLaterHalfWithTheEarlierHalf) {
   }
 }
 
+// A user of the password file without tests gets a row; one whose tests
+// were stored under another letter case is not listed a second time.
+TEST(ClassOverview, UsersWithoutTestsHaveARowOfTheirOwn) {
+  const std::vector<TestResult> tests = {{"ann", "A", {}, "", 50, "", 0, 0, 0}};
+  const std::vector<OverviewRow> rows = ClassOverview(tests, {"ANN", "cy"});
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].name + ":" + rows[0].list + ":" + std::to_string(rows[0].tests), "ann:A:1");
+  EXPECT_EQ(rows[1].name + ":" + rows[1].list + ":" + std::to_string(rows[1].tests), "cy::0");
+  EXPECT_EQ(rows[1].trend, std::nullopt);
+}
+
 TEST(ClassOverview, TheOverviewSortsByAnyColumnWithNumbersAsNumbers) {
   TableModel model;
   model.SetTable(OverviewTable({{"bob", "B", 12, 9, 90, 5},

@@ -2,6 +2,7 @@
 // took: what each user may see, the charts' lines and bars as drawn by Qt
 // Charts, sorting, the double click, and the grids saved as CSV and printed
 // to PDF.
+#include <sys/stat.h>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -18,6 +19,7 @@
 
 #include "app/openprogress_window.h"
 #include "files/dos.h"
+#include "files/errortext.h"
 #include "progress/classoverview_window.h"
 #include "progress/csv_reader.h"
 #include "progress/daterange_window.h"
@@ -135,18 +137,24 @@ TEST_F(ProgressWindow, TheOverviewSortsByATitleAndADoubleClickOpensThatLearner) 
               .toString()
               .toStdString();
         };
-        ASSERT_EQ(overview.Model().rowCount(), 2);
-        EXPECT_EQ(cell(0, 0), "ann");
-        EXPECT_EQ(cell(0, kTrendColumn), "-34");
-        overview.Grid->horizontalHeader()->setSortIndicator(3, Qt::AscendingOrder);
-        EXPECT_EQ(cell(0, 0), "bob");
-        EXPECT_EQ(cell(0, 3), "33");
+        // Every user of the password file: those with no tests yet too,
+        // with nothing to show but their name and no tests.
+        std::vector<std::string> rows;
+        for (int row = 0; row < overview.Model().rowCount(); ++row) {
+          rows.push_back(cell(row, 0) + ":" + cell(row, 2) + ":" + cell(row, 3) + ":" +
+                         cell(row, 4));
+        }
+        EXPECT_EQ(rows, (std::vector<std::string>{"Boss:0::", "O'Neil:0::", "ann:2:66:100",
+                                                  "bob:1:33:33", "j.smith:0::", "teacher:0::"}));
+        EXPECT_EQ(cell(2, kTrendColumn), "-34");
+        overview.Grid->horizontalHeader()->setSortIndicator(3, Qt::DescendingOrder);
+        EXPECT_EQ(cell(0, 0) + " " + cell(1, 0), "ann bob");
         WindowDriver opening;
         opening.Then("TProgressForm", "reads the learner, closes", [&](QWidget&) {
           opened = progress->Learner();
           progress->reject();
         });
-        DoubleClick(*overview.Grid, overview.Model().index(1, 1));
+        DoubleClick(*overview.Grid, overview.Model().index(0, 1));
         SaveScreenshot(overview, "class-overview");
       });
   EXPECT_EQ(opened, "ann");
@@ -174,6 +182,17 @@ TEST_F(ProgressWindow, GridsAreSavedAsCsvAndPrintedToPdf) {
   EXPECT_EQ(dir.Read("scores.pdf").substr(0, 5), "%PDF-");
   EXPECT_FALSE(scores.Export->SaveCsv(QString::fromStdString(dir.Str() + "no/such/dir/a.csv")));
   EXPECT_EQ(dialogs.messages.back().kind, MsgKind::Error);
+  // "Access denied" alone would not say what is wrong with the name chosen.
+  const std::string locked = dir.Write("locked.csv", "kept\n");
+  ::chmod(locked.c_str(), 0444);
+  const std::pair<std::string, std::string> refused[] = {
+      {dir.Str() + "orv.orv", "it is a folder, not a file"},
+      {locked, "the file is write-protected"}};
+  for (const auto& [path, cause] : refused) {
+    EXPECT_FALSE(scores.Export->SaveCsv(QString::fromStdString(path)));
+    EXPECT_EQ(dialogs.messages.back().text,
+              "Could not write " + path + ": " + ErrorText(5) + " (" + cause + ")");
+  }
 }
 
 TEST_F(ProgressWindow, ATeachersDoubleClickOpensOnTheLearnerAsked) {

@@ -186,7 +186,14 @@ TEST_F(Connecting, UserBelowTheLevelCannotChooseAndIsAskedAgain) {
   EXPECT_FALSE(su.ConectDB());
   auto texts = dialogs.Texts();
   ASSERT_EQ(texts.size(), 5u);
-  EXPECT_EQ(texts[2], "Access denied");
+  // Not "Access denied" alone: the file, the level it takes and why it failed.
+  EXPECT_EQ(texts[2].rfind("Access denied: choosing another score database than " + host.path +
+                               " needs level 250 (Change Database). The database could not be "
+                               "opened: ",
+                           0),
+            0u)
+      << texts[2];
+  EXPECT_NE(texts[2].find(host.path, texts[2].find("opened: ")), std::string::npos) << texts[2];
   EXPECT_EQ(dialogs.messages[2].kind, MsgKind::Warning);
   EXPECT_EQ(texts[3], texts[0]);
   EXPECT_EQ(texts[4], texts[1]);

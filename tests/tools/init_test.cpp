@@ -7,8 +7,10 @@
 #include <filesystem>
 #include <set>
 
+#include "app/getuser.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
+#include "app/startupfile.h"
 #include "scores/score_db_fixture.h"
 #include "support/fake_dialogs.h"
 #include "support/program_directory.h"
@@ -76,6 +78,42 @@ TEST(OrvcInit, MakesListsUsersSettingsAndAnEmptyScoreDatabase) {
     EXPECT_EQ(std::filesystem::status(home.Path() / file).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
         << file;
+  }
+}
+
+// A learner's first start-up file takes the program directory's level for
+// adding users: the teachers' level in one made by orvc init, 0 in an older
+// one (no such value in its orv.ini), whose learners could always add users.
+TEST(OrvcInit, InANewProgramDirectoryOnlyTeachersAddUsers) {
+  struct Case {
+    bool older;
+    int level;
+    std::string shown;
+  };
+  for (const Case& c : {Case{false, 10, "Access denied"}, Case{true, 0, "Input a Name"}}) {
+    TempDir home;
+    ASSERT_EQ(Init(home.Str()).code, 0);
+    if (c.older) {
+      std::string ini = home.Read("orv.ini");
+      ini.erase(ini.find("addUserPasLev=10"), std::string("addUserPasLev=10").size());
+      home.Write("orv.ini", ini);
+    }
+    FakeDialogs dialogs;
+    StartUp(dialogs, home.Str());
+    Users().AppendUser({"ANN", "", 0, Users().NextUserNumber()});
+    dialogs.logins.push_back({"ANN", ""});
+    ASSERT_EQ(Users().Login(), 0);
+    LoadStartUp(dialogs);  // answered Yes: a new start-up file
+    EXPECT_NE(home.Read("User/ANN.DIR/ORV.CON").find("addUserPasLev=" + std::to_string(c.level)),
+              std::string::npos)
+        << c.level;
+    Users().AddUser(Settings().addUserPasLev);
+    std::vector<std::string> shown = dialogs.Texts();
+    for (const ShownInput& input : dialogs.inputBoxes) shown.push_back(input.prompt);
+    EXPECT_EQ(shown.back(), c.shown);
+    SetUsers(nullptr);
+    Settings() = StartUpSettings{};
+    Paths() = ProgramPaths{};
   }
 }
 

@@ -169,6 +169,19 @@ TEST_F(OrvcCompile, CheckWarnsOfACtrlZThatHidesLinesAndOfTextThatIsNotUtf8) {
   }
 }
 
+// A line's escape sequences and bell would act on the teacher's terminal
+// instead of being seen.
+TEST_F(OrvcCompile, CheckShowsTheControlCharactersOfALineEscaped) {
+  const std::string path = List("controls.orv",
+                                "$script\n$What\x1B"
+                                "c is\x07 3+4\xC2\x9B\n");
+  const Outcome r = Orvc({"check", path});
+  EXPECT_EQ(r.exitCode, 1);
+  const std::string shown = "What\\x1Bc is\\x07 3+4\\u009B";
+  EXPECT_EQ(r.out, path + ":2: $" + shown + "\n    //unexpected error in line:" + shown + "\n" +
+                       path + ": 1 error\n");
+}
+
 TEST_F(OrvcCompile, CheckGoesOnPastUnreadableLists) {
   const std::string missing = dir.Str() + "lists/gone.orv";
   const std::string bad = List("bad.orv", "$script\n$rand(1:2.5)\n");

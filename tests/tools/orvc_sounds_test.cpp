@@ -94,5 +94,23 @@ TEST_F(OrvcSounds, SpeakGivesEachWordWithoutASoundASpokenOne) {
   EXPECT_EQ(spoken.substr(0, 4), "RIFF");
 }
 
+// A word left without a sound is named with the reason, so the teacher knows
+// whether to record it, rename it or look at the database.
+TEST_F(OrvcSounds, AWordLeftWithoutASoundIsToldWhy) {
+  const std::string longWord(256, 'a');
+  const std::string list = files.Write("odd.orv", "cat\n...\n" + longWord + "\n");
+  const test::ProgramRun r = Sounds({"speak", list});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.out, "1 words spoken, 0 kept their sound\n");
+  for (const std::string& told : std::vector<std::string>{
+           "orvc: could not give \"...\" a spoken sound: espeak-ng's voice \"en\" says nothing for "
+           "it\n",
+           "orvc: could not give \"" + longWord +
+               "\" a spoken sound: it is longer than the 255 characters a sound's name may "
+               "have\n"}) {
+    EXPECT_NE(r.err.find(told), std::string::npos) << r.err;
+  }
+}
+
 }  // namespace
 }  // namespace orv

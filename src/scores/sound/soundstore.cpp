@@ -1,5 +1,6 @@
 #include "scores/sound/soundstore.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -64,14 +65,19 @@ bool SoundStore::WriteWord(const std::string& fileName) {
   return StoreWav(BaseName(fileName), bytes);
 }
 
-bool SoundStore::StoreWav(const std::string& word, const std::string& wav, Replace replace) {
-  if (!db_.ConectDB()) return false;
+bool SoundStore::StoreWav(const std::string& word, const std::string& wav, Replace replace,
+                          std::string* why) {
+  const auto failed = [why](const std::string& reason) {
+    if (why != nullptr) *why = reason;
+    return false;
+  };
+  if (!db_.ConectDB()) return failed("the score database could not be opened");
   const std::optional<QString> stored = StoredName(db_.Database(), word);
   if (stored && replace == Replace::Ask &&
       !dialogs_.ConfirmYesNo('"' + word + '"' + " Word allready in database overwrite! ")) {
-    return false;
+    return failed("it has a sound already");
   }
-  if (!DecodeWav(wav)) return false;
+  if (!DecodeWav(wav)) return failed("the sound is not a WAV file that can be played");
 
   QSqlQuery query(db_.Database());
   if (stored) {
@@ -82,11 +88,13 @@ bool SoundStore::StoreWav(const std::string& word, const std::string& wav, Repla
   query.addBindValue(Text(word));
   query.addBindValue(QByteArray(wav.data(), static_cast<qsizetype>(wav.size())));
   if (stored) query.addBindValue(*stored);
-  if (!query.exec()) return false;
+  if (!query.exec()) {
+    return failed("the score database refused it: " + query.lastError().text().toStdString());
+  }
   try {
     db_.CommitRetaining();
-  } catch (const std::exception&) {
-    return false;
+  } catch (const std::exception& e) {
+    return failed(e.what());
   }
   return true;
 }

@@ -33,9 +33,11 @@ class SoundStore {
   bool WriteWord(const std::string& fileName);
   // Stores the WAV image as the sound of the word, as WriteWord stores a
   // file: a stored sound is replaced after the same question, or without
-  // one when replace is Always. False when nothing was stored.
+  // one when replace is Always. False when nothing was stored; why, when
+  // given, then says what stopped it.
   enum class Replace { Ask, Always };
-  bool StoreWav(const std::string& word, const std::string& wav, Replace replace = Replace::Ask);
+  bool StoreWav(const std::string& word, const std::string& wav, Replace replace = Replace::Ask,
+                std::string* why = nullptr);
   // The words that have a sound, in the order of the table.
   std::vector<std::string> Words();
   // Removes the word's sound at once; false when it had none.
