@@ -1,5 +1,5 @@
-// orvc report: the score table, the log and the class overview for scripts,
-// as CSV or as a table to read.
+// orvc report: the score table, the log, the class overview and the kinds of
+// mistake for scripts, as CSV or as a table to read.
 #include <memory>
 #include <ostream>
 #include <string>
@@ -14,6 +14,7 @@
 #include "orvc/consoledialogs.h"
 #include "orvc/programdirectory.h"
 #include "progress/classoverview.h"
+#include "progress/mistaketally.h"
 #include "progress/progressdata.h"
 #include "progress/progresstables.h"
 #include "progress/tablemodel.h"
@@ -25,7 +26,8 @@ namespace orv::orvc {
 namespace {
 
 constexpr const char* kUsage =
-    "orvc report scores|log|class [--user NAME] [--from DD/MM/YYYY] [--to DD/MM/YYYY] [--csv]";
+    "orvc report scores|log|class|mistakes [--user NAME] [--from DD/MM/YYYY] [--to DD/MM/YYYY] "
+    "[--csv]";
 
 struct ReportOptions {
   std::string table;
@@ -62,7 +64,7 @@ ReportOptions Parse(const Invocation& inv) {
       throw CommandError{"unexpected \"" + a[i] + "\"; usage: " + kUsage};
     }
   }
-  if (o.table != "scores" && o.table != "log" && o.table != "class") {
+  if (o.table != "scores" && o.table != "log" && o.table != "class" && o.table != "mistakes") {
     throw CommandError{std::string("usage: ") + kUsage};
   }
   return o;
@@ -87,7 +89,14 @@ class ReportHost : public ScoreDbHost {
   bool quit_ = false;
 };
 
-std::unique_ptr<QAbstractItemModel> Report(const QSqlDatabase& db, const ReportOptions& o) {
+std::unique_ptr<QAbstractItemModel> Report(const ScoreDatabase& database, const ReportOptions& o) {
+  const QSqlDatabase db = database.Database();
+  if (o.table == "mistakes") {
+    auto model = std::make_unique<TableModel>();
+    model->SetTable(MistakesTable(
+        TallyMistakes(ReadWrongAnswers(db, o.user, o.range, database.HasCountTables()))));
+    return model;
+  }
   if (o.table == "class") {
     auto model = std::make_unique<TableModel>();
     model->SetTable(OverviewTable(ClassOverview(ReadTests(db, o.user, o.range))));
@@ -147,7 +156,7 @@ int Run(const Invocation& inv) {
     if (!database.ConectDB()) {
       throw CommandError{"cannot open the score database " + host.ScoreDbPath(), 1};
     }
-    const auto model = Report(database.Database(), options);
+    const auto model = Report(database, options);
     *inv.out << (options.csv ? CsvText(*model) : ReadableTable(*model));
   } catch (const E_Orv_Error& e) {
     throw CommandError{e.what(), 1};
@@ -158,8 +167,9 @@ int Run(const Invocation& inv) {
 }  // namespace
 
 ORVC_COMMAND("report", kUsage,
-             "print the score table, the log or the class overview (tests, latest, best and "
-             "trend per learner and list), as CSV with --csv",
+             "print the score table, the log, the class overview (tests, latest, best and "
+             "trend per learner and list) or the wrong answers by kind of mistake with the "
+             "most frequent of each, as CSV with --csv",
              Run);
 
 }  // namespace orv::orvc

@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include "progress/daterange_window.h"
+#include "progress/mistaketally.h"
 #include "progress/progresstables.h"
 #include "scores/scoredatabase.h"
 #include "widgets/formhelpers_window.h"
@@ -87,6 +88,7 @@ void TProgressForm::BuildControls() {
   // The grids' titles stand from the start, before anything is read.
   tests_.SetTable(TestsTable({}));
   words_.SetTable(WrongWordsTable({}));
+  mistakes_.SetTable(MistakesTable(TallyMistakes({})));
   Tabs = new QTabWidget(this);
   PercentChart = NewChartView(Tabs);
   HelpChart = NewChartView(Tabs);
@@ -97,6 +99,9 @@ void TProgressForm::BuildControls() {
   Tabs->addTab(GridPage(TestsGrid, TestsExport, tests_, "Tests", dialogs_, Tabs), "T&ests");
   Tabs->addTab(GridPage(WordsGrid, WordsExport, words_, "Wrong words", dialogs_, Tabs),
                "Wrong wor&ds");
+  Tabs->addTab(
+      GridPage(MistakesGrid, MistakesExport, mistakes_, "Kinds of mistake", dialogs_, Tabs),
+      "&Kinds of mistake");
 
   auto* top = new QHBoxLayout;
   top->addWidget(learnerLabel);
@@ -143,6 +148,7 @@ void TProgressForm::Refresh() {
   setWindowTitle(QString::fromStdString("Progress of " + learner));
   TestsExport->SetTitle(QString::fromStdString("Tests of " + learner));
   WordsExport->SetTitle(QString::fromStdString("Wrong words of " + learner));
+  MistakesExport->SetTitle(QString::fromStdString("Kinds of mistake of " + learner));
   DrawLines(*PercentChart, PercentSeries(tests), "Percent right", 100);
   int mostHelp = 1;
   for (const TestResult& t : tests) mostHelp = std::max(mostHelp, t.helpTotal);
@@ -150,8 +156,11 @@ void TProgressForm::Refresh() {
   DrawWords(words);
   tests_.SetTable(TestsTable(tests));
   words_.SetTable(WrongWordsTable(words));
+  mistakes_.SetTable(MistakesTable(TallyMistakes(
+      ReadWrongAnswers(database_.Database(), learner, range, database_.HasCountTables()))));
   TestsGrid->resizeColumnsToContents();
   WordsGrid->resizeColumnsToContents();
+  MistakesGrid->resizeColumnsToContents();
 }
 
 void TProgressForm::DrawLines(QChartView& view, const std::vector<ChartSeries>& series,

@@ -1,6 +1,7 @@
 #pragma once
 // The progress window: one learner's tests over time, one line per list, the
-// help used, and the words most often wrong, in a range of days. It shows no
+// help used, the words most often wrong and the kinds of mistake, in a range of
+// days. It shows no
 // streaks and compares no child with another.
 #include <string>
 #include <vector>
@@ -43,8 +44,10 @@ class TProgressForm : public THintDialog {
   QChartView* WordsChart;
   QTableView* TestsGrid;
   QTableView* WordsGrid;
+  QTableView* MistakesGrid;
   TGridExport* TestsExport;
   TGridExport* WordsExport;
+  TGridExport* MistakesExport;
 
   static constexpr int kWordsShown = 10;
 
@@ -58,6 +61,7 @@ class TProgressForm : public THintDialog {
   ProgressViewer viewer_;
   TableModel tests_;
   TableModel words_;
+  TableModel mistakes_;
 };
 
 }  // namespace orv

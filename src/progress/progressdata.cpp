@@ -89,6 +89,20 @@ std::vector<WordCount> ReadWrongWords(const QSqlDatabase& db, const std::string&
   return words;
 }
 
+std::vector<WrongAnswer> ReadWrongAnswers(const QSqlDatabase& db, const std::string& name,
+                                          const DateRange& range, bool countTables) {
+  const std::string where =
+      LearnerAndDaysWhere(name, countTables ? "day1" : "dmy_date(date1)", range);
+  const std::string sql = "select word, answer, count(*) from log" +
+                          (where.empty() ? " where" : where + " and") +
+                          " answer is not null group by word, answer";
+  const ResultTable table = ReadOnlySelect(db, sql);
+  std::vector<WrongAnswer> answers;
+  for (const auto& row : table.rows)
+    answers.push_back({Text(row[0]), Text(row[1]), row[2].toInt()});
+  return answers;
+}
+
 std::vector<ChartSeries> PercentSeries(const std::vector<TestResult>& tests) {
   return Series(tests, [](const TestResult& t) { return t.percent; });
 }

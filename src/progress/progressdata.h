@@ -41,6 +41,13 @@ struct WordCount {
   int count = 0;
 };
 
+// One answer typed for a word, and how many times.
+struct WrongAnswer {
+  std::string word;  // the log's key: the word, or a sum's "question|answer"
+  std::string answer;
+  int count = 0;
+};
+
 // The finished tests in the range, of one learner (of every learner when
 // name is empty), ordered by learner, then by day, time and test number.
 // Tests whose date is no calendar day are left out. Raises E_DB_Error.
@@ -52,6 +59,12 @@ std::vector<TestResult> ReadTests(const QSqlDatabase& db, const std::string& nam
 // LogQueryControls. Raises E_DB_Error.
 std::vector<WordCount> ReadWrongWords(const QSqlDatabase& db, const std::string& name,
                                       const DateRange& range, int limit, bool countTables = true);
+
+// The learner's (every learner's when name is empty) wrong answers in the range,
+// each different answer to a word once; countTables says the log has its DAY1
+// column, as in ReadWrongWords. Raises E_DB_Error.
+std::vector<WrongAnswer> ReadWrongAnswers(const QSqlDatabase& db, const std::string& name,
+                                          const DateRange& range, bool countTables = true);
 
 // The percentages, and the help used, of the tests: one line per list, the
 // lists in alphabetical order.

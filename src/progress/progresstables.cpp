@@ -27,6 +27,18 @@ ResultTable WrongWordsTable(const std::vector<WordCount>& words) {
   return table;
 }
 
+ResultTable MistakesTable(const std::vector<MistakeTally>& kinds) {
+  ResultTable table{{"Kind", "Mistakes", "Most frequent"}, {}};
+  for (const MistakeTally& k : kinds) {
+    std::string examples;
+    for (const WrongAnswer& answer : k.examples) {
+      examples += (examples.empty() ? "" : "; ") + ExampleText(answer);
+    }
+    table.rows.push_back({Str(k.kind), k.count, Str(examples)});
+  }
+  return table;
+}
+
 ResultTable OverviewTable(const std::vector<OverviewRow>& rows) {
   ResultTable table{{"Learner", "List", "Tests", "Latest %", "Best %", "Trend"}, {}};
   for (const OverviewRow& r : rows) {

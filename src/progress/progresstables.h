@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "progress/classoverview.h"
+#include "progress/mistaketally.h"
 #include "progress/progressdata.h"
 #include "scores/resulttable.h"
 
@@ -13,6 +14,8 @@ namespace orv {
 ResultTable TestsTable(const std::vector<TestResult>& tests);
 // Word, Times wrong.
 ResultTable WrongWordsTable(const std::vector<WordCount>& words);
+// Kind, Mistakes, Most frequent (the examples, "; " between them).
+ResultTable MistakesTable(const std::vector<MistakeTally>& kinds);
 // Learner, List, Tests, Latest %, Best %, Trend (empty for one test).
 inline constexpr int kTrendColumn = 5;
 ResultTable OverviewTable(const std::vector<OverviewRow>& rows);

@@ -1,6 +1,6 @@
 // The progress of learners read from a score database that real test sessions
-// filled: the charts' points, the words most often wrong, the class overview's
-// numbers, and every grid saved as CSV and read back.
+// filled: the charts' points, the words most often wrong, the kinds of mistake,
+// the class overview's numbers, and every grid saved as CSV and read back.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +8,7 @@
 
 #include "progress/classoverview.h"
 #include "progress/csv_reader.h"
+#include "progress/mistaketally.h"
 #include "progress/progress_fixture.h"
 #include "progress/progressdata.h"
 #include "progress/progresstables.h"
@@ -177,6 +178,52 @@ TEST_F(Progress, GridsSavedAsCsvReadBackWhole) {
   TableModel words;
   words.SetTable(WrongWordsTable(ReadWrongWords(Db(), "ann", {}, 10)));
   EXPECT_EQ(ReadCsv(CsvText(words)), (Records{{"Word", "Times wrong"}, {"cat", "1"}}));
+}
+
+// Kind:count of the kinds that were made, then the examples of one kind.
+std::vector<std::string> KindsMade(const std::vector<MistakeTally>& kinds) {
+  std::vector<std::string> made;
+  for (const MistakeTally& k : kinds) {
+    if (k.count > 0) made.push_back(k.kind + ":" + std::to_string(k.count));
+  }
+  return made;
+}
+
+TEST_F(Progress, MistakesAreCountedByKindWithTheMostFrequentFirstAndSumsApart) {
+  WriteList("spell.orv", "$noSort\r\nhouse\r\nletter\r\nParis\r\n");
+  WriteList("math.orv", "2+3|5\r\n");
+  Take("spell.orv", "ann", "03/02/2026",
+       {{"huse"}, {"huse"}, {"huose"}, {"house"}, {"leter"}, {"letter"}, {"paris"}, {"Paris"}});
+  Take("math.orv", "ann", "04/02/2026", {{"6"}, {"5"}});
+  Take("spell.orv", "ann", "05/02/2026", {{"hose"}, {"house"}, {"lettre"}, {"letter"}, {"Paris"}});
+  Take("spell.orv", "bob", "05/02/2026", {{"hous"}, {"house"}, {"letter"}, {"Paris"}});
+
+  struct Case {
+    DateRange range;
+    std::vector<std::string> made;
+  };
+  const Case cases[] = {
+      {{}, {"missed letter:3", "swapped letters:2", "single letter:1", "case:1", "sum:1"}},
+      {{CalendarDay{2026, 2, 5}, {}}, {"missed letter:1", "swapped letters:1"}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(KindsMade(TallyMistakes(ReadWrongAnswers(Db(), "ann", c.range))), c.made);
+    EXPECT_EQ(KindsMade(TallyMistakes(ReadWrongAnswers(Db(), "ann", c.range, false))), c.made);
+  }
+  TableModel kinds;
+  kinds.SetTable(MistakesTable(TallyMistakes(ReadWrongAnswers(Db(), "ann", {}))));
+  const Records csv = ReadCsv(CsvText(kinds));
+  ASSERT_EQ(csv.size(), 12u);
+  EXPECT_EQ(csv[0], (std::vector<std::string>{"Kind", "Mistakes", "Most frequent"}));
+  EXPECT_EQ(csv[1],
+            (std::vector<std::string>{"missed letter", "3",
+                                      "\"huse\" for \"house\" (2); \"hose\" for \"house\""}));
+  EXPECT_EQ(csv[3][2], "\"huose\" for \"house\"; \"lettre\" for \"letter\"");
+  EXPECT_EQ(csv[11], (std::vector<std::string>{"sum", "1", "2+3: \"6\" for \"5\""}));
+  const std::vector<WrongAnswer> mostFrequent =
+      TallyMistakes(ReadWrongAnswers(Db(), "", {}), 1)[0].examples;
+  ASSERT_EQ(mostFrequent.size(), 1u);
+  EXPECT_EQ(mostFrequent[0].answer, "huse");
 }
 
 TEST(TableText, ReadableTableAlignsColumnsByCharacters) {

@@ -89,6 +89,9 @@ TEST_F(ProgressWindow, ALearnerSeesOnlyTheirOwnTestsOneLinePerList) {
         EXPECT_EQ(bars->barSets().at(0)->count(), 1);
         EXPECT_EQ(bars->barSets().at(0)->at(0), 1);
         EXPECT_EQ(progress->TestsGrid->model()->rowCount(), 2);
+        const QAbstractItemModel& kinds = *progress->MistakesGrid->model();
+        EXPECT_EQ(kinds.index(0, 0).data().toString(), "missed letter");
+        EXPECT_EQ(kinds.index(0, 2).data().toString(), "\"mose\" for \"mouse\"");
         // The first day left out leaves the newer test alone.
         progress->Days->FromOn->setChecked(true);
         progress->Days->FromDate->setDate(QDate::currentDate().addDays(-1));

@@ -1,5 +1,6 @@
 // orvc report over a program directory whose scores real test sessions made:
-// filtered by learner and days, as CSV and as a table to read.
+// filtered by learner and days, as CSV and as a table to read, the kinds of
+// mistake among them.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -82,6 +83,29 @@ TEST_F(OrvcReport, WithoutCsvTheTableIsLaidOutInColumns) {
             "Learner  List     Tests  Latest %  Best %  Trend\n"
             "ann      ANIMALS  2      100       100     +25\n"
             "bob      SUMS     1      0         0\n");
+}
+
+TEST_F(OrvcReport, MistakesAreCountedByKindForTheLearnerAndDaysChosen) {
+  // "mon" for "moon" is a double letter typed once.
+  const std::vector<std::string> counts = {"0", "0", "2", "0", "1", "0", "0", "0", "0", "0", "0"};
+  EXPECT_EQ(Column({"mistakes", "--csv"}, 1), counts);
+  EXPECT_EQ(Column({"mistakes", "--csv"}, 2)[2], "\"dgo\" for \"dog\"; \"snu\" for \"sun\"");
+  EXPECT_EQ(Column({"mistakes", "--csv", "--from", "04/02/2026"}, 2)[2], "\"snu\" for \"sun\"");
+  const ProgramRun run = Report({"mistakes", "--user", "ann"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "Kind             Mistakes  Most frequent\n"
+            "missed letter    0\n"
+            "extra letter     0\n"
+            "swapped letters  1         \"dgo\" for \"dog\"\n"
+            "doubled letter   0\n"
+            "single letter    0\n"
+            "wrong vowel      0\n"
+            "wrong letter     0\n"
+            "case             0\n"
+            "accent           0\n"
+            "other            0\n"
+            "sum              0\n");
 }
 
 TEST_F(OrvcReport, BadOptionsAreRefusedInOneLine) {
