@@ -6,6 +6,8 @@
 
 #include "files/dos.h"
 #include "files/filelayer.h"
+#include "scores/firebird/engineerror.h"
+#include "scores/teachersonly.h"
 #include "scores/sound/wavdecoder.h"
 #include "scores/sound/wavplayer.h"
 
@@ -89,6 +91,11 @@ bool SoundStore::StoreWav(const std::string& word, const std::string& wav, Repla
   query.addBindValue(QByteArray(wav.data(), static_cast<qsizetype>(wav.size())));
   if (stored) query.addBindValue(*stored);
   if (!query.exec()) {
+    // A learner's account may add a sound but not replace one.
+    if (IsNoPermission(query.lastError())) {
+      if (why == nullptr) dialogs_.Warning(kTeachersOnly);
+      return failed(kTeachersOnly);
+    }
     return failed("the score database refused it: " + query.lastError().text().toStdString());
   }
   try {
@@ -115,7 +122,7 @@ bool SoundStore::DeleteWord(const std::string& word) {
   QSqlQuery query(db_.Database());
   query.prepare(QStringLiteral("DELETE FROM SOUND WHERE NAME = ?"));
   query.addBindValue(*stored);
-  if (!query.exec()) return false;
+  if (!query.exec()) throw E_DB_Error(RefusalText(query.lastError()));
   db_.CommitRetaining();
   return true;
 }
