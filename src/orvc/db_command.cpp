@@ -175,7 +175,8 @@ int Upgrade(const Invocation& inv) {
   const int before = ScoreSchemaVersion(connection);
   UpgradeScoreSchema(connection);
   *inv.out << "The score database " << db << " has the schema " << ScoreSchemaVersion(connection)
-           << (before < kScoreSchemaVersion ? " (upgraded from " + std::to_string(before) + ")" : "")
+           << (before < kScoreSchemaVersion ? " (upgraded from " + std::to_string(before) + ")"
+                                            : "")
            << "\n";
   return 0;
 }

@@ -66,8 +66,7 @@ TEST_F(RegistryTest, TheDatabaseAccountComesFromTheTeachersThenTheProgramDirecto
           {none, "", none, "sysdba", "quillwork"},
           {machine, "", none, "ORV", "school, wide"},
           {machine, "[Software/Quenby/Orv/7.0/Data]\ndbPassword=own\n", none, "ORV", "own"},
-          {none, "[Software/Quenby/Orv/7.0/Data]\ndbUser=TEACHER\n", none, "TEACHER",
-           "quillwork"},
+          {none, "[Software/Quenby/Orv/7.0/Data]\ndbUser=TEACHER\n", none, "TEACHER", "quillwork"},
           {machine, "[Software/Quenby/Orv/7.0/Data]\ndbPassword=own\n", teachers, "ORV_TEACHER",
            "staff"},
       };

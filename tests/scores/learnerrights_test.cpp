@@ -142,8 +142,7 @@ TEST_F(LearnerRights, ALearnersTestLogsAndAReplacedSoundNeedsATeacher) {
 
   SoundStore sounds(su, dialogs);
   const std::string wav = dir.Str() + "tone.wav";
-  ASSERT_EQ(std::system(("sox -n -r 8000 -c 1 -b 16 '" + wav + "' synth 0.1 sine 440").c_str()),
-            0);
+  ASSERT_EQ(std::system(("sox -n -r 8000 -c 1 -b 16 '" + wav + "' synth 0.1 sine 440").c_str()), 0);
   const std::string bytes = dir.Read("tone.wav");
   EXPECT_TRUE(sounds.StoreWav("garden", bytes));
   dialogs.answers = {MsgAnswer::Yes};
