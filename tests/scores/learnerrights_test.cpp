@@ -32,18 +32,10 @@ std::string RunAs(const std::string& path, const DbAccount& account, const std::
     if (!db.open()) return db.lastError().text().toStdString();
     db.transaction();
     QSqlQuery query(db);
-    if (!query.exec(QString::fromStdString(sql))) {
-      error = query.lastError().text().toStdString();
-      if (error.empty()) error = "refused";
-    }
-    while (error.empty() && query.isSelect() && query.next()) {
-    }
+    if (!query.exec(QString::fromStdString(sql)))
+      error = "refused: " + query.lastError().text().toStdString();
     query.finish();
-    if (error.empty()) {
-      db.commit();
-    } else {
-      db.rollback();
-    }
+    if (error.empty()) db.commit();
     db.close();
   }
   QSqlDatabase::removeDatabase(name);
