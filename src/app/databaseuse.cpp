@@ -22,7 +22,8 @@ DatabaseUse::DatabaseUse() {
     // What a super user's process left before (one that crashed, say).
     HandLockFilesToFolder(lock);
   }
-  SetDatabaseAccount(ConfiguredDatabaseAccount(std::string(kMachineIni), RegistryFile()));
+  SetDatabaseAccount(ConfiguredDatabaseAccount(std::string(kMachineIni), RegistryFile(),
+                                               std::string(kTeachersIni)));
 }
 
 DatabaseUse::~DatabaseUse() {

@@ -21,9 +21,11 @@ std::optional<std::string> AccountValue(const std::string& file, const char* nam
 
 }  // namespace
 
-DbAccount ConfiguredDatabaseAccount(const std::string& machineIni, const std::string& programIni) {
+DbAccount ConfiguredDatabaseAccount(const std::string& machineIni, const std::string& programIni,
+                                    const std::string& teachersIni) {
   DbAccount account;
-  for (const std::string& file : {machineIni, programIni}) {
+  // A file this account may not read names nothing.
+  for (const std::string& file : {machineIni, programIni, teachersIni}) {
     if (auto user = AccountValue(file, "dbUser")) account.user = *user;
     if (auto password = AccountValue(file, "dbPassword")) account.password = *password;
   }

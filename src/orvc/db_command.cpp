@@ -26,6 +26,7 @@
 #include "orvc/command.h"
 #include "orvc/programdirectory.h"
 #include "scores/backupservice.h"
+#include "scores/dbaccount.h"
 #include "scores/firebird/engineerror.h"
 #include "scores/firebird/fbclient.h"
 #include "scores/firebird/qtconnection.h"
@@ -35,7 +36,8 @@ namespace orv::orvc {
 namespace {
 
 constexpr const char* kUsage =
-    "orvc db create [DB] | check [DB] | backup FILE [DB] | restore FILE DB";
+    "orvc db create [DB] | check [DB] | upgrade [DB] | learner [DB] | backup FILE [DB] | "
+    "restore FILE DB";
 
 // The probe row's name: no user can have it (names are upper-cased, this has
 // lower-case letters).
@@ -165,6 +167,32 @@ int Check(const Invocation& inv) {
   return 0;
 }
 
+int Upgrade(const Invocation& inv) {
+  if (inv.args.size() > 2) throw CommandError{std::string("usage: ") + kUsage};
+  const std::string db = DatabaseArg(inv, 1);
+  const Connection c(db);
+  QSqlDatabase connection = c.Db();
+  const int before = ScoreSchemaVersion(connection);
+  UpgradeScoreSchema(connection);
+  *inv.out << "The score database " << db << " has the schema " << ScoreSchemaVersion(connection)
+           << (before < kScoreSchemaVersion ? " (upgraded from " + std::to_string(before) + ")"
+                                            : "")
+           << "\n";
+  return 0;
+}
+
+// The learners' account gets the schema's rights again and no others.
+int Learner(const Invocation& inv) {
+  if (inv.args.size() > 2) throw CommandError{std::string("usage: ") + kUsage};
+  const std::string db = DatabaseArg(inv, 1);
+  const Connection c(db);
+  QSqlDatabase connection = c.Db();
+  ResetLearnerRights(connection);
+  *inv.out << kLearnerAccount << " may add answers, scores and sounds to " << db
+           << " and read them, and change or remove nothing\n";
+  return 0;
+}
+
 int Backup(const Invocation& inv) {
   if (inv.args.size() < 2 || inv.args.size() > 3) {
     throw CommandError{std::string("usage: ") + kUsage};
@@ -190,6 +218,8 @@ int Dispatch(const Invocation& inv) {
   const std::string& what = inv.args[0];
   const CommandFn action = what == "create"    ? Create
                            : what == "check"   ? Check
+                           : what == "upgrade" ? Upgrade
+                           : what == "learner" ? Learner
                            : what == "backup"  ? Backup
                            : what == "restore" ? Restore
                                                : nullptr;
@@ -224,7 +254,8 @@ int Dispatch(const Invocation& inv) {
 }  // namespace
 
 ORVC_COMMAND("db", kUsage,
-             "the score database: make one, check that it answers, back it up, restore a backup",
+             "the score database: make one, check that it answers, upgrade it, give the learners' "
+             "account its rights again, back it up, restore a backup",
              Run);
 
 }  // namespace orv::orvc

@@ -116,6 +116,35 @@ class Service {
     }
   }
 
+  // Starts the action, whose output is the backup itself ("stdout"), and
+  // writes what comes to fd until the service has ended.
+  void Stream(const ParameterBlock& action, int fd, const std::string& what) {
+    ISC_STATUS_ARRAY status;
+    if (isc_service_start(status, &handle_, nullptr, action.Size(), action.Data()) != 0) {
+      RaiseEngineError(status, what);
+    }
+    try {
+      for (;;) {
+        char answer[32768];
+        Query(isc_info_svc_to_eof, answer, sizeof answer, what);
+        if (answer[0] != isc_info_svc_to_eof) break;
+        const auto length = static_cast<std::size_t>(isc_vax_integer(answer + 1, 2));
+        if (length == 0) {
+          if (!Running(what)) break;
+          continue;
+        }
+        for (std::size_t done = 0; done < length;) {
+          const ssize_t n = ::write(fd, answer + 3 + done, length - done);
+          if (n < 0) throw E_DB_Error(what + ": " + std::strerror(errno));
+          done += static_cast<std::size_t>(n);
+        }
+      }
+    } catch (const E_DB_Error&) {
+      WaitForEnd(what);
+      throw;
+    }
+  }
+
  private:
   // Queries one item; the answer's first byte names it.
   void Query(char item, char* answer, unsigned short size, const std::string& what) {
@@ -171,6 +200,24 @@ void RunRestore(const std::string& file, const std::string& db, const std::strin
   action.Number(isc_spb_options, isc_spb_res_create);
   action.Byte(isc_spb_verbose);
   Service(target.manager).Run(action, what);
+}
+
+// A server's backup comes to this process and is written here, so the file
+// is this account's own, however the server runs.
+void StreamBackup(const std::string& db, const std::string& file, const std::string& what) {
+  const ServiceTarget target = TargetOf(db);
+  ParameterBlock action(isc_action_svc_backup);
+  action.Text(isc_spb_dbname, target.path, "The database's path", true);
+  action.Text(isc_spb_bkp_file, "stdout", "The backup's path", true);
+  const int fd = ::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) throw E_DB_Error(what + ": " + std::strerror(errno));
+  try {
+    Service(target.manager).Stream(action, fd, what);
+  } catch (...) {
+    ::close(fd);
+    throw;
+  }
+  if (::fsync(fd) != 0 || ::close(fd) != 0) throw E_DB_Error(what + ": " + std::strerror(errno));
 }
 
 // A restore brings the new database online only as its last step; one that
@@ -258,16 +305,18 @@ void SyncFile(const std::string& path) {
 
 void BackupDatabase(const std::string& db, const std::string& file) {
   const std::string what = "Cannot back up " + db + " to " + file;
-  if (!IsLocalDatabasePath(db)) {
-    RunBackup(db, file, what);
-    return;
-  }
-  // A backup on this machine is written beside the file and renamed over it
-  // once whole: a failed one leaves an older backup as it was.
+  // A backup is written beside the file and renamed over it once whole: a
+  // failed one leaves an older backup as it was. A server's database file is
+  // not this account's to look at: its backup is for this account only.
   PartFile part(FreeNameBeside(file, "part"));
-  MakeEmptyFile(part.Path(), BackupMode(db), what);
-  RunBackup(db, part.Path(), what);
-  SyncFile(part.Path());
+  const bool local = IsLocalDatabasePath(db);
+  MakeEmptyFile(part.Path(), local ? BackupMode(db) : S_IRUSR | S_IWUSR, what);
+  if (local) {
+    RunBackup(db, part.Path(), what);
+    SyncFile(part.Path());
+  } else {
+    StreamBackup(db, part.Path(), what);
+  }
   if (::rename(part.Path().c_str(), file.c_str()) != 0) {
     throw E_DB_Error(what + ": " + std::strerror(errno));
   }

@@ -9,6 +9,12 @@
 
 namespace orv {
 
+// The accounts of an installed machine's Firebird server, named in the
+// schema's grants: the learners' adds answers, scores and sounds and reads
+// what the windows show; the teachers' may change and remove too.
+inline constexpr char kLearnerAccount[] = "ORV_LEARNER";
+inline constexpr char kTeacherAccount[] = "ORV_TEACHER";
+
 struct DbAccount {
   std::string user = kDbUser;
   std::string password = kDbPassword;

@@ -4,8 +4,10 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "scores/dbaccount.h"
 #include "scores/firebird/engineerror.h"
 #include "scores/firebird/owntransaction.h"
 #include "scores/firebird/schema.h"
@@ -47,8 +49,10 @@ bool HasIndex(const QSqlDatabase& db, const char* name) {
                 QStringLiteral("SELECT 1 FROM RDB$INDICES WHERE RDB$INDEX_NAME = '%1'").arg(name));
 }
 
-// Runs the statements in one transaction of their own and commits them.
-void RunCommitted(QSqlDatabase& db, const std::vector<QString>& statements) {
+// Runs the statements in one transaction of their own and commits them; a
+// failure's message begins with what.
+void RunCommitted(QSqlDatabase& db, const std::vector<QString>& statements,
+                  const std::string& what = "Cannot upgrade the score database: ") {
   if (!db.transaction()) throw E_DB_Error(db.lastError().text().toStdString());
   for (const QString& statement : statements) {
     QSqlQuery query(db);
@@ -56,14 +60,29 @@ void RunCommitted(QSqlDatabase& db, const std::vector<QString>& statements) {
       const std::string message = query.lastError().text().toStdString();
       query.finish();
       db.rollback();
-      throw E_DB_Error("Cannot upgrade the score database: " + message);
+      throw E_DB_Error(what + message);
     }
   }
   if (!db.commit()) {
     const std::string message = db.lastError().text().toStdString();
     db.rollback();
-    throw E_DB_Error("Cannot upgrade the score database: " + message);
+    throw E_DB_Error(what + message);
   }
+}
+
+// The schema script's grants to its triggers and procedures, or those to the
+// accounts of a server.
+enum class Grantee { Objects, Accounts };
+std::vector<QString> Grants(Grantee grantee) {
+  std::vector<QString> grants;
+  for (const std::string& statement : ScriptStatements(SchemaScript())) {
+    if (statement.compare(0, 6, "GRANT ") != 0) continue;
+    const bool toAccount = statement.find(" TO USER ") != std::string::npos;
+    if (toAccount == (grantee == Grantee::Accounts)) {
+      grants.push_back(QString::fromStdString(statement));
+    }
+  }
+  return grants;
 }
 
 // Form 2 keeps each log row's day as a DATE with indexes on it. The trigger
@@ -131,11 +150,7 @@ void UpgradeToCounts(QSqlDatabase& db) {
   }
   // Granting again what is granted changes nothing, so an upgrade stopped
   // after the objects still ends with their rights.
-  std::vector<QString> grants;
-  for (const std::string& statement : ScriptStatements(SchemaScript())) {
-    if (statement.compare(0, 6, "GRANT ") == 0) grants.push_back(QString::fromStdString(statement));
-  }
-  RunCommitted(db, grants);
+  RunCommitted(db, Grants(Grantee::Objects));
   FillCounts(db);
   std::vector<QString> indexes;
   for (const char* index : {"LOG_COUNT_DAY1", "LOG_COUNT_NAME_DAY1"}) {
@@ -150,8 +165,14 @@ void Upgrade(QSqlDatabase& db) {
   const int version = ScoreSchemaVersion(db);
   if (version < 2) UpgradeToDays(db);
   if (version < 3) UpgradeToCounts(db);
-  // Last, so a database says its form only once it has all of it.
-  RunCommitted(db, {SchemaStatement("CREATE OR ALTER VIEW SCHEMA_VERSION")});
+  // Form 4 gives the accounts of a server their rights: a learner's adds
+  // rows and changes none. The rights on procedures come first; the view
+  // comes last, so a database says its form only once it has all of it,
+  // and with it the accounts' rights, which include reading the view.
+  RunCommitted(db, Grants(Grantee::Objects));
+  std::vector<QString> last{SchemaStatement("CREATE OR ALTER VIEW SCHEMA_VERSION")};
+  for (QString& grant : Grants(Grantee::Accounts)) last.push_back(std::move(grant));
+  RunCommitted(db, last);
 }
 
 // An index made on an empty table keeps a selectivity of 0, and with it the
@@ -178,6 +199,15 @@ void RefreshEmptyStatistics(const QSqlDatabase& db) {
 }
 
 }  // namespace
+
+void ResetLearnerRights(QSqlDatabase& db) {
+  std::vector<QString> statements{
+      QStringLiteral("REVOKE ALL ON ALL FROM USER %1").arg(QLatin1String(kLearnerAccount))};
+  for (QString& grant : Grants(Grantee::Accounts)) {
+    if (grant.contains(QLatin1String(kLearnerAccount))) statements.push_back(std::move(grant));
+  }
+  RunCommitted(db, statements, "Cannot set the learners' rights: ");
+}
 
 int ScoreSchemaVersion(const QSqlDatabase& db) {
   if (!HasTable(db, "SCHEMA_VERSION")) return 1;

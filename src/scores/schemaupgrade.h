@@ -11,7 +11,7 @@ namespace orv {
 int ScoreSchemaVersion(const QSqlDatabase& db);
 
 // The form of db/schema.sql that this program makes and expects.
-inline constexpr int kScoreSchemaVersion = 3;
+inline constexpr int kScoreSchemaVersion = 4;
 
 // Upgrades the open database db, outside any transaction of the caller, to
 // the current form; a database that is current already (or newer) is left
@@ -21,5 +21,11 @@ inline constexpr int kScoreSchemaVersion = 3;
 // engine's message when a step fails. Also computes the log's index
 // statistics once the log has rows, when they were never computed.
 void UpgradeScoreSchema(QSqlDatabase& db);
+
+// Takes every right the learners' account holds on the current database
+// and gives it the schema's again (after a restore, or when someone granted
+// it more). Raises E_DB_Error with the engine's message when the account in
+// force may not grant them.
+void ResetLearnerRights(QSqlDatabase& db);
 
 }  // namespace orv

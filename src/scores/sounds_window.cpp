@@ -22,6 +22,7 @@
 #include "scores/sound/wordrecorder.h"
 #include "scores/soundfind.h"
 #include "scores/sqlquote.h"
+#include "scores/teachersonly.h"
 #include "users/password.h"
 #include "widgets/datagrid_window.h"
 #include "widgets/finddialog_window.h"
@@ -151,7 +152,7 @@ void TSoundsForm::CarryOutDeletes() {
     SqlQuote(statement, name);
     QSqlQuery query(db);
     if (!query.exec(QString::fromStdString(statement))) {
-      const std::string error = query.lastError().text().toStdString();
+      const std::string error = RefusalText(query.lastError());
       database_.Rollback();
       throw E_DB_Error(error);
     }

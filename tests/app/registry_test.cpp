@@ -52,23 +52,29 @@ TEST_F(RegistryTest, AValueWithACommaIsReadWhole) {
   }
 }
 
-TEST_F(RegistryTest, TheDatabaseAccountComesFromTheProgramDirectoryThenTheMachine) {
+TEST_F(RegistryTest, TheDatabaseAccountComesFromTheTeachersThenTheProgramDirectoryThenTheMachine) {
   const std::string machine = home.Write("etc/orv.ini",
                                          "[Software/Quenby/Orv/7.0/Data]\ndbUser=ORV\n"
                                          "dbPassword=school, wide\n");
+  const std::string teachers = home.Write("etc/teachers.ini",
+                                          "[Software/Quenby/Orv/7.0/Data]\ndbUser=ORV_TEACHER\n"
+                                          "dbPassword=staff\n");
   const std::string none = home.Str() + "missing.ini";
-  // machine-wide file, program directory's file, the account in force
-  const std::vector<std::tuple<std::string, std::string, std::string, std::string>> cases{
-      {none, "", "sysdba", "quillwork"},
-      {machine, "", "ORV", "school, wide"},
-      {machine, "[Software/Quenby/Orv/7.0/Data]\ndbPassword=own\n", "ORV", "own"},
-      {none, "[Software/Quenby/Orv/7.0/Data]\ndbUser=TEACHER\n", "TEACHER", "quillwork"},
-  };
+  // machine-wide file, program directory's file, teachers' file, the account in force
+  const std::vector<std::tuple<std::string, std::string, std::string, std::string, std::string>>
+      cases{
+          {none, "", none, "sysdba", "quillwork"},
+          {machine, "", none, "ORV", "school, wide"},
+          {machine, "[Software/Quenby/Orv/7.0/Data]\ndbPassword=own\n", none, "ORV", "own"},
+          {none, "[Software/Quenby/Orv/7.0/Data]\ndbUser=TEACHER\n", none, "TEACHER", "quillwork"},
+          {machine, "[Software/Quenby/Orv/7.0/Data]\ndbPassword=own\n", teachers, "ORV_TEACHER",
+           "staff"},
+      };
   int n = 0;
-  for (const auto& [machineIni, programText, user, password] : cases) {
+  for (const auto& [machineIni, programText, teachersIni, user, password] : cases) {
     // A file of its own for each case: QSettings keeps what it read of a path.
     const std::string program = home.Write("p" + std::to_string(++n) + "/orv.ini", programText);
-    const DbAccount account = ConfiguredDatabaseAccount(machineIni, program);
+    const DbAccount account = ConfiguredDatabaseAccount(machineIni, program, teachersIni);
     EXPECT_EQ(account.user, user) << programText;
     EXPECT_EQ(account.password, password) << programText;
   }

@@ -49,10 +49,11 @@ void CreateCheckBackUpRestore(const test::TempDir& home, const std::string& pref
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_GT(std::filesystem::file_size(backup), 0u);
   // The backup holds the scores: no more accounts may read it than the database.
-  if (prefix.empty()) {
-    EXPECT_EQ(std::filesystem::status(backup).permissions(),
-              std::filesystem::status(home.Str() + "school.gdb").permissions());
-  }
+  // A server's backup is written here, for this account only.
+  EXPECT_EQ(std::filesystem::status(backup).permissions(),
+            prefix.empty()
+                ? std::filesystem::status(home.Str() + "school.gdb").permissions()
+                : std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   r = Db(home, {"restore", backup, copy});
   ASSERT_EQ(r.exitCode, 0) << r.err;
   r = Db(home, {"check", copy});
@@ -86,6 +87,45 @@ TEST(OrvcDb, TheConfiguredDatabaseIsTheDefault) {
   EXPECT_TRUE(std::filesystem::exists(db));
   r = Db(home, {"check"});
   EXPECT_EQ(r.exitCode, 0) << r.err;
+}
+
+// The teachers' tools as the accounts of an installed machine's server
+// use them: the teachers' account checks, backs up and reports; the
+// learners' account cannot remove the check's probe row.
+TEST(OrvcDb, TheTeachersToolsWorkForTheTeachersAccountOnly) {
+  if (Server().empty()) GTEST_SKIP() << "ORV_TEST_FB_SERVER is not set: no server to test against";
+  test::TempDir home;
+  // Made on the file as the teachers' account, which so owns it, as the
+  // package's set-up makes it; then reached through the server.
+  const std::string db = Server() + ":" + home.Str() + "school.gdb";
+  ASSERT_EQ(Db(home, {"create", db + "-accounts"}).exitCode, 0);
+  const std::string users =
+      home.Write("users.sql",
+                 "CREATE OR ALTER USER ORV_LEARNER PASSWORD 'learns' USING PLUGIN Srp;\n"
+                 "CREATE OR ALTER USER ORV_TEACHER PASSWORD 'teaches' USING PLUGIN Srp;\n"
+                 "COMMIT;\n");
+  ASSERT_EQ(test::RunProgram("/usr/bin/isql-fb", {"-q", "-b", "-user", "sysdba", "-password",
+                                                  "quillwork", "-i", users, db + "-accounts"})
+                .exitCode,
+            0);
+  const auto as = [&](const std::string& user, const std::string& password) {
+    home.Write("orv.ini", "[Software/Quenby/Orv/7.0/Data]\nscoreDB=" + db + "\ndbUser=" + user +
+                              "\ndbPassword=" + password + "\n");
+  };
+  as("ORV_TEACHER", "teaches");
+  ASSERT_EQ(Db(home, {"create", home.Str() + "school.gdb"}).exitCode, 0);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"check"}, {"backup", home.Str() + "teacher.fbk"}, {"learner"}}) {
+    const test::ProgramRun r = Db(home, args);
+    EXPECT_EQ(r.exitCode, 0) << args[0] << ": " << r.err;
+  }
+  const test::ProgramRun report = test::RunProgram(
+      ORVC_PATH, {"--home", home.Str(), "report", "scores", "--csv"}, {"ORV_HOME", "FIREBIRD"});
+  EXPECT_EQ(report.exitCode, 0) << report.err;
+  as("ORV_LEARNER", "learns");
+  const test::ProgramRun r = Db(home, {"check"});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("no permission for DELETE"), std::string::npos) << r.err;
 }
 
 std::set<std::string> EntriesOf(const std::filesystem::path& folder) {

@@ -6,8 +6,10 @@
 
 #include "files/dos.h"
 #include "files/filelayer.h"
+#include "scores/firebird/engineerror.h"
 #include "scores/sound/wavdecoder.h"
 #include "scores/sound/wavplayer.h"
+#include "scores/teachersonly.h"
 
 namespace orv {
 namespace {
@@ -80,15 +82,21 @@ bool SoundStore::StoreWav(const std::string& word, const std::string& wav, Repla
   if (!DecodeWav(wav)) return failed("the sound is not a WAV file that can be played");
 
   QSqlQuery query(db_.Database());
-  if (stored) {
-    query.prepare(QStringLiteral("UPDATE SOUND SET NAME = ?, DATA = ? WHERE NAME = ?"));
-  } else {
-    query.prepare(QStringLiteral("INSERT INTO SOUND (NAME, DATA) VALUES (?, ?)"));
+  // The engine checks the account's rights when it prepares the statement.
+  const bool prepared =
+      query.prepare(stored ? QStringLiteral("UPDATE SOUND SET NAME = ?, DATA = ? WHERE NAME = ?")
+                           : QStringLiteral("INSERT INTO SOUND (NAME, DATA) VALUES (?, ?)"));
+  if (prepared) {
+    query.addBindValue(Text(word));
+    query.addBindValue(QByteArray(wav.data(), static_cast<qsizetype>(wav.size())));
+    if (stored) query.addBindValue(*stored);
   }
-  query.addBindValue(Text(word));
-  query.addBindValue(QByteArray(wav.data(), static_cast<qsizetype>(wav.size())));
-  if (stored) query.addBindValue(*stored);
-  if (!query.exec()) {
+  if (!prepared || !query.exec()) {
+    // A learner's account may add a sound but not replace one.
+    if (IsNoPermission(query.lastError())) {
+      if (why == nullptr) dialogs_.Warning(kTeachersOnly);
+      return failed(kTeachersOnly);
+    }
     return failed("the score database refused it: " + query.lastError().text().toStdString());
   }
   try {
@@ -113,9 +121,11 @@ bool SoundStore::DeleteWord(const std::string& word) {
   const std::optional<QString> stored = StoredName(db_.Database(), word);
   if (!stored) return false;
   QSqlQuery query(db_.Database());
-  query.prepare(QStringLiteral("DELETE FROM SOUND WHERE NAME = ?"));
+  if (!query.prepare(QStringLiteral("DELETE FROM SOUND WHERE NAME = ?"))) {
+    throw E_DB_Error(RefusalText(query.lastError()));
+  }
   query.addBindValue(*stored);
-  if (!query.exec()) return false;
+  if (!query.exec()) throw E_DB_Error(RefusalText(query.lastError()));
   db_.CommitRetaining();
   return true;
 }

@@ -34,13 +34,16 @@ class SoundStore {
   // Stores the WAV image as the sound of the word, as WriteWord stores a
   // file: a stored sound is replaced after the same question, or without
   // one when replace is Always. False when nothing was stored; why, when
-  // given, then says what stopped it.
+  // given, then says what stopped it. Without why, an account that may not
+  // replace a sound is told kTeachersOnly.
   enum class Replace { Ask, Always };
   bool StoreWav(const std::string& word, const std::string& wav, Replace replace = Replace::Ask,
                 std::string* why = nullptr);
   // The words that have a sound, in the order of the table.
   std::vector<std::string> Words();
-  // Removes the word's sound at once; false when it had none.
+  // Removes the word's sound at once; false when it had none. Raises
+  // E_DB_Error when the database refuses (kTeachersOnly for an account that
+  // may not remove).
   bool DeleteWord(const std::string& word);
   // The stored WAV file of the word, if any.
   std::optional<std::string> SoundOf(const std::string& word);

@@ -1,0 +1,54 @@
+// A learner's test on a Firebird server (the one scripts/test starts),
+// through the learners' account of an installed machine, which may add rows
+// and change none: every answer and the score are still logged.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "scores/dbaccount.h"
+#include "session/session_fixture.h"
+
+namespace orv::test {
+namespace {
+
+class LearnerAccount : public SessionTest {
+ protected:
+  void SetUp() override {
+    if (TestServer().empty()) GTEST_SKIP() << kNoTestServer;
+    SessionTest::SetUp();
+    host.path = TestServer() + ":" + dir.Str() + "server.gdb";
+    CreateScoreDatabase(host.path);
+    Exec(host.path, std::string("CREATE OR ALTER USER ") + kLearnerAccount +
+                        " PASSWORD 'learns' USING PLUGIN Srp");
+    builtIn = DatabaseAccount();
+    SetDatabaseAccount({kLearnerAccount, "learns"});
+    settings.inOrder = true;
+  }
+  void TearDown() override {
+    SetDatabaseAccount(builtIn);
+    SessionTest::TearDown();
+  }
+  DbAccount builtIn;
+};
+
+TEST_F(LearnerAccount, AWholeTestIsLogged) {
+  const std::string path = WriteList("three.orv", "cat\ndog\nemu\n");
+  learner.Say("cat").Say("dgo").Say("dog").Say("emu");
+  // A connection takes the account in force when it is made.
+  ScoreDatabase learnerDb{dialogs, host};
+  SoundStore learnerSounds{learnerDb, dialogs};
+  SessionDatabase learnerStore{learnerDb, learnerSounds};
+  PlayRecorder learnerPlays{learnerStore};
+  TestSession learnerSession{learner, learnerPlays, learnerStore, dialogs};
+  learnerSession.RunTest(path, "ann", settings);
+  EXPECT_EQ(Log(), (std::vector<Row>{{"dog", "dgo", "0"}}));
+  EXPECT_EQ(Scores(), (std::vector<Row>{{"ann", "THREE.SCO", "2", "3", "0", "0"}}));
+  QSqlQuery remove(learnerDb.Database());
+  EXPECT_FALSE(remove.exec(QStringLiteral("DELETE FROM log")));
+  for (const ShownMessage& m : dialogs.messages) {
+    EXPECT_EQ(m.text.find("permission"), std::string::npos) << m.text;
+  }
+}
+
+}  // namespace
+}  // namespace orv::test
