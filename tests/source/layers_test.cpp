@@ -1,5 +1,5 @@
 // The folders of src/ include only folders below them: base, files, numbers,
-// lists, users, scores, session, progress, app. The shared widgets sit beside the
+// judging, lists, users, scores, session, progress, app. The shared widgets sit beside the
 // windows: any window may include them, and they include only core folders.
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::vector<std::string> kLayers = {"base",   "files",   "numbers",  "lists", "users",
-                                          "scores", "session", "progress", "app"};
+const std::vector<std::string> kLayers = {"base",  "files",  "numbers", "judging",  "lists",
+                                          "users", "scores", "session", "progress", "app"};
 
 int Layer(const std::string& folder) {
   const auto it = std::find(kLayers.begin(), kLayers.end(), folder);
