@@ -1,6 +1,6 @@
 // The folders of src/ include only folders below them: base, files, numbers,
-// judging, lists, users, scores, session, progress, app. The shared widgets sit beside the
-// windows: any window may include them, and they include only core folders.
+// judging, lists, users, scores, session, progress, app. The shared widgets sit
+// beside the windows: any window may include them, and they include only core folders.
 #include <gtest/gtest.h>
 
 #include <algorithm>
