@@ -13,22 +13,22 @@ namespace {
 std::string Line(MistakeKind kind) {
   switch (kind) {
     case MistakeKind::MissedLetter:
-      return "So close! One letter is missing:";
+      return "So close! A letter is missing:";
     case MistakeKind::ExtraLetter:
-      return "So close! There is one letter too many:";
+      return "So close! One letter too many:";
     case MistakeKind::SwappedLetters:
-      return "So close! Two letters are the wrong way round:";
+      return "So close! Two letters are swapped:";
     case MistakeKind::DoubledLetter:
-      return "So close! One letter is doubled that should not be:";
+      return "So close! This letter is single:";
     case MistakeKind::SingleLetter:
-      return "So close! One letter should be doubled:";
+      return "So close! This letter is double:";
     case MistakeKind::WrongVowel:
     case MistakeKind::WrongLetter:
-      return "So close! Just one letter is different:";
+      return "So close! One letter is different:";
     case MistakeKind::Case:
-      return "Nearly! Only the capital letters are different:";
+      return "Nearly! Only the capitals differ:";
     case MistakeKind::Accent:
-      return "Nearly! Only the accents are different:";
+      return "Nearly! Only the accents differ:";
     case MistakeKind::None:
     case MistakeKind::Other:
       break;

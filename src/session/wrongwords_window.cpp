@@ -14,6 +14,7 @@ namespace {
 
 constexpr int kWidth = 558;
 constexpr int kHeight = 164;
+constexpr int kNearMissHeight = 36;
 
 void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget->palette();
@@ -65,7 +66,7 @@ TWrongWordsForm::TWrongWordsForm(SessionSounds& sounds, QWidget* parent)
       Label2(MakeLabel("Label2", "Not:", Qt::AlignRight, QRect(8, 94, 150, 28), this)),
       Label4(MakeLabel("Label4", "", Qt::AlignLeft, QRect(166, 94, 384, 28), this)),
       NearMissLabel(
-          MakeLabel("NearMissLabel", "", Qt::AlignLeft, QRect(8, 128, kWidth - 128, 30), this)),
+          MakeLabel("NearMissLabel", "", Qt::AlignLeft, QRect(8, 128, kWidth - 16, 32), this)),
       BitBtn1(new QPushButton("OK", this)) {
   setObjectName("WrongWordsForm");
   setWindowTitle("");
@@ -107,6 +108,10 @@ void TWrongWordsForm::ShowWrongAnswer(const std::string& typed, const std::strin
                              ? QString()
                              : QString::fromStdString(miss.line).toHtmlEscaped() +
                                    " <span style=\"font-size:16pt\">" + Marked(miss) + "</span>");
+  // A near miss gets a line of its own above the OK button.
+  const int height = miss.line.empty() ? kHeight : kHeight + kNearMissHeight;
+  setFixedSize(kWidth, height);
+  BitBtn1->setGeometry(kWidth - 112, height - 38, 104, 32);
   PaintButtonFace();
   exec();
 }

@@ -99,7 +99,7 @@ TEST_F(SessionWindowsTest, NearMissAndLowestTermsThroughTheWindows) {
   EXPECT_FALSE(driver.Stuck()) << driver.Waiting();
   EXPECT_EQ(seen, (std::vector<std::string>{
                       "message because", "word",
-                      "wrong \"because\" So close! Two letters are the wrong way round: <span "
+                      "wrong \"because\" So close! Two letters are swapped: <span "
                       "style=\"font-size:16pt\">bec<b><u>a</u></b><b><u>u</u></b>se</span>",
                       "message because", "word", "message RIGHT !!", "math half",
                       "message right value, now write it in lowest terms", "math half",
