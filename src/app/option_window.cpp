@@ -159,10 +159,12 @@ void TOptionForm::OkBitBtnClick() {
   if (VoiceBox->currentIndex() >= 0)
     s.SpeakVoice = VoiceBox->currentData().toString().toStdString();
   AnswerPolicy& defaults = Paths().answerDefaults;
+  const AnswerPolicy before = defaults;
   for (std::size_t i = 0; i < AnswerBoxes.size(); ++i) {
     defaults.*kPolicyOptions[i].field = AnswerBoxes[i]->isChecked();
   }
-  WriteAnswerDefaults(defaults);
+  // orv.ini is written only when they change.
+  if (defaults != before) WriteAnswerDefaults(defaults);
   accept();
 }
 
