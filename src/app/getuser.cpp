@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/answerdefaults.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
 #include "app/startupfile.h"
@@ -105,6 +106,7 @@ DatabaseUse StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
   PlaceLibrary(dialogs);
   p.LogMistakes = RegReadBool(kOrvKey, "LogMistakes");
   p.LogAll = RegReadBool(kOrvKey, "LogAll");
+  p.answerDefaults = ReadAnswerDefaults();
   p.addUserPasLev = ConfiguredAddUserLevel();
   Settings().addUserPasLev = p.addUserPasLev;
   return databases;

@@ -10,6 +10,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/answerdefaults.h"
+#include "app/programpaths.h"
 #include "app/startupfile.h"
 #include "scores/sound/speech.h"
 #include "widgets/formhelpers_window.h"
@@ -27,6 +29,21 @@ QGroupBox* RadioGroup(QWidget* parent, const QString& caption, QRadioButton*& fi
   layout->addWidget(second);
   return group;
 }
+
+// The answer options' boxes, in the order of kPolicyOptions.
+struct AnswerBoxText {
+  const char* caption;
+  const char* hint;
+};
+constexpr std::array<AnswerBoxText, 6> kAnswerBoxes = {{
+    {"Letter &case may differ", "Paris is right for paris where a list says nothing"},
+    {"&Accents may differ", "cafe is right for café where a list says nothing"},
+    {"&Punctuation may be left out", "dont is right for don't where a list says nothing"},
+    {"An answer a;b takes eit&her", "grey;gray accepts grey and gray where a list says nothing"},
+    {"Sums: an &equal value is right",
+     "2/4, 0.5 and 0,5 are right for 1/2 where a list says nothing"},
+    {"Fractions in &lowest terms", "2/4 for 1/2 is asked again to be written in lowest terms"},
+}};
 
 }  // namespace
 
@@ -65,6 +82,17 @@ TOptionForm::TOptionForm(QWidget* parent) : QDialog(parent) {
   voice->addRow("&Voice", VoiceBox);
   sound->addLayout(voice);
 
+  AnswerGroup = new QGroupBox("Answers where a list says nothing", this);
+  AnswerGroup->setObjectName("AnswerGroup");
+  SetHint(AnswerGroup, "What else counts as right for every list that does not say it itself");
+  auto* answers = new QVBoxLayout(AnswerGroup);
+  for (std::size_t i = 0; i < AnswerBoxes.size(); ++i) {
+    AnswerBoxes[i] = new QCheckBox(kAnswerBoxes[i].caption, AnswerGroup);
+    AnswerBoxes[i]->setObjectName(QString::fromUtf8(kPolicyOptions[i].name));
+    SetHint(AnswerBoxes[i], QString::fromUtf8(kAnswerBoxes[i].hint));
+    answers->addWidget(AnswerBoxes[i]);
+  }
+
   OkBitBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
   SetHint(OkBitBtn, "confirm options they are saved when you log out or quit orv6");
   OkBitBtn->setDefault(true);
@@ -81,6 +109,7 @@ TOptionForm::TOptionForm(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(groups);
   layout->addWidget(SoundGroup);
+  layout->addWidget(AnswerGroup);
   layout->addLayout(buttons);
 
   connect(OkBitBtn, &QPushButton::clicked, this, &TOptionForm::OkBitBtnClick);
@@ -113,6 +142,9 @@ void TOptionForm::FormShow() {
     current = VoiceBox->count() - 1;
   }
   VoiceBox->setCurrentIndex(current);
+  for (std::size_t i = 0; i < AnswerBoxes.size(); ++i) {
+    AnswerBoxes[i]->setChecked(Allows(Paths().answerDefaults.*kPolicyOptions[i].field));
+  }
   (s.InOrder ? InOrderItem : RandomOrderItem)->setFocus();
 }
 
@@ -126,6 +158,13 @@ void TOptionForm::OkBitBtnClick() {
   s.SpeakSums = SpeakSumsCheckBox->isChecked();
   if (VoiceBox->currentIndex() >= 0)
     s.SpeakVoice = VoiceBox->currentData().toString().toStdString();
+  AnswerPolicy& defaults = Paths().answerDefaults;
+  const AnswerPolicy before = defaults;
+  for (std::size_t i = 0; i < AnswerBoxes.size(); ++i) {
+    defaults.*kPolicyOptions[i].field = AnswerBoxes[i]->isChecked();
+  }
+  // orv.ini is written only when they change.
+  if (defaults != before) WriteAnswerDefaults(defaults);
   accept();
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The options window: the order and extent of a test and the sound options,
 // edited in the settings in force. Nothing is written to the user's
-// start-up file until log-out or Quit.
+// start-up file until log-out or Quit. What answers may be where a list says
+// nothing is program-wide and written to orv.ini at OK.
 #include <QDialog>
+#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -30,6 +32,9 @@ class TOptionForm : public QDialog {
   QCheckBox* SpeakWordsCheckBox;
   QCheckBox* SpeakSumsCheckBox;
   QComboBox* VoiceBox;  // the language of the speaking voice
+  QGroupBox* AnswerGroup;
+  // One box for each answer option, in the order of kPolicyOptions.
+  std::array<QCheckBox*, 6> AnswerBoxes{};
   QPushButton* OkBitBtn;
   QPushButton* BitBtn1;
 

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "judging/answerpolicy.h"
+
 namespace orv {
 
 struct ProgramPaths {
@@ -15,6 +17,8 @@ struct ProgramPaths {
   std::string copyMessage;  // why copying the function library failed, else empty
   bool LogMistakes = true;
   bool LogAll = true;
+  // What answers may be where a list says nothing (orv.ini).
+  AnswerPolicy answerDefaults;
   // The level adding users needs in a start-up file made from now on, and
   // before any file is read: orv.ini's addUserPasLev, which a program
   // directory made by orvc init holds; older ones keep the 0 their files

@@ -16,6 +16,7 @@ SessionSettings CurrentSessionSettings() {
   settings.speakSums = user.SpeakSums;
   settings.voice = user.SpeakVoice;
   settings.logAll = Paths().LogAll;
+  settings.answerDefaults = Paths().answerDefaults;
   settings.currentDir = user.CurrentDir;
   settings.programDir = Paths().programDir;
   return settings;

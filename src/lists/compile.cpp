@@ -9,6 +9,7 @@
 #include "base/errors.h"
 #include "base/strings.h"
 #include "base/utf8.h"
+#include "lists/answerdirectives.h"
 #include "lists/compilesettings.h"
 #include "lists/evaluatelines.h"
 #include "lists/evaluator.h"
@@ -100,6 +101,7 @@ CompiledLine Evaluated(std::string_view expanded) {
 
 bool IsDirective(std::string_view line) {
   if (!line.starts_with('$')) return false;
+  if (PolicyDirectiveOf(line)) return true;
   const std::string upper = UpperAZ(line.substr(0, kLongestDirective));
   for (std::string_view word : kDirectives) {
     if (BeginsWith(upper, word)) return true;
@@ -116,6 +118,8 @@ bool ApplyDirective(std::string_view line) {
     settings.scriptMode = true;
   } else if (BeginsWith(upper, kDecimalPoints)) {
     settings.decimalPlaces = DecimalPointsValue(line);
+  } else if (const std::optional<PolicyDirective> policy = PolicyDirectiveOf(line)) {
+    settings.policy.*policy->field = policy->on;
   } else if (!IsDirective(line)) {
     return false;
   }
@@ -175,10 +179,13 @@ CompiledSource CompileSourceLine(std::string_view line) {
   return source;
 }
 
-BufferO CompileLines(const BufferO& source, const FailureSink& onFailure, AnswerPlaces* places) {
+BufferO CompileLines(const BufferO& source, const FailureSink& onFailure, AnswerPlaces* places,
+                     AnswerPolicies* policies) {
   DecimalPlacesKeeper keeper;
   WorkBudget budget(kListWork);
-  TheCompileSettings().scriptMode = false;
+  CompileSettings& settings = TheCompileSettings();
+  settings.scriptMode = false;
+  settings.policy = {};
   BufferO compiled;
   for (std::uint32_t i = 1; i <= source.Count(); ++i) {
     const auto index = static_cast<LineNo>(i);
@@ -199,6 +206,9 @@ BufferO CompileLines(const BufferO& source, const FailureSink& onFailure, Answer
       } else {
         compiled.Add(line.text);
         if (places != nullptr && line.places >= 0) (*places)[line.text] = line.places;
+        if (policies != nullptr && !settings.policy.SaysNothing()) {
+          policies->emplace(line.text, settings.policy);
+        }
       }
     });
   }
@@ -211,10 +221,11 @@ std::string CompileWarningText(std::size_t errorCount) {
          "will count expanded lines and/or sometime only the first error etc.";
 }
 
-std::size_t CompileList(BufferO& buffer, Dialogs& dialogs, AnswerPlaces* places) {
+std::size_t CompileList(BufferO& buffer, Dialogs& dialogs, AnswerPlaces* places,
+                        AnswerPolicies* policies) {
   std::size_t errors = 0;
   BufferO compiled = CompileLines(
-      buffer, [&errors](LineNo, const std::string&) { ++errors; }, places);
+      buffer, [&errors](LineNo, const std::string&) { ++errors; }, places, policies);
   buffer = std::move(compiled);
   if (errors > 0) dialogs.Warning(CompileWarningText(errors));
   return errors;

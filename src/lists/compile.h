@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/dialogs.h"
+#include "judging/answerpolicy.h"
 #include "lists/buffers.h"
 
 namespace orv {
@@ -66,18 +67,24 @@ using FailureSink = std::function<void(LineNo sourceLine, const std::string& res
 // with, by the line's text.
 using AnswerPlaces = std::unordered_map<std::string, int>;
 
+// The answer policy each compiled line is judged under, by the line's text;
+// a line whose list said nothing of it is not there.
+using AnswerPolicies = std::unordered_map<std::string, AnswerPolicy>;
+
 // Compiles a list without showing anything and returns the compiled lines,
-// under one work budget (kListWork). Script mode is off at the start; the
-// decimal places are restored at the end. A line that would take the list
-// beyond a buffer's limit is an error line.
+// under one work budget (kListWork). Script mode is off and the answer
+// policy says nothing at the start; the decimal places are restored at the
+// end. A line that would take the list beyond a buffer's limit is an error
+// line.
 BufferO CompileLines(const BufferO& source, const FailureSink& onFailure,
-                     AnswerPlaces* places = nullptr);
+                     AnswerPlaces* places = nullptr, AnswerPolicies* policies = nullptr);
 
 // The warning shown when generated lines failed.
 std::string CompileWarningText(std::size_t errorCount);
 
 // Replaces the buffer's lines by the compiled list and shows the warning when
 // lines failed; returns the number of failed lines.
-std::size_t CompileList(BufferO& buffer, Dialogs& dialogs, AnswerPlaces* places = nullptr);
+std::size_t CompileList(BufferO& buffer, Dialogs& dialogs, AnswerPlaces* places = nullptr,
+                        AnswerPolicies* policies = nullptr);
 
 }  // namespace orv

@@ -1,12 +1,16 @@
 #pragma once
 // The compile settings, process-wide and owned by the list compiler: script
 // mode (off when the program starts) and the decimal places of real answers
-// (0 to 18, 3 when the program starts).
+// (0 to 18, 3 when the program starts), and the answer policy the lines
+// compiled now are judged under (what the list has said so far).
+#include "judging/answerpolicy.h"
+
 namespace orv {
 
 struct CompileSettings {
   bool scriptMode = false;
   int decimalPlaces = 3;
+  AnswerPolicy policy;
 };
 
 CompileSettings& TheCompileSettings();

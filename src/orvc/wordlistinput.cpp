@@ -78,13 +78,17 @@ WordListInput ReadWordList(const std::string& path) {
 }
 
 BufferO CompileReporting(const std::string& path, const WordListInput& input, std::ostream& out,
-                         std::size_t& failures) {
+                         std::size_t& failures, AnswerPolicies* policies) {
   failures = 0;
-  return CompileLines(input.lines, [&](LineNo line, const std::string& result) {
-    ++failures;
-    out << ShownOnTerminal(path) << ':' << input.lineNumbers[line - 1u] << ": "
-        << ShownOnTerminal(input.lines.Line(line)) << "\n    " << ShownOnTerminal(result) << '\n';
-  });
+  return CompileLines(
+      input.lines,
+      [&](LineNo line, const std::string& result) {
+        ++failures;
+        out << ShownOnTerminal(path) << ':' << input.lineNumbers[line - 1u] << ": "
+            << ShownOnTerminal(input.lines.Line(line)) << "\n    " << ShownOnTerminal(result)
+            << '\n';
+      },
+      nullptr, policies);
 }
 
 }  // namespace orv::orvc

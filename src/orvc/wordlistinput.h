@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "lists/buffers.h"
+#include "lists/compile.h"
 
 namespace orv::orvc {
 
@@ -31,8 +32,8 @@ WordListInput ReadWordList(const std::string& path);
 // Compiles the list without showing anything; each line that cannot be
 // asked is written to out as its file, line number and source line, then
 // its error line, all shown on a terminal as ShownOnTerminal shows them. Returns the compiled list
-// and counts the failures.
+// and counts the failures; policies, when given, gets each line's answer policy.
 BufferO CompileReporting(const std::string& path, const WordListInput& input, std::ostream& out,
-                         std::size_t& failures);
+                         std::size_t& failures, AnswerPolicies* policies = nullptr);
 
 }  // namespace orv::orvc

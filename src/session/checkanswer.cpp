@@ -16,15 +16,17 @@ bool ComparesAsNumber(const std::string& expected) {
 
 }  // namespace
 
-bool AnswerMatches(const Question& question, const std::string& typed) {
-  if (typed != question.answer && question.HasPrompt() && ComparesAsNumber(question.answer)) {
+Verdict JudgeTyped(const Question& question, const std::string& typed) {
+  const Verdict verdict = JudgeAnswer(question.answer, typed, question.policy);
+  if (verdict != Verdict::Wrong) return verdict;
+  if (question.HasPrompt() && ComparesAsNumber(question.answer)) {
     try {
-      if (ToReal(question.answer) == ToReal(typed)) return true;
+      if (ToReal(question.answer) == ToReal(typed)) return Verdict::Right;
     } catch (const EOverflow&) {
       // Beyond the range of reals: only the text itself can be right.
     }
   }
-  return typed == question.answer;
+  return Verdict::Wrong;
 }
 
 std::string RoundingPlaces(const Question& question, const AnswerPlaces& places) {

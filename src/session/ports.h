@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "judging/answerpolicy.h"
 #include "scores/scorerecord.h"
 #include "scores/sound/speech.h"
 
@@ -29,6 +30,7 @@ struct SessionSettings {
   bool speakWords = true;             // a word without a stored sound is spoken
   bool speakSums = false;             // so is a question with its own prompt (a sum)
   std::string voice = kDefaultVoice;  // the language of the speaking voice
+  AnswerPolicy answerDefaults;        // what answers may be where a list says nothing
 };
 
 // The answer window's buttons that act on the question being asked.

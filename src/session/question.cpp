@@ -1,11 +1,21 @@
 #include "session/question.h"
 
+#include "judging/judge.h"
+
 namespace orv {
 
 Question Question::FromLine(std::string_view line) {
   auto bar = line.find('|');
-  if (bar == std::string_view::npos) return {std::string(line), std::string(line)};
-  return {std::string(line.substr(0, bar)), std::string(line.substr(bar + 1))};
+  if (bar == std::string_view::npos) return {std::string(line), std::string(line), {}};
+  return {std::string(line.substr(0, bar)), std::string(line.substr(bar + 1)), {}};
+}
+
+std::string Question::Word() const {
+  return HasPrompt() ? prompt : ShownAnswer();
+}
+
+std::string Question::ShownAnswer() const {
+  return orv::ShownAnswer(answer, policy);
 }
 
 }  // namespace orv

@@ -78,6 +78,7 @@ class TestRun final : public AnswerButtons {
     for (std::uint32_t q = 1; q <= d_; ++q) {
       q_ = static_cast<LineNo>(q);
       taken_ = PickQuestion(list_, positions_, q_, inOrder_, positionPath_, dialogs_, question_);
+      question_.policy = ListPolicy().Over(settings_.answerDefaults);
       StopIfEnding();
       const Asked asked = AskUntilRight();
       if (asked != Asked::Right) {
@@ -123,7 +124,7 @@ class TestRun final : public AnswerButtons {
     // The cleaned source, not the compiled list, is what the teacher keeps.
     if (!CleanListFile(source, IsNameList(listPath_))) SaveListFile(source, listPath_);
     list_ = std::move(source.lines);
-    CompileList(list_, dialogs_, &places_);
+    CompileList(list_, dialogs_, &places_, &policies_);
     StopIfEnding();
     if (!noSort) list_.Sort();
     inOrder_ = settings_.inOrder || noSort;
@@ -184,14 +185,23 @@ class TestRun final : public AnswerButtons {
   }
 
   void ShowWord() {
-    windows_.ShowTimedMessage("Word to enter", question_.answer, kAqua,
-                              WordShowTime(question_.answer), kWordExtraTime);
+    const std::string word = question_.Word();
+    windows_.ShowTimedMessage("Word to enter", word, kAqua, WordShowTime(word), kWordExtraTime);
+  }
+
+  // What the list said of the current question's answer (a line is found
+  // by its text, as the compiler gave it).
+  AnswerPolicy ListPolicy() const {
+    for (const std::string& line : {question_.prompt + "|" + question_.answer, question_.answer}) {
+      if (const auto found = policies_.find(line); found != policies_.end()) return found->second;
+    }
+    return {};
   }
 
   // Plays the question's stored sound, else speaks it where the options
   // allow; true when it was heard.
   bool Sound() {
-    const std::string& name = question_.prompt;
+    const std::string name = question_.Word();
     if (sounds_.PlayIfStored(name)) return true;
     if (question_.HasPrompt()) {
       return settings_.speakSums &&
@@ -217,18 +227,26 @@ class TestRun final : public AnswerButtons {
 
   // A wrong answer is logged before the beep and the wrong-answer window, so
   // that the program told to end while they are up has it logged all the same.
+  // The right value not in lowest terms is asked again, neither right nor wrong.
   bool CheckAnswer(const std::string& typed) {
-    if (AnswerMatches(question_, typed)) {
+    const Verdict verdict = JudgeTyped(question_, typed);
+    if (verdict == Verdict::Right) {
       taken_.clear();
       windows_.ShowTimedMessage(" Message ", "RIGHT !!", kLime, 1000, 0);
       StopIfEnding();
       return true;
     }
+    if (verdict == Verdict::RightValueNotLowestTerms) {
+      windows_.ShowTimedMessage(" Message ", "right value, now write it in lowest terms", kAqua,
+                                2500, 0);
+      StopIfEnding();
+      return false;
+    }
     ++wrongs_;
     LogAnswer(typed);
     windows_.BeepWait(400, 1000);
     StopIfEnding();
-    windows_.ShowWrongAnswer(typed, question_.answer);
+    windows_.ShowWrongAnswer(typed, question_.ShownAnswer());
     StopIfEnding();
     return false;
   }
@@ -304,6 +322,7 @@ class TestRun final : public AnswerButtons {
 
   BufferO list_;
   AnswerPlaces places_;
+  AnswerPolicies policies_;
   BufferO positions_;
   bool prepared_ = false;
   bool inOrder_ = false;

@@ -3,7 +3,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 
+#include "session/nearmiss.h"
 #include "session/ports.h"
 #include "widgets/formhelpers_window.h"
 
@@ -12,6 +14,7 @@ namespace {
 
 constexpr int kWidth = 558;
 constexpr int kHeight = 164;
+constexpr int kNearMissHeight = 36;
 
 void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget->palette();
@@ -37,6 +40,20 @@ void FillBackground(QLabel* label, const QColor& colour) {
   SetColour(label, QPalette::Window, colour);
 }
 
+// The right spelling with the letters that differ underlined and bold, so
+// they stand out without their colour.
+QString Marked(const NearMiss& miss) {
+  QString html;
+  for (std::size_t i = 0; i < miss.letters.size(); ++i) {
+    const char32_t letter = miss.letters[i];
+    const QString text = QString::fromUcs4(&letter, 1).toHtmlEscaped();
+    const bool marked =
+        std::find(miss.marks.begin(), miss.marks.end(), static_cast<int>(i)) != miss.marks.end();
+    html += marked ? "<b><u>" + text + "</u></b>" : text;
+  }
+  return html;
+}
+
 }  // namespace
 
 TWrongWordsForm::TWrongWordsForm(SessionSounds& sounds, QWidget* parent)
@@ -48,6 +65,8 @@ TWrongWordsForm::TWrongWordsForm(SessionSounds& sounds, QWidget* parent)
       Label3(MakeLabel("Label3", "", Qt::AlignLeft, QRect(166, 60, 384, 28), this)),
       Label2(MakeLabel("Label2", "Not:", Qt::AlignRight, QRect(8, 94, 150, 28), this)),
       Label4(MakeLabel("Label4", "", Qt::AlignLeft, QRect(166, 94, 384, 28), this)),
+      NearMissLabel(
+          MakeLabel("NearMissLabel", "", Qt::AlignLeft, QRect(8, 128, kWidth - 16, 32), this)),
       BitBtn1(new QPushButton("OK", this)) {
   setObjectName("WrongWordsForm");
   setWindowTitle("");
@@ -64,6 +83,8 @@ TWrongWordsForm::TWrongWordsForm(SessionSounds& sounds, QWidget* parent)
   FillBackground(Label3, Qt::green);
   FillBackground(Label4, Qt::red);
   Label4->setCursor(Qt::ForbiddenCursor);
+  NearMissLabel->setTextFormat(Qt::RichText);
+  SetColour(NearMissLabel, QPalette::WindowText, Qt::white);
 
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setGeometry(kWidth - 112, kHeight - 38, 104, 32);
@@ -82,6 +103,15 @@ void TWrongWordsForm::ShowWrongAnswer(const std::string& typed, const std::strin
   PlayWrongSound("_wrong_word");
   Label3->setText('"' + QString::fromStdString(expected) + '"');
   Label4->setText('"' + QString::fromStdString(typed) + '"');
+  const NearMiss miss = NearMissOf(expected, typed);
+  NearMissLabel->setText(miss.line.empty()
+                             ? QString()
+                             : QString::fromStdString(miss.line).toHtmlEscaped() +
+                                   " <span style=\"font-size:16pt\">" + Marked(miss) + "</span>");
+  // A near miss gets a line of its own above the OK button.
+  const int height = miss.line.empty() ? kHeight : kHeight + kNearMissHeight;
+  setFixedSize(kWidth, height);
+  BitBtn1->setGeometry(kWidth - 112, height - 38, 104, 32);
   PaintButtonFace();
   exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The window that tells the learner an answer was wrong and shows the right
-// one beside the one typed.
+// one beside the one typed; a near miss is told as one, with the letters that
+// differ underlined and bold.
 #include <QDialog>
 #include <string>
 
@@ -36,6 +37,7 @@ class TWrongWordsForm : public QDialog {
   QLabel* Label3;
   QLabel* Label2;
   QLabel* Label4;
+  QLabel* NearMissLabel;
   QPushButton* BitBtn1;
 };
 

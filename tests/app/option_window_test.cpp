@@ -10,8 +10,11 @@
 #include <QSpinBox>
 
 #include "app/about_window.h"
+#include "app/answerdefaults.h"
 #include "app/paslev_window.h"
+#include "app/programpaths.h"
 #include "app/startupfile.h"
+#include "support/temp_dir.h"
 #include "support/window_driver.h"
 
 namespace orv {
@@ -21,10 +24,36 @@ using test::Press;
 
 class OptionWindows : public ::testing::Test {
  protected:
-  OptionWindows() { Settings() = StartUpSettings{}; }
+  OptionWindows() {
+    Settings() = StartUpSettings{};
+    SetProgramDirectory(home.Str());
+  }
   ~OptionWindows() override { Settings() = StartUpSettings{}; }
+  test::TempDir home;
   test::WindowDriver driver;
 };
+
+// Program-wide, in orv.ini: off where orv.ini says nothing (a missing
+// value would read as true), and what OK keeps is read back at the next start.
+TEST_F(OptionWindows, AnswerDefaultsStartOffAndOkKeepsThemInOrvIni) {
+  Paths().answerDefaults = ReadAnswerDefaults();
+  EXPECT_EQ(PolicyMarks(Paths().answerDefaults),
+            "ignoreCaseOff ignoreAccentsOff ignorePunctuationOff alternativesOff "
+            "equalValuesOff lowestTermsOff");
+  TOptionForm form;
+  bool shownOff = false;
+  driver.Then("TOptionForm", "allows case and equal values, Ok", [&](QWidget&) {
+    shownOff = !form.AnswerBoxes[0]->isChecked() && !form.AnswerBoxes[4]->isChecked();
+    form.AnswerBoxes[0]->setChecked(true);
+    form.AnswerBoxes[4]->setChecked(true);
+    form.OkBitBtn->click();
+  });
+  EXPECT_EQ(form.exec(), QDialog::Accepted);
+  EXPECT_TRUE(shownOff);
+  EXPECT_EQ(PolicyMarks(ReadAnswerDefaults()),
+            "ignoreCase ignoreAccentsOff ignorePunctuationOff alternativesOff equalValues "
+            "lowestTermsOff");
+}
 
 TEST_F(OptionWindows, OptionsShowTheSettingsAndOkStoresTheChoices) {
   TOptionForm form;

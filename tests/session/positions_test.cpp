@@ -141,7 +141,7 @@ TEST(PickQuestion, ANewRoundThatCannotBeWrittenIsAskedFromMemory) {
   FakeDialogs dialogs;
   BufferO list = ListOf(3);
   BufferO positions;
-  Question question{"old", "old"};
+  Question question = Question::FromLine("old");
   // A folder in the way: the new round can be neither written nor read.
   std::filesystem::create_directories(dir.Path() / "X.POS");
   PickQuestion(list, positions, 1, false, dir.Str() + "X.POS", dialogs, question);

@@ -122,6 +122,20 @@ TEST_F(Session, ThreeWrongAttemptsThenAllRightScoresSeven) {
   EXPECT_EQ(std::count(shown.begin(), shown.end(), "word01"), 4);
 }
 
+// The program's defaults hold where the list says nothing, the list's own
+// word where it does; a word with alternatives is shown by its first.
+TEST_F(Session, AnswersAreJudgedByTheListThenByTheDefaults) {
+  std::string path =
+      WriteList("policy.orv", "london\n$ignoreCaseOff\nParis\n$alternatives\ngrey;gray\n");
+  settings.inOrder = true;
+  settings.answerDefaults.ignoreCase = true;
+  learner.Say("paris").Say("Paris").Say("gray").Say("London");
+  Run(path);
+  EXPECT_EQ(learner.WordsShown(), (std::vector<std::string>{"Paris", "Paris", "grey", "london"}));
+  EXPECT_EQ(Log(), (std::vector<Row>{{"Paris", "paris", "0"}}));
+  EXPECT_EQ(Scores(), (std::vector<Row>{{"ann", "POLICY.SCO", "2", "3", "0", "0"}}));
+}
+
 TEST_F(Session, WrongAnswerBeepsWaitsThenShowsTheRightOne) {
   std::string path = WriteList("one.orv", "house\n");
   settings.inOrder = true;

@@ -67,5 +67,48 @@ TEST_F(SessionWindowsTest, WrongThenRightThroughTheWindows) {
   EXPECT_EQ(Log(), (std::vector<Row>{{"2+3|5", "4", "0"}}));
 }
 
+// A near miss is told as one and still counts wrong; a fraction of the right
+// value not in lowest terms is asked again without counting.
+TEST_F(SessionWindowsTest, NearMissAndLowestTermsThroughTheWindows) {
+  std::string path = WriteList("mix.orv", "$lowestTerms\nhalf|1/2\nbecause\n");
+  settings.inOrder = true;
+  std::vector<std::string> seen;
+  const auto message = [&seen](QWidget& w) { seen.push_back("message " + TextOf(w, "Label1")); };
+  const auto word = [&seen](const std::string& typed) {
+    return [&seen, typed](QWidget& w) {
+      seen.push_back("word");
+      Type(w, typed);
+      Press(w, Qt::Key_Return);
+    };
+  };
+  driver.Then("MessageForm", "sees the word", message)
+      .Then("T_Input", "types becuase", word("becuase"))
+      .Then("WrongWordsForm", "reads the near miss, Ok",
+            [&seen](QWidget& w) {
+              seen.push_back("wrong " + TextOf(w, "Label3") + " " + TextOf(w, "NearMissLabel"));
+              w.findChild<QPushButton*>("BitBtn1")->click();
+            })
+      .Then("MessageForm", "sees the word again", message)
+      .Then("T_Input", "types because", word("because"))
+      .Then("MessageForm", "is told it is right", message)
+      .Then("Form1", "answers 2/4", AnswerSum(seen, "2/4"))
+      .Then("MessageForm", "is told to reduce it", message)
+      .Then("Form1", "answers 1/2", AnswerSum(seen, "1/2"))
+      .Then("MessageForm", "is told it is right", message);
+  windowed.RunTest(path, "ann", settings);
+  EXPECT_FALSE(driver.Stuck()) << driver.Waiting();
+  EXPECT_EQ(seen, (std::vector<std::string>{
+                      "message because", "word",
+                      "wrong \"because\" So close! Two letters are swapped: <span "
+                      "style=\"font-size:16pt\">bec<b><u>a</u></b><b><u>u</u></b>se</span>",
+                      "message because", "word", "message RIGHT !!", "math half",
+                      "message right value, now write it in lowest terms", "math half",
+                      "message RIGHT !!"}));
+  auto score = Rows("select score, word_count from score");
+  ASSERT_EQ(score.size(), 1u);
+  EXPECT_EQ(score[0][0], "1");
+  EXPECT_EQ(Log(), (std::vector<Row>{{"because", "becuase", "0"}}));
+}
+
 }  // namespace
 }  // namespace orv::test

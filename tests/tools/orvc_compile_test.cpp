@@ -147,6 +147,23 @@ TEST_F(OrvcCompile, CheckReportsEachFailedLineWithItsFileLine) {
   EXPECT_EQ(r.err, "");
 }
 
+// The ranges are told in the file's own line numbers.
+TEST_F(OrvcCompile, CheckShowsAndCompileMarksWhatAnswersMayBe) {
+  const std::string list = List("policy.orv",
+                                "apple\r\n\r\n$IGNORECASE\r\nParis\r\n\r\n$alternatives\r\n"
+                                "grey;gray\r\n$ignoreCaseOff\r\nLondon\r\n");
+  const Outcome check = Orvc({"check", list});
+  EXPECT_EQ(check.out, list + ":1-1: answers: the program's defaults\n" +  //
+                           list + ":3-4: answers: ignoreCase\n" +          //
+                           list + ":6-7: answers: ignoreCase alternatives\n" + list +
+                           ":8-9: answers: ignoreCaseOff alternatives\n" +  //
+                           list + ": no errors\n");
+  const Outcome compile = Orvc({"compile", list});
+  EXPECT_EQ(compile.out,
+            "London\t[ignoreCaseOff alternatives]\nParis\t[ignoreCase]\napple\n"
+            "grey;gray\t[ignoreCase alternatives]\n");
+}
+
 TEST_F(OrvcCompile, CheckWarnsOfACtrlZThatHidesLinesAndOfTextThatIsNotUtf8) {
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"cat\r\ndog\r\n\x1A\r\nhouse\r\n\r\nmouse",
