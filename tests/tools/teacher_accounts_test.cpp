@@ -1,0 +1,228 @@
+// The program directory as the package's set-up shares it, with a learner's
+// and a teacher's real account of the computer: every way the learner had to
+// change the users, the lists or orv.ini is refused with nothing changed;
+// the teacher's changes are made and leave the files readable to the
+// learners and no more; and the super user's orvc reads no password file
+// that orv.ini names outside the folder.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "files/filelayer.h"
+#include "files/userfolder.h"
+#include "files/writefailure.h"
+#include "lists/buffers.h"
+#include "support/program_directory.h"
+#include "support/run_program.h"
+#include "support/temp_dir.h"
+#include "support/test_accounts.h"
+
+namespace orv::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kLearner = 0;
+constexpr std::size_t kTeacher = 1;
+
+std::string Folder(const std::string& path) {
+  fs::create_directories(path);
+  return path;
+}
+
+std::string Contents(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string Status(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0) return path + " missing\n";
+  return path + " " + std::to_string(st.st_uid) + ":" + std::to_string(st.st_gid) + " " +
+         std::to_string(st.st_mode) + "\n";
+}
+
+class TeacherAccounts : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!accounts.Problem().empty()) GTEST_SKIP() << accounts.Problem();
+    if (!fs::exists("/usr/bin/setfacl"))
+      GTEST_SKIP() << "the set-up's setfacl (package acl) is missing";
+    fs::permissions(dir.Path(), fs::perms(0755));
+    ASSERT_EQ(::mkdir(home.c_str(), 02770), 0);
+    const mode_t mask = ::umask(007);
+    const ProgramRun init = RunProgram(ORVC_PATH, InitArguments(home));
+    ::umask(mask);
+    ASSERT_EQ(init.exitCode, 0) << init.err;
+    ASSERT_EQ(RunProgram(ORVC_PATH, {"--home", home, "users", "add", "ANN"}).exitCode, 0);
+    const ProgramRun share =
+        RunProgram("/bin/sh", {"-c", ". \"$0\"; share_home \"$1\" \"$2\" \"$3\"", ORV_POSTINST,
+                               home, accounts.Group(), accounts.TeachersGroup()});
+    ASSERT_EQ(share.exitCode, 0) << share.err;
+    for (const auto& entry : fs::recursive_directory_iterator(home + "orv.orv")) {
+      if (entry.is_regular_file()) list = entry.path().string();
+    }
+    ASSERT_FALSE(list.empty());
+  }
+
+  // orvc run by a member's account, input on its standard input.
+  ProgramRun Orvc(std::size_t member, const std::vector<std::string>& args,
+                  const std::string& input = "") const {
+    const std::string group = member == kTeacher ? accounts.TeachersGroup() : accounts.Group();
+    std::vector<std::string> all{"-c",
+                                 "in=$1; user=$2; group=$3; shift 3; printf '%s\\n' \"$in\" | "
+                                 "exec setpriv --reuid=\"$user\" --regid=\"$group\" "
+                                 "--init-groups \"$@\"",
+                                 "sh",
+                                 input,
+                                 accounts.Name(member),
+                                 group,
+                                 ORVC_PATH,
+                                 "--home",
+                                 home};
+    all.insert(all.end(), args.begin(), args.end());
+    return RunProgram("/bin/sh", all);
+  }
+
+  // What a learner must not change: the users, the settings, a list, and
+  // who owns them with which rights.
+  std::string Untouchable() const {
+    std::string all;
+    for (const std::string& path : {passwords, ini, list, home}) {
+      all += Status(path) + (path == home ? "" : Contents(path));
+    }
+    return all;
+  }
+
+  TempDir dir;
+  TestAccounts accounts{{"a", "t"}, Folder(dir.Str() + "homes"), {"t"}};
+  const std::string home = dir.Str() + "home/";
+  const std::string passwords = home + "KVXS1.KVX";
+  const std::string ini = home + "orv.ini";
+  std::string list;
+};
+
+// 0 when the learner's attempt was refused by the computer.
+int Refused(bool refused) {
+  return refused && (errno == EACCES || errno == EPERM) ? 0 : 1;
+}
+
+TEST_F(TeacherAccounts, EveryDoorOfALearnersAccountIsShut) {
+  const std::string teacherText = "Only a teacher's account of this computer can change";
+  struct Door {
+    const char* what;
+    std::function<int()> attempt;  // 0 when refused
+  };
+  auto refusedOrvc = [&](const std::vector<std::string>& args, const std::string& input,
+                         const std::string& told) {
+    const ProgramRun run = Orvc(kLearner, args, input);
+    return run.exitCode != 0 && run.err.find(told) != std::string::npos ? 0 : 1;
+  };
+  auto asLearner = [&](const std::function<int()>& what) { return accounts.As(kLearner, what); };
+  const std::vector<Door> doors{
+      {"orvc users set-level ANN 255",
+       [&] {
+         return refusedOrvc({"users", "set-level", "ANN", "255"}, "", teacherText);
+       }},
+      {"orvc users set-password ADMIN",
+       [&] {
+         return refusedOrvc({"users", "set-password", "ADMIN"}, "mine", teacherText);
+       }},
+      {"orvc users add with the log-in of a user of level 0",
+       [&] {
+         return refusedOrvc({"users", "add", "EVE", "--login", "ANN"}, "", "do not give level");
+       }},
+      {"writing the password file in place (sed, blanking ADMIN's code)",
+       [&] { return asLearner([&] { return Refused(::open(passwords.c_str(), O_WRONLY) < 0); }); }},
+      {"a file of the learner's own renamed over the password file",
+       [&] {
+         return asLearner([&] {
+           return Refused(::open((home + "mine").c_str(), O_CREAT | O_WRONLY, 0600) < 0);
+         });
+       }},
+      {"chmod 600 on the password file",
+       [&] { return asLearner([&] { return Refused(::chmod(passwords.c_str(), 0600) != 0); }); }},
+      {"pasFile=/etc/shadow written into orv.ini",
+       [&] {
+         return asLearner([&] { return Refused(::open(ini.c_str(), O_WRONLY | O_APPEND) < 0); });
+       }},
+      {"a word list changed",
+       [&] { return asLearner([&] { return Refused(::open(list.c_str(), O_WRONLY) < 0); }); }},
+      {"the program's save of orv.ini, told as the windows tell it",
+       [&] {
+         return asLearner([&] {
+           const int code = WriteFileSafely(ini, "[x]\n", FileAccess::Private);
+           return code == 5 && ChangeFailureText(ini, code, "the settings") ==
+                                   "Only a teacher's account of this computer can change the "
+                                   "settings."
+                      ? 0
+                      : 1;
+         });
+       }},
+  };
+  for (const Door& door : doors) {
+    SCOPED_TRACE(door.what);
+    const std::string before = Untouchable();
+    EXPECT_EQ(door.attempt(), 0);
+    EXPECT_EQ(Untouchable(), before);
+  }
+  // What the learner's account still does: read the users, check a
+  // password, and keep its own files in its own folder.
+  const ProgramRun listed = Orvc(kLearner, {"users", "list"});
+  EXPECT_EQ(listed.exitCode, 0) << listed.err;
+  EXPECT_NE(listed.out.find("ANN"), std::string::npos);
+  EXPECT_EQ(Orvc(kLearner, {"users", "check", "ANN"}, "").exitCode, 0);
+  EXPECT_EQ(asLearner([&] {
+              MakeUsersFolder(home);
+              BufferO start;
+              start.Add("WORDS0.ORV");
+              return SaveToFileLocked(start, UserFolder(home, "ANN") + "ORV.CON",
+                                      FileAccess::Private);
+            }),
+            0);
+}
+
+TEST_F(TeacherAccounts, ATeachersChangesKeepTheFilesAsTheSetUpMadeThem) {
+  struct stat before {};
+  ASSERT_EQ(::stat(passwords.c_str(), &before), 0);
+  const ProgramRun add = Orvc(kTeacher, {"users", "add", "KID"});
+  ASSERT_EQ(add.exitCode, 0) << add.err;
+  EXPECT_EQ(Orvc(kTeacher, {"users", "set-level", "KID", "10"}).exitCode, 0);
+  struct stat after {};
+  ASSERT_EQ(::stat(passwords.c_str(), &after), 0);
+  // Saved by the teacher, still the teachers' group's, with the same rights.
+  EXPECT_EQ(after.st_gid, before.st_gid);
+  EXPECT_EQ(after.st_mode, before.st_mode);
+  const ProgramRun listed = Orvc(kLearner, {"users", "list"});
+  EXPECT_NE(listed.out.find("KID\t10"), std::string::npos) << listed.err;
+  EXPECT_NE(Orvc(kLearner, {"users", "set-level", "KID", "255"}).exitCode, 0);
+  EXPECT_NE(Contents(passwords).find("KID"), std::string::npos);
+}
+
+TEST_F(TeacherAccounts, RootReadsNoPasswordFileOutsideTheFolder) {
+  ASSERT_EQ(accounts.As(kTeacher,
+                        [&] {
+                          std::ofstream(ini, std::ios::app)
+                              << "[Software/Quenby/Orv/7.0/Data]\npasFile=/etc/shadow\n";
+                          return 0;
+                        }),
+            0);
+  ASSERT_NE(Contents(ini).find("/etc/shadow"), std::string::npos) << "the teacher could not";
+  const ProgramRun run = RunProgram(ORVC_PATH, {"--home", home, "users", "list"});
+  EXPECT_NE(run.exitCode, 0);
+  EXPECT_EQ(run.out.find("root"), std::string::npos) << run.out;
+  EXPECT_NE(run.err.find("does not name a file inside the program directory"), std::string::npos)
+      << run.err;
+}
+
+}  // namespace
+}  // namespace orv::test
