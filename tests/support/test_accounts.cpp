@@ -29,12 +29,12 @@ TestAccounts::TestAccounts(const std::vector<std::string>& roles, const std::str
   group_ = tag;
   gid_ = entry->gr_gid;
   if (!teacherRoles.empty()) {
-    const ProgramRun teachers = RunProgram("/usr/sbin/groupadd", {tag + "t"});
+    const ProgramRun teachers = RunProgram("/usr/sbin/groupadd", {tag + "teachers"});
     if (teachers.exitCode != 0) {
-      problem_ = "groupadd " + tag + "t failed: " + teachers.err;
+      problem_ = "groupadd " + tag + "teachers failed: " + teachers.err;
       return;
     }
-    teachers_ = tag + "t";
+    teachers_ = tag + "teachers";
   }
   for (const std::string& role : roles) {
     const std::string name = tag + role;

@@ -15,6 +15,7 @@
 #include <functional>
 #include <sstream>
 
+#include "files/dos.h"
 #include "files/filelayer.h"
 #include "files/userfolder.h"
 #include "files/writefailure.h"
@@ -183,10 +184,10 @@ TEST_F(TeacherAccounts, EveryDoorOfALearnersAccountIsShut) {
   EXPECT_EQ(Orvc(kLearner, {"users", "check", "ANN"}, "").exitCode, 0);
   EXPECT_EQ(asLearner([&] {
               MakeUsersFolder(home);
+              const std::string own = UserFolder(home, "ANN") + "ORV.CON";
               BufferO start;
               start.Add("WORDS0.ORV");
-              return SaveToFileLocked(start, UserFolder(home, "ANN") + "ORV.CON",
-                                      FileAccess::Private);
+              return MakePath(own) | SaveToFileLocked(start, own, FileAccess::Private);
             }),
             0);
 }
