@@ -80,9 +80,10 @@ std::string SharedHomeProblem(const std::string& programDir) {
   gid_t group = 0;
   // The super user may work anywhere; the package sets the folder up as such.
   if (!SharedGroup(programDir, group) || ::geteuid() == 0 || InGroup(group)) return {};
-  // A member of a group its access list names (the learners') may enter it.
-  if (::faccessat(AT_FDCWD, programDir.c_str(), R_OK | X_OK, AT_EACCESS) == 0) return {};
-  const std::string name = GroupName(LearnersGroup(programDir, group));
+  // The learners' group, which its access list names, may enter it too.
+  const gid_t learners = LearnersGroup(programDir, group);
+  if (InGroup(learners)) return {};
+  const std::string name = GroupName(learners);
   const std::string user = UserName();
   return "You (" + user + ") are not in the group \"" + name + "\" that shares Orv's folder " +
          programDir + " among the accounts of this computer. Ask the computer's administrator " +

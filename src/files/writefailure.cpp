@@ -51,7 +51,7 @@ std::string ChangeFailureText(std::string_view path, int code, std::string_view 
   if (code == 5 && shared && mayNot) {
     return "Only a teacher's account of this computer can change " + std::string(what) + ".";
   }
-  return WriteFailureText(path, code);
+  return ErrorTextAt(code, path);
 }
 
 }  // namespace orv

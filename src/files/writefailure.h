@@ -18,7 +18,7 @@ std::string WriteFailureText(std::string_view path, int code);
 // the installed program directory has it) and this account may not change
 // the file or make files in that folder, only a teacher's account can:
 // "Only a teacher's account of this computer can change " what ("the
-// users"). Otherwise WriteFailureText.
+// users"). Otherwise ErrorTextAt.
 std::string ChangeFailureText(std::string_view path, int code, std::string_view what);
 
 }  // namespace orv

@@ -153,7 +153,7 @@ bool TEditOrv::SaveText() {
 
 bool TEditOrv::WriteLines(const std::string& target) {
   const int code = SaveListFile(EditedListFile(file_, Lines()), target);
-  if (code != 0) dialogs_.Error(ChangeFailureText(target, code, "the word lists") + "\n" + target);
+  if (code != 0) dialogs_.Error(ChangeFailureText(target, code, "the word lists"));
   return code == 0;
 }
 
