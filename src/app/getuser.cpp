@@ -1,8 +1,5 @@
 #include "app/getuser.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "app/answerdefaults.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
@@ -91,7 +88,17 @@ std::int32_t ConfiguredAddUserLevel() {
 }  // namespace
 
 std::string ConfiguredPasswordFileName() {
-  return RegValueExists(kOrvKey, "pasFile") ? RegReadString(kOrvKey, "pasFile") : "KVXS1.KVX";
+  if (!RegValueExists(kOrvKey, "pasFile")) return "KVXS1.KVX";
+  std::string name = RegReadString(kOrvKey, "pasFile");
+  // Whoever may change orv.ini must not make a command of the super user
+  // read another file of the machine (as /etc/shadow) as the users.
+  if (name.empty() || !StaysInside(name)) {
+    throw E_PasWord_Error("pasFile=" + name + " in " + RegistryFile() +
+                          " does not name a file inside the program directory " +
+                          Paths().programDir + ", so it is not used. Name the password file " +
+                          "there, as pasFile=KVXS1.KVX.");
+  }
+  return name;
 }
 
 DatabaseUse StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
@@ -125,11 +132,13 @@ void SetUsers(std::unique_ptr<PasswordO> users) {
   TheUsers() = std::move(users);
 }
 
+// Read and written by the file layer: a link planted in a shared folder, at
+// the source or in the target's place, is neither followed nor replaced.
 std::string CopyWithMessage(std::string_view source, std::string_view target) {
-  std::error_code ec;
-  std::filesystem::copy_file(NativePath(source), NativePath(target),
-                             std::filesystem::copy_options::overwrite_existing, ec);
-  return ec ? ec.message() : std::string();
+  std::string bytes;
+  if (const int code = ReadFileBytes(source, bytes); code != 0) return ErrorTextAt(code, source);
+  const int code = WriteFileSafely(target, bytes);
+  return code == 0 ? std::string() : ErrorTextAt(code, target);
 }
 
 std::string LastUserFile() {

@@ -9,6 +9,7 @@
 #include "base/strings.h"
 #include "files/dos.h"
 #include "files/errortext.h"
+#include "files/writefailure.h"
 #include "lists/buffers.h"
 #include "lists/owner.h"
 #include "scores/scoredatabase.h"
@@ -182,16 +183,23 @@ void MainFormO::Deletefile1Click() {
   ShowCurrentFile();
 }
 
+void MainFormO::SaveSetting(int code) {
+  if (code == 0) return;
+  const std::string file = RegistryFile();
+  dialogs_.Error(ChangeFailureText(file, code, "the settings") +
+                 " The change counts until Orv ends; " + file + " keeps the setting it had.");
+}
+
 void MainFormO::LogWords1Click() {
   view_.logWrong = !view_.logWrong;
   Paths().LogMistakes = view_.logWrong;
-  RegWriteBool(kOrvKey, "LogMistakes", view_.logWrong);
+  SaveSetting(RegWriteBool(kOrvKey, "LogMistakes", view_.logWrong));
 }
 
 void MainFormO::Logall1Click() {
   view_.logAll = !view_.logAll;
   Paths().LogAll = view_.logAll;
-  RegWriteBool(kOrvKey, "LogAll", view_.logAll);
+  SaveSetting(RegWriteBool(kOrvKey, "LogAll", view_.logAll));
 }
 
 void MainFormO::Image1Click(SessionSounds& sounds) {

@@ -82,6 +82,8 @@ class MainFormO {
 
  private:
   void ShowCurrentFile();
+  // Tells why a change of orv.ini, which this run keeps, was not saved.
+  void SaveSetting(int code);
 
   Dialogs& dialogs_;
   ScoreDatabase* database_ = nullptr;

@@ -1,12 +1,15 @@
 #include "app/registry.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 #include <QVariant>
 
 #include "app/programpaths.h"
 #include "files/dos.h"
 #include "files/filelayer.h"
+#include "files/filelock.h"
 
 namespace orv {
 namespace {
@@ -19,9 +22,38 @@ QString KeyOf(std::string_view key, std::string_view name) {
   return group + '/' + QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-QString IniPath() {
-  return QString::fromStdString(NativePath(RegistryFile()));
-}
+// An INI file as QSettings sees it: a private copy of its bytes, read
+// without following a link planted in a shared folder (such a file, or a
+// missing one, is an empty copy). QSettings itself would follow any link,
+// read as whoever runs the program, and write through it.
+class IniCopy {
+ public:
+  explicit IniCopy(const std::string& file) {
+    std::string bytes;
+    code_ = ReadFileBytes(file, bytes);
+    if (!folder_.isValid()) {
+      code_ = 5;
+      return;
+    }
+    QFile copy(Path());
+    if (!copy.open(QIODevice::WriteOnly) ||
+        copy.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+            static_cast<qint64>(bytes.size())) {
+      code_ = 5;
+    }
+  }
+  QString Path() const { return folder_.filePath("orv.ini"); }
+  // The I/O code of reading the file: 0, 2 when there is none, or why not.
+  int Code() const { return code_; }
+  std::string Bytes() const {
+    QFile copy(Path());
+    return copy.open(QIODevice::ReadOnly) ? copy.readAll().toStdString() : std::string();
+  }
+
+ private:
+  QTemporaryDir folder_;
+  int code_ = 0;
+};
 
 // The text after "=" of the key's line, as it stands in the file. QSettings
 // reads an unquoted value with a comma as a list and drops the blanks after
@@ -47,21 +79,22 @@ QString WholeLineValue(const std::string& file, const QString& key) {
 }
 
 // orv.ini can hold the database account's password, so only the accounts
-// that may read the password file may read it. It is made private before
-// QSettings saves it, as that save keeps the mode of the file it replaces,
-// and after, as it does not keep a shared folder's group.
-void WriteValue(const QString& key, const QVariant& value) {
+// that may read the password file may read it: it is written as a private
+// file, under its lock, by the program's safe save, which refuses a link in
+// a shared folder and a file this account may not write.
+int WriteValue(const QString& key, const QVariant& value) {
   const std::string file = RegistryFile();
-  if (FileFound(file)) {
-    KeepFilePrivate(file);
-  } else {
-    WriteFileSafely(file, "", FileAccess::Private);
-  }
+  const FileLock lock(file, FileAccess::Private);
+  if (lock.Code() != 0) return lock.Code();
+  const IniCopy ini(file);
+  if (ini.Code() != 0 && ini.Code() != 2) return ini.Code();
   {
-    QSettings ini(IniPath(), QSettings::IniFormat);
-    ini.setValue(key, value);
+    QSettings settings(ini.Path(), QSettings::IniFormat);
+    settings.setValue(key, value);
+    settings.sync();
+    if (settings.status() != QSettings::NoError) return 5;
   }
-  KeepFilePrivate(file);
+  return WriteFileSafely(file, ini.Bytes(), FileAccess::Private);
 }
 
 }  // namespace
@@ -71,7 +104,8 @@ std::string RegistryFile() {
 }
 
 bool RegValueExists(std::string_view key, std::string_view name) {
-  const QSettings ini(IniPath(), QSettings::IniFormat);
+  const IniCopy copy(RegistryFile());
+  const QSettings ini(copy.Path(), QSettings::IniFormat);
   return ini.contains(KeyOf(key, name));
 }
 
@@ -81,7 +115,8 @@ std::string RegReadString(std::string_view key, std::string_view name) {
 
 std::optional<std::string> IniValue(const std::string& file, std::string_view key,
                                     std::string_view name) {
-  const QSettings ini(QString::fromStdString(NativePath(file)), QSettings::IniFormat);
+  const IniCopy copy(file);
+  const QSettings ini(copy.Path(), QSettings::IniFormat);
   const QVariant value = ini.value(KeyOf(key, name));
   if (!value.isValid()) return std::nullopt;
   if (value.typeId() == QMetaType::QStringList) {
@@ -91,7 +126,8 @@ std::optional<std::string> IniValue(const std::string& file, std::string_view ke
 }
 
 bool RegReadBool(std::string_view key, std::string_view name) {
-  const QSettings ini(IniPath(), QSettings::IniFormat);
+  const IniCopy copy(RegistryFile());
+  const QSettings ini(copy.Path(), QSettings::IniFormat);
   const QVariant value = ini.value(KeyOf(key, name));
   // An INI file keeps only text: a value counts as an integer when its text is one.
   bool isInteger = false;
@@ -99,12 +135,13 @@ bool RegReadBool(std::string_view key, std::string_view name) {
   return !isInteger || number != 0;
 }
 
-void RegWriteBool(std::string_view key, std::string_view name, bool value) {
-  WriteValue(KeyOf(key, name), value ? 1 : 0);
+int RegWriteBool(std::string_view key, std::string_view name, bool value) {
+  return WriteValue(KeyOf(key, name), value ? 1 : 0);
 }
 
-void RegWriteString(std::string_view key, std::string_view name, std::string_view text) {
-  WriteValue(KeyOf(key, name), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+int RegWriteString(std::string_view key, std::string_view name, std::string_view text) {
+  return WriteValue(KeyOf(key, name),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 }  // namespace orv

@@ -1,6 +1,7 @@
 #pragma once
 // The program's machine-wide values, kept in orv.ini in the program
-// directory. A key path such as "\Software\Quenby\Orv\7.0\Data" is the group
+// directory. It is read as the file layer reads a file, never through a link
+// planted in a shared folder. A key path such as "\Software\Quenby\Orv\7.0\Data" is the group
 // "Software/Quenby/Orv/7.0/Data"; each helper opens the file for one
 // operation only.
 #include <optional>
@@ -26,8 +27,10 @@ std::optional<std::string> IniValue(const std::string& file, std::string_view ke
 // The value when it is stored as an integer (not 0 is true); true otherwise,
 // also when it is missing.
 bool RegReadBool(std::string_view key, std::string_view name);
-// Stored as the integer 1 or 0.
-void RegWriteBool(std::string_view key, std::string_view name, bool value);
-void RegWriteString(std::string_view key, std::string_view name, std::string_view text);
+// Stored as the integer 1 or 0. The writes return the I/O code: 5 where
+// this account may not change orv.ini, kPlantedEntryCode for a link in its
+// place in a shared folder; the file is then as it was.
+int RegWriteBool(std::string_view key, std::string_view name, bool value);
+int RegWriteString(std::string_view key, std::string_view name, std::string_view text);
 
 }  // namespace orv

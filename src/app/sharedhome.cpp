@@ -5,7 +5,10 @@
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+
+#include <cstring>
 
 #include <vector>
 
@@ -46,6 +49,27 @@ bool SharedGroup(const std::string& dir, gid_t& group) {
   return true;
 }
 
+// The group named in the folder's access list without the right to write,
+// the learners' group of a folder the teachers' group owns (as the package
+// shares it); else the folder's own group. The list is read as the kernel
+// keeps it: a 4-byte version, then 8-byte entries of tag, permissions, id.
+gid_t LearnersGroup(const std::string& dir, gid_t folderGroup) {
+  constexpr std::uint16_t kNamedGroup = 0x08;
+  constexpr std::uint16_t kWrite = 0x02;
+  char list[512];
+  const ssize_t size = ::getxattr(dir.c_str(), "system.posix_acl_access", list, sizeof list);
+  for (ssize_t at = 4; at + 8 <= size; at += 8) {
+    std::uint16_t tag = 0;
+    std::uint16_t perm = 0;
+    std::uint32_t id = 0;
+    std::memcpy(&tag, list + at, 2);
+    std::memcpy(&perm, list + at + 2, 2);
+    std::memcpy(&id, list + at + 4, 4);
+    if (tag == kNamedGroup && (perm & kWrite) == 0) return static_cast<gid_t>(id);
+  }
+  return folderGroup;
+}
+
 }  // namespace
 
 std::string DefaultProgramDirectory(const std::string& exeFolder) {
@@ -56,12 +80,21 @@ std::string SharedHomeProblem(const std::string& programDir) {
   gid_t group = 0;
   // The super user may work anywhere; the package sets the folder up as such.
   if (!SharedGroup(programDir, group) || ::geteuid() == 0 || InGroup(group)) return {};
-  const std::string name = GroupName(group);
+  // The learners' group, which its access list names, may enter it too.
+  const gid_t learners = LearnersGroup(programDir, group);
+  if (InGroup(learners)) return {};
+  const std::string name = GroupName(learners);
   const std::string user = UserName();
   return "You (" + user + ") are not in the group \"" + name + "\" that shares Orv's folder " +
          programDir + " among the accounts of this computer. Ask the computer's administrator " +
          "to add you (sudo adduser " + user + " " + name +
          "); it counts from your next log-in to the computer.";
+}
+
+bool TeachersAccount(const std::string& programDir) {
+  gid_t group = 0;
+  if (::geteuid() == 0) return true;
+  return SharedGroup(programDir, group) ? InGroup(group) : true;
 }
 
 void JoinSharedHome(const std::string& programDir) {

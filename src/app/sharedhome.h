@@ -21,6 +21,13 @@ std::string DefaultProgramDirectory(const std::string& exeFolder);
 // who is not in the group that shares it.
 std::string SharedHomeProblem(const std::string& programDir);
 
+// Whether this process's account is one that changes the users, lists and
+// settings of programDir: the super user's; in a folder a group shares, a
+// member of the folder's own group (the teachers' group, where the package
+// shares it; the learners reach it through its access list); in a folder
+// that is not shared, any account that may write there.
+bool TeachersAccount(const std::string& programDir);
+
 // Raises E_Orv_Error with SharedHomeProblem's message when there is one. In
 // a shared folder, what this process makes is then left writable by the
 // group, so that the next account can go on using it.

@@ -282,9 +282,13 @@ int WriteFileSafely(std::string_view path, std::string_view bytes, FileAccess ac
   if (code == 0 && hadOld) {
     // The new file keeps the old one's permissions and owner.
     ::fchmod(file.Get(), old.st_mode & 07777);
+    // Only a privileged saver may give the file away; others keep it as
+    // their own, but in the old file's group (a member may give it that),
+    // so a file of the teachers' group does not fall to the folder's group.
     if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
-        ::fchown(file.Get(), old.st_uid, old.st_gid) != 0) {
-      // Only a privileged saver may give the file away; others keep it as their own.
+        ::fchown(file.Get(), old.st_uid, old.st_gid) != 0 &&
+        ::fchown(file.Get(), static_cast<uid_t>(-1), old.st_gid) != 0) {
+      // Not a member of that group: the file keeps the folder's.
     }
     // A private file made readable by every account (by an older program,
     // say) becomes private with this save.

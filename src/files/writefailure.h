@@ -13,4 +13,12 @@ namespace orv {
 // account may not make files in its folder.
 std::string WriteFailureText(std::string_view path, int code);
 
+// The text for a person at the computer whose change of path failed with
+// code. Where a group shares the file's folder (its set-group-ID bit, as
+// the installed program directory has it) and this account may not change
+// the file or make files in that folder, only a teacher's account can:
+// "Only a teacher's account of this computer can change " what ("the
+// users"). Otherwise ErrorTextAt.
+std::string ChangeFailureText(std::string_view path, int code, std::string_view what);
+
 }  // namespace orv

@@ -11,6 +11,7 @@
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
+#include "files/writefailure.h"
 #include "lists/edit.h"
 #include "lists/editedlist.h"
 #include "lists/listedithost.h"
@@ -152,7 +153,7 @@ bool TEditOrv::SaveText() {
 
 bool TEditOrv::WriteLines(const std::string& target) {
   const int code = SaveListFile(EditedListFile(file_, Lines()), target);
-  if (code != 0) dialogs_.Error(ErrorTextAt(code, target));
+  if (code != 0) dialogs_.Error(ChangeFailureText(target, code, "the word lists"));
   return code == 0;
 }
 

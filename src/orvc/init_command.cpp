@@ -161,9 +161,9 @@ int Run(const Invocation& inv) {
   Check(CreateFirstPasswordFile(passwords, kFirstSuperUser, NewPasswordCode(adminPassword)),
         passwords);
   for (const SampleList& sample : SampleLists()) InstallSampleList(p.listRoot, sample);
-  RegWriteString(kOrvKey, "scoreDB", database);
+  Check(RegWriteString(kOrvKey, "scoreDB", database), RegistryFile());
   // Only teachers add users here; an older program directory keeps its 0.
-  RegWriteString(kOrvKey, kNewAddUserLevel, IntText(kTeacherLevel));
+  Check(RegWriteString(kOrvKey, kNewAddUserLevel, IntText(kTeacherLevel)), RegistryFile());
   made.Keep();
 
   *inv.out << "Made the program directory " << p.programDir << "\n"

@@ -1,6 +1,7 @@
 // orvc users: the password file of a program directory, for scripts and recovery.
 #include <charconv>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -22,7 +23,8 @@ namespace {
 constexpr const char* kUsage =
     "orvc users list | add NAME [--level N] (level 255: password on standard input) | set-level "
     "NAME N | set-password NAME [--legacy] | "
-    "check NAME";
+    "check NAME; a change from an account that is not a teacher's: --login USER (its password "
+    "on the first line of standard input)";
 
 int ParseLevel(const std::string& text) {
   int level = -1;
@@ -128,7 +130,45 @@ int Check(PasswordO& users, const Invocation& inv) {
   return 0;
 }
 
-int Run(const Invocation& inv) {
+// Takes "--login USER" out of the arguments: the program user whose level
+// lets an account that is not a teacher's make a change.
+std::optional<std::string> TakeLogin(Invocation& inv) {
+  std::optional<std::string> login;
+  for (std::size_t i = 0; i < inv.args.size(); ++i) {
+    if (inv.args[i] == "--login" && i + 1 < inv.args.size()) {
+      login = inv.args[i + 1];
+      inv.args.erase(inv.args.begin() + static_cast<std::ptrdiff_t>(i),
+                     inv.args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+      break;
+    }
+  }
+  return login;
+}
+
+// A change of the users is made for the super user and a teacher's account
+// of the computer, or after the log-in of a program user of the editing level.
+void MayChange(PasswordO& users, const Invocation& inv, const std::optional<std::string>& login) {
+  if (TeachersAccount(Paths().programDir)) return;
+  if (!login) {
+    throw CommandError{
+        "Only a teacher's account of this computer can change the users (or log in as a user "
+        "of level " +
+            std::to_string(PasswordO::EditLevel()) +
+            " with --login USER, its password on the first line of standard input).",
+        1};
+  }
+  const int level = users.Authenticate(UpperAZ(*login), ReadPassword(inv));
+  if (level < PasswordO::EditLevel()) {
+    throw CommandError{"\"" + *login + "\" and that password do not give level " +
+                           std::to_string(PasswordO::EditLevel()) +
+                           ", which a change of the users needs",
+                       1};
+  }
+}
+
+int Run(const Invocation& given) {
+  Invocation inv = given;
+  const std::optional<std::string> login = TakeLogin(inv);
   if (inv.args.empty()) throw CommandError{std::string("usage: ") + kUsage};
   UseProgramDirectory(inv);
   JoinSharedHome(Paths().programDir);
@@ -143,6 +183,9 @@ int Run(const Invocation& inv) {
   ConsoleDialogs dialogs(*inv.err);
   PasswordO users(p.programDir, fileName, dialogs);
   const std::string& action = inv.args[0];
+  if (action == "add" || action == "set-level" || action == "set-password") {
+    MayChange(users, inv, login);
+  }
   int result = 0;
   if (action == "list") {
     result = List(users, inv);

@@ -12,6 +12,7 @@
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
+#include "files/writefailure.h"
 #include "users/crypt.h"
 #include "users/passwordcode.h"
 
@@ -106,7 +107,8 @@ ChangeResult::Outcome PasswordO::Change(const UserChange& change, bool quiet) {
   if (quiet) return result.outcome;
   if (result.outcome == ChangeResult::Outcome::Failed) {
     dialogs_.Error("The password file " + path_ +
-                   " could not be saved, so the change was not made. " + ErrorText(result.code));
+                   " could not be saved, so the change was not made. " +
+                   ChangeFailureText(path_, result.code, "the users"));
   } else if (lastChangeRefused_) {
     dialogs_.Error(result.refusal + " (the password file " + path_ +
                    " had been changed by another program).");

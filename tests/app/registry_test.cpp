@@ -8,6 +8,7 @@
 
 #include "app/dbaccountconfig.h"
 #include "app/programpaths.h"
+#include "files/pathwalk.h"
 #include "support/temp_dir.h"
 
 namespace orv {
@@ -131,6 +132,21 @@ TEST_F(RegistryTest, AWrittenFileIsPrivate) {
     EXPECT_EQ(RegReadString(kOrvKey, "dbPassword"), "secret") << n;
     EXPECT_EQ(std::filesystem::status(folder + "orv.ini").permissions(), c.after) << n;
   }
+}
+
+// In a folder a group shares, orv.ini put there as a link (to a file of
+// whoever runs the program next) is neither read nor written through.
+TEST_F(RegistryTest, ALinkInASharedFolderIsNotFollowed) {
+  const std::string victim =
+      home.Write("own/victim.ini", "[Software/Quenby/Orv/7.0/Data]\npasFile=x\n");
+  const std::string folder = home.Str() + "shared/";
+  std::filesystem::create_directory(folder);
+  std::filesystem::permissions(folder, std::filesystem::perms(02775));
+  std::filesystem::create_symlink(victim, folder + "orv.ini");
+  SetProgramDirectory(folder);
+  EXPECT_FALSE(RegValueExists(kOrvKey, "pasFile"));
+  EXPECT_EQ(RegWriteString(kOrvKey, "scoreDB", "/elsewhere.gdb"), kPlantedEntryCode);
+  EXPECT_EQ(home.Read("own/victim.ini"), "[Software/Quenby/Orv/7.0/Data]\npasFile=x\n");
 }
 
 TEST_F(RegistryTest, OnlyAnIntegerValueCanBeFalse) {

@@ -6,11 +6,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "support/run_program.h"
 
 namespace orv::test {
 
-TestAccounts::TestAccounts(const std::vector<std::string>& roles, const std::string& homes)
+TestAccounts::TestAccounts(const std::vector<std::string>& roles, const std::string& homes,
+                           const std::vector<std::string>& teacherRoles)
     : homes_(homes) {
   if (::geteuid() != 0) {
     problem_ = "making accounts of the computer (useradd) needs the super user";
@@ -25,10 +28,21 @@ TestAccounts::TestAccounts(const std::vector<std::string>& roles, const std::str
   }
   group_ = tag;
   gid_ = entry->gr_gid;
+  if (!teacherRoles.empty()) {
+    const ProgramRun teachers = RunProgram("/usr/sbin/groupadd", {tag + "teachers"});
+    if (teachers.exitCode != 0) {
+      problem_ = "groupadd " + tag + "teachers failed: " + teachers.err;
+      return;
+    }
+    teachers_ = tag + "teachers";
+  }
   for (const std::string& role : roles) {
     const std::string name = tag + role;
+    const bool teacher =
+        std::find(teacherRoles.begin(), teacherRoles.end(), role) != teacherRoles.end();
     const ProgramRun user = RunProgram(
-        "/usr/sbin/useradd", {"-m", "-b", homes, "-G", group_, "-s", "/usr/sbin/nologin", name});
+        "/usr/sbin/useradd",
+        {"-m", "-b", homes, "-G", teacher ? teachers_ : group_, "-s", "/usr/sbin/nologin", name});
     if (user.exitCode != 0) {
       problem_ = "useradd " + name + " failed: " + user.err;
       return;
@@ -39,6 +53,7 @@ TestAccounts::TestAccounts(const std::vector<std::string>& roles, const std::str
 
 TestAccounts::~TestAccounts() {
   for (const std::string& name : names_) RunProgram("/usr/sbin/userdel", {name});
+  if (!teachers_.empty()) RunProgram("/usr/sbin/groupdel", {teachers_});
   if (!group_.empty()) RunProgram("/usr/sbin/groupdel", {group_});
 }
 

@@ -14,7 +14,9 @@ class TestAccounts {
  public:
   // Members named after roles ("a", "b"), made unique to this process; each
   // gets a home in homes (a folder only root may write).
-  TestAccounts(const std::vector<std::string>& roles, const std::string& homes);
+  // Members of teacherRoles are in a second group instead, the teachers'.
+  TestAccounts(const std::vector<std::string>& roles, const std::string& homes,
+               const std::vector<std::string>& teacherRoles = {});
   ~TestAccounts();
   TestAccounts(const TestAccounts&) = delete;
   TestAccounts& operator=(const TestAccounts&) = delete;
@@ -23,6 +25,7 @@ class TestAccounts {
   const std::string& Problem() const { return problem_; }
   const std::string& Group() const { return group_; }
   gid_t GroupId() const { return gid_; }
+  const std::string& TeachersGroup() const { return teachers_; }
   const std::string& Name(std::size_t member) const { return names_.at(member); }
   uid_t Uid(std::size_t member) const;
   std::string Home(std::size_t member) const;
@@ -35,6 +38,7 @@ class TestAccounts {
  private:
   std::string group_;
   gid_t gid_ = 0;
+  std::string teachers_;
   std::vector<std::string> names_;
   std::string homes_;
   std::string problem_;
