@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "base/strings.h"
 #include "base/utf8.h"
 #include "files/filelayer.h"
 #include "files/filelock.h"

@@ -7,9 +7,11 @@
 //   time (UTC) TAB "wrong" or "right" TAB account TAB program TAB process TAB name
 // A try is written as wrong before its password is checked, and turned right
 // when it was, so tries made at once by several processes all count.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace orv {
 
