@@ -8,9 +8,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/getuser.h"
+#include "base/strings.h"
 #include "users/password.h"
 #include "widgets/formhelpers_window.h"
 
@@ -61,7 +63,10 @@ TLoginForm::TLoginForm(QWidget* parent)
   layout->addLayout(fields);
   layout->addLayout(buttons);
   SetLoginTexts();
+  waitTimer_ = new QTimer(this);
+  waitTimer_->setInterval(1000);
 
+  connect(waitTimer_, &QTimer::timeout, this, &TLoginForm::ShowWait);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
   connect(UsersList, &QComboBox::currentTextChanged, this, &TLoginForm::UsersListChange);
@@ -82,8 +87,26 @@ LoginEntry TLoginForm::AskLogin() {
   UsersList->show();
   Name->hide();
   Pasword->clear();
-  if (exec() != QDialog::Accepted) return {"No user", ""};
+  waitTimer_->start();
+  const bool accepted = exec() == QDialog::Accepted;
+  waitTimer_->stop();
+  ok->setEnabled(true);
+  SetLoginTexts();
+  if (!accepted) return {"No user", ""};
   return {UsersList->currentText().toStdString(), Pasword->text().toStdString()};
+}
+
+void TLoginForm::ShowWait() {
+  if (!waitTimer_->isActive() || !HasUsers()) return;
+  const std::string name = UsersList->currentText().toStdString();
+  const std::int64_t wait = Users().SecondsToWait(UpperAZ(name));
+  ok->setEnabled(wait == 0);
+  if (wait == 0) {
+    Label1->setText("Enter user name and password");
+  } else {
+    Label1->setText(QString::fromStdString("Wait " + std::to_string(wait) +
+                                           " s before the next log-in as " + name));
+  }
 }
 
 std::optional<std::pair<std::string, std::string>> TLoginForm::AskNewPasswordTwice() {
@@ -133,6 +156,7 @@ void TLoginForm::NameEnter() {
   UsersList->addItems(names);
   UsersList->setCurrentIndex(-1);
   UsersList->setEditText(QString::fromStdString(LastUserName()));
+  ShowWait();
   if (UsersList->isVisible()) {
     UsersList->setFocus();
   } else if (Name->isVisible()) {
@@ -146,6 +170,7 @@ void TLoginForm::FormHide() {
 
 void TLoginForm::UsersListChange() {
   Name->setText(UsersList->currentText());
+  ShowWait();
   const int index = UsersList->currentIndex();
   if (index >= 0 && Pasword->isEnabled() &&
       UsersList->currentText() == UsersList->itemText(index)) {

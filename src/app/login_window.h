@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace orv {
 
@@ -48,6 +49,11 @@ class TLoginForm : public QDialog {
   void PaswordEnter();
   void PaswordExit();
   void SetLoginTexts();
+  // While wrong tries for the name typed make the next one wait, OK is off
+  // and the window counts the seconds down.
+  void ShowWait();
+
+  QTimer* waitTimer_;
 };
 
 }  // namespace orv

@@ -14,6 +14,11 @@ class RealClock : public Clock {
         std::chrono::steady_clock::now().time_since_epoch());
     return static_cast<std::uint32_t>(ms.count());
   }
+  std::int64_t UnixSeconds() override {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+  }
   void Sleep(std::uint32_t ms) override {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
   }

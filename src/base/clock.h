@@ -10,6 +10,8 @@ class Clock {
   virtual ~Clock() = default;
   // Milliseconds since an arbitrary start; wraps modulo 2^32.
   virtual std::uint32_t Ticks() = 0;
+  // The time of day as seconds since 1970 (UTC), the same in every process.
+  virtual std::int64_t UnixSeconds() = 0;
   virtual void Sleep(std::uint32_t ms) = 0;
   // Lets the window system handle its pending messages.
   virtual void ProcessEvents() = 0;
@@ -24,6 +26,9 @@ void SetClock(Clock* clock);
 class InstantClock : public Clock {
  public:
   std::uint32_t Ticks() override { return now_; }
+  // Starts where SetUnixStart put it and goes on with the sleeps.
+  std::int64_t UnixSeconds() override { return unixStart_ + slept_ / 1000; }
+  void SetUnixStart(std::int64_t seconds) { unixStart_ = seconds; }
   void Sleep(std::uint32_t ms) override {
     now_ += ms;
     slept_ += ms;
@@ -35,6 +40,7 @@ class InstantClock : public Clock {
 
  private:
   std::uint32_t now_ = 0;
+  std::int64_t unixStart_ = 0;
   std::uint64_t slept_ = 0;
   std::uint64_t eventRounds_ = 0;
 };

@@ -123,9 +123,12 @@ int SetPassword(PasswordO& users, const Invocation& inv) {
 int Check(PasswordO& users, const Invocation& inv) {
   Expect(inv, 2);
   const std::string password = ReadPassword(inv);
-  const int level = users.Authenticate(UpperAZ(inv.args[1]), password);
-  if (level == -1) throw CommandError{"no user named \"" + inv.args[1] + "\"", 1};
-  if (level < 0) throw CommandError{"wrong password for \"" + inv.args[1] + "\"", 1};
+  std::int64_t wait = 0;
+  const int level = users.AuthenticateTry(UpperAZ(inv.args[1]), password, wait);
+  if (level == kLoginDelayed) throw CommandError{LoginDelayedText(wait), 1};
+  // A missing user and a wrong password are told alike, so the answer gives
+  // away no names.
+  if (level < 0) throw CommandError{"wrong user name or password for \"" + inv.args[1] + "\"", 1};
   *inv.out << level << '\n';
   return 0;
 }

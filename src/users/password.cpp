@@ -43,6 +43,11 @@ std::string PasswordFilePath(std::string_view directory, std::string_view fileNa
   return absolute ? std::string(fileName) : std::string(directory) + std::string(fileName);
 }
 
+std::string LoginDelayedText(std::int64_t seconds) {
+  return "Too many wrong log-ins for this name in a row: try again in " + std::to_string(seconds) +
+         " s.";
+}
+
 std::string MissingPasswordFileText() {
   return "Error in _PasWord.Begin:" + ErrorText(590);
 }
@@ -55,7 +60,10 @@ int CreateFirstPasswordFile(std::string_view path, std::string_view superUser,
 }
 
 PasswordO::PasswordO(std::string directory, std::string fileName, Dialogs& dialogs)
-    : directory_(std::move(directory)), fileName_(std::move(fileName)), dialogs_(dialogs) {
+    : directory_(std::move(directory)),
+      fileName_(std::move(fileName)),
+      dialogs_(dialogs),
+      tries_(LoginRecordPath(directory_)) {
   path_ = PasswordFilePath(directory_, fileName_);
   if (!DirExists(directory_)) throw ERunError(3);
   if (!FileFound(path_)) throw E_PasWord_Error(MissingPasswordFileText());
@@ -191,11 +199,28 @@ bool PasswordO::SuperPasswordMatches(std::string_view password) {
 }
 
 int PasswordO::Authenticate(std::string_view name, std::string_view password) {
-  if (!UserExists(name)) return -1;
+  if (!UserExists(name)) {
+    // The checks a known name gets: the super users' codes (without the
+    // reset of a missing one, which a known name triggers), then its own.
+    for (const UserRecord& super : UsersAtLevel(kSuperLevel)) {
+      if (!super.code.empty()) CodeMatches(super.code, password);
+    }
+    CheckAgainstDummyCode(password);
+    return -1;
+  }
   if (SuperPasswordMatches(password)) return kSuperLevel;
   if (HasNoPassword(name)) return 0;
   const UserRecord user = FindUser(name);
   return CodeMatches(user.code, password) ? user.level : -2;
+}
+
+int PasswordO::AuthenticateTry(std::string_view name, std::string_view password,
+                               std::int64_t& wait) {
+  wait = tries_.Take(name);
+  if (wait > 0) return kLoginDelayed;
+  const int level = Authenticate(name, password);
+  if (level >= 0) tries_.Right();
+  return level;
 }
 
 int PasswordO::Login() {
@@ -209,10 +234,13 @@ int PasswordO::Login() {
   for (const UserRecord& super : UsersAtLevel(kSuperLevel)) {
     if (super.code.empty()) withoutPassword.push_back(super.name);
   }
-  const int level = Authenticate(name, entry.password);
+  std::int64_t wait = 0;
+  const int level = AuthenticateTry(name, entry.password, wait);
   if (level < 0) {
     currentLevel_ = level;
-    dialogs_.Message(MsgKind::Warning, std::string(kDenied), MsgButtons::Ok);
+    dialogs_.Message(MsgKind::Warning,
+                     level == kLoginDelayed ? LoginDelayedText(wait) : std::string(kDenied),
+                     MsgButtons::Ok);
     return currentLevel_;
   }
   if (level == kSuperLevel) {
@@ -316,8 +344,11 @@ void PasswordO::ChangeOwnPassword() {
   const LoginEntry entry = dialogs_.AskLogin();
   const std::string name = UpperAZ(entry.name);
   Reread();
-  if (Authenticate(name, entry.password) < 0) {
-    dialogs_.Message(MsgKind::Warning, std::string(kDenied), MsgButtons::Ok);
+  std::int64_t wait = 0;
+  if (const int level = AuthenticateTry(name, entry.password, wait); level < 0) {
+    dialogs_.Message(MsgKind::Warning,
+                     level == kLoginDelayed ? LoginDelayedText(wait) : std::string(kDenied),
+                     MsgButtons::Ok);
     return;
   }
   ChangePassword(name);

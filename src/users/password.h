@@ -11,6 +11,7 @@
 
 #include "base/errors.h"
 #include "lists/buffers.h"
+#include "users/loginrecord.h"
 #include "users/passwordfile.h"
 
 namespace orv {
@@ -29,6 +30,12 @@ inline constexpr std::string_view kDefaultSuperPassword = "tamblore";
 // What Login gives when the default password opened level 255 and no new
 // password was chosen for that super user.
 inline constexpr int kDefaultPasswordKept = -4;
+// What a log-in gives when wrong tries for the name came so close before
+// that this one must wait (see LoginRecord); the password is not checked.
+inline constexpr int kLoginDelayed = -5;
+
+// "Wrong log-ins ... try again in N s": the same for every name, known or not.
+std::string LoginDelayedText(std::int64_t seconds);
 
 // The password file's path: fileName in directory, or fileName itself when it
 // names a folder of its own.
@@ -96,9 +103,17 @@ class PasswordO {
   userArray UsersAtLevel(int level) const;
 
   bool SuperPasswordMatches(std::string_view password);
-  // The level to grant: 0 to 255; -1 unknown user; -2 wrong password.
+  // The level to grant: 0 to 255; -1 unknown user; -2 wrong password. An
+  // unknown user takes as long as a wrong password.
   int Authenticate(std::string_view name, std::string_view password);
-  // As Authenticate, or -3 when the log-in dialog was cancelled. When the
+  // Authenticate as a log-in does: counted in the record of tries, or
+  // kLoginDelayed with the seconds still to wait in *wait, unchecked.
+  int AuthenticateTry(std::string_view name, std::string_view password, std::int64_t& wait);
+  // Seconds still to wait before name may be tried (LoginRecord).
+  std::int64_t SecondsToWait(std::string_view name) const { return tries_.SecondsToWait(name); }
+  // The record of log-in tries beside the password file.
+  const std::string& LoginRecordFilePath() const { return tries_.Path(); }
+  // As AuthenticateTry, or -3 when the log-in dialog was cancelled. When the
   // default password opened level 255 (typed, or just given to a super user
   // found without one), that super user must choose a new password first;
   // without one the log-in fails with kDefaultPasswordKept.
@@ -145,6 +160,7 @@ class PasswordO {
   std::string path_;
   Dialogs& dialogs_;
   PasswordFileContent content_;
+  LoginRecord tries_;
   std::string currentUser_;
   std::int32_t currentLevel_ = -1;
   int lastSaveCode_ = 0;

@@ -11,11 +11,13 @@
 #include "app/getuser.h"
 #include "app/programpaths.h"
 #include "app/qtdialogs_window.h"
+#include "base/clock.h"
 #include "base/platform.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 #include "support/test_users.h"
 #include "support/window_driver.h"
+#include "users/loginrecord.h"
 #include "users/password.h"
 
 namespace orv {
@@ -124,6 +126,33 @@ TEST_F(LoginWindow, OkIsTheDefaultButtonOnlyWhileInThePasswordBox) {
   form.AskLogin();
   EXPECT_FALSE(defaultInName);
   EXPECT_TRUE(defaultInPassword);
+}
+
+// While wrong tries for the name typed make the next one wait, OK is off
+// and the window says how long; another name may log in at once.
+TEST_F(LoginWindow, OkWaitsWhileWrongTriesForTheNameMakeTheNextWait) {
+  InstantClock clock;
+  ScopedClock scope(clock);
+  LoginRecord record(Users().LoginRecordFilePath());
+  ASSERT_EQ(record.Take("BOB"), 0);
+  clock.Sleep(1000);
+  ASSERT_EQ(record.Take("BOB"), 0);
+  dir.Write("LastUser.Kvx", "bob\r\n");
+  bool okForBob = true, okForAnn = false;
+  QString label;
+  driver.Then("TLoginForm", "reads the wait, types Ann, presses OK", [&](QWidget& w) {
+    okForBob = form.ok->isEnabled();
+    label = form.Label1->text();
+    form.UsersList->lineEdit()->selectAll();
+    Type(w, "Ann");
+    okForAnn = form.ok->isEnabled();
+    form.ok->click();
+  });
+  const LoginEntry entry = form.AskLogin();
+  EXPECT_FALSE(okForBob);
+  EXPECT_EQ(label, "Wait 2 s before the next log-in as bob");
+  EXPECT_TRUE(okForAnn);
+  EXPECT_EQ(entry.name, "Ann");
 }
 
 TEST_F(LoginWindow, PickingAUserFromTheListGoesToThePassword) {

@@ -301,6 +301,7 @@ class StartedClock : public Clock {
  public:
   explicit StartedClock(std::uint32_t start) : now_(start) {}
   std::uint32_t Ticks() override { return now_; }
+  std::int64_t UnixSeconds() override { return 0; }
   void Sleep(std::uint32_t ms) override { now_ += ms; }
   void ProcessEvents() override {
     if (++rounds > 1000) throw std::runtime_error("the wait did not end");

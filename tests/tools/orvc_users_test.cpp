@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "base/clock.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 #include "support/test_users.h"
 #include "users/crypt.h"
+#include "users/loginrecord.h"
 #include "users/password.h"
 #include "users/passwordcode.h"
 
@@ -140,6 +142,47 @@ TEST_F(OrvcUsers, ASuperUserIsAddedWithThePasswordGiven) {
   ASSERT_EQ(Users({"add", "root", "--level", "255"}, "root-pw\n").exitCode, 0);
   EXPECT_EQ(Users({"check", "bob"}, "root-pw\n").out, "255\n");
   EXPECT_EQ(Users({"check", "root"}, "tamblore\n").exitCode, 1);
+}
+
+// The record of tries belongs to the program directory: wrong tries another
+// program made count in orvc, and orvc's in the next program. A missing user
+// is told as a wrong password is.
+TEST_F(OrvcUsers, WrongTriesOfOtherProgramsMakeTheNextWait) {
+  const std::string path = LoginRecordPath(home.Str());
+  {
+    InstantClock earlier;
+    earlier.SetUnixStart(TheClock().UnixSeconds() - 100);
+    ScopedClock scope(earlier);
+    LoginRecord record(path);
+    for (const std::uint32_t wait : {1, 2, 4, 8}) {
+      ASSERT_EQ(record.Take("BOSS"), 0);
+      earlier.Sleep(wait * 1000);
+    }
+  }
+  // The fifth wrong try may be made now; it makes the next wait 16 s.
+  Outcome r = Users({"check", "Boss"}, "bad\n");
+  EXPECT_EQ(r.err, "orvc: wrong user name or password for \"Boss\"\n");
+  r = Users({"check", "Boss"}, "boss-pw\n");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_TRUE(
+      r.err.starts_with("orvc: Too many wrong log-ins for this name in a row: try again in "))
+      << r.err;
+  EXPECT_GT(LoginRecord(path).SecondsToWait("BOSS"), 0);
+  r = Users({"check", "nobody"}, "bad\n");
+  EXPECT_EQ(r.err, "orvc: wrong user name or password for \"nobody\"\n");
+
+  // Each try taken is a line; the one refused is none.
+  const std::string log = home.Read(std::string(kLoginRecordFile));
+  std::size_t boss = 0;
+  for (std::size_t at = log.find("\tBOSS\n"); at != std::string::npos;
+       at = log.find("\tBOSS\n", at + 1)) {
+    ++boss;
+  }
+  EXPECT_EQ(boss, 5u) << log;
+  EXPECT_NE(log.find("\twrong\t"), std::string::npos) << log;
+  EXPECT_NE(log.find("\torvc\t"), std::string::npos) << log;
+  EXPECT_NE(log.find("\tNOBODY\n"), std::string::npos) << log;
 }
 
 TEST_F(OrvcUsers, SetsLevelsAndPasswordsAndChecksThem) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <tuple>
 
+#include "base/clock.h"
 #include "base/platform.h"
 #include "files/errortext.h"
 #include "support/fake_dialogs.h"
@@ -57,6 +58,8 @@ class PasswordTest : public ::testing::Test {
 
   std::string FileText() const { return dir.Read("KVXS1.KVX"); }
 
+  InstantClock clock;
+  ScopedClock scope{clock};
   TempDir dir;
   FakeDialogs dialogs;
   std::unique_ptr<PasswordO> users;
@@ -265,6 +268,20 @@ TEST_F(PasswordTest, LogInLogOutAndCancel) {
   EXPECT_FALSE(p.IsLoggedIn());
   EXPECT_EQ(p.CurrentUser(), "");
   EXPECT_EQ(p.CurrentLevel(), -1);
+}
+
+// A name that is no user's is refused in the same words as a wrong password
+// and waits as long after it, so trying names tells nothing; during the wait
+// not even the right password is checked.
+TEST_F(PasswordTest, AMissingUserIsRefusedAndSlowedAsAWrongPasswordIs) {
+  PasswordO& p = OpenStandard();
+  for (const std::string name : {"ann", "carol"}) {
+    dialogs.messages.clear();
+    dialogs.logins = {{name, "bad"}, {name, "ann-pw"}};
+    EXPECT_LT(p.Login(), 0) << name;
+    EXPECT_EQ(p.Login(), kLoginDelayed) << name;
+    EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{kDenied, LoginDelayedText(1)})) << name;
+  }
 }
 
 TEST_F(PasswordTest, HasAccessByLevelOrByQuotedName) {
@@ -536,6 +553,7 @@ TEST_F(PasswordTest, ChangeOwnPasswordNeedsTheRightPassword) {
   EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{kDenied});
   EXPECT_EQ(dialogs.newPasswordDialogs, 0);
 
+  clock.Sleep(1000);  // the wait after one wrong try
   dialogs.logins.push_back({"ann", "ann-pw"});
   dialogs.newPasswords = {{"mine", "mine"}};
   p.ChangeOwnPassword();
