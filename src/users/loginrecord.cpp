@@ -13,6 +13,7 @@
 
 #include "base/clock.h"
 #include "base/utf8.h"
+#include "files/dos.h"
 #include "files/filelayer.h"
 #include "files/filelock.h"
 #include "users/passwordfile.h"
@@ -128,7 +129,8 @@ std::string AccountName() {
 }  // namespace
 
 std::string LoginRecordPath(std::string_view programDir) {
-  return std::string(programDir) + std::string(kLoginRecordFile);
+  return std::string(programDir) + std::string(kLoginRecordFolder) + '\\' +
+         std::string(kLoginRecordFile);
 }
 
 std::int64_t LoginDelaySeconds(int wrongInARow) {
@@ -151,6 +153,7 @@ std::int64_t LoginRecord::SecondsToWait(std::string_view name) const {
 std::int64_t LoginRecord::Take(std::string_view name) {
   taken_.clear();
   const std::string recorded = LoginRecordName(name);
+  MakePath(path_);
   const FileLock lock(path_, FileAccess::Shared);
   std::vector<std::string> lines = ReadLines(path_);
   const std::int64_t now = TheClock().UnixSeconds();

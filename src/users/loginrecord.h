@@ -15,12 +15,15 @@
 
 namespace orv {
 
-// The record's file name in the program directory.
+// The record's folder in the program directory and its file name there. A
+// folder of its own, because every account that logs in writes the record,
+// also where it may not make files beside the lists and the password file.
+inline constexpr std::string_view kLoginRecordFolder = "Logins";
 inline constexpr std::string_view kLoginRecordFile = "LOGINS.LOG";
 // The most tries the record keeps; older lines are dropped.
 inline constexpr std::size_t kLoginRecordLines = 10000;
 
-// programDir (ending in a separator) + the record's file name.
+// programDir (ending in a separator) + the record's folder and file name.
 std::string LoginRecordPath(std::string_view programDir);
 
 // How long the next try for a name waits after wrongInARow wrong tries.

@@ -173,7 +173,8 @@ TEST_F(OrvcUsers, WrongTriesOfOtherProgramsMakeTheNextWait) {
   EXPECT_EQ(r.err, "orvc: wrong user name or password for \"nobody\"\n");
 
   // Each try taken is a line; the one refused is none.
-  const std::string log = home.Read(std::string(kLoginRecordFile));
+  const std::string log =
+      home.Read(std::string(kLoginRecordFolder) + "/" + std::string(kLoginRecordFile));
   std::size_t boss = 0;
   for (std::size_t at = log.find("\tBOSS\n"); at != std::string::npos;
        at = log.find("\tBOSS\n", at + 1)) {

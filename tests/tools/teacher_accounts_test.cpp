@@ -171,6 +171,18 @@ TEST_F(TeacherAccounts, EveryDoorOfALearnersAccountIsShut) {
                           return MakePath(own) | SaveToFileLocked(start, own, FileAccess::Private);
                         }),
             0);
+  // and leave its wrong log-ins in the record, where a teacher reads them.
+  const ProgramRun guess = Orvc(kLearner, {"users", "check", "ADMIN"}, "guess");
+  EXPECT_NE(guess.err.find("wrong user name"), std::string::npos) << guess.err << guess.out;
+  EXPECT_EQ(accounts.As(kTeacher,
+                        [&] {
+                          const std::string record = Contents(home + "Logins/LOGINS.LOG");
+                          return record.find(accounts.Name(kLearner)) != std::string::npos &&
+                                         record.find("\tADMIN") != std::string::npos
+                                     ? 0
+                                     : 1;
+                        }),
+            0);
 }
 
 // A teacher's save leaves the password file the teachers' group's, readable
