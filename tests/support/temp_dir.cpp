@@ -26,10 +26,19 @@ std::string TempDir::Write(const std::string& relative, const std::string& bytes
 }
 
 std::string TempDir::Read(const std::string& relative) const {
-  std::ifstream in(path_ / relative, std::ios::binary);
+  return FileContents((path_ / relative).string());
+}
+
+std::string FileContents(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
   std::ostringstream s;
   s << in.rdbuf();
   return s.str();
+}
+
+std::string MadeFolder(const std::string& path) {
+  std::filesystem::create_directories(path);
+  return path;
 }
 
 }  // namespace orv::test

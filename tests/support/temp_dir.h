@@ -23,4 +23,9 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// The whole file at path; empty when it cannot be read.
+std::string FileContents(const std::string& path);
+// Makes the folder and those above it; returns path.
+std::string MadeFolder(const std::string& path);
+
 }  // namespace orv::test

@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "files/dos.h"
 #include "files/errortext.h"
@@ -30,18 +29,6 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kA = 0;
 constexpr std::size_t kB = 1;
-
-std::string Folder(const std::string& path) {
-  fs::create_directories(path);
-  return path;
-}
-
-std::string Contents(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // B's program's answer as an exit code: 0 refused with the planted entry's
 // code (a raised error naming it too), 1 done, 2 any other code.
@@ -89,13 +76,13 @@ class SharedFolder : public ::testing::Test {
 
   // What must not change: B's file, what B's home holds, the password file.
   std::string Untouchable() const {
-    std::string all = Contents(victim) + Contents(home + "KVXS1.KVX");
+    std::string all = FileContents(victim) + FileContents(home + "KVXS1.KVX");
     for (const auto& entry : fs::directory_iterator(bHome)) all += entry.path().string() + "\n";
     return all;
   }
 
   TempDir dir;
-  TestAccounts accounts{{"a", "b"}, Folder(dir.Str() + "homes")};
+  TestAccounts accounts{{"a", "b"}, MadeFolder(dir.Str() + "homes")};
   const std::string home = dir.Str() + "home/";
   std::string bHome;
   std::string victim;
@@ -167,7 +154,7 @@ TEST_F(SharedFolder, OrvcRefusesAPasswordFilePlantedAsALink) {
   EXPECT_NE(add.exitCode, 0);
   EXPECT_NE(add.err.find(ErrorText(kPlantedEntryCode)), std::string::npos) << add.err;
   EXPECT_NE(add.err.find(passwords), std::string::npos) << add.err;
-  EXPECT_EQ(Contents(victim), "B's own profile\n");
+  EXPECT_EQ(FileContents(victim), "B's own profile\n");
 }
 
 TEST_F(SharedFolder, NoMemberRemovesOrReplacesAnothersEntries) {

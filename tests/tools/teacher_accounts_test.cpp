@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "files/dos.h"
 #include "files/filelayer.h"
@@ -32,18 +31,6 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kLearner = 0;
 constexpr std::size_t kTeacher = 1;
-
-std::string Folder(const std::string& path) {
-  fs::create_directories(path);
-  return path;
-}
-
-std::string Contents(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // The owner's and the group's ids and the mode; the owner of a saved file is who saved it.
 std::string Status(const std::string& path) {
@@ -92,13 +79,13 @@ class TeacherAccounts : public ::testing::Test {
   std::string Untouchable() const {
     std::string all;
     for (const std::string& path : {passwords, ini, list, home}) {
-      all += path + Status(path) + (path == home ? "" : Contents(path));
+      all += path + Status(path) + (path == home ? "" : FileContents(path));
     }
     return all;
   }
 
   TempDir dir;
-  TestAccounts accounts{{"a", "t"}, Folder(dir.Str() + "homes"), {"t"}};
+  TestAccounts accounts{{"a", "t"}, MadeFolder(dir.Str() + "homes"), {"t"}};
   const std::string home = dir.Str() + "home/";
   const std::string passwords = home + "KVXS1.KVX";
   const std::string ini = home + "orv.ini";
@@ -176,7 +163,7 @@ TEST_F(TeacherAccounts, EveryDoorOfALearnersAccountIsShut) {
   EXPECT_NE(guess.err.find("wrong user name"), std::string::npos) << guess.err << guess.out;
   EXPECT_EQ(accounts.As(kTeacher,
                         [&] {
-                          const std::string record = Contents(home + "Logins/LOGINS.LOG");
+                          const std::string record = FileContents(home + "Logins/LOGINS.LOG");
                           return record.find(accounts.Name(kLearner)) != std::string::npos &&
                                          record.find("\tADMIN") != std::string::npos
                                      ? 0
