@@ -41,11 +41,7 @@ void OpenClassOverview(TClassOverviewForm& window, Dialogs& dialogs) {
     dialogs.Warning(kLookAtOthersDenied);
     return;
   }
-  std::vector<std::string> users;
-  for (const LineNo i : LineNumbers(Users().UserCount())) {
-    if (std::string name = Users().UserName(i); !name.empty()) users.push_back(std::move(name));
-  }
-  window.ShowFor(*viewer, std::move(users));
+  window.ShowFor(*viewer, Users().UserNames());
   window.exec();
 }
 

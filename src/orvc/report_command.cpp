@@ -3,12 +3,15 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "app/databaseuse.h"
 #include "app/dbaccountconfig.h"
+#include "app/getuser.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
 #include "app/scoredbconfig.h"
+#include "base/strings.h"
 #include "files/dos.h"
 #include "orvc/command.h"
 #include "orvc/consoledialogs.h"
@@ -20,6 +23,7 @@
 #include "progress/tablemodel.h"
 #include "scores/dataset.h"
 #include "scores/scoredatabase.h"
+#include "users/password.h"
 #include "widgets/tabletext.h"
 
 namespace orv::orvc {
@@ -34,6 +38,8 @@ struct ReportOptions {
   std::string user;
   DateRange range;
   bool csv = false;
+  // The class overview's users, for a row each of those without tests.
+  std::vector<std::string> users;
 };
 
 CalendarDay Day(const std::string& option, const std::string& text) {
@@ -99,7 +105,7 @@ std::unique_ptr<QAbstractItemModel> Report(const ScoreDatabase& database, const 
   }
   if (o.table == "class") {
     auto model = std::make_unique<TableModel>();
-    model->SetTable(OverviewTable(ClassOverview(ReadTests(db, o.user, o.range))));
+    model->SetTable(OverviewTable(ClassOverview(ReadTests(db, o.user, o.range), o.users)));
     model->ShowSign(kTrendColumn);
     return model;
   }
@@ -136,8 +142,20 @@ std::unique_ptr<QAbstractItemModel> Report(const ScoreDatabase& database, const 
   return data;
 }
 
+// The users of the password file (the one named, if any) that the class
+// overview shows; none when the program directory has no password file.
+std::vector<std::string> ClassUsers(const std::string& only, Dialogs& dialogs) {
+  const std::string fileName = ConfiguredPasswordFileName();
+  if (!FileFound(PasswordFilePath(Paths().programDir, fileName))) return {};
+  std::vector<std::string> users = PasswordO(Paths().programDir, fileName, dialogs).UserNames();
+  if (!only.empty()) {
+    std::erase_if(users, [&](const std::string& name) { return Upper(name) != Upper(only); });
+  }
+  return users;
+}
+
 int Run(const Invocation& inv) {
-  const ReportOptions options = Parse(inv);
+  ReportOptions options = Parse(inv);
   UseProgramDirectory(inv);
   const ProgramPaths& p = Paths();
   if (!DirExists(p.programDir)) {
@@ -152,6 +170,7 @@ int Run(const Invocation& inv) {
   try {
     const DatabaseUse databases;
     ConsoleDialogs dialogs(*inv.err);
+    if (options.table == "class") options.users = ClassUsers(options.user, dialogs);
     ScoreDatabase database(dialogs, host);
     if (!database.ConectDB()) {
       throw CommandError{"cannot open the score database " + host.ScoreDbPath(), 1};

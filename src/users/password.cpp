@@ -90,6 +90,14 @@ std::string PasswordO::UserName(LineNo index) const {
   return ReadUser(index).name;
 }
 
+std::vector<std::string> PasswordO::UserNames() const {
+  std::vector<std::string> names;
+  for (LineNo i = 1; i <= UserCount(); ++i) {
+    if (std::string name = UserName(i); !name.empty()) names.push_back(std::move(name));
+  }
+  return names;
+}
+
 std::uint8_t PasswordO::UserLevel(LineNo index) const {
   return ReadUser(index).level;
 }

@@ -72,6 +72,8 @@ class PasswordO {
 
   LineNo UserCount() const { return content_.users.Count(); }
   std::string UserName(LineNo index) const;
+  // Every user's name, in the file's order.
+  std::vector<std::string> UserNames() const;
   std::uint8_t UserLevel(LineNo index) const;
   // The 1-based index of the user, or -1. Names are compared by the
   // locale's upper case, by this and every other lookup.

@@ -11,6 +11,7 @@
 #include "progress/csv_reader.h"
 #include "progress/progress_fixture.h"
 #include "support/run_program.h"
+#include "support/test_users.h"
 
 namespace orv::test {
 namespace {
@@ -48,6 +49,8 @@ TEST_F(OrvcReport, EachTableIsFilteredByLearnerAndByDays) {
     std::vector<std::string> args;
     std::vector<std::string> firstColumn;
   };
+  // cid, a user of the password file, has taken no test yet.
+  WritePasswordFile(dir, {{"ann", "", 0}, {"bob", "", 0}, {"cid", "", 0}});
   const Case cases[] = {
       {{"scores", "--csv"}, {"ann", "bob", "ann"}},
       {{"scores", "--csv", "--user", "ann"}, {"ann", "ann"}},
@@ -57,7 +60,7 @@ TEST_F(OrvcReport, EachTableIsFilteredByLearnerAndByDays) {
       {{"log", "--csv"}, {"ann", "bob", "bob"}},
       {{"log", "--csv", "--user", "bob", "--from", "09/02/2026"}, {"bob", "bob"}},
       {{"log", "--csv", "--to", "08/02/2026"}, {"ann"}},
-      {{"class", "--csv"}, {"ann", "bob"}},
+      {{"class", "--csv"}, {"ann", "bob", "cid"}},
       {{"class", "--csv", "--user", "bob"}, {"bob"}},
   };
   for (const Case& c : cases) {
