@@ -78,6 +78,10 @@ bool AllOf(std::string_view text, std::string_view set) {
   return text.find_first_not_of(set) == npos;
 }
 
+bool AllDigits(std::string_view text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == npos;
+}
+
 bool CharAt(std::string_view text, char c, TextPos pos) {
   const TextPos len = TextLength(text);
   return pos != 0 && pos <= len && text[pos - 1u] == c;

@@ -38,6 +38,8 @@ bool InSet(std::string_view set, char c);
 bool HasAnyOf(std::string_view text, std::string_view set);
 // Whether every character of the text is in the set (true for an empty text).
 bool AllOf(std::string_view text, std::string_view set);
+// Whether the text is one or more of the digits 0-9 and nothing else.
+bool AllDigits(std::string_view text);
 // Whether the character at pos is c; false outside the text.
 bool CharAt(std::string_view text, char c, TextPos pos);
 // Whether the character at pos is in the set; false outside the text.

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "base/strings.h"
 #include "base/utf8.h"
 #include "files/descriptor.h"
 #include "files/folderlisting.h"
@@ -67,10 +68,6 @@ Descriptor OpenTemporary(int folder, const std::string& name, std::string& tempN
   }
   errno = EEXIST;
   return Descriptor();
-}
-
-bool AllDigits(std::string_view s) {
-  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // Whether name has the form OpenTemporary gives: "." + file name + "." +

@@ -2,15 +2,12 @@
 
 #include <string>
 
+#include "base/strings.h"
 #include "numbers/fractions.h"
 #include "numbers/radixconv.h"
 
 namespace orv {
 namespace {
-
-bool AllDigits(std::string_view text) {
-  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
 
 TInt Digits(std::string_view text) {
   return DigitsToMag(text, 10);
