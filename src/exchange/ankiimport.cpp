@@ -179,6 +179,7 @@ ImportResult ReadAnki(std::string_view text, std::string_view name, std::string_
                                  ? header.columns[c]
                                  : "column " + std::to_string(c + 1));
   }
+  if (records.empty()) return result;
   ColumnChoice taken = ChosenColumns(choice, offered.size());
   if (taken.empty()) {
     result.failure = "the notes have " + std::to_string(offered.size()) +

@@ -15,6 +15,7 @@ ImportResult ReadCsv(std::string_view text, std::string_view name, const ColumnC
   std::size_t width = 0;
   for (const DelimitedRecord& record : records) width = std::max(width, record.fields.size());
   for (std::size_t c = 1; c <= width; ++c) result.columns.push_back("column " + std::to_string(c));
+  if (width == 0) return result;  // an empty file makes no list
   const ColumnChoice taken = ChosenColumns(choice, width);
   if (taken.empty()) {
     result.failure =

@@ -27,15 +27,14 @@ char GuessSeparator(std::string_view text) {
     }
   }
   if (lines.size() > kSampledLines) lines.pop_back();
-  char best = ',';
+  char best = '\0';
   std::size_t bestCount = 0;
   for (std::size_t k = 0; k < kCandidates.size(); ++k) {
-    const std::size_t count = lines.front()[k];
-    const bool steady =
-        std::all_of(lines.begin(), lines.end(), [&](const auto& line) { return line[k] == count; });
-    if (steady && count > bestCount) {
+    const auto least = std::min_element(lines.begin(), lines.end(),
+                                        [k](const auto& a, const auto& b) { return a[k] < b[k]; });
+    if ((*least)[k] > bestCount) {
       best = kCandidates[k];
-      bestCount = count;
+      bestCount = (*least)[k];
     }
   }
   return best;

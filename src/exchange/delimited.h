@@ -14,8 +14,9 @@ struct DelimitedRecord {
   std::vector<std::string> fields;
 };
 
-// The separator of the first lines: the one of tab, ";" and "," found
-// (outside quotes) as often on each of them, the most often; "," when none is.
+// The separator of the first lines: of tab, ";" and "," (outside quotes)
+// the one found on each of them, the most often on the line that has it
+// least; '\0' (a line is one field) when none is on every line.
 char GuessSeparator(std::string_view text);
 
 // Appends the records of text to records, numbering lines from firstLine;

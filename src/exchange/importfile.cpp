@@ -69,4 +69,21 @@ ImportResult ImportFile(const std::string& path, const ColumnChoice& choice) {
   }
 }
 
+ImportBatch ReadImportFiles(const std::vector<std::string>& files, const ColumnChoice& choice,
+                            const std::function<void(std::size_t)>& progress) {
+  ImportBatch batch;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    ImportResult result = ImportFile(files[i], choice);
+    if (i == 0) batch.columns = result.columns;
+    if (!result.failure.empty()) batch.failures.push_back(files[i] + ": " + result.failure);
+    for (const ImportProblem& p : result.problems) {
+      batch.problems.push_back(files[i] + ": " + p.where +
+                               (p.leftOut ? ": left out: " : ": without its sound: ") + p.what);
+    }
+    for (ImportedList& list : result.lists) batch.lists.push_back(std::move(list));
+    if (progress) progress(i + 1);
+  }
+  return batch;
+}
+
 }  // namespace orv

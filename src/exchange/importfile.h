@@ -1,8 +1,10 @@
 #pragma once
 // A file of another program read as lists, its format known by its name and
 // its first bytes.
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "exchange/imported.h"
 
@@ -21,5 +23,17 @@ std::string FormatName(ImportFormat format);
 // Reads the file and turns it into lists; a file that cannot be read fails
 // with the file layer's error text.
 ImportResult ImportFile(const std::string& path, const ColumnChoice& choice);
+
+// The files of one import, read together.
+struct ImportBatch {
+  std::vector<ImportedList> lists;
+  std::vector<std::string> problems;  // "FILE: line 4: left out: the entry is empty"
+  std::vector<std::string> failures;  // "FILE: line 2: a quoted field is not closed"
+  std::vector<std::string> columns;   // those of the first file
+};
+
+// Reads the files one after another, telling progress how many are read.
+ImportBatch ReadImportFiles(const std::vector<std::string>& files, const ColumnChoice& choice,
+                            const std::function<void(std::size_t)>& progress = {});
 
 }  // namespace orv

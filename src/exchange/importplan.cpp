@@ -7,6 +7,7 @@
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/grouptree.h"
+#include "lists/owner.h"
 
 namespace orv {
 
@@ -72,9 +73,14 @@ std::string ReplaceListQuestion(std::string_view shown) {
          "\" is there already. Replace it with the imported one?";
 }
 
-ImportWritten WriteImport(const std::vector<PlannedList>& plan, Dialogs& dialogs) {
+ImportWritten WriteImport(const std::vector<PlannedList>& plan, const std::string& owner,
+                          Dialogs& dialogs, const std::function<void(std::size_t)>& progress) {
+  BufferO ownerLines;
+  ownerLines.Add("\"" + owner + "\"");
   ImportWritten written;
-  for (const PlannedList& list : plan) {
+  for (std::size_t done = 0; done < plan.size(); ++done) {
+    if (progress && done > 0) progress(done);
+    const PlannedList& list = plan[done];
     if (list.exists && !dialogs.ConfirmYesNo(ReplaceListQuestion(list.shown))) {
       written.kept.push_back(list.shown);
       continue;
@@ -82,6 +88,7 @@ ImportWritten WriteImport(const std::vector<PlannedList>& plan, Dialogs& dialogs
     try {
       int code = MakePath(list.path);
       if (code == 0) code = SaveToFile(list.lines, list.path);
+      if (code == 0 && !owner.empty()) code = SaveToFile(ownerLines, OwnerFilePath(list.path));
       if (code != 0) {
         written.failures.push_back(list.shown + ": " + ErrorText(code));
         continue;
@@ -93,6 +100,7 @@ ImportWritten WriteImport(const std::vector<PlannedList>& plan, Dialogs& dialogs
     written.made.push_back(list.shown);
     written.sounds.insert(written.sounds.end(), list.sounds.begin(), list.sounds.end());
   }
+  if (progress) progress(plan.size());
   return written;
 }
 

@@ -2,6 +2,7 @@
 // Where imported lists go and their writing: each list a file in the chosen
 // group, nothing written before the teacher agrees, and a list that exists
 // already replaced only when the teacher says so.
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,8 +49,11 @@ struct ImportWritten {
 // The question asked before an existing list is replaced.
 std::string ReplaceListQuestion(std::string_view shown);
 
-// Writes the planned lists, making their groups; an existing list is
-// replaced only when dialogs answers Yes to ReplaceListQuestion.
-ImportWritten WriteImport(const std::vector<PlannedList>& plan, Dialogs& dialogs);
+// Writes the planned lists, making their groups, each with the owner file
+// that names owner (when not empty) as the list's maker, and tells progress
+// how many are done; an existing list is replaced only when dialogs answers
+// Yes to ReplaceListQuestion.
+ImportWritten WriteImport(const std::vector<PlannedList>& plan, const std::string& owner,
+                          Dialogs& dialogs, const std::function<void(std::size_t)>& progress = {});
 
 }  // namespace orv

@@ -8,13 +8,12 @@
 #include "base/strings.h"
 #include "exchange/importfile.h"
 #include "exchange/importplan.h"
-#include "files/errortext.h"
-#include "files/filelayer.h"
 #include "orvc/command.h"
 #include "orvc/consoledialogs.h"
 #include "orvc/programdirectory.h"
 #include "orvc/soundstoreuse.h"
 #include "orvc/wordlistinput.h"
+#include "scores/sound/importedsounds.h"
 
 namespace orv::orvc {
 namespace {
@@ -69,53 +68,32 @@ ImportOptions Parse(const Invocation& inv) {
 }
 
 // Stores the sounds of the lists made; returns how many could not be.
-int StoreSounds(const Invocation& inv, const std::vector<ImportedSound>& sounds) {
-  return WithSoundStore(inv, [&](SoundStore& store) {
-    int stored = 0;
-    int failed = 0;
-    for (const ImportedSound& sound : sounds) {
-      std::string wav;
-      std::string why;
-      if (const int code = ReadFileBytes(sound.file, wav, kSoundFileLimit); code != 0) {
-        why = ErrorText(code);
-      } else if (store.WavForWord(sound.word)) {
-        *inv.out << "\"" << ShownOnTerminal(sound.word) << "\" keeps the sound it has\n";
-        continue;
-      } else if (store.StoreWav(sound.word, wav, SoundStore::Replace::Ask, &why)) {
-        ++stored;
-        continue;
-      }
-      *inv.err << "orvc: " << ShownOnTerminal(sound.file) << ": not stored as the sound of \""
-               << ShownOnTerminal(sound.word) << "\": " << why << "\n";
-      ++failed;
+std::size_t StoreSounds(const Invocation& inv, const std::vector<ImportedSound>& sounds) {
+  std::size_t failed = 0;
+  WithSoundStore(inv, [&](SoundStore& store) {
+    const StoredImport done = StoreImportedSounds(store, sounds);
+    for (const std::string& failure : done.failures) {
+      *inv.err << "orvc: " << ShownOnTerminal(failure) << "\n";
     }
-    *inv.out << stored << (stored == 1 ? " sound" : " sounds") << " stored\n";
-    return failed;
+    *inv.out << done.stored << (done.stored == 1 ? " sound" : " sounds") << " stored";
+    if (done.kept > 0) *inv.out << ", " << done.kept << " words kept the sound they had";
+    *inv.out << '\n';
+    failed = done.failures.size();
+    return 0;
   });
+  return failed;
 }
 
 int Run(const Invocation& inv) {
   const ImportOptions o = Parse(inv);
   UseProgramDirectory(inv);
-  std::vector<ImportedList> lists;
-  bool failed = false;
-  for (const std::string& file : o.files) {
-    ImportResult result = ImportFile(file, o.columns);
-    const std::string shown = ShownOnTerminal(file);
-    if (!result.failure.empty()) {
-      *inv.err << "orvc: " << shown << ": " << ShownOnTerminal(result.failure) << "\n";
-      failed = true;
-      continue;
-    }
-    for (const ImportProblem& p : result.problems) {
-      *inv.err << shown << ": " << ShownOnTerminal(p.where)
-               << (p.leftOut ? ": left out: " : ": without its sound: ") << ShownOnTerminal(p.what)
-               << "\n";
-    }
-    for (ImportedList& list : result.lists) lists.push_back(std::move(list));
+  const ImportBatch batch = ReadImportFiles(o.files, o.columns);
+  for (const std::string& failure : batch.failures) {
+    *inv.err << "orvc: " << ShownOnTerminal(failure) << "\n";
   }
-  if (failed) throw CommandError{"nothing was imported", 1};
-  const std::vector<PlannedList> plan = PlanImport(Paths().listRoot, o.group, lists);
+  if (!batch.failures.empty()) throw CommandError{"nothing was imported", 1};
+  for (const std::string& problem : batch.problems) *inv.err << ShownOnTerminal(problem) << "\n";
+  const std::vector<PlannedList> plan = PlanImport(Paths().listRoot, o.group, batch.lists);
   for (const PlannedList& list : plan) {
     *inv.out << ShownOnTerminal(list.shown) << ": " << list.lines.Count()
              << (list.lines.Count() == 1 ? " line" : " lines");
@@ -127,7 +105,7 @@ int Run(const Invocation& inv) {
   }
   if (o.dryRun) return 0;
   ConsoleDialogs dialogs(*inv.err);
-  const ImportWritten written = WriteImport(plan, dialogs);
+  const ImportWritten written = WriteImport(plan, "", dialogs);
   for (const std::string& kept : written.kept) {
     *inv.err << "orvc: " << ShownOnTerminal(kept)
              << " is there already and was kept (import into another group with --group)\n";
@@ -136,7 +114,7 @@ int Run(const Invocation& inv) {
     *inv.err << "orvc: " << ShownOnTerminal(failure) << "\n";
   }
   *inv.out << written.made.size() << (written.made.size() == 1 ? " list" : " lists") << " made\n";
-  const int unstored = written.sounds.empty() ? 0 : StoreSounds(inv, written.sounds);
+  const std::size_t unstored = written.sounds.empty() ? 0 : StoreSounds(inv, written.sounds);
   return written.failures.empty() && written.kept.empty() && unstored == 0 ? 0 : 1;
 }
 

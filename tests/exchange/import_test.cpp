@@ -13,6 +13,7 @@
 #include "exchange/importplan.h"
 #include "exchange/kvtmlimport.h"
 #include "files/dos.h"
+#include "lists/owner.h"
 #include "support/buffer_lines.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
@@ -49,6 +50,14 @@ TEST(CsvImport, OddRecordsBecomeLinesOrNamedProblems) {
       {"\"a,b\";c\n\"d;e\";f\n", {}, {"w: a,b|c d;e|f"}},
       {"\"say \"\"hi\"\"\",x\n\"two\nlines\",y\nz,w\n", {}, {"w: say \"hi\"|x two lines|y z|w"}},
       {"cat\n\n  \ndog\n", {}, {"w: cat dog"}},
+      {"cat\nice cream, vanilla\ndog, brown\nowl\n",
+       {},
+       {"w: cat ice cream, vanilla dog, brown owl"}},
+      {"a,b\nc,d,e\nf,g\n", {}, {"w: a|b c|d f|g"}},
+      {"cat\nice cream, vanilla\ndog, brown\nowl\n",
+       {},
+       {"w: cat ice cream, vanilla dog, brown owl"}},
+      {"a,b\nc,d,e\nf,g\n", {}, {"w: a|b c|d f|g"}},
       {"a,b\nc,d", {1}, {"w: b d"}},
       {"a,b\nc,d", {1, 0}, {"w: b|a d|c"}},
       {"cat,cat\n", {}, {"w: cat"}},
@@ -179,12 +188,13 @@ TEST(ImportPlan, AnExistingListIsReplacedOnlyWhenTheTeacherSaysSo) {
 
   test::FakeDialogs no;
   no.answers = {MsgAnswer::No};
-  const ImportWritten written = WriteImport(plan, no);
+  const ImportWritten written = WriteImport(plan, "ann", no);
   EXPECT_EQ(no.messages.at(0).text, ReplaceListQuestion("ann.orv\\Pets.orv"));
   EXPECT_EQ(written.kept, std::vector<std::string>{"ann.orv\\Pets.orv"});
   EXPECT_EQ(root.Read("ann.orv/Pets.orv"), "old\r\n");
   EXPECT_EQ(root.Read("ann.orv/Pets 2.orv"), "cat\r\n");
   EXPECT_EQ(root.Read("ann.orv/Wild.orv/Owls.orv"), "owl\r\n");
+  EXPECT_EQ(OwnerLine(plan[2].path), "\"ann\"");
   ASSERT_EQ(written.sounds.size(), 1u);
   EXPECT_EQ(written.sounds[0].file, "/s/cat.wav");
 }
@@ -201,7 +211,7 @@ TEST(ImportPlan, AHundredThousandEntryCsvIsMadeInSeconds) {
   const ImportResult r = ImportFile(file, {});
   const std::vector<PlannedList> plan = PlanImport(root.Str(), "big.orv\\", r.lists);
   test::FakeDialogs dialogs;
-  const ImportWritten written = WriteImport(plan, dialogs);
+  const ImportWritten written = WriteImport(plan, "", dialogs);
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
   std::printf("100000-entry CSV read and made into lists in %.3f s\n", took.count());
   EXPECT_LT(took.count(), 5.0);
