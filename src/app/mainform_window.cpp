@@ -554,7 +554,7 @@ void TMainForm::NewDir1Click() {
 void TMainForm::Import1Click() {
   if (windows_.importForm == nullptr) return;
   const QStringList chosen = QFileDialog::getOpenFileNames(
-      this, "Import lists", QString(),
+      this, "Choose the files to import", QString(),
       "Lists of other programs (*.csv *.tsv *.txt *.kvtml);;All files (*)");
   if (chosen.isEmpty()) return;
   std::vector<std::string> files;

@@ -87,7 +87,8 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
       dialogs,
       [this](const std::vector<ImportedSound>& sounds) {
         const StoredImport done = StoreImportedSounds(*sounds_, sounds);
-        std::string told = std::to_string(done.stored) + " sounds stored.";
+        std::string told =
+            std::to_string(done.stored) + (done.stored == 1 ? " sound stored." : " sounds stored.");
         for (const std::string& failure : done.failures) told += "\n" + failure;
         return told;
       },

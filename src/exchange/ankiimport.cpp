@@ -192,14 +192,11 @@ ImportResult ReadAnki(std::string_view text, std::string_view name, std::string_
   for (DelimitedRecord& record : records) {
     if (IsBlankRecord(record)) continue;
     const std::string where = LineWhere(record.line);
-    const std::size_t needed = *std::max_element(taken.begin(), taken.end());
-    if (needed >= record.fields.size()) {
-      result.problems.push_back({where, "it has no field " + std::to_string(needed + 1)});
-      continue;
-    }
     std::string deck = header.deckColumn && *header.deckColumn < record.fields.size()
                            ? record.fields[*header.deckColumn]
                            : std::string();
+    std::optional<TakenFields> fields = TakeFields(result, where, record.fields, taken);
+    if (!fields) continue;
     auto [it, added] = listOfDeck.try_emplace(deck, result.lists.size());
     if (added) {
       ImportedList list{"", fallback, {}};
@@ -212,9 +209,8 @@ ImportResult ReadAnki(std::string_view text, std::string_view name, std::string_
       }
       result.lists.push_back(std::move(list));
     }
-    std::string question = std::move(record.fields[taken[0]]);
-    std::optional<std::string> answer;
-    if (taken.size() > 1) answer = std::move(record.fields[taken[1]]);
+    std::string& question = fields->question;
+    std::optional<std::string>& answer = fields->answer;
     std::string sound = TakeSound(question);
     if (answer) {
       const std::string answerSound = TakeSound(*answer);

@@ -27,14 +27,9 @@ ImportResult ReadCsv(std::string_view text, std::string_view name, const ColumnC
   for (DelimitedRecord& record : records) {
     if (IsBlankRecord(record)) continue;
     const std::string where = LineWhere(record.line);
-    const std::size_t needed = *std::max_element(taken.begin(), taken.end());
-    if (needed >= record.fields.size()) {
-      result.problems.push_back({where, "it has no column " + std::to_string(needed + 1)});
-      continue;
-    }
-    std::optional<std::string> answer;
-    if (taken.size() > 1) answer = std::move(record.fields[taken[1]]);
-    AddEntry(result, list, where, std::move(record.fields[taken[0]]), std::move(answer));
+    std::optional<TakenFields> fields = TakeFields(result, where, record.fields, taken);
+    if (fields)
+      AddEntry(result, list, where, std::move(fields->question), std::move(fields->answer));
   }
   return result;
 }

@@ -1,5 +1,7 @@
 #include "exchange/imported.h"
 
+#include <algorithm>
+
 #include "base/strings.h"
 #include "lists/compile.h"
 
@@ -50,6 +52,19 @@ void AddEntry(ImportResult& result, ImportedList& list, std::string_view where,
   }
   std::string kept = answer && *answer != question ? std::move(*answer) : std::string();
   list.entries.push_back({std::move(question), std::move(kept), std::move(sound)});
+}
+
+std::optional<TakenFields> TakeFields(ImportResult& result, std::string_view where,
+                                      std::vector<std::string>& fields, const ColumnChoice& taken) {
+  const std::size_t needed = *std::max_element(taken.begin(), taken.end());
+  if (needed >= fields.size()) {
+    result.problems.push_back(
+        {std::string(where), "it has no column " + std::to_string(needed + 1)});
+    return std::nullopt;
+  }
+  TakenFields out{std::move(fields[taken[0]]), std::nullopt};
+  if (taken.size() > 1) out.answer = std::move(fields[taken[1]]);
+  return out;
 }
 
 std::string LineWhere(std::size_t line) {

@@ -60,6 +60,16 @@ std::string EntryLine(const ImportedEntry& entry);
 void AddEntry(ImportResult& result, ImportedList& list, std::string_view where,
               std::string question, std::optional<std::string> answer, std::string sound = {});
 
+struct TakenFields {
+  std::string question;
+  std::optional<std::string> answer;
+};
+
+// The chosen fields of a record, moved out of it; std::nullopt, and a
+// problem at where, when it lacks a chosen column.
+std::optional<TakenFields> TakeFields(ImportResult& result, std::string_view where,
+                                      std::vector<std::string>& fields, const ColumnChoice& taken);
+
 // "line N".
 std::string LineWhere(std::size_t line);
 

@@ -74,10 +74,11 @@ ImportBatch ReadImportFiles(const std::vector<std::string>& files, const ColumnC
   ImportBatch batch;
   for (std::size_t i = 0; i < files.size(); ++i) {
     ImportResult result = ImportFile(files[i], choice);
+    const std::string name = FileNameOf(files[i]);
     if (i == 0) batch.columns = result.columns;
-    if (!result.failure.empty()) batch.failures.push_back(files[i] + ": " + result.failure);
+    if (!result.failure.empty()) batch.failures.push_back(name + ": " + result.failure);
     for (const ImportProblem& p : result.problems) {
-      batch.problems.push_back(files[i] + ": " + p.where +
+      batch.problems.push_back(name + ": " + p.where +
                                (p.leftOut ? ": left out: " : ": without its sound: ") + p.what);
     }
     for (ImportedList& list : result.lists) batch.lists.push_back(std::move(list));

@@ -27,8 +27,9 @@ ImportResult ImportFile(const std::string& path, const ColumnChoice& choice);
 // The files of one import, read together.
 struct ImportBatch {
   std::vector<ImportedList> lists;
-  std::vector<std::string> problems;  // "FILE: line 4: left out: the entry is empty"
-  std::vector<std::string> failures;  // "FILE: line 2: a quoted field is not closed"
+  // Each named by the file's name: "farm.csv: line 4: left out: the entry is empty".
+  std::vector<std::string> problems;
+  std::vector<std::string> failures;  // "farm.csv: line 2: a quoted field is not closed"
   std::vector<std::string> columns;   // those of the first file
 };
 

@@ -23,7 +23,7 @@ std::string Row(QTreeWidgetItem* item) {
 
 TEST(ImportWindow, TheColumnsChosenChangeTheListsAndImportWritesThem) {
   test::TempDir dir;
-  const std::string file = dir.Write("farm.csv", "cow,Kuh\npig,Schwein\n,\nhen\n");
+  const std::string file = dir.Write("farm.csv", "cow,Kuh\npig,Schwein\n,\nhen,\n");
   test::FakeDialogs dialogs;
   TImportForm form(dialogs, [](const std::vector<ImportedSound>&) { return std::string(); });
   test::WindowDriver modal;
@@ -34,13 +34,13 @@ TEST(ImportWindow, TheColumnsChosenChangeTheListsAndImportWritesThem) {
     auto* problems = w.findChild<QListWidget*>("ProblemsView");
     ASSERT_EQ(problems->count(), 1);
     EXPECT_EQ(problems->item(0)->text().toStdString(),
-              file + ": line 4: left out: it has no column 2");
+              "farm.csv: line 4: left out: \"hen\" has no answer");
     test::SaveScreenshot(w, "import-window");
     w.findChild<QComboBox*>("WordColumn")->setCurrentIndex(1);
     w.findChild<QComboBox*>("AnswerColumn")->setCurrentIndex(0);
     EXPECT_EQ(Row(lists->topLevelItem(0)), "ann.orv\\farm.orv 2 / Kuh / Schwein");
     EXPECT_EQ(problems->item(0)->text().toStdString(),
-              file + ": line 4: left out: it has no column 2");
+              "farm.csv: line 4: left out: the entry is empty");
     w.findChild<QPushButton*>("ImportButton")->click();
   });
   EXPECT_EQ(form.ImportFiles({file}, dir.Str() + "orv.orv/", "ann.orv\\", "Ann"),
