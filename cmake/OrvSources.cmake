@@ -1,7 +1,7 @@
 # Every subsystem folder under src/ (with the rooms inside it) is picked up without
 # editing a CMake file: core sources (*.cpp) go into orv_core, window sources
 # (*_window.cpp) into orv_gui.
-set(ORV_SUBSYSTEMS base app files lists numbers judging users session scores progress widgets)
+set(ORV_SUBSYSTEMS base app files lists exchange numbers judging users session scores progress widgets)
 
 function(orv_collect_sources out_core out_gui)
   set(core)

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,6 +33,7 @@
 #include "app/startupfile.h"
 #include "base/dialogs.h"
 #include "base/platform.h"
+#include "exchange/import_window.h"
 #include "files/chdir_window.h"
 #include "files/openfile_window.h"
 #include "lists/edit_window.h"
@@ -201,6 +203,8 @@ void TMainForm::BuildMenu() {
   File1->addSeparator();
   New1 = Item(File1, "New1", "&New", "Create new orv file");
   NewDir1 = Item(File1, "NewDir1", "New Dir");
+  Import1 = Item(File1, "Import1", "&Import...",
+                 "Make word lists from the files of other programs: CSV, KVTML, Anki, text");
   ChaDir1 = Item(File1, "ChaDir1", "&ChDir", "Change current directory");
   Deletefile1 = Item(File1, "Deletefile1", "&Delete file", "|Delete word list cleanup score etc.");
   Removedir1 =
@@ -274,6 +278,7 @@ void TMainForm::BuildMenu() {
   connect(Deletefile1, &QAction::triggered, this,
           [this] { Run([this] { core_.Deletefile1Click(); }); });
   connect(Print1, &QAction::triggered, this, &TMainForm::Print1Click);
+  connect(Import1, &QAction::triggered, this, &TMainForm::Import1Click);
   connect(PrintSetup1, &QAction::triggered, this, &TMainForm::PrintSetup1Click);
   connect(Exit1, &QAction::triggered, this, &TMainForm::QuitButtonClick);
   connect(AddUser1, &QAction::triggered, this,
@@ -416,7 +421,7 @@ void TMainForm::ShowState() {
   Changedatabase1->setEnabled(core_.Database() != nullptr && idle);
   BStart->setEnabled(v.startButton && runTest_ != nullptr && idle);
   LogOutButton->setEnabled(idle);
-  for (QAction* a : {Open1, New1, ChaDir1, Deletefile1, Removedir1, Print1, EditFile1}) {
+  for (QAction* a : {Open1, New1, Import1, ChaDir1, Deletefile1, Removedir1, Print1, EditFile1}) {
     a->setEnabled(idle);
   }
   // The tool bar's buttons do what File menu items do, so they follow that menu.
@@ -544,6 +549,20 @@ void TMainForm::Open1Click() {
 void TMainForm::NewDir1Click() {
   if (windows_.chDir == nullptr) return;
   Run([this] { NewFolder(dialogs_, Paths().listRoot, PickerOf(*windows_.chDir)); });
+}
+
+void TMainForm::Import1Click() {
+  if (windows_.importForm == nullptr) return;
+  const QStringList chosen = QFileDialog::getOpenFileNames(
+      this, "Choose the files to import", QString(),
+      "Lists of other programs (*.csv *.tsv *.txt *.kvtml);;All files (*)");
+  if (chosen.isEmpty()) return;
+  std::vector<std::string> files;
+  for (const QString& file : chosen) files.push_back(file.toStdString());
+  Run([this, &files] {
+    windows_.importForm->ImportFiles(files, Paths().listRoot, Settings().CurrentDir,
+                                     Users().CurrentUser());
+  });
 }
 
 void TMainForm::ChaDir1Click() {

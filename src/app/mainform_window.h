@@ -27,6 +27,7 @@ class TClassOverviewForm;
 class TCompiledView;
 class TEditOrv;
 class TEditUsers;
+class TImportForm;
 class THelpForm;
 class TOpenFileForm;
 class TOptionForm;
@@ -48,6 +49,7 @@ struct MainFormWindows {
   TEditOrv* editor = nullptr;
   TCompiledView* compiledView = nullptr;
   TEditUsers* editUsers = nullptr;
+  TImportForm* importForm = nullptr;
   TSU* log = nullptr;
   TSU1* wrongWords = nullptr;
   TSF2* scores = nullptr;
@@ -110,6 +112,7 @@ class TMainForm : public QMainWindow {
   QMenu* Help1;
   QAction* Open1;
   QAction* New1;
+  QAction* Import1;
   QAction* NewDir1;
   QAction* ChaDir1;
   QAction* Deletefile1;
@@ -167,6 +170,7 @@ class TMainForm : public QMainWindow {
   void LogOutButtonClick();
   void QuitButtonClick();
   void Open1Click();
+  void Import1Click();
   void NewDir1Click();
   void ChaDir1Click();
   void Removedir1Click();

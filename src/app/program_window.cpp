@@ -24,6 +24,8 @@
 #include "app/sessionend.h"
 #include "app/sessionsettings.h"
 #include "base/platform.h"
+#include "exchange/export_window.h"
+#include "exchange/import_window.h"
 #include "files/chdir_window.h"
 #include "files/openfile_window.h"
 #include "lists/edit_window.h"
@@ -35,6 +37,7 @@
 #include "scores/score_window.h"
 #include "scores/scoredatabase.h"
 #include "scores/sound/beeptone.h"
+#include "scores/sound/importedsounds.h"
 #include "scores/sound/soundstore.h"
 #include "scores/sounds_window.h"
 #include "scores/wrongword_window.h"
@@ -76,6 +79,20 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
   // The editor shows its text compiled in the compiled view, made first.
   auto* compiledView = new TCompiledView(dialogs, main);
   auto* editor = new TEditOrv(*listEditHost_, dialogs, *compiledView, main);
+  editor->SetExport([this, editor](const std::string& name, const BufferO& lines) {
+    ExportListWindow(editor, dialogs_, name, lines,
+                     [this](const std::string& word) { return sounds_->SoundOf(word); });
+  });
+  auto* importForm = new TImportForm(
+      dialogs,
+      [this](const std::vector<ImportedSound>& sounds) {
+        const StoredImport done = StoreImportedSounds(*sounds_, sounds);
+        std::string told =
+            std::to_string(done.stored) + (done.stored == 1 ? " sound stored." : " sounds stored.");
+        for (const std::string& failure : done.failures) told += "\n" + failure;
+        return told;
+      },
+      main);
   auto* message = new TMessageForm(main);
   auto* input = new T_Input(main);
   auto* soundList =
@@ -111,6 +128,7 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
   windows.editor = editor;
   windows.compiledView = compiledView;
   windows.editUsers = editUsers;
+  windows.importForm = importForm;
   windows.log = log;
   windows.wrongWords = wrongWordFile;
   windows.scores = scores;

@@ -12,6 +12,7 @@
 #include "files/errortext.h"
 #include "files/filelayer.h"
 #include "files/writefailure.h"
+#include "lists/cleanlist.h"
 #include "lists/edit.h"
 #include "lists/editedlist.h"
 #include "lists/listedithost.h"
@@ -40,6 +41,9 @@ TEditOrv::TEditOrv(const ListEditHost& host, Dialogs& dialogs, TCompiledView& vi
   deleteLinefeeds1->setObjectName("DeleteLinefeeds1");
   QAction* print1 = file1->addAction("Print");
   print1->setObjectName("Print1");
+  Export1 = file1->addAction("Ex&port...");
+  Export1->setObjectName("Export1");
+  Export1->setVisible(false);
   file1->addSeparator();
   QAction* exit1 = file1->addAction("&Exit");
   exit1->setObjectName("Exit1");
@@ -61,6 +65,12 @@ TEditOrv::TEditOrv(const ListEditHost& host, Dialogs& dialogs, TCompiledView& vi
   connect(Save1, &QAction::triggered, this, &TEditOrv::SaveText);
   connect(deleteLinefeeds1, &QAction::triggered, this, &TEditOrv::DeleteLinefeeds1Click);
   connect(print1, &QAction::triggered, this, &TEditOrv::Print1Click);
+  connect(Export1, &QAction::triggered, this, [this] {
+    BufferO lines;
+    for (const std::string& line : Lines()) lines.Add(line);
+    CleanList(lines, IsNameList(path_));
+    export_(BaseName(path_), lines);
+  });
   connect(exit1, &QAction::triggered, this, &QDialog::accept);
   connect(viewcompiled1, &QAction::triggered, this, &TEditOrv::viewcompiled1Click);
 }
@@ -198,6 +208,11 @@ std::vector<std::string> TEditOrv::Lines() const {
   if (text.isEmpty()) return lines;
   for (const QString& line : text.split('\n')) lines.push_back(line.toStdString());
   return lines;
+}
+
+void TEditOrv::SetExport(ExportList exportList) {
+  export_ = std::move(exportList);
+  Export1->setVisible(static_cast<bool>(export_));
 }
 
 void TEditOrv::DeleteLinefeeds1Click() {

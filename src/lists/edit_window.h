@@ -2,6 +2,7 @@
 // The list editor: shows a list as plain text, lets its owner or a super
 // user change and save it, and shows the text compiled.
 #include <QDialog>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,6 +42,11 @@ class TEditOrv : public QDialog {
 
   const std::string& ListPath() const { return path_; }
 
+  // What "Export..." does with the list shown: its name and its cleaned
+  // lines. The menu item is there once this is given.
+  using ExportList = std::function<void(const std::string& name, const BufferO& lines)>;
+  void SetExport(ExportList exportList);
+
   // Every way of closing the window ends here: a changed text is offered
   // for saving, then the editor is emptied; a failed save keeps it open.
   // When the program is ending, a changed text is kept beside the list.
@@ -77,6 +83,8 @@ class TEditOrv : public QDialog {
   std::string unsavedShown_;
   QPlainTextEdit* RichEdit1;
   QAction* Save1;
+  QAction* Export1;
+  ExportList export_;
 };
 
 }  // namespace orv

@@ -1,26 +1,21 @@
 // orvc sounds: the sound store of the score database, for teachers and
 // scripts: list, add WAV files, export one, delete one, and give the words
 // of word lists a spoken sound.
-#include <QCoreApplication>
 #include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "app/databaseuse.h"
-#include "app/programhost.h"
-#include "app/programpaths.h"
 #include "base/strings.h"
 #include "base/utf8.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
 #include "orvc/command.h"
-#include "orvc/consoledialogs.h"
 #include "orvc/programdirectory.h"
+#include "orvc/soundstoreuse.h"
 #include "orvc/wordlistinput.h"
 #include "scores/listwords.h"
-#include "scores/scoredatabase.h"
 #include "scores/sound/soundstore.h"
 #include "scores/sound/speech.h"
 
@@ -161,28 +156,16 @@ int Speak(SoundStore& sounds, const Invocation& inv) {
 int Run(const Invocation& inv) {
   if (inv.args.empty()) Usage();
   UseProgramDirectory(inv);
-  const ProgramPaths& p = Paths();
-  if (!DirExists(p.programDir)) {
-    throw CommandError{"the program directory " + p.programDir + " does not exist", 1};
-  }
-  // Qt's database drivers are plug-ins, found through an application object.
-  int argc = 1;
-  char name[] = "orvc";
-  char* argv[] = {name, nullptr};
-  QCoreApplication app(argc, argv);
-  const DatabaseUse databases;
-  ConsoleDialogs dialogs(*inv.err);
-  ProgramScoreDbHost host;
-  ScoreDatabase database(dialogs, host);
-  if (!database.ConectDB()) throw CommandError{"could not open the score database", 1};
-  SoundStore sounds(database, dialogs);
-  const std::string& action = inv.args[0];
-  if (action == "list") return List(sounds, inv);
-  if (action == "add") return Add(sounds, inv);
-  if (action == "export") return Export(sounds, inv);
-  if (action == "delete") return Delete(sounds, inv);
-  if (action == "speak") return Speak(sounds, inv);
-  throw CommandError{"unknown sounds action \"" + action + "\" (list, add, export, delete, speak)"};
+  return WithSoundStore(inv, [&inv](SoundStore& sounds) {
+    const std::string& action = inv.args[0];
+    if (action == "list") return List(sounds, inv);
+    if (action == "add") return Add(sounds, inv);
+    if (action == "export") return Export(sounds, inv);
+    if (action == "delete") return Delete(sounds, inv);
+    if (action == "speak") return Speak(sounds, inv);
+    throw CommandError{"unknown sounds action \"" + action +
+                       "\" (list, add, export, delete, speak)"};
+  });
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "exchange/delimited.h"
+
 namespace orv {
 namespace {
 
@@ -27,23 +29,12 @@ Cells CellsOf(const QAbstractItemModel& model) {
 
 }  // namespace
 
-std::string CsvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-  std::string field = "\"";
-  for (char ch : text) {
-    if (ch == '"') field += '"';
-    field += ch;
-  }
-  field += '"';
-  return field;
-}
-
 std::string CsvText(const QAbstractItemModel& model) {
   std::string text;
   for (const auto& row : CellsOf(model)) {
     for (std::size_t c = 0; c < row.size(); ++c) {
       if (c > 0) text += ',';
-      text += CsvField(row[c].toStdString());
+      text += DelimitedField(row[c].toStdString(), ',');
     }
     text += "\r\n";
   }

@@ -9,9 +9,6 @@
 
 namespace orv {
 
-// One field as it stands in a CSV line.
-std::string CsvField(std::string_view text);
-
 // The model's header titles and the text of every cell, row by row, as the
 // grid shows them.
 std::string CsvText(const QAbstractItemModel& model);

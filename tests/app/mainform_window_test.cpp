@@ -471,7 +471,7 @@ TEST_F(MainWindow, MenuCaptionsShortCutsAndHintsAreThoseOfTheProgram) {
   QStringList file;
   for (QAction* a : form->File1->actions()) file << (a->isSeparator() ? "-" : a->text());
   EXPECT_EQ(file.join(","),
-            "&Open...,-,&New,New Dir,&ChDir,&Delete file,Remove dir,-,&Print...,"
+            "&Open...,-,&New,New Dir,&Import...,&ChDir,&Delete file,Remove dir,-,&Print...,"
             "P&rint Setup...,-,&Score,Pro&gress,Class o&verview,-,E&xit");
   EXPECT_TRUE(form->BStart->isDefault());
 }

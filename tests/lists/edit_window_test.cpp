@@ -317,6 +317,28 @@ TEST_F(EditorWindow, ViewWordsIsReadOnlyForAnyone) {
   EXPECT_EQ(editor.ListPath(), List());
 }
 
+TEST_F(EditorWindow, ExportIsOfferedOnceGivenAndGetsTheTextShownCleaned) {
+  TEditOrv& editor = EditorFor("");
+  std::string exported;
+  test::WindowDriver modal;
+  modal.Then("TEditOrv", "has no Export yet", [](QWidget& window) {
+    EXPECT_FALSE(Action(window, "Export1")->isVisible());
+    Action(window, "Exit1")->trigger();
+  });
+  editor.ViewList(List());
+  editor.SetExport([&](const std::string& name, const BufferO& lines) {
+    exported = name + ":" + std::to_string(lines.Count()) + ":" + lines.Line(1);
+  });
+  modal.Then("TEditOrv", "exports the text", [](QWidget& window) {
+    Editor(window).setPlainText("  pear \npear\n\nplum");
+    Action(window, "Export1")->trigger();
+    Action(window, "Exit1")->trigger();
+  });
+  editor.ViewList(List());
+  EXPECT_TRUE(modal.Done());
+  EXPECT_EQ(exported, "sums:2:pear");
+}
+
 TEST_F(EditorWindow, ViewCompiledShowsTheEditedTextAndKeepsItChanged) {
   TEditOrv& editor = EditorFor("ADMIN");
   dialogs_.answers.push_back(MsgAnswer::No);
