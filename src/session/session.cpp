@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <optional>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "base/errors.h"
 #include "base/numbertext.h"
@@ -18,6 +20,7 @@
 #include "session/checkanswer.h"
 #include "session/positions.h"
 #include "session/question.h"
+#include "session/reviewschedule.h"
 
 namespace orv {
 namespace {
@@ -92,7 +95,7 @@ class TestRun final : public AnswerButtons {
       }
       if (settings_.logAll) LogAnswer(question_.Key());
     }
-    RecordScore(static_cast<std::int32_t>(d_) - wrongs_, d_);
+    RecordScore(static_cast<std::int32_t>(d_) - wrongs_, d_, Finished());
     KeepPositions();
   }
 
@@ -124,7 +127,8 @@ class TestRun final : public AnswerButtons {
     // The cleaned source, not the compiled list, is what the teacher keeps.
     if (!CleanListFile(source, IsNameList(listPath_))) SaveListFile(source, listPath_);
     list_ = std::move(source.lines);
-    CompileList(list_, dialogs_, &places_, &policies_);
+    testDay_ = ListTestDay(list_);
+    CompileList(list_, dialogs_, &places_, &policies_, &items_);
     StopIfEnding();
     if (!noSort) list_.Sort();
     inOrder_ = settings_.inOrder || noSort;
@@ -198,6 +202,29 @@ class TestRun final : public AnswerButtons {
     return {};
   }
 
+  // The review's item of the current question: the expression line that
+  // made it, or the question itself.
+  std::string Item() const {
+    for (const std::string& line : {question_.prompt + "|" + question_.answer, question_.answer}) {
+      if (const auto found = items_.find(line); found != items_.end()) return found->second;
+    }
+    return question_.Key();
+  }
+
+  // Notes the current question's item as asked: missed once it was wrong
+  // at any try of any of its questions.
+  void NoteItem(bool missed) {
+    const std::string item = Item();
+    const auto [at, added] = itemIndex_.emplace(item, asked_.size());
+    if (added) {
+      asked_.push_back({{settings_.currentDir + BaseName(listPath_), item}, missed, testDay_});
+    } else {
+      asked_[at->second].missed = asked_[at->second].missed || missed;
+    }
+  }
+
+  ReviewAnswers Finished() const { return {asked_, ReviewToday(), settings_.reviewDays}; }
+
   // Plays the question's stored sound, else speaks it where the options
   // allow; true when it was heard.
   bool Sound() {
@@ -232,6 +259,7 @@ class TestRun final : public AnswerButtons {
     const Verdict verdict = JudgeTyped(question_, typed);
     if (verdict == Verdict::Right) {
       taken_.clear();
+      NoteItem(false);
       windows_.ShowTimedMessage(" Message ", "RIGHT !!", kLime, 1000, 0);
       StopIfEnding();
       return true;
@@ -243,6 +271,7 @@ class TestRun final : public AnswerButtons {
       return false;
     }
     ++wrongs_;
+    NoteItem(true);
     LogAnswer(typed);
     windows_.BeepWait(400, 1000);
     StopIfEnding();
@@ -277,7 +306,7 @@ class TestRun final : public AnswerButtons {
     // Answered, right or not: the word is not put back.
     taken_.clear();
     if (right && settings_.logAll) LogAnswer(question_.Key());
-    RecordScore(static_cast<std::int32_t>(q_) - wrongs_, q_);
+    RecordScore(static_cast<std::int32_t>(q_) - wrongs_, q_, {});
   }
 
   // The learner closed the answer window and said so: the test is scored up
@@ -286,7 +315,7 @@ class TestRun final : public AnswerButtons {
     CountHelp();
     const LineNo answered = q_ - 1;
     PutBackQuestion();
-    RecordScore(static_cast<std::int32_t>(answered) - wrongs_, answered);
+    RecordScore(static_cast<std::int32_t>(answered) - wrongs_, answered, {});
   }
 
   void PutBackQuestion() {
@@ -296,8 +325,10 @@ class TestRun final : public AnswerButtons {
     taken_.clear();
   }
 
-  void RecordScore(std::int32_t score, LineNo wordCount) {
-    log_.LogScore(listPath_, scoreR{user_, score, maxHelp_, helpTotal_, wordCount}, logGroup_);
+  // A test cut short (ended with "exit" or stopped) moves no box.
+  void RecordScore(std::int32_t score, LineNo wordCount, const ReviewAnswers& review) {
+    log_.LogScore(listPath_, scoreR{user_, score, maxHelp_, helpTotal_, wordCount}, logGroup_,
+                  review);
     StopIfEnding();
     windows_.ShowScores(logGroup_);
   }
@@ -323,6 +354,10 @@ class TestRun final : public AnswerButtons {
   BufferO list_;
   AnswerPlaces places_;
   AnswerPolicies policies_;
+  LineItems items_;
+  std::optional<std::int64_t> testDay_;
+  std::vector<AskedItem> asked_;
+  std::unordered_map<std::string, std::size_t> itemIndex_;
   BufferO positions_;
   bool prepared_ = false;
   bool inOrder_ = false;
