@@ -1,7 +1,7 @@
 // The review's boxes against a real score database: a finished test moves
 // them in the transaction of its score row, a test cut short moves none, and
 // two programs moving one learner's boxes at the same moment lose neither
-// move.
+// move. On the embedded engine, and on the test server when there is one.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -14,10 +14,15 @@
 namespace orv::test {
 namespace {
 
-class Review : public SessionTest {
+class Review : public SessionTest, public ::testing::WithParamInterface<bool> {
  protected:
   void SetUp() override {
+    if (GetParam() && TestServer().empty()) GTEST_SKIP() << kNoTestServer;
     SessionTest::SetUp();
+    if (GetParam()) {
+      host.path = TestServer() + ":" + dir.Str() + "server.gdb";
+      CreateScoreDatabase(host.path);
+    }
     settings.inOrder = true;
     clock.SetUnixStart(1'780'000'000);  // a day in 2026
     list = WriteList("review.orv", "$noSort\ncat\ndog\n$script\n$#1to2 x 3\n");
@@ -30,7 +35,7 @@ class Review : public SessionTest {
   std::string list;
 };
 
-TEST_F(Review, AFinishedTestMovesEachItemOnceAndAnExpressionLineIsOneItem) {
+TEST_P(Review, AFinishedTestMovesEachItemOnceAndAnExpressionLineIsOneItem) {
   learner.Say("cat").Say("dgo").Say("dog").Say("3").Say("6");
   Run(list);
   const std::vector<Row> moved{{"REVIEW", "$#1to2 x 3", "2", "2", "1", "0"},
@@ -49,7 +54,7 @@ TEST_F(Review, AFinishedTestMovesEachItemOnceAndAnExpressionLineIsOneItem) {
             (std::vector<Row>{{"6", "2"}}));
 }
 
-TEST_F(Review, ATestCutShortMovesNoBox) {
+TEST_P(Review, ATestCutShortMovesNoBox) {
   // Ended with "exit" and its last word; stopped by closing the window.
   learner.Say("cat").Say("exit").Say("dog");
   Run(list);
@@ -59,7 +64,7 @@ TEST_F(Review, ATestCutShortMovesNoBox) {
   EXPECT_EQ(Boxes(), std::vector<Row>{});
 }
 
-TEST_F(Review, TheBoxesAndTheScoreAreCommittedTogetherOrNotAtAll) {
+TEST_P(Review, TheBoxesAndTheScoreAreCommittedTogetherOrNotAtAll) {
   Exec(host.path, "create exception no_move 'no move'");
   Exec(host.path,
        "create trigger no_move for review_move before insert as begin exception no_move; end");
@@ -69,11 +74,11 @@ TEST_F(Review, TheBoxesAndTheScoreAreCommittedTogetherOrNotAtAll) {
   EXPECT_EQ(Boxes(), std::vector<Row>{});
 }
 
-TEST_F(Review, TwoProgramsMovingOneLearnersBoxesAtOnceLoseNeitherMove) {
+TEST_P(Review, TwoProgramsMovingOneLearnersBoxesAtOnceLoseNeitherMove) {
   // Another program has moved "cat" and holds its transaction open while
   // this one finishes a test with it.
   std::promise<void> moving;
-  std::thread other([&] {
+  std::jthread other([&] {
     TestHost otherHost = host;
     FakeDialogs otherDialogs;
     ScoreDatabase otherDb(otherDialogs, otherHost);
@@ -95,6 +100,8 @@ TEST_F(Review, TwoProgramsMovingOneLearnersBoxesAtOnceLoseNeitherMove) {
             (std::vector<Row>{{"4", "6", "1"}}));
   EXPECT_EQ(Scores().size(), 1u);
 }
+
+INSTANTIATE_TEST_SUITE_P(EmbeddedAndServer, Review, ::testing::Bool());
 
 }  // namespace
 }  // namespace orv::test
