@@ -82,7 +82,7 @@ CREATE TABLE LOG_TOTAL (
 -- Per learner and item of a list (a word, a question, or an expression line
 -- whose sums count as one): its box (1 to 5), the day it is due again, the
 -- day of the last finished test that asked it, how often it was asked and
--- missed. An item is too long for an index of its own; its hash finds it.
+-- missed, and the test day its list names. An item is too long for an index of its own; its hash finds it.
 CREATE TABLE REVIEW_BOX (
   NAME VARCHAR(100) NOT NULL,
   FILE1 VARCHAR(500) NOT NULL,
@@ -91,7 +91,8 @@ CREATE TABLE REVIEW_BOX (
   DUE_DAY DATE NOT NULL,
   LAST_DAY DATE,
   ASKED INTEGER NOT NULL,
-  MISSED INTEGER NOT NULL
+  MISSED INTEGER NOT NULL,
+  TEST_DAY DATE
 );
 
 -- Every move of a box, never changed: the items per box over time.
@@ -253,15 +254,15 @@ END^
 -- Gives an item of a learner its new state, and notes the move.
 CREATE PROCEDURE REVIEW_SET (A_NAME VARCHAR(100), A_FILE VARCHAR(500), A_ITEM VARCHAR(4000),
                              A_BOX SMALLINT, A_DUE DATE, A_LAST DATE, A_ASKED INTEGER,
-                             A_MISSED INTEGER, A_GROUP INTEGER)
+                             A_MISSED INTEGER, A_TEST DATE, A_GROUP INTEGER)
 AS
 BEGIN
   UPDATE REVIEW_BOX SET BOX = :A_BOX, DUE_DAY = :A_DUE, LAST_DAY = :A_LAST, ASKED = :A_ASKED,
-                        MISSED = :A_MISSED
+                        MISSED = :A_MISSED, TEST_DAY = :A_TEST
     WHERE NAME = :A_NAME AND FILE1 = :A_FILE AND HASH(ITEM) = HASH(:A_ITEM) AND ITEM = :A_ITEM;
   IF (ROW_COUNT = 0) THEN
-    INSERT INTO REVIEW_BOX (NAME, FILE1, ITEM, BOX, DUE_DAY, LAST_DAY, ASKED, MISSED)
-      VALUES (:A_NAME, :A_FILE, :A_ITEM, :A_BOX, :A_DUE, :A_LAST, :A_ASKED, :A_MISSED);
+    INSERT INTO REVIEW_BOX (NAME, FILE1, ITEM, BOX, DUE_DAY, LAST_DAY, ASKED, MISSED, TEST_DAY)
+      VALUES (:A_NAME, :A_FILE, :A_ITEM, :A_BOX, :A_DUE, :A_LAST, :A_ASKED, :A_MISSED, :A_TEST);
   INSERT INTO REVIEW_MOVE (NAME, FILE1, ITEM, DAY1, BOX, LOG_GROUP)
     VALUES (:A_NAME, :A_FILE, :A_ITEM, :A_LAST, :A_BOX, :A_GROUP);
 END^

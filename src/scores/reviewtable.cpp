@@ -73,6 +73,7 @@ void MoveReviewBoxes(const QSqlDatabase& db, const std::string& learner, std::in
                 ", " + Quoted(move.key.item, kItemChars) + ", " + std::to_string(after.box) + ", " +
                 DayLiteral(after.dueDay) + ", " + DayLiteral(after.lastDay) + ", " +
                 std::to_string(after.asked) + ", " + std::to_string(after.missed) + ", " +
+                (move.testDay ? DayLiteral(*move.testDay) : std::string("NULL")) + ", " +
                 std::to_string(logGroup) + ")");
   }
 }
@@ -86,16 +87,19 @@ std::vector<ReviewRow> ReviewRows(const QSqlDatabase& db, const std::string& lea
                                   std::optional<std::int64_t> dueBy, std::size_t limit) {
   std::string select = "SELECT ";
   if (limit > 0) select += "FIRST " + std::to_string(limit) + " ";
-  select += "FILE1, ITEM, BOX, DUE_DAY, LAST_DAY, ASKED, MISSED FROM REVIEW_BOX WHERE NAME = " +
-            Quoted(learner, kNameChars);
+  select +=
+      "FILE1, ITEM, BOX, DUE_DAY, LAST_DAY, ASKED, MISSED, TEST_DAY FROM REVIEW_BOX WHERE NAME = " +
+      Quoted(learner, kNameChars);
   if (dueBy) select += " AND DUE_DAY <= " + DayLiteral(*dueBy);
   select += " ORDER BY DUE_DAY, BOX, FILE1, ITEM";
   QSqlQuery query = Run(db, select);
   std::vector<ReviewRow> rows;
   while (query.next()) {
+    const QVariant testDay = query.value(7);
     rows.push_back(
         {{query.value(0).toString().toStdString(), query.value(1).toString().toStdString()},
-         StateOf(query, 2)});
+         StateOf(query, 2),
+         testDay.isNull() ? std::nullopt : std::optional<std::int64_t>(DayOf(testDay))});
   }
   return rows;
 }

@@ -35,6 +35,7 @@ struct ReviewItem {
 struct ReviewRow {
   ReviewItem key;
   ReviewState state;
+  std::optional<std::int64_t> testDay;  // the test day its list named when last asked
 };
 
 // The new state of an item from its state before (nullopt: never asked).
@@ -42,6 +43,7 @@ using ReviewScheduler = std::function<ReviewState(const std::optional<ReviewStat
 
 struct ReviewMove {
   ReviewItem key;
+  std::optional<std::int64_t> testDay;
   ReviewScheduler schedule;
 };
 

@@ -62,8 +62,10 @@ LineNo QuestionCount(bool wholeFile, bool inOrder, LineNo listCount) {
 // One test from the loaded list to the score window.
 class TestRun final : public AnswerButtons {
  public:
+  // A test of the list at listPath, or with plan a review logged under listPath.
   TestRun(SessionWindows& windows, SessionSounds& sounds, ScoreLog& log, Dialogs& dialogs,
-          const SessionSettings& settings, const std::string& userName, const std::string& listPath)
+          const SessionSettings& settings, const std::string& userName, const std::string& listPath,
+          const ReviewPlan* plan = nullptr)
       : windows_(windows),
         sounds_(sounds),
         log_(log),
@@ -71,7 +73,8 @@ class TestRun final : public AnswerButtons {
         settings_(settings),
         user_(userName),
         listPath_(Upper(listPath)),
-        positionPath_(PositionFilePath(listPath_, userName, settings)) {}
+        positionPath_(PositionFilePath(listPath_, userName, settings)),
+        plan_(plan) {}
 
   void Run() {
     if (!Prepare()) return;
@@ -117,6 +120,13 @@ class TestRun final : public AnswerButtons {
  private:
   // Loads, cleans, compiles and orders the list; false when it cannot be loaded.
   bool Prepare() {
+    if (plan_ != nullptr) {
+      for (const ReviewQuestion& question : plan_->questions) list_.Add(question.line);
+      places_ = plan_->places;
+      inOrder_ = true;
+      d_ = list_.Count();
+      return true;
+    }
     ListFile source;
     int code = LoadListFile(source, listPath_);
     if (code != 0) {
@@ -214,10 +224,16 @@ class TestRun final : public AnswerButtons {
   // Notes the current question's item as asked: missed once it was wrong
   // at any try of any of its questions.
   void NoteItem(bool missed) {
-    const std::string item = Item();
-    const auto [at, added] = itemIndex_.emplace(item, asked_.size());
+    AskedItem asked{{settings_.currentDir + BaseName(listPath_), Item()}, missed, testDay_};
+    if (plan_ != nullptr) {
+      // A review asks in the plan's order: question q is the plan's q-th.
+      const ReviewQuestion& question = plan_->questions[q_ - 1u];
+      asked = {question.origin, missed, question.testDay};
+    }
+    const auto [at, added] =
+        itemIndex_.emplace(asked.key.file + '\n' + asked.key.item, asked_.size());
     if (added) {
-      asked_.push_back({{settings_.currentDir + BaseName(listPath_), item}, missed, testDay_});
+      asked_.push_back(std::move(asked));
     } else {
       asked_[at->second].missed = asked_[at->second].missed || missed;
     }
@@ -335,6 +351,7 @@ class TestRun final : public AnswerButtons {
 
   // The positions not yet asked carry over to the next test.
   void KeepPositions() {
+    if (plan_ != nullptr) return;
     if (positions_.Count() > 0) {
       SavePositions(positions_, positionPath_, dialogs_);
     } else {
@@ -350,6 +367,7 @@ class TestRun final : public AnswerButtons {
   const std::string user_;
   const std::string listPath_;
   const std::string positionPath_;
+  const ReviewPlan* plan_;
 
   BufferO list_;
   AnswerPlaces places_;
@@ -374,6 +392,15 @@ class TestRun final : public AnswerButtons {
   std::string progress_;
 };
 
+// Runs the test; once the program is told to end it stops where it stands.
+void RunToEnd(TestRun& run) {
+  try {
+    run.Run();
+  } catch (const ProgramEnds&) {
+    run.Stop();
+  }
+}
+
 }  // namespace
 
 void TestSession::RunTest(const std::string& listPath, const std::string& userName,
@@ -381,11 +408,15 @@ void TestSession::RunTest(const std::string& listPath, const std::string& userNa
   if (testRunning) return;
   RunningFlag running;
   TestRun run(windows_, sounds_, log_, dialogs_, settings, userName, listPath);
-  try {
-    run.Run();
-  } catch (const ProgramEnds&) {
-    run.Stop();
-  }
+  RunToEnd(run);
+}
+
+void TestSession::RunReview(const ReviewPlan& plan, const std::string& userName,
+                            const SessionSettings& settings) {
+  if (testRunning) return;
+  RunningFlag running;
+  TestRun run(windows_, sounds_, log_, dialogs_, settings, userName, kReviewListName, &plan);
+  RunToEnd(run);
 }
 
 bool TestSession::TestRunning() {

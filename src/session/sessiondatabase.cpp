@@ -16,10 +16,11 @@ void SessionDatabase::LogScore(const std::string& listPath, const scoreR& result
   for (const AskedItem& asked : review.items) {
     const ReviewOutcome outcome =
         asked.missed ? ReviewOutcome::Missed : ReviewOutcome::RightFirstTry;
-    moves.push_back(
-        {asked.key, [&review, &asked, outcome](const std::optional<ReviewState>& before) {
-           return ScheduleReview(before, outcome, review.today, review.days, asked.testDay);
-         }});
+    moves.push_back({asked.key, asked.testDay,
+                     [&review, &asked, outcome](const std::optional<ReviewState>& before) {
+                       return ScheduleReview(before, outcome, review.today, review.days,
+                                             asked.testDay);
+                     }});
   }
   db_.LogScore(listPath, result, logGroup,
                [&](const QSqlDatabase& db) { MoveReviewBoxes(db, result.name, logGroup, moves); });

@@ -85,7 +85,7 @@ TEST_P(Review, TwoProgramsMovingOneLearnersBoxesAtOnceLoseNeitherMove) {
     ASSERT_TRUE(otherDb.ConectDB());
     const std::int64_t day = ReviewToday();
     MoveReviewBoxes(otherDb.Database(), "ann", 1,
-                    {{{"REVIEW", "cat"}, [day](const std::optional<ReviewState>&) {
+                    {{{"REVIEW", "cat"}, std::nullopt, [day](const std::optional<ReviewState>&) {
                         return ReviewState{3, day + 4, day, 5, 1};
                       }}});
     moving.set_value();
