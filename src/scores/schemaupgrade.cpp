@@ -179,8 +179,10 @@ void UpgradeToReview(QSqlDatabase& db) {
 void Upgrade(QSqlDatabase& db) {
   const int version = ScoreSchemaVersion(db);
   if (version < 2) UpgradeToDays(db);
-  if (version < 3) UpgradeToCounts(db);
+  // The review's objects come before the counts' step, which grants every
+  // object of the script its rights.
   if (version < 5) UpgradeToReview(db);
+  if (version < 3) UpgradeToCounts(db);
   // Form 4 gives the accounts of a server their rights: a learner's adds
   // rows and changes none. The rights on procedures come first; the view
   // comes last, so a database says its form only once it has all of it,
