@@ -1,29 +1,22 @@
 #pragma once
 // The score database a command opens: the one the configuration names, read
 // as every command reads it; orvc never asks for another one.
-#include <string>
+#include <functional>
 
-#include "scores/scoredbhost.h"
+namespace orv {
+class Dialogs;
+class ScoreDatabase;
+}  // namespace orv
 
 namespace orv::orvc {
 
-class ConfiguredDbHost : public ScoreDbHost {
- public:
-  std::string ScoreDbPath() override;
-  void SetScoreDbPath(const std::string&) override {}
-  std::string ProgramDir() override;
-  int CurrentLevel() override { return -1; }
-  int ChangeDbLevel() override { return 256; }
-  std::string CurrentDir() override { return {}; }
-  bool QuitAllowed() override { return quit_; }
-  void SetQuitAllowed() override { quit_ = true; }
+struct Invocation;
 
- private:
-  bool quit_ = false;
-};
-
-// Raises CommandError (exit code 1) when the program directory in force does
-// not exist or the configuration names no score database.
-void RequireConfiguredDatabase(ConfiguredDbHost& host);
+// Opens the configured score database of the program directory in force and
+// hands it to work, with the dialogs on the terminal. Raises CommandError
+// (exit code 1) when the directory does not exist, no database is named, it
+// cannot be opened, or work raises an error of Orv's.
+void WithConfiguredDatabase(const Invocation& inv,
+                            const std::function<void(ScoreDatabase&, Dialogs&)>& work);
 
 }  // namespace orv::orvc

@@ -5,15 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "app/databaseuse.h"
-#include "app/dbaccountconfig.h"
 #include "app/getuser.h"
 #include "app/programpaths.h"
+#include "base/dialogs.h"
 #include "base/strings.h"
 #include "files/dos.h"
 #include "orvc/command.h"
 #include "orvc/configureddb.h"
-#include "orvc/consoledialogs.h"
 #include "orvc/programdirectory.h"
 #include "progress/classoverview.h"
 #include "progress/mistaketally.h"
@@ -137,21 +135,11 @@ std::vector<std::string> ClassUsers(const std::string& only, Dialogs& dialogs) {
 int Run(const Invocation& inv) {
   ReportOptions options = Parse(inv);
   UseProgramDirectory(inv);
-  ConfiguredDbHost host;
-  RequireConfiguredDatabase(host);
-  try {
-    const DatabaseUse databases;
-    ConsoleDialogs dialogs(*inv.err);
+  WithConfiguredDatabase(inv, [&](ScoreDatabase& database, Dialogs& dialogs) {
     if (options.table == "class") options.users = ClassUsers(options.user, dialogs);
-    ScoreDatabase database(dialogs, host);
-    if (!database.ConectDB()) {
-      throw CommandError{"cannot open the score database " + host.ScoreDbPath(), 1};
-    }
     const auto model = Report(database, options);
     *inv.out << (options.csv ? CsvText(*model) : ReadableTable(*model));
-  } catch (const E_Orv_Error& e) {
-    throw CommandError{e.what(), 1};
-  }
+  });
   return 0;
 }
 

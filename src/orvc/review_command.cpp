@@ -4,11 +4,10 @@
 #include <ostream>
 #include <string>
 
-#include "app/databaseuse.h"
+#include "base/dialogs.h"
 #include "files/dos.h"
 #include "orvc/command.h"
 #include "orvc/configureddb.h"
-#include "orvc/consoledialogs.h"
 #include "orvc/programdirectory.h"
 #include "progress/tablemodel.h"
 #include "scores/reviewtable.h"
@@ -63,23 +62,13 @@ ResultTable ItemsTable(const std::vector<ReviewRow>& rows) {
 int Run(const Invocation& inv) {
   const ReviewOptions options = Parse(inv);
   UseProgramDirectory(inv);
-  ConfiguredDbHost host;
-  RequireConfiguredDatabase(host);
-  try {
-    const DatabaseUse databases;
-    ConsoleDialogs dialogs(*inv.err);
-    ScoreDatabase database(dialogs, host);
-    if (!database.ConectDB()) {
-      throw CommandError{"cannot open the score database " + host.ScoreDbPath(), 1};
-    }
+  WithConfiguredDatabase(inv, [&](ScoreDatabase& database, Dialogs&) {
     const std::optional<std::int64_t> dueBy =
         options.due ? std::optional<std::int64_t>(ReviewToday()) : std::nullopt;
     TableModel model;
     model.SetTable(ItemsTable(ReviewRows(database.Database(), options.learner, dueBy)));
     *inv.out << (options.csv ? CsvText(model) : ReadableTable(model));
-  } catch (const E_Orv_Error& e) {
-    throw CommandError{e.what(), 1};
-  }
+  });
   return 0;
 }
 

@@ -12,7 +12,7 @@
 namespace orv {
 
 // The list name a review is logged under.
-inline constexpr const char* kReviewListName = "(Review)";
+inline constexpr const char* kReviewListName = "(REVIEW)";
 // The most items one review asks.
 inline constexpr std::size_t kReviewItems = 20;
 // The most questions an expression line's item gives one review.

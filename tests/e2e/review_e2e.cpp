@@ -37,15 +37,7 @@ TEST(Review, ADueWordIsAskedAndMovesUpAndThenNothingIsDue) {
              "values ('ADMIN', 'WORDS0', 'emu', 3, current_date + 5, current_date - 2, 3, 0)");
   const QDate nextDue = QDate::currentDate().addDays(2);
   WindowDriver driver(20000, "MainForm");
-  driver
-      .Then("LoginForm", "logs in",
-            [](QWidget& w) {
-              Type(w, "ADMIN");
-              Press(w, Qt::Key_Return);
-              Type(w, std::string(test::kTestAdminPassword));
-              Press(w, Qt::Key_Return);
-            })
-      .Then("OrvMessage", "agrees to a start-up file", [](QWidget& w) { Press(w, Qt::Key_Y); })
+  LogInAsNewAdmin(driver)
       .Then("MainForm", "asks for a review with Alt+R",
             [](QWidget& w) { Press(w, Qt::Key_R, Qt::AltModifier); })
       .Then("MessageForm", "reads the due word",
@@ -78,7 +70,7 @@ TEST(Review, ADueWordIsAskedAndMovesUpAndThenNothingIsDue) {
   EXPECT_TRUE(driver.Done()) << driver.Waiting();
   const auto scores = test::Rows(db, "select file1, score, word_count from score");
   ASSERT_EQ(scores.size(), 1u);
-  EXPECT_TRUE(scores[0][0].ends_with("(Review).SCO")) << scores[0][0];
+  EXPECT_TRUE(scores[0][0].ends_with("(REVIEW).SCO")) << scores[0][0];
   EXPECT_EQ(scores[0][1], "1");
   EXPECT_EQ(
       test::Rows(db,
