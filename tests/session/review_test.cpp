@@ -4,6 +4,7 @@
 // move. On the embedded engine, and on the test server when there is one.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <chrono>
 #include <future>
 #include <thread>
@@ -52,6 +53,17 @@ TEST_P(Review, AFinishedTestMovesEachItemOnceAndAnExpressionLineIsOneItem) {
   EXPECT_EQ(Boxes(), again);
   EXPECT_EQ(Rows("select count(*), count(distinct log_group) from review_move"),
             (std::vector<Row>{{"6", "2"}}));
+}
+
+// A test day a day off caps the interval of a word right at once; the day
+// is named as DD/MM/YYYY in any letter case of the directive.
+TEST_P(Review, AListsTestDayKeepsItsWordsFromWaitingPastIt) {
+  const QDate tomorrow = QDateTime::fromSecsSinceEpoch(clock.UnixSeconds()).date().addDays(1);
+  const std::string day = tomorrow.toString("dd/MM/yyyy").toStdString();
+  learner.Say("cat");
+  Run(WriteList("day.orv", "$TESTDAY " + day + "\ncat\n"));
+  EXPECT_EQ(Rows("select item, due_day - last_day, test_day from review_box"),
+            (std::vector<Row>{{"cat", "1", tomorrow.toString(Qt::ISODate).toStdString()}}));
 }
 
 TEST_P(Review, ATestCutShortMovesNoBox) {
