@@ -4,7 +4,8 @@
 // every form of the log and wrong-word statements, each also as it was
 // written before the day column (cdate on the date texts) for reference, and
 // the counted forms also over the log itself, as before the narrow count
-// tables. The
+// tables; and the start of a review over 2,000 items of each user, against
+// the start of a plain list test in the same run. The
 // large database is built once in $ORV_BENCH_DIR (default: the temporary
 // folder) and reused by later runs.
 #include <benchmark/benchmark.h>
@@ -29,9 +30,13 @@
 #include "scores/firebird/fbclient.h"
 #include "scores/firebird/fbtransaction.h"
 #include "scores/logquery.h"
+#include "scores/reviewtable.h"
 #include "scores/scoredatabase.h"
 #include "scores/scoredbhost.h"
 #include "scores/wordtotals.h"
+#include "session/reviewplan.h"
+#include "session/reviewschedule.h"
+#include "session_fixtures.h"
 
 namespace {
 
@@ -40,6 +45,7 @@ using orv::ScoreDatabase;
 constexpr int kLogRows = 1'000'000;
 constexpr int kScoreRows = 100'000;
 constexpr int kUsers = 200;
+constexpr int kReviewItemsPerUser = 2'000;
 
 struct QuietDialogs : orv::Dialogs {
   orv::MsgAnswer Message(orv::MsgKind, const std::string& text, orv::MsgButtons) override {
@@ -101,6 +107,20 @@ void Fill(ScoreDatabase& su) {
                   "|| '.SCO', mod(:i, 4), mod(:i, 9), 10, mod(:i, 11), :i); i = i + 1; end end");
 }
 
+// Every user's items of the review: boxes 1 to 5 in turn, due days spread
+// over the two months around today, one item in 60 due each day.
+void FillReview(ScoreDatabase& su) {
+  su.RunAndCommit("delete from review_box");
+  su.RunAndCommit(
+      "execute block as declare i integer = 0; declare d date; begin while (i < " +
+      std::to_string(kUsers * kReviewItemsPerUser) + ") do begin d = current_date - 30 + mod(i / " +
+      std::to_string(kUsers) +
+      ", 60); insert into review_box (name, file1, item, box, due_day, last_day, asked, "
+      "missed) values ('user' || mod(:i, " +
+      std::to_string(kUsers) + "), 'bench.orv\\WORDS' || mod(:i, 50), 'word' || (:i / " +
+      std::to_string(kUsers) + "), mod(:i, 5) + 1, :d, :d - 1, 3, 1); i = i + 1; end end");
+}
+
 int Count(ScoreDatabase& su, const char* table) {
   if (!su.ConectDB()) return -1;
   QSqlQuery q(su.Database());
@@ -138,6 +158,11 @@ ScoreDatabase& Large() {
     if (Count(*db, "log") != kLogRows || Count(*db, "score") != kScoreRows) {
       std::cerr << "unexpected row counts in " << h.path << "; remove it to rebuild\n";
       std::exit(1);
+    }
+    // A database built before the review has its boxes added.
+    if (Count(*db, "review_box") != kUsers * kReviewItemsPerUser) {
+      std::cerr << "adding the review's boxes to " << h.path << " ...\n";
+      FillReview(*db);
     }
     return db;
   }();
@@ -323,6 +348,32 @@ void BM_ScoreWindowQuery(benchmark::State& state) {
   state.counters["rows"] = rows;
 }
 BENCHMARK(BM_ScoreWindowQuery)->Unit(benchmark::kMillisecond);
+
+// Enter on Review up to the first question: the due items of one learner
+// selected, made into questions, and the test started.
+void BM_StartReview(benchmark::State& state) {
+  ScoreDatabase& su = Large();
+  orv::bench::TestBench bench;
+  std::size_t questions = 0;
+  for (auto _ : state) {
+    const auto due = orv::ReviewRows(su.Database(), "user7", orv::ReviewToday(), orv::kReviewItems);
+    const orv::ReviewPlan plan = orv::PlanReview(due);
+    questions = plan.questions.size();
+    bench.session.RunReview(plan, "user7", bench.settings);
+  }
+  state.counters["questions"] = static_cast<double>(questions);
+}
+BENCHMARK(BM_StartReview)->Unit(benchmark::kMillisecond);
+
+// Start on a plain list of as many words, in the same run.
+void BM_StartListTest(benchmark::State& state) {
+  orv::bench::TestBench bench;
+  std::string words;
+  for (std::size_t i = 0; i < orv::kReviewItems; ++i) words += "word" + std::to_string(i) + "\r\n";
+  bench.WriteList(words);
+  for (auto _ : state) bench.RunTest();
+}
+BENCHMARK(BM_StartListTest)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

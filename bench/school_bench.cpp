@@ -129,8 +129,8 @@ class CountingLog : public orv::ScoreLog {
     db_.LogWord(userName, listPath, wordKey, answer, logGroup, helpCount);
     ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
   }
-  void LogScore(const std::string& listPath, const orv::scoreR& result,
-                std::int32_t logGroup) override {
+  void LogScore(const std::string& listPath, const orv::scoreR& result, std::int32_t logGroup,
+                const orv::ReviewAnswers&) override {
     ++scores;
     db_.LogScore(listPath, result, logGroup);
   }

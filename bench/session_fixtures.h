@@ -71,7 +71,8 @@ class QuittingLearner : public SessionWindows, public SessionSounds, public Scor
   std::int32_t NextLogGroup() override { return 1; }
   void LogWord(const std::string&, const std::string&, const std::string&, const std::string&,
                std::int32_t, std::uint16_t) override {}
-  void LogScore(const std::string&, const scoreR& result, std::int32_t) override {
+  void LogScore(const std::string&, const scoreR& result, std::int32_t,
+                const ReviewAnswers&) override {
     words = result.word_count;
   }
   std::uint16_t words = 0;

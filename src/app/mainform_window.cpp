@@ -154,6 +154,10 @@ void TMainForm::BuildLabels() {
   BStart->setObjectName("BStart");
   BStart->setDefault(true);
   SetHint(BStart, "Start on the file above");
+  BReview = new QPushButton("&Review", central);
+  BReview->setObjectName("BReview");
+  BReview->setAutoDefault(true);
+  SetHint(BReview, "Review|Ask again the words that are due, from every list");
   LogOutButton = new QPushButton("&Log Out", central);
   LogOutButton->setObjectName("LogOutButton");
   LogOutButton->setFocusPolicy(Qt::ClickFocus);
@@ -181,6 +185,7 @@ void TMainForm::BuildLabels() {
   grid->setColumnStretch(1, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(BStart);
+  buttons->addWidget(BReview);
   buttons->addWidget(LogOutButton);
   buttons->addWidget(BitBtn2);
   auto* layout = new QVBoxLayout(central);
@@ -189,6 +194,7 @@ void TMainForm::BuildLabels() {
   layout->addLayout(buttons);
 
   connect(BStart, &QPushButton::clicked, this, &TMainForm::Start);
+  connect(BReview, &QPushButton::clicked, this, &TMainForm::Review);
   connect(LogOutButton, &QPushButton::clicked, this, &TMainForm::LogOutButtonClick);
   connect(BitBtn2, &QPushButton::clicked, this, &TMainForm::QuitButtonClick);
 }
@@ -229,6 +235,7 @@ void TMainForm::BuildMenu() {
   ViewCompiled1 = Item(Edit1, "ViewCompiled1", "View &Compiled", {}, QKeySequence("Ctrl+Alt+C"));
   Edit1->addSeparator();
   Makewrongwordfile1 = Item(Edit1, "Makewrongwordfile1", "&Make wrong word file");
+  Review1 = Item(Edit1, "Review1", "&Review", "Ask again the words that are due, from every list");
 
   User1 = Menu(bar, "User1", "&User", "Click for user menu");
   AddUser1 = Item(User1, "AddUser1", "&Add User", "Add a new user");
@@ -295,6 +302,7 @@ void TMainForm::BuildMenu() {
       if (core_.Database() != nullptr) core_.Database()->ChooseDatabase();
     });
   });
+  connect(Review1, &QAction::triggered, this, &TMainForm::Review);
   connect(Score1, &QAction::triggered, this, [this] {
     Run([this] {
       if (windows_.scores != nullptr) windows_.scores->exec();
@@ -392,6 +400,11 @@ void TMainForm::SetTestRunner(TestRunner runner) {
   ShowState();
 }
 
+void TMainForm::SetReviewRunner(ReviewRunner runner) {
+  runReview_ = std::move(runner);
+  ShowState();
+}
+
 void TMainForm::SetDatabase(ScoreDatabase* database, SessionSounds* sounds) {
   core_.SetDatabase(database);
   sounds_ = sounds;
@@ -420,6 +433,8 @@ void TMainForm::ShowState() {
   PasLev1->setEnabled(v.pasLevItem);
   Changedatabase1->setEnabled(core_.Database() != nullptr && idle);
   BStart->setEnabled(v.startButton && runTest_ != nullptr && idle);
+  BReview->setEnabled(v.startButton && runReview_ != nullptr && idle);
+  Review1->setEnabled(BReview->isEnabled());
   LogOutButton->setEnabled(idle);
   for (QAction* a : {Open1, New1, Import1, ChaDir1, Deletefile1, Removedir1, Print1, EditFile1}) {
     a->setEnabled(idle);
@@ -479,18 +494,28 @@ void TMainForm::Start() {
   if (!BStart->isEnabled() || !runTest_) return;
   Run([this] {
     const std::string path = core_.Start();
-    core_.TestStarted();
-    ShowState();
-    try {
-      runTest_(path, Users().CurrentUser());
-    } catch (...) {
-      core_.TestEnded();
-      throw;
-    }
-    core_.TestEnded();
+    RunAsTest([this, &path] { runTest_(path, Users().CurrentUser()); });
   });
   // Start lost the focus while it was off; Enter starts the next test again.
   if (BStart->isEnabled()) BStart->setFocus();
+}
+
+void TMainForm::Review() {
+  if (!BReview->isEnabled() || !runReview_) return;
+  Run([this] { RunAsTest([this] { runReview_(Users().CurrentUser()); }); });
+  if (BReview->isEnabled()) BReview->setFocus();
+}
+
+void TMainForm::RunAsTest(const std::function<void()>& test) {
+  core_.TestStarted();
+  ShowState();
+  try {
+    test();
+  } catch (...) {
+    core_.TestEnded();
+    throw;
+  }
+  core_.TestEnded();
 }
 
 void TMainForm::LogOutButtonClick() {

@@ -60,6 +60,7 @@ struct MainFormWindows {
 
 // Runs a test on a list for a user.
 using TestRunner = std::function<void(const std::string& listPath, const std::string& user)>;
+using ReviewRunner = std::function<void(const std::string& user)>;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -71,6 +72,8 @@ class TMainForm : public QMainWindow {
   void SetWindows(const MainFormWindows& windows);
   // Start works once a test can be run.
   void SetTestRunner(TestRunner runner);
+  // Review works once a review can be run.
+  void SetReviewRunner(ReviewRunner runner);
   // Change database and the picture's sound work once the database is there.
   void SetDatabase(ScoreDatabase* database, SessionSounds* sounds);
 
@@ -98,6 +101,7 @@ class TMainForm : public QMainWindow {
   QLabel* Image1;
   QLabel* Image2;
   QPushButton* BStart;
+  QPushButton* BReview;
   QPushButton* LogOutButton;
   QPushButton* BitBtn2;
   QLabel* StatusText;
@@ -126,6 +130,7 @@ class TMainForm : public QMainWindow {
   QAction* Loglist1;
   QAction* ViewCompiled1;
   QAction* Makewrongwordfile1;
+  QAction* Review1;
   QAction* AddUser1;
   QAction* Editusers1;
   QAction* ChangePasword1;
@@ -167,6 +172,9 @@ class TMainForm : public QMainWindow {
 
   void FormActivate();
   void Start();
+  void Review();
+  // Runs a test or a review with the commands that would change its ground off.
+  void RunAsTest(const std::function<void()>& test);
   void LogOutButtonClick();
   void QuitButtonClick();
   void Open1Click();
@@ -190,6 +198,7 @@ class TMainForm : public QMainWindow {
   Dialogs& dialogs_;
   MainFormWindows windows_;
   TestRunner runTest_;
+  ReviewRunner runReview_;
   SessionSounds* sounds_ = nullptr;
   std::unique_ptr<QPrinter> printer_;
   bool activated_ = false;

@@ -20,6 +20,7 @@
 #include "app/programhost.h"
 #include "app/programpaths.h"
 #include "app/qtdialogs_window.h"
+#include "app/review.h"
 #include "app/scorewindowhost.h"
 #include "app/sessionend.h"
 #include "app/sessionsettings.h"
@@ -139,6 +140,9 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
   main->SetDatabase(database_.get(), sessionDatabase_.get());
   main->SetTestRunner([session = session_.get()](const std::string& path, const std::string& user) {
     session->RunTest(path, user, CurrentSessionSettings());
+  });
+  main->SetReviewRunner([this](const std::string& user) {
+    RunReview(*database_, *session_, dialogs_, user, CurrentSessionSettings());
   });
 }
 

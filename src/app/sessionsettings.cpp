@@ -1,6 +1,7 @@
 #include "app/sessionsettings.h"
 
 #include "app/programpaths.h"
+#include "app/registry.h"
 #include "app/startupfile.h"
 
 namespace orv {
@@ -19,6 +20,7 @@ SessionSettings CurrentSessionSettings() {
   settings.answerDefaults = Paths().answerDefaults;
   settings.currentDir = user.CurrentDir;
   settings.programDir = Paths().programDir;
+  settings.reviewDays = BoxDaysOf(RegReadString(kOrvKey, "ReviewDays"));
   return settings;
 }
 

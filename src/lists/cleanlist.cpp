@@ -1,5 +1,7 @@
 #include "lists/cleanlist.h"
 
+#include <QDate>
+#include <QString>
 #include <bit>
 #include <cstdint>
 #include <functional>
@@ -81,6 +83,16 @@ bool IsNameList(std::string_view path) {
 
 bool HasNoSort(const BufferO& list) {
   return list.Find("$noSort", 7, false) != 0;
+}
+
+std::optional<std::int64_t> ListTestDay(const BufferO& list) {
+  constexpr std::string_view kTestDay = "$testDay";
+  const LineNo line = list.Find(kTestDay, kTestDay.size(), false);
+  if (line == 0) return std::nullopt;
+  const std::string day = TrimSet(list.Line(line).substr(kTestDay.size()), " \t");
+  const QDate date = QDate::fromString(QString::fromStdString(day), QStringLiteral("d/M/yyyy"));
+  if (!date.isValid()) return std::nullopt;
+  return date.toJulianDay();
 }
 
 }  // namespace orv

@@ -1,6 +1,8 @@
 #pragma once
 // The cleaning of a word list before it is compiled, and the list-wide checks
 // made before compiling.
+#include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -22,5 +24,10 @@ bool IsNameList(std::string_view path);
 // Whether some line begins with "$noSort" in any letter case: such a list
 // keeps its compiled order.
 bool HasNoSort(const BufferO& list);
+
+// The test day of a list: the day of its first line beginning "$testDay" in
+// any letter case, followed by the day as DD/MM/YYYY, as a Julian day
+// number; nullopt when there is no such line or it names no day.
+std::optional<std::int64_t> ListTestDay(const BufferO& list);
 
 }  // namespace orv

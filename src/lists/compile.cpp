@@ -22,8 +22,9 @@ namespace {
 constexpr std::string_view kScript = "$SCRIPT";
 constexpr std::string_view kScriptOff = "$SCRIPTOFF";
 constexpr std::string_view kDecimalPoints = "$DECIMAL POINTS";
-constexpr std::array<std::string_view, 6> kDirectives = {
-    kScript, kScriptOff, kDecimalPoints, "$NOSORT", "$RANDOMIZEEXPANDON", "$RANDOMIZEEXPANDOFF"};
+constexpr std::array<std::string_view, 7> kDirectives = {
+    kScript,   kScriptOff, kDecimalPoints, "$NOSORT", "$RANDOMIZEEXPANDON", "$RANDOMIZEEXPANDOFF",
+    "$TESTDAY"};
 constexpr std::size_t kLongestDirective = 19;
 
 bool BeginsWith(std::string_view upperLine, std::string_view word) {
@@ -180,7 +181,7 @@ CompiledSource CompileSourceLine(std::string_view line) {
 }
 
 BufferO CompileLines(const BufferO& source, const FailureSink& onFailure, AnswerPlaces* places,
-                     AnswerPolicies* policies) {
+                     AnswerPolicies* policies, LineItems* items) {
   DecimalPlacesKeeper keeper;
   WorkBudget budget(kListWork);
   CompileSettings& settings = TheCompileSettings();
@@ -205,6 +206,9 @@ BufferO CompileLines(const BufferO& source, const FailureSink& onFailure, Answer
         full = true;
       } else {
         compiled.Add(line.text);
+        if (items != nullptr && line.text != source.Line(index)) {
+          items->emplace(line.text, source.Line(index));
+        }
         if (places != nullptr && line.places >= 0) (*places)[line.text] = line.places;
         if (policies != nullptr && !settings.policy.SaysNothing()) {
           policies->emplace(line.text, settings.policy);
@@ -222,10 +226,10 @@ std::string CompileWarningText(std::size_t errorCount) {
 }
 
 std::size_t CompileList(BufferO& buffer, Dialogs& dialogs, AnswerPlaces* places,
-                        AnswerPolicies* policies) {
+                        AnswerPolicies* policies, LineItems* items) {
   std::size_t errors = 0;
   BufferO compiled = CompileLines(
-      buffer, [&errors](LineNo, const std::string&) { ++errors; }, places, policies);
+      buffer, [&errors](LineNo, const std::string&) { ++errors; }, places, policies, items);
   buffer = std::move(compiled);
   if (errors > 0) dialogs.Warning(CompileWarningText(errors));
   return errors;

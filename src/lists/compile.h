@@ -71,13 +71,18 @@ using AnswerPlaces = std::unordered_map<std::string, int>;
 // a line whose list said nothing of it is not there.
 using AnswerPolicies = std::unordered_map<std::string, AnswerPolicy>;
 
+// The source line each generated line of an expression line came from, by
+// the generated line's text; a line taken as it stands is not there.
+using LineItems = std::unordered_map<std::string, std::string>;
+
 // Compiles a list without showing anything and returns the compiled lines,
 // under one work budget (kListWork). Script mode is off and the answer
 // policy says nothing at the start; the decimal places are restored at the
 // end. A line that would take the list beyond a buffer's limit is an error
 // line.
 BufferO CompileLines(const BufferO& source, const FailureSink& onFailure,
-                     AnswerPlaces* places = nullptr, AnswerPolicies* policies = nullptr);
+                     AnswerPlaces* places = nullptr, AnswerPolicies* policies = nullptr,
+                     LineItems* items = nullptr);
 
 // The warning shown when generated lines failed.
 std::string CompileWarningText(std::size_t errorCount);
@@ -85,6 +90,6 @@ std::string CompileWarningText(std::size_t errorCount);
 // Replaces the buffer's lines by the compiled list and shows the warning when
 // lines failed; returns the number of failed lines.
 std::size_t CompileList(BufferO& buffer, Dialogs& dialogs, AnswerPlaces* places = nullptr,
-                        AnswerPolicies* policies = nullptr);
+                        AnswerPolicies* policies = nullptr, LineItems* items = nullptr);
 
 }  // namespace orv

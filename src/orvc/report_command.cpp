@@ -5,16 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "app/databaseuse.h"
-#include "app/dbaccountconfig.h"
 #include "app/getuser.h"
 #include "app/programpaths.h"
-#include "app/registry.h"
-#include "app/scoredbconfig.h"
+#include "base/dialogs.h"
 #include "base/strings.h"
 #include "files/dos.h"
 #include "orvc/command.h"
-#include "orvc/consoledialogs.h"
+#include "orvc/configureddb.h"
 #include "orvc/programdirectory.h"
 #include "progress/classoverview.h"
 #include "progress/mistaketally.h"
@@ -75,25 +72,6 @@ ReportOptions Parse(const Invocation& inv) {
   }
   return o;
 }
-
-// The configured database path, read as every command reads it; orvc never
-// asks for another one.
-class ReportHost : public ScoreDbHost {
- public:
-  std::string ScoreDbPath() override {
-    return ConfiguredScoreDbPath(std::string(kMachineIni), RegistryFile());
-  }
-  void SetScoreDbPath(const std::string&) override {}
-  std::string ProgramDir() override { return Paths().programDir; }
-  int CurrentLevel() override { return -1; }
-  int ChangeDbLevel() override { return 256; }
-  std::string CurrentDir() override { return {}; }
-  bool QuitAllowed() override { return quit_; }
-  void SetQuitAllowed() override { quit_ = true; }
-
- private:
-  bool quit_ = false;
-};
 
 std::unique_ptr<QAbstractItemModel> Report(const ScoreDatabase& database, const ReportOptions& o) {
   const QSqlDatabase db = database.Database();
@@ -157,29 +135,11 @@ std::vector<std::string> ClassUsers(const std::string& only, Dialogs& dialogs) {
 int Run(const Invocation& inv) {
   ReportOptions options = Parse(inv);
   UseProgramDirectory(inv);
-  const ProgramPaths& p = Paths();
-  if (!DirExists(p.programDir)) {
-    throw CommandError{"the program directory " + p.programDir + " does not exist", 1};
-  }
-  ReportHost host;
-  if (host.ScoreDbPath().empty()) {
-    throw CommandError{"no score database is named (scoreDB) in " + RegistryFile() + " or " +
-                           std::string(kMachineIni),
-                       1};
-  }
-  try {
-    const DatabaseUse databases;
-    ConsoleDialogs dialogs(*inv.err);
+  WithConfiguredDatabase(inv, [&](ScoreDatabase& database, Dialogs& dialogs) {
     if (options.table == "class") options.users = ClassUsers(options.user, dialogs);
-    ScoreDatabase database(dialogs, host);
-    if (!database.ConectDB()) {
-      throw CommandError{"cannot open the score database " + host.ScoreDbPath(), 1};
-    }
     const auto model = Report(database, options);
     *inv.out << (options.csv ? CsvText(*model) : ReadableTable(*model));
-  } catch (const E_Orv_Error& e) {
-    throw CommandError{e.what(), 1};
-  }
+  });
   return 0;
 }
 

@@ -161,9 +161,27 @@ void UpgradeToCounts(QSqlDatabase& db) {
   if (!indexes.empty()) RunCommitted(db, indexes);
 }
 
+// Form 5 keeps the review's boxes. The tables start empty: boxes move from
+// the first finished test after the upgrade.
+void UpgradeToReview(QSqlDatabase& db) {
+  if (HasTable(db, "REVIEW_BOX")) return;
+  std::vector<QString> objects;
+  for (const char* head :
+       {"CREATE TABLE REVIEW_BOX", "CREATE TABLE REVIEW_MOVE", "CREATE TABLE REVIEW_LEARNER",
+        "CREATE INDEX REVIEW_BOX_NAME_DUE", "CREATE INDEX REVIEW_BOX_ITEM",
+        "CREATE INDEX REVIEW_MOVE_NAME_DAY1", "CREATE UNIQUE INDEX REVIEW_LEARNER_NAME",
+        "CREATE PROCEDURE REVIEW_CLAIM", "CREATE PROCEDURE REVIEW_SET"}) {
+    objects.push_back(SchemaStatement(head));
+  }
+  RunCommitted(db, objects);
+}
+
 void Upgrade(QSqlDatabase& db) {
   const int version = ScoreSchemaVersion(db);
   if (version < 2) UpgradeToDays(db);
+  // The review's objects come before the counts' step, which grants every
+  // object of the script its rights.
+  if (version < 5) UpgradeToReview(db);
   if (version < 3) UpgradeToCounts(db);
   // Form 4 gives the accounts of a server their rights: a learner's adds
   // rows and changes none. The rights on procedures come first; the view

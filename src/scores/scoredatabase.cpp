@@ -12,6 +12,7 @@
 #include "files/filelayer.h"
 #include "scores/firebird/fbclient.h"
 #include "scores/firebird/qtconnection.h"
+#include "scores/reviewtable.h"
 #include "scores/schemaupgrade.h"
 #include "scores/sqlquote.h"
 
@@ -32,6 +33,10 @@ const char kCannotOpen[] = "Can not open the database file for orv";
 constexpr std::size_t kNameChars = 100;
 constexpr std::size_t kFileChars = 500;
 constexpr std::size_t kWordChars = 4000;
+
+// How often a score's work is done again when other programs keep writing
+// the same learner's rows at the same moment.
+constexpr int kConflictTries = 20;
 
 FileDialogRequest ScoreFileDialog() {
   FileDialogRequest request;
@@ -275,17 +280,33 @@ bool ScoreDatabase::CommitUnlessGone() {
 }
 
 void ScoreDatabase::RunAndCommit(const std::string& statement) {
+  RunWithWorkAndCommit(statement, {});
+}
+
+void ScoreDatabase::RunWithWorkAndCommit(const std::string& statement, const ScoreWork& work) {
   const QString text = QString::fromStdString(statement);
   // A connection lost between the statement and its commit took the
   // statement with it: it runs once more on the new connection.
-  for (int attempt = 0; attempt < 2; ++attempt) {
+  int lost = 0;
+  for (int attempt = 0; attempt < kConflictTries; ++attempt) {
     if (!ConectDB()) return;
     QSqlQuery query(db_);
     if (!Execute(query, text)) return;
     query.finish();
+    if (work) {
+      try {
+        work(db_);
+      } catch (const E_DB_Error& e) {
+        Rollback();
+        if (IsReviewConflict(e)) continue;
+        throw;
+      }
+    }
     if (CommitUnlessGone()) return;
+    if (++lost == 2) break;
   }
-  throw E_DB_Error("The connection to the database was lost twice while committing");
+  throw E_DB_Error(lost == 2 ? "The connection to the database was lost twice while committing"
+                             : "Another program kept writing the same learner's rows");
 }
 
 std::int32_t ScoreDatabase::NextLogGroup() {
@@ -318,7 +339,7 @@ void ScoreDatabase::LogWord(const std::string& userName, const std::string& list
 }
 
 void ScoreDatabase::LogScore(const std::string& listPath, const scoreR& result,
-                             std::int32_t logGroup) {
+                             std::int32_t logGroup, const ScoreWork& alsoWrite) {
   std::string values;
   SqlQuoteList(values, CutToCharacters(result.name, kNameChars));
   SqlQuoteList(values, TodayText());
@@ -331,10 +352,11 @@ void ScoreDatabase::LogScore(const std::string& listPath, const scoreR& result,
     values += "," + std::to_string(n);
   }
   values += ")";
-  RunAndCommit(
+  RunWithWorkAndCommit(
       "INSERT INTO score (name, date1, time1, file1, max_help,  help_total, word_count, "
       "score,log_group  ) VALUES (" +
-      values);
+          values,
+      alsoWrite);
 }
 
 }  // namespace orv

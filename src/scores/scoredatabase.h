@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "base/dialogs.h"
@@ -38,8 +39,13 @@ class ScoreDatabase {
   // One log row; a right answer (answer equal to wordKey) is stored as NULL.
   void LogWord(const std::string& userName, const std::string& listPath, const std::string& wordKey,
                const std::string& answer, std::int32_t logGroup, std::uint16_t helpCount);
+  // Work written in the transaction of a score row, after the row: the two
+  // are committed together or not at all. It raises E_DB_Error; one for
+  // which IsReviewConflict holds rolls both back, and they are done again.
+  using ScoreWork = std::function<void(const QSqlDatabase&)>;
   // One score row; its file1 is the list key followed by ".SCO".
-  void LogScore(const std::string& listPath, const scoreR& result, std::int32_t logGroup);
+  void LogScore(const std::string& listPath, const scoreR& result, std::int32_t logGroup,
+                const ScoreWork& alsoWrite = {});
 
   // Connects when needed, runs a statement that changes the database and
   // commits it, keeping the transaction open. Raises E_DB_Error when the
@@ -78,6 +84,8 @@ class ScoreDatabase {
   // Commits and starts the next transaction; false, with the connection
   // closed, when the connection had died and the work went with it.
   bool CommitUnlessGone();
+  // RunAndCommit with the work after the statement, in its transaction.
+  void RunWithWorkAndCommit(const std::string& statement, const ScoreWork& work);
   bool ConnectFailed(const std::string& path);
   void UpgradeOnConnect();
   void ShowEngineError(const EngineError& error);

@@ -9,6 +9,7 @@
 #include "judging/answerpolicy.h"
 #include "scores/scorerecord.h"
 #include "scores/sound/speech.h"
+#include "session/reviewschedule.h"
 
 namespace orv {
 
@@ -26,11 +27,12 @@ struct SessionSettings {
   std::string currentDir;   // the list's group under the word-list root: empty or ending in "\"
   std::string programDir;   // ends in a separator; the user folders lie under its "User\"
 
-  bool showWord = true;               // a word that is heard is flashed as well
-  bool speakWords = true;             // a word without a stored sound is spoken
-  bool speakSums = false;             // so is a question with its own prompt (a sum)
-  std::string voice = kDefaultVoice;  // the language of the speaking voice
-  AnswerPolicy answerDefaults;        // what answers may be where a list says nothing
+  bool showWord = true;                  // a word that is heard is flashed as well
+  bool speakWords = true;                // a word without a stored sound is spoken
+  bool speakSums = false;                // so is a question with its own prompt (a sum)
+  std::string voice = kDefaultVoice;     // the language of the speaking voice
+  AnswerPolicy answerDefaults;           // what answers may be where a list says nothing
+  BoxDays reviewDays = kDefaultBoxDays;  // how long each box of the review waits
 };
 
 // The answer window's buttons that act on the question being asked.
@@ -103,8 +105,10 @@ class ScoreLog {
   virtual void LogWord(const std::string& userName, const std::string& listPath,
                        const std::string& wordKey, const std::string& answer, std::int32_t logGroup,
                        std::uint16_t helpCount) = 0;
-  virtual void LogScore(const std::string& listPath, const scoreR& result,
-                        std::int32_t logGroup) = 0;
+  // The score of a test; with it, in one transaction, the boxes of the
+  // review's items that a finished test moves (none for one cut short).
+  virtual void LogScore(const std::string& listPath, const scoreR& result, std::int32_t logGroup,
+                        const ReviewAnswers& review) = 0;
 };
 
 }  // namespace orv

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <optional>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "base/errors.h"
 #include "base/numbertext.h"
@@ -18,6 +20,7 @@
 #include "session/checkanswer.h"
 #include "session/positions.h"
 #include "session/question.h"
+#include "session/reviewschedule.h"
 
 namespace orv {
 namespace {
@@ -59,8 +62,10 @@ LineNo QuestionCount(bool wholeFile, bool inOrder, LineNo listCount) {
 // One test from the loaded list to the score window.
 class TestRun final : public AnswerButtons {
  public:
+  // A test of the list at listPath, or with plan a review logged under listPath.
   TestRun(SessionWindows& windows, SessionSounds& sounds, ScoreLog& log, Dialogs& dialogs,
-          const SessionSettings& settings, const std::string& userName, const std::string& listPath)
+          const SessionSettings& settings, const std::string& userName, const std::string& listPath,
+          const ReviewPlan* plan = nullptr)
       : windows_(windows),
         sounds_(sounds),
         log_(log),
@@ -68,7 +73,8 @@ class TestRun final : public AnswerButtons {
         settings_(settings),
         user_(userName),
         listPath_(Upper(listPath)),
-        positionPath_(PositionFilePath(listPath_, userName, settings)) {}
+        positionPath_(PositionFilePath(listPath_, userName, settings)),
+        plan_(plan) {}
 
   void Run() {
     if (!Prepare()) return;
@@ -92,7 +98,7 @@ class TestRun final : public AnswerButtons {
       }
       if (settings_.logAll) LogAnswer(question_.Key());
     }
-    RecordScore(static_cast<std::int32_t>(d_) - wrongs_, d_);
+    RecordScore(static_cast<std::int32_t>(d_) - wrongs_, d_, Finished());
     KeepPositions();
   }
 
@@ -114,6 +120,13 @@ class TestRun final : public AnswerButtons {
  private:
   // Loads, cleans, compiles and orders the list; false when it cannot be loaded.
   bool Prepare() {
+    if (plan_ != nullptr) {
+      for (const ReviewQuestion& question : plan_->questions) list_.Add(question.line);
+      places_ = plan_->places;
+      inOrder_ = true;
+      d_ = list_.Count();
+      return true;
+    }
     ListFile source;
     int code = LoadListFile(source, listPath_);
     if (code != 0) {
@@ -124,7 +137,8 @@ class TestRun final : public AnswerButtons {
     // The cleaned source, not the compiled list, is what the teacher keeps.
     if (!CleanListFile(source, IsNameList(listPath_))) SaveListFile(source, listPath_);
     list_ = std::move(source.lines);
-    CompileList(list_, dialogs_, &places_, &policies_);
+    testDay_ = ListTestDay(list_);
+    CompileList(list_, dialogs_, &places_, &policies_, &items_);
     StopIfEnding();
     if (!noSort) list_.Sort();
     inOrder_ = settings_.inOrder || noSort;
@@ -198,6 +212,35 @@ class TestRun final : public AnswerButtons {
     return {};
   }
 
+  // The review's item of the current question: the expression line that
+  // made it, or the question itself.
+  std::string Item() const {
+    for (const std::string& line : {question_.prompt + "|" + question_.answer, question_.answer}) {
+      if (const auto found = items_.find(line); found != items_.end()) return found->second;
+    }
+    return question_.Key();
+  }
+
+  // Notes the current question's item as asked: missed once it was wrong
+  // at any try of any of its questions.
+  void NoteItem(bool missed) {
+    AskedItem asked{{settings_.currentDir + BaseName(listPath_), Item()}, missed, testDay_};
+    if (plan_ != nullptr) {
+      // A review asks in the plan's order: question q is the plan's q-th.
+      const ReviewQuestion& question = plan_->questions[q_ - 1u];
+      asked = {question.origin, missed, question.testDay};
+    }
+    const auto [at, added] =
+        itemIndex_.emplace(asked.key.file + '\n' + asked.key.item, asked_.size());
+    if (added) {
+      asked_.push_back(std::move(asked));
+    } else {
+      asked_[at->second].missed = asked_[at->second].missed || missed;
+    }
+  }
+
+  ReviewAnswers Finished() const { return {asked_, ReviewToday(), settings_.reviewDays}; }
+
   // Plays the question's stored sound, else speaks it where the options
   // allow; true when it was heard.
   bool Sound() {
@@ -232,6 +275,7 @@ class TestRun final : public AnswerButtons {
     const Verdict verdict = JudgeTyped(question_, typed);
     if (verdict == Verdict::Right) {
       taken_.clear();
+      NoteItem(false);
       windows_.ShowTimedMessage(" Message ", "RIGHT !!", kLime, 1000, 0);
       StopIfEnding();
       return true;
@@ -243,6 +287,7 @@ class TestRun final : public AnswerButtons {
       return false;
     }
     ++wrongs_;
+    NoteItem(true);
     LogAnswer(typed);
     windows_.BeepWait(400, 1000);
     StopIfEnding();
@@ -277,7 +322,7 @@ class TestRun final : public AnswerButtons {
     // Answered, right or not: the word is not put back.
     taken_.clear();
     if (right && settings_.logAll) LogAnswer(question_.Key());
-    RecordScore(static_cast<std::int32_t>(q_) - wrongs_, q_);
+    RecordScore(static_cast<std::int32_t>(q_) - wrongs_, q_, {});
   }
 
   // The learner closed the answer window and said so: the test is scored up
@@ -286,7 +331,7 @@ class TestRun final : public AnswerButtons {
     CountHelp();
     const LineNo answered = q_ - 1;
     PutBackQuestion();
-    RecordScore(static_cast<std::int32_t>(answered) - wrongs_, answered);
+    RecordScore(static_cast<std::int32_t>(answered) - wrongs_, answered, {});
   }
 
   void PutBackQuestion() {
@@ -296,14 +341,17 @@ class TestRun final : public AnswerButtons {
     taken_.clear();
   }
 
-  void RecordScore(std::int32_t score, LineNo wordCount) {
-    log_.LogScore(listPath_, scoreR{user_, score, maxHelp_, helpTotal_, wordCount}, logGroup_);
+  // A test cut short (ended with "exit" or stopped) moves no box.
+  void RecordScore(std::int32_t score, LineNo wordCount, const ReviewAnswers& review) {
+    log_.LogScore(listPath_, scoreR{user_, score, maxHelp_, helpTotal_, wordCount}, logGroup_,
+                  review);
     StopIfEnding();
     windows_.ShowScores(logGroup_);
   }
 
   // The positions not yet asked carry over to the next test.
   void KeepPositions() {
+    if (plan_ != nullptr) return;
     if (positions_.Count() > 0) {
       SavePositions(positions_, positionPath_, dialogs_);
     } else {
@@ -319,10 +367,15 @@ class TestRun final : public AnswerButtons {
   const std::string user_;
   const std::string listPath_;
   const std::string positionPath_;
+  const ReviewPlan* plan_;
 
   BufferO list_;
   AnswerPlaces places_;
   AnswerPolicies policies_;
+  LineItems items_;
+  std::optional<std::int64_t> testDay_;
+  std::vector<AskedItem> asked_;
+  std::unordered_map<std::string, std::size_t> itemIndex_;
   BufferO positions_;
   bool prepared_ = false;
   bool inOrder_ = false;
@@ -339,6 +392,15 @@ class TestRun final : public AnswerButtons {
   std::string progress_;
 };
 
+// Runs the test; once the program is told to end it stops where it stands.
+void RunToEnd(TestRun& run) {
+  try {
+    run.Run();
+  } catch (const ProgramEnds&) {
+    run.Stop();
+  }
+}
+
 }  // namespace
 
 void TestSession::RunTest(const std::string& listPath, const std::string& userName,
@@ -346,11 +408,15 @@ void TestSession::RunTest(const std::string& listPath, const std::string& userNa
   if (testRunning) return;
   RunningFlag running;
   TestRun run(windows_, sounds_, log_, dialogs_, settings, userName, listPath);
-  try {
-    run.Run();
-  } catch (const ProgramEnds&) {
-    run.Stop();
-  }
+  RunToEnd(run);
+}
+
+void TestSession::RunReview(const ReviewPlan& plan, const std::string& userName,
+                            const SessionSettings& settings) {
+  if (testRunning) return;
+  RunningFlag running;
+  TestRun run(windows_, sounds_, log_, dialogs_, settings, userName, kReviewListName, &plan);
+  RunToEnd(run);
 }
 
 bool TestSession::TestRunning() {

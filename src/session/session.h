@@ -7,6 +7,7 @@
 
 #include "base/dialogs.h"
 #include "session/ports.h"
+#include "session/reviewplan.h"
 
 namespace orv {
 
@@ -19,6 +20,10 @@ class TestSession {
   // the user. Does nothing while a test is already running.
   void RunTest(const std::string& listPath, const std::string& userName,
                const SessionSettings& settings);
+  // Runs a review: the plan's questions in their order, asked, logged and
+  // scored as a list's are, under the review's list name; no position file.
+  void RunReview(const ReviewPlan& plan, const std::string& userName,
+                 const SessionSettings& settings);
 
   // Whether a test is under way (the answer windows keep the main window live).
   static bool TestRunning();

@@ -1,5 +1,6 @@
 #pragma once
-// The session's score log and sounds, kept in the score database.
+// The session's score log and sounds, kept in the score database, and the
+// review's boxes, moved in the transaction of the score.
 #include "scores/scoredatabase.h"
 #include "scores/sound/soundstore.h"
 #include "scores/sound/speech.h"
@@ -16,9 +17,8 @@ class SessionDatabase : public ScoreLog, public SessionSounds {
                const std::string& answer, std::int32_t logGroup, std::uint16_t helpCount) override {
     db_.LogWord(userName, listPath, wordKey, answer, logGroup, helpCount);
   }
-  void LogScore(const std::string& listPath, const scoreR& result, std::int32_t logGroup) override {
-    db_.LogScore(listPath, result, logGroup);
-  }
+  void LogScore(const std::string& listPath, const scoreR& result, std::int32_t logGroup,
+                const ReviewAnswers& review) override;
 
   bool WavForWord(const std::string& name) override { return sounds_.WavForWord(name); }
   void PlayWord(const std::string& name) override { sounds_.PlayWord(name); }

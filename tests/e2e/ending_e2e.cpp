@@ -94,16 +94,8 @@ TEST(Ending, ARunningTestStopsWhenTheProgramIsToldToEnd) {
     WindowDriver driver(20000, "MainForm");
     TMainForm* main = nullptr;
     // ADMIN's first log-in makes a new start-up file.
-    driver
-        .Then("LoginForm", "logs in",
-              [](QWidget& w) {
-                Type(w, "ADMIN");
-                Press(w, Qt::Key_Return);
-                Type(w, std::string(test::kTestAdminPassword));
-                Press(w, Qt::Key_Return);
-              })
-        .Then("OrvMessage", "agrees to a start-up file", [](QWidget& w) { Press(w, Qt::Key_Y); })
-        .Then("MainForm", "starts the test", [](QWidget& w) { Press(w, Qt::Key_Return); });
+    LogInAsNewAdmin(driver).Then("MainForm", "starts the test",
+                                 [](QWidget& w) { Press(w, Qt::Key_Return); });
     if (e.inTheAnswerWindow) {
       driver.Then("MessageForm", "reads the word", [](QWidget&) {})
           .Then("_Input", e.how, [&](QWidget& w) { e.inTheAnswerWindow(w, *main); });
@@ -148,16 +140,8 @@ TEST(Ending, ALearnerStopsATestFromTheAnswerWindow) {
     QPoint firstAt;
     QPoint againAt;
     int flashes = 0;
-    driver
-        .Then("LoginForm", "logs in",
-              [](QWidget& w) {
-                Type(w, "ADMIN");
-                Press(w, Qt::Key_Return);
-                Type(w, std::string(test::kTestAdminPassword));
-                Press(w, Qt::Key_Return);
-              })
-        .Then("OrvMessage", "agrees to a start-up file", [](QWidget& w) { Press(w, Qt::Key_Y); })
-        .Then("MainForm", "starts the test", [](QWidget& w) { Press(w, Qt::Key_Return); });
+    LogInAsNewAdmin(driver).Then("MainForm", "starts the test",
+                                 [](QWidget& w) { Press(w, Qt::Key_Return); });
     if (std::string(l.window) == "_Input") {
       driver.Then("MessageForm", "reads the word", [&](QWidget&) { ++flashes; });
     }

@@ -67,15 +67,7 @@ TEST(Hearing, TheFlashedWordIsHeardWholeAndEveryBeepSounds) {
   ASSERT_TRUE(recording.Started());
   WindowDriver driver(30000, "MainForm");
   auto right = [](QWidget&) {};
-  driver
-      .Then("LoginForm", "logs in",
-            [](QWidget& w) {
-              Type(w, "ADMIN");
-              Press(w, Qt::Key_Return);
-              Type(w, std::string(test::kTestAdminPassword));
-              Press(w, Qt::Key_Return);
-            })
-      .Then("OrvMessage", "agrees to a start-up file", [](QWidget& w) { Press(w, Qt::Key_Y); })
+  LogInAsNewAdmin(driver)
       .Then("MainForm", "starts the test", [](QWidget& w) { Press(w, Qt::Key_Return); })
       .Then("MessageForm", "sees and hears heron", [](QWidget&) {})
       .Then("_Input", "types it wrong",

@@ -5,6 +5,7 @@
 
 #include "support/program_directory.h"
 #include "support/run_program.h"
+#include "support/window_driver.h"
 
 namespace orv::e2e {
 
@@ -15,6 +16,21 @@ inline std::string MakeProgramDirectory(const std::string& home) {
   qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home + "config"));
   const test::ProgramRun init = test::RunProgram(ORVC_PATH, test::InitArguments(home));
   return init.exitCode == 0 ? std::string() : "orvc init: " + init.err;
+}
+
+// The first steps on a new program directory: ADMIN logs in with the test
+// password and agrees to a new start-up file.
+inline test::WindowDriver& LogInAsNewAdmin(test::WindowDriver& driver) {
+  return driver
+      .Then("LoginForm", "logs in",
+            [](QWidget& w) {
+              test::Type(w, "ADMIN");
+              test::Press(w, Qt::Key_Return);
+              test::Type(w, std::string(test::kTestAdminPassword));
+              test::Press(w, Qt::Key_Return);
+            })
+      .Then("OrvMessage", "agrees to a start-up file",
+            [](QWidget& w) { test::Press(w, Qt::Key_Y); });
 }
 
 }  // namespace orv::e2e

@@ -56,7 +56,9 @@ class SchemaUpgrade : public ScoreDbTest {
   // The objects of the log and its narrow tables that the schema makes, for
   // comparing two databases.
   static Table LogObjects(const std::string& path) {
-    const std::string tables = " in ('LOG', 'LOG_WORD', 'LOG_COUNT', 'LOG_TOTAL')";
+    const std::string tables =
+        " in ('LOG', 'LOG_WORD', 'LOG_COUNT', 'LOG_TOTAL', 'REVIEW_BOX', 'REVIEW_MOVE', "
+        "'REVIEW_LEARNER')";
     Table objects = Rows(
         path,
         "select 'field', trim(r.rdb$relation_name) || '.' || trim(r.rdb$field_name) || '.' || "
@@ -145,7 +147,7 @@ TEST_F(SchemaUpgrade, ConnectingUpgradesAnOlderDatabaseToTheNewSchema) {
   const std::string fresh = NewDatabase("fresh.gdb");
   EXPECT_EQ(OneValue(fresh, "select version from schema_version"),
             std::to_string(kScoreSchemaVersion));
-  for (int form : {1, 2}) {
+  for (int form : {1, 2, 4}) {
     const std::string older = OlderDatabase(form);
     {
       ScoreDatabase su(dialogs, host);

@@ -43,8 +43,13 @@ TEST_F(LearnerAccount, AWholeTestIsLogged) {
   learnerSession.RunTest(path, "ann", settings);
   EXPECT_EQ(Log(), (std::vector<Row>{{"dog", "dgo", "0"}}));
   EXPECT_EQ(Scores(), (std::vector<Row>{{"ann", "THREE.SCO", "2", "3", "0", "0"}}));
+  // The review's boxes move through the procedures; the table itself is
+  // not the learner's to change.
+  EXPECT_EQ(Rows("select item, box from review_box order by item"),
+            (std::vector<Row>{{"cat", "2"}, {"dog", "1"}, {"emu", "2"}}));
   QSqlQuery remove(learnerDb.Database());
   EXPECT_FALSE(remove.exec(QStringLiteral("DELETE FROM log")));
+  EXPECT_FALSE(remove.exec(QStringLiteral("UPDATE review_box SET box = 5")));
   for (const ShownMessage& m : dialogs.messages) {
     EXPECT_EQ(m.text.find("permission"), std::string::npos) << m.text;
   }

@@ -111,6 +111,30 @@ TEST_F(OrvcReport, MistakesAreCountedByKindForTheLearnerAndDaysChosen) {
             "sum              0\n");
 }
 
+// The review's boxes the tests above moved: one learner's only, most
+// overdue first, and with --due not those due later.
+TEST_F(OrvcReport, ReviewListsALearnersItemsMostOverdueFirst) {
+  Exec(host.path,
+       "insert into review_box (name, file1, item, box, due_day, last_day, asked, missed) "
+       "values ('ann', 'ANIMALS', 'bee', 1, current_date + 3, current_date, 1, 1)");
+  const auto items = [this](std::vector<std::string> args) {
+    args.insert(args.begin(), {"review", "--home", dir.Str()});
+    const ProgramRun run = RunProgram(ORVC_PATH, args);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::vector<std::string> itemAndBox;
+    const Records records = ReadCsv(run.out);
+    for (std::size_t r = 1; r < records.size(); ++r) {
+      itemAndBox.push_back(records[r].at(1) + " " + records[r].at(2));
+    }
+    return itemAndBox;
+  };
+  EXPECT_EQ(items({"ann", "--csv"}),
+            (std::vector<std::string>{"dog 2", "cat 3", "fox 3", "owl 3", "bee 1"}));
+  EXPECT_EQ(items({"ann", "--due", "--csv"}),
+            (std::vector<std::string>{"dog 2", "cat 3", "fox 3", "owl 3"}));
+  EXPECT_EQ(RunProgram(ORVC_PATH, {"review", "--home", dir.Str()}).exitCode, 2);
+}
+
 TEST_F(OrvcReport, BadOptionsAreRefusedInOneLine) {
   const std::vector<std::string> bad[] = {{"marks"},
                                           {"scores", "--from", "31/02/2026"},

@@ -1,0 +1,71 @@
+#pragma once
+// The review's boxes in the score database: per learner and item, the box it
+// is in and when it is next due, with a row for every move. A learner's
+// account may only add and read rows, so every change goes through the
+// procedures of the schema, which hold the rights they need.
+#include <QSqlDatabase>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "scores/firebird/engineerror.h"
+
+namespace orv {
+
+// Days are Julian day numbers (QDate::toJulianDay).
+struct ReviewState {
+  int box = 1;               // 1 to 5
+  std::int64_t dueDay = 0;   // the first day it is asked again
+  std::int64_t lastDay = 0;  // the day of the last finished test that asked it
+  std::int32_t asked = 0;    // finished tests that asked it
+  std::int32_t missed = 0;   // of those, the ones it was missed in
+
+  bool operator==(const ReviewState&) const = default;
+};
+
+// An item of a list: a word or question, or an expression line whose sums
+// are asked as one. The list key is the log's FILE1 form.
+struct ReviewItem {
+  std::string file;
+  std::string item;
+};
+
+struct ReviewRow {
+  ReviewItem key;
+  ReviewState state;
+  std::optional<std::int64_t> testDay;  // the test day its list named when last asked
+};
+
+// The new state of an item from its state before (nullopt: never asked).
+using ReviewScheduler = std::function<ReviewState(const std::optional<ReviewState>& before)>;
+
+struct ReviewMove {
+  ReviewItem key;
+  std::optional<std::int64_t> testDay;
+  ReviewScheduler schedule;
+};
+
+// Moves the learner's items inside the caller's open transaction: first the
+// learner's boxes are claimed, so another program moving them waits until
+// this transaction ends and then fails with a write conflict
+// (IsReviewConflict) instead of overwriting; then each item is read, given
+// its new state and written, with a row of history. Raises E_DB_Error.
+void MoveReviewBoxes(const QSqlDatabase& db, const std::string& learner, std::int32_t logGroup,
+                     const std::vector<ReviewMove>& moves);
+
+// Whether a failure of MoveReviewBoxes came from another program moving the
+// same learner's boxes at the same time: the work is to be rolled back and
+// done again.
+bool IsReviewConflict(const E_DB_Error& error);
+
+// The learner's items: all of them, or those due on or before dueBy; most
+// overdue first, then lowest box; at most limit rows (0: no limit).
+std::vector<ReviewRow> ReviewRows(const QSqlDatabase& db, const std::string& learner,
+                                  std::optional<std::int64_t> dueBy, std::size_t limit = 0);
+
+// The first day any of the learner's items is due; nullopt without items.
+std::optional<std::int64_t> NextReviewDay(const QSqlDatabase& db, const std::string& learner);
+
+}  // namespace orv

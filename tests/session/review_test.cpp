@@ -1,0 +1,119 @@
+// The review's boxes against a real score database: a finished test moves
+// them in the transaction of its score row, a test cut short moves none, and
+// two programs moving one learner's boxes at the same moment lose neither
+// move. On the embedded engine, and on the test server when there is one.
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <chrono>
+#include <future>
+#include <thread>
+
+#include "scores/reviewtable.h"
+#include "session/session_fixture.h"
+
+namespace orv::test {
+namespace {
+
+class Review : public SessionTest, public ::testing::WithParamInterface<bool> {
+ protected:
+  void SetUp() override {
+    if (GetParam() && TestServer().empty()) GTEST_SKIP() << kNoTestServer;
+    SessionTest::SetUp();
+    if (GetParam()) {
+      host.path = TestServer() + ":" + dir.Str() + "server.gdb";
+      CreateScoreDatabase(host.path);
+    }
+    settings.inOrder = true;
+    clock.SetUnixStart(1'780'000'000);  // a day in 2026
+    list = WriteList("review.orv", "$noSort\ncat\ndog\n$script\n$#1to2 x 3\n");
+  }
+  // file1, item, box, days to the due day, asked, missed of every item.
+  std::vector<Row> Boxes() {
+    return Rows(
+        "select file1, item, box, due_day - last_day, asked, missed from review_box order by item");
+  }
+  std::string list;
+};
+
+TEST_P(Review, AFinishedTestMovesEachItemOnceAndAnExpressionLineIsOneItem) {
+  learner.Say("cat").Say("dgo").Say("dog").Say("3").Say("6");
+  Run(list);
+  const std::vector<Row> moved{{"REVIEW", "$#1to2 x 3", "2", "2", "1", "0"},
+                               {"REVIEW", "cat", "2", "2", "1", "0"},
+                               {"REVIEW", "dog", "1", "1", "1", "1"}};
+  EXPECT_EQ(Boxes(), moved);
+  // The next day's test: a miss of one sum sends the whole line back.
+  clock.SetUnixStart(1'780'000'000 + 86'400);
+  learner.Say("cat").Say("dog").Say("3").Say("7").Say("6");
+  Run(list);
+  const std::vector<Row> again{{"REVIEW", "$#1to2 x 3", "1", "1", "2", "1"},
+                               {"REVIEW", "cat", "3", "4", "2", "0"},
+                               {"REVIEW", "dog", "2", "2", "2", "1"}};
+  EXPECT_EQ(Boxes(), again);
+  EXPECT_EQ(Rows("select count(*), count(distinct log_group) from review_move"),
+            (std::vector<Row>{{"6", "2"}}));
+}
+
+// A test day a day off caps the interval of a word right at once; the day
+// is named as DD/MM/YYYY in any letter case of the directive.
+TEST_P(Review, AListsTestDayKeepsItsWordsFromWaitingPastIt) {
+  const QDate tomorrow = QDateTime::fromSecsSinceEpoch(clock.UnixSeconds()).date().addDays(1);
+  const std::string day = tomorrow.toString("dd/MM/yyyy").toStdString();
+  learner.Say("cat");
+  Run(WriteList("day.orv", "$TESTDAY " + day + "\ncat\n"));
+  EXPECT_EQ(Rows("select item, due_day - last_day, test_day from review_box"),
+            (std::vector<Row>{{"cat", "1", tomorrow.toString(Qt::ISODate).toStdString()}}));
+}
+
+TEST_P(Review, ATestCutShortMovesNoBox) {
+  // Ended with "exit" and its last word; stopped by closing the window.
+  learner.Say("cat").Say("exit").Say("dog");
+  Run(list);
+  learner.Say("cat").Closes();
+  Run(list);
+  EXPECT_EQ(Scores().size(), 2u);
+  EXPECT_EQ(Boxes(), std::vector<Row>{});
+}
+
+TEST_P(Review, TheBoxesAndTheScoreAreCommittedTogetherOrNotAtAll) {
+  Exec(host.path, "create exception no_move 'no move'");
+  Exec(host.path,
+       "create trigger no_move for review_move before insert as begin exception no_move; end");
+  learner.Say("cat").Say("dog").Say("3").Say("6");
+  EXPECT_THROW(Run(list), E_DB_Error);
+  EXPECT_EQ(Scores(), std::vector<Row>{});
+  EXPECT_EQ(Boxes(), std::vector<Row>{});
+}
+
+TEST_P(Review, TwoProgramsMovingOneLearnersBoxesAtOnceLoseNeitherMove) {
+  // Another program has moved "cat" and holds its transaction open while
+  // this one finishes a test with it.
+  std::promise<void> moving;
+  std::jthread other([&] {
+    TestHost otherHost = host;
+    FakeDialogs otherDialogs;
+    ScoreDatabase otherDb(otherDialogs, otherHost);
+    ASSERT_TRUE(otherDb.ConectDB());
+    const std::int64_t day = ReviewToday();
+    MoveReviewBoxes(otherDb.Database(), "ann", 1,
+                    {{{"REVIEW", "cat"}, std::nullopt, [day](const std::optional<ReviewState>&) {
+                        return ReviewState{3, day + 4, day, 5, 1};
+                      }}});
+    moving.set_value();
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    otherDb.CommitRetaining();
+  });
+  moving.get_future().wait();
+  learner.Say("cat").Say("dog").Say("3").Say("6");
+  Run(list);
+  other.join();
+  EXPECT_EQ(Rows("select box, asked, missed from review_box where item = 'cat'"),
+            (std::vector<Row>{{"4", "6", "1"}}));
+  EXPECT_EQ(Scores().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(EmbeddedAndServer, Review, ::testing::Bool());
+
+}  // namespace
+}  // namespace orv::test
