@@ -181,6 +181,21 @@ void TSF2::FormShow() {
   wordsView_ = false;
   sortOrder_ = kByPercent;
   RunScoreQuery(sortOrder_, ListKey());
+  ShowMarkedTest();
+}
+
+// After a test the grid starts on its row, and a screen reader reads its score.
+void TSF2::ShowMarkedTest() {
+  QStringList spoken;
+  for (int row = 0; markedGroup_ != -1 && row < dataSet_.RowCount(); ++row) {
+    if (dataSet_.Value(row, "LOG_GROUP").toLongLong() != markedGroup_) continue;
+    DBGrid1->GoToRow(row);
+    DBGrid1->setFocus();
+    spoken << "This test: " + dataSet_.Value(row, "PERCENT1").toString() + " %, " +
+                  dataSet_.Value(row, "RATIO").toString();
+    break;
+  }
+  SetSpokenText(DBGrid1, spoken);
 }
 
 void TSF2::DBGrid1TitleClick(int column) {

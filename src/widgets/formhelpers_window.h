@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers shared by the program's windows.
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QAction;
@@ -12,6 +13,12 @@ namespace orv {
 // status-bar text; a hint without "|" is both.
 void SetHint(QWidget* widget, const QString& hint);
 void SetHint(QAction* action, const QString& hint);
+
+// Gives a control what a screen reader reads after its name: the texts in
+// turn, the empty ones left out, each ended as a sentence. A screen reader
+// reads it when the control takes the focus, and again when it changes
+// while the control has it.
+void SetSpokenText(QWidget* control, const QStringList& texts);
 
 // Places a top-level window in the middle of its screen when it is first
 // shown; shown again, it stays where it stood.
