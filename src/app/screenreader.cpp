@@ -15,8 +15,8 @@ constexpr int kAnswerMs = 500;
 bool ScreenReaderRunning() {
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected()) return false;
-  QDBusMessage ask = QDBusMessage::createMethodCall(
-      "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Get");
+  QDBusMessage ask = QDBusMessage::createMethodCall("org.a11y.Bus", "/org/a11y/bus",
+                                                    "org.freedesktop.DBus.Properties", "Get");
   ask << QString("org.a11y.Status") << QString("ScreenReaderEnabled");
   const QDBusMessage answer = bus.call(ask, QDBus::Block, kAnswerMs);
   if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().isEmpty()) return false;

@@ -71,6 +71,7 @@ void TSF2::BuildControls() {
   RowCount = new QLabel(this);
   DBGrid1 = new TDBGrid(dataSet_, this);
   DBGrid1->setObjectName("DBGrid1");
+  DBGrid1->setAccessibleName("Scores");
   DBGrid1->setItemDelegate(new TMarkedRowDelegate(*this, dataSet_));
   DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
   SetHint(DBGrid1, "Double or right click a row to see the words you got wrong/right");

@@ -44,6 +44,8 @@ void TSU1::BuildCountControls() {
   SpinEdit1 = spin(1);
   CountL = new QCheckBox("Count <=", this);
   SpinEdit2 = spin(10);
+  SpinEdit1->setAccessibleName(CountG->text());
+  SpinEdit2->setAccessibleName(CountL->text());
   Label5 = new QLabel("Output file:", this);
   Label4 = new QLabel("t.orv", this);
   BitBtn1 = new QPushButton("&New", this);

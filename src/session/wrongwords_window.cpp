@@ -110,9 +110,10 @@ void TWrongWordsForm::ShowWrongAnswer(const std::string& typed, const std::strin
                              ? QString()
                              : QString::fromStdString(miss.line).toHtmlEscaped() +
                                    " <span style=\"font-size:16pt\">" + Marked(miss) + "</span>");
-  SetSpokenText(BitBtn1, {Label1->text() + ' ' + Label3->text(), Label2->text() + ' ' + Label4->text(),
-                         miss.line.empty() ? QString()
-                                           : QString::fromStdString(miss.line + " " + expected)});
+  SetSpokenText(
+      BitBtn1,
+      {Label1->text() + ' ' + Label3->text(), Label2->text() + ' ' + Label4->text(),
+       miss.line.empty() ? QString() : QString::fromStdString(miss.line + " " + expected)});
   // A near miss gets a line of its own above the OK button.
   const int height = miss.line.empty() ? kHeight : kHeight + kNearMissHeight;
   setFixedSize(kWidth, height);

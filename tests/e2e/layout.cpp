@@ -1,9 +1,9 @@
 #include "e2e/layout.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -202,10 +202,10 @@ std::vector<std::string> UnnamedControls(QWidget& window) {
       unnamed.push_back(Describe(*w, w->objectName()) + " is not seen by a screen reader");
       continue;
     }
-    // A combo box is named by its choice on Linux: only a label counts.
-    const QString name = control->text(QAccessible::Name).trimmed();
-    const bool named = (!name.isEmpty() && name != control->text(QAccessible::Value)) ||
-                       !control->relations(QAccessible::Label).isEmpty();
+    // On Linux a combo box's name is its choice: only a label names it.
+    const bool named = !control->relations(QAccessible::Label).isEmpty() ||
+                       (qobject_cast<QComboBox*>(w) == nullptr &&
+                        !control->text(QAccessible::Name).trimmed().isEmpty());
     if (!named) unnamed.push_back(Describe(*w, w->objectName()) + " has no accessible name");
   }
   return unnamed;
