@@ -97,6 +97,9 @@ void TSF2::BuildControls() {
   layout->addLayout(top);
   layout->addWidget(DBGrid1, 1);
   layout->addWidget(StatusBar1);
+  // Tab reads the top row to its end before the grid.
+  SetTabOrder(
+      {CheckBox1, CurentUserOnly, WrongAnswers, RightAnswers, ProgressBtn, Export, DBGrid1});
 
   connect(ProgressBtn, &QPushButton::clicked, this, &TSF2::ProgressRequested);
   connect(BackBtn, &QPushButton::clicked, this, [this] { Run([this] { BackBtnClick(); }); });

@@ -46,6 +46,14 @@ void SetSpokenText(QWidget* control, const QStringList& texts) {
   control->setAccessibleDescription(sentences.join(' '));
 }
 
+void SetTabOrder(std::initializer_list<QWidget*> order) {
+  QWidget* before = nullptr;
+  for (QWidget* control : order) {
+    if (before != nullptr) QWidget::setTabOrder(before, control);
+    before = control;
+  }
+}
+
 void CentreOnScreen(QWidget* window) {
   const QScreen* screen = window->screen();
   if (screen == nullptr) return;

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
 
 class QAction;
 class QWidget;
@@ -19,6 +20,9 @@ void SetHint(QAction* action, const QString& hint);
 // reads it when the control takes the focus, and again when it changes
 // while the control has it.
 void SetSpokenText(QWidget* control, const QStringList& texts);
+
+// Tab goes from each control to the next, in the order given.
+void SetTabOrder(std::initializer_list<QWidget*> order);
 
 // Places a top-level window in the middle of its screen when it is first
 // shown; shown again, it stays where it stood.
