@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "app/picture_window.h"
+#include "widgets/passwordecho_window.h"
 
 namespace orv {
 
@@ -11,6 +12,7 @@ OrvApplication::OrvApplication(int& argc, char** argv) : QApplication(argc, argv
   setApplicationName("Orv6");
   // Every window, dialogs and message boxes included, shows the program's icon.
   setWindowIcon(OrvIcon());
+  KeepPasswordsFromScreenReaders();
 }
 
 bool OrvApplication::notify(QObject* receiver, QEvent* event) {

@@ -27,6 +27,7 @@ THelpForm::THelpForm(const std::string& folder, QWidget* parent)
   Tabs = new QTabWidget(this);
   ContentsList = new QListWidget(Tabs);
   ContentsList->setObjectName("ContentsList");
+  ContentsList->setAccessibleName("Contents");
   for (const std::string& file : index_.ContentsOrder()) {
     QString title = QString::fromStdString(file);
     for (const HelpPage& page : index_.Pages()) {
@@ -43,6 +44,7 @@ THelpForm::THelpForm(const std::string& folder, QWidget* parent)
   SearchBox->setPlaceholderText("Type a word to look for");
   KeywordList = new QListWidget(indexPage);
   KeywordList->setObjectName("KeywordList");
+  KeywordList->setAccessibleName("Keywords");
   auto* indexLayout = new QVBoxLayout(indexPage);
   auto* prompt = new QLabel("&Type the first letters of a word:", indexPage);
   prompt->setBuddy(SearchBox);
@@ -53,6 +55,7 @@ THelpForm::THelpForm(const std::string& folder, QWidget* parent)
 
   Browser = new QTextBrowser(this);
   Browser->setObjectName("Browser");
+  Browser->setAccessibleName("Help page");
   Browser->setOpenExternalLinks(false);
   Browser->setSearchPaths({QString::fromStdString(index_.Folder())});
 

@@ -81,6 +81,9 @@ void TLoginForm::SetLoginTexts() {
   Label1->setText("Enter user name and password");
   Label2->setText("Name");
   Label3->setText("        Pasword");
+  // The labels name their boxes for a screen reader.
+  Label2->setBuddy(UsersList);
+  Label3->setBuddy(Pasword);
 }
 
 LoginEntry TLoginForm::AskLogin() {
@@ -117,6 +120,7 @@ std::optional<std::pair<std::string, std::string>> TLoginForm::AskNewPasswordTwi
   Pasword->clear();
   Label3->setText("Confirm password");
   Label2->setText("Password");
+  Label2->setBuddy(Name);
   Label1->setText("Enter new password twice");
   setWindowTitle("Passwords");
   const bool accepted = exec() == QDialog::Accepted;

@@ -2,6 +2,7 @@
 
 #include "app/programpaths.h"
 #include "app/registry.h"
+#include "app/screenreader.h"
 #include "app/startupfile.h"
 
 namespace orv {
@@ -13,8 +14,11 @@ SessionSettings CurrentSessionSettings() {
   settings.wholeFile = user.WholeFile;
   settings.reshowWord = user.ReshowWord;
   settings.showWord = user.ShowWord;
-  settings.speakWords = user.SpeakWords;
-  settings.speakSums = user.SpeakSums;
+  // A running screen reader reads the word shown instead: two voices at once
+  // would drown each other.
+  const bool ownVoice = !ScreenReaderRunning();
+  settings.speakWords = user.SpeakWords && ownVoice;
+  settings.speakSums = user.SpeakSums && ownVoice;
   settings.voice = user.SpeakVoice;
   settings.logAll = Paths().LogAll;
   settings.answerDefaults = Paths().answerDefaults;

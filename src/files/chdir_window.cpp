@@ -16,6 +16,7 @@ TChDir::TChDir(QWidget* parent) : QDialog(parent) {
 
   TreeView1 = new QTreeWidget(this);
   TreeView1->setObjectName("TreeView1");
+  TreeView1->setAccessibleName("Groups");
   TreeView1->setHeaderHidden(true);
   TreeView1->setSortingEnabled(true);
   TreeView1->sortByColumn(0, Qt::AscendingOrder);

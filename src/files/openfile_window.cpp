@@ -48,6 +48,7 @@ TOpenFileForm::TOpenFileForm(QWidget* parent)
 
   TreeViewDir = new QTreeWidget(this);
   TreeViewDir->setObjectName("TreeViewDir");
+  TreeViewDir->setAccessibleName("Groups");
   TreeViewDir->setHeaderHidden(true);
   TreeViewDir->setSortingEnabled(true);
   TreeViewDir->sortByColumn(0, Qt::AscendingOrder);
@@ -58,6 +59,7 @@ TOpenFileForm::TOpenFileForm(QWidget* parent)
 
   ListView1 = new QTreeWidget(this);
   ListView1->setObjectName("ListView1");
+  ListView1->setAccessibleName("Files");
   ListView1->setRootIsDecorated(false);
   ListView1->setColumnCount(2);
   ListView1->setHeaderLabels({"FileName", "Words"});

@@ -52,6 +52,7 @@ TEditOrv::TEditOrv(const ListEditHost& host, Dialogs& dialogs, TCompiledView& vi
 
   RichEdit1 = new QPlainTextEdit(this);
   RichEdit1->setObjectName("RichEdit1");
+  RichEdit1->setAccessibleName("Word list");
   RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
   RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -88,6 +88,7 @@ TCompiledView::TCompiledView(Dialogs& dialogs, QWidget* parent)
 
   RichEdit1 = new QTextEdit(this);
   RichEdit1->setObjectName("RichEdit1");
+  RichEdit1->setAccessibleName("Compiled list");
   RichEdit1->setReadOnly(true);
   RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
   RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

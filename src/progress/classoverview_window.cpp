@@ -26,6 +26,7 @@ TClassOverviewForm::TClassOverviewForm(ScoreDatabase& database, TProgressForm& p
   SetHint(Days, "Only the tests taken from the first day to the last day, when checked");
   Grid = new QTableView(this);
   Grid->setObjectName("Grid");
+  Grid->setAccessibleName("Class overview");
   // The titles stand from the start, before anything is read.
   model_.SetTable(OverviewTable({}));
   Grid->setModel(&model_);

@@ -31,6 +31,8 @@ TDateRangeBox::TDateRangeBox(QWidget* parent) : QWidget(parent) {
   FromDate = DayEdit(this, today.addMonths(-1));
   ToOn = new QCheckBox("&To", this);
   ToDate = DayEdit(this, today);
+  FromDate->setAccessibleName("From");
+  ToDate->setAccessibleName("To");
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(FromOn);

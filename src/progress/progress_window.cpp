@@ -56,6 +56,7 @@ QWidget* GridPage(QTableView*& grid, TGridExport*& exporter, TableModel& model,
                   const QString& title, Dialogs& dialogs, QWidget* parent) {
   auto* page = new QWidget(parent);
   grid = NewGrid(model, page);
+  grid->setAccessibleName(title);
   exporter = new TGridExport(model, title, dialogs, page);
   auto* row = new QHBoxLayout;
   row->addStretch();
@@ -96,6 +97,9 @@ void TProgressForm::BuildControls() {
   Tabs->addTab(PercentChart, "Percent &right");
   Tabs->addTab(HelpChart, "&Help used");
   Tabs->addTab(WordsChart, "&Words most often wrong");
+  for (QChartView* chart : {PercentChart, HelpChart, WordsChart}) {
+    chart->setAccessibleName(Tabs->tabText(Tabs->indexOf(chart)).remove('&'));
+  }
   Tabs->addTab(GridPage(TestsGrid, TestsExport, tests_, "Tests", dialogs_, Tabs), "T&ests");
   Tabs->addTab(GridPage(WordsGrid, WordsExport, words_, "Wrong words", dialogs_, Tabs),
                "Wrong wor&ds");

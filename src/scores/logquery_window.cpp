@@ -55,6 +55,7 @@ void TSU::BuildControls() {
   UserList = new QComboBox(GroupBox1);
   UserList->setEnabled(false);
   UserList->setMinimumWidth(140);
+  UserList->setAccessibleName("User");
   ShowWrongWords = new QCheckBox("Show &wrong words", GroupBox1);
   ShowWrongWords->setChecked(true);
   ShowRightWords = new QCheckBox("Show &Right Words", GroupBox1);
@@ -65,6 +66,8 @@ void TSU::BuildControls() {
   ToDate = new TDateTimePicker(GroupBox1);
   FromDate->SetHighlighted(true);
   ToDate->SetHighlighted(true);
+  FromDate->SetAccessibleName(FromLabel->text());
+  ToDate->SetAccessibleName(ToLabel->text());
   FromTime = new QTimeEdit(GroupBox1);
   FromTime->setVisible(false);
   FromTime->setEnabled(false);
@@ -74,10 +77,12 @@ void TSU::BuildControls() {
   SQL->setReadOnly(true);
   SQL->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   SQL->setMaximumHeight(64);
+  SQL->setAccessibleName("SQL");
   SetHint(SQL, "|The SQL statement that will be executed when the Update button is pressed");
 
   DBGrid1 = new TDBGrid(dataSet_, this);
   DBGrid1->setObjectName("DBGrid1");
+  DBGrid1->setAccessibleName("Log");
   DBGrid1->viewport()->setCursor(Qt::PointingHandCursor);
   DBGrid1->SetColumns({{"NAME", "NAME", 100},
                        {"WORD", "WORD", 150},

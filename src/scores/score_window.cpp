@@ -71,6 +71,7 @@ void TSF2::BuildControls() {
   RowCount = new QLabel(this);
   DBGrid1 = new TDBGrid(dataSet_, this);
   DBGrid1->setObjectName("DBGrid1");
+  DBGrid1->setAccessibleName("Scores");
   DBGrid1->setItemDelegate(new TMarkedRowDelegate(*this, dataSet_));
   DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
   SetHint(DBGrid1, "Double or right click a row to see the words you got wrong/right");
@@ -96,6 +97,9 @@ void TSF2::BuildControls() {
   layout->addLayout(top);
   layout->addWidget(DBGrid1, 1);
   layout->addWidget(StatusBar1);
+  // Tab reads the top row to its end before the grid.
+  SetTabOrder(
+      {CheckBox1, CurentUserOnly, WrongAnswers, RightAnswers, ProgressBtn, Export, DBGrid1});
 
   connect(ProgressBtn, &QPushButton::clicked, this, &TSF2::ProgressRequested);
   connect(BackBtn, &QPushButton::clicked, this, [this] { Run([this] { BackBtnClick(); }); });
@@ -181,6 +185,21 @@ void TSF2::FormShow() {
   wordsView_ = false;
   sortOrder_ = kByPercent;
   RunScoreQuery(sortOrder_, ListKey());
+  ShowMarkedTest();
+}
+
+// After a test the grid starts on its row, and a screen reader reads its score.
+void TSF2::ShowMarkedTest() {
+  QStringList spoken;
+  for (int row = 0; markedGroup_ != -1 && row < dataSet_.RowCount(); ++row) {
+    if (dataSet_.Value(row, "LOG_GROUP").toLongLong() != markedGroup_) continue;
+    DBGrid1->GoToRow(row);
+    DBGrid1->setFocus();
+    spoken << "This test: " + dataSet_.Value(row, "PERCENT1").toString() + " %, " +
+                  dataSet_.Value(row, "RATIO").toString();
+    break;
+  }
+  SetSpokenText(DBGrid1, spoken);
 }
 
 void TSF2::DBGrid1TitleClick(int column) {

@@ -60,6 +60,7 @@ class TSF2 : public THintDialog {
   void ShowWords();
 
   void FormShow();
+  void ShowMarkedTest();
   void DBGrid1TitleClick(int column);
   void CheckBox1Click();
   void CurentUserOnlyClick();

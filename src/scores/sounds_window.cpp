@@ -63,6 +63,7 @@ void TSoundsForm::BuildControls() {
 
   DBGrid1 = new TDBGrid(dataSet_, this);
   DBGrid1->setObjectName("DBGrid1");
+  DBGrid1->setAccessibleName("Sounds");
   DBGrid1->installEventFilter(this);
 
   GetFile = new QFileDialog(this);

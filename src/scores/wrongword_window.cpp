@@ -44,6 +44,8 @@ void TSU1::BuildCountControls() {
   SpinEdit1 = spin(1);
   CountL = new QCheckBox("Count <=", this);
   SpinEdit2 = spin(10);
+  SpinEdit1->setAccessibleName(CountG->text());
+  SpinEdit2->setAccessibleName(CountL->text());
   Label5 = new QLabel("Output file:", this);
   Label4 = new QLabel("t.orv", this);
   BitBtn1 = new QPushButton("&New", this);
@@ -66,8 +68,7 @@ void TSU1::BuildCountControls() {
   row->addWidget(BitBtn2);
   ExtraArea()->addLayout(row);
   // Tab takes the row where it stands: after the query's controls, before the SQL box.
-  QWidget* const order[] = {updateBtn, CountG, SpinEdit1, CountL, SpinEdit2, BitBtn1, BitBtn2, SQL};
-  for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+  SetTabOrder({updateBtn, CountG, SpinEdit1, CountL, SpinEdit2, BitBtn1, BitBtn2, SQL});
 
   connect(CountG, &QCheckBox::clicked, this, [this] {
     Run([this] {

@@ -46,6 +46,7 @@ T_Input::T_Input(QWidget* parent)
   large.setPointSize(kEditPoints);
   Edit1->setFont(large);
   SetHint(Edit1, "Type in the word you were asked here");
+  Edit1->setAccessibleName("The word");
 
   Replay->setObjectName("Replay");
   SetHint(Replay, "If there is a spoken prompt replay it.");
@@ -75,6 +76,7 @@ std::optional<std::string> T_Input::Ask(const std::string& progress, const std::
                                         bool reshowWord, AnswerButtons& buttons) {
   Progress->setText(QString::fromStdString(progress));
   Edit1->setText(QString::fromStdString(preset));
+  SetSpokenText(Edit1, {Progress->text()});
   reshowWord_ = reshowWord;
   buttons_ = &buttons;
   const int result = exec();

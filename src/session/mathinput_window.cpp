@@ -91,6 +91,7 @@ std::optional<std::string> TForm1::AskMath(const std::string& prompt,
   QuestinoEdit->setText(QString::fromStdString(prompt));
   remain->setText(QString::fromStdString(progress));
   AnswerEdit->clear();
+  SetSpokenText(AnswerEdit, {QuestinoEdit->text(), RoundTo->text(), remain->text()});
   if (exec() != QDialog::Accepted) return std::nullopt;
   return AnswerEdit->text().toStdString();
 }

@@ -70,6 +70,8 @@ TWrongWordsForm::TWrongWordsForm(SessionSounds& sounds, QWidget* parent)
       BitBtn1(new QPushButton("OK", this)) {
   setObjectName("WrongWordsForm");
   setWindowTitle("");
+  // The window has no title: a screen reader names it by what it says.
+  setAccessibleName(Label5->text());
   setModal(true);
   setFixedSize(kWidth, kHeight);
   setAutoFillBackground(true);
@@ -108,6 +110,10 @@ void TWrongWordsForm::ShowWrongAnswer(const std::string& typed, const std::strin
                              ? QString()
                              : QString::fromStdString(miss.line).toHtmlEscaped() +
                                    " <span style=\"font-size:16pt\">" + Marked(miss) + "</span>");
+  SetSpokenText(
+      BitBtn1,
+      {Label1->text() + ' ' + Label3->text(), Label2->text() + ' ' + Label4->text(),
+       miss.line.empty() ? QString() : QString::fromStdString(miss.line + " " + expected)});
   // A near miss gets a line of its own above the OK button.
   const int height = miss.line.empty() ? kHeight : kHeight + kNearMissHeight;
   setFixedSize(kWidth, height);

@@ -41,6 +41,7 @@ TEditUsers::TEditUsers(PasswordO& users, Dialogs& dialogs, QWidget* parent)
 
   StringGrid1 = new QTableWidget(0, 2, this);
   StringGrid1->setObjectName("StringGrid1");
+  StringGrid1->setAccessibleName("Users");
   StringGrid1->setHorizontalHeaderLabels({"User name", "Acsses level"});
   StringGrid1->verticalHeader()->hide();
   StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);

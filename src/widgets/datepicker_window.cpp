@@ -23,6 +23,11 @@ TDateTimePicker::TDateTimePicker(QWidget* parent) : QWidget(parent) {
   connect(edit_, &QDateEdit::dateChanged, this, &TDateTimePicker::Changed);
 }
 
+void TDateTimePicker::SetAccessibleName(const QString& name) {
+  edit_->setAccessibleName(name);
+  box_->setAccessibleName("Use " + name);
+}
+
 bool TDateTimePicker::Checked() const {
   return box_->isChecked();
 }

@@ -21,6 +21,8 @@ class TDateTimePicker : public QWidget {
   void SetDate(const QDate& date);
   // Green with black text, or the window's own colours.
   void SetHighlighted(bool on);
+  // What a screen reader calls the date ("From"); the check box is named after it.
+  void SetAccessibleName(const QString& name);
 
   QCheckBox* CheckBox() const { return box_; }
   QDateEdit* DateEdit() const { return edit_; }

@@ -21,6 +21,10 @@ QString LongPart(const QString& hint) {
 
 constexpr char kCentred[] = "orvCentred";
 
+bool EndsSentence(const QString& text) {
+  return text.endsWith('.') || text.endsWith('!') || text.endsWith('?') || text.endsWith(':');
+}
+
 }  // namespace
 
 void SetHint(QWidget* widget, const QString& hint) {
@@ -31,6 +35,23 @@ void SetHint(QWidget* widget, const QString& hint) {
 void SetHint(QAction* action, const QString& hint) {
   action->setToolTip(ShortPart(hint));
   action->setStatusTip(LongPart(hint));
+}
+
+void SetSpokenText(QWidget* control, const QStringList& texts) {
+  QStringList sentences;
+  for (const QString& text : texts) {
+    const QString trimmed = text.trimmed();
+    if (!trimmed.isEmpty()) sentences << (EndsSentence(trimmed) ? trimmed : trimmed + '.');
+  }
+  control->setAccessibleDescription(sentences.join(' '));
+}
+
+void SetTabOrder(std::initializer_list<QWidget*> order) {
+  QWidget* before = nullptr;
+  for (QWidget* control : order) {
+    if (before != nullptr) QWidget::setTabOrder(before, control);
+    before = control;
+  }
 }
 
 void CentreOnScreen(QWidget* window) {

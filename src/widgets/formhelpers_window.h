@@ -1,7 +1,9 @@
 #pragma once
 // Small helpers shared by the program's windows.
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <initializer_list>
 
 class QAction;
 class QWidget;
@@ -12,6 +14,15 @@ namespace orv {
 // status-bar text; a hint without "|" is both.
 void SetHint(QWidget* widget, const QString& hint);
 void SetHint(QAction* action, const QString& hint);
+
+// Gives a control what a screen reader reads after its name: the texts in
+// turn, the empty ones left out, each ended as a sentence. A screen reader
+// reads it when the control takes the focus, and again when it changes
+// while the control has it.
+void SetSpokenText(QWidget* control, const QStringList& texts);
+
+// Tab goes from each control to the next, in the order given.
+void SetTabOrder(std::initializer_list<QWidget*> order);
 
 // Places a top-level window in the middle of its screen when it is first
 // shown; shown again, it stays where it stood.

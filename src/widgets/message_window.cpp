@@ -57,6 +57,8 @@ void TMessageForm::ShowTimedMessage(const std::string& caption, const std::strin
   extraTime_ = extraTime;
   setWindowTitle(QString::fromStdString(caption));
   Label1->setText(QString::fromStdString(text));
+  // The window takes no focus of its own: a screen reader reads it as a whole.
+  SetSpokenText(this, {Label1->text()});
   // Checked before the window opens, so a bad time never leaves it up.
   if (std::uint32_t{showTime_} + extraTime_ > 0xFFFF) throw ERangeError();
   exec();

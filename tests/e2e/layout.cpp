@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -42,6 +43,26 @@ void AddAccelerator(std::map<int, std::string>& seen, std::vector<std::string>& 
     shared.push_back(where + ": " + key.toString().toStdString() + " for \"" + it->second +
                      "\" and \"" + text.toStdString() + "\"");
   }
+}
+
+bool TakesInput(const QWidget& window, QWidget& w) {
+  return w.window() == &window && Shown(w) && w.isEnabled() &&
+         (qobject_cast<QAbstractButton*>(&w) != nullptr ||
+          qobject_cast<QLineEdit*>(&w) != nullptr || qobject_cast<QComboBox*>(&w) != nullptr ||
+          qobject_cast<QAbstractSpinBox*>(&w) != nullptr ||
+          qobject_cast<QAbstractItemView*>(&w) != nullptr ||
+          qobject_cast<QAbstractScrollArea*>(&w) != nullptr);
+}
+
+// Parts of a control (a combo box's line edit, a spin box's, a grid's
+// titles) come with it.
+bool PartOfControl(const QWidget& w) {
+  const QWidget* parent = w.parentWidget();
+  return qobject_cast<const QAbstractSpinBox*>(parent) != nullptr ||
+         qobject_cast<const QComboBox*>(parent) != nullptr ||
+         qobject_cast<const QAbstractItemView*>(parent) != nullptr ||
+         qobject_cast<const QAbstractItemView*>(parent ? parent->parentWidget() : nullptr) !=
+             nullptr;
 }
 
 }  // namespace
@@ -139,14 +160,7 @@ std::vector<std::string> SharedAccelerators(QWidget& window) {
 
 std::vector<std::string> KeyboardGaps(QWidget& window) {
   std::vector<std::string> gaps;
-  auto takesInput = [&window](QWidget* w) {
-    return w->window() == &window && Shown(*w) && w->isEnabled() &&
-           (qobject_cast<QAbstractButton*>(w) != nullptr ||
-            qobject_cast<QLineEdit*>(w) != nullptr || qobject_cast<QComboBox*>(w) != nullptr ||
-            qobject_cast<QAbstractSpinBox*>(w) != nullptr ||
-            qobject_cast<QAbstractItemView*>(w) != nullptr ||
-            qobject_cast<QAbstractScrollArea*>(w) != nullptr);
-  };
+  auto takesInput = [&window](QWidget* w) { return TakesInput(window, *w); };
   std::vector<QWidget*> chain;
   for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
     if (takesInput(w) && (w->focusPolicy() & Qt::TabFocus) != 0 && w->focusProxy() == nullptr) {
@@ -154,16 +168,10 @@ std::vector<std::string> KeyboardGaps(QWidget& window) {
     }
   }
   for (QWidget* w : window.findChildren<QWidget*>()) {
-    // Parts of a control (a combo box's line edit, a spin box's, a grid's
-    // titles) come with it; a radio button is reached with the arrow keys
-    // from the checked one of its group; a tool bar repeats menu items.
-    if (!takesInput(w) || w->focusProxy() != nullptr) continue;
-    if (qobject_cast<QAbstractSpinBox*>(w->parentWidget()) != nullptr ||
-        qobject_cast<QComboBox*>(w->parentWidget()) != nullptr ||
-        qobject_cast<QAbstractItemView*>(w->parentWidget()) != nullptr ||
-        qobject_cast<QAbstractItemView*>(w->parentWidget() ? w->parentWidget()->parentWidget()
-                                                           : nullptr) != nullptr ||
-        qobject_cast<QRadioButton*>(w) != nullptr || qobject_cast<QToolBar*>(w->parentWidget())) {
+    // A radio button is reached with the arrow keys from the checked one of
+    // its group; a tool bar repeats menu items.
+    if (!takesInput(w) || w->focusProxy() != nullptr || PartOfControl(*w)) continue;
+    if (qobject_cast<QRadioButton*>(w) != nullptr || qobject_cast<QToolBar*>(w->parentWidget())) {
       continue;
     }
     if (auto* edit = qobject_cast<QLineEdit*>(w); edit != nullptr && edit->isReadOnly()) continue;
@@ -183,6 +191,24 @@ std::vector<std::string> KeyboardGaps(QWidget& window) {
     }
   }
   return gaps;
+}
+
+std::vector<std::string> UnnamedControls(QWidget& window) {
+  std::vector<std::string> unnamed;
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (!TakesInput(window, *w) || w->focusPolicy() == Qt::NoFocus || PartOfControl(*w)) continue;
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(w);
+    if (control == nullptr) {
+      unnamed.push_back(Describe(*w, w->objectName()) + " is not seen by a screen reader");
+      continue;
+    }
+    // On Linux a combo box's name is its choice: only a label names it.
+    const bool named = !control->relations(QAccessible::Label).isEmpty() ||
+                       (qobject_cast<QComboBox*>(w) == nullptr &&
+                        !control->text(QAccessible::Name).trimmed().isEmpty());
+    if (!named) unnamed.push_back(Describe(*w, w->objectName()) + " has no accessible name");
+  }
+  return unnamed;
 }
 
 }  // namespace orv::e2e

@@ -1,7 +1,8 @@
 #pragma once
 // Checks of a window's layout and keyboard use that hold for every window of
 // the program: no text cut off, every control inside its window, no letter
-// underlined twice for the same keyboard short cut.
+// underlined twice for the same keyboard short cut, no control a screen reader
+// cannot name.
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -19,5 +20,9 @@ std::vector<std::string> SharedAccelerators(QWidget& window);
 // and each place where Tab jumps back up the window (a row above the last
 // control) other than from the end of the window to its start.
 std::vector<std::string> KeyboardGaps(QWidget& window);
+
+// Each control that takes the focus but has no name for a screen reader (its
+// own, its text, or that of the label it is the buddy of).
+std::vector<std::string> UnnamedControls(QWidget& window);
 
 }  // namespace orv::e2e

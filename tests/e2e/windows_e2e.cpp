@@ -1,6 +1,6 @@
 // Every window of the program, shown once as the super user sees it: no text
 // cut off, no keyboard short cut given twice, every control reached with Tab
-// in the order it stands. ctest runs this at 100% and
+// in the order it stands and named for a screen reader. ctest runs this at 100% and
 // at 200% (QT_SCALE_FACTOR=2). With ORV_SCREENSHOT_DIR set, each window is
 // also saved there as a picture, named after the window and the scale.
 #include <gtest/gtest.h>
@@ -53,6 +53,7 @@ TEST_F(Windows, EveryWindowFitsItsTextsAndItsShortCuts) {
   std::vector<std::string> cut;
   std::vector<std::string> shared;
   std::vector<std::string> gaps;
+  std::vector<std::string> unnamed;
   std::vector<std::string> seen;
   auto look = [&](QWidget& window) {
     seen.push_back(window.objectName().toStdString());
@@ -63,6 +64,7 @@ TEST_F(Windows, EveryWindowFitsItsTextsAndItsShortCuts) {
     for (const std::string& g : KeyboardGaps(window)) {
       if (!kKnownGaps.contains(g)) gaps.push_back(g);
     }
+    for (const std::string& u : UnnamedControls(window)) unnamed.push_back(u);
     SaveShot(window);
   };
 
@@ -102,6 +104,7 @@ TEST_F(Windows, EveryWindowFitsItsTextsAndItsShortCuts) {
   for (const std::string& c : cut) ADD_FAILURE() << c;
   for (const std::string& s : shared) ADD_FAILURE() << s;
   for (const std::string& g : gaps) ADD_FAILURE() << g;
+  for (const std::string& u : unnamed) ADD_FAILURE() << u;
 }
 
 }  // namespace
