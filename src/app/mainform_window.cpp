@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "app/about_window.h"
+#include "app/appearance_window.h"
 #include "app/getuser.h"
 #include "app/help_window.h"
 #include "app/openprogress_window.h"
@@ -454,6 +455,8 @@ void TMainForm::Run(const std::function<void()>& command) {
     }
   }
   ShowState();
+  // The user who logged in brings their own text size, font and colours.
+  ApplyAppearance(Settings());
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -598,6 +601,7 @@ void TMainForm::PrintSetup1Click() {
 
 void TMainForm::Option2Click() {
   if (windows_.options != nullptr) windows_.options->exec();
+  ApplyAppearance(Settings());
 }
 
 void TMainForm::PasLev1Click() {

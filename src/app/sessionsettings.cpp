@@ -15,6 +15,9 @@ SessionSettings CurrentSessionSettings() {
   settings.speakWords = user.SpeakWords;
   settings.speakSums = user.SpeakSums;
   settings.voice = user.SpeakVoice;
+  settings.flashPercent = user.FlashTime;
+  settings.kindWord = user.KindWord;
+  settings.rightSound = user.RightSound;
   settings.logAll = Paths().LogAll;
   settings.answerDefaults = Paths().answerDefaults;
   settings.currentDir = user.CurrentDir;

@@ -77,6 +77,14 @@ void TSF2::BuildControls() {
   PopupMenu1 = new QMenu(this);
   open1 = PopupMenu1->addAction("open");
   Export = new TGridExport(dataSet_, "Score", dialogs_, this);
+  KindWordLabel = new QLabel(this);
+  KindWordLabel->setObjectName("KindWordLabel");
+  KindWordLabel->setAlignment(Qt::AlignCenter);
+  QFont large = KindWordLabel->font();
+  large.setPointSizeF(large.pointSizeF() * 1.5);
+  large.setBold(true);
+  KindWordLabel->setFont(large);
+  KindWordLabel->setVisible(false);
   ProgressBtn = new QPushButton("&Progress", this);
   ProgressBtn->setAutoDefault(false);
   SetHint(ProgressBtn, "Your tests over time, as charts");
@@ -94,6 +102,7 @@ void TSF2::BuildControls() {
   top->addWidget(RowCount);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
+  layout->addWidget(KindWordLabel);
   layout->addWidget(DBGrid1, 1);
   layout->addWidget(StatusBar1);
 
@@ -162,7 +171,15 @@ void TSF2::showEvent(QShowEvent* event) {
 
 void TSF2::hideEvent(QHideEvent* event) {
   THintDialog::hideEvent(event);
-  if (!event->spontaneous()) markedGroup_ = -1;
+  if (!event->spontaneous()) {
+    markedGroup_ = -1;
+    SetKindWord("");
+  }
+}
+
+void TSF2::SetKindWord(const std::string& line) {
+  KindWordLabel->setText(QString::fromStdString(line));
+  KindWordLabel->setVisible(!line.empty());
 }
 
 void TSF2::keyPressEvent(QKeyEvent* event) {

@@ -407,6 +407,7 @@ struct StoredSounds : SessionSounds {
   bool WavForWord(const std::string& name) override { return stored.count(name) > 0; }
   void PlayWord(const std::string& name) override { played.push_back(name); }
   bool Speak(const std::string&, const std::string&) override { return false; }
+  void PlayRightSound() override {}
 };
 
 void ClickPicture(TMainForm& form) {
