@@ -45,9 +45,13 @@
 #include "users/lookatpas_window.h"
 #include "users/password.h"
 #include "widgets/formhelpers_window.h"
+#include "widgets/windowlook_window.h"
 
 namespace orv {
 namespace {
+
+// Wide enough for the whole menu bar at the desktop's text size.
+constexpr int kMenuBarWidth = 440;
 
 QAction* Item(QMenu* menu, const char* name, const QString& caption, const QString& hint = {},
               const QKeySequence& shortcut = {}) {
@@ -109,8 +113,7 @@ TMainForm::~TMainForm() = default;
 void TMainForm::BuildLabels() {
   auto* central = new QWidget(this);
   SetHint(central, "|Orv6");
-  // Wide enough for the whole menu bar.
-  central->setMinimumWidth(440);
+  central->setMinimumWidth(kMenuBarWidth);
   setCentralWidget(central);
 
   Label1 = new QLabel("Orv 7.0.", central);
@@ -455,8 +458,14 @@ void TMainForm::Run(const std::function<void()>& command) {
     }
   }
   ShowState();
-  // The user who logged in brings their own text size, font and colours.
+  ApplyUserLook();
+}
+
+// The user who logged in brings their own text size, font and colours; the
+// window stays wide enough for its whole menu bar at that size.
+void TMainForm::ApplyUserLook() {
   ApplyAppearance(Settings());
+  centralWidget()->setMinimumWidth(Scaled(kMenuBarWidth));
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -601,7 +610,7 @@ void TMainForm::PrintSetup1Click() {
 
 void TMainForm::Option2Click() {
   if (windows_.options != nullptr) windows_.options->exec();
-  ApplyAppearance(Settings());
+  ApplyUserLook();
 }
 
 void TMainForm::PasLev1Click() {

@@ -80,10 +80,6 @@ void TSF2::BuildControls() {
   KindWordLabel = new QLabel(this);
   KindWordLabel->setObjectName("KindWordLabel");
   KindWordLabel->setAlignment(Qt::AlignCenter);
-  QFont large = KindWordLabel->font();
-  large.setPointSizeF(large.pointSizeF() * 1.5);
-  large.setBold(true);
-  KindWordLabel->setFont(large);
   KindWordLabel->setVisible(false);
   ProgressBtn = new QPushButton("&Progress", this);
   ProgressBtn->setAutoDefault(false);
@@ -178,6 +174,11 @@ void TSF2::hideEvent(QHideEvent* event) {
 }
 
 void TSF2::SetKindWord(const std::string& line) {
+  // Half as large again as the window's text, in the learner's font.
+  QFont large = font();
+  large.setPointSizeF(large.pointSizeF() * 1.5);
+  large.setBold(true);
+  KindWordLabel->setFont(large);
   KindWordLabel->setText(QString::fromStdString(line));
   KindWordLabel->setVisible(!line.empty());
 }

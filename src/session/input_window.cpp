@@ -77,9 +77,7 @@ void T_Input::LayOut() {
   progress.setColor(QPalette::WindowText, Look().highContrast ? Qt::yellow : Qt::red);
   Progress->setPalette(progress);
   Edit1->setGeometry(Scaled(QRect(8, 20, kWidth - 16, 34)));
-  QFont large = Edit1->font();
-  large.setPointSize(Scaled(kEditPoints));
-  Edit1->setFont(large);
+  SetScaledPoints(Edit1, kEditPoints);
   int x = kButtonGap;
   for (QPushButton* button : {Replay, BReShow, BStop, BitBtn1}) {
     button->setGeometry(Scaled(QRect(x, 60, kButtonWidth, 28)));

@@ -15,12 +15,6 @@ constexpr int kHeight = 250;
 constexpr int kEditPixels = 16;
 constexpr int kLabelPixels = 19;
 
-void SetPixelFont(QWidget* widget, int pixels) {
-  QFont font = widget->font();
-  font.setPixelSize(pixels);
-  widget->setFont(font);
-}
-
 }  // namespace
 
 TForm1::TForm1(QWidget* parent)
@@ -91,8 +85,8 @@ void TForm1::LayOut() {
   QuestinoEdit->setGeometry(Scaled(QRect(8, 30, kWidth - 16, 30)));
   AnswerLabel->setGeometry(Scaled(QRect(8, 66, kWidth - 16, 24)));
   AnswerEdit->setGeometry(Scaled(QRect(8, 92, kWidth - 16, 30)));
-  for (QWidget* label : {QuestionLabel, AnswerLabel}) SetPixelFont(label, Scaled(kLabelPixels));
-  for (QWidget* edit : {QuestinoEdit, AnswerEdit}) SetPixelFont(edit, Scaled(kEditPixels));
+  for (QWidget* label : {QuestionLabel, AnswerLabel}) SetScaledPixels(label, kLabelPixels);
+  for (QWidget* edit : {QuestinoEdit, AnswerEdit}) SetScaledPixels(edit, kEditPixels);
   RoundTo->setGeometry(Scaled(QRect(8, 130, kWidth - 16, 22)));
   remain->setGeometry(Scaled(QRect(8, 156, kWidth - 16, 22)));
   BStop->setGeometry(Scaled(QRect(kWidth - 324, kHeight - 40, 100, 30)));

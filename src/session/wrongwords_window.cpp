@@ -30,12 +30,6 @@ QLabel* MakeLabel(const char* name, const QString& text, Qt::Alignment alignment
   return label;
 }
 
-void SetPoints(QWidget* widget, int points) {
-  QFont font = widget->font();
-  font.setPointSize(Scaled(points));
-  widget->setFont(font);
-}
-
 // The window's colours: its own red, lime and black, or in high contrast
 // white and yellow on black with the right answer black on white.
 struct Colours {
@@ -86,7 +80,6 @@ TWrongWordsForm::TWrongWordsForm(SessionSounds& sounds, QWidget* parent)
   setWindowTitle("");
   setModal(true);
   setAutoFillBackground(true);
-  Label5->setFont(QFont("Lucida Handwriting", 20, QFont::Bold, true));
   Label4->setCursor(Qt::ForbiddenCursor);
   NearMissLabel->setTextFormat(Qt::RichText);
 
@@ -95,9 +88,6 @@ TWrongWordsForm::TWrongWordsForm(SessionSounds& sounds, QWidget* parent)
   BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
   BitBtn1->setLayoutDirection(Qt::RightToLeft);
   BitBtn1->setCursor(Qt::PointingHandCursor);
-  QFont bold = BitBtn1->font();
-  bold.setBold(true);
-  BitBtn1->setFont(bold);
   LayOut();
   connect(BitBtn1, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
 }
@@ -110,7 +100,8 @@ void TWrongWordsForm::ShowWrongAnswer(const std::string& typed, const std::strin
   NearMissLabel->setText(miss.line.empty()
                              ? QString()
                              : QString::fromStdString(miss.line).toHtmlEscaped() +
-                                   " <span style=\"font-size:16pt\">" + Marked(miss) + "</span>");
+                                   " <span style=\"font-size:" + QString::number(Scaled(16)) +
+                                   "pt\">" + Marked(miss) + "</span>");
   nearMiss_ = !miss.line.empty();
   LayOut();
   PaintButtonFace();
@@ -129,8 +120,11 @@ void TWrongWordsForm::LayOut() {
   Label4->setGeometry(Scaled(QRect(166, 94, 384, 28)));
   NearMissLabel->setGeometry(Scaled(QRect(8, 128, kWidth - 16, 32)));
   BitBtn1->setGeometry(Scaled(QRect(kWidth - 112, height - 38, 104, 32)));
-  for (QLabel* label : {Label1, Label3, Label2, Label4, NearMissLabel}) SetPoints(label, 14);
-  SetPoints(Label5, 20);
+  for (QLabel* label : {Label1, Label3, Label2, Label4, NearMissLabel}) SetScaledPoints(label, 14);
+  Label5->setFont(QFont("Lucida Handwriting", Scaled(20), QFont::Bold, true));
+  QFont bold = font();
+  bold.setBold(true);
+  BitBtn1->setFont(bold);
 
   const Colours colours = WindowColours(Look().highContrast);
   SetColour(this, QPalette::Window, colours.window);

@@ -68,9 +68,7 @@ void TMessageForm::ShowTimedMessage(const std::string& caption, const std::strin
 void TMessageForm::LayOut() {
   FitScaled(this, QSize(kWidth, kHeight));
   Label1->setGeometry(Scaled(QRect(0, 0, kWidth, kHeight)));
-  QFont font = Label1->font();
-  font.setPointSize(Scaled(kTextPoints));
-  Label1->setFont(font);
+  SetScaledPoints(Label1, kTextPoints);
 }
 
 void TMessageForm::showEvent(QShowEvent* event) {

@@ -35,4 +35,16 @@ void FitScaled(QWidget* window, const QSize& design) {
   window->resize(size);
 }
 
+void SetScaledPoints(QWidget* control, int points) {
+  QFont font = control->window()->font();
+  font.setPointSize(Scaled(points));
+  control->setFont(font);
+}
+
+void SetScaledPixels(QWidget* control, int pixels) {
+  QFont font = control->window()->font();
+  font.setPixelSize(Scaled(pixels));
+  control->setFont(font);
+}
+
 }  // namespace orv

@@ -27,4 +27,10 @@ QRect Scaled(const QRect& design);
 // as its least size, and that size; the learner may make it larger.
 void FitScaled(QWidget* window, const QSize& design);
 
+// Gives a control of such a window its window's font (the learner's reading
+// font) at a size chosen for the desktop's text size, scaled to the size in
+// force.
+void SetScaledPoints(QWidget* control, int points);
+void SetScaledPixels(QWidget* control, int pixels);
+
 }  // namespace orv
