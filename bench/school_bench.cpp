@@ -25,6 +25,7 @@
 #include <memory>
 #include <set>
 #include <sstream>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -133,6 +134,15 @@ class CountingLog : public orv::ScoreLog {
                 std::int32_t logGroup) override {
     ++scores;
     db_.LogScore(listPath, result, logGroup);
+  }
+  // What the end of a test reads back, as in the program.
+  std::optional<orv::PastScore> LastScore(const std::string& userName,
+                                          const std::string& listPath) override {
+    return db_.LastScore(userName, listPath);
+  }
+  bool MissedBefore(const std::string& userName, const std::string& wordKey,
+                    std::int32_t beforeGroup) override {
+    return db_.MissedBefore(userName, wordKey, beforeGroup);
   }
   std::vector<std::int32_t> groups;
   std::vector<double> ms;

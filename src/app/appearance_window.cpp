@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPalette>
 #include <string>
 
@@ -51,6 +52,23 @@ QPalette HighContrastPalette() {
   return p;
 }
 
+// The style draws the boxes of check boxes and radio buttons in shades of the
+// window's colour, which vanish on black: in high contrast they are white
+// rings, filled yellow when chosen, as large as the text.
+QString HighContrastIndicators(int size) {
+  const QString box = QString(
+                          "width: %1px; height: %1px; border: 2px solid white; "
+                          "background: black;")
+                          .arg(size);
+  return QString(
+             "QCheckBox::indicator, QRadioButton::indicator { %1 }"
+             "QRadioButton::indicator { border-radius: %2px; }"
+             "QCheckBox::indicator:checked, QRadioButton::indicator:checked "
+             "{ background: yellow; }")
+      .arg(box)
+      .arg(size / 2 + 2);
+}
+
 }  // namespace
 
 void ApplyAppearance(const StartUpSettings& settings) {
@@ -72,6 +90,9 @@ void ApplyAppearance(const StartUpSettings& settings) {
   SetLook({scale, wanted.highContrast});
   QApplication::setPalette(wanted.highContrast ? HighContrastPalette() : desktopPalette);
   QApplication::setFont(font);
+  qApp->setStyleSheet(wanted.highContrast
+                          ? HighContrastIndicators(QFontMetrics(font).height() * 2 / 3)
+                          : QString());
 }
 
 }  // namespace orv
