@@ -23,9 +23,9 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <set>
 #include <sstream>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
