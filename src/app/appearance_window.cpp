@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QFontMetrics>
 #include <QPalette>
 #include <string>
 
@@ -19,13 +18,15 @@ struct Appearance {
 };
 
 // White text on black, yellow where the eye should go: focus, selection,
-// links.
+// links. What is typed into and ticked stands on a dark grey, so that the
+// style's boxes of check boxes and radio buttons, drawn in shades of the
+// window's colour, show on it.
 QPalette HighContrastPalette() {
   QPalette p;
   for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
     p.setColor(group, QPalette::Window, Qt::black);
     p.setColor(group, QPalette::WindowText, Qt::white);
-    p.setColor(group, QPalette::Base, Qt::black);
+    p.setColor(group, QPalette::Base, QColor(0x30, 0x30, 0x30));
     p.setColor(group, QPalette::AlternateBase, QColor(0x20, 0x20, 0x20));
     p.setColor(group, QPalette::Text, Qt::white);
     p.setColor(group, QPalette::Button, Qt::black);
@@ -52,23 +53,6 @@ QPalette HighContrastPalette() {
   return p;
 }
 
-// The style draws the boxes of check boxes and radio buttons in shades of the
-// window's colour, which vanish on black: in high contrast they are white
-// rings, filled yellow when chosen, as large as the text.
-QString HighContrastIndicators(int size) {
-  const QString box = QString(
-                          "width: %1px; height: %1px; border: 2px solid white; "
-                          "background: black;")
-                          .arg(size);
-  return QString(
-             "QCheckBox::indicator, QRadioButton::indicator { %1 }"
-             "QRadioButton::indicator { border-radius: %2px; }"
-             "QCheckBox::indicator:checked, QRadioButton::indicator:checked "
-             "{ background: yellow; }")
-      .arg(box)
-      .arg(size / 2 + 2);
-}
-
 }  // namespace
 
 void ApplyAppearance(const StartUpSettings& settings) {
@@ -90,9 +74,6 @@ void ApplyAppearance(const StartUpSettings& settings) {
   SetLook({scale, wanted.highContrast});
   QApplication::setPalette(wanted.highContrast ? HighContrastPalette() : desktopPalette);
   QApplication::setFont(font);
-  qApp->setStyleSheet(wanted.highContrast
-                          ? HighContrastIndicators(QFontMetrics(font).height() * 2 / 3)
-                          : QString());
 }
 
 }  // namespace orv
