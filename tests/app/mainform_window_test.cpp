@@ -148,7 +148,7 @@ TEST_F(MainWindow, QuitSavesTheCurrentSettingsLogsOutAndEnds) {
   EXPECT_TRUE(Paths().QuitAllowed);
   BufferO saved;
   ASSERT_EQ(LoadFromFile(saved, startUp), 0);
-  ASSERT_EQ(saved.Count(), 19);
+  ASSERT_EQ(saved.Count(), 25);
   EXPECT_EQ(saved.Get(1), "WORDS0.ORV");
   EXPECT_EQ(saved.Get(2), "Nine");
   EXPECT_EQ(saved.Get(3), "1");

@@ -29,7 +29,7 @@ constexpr double kWordHertz = 440;  // the stored sound of "heron"
 constexpr double kWordSeconds = 0.8;
 constexpr double kBeepHertz = 880;  // the program's beep
 constexpr double kBeepSeconds = 0.1;
-constexpr double kChimeHertz = 784;  // the chime's second, longer note
+constexpr double kChimeHertz = 659;  // the chime's second, longer note
 constexpr double kChimeSeconds = 0.25;
 
 // The stretches that begin within [from, to).

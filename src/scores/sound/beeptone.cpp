@@ -45,7 +45,7 @@ void PlayBeepTone() {
 std::string RightChimeWav() {
   std::vector<std::int16_t> samples;
   AddNote(samples, 523.25, kRate * 3 / 20, kChimeAmplitude);
-  AddNote(samples, 783.99, kRate / 4, kChimeAmplitude);
+  AddNote(samples, 659.25, kRate / 4, kChimeAmplitude);
   return MonoWav(samples, kRate);
 }
 

@@ -14,8 +14,9 @@ std::string BeepToneWav();
 // Starts the tone and returns at once.
 void PlayBeepTone();
 
-// The chime as a WAV image: two soft notes rising, C then G (523 Hz and
-// 784 Hz), each faded so that it does not click.
+// The chime as a WAV image: two soft notes rising, C then E (523 Hz and
+// 659 Hz, well apart from the beep's pitch), each faded so that it does not
+// click.
 std::string RightChimeWav();
 
 // Starts the chime on the words' output, so the beep beside it does not cut
