@@ -23,6 +23,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -133,6 +134,15 @@ class CountingLog : public orv::ScoreLog {
                 const orv::ReviewAnswers&) override {
     ++scores;
     db_.LogScore(listPath, result, logGroup);
+  }
+  // What the end of a test reads back, as in the program.
+  std::optional<orv::PastScore> LastScore(const std::string& userName,
+                                          const std::string& listPath) override {
+    return db_.LastScore(userName, listPath);
+  }
+  bool MissedBefore(const std::string& userName, const std::string& wordKey,
+                    std::int32_t beforeGroup) override {
+    return db_.MissedBefore(userName, wordKey, beforeGroup);
   }
   std::vector<std::int32_t> groups;
   std::vector<double> ms;

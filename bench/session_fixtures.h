@@ -62,12 +62,13 @@ class QuittingLearner : public SessionWindows, public SessionSounds, public Scor
   }
   void ShowWrongAnswer(const std::string&, const std::string&) override {}
   void BeepWait(std::uint16_t, std::uint16_t) override {}
-  void ShowScores(std::int32_t) override {}
+  void ShowScores(std::int32_t, const std::string&) override {}
   bool ProgramEnding() override { return false; }
   bool WavForWord(const std::string&) override { return false; }
   void PlayWord(const std::string&) override {}
   // Silent, so that speech does not enter the figures of preparing a test.
   bool Speak(const std::string&, const std::string&) override { return false; }
+  void PlayRightSound() override {}
   std::int32_t NextLogGroup() override { return 1; }
   void LogWord(const std::string&, const std::string&, const std::string&, const std::string&,
                std::int32_t, std::uint16_t) override {}
@@ -75,6 +76,10 @@ class QuittingLearner : public SessionWindows, public SessionSounds, public Scor
                 const ReviewAnswers&) override {
     words = result.word_count;
   }
+  std::optional<PastScore> LastScore(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  bool MissedBefore(const std::string&, const std::string&, std::int32_t) override { return false; }
   std::uint16_t words = 0;
 };
 

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "app/about_window.h"
+#include "app/appearance_window.h"
 #include "app/getuser.h"
 #include "app/help_window.h"
 #include "app/openprogress_window.h"
@@ -46,9 +47,13 @@
 #include "users/lookatpas_window.h"
 #include "users/password.h"
 #include "widgets/formhelpers_window.h"
+#include "widgets/windowlook_window.h"
 
 namespace orv {
 namespace {
+
+// Wide enough for the whole menu bar at the desktop's text size.
+constexpr int kMenuBarWidth = 440;
 
 QAction* Item(QMenu* menu, const char* name, const QString& caption, const QString& hint = {},
               const QKeySequence& shortcut = {}) {
@@ -110,8 +115,7 @@ TMainForm::~TMainForm() = default;
 void TMainForm::BuildLabels() {
   auto* central = new QWidget(this);
   SetHint(central, "|Orv6");
-  // Wide enough for the whole menu bar.
-  central->setMinimumWidth(440);
+  central->setMinimumWidth(kMenuBarWidth);
   setCentralWidget(central);
 
   Label1 = new QLabel("Orv 7.0.", central);
@@ -474,6 +478,14 @@ void TMainForm::Run(const std::function<void()>& command) {
     }
   }
   ShowState();
+  ApplyUserLook();
+}
+
+// The user who logged in brings their own text size, font and colours; the
+// window stays wide enough for its whole menu bar at that size.
+void TMainForm::ApplyUserLook() {
+  ApplyAppearance(Settings());
+  centralWidget()->setMinimumWidth(Scaled(kMenuBarWidth));
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -642,6 +654,7 @@ void TMainForm::PrintSetup1Click() {
 
 void TMainForm::Option2Click() {
   if (windows_.options != nullptr) windows_.options->exec();
+  ApplyUserLook();
 }
 
 void TMainForm::PasLev1Click() {

@@ -164,6 +164,7 @@ class TMainForm : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void ApplyUserLook();
   void BuildLabels();
   void BuildMenu();
   void BuildToolBar();

@@ -7,10 +7,12 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include "app/answerdefaults.h"
+#include "app/appearance_window.h"
 #include "app/programpaths.h"
 #include "app/startupfile.h"
 #include "scores/sound/speech.h"
@@ -18,6 +20,15 @@
 
 namespace orv {
 namespace {
+
+QSpinBox* PerCentBox(QWidget* parent, const char* name, int least, int most, int step) {
+  auto* box = new QSpinBox(parent);
+  box->setObjectName(name);
+  box->setRange(least, most);
+  box->setSingleStep(step);
+  box->setSuffix(" %");
+  return box;
+}
 
 QGroupBox* RadioGroup(QWidget* parent, const QString& caption, QRadioButton*& first,
                       const QString& firstText, QRadioButton*& second, const QString& secondText) {
@@ -82,6 +93,31 @@ TOptionForm::TOptionForm(QWidget* parent) : QDialog(parent) {
   voice->addRow("&Voice", VoiceBox);
   sound->addLayout(voice);
 
+  ReadingGroup = new QGroupBox("Reading", this);
+  ReadingGroup->setObjectName("ReadingGroup");
+  TextSizeBox = PerCentBox(ReadingGroup, "TextSizeBox", kSmallestTextSize, kLargestTextSize, 25);
+  SetHint(TextSizeBox, "How large the text of every window is; the windows grow with it");
+  FontBox = new QComboBox(ReadingGroup);
+  FontBox->setObjectName("FontBox");
+  for (const ReadingFontChoice& f : kReadingFonts) FontBox->addItem(f.shown, QString(f.family));
+  SetHint(FontBox, "A font made for children learning to read, or the desktop's own");
+  HighContrastCheckBox = new QCheckBox("Hi&gh contrast colours", ReadingGroup);
+  SetHint(HighContrastCheckBox, "White and yellow on black in every window");
+  FlashTimeBox = PerCentBox(ReadingGroup, "FlashTimeBox", kShortestFlash, kLongestFlash, 50);
+  SetHint(FlashTimeBox,
+          "How long the word to type stays on the screen, 100 % being the usual time");
+  KindWordCheckBox = new QCheckBox("A &kind word at the end of a test", ReadingGroup);
+  SetHint(KindWordCheckBox, "One line in the score window on what went well in the test");
+  RightSoundCheckBox = new QCheckBox("A chi&me after each right answer", ReadingGroup);
+  SetHint(RightSoundCheckBox, "A short pleasant sound as RIGHT !! is shown");
+  auto* reading = new QFormLayout(ReadingGroup);
+  reading->addRow("Te&xt size", TextSizeBox);
+  reading->addRow("Reading fo&nt", FontBox);
+  reading->addRow(HighContrastCheckBox);
+  reading->addRow("Word shown f&or", FlashTimeBox);
+  reading->addRow(KindWordCheckBox);
+  reading->addRow(RightSoundCheckBox);
+
   AnswerGroup = new QGroupBox("Answers where a list says nothing", this);
   AnswerGroup->setObjectName("AnswerGroup");
   SetHint(AnswerGroup, "What else counts as right for every list that does not say it itself");
@@ -108,7 +144,10 @@ TOptionForm::TOptionForm(QWidget* parent) : QDialog(parent) {
   buttons->addWidget(BitBtn1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(groups);
-  layout->addWidget(SoundGroup);
+  auto* soundAndReading = new QHBoxLayout;
+  soundAndReading->addWidget(SoundGroup);
+  soundAndReading->addWidget(ReadingGroup);
+  layout->addLayout(soundAndReading);
   layout->addWidget(AnswerGroup);
   layout->addLayout(buttons);
 
@@ -142,6 +181,18 @@ void TOptionForm::FormShow() {
     current = VoiceBox->count() - 1;
   }
   VoiceBox->setCurrentIndex(current);
+  TextSizeBox->setValue(s.TextSize);
+  int font = FontBox->findData(QString::fromStdString(s.ReadingFont));
+  if (font < 0) {
+    // A font named in the file by hand is kept.
+    FontBox->addItem(QString::fromStdString(s.ReadingFont), QString::fromStdString(s.ReadingFont));
+    font = FontBox->count() - 1;
+  }
+  FontBox->setCurrentIndex(font);
+  HighContrastCheckBox->setChecked(s.HighContrast);
+  FlashTimeBox->setValue(s.FlashTime);
+  KindWordCheckBox->setChecked(s.KindWord);
+  RightSoundCheckBox->setChecked(s.RightSound);
   for (std::size_t i = 0; i < AnswerBoxes.size(); ++i) {
     AnswerBoxes[i]->setChecked(Allows(Paths().answerDefaults.*kPolicyOptions[i].field));
   }
@@ -158,6 +209,12 @@ void TOptionForm::OkBitBtnClick() {
   s.SpeakSums = SpeakSumsCheckBox->isChecked();
   if (VoiceBox->currentIndex() >= 0)
     s.SpeakVoice = VoiceBox->currentData().toString().toStdString();
+  s.TextSize = TextSizeBox->value();
+  s.ReadingFont = FontBox->currentData().toString().toStdString();
+  s.HighContrast = HighContrastCheckBox->isChecked();
+  s.FlashTime = FlashTimeBox->value();
+  s.KindWord = KindWordCheckBox->isChecked();
+  s.RightSound = RightSoundCheckBox->isChecked();
   AnswerPolicy& defaults = Paths().answerDefaults;
   const AnswerPolicy before = defaults;
   for (std::size_t i = 0; i < AnswerBoxes.size(); ++i) {

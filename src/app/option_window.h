@@ -1,6 +1,6 @@
 #pragma once
-// The options window: the order and extent of a test and the sound options,
-// edited in the settings in force. Nothing is written to the user's
+// The options window: the order and extent of a test, the sound options and
+// how the windows read, edited in the settings in force. Nothing is written to the user's
 // start-up file until log-out or Quit. What answers may be where a list says
 // nothing is program-wide and written to orv.ini at OK.
 #include <QDialog>
@@ -11,6 +11,7 @@ class QComboBox;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 namespace orv {
 
@@ -32,6 +33,14 @@ class TOptionForm : public QDialog {
   QCheckBox* SpeakWordsCheckBox;
   QCheckBox* SpeakSumsCheckBox;
   QComboBox* VoiceBox;  // the language of the speaking voice
+  // How the windows read and what a test says, for this user.
+  QGroupBox* ReadingGroup;
+  QSpinBox* TextSizeBox;  // per cent
+  QComboBox* FontBox;     // the reading font, its family as the item's data
+  QCheckBox* HighContrastCheckBox;
+  QSpinBox* FlashTimeBox;  // per cent of the word's usual flash
+  QCheckBox* KindWordCheckBox;
+  QCheckBox* RightSoundCheckBox;
   QGroupBox* AnswerGroup;
   // One box for each answer option, in the order of kPolicyOptions.
   std::array<QCheckBox*, 6> AnswerBoxes{};

@@ -112,11 +112,13 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
     AddQuitKeys(testWindow, [main] { main->QuitFromTest(); });
   }
 
-  sessionWindows_ = std::make_unique<SessionUi>(*message, *input, *math, *wrongAnswer,
-                                                [scores](std::int32_t markedGroup) {
-                                                  scores->SetMarkedGroup(markedGroup);
-                                                  scores->exec();
-                                                });
+  sessionWindows_ =
+      std::make_unique<SessionUi>(*message, *input, *math, *wrongAnswer,
+                                  [scores](std::int32_t markedGroup, const std::string& kindWord) {
+                                    scores->SetMarkedGroup(markedGroup);
+                                    scores->SetKindWord(kindWord);
+                                    scores->exec();
+                                  });
   session_ = std::make_unique<TestSession>(*sessionWindows_, *sessionDatabase_, *sessionDatabase_,
                                            dialogs);
   MainFormWindows windows;

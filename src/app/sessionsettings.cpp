@@ -20,6 +20,9 @@ SessionSettings CurrentSessionSettings() {
   settings.speakWords = user.SpeakWords && ownVoice;
   settings.speakSums = user.SpeakSums && ownVoice;
   settings.voice = user.SpeakVoice;
+  settings.flashPercent = user.FlashTime;
+  settings.kindWord = user.KindWord;
+  settings.rightSound = user.RightSound;
   settings.logAll = Paths().LogAll;
   settings.answerDefaults = Paths().answerDefaults;
   settings.currentDir = user.CurrentDir;

@@ -1,6 +1,8 @@
 #include "app/startupfile.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -49,6 +51,42 @@ std::string KeyText(const BufferO& buffer, std::string_view key, const std::stri
   return at == 0 ? fallback : buffer.Get(at).substr(prefix.size());
 }
 
+constexpr std::string_view kTextSize = "TextSize";
+constexpr std::string_view kReadingFont = "ReadingFont";
+constexpr std::string_view kHighContrast = "HighContrast";
+constexpr std::string_view kFlashTime = "FlashTime";
+constexpr std::string_view kKindWord = "KindWord";
+constexpr std::string_view kRightSound = "RightSound";
+
+void AddReadingLines(BufferO& buffer, const StartUpSettings& settings) {
+  buffer.Add(std::string(kTextSize) + "=" + IntText(settings.TextSize));
+  buffer.Add(std::string(kReadingFont) + "=" + settings.ReadingFont);
+  buffer.Add(std::string(kHighContrast) + "=" + Flag(settings.HighContrast));
+  buffer.Add(std::string(kFlashTime) + "=" + IntText(settings.FlashTime));
+  buffer.Add(std::string(kKindWord) + "=" + Flag(settings.KindWord));
+  buffer.Add(std::string(kRightSound) + "=" + Flag(settings.RightSound));
+}
+
+// A per-cent key's value within its range; a value that is no number gives
+// the fallback.
+std::int32_t PerCent(const BufferO& buffer, std::string_view key, std::int32_t fallback,
+                     std::int32_t least, std::int32_t most) {
+  const std::optional<std::int32_t> value = DecimalValue(KeyText(buffer, key, IntText(fallback)));
+  return std::clamp(value.value_or(fallback), least, most);
+}
+
+void ReadReadingLines(const BufferO& buffer, StartUpSettings& settings) {
+  const StartUpSettings defaults;
+  settings.TextSize =
+      PerCent(buffer, kTextSize, defaults.TextSize, kSmallestTextSize, kLargestTextSize);
+  settings.ReadingFont = KeyText(buffer, kReadingFont, defaults.ReadingFont);
+  settings.HighContrast = KeyText(buffer, kHighContrast, Flag(defaults.HighContrast)) == "1";
+  settings.FlashTime =
+      PerCent(buffer, kFlashTime, defaults.FlashTime, kShortestFlash, kLongestFlash);
+  settings.KindWord = KeyText(buffer, kKindWord, Flag(defaults.KindWord)) == "1";
+  settings.RightSound = KeyText(buffer, kRightSound, Flag(defaults.RightSound)) == "1";
+}
+
 void ReadSpeechLines(const BufferO& buffer, StartUpSettings& settings) {
   const StartUpSettings defaults;
   settings.SpeakWords = KeyText(buffer, kSpeakWords, Flag(defaults.SpeakWords)) == "1";
@@ -93,6 +131,7 @@ BufferO CreationLines() {
   for (const char* line : {"WORDS0.ORV", "Your name", "0", "1", "", "1", "1"}) buffer.Add(line);
   AddThresholdLines(buffer, fresh);
   AddSpeechLines(buffer, fresh);
+  AddReadingLines(buffer, fresh);
   return buffer;
 }
 
@@ -156,6 +195,7 @@ void LoadStartUp(Dialogs& dialogs) {
     }
   }
   ReadSpeechLines(buffer, s);
+  ReadReadingLines(buffer, s);
 }
 
 void SaveStartUp(Dialogs& dialogs) {
@@ -176,6 +216,7 @@ void SaveStartUp(Dialogs& dialogs) {
   buffer.Add(Flag(s.ShowWord));
   AddThresholdLines(buffer, s);
   AddSpeechLines(buffer, s);
+  AddReadingLines(buffer, s);
   Save(dialogs, buffer, path);
 }
 

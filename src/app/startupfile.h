@@ -43,7 +43,20 @@ struct StartUpSettings {
   bool SpeakWords = true;
   bool SpeakSums = false;
   std::string SpeakVoice = kDefaultVoice;
+  // How the windows read and what a test says, on key lines behind the
+  // speech keys, which an older reader passes over in the same way.
+  std::int32_t TextSize = 100;   // per cent of the desktop's text size, 100 to 300
+  std::string ReadingFont;       // a font family's name; empty for the desktop's own
+  bool HighContrast = false;     // white and yellow on black
+  std::int32_t FlashTime = 100;  // per cent of the word's usual flash, 100 to 400
+  bool KindWord = true;          // a line at the end of a test on what went well
+  bool RightSound = false;       // a short chime after each right answer
 };
+
+inline constexpr std::int32_t kSmallestTextSize = 100;
+inline constexpr std::int32_t kLargestTextSize = 300;
+inline constexpr std::int32_t kShortestFlash = 100;
+inline constexpr std::int32_t kLongestFlash = 400;
 
 // The teachers' level: the Option menu's at first, and adding users' in a
 // program directory made by orvc init.

@@ -70,6 +70,13 @@ void TClassOverviewForm::Refresh() {
   Grid->resizeColumnsToContents();
 }
 
+// The columns fit the text in force, which a learner's text size may have
+// made larger since the rows were read.
+void TClassOverviewForm::showEvent(QShowEvent* event) {
+  THintDialog::showEvent(event);
+  Grid->resizeColumnsToContents();
+}
+
 void TClassOverviewForm::OpenRow(int row) {
   if (row < 0 || row >= model_.rowCount()) return;
   const std::string learner = model_.data(model_.index(row, 0)).toString().toStdString();

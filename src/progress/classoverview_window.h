@@ -37,6 +37,9 @@ class TClassOverviewForm : public THintDialog {
   QTableView* Grid;
   TGridExport* Export;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   ScoreDatabase& database_;
   TProgressForm& progress_;

@@ -78,6 +78,10 @@ void TSF2::BuildControls() {
   PopupMenu1 = new QMenu(this);
   open1 = PopupMenu1->addAction("open");
   Export = new TGridExport(dataSet_, "Score", dialogs_, this);
+  KindWordLabel = new QLabel(this);
+  KindWordLabel->setObjectName("KindWordLabel");
+  KindWordLabel->setAlignment(Qt::AlignCenter);
+  KindWordLabel->setVisible(false);
   ProgressBtn = new QPushButton("&Progress", this);
   ProgressBtn->setAutoDefault(false);
   SetHint(ProgressBtn, "Your tests over time, as charts");
@@ -95,6 +99,7 @@ void TSF2::BuildControls() {
   top->addWidget(RowCount);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
+  layout->addWidget(KindWordLabel);
   layout->addWidget(DBGrid1, 1);
   layout->addWidget(StatusBar1);
   // Tab reads the top row to its end before the grid.
@@ -166,7 +171,20 @@ void TSF2::showEvent(QShowEvent* event) {
 
 void TSF2::hideEvent(QHideEvent* event) {
   THintDialog::hideEvent(event);
-  if (!event->spontaneous()) markedGroup_ = -1;
+  if (!event->spontaneous()) {
+    markedGroup_ = -1;
+    SetKindWord("");
+  }
+}
+
+void TSF2::SetKindWord(const std::string& line) {
+  // Half as large again as the window's text, in the learner's font.
+  QFont large = font();
+  large.setPointSizeF(large.pointSizeF() * 1.5);
+  large.setBold(true);
+  KindWordLabel->setFont(large);
+  KindWordLabel->setText(QString::fromStdString(line));
+  KindWordLabel->setVisible(!line.empty());
 }
 
 void TSF2::keyPressEvent(QKeyEvent* event) {

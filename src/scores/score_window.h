@@ -49,6 +49,9 @@ class TSF2 : public THintDialog {
   // The test session marks the test just taken, then shows the window.
   void SetMarkedGroup(std::int32_t group) { markedGroup_ = group; }
   std::int32_t MarkedGroup() const { return markedGroup_; }
+  // The line at the end of a test on what went well, shown above the rows
+  // until the window closes; none when empty.
+  void SetKindWord(const std::string& line);
   bool WordsView() const { return wordsView_; }
   std::uint16_t SortOrder() const { return sortOrder_; }
   std::int32_t ShownGroup() const { return shownGroup_; }
@@ -75,6 +78,7 @@ class TSF2 : public THintDialog {
   QCheckBox* CurentUserOnly;
   QCheckBox* WrongAnswers;
   QCheckBox* RightAnswers;
+  QLabel* KindWordLabel;
   QLabel* Label1;
   QLabel* RowCount;
   TDBGrid* DBGrid1;

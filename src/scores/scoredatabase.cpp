@@ -338,14 +338,17 @@ void ScoreDatabase::LogWord(const std::string& userName, const std::string& list
   RunAndCommit(statement + values);
 }
 
+std::string ScoreDatabase::ScoreKey(const std::string& listPath) const {
+  return CutToCharacters(host_.CurrentDir() + BaseName(listPath) + ".SCO", kFileChars);
+}
+
 void ScoreDatabase::LogScore(const std::string& listPath, const scoreR& result,
                              std::int32_t logGroup, const ScoreWork& alsoWrite) {
   std::string values;
   SqlQuoteList(values, CutToCharacters(result.name, kNameChars));
   SqlQuoteList(values, TodayText());
   SqlQuoteList(values, NowTimeText());
-  SqlQuoteList(values,
-               CutToCharacters(host_.CurrentDir() + BaseName(listPath) + ".SCO", kFileChars));
+  SqlQuoteList(values, ScoreKey(listPath));
   for (std::int64_t n :
        {std::int64_t{result.max_help}, std::int64_t{result.help_total},
         std::int64_t{result.word_count}, std::int64_t{result.score}, std::int64_t{logGroup}}) {
@@ -357,6 +360,30 @@ void ScoreDatabase::LogScore(const std::string& listPath, const scoreR& result,
       "score,log_group  ) VALUES (" +
           values,
       alsoWrite);
+}
+
+std::optional<PastScore> ScoreDatabase::LastScore(const std::string& userName,
+                                                  const std::string& listPath) {
+  if (!ConectDB()) return std::nullopt;
+  QSqlQuery query(db_);
+  const std::string statement = "SELECT FIRST 1 score, word_count FROM score WHERE name = " +
+                                SqlLiteral(CutToCharacters(userName, kNameChars)) +
+                                " AND file1 = " + SqlLiteral(ScoreKey(listPath)) +
+                                " ORDER BY log_group DESC";
+  if (!Execute(query, QString::fromStdString(statement)) || !query.next()) return std::nullopt;
+  return PastScore{query.value(0).toInt(), query.value(1).toInt()};
+}
+
+bool ScoreDatabase::MissedBefore(const std::string& userName, const std::string& wordKey,
+                                 std::int32_t beforeGroup) {
+  if (!ConectDB()) return false;
+  QSqlQuery query(db_);
+  const std::string statement = "SELECT FIRST 1 1 FROM log WHERE name = " +
+                                SqlLiteral(CutToCharacters(userName, kNameChars)) +
+                                " AND word = " + SqlLiteral(CutToCharacters(wordKey, kWordChars)) +
+                                " AND answer IS NOT NULL AND log_group < " +
+                                std::to_string(beforeGroup);
+  return Execute(query, QString::fromStdString(statement)) && query.next();
 }
 
 }  // namespace orv

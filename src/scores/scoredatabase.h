@@ -1,12 +1,14 @@
 #pragma once
 // The score database as the log window's database components hold it: one
 // connection through Qt's QIBASE driver, one transaction that every write
-// commits, the stored procedure of log groups and the two logging inserts.
+// commits, the stored procedure of log groups, the two logging inserts and
+// what the end of a test reads back of a learner's earlier tests.
 // The windows show their queries through Database().
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "base/dialogs.h"
@@ -46,6 +48,12 @@ class ScoreDatabase {
   // One score row; its file1 is the list key followed by ".SCO".
   void LogScore(const std::string& listPath, const scoreR& result, std::int32_t logGroup,
                 const ScoreWork& alsoWrite = {});
+  // The user's last test of the list, when there was one.
+  std::optional<PastScore> LastScore(const std::string& userName, const std::string& listPath);
+  // Whether the user's log holds a wrong answer to the word in a test before
+  // the group, in any list.
+  bool MissedBefore(const std::string& userName, const std::string& wordKey,
+                    std::int32_t beforeGroup);
 
   // Connects when needed, runs a statement that changes the database and
   // commits it, keeping the transaction open. Raises E_DB_Error when the
@@ -81,6 +89,8 @@ class ScoreDatabase {
   bool Execute(QSqlQuery& query, const QString& statement);
   // Whether the engine still answers on the connection.
   bool ConnectionAlive();
+  // The score rows' key of a list: its folder, base name and ".SCO".
+  std::string ScoreKey(const std::string& listPath) const;
   // Commits and starts the next transaction; false, with the connection
   // closed, when the connection had died and the work went with it.
   bool CommitUnlessGone();

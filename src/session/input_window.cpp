@@ -6,6 +6,7 @@
 
 #include "session/ports.h"
 #include "widgets/formhelpers_window.h"
+#include "widgets/windowlook_window.h"
 
 namespace orv {
 namespace {
@@ -31,20 +32,9 @@ T_Input::T_Input(QWidget* parent)
   setObjectName("_Input");
   setWindowTitle("Input");
   setModal(true);
-  // The client area keeps its size whatever resizes the window.
-  setFixedSize(kWidth, kHeight);
 
   Progress->setObjectName("Progress");
-  Progress->setGeometry(8, 2, kWidth - 16, 16);
-  QPalette red = Progress->palette();
-  red.setColor(QPalette::WindowText, Qt::red);
-  Progress->setPalette(red);
-
   Edit1->setObjectName("Edit1");
-  Edit1->setGeometry(8, 20, kWidth - 16, 34);
-  QFont large = Edit1->font();
-  large.setPointSize(kEditPoints);
-  Edit1->setFont(large);
   SetHint(Edit1, "Type in the word you were asked here");
   Edit1->setAccessibleName("The word");
 
@@ -59,11 +49,7 @@ T_Input::T_Input(QWidget* parent)
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setDefault(true);
   SetHint(BitBtn1, "|When you have type in the word click here or press enter");
-  int x = kButtonGap;
-  for (QPushButton* button : {Replay, BReShow, BStop, BitBtn1}) {
-    button->setGeometry(x, 60, kButtonWidth, 28);
-    x += kButtonWidth + kButtonGap;
-  }
+  LayOut();
   for (QPushButton* button : {Replay, BReShow, BStop}) button->setAutoDefault(false);
 
   connect(BitBtn1, &QPushButton::clicked, this, &T_Input::Button2Click);
@@ -85,7 +71,24 @@ std::optional<std::string> T_Input::Ask(const std::string& progress, const std::
   return Edit1->text().toStdString();
 }
 
+// At the text size in force: the design's places, sizes and font grow with it.
+void T_Input::LayOut() {
+  FitScaled(this, QSize(kWidth, kHeight));
+  Progress->setGeometry(Scaled(QRect(8, 2, kWidth - 16, 16)));
+  QPalette progress = Progress->palette();
+  progress.setColor(QPalette::WindowText, Look().highContrast ? Qt::yellow : Qt::red);
+  Progress->setPalette(progress);
+  Edit1->setGeometry(Scaled(QRect(8, 20, kWidth - 16, 34)));
+  SetScaledPoints(Edit1, kEditPoints);
+  int x = kButtonGap;
+  for (QPushButton* button : {Replay, BReShow, BStop, BitBtn1}) {
+    button->setGeometry(Scaled(QRect(x, 60, kButtonWidth, 28)));
+    x += kButtonWidth + kButtonGap;
+  }
+}
+
 void T_Input::showEvent(QShowEvent* event) {
+  LayOut();
   QDialog::showEvent(event);
   CentreOnScreen(this);
   FormShow();

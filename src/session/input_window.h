@@ -30,6 +30,7 @@ class T_Input : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void LayOut();
   void FormShow();
   void Button2Click();
   void BReShowClick();

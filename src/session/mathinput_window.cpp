@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "widgets/formhelpers_window.h"
+#include "widgets/windowlook_window.h"
 
 namespace orv {
 namespace {
@@ -13,12 +14,6 @@ constexpr int kWidth = 420;
 constexpr int kHeight = 250;
 constexpr int kEditPixels = 16;
 constexpr int kLabelPixels = 19;
-
-void SetPixelFont(QWidget* widget, int pixels) {
-  QFont font = widget->font();
-  font.setPixelSize(pixels);
-  widget->setFont(font);
-}
 
 }  // namespace
 
@@ -36,47 +31,35 @@ TForm1::TForm1(QWidget* parent)
   setObjectName("Form1");
   setWindowTitle("Math input");
   setModal(true);
-  setFixedSize(kWidth, kHeight);
   SetHint(this,
           "Type the answer to the question in the answer box|Type the answer to the question in "
           "the answer box and press enter");
 
   QuestionLabel->setObjectName("QuestionLabel");
-  QuestionLabel->setGeometry(8, 4, kWidth - 16, 24);
   QuestinoEdit->setObjectName("QuestinoEdit");
-  QuestinoEdit->setGeometry(8, 30, kWidth - 16, 30);
   QuestinoEdit->setReadOnly(true);
   QuestinoEdit->setFocusPolicy(Qt::ClickFocus);
   SetHint(QuestinoEdit, "Type the answer to this question in the answer box below");
   QuestionLabel->setBuddy(QuestinoEdit);
 
   AnswerLabel->setObjectName("AnswerLabel");
-  AnswerLabel->setGeometry(8, 66, kWidth - 16, 24);
   SetHint(AnswerLabel, "Type the answer in the box below");
   AnswerEdit->setObjectName("AnswerEdit");
-  AnswerEdit->setGeometry(8, 92, kWidth - 16, 30);
   AnswerLabel->setBuddy(AnswerEdit);
 
-  for (QWidget* label : {QuestionLabel, AnswerLabel}) SetPixelFont(label, kLabelPixels);
-  for (QWidget* edit : {QuestinoEdit, AnswerEdit}) SetPixelFont(edit, kEditPixels);
-
   RoundTo->setObjectName("RoundTo");
-  RoundTo->setGeometry(8, 130, kWidth - 16, 22);
   remain->setObjectName("remain");
-  remain->setGeometry(8, 156, kWidth - 16, 22);
   remain->setAutoFillBackground(true);
 
   BStop->setObjectName("BStop");
-  BStop->setGeometry(kWidth - 324, kHeight - 40, 100, 30);
   BStop->setAutoDefault(false);
   SetHint(BStop, "Stop this test|Stop this test and see the score (or press Esc)");
   connect(BStop, &QPushButton::clicked, this, &QDialog::reject);
   BitBtn1->setObjectName("BitBtn1");
-  BitBtn1->setGeometry(kWidth - 216, kHeight - 40, 100, 30);
   BitBtn1->setDefault(true);
   BitBtn2->setObjectName("BitBtn2");
-  BitBtn2->setGeometry(kWidth - 108, kHeight - 40, 100, 30);
   BitBtn2->setAutoDefault(false);
+  LayOut();
   connect(BitBtn1, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
   connect(BitBtn2, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
 }
@@ -96,7 +79,24 @@ std::optional<std::string> TForm1::AskMath(const std::string& prompt,
   return AnswerEdit->text().toStdString();
 }
 
+// At the text size in force: the design's places, sizes and fonts grow with it.
+void TForm1::LayOut() {
+  FitScaled(this, QSize(kWidth, kHeight));
+  QuestionLabel->setGeometry(Scaled(QRect(8, 4, kWidth - 16, 24)));
+  QuestinoEdit->setGeometry(Scaled(QRect(8, 30, kWidth - 16, 30)));
+  AnswerLabel->setGeometry(Scaled(QRect(8, 66, kWidth - 16, 24)));
+  AnswerEdit->setGeometry(Scaled(QRect(8, 92, kWidth - 16, 30)));
+  for (QWidget* label : {QuestionLabel, AnswerLabel}) SetScaledPixels(label, kLabelPixels);
+  for (QWidget* edit : {QuestinoEdit, AnswerEdit}) SetScaledPixels(edit, kEditPixels);
+  RoundTo->setGeometry(Scaled(QRect(8, 130, kWidth - 16, 22)));
+  remain->setGeometry(Scaled(QRect(8, 156, kWidth - 16, 22)));
+  BStop->setGeometry(Scaled(QRect(kWidth - 324, kHeight - 40, 100, 30)));
+  BitBtn1->setGeometry(Scaled(QRect(kWidth - 216, kHeight - 40, 100, 30)));
+  BitBtn2->setGeometry(Scaled(QRect(kWidth - 108, kHeight - 40, 100, 30)));
+}
+
 void TForm1::showEvent(QShowEvent* event) {
+  LayOut();
   QDialog::showEvent(event);
   CentreOnScreen(this);
   AnswerEdit->setFocus();

@@ -28,6 +28,8 @@ class TForm1 : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void LayOut();
+
   QLabel* QuestionLabel;
   QLineEdit* QuestinoEdit;
   QLabel* AnswerLabel;

@@ -33,6 +33,10 @@ struct SessionSettings {
   std::string voice = kDefaultVoice;     // the language of the speaking voice
   AnswerPolicy answerDefaults;           // what answers may be where a list says nothing
   BoxDays reviewDays = kDefaultBoxDays;  // how long each box of the review waits
+
+  std::int32_t flashPercent = 100;  // the word's flash, per cent of its usual time
+  bool kindWord = true;             // a line at the end on what went well
+  bool rightSound = false;          // a chime after each right answer
 };
 
 // The answer window's buttons that act on the question being asked.
@@ -70,8 +74,9 @@ class SessionWindows {
   virtual void ShowWrongAnswer(const std::string& typed, const std::string& expected) = 0;
   // The beep after a wrong answer, then a wait while window messages are handled.
   virtual void BeepWait(std::uint16_t unused, std::uint16_t ms) = 0;
-  // The score window with the rows of one test marked.
-  virtual void ShowScores(std::int32_t markedGroup) = 0;
+  // The score window with the rows of one test marked, and the line that
+  // tells the learner what went well (none when empty).
+  virtual void ShowScores(std::int32_t markedGroup, const std::string& kindWord) = 0;
   // Whether the program has been told to end (Quit, the database's retry
   // box, the desktop session's end, a signal): a window opened now would
   // close at once, so the test asks and writes nothing more.
@@ -95,6 +100,8 @@ class SessionSounds {
   // Speaks the text with the voice; true when speech was made (and is
   // played where there is an audio device).
   virtual bool Speak(const std::string& text, const std::string& voice) = 0;
+  // Starts the short chime of a right answer.
+  virtual void PlayRightSound() = 0;
 };
 
 class ScoreLog {
@@ -109,6 +116,12 @@ class ScoreLog {
   // review's items that a finished test moves (none for one cut short).
   virtual void LogScore(const std::string& listPath, const scoreR& result, std::int32_t logGroup,
                         const ReviewAnswers& review) = 0;
+  // The learner's last test of the list, when there was one.
+  virtual std::optional<PastScore> LastScore(const std::string& userName,
+                                             const std::string& listPath) = 0;
+  // Whether the learner answered the word wrong in a test before the group.
+  virtual bool MissedBefore(const std::string& userName, const std::string& wordKey,
+                            std::int32_t beforeGroup) = 0;
 };
 
 }  // namespace orv

@@ -18,6 +18,7 @@
 #include "lists/listfile.h"
 #include "scores/sound/speech.h"
 #include "session/checkanswer.h"
+#include "session/kindword.h"
 #include "session/positions.h"
 #include "session/question.h"
 #include "session/reviewschedule.h"
@@ -86,6 +87,7 @@ class TestRun final : public AnswerButtons {
       taken_ = PickQuestion(list_, positions_, q_, inOrder_, positionPath_, dialogs_, question_);
       question_.policy = ListPolicy().Over(settings_.answerDefaults);
       StopIfEnding();
+      const std::int32_t wrongsBefore = wrongs_;
       const Asked asked = AskUntilRight();
       if (asked != Asked::Right) {
         if (asked == Asked::Exit) {
@@ -97,6 +99,7 @@ class TestRun final : public AnswerButtons {
         return;
       }
       if (settings_.logAll) LogAnswer(question_.Key());
+      if (wrongs_ == wrongsBefore) CountIfHardBefore();
     }
     RecordScore(static_cast<std::int32_t>(d_) - wrongs_, d_, Finished());
     KeepPositions();
@@ -200,7 +203,8 @@ class TestRun final : public AnswerButtons {
 
   void ShowWord() {
     const std::string word = question_.Word();
-    windows_.ShowTimedMessage("Word to enter", word, kAqua, WordShowTime(word), kWordExtraTime);
+    windows_.ShowTimedMessage("Word to enter", word, kAqua,
+                              WordShowTime(word, settings_.flashPercent), kWordExtraTime);
   }
 
   // What the list said of the current question's answer (a line is found
@@ -276,6 +280,7 @@ class TestRun final : public AnswerButtons {
     if (verdict == Verdict::Right) {
       taken_.clear();
       NoteItem(false);
+      if (settings_.rightSound) sounds_.PlayRightSound();
       windows_.ShowTimedMessage(" Message ", "RIGHT !!", kLime, 1000, 0);
       StopIfEnding();
       return true;
@@ -322,7 +327,7 @@ class TestRun final : public AnswerButtons {
     // Answered, right or not: the word is not put back.
     taken_.clear();
     if (right && settings_.logAll) LogAnswer(question_.Key());
-    RecordScore(static_cast<std::int32_t>(q_) - wrongs_, q_, {});
+    RecordScore(static_cast<std::int32_t>(q_) - wrongs_, q_, std::nullopt);
   }
 
   // The learner closed the answer window and said so: the test is scored up
@@ -331,7 +336,7 @@ class TestRun final : public AnswerButtons {
     CountHelp();
     const LineNo answered = q_ - 1;
     PutBackQuestion();
-    RecordScore(static_cast<std::int32_t>(answered) - wrongs_, answered, {});
+    RecordScore(static_cast<std::int32_t>(answered) - wrongs_, answered, std::nullopt);
   }
 
   void PutBackQuestion() {
@@ -341,12 +346,31 @@ class TestRun final : public AnswerButtons {
     taken_.clear();
   }
 
-  // A test cut short (ended with "exit" or stopped) moves no box.
-  void RecordScore(std::int32_t score, LineNo wordCount, const ReviewAnswers& review) {
-    log_.LogScore(listPath_, scoreR{user_, score, maxHelp_, helpTotal_, wordCount}, logGroup_,
-                  review);
+  // A word right at the first try that the learner got wrong in an earlier
+  // test is one the end of the test tells of.
+  void CountIfHardBefore() {
+    if (!settings_.kindWord) return;
+    if (log_.MissedBefore(user_, question_.Key(), logGroup_)) ++hardNowRight_;
     StopIfEnding();
-    windows_.ShowScores(logGroup_);
+  }
+
+  // Only a finished test brings its items' answers; one cut short (ended
+  // with "exit" or stopped) moves no box.
+  void RecordScore(std::int32_t score, LineNo wordCount,
+                   const std::optional<ReviewAnswers>& finished) {
+    // The last test is read before this one is written.
+    std::string kindWord;
+    if (settings_.kindWord) {
+      const std::optional<PastScore> last = log_.LastScore(user_, listPath_);
+      StopIfEnding();
+      kindWord = KindWord({static_cast<std::int32_t>(wordCount),
+                           static_cast<std::int32_t>(wordCount) - score, finished.has_value(),
+                           hardNowRight_, last});
+    }
+    log_.LogScore(listPath_, scoreR{user_, score, maxHelp_, helpTotal_, wordCount}, logGroup_,
+                  finished.value_or(ReviewAnswers{}));
+    StopIfEnding();
+    windows_.ShowScores(logGroup_, kindWord);
   }
 
   // The positions not yet asked carry over to the next test.
@@ -387,6 +411,7 @@ class TestRun final : public AnswerButtons {
   std::uint16_t maxHelp_ = 0;
   std::uint16_t helpTotal_ = 0;
   std::int32_t logGroup_ = 0;
+  std::int32_t hardNowRight_ = 0;
   Question question_;
   std::string taken_;  // the position of the question being asked, until it is right
   std::string progress_;
@@ -428,11 +453,13 @@ std::string ProgressText(std::int32_t questions, std::int32_t wrongs, std::int32
          " go''s left out of " + IntText(questions) + " words";
 }
 
-std::uint16_t WordShowTime(const std::string& word) {
+std::uint16_t WordShowTime(const std::string& word, std::int32_t percent) {
   // A word too long to read in a minute is shown as long as the timed
   // message can stay up, together with its extra time.
   constexpr std::uint64_t kLongest = 0xFFFF - kWordExtraTime;
-  return static_cast<std::uint16_t>(std::min<std::uint64_t>(75u * word.size() + 500u, kLongest));
+  const std::uint64_t usual = 75u * word.size() + 500u;
+  const std::uint64_t shown = usual * static_cast<std::uint64_t>(std::max(percent, 1)) / 100u;
+  return static_cast<std::uint16_t>(std::min(shown, kLongest));
 }
 
 }  // namespace orv

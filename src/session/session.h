@@ -38,7 +38,8 @@ class TestSession {
 // The answer window's progress line.
 std::string ProgressText(std::int32_t questions, std::int32_t wrongs, std::int32_t question);
 
-// How long a word is flashed: 75 ms a character and 500 ms more.
-std::uint16_t WordShowTime(const std::string& word);
+// How long a word is flashed: 75 ms a character and 500 ms more, at the per
+// cent of that time the learner's options ask for.
+std::uint16_t WordShowTime(const std::string& word, std::int32_t percent);
 
 }  // namespace orv

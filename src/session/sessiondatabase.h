@@ -2,6 +2,7 @@
 // The session's score log and sounds, kept in the score database, and the
 // review's boxes, moved in the transaction of the score.
 #include "scores/scoredatabase.h"
+#include "scores/sound/beeptone.h"
 #include "scores/sound/soundstore.h"
 #include "scores/sound/speech.h"
 #include "session/ports.h"
@@ -19,6 +20,14 @@ class SessionDatabase : public ScoreLog, public SessionSounds {
   }
   void LogScore(const std::string& listPath, const scoreR& result, std::int32_t logGroup,
                 const ReviewAnswers& review) override;
+  std::optional<PastScore> LastScore(const std::string& userName,
+                                     const std::string& listPath) override {
+    return db_.LastScore(userName, listPath);
+  }
+  bool MissedBefore(const std::string& userName, const std::string& wordKey,
+                    std::int32_t beforeGroup) override {
+    return db_.MissedBefore(userName, wordKey, beforeGroup);
+  }
 
   bool WavForWord(const std::string& name) override { return sounds_.WavForWord(name); }
   void PlayWord(const std::string& name) override { sounds_.PlayWord(name); }
@@ -26,6 +35,7 @@ class SessionDatabase : public ScoreLog, public SessionSounds {
   bool Speak(const std::string& text, const std::string& voice) override {
     return SpeakNow(text, voice);
   }
+  void PlayRightSound() override { PlayRightChime(); }
 
  private:
   ScoreDatabase& db_;

@@ -36,8 +36,8 @@ void SessionUi::BeepWait(std::uint16_t unused, std::uint16_t ms) {
   orv::BeepWait(unused, ms);
 }
 
-void SessionUi::ShowScores(std::int32_t markedGroup) {
-  if (showScores_) showScores_(markedGroup);
+void SessionUi::ShowScores(std::int32_t markedGroup, const std::string& kindWord) {
+  if (showScores_) showScores_(markedGroup, kindWord);
 }
 
 bool SessionUi::ProgramEnding() {

@@ -16,9 +16,9 @@ class TWrongWordsForm;
 class SessionUi : public SessionWindows {
  public:
   // The windows are the program's single instances; showScores opens the
-  // score window with a test marked.
+  // score window with a test marked and the line on what went well.
   SessionUi(TMessageForm& message, T_Input& input, TForm1& math, TWrongWordsForm& wrong,
-            std::function<void(std::int32_t)> showScores)
+            std::function<void(std::int32_t, const std::string&)> showScores)
       : message_(message),
         input_(input),
         math_(math),
@@ -33,7 +33,7 @@ class SessionUi : public SessionWindows {
                                      const std::string& progress) override;
   void ShowWrongAnswer(const std::string& typed, const std::string& expected) override;
   void BeepWait(std::uint16_t unused, std::uint16_t ms) override;
-  void ShowScores(std::int32_t markedGroup) override;
+  void ShowScores(std::int32_t markedGroup, const std::string& kindWord) override;
   bool ProgramEnding() override;
 
  private:
@@ -41,7 +41,7 @@ class SessionUi : public SessionWindows {
   T_Input& input_;
   TForm1& math_;
   TWrongWordsForm& wrong_;
-  std::function<void(std::int32_t)> showScores_;
+  std::function<void(std::int32_t, const std::string&)> showScores_;
 };
 
 }  // namespace orv

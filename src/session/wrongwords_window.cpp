@@ -8,6 +8,7 @@
 #include "session/nearmiss.h"
 #include "session/ports.h"
 #include "widgets/formhelpers_window.h"
+#include "widgets/windowlook_window.h"
 
 namespace orv {
 namespace {
@@ -22,16 +23,25 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
   widget->setPalette(palette);
 }
 
-QLabel* MakeLabel(const char* name, const QString& text, Qt::Alignment alignment,
-                  const QRect& geometry, QWidget* parent) {
+QLabel* MakeLabel(const char* name, const QString& text, Qt::Alignment alignment, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   label->setAlignment(alignment | Qt::AlignVCenter);
-  label->setGeometry(geometry);
-  QFont font = label->font();
-  font.setPointSize(14);
-  label->setFont(font);
   return label;
+}
+
+// The window's colours: its own red, lime and black, or in high contrast
+// white and yellow on black with the right answer black on white.
+struct Colours {
+  QColor window, heading, labels, right, rightText, typed, typedText, nearMiss, button;
+};
+Colours WindowColours(bool highContrast) {
+  if (highContrast) {
+    return {Qt::black, Qt::yellow, Qt::white,  Qt::white, Qt::black,
+            Qt::black, Qt::white,  Qt::yellow, Qt::black};
+  }
+  return {Qt::red, Qt::green, Qt::black, Qt::green, Qt::black,
+          Qt::red, Qt::black, Qt::white, Qt::red};
 }
 
 // The answers sit in coloured boxes.
@@ -59,45 +69,28 @@ QString Marked(const NearMiss& miss) {
 TWrongWordsForm::TWrongWordsForm(SessionSounds& sounds, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       sounds_(sounds),
-      Label5(MakeLabel("Label5", "You Have got it wrong!", Qt::AlignHCenter,
-                       QRect(8, 4, kWidth - 16, 48), this)),
-      Label1(MakeLabel("Label1", "The answer is:", Qt::AlignRight, QRect(8, 60, 150, 28), this)),
-      Label3(MakeLabel("Label3", "", Qt::AlignLeft, QRect(166, 60, 384, 28), this)),
-      Label2(MakeLabel("Label2", "Not:", Qt::AlignRight, QRect(8, 94, 150, 28), this)),
-      Label4(MakeLabel("Label4", "", Qt::AlignLeft, QRect(166, 94, 384, 28), this)),
-      NearMissLabel(
-          MakeLabel("NearMissLabel", "", Qt::AlignLeft, QRect(8, 128, kWidth - 16, 32), this)),
+      Label5(MakeLabel("Label5", "You Have got it wrong!", Qt::AlignHCenter, this)),
+      Label1(MakeLabel("Label1", "The answer is:", Qt::AlignRight, this)),
+      Label3(MakeLabel("Label3", "", Qt::AlignLeft, this)),
+      Label2(MakeLabel("Label2", "Not:", Qt::AlignRight, this)),
+      Label4(MakeLabel("Label4", "", Qt::AlignLeft, this)),
+      NearMissLabel(MakeLabel("NearMissLabel", "", Qt::AlignLeft, this)),
       BitBtn1(new QPushButton("OK", this)) {
   setObjectName("WrongWordsForm");
   setWindowTitle("");
   // The window has no title: a screen reader names it by what it says.
   setAccessibleName(Label5->text());
   setModal(true);
-  setFixedSize(kWidth, kHeight);
   setAutoFillBackground(true);
-  SetColour(this, QPalette::Window, Qt::red);
-
-  QFont script("Lucida Handwriting", 20, QFont::Bold, true);
-  Label5->setFont(script);
-  SetColour(Label5, QPalette::WindowText, Qt::green);
-  for (QLabel* label : {Label1, Label2}) SetColour(label, QPalette::WindowText, Qt::black);
-  FillBackground(Label1, Qt::red);
-  FillBackground(Label3, Qt::green);
-  FillBackground(Label4, Qt::red);
   Label4->setCursor(Qt::ForbiddenCursor);
   NearMissLabel->setTextFormat(Qt::RichText);
-  SetColour(NearMissLabel, QPalette::WindowText, Qt::white);
 
   BitBtn1->setObjectName("BitBtn1");
-  BitBtn1->setGeometry(kWidth - 112, kHeight - 38, 104, 32);
   BitBtn1->setDefault(true);
   BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
   BitBtn1->setLayoutDirection(Qt::RightToLeft);
   BitBtn1->setCursor(Qt::PointingHandCursor);
-  QFont bold = BitBtn1->font();
-  bold.setBold(true);
-  BitBtn1->setFont(bold);
-  SetColour(BitBtn1, QPalette::ButtonText, Qt::red);
+  LayOut();
   connect(BitBtn1, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
 }
 
@@ -109,20 +102,51 @@ void TWrongWordsForm::ShowWrongAnswer(const std::string& typed, const std::strin
   NearMissLabel->setText(miss.line.empty()
                              ? QString()
                              : QString::fromStdString(miss.line).toHtmlEscaped() +
-                                   " <span style=\"font-size:16pt\">" + Marked(miss) + "</span>");
+                                   " <span style=\"font-size:" + QString::number(Scaled(16)) +
+                                   "pt\">" + Marked(miss) + "</span>");
   SetSpokenText(
       BitBtn1,
       {Label1->text() + ' ' + Label3->text(), Label2->text() + ' ' + Label4->text(),
        miss.line.empty() ? QString() : QString::fromStdString(miss.line + " " + expected)});
-  // A near miss gets a line of its own above the OK button.
-  const int height = miss.line.empty() ? kHeight : kHeight + kNearMissHeight;
-  setFixedSize(kWidth, height);
-  BitBtn1->setGeometry(kWidth - 112, height - 38, 104, 32);
+  nearMiss_ = !miss.line.empty();
+  LayOut();
   PaintButtonFace();
   exec();
 }
 
+// At the text size in force, in the colours in force. A near miss gets a
+// line of its own above the OK button.
+void TWrongWordsForm::LayOut() {
+  const int height = nearMiss_ ? kHeight + kNearMissHeight : kHeight;
+  FitScaled(this, QSize(kWidth, height));
+  Label5->setGeometry(Scaled(QRect(8, 4, kWidth - 16, 48)));
+  Label1->setGeometry(Scaled(QRect(8, 60, 150, 28)));
+  Label3->setGeometry(Scaled(QRect(166, 60, 384, 28)));
+  Label2->setGeometry(Scaled(QRect(8, 94, 150, 28)));
+  Label4->setGeometry(Scaled(QRect(166, 94, 384, 28)));
+  NearMissLabel->setGeometry(Scaled(QRect(8, 128, kWidth - 16, 32)));
+  BitBtn1->setGeometry(Scaled(QRect(kWidth - 112, height - 38, 104, 32)));
+  for (QLabel* label : {Label1, Label3, Label2, Label4, NearMissLabel}) SetScaledPoints(label, 14);
+  Label5->setFont(QFont("Lucida Handwriting", Scaled(20), QFont::Bold, true));
+  QFont bold = font();
+  bold.setBold(true);
+  BitBtn1->setFont(bold);
+
+  const Colours colours = WindowColours(Look().highContrast);
+  SetColour(this, QPalette::Window, colours.window);
+  SetColour(Label5, QPalette::WindowText, colours.heading);
+  for (QLabel* label : {Label1, Label2}) SetColour(label, QPalette::WindowText, colours.labels);
+  FillBackground(Label1, colours.window);
+  FillBackground(Label3, colours.right);
+  SetColour(Label3, QPalette::WindowText, colours.rightText);
+  FillBackground(Label4, colours.typed);
+  SetColour(Label4, QPalette::WindowText, colours.typedText);
+  SetColour(NearMissLabel, QPalette::WindowText, colours.nearMiss);
+  SetColour(BitBtn1, QPalette::ButtonText, Look().highContrast ? Qt::yellow : Qt::red);
+}
+
 void TWrongWordsForm::showEvent(QShowEvent* event) {
+  LayOut();
   QDialog::showEvent(event);
   CentreOnScreen(this);
   FormShow();
@@ -139,7 +163,7 @@ void TWrongWordsForm::PlayWrongSound(const std::string& name) {
 
 void TWrongWordsForm::PaintButtonFace() {
   BitBtn1->setAutoFillBackground(true);
-  SetColour(BitBtn1, QPalette::Button, Qt::red);
+  SetColour(BitBtn1, QPalette::Button, WindowColours(Look().highContrast).button);
   BitBtn1->update();
 }
 

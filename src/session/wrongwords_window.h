@@ -27,6 +27,7 @@ class TWrongWordsForm : public QDialog {
   void reject() override {}
 
  private:
+  void LayOut();
   void FormShow();
   void PlayWrongSound(const std::string& name);
   void PaintButtonFace();
@@ -39,6 +40,7 @@ class TWrongWordsForm : public QDialog {
   QLabel* Label4;
   QLabel* NearMissLabel;
   QPushButton* BitBtn1;
+  bool nearMiss_ = false;
 };
 
 }  // namespace orv

@@ -47,9 +47,7 @@ TEditUsers::TEditUsers(PasswordO& users, Dialogs& dialogs, QWidget* parent)
   StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   StringGrid1->setColumnWidth(kNameColumn, 586);
-  // The level column is 69 wide, or as wide as its title where the font needs more.
-  StringGrid1->setColumnWidth(
-      kLevelColumn, std::max(69, StringGrid1->horizontalHeader()->sectionSizeHint(kLevelColumn)));
+  FitLevelColumn();
   StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
   StringGrid1->setShowGrid(true);
@@ -72,6 +70,18 @@ TEditUsers::TEditUsers(PasswordO& users, Dialogs& dialogs, QWidget* parent)
   connect(Delete, &QPushButton::clicked, this, &TEditUsers::DeleteClick);
   connect(AddUser, &QPushButton::clicked, this, &TEditUsers::AddUserClick);
   connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, &TEditUsers::StringGrid1DblClick);
+}
+
+// The level column is 69 wide, or as wide as its title where the font needs
+// more (a learner's text size may have grown since the window was made).
+void TEditUsers::FitLevelColumn() {
+  StringGrid1->setColumnWidth(
+      kLevelColumn, std::max(69, StringGrid1->horizontalHeader()->sectionSizeHint(kLevelColumn)));
+}
+
+void TEditUsers::showEvent(QShowEvent* event) {
+  FitLevelColumn();
+  QDialog::showEvent(event);
 }
 
 void TEditUsers::OpenEditor() {

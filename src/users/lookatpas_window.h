@@ -24,7 +24,11 @@ class TEditUsers : public QDialog {
   // One row per user: name and level.
   void FillGrid();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void FitLevelColumn();
   std::string SelectedName() const;
   void ChangePassClick();
   void DeleteClick();

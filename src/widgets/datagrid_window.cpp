@@ -11,7 +11,6 @@ TDBGrid::TDBGrid(DataSet& dataSet, QWidget* parent) : QTableView(parent), dataSe
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setWordWrap(false);
-  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   horizontalHeader()->setSectionsClickable(true);
   horizontalHeader()->setHighlightSections(false);
@@ -32,6 +31,9 @@ void TDBGrid::SetColumns(const std::vector<GridColumn>& columns, int cap) {
 }
 
 void TDBGrid::ApplyWidths() {
+  // Rows as high as the text in force, which the learner's options may
+  // have made larger since the grid was made.
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   const auto& columns = dataSet_.Columns();
   for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
     const int width = columns[static_cast<std::size_t>(i)].width;

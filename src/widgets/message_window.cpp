@@ -7,6 +7,7 @@
 #include "base/errors.h"
 #include "base/platform.h"
 #include "widgets/formhelpers_window.h"
+#include "widgets/windowlook_window.h"
 
 namespace orv {
 namespace {
@@ -25,14 +26,15 @@ TMessageForm::TMessageForm(QWidget* parent)
       Timer2(new QTimer(this)) {
   setObjectName("MessageForm");
   setModal(true);
-  setFixedSize(kWidth, kHeight);
   setAutoFillBackground(true);
   Label1->setObjectName("Label1");
   Label1->setAlignment(Qt::AlignCenter);
-  Label1->setGeometry(0, 0, kWidth, kHeight);
-  QFont font = Label1->font();
-  font.setPointSize(kTextPoints);
-  Label1->setFont(font);
+  // The background is always a light colour: the text stays black on it
+  // in high contrast too.
+  QPalette black = Label1->palette();
+  black.setColor(QPalette::WindowText, Qt::black);
+  Label1->setPalette(black);
+  LayOut();
   Timer1->setObjectName("Timer1");
   Timer2->setObjectName("Timer2");
   for (QTimer* timer : {Timer1, Timer2}) {
@@ -64,7 +66,15 @@ void TMessageForm::ShowTimedMessage(const std::string& caption, const std::strin
   exec();
 }
 
+// At the text size in force: the window and its text grow with it.
+void TMessageForm::LayOut() {
+  FitScaled(this, QSize(kWidth, kHeight));
+  Label1->setGeometry(Scaled(QRect(0, 0, kWidth, kHeight)));
+  SetScaledPoints(Label1, kTextPoints);
+}
+
 void TMessageForm::showEvent(QShowEvent* event) {
+  LayOut();
   QDialog::showEvent(event);
   CentreOnScreen(this);
   FormShow();

@@ -29,6 +29,7 @@ class TMessageForm : public QDialog {
   void reject() override {}
 
  private:
+  void LayOut();
   void FormShow();
   void Close();
   void Timer2Timer();

@@ -148,7 +148,7 @@ TEST_F(MainWindow, QuitSavesTheCurrentSettingsLogsOutAndEnds) {
   EXPECT_TRUE(Paths().QuitAllowed);
   BufferO saved;
   ASSERT_EQ(LoadFromFile(saved, startUp), 0);
-  ASSERT_EQ(saved.Count(), 19);
+  ASSERT_EQ(saved.Count(), 25);
   EXPECT_EQ(saved.Get(1), "WORDS0.ORV");
   EXPECT_EQ(saved.Get(2), "Nine");
   EXPECT_EQ(saved.Get(3), "1");
@@ -407,6 +407,7 @@ struct StoredSounds : SessionSounds {
   bool WavForWord(const std::string& name) override { return stored.count(name) > 0; }
   void PlayWord(const std::string& name) override { played.push_back(name); }
   bool Speak(const std::string&, const std::string&) override { return false; }
+  void PlayRightSound() override {}
 };
 
 void ClickPicture(TMainForm& form) {

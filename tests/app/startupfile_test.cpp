@@ -40,7 +40,9 @@ const std::string kCreationLines =
     "optionMenuPasLev=10\r\nsoundMenuPasLev=0\r\nlistSoundsPasLev=0\r\n"
     "soundDelPasLev=250\r\nChangeDBPasLev=250\r\ndelFilePasLev=100\r\n"
     "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=210\r\naddUserPasLev=0\r\n"
-    "SpeakWords=1\r\nSpeakSums=0\r\nSpeakVoice=en\r\n";
+    "SpeakWords=1\r\nSpeakSums=0\r\nSpeakVoice=en\r\n"
+    "TextSize=100\r\nReadingFont=\r\nHighContrast=0\r\nFlashTime=100\r\nKindWord=1\r\n"
+    "RightSound=0\r\n";
 
 class StartUpFileTest : public ::testing::Test {
  protected:
@@ -252,6 +254,60 @@ TEST_F(StartUpFileTest, SpeechSettingsAreKeptPerUserAndAnOlderFileGivesTheDefaul
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
+// The reading keys stand behind the speech keys as they do; a size out of
+// its range is brought into it, one that is no number gives the default.
+TEST_F(StartUpFileTest, ReadingSettingsAreKeptPerUserWithinTheirRanges) {
+  const struct {
+    std::vector<std::string> keys;
+    std::int32_t textSize;
+    std::string font;
+    bool highContrast;
+    std::int32_t flash;
+    bool kindWord;
+    bool rightSound;
+  } cases[] = {
+      {{"SpeakWords=1"}, 100, "", false, 100, true, false},
+      {{"textsize=200", "ReadingFont=Andika", "HIGHCONTRAST=1", "FlashTime=300", "KindWord=0",
+        "RightSound=1"},
+       200,
+       "Andika",
+       true,
+       300,
+       false,
+       true},
+      {{"TextSize=900", "FlashTime=50"}, 300, "", false, 100, true, false},
+      {{"TextSize=big", "FlashTime="}, 100, "", false, 100, true, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.keys.front());
+    std::string text = "a.orv\r\nx\r\n0\r\n1\r\n\r\n1\r\n1\r\n";
+    for (const std::string& key : c.keys) text += key + "\r\n";
+    home.Write("User/Ann.DIR/ORV.CON", text);
+    // What the previous user chose is not carried over.
+    Settings().TextSize = 250;
+    Settings().ReadingFont = "OpenDyslexic";
+    Settings().HighContrast = !c.highContrast;
+    Settings().KindWord = !c.kindWord;
+    Settings().RightSound = !c.rightSound;
+    LoadStartUp(dialogs);
+    const StartUpSettings& s = Settings();
+    EXPECT_EQ(s.TextSize, c.textSize);
+    EXPECT_EQ(s.ReadingFont, c.font);
+    EXPECT_EQ(s.HighContrast, c.highContrast);
+    EXPECT_EQ(s.FlashTime, c.flash);
+    EXPECT_EQ(s.KindWord, c.kindWord);
+    EXPECT_EQ(s.RightSound, c.rightSound);
+  }
+  Settings().TextSize = 175;
+  Settings().ReadingFont = "Andika";
+  SaveStartUp(dialogs);
+  Settings() = StartUpSettings{};
+  LoadStartUp(dialogs);
+  EXPECT_EQ(Settings().TextSize, 175);
+  EXPECT_EQ(Settings().ReadingFont, "Andika");
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST_F(StartUpFileTest, AKeyWithoutDigitsFallsBackToItsDefaultAndIsToldOnce) {
   for (const std::string bad : {"ChangeDBPasLev=", "changedbpaslev=high"}) {
     Lines({"a.orv", "x", "0", "1", "", "1", "1", "optionMenuPasLev=3", bad});
@@ -285,7 +341,9 @@ TEST_F(StartUpFileTest, SavingWritesTheSettingsInForce) {
             "optionMenuPasLev=10\r\nsoundMenuPasLev=9\r\nlistSoundsPasLev=0\r\n"
             "soundDelPasLev=250\r\nChangeDBPasLev=250\r\ndelFilePasLev=100\r\n"
             "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=211\r\naddUserPasLev=0\r\n"
-            "SpeakWords=1\r\nSpeakSums=0\r\nSpeakVoice=en\r\n");
+            "SpeakWords=1\r\nSpeakSums=0\r\nSpeakVoice=en\r\n"
+            "TextSize=100\r\nReadingFont=\r\nHighContrast=0\r\nFlashTime=100\r\n"
+            "KindWord=1\r\nRightSound=0\r\n");
   EXPECT_TRUE(dialogs.messages.empty());
 
   // Read back into fresh settings, the same values return.

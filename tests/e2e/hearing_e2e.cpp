@@ -1,6 +1,7 @@
 // What a learner hears during a test, recorded from a private sound server
 // while the program runs through its real windows: the flashed word whole
-// (stored or spoken), and every beep.
+// (stored or spoken), every beep, and the chime of each right answer that the
+// learner's options ask for.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,6 +29,8 @@ constexpr double kWordHertz = 440;  // the stored sound of "heron"
 constexpr double kWordSeconds = 0.8;
 constexpr double kBeepHertz = 880;  // the program's beep
 constexpr double kBeepSeconds = 0.1;
+constexpr double kChimeHertz = 659;  // the chime's second, longer note
+constexpr double kChimeSeconds = 0.25;
 
 // The stretches that begin within [from, to).
 std::vector<HeardSound> Between(const std::vector<HeardSound>& heard, double from, double to) {
@@ -45,7 +48,7 @@ double SpokenSeconds(const std::string& word) {
   return spoken.empty() ? 0 : spoken.back().start + spoken.back().seconds - spoken.front().start;
 }
 
-TEST(Hearing, TheFlashedWordIsHeardWholeAndEveryBeepSounds) {
+TEST(Hearing, TheFlashedWordIsHeardWholeAndEveryBeepAndChimeSounds) {
   test::TempDir home;
   test::NullSinkServer server(home);
   ASSERT_TRUE(server.Ready());
@@ -62,12 +65,15 @@ TEST(Hearing, TheFlashedWordIsHeardWholeAndEveryBeepSounds) {
   ASSERT_EQ(add.exitCode, 0) << add.err;
   const double lark = SpokenSeconds("lark");
   ASSERT_GT(lark, 0.25);
+  // The learner has asked for the chime.
+  home.Write("User/ADMIN.DIR/ORV.CON",
+             "WORDS0.ORV\r\nADMIN\r\n0\r\n1\r\n\r\n1\r\n1\r\nRightSound=1\r\n");
 
   test::SoundRecording recording(home);
   ASSERT_TRUE(recording.Started());
   WindowDriver driver(30000, "MainForm");
   auto right = [](QWidget&) {};
-  LogInAsNewAdmin(driver)
+  LogInAsAdmin(driver)
       .Then("MainForm", "starts the test", [](QWidget& w) { Press(w, Qt::Key_Return); })
       .Then("MessageForm", "sees and hears heron", [](QWidget&) {})
       .Then("_Input", "types it wrong",
@@ -118,10 +124,20 @@ TEST(Hearing, TheFlashedWordIsHeardWholeAndEveryBeepSounds) {
   EXPECT_EQ(Between(beeps, word[0].start + 0.2, word[1].start - 0.2).size(), 1u)
       << test::Describe(beeps);
 
-  // lark is spoken whole after the second heron: from the longest sound
-  // there, through the pauses inside the word.
+  // Each "RIGHT !!" beeps and chimes at once, its last note whole.
+  // Speech has some of the chime's pitch too, but not for as long as its
+  // last note.
+  std::vector<HeardSound> chimes = test::HeardTone(samples, kChimeHertz);
+  std::erase_if(chimes, [](const HeardSound& h) { return h.seconds < kChimeSeconds - 0.03; });
+  ASSERT_EQ(chimes.size(), 2u) << test::Describe(test::HeardTone(samples, kChimeHertz));
+  for (const HeardSound& c : chimes) {
+    EXPECT_EQ(Between(beeps, c.start - 0.4, c.start + 0.1).size(), 1u) << test::Describe(beeps);
+  }
+
+  // lark is spoken whole between the chimes of heron and of lark: from the
+  // longest sound there, through the pauses inside the word.
   const std::vector<HeardSound> after =
-      Between(test::HeardSounds(samples), word[1].start + kWordSeconds, 1e9);
+      Between(test::HeardSounds(samples), chimes[0].start + kChimeSeconds, chimes[1].start - 0.2);
   ASSERT_FALSE(after.empty());
   const HeardSound longest = *std::max_element(
       after.begin(), after.end(),

@@ -18,19 +18,20 @@ inline std::string MakeProgramDirectory(const std::string& home) {
   return init.exitCode == 0 ? std::string() : "orvc init: " + init.err;
 }
 
-// The first steps on a new program directory: ADMIN logs in with the test
-// password and agrees to a new start-up file.
+// ADMIN logs in with the test password.
+inline test::WindowDriver& LogInAsAdmin(test::WindowDriver& driver) {
+  return driver.Then("LoginForm", "logs in", [](QWidget& w) {
+    test::Type(w, "ADMIN");
+    test::Press(w, Qt::Key_Return);
+    test::Type(w, std::string(test::kTestAdminPassword));
+    test::Press(w, Qt::Key_Return);
+  });
+}
+
+// The first log-in of a fresh program directory also makes the start-up file.
 inline test::WindowDriver& LogInAsNewAdmin(test::WindowDriver& driver) {
-  return driver
-      .Then("LoginForm", "logs in",
-            [](QWidget& w) {
-              test::Type(w, "ADMIN");
-              test::Press(w, Qt::Key_Return);
-              test::Type(w, std::string(test::kTestAdminPassword));
-              test::Press(w, Qt::Key_Return);
-            })
-      .Then("OrvMessage", "agrees to a start-up file",
-            [](QWidget& w) { test::Press(w, Qt::Key_Y); });
+  return LogInAsAdmin(driver).Then("OrvMessage", "agrees to a start-up file",
+                                   [](QWidget& w) { test::Press(w, Qt::Key_Y); });
 }
 
 }  // namespace orv::e2e

@@ -48,8 +48,8 @@ struct TestWindowHost : ScoreWindowHost {
 
 // A scripted learner whose test ends with a score window of the caller's.
 struct Learner : ScriptedLearner {
-  void ShowScores(std::int32_t markedGroup) override {
-    ScriptedLearner::ShowScores(markedGroup);
+  void ShowScores(std::int32_t markedGroup, const std::string& kindWord) override {
+    ScriptedLearner::ShowScores(markedGroup, kindWord);
     if (showScores) showScores(markedGroup);
   }
   std::function<void(std::int32_t)> showScores;

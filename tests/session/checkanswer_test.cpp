@@ -60,12 +60,25 @@ TEST(JudgeTyped, AnyTypedAnswerIsJudged) {
   EXPECT_TRUE(Right("x|1e5000", "1e5000"));
 }
 
-TEST(SessionTexts, WordShowTimeStopsWhereTheTimedMessageCanStayUp) {
-  EXPECT_EQ(WordShowTime("house"), 875);
-  EXPECT_EQ(WordShowTime(""), 500);
-  // With the 1500 ms after it, the longest a timed message stays up.
-  for (std::size_t length : {867u, 868u, 100000u}) {
-    EXPECT_EQ(WordShowTime(std::string(length, 'a')) + 1500u, 0xFFFFu) << length;
+TEST(SessionTexts, WordShowTimeGrowsWithTheLearnersFlashAndStopsWhereTheMessageCanStayUp) {
+  const struct {
+    std::size_t length;
+    std::int32_t percent;
+    std::uint32_t ms;
+  } cases[] = {
+      {5, 100, 875},
+      {0, 100, 500},
+      {5, 250, 2187},
+      {5, 400, 3500},
+      // With the 1500 ms after it, the longest a timed message stays up.
+      {867, 100, 0xFFFF - 1500},
+      {868, 100, 0xFFFF - 1500},
+      {100000, 100, 0xFFFF - 1500},
+      {217, 400, 0xFFFF - 1500},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(WordShowTime(std::string(c.length, 'a'), c.percent), c.ms)
+        << c.length << " at " << c.percent;
   }
 }
 

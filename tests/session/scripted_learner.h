@@ -90,8 +90,9 @@ class ScriptedLearner : public SessionWindows {
     orv::BeepWait(unused, ms);
   }
 
-  void ShowScores(std::int32_t markedGroup) override {
+  void ShowScores(std::int32_t markedGroup, const std::string& kindWord) override {
     scoreWindows.push_back(markedGroup);
+    kindWords.push_back(kindWord);
     Note("scores");
   }
 
@@ -115,6 +116,7 @@ class ScriptedLearner : public SessionWindows {
   std::vector<TimedShown> timed;
   std::vector<Reading> readings;
   std::vector<std::int32_t> scoreWindows;
+  std::vector<std::string> kindWords;  // the line of each score window
 
  private:
   void Note(std::string event) {

@@ -34,6 +34,7 @@ struct PlayRecorder : SessionSounds {
     if (made) spoken.push_back(text);
     return made;
   }
+  void PlayRightSound() override { played.push_back("(right chime)"); }
   std::vector<std::string> played;
   std::vector<std::string> spoken;
 

@@ -536,5 +536,36 @@ TEST_F(Session, AnErrorLeavingATestDoesNotBlockTheNext) {
   EXPECT_EQ(Scores().size(), 1u);
 }
 
+// The line at the end reads the learner's own earlier tests: the last score
+// of the list and the words wrong before; another learner's count for
+// nothing. The chime of a right answer plays only when asked for.
+TEST_F(Session, TheKindWordComesFromTheLearnersOwnEarlierTests) {
+  const std::string path = WriteList("three.orv", "cat\r\ndog\r\nemu\r\n");
+  settings.inOrder = true;
+  const struct {
+    std::vector<const char*> answers;
+    const char* user;
+    const char* line;
+  } tests[] = {
+      {{"kat", "kat", "cat", "dag", "dog", "emu"}, "ann", "Well done for finishing!"},
+      {{"cat", "dog", "emu"}, "bob", "All 3 words right at the first try!"},
+      {{"kat", "cat", "dag", "dog", "emu"}, "ann", "Better than last time!"},
+      {{"cat", "dag", "dog", "emu"}, "ann", "A word that was hard before is right now!"},
+  };
+  for (const auto& t : tests) {
+    for (const char* answer : t.answers) learner.Say(answer);
+    Run(path, t.user);
+    ASSERT_FALSE(learner.kindWords.empty());
+    EXPECT_EQ(learner.kindWords.back(), t.line) << learner.kindWords.size();
+  }
+  EXPECT_EQ(std::count(sounds.played.begin(), sounds.played.end(), "(right chime)"), 0);
+  settings.kindWord = false;
+  settings.rightSound = true;
+  learner.Say("cat").Say("dog").Say("emu");
+  Run(path);
+  EXPECT_EQ(learner.kindWords.back(), "");
+  EXPECT_EQ(std::count(sounds.played.begin(), sounds.played.end(), "(right chime)"), 3);
+}
+
 }  // namespace
 }  // namespace orv::test

@@ -33,7 +33,7 @@ class SessionWindowsTest : public SessionTest {
   TWrongWordsForm wrong{sounds};
   std::vector<std::int32_t> scoreWindows;
   SessionUi ui{message, input, math, wrong,
-               [this](std::int32_t group) { scoreWindows.push_back(group); }};
+               [this](std::int32_t group, const std::string&) { scoreWindows.push_back(group); }};
   TestSession windowed{ui, sounds, store, dialogs};
   WindowDriver driver{20000};
 };

@@ -27,6 +27,7 @@ struct StoredSounds : SessionSounds {
   }
   void PlayWord(const std::string& name) override { played.push_back(name); }
   bool Speak(const std::string&, const std::string&) override { return false; }
+  void PlayRightSound() override {}
   std::set<std::string> stored;
   std::vector<std::string> looked;
   std::vector<std::string> played;

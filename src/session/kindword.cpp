@@ -1,0 +1,33 @@
+#include "session/kindword.h"
+
+#include "base/numbertext.h"
+
+namespace orv {
+namespace {
+
+// The share of right words is compared, so a ten-word test and a whole list
+// can follow each other.
+bool Better(std::int32_t score, std::int32_t words, const PastScore& last) {
+  if (last.wordCount <= 0) return false;
+  return std::int64_t{score} * last.wordCount > std::int64_t{last.score} * words;
+}
+
+}  // namespace
+
+std::string KindWord(const TestOutcome& outcome) {
+  if (outcome.words <= 0) return {};
+  if (outcome.wrongs == 0) {
+    return outcome.words == 1 ? "Right at the first try!"
+                              : "All " + IntText(outcome.words) + " words right at the first try!";
+  }
+  if (outcome.hardNowRight == 1) return "A word that was hard before is right now!";
+  if (outcome.hardNowRight > 1) {
+    return IntText(outcome.hardNowRight) + " words that were hard before are right now!";
+  }
+  if (outcome.last && Better(outcome.words - outcome.wrongs, outcome.words, *outcome.last)) {
+    return "Better than last time!";
+  }
+  return outcome.finished ? "Well done for finishing!" : "Well done for the words you did!";
+}
+
+}  // namespace orv
