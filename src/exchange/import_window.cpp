@@ -42,10 +42,13 @@ TImportForm::TImportForm(Dialogs& dialogs, SoundKeeper keepSounds, QWidget* pare
   GroupEdit->setObjectName("GroupEdit");
   ListsView = new QTreeWidget(this);
   ListsView->setObjectName("ListsView");
+  // A screen reader does not take an item view's name from the label above it.
+  ListsView->setAccessibleName("Lists to make");
   ListsView->setHeaderLabels({"List", "Lines", "Note"});
   ListsView->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   ProblemsView = new QListWidget(this);
   ProblemsView->setObjectName("ProblemsView");
+  ProblemsView->setAccessibleName("What cannot be imported");
   Progress = new QProgressBar(this);
   Progress->setObjectName("Progress");
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
