@@ -17,9 +17,11 @@
 #include "progress/mistaketally.h"
 #include "progress/progressdata.h"
 #include "progress/progresstables.h"
+#include "progress/reviewcounts.h"
 #include "progress/tablemodel.h"
 #include "scores/dataset.h"
 #include "scores/scoredatabase.h"
+#include "session/reviewschedule.h"
 #include "users/password.h"
 #include "widgets/tabletext.h"
 
@@ -83,7 +85,8 @@ std::unique_ptr<QAbstractItemModel> Report(const ScoreDatabase& database, const 
   }
   if (o.table == "class") {
     auto model = std::make_unique<TableModel>();
-    model->SetTable(OverviewTable(ClassOverview(ReadTests(db, o.user, o.range), o.users)));
+    model->SetTable(OverviewTable(ClassOverview(ReadTests(db, o.user, o.range), o.users,
+                                                ReadReviewCounts(db, ReviewToday()))));
     model->ShowSign(kTrendColumn);
     return model;
   }
@@ -147,7 +150,8 @@ int Run(const Invocation& inv) {
 
 ORVC_COMMAND("report", kUsage,
              "print the score table, the log, the class overview (tests, latest, best and "
-             "trend per learner and list) or the wrong answers by kind of mistake with the "
+             "trend per learner and list, the learner's review items due and learned) or the wrong "
+             "answers by kind of mistake with the "
              "most frequent of each, as CSV with --csv",
              Run);
 

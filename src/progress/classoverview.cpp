@@ -26,7 +26,8 @@ std::optional<int> Trend(const std::vector<int>& percents) {
 }  // namespace
 
 std::vector<OverviewRow> ClassOverview(const std::vector<TestResult>& tests,
-                                       const std::vector<std::string>& users) {
+                                       const std::vector<std::string>& users,
+                                       const std::map<std::string, ReviewCounts>& review) {
   std::map<std::pair<std::string, std::string>, std::vector<int>> percents;
   std::set<std::string> tested;
   for (const TestResult& t : tests) {
@@ -39,12 +40,14 @@ std::vector<OverviewRow> ClassOverview(const std::vector<TestResult>& tests,
   std::vector<OverviewRow> rows;
   rows.reserve(percents.size());
   for (const auto& [key, p] : percents) {
+    const auto counts = review.find(Upper(key.first));
+    const ReviewCounts learner = counts == review.end() ? ReviewCounts{} : counts->second;
     if (p.empty()) {
-      rows.push_back({key.first, key.second, 0, 0, 0, {}});
+      rows.push_back({key.first, key.second, 0, 0, 0, {}, learner});
       continue;
     }
     rows.push_back({key.first, key.second, static_cast<int>(p.size()), p.back(),
-                    *std::max_element(p.begin(), p.end()), Trend(p)});
+                    *std::max_element(p.begin(), p.end()), Trend(p), learner});
   }
   return rows;
 }

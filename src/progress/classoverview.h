@@ -1,11 +1,14 @@
 #pragma once
 // The class at a glance: one row per learner and list with the number of
-// tests, the latest and the best percentage, and the trend.
+// tests, the latest and the best percentage, the trend, and the learner's
+// review items due and learned.
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "progress/progressdata.h"
+#include "progress/reviewcounts.h"
 
 namespace orv {
 
@@ -19,13 +22,17 @@ struct OverviewRow {
   // earlier half (the middle test of an odd number takes no part), rounded;
   // nothing for a single test.
   std::optional<int> trend;
+  // Over all of the learner's lists, so the same on each of their rows.
+  ReviewCounts review;
 };
 
 // The rows of tests ordered as ReadTests orders them, sorted by learner and
 // list, and a row without tests for each of users who has none (names
 // compared without regard to letter case), so that a teacher sees who has
-// not started.
+// not started. Each row takes its learner's review counts (ReadReviewCounts),
+// none for a learner without boxes.
 std::vector<OverviewRow> ClassOverview(const std::vector<TestResult>& tests,
-                                       const std::vector<std::string>& users = {});
+                                       const std::vector<std::string>& users = {},
+                                       const std::map<std::string, ReviewCounts>& review = {});
 
 }  // namespace orv

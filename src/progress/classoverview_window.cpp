@@ -11,7 +11,9 @@
 #include "progress/daterange_window.h"
 #include "progress/progress_window.h"
 #include "progress/progresstables.h"
+#include "progress/reviewcounts.h"
 #include "scores/scoredatabase.h"
+#include "session/reviewschedule.h"
 #include "widgets/formhelpers_window.h"
 #include "widgets/gridexport_window.h"
 
@@ -63,8 +65,9 @@ void TClassOverviewForm::ShowFor(const ProgressViewer& viewer, std::vector<std::
 
 void TClassOverviewForm::Refresh() {
   if (!database_.ConectDB()) return;
-  model_.SetTable(
-      OverviewTable(ClassOverview(ReadTests(database_.Database(), "", Days->Range()), users_)));
+  const QSqlDatabase db = database_.Database();
+  model_.SetTable(OverviewTable(ClassOverview(ReadTests(db, "", Days->Range()), users_,
+                                              ReadReviewCounts(db, ReviewToday()))));
   model_.ShowSign(kTrendColumn);
   Grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   Grid->resizeColumnsToContents();

@@ -40,14 +40,16 @@ ResultTable MistakesTable(const std::vector<MistakeTally>& kinds) {
 }
 
 ResultTable OverviewTable(const std::vector<OverviewRow>& rows) {
-  ResultTable table{{"Learner", "List", "Tests", "Latest %", "Best %", "Trend"}, {}};
+  ResultTable table{{"Learner", "List", "Tests", "Latest %", "Best %", "Trend", "Due", "Learned"},
+                    {}};
   for (const OverviewRow& r : rows) {
     QVariant trend;
     if (r.trend) trend = *r.trend;
     // A learner who has not started has no percentages to show.
     const QVariant latest = r.tests > 0 ? QVariant(r.latest) : QVariant();
     const QVariant best = r.tests > 0 ? QVariant(r.best) : QVariant();
-    table.rows.push_back({Str(r.name), Str(r.list), r.tests, latest, best, trend});
+    table.rows.push_back(
+        {Str(r.name), Str(r.list), r.tests, latest, best, trend, r.review.due, r.review.learned});
   }
   return table;
 }

@@ -16,7 +16,8 @@ ResultTable TestsTable(const std::vector<TestResult>& tests);
 ResultTable WrongWordsTable(const std::vector<WordCount>& words);
 // Kind, Mistakes, Most frequent (the examples, "; " between them).
 ResultTable MistakesTable(const std::vector<MistakeTally>& kinds);
-// Learner, List, Tests, Latest %, Best %, Trend (empty for one test).
+// Learner, List, Tests, Latest %, Best %, Trend (empty for one test), Due,
+// Learned.
 inline constexpr int kTrendColumn = 5;
 ResultTable OverviewTable(const std::vector<OverviewRow>& rows);
 

@@ -3,6 +3,8 @@
 // the class overview's numbers, and every grid saved as CSV and read back.
 #include <gtest/gtest.h>
 
+#include <QDate>
+
 #include <string>
 #include <vector>
 
@@ -12,9 +14,11 @@
 #include "progress/progress_fixture.h"
 #include "progress/progressdata.h"
 #include "progress/progresstables.h"
+#include "progress/reviewcounts.h"
 #include "progress/tablemodel.h"
 #include "scores/dataset.h"
 #include "scores/logquery.h"
+#include "session/reviewschedule.h"
 #include "widgets/tabletext.h"
 
 namespace orv::test {
@@ -71,8 +75,31 @@ TEST_F(Progress, TheDateRangeKeepsItsFirstAndLastDays) {
 
 TEST_F(Progress, TheOverviewCountsTestsLatestBestAndTrendPerLearnerAndList) {
   FillClass();
-  const std::vector<OverviewRow> rows = ClassOverview(ReadTests(Db(), "", {}));
+  // In place of the boxes the sessions moved, boxes due a day before, on or
+  // after today: ANN in capitals is ann; dan has boxes but no tests, so no row.
+  Exec(host.path, "delete from review_box");
+  struct Box {
+    std::string name;
+    int dueFromToday;
+    int box;
+  };
+  const Box boxes[] = {{"ANN", -1, 2}, {"ann", 0, 5}, {"ann", 1, 5},
+                       {"ann", 1, 3},  {"bob", 0, 1}, {"dan", -1, 5}};
+  const std::int64_t today = ReviewToday();
+  int item = 0;
+  for (const Box& b : boxes) {
+    const QDate due = QDate::fromJulianDay(today + b.dueFromToday);
+    Exec(host.path,
+         "insert into review_box (name, file1, item, box, due_day, asked, missed) "
+         "values ('" +
+             b.name + "', 'ANIMALS', 'w" + std::to_string(++item) + "', " + std::to_string(b.box) +
+             ", '" + due.toString(Qt::ISODate).toStdString() + "', 1, 0)");
+  }
+  const std::vector<OverviewRow> rows =
+      ClassOverview(ReadTests(Db(), "", {}), {}, ReadReviewCounts(Db(), today));
   ASSERT_EQ(rows.size(), 3u);
+  const ReviewCounts due[] = {{2, 2}, {2, 2}, {1, 0}};
+  for (std::size_t r = 0; r < rows.size(); ++r) EXPECT_EQ(rows[r].review, due[r]) << r;
   // ann's animals: 100, 75, 50: the later test less the earlier.
   EXPECT_EQ(rows[0].name, "ann");
   EXPECT_EQ(rows[0].list, "ANIMALS");
@@ -120,9 +147,9 @@ TEST(ClassOverview, UsersWithoutTestsHaveARowOfTheirOwn) {
 
 TEST(ClassOverview, TheOverviewSortsByAnyColumnWithNumbersAsNumbers) {
   TableModel model;
-  model.SetTable(OverviewTable({{"bob", "B", 12, 9, 90, 5},
-                                {"Ann", "A", 3, 100, 100, std::nullopt},
-                                {"cy", "C", 2, 70, 80, -10}}));
+  model.SetTable(OverviewTable({{"bob", "B", 12, 9, 90, 5, {}},
+                                {"Ann", "A", 3, 100, 100, std::nullopt, {}},
+                                {"cy", "C", 2, 70, 80, -10, {}}}));
   model.ShowSign(kTrendColumn);
   auto column = [&](int c) {
     std::vector<std::string> texts;
@@ -171,9 +198,9 @@ TEST_F(Progress, GridsSavedAsCsvReadBackWhole) {
   overview.SetTable(OverviewTable(ClassOverview(ReadTests(Db(), "", {}))));
   overview.ShowSign(kTrendColumn);
   EXPECT_EQ(ReadCsv(CsvText(overview)),
-            (Records{{"Learner", "List", "Tests", "Latest %", "Best %", "Trend"},
-                     {"ann", "ODD, \"NAMES\"", "1", "0", "0", ""},
-                     {"bob", "ANIMALS", "1", "100", "100", ""}}));
+            (Records{{"Learner", "List", "Tests", "Latest %", "Best %", "Trend", "Due", "Learned"},
+                     {"ann", "ODD, \"NAMES\"", "1", "0", "0", "", "0", "0"},
+                     {"bob", "ANIMALS", "1", "100", "100", "", "0", "0"}}));
 
   TableModel words;
   words.SetTable(WrongWordsTable(ReadWrongWords(Db(), "ann", {}, 10)));
