@@ -1,5 +1,6 @@
 #include "progress/progress_window.h"
 
+#include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
@@ -19,6 +20,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "progress/boxhistory.h"
 #include "progress/daterange_window.h"
 #include "progress/mistaketally.h"
 #include "progress/progresstables.h"
@@ -34,11 +36,31 @@ QDateTime MomentOf(const ChartPoint& p) {
                    QTime::fromString(QString::fromStdString(p.time), "HH:mm:ss"));
 }
 
+QDateTime MomentOf(const CalendarDay& day) {
+  return QDateTime(QDate(day.year, static_cast<int>(day.month), static_cast<int>(day.day)),
+                   QTime(0, 0));
+}
+
+QString BoxName(int box) {
+  return box == kReviewBoxes ? QStringLiteral("learned") : QStringLiteral("Box %1").arg(box);
+}
+
 QChartView* NewChartView(QWidget* parent) {
   auto* view = new QChartView(new QChart, parent);
   view->setRenderHint(QPainter::Antialiasing);
   view->chart()->legend()->setAlignment(Qt::AlignBottom);
   return view;
+}
+
+// Clears the chart and gives it a new axis of days at the bottom.
+QDateTimeAxis* ClearToDays(QChart& chart) {
+  chart.removeAllSeries();
+  for (QAbstractAxis* axis : chart.axes()) chart.removeAxis(axis);
+  auto* days = new QDateTimeAxis(&chart);
+  days->setFormat("dd/MM/yyyy");
+  days->setTitleText("Day");
+  chart.addAxis(days, Qt::AlignBottom);
+  return days;
 }
 
 QTableView* NewGrid(TableModel& model, QWidget* parent) {
@@ -94,10 +116,12 @@ void TProgressForm::BuildControls() {
   PercentChart = NewChartView(Tabs);
   HelpChart = NewChartView(Tabs);
   WordsChart = NewChartView(Tabs);
+  BoxesChart = NewChartView(Tabs);
   Tabs->addTab(PercentChart, "Percent &right");
   Tabs->addTab(HelpChart, "&Help used");
   Tabs->addTab(WordsChart, "&Words most often wrong");
-  for (QChartView* chart : {PercentChart, HelpChart, WordsChart}) {
+  Tabs->addTab(BoxesChart, "&Boxes");
+  for (QChartView* chart : {PercentChart, HelpChart, WordsChart, BoxesChart}) {
     chart->setAccessibleName(Tabs->tabText(Tabs->indexOf(chart)).remove('&'));
   }
   Tabs->addTab(GridPage(TestsGrid, TestsExport, tests_, "Tests", dialogs_, Tabs), "T&ests");
@@ -158,6 +182,7 @@ void TProgressForm::Refresh() {
   for (const TestResult& t : tests) mostHelp = std::max(mostHelp, t.helpTotal);
   DrawLines(*HelpChart, HelpSeries(tests), "Help used", mostHelp);
   DrawWords(words);
+  DrawBoxes(FoldBoxMoves(ReadBoxMoves(database_.Database(), learner, range), range.from));
   tests_.SetTable(TestsTable(tests));
   words_.SetTable(WrongWordsTable(words));
   mistakes_.SetTable(MistakesTable(TallyMistakes(
@@ -170,16 +195,11 @@ void TProgressForm::Refresh() {
 void TProgressForm::DrawLines(QChartView& view, const std::vector<ChartSeries>& series,
                               const QString& valueTitle, int top) {
   QChart* chart = view.chart();
-  chart->removeAllSeries();
-  for (QAbstractAxis* axis : chart->axes()) chart->removeAxis(axis);
-  auto* days = new QDateTimeAxis(chart);
-  days->setFormat("dd/MM/yyyy");
-  days->setTitleText("Day");
+  QDateTimeAxis* days = ClearToDays(*chart);
   auto* values = new QValueAxis(chart);
   values->setRange(0, top);
   values->setLabelFormat("%d");
   values->setTitleText(valueTitle);
-  chart->addAxis(days, Qt::AlignBottom);
   chart->addAxis(values, Qt::AlignLeft);
   QDateTime first;
   QDateTime last;
@@ -230,6 +250,47 @@ void TProgressForm::DrawWords(const std::vector<WordCount>& words) {
   bars->attachAxis(counts);
   chart->legend()->setVisible(false);
   chart->setTitle(words.empty() ? "No wrong answers in these days" : QString());
+}
+
+// The boxes stacked from box 1 at the bottom to the learned items on top, so
+// the top edge is every item the learner has met.
+void TProgressForm::DrawBoxes(const std::vector<BoxCounts>& days) {
+  QChart* chart = BoxesChart->chart();
+  QDateTimeAxis* dayAxis = ClearToDays(*chart);
+  auto* counts = new QValueAxis(chart);
+  counts->setLabelFormat("%d");
+  counts->setTitleText("Items");
+  chart->addAxis(counts, Qt::AlignLeft);
+  // Each area owns its two edges, so clearing the chart frees them with it.
+  QList<QPointF> below;
+  int most = 1;
+  for (int box = 1; box <= kReviewBoxes; ++box) {
+    auto* area = new QAreaSeries(chart);
+    auto* upper = new QLineSeries(area);
+    for (const BoxCounts& d : days) {
+      int top = 0;
+      for (int b = 0; b < box; ++b) top += d.items[static_cast<std::size_t>(b)];
+      upper->append(static_cast<qreal>(MomentOf(d.day).toMSecsSinceEpoch()), top);
+      most = std::max(most, top);
+    }
+    area->setUpperSeries(upper);
+    if (!below.isEmpty()) {
+      auto* lower = new QLineSeries(area);
+      lower->append(below);
+      area->setLowerSeries(lower);
+    }
+    below = upper->points();
+    area->setName(BoxName(box));
+    chart->addSeries(area);
+    area->attachAxis(dayAxis);
+    area->attachAxis(counts);
+  }
+  counts->setRange(0, most);
+  counts->setTickCount(std::min(most, 10) + 1);
+  if (!days.empty()) {
+    dayAxis->setRange(MomentOf(days.front().day).addDays(-1), MomentOf(days.back().day).addDays(1));
+  }
+  chart->setTitle(days.empty() ? "No review moves in these days" : QString());
 }
 
 }  // namespace orv

@@ -1,11 +1,12 @@
 #pragma once
 // The progress window: one learner's tests over time, one line per list, the
-// help used, the words most often wrong and the kinds of mistake, in a range of
-// days. It shows no
+// help used, the words most often wrong, the kinds of mistake and the review's
+// boxes, in a range of days. It shows no
 // streaks and compares no child with another.
 #include <string>
 #include <vector>
 
+#include "progress/boxhistory.h"
 #include "progress/progressaccess.h"
 #include "progress/progressdata.h"
 #include "progress/tablemodel.h"
@@ -42,6 +43,7 @@ class TProgressForm : public THintDialog {
   QChartView* PercentChart;
   QChartView* HelpChart;
   QChartView* WordsChart;
+  QChartView* BoxesChart;
   QTableView* TestsGrid;
   QTableView* WordsGrid;
   QTableView* MistakesGrid;
@@ -56,6 +58,7 @@ class TProgressForm : public THintDialog {
   void DrawLines(QChartView& view, const std::vector<ChartSeries>& series,
                  const QString& valueTitle, int top);
   void DrawWords(const std::vector<WordCount>& words);
+  void DrawBoxes(const std::vector<BoxCounts>& days);
 
   ScoreDatabase& database_;
   ProgressViewer viewer_;

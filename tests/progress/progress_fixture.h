@@ -27,6 +27,8 @@ class ClassScoresTest : public SessionTest {
     const std::string group = OneValue(host.path, "select max(log_group) from score");
     Exec(host.path, "update score set date1 = '" + day + "' where log_group = " + group);
     Exec(host.path, "update log set date1 = '" + day + "' where log_group = " + group);
+    Exec(host.path, "update review_move set day1 = '" + day.substr(6) + "-" + day.substr(3, 2) +
+                        "-" + day.substr(0, 2) + "' where log_group = " + group);
   }
 
   QSqlDatabase Db() {

@@ -3,12 +3,14 @@
 // Charts, sorting, the double click, and the grids saved as CSV and printed
 // to PDF.
 #include <sys/stat.h>
+#include <QAreaSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDateTime>
 #include <QFile>
 #include <QHeaderView>
 #include <QHorizontalBarSeries>
@@ -39,6 +41,7 @@ class ProgressWindow : public ProgramWindowTest {
     progress = std::make_unique<TProgressForm>(*database, dialogs);
     WriteList("words0.orv", "house\nmouse\ntree\n");
     Settings().lookOtherUsersPasLev = 200;
+    clock.SetUnixStart(QDateTime::currentSecsSinceEpoch());  // the review's today
     // ann: 100% four days ago, then 66% with "mouse" wrong; bob: 33% once.
     MoveTest(TakeTest("ann", {"house", "mouse", "tree"}), 4);
     TakeTest("ann", {"house", "mose", "mouse", "tree"});
@@ -51,14 +54,17 @@ class ProgressWindow : public ProgramWindowTest {
                           DateText(day.year(), day.month(), day.day()) +
                           "' where log_group = " + std::to_string(group));
     }
+    Exec(host.path, "update review_move set day1 = '" + day.toString(Qt::ISODate).toStdString() +
+                        "' where log_group = " + std::to_string(group));
   }
-  // Each line's name with its points' values, left to right.
+  // Each line's (or stacked area's top edge's) name and values, left to right.
   static std::map<std::string, std::vector<int>> Lines(QChartView& view) {
     std::map<std::string, std::vector<int>> lines;
     for (QAbstractSeries* s : view.chart()->series()) {
-      auto* line = qobject_cast<QLineSeries*>(s);
+      auto* area = qobject_cast<QAreaSeries*>(s);
+      auto* line = area != nullptr ? area->upperSeries() : qobject_cast<QLineSeries*>(s);
       if (line == nullptr) continue;
-      auto& values = lines[line->name().toStdString()];
+      auto& values = lines[s->name().toStdString()];
       for (const QPointF& p : line->points()) values.push_back(static_cast<int>(p.y()));
     }
     return lines;
@@ -92,12 +98,23 @@ TEST_F(ProgressWindow, ALearnerSeesOnlyTheirOwnTestsOneLinePerList) {
         const QAbstractItemModel& kinds = *progress->MistakesGrid->model();
         EXPECT_EQ(kinds.index(0, 0).data().toString(), "missed letter");
         EXPECT_EQ(kinds.index(0, 2).data().toString(), "\"mose\" for \"mouse\"");
+        progress->Tabs->setCurrentWidget(progress->BoxesChart);
+        SaveScreenshot(*progress, "progress-boxes");
         // The first day left out leaves the newer test alone.
         progress->Days->FromOn->setChecked(true);
         progress->Days->FromDate->setDate(QDate::currentDate().addDays(-1));
         progress->Refresh();
         EXPECT_EQ(Lines(*progress->PercentChart),
                   (std::map<std::string, std::vector<int>>{{"WORDS0", {66}}}));
+        // The older test, before the range, put the three words in box 2; today
+        // house and tree went up to box 3 and mouse, missed, fell back to box 1.
+        EXPECT_EQ(
+            Lines(*progress->BoxesChart),
+            (std::map<std::string, std::vector<int>>{
+                {"Box 1", {1}}, {"Box 2", {1}}, {"Box 3", {3}}, {"Box 4", {3}}, {"learned", {3}}}));
+        progress->Days->FromDate->setDate(QDate::currentDate().addDays(1));
+        progress->Refresh();
+        EXPECT_EQ(progress->BoxesChart->chart()->title(), "No review moves in these days");
       });
 }
 
