@@ -1,7 +1,5 @@
 #include "progress/reviewcounts.h"
 
-#include <QDate>
-
 #include "base/strings.h"
 #include "scores/firebird/readonlyselect.h"
 #include "scores/sqlquote.h"
@@ -10,10 +8,8 @@
 namespace orv {
 
 std::map<std::string, ReviewCounts> ReadReviewCounts(const QSqlDatabase& db, std::int64_t today) {
-  const std::string day =
-      SqlLiteral(QDate::fromJulianDay(today).toString(Qt::ISODate).toStdString());
   const ResultTable table = ReadOnlySelect(
-      db, "select name, sum(case when due_day <= date " + day +
+      db, "select name, sum(case when due_day <= " + SqlDayLiteral(today) +
               " then 1 else 0 end), sum(case when box = " + std::to_string(kReviewBoxes) +
               " then 1 else 0 end) from review_box group by name");
   std::map<std::string, ReviewCounts> counts;

@@ -21,10 +21,6 @@ constexpr std::size_t kItemChars = 4000;
 constexpr int kConflictSqlCode = -913;
 constexpr int kDuplicateSqlCode = -803;
 
-std::string DayLiteral(std::int64_t day) {
-  return "DATE " + SqlLiteral(QDate::fromJulianDay(day).toString(Qt::ISODate).toStdString());
-}
-
 std::string Quoted(std::string_view text, std::size_t chars) {
   return SqlLiteral(CutToCharacters(text, chars));
 }
@@ -71,9 +67,9 @@ void MoveReviewBoxes(const QSqlDatabase& db, const std::string& learner, std::in
     const ReviewState after = move.schedule(before);
     Run(db, "EXECUTE PROCEDURE REVIEW_SET(" + name + ", " + Quoted(move.key.file, kFileChars) +
                 ", " + Quoted(move.key.item, kItemChars) + ", " + std::to_string(after.box) + ", " +
-                DayLiteral(after.dueDay) + ", " + DayLiteral(after.lastDay) + ", " +
+                SqlDayLiteral(after.dueDay) + ", " + SqlDayLiteral(after.lastDay) + ", " +
                 std::to_string(after.asked) + ", " + std::to_string(after.missed) + ", " +
-                (move.testDay ? DayLiteral(*move.testDay) : std::string("NULL")) + ", " +
+                (move.testDay ? SqlDayLiteral(*move.testDay) : std::string("NULL")) + ", " +
                 std::to_string(logGroup) + ")");
   }
 }
@@ -90,7 +86,7 @@ std::vector<ReviewRow> ReviewRows(const QSqlDatabase& db, const std::string& lea
   select +=
       "FILE1, ITEM, BOX, DUE_DAY, LAST_DAY, ASKED, MISSED, TEST_DAY FROM REVIEW_BOX WHERE NAME = " +
       Quoted(learner, kNameChars);
-  if (dueBy) select += " AND DUE_DAY <= " + DayLiteral(*dueBy);
+  if (dueBy) select += " AND DUE_DAY <= " + SqlDayLiteral(*dueBy);
   select += " ORDER BY DUE_DAY, BOX, FILE1, ITEM";
   QSqlQuery query = Run(db, select);
   std::vector<ReviewRow> rows;

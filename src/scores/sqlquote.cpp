@@ -1,5 +1,7 @@
 #include "scores/sqlquote.h"
 
+#include <QDate>
+
 namespace orv {
 
 void SqlQuote(std::string& statement, std::string_view value) {
@@ -22,6 +24,10 @@ std::string SqlLiteral(std::string_view value) {
   std::string literal;
   SqlQuote(literal, value);
   return literal;
+}
+
+std::string SqlDayLiteral(std::int64_t julianDay) {
+  return "DATE " + SqlLiteral(QDate::fromJulianDay(julianDay).toString(Qt::ISODate).toStdString());
 }
 
 }  // namespace orv

@@ -1,5 +1,6 @@
 #pragma once
 // Texts placed in SQL statements as string literals.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,8 @@ void SqlQuoteList(std::string& list, std::string_view value);
 
 // The literal of value on its own.
 std::string SqlLiteral(std::string_view value);
+
+// The literal of a calendar day given as its Julian day number: DATE '2026-12-10'.
+std::string SqlDayLiteral(std::int64_t julianDay);
 
 }  // namespace orv
