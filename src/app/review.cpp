@@ -1,5 +1,6 @@
 #include "app/review.h"
 
+#include "app/programpaths.h"
 #include "app/registry.h"
 #include "base/dialogs.h"
 #include "base/numbertext.h"
@@ -7,6 +8,7 @@
 #include "scores/scoredatabase.h"
 #include "session/reviewplan.h"
 #include "session/reviewschedule.h"
+#include "session/reviewselection.h"
 #include "session/session.h"
 
 namespace orv {
@@ -23,7 +25,7 @@ void RunReview(ScoreDatabase& database, TestSession& session, Dialogs& dialogs,
   // A fresh transaction sees the boxes other computers moved a moment ago.
   database.CommitRetaining();
   const std::vector<ReviewRow> due =
-      ReviewRows(database.Database(), user, ReviewToday(), ReviewItemCount());
+      SelectReview(database.Database(), user, ReviewToday(), ReviewItemCount(), Paths().listRoot);
   if (due.empty()) {
     dialogs.Information(NothingDueText(NextReviewDay(database.Database(), user)));
     return;

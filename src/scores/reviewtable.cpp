@@ -6,6 +6,7 @@
 #include <QVariant>
 
 #include "base/utf8.h"
+#include "files/dos.h"
 #include "scores/sqlquote.h"
 
 namespace orv {
@@ -51,7 +52,26 @@ std::string ItemCondition(const std::string& learner, const ReviewItem& key) {
          " AND HASH(ITEM) = HASH(" + item + ") AND ITEM = " + item;
 }
 
+std::optional<std::int64_t> OptionalDay(const QVariant& value) {
+  if (value.isNull()) return std::nullopt;
+  return DayOf(value);
+}
+
+TestDays TestDaysOf(QSqlQuery query) {
+  TestDays days;
+  while (query.next()) days[query.value(0).toString().toStdString()] = DayOf(query.value(1));
+  return days;
+}
+
 }  // namespace
+
+std::string ReviewListKey(std::string_view group, std::string_view listPath) {
+  return std::string(group) + BaseName(listPath);
+}
+
+std::string ReviewListPath(std::string_view listRoot, std::string_view key) {
+  return std::string(listRoot) + std::string(key) + ".ORV";
+}
 
 void MoveReviewBoxes(const QSqlDatabase& db, const std::string& learner, std::int32_t logGroup,
                      const std::vector<ReviewMove>& moves) {
@@ -91,11 +111,10 @@ std::vector<ReviewRow> ReviewRows(const QSqlDatabase& db, const std::string& lea
   QSqlQuery query = Run(db, select);
   std::vector<ReviewRow> rows;
   while (query.next()) {
-    const QVariant testDay = query.value(7);
     rows.push_back(
         {{query.value(0).toString().toStdString(), query.value(1).toString().toStdString()},
          StateOf(query, 2),
-         testDay.isNull() ? std::nullopt : std::optional<std::int64_t>(DayOf(testDay))});
+         OptionalDay(query.value(7))});
   }
   return rows;
 }
@@ -105,6 +124,40 @@ std::optional<std::int64_t> NextReviewDay(const QSqlDatabase& db, const std::str
       Run(db, "SELECT MIN(DUE_DAY) FROM REVIEW_BOX WHERE NAME = " + Quoted(learner, kNameChars));
   if (!query.next() || query.value(0).isNull()) return std::nullopt;
   return DayOf(query.value(0));
+}
+
+void SetGroupTestDay(const QSqlDatabase& db, const std::vector<std::string>& learners,
+                     const std::string& listKey, std::optional<std::int64_t> day) {
+  const std::string file = Quoted(listKey, kFileChars);
+  for (const std::string& learner : learners) {
+    const std::string name = Quoted(learner, kNameChars);
+    Run(db, "DELETE FROM REVIEW_TEST_DAY WHERE NAME = " + name + " AND FILE1 = " + file);
+    if (day) {
+      Run(db, "INSERT INTO REVIEW_TEST_DAY (NAME, FILE1, TEST_DAY) VALUES (" + name + ", " + file +
+                  ", " + SqlDayLiteral(*day) + ")");
+    }
+  }
+}
+
+TestDays GroupTestDays(const QSqlDatabase& db, const std::string& learner) {
+  return TestDaysOf(Run(db, "SELECT FILE1, TEST_DAY FROM REVIEW_TEST_DAY WHERE NAME = " +
+                                Quoted(learner, kNameChars)));
+}
+
+TestDays BoxTestDays(const QSqlDatabase& db, const std::string& learner, std::int64_t after) {
+  return TestDaysOf(Run(db, "SELECT FILE1, MAX(TEST_DAY) FROM REVIEW_BOX WHERE NAME = " +
+                                Quoted(learner, kNameChars) + " AND TEST_DAY > " +
+                                SqlDayLiteral(after) + " GROUP BY FILE1"));
+}
+
+std::unordered_set<std::string> BoxedItems(const QSqlDatabase& db, const std::string& learner,
+                                           const std::string& listKey) {
+  QSqlQuery query =
+      Run(db, "SELECT ITEM FROM REVIEW_BOX WHERE NAME = " + Quoted(learner, kNameChars) +
+                  " AND FILE1 = " + Quoted(listKey, kFileChars));
+  std::unordered_set<std::string> items;
+  while (query.next()) items.insert(query.value(0).toString().toStdString());
+  return items;
 }
 
 }  // namespace orv

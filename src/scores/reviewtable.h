@@ -6,13 +6,22 @@
 #include <QSqlDatabase>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "scores/firebird/engineerror.h"
 
 namespace orv {
+
+// The list key of the review's items: the list's group under the word-list
+// root (empty or ending in "\") and its base name, as in "ann.orv\WORDS0".
+std::string ReviewListKey(std::string_view group, std::string_view listPath);
+// The list file of a key, under the word-list root (ending in a separator).
+std::string ReviewListPath(std::string_view listRoot, std::string_view key);
 
 // Days are Julian day numbers (QDate::toJulianDay).
 struct ReviewState {
@@ -67,5 +76,25 @@ std::vector<ReviewRow> ReviewRows(const QSqlDatabase& db, const std::string& lea
 
 // The first day any of the learner's items is due; nullopt without items.
 std::optional<std::int64_t> NextReviewDay(const QSqlDatabase& db, const std::string& learner);
+
+// Test days by list key.
+using TestDays = std::map<std::string, std::int64_t>;
+
+// Gives each learner the test day of a list (its key), instead of one set
+// before, or with no day clears it; in the caller's open transaction.
+// Raises E_DB_Error.
+void SetGroupTestDay(const QSqlDatabase& db, const std::vector<std::string>& learners,
+                     const std::string& listKey, std::optional<std::int64_t> day);
+
+// The test days set for the learner in the class overview.
+TestDays GroupTestDays(const QSqlDatabase& db, const std::string& learner);
+
+// The lists whose test day (as named when last asked) is after the day
+// given, among the learner's items; the latest such day of each.
+TestDays BoxTestDays(const QSqlDatabase& db, const std::string& learner, std::int64_t after);
+
+// The items of a list the learner has a box for.
+std::unordered_set<std::string> BoxedItems(const QSqlDatabase& db, const std::string& learner,
+                                           const std::string& listKey);
 
 }  // namespace orv

@@ -176,12 +176,21 @@ void UpgradeToReview(QSqlDatabase& db) {
   RunCommitted(db, objects);
 }
 
+// Form 6 keeps the test days teachers set for learners in the class
+// overview: one new table, which programs of form 5 never read.
+void UpgradeToTestDays(QSqlDatabase& db) {
+  if (HasTable(db, "REVIEW_TEST_DAY")) return;
+  RunCommitted(db, {SchemaStatement("CREATE TABLE REVIEW_TEST_DAY"),
+                    SchemaStatement("CREATE INDEX REVIEW_TEST_DAY_NAME")});
+}
+
 void Upgrade(QSqlDatabase& db) {
   const int version = ScoreSchemaVersion(db);
   if (version < 2) UpgradeToDays(db);
   // The review's objects come before the counts' step, which grants every
   // object of the script its rights.
   if (version < 5) UpgradeToReview(db);
+  if (version < 6) UpgradeToTestDays(db);
   if (version < 3) UpgradeToCounts(db);
   // Form 4 gives the accounts of a server their rights: a learner's adds
   // rows and changes none. The rights on procedures come first; the view

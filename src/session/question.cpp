@@ -18,4 +18,11 @@ std::string Question::ShownAnswer() const {
   return orv::ShownAnswer(answer, policy);
 }
 
+std::string ReviewItemOf(const Question& question, const LineItems& items) {
+  for (const std::string& line : {question.prompt + "|" + question.answer, question.answer}) {
+    if (const auto found = items.find(line); found != items.end()) return found->second;
+  }
+  return question.Key();
+}
+
 }  // namespace orv

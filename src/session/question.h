@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "judging/answerpolicy.h"
+#include "lists/compile.h"
 
 namespace orv {
 
@@ -25,5 +26,9 @@ struct Question {
   // The question's key in the answer log.
   std::string Key() const { return HasPrompt() ? prompt + "|" + answer : answer; }
 };
+
+// The review's item of a question of a compiled list: the expression line
+// that made it (items, by the compiled line's text), or the question itself.
+std::string ReviewItemOf(const Question& question, const LineItems& items);
 
 }  // namespace orv

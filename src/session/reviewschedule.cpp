@@ -30,6 +30,12 @@ ReviewState ScheduleReview(const std::optional<ReviewState>& before, ReviewOutco
   return state;
 }
 
+std::optional<std::int64_t> EarlierTestDay(std::optional<std::int64_t> listDay,
+                                           std::optional<std::int64_t> groupDay) {
+  if (!listDay || !groupDay) return listDay ? listDay : groupDay;
+  return std::min(*listDay, *groupDay);
+}
+
 BoxDays BoxDaysOf(const std::string& text) {
   BoxDays days{};
   std::size_t at = 0;

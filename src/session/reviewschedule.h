@@ -27,6 +27,11 @@ ReviewState ScheduleReview(const std::optional<ReviewState>& before, ReviewOutco
                            std::int64_t today, const BoxDays& days,
                            std::optional<std::int64_t> testDay);
 
+// The test day that holds for an item: the earlier of its list's own and the
+// one a teacher set for the learner, when there is either.
+std::optional<std::int64_t> EarlierTestDay(std::optional<std::int64_t> listDay,
+                                           std::optional<std::int64_t> groupDay);
+
 // The days of the five boxes from a setting such as "1,2,4,7,14": five
 // whole numbers of days from 1 to 365; the defaults for anything else.
 BoxDays BoxDaysOf(const std::string& text);

@@ -216,19 +216,13 @@ class TestRun final : public AnswerButtons {
     return {};
   }
 
-  // The review's item of the current question: the expression line that
-  // made it, or the question itself.
-  std::string Item() const {
-    for (const std::string& line : {question_.prompt + "|" + question_.answer, question_.answer}) {
-      if (const auto found = items_.find(line); found != items_.end()) return found->second;
-    }
-    return question_.Key();
-  }
-
   // Notes the current question's item as asked: missed once it was wrong
   // at any try of any of its questions.
   void NoteItem(bool missed) {
-    AskedItem asked{{settings_.currentDir + BaseName(listPath_), Item()}, missed, testDay_};
+    AskedItem asked{
+        {ReviewListKey(settings_.currentDir, listPath_), ReviewItemOf(question_, items_)},
+        missed,
+        testDay_};
     if (plan_ != nullptr) {
       // A review asks in the plan's order: question q is the plan's q-th.
       const ReviewQuestion& question = plan_->questions[q_ - 1u];

@@ -12,18 +12,25 @@ void SessionDatabase::LogScore(const std::string& listPath, const scoreR& result
     db_.LogScore(listPath, result, logGroup);
     return;
   }
-  std::vector<ReviewMove> moves;
-  for (const AskedItem& asked : review.items) {
-    const ReviewOutcome outcome =
-        asked.missed ? ReviewOutcome::Missed : ReviewOutcome::RightFirstTry;
-    moves.push_back({asked.key, asked.testDay,
-                     [&review, &asked, outcome](const std::optional<ReviewState>& before) {
-                       return ScheduleReview(before, outcome, review.today, review.days,
-                                             asked.testDay);
-                     }});
-  }
-  db_.LogScore(listPath, result, logGroup,
-               [&](const QSqlDatabase& db) { MoveReviewBoxes(db, result.name, logGroup, moves); });
+  db_.LogScore(listPath, result, logGroup, [&](const QSqlDatabase& db) {
+    // The days a teacher set are read in the score's transaction, so the
+    // boxes move by the days in force when the test ends.
+    const TestDays groupDays = GroupTestDays(db, result.name);
+    std::vector<ReviewMove> moves;
+    for (const AskedItem& asked : review.items) {
+      const ReviewOutcome outcome =
+          asked.missed ? ReviewOutcome::Missed : ReviewOutcome::RightFirstTry;
+      const auto group = groupDays.find(asked.key.file);
+      const std::optional<std::int64_t> testDay = EarlierTestDay(
+          asked.testDay, group == groupDays.end() ? std::nullopt : std::optional(group->second));
+      // The box keeps the list's own day; a teacher's day is read afresh.
+      moves.push_back({asked.key, asked.testDay,
+                       [&review, outcome, testDay](const std::optional<ReviewState>& before) {
+                         return ScheduleReview(before, outcome, review.today, review.days, testDay);
+                       }});
+    }
+    MoveReviewBoxes(db, result.name, logGroup, moves);
+  });
 }
 
 }  // namespace orv

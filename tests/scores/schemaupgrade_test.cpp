@@ -18,6 +18,7 @@
 #include "score_db_fixture.h"
 #include "scores/firebird/fbclient.h"
 #include "scores/logquery.h"
+#include "scores/reviewtable.h"
 #include "scores/scoredatabase.h"
 
 namespace orv::test {
@@ -58,7 +59,7 @@ class SchemaUpgrade : public ScoreDbTest {
   static Table LogObjects(const std::string& path) {
     const std::string tables =
         " in ('LOG', 'LOG_WORD', 'LOG_COUNT', 'LOG_TOTAL', 'REVIEW_BOX', 'REVIEW_MOVE', "
-        "'REVIEW_LEARNER')";
+        "'REVIEW_LEARNER', 'REVIEW_TEST_DAY')";
     Table objects = Rows(
         path,
         "select 'field', trim(r.rdb$relation_name) || '.' || trim(r.rdb$field_name) || '.' || "
@@ -147,13 +148,16 @@ TEST_F(SchemaUpgrade, ConnectingUpgradesAnOlderDatabaseToTheNewSchema) {
   const std::string fresh = NewDatabase("fresh.gdb");
   EXPECT_EQ(OneValue(fresh, "select version from schema_version"),
             std::to_string(kScoreSchemaVersion));
-  for (int form : {1, 2, 4}) {
+  for (int form : {1, 2, 4, 5}) {
     const std::string older = OlderDatabase(form);
     {
       ScoreDatabase su(dialogs, host);
       ASSERT_TRUE(su.ConectDB());
       EXPECT_EQ(ScoreSchemaVersion(su.Database()), kScoreSchemaVersion);
       EXPECT_TRUE(su.HasCountTables());
+      // The teachers' test days are kept from the first connection on.
+      SetGroupTestDay(su.Database(), {"ann"}, "WORDS0", 2'461'000);
+      EXPECT_EQ(GroupTestDays(su.Database(), "ann"), (TestDays{{"WORDS0", 2'461'000}})) << form;
     }
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
     // Every old row has the day its text names; texts that are no day have none.

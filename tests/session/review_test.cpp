@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "scores/reviewtable.h"
+#include "session/reviewselection.h"
 #include "session/session_fixture.h"
 
 namespace orv::test {
@@ -64,6 +65,91 @@ TEST_P(Review, AListsTestDayKeepsItsWordsFromWaitingPastIt) {
   Run(WriteList("day.orv", "$TESTDAY " + day + "\ncat\n"));
   EXPECT_EQ(Rows("select item, due_day - last_day, test_day from review_box"),
             (std::vector<Row>{{"cat", "1", tomorrow.toString(Qt::ISODate).toStdString()}}));
+}
+
+// The earlier of the list's own day and the teacher's holds for the next
+// due day of a word right at once (box 2, two days without a test day).
+TEST_P(Review, TheEarlierOfTheListsAndTheTeachersTestDayHolds) {
+  const std::int64_t today = ReviewToday();
+  struct Case {
+    std::optional<int> listIn, groupIn;  // days from today
+    const char* due;                     // days to the due day
+  } const cases[] = {{30, 1, "1"}, {1, 30, "1"}, {{}, 1, "1"}, {{}, {}, "2"}, {{}, -1, "2"}};
+  for (const Case& c : cases) {
+    database.RunAndCommit("delete from review_box");
+    database.RunAndCommit("delete from review_test_day");
+    std::string text = "cat\n";
+    if (c.listIn) {
+      const QDate day = QDate::fromJulianDay(today + *c.listIn);
+      text += "$testDay " + day.toString("dd/MM/yyyy").toStdString() + "\n";
+    }
+    if (c.groupIn) {
+      ASSERT_TRUE(database.ConectDB());
+      SetGroupTestDay(database.Database(), {"ann", "bob"}, "DAY", today + *c.groupIn);
+      database.CommitRetaining();
+    }
+    learner.Say("cat");
+    Run(WriteList("day.orv", text));
+    EXPECT_EQ(Rows("select due_day - last_day from review_box"), (std::vector<Row>{{c.due}}))
+        << c.listIn.value_or(0) << " " << c.groupIn.value_or(0);
+  }
+  // Set again, a learner's day is replaced; cleared, it is gone.
+  ASSERT_TRUE(database.ConectDB());
+  SetGroupTestDay(database.Database(), {"ann"}, "DAY", today + 5);
+  EXPECT_EQ(GroupTestDays(database.Database(), "ann"), (TestDays{{"DAY", today + 5}}));
+  SetGroupTestDay(database.Database(), {"ann"}, "DAY", std::nullopt);
+  EXPECT_EQ(GroupTestDays(database.Database(), "ann"), TestDays{});
+  EXPECT_EQ(GroupTestDays(database.Database(), "bob"), (TestDays{{"DAY", today - 1}}));
+}
+
+// Until the test day the review brings the list's items never asked, after
+// the overdue items and before those due today, an expression line as one
+// item; on the day and after it they no longer come. A list whose own line
+// names the day is found by the day its met items were given.
+TEST_P(Review, NeverAskedItemsOfATestDayListComeUntilTheDay) {
+  const std::int64_t today = ReviewToday();
+  const std::string root = dir.Str() + "orv.orv/";
+  const QDate inThree = QDate::fromJulianDay(today + 3);
+  WriteList("dayl.orv",
+            "$testDay " + inThree.toString("dd/MM/yyyy").toStdString() + "\nant\nbee\n");
+  auto box = [&](const char* file, const char* item, int dueIn,
+                 std::optional<std::int64_t> testDay = std::nullopt) {
+    ASSERT_TRUE(database.ConectDB());
+    MoveReviewBoxes(database.Database(), "ann", 1,
+                    {{{file, item}, testDay, [&](const std::optional<ReviewState>&) {
+                        return ReviewState{2, today + dueIn, today - 3, 1, 0};
+                      }}});
+    database.CommitRetaining();
+  };
+  box("REVIEW", "cat", 5);  // met, not due
+  box("OTHER", "owl", -2);  // overdue
+  box("OTHER", "emu", 0);   // due today
+  box("DAYL", "ant", 2, today + 3);
+  auto selected = [&](std::size_t limit) {
+    std::string items;
+    for (const ReviewRow& row : SelectReview(database.Database(), "ann", today, limit, root)) {
+      items += row.key.file + ":" + row.key.item + " ";
+    }
+    return items;
+  };
+  const struct {
+    std::optional<int> groupIn;
+    std::size_t limit;
+    const char* items;
+  } cases[] = {
+      {3, 20, "OTHER:owl DAYL:bee REVIEW:dog REVIEW:$#1to2 x 3 OTHER:emu "},
+      {3, 3, "OTHER:owl DAYL:bee REVIEW:dog "},
+      {3, 1, "OTHER:owl "},
+      {0, 20, "OTHER:owl DAYL:bee OTHER:emu "},
+      {-1, 20, "OTHER:owl DAYL:bee OTHER:emu "},
+      {{}, 20, "OTHER:owl DAYL:bee OTHER:emu "},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(database.ConectDB());
+    SetGroupTestDay(database.Database(), {"ann"}, "REVIEW",
+                    c.groupIn ? std::optional(today + *c.groupIn) : std::nullopt);
+    EXPECT_EQ(selected(c.limit), c.items) << c.groupIn.value_or(99) << " " << c.limit;
+  }
 }
 
 TEST_P(Review, ATestCutShortMovesNoBox) {
