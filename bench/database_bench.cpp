@@ -4,8 +4,10 @@
 // every form of the log and wrong-word statements, each also as it was
 // written before the day column (cdate on the date texts) for reference, and
 // the counted forms also over the log itself, as before the narrow count
-// tables; and the start of a review over 2,000 items of each user, against
-// the start of a plain list test in the same run. The
+// tables; and the start of a review over 2,000 items of each user (its
+// selection alone too, and starts on a day with few items due, without and
+// with a teacher's test day that fills the review with a list's never-asked
+// words), against the start of a plain list test in the same run. The
 // large database is built once in $ORV_BENCH_DIR (default: the temporary
 // folder) and reused by later runs.
 #include <benchmark/benchmark.h>
@@ -20,6 +22,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <vector>
@@ -36,6 +39,7 @@
 #include "scores/wordtotals.h"
 #include "session/reviewplan.h"
 #include "session/reviewschedule.h"
+#include "session/reviewselection.h"
 #include "session_fixtures.h"
 
 namespace {
@@ -354,9 +358,11 @@ BENCHMARK(BM_ScoreWindowQuery)->Unit(benchmark::kMillisecond);
 void BM_StartReview(benchmark::State& state) {
   ScoreDatabase& su = Large();
   orv::bench::TestBench bench;
+  const std::string root = bench.dir.Str() + "orv.orv/";
   std::size_t questions = 0;
   for (auto _ : state) {
-    const auto due = orv::ReviewRows(su.Database(), "user7", orv::ReviewToday(), orv::kReviewItems);
+    const auto due =
+        orv::SelectReview(su.Database(), "user7", orv::ReviewToday(), orv::kReviewItems, root);
     const orv::ReviewPlan plan = orv::PlanReview(due);
     questions = plan.questions.size();
     bench.session.RunReview(plan, "user7", bench.settings);
@@ -364,6 +370,46 @@ void BM_StartReview(benchmark::State& state) {
   state.counters["questions"] = static_cast<double>(questions);
 }
 BENCHMARK(BM_StartReview)->Unit(benchmark::kMillisecond);
+
+// The selection of BM_StartReview alone: where its time goes.
+void BM_SelectReview(benchmark::State& state) {
+  ScoreDatabase& su = Large();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        orv::SelectReview(su.Database(), "user7", orv::ReviewToday(), orv::kReviewItems, ""));
+  }
+}
+BENCHMARK(BM_SelectReview)->Unit(benchmark::kMillisecond);
+
+// The start on a day when none of user7's items is overdue yet, so the
+// items due that day do not fill the review: with no test day (0), and
+// with a teacher's test day (1) that brings a list of 4,000 words, the
+// learner's 2,000 boxes among them, which is read and compiled, its boxes
+// read, and never-asked words fill the review.
+void BM_StartReviewFewDue(benchmark::State& state) {
+  ScoreDatabase& su = Large();
+  orv::bench::TestBench bench;
+  const std::string root = bench.dir.Str() + "orv.orv/";
+  std::filesystem::create_directories(root + "bench.orv");
+  std::string words;
+  for (int i = 0; i < 2 * kReviewItemsPerUser; ++i) words += "word" + std::to_string(i) + "\r\n";
+  std::ofstream(root + "bench.orv/WORDS7.ORV", std::ios::binary) << words;
+  const std::int64_t today = orv::ReviewToday() - 31;
+  // Set in the open transaction and undone at the end: the database stays as built.
+  if (state.range(0) != 0) {
+    orv::SetGroupTestDay(su.Database(), {"user7"}, "bench.orv\\WORDS7", today + 10);
+  }
+  std::size_t questions = 0;
+  for (auto _ : state) {
+    const auto due = orv::SelectReview(su.Database(), "user7", today, orv::kReviewItems, root);
+    const orv::ReviewPlan plan = orv::PlanReview(due);
+    questions = plan.questions.size();
+    bench.session.RunReview(plan, "user7", bench.settings);
+  }
+  su.Rollback();
+  state.counters["questions"] = static_cast<double>(questions);
+}
+BENCHMARK(BM_StartReviewFewDue)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Start on a plain list of as many words, in the same run.
 void BM_StartListTest(benchmark::State& state) {

@@ -1,17 +1,26 @@
 #include "progress/classoverview_window.h"
 
+#include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <set>
 
+#include "base/strings.h"
+#include "files/dos.h"
 #include "progress/classoverview.h"
 #include "progress/daterange_window.h"
 #include "progress/progress_window.h"
 #include "progress/progresstables.h"
 #include "progress/reviewcounts.h"
+#include "scores/reviewtable.h"
 #include "scores/scoredatabase.h"
 #include "session/reviewschedule.h"
 #include "widgets/formhelpers_window.h"
@@ -34,12 +43,32 @@ TClassOverviewForm::TClassOverviewForm(ScoreDatabase& database, TProgressForm& p
   Grid->setModel(&model_);
   Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-  Grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  Grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
   Grid->setSortingEnabled(true);
   Grid->horizontalHeader()->setStretchLastSection(true);
   SetHint(Grid, "Click a title to sort by it; double click a row to see that learner's progress");
   Export = new TGridExport(model_, "Class overview", dialogs_, this);
   auto* note = new QLabel("Trend: the later half of the tests against the earlier half", this);
+  auto* testDayLabel = new QLabel("Test da&y of", this);
+  TestDayList = new QComboBox(this);
+  TestDayList->setObjectName("TestDayList");
+  TestDayList->setAccessibleName("Test day list");
+  TestDayList->setEditable(true);
+  TestDayList->setMinimumContentsLength(16);
+  testDayLabel->setBuddy(TestDayList);
+  SetHint(TestDayList, "The list (its group and name) the test day is for");
+  TestDayDate = new QDateEdit(QDate::currentDate().addDays(7), this);
+  TestDayDate->setObjectName("TestDayDate");
+  TestDayDate->setAccessibleName("Test day");
+  TestDayDate->setDisplayFormat("dd/MM/yyyy");
+  TestDayDate->setCalendarPopup(true);
+  SetHint(TestDayDate, "Until this day the review brings every item of the list");
+  SetTestDayButton = new QPushButton("&Set test day", this);
+  SetTestDayButton->setObjectName("SetTestDay");
+  SetHint(SetTestDayButton, "For the selected learners, or every learner shown when none is");
+  ClearTestDayButton = new QPushButton("C&lear test day", this);
+  ClearTestDayButton->setObjectName("ClearTestDay");
+  SetHint(ClearTestDayButton, "The list's test day set here is taken away");
 
   auto* top = new QHBoxLayout;
   top->addWidget(Days);
@@ -49,11 +78,22 @@ TClassOverviewForm::TClassOverviewForm(ScoreDatabase& database, TProgressForm& p
   layout->addLayout(top);
   layout->addWidget(Grid, 1);
   layout->addWidget(note);
+  auto* testDay = new QHBoxLayout;
+  testDay->addWidget(testDayLabel);
+  testDay->addWidget(TestDayList, 1);
+  testDay->addWidget(TestDayDate);
+  testDay->addWidget(SetTestDayButton);
+  testDay->addWidget(ClearTestDayButton);
+  layout->addLayout(testDay);
   layout->addWidget(StatusBar1);
 
   connect(Days, &TDateRangeBox::Changed, this, [this] { Run([this] { Refresh(); }); });
   connect(Grid, &QAbstractItemView::doubleClicked, this,
           [this](const QModelIndex& index) { Run([this, index] { OpenRow(index.row()); }); });
+  connect(SetTestDayButton, &QPushButton::clicked, this,
+          [this] { Run([this] { SetTestDay(TestDayDate->date().toJulianDay()); }); });
+  connect(ClearTestDayButton, &QPushButton::clicked, this,
+          [this] { Run([this] { SetTestDay(std::nullopt); }); });
   resize(640, 480);
 }
 
@@ -69,6 +109,16 @@ void TClassOverviewForm::Refresh() {
   model_.SetTable(OverviewTable(ClassOverview(ReadTests(db, "", Days->Range()), users_,
                                               ReadReviewCounts(db, ReviewToday()))));
   model_.ShowSign(kTrendColumn);
+  // The lists the class has taken, to choose from; another may be typed.
+  const QString typed = TestDayList->currentText();
+  std::set<QString> lists;
+  for (int row = 0; row < model_.rowCount(); ++row) {
+    const QString list = model_.data(model_.index(row, 1)).toString();
+    if (!list.isEmpty()) lists.insert(list);
+  }
+  TestDayList->clear();
+  for (const QString& list : lists) TestDayList->addItem(list);
+  if (!typed.isEmpty()) TestDayList->setCurrentText(typed);
   Grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   Grid->resizeColumnsToContents();
 }
@@ -78,6 +128,48 @@ void TClassOverviewForm::Refresh() {
 void TClassOverviewForm::showEvent(QShowEvent* event) {
   THintDialog::showEvent(event);
   Grid->resizeColumnsToContents();
+}
+
+std::vector<std::string> TClassOverviewForm::ChosenLearners() const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : Grid->selectionModel()->selectedRows())
+    rows.push_back(index.row());
+  if (rows.empty()) {
+    for (int row = 0; row < model_.rowCount(); ++row) rows.push_back(row);
+  }
+  std::set<std::string> names;
+  for (const int row : rows) {
+    names.insert(model_.data(model_.index(row, 0)).toString().toStdString());
+  }
+  return {names.begin(), names.end()};
+}
+
+void TClassOverviewForm::SetTestDay(std::optional<std::int64_t> day) {
+  const std::string typed = TestDayList->currentText().trimmed().toStdString();
+  if (typed.empty()) {
+    StatusBar1->showMessage("Choose the list the test day is for");
+    return;
+  }
+  // Typed as the list column shows it: the group as it stands, the name in capitals.
+  const std::string list = ReviewListKey(FolderOf(typed), Upper(FileNameOf(typed)));
+  const std::vector<std::string> learners = ChosenLearners();
+  if (learners.empty() || !database_.ConectDB()) return;
+  try {
+    SetGroupTestDay(database_.Database(), learners, list, day);
+  } catch (const E_DB_Error&) {
+    database_.Rollback();
+    throw;
+  }
+  database_.CommitRetaining();
+  const QString whom =
+      learners.size() == 1
+          ? QString("1 learner")
+          : QString("%1 learners").arg(static_cast<qsizetype>(learners.size()));
+  const QString name = QString::fromStdString(list);
+  StatusBar1->showMessage(
+      day ? QString("Test day %1 of %2 set for %3")
+                .arg(QDate::fromJulianDay(*day).toString("dd/MM/yyyy"), name, whom)
+          : QString("Test day of %1 cleared for %2").arg(name, whom));
 }
 
 void TClassOverviewForm::OpenRow(int row) {

@@ -1,6 +1,9 @@
 #pragma once
 // The class overview for teachers: one row per learner and list, sortable by
-// any column; a double click opens that learner's progress.
+// any column; a double click opens that learner's progress. A teacher gives
+// the learners shown (or those selected) a test day for a list, or clears it.
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,6 +11,9 @@
 #include "progress/tablemodel.h"
 #include "widgets/hintdialog_window.h"
 
+class QComboBox;
+class QDateEdit;
+class QPushButton;
 class QTableView;
 
 namespace orv {
@@ -31,16 +37,27 @@ class TClassOverviewForm : public THintDialog {
   // The progress of the learner of a row, in the overview's days.
   void OpenRow(int row);
 
+  // Sets the test day of the list in TestDayList for the learners of the
+  // selected rows, or of every row when none is selected; with no day it
+  // clears it.
+  void SetTestDay(std::optional<std::int64_t> day);
+
   const TableModel& Model() const { return model_; }
 
   TDateRangeBox* Days;
   QTableView* Grid;
   TGridExport* Export;
+  QComboBox* TestDayList;
+  QDateEdit* TestDayDate;
+  QPushButton* SetTestDayButton;
+  QPushButton* ClearTestDayButton;
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  std::vector<std::string> ChosenLearners() const;
+
   ScoreDatabase& database_;
   TProgressForm& progress_;
   ProgressViewer viewer_;

@@ -4,6 +4,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
+#include <tuple>
 
 #include "base/utf8.h"
 #include "files/dos.h"
@@ -28,6 +30,8 @@ std::string Quoted(std::string_view text, std::size_t chars) {
 
 QSqlQuery Run(const QSqlDatabase& db, const std::string& statement) {
   QSqlQuery query(db);
+  // Rows are read once, in order, and only as far as needed.
+  query.setForwardOnly(true);
   if (!query.exec(QString::fromStdString(statement))) {
     const QSqlError error = query.lastError();
     throw E_DB_Error(error.text().toStdString(),
@@ -61,6 +65,17 @@ TestDays TestDaysOf(QSqlQuery query) {
   TestDays days;
   while (query.next()) days[query.value(0).toString().toStdString()] = DayOf(query.value(1));
   return days;
+}
+
+ReviewRow RowOf(const QSqlQuery& query) {
+  return {{query.value(0).toString().toStdString(), query.value(1).toString().toStdString()},
+          StateOf(query, 2),
+          OptionalDay(query.value(7))};
+}
+
+bool RowBefore(const ReviewRow& a, const ReviewRow& b) {
+  return std::tie(a.state.dueDay, a.state.box, a.key.file, a.key.item) <
+         std::tie(b.state.dueDay, b.state.box, b.key.file, b.key.item);
 }
 
 }  // namespace
@@ -101,21 +116,39 @@ bool IsReviewConflict(const E_DB_Error& error) {
 
 std::vector<ReviewRow> ReviewRows(const QSqlDatabase& db, const std::string& learner,
                                   std::optional<std::int64_t> dueBy, std::size_t limit) {
-  std::string select = "SELECT ";
-  if (limit > 0) select += "FIRST " + std::to_string(limit) + " ";
-  select +=
+  std::string rowsDue =
       "FILE1, ITEM, BOX, DUE_DAY, LAST_DAY, ASKED, MISSED, TEST_DAY FROM REVIEW_BOX WHERE NAME = " +
       Quoted(learner, kNameChars);
-  if (dueBy) select += " AND DUE_DAY <= " + SqlDayLiteral(*dueBy);
-  select += " ORDER BY DUE_DAY, BOX, FILE1, ITEM";
-  QSqlQuery query = Run(db, select);
+  if (dueBy) rowsDue += " AND DUE_DAY <= " + SqlDayLiteral(*dueBy);
   std::vector<ReviewRow> rows;
-  while (query.next()) {
-    rows.push_back(
-        {{query.value(0).toString().toStdString(), query.value(1).toString().toStdString()},
-         StateOf(query, 2),
-         OptionalDay(query.value(7))});
+  if (limit == 0) {
+    QSqlQuery query = Run(db, "SELECT " + rowsDue + " ORDER BY DUE_DAY, BOX, FILE1, ITEM");
+    while (query.next()) rows.push_back(RowOf(query));
+    return rows;
   }
+  // Sorted by the engine, the learner's every due row would be read and
+  // sorted with its long texts. Walking the index on name and due day reads
+  // only the rows up to the last day the limit reaches, ordered here. FIRST
+  // keeps the engine walking the index (without it, it may take another
+  // index and sort); a day with more items than it reaches is read again
+  // with more.
+  for (std::size_t first = 2 * limit;; first *= 4) {
+    rows.clear();
+    QSqlQuery query =
+        Run(db, "SELECT FIRST " + std::to_string(first) + " " + rowsDue + " ORDER BY DUE_DAY");
+    std::size_t read = 0;
+    bool reached = false;
+    while (!reached && query.next()) {
+      ++read;
+      ReviewRow row = RowOf(query);
+      reached = rows.size() >= limit && row.state.dueDay > rows[limit - 1].state.dueDay;
+      if (!reached) rows.push_back(std::move(row));
+    }
+    query.finish();
+    if (reached || read < first) break;
+  }
+  std::sort(rows.begin(), rows.end(), RowBefore);
+  if (rows.size() > limit) rows.resize(limit);
   return rows;
 }
 

@@ -177,11 +177,13 @@ void UpgradeToReview(QSqlDatabase& db) {
 }
 
 // Form 6 keeps the test days teachers set for learners in the class
-// overview: one new table, which programs of form 5 never read.
+// overview: one new table, which programs of form 5 never read, and an
+// index on the boxes' test days.
 void UpgradeToTestDays(QSqlDatabase& db) {
   if (HasTable(db, "REVIEW_TEST_DAY")) return;
   RunCommitted(db, {SchemaStatement("CREATE TABLE REVIEW_TEST_DAY"),
-                    SchemaStatement("CREATE INDEX REVIEW_TEST_DAY_NAME")});
+                    SchemaStatement("CREATE INDEX REVIEW_TEST_DAY_NAME"),
+                    SchemaStatement("CREATE INDEX REVIEW_BOX_NAME_TEST")});
 }
 
 void Upgrade(QSqlDatabase& db) {

@@ -16,6 +16,7 @@
 #include <QHorizontalBarSeries>
 #include <QLineSeries>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTableView>
 #include <map>
 
@@ -178,6 +179,41 @@ TEST_F(ProgressWindow, TheOverviewSortsByATitleAndADoubleClickOpensThatLearner) 
         SaveScreenshot(overview, "class-overview");
       });
   EXPECT_EQ(opened, "ann");
+}
+
+// The test day goes to the selected learners only, or to every learner
+// shown when none is selected; the lists to choose from are the class's.
+TEST_F(ProgressWindow, ATeacherSetsAndClearsATestDayForTheLearnersChosen) {
+  using Row = std::vector<std::string>;
+  TClassOverviewForm overview(*database, *progress, dialogs);
+  LogIn("teacher");
+  const QDate day = QDate::currentDate().addDays(9);
+  const std::string dayText = day.toString(Qt::ISODate).toStdString();
+  auto days = [&] {
+    return Rows(host.path, "select name, file1, test_day from review_test_day order by name");
+  };
+  WhileOpen(
+      overview, [&] { OpenClassOverview(overview, dialogs); },
+      [&] {
+        ASSERT_EQ(overview.TestDayList->count(), 1);
+        EXPECT_EQ(overview.TestDayList->itemText(0), "WORDS0");
+        overview.TestDayDate->setDate(day);
+        overview.Grid->selectRow(3);  // bob
+        overview.SetTestDayButton->click();
+        EXPECT_EQ(days(), (std::vector<Row>{{"bob", "WORDS0", dayText}}));
+        overview.Grid->selectRow(2);  // ann
+        SaveScreenshot(overview, "class-overview-test-day");
+        overview.ClearTestDayButton->click();
+        EXPECT_EQ(days(), (std::vector<Row>{{"bob", "WORDS0", dayText}}));
+        overview.Grid->clearSelection();
+        overview.TestDayList->setCurrentText("spell\\words1.orv");
+        overview.SetTestDayButton->click();
+        EXPECT_EQ(days().size(), 7u);
+        EXPECT_EQ(days()[0], (Row{"Boss", "spell\\WORDS1", dayText}));
+        overview.ClearTestDayButton->click();
+        EXPECT_EQ(days(), (std::vector<Row>{{"bob", "WORDS0", dayText}}));
+      });
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
 }
 
 TEST_F(ProgressWindow, GridsAreSavedAsCsvAndPrintedToPdf) {
