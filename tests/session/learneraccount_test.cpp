@@ -50,6 +50,10 @@ TEST_F(LearnerAccount, AWholeTestIsLogged) {
   QSqlQuery remove(learnerDb.Database());
   EXPECT_FALSE(remove.exec(QStringLiteral("DELETE FROM log")));
   EXPECT_FALSE(remove.exec(QStringLiteral("UPDATE review_box SET box = 5")));
+  // Test days are the teachers' to set.
+  EXPECT_FALSE(
+      remove.exec(QStringLiteral("INSERT INTO review_test_day (name, file1, test_day) VALUES "
+                                 "('ann', 'THREE', CURRENT_DATE)")));
   for (const ShownMessage& m : dialogs.messages) {
     EXPECT_EQ(m.text.find("permission"), std::string::npos) << m.text;
   }
