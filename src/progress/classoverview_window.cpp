@@ -161,10 +161,9 @@ void TClassOverviewForm::SetTestDay(std::optional<std::int64_t> day) {
     throw;
   }
   database_.CommitRetaining();
-  const QString whom =
-      learners.size() == 1
-          ? QString("1 learner")
-          : QString("%1 learners").arg(static_cast<qsizetype>(learners.size()));
+  const QString whom = learners.size() == 1
+                           ? QString("1 learner")
+                           : QString("%1 learners").arg(static_cast<qsizetype>(learners.size()));
   const QString name = QString::fromStdString(list);
   StatusBar1->showMessage(
       day ? QString("Test day %1 of %2 set for %3")
