@@ -155,6 +155,8 @@ void TSU::BuildControls() {
   connect(FromTime, &QTimeEdit::timeChanged, this, [this] { Run([this] { ShowSql(); }); });
   connect(updateBtn, &QPushButton::clicked, this, [this] { Run([this] { updateBtnClick(); }); });
   connect(DBGrid1, &TDBGrid::CellClicked, this, &TSU::DBGrid1CellClick);
+  connect(&dataSet_, &QAbstractItemModel::rowsInserted, this,
+          [this] { RowCount->setText(dataSet_.CountText()); });
 }
 
 LogQueryControls TSU::Controls(bool report) {
@@ -238,9 +240,15 @@ void TSU::updateBtnClick() {
                          {"FILE1", "File", 175},
                          {"HELP_COUNT", "Help", 30}});
   }
-  // The grid stands on the last row.
-  DBGrid1->Last();
-  RowCount->setText(QString::number(dataSet_.RowCount()));
+  // The grid stands on the last row when every row came at once; a longer
+  // result shows its first rows at once and the rest as the grid scrolls
+  // (Ctrl+End goes to the last).
+  if (dataSet_.AllFetched()) {
+    DBGrid1->Last();
+  } else {
+    DBGrid1->First();
+  }
+  RowCount->setText(dataSet_.CountText());
 }
 
 void TSU::ShowCurrentUserClick() {
