@@ -225,8 +225,13 @@ void TSU::updateBtnClick() {
   const std::string text = SQL->toPlainText().toStdString();
   if (!database_.ConectDB()) return;
   // Counts over every user and day read the word totals; folded first they
-  // are a row or two per word.
-  if (Count1->isChecked() && database_.HasCountTables()) FoldWordTotals(database_.Database());
+  // are a row or two per word. Only a statement that reads them folds: the
+  // totals gain a row per answer logged, and the first fold after many
+  // answers rewrites them all, which no other form needs to wait for.
+  if (database_.HasCountTables() &&
+      QString::fromStdString(text).contains("log_total", Qt::CaseInsensitive)) {
+    FoldWordTotals(database_.Database());
+  }
   dataSet_.Open(database_.Database(), text);
   DBName->setText(QString::fromStdString("Database name:" + database_.DatabaseName()));
   if (text != BuildSql(false) || Count1->isChecked()) {
