@@ -147,6 +147,7 @@ TEST_F(LogWindow, ALongFormShowsItsFirstRowsAndExportsEveryRow) {
     EXPECT_EQ(dataSet.RowCount(), static_cast<int>(kFetchBlock));
     EXPECT_EQ(window.RowCount->text().toStdString(), std::to_string(kFetchBlock) + "+");
     EXPECT_EQ(window.DBGrid1->CurrentRow(), 0);
+    SaveScreenshot(window, "log-first-block");
     ASSERT_TRUE(window.Export->SaveCsv(QString::fromStdString(csv)));
     EXPECT_EQ(window.RowCount->text().toStdString(), std::to_string(rows));
   });
