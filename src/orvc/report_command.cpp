@@ -15,6 +15,7 @@
 #include "orvc/programdirectory.h"
 #include "progress/classoverview.h"
 #include "progress/mistaketally.h"
+#include "progress/overviewtests.h"
 #include "progress/progressdata.h"
 #include "progress/progresstables.h"
 #include "progress/reviewcounts.h"
@@ -85,7 +86,7 @@ std::unique_ptr<QAbstractItemModel> Report(const ScoreDatabase& database, const 
   }
   if (o.table == "class") {
     auto model = std::make_unique<TableModel>();
-    model->SetTable(OverviewTable(ClassOverview(ReadTests(db, o.user, o.range), o.users,
+    model->SetTable(OverviewTable(ClassOverview(ReadOverviewTests(db, o.user, o.range), o.users,
                                                 ReadReviewCounts(db, ReviewToday()))));
     model->ShowSign(kTrendColumn);
     return model;
@@ -120,6 +121,8 @@ std::unique_ptr<QAbstractItemModel> Report(const ScoreDatabase& database, const 
                       {"HELP_COUNT", "Help"},
                       {"ANSWER", "Answer"}});
   }
+  // A report holds every row.
+  data->FetchAll();
   return data;
 }
 

@@ -2,9 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <set>
-#include <utility>
+#include <tuple>
 
 #include "base/strings.h"
 
@@ -25,28 +24,28 @@ std::optional<int> Trend(const std::vector<int>& percents) {
 
 }  // namespace
 
-std::vector<OverviewRow> ClassOverview(const std::vector<TestResult>& tests,
+std::vector<OverviewRow> ClassOverview(std::vector<ListTests> lists,
                                        const std::vector<std::string>& users,
                                        const std::map<std::string, ReviewCounts>& review) {
-  std::map<std::pair<std::string, std::string>, std::vector<int>> percents;
   std::set<std::string> tested;
-  for (const TestResult& t : tests) {
-    percents[{t.name, t.list}].push_back(t.percent);
-    tested.insert(Upper(t.name));
-  }
+  for (const ListTests& l : lists) tested.insert(Upper(l.name));
   for (const std::string& user : users) {
-    if (tested.insert(Upper(user)).second) percents[{user, ""}];
+    if (tested.insert(Upper(user)).second) lists.push_back({user, "", {}});
   }
+  std::sort(lists.begin(), lists.end(), [](const ListTests& a, const ListTests& b) {
+    return std::tie(a.name, a.list) < std::tie(b.name, b.list);
+  });
   std::vector<OverviewRow> rows;
-  rows.reserve(percents.size());
-  for (const auto& [key, p] : percents) {
-    const auto counts = review.find(Upper(key.first));
+  rows.reserve(lists.size());
+  for (const ListTests& l : lists) {
+    const auto counts = review.find(Upper(l.name));
     const ReviewCounts learner = counts == review.end() ? ReviewCounts{} : counts->second;
+    const std::vector<int>& p = l.percents;
     if (p.empty()) {
-      rows.push_back({key.first, key.second, 0, 0, 0, {}, learner});
+      rows.push_back({l.name, l.list, 0, 0, 0, {}, learner});
       continue;
     }
-    rows.push_back({key.first, key.second, static_cast<int>(p.size()), p.back(),
+    rows.push_back({l.name, l.list, static_cast<int>(p.size()), p.back(),
                     *std::max_element(p.begin(), p.end()), Trend(p), learner});
   }
   return rows;

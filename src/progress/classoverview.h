@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "progress/progressdata.h"
 #include "progress/reviewcounts.h"
 
 namespace orv {
@@ -26,12 +25,19 @@ struct OverviewRow {
   ReviewCounts review;
 };
 
-// The rows of tests ordered as ReadTests orders them, sorted by learner and
+// One learner's percentages on one list, in the order the tests were taken.
+struct ListTests {
+  std::string name;
+  std::string list;
+  std::vector<int> percents;
+};
+
+// One row per learner and list (each once in lists), sorted by learner and
 // list, and a row without tests for each of users who has none (names
 // compared without regard to letter case), so that a teacher sees who has
 // not started. Each row takes its learner's review counts (ReadReviewCounts),
 // none for a learner without boxes.
-std::vector<OverviewRow> ClassOverview(const std::vector<TestResult>& tests,
+std::vector<OverviewRow> ClassOverview(std::vector<ListTests> lists,
                                        const std::vector<std::string>& users = {},
                                        const std::map<std::string, ReviewCounts>& review = {});
 

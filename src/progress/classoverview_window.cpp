@@ -17,6 +17,7 @@
 #include "files/dos.h"
 #include "progress/classoverview.h"
 #include "progress/daterange_window.h"
+#include "progress/overviewtests.h"
 #include "progress/progress_window.h"
 #include "progress/progresstables.h"
 #include "progress/reviewcounts.h"
@@ -106,7 +107,7 @@ void TClassOverviewForm::ShowFor(const ProgressViewer& viewer, std::vector<std::
 void TClassOverviewForm::Refresh() {
   if (!database_.ConectDB()) return;
   const QSqlDatabase db = database_.Database();
-  model_.SetTable(OverviewTable(ClassOverview(ReadTests(db, "", Days->Range()), users_,
+  model_.SetTable(OverviewTable(ClassOverview(ReadOverviewTests(db, "", Days->Range()), users_,
                                               ReadReviewCounts(db, ReviewToday()))));
   model_.ShowSign(kTrendColumn);
   // The lists the class has taken, to choose from; another may be typed.

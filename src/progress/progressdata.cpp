@@ -8,11 +8,9 @@
 #include "scores/sqlquote.h"
 
 namespace orv {
-namespace {
-
-constexpr std::string_view kScoreSuffix = ".SCO";
 
 std::string ListOfKey(std::string key) {
+  constexpr std::string_view kScoreSuffix = ".SCO";
   if (key.size() >= kScoreSuffix.size() &&
       QString::fromStdString(key.substr(key.size() - kScoreSuffix.size()))
               .compare(QLatin1String(kScoreSuffix.data()), Qt::CaseInsensitive) == 0) {
@@ -20,6 +18,8 @@ std::string ListOfKey(std::string key) {
   }
   return key;
 }
+
+namespace {
 
 std::string Text(const QVariant& value) {
   return value.isNull() ? std::string() : value.toString().toStdString();

@@ -48,6 +48,9 @@ struct WrongAnswer {
   int count = 0;
 };
 
+// The list a score key names: the key without ".SCO" (in any letter case).
+std::string ListOfKey(std::string key);
+
 // The finished tests in the range, of one learner (of every learner when
 // name is empty), ordered by learner, then by day, time and test number.
 // Tests whose date is no calendar day are left out. Raises E_DB_Error.

@@ -1,23 +1,81 @@
 #include "scores/dataset.h"
 
+#include <limits>
+
 #include "base/strings.h"
-#include "scores/firebird/readonlyselect.h"
+#include "scores/firebird/readonlycursor.h"
 
 namespace orv {
 
-void DataSet::Open(const QSqlDatabase& db, const std::string& statement) {
-  Take(ReadOnlySelect(db, statement));
+DataSet::DataSet(QObject* parent) : QAbstractTableModel(parent) {}
+
+DataSet::~DataSet() = default;
+
+namespace {
+
+// Up to limit rows of the cursor; fewer when it has no more.
+std::vector<std::vector<QVariant>> ReadRows(ReadOnlyCursor& cursor, std::size_t limit) {
+  const int fields = static_cast<int>(cursor.Fields().size());
+  std::vector<std::vector<QVariant>> rows;
+  while (rows.size() < limit && cursor.Next()) {
+    std::vector<QVariant> row;
+    row.reserve(static_cast<std::size_t>(fields));
+    for (int i = 0; i < fields; ++i) row.push_back(cursor.Value(i));
+    rows.push_back(std::move(row));
+  }
+  return rows;
 }
 
-void DataSet::Take(ResultTable table) {
+}  // namespace
+
+void DataSet::Open(const QSqlDatabase& db, const std::string& statement) {
+  // Run and its first rows read before anything shown is replaced, so a
+  // failure leaves the rows as they were.
+  auto cursor = std::make_unique<ReadOnlyCursor>(db, statement);
+  std::vector<std::vector<QVariant>> first = ReadRows(*cursor, kFetchBlock);
   beginResetModel();
-  fields_ = std::move(table.fields);
+  fields_ = cursor->Fields();
   upperFields_.clear();
   for (const std::string& f : fields_) upperFields_.push_back(UpperAZ(f));
-  rows_ = std::move(table.rows);
+  rows_ = std::move(first);
+  cursor_.reset();
+  if (rows_.size() == kFetchBlock) cursor_ = std::move(cursor);
   // The columns stay as laid out while their fields are still there.
   ResolveColumns(std::vector<GridColumn>(columns_));
   endResetModel();
+}
+
+void DataSet::FetchRows(std::size_t limit) {
+  if (!cursor_) return;
+  std::vector<std::vector<QVariant>> more;
+  try {
+    more = ReadRows(*cursor_, limit);
+  } catch (...) {
+    cursor_.reset();
+    throw;
+  }
+  if (more.size() < limit) cursor_.reset();
+  if (more.empty()) return;
+  beginInsertRows({}, RowCount(), RowCount() + static_cast<int>(more.size()) - 1);
+  rows_.insert(rows_.end(), std::make_move_iterator(more.begin()),
+               std::make_move_iterator(more.end()));
+  endInsertRows();
+}
+
+void DataSet::FetchAll() {
+  FetchRows(std::numeric_limits<std::size_t>::max());
+}
+
+QString DataSet::CountText() const {
+  return QString::number(RowCount()) + (AllFetched() ? "" : "+");
+}
+
+bool DataSet::canFetchMore(const QModelIndex& parent) const {
+  return !parent.isValid() && cursor_ != nullptr;
+}
+
+void DataSet::fetchMore(const QModelIndex& parent) {
+  if (!parent.isValid()) FetchRows(kFetchBlock);
 }
 
 void DataSet::ResolveColumns(const std::vector<GridColumn>& columns) {

@@ -155,6 +155,8 @@ void TSU::BuildControls() {
   connect(FromTime, &QTimeEdit::timeChanged, this, [this] { Run([this] { ShowSql(); }); });
   connect(updateBtn, &QPushButton::clicked, this, [this] { Run([this] { updateBtnClick(); }); });
   connect(DBGrid1, &TDBGrid::CellClicked, this, &TSU::DBGrid1CellClick);
+  connect(&dataSet_, &QAbstractItemModel::rowsInserted, this,
+          [this] { RowCount->setText(dataSet_.CountText()); });
 }
 
 LogQueryControls TSU::Controls(bool report) {
@@ -223,8 +225,13 @@ void TSU::updateBtnClick() {
   const std::string text = SQL->toPlainText().toStdString();
   if (!database_.ConectDB()) return;
   // Counts over every user and day read the word totals; folded first they
-  // are a row or two per word.
-  if (Count1->isChecked() && database_.HasCountTables()) FoldWordTotals(database_.Database());
+  // are a row or two per word. Only a statement that reads them folds: the
+  // totals gain a row per answer logged, and the first fold after many
+  // answers rewrites them all, which no other form needs to wait for.
+  if (database_.HasCountTables() &&
+      QString::fromStdString(text).contains("log_total", Qt::CaseInsensitive)) {
+    FoldWordTotals(database_.Database());
+  }
   dataSet_.Open(database_.Database(), text);
   DBName->setText(QString::fromStdString("Database name:" + database_.DatabaseName()));
   if (text != BuildSql(false) || Count1->isChecked()) {
@@ -238,9 +245,15 @@ void TSU::updateBtnClick() {
                          {"FILE1", "File", 175},
                          {"HELP_COUNT", "Help", 30}});
   }
-  // The grid stands on the last row.
-  DBGrid1->Last();
-  RowCount->setText(QString::number(dataSet_.RowCount()));
+  // The grid stands on the last row when every row came at once; a longer
+  // result shows its first rows at once and the rest as the grid scrolls
+  // (Ctrl+End goes to the last).
+  if (dataSet_.AllFetched()) {
+    DBGrid1->Last();
+  } else {
+    DBGrid1->First();
+  }
+  RowCount->setText(dataSet_.CountText());
 }
 
 void TSU::ShowCurrentUserClick() {

@@ -107,6 +107,7 @@ void TSF2::BuildControls() {
       {CheckBox1, CurentUserOnly, WrongAnswers, RightAnswers, ProgressBtn, Export, DBGrid1});
 
   connect(ProgressBtn, &QPushButton::clicked, this, &TSF2::ProgressRequested);
+  connect(&dataSet_, &QAbstractItemModel::rowsInserted, this, &TSF2::ShowCounts);
   connect(BackBtn, &QPushButton::clicked, this, [this] { Run([this] { BackBtnClick(); }); });
   connect(CheckBox1, &QCheckBox::clicked, this, [this] { Run([this] { CheckBox1Click(); }); });
   connect(CurentUserOnly, &QCheckBox::clicked, this,
@@ -161,7 +162,7 @@ void TSF2::ShowWords() {
 }
 
 void TSF2::ShowCounts() {
-  RowCount->setText(QString::number(dataSet_.RowCount()));
+  RowCount->setText(dataSet_.CountText());
 }
 
 void TSF2::showEvent(QShowEvent* event) {
@@ -209,7 +210,10 @@ void TSF2::FormShow() {
 // After a test the grid starts on its row, and a screen reader reads its score.
 void TSF2::ShowMarkedTest() {
   QStringList spoken;
-  for (int row = 0; markedGroup_ != -1 && row < dataSet_.RowCount(); ++row) {
+  for (int row = 0; markedGroup_ != -1; ++row) {
+    // The test's row may lie beyond the rows fetched so far.
+    if (row == dataSet_.RowCount() && !dataSet_.AllFetched()) dataSet_.fetchMore({});
+    if (row >= dataSet_.RowCount()) break;
     if (dataSet_.Value(row, "LOG_GROUP").toLongLong() != markedGroup_) continue;
     DBGrid1->GoToRow(row);
     DBGrid1->setFocus();

@@ -123,6 +123,8 @@ int TSoundsForm::ShowModal() {
 
 void TSoundsForm::LoadList() {
   dataSet_.Open(database_.Database(), "select * from sound");
+  // The list is filtered and searched whole; its blobs are not read.
+  dataSet_.FetchAll();
   // Words deleted during this showing stay out of the list.
   for (int row = dataSet_.RowCount() - 1; row >= 0; --row) {
     const std::string name = dataSet_.Value(row, "NAME").toString().toStdString();

@@ -146,6 +146,7 @@ void TSU1::BitBtn1Click() {
 
 void TSU1::BitBtn2Click() {
   DataSet& data = Data();
+  data.FetchAll();
   if (data.RowCount() == 0) return;
   std::vector<std::string> words;
   words.reserve(static_cast<std::size_t>(data.RowCount()));

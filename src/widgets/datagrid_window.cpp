@@ -63,7 +63,13 @@ void TDBGrid::GoToRow(int row) {
 }
 
 void TDBGrid::Last() {
+  dataSet_.FetchAll();
   GoToRow(dataSet_.RowCount() - 1);
+}
+
+QModelIndex TDBGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  if (action == MoveEnd && modifiers.testFlag(Qt::ControlModifier)) dataSet_.FetchAll();
+  return QTableView::moveCursor(action, modifiers);
 }
 
 void TDBGrid::First() {

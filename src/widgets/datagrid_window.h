@@ -22,6 +22,7 @@ class TDBGrid : public QTableView {
   // The row the grid is on; -1 when it has none.
   int CurrentRow() const;
   void GoToRow(int row);
+  // The last row, once every row is fetched.
   void Last();
   void First();
 
@@ -29,6 +30,11 @@ class TDBGrid : public QTableView {
   // A cell was clicked (also when it was current already).
   void CellClicked(int row, int column);
   void TitleClicked(int column);
+
+ protected:
+  // Ctrl+End goes to the last row of the whole result, not of the rows
+  // fetched so far.
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
  private:
   void ApplyWidths();

@@ -14,7 +14,7 @@
 
 namespace orv {
 
-TGridExport::TGridExport(const QAbstractItemModel& model, const QString& title, Dialogs& dialogs,
+TGridExport::TGridExport(QAbstractItemModel& model, const QString& title, Dialogs& dialogs,
                          QWidget* parent)
     : QToolButton(parent), model_(model), dialogs_(dialogs), title_(title) {
   setObjectName("GridExport");
@@ -29,7 +29,12 @@ TGridExport::TGridExport(const QAbstractItemModel& model, const QString& title, 
   connect(PrintAction, &QAction::triggered, this, &TGridExport::PrintClick);
 }
 
+void TGridExport::FetchAll() {
+  while (model_.canFetchMore({})) model_.fetchMore({});
+}
+
 bool TGridExport::SaveCsv(const QString& path) {
+  FetchAll();
   const int code = WriteFileSafely(path.toStdString(), CsvText(model_));
   if (code == 0) return true;
   dialogs_.Error("Could not write " + path.toStdString() + ": " +
@@ -37,7 +42,8 @@ bool TGridExport::SaveCsv(const QString& path) {
   return false;
 }
 
-void TGridExport::Print(QPrinter& printer) const {
+void TGridExport::Print(QPrinter& printer) {
+  FetchAll();
   QTextDocument document;
   document.setHtml(HtmlTable(model_, title_));
   document.print(&printer);

@@ -15,14 +15,14 @@ class TGridExport : public QToolButton {
   Q_OBJECT
 
  public:
-  // The title heads the printed pages and names the file offered.
-  TGridExport(const QAbstractItemModel& model, const QString& title, Dialogs& dialogs,
-              QWidget* parent);
+  // The title heads the printed pages and names the file offered. Rows the
+  // model has not fetched yet are fetched before saving or printing.
+  TGridExport(QAbstractItemModel& model, const QString& title, Dialogs& dialogs, QWidget* parent);
   void SetTitle(const QString& title) { title_ = title; }
 
   // Writes the grid as CSV; an error box when the file cannot be written.
   bool SaveCsv(const QString& path);
-  void Print(QPrinter& printer) const;
+  void Print(QPrinter& printer);
 
   QAction* SaveCsvAction;
   QAction* PrintAction;
@@ -30,8 +30,9 @@ class TGridExport : public QToolButton {
  private:
   void SaveCsvClick();
   void PrintClick();
+  void FetchAll();
 
-  const QAbstractItemModel& model_;
+  QAbstractItemModel& model_;
   Dialogs& dialogs_;
   QString title_;
 };

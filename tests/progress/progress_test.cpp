@@ -5,12 +5,15 @@
 
 #include <QDate>
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "progress/classoverview.h"
 #include "progress/csv_reader.h"
 #include "progress/mistaketally.h"
+#include "progress/overviewtests.h"
 #include "progress/progress_fixture.h"
 #include "progress/progressdata.h"
 #include "progress/progresstables.h"
@@ -96,7 +99,7 @@ TEST_F(Progress, TheOverviewCountsTestsLatestBestAndTrendPerLearnerAndList) {
              ", '" + due.toString(Qt::ISODate).toStdString() + "', 1, 0)");
   }
   const std::vector<OverviewRow> rows =
-      ClassOverview(ReadTests(Db(), "", {}), {}, ReadReviewCounts(Db(), today));
+      ClassOverview(ReadOverviewTests(Db(), "", {}), {}, ReadReviewCounts(Db(), today));
   ASSERT_EQ(rows.size(), 3u);
   const ReviewCounts due[] = {{2, 2}, {2, 2}, {1, 0}};
   for (std::size_t r = 0; r < rows.size(); ++r) EXPECT_EQ(rows[r].review, due[r]) << r;
@@ -115,6 +118,46 @@ TEST_F(Progress, TheOverviewCountsTestsLatestBestAndTrendPerLearnerAndList) {
   EXPECT_EQ(rows[2].trend, 25);
 }
 
+// The overview reads its tests in a pass of its own; it must group and
+// order them as ReadTests does: ".SCO" in any case names one list, a day
+// and time shared go by test number, times compare as texts, a day that is
+// no calendar day is left out.
+TEST_F(Progress, TheOverviewGroupsAndOrdersTestsAsReadTestsDoes) {
+  struct Row {
+    const char* name;
+    const char* file;
+    const char* date;
+    const char* time;
+    int group;
+    int score;
+  };
+  const Row rows[] = {{"ann", "L.SCO", "02/01/2026", "09:00:00", 7, 1},
+                      {"ann", "L.sco", "01/01/2026", "10:00:00", 9, 2},
+                      {"ann", "L", "02/01/2026", "09:00:00", 3, 3},
+                      {"ann", "L.SCO", "01/01/2026", "09:30:00", 5, 4},
+                      {"ann", "L.SCO", "31/02/2026", "09:00:00", 1, 5},
+                      {"Ann", "L.SCO", "01/01/2026", "08:00:00", 2, 6},
+                      {"bob", "M.SCO", "01/01/2026", "9:00:00", 4, 7},
+                      {"bob", "M.SCO", "01/01/2026", "10:00:00", 6, 8}};
+  for (const Row& r : rows) {
+    Exec(host.path, std::string("insert into score (name, file1, date1, time1, log_group, score, "
+                                "word_count) values ('") +
+                        r.name + "', '" + r.file + "', '" + r.date + "', '" + r.time + "', " +
+                        std::to_string(r.group) + ", " + std::to_string(r.score) + ", 10)");
+  }
+  using Lists = std::map<std::pair<std::string, std::string>, std::vector<int>>;
+  Lists expected;
+  for (const TestResult& t : ReadTests(Db(), "", {}))
+    expected[{t.name, t.list}].push_back(t.percent);
+  Lists read;
+  for (const ListTests& l : ReadOverviewTests(Db(), "", {})) {
+    EXPECT_TRUE(read.emplace(std::pair{l.name, l.list}, l.percents).second) << l.name << l.list;
+  }
+  EXPECT_EQ(read, expected);
+  EXPECT_EQ((read[{"ann", "L"}]), (std::vector<int>{40, 20, 30, 10}));
+  EXPECT_EQ((read[{"bob", "M"}]), (std::vector<int>{80, 70}));
+}
+
 TEST(ClassOverview, TheTrendComparesTheLaterHalfWithTheEarlierHalf) {
   struct Case {
     std::vector<int> percents;
@@ -126,9 +169,7 @@ TEST(ClassOverview, TheTrendComparesTheLaterHalfWithTheEarlierHalf) {
                         {{10, 20, 50, 70}, 45},
                         {{80, 60, 70, 50, 61}, -15}};
   for (const Case& c : cases) {
-    std::vector<TestResult> tests;
-    for (int p : c.percents) tests.push_back({"ann", "A", {}, "", p, "", 0, 0, 0});
-    const std::vector<OverviewRow> rows = ClassOverview(tests);
+    const std::vector<OverviewRow> rows = ClassOverview({{"ann", "A", c.percents}});
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].trend, c.trend) << c.percents.size() << " tests";
   }
@@ -137,8 +178,7 @@ TEST(ClassOverview, TheTrendComparesTheLaterHalfWithTheEarlierHalf) {
 // A user of the password file without tests gets a row; one whose tests
 // were stored under another letter case is not listed a second time.
 TEST(ClassOverview, UsersWithoutTestsHaveARowOfTheirOwn) {
-  const std::vector<TestResult> tests = {{"ann", "A", {}, "", 50, "", 0, 0, 0}};
-  const std::vector<OverviewRow> rows = ClassOverview(tests, {"ANN", "cy"});
+  const std::vector<OverviewRow> rows = ClassOverview({{"ann", "A", {50}}}, {"ANN", "cy"});
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].name + ":" + rows[0].list + ":" + std::to_string(rows[0].tests), "ann:A:1");
   EXPECT_EQ(rows[1].name + ":" + rows[1].list + ":" + std::to_string(rows[1].tests), "cy::0");
@@ -195,7 +235,7 @@ TEST_F(Progress, GridsSavedAsCsvReadBackWhole) {
                       "100", "4/4", "0", "0"}}));
 
   TableModel overview;
-  overview.SetTable(OverviewTable(ClassOverview(ReadTests(Db(), "", {}))));
+  overview.SetTable(OverviewTable(ClassOverview(ReadOverviewTests(Db(), "", {}))));
   overview.ShowSign(kTrendColumn);
   EXPECT_EQ(ReadCsv(CsvText(overview)),
             (Records{{"Learner", "List", "Tests", "Latest %", "Best %", "Trend", "Due", "Learned"},

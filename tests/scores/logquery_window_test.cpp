@@ -10,6 +10,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <algorithm>
+#include <string>
 
 #include "dbwindow_fixture.h"
 #include "files/dos.h"
@@ -19,6 +23,7 @@
 #include "support/test_users.h"
 #include "widgets/datagrid_window.h"
 #include "widgets/datepicker_window.h"
+#include "widgets/gridexport_window.h"
 
 namespace orv::test {
 namespace {
@@ -125,6 +130,42 @@ TEST_F(LogWindow, BothEndsOfTheDateRangeAreIncluded) {
   window.ToDate->CheckBox()->click();
   window.updateBtn->click();
   EXPECT_EQ(dataSet.RowCount(), 5);
+}
+
+// A form longer than one fetch shows its first rows and says more remain;
+// scrolling to the end fetches the next block, Ctrl+End the rest, and the
+// export holds every row once.
+TEST_F(LogWindow, ALongFormShowsItsFirstRowsAndExportsEveryRow) {
+  const int rows = 2 * static_cast<int>(kFetchBlock) + 10;
+  Exec(host.path,
+       "insert into log (name, date1, time1, file1, word, log_group, help_count, "
+       "answer) with recursive n (i) as (select 0 from rdb$database union all select "
+       "i + 1 from n where i < " +
+           std::to_string(rows - 1) + ") select 'ann', '" + DayText(QDate::currentDate()) +
+           "', '12:00:00', 'WORDS0', 'w' || i, 0, 0, 'x' from n");
+  LogIn("ann");
+  TSU window(*database, dataSet, windowHost, dialogs);
+  const std::string csv = dir.Str() + "log.csv";
+  Open(window, windowHost.levels.lookAtOthers, [&] {
+    EXPECT_EQ(dataSet.RowCount(), static_cast<int>(kFetchBlock));
+    EXPECT_EQ(window.RowCount->text().toStdString(), std::to_string(kFetchBlock) + "+");
+    EXPECT_EQ(window.DBGrid1->CurrentRow(), 0);
+    SaveScreenshot(window, "log-first-block");
+    QScrollBar* scroll = window.DBGrid1->verticalScrollBar();
+    scroll->setValue(scroll->maximum());
+    EXPECT_EQ(window.RowCount->text().toStdString(), std::to_string(2 * kFetchBlock) + "+");
+    QTest::keyClick(window.DBGrid1, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(window.DBGrid1->CurrentRow(), rows - 1);
+    EXPECT_EQ(window.RowCount->text().toStdString(), std::to_string(rows));
+    ASSERT_TRUE(window.Export->SaveCsv(QString::fromStdString(csv)));
+  });
+  const std::string text = dir.Read("log.csv");
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), rows + 1);
+  for (int i = 0; i < rows; ++i) {
+    const std::string word = ",w" + std::to_string(i) + ",";
+    const std::size_t at = text.find(word);
+    EXPECT_TRUE(at != std::string::npos && text.find(word, at + 1) == std::string::npos) << word;
+  }
 }
 
 TEST_F(LogWindow, CountGivesEachWordWithItsCountMostFrequentFirst) {

@@ -50,6 +50,28 @@ class ScoreWindow : public DbWindowTest {
   }
 };
 
+// Behind more better tests than one fetch brings, the test just taken is
+// still the row the grid stands on.
+TEST_F(ScoreWindow, TheTestJustTakenIsFoundBehindTheFirstRowsFetched) {
+  const std::int32_t marked = TakeTest("ann", {"hose", "house", "mouse", "tree"});
+  Exec(host.path,
+       "insert into score (name, date1, time1, file1, word_count, score, log_group) with "
+       "recursive n (i) as (select 0 from rdb$database union all select i + 1 from n where i < " +
+           std::to_string(kFetchBlock) +
+           ") select 'bob', s.date1, s.time1, s.file1, 3, 3, "
+           "100000 + n.i from n, score s where s.log_group = " +
+           std::to_string(marked));
+  LogIn("ann");
+  TSF2 window(*database, dataSet, windowHost, dialogs);
+  window.SetMarkedGroup(marked);
+  WhileOpen(
+      window, [&] { window.exec(); },
+      [&] {
+        EXPECT_EQ(window.DBGrid1->CurrentRow(), static_cast<int>(kFetchBlock) + 1);
+        EXPECT_EQ(dataSet.Value(window.DBGrid1->CurrentRow(), "LOG_GROUP").toInt(), marked);
+      });
+}
+
 TEST_F(ScoreWindow, AfterATestTheListsTestsComeBestFirstWithTheNewOneFramedInRed) {
   const std::int32_t perfect = TakeTest("ann", {"house", "mouse", "tree"});
   const std::int32_t older = TakeTest("ann", {"hose", "house", "mouse", "tree"});

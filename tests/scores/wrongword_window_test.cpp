@@ -2,14 +2,18 @@
 // and its owner file, and a written list that a learner then practises.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <algorithm>
+#include <string>
 
 #include "dbwindow_fixture.h"
+#include "files/dos.h"
 #include "files/errortext.h"
 #include "scores/wrongword_window.h"
 
@@ -55,6 +59,26 @@ TEST_F(WrongWordWindow, WritesAListTheLearnerCanThenPractise) {
   TakeTest("ann", {"house", "mose", "mouse"});
   EXPECT_EQ(Rows(host.path, "select file1, score, word_count from score where file1 like 'ann%'"),
             (std::vector<std::vector<std::string>>{{"ann.orv\\WRONGWORDS.SCO", "1", "2"}}));
+}
+
+// More wrong words than one fetch brings all go into the file.
+TEST_F(WrongWordWindow, EveryWordOfALongResultIsWritten) {
+  const int words = static_cast<int>(kFetchBlock) + 44;
+  const QDate today = QDate::currentDate();
+  Exec(host.path,
+       "insert into log (name, date1, time1, file1, word, log_group, help_count, "
+       "answer) with recursive n (i) as (select 0 from rdb$database union all select "
+       "i + 1 from n where i < " +
+           std::to_string(words - 1) + ") select 'ann', '" +
+           DateText(today.year(), today.month(), today.day()) +
+           "', '12:00:00', 'WORDS0', 'w' || i, 0, 0, 'x' from n");
+  LogIn("ann");
+  TSU1 window(*database, dataSet, windowHost, dialogs);
+  Open(window, kMakeFilesForOthers, [&] { window.BitBtn2->click(); });
+  EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{std::to_string(words) +
+                                                       " words successfully writen to file"}));
+  const std::string file = dir.Read("orv.orv/ann.orv/WrongWords.orv");
+  EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), words);
 }
 
 TEST_F(WrongWordWindow, WithoutCountEveryLoggedMistakeIsALine) {
