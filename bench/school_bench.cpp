@@ -180,6 +180,35 @@ struct Report {
   std::vector<Clock::rep> at;
 };
 
+// Takes tests until the time is up; the failures among them.
+template <typename Test>
+int TestsFor(int seconds, const std::string& user, Test test) {
+  int failures = 0;
+  const auto end = Clock::now() + std::chrono::seconds(seconds);
+  while (Clock::now() < end) {
+    try {
+      test();
+    } catch (const std::exception& e) {
+      // The program would show it in an error box; the learner starts again.
+      std::cerr << user << ": " << e.what() << "\n";
+      ++failures;
+    }
+  }
+  return failures;
+}
+
+Report ReportOf(CountingLog& log, const LearnerDialogs& dialogs, int failures) {
+  Report r;
+  r.answers = log.answers;
+  r.scores = log.scores;
+  r.failures = failures;
+  r.retries = dialogs.retryBoxes;
+  r.groups.assign(log.groups.begin(), log.groups.end());
+  r.ms = std::move(log.ms);
+  r.at = std::move(log.at);
+  return r;
+}
+
 // One learner: connects in its own folder dir, calls ready and then waitGo,
 // and takes tests until the time is up. Nothing in its report when it could
 // not connect.
@@ -205,26 +234,8 @@ std::optional<Report> TakeTests(const std::string& dir, const std::string& user,
   settings.programDir = host.dir;
   ready();
   waitGo();
-  int failures = 0;
-  const auto end = Clock::now() + std::chrono::seconds(seconds);
-  while (Clock::now() < end) {
-    try {
-      session.RunTest(list, user, settings);
-    } catch (const std::exception& e) {
-      // The program would show it in an error box; the learner starts again.
-      std::cerr << user << ": " << e.what() << "\n";
-      ++failures;
-    }
-  }
-  Report r;
-  r.answers = log.answers;
-  r.scores = log.scores;
-  r.failures = failures;
-  r.retries = dialogs.retryBoxes;
-  r.groups.assign(log.groups.begin(), log.groups.end());
-  r.ms = std::move(log.ms);
-  r.at = std::move(log.at);
-  return r;
+  const int failures = TestsFor(seconds, user, [&] { session.RunTest(list, user, settings); });
+  return ReportOf(log, dialogs, failures);
 }
 
 // A learner of the district, in a thread of its own: the database work of
@@ -248,39 +259,24 @@ std::optional<Report> AnswerAtChildPace(const std::string& user, const std::stri
   };
   ready();
   waitGo();
-  int failures = 0;
   int asked = 0;
-  const auto end = Clock::now() + std::chrono::seconds(seconds);
-  while (Clock::now() < end) {
-    try {
-      const std::int32_t group = log.NextLogGroup();
-      orv::scoreR result{user, 0, 0, 0, 0};
-      std::istringstream words(kList);
-      for (std::string word; std::getline(words, word);) {
-        if (!word.empty() && word.back() == '\r') word.pop_back();
-        // Wrongly every fourth time, then rightly.
-        const bool wrong = ++asked % 4 == 0;
-        if (wrong) answer(word, word + "x", group);
-        answer(word, word, group);
-        ++result.word_count;
-        if (!wrong) ++result.score;
-      }
-      log.LogScore("/district/SCHOOL.ORV", result, group, {});
-      log.LastScore(user, "/district/SCHOOL.ORV");
-    } catch (const std::exception& e) {
-      std::cerr << user << ": " << e.what() << "\n";
-      ++failures;
+  const int failures = TestsFor(seconds, user, [&] {
+    const std::int32_t group = log.NextLogGroup();
+    orv::scoreR result{user, 0, 0, 0, 0};
+    std::istringstream words(kList);
+    for (std::string word; std::getline(words, word);) {
+      if (!word.empty() && word.back() == '\r') word.pop_back();
+      // Wrongly every fourth time, then rightly.
+      const bool wrong = ++asked % 4 == 0;
+      if (wrong) answer(word, word + "x", group);
+      answer(word, word, group);
+      ++result.word_count;
+      if (!wrong) ++result.score;
     }
-  }
-  Report r;
-  r.answers = log.answers;
-  r.scores = log.scores;
-  r.failures = failures;
-  r.retries = dialogs.retryBoxes;
-  r.groups.assign(log.groups.begin(), log.groups.end());
-  r.ms = std::move(log.ms);
-  r.at = std::move(log.at);
-  return r;
+    log.LogScore("/district/SCHOOL.ORV", result, group, {});
+    log.LastScore(user, "/district/SCHOOL.ORV");
+  });
+  return ReportOf(log, dialogs, failures);
 }
 
 // A learner process: says "ready", waits for "go", takes tests for the

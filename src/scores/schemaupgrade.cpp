@@ -124,9 +124,14 @@ constexpr char kNoKey[] = "(NAME IS NULL OR DAY1 IS NULL)";
 // the log, the totals following both the rows removed and those added, and
 // the step noted as done. A step done twice changes nothing, so an upgrade
 // stopped anywhere resumes at the step after the one noted.
-std::vector<std::string> FillStep(const std::string& range, const std::string& done) {
-  const std::string totalsOfRange = "FOR SELECT WORD_ID, WRONG, COUNT(*) FROM LOG_COUNT WHERE " +
-                                    range + " GROUP BY WORD_ID, WRONG INTO :I, :A, :C DO ";
+std::vector<std::string> FillStep(const std::string& range, const std::string& done, bool byKey) {
+  // The indexes were made on empty tables and know nothing of their rows:
+  // without the plans a step could read every day of every learner.
+  const std::string countPlan = byKey ? " PLAN (LOG_COUNT INDEX (LOG_COUNT_NAME_DAY1))" : "";
+  const std::string totalsOfRange =
+      "FOR SELECT WORD_ID, WRONG, COUNT(*) FROM LOG_COUNT WHERE " + range +
+      " GROUP BY WORD_ID, WRONG" +
+      (byKey ? " PLAN SORT (LOG_COUNT INDEX (LOG_COUNT_NAME_DAY1))" : "") + " INTO :I, :A, :C DO ";
   return {
       "EXECUTE BLOCK AS "
       "DECLARE N VARCHAR(100); DECLARE D DATE; DECLARE W VARCHAR(4000); "
@@ -135,10 +140,10 @@ std::vector<std::string> FillStep(const std::string& range, const std::string& d
           totalsOfRange +
           "INSERT INTO LOG_TOTAL (WORD_ID, WRONG, N) VALUES (:I, :A, -:C); "
           "DELETE FROM LOG_COUNT WHERE " +
-          range +
+          range + countPlan +
           "; "
           "FOR SELECT NAME, DAY1, WORD, IIF(ANSWER IS NULL, 0, 1) FROM LOG WHERE " +
-          range +
+          range + (byKey ? " PLAN (LOG INDEX (LOG_NAME_DAY1))" : "") +
           " INTO :N, :D, :W, :A DO "
           "BEGIN "
           "EXECUTE PROCEDURE LOG_WORD_NUMBER(:W) RETURNING_VALUES :I; "
@@ -222,13 +227,13 @@ void FillCounts(const QSqlDatabase& db) {
       }
     }
     if (!started)
-      RunReservingWrite(db, reserved, FillStep(kNoKey, "(NULL, NULL)"), kFillWaitSeconds);
+      RunReservingWrite(db, reserved, FillStep(kNoKey, "(NULL, NULL)", false), kFillWaitSeconds);
     for (const FillSpan& span : SpansAfter(db, name, day)) {
       const std::string n = SqlLiteral(span.name.toStdString());
       RunReservingWrite(db, reserved,
                         FillStep("NAME = " + n + " AND DAY1 BETWEEN " + DayLiteral(span.first) +
                                      " AND " + DayLiteral(span.last),
-                                 "(" + n + ", " + DayLiteral(span.last) + ")"),
+                                 "(" + n + ", " + DayLiteral(span.last) + ")", true),
                         kFillWaitSeconds);
     }
   } catch (const E_DB_Error& e) {
