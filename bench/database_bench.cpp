@@ -7,9 +7,12 @@
 // tables; and the start of a review over 2,000 items of each user (its
 // selection alone too, and starts on a day with few items due, without and
 // with a teacher's test day that fills the review with a list's never-asked
-// words), against the start of a plain list test in the same run. The
-// large database is built once in $ORV_BENCH_DIR (default: the temporary
-// folder) and reused by later runs.
+// words), against the start of a plain list test in the same run; and the
+// upgrade of a database of the form before the count tables (1,000,000 log
+// rows) while an older program logs an answer after another, in steps as the
+// program does it, against the fill in one reservation of the log as it was
+// done before. The large databases are built once in $ORV_BENCH_DIR
+// (default: the temporary folder) and reused by later runs.
 #include <benchmark/benchmark.h>
 #include <ibase.h>
 
@@ -18,13 +21,17 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
+#include <iterator>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "base/dialogs.h"
@@ -32,6 +39,9 @@
 #include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbclient.h"
 #include "scores/firebird/fbtransaction.h"
+#include "scores/firebird/owntransaction.h"
+#include "scores/firebird/qtconnection.h"
+#include "scores/firebird/schema.h"
 #include "scores/logquery.h"
 #include "scores/reviewtable.h"
 #include "scores/scoredatabase.h"
@@ -89,26 +99,26 @@ const char* kDayText =
     "lpad(extract(day from :d), 2, '0') || '/' || lpad(extract(month from :d), 2, '0') || '/' || "
     "extract(year from :d)";
 
-void Fill(ScoreDatabase& su) {
+void Fill(const std::function<void(const std::string&)>& run) {
   // Generated inside the engine: one statement per table instead of a
   // million round trips. Every user answers on every day of the last year;
   // a third of the answers are wrong.
   const std::string users = std::to_string(kUsers);
-  su.RunAndCommit("execute block as declare i integer = 0; declare d date; begin while (i < " +
-                  std::to_string(kLogRows) + ") do begin d = current_date - mod(i / " + users +
-                  ", 365); insert into log (name, date1, time1, file1, word, log_group, "
-                  "help_count, answer) values ('user' || mod(:i, " +
-                  users + "), " + kDayText +
-                  ", '12:00:00', 'bench.orv\\WORDS' || mod(:i, 50), 'word' || mod(:i, 997), "
-                  ":i / 20, mod(:i, 3), iif(mod(:i, 3) = 0, 'wrong' || mod(:i, 7), null)); "
-                  "i = i + 1; end end");
-  su.RunAndCommit("execute block as declare i integer = 0; declare d date; begin while (i < " +
-                  std::to_string(kScoreRows) + ") do begin d = current_date - mod(i / " + users +
-                  ", 365); insert into score (name, date1, time1, file1, max_help, help_total, "
-                  "word_count, score, log_group) values ('user' || mod(:i, " +
-                  users + "), " + kDayText +
-                  ", lpad(mod(:i, 24), 2, '0') || ':30:00', 'bench.orv\\WORDS' || mod(:i, 50) "
-                  "|| '.SCO', mod(:i, 4), mod(:i, 9), 10, mod(:i, 11), :i); i = i + 1; end end");
+  run("execute block as declare i integer = 0; declare d date; begin while (i < " +
+      std::to_string(kLogRows) + ") do begin d = current_date - mod(i / " + users +
+      ", 365); insert into log (name, date1, time1, file1, word, log_group, "
+      "help_count, answer) values ('user' || mod(:i, " +
+      users + "), " + kDayText +
+      ", '12:00:00', 'bench.orv\\WORDS' || mod(:i, 50), 'word' || mod(:i, 997), "
+      ":i / 20, mod(:i, 3), iif(mod(:i, 3) = 0, 'wrong' || mod(:i, 7), null)); "
+      "i = i + 1; end end");
+  run("execute block as declare i integer = 0; declare d date; begin while (i < " +
+      std::to_string(kScoreRows) + ") do begin d = current_date - mod(i / " + users +
+      ", 365); insert into score (name, date1, time1, file1, max_help, help_total, "
+      "word_count, score, log_group) values ('user' || mod(:i, " +
+      users + "), " + kDayText +
+      ", lpad(mod(:i, 24), 2, '0') || ':30:00', 'bench.orv\\WORDS' || mod(:i, 50) "
+      "|| '.SCO', mod(:i, 4), mod(:i, 9), 10, mod(:i, 11), :i); i = i + 1; end end");
 }
 
 // Every user's items of the review: boxes 1 to 5 in turn, due days spread
@@ -154,7 +164,7 @@ ScoreDatabase& Large() {
         fillHost.path = building;
         ScoreDatabase filler(dialogs, fillHost);
         std::cerr << "building the large database in " << building << " ...\n";
-        Fill(filler);
+        Fill([&](const std::string& sql) { filler.RunAndCommit(sql); });
       }
       std::filesystem::rename(building, h.path);
     }
@@ -184,6 +194,152 @@ int FetchAll(ScoreDatabase& su, const QString& sql) {
   while (q.next()) ++rows;
   return rows;
 }
+
+// A connection of a program that knows only an older form of the schema.
+QSqlDatabase OlderConnection(const QString& name, const std::string& path) {
+  QSqlDatabase db = orv::AddEngineConnection(name);
+  db.setDatabaseName(QString::fromStdString(path));
+  if (!db.open()) {
+    std::cerr << db.lastError().text().toStdString() << "\n";
+    std::exit(1);
+  }
+  return db;
+}
+
+// The large database as the form before the count tables made it (the
+// tests' copy of that script), built once.
+std::string LargeForm2() {
+  const std::string path = host.dir + "large-form2.gdb";
+  if (std::filesystem::exists(path)) return path;
+  const std::string building = host.dir + "large-form2-building.gdb";
+  std::filesystem::remove(building);
+  std::ifstream in(ORV_SOURCE_DIR "/tests/data/schema-form2.sql");
+  orv::CreateDatabase(building, std::string(std::istreambuf_iterator<char>(in), {}));
+  const std::string async =
+      "gfix -write async -user " + std::string(orv::kDbUser) + " '" + building + "'";
+  if (std::system(async.c_str()) != 0) std::cerr << "could not run " << async << "\n";
+  std::cerr << "building the large form-2 database in " << building << " ...\n";
+  {
+    QSqlDatabase db = OlderConnection("bench-form2-fill", building);
+    Fill([&](const std::string& sql) {
+      QSqlQuery q(db);
+      if (!q.exec(QString::fromStdString(sql))) {
+        std::cerr << q.lastError().text().toStdString() << "\n";
+        std::exit(1);
+      }
+    });
+    db.close();
+  }
+  QSqlDatabase::removeDatabase("bench-form2-fill");
+  std::filesystem::rename(building, path);
+  return path;
+}
+
+// The statements of the schema script that begin with one of heads.
+std::vector<std::string> SchemaStatements(const std::vector<std::string>& heads) {
+  std::vector<std::string> found;
+  for (const std::string& statement : orv::ScriptStatements(orv::SchemaScript())) {
+    for (const std::string& head : heads) {
+      if (statement.compare(0, head.size(), head) == 0) found.push_back(statement);
+    }
+  }
+  return found;
+}
+
+// The count tables made and filled as the upgrade did before: the objects,
+// then every narrow row and total in one transaction that reserves the log.
+void UpgradeInOneReservation(const std::string& path) {
+  QSqlDatabase db = OlderConnection("bench-one-reservation", path);
+  auto objects = SchemaStatements(
+      {"CREATE SEQUENCE LOG_WORD_ID", "CREATE TABLE LOG_WORD", "CREATE TABLE LOG_COUNT",
+       "CREATE TABLE LOG_TOTAL", "CREATE INDEX LOG_WORD_HASH", "CREATE INDEX LOG_WORD_BY_ID",
+       "CREATE INDEX LOG_TOTAL_WORD", "CREATE PROCEDURE LOG_WORD_NUMBER",
+       "CREATE PROCEDURE LOG_COUNT_ADD", "CREATE PROCEDURE LOG_COUNT_REMOVE",
+       "CREATE TRIGGER LOG_COUNTS"});
+  orv::RunReservingWrite(db, {"LOG"}, objects, 100);
+  orv::RunReservingWrite(
+      db, {"LOG", "LOG_COUNT", "LOG_TOTAL"},
+      {"EXECUTE BLOCK AS "
+       "DECLARE N VARCHAR(100); DECLARE D DATE; DECLARE W VARCHAR(4000); "
+       "DECLARE A SMALLINT; DECLARE I INTEGER; "
+       "BEGIN "
+       "FOR SELECT NAME, DAY1, WORD, IIF(ANSWER IS NULL, 0, 1) FROM LOG INTO :N, :D, :W, :A DO "
+       "BEGIN "
+       "EXECUTE PROCEDURE LOG_WORD_NUMBER(:W) RETURNING_VALUES :I; "
+       "INSERT INTO LOG_COUNT (NAME, DAY1, WORD_ID, WRONG) VALUES (:N, :D, :I, :A); "
+       "END "
+       "END",
+       "INSERT INTO LOG_TOTAL (WORD_ID, WRONG, N) "
+       "SELECT WORD_ID, WRONG, COUNT(*) FROM LOG_COUNT GROUP BY WORD_ID, WRONG"},
+      100);
+  orv::RunReservingWrite(
+      db, {"LOG_COUNT"},
+      SchemaStatements({"CREATE INDEX LOG_COUNT_DAY1", "CREATE INDEX LOG_COUNT_NAME_DAY1"}), 100);
+  db.close();
+}
+
+// A copy of the large form-2 database upgraded (by the program, or in one
+// reservation for reference) while an older program logs an answer after
+// another; the longest of those waits, and the whole upgrade's time.
+void BM_UpgradeWhileLogging(benchmark::State& state, bool inOneReservation) {
+  const std::string original = LargeForm2();
+  const std::string path = host.dir + "upgrading.gdb";
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::filesystem::remove(path);
+    std::filesystem::copy_file(original, path);
+    std::atomic<bool> done{false};
+    std::vector<double> ms;
+    std::thread older([&] {
+      {
+        QSqlDatabase db = OlderConnection("bench-older", path);
+        while (!done) {
+          const auto start = std::chrono::steady_clock::now();
+          QSqlQuery q(db);
+          if (!q.exec("INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count, "
+                      "answer) VALUES ('older', '05/03/2004', '09:07:03', 'WORDS0', 'house', 12, "
+                      "0, 'hous')")) {
+            std::cerr << q.lastError().text().toStdString() << "\n";
+            break;
+          }
+          ms.push_back(
+              std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                  .count());
+          std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        db.close();
+      }
+      QSqlDatabase::removeDatabase("bench-older");
+    });
+    state.ResumeTiming();
+    if (inOneReservation) {
+      UpgradeInOneReservation(path);
+    } else {
+      BenchHost upgradeHost = host;
+      upgradeHost.path = path;
+      ScoreDatabase su(dialogs, upgradeHost);
+      if (!su.ConectDB() || !su.HasCountTables()) state.SkipWithError("the upgrade failed");
+    }
+    state.PauseTiming();
+    done = true;
+    older.join();
+    std::sort(ms.begin(), ms.end());
+    state.counters["answers_logged"] = static_cast<double>(ms.size());
+    state.counters["longest_wait_ms"] = ms.empty() ? 0 : ms.back();
+    state.counters["median_wait_ms"] = ms.empty() ? 0 : ms[ms.size() / 2];
+    QSqlDatabase::removeDatabase("bench-one-reservation");
+    state.ResumeTiming();
+  }
+  std::filesystem::remove(path);
+}
+BENCHMARK_CAPTURE(BM_UpgradeWhileLogging, InOneReservationBefore, true)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_UpgradeWhileLogging, InSteps, false)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
 
 void BM_LogWord(benchmark::State& state) {
   BenchHost logHost = host;

@@ -1,5 +1,6 @@
 #include "scores/schemaupgrade.h"
 
+#include <QDate>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -11,6 +12,8 @@
 #include "scores/firebird/engineerror.h"
 #include "scores/firebird/owntransaction.h"
 #include "scores/firebird/schema.h"
+#include "scores/sqlquote.h"
+#include "scores/wordtotals.h"
 
 namespace orv {
 namespace {
@@ -102,42 +105,149 @@ void UpgradeToDays(QSqlDatabase& db) {
   if (!last.empty()) RunCommitted(db, last);
 }
 
-// The narrow rows of every log row and the word totals, made again from the
-// log. Older programs may be writing the log meanwhile: the transaction
-// reserves the log, so it waits for their open writes, sees them committed
-// and holds further ones back until it commits; no row is counted twice or
-// missed. The totals start folded, one row per word and answer kind.
+// The narrow rows are filled in steps of at most this many log rows, each
+// one learner's rows of a span of days: a step holds other writers of the
+// log for a moment only.
+constexpr int kFillStepRows = 4000;
+
+// Where the fill of the narrow rows stands: one row, the last learner and
+// day counted; a NULL learner once the rows without a learner or a day are
+// counted, and no row before anything is. Dropped after the upgrade.
+constexpr char kFillTable[] = "LOG_COUNT_FILL";
+constexpr char kCreateFillTable[] = "CREATE TABLE LOG_COUNT_FILL (NAME VARCHAR(100), DAY1 DATE)";
+
+// The rows of the log and of LOG_COUNT (which have the same key columns)
+// that the first step counts.
+constexpr char kNoKey[] = "(NAME IS NULL OR DAY1 IS NULL)";
+
+// One step of the fill: the narrow rows of the rows in range made again from
+// the log, the totals following both the rows removed and those added, and
+// the step noted as done. A step done twice changes nothing, so an upgrade
+// stopped anywhere resumes at the step after the one noted.
+std::vector<std::string> FillStep(const std::string& range, const std::string& done, bool byKey) {
+  // The indexes were made on empty tables and know nothing of their rows:
+  // without the plans a step could read every day of every learner.
+  const std::string countPlan = byKey ? " PLAN (LOG_COUNT INDEX (LOG_COUNT_NAME_DAY1))" : "";
+  const std::string totalsOfRange =
+      "FOR SELECT WORD_ID, WRONG, COUNT(*) FROM LOG_COUNT WHERE " + range +
+      " GROUP BY WORD_ID, WRONG" +
+      (byKey ? " PLAN SORT (LOG_COUNT INDEX (LOG_COUNT_NAME_DAY1))" : "") + " INTO :I, :A, :C DO ";
+  return {
+      "EXECUTE BLOCK AS "
+      "DECLARE N VARCHAR(100); DECLARE D DATE; DECLARE W VARCHAR(4000); "
+      "DECLARE A SMALLINT; DECLARE I INTEGER; DECLARE C INTEGER; "
+      "BEGIN " +
+          totalsOfRange +
+          "INSERT INTO LOG_TOTAL (WORD_ID, WRONG, N) VALUES (:I, :A, -:C); "
+          "DELETE FROM LOG_COUNT WHERE " +
+          range + countPlan +
+          "; "
+          "FOR SELECT NAME, DAY1, WORD, IIF(ANSWER IS NULL, 0, 1) FROM LOG WHERE " +
+          range + (byKey ? " PLAN (LOG INDEX (LOG_NAME_DAY1))" : "") +
+          " INTO :N, :D, :W, :A DO "
+          "BEGIN "
+          "EXECUTE PROCEDURE LOG_WORD_NUMBER(:W) RETURNING_VALUES :I; "
+          "INSERT INTO LOG_COUNT (NAME, DAY1, WORD_ID, WRONG) VALUES (:N, :D, :I, :A); "
+          "END " +
+          totalsOfRange +
+          "INSERT INTO LOG_TOTAL (WORD_ID, WRONG, N) VALUES (:I, :A, :C); "
+          "END",
+      "DELETE FROM LOG_COUNT_FILL", "INSERT INTO LOG_COUNT_FILL (NAME, DAY1) VALUES " + done};
+}
+
+// One learner's days from first to last, as the steps after the noted one
+// take them.
+struct FillSpan {
+  QString name;
+  QDate first;
+  QDate last;
+  long long rows = 0;
+};
+
+std::string DayLiteral(const QDate& day) {
+  return SqlDayLiteral(day.toJulianDay());
+}
+
+// The spans of the rows with a learner and a day after the noted step, in
+// the order of the learner and the day, each of at most kFillStepRows rows
+// unless one day of one learner holds more.
+std::vector<FillSpan> SpansAfter(const QSqlDatabase& db, const QString& name, const QDate& day) {
+  std::string select =
+      "SELECT NAME, DAY1, COUNT(*) FROM LOG WHERE NAME IS NOT NULL AND DAY1 IS NOT NULL";
+  if (!name.isNull()) {
+    const std::string n = SqlLiteral(name.toStdString());
+    select += " AND (NAME > " + n + " OR (NAME = " + n + " AND DAY1 > " + DayLiteral(day) + "))";
+  }
+  select += " GROUP BY NAME, DAY1 ORDER BY NAME, DAY1";
+  QSqlQuery query(db);
+  query.setForwardOnly(true);
+  if (!query.exec(QString::fromStdString(select))) {
+    throw E_DB_Error(query.lastError().text().toStdString());
+  }
+  std::vector<FillSpan> spans;
+  while (query.next()) {
+    const QString n = query.value(0).toString();
+    const QDate d = query.value(1).toDate();
+    const long long rows = query.value(2).toLongLong();
+    if (spans.empty() || spans.back().name != n || spans.back().rows + rows > kFillStepRows) {
+      spans.push_back({n, d, d, 0});
+    }
+    spans.back().last = d;
+    spans.back().rows += rows;
+  }
+  return spans;
+}
+
+// The narrow rows of every log row, filled in steps (FillStep) while older
+// programs and learners go on writing: the trigger counts every change of
+// the log from the moment the count tables exist, and each step counts its
+// rows again under a short reservation of the log, which waits for open
+// writes and holds new ones back until it commits; no row is counted twice
+// or missed. The totals gain rows with each step and are folded at the end.
 void FillCounts(const QSqlDatabase& db) {
+  const std::vector<std::string> reserved{"LOG", "LOG_COUNT", "LOG_TOTAL"};
   try {
-    RunReservingWrite(
-        db, {"LOG", "LOG_COUNT", "LOG_TOTAL"},
-        {"DELETE FROM LOG_COUNT",
-         "EXECUTE BLOCK AS "
-         "DECLARE N VARCHAR(100); DECLARE D DATE; DECLARE W VARCHAR(4000); "
-         "DECLARE A SMALLINT; DECLARE I INTEGER; "
-         "BEGIN "
-         "FOR SELECT NAME, DAY1, WORD, IIF(ANSWER IS NULL, 0, 1) FROM LOG INTO :N, :D, :W, :A DO "
-         "BEGIN "
-         "EXECUTE PROCEDURE LOG_WORD_NUMBER(:W) RETURNING_VALUES :I; "
-         "INSERT INTO LOG_COUNT (NAME, DAY1, WORD_ID, WRONG) VALUES (:N, :D, :I, :A); "
-         "END "
-         "END",
-         "DELETE FROM LOG_TOTAL",
-         "INSERT INTO LOG_TOTAL (WORD_ID, WRONG, N) "
-         "SELECT WORD_ID, WRONG, COUNT(*) FROM LOG_COUNT GROUP BY WORD_ID, WRONG"},
-        kFillWaitSeconds);
+    // Rows that older programs wrote before the trigger was there and have
+    // not committed yet are committed before the spans are read.
+    RunReservingWrite(db, {"LOG"}, {}, kFillWaitSeconds);
+    bool started = false;
+    QString name;
+    QDate day;
+    {
+      // Freed before the last step drops the table, which waits for every
+      // statement that still uses it.
+      QSqlQuery noted(db);
+      if (!noted.exec(QStringLiteral("SELECT NAME, DAY1 FROM LOG_COUNT_FILL"))) {
+        throw E_DB_Error(noted.lastError().text().toStdString());
+      }
+      started = noted.next();
+      if (started) {
+        name = noted.value(0).toString();
+        day = noted.value(1).toDate();
+      }
+    }
+    if (!started)
+      RunReservingWrite(db, reserved, FillStep(kNoKey, "(NULL, NULL)", false), kFillWaitSeconds);
+    for (const FillSpan& span : SpansAfter(db, name, day)) {
+      const std::string n = SqlLiteral(span.name.toStdString());
+      RunReservingWrite(db, reserved,
+                        FillStep("NAME = " + n + " AND DAY1 BETWEEN " + DayLiteral(span.first) +
+                                     " AND " + DayLiteral(span.last),
+                                 "(" + n + ", " + DayLiteral(span.last) + ")", true),
+                        kFillWaitSeconds);
+    }
   } catch (const E_DB_Error& e) {
     throw E_DB_Error(std::string("Cannot upgrade the score database: ") + e.what(), e.engine());
   }
+  FoldWordTotals(db);
 }
 
-// Form 3 counts the log from narrow tables. The trigger that keeps them in
-// step is committed with them, before the fill; the fill then makes every
-// narrow row again, so rows that older programs wrote in between are
-// counted once. The indexes of the narrow rows are built after the fill.
+// Form 3 counts the log from narrow tables. The tables, their indexes and
+// the trigger that keeps them in step are committed first, with the note of
+// the fill's progress; the fill then counts the older rows step by step.
 void UpgradeToCounts(QSqlDatabase& db) {
+  std::vector<QString> objects;
   if (!HasTable(db, "LOG_COUNT")) {
-    std::vector<QString> objects;
     for (const char* head :
          {"CREATE SEQUENCE LOG_WORD_ID", "CREATE TABLE LOG_WORD", "CREATE TABLE LOG_COUNT",
           "CREATE TABLE LOG_TOTAL", "CREATE INDEX LOG_WORD_HASH", "CREATE INDEX LOG_WORD_BY_ID",
@@ -146,19 +256,20 @@ void UpgradeToCounts(QSqlDatabase& db) {
           "CREATE TRIGGER LOG_COUNTS"}) {
       objects.push_back(SchemaStatement(head));
     }
-    RunCommitted(db, objects);
   }
+  // Made while the narrow table is empty, as the steps select by them; an
+  // upgrade of an older program may have left the table without them.
+  for (const char* index : {"LOG_COUNT_DAY1", "LOG_COUNT_NAME_DAY1"}) {
+    if (!HasIndex(db, index)) {
+      objects.push_back(SchemaStatement(std::string("CREATE INDEX ") + index));
+    }
+  }
+  if (!HasTable(db, kFillTable)) objects.push_back(QString::fromLatin1(kCreateFillTable));
+  if (!objects.empty()) RunCommitted(db, objects);
   // Granting again what is granted changes nothing, so an upgrade stopped
   // after the objects still ends with their rights.
   RunCommitted(db, Grants(Grantee::Objects));
   FillCounts(db);
-  std::vector<QString> indexes;
-  for (const char* index : {"LOG_COUNT_DAY1", "LOG_COUNT_NAME_DAY1"}) {
-    if (!HasIndex(db, index)) {
-      indexes.push_back(SchemaStatement(std::string("CREATE INDEX ") + index));
-    }
-  }
-  if (!indexes.empty()) RunCommitted(db, indexes);
 }
 
 // Form 5 keeps the review's boxes. The tables start empty: boxes move from
@@ -202,6 +313,17 @@ void Upgrade(QSqlDatabase& db) {
   std::vector<QString> last{SchemaStatement("CREATE OR ALTER VIEW SCHEMA_VERSION")};
   for (QString& grant : Grants(Grantee::Accounts)) last.push_back(std::move(grant));
   RunCommitted(db, last);
+}
+
+// The note of the fill goes at a connection after the upgrade: dropping a
+// table fails while a connection that used it is open (the upgrading one
+// too), and then the next connection tries again.
+void DropFillNote(const QSqlDatabase& db) {
+  if (!HasTable(db, kFillTable)) return;
+  try {
+    RunSnapshotNoWait(db, {std::string("DROP TABLE ") + kFillTable});
+  } catch (const E_DB_Error&) {
+  }
 }
 
 // An index made on an empty table keeps a selectivity of 0, and with it the
@@ -249,6 +371,7 @@ int ScoreSchemaVersion(const QSqlDatabase& db) {
 }
 
 void UpgradeScoreSchema(QSqlDatabase& db) {
+  if (ScoreSchemaVersion(db) >= kScoreSchemaVersion) DropFillNote(db);
   if (ScoreSchemaVersion(db) < kScoreSchemaVersion) {
     try {
       Upgrade(db);

@@ -16,7 +16,8 @@ inline constexpr int kScoreSchemaVersion = 6;
 // Upgrades the open database db, outside any transaction of the caller, to
 // the current form; a database that is current already (or newer) is left
 // alone. Each step is committed on its own and an interrupted upgrade
-// resumes where it stopped; when another program upgrades the same database
+// resumes where it stopped; what is filled from the log is filled in short
+// steps, each holding other programs' writes of the log for a moment only; when another program upgrades the same database
 // at the same moment, whichever finishes does. Raises E_DB_Error with the
 // engine's message when a step fails. Also computes the log's index
 // statistics once the log has rows, when they were never computed.

@@ -38,8 +38,11 @@ const char* const kDays[] = {"31/12/2003", "01/01/2004", "28/02/2004", "29/02/20
 
 class SchemaUpgrade : public ScoreDbTest {
  protected:
-  std::string OlderDatabase(int form = 1) {
-    host.path = dir.Str() + "older" + std::to_string(form) + ".gdb";
+  // The database of an older form, named name, in place: "" for the
+  // embedded engine, a server's address with its colon for that server.
+  std::string OlderDatabase(int form = 1, const std::string& name = "older",
+                            const std::string& place = "") {
+    host.path = place + dir.Str() + name + std::to_string(form) + ".gdb";
     CreateDatabase(host.path, OlderSchema(form));
     int i = 0;
     for (const char* day : kDays) {
@@ -311,6 +314,53 @@ TEST_F(SchemaUpgrade, AnUpgradeThatCannotFinishIsFinishedAtTheNextConnect) {
   EXPECT_TRUE(su.HasCountTables());
   EXPECT_EQ(ScoreSchemaVersion(su.Database()), kScoreSchemaVersion);
   ExpectNarrowRowsMatchTheLog(path);
+}
+
+// The fill of the counts is cut off where it reaches bob (a check on its
+// note refuses him) while ann is counted, a learner answers meanwhile, and
+// the next connection finishes it: the counts are those of an upgrade run
+// straight through, on the embedded engine and on a server.
+TEST_F(SchemaUpgrade, AnUpgradeCutOffInTheMiddleEndsAsOneRunStraightThrough) {
+  std::vector<std::string> places{""};
+  if (!TestServer().empty()) places.push_back(TestServer() + ":");
+  const auto counts = [](const std::string& path) {
+    return std::pair{Rows(path,
+                          "select c.name, c.day1, w.word, c.wrong, count(*) from log_count c "
+                          "left join log_word w on w.id = c.word_id group by 1, 2, 3, 4"),
+                     Rows(path,
+                          "select w.word, t.wrong, sum(t.n) from log_total t left join log_word "
+                          "w on w.id = t.word_id group by 1, 2 having sum(t.n) <> 0")};
+  };
+  for (const std::string& place : places) {
+    const std::string straight =
+        OlderDatabase(2, place.empty() ? "straight" : "server-straight", place);
+    {
+      ScoreDatabase su(dialogs, host);
+      ASSERT_TRUE(su.ConectDB());
+    }
+    const std::string cut = OlderDatabase(2, place.empty() ? "cut" : "server-cut", place);
+    Exec(cut,
+         "create table log_count_fill (name varchar(100), day1 date, "
+         "constraint cut check (name is distinct from 'bob'))");
+    {
+      ScoreDatabase su(dialogs, host);
+      ASSERT_TRUE(su.ConectDB());
+      EXPECT_FALSE(su.HasCountTables());
+    }
+    EXPECT_EQ(dialogs.messages.size(), 1u) << place;
+    EXPECT_EQ(OneValue(cut, "select name from log_count_fill"), "ann");
+    for (const std::string& path : {straight, cut}) Exec(path, kOlderInsert);
+    Exec(cut, "alter table log_count_fill drop constraint cut");
+    dialogs.messages.clear();
+    {
+      ScoreDatabase su(dialogs, host);
+      ASSERT_TRUE(su.ConectDB());
+      EXPECT_TRUE(su.HasCountTables());
+    }
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
+    EXPECT_EQ(counts(cut), counts(straight)) << place;
+    EXPECT_EQ(LogObjects(cut), LogObjects(straight));
+  }
 }
 
 TEST_F(SchemaUpgrade, DayColumnStatementsGiveTheRowsOfTheOlderOnes) {
