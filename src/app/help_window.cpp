@@ -1,5 +1,4 @@
 #include "app/help_window.h"
-#include "base/translate.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,6 +11,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/language.h"
+#include "base/translate.h"
+
 namespace orv {
 namespace {
 
@@ -20,7 +22,7 @@ constexpr int kFileRole = Qt::UserRole;
 }  // namespace
 
 THelpForm::THelpForm(const std::string& folder, QWidget* parent)
-    : QWidget(parent, Qt::Window), index_(folder) {
+    : QWidget(parent, Qt::Window), index_(folder, LoadedLanguage()) {
   setObjectName("HelpForm");
   setWindowTitle(Tr("THelpForm", "Orv Help"));
   resize(900, 620);
@@ -59,6 +61,20 @@ THelpForm::THelpForm(const std::string& folder, QWidget* parent)
   Browser->setAccessibleName(Tr("THelpForm", "Help page"));
   Browser->setOpenExternalLinks(false);
   Browser->setSearchPaths({QString::fromStdString(index_.Folder())});
+  // A link leads to the page in the windows' language where there is one, else
+  // to the English page, from a page of either.
+  Browser->setOpenLinks(false);
+  connect(Browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+    if (!link.isRelative() && !link.isLocalFile()) return;
+    if (link.path().isEmpty()) {
+      Browser->scrollToAnchor(link.fragment());
+      return;
+    }
+    QUrl page = QUrl::fromLocalFile(
+        QString::fromStdString(index_.PathOf(QFileInfo(link.path()).fileName().toStdString())));
+    page.setFragment(link.fragment());
+    Browser->setSource(page);
+  });
 
   auto* split = new QSplitter(this);
   split->addWidget(Tabs);

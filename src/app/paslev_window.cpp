@@ -31,9 +31,7 @@ TPasLevForm::TPasLevForm(QWidget* parent) : QDialog(parent) {
   setObjectName("PasLevForm");
   setWindowTitle(Tr("TPasLevForm", "Pasword levels"));
   auto* text = new QLabel(
-      QT_TRANSLATE_NOOP("TPasLevForm",
-                        "The password level needed to have access to a particular feature"),
-      this);
+      Tr("TPasLevForm", "The password level needed to have access to a particular feature"), this);
   text->setWordWrap(true);
   auto* form = new QFormLayout;
   for (std::size_t i = 0; i < SpinEdits.size(); ++i) {
@@ -46,9 +44,9 @@ TPasLevForm::TPasLevForm(QWidget* parent) : QDialog(parent) {
     label->setBuddy(box);
     form->addRow(label, box);
   }
-  OkButton = new QPushButton(QT_TRANSLATE_NOOP("TPasLevForm", "OK"), this);
+  OkButton = new QPushButton(Tr("TPasLevForm", "OK"), this);
   OkButton->setDefault(true);
-  CancelButton = new QPushButton(QT_TRANSLATE_NOOP("TPasLevForm", "Cancel"), this);
+  CancelButton = new QPushButton(Tr("TPasLevForm", "Cancel"), this);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(OkButton);

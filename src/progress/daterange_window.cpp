@@ -1,9 +1,10 @@
 #include "progress/daterange_window.h"
-#include "base/translate.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
+
+#include "base/translate.h"
 
 namespace orv {
 namespace {

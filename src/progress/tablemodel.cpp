@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/translate.h"
+
 namespace orv {
 namespace {
 

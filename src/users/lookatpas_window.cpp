@@ -20,8 +20,9 @@ namespace {
 constexpr int kNameColumn = 0;
 constexpr int kLevelColumn = 1;
 
-QPushButton* Button(QWidget* parent, const char* name, const char* hint) {
-  auto* button = new QPushButton(name, parent);
+// The button's caption is its name, marked for translation where it is given.
+QPushButton* Button(QWidget* parent, const char* name, const QString& hint) {
+  auto* button = new QPushButton(Tr("TEditUsers", name), parent);
   button->setObjectName(name);
   SetHint(button, hint);
   return button;
@@ -34,10 +35,12 @@ TEditUsers::TEditUsers(PasswordO& users, Dialogs& dialogs, QWidget* parent)
   setObjectName("EditUsers");
   setWindowTitle(Tr("TEditUsers", "EditUsers"));
 
-  ChangePass =
-      Button(this, "ChangePass", Tr("TEditUsers", "Change the password for the slected user"));
-  Delete = Button(this, "Delete", Tr("TEditUsers", "Delete a user from the password list"));
-  AddUser = Button(this, "AddUser", Tr("TEditUsers", "Add a user to the pasword list"));
+  ChangePass = Button(this, QT_TRANSLATE_NOOP("TEditUsers", "ChangePass"),
+                      Tr("TEditUsers", "Change the password for the slected user"));
+  Delete = Button(this, QT_TRANSLATE_NOOP("TEditUsers", "Delete"),
+                  Tr("TEditUsers", "Delete a user from the password list"));
+  AddUser = Button(this, QT_TRANSLATE_NOOP("TEditUsers", "AddUser"),
+                   Tr("TEditUsers", "Add a user to the pasword list"));
   BitBtn1 = new QPushButton(Tr("TEditUsers", "&Help"), this);
   BitBtn1->setObjectName("BitBtn1");
 

@@ -1,10 +1,11 @@
 #include "widgets/datepicker_window.h"
-#include "base/translate.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLocale>
+
+#include "base/translate.h"
 
 namespace orv {
 

@@ -1,5 +1,4 @@
 #include "widgets/finddialog_window.h"
-#include "base/translate.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -7,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "base/translate.h"
 
 namespace orv {
 
