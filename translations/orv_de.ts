@@ -1254,7 +1254,7 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
     <message>
         <source>&quot; leaves the word lists</source>
-        <translation>&quot; verlässt die Wortlisten</translation>
+        <translation>&quot; liegt außerhalb der Wortlisten</translation>
     </message>
     <message>
         <source>From %1</source>
@@ -1540,7 +1540,7 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
     <message>
         <source>Edit File|Edit current file if you are the owner or have high enough pas level</source>
-        <translation>Datei bearbeiten|Die aktuelle Datei bearbeiten, wenn sie Ihnen gehört oder Ihre Passwortstufe hoch genug ist</translation>
+        <translation>Datei bearbeiten|Die aktuelle Datei bearbeiten (nur für ihren Besitzer oder mit ausreichender Passwortstufe)</translation>
     </message>
     <message>
         <source>&amp;View words</source>
@@ -2649,7 +2649,8 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
     <message>
         <source>Word to enter</source>
-        <translation>Einzugebendes Wort</translation>
+        <translatorcomment>native review: title of the window that flashes the word for the child to type (&quot;Word to enter&quot;)</translatorcomment>
+        <translation>Schreib dieses Wort</translation>
     </message>
     <message>
         <source> Message </source>
