@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "base/translate.h"
 #include "progress/classoverview.h"
 #include "progress/daterange_window.h"
 #include "progress/progress_window.h"
@@ -23,12 +24,13 @@ TClassOverviewForm::TClassOverviewForm(ScoreDatabase& database, TProgressForm& p
                                        Dialogs& dialogs, QWidget* parent)
     : THintDialog(dialogs, parent), database_(database), progress_(progress) {
   setObjectName("ClassOverviewForm");
-  setWindowTitle("Class overview");
+  setWindowTitle(Tr("TClassOverviewForm", "Class overview"));
   Days = new TDateRangeBox(this);
-  SetHint(Days, "Only the tests taken from the first day to the last day, when checked");
+  SetHint(Days, Tr("TClassOverviewForm",
+                   "Only the tests taken from the first day to the last day, when checked"));
   Grid = new QTableView(this);
   Grid->setObjectName("Grid");
-  Grid->setAccessibleName("Class overview");
+  Grid->setAccessibleName(Tr("TClassOverviewForm", "Class overview"));
   // The titles stand from the start, before anything is read.
   model_.SetTable(OverviewTable({}));
   Grid->setModel(&model_);
@@ -37,9 +39,13 @@ TClassOverviewForm::TClassOverviewForm(ScoreDatabase& database, TProgressForm& p
   Grid->setSelectionMode(QAbstractItemView::SingleSelection);
   Grid->setSortingEnabled(true);
   Grid->horizontalHeader()->setStretchLastSection(true);
-  SetHint(Grid, "Click a title to sort by it; double click a row to see that learner's progress");
-  Export = new TGridExport(model_, "Class overview", dialogs_, this);
-  auto* note = new QLabel("Trend: the later half of the tests against the earlier half", this);
+  SetHint(Grid,
+          Tr("TClassOverviewForm",
+             "Click a title to sort by it; double click a row to see that learner's progress"));
+  Export = new TGridExport(model_, Tr("TClassOverviewForm", "Class overview"), dialogs_, this);
+  auto* note = new QLabel(
+      Tr("TClassOverviewForm", "Trend: the later half of the tests against the earlier half"),
+      this);
 
   auto* top = new QHBoxLayout;
   top->addWidget(Days);

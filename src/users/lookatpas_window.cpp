@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/dialogs.h"
+#include "base/translate.h"
 #include "users/lookatpas.h"
 #include "users/password.h"
 #include "widgets/formhelpers_window.h"
@@ -31,18 +32,20 @@ QPushButton* Button(QWidget* parent, const char* name, const char* hint) {
 TEditUsers::TEditUsers(PasswordO& users, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), users_(users), dialogs_(dialogs) {
   setObjectName("EditUsers");
-  setWindowTitle("EditUsers");
+  setWindowTitle(Tr("TEditUsers", "EditUsers"));
 
-  ChangePass = Button(this, "ChangePass", "Change the password for the slected user");
-  Delete = Button(this, "Delete", "Delete a user from the password list");
-  AddUser = Button(this, "AddUser", "Add a user to the pasword list");
-  BitBtn1 = new QPushButton("&Help", this);
+  ChangePass =
+      Button(this, "ChangePass", Tr("TEditUsers", "Change the password for the slected user"));
+  Delete = Button(this, "Delete", Tr("TEditUsers", "Delete a user from the password list"));
+  AddUser = Button(this, "AddUser", Tr("TEditUsers", "Add a user to the pasword list"));
+  BitBtn1 = new QPushButton(Tr("TEditUsers", "&Help"), this);
   BitBtn1->setObjectName("BitBtn1");
 
   StringGrid1 = new QTableWidget(0, 2, this);
   StringGrid1->setObjectName("StringGrid1");
-  StringGrid1->setAccessibleName("Users");
-  StringGrid1->setHorizontalHeaderLabels({"User name", "Acsses level"});
+  StringGrid1->setAccessibleName(Tr("TEditUsers", "Users"));
+  StringGrid1->setHorizontalHeaderLabels(
+      {Tr("TEditUsers", "User name"), Tr("TEditUsers", "Acsses level")});
   StringGrid1->verticalHeader()->hide();
   StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);

@@ -1,4 +1,5 @@
 #include "widgets/datepicker_window.h"
+#include "base/translate.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -25,7 +26,7 @@ TDateTimePicker::TDateTimePicker(QWidget* parent) : QWidget(parent) {
 
 void TDateTimePicker::SetAccessibleName(const QString& name) {
   edit_->setAccessibleName(name);
-  box_->setAccessibleName("Use " + name);
+  box_->setAccessibleName(Tr("TDateTimePicker", "Use %1").arg(name));
 }
 
 bool TDateTimePicker::Checked() const {
