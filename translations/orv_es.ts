@@ -38,7 +38,7 @@
     </message>
     <message>
         <source>Times wrong</source>
-        <translation>Veces fallada</translation>
+        <translation>Fallos</translation>
     </message>
     <message>
         <source>Kind</source>
@@ -2208,7 +2208,7 @@ do you whant to try again click No to exit Orv6?</source>
     </message>
     <message>
         <source>Times wrong</source>
-        <translation>Veces fallada</translation>
+        <translation>Fallos</translation>
     </message>
     <message>
         <source>No wrong answers in these days</source>
@@ -2425,7 +2425,7 @@ do you whant to try again click No to exit Orv6?</source>
     </message>
     <message>
         <source>Count</source>
-        <translation>Número</translation>
+        <translation>Veces</translation>
     </message>
     <message>
         <source>From</source>
@@ -2480,11 +2480,11 @@ do you whant to try again click No to exit Orv6?</source>
     </message>
     <message>
         <source>Count &gt;=</source>
-        <translation>Número &gt;=</translation>
+        <translation>Veces &gt;=</translation>
     </message>
     <message>
         <source>Count &lt;=</source>
-        <translation>Número &lt;=</translation>
+        <translation>Veces &lt;=</translation>
     </message>
     <message>
         <source>Output file:</source>
