@@ -1037,6 +1037,18 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
         <source>Acsses level</source>
         <translation>Zugriffsstufe</translation>
     </message>
+    <message>
+        <source>ChangePass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AddUser</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFindDialog</name>

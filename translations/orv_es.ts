@@ -1047,6 +1047,18 @@ do you whant to try again click No to exit Orv6?</source>
         <source>Acsses level</source>
         <translation>Nivel de acceso</translation>
     </message>
+    <message>
+        <source>ChangePass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AddUser</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFindDialog</name>

@@ -1047,6 +1047,18 @@ Voulez-vous réessayer ? Cliquez sur Non pour quitter Orv.</translation>
         <source>Acsses level</source>
         <translation>Niveau d&apos;accès</translation>
     </message>
+    <message>
+        <source>ChangePass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AddUser</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TFindDialog</name>
