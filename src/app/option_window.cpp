@@ -98,6 +98,8 @@ TOptionForm::TOptionForm(QWidget* parent) : QDialog(parent) {
   SetHint(SpeakSumsCheckBox, Tr("TOptionForm", "Arithmetic questions are spoken as well"));
   VoiceBox = new QComboBox(SoundGroup);
   VoiceBox->setObjectName("VoiceBox");
+  // Wide enough for its longest entry, in any language.
+  VoiceBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   SetHint(VoiceBox, Tr("TOptionForm", "The language of the voice that speaks the words"));
   auto* sound = new QVBoxLayout(SoundGroup);
   sound->addWidget(ShowWordCheckBox);
