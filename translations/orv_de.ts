@@ -1039,15 +1039,15 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
     <message>
         <source>ChangePass</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort ändern</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>AddUser</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
 </context>
 <context>
