@@ -2058,7 +2058,7 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
     <message>
         <source>The language of the windows</source>
-        <translation>Die Sprache der Fenster</translation>
+        <translation>Sprache der Fenster</translation>
     </message>
 </context>
 <context>
