@@ -1049,15 +1049,16 @@ Voulez-vous réessayer ? Cliquez sur Non pour quitter Orv.</translation>
     </message>
     <message>
         <source>ChangePass</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>button: change the password of the chosen user</translatorcomment>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>AddUser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
 </context>
 <context>
@@ -2162,7 +2163,7 @@ Voulez-vous réessayer ? Cliquez sur Non pour quitter Orv.</translation>
     </message>
     <message>
         <source>Percent &amp;right</source>
-        <translation>Pourcentage de &amp;réussite</translation>
+        <translation>% de &amp;réussite</translation>
     </message>
     <message>
         <source>&amp;Help used</source>
@@ -2202,7 +2203,7 @@ Voulez-vous réessayer ? Cliquez sur Non pour quitter Orv.</translation>
     </message>
     <message>
         <source>Percent right</source>
-        <translation>Pourcentage de réussite</translation>
+        <translation>% de réussite</translation>
     </message>
     <message>
         <source>Help used</source>
@@ -2337,11 +2338,11 @@ Voulez-vous réessayer ? Cliquez sur Non pour quitter Orv.</translation>
     </message>
     <message>
         <source>&amp;Current file only</source>
-        <translation>Liste a&amp;ctuelle seulement</translation>
+        <translation>Liste a&amp;ctuelle seule</translation>
     </message>
     <message>
         <source>Curent user only</source>
-        <translation>Utilisateur actuel seulement</translation>
+        <translation>Utilisateur actuel seul</translation>
     </message>
     <message>
         <source>Check to limit the SQL query to the curent user only</source>
