@@ -2467,7 +2467,8 @@ Voulez-vous réessayer ? Cliquez sur Non pour quitter Orv.</translation>
     </message>
     <message>
         <source>Database name:</source>
-        <translation>Nom de la base de données :</translation>
+        <translatorcomment>the path follows at once, so the space after the colon is part of the text</translatorcomment>
+        <translation>Nom de la base de données : </translation>
     </message>
     <message>
         <source>|The SQL statement that will be executed when the Update button is pressed</source>
