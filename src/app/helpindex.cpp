@@ -63,7 +63,9 @@ HelpIndexO::HelpIndexO(std::string folder, const std::string& language)
       keywords_.push_back({k, pages_.back().file});
     if (pages_.back().file == kHelpContentsPage) contentsLinks = LocalLinks(html.toStdString());
   }
-  for (const std::string& link : contentsLinks) {
+  for (const std::string& target : contentsLinks) {
+    // A language's contents page reaches an English page as "../review.html".
+    const std::string link = QFileInfo(QString::fromStdString(target)).fileName().toStdString();
     // Only pages: the style sheet is linked too.
     const bool isPage = std::any_of(pages_.begin(), pages_.end(),
                                     [&link](const HelpPage& page) { return page.file == link; });

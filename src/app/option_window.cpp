@@ -143,8 +143,8 @@ TOptionForm::TOptionForm(QWidget* parent) : QDialog(parent) {
       new QCheckBox(Tr("TOptionForm", "A chi&me after each right answer"), ReadingGroup);
   SetHint(RightSoundCheckBox, Tr("TOptionForm", "A short pleasant sound as RIGHT !! is shown"));
   auto* reading = new QFormLayout(ReadingGroup);
-  reading->addRow(Tr("TOptionForm", "Lang&uage"), LanguageBox);
   reading->addRow(Tr("TOptionForm", "Te&xt size"), TextSizeBox);
+  reading->addRow(Tr("TOptionForm", "Lang&uage"), LanguageBox);
   reading->addRow(Tr("TOptionForm", "Reading fo&nt"), FontBox);
   reading->addRow(HighContrastCheckBox);
   reading->addRow(Tr("TOptionForm", "Word shown f&or"), FlashTimeBox);
