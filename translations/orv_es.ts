@@ -1049,15 +1049,16 @@ do you whant to try again click No to exit Orv6?</source>
     </message>
     <message>
         <source>ChangePass</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>native review: button of the user editor whose English caption is its object name; &apos;Contraseña&apos; (change the password) kept short for the button</translatorcomment>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>AddUser</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
 </context>
 <context>
