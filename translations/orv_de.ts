@@ -1039,15 +1039,15 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
     <message>
         <source>ChangePass</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort ändern</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>AddUser</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -2058,7 +2058,7 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
     <message>
         <source>The language of the windows</source>
-        <translation>Die Sprache der Fenster</translation>
+        <translation>Sprache der Fenster</translation>
     </message>
 </context>
 <context>
@@ -2241,7 +2241,7 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
     <message>
         <source>How loud the microphone hears you</source>
-        <translation>Wie laut das Mikrofon dich hört</translation>
+        <translation>Wie laut das Mikrofon die Stimme aufnimmt</translation>
     </message>
     <message>
         <source>&amp;Record</source>
@@ -2293,7 +2293,7 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
     <message>
         <source>Press Record and say the word</source>
-        <translation>Drücke Aufnehmen und sprich das Wort</translation>
+        <translation>Aufnehmen drücken und das Wort sprechen</translation>
     </message>
     <message>
         <source>There is no microphone: nothing can be recorded</source>
@@ -2301,7 +2301,7 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
     <message>
         <source>Recording: say the word, then press Stop</source>
-        <translation>Aufnahme läuft: Sprich das Wort und drücke dann Stopp</translation>
+        <translation>Aufnahme läuft: das Wort sprechen, dann Stopp drücken</translation>
     </message>
     <message>
         <source>Nothing was heard: record again</source>
@@ -2309,7 +2309,7 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
     <message>
         <source>Play it back, then keep or discard it</source>
-        <translation>Hör es dir an, dann behalte oder verwirf es</translation>
+        <translation>Anhören, dann behalten oder verwerfen</translation>
     </message>
 </context>
 <context>
@@ -2638,11 +2638,11 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
     <message>
         <source>If there is a spoken prompt replay it.</source>
-        <translation>Wenn das Wort gesprochen wurde, spiele es noch einmal ab.</translation>
+        <translation>Spielt das gesprochene Wort noch einmal ab.</translation>
     </message>
     <message>
         <source>Reshow the word to type</source>
-        <translation>Zeige das Wort noch einmal, das du tippen sollst</translation>
+        <translation>Zeigt das Wort, das du tippen sollst, noch einmal</translation>
     </message>
     <message>
         <source>Stop this test|Stop this test and see the score (or press Esc)</source>

@@ -1049,15 +1049,16 @@ do you whant to try again click No to exit Orv6?</source>
     </message>
     <message>
         <source>ChangePass</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>native review: button of the user editor whose English caption is its object name; &apos;Contraseña&apos; (change the password) kept short for the button</translatorcomment>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>AddUser</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
 </context>
 <context>
@@ -1552,7 +1553,8 @@ do you whant to try again click No to exit Orv6?</source>
     </message>
     <message>
         <source>&amp;Word List</source>
-        <translation>&amp;Lista de palabras</translation>
+        <translatorcomment>native review: menu name kept short so that the whole menu bar fits the main window&apos;s width (&apos;Lista de palabras&apos; hid the Help menu)</translatorcomment>
+        <translation>&amp;Lista</translation>
     </message>
     <message>
         <source>Edit Menu</source>
@@ -2075,7 +2077,8 @@ do you whant to try again click No to exit Orv6?</source>
     </message>
     <message>
         <source>The language of the windows</source>
-        <translation>El idioma de las ventanas</translation>
+        <translatorcomment>native review: first entry of the Voice box: the voice speaks the windows&apos; language; &apos;Como las ventanas&apos; is short for the box</translatorcomment>
+        <translation>Como las ventanas</translation>
     </message>
 </context>
 <context>

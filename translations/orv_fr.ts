@@ -533,6 +533,7 @@
     </message>
     <message>
         <source>Well done for finishing!</source>
+        <translatorcomment>native review: the kind word when nothing else went especially well</translatorcomment>
         <translation>Bravo, tu as fini !</translation>
     </message>
     <message>
@@ -605,34 +606,42 @@ Le propriétaire est : %2</translation>
     <name>NearMiss</name>
     <message>
         <source>So close! A letter is missing:</source>
+        <translatorcomment>native review: said to the child after a near miss; « Tout près ! » / « Presque ! » should sound encouraging, not like a score</translatorcomment>
         <translation>Tout près ! Il manque une lettre :</translation>
     </message>
     <message>
         <source>So close! One letter too many:</source>
+        <translatorcomment>native review: said to the child after a near miss; « Tout près ! » / « Presque ! » should sound encouraging, not like a score</translatorcomment>
         <translation>Tout près ! Il y a une lettre de trop :</translation>
     </message>
     <message>
         <source>So close! Two letters are swapped:</source>
+        <translatorcomment>native review: said to the child after a near miss; « Tout près ! » / « Presque ! » should sound encouraging, not like a score</translatorcomment>
         <translation>Tout près ! Deux lettres sont inversées :</translation>
     </message>
     <message>
         <source>So close! This letter is single:</source>
+        <translatorcomment>native review: said to the child after a near miss; « Tout près ! » / « Presque ! » should sound encouraging, not like a score; « simple » as against a doubled letter</translatorcomment>
         <translation>Tout près ! Cette lettre est simple :</translation>
     </message>
     <message>
         <source>So close! This letter is double:</source>
+        <translatorcomment>native review: said to the child after a near miss; « Tout près ! » / « Presque ! » should sound encouraging, not like a score</translatorcomment>
         <translation>Tout près ! Cette lettre est double :</translation>
     </message>
     <message>
         <source>So close! One letter is different:</source>
+        <translatorcomment>native review: said to the child after a near miss; « Tout près ! » / « Presque ! » should sound encouraging, not like a score</translatorcomment>
         <translation>Tout près ! Une lettre est différente :</translation>
     </message>
     <message>
         <source>Nearly! Only the capitals differ:</source>
+        <translatorcomment>native review: said to the child after a near miss; « Tout près ! » / « Presque ! » should sound encouraging, not like a score</translatorcomment>
         <translation>Presque ! Seules les majuscules sont différentes :</translation>
     </message>
     <message>
         <source>Nearly! Only the accents differ:</source>
+        <translatorcomment>native review: said to the child after a near miss; « Tout près ! » / « Presque ! » should sound encouraging, not like a score</translatorcomment>
         <translation>Presque ! Seuls les accents sont différents :</translation>
     </message>
 </context>
@@ -1049,15 +1058,16 @@ Voulez-vous réessayer ? Cliquez sur Non pour quitter Orv.</translation>
     </message>
     <message>
         <source>ChangePass</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>button: change the password of the chosen user</translatorcomment>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>AddUser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
 </context>
 <context>
@@ -1999,7 +2009,8 @@ Voulez-vous réessayer ? Cliquez sur Non pour quitter Orv.</translation>
     </message>
     <message>
         <source>A &amp;kind word at the end of a test</source>
-        <translation>Un mot &amp;gentil à la fin du test</translation>
+        <translatorcomment>native review: « mot d&apos;encouragement » rather than the literal « mot gentil »</translatorcomment>
+        <translation>Un mot d&apos;encoura&amp;gement à la fin du test</translation>
     </message>
     <message>
         <source>One line in the score window on what went well in the test</source>
@@ -2162,7 +2173,7 @@ Voulez-vous réessayer ? Cliquez sur Non pour quitter Orv.</translation>
     </message>
     <message>
         <source>Percent &amp;right</source>
-        <translation>Pourcentage de &amp;réussite</translation>
+        <translation>% de &amp;réussite</translation>
     </message>
     <message>
         <source>&amp;Help used</source>
@@ -2202,7 +2213,7 @@ Voulez-vous réessayer ? Cliquez sur Non pour quitter Orv.</translation>
     </message>
     <message>
         <source>Percent right</source>
-        <translation>Pourcentage de réussite</translation>
+        <translation>% de réussite</translation>
     </message>
     <message>
         <source>Help used</source>
@@ -2337,11 +2348,11 @@ Voulez-vous réessayer ? Cliquez sur Non pour quitter Orv.</translation>
     </message>
     <message>
         <source>&amp;Current file only</source>
-        <translation>Liste a&amp;ctuelle seulement</translation>
+        <translation>Liste a&amp;ctuelle seule</translation>
     </message>
     <message>
         <source>Curent user only</source>
-        <translation>Utilisateur actuel seulement</translation>
+        <translation>Utilisateur actuel seul</translation>
     </message>
     <message>
         <source>Check to limit the SQL query to the curent user only</source>
@@ -2466,7 +2477,8 @@ Voulez-vous réessayer ? Cliquez sur Non pour quitter Orv.</translation>
     </message>
     <message>
         <source>Database name:</source>
-        <translation>Nom de la base de données :</translation>
+        <translatorcomment>the path follows at once, so the space after the colon is part of the text</translatorcomment>
+        <translation>Nom de la base de données : </translation>
     </message>
     <message>
         <source>|The SQL statement that will be executed when the Update button is pressed</source>
