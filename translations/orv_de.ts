@@ -876,7 +876,7 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
     <message>
         <source>Click a title to sort by it; double click a row to see that learner&apos;s progress</source>
-        <translation>Auf einen Spaltentitel klicken, um danach zu sortieren; Doppelklick auf eine Zeile zeigt den Fortschritt dieses Kindes</translation>
+        <translation>Klick auf einen Titel sortiert danach; Doppelklick auf eine Zeile zeigt den Fortschritt</translation>
     </message>
     <message>
         <source>Trend: the later half of the tests against the earlier half</source>
