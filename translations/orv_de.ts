@@ -625,7 +625,7 @@ Der Besitzer ist: %2</translation>
     </message>
     <message>
         <source>Nearly! Only the capitals differ:</source>
-        <translation>Beinahe! Nur die Großbuchstaben sind anders:</translation>
+        <translation>Beinahe! Nur die Groß- und Kleinschreibung ist anders:</translation>
     </message>
     <message>
         <source>Nearly! Only the accents differ:</source>
@@ -876,7 +876,7 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
     <message>
         <source>Click a title to sort by it; double click a row to see that learner&apos;s progress</source>
-        <translation>Auf einen Spaltentitel klicken, um danach zu sortieren; Doppelklick auf eine Zeile zeigt den Fortschritt dieses Kindes</translation>
+        <translation>Klick auf einen Titel sortiert danach; Doppelklick auf eine Zeile zeigt den Fortschritt</translation>
     </message>
     <message>
         <source>Trend: the later half of the tests against the earlier half</source>
@@ -1854,6 +1854,7 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
     <message>
         <source>dont is right for don&apos;t where a list says nothing</source>
+        <translatorcomment>native review: the example is German (geht&apos;s) instead of the English don&apos;t</translatorcomment>
         <translation>gehts ist richtig für geht&apos;s, wo eine Liste nichts festlegt</translation>
     </message>
     <message>
@@ -1862,6 +1863,7 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
     <message>
         <source>grey;gray accepts grey and gray where a list says nothing</source>
+        <translatorcomment>native review: the example is a German double spelling instead of the English grey;gray</translatorcomment>
         <translation>Delfin;Delphin nimmt Delfin und Delphin an, wo eine Liste nichts festlegt</translation>
     </message>
     <message>

@@ -2610,7 +2610,8 @@ do you whant to try again click No to exit Orv6?</source>
     </message>
     <message>
         <source>The answer is:</source>
-        <translation>La respuesta es:</translation>
+        <translatorcomment>native review: label of the wrong-answer window, right-aligned in a fixed space: &apos;La respuesta es:&apos; was cut; &apos;Es así:&apos; pairs with &apos;No:&apos; below it</translatorcomment>
+        <translation>Es así:</translation>
     </message>
     <message>
         <source>Not:</source>
