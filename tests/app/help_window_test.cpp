@@ -25,7 +25,7 @@ TEST(HelpWindow, ShowsTheLanguagesPagesAndLinksLeadToEitherLanguage) {
   const struct {
     const char* link;
     std::string shown;
-  } clicks[] = {{"../review.html", kHelp + "/review.html"},
+  } clicks[] = {{"../database.html", kHelp + "/database.html"},
                 {"options.html#top", kHelp + "/de/options.html"}};
   EXPECT_EQ(help.Browser->source().toLocalFile().toStdString(), kHelp + "/de/contents.html");
   for (const auto& c : clicks) {
