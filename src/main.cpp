@@ -3,8 +3,10 @@
 
 #include "app/application_window.h"
 #include "app/endsignals.h"
+#include "app/language.h"
 #include "app/program_window.h"
 #include "app/programoptions.h"
+#include "app/programpaths.h"
 
 int main(int argc, char** argv) {
   // Before any thread starts, so that every thread leaves the two signals to
@@ -20,5 +22,6 @@ int main(int argc, char** argv) {
     return 0;
   }
   orv::OrvApplication app(argc, argv);
+  orv::StartLanguage(options.lang, orv::FindTranslationsFolder(orv::ExecutableFolder()));
   return orv::RunOrv(options.home);
 }

@@ -4,6 +4,8 @@
 // desktop's), set here and nowhere else, as a user logs in or the options
 // change. The windows laid out by hand follow the text size through
 // widgets/windowlook_window.h.
+#include <QtGlobal>
+
 #include "app/startupfile.h"
 
 namespace orv {
@@ -19,7 +21,7 @@ struct ReadingFontChoice {
   const char* shown;
 };
 inline constexpr ReadingFontChoice kReadingFonts[] = {
-    {"", "The desktop's font"},
+    {"", QT_TRANSLATE_NOOP("TOptionForm", "The desktop's font")},
     {"Andika", "Andika"},
     {"OpenDyslexic", "OpenDyslexic"},
 };

@@ -7,6 +7,7 @@
 #include "base/dialogs.h"
 #include "base/numbertext.h"
 #include "base/platform.h"
+#include "base/translate.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
@@ -34,9 +35,11 @@ void OpenPasswordFile(Dialogs& dialogs) {
   const ProgramPaths& p = Paths();
   const std::string path = PasswordFilePath(p.programDir, p.passwordFileName);
   if (!FileFound(path)) {
-    const bool create = dialogs.ConfirmYesNo("No password file was found (" + path +
-                                             "). Create one with the super user " +
-                                             std::string(kFirstSuperUser) + "?");
+    const bool create = dialogs.ConfirmYesNo(
+        Filled(TrText("getuser",
+                      "No password file was found (%1). Create one with the super "
+                      "user %2?"),
+               path, std::string(kFirstSuperUser)));
     if (!create) throw E_PasWord_Error(MissingPasswordFileText());
     if (const int code = CreateFirstPasswordFile(path, kFirstSuperUser); code != 0) {
       throw E_PasWord_Error("Error in _PasWord.Begin:" + ErrorTextAt(code, path));
@@ -55,10 +58,12 @@ std::string FindEngineRoot(Dialogs& dialogs) {
     return WithSeparator(RegReadString(kInterBaseKey, "RootDirectory"));
   }
   if (std::optional<std::string> root = ClientRootDirectory()) return *root;
-  dialogs.Warning(
+  dialogs.Warning(TrText(
+      "getuser",
       "Can't locate any compatible database keys in the registry, you probably need to install "
-      "Firebird or InterBase");
-  dialogs.Information("Can't continue with out a compatible database. Orv will now terminate");
+      "Firebird or InterBase"));
+  dialogs.Information(
+      TrText("getuser", "Can't continue with out a compatible database. Orv will now terminate"));
   ExitProcess(800);
 }
 
@@ -73,7 +78,8 @@ void PlaceLibrary(Dialogs& dialogs) {
     p.copyMessage = CopyWithMessage(source, target);
   }
   if (!FileFound(target)) {
-    dialogs.Warning("Can not copy the database .dll file OUCH!! :\n\r" + p.copyMessage);
+    dialogs.Warning(TrText("getuser", "Can not copy the database .dll file OUCH!! :\n\r") +
+                    p.copyMessage);
   }
 }
 
@@ -93,10 +99,12 @@ std::string ConfiguredPasswordFileName() {
   // Whoever may change orv.ini must not make a command of the super user
   // read another file of the machine (as /etc/shadow) as the users.
   if (name.empty() || !StaysInside(name)) {
-    throw E_PasWord_Error("pasFile=" + name + " in " + RegistryFile() +
-                          " does not name a file inside the program directory " +
-                          Paths().programDir + ", so it is not used. Name the password file " +
-                          "there, as pasFile=KVXS1.KVX.");
+    throw E_PasWord_Error(
+        Filled(TrText("getuser",
+                      "pasFile=%1 in %2 does not name a file inside the program "
+                      "directory %3, so it is not used. Name the password file there, "
+                      "as pasFile=KVXS1.KVX."),
+               name, RegistryFile(), Paths().programDir));
   }
   return name;
 }

@@ -11,6 +11,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/language.h"
+#include "base/translate.h"
+
 namespace orv {
 namespace {
 
@@ -19,15 +22,15 @@ constexpr int kFileRole = Qt::UserRole;
 }  // namespace
 
 THelpForm::THelpForm(const std::string& folder, QWidget* parent)
-    : QWidget(parent, Qt::Window), index_(folder) {
+    : QWidget(parent, Qt::Window), index_(folder, LoadedLanguage()) {
   setObjectName("HelpForm");
-  setWindowTitle("Orv Help");
+  setWindowTitle(Tr("THelpForm", "Orv Help"));
   resize(900, 620);
 
   Tabs = new QTabWidget(this);
   ContentsList = new QListWidget(Tabs);
   ContentsList->setObjectName("ContentsList");
-  ContentsList->setAccessibleName("Contents");
+  ContentsList->setAccessibleName(Tr("THelpForm", "Contents"));
   for (const std::string& file : index_.ContentsOrder()) {
     QString title = QString::fromStdString(file);
     for (const HelpPage& page : index_.Pages()) {
@@ -36,28 +39,42 @@ THelpForm::THelpForm(const std::string& folder, QWidget* parent)
     auto* item = new QListWidgetItem(title, ContentsList);
     item->setData(kFileRole, QString::fromStdString(file));
   }
-  Tabs->addTab(ContentsList, "&Contents");
+  Tabs->addTab(ContentsList, Tr("THelpForm", "&Contents"));
 
   auto* indexPage = new QWidget(Tabs);
   SearchBox = new QLineEdit(indexPage);
   SearchBox->setObjectName("SearchBox");
-  SearchBox->setPlaceholderText("Type a word to look for");
+  SearchBox->setPlaceholderText(Tr("THelpForm", "Type a word to look for"));
   KeywordList = new QListWidget(indexPage);
   KeywordList->setObjectName("KeywordList");
-  KeywordList->setAccessibleName("Keywords");
+  KeywordList->setAccessibleName(Tr("THelpForm", "Keywords"));
   auto* indexLayout = new QVBoxLayout(indexPage);
-  auto* prompt = new QLabel("&Type the first letters of a word:", indexPage);
+  auto* prompt = new QLabel(Tr("THelpForm", "&Type the first letters of a word:"), indexPage);
   prompt->setBuddy(SearchBox);
   indexLayout->addWidget(prompt);
   indexLayout->addWidget(SearchBox);
   indexLayout->addWidget(KeywordList);
-  Tabs->addTab(indexPage, "&Index");
+  Tabs->addTab(indexPage, Tr("THelpForm", "&Index"));
 
   Browser = new QTextBrowser(this);
   Browser->setObjectName("Browser");
-  Browser->setAccessibleName("Help page");
+  Browser->setAccessibleName(Tr("THelpForm", "Help page"));
   Browser->setOpenExternalLinks(false);
   Browser->setSearchPaths({QString::fromStdString(index_.Folder())});
+  // A link leads to the page in the windows' language where there is one, else
+  // to the English page, from a page of either.
+  Browser->setOpenLinks(false);
+  connect(Browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& link) {
+    if (!link.isRelative() && !link.isLocalFile()) return;
+    if (link.path().isEmpty()) {
+      Browser->scrollToAnchor(link.fragment());
+      return;
+    }
+    QUrl page = QUrl::fromLocalFile(
+        QString::fromStdString(index_.PathOf(QFileInfo(link.path()).fileName().toStdString())));
+    page.setFragment(link.fragment());
+    Browser->setSource(page);
+  });
 
   auto* split = new QSplitter(this);
   split->addWidget(Tabs);

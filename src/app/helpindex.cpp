@@ -44,18 +44,28 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-HelpIndexO::HelpIndexO(std::string folder) : folder_(std::move(folder)) {
+HelpIndexO::HelpIndexO(std::string folder, const std::string& language)
+    : folder_(std::move(folder)), language_(language) {
   const QDir dir(QString::fromStdString(folder_));
   if (folder_.empty() || !dir.exists()) return;
+  const QDir translated(dir.filePath(QString::fromStdString(language)));
   std::vector<std::string> contentsLinks;
   for (const QString& name : dir.entryList({"*.html"}, QDir::Files, QDir::Name)) {
-    const QString html = ReadAll(dir.filePath(name));
+    QString html = ReadAll(dir.filePath(name));
+    if (!language.empty() && translated.exists(name)) {
+      for (const std::string& k : PageOf(name, html).keywords)
+        englishKeywords_.push_back({k, name.toStdString()});
+      translated_.push_back(name.toStdString());
+      html = ReadAll(translated.filePath(name));
+    }
     pages_.push_back(PageOf(name, html));
     for (const std::string& k : pages_.back().keywords)
       keywords_.push_back({k, pages_.back().file});
     if (pages_.back().file == kHelpContentsPage) contentsLinks = LocalLinks(html.toStdString());
   }
-  for (const std::string& link : contentsLinks) {
+  for (const std::string& target : contentsLinks) {
+    // A language's contents page reaches an English page as "../review.html".
+    const std::string link = QFileInfo(QString::fromStdString(target)).fileName().toStdString();
     // Only pages: the style sheet is linked too.
     const bool isPage = std::any_of(pages_.begin(), pages_.end(),
                                     [&link](const HelpPage& page) { return page.file == link; });
@@ -71,8 +81,12 @@ HelpIndexO::HelpIndexO(std::string folder) : folder_(std::move(folder)) {
 
 std::optional<std::string> HelpIndexO::PageFor(const std::string& keyword) const {
   const QString wanted = QString::fromStdString(keyword).simplified();
-  for (const HelpKeyword& k : keywords_) {
-    if (QString::fromStdString(k.keyword).compare(wanted, Qt::CaseInsensitive) == 0) return k.file;
+  for (const auto* keywords : {&keywords_, &englishKeywords_}) {
+    for (const HelpKeyword& k : *keywords) {
+      if (QString::fromStdString(k.keyword).compare(wanted, Qt::CaseInsensitive) == 0) {
+        return k.file;
+      }
+    }
   }
   return std::nullopt;
 }
@@ -94,7 +108,11 @@ std::vector<HelpKeyword> HelpIndexO::Search(const std::string& text) const {
 }
 
 std::string HelpIndexO::PathOf(const std::string& file) const {
-  return QDir(QString::fromStdString(folder_)).filePath(QString::fromStdString(file)).toStdString();
+  QDir dir(QString::fromStdString(folder_));
+  if (std::find(translated_.begin(), translated_.end(), file) != translated_.end()) {
+    dir.cd(QString::fromStdString(language_));
+  }
+  return dir.filePath(QString::fromStdString(file)).toStdString();
 }
 
 std::vector<std::string> LocalLinks(const std::string& html) {

@@ -13,6 +13,7 @@
 
 #include "app/getuser.h"
 #include "base/strings.h"
+#include "base/translate.h"
 #include "users/password.h"
 #include "widgets/formhelpers_window.h"
 
@@ -31,18 +32,18 @@ TLoginForm::TLoginForm(QWidget* parent)
   UsersList->setInsertPolicy(QComboBox::NoInsert);
   UsersList->setMaxVisibleItems(15);
   UsersList->setMinimumWidth(200);
-  SetHint(UsersList, "Select user from drop down list");
+  SetHint(UsersList, Tr("TLoginForm", "Select user from drop down list"));
   Name = new QLineEdit(this);
   Name->setObjectName("Name");
   Name->hide();
-  SetHint(Name, "Enter new password here");
+  SetHint(Name, Tr("TLoginForm", "Enter new password here"));
   Pasword = new QLineEdit(this);
   Pasword->setObjectName("Pasword");
   Pasword->setEchoMode(QLineEdit::Password);
-  SetHint(Pasword, "Enter password here");
-  ok = new QPushButton("OK", this);
+  SetHint(Pasword, Tr("TLoginForm", "Enter password here"));
+  ok = new QPushButton(Tr("TLoginForm", "OK"), this);
   ok->setObjectName("ok");
-  BitBtn2 = new QPushButton("Cancel", this);
+  BitBtn2 = new QPushButton(Tr("TLoginForm", "Cancel"), this);
   BitBtn2->setObjectName("BitBtn2");
   // Enter goes to the password box first; only there does it press OK.
   ok->setAutoDefault(false);
@@ -77,10 +78,10 @@ TLoginForm::TLoginForm(QWidget* parent)
 }
 
 void TLoginForm::SetLoginTexts() {
-  setWindowTitle("Login");
-  Label1->setText("Enter user name and password");
-  Label2->setText("Name");
-  Label3->setText("        Pasword");
+  setWindowTitle(Tr("TLoginForm", "Login"));
+  Label1->setText(Tr("TLoginForm", "Enter user name and password"));
+  Label2->setText(Tr("TLoginForm", "Name"));
+  Label3->setText(Tr("TLoginForm", "        Pasword"));
   // The labels name their boxes for a screen reader.
   Label2->setBuddy(UsersList);
   Label3->setBuddy(Pasword);
@@ -105,10 +106,10 @@ void TLoginForm::ShowWait() {
   const std::int64_t wait = Users().SecondsToWait(UpperAZ(name));
   ok->setEnabled(wait == 0);
   if (wait == 0) {
-    Label1->setText("Enter user name and password");
+    Label1->setText(Tr("TLoginForm", "Enter user name and password"));
   } else {
-    Label1->setText(QString::fromStdString("Wait " + std::to_string(wait) +
-                                           " s before the next log-in as " + name));
+    Label1->setText(Tr("TLoginForm", "Wait %1 s before the next log-in as %2")
+                        .arg(QString::number(wait), QString::fromStdString(name)));
   }
 }
 
@@ -118,11 +119,11 @@ std::optional<std::pair<std::string, std::string>> TLoginForm::AskNewPasswordTwi
   Name->setEchoMode(QLineEdit::Password);
   Name->clear();
   Pasword->clear();
-  Label3->setText("Confirm password");
-  Label2->setText("Password");
+  Label3->setText(Tr("TLoginForm", "Confirm password"));
+  Label2->setText(Tr("TLoginForm", "Password"));
   Label2->setBuddy(Name);
-  Label1->setText("Enter new password twice");
-  setWindowTitle("Passwords");
+  Label1->setText(Tr("TLoginForm", "Enter new password twice"));
+  setWindowTitle(Tr("TLoginForm", "Passwords"));
   const bool accepted = exec() == QDialog::Accepted;
   std::optional<std::pair<std::string, std::string>> entries;
   if (accepted) entries.emplace(Name->text().toStdString(), Pasword->text().toStdString());
@@ -131,7 +132,7 @@ std::optional<std::pair<std::string, std::string>> TLoginForm::AskNewPasswordTwi
   Pasword->clear();
   Name->hide();
   SetLoginTexts();
-  Label3->setText("        Password");
+  Label3->setText(Tr("TLoginForm", "        Password"));
   return entries;
 }
 

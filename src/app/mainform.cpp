@@ -7,6 +7,7 @@
 #include "base/dialogs.h"
 #include "base/platform.h"
 #include "base/strings.h"
+#include "base/translate.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/writefailure.h"
@@ -89,7 +90,7 @@ bool MainFormO::FormCloseQuery() {
     Paths().QuitAllowed = false;
     return true;
   }
-  dialogs_.Warning("Please use Quit button");
+  dialogs_.Warning(TrText("MainFormO", "Please use Quit button"));
   return false;
 }
 
@@ -122,21 +123,24 @@ std::string MainFormO::Start() {
 }
 
 void MainFormO::New1Click() {
-  const std::optional<std::string> answer = dialogs_.Input("New File", "Input a file name", "");
+  const std::optional<std::string> answer =
+      dialogs_.Input(TrText("MainFormO", "New File"), TrText("MainFormO", "Input a file name"), "");
   if (!answer) return;
   const std::string name = BaseName(*answer);
   if (TrimSet(name, " ").empty()) {
     // A name of blanks alone names no file anybody could find again.
-    dialogs_.Warning("Please type a name for the new list");
+    dialogs_.Warning(TrText("MainFormO", "Please type a name for the new list"));
     return;
   }
   StartUpSettings& s = Settings();
   const std::string folder = Paths().listRoot + s.CurrentDir;
   if (FileFound(folder + name + ".Orv")) {
-    dialogs_.Warning("File already exists");
+    dialogs_.Warning(TrText("MainFormO", "File already exists"));
     return;
   }
-  if (!dialogs_.ConfirmYesNo("Create new file: " + s.CurrentDir + name)) return;
+  if (!dialogs_.ConfirmYesNo(
+          Filled(TrText("MainFormO", "Create new file: %1"), s.CurrentDir + name)))
+    return;
   if (!EnsureFile(folder + name + ".Orv")) return;
   BufferO owner;
   owner.Add("\"" + Users().CurrentUser() + "\"");
@@ -171,10 +175,14 @@ void MainFormO::Deletefile1Click() {
   const std::string owner = ListOwner(path);
   const std::string shown = "<" + s.CurrentDir + s.CurrentFile + ">.";
   if (!Users().HasAccess(std::to_string(s.delFilePasLev) + " " + owner)) {
-    dialogs_.Warning("Access denied this is not your file! " + shown + "\nThe owner is :" + owner);
+    dialogs_.Warning(
+        Filled(TrText("MainFormO", "Access denied this is not your file! %1\nThe owner is :%2"),
+               shown, owner));
     return;
   }
-  if (!dialogs_.ConfirmYesNo("Are you sure you want to delete " + shown)) return;
+  if (!dialogs_.ConfirmYesNo(
+          Filled(TrText("MainFormO", "Are you sure you want to delete %1"), shown)))
+    return;
   if (const int code = EraseFile(path); code != 0) dialogs_.Error(ErrorTextAt(code, path));
   const std::string ownerFile = FolderOf(path) + BaseName(path) + ".usr";
   if (const int code = EraseFile(ownerFile); code != 0) {
@@ -186,8 +194,10 @@ void MainFormO::Deletefile1Click() {
 void MainFormO::SaveSetting(int code) {
   if (code == 0) return;
   const std::string file = RegistryFile();
-  dialogs_.Error(ChangeFailureText(file, code, "the settings") +
-                 " The change counts until Orv ends; " + file + " keeps the setting it had.");
+  dialogs_.Error(
+      ChangeFailureText(file, code, TrText("MainFormO", "the settings")) +
+      Filled(TrText("MainFormO", " The change counts until Orv ends; %1 keeps the setting it had."),
+             file));
 }
 
 void MainFormO::LogWords1Click() {

@@ -34,6 +34,7 @@
 #include "app/startupfile.h"
 #include "base/dialogs.h"
 #include "base/platform.h"
+#include "base/translate.h"
 #include "exchange/import_window.h"
 #include "files/chdir_window.h"
 #include "files/openfile_window.h"
@@ -88,7 +89,7 @@ TMainForm::TMainForm(Dialogs& dialogs, QWidget* parent)
       dialogs_(dialogs),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   setObjectName("MainForm");
-  setWindowTitle("Orv 7.0");
+  setWindowTitle(Tr("TMainForm", "Orv 7.0"));
   BuildLabels();
   BuildMenu();
   BuildToolBar();
@@ -98,8 +99,8 @@ TMainForm::TMainForm(Dialogs& dialogs, QWidget* parent)
   statusBar()->setObjectName("StatusBar1");
   statusBar()->setStyleSheet("QStatusBar { background: lime; }");
   statusBar()->setSizeGripEnabled(false);
-  SetHint(statusBar(), "Hint bar");
-  StatusText = new QLabel("Orv6", statusBar());
+  SetHint(statusBar(), Tr("TMainForm", "Hint bar"));
+  StatusText = new QLabel(Tr("TMainForm", "Orv6"), statusBar());
   statusBar()->addWidget(StatusText, 1);
 
   auto* help = new QShortcut(QKeySequence::HelpContents, this);
@@ -114,11 +115,11 @@ TMainForm::~TMainForm() = default;
 
 void TMainForm::BuildLabels() {
   auto* central = new QWidget(this);
-  SetHint(central, "|Orv6");
+  SetHint(central, Tr("TMainForm", "|Orv6"));
   central->setMinimumWidth(kMenuBarWidth);
   setCentralWidget(central);
 
-  Label1 = new QLabel("Orv 7.0.", central);
+  Label1 = new QLabel(Tr("TMainForm", "Orv 7.0."), central);
   QFont title("Lucida Handwriting");
   title.setStyleHint(QFont::Cursive);
   title.setPointSize(24);
@@ -135,18 +136,19 @@ void TMainForm::BuildLabels() {
   Image2->setObjectName("Image2");
   Image2->setPixmap(OrvPicture(QSize(48, 48)));
 
-  Label3 = new QLabel("File", central);
+  Label3 = new QLabel(Tr("TMainForm", "File"), central);
   CFile = new QLabel(central);
-  Label2 = new QLabel("User", central);
+  Label2 = new QLabel(Tr("TMainForm", "User"), central);
   UserLabel = new QLabel(central);
-  DirLabel = new QLabel("Directory", central);
+  DirLabel = new QLabel(Tr("TMainForm", "Directory"), central);
   dirL = new QLabel(central);
-  Label4 = new QLabel("File length", central);
+  Label4 = new QLabel(Tr("TMainForm", "File length"), central);
   FileLengthLabel = new QLabel(central);
-  for (QLabel* l : {Label3, CFile}) SetHint(l, "|current word list");
-  for (QLabel* l : {Label2, UserLabel}) SetHint(l, "|Current user");
-  for (QLabel* l : {DirLabel, dirL}) SetHint(l, "Current sub group");
-  for (QLabel* l : {Label4, FileLengthLabel}) SetHint(l, "number of words in list");
+  for (QLabel* l : {Label3, CFile}) SetHint(l, Tr("TMainForm", "|current word list"));
+  for (QLabel* l : {Label2, UserLabel}) SetHint(l, Tr("TMainForm", "|Current user"));
+  for (QLabel* l : {DirLabel, dirL}) SetHint(l, Tr("TMainForm", "Current sub group"));
+  for (QLabel* l : {Label4, FileLengthLabel})
+    SetHint(l, Tr("TMainForm", "number of words in list"));
   for (QLabel* l : {CFile, UserLabel, dirL, FileLengthLabel}) {
     QFont bold = l->font();
     bold.setBold(true);
@@ -154,22 +156,24 @@ void TMainForm::BuildLabels() {
     l->setMinimumWidth(220);
   }
 
-  BStart = new QPushButton("Start", central);
+  BStart = new QPushButton(Tr("TMainForm", "Start"), central);
   BStart->setObjectName("BStart");
   BStart->setDefault(true);
-  SetHint(BStart, "Start on the file above");
-  BReview = new QPushButton("&Review", central);
+  SetHint(BStart, Tr("TMainForm", "Start on the file above"));
+  BReview = new QPushButton(Tr("TMainForm", "&Review"), central);
   BReview->setObjectName("BReview");
   BReview->setAutoDefault(true);
-  SetHint(BReview, "Review|Ask again the words that are due, from every list");
-  LogOutButton = new QPushButton("&Log Out", central);
+  SetHint(BReview, Tr("TMainForm", "Review|Ask again the words that are due, from every list"));
+  LogOutButton = new QPushButton(Tr("TMainForm", "&Log Out"), central);
   LogOutButton->setObjectName("LogOutButton");
   LogOutButton->setFocusPolicy(Qt::ClickFocus);
   SetHint(LogOutButton,
-          "Log out|log off the current user and leave orv running use Quit to quit orv");
-  BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Quit", central);
+          Tr("TMainForm",
+             "Log out|log off the current user and leave orv running use Quit to quit orv"));
+  BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
+                            Tr("TMainForm", "&Quit"), central);
   BitBtn2->setObjectName("BitBtn2");
-  SetHint(BitBtn2, "|Quit program");
+  SetHint(BitBtn2, Tr("TMainForm", "|Quit program"));
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, LogOutButton, &QPushButton::click);
 
@@ -207,72 +211,91 @@ void TMainForm::BuildMenu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
 
-  File1 = Menu(bar, "File1", "&File");
-  Open1 = Item(File1, "Open1", "&Open...",
-               "Pick file|Pick an existing orv file for the current file", Qt::Key_F3);
+  File1 = Menu(bar, "File1", Tr("TMainForm", "&File"));
+  Open1 =
+      Item(File1, "Open1", Tr("TMainForm", "&Open..."),
+           Tr("TMainForm", "Pick file|Pick an existing orv file for the current file"), Qt::Key_F3);
   File1->addSeparator();
-  New1 = Item(File1, "New1", "&New", "Create new orv file");
-  NewDir1 = Item(File1, "NewDir1", "New Dir");
-  Import1 = Item(File1, "Import1", "&Import...",
-                 "Make word lists from the files of other programs: CSV, KVTML, Anki, text");
-  ChaDir1 = Item(File1, "ChaDir1", "&ChDir", "Change current directory");
-  Deletefile1 = Item(File1, "Deletefile1", "&Delete file", "|Delete word list cleanup score etc.");
-  Removedir1 =
-      Item(File1, "Removedir1", "Remove dir", "Remove a directory, it will need to be empty");
+  New1 = Item(File1, "New1", Tr("TMainForm", "&New"), Tr("TMainForm", "Create new orv file"));
+  NewDir1 = Item(File1, "NewDir1", Tr("TMainForm", "New Dir"));
+  Import1 = Item(
+      File1, "Import1", Tr("TMainForm", "&Import..."),
+      Tr("TMainForm", "Make word lists from the files of other programs: CSV, KVTML, Anki, text"));
+  ChaDir1 = Item(File1, "ChaDir1", Tr("TMainForm", "&ChDir"),
+                 Tr("TMainForm", "Change current directory"));
+  Deletefile1 = Item(File1, "Deletefile1", Tr("TMainForm", "&Delete file"),
+                     Tr("TMainForm", "|Delete word list cleanup score etc."));
+  Removedir1 = Item(File1, "Removedir1", Tr("TMainForm", "Remove dir"),
+                    Tr("TMainForm", "Remove a directory, it will need to be empty"));
   File1->addSeparator();
-  Print1 = Item(File1, "Print1", "&Print...", "Print current file", QKeySequence("Ctrl+P"));
-  PrintSetup1 = Item(File1, "PrintSetup1", "P&rint Setup...", "Setup printer");
+  Print1 = Item(File1, "Print1", Tr("TMainForm", "&Print..."),
+                Tr("TMainForm", "Print current file"), QKeySequence("Ctrl+P"));
+  PrintSetup1 = Item(File1, "PrintSetup1", Tr("TMainForm", "P&rint Setup..."),
+                     Tr("TMainForm", "Setup printer"));
   File1->addSeparator();
-  Score1 = Item(File1, "Score1", "&Score", "Show score for current file");
-  Progress1 = Item(File1, "Progress1", "Pro&gress", "Your tests over time, as charts");
-  ClassOverview1 = Item(File1, "ClassOverview1", "Class o&verview",
-                        "Every learner's tests of each list at a glance");
+  Score1 = Item(File1, "Score1", Tr("TMainForm", "&Score"),
+                Tr("TMainForm", "Show score for current file"));
+  Progress1 = Item(File1, "Progress1", Tr("TMainForm", "Pro&gress"),
+                   Tr("TMainForm", "Your tests over time, as charts"));
+  ClassOverview1 = Item(File1, "ClassOverview1", Tr("TMainForm", "Class o&verview"),
+                        Tr("TMainForm", "Every learner's tests of each list at a glance"));
   File1->addSeparator();
-  Exit1 = Item(File1, "Exit1", "E&xit");
+  Exit1 = Item(File1, "Exit1", Tr("TMainForm", "E&xit"));
 
-  Edit1 = Menu(bar, "Edit1", "&Word List", "Edit Menu");
+  Edit1 = Menu(bar, "Edit1", Tr("TMainForm", "&Word List"), Tr("TMainForm", "Edit Menu"));
   EditFile1 =
-      Item(Edit1, "EditFile1", "&Edit List",
-           "Edit File|Edit current file if you are the owner or have high enough pas level");
-  Viewwords1 = Item(Edit1, "Viewwords1", "&View words", "Look at the current list of words");
-  Loglist1 = Item(Edit1, "Loglist1", "&Log list");
-  ViewCompiled1 = Item(Edit1, "ViewCompiled1", "View &Compiled", {}, QKeySequence("Ctrl+Alt+C"));
+      Item(Edit1, "EditFile1", Tr("TMainForm", "&Edit List"),
+           Tr("TMainForm",
+              "Edit File|Edit current file if you are the owner or have high enough pas level"));
+  Viewwords1 = Item(Edit1, "Viewwords1", Tr("TMainForm", "&View words"),
+                    Tr("TMainForm", "Look at the current list of words"));
+  Loglist1 = Item(Edit1, "Loglist1", Tr("TMainForm", "&Log list"));
+  ViewCompiled1 = Item(Edit1, "ViewCompiled1", Tr("TMainForm", "View &Compiled"), {},
+                       QKeySequence("Ctrl+Alt+C"));
   Edit1->addSeparator();
-  Makewrongwordfile1 = Item(Edit1, "Makewrongwordfile1", "&Make wrong word file");
-  Review1 = Item(Edit1, "Review1", "&Review", "Ask again the words that are due, from every list");
+  Makewrongwordfile1 = Item(Edit1, "Makewrongwordfile1", Tr("TMainForm", "&Make wrong word file"));
+  Review1 = Item(Edit1, "Review1", Tr("TMainForm", "&Review"),
+                 Tr("TMainForm", "Ask again the words that are due, from every list"));
 
-  User1 = Menu(bar, "User1", "&User", "Click for user menu");
-  AddUser1 = Item(User1, "AddUser1", "&Add User", "Add a new user");
-  Editusers1 = Item(User1, "Editusers1", "&Edit users", "Edit the password file");
-  ChangePasword1 =
-      Item(User1, "ChangePasword1", "&Change Pasword", "Change the password of a user");
+  User1 = Menu(bar, "User1", Tr("TMainForm", "&User"), Tr("TMainForm", "Click for user menu"));
+  AddUser1 =
+      Item(User1, "AddUser1", Tr("TMainForm", "&Add User"), Tr("TMainForm", "Add a new user"));
+  Editusers1 = Item(User1, "Editusers1", Tr("TMainForm", "&Edit users"),
+                    Tr("TMainForm", "Edit the password file"));
+  ChangePasword1 = Item(User1, "ChangePasword1", Tr("TMainForm", "&Change Pasword"),
+                        Tr("TMainForm", "Change the password of a user"));
 
-  Log1 = Menu(bar, "Log1", "&Log", "Not iimplemented");
-  LogWords1 = Item(Log1, "LogWords1", "&Log wrong",
-                   "If checked any mistake will be written to a log file", QKeySequence("Ctrl+L"));
+  Log1 = Menu(bar, "Log1", Tr("TMainForm", "&Log"), Tr("TMainForm", "Not iimplemented"));
+  LogWords1 = Item(Log1, "LogWords1", Tr("TMainForm", "&Log wrong"),
+                   Tr("TMainForm", "If checked any mistake will be written to a log file"),
+                   QKeySequence("Ctrl+L"));
   LogWords1->setCheckable(true);
-  Logusers1 = Item(Log1, "Logusers1", "Log &users", "not implemented");
+  Logusers1 =
+      Item(Log1, "Logusers1", Tr("TMainForm", "Log &users"), Tr("TMainForm", "not implemented"));
   Logusers1->setCheckable(true);
   Logusers1->setChecked(true);
-  Logall1 = Item(Log1, "Logall1", "Log &correct",
-                 "Log right answers|Log correct answers but not necessarily wrong ones ");
+  Logall1 = Item(
+      Log1, "Logall1", Tr("TMainForm", "Log &correct"),
+      Tr("TMainForm", "Log right answers|Log correct answers but not necessarily wrong ones "));
   Logall1->setCheckable(true);
-  View1 = Item(Log1, "View1", "&View log");
+  View1 = Item(Log1, "View1", Tr("TMainForm", "&View log"));
 
-  Sound1 = Menu(bar, "Sound1", "&Sound");
-  Words1 = Item(Sound1, "Words1", "&Words", "Sounds stored In data base");
+  Sound1 = Menu(bar, "Sound1", Tr("TMainForm", "&Sound"));
+  Words1 = Item(Sound1, "Words1", Tr("TMainForm", "&Words"),
+                Tr("TMainForm", "Sounds stored In data base"));
 
-  Option1 = Menu(bar, "Option1", "&Option", "Click for option menu");
-  Option2 = Item(Option1, "Option2", "&Option");
-  Changedatabase1 = Item(Option1, "Changedatabase1", "&Change database");
-  PasLev1 =
-      Item(Option1, "PasLev1", "&Pasword levels", "The password level each guarded command needs");
+  Option1 =
+      Menu(bar, "Option1", Tr("TMainForm", "&Option"), Tr("TMainForm", "Click for option menu"));
+  Option2 = Item(Option1, "Option2", Tr("TMainForm", "&Option"));
+  Changedatabase1 = Item(Option1, "Changedatabase1", Tr("TMainForm", "&Change database"));
+  PasLev1 = Item(Option1, "PasLev1", Tr("TMainForm", "&Pasword levels"),
+                 Tr("TMainForm", "The password level each guarded command needs"));
 
-  Help1 = Menu(bar, "Help1", "&Help", "Click for help menu");
-  Contents1 = Item(Help1, "Contents1", "&Contents");
-  SearchforHelpOn1 = Item(Help1, "SearchforHelpOn1", "&Search for Help On...");
-  HowtoUseHelp1 = Item(Help1, "HowtoUseHelp1", "&How to Use Help");
-  About1 = Item(Help1, "About1", "&About...");
+  Help1 = Menu(bar, "Help1", Tr("TMainForm", "&Help"), Tr("TMainForm", "Click for help menu"));
+  Contents1 = Item(Help1, "Contents1", Tr("TMainForm", "&Contents"));
+  SearchforHelpOn1 = Item(Help1, "SearchforHelpOn1", Tr("TMainForm", "&Search for Help On..."));
+  HowtoUseHelp1 = Item(Help1, "HowtoUseHelp1", Tr("TMainForm", "&How to Use Help"));
+  About1 = Item(Help1, "About1", Tr("TMainForm", "&About..."));
 
   // "Log users" has never had a command of its own.
   NotYetAvailable({Logusers1});
@@ -359,10 +382,10 @@ void TMainForm::BuildMenu() {
 }
 
 void TMainForm::BuildToolBar() {
-  ToolBar1 = addToolBar("Tool Bar");
+  ToolBar1 = addToolBar(Tr("TMainForm", "Tool Bar"));
   ToolBar1->setObjectName("ToolBar1");
   ToolBar1->setMovable(false);
-  SetHint(ToolBar1, "Tool Bar");
+  SetHint(ToolBar1, Tr("TMainForm", "Tool Bar"));
   auto tool = [this](const char* name, QStyle::StandardPixmap icon, const QString& text,
                      const QString& hint) {
     QAction* a = ToolBar1->addAction(style()->standardIcon(icon), text);
@@ -370,20 +393,25 @@ void TMainForm::BuildToolBar() {
     SetHint(a, hint);
     return a;
   };
-  OpenTool =
-      tool("OpenTool", QStyle::SP_DialogOpenButton, "Open", "Open|Open new file for spelling");
-  ChDirTool = tool("ChDirTool", QStyle::SP_DirOpenIcon, "Change directory", "Change directory");
-  NewTool = tool("NewTool", QStyle::SP_FileIcon, "New", "Create a new file");
-  EditTool = tool("EditTool", QStyle::SP_FileDialogContentsView, "Edit", "Edit the current file");
+  OpenTool = tool("OpenTool", QStyle::SP_DialogOpenButton, Tr("TMainForm", "Open"),
+                  Tr("TMainForm", "Open|Open new file for spelling"));
+  ChDirTool = tool("ChDirTool", QStyle::SP_DirOpenIcon, Tr("TMainForm", "Change directory"),
+                   Tr("TMainForm", "Change directory"));
+  NewTool = tool("NewTool", QStyle::SP_FileIcon, Tr("TMainForm", "New"),
+                 Tr("TMainForm", "Create a new file"));
+  EditTool = tool("EditTool", QStyle::SP_FileDialogContentsView, Tr("TMainForm", "Edit"),
+                  Tr("TMainForm", "Edit the current file"));
   ToolBar1->addSeparator();
-  ScoreTool =
-      tool("ScoreTool", QStyle::SP_FileDialogDetailedView, "Score", "Score window for curent file");
-  ViewTool =
-      tool("ViewTool", QStyle::SP_FileDialogListView, "View", "Look at the current list of words");
+  ScoreTool = tool("ScoreTool", QStyle::SP_FileDialogDetailedView, Tr("TMainForm", "Score"),
+                   Tr("TMainForm", "Score window for curent file"));
+  ViewTool = tool("ViewTool", QStyle::SP_FileDialogListView, Tr("TMainForm", "View"),
+                  Tr("TMainForm", "Look at the current list of words"));
   ToolBar1->addSeparator();
-  PrintTool = tool("PrintTool", QStyle::SP_DriveFDIcon, "Print", "Print current file");
+  PrintTool = tool("PrintTool", QStyle::SP_DriveFDIcon, Tr("TMainForm", "Print"),
+                   Tr("TMainForm", "Print current file"));
   ToolBar1->addSeparator();
-  ExitTool = tool("ExitTool", QStyle::SP_DialogCloseButton, "Exit", "Exit orv");
+  ExitTool = tool("ExitTool", QStyle::SP_DialogCloseButton, Tr("TMainForm", "Exit"),
+                  Tr("TMainForm", "Exit orv"));
   connect(OpenTool, &QAction::triggered, Open1, &QAction::trigger);
   connect(ChDirTool, &QAction::triggered, ChaDir1, &QAction::trigger);
   connect(ScoreTool, &QAction::triggered, Score1, &QAction::trigger);
@@ -591,8 +619,8 @@ void TMainForm::NewDir1Click() {
 void TMainForm::Import1Click() {
   if (windows_.importForm == nullptr) return;
   const QStringList chosen = QFileDialog::getOpenFileNames(
-      this, "Choose the files to import", QString(),
-      "Lists of other programs (*.csv *.tsv *.txt *.kvtml);;All files (*)");
+      this, Tr("TMainForm", "Choose the files to import"), QString(),
+      Tr("TMainForm", "Lists of other programs (*.csv *.tsv *.txt *.kvtml);;All files (*)"));
   if (chosen.isEmpty()) return;
   std::vector<std::string> files;
   for (const QString& file : chosen) files.push_back(file.toStdString());
@@ -663,7 +691,7 @@ void TMainForm::PasLev1Click() {
 
 void TMainForm::ShowHelp(const std::function<void(THelpForm&)>& open) {
   if (windows_.help == nullptr || windows_.help->Index().Pages().empty()) {
-    dialogs_.Warning("The help pages could not be found");
+    dialogs_.Warning(TrText("TMainForm", "The help pages could not be found"));
     return;
   }
   open(*windows_.help);

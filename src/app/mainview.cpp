@@ -1,12 +1,13 @@
 #include "app/mainview.h"
 
+#include "base/translate.h"
 #include "users/password.h"
 
 namespace orv {
 
 void ShowLoggedOut(MainView& view) {
-  view.userLabel = "no user";
-  view.dirLabel = "no user";
+  view.userLabel = TrText("MainView", "no user");
+  view.dirLabel = TrText("MainView", "no user");
   view.fileMenu = false;
   view.optionMenu = false;
   view.userMenu = false;

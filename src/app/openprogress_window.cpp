@@ -7,6 +7,7 @@
 #include "app/getuser.h"
 #include "app/startupfile.h"
 #include "base/dialogs.h"
+#include "base/translate.h"
 #include "progress/classoverview_window.h"
 #include "progress/progress_window.h"
 #include "scores/score_window.h"
@@ -17,7 +18,7 @@ namespace {
 
 std::optional<ProgressViewer> LoggedInViewer(Dialogs& dialogs) {
   if (!HasUsers() || !Users().IsLoggedIn()) {
-    dialogs.ShowMessage("No valid user name");
+    dialogs.ShowMessage(TrText("openprogress_window", "No valid user name"));
     return {};
   }
   PasswordO& users = Users();

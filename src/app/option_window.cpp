@@ -13,8 +13,10 @@
 
 #include "app/answerdefaults.h"
 #include "app/appearance_window.h"
+#include "app/language.h"
 #include "app/programpaths.h"
 #include "app/startupfile.h"
+#include "base/translate.h"
 #include "scores/sound/speech.h"
 #include "widgets/formhelpers_window.h"
 
@@ -47,93 +49,130 @@ struct AnswerBoxText {
   const char* hint;
 };
 constexpr std::array<AnswerBoxText, 6> kAnswerBoxes = {{
-    {"Letter &case may differ", "Paris is right for paris where a list says nothing"},
-    {"&Accents may differ", "cafe is right for café where a list says nothing"},
-    {"&Punctuation may be left out", "dont is right for don't where a list says nothing"},
-    {"An answer a;b takes eit&her", "grey;gray accepts grey and gray where a list says nothing"},
-    {"Sums: an &equal value is right",
-     "2/4, 0.5 and 0,5 are right for 1/2 where a list says nothing"},
-    {"Fractions in &lowest terms", "2/4 for 1/2 is asked again to be written in lowest terms"},
+    {QT_TRANSLATE_NOOP("TOptionForm", "Letter &case may differ"),
+     QT_TRANSLATE_NOOP("TOptionForm", "Paris is right for paris where a list says nothing")},
+    {QT_TRANSLATE_NOOP("TOptionForm", "&Accents may differ"),
+     QT_TRANSLATE_NOOP("TOptionForm", "cafe is right for café where a list says nothing")},
+    {QT_TRANSLATE_NOOP("TOptionForm", "&Punctuation may be left out"),
+     QT_TRANSLATE_NOOP("TOptionForm", "dont is right for don't where a list says nothing")},
+    {QT_TRANSLATE_NOOP("TOptionForm", "An answer a;b takes eit&her"),
+     QT_TRANSLATE_NOOP("TOptionForm", "grey;gray accepts grey and gray where a list says nothing")},
+    {QT_TRANSLATE_NOOP("TOptionForm", "Sums: an &equal value is right"),
+     QT_TRANSLATE_NOOP("TOptionForm",
+                       "2/4, 0.5 and 0,5 are right for 1/2 where a list says nothing")},
+    {QT_TRANSLATE_NOOP("TOptionForm", "Fractions in &lowest terms"),
+     QT_TRANSLATE_NOOP("TOptionForm", "2/4 for 1/2 is asked again to be written in lowest terms")},
 }};
 
 }  // namespace
 
 TOptionForm::TOptionForm(QWidget* parent) : QDialog(parent) {
   setObjectName("OptionForm");
-  setWindowTitle("Option");
-  RadioGroup1 =
-      RadioGroup(this, "&File order", InOrderItem, "&In order", RandomOrderItem, "&Random order");
+  setWindowTitle(Tr("TOptionForm", "Option"));
+  RadioGroup1 = RadioGroup(this, Tr("TOptionForm", "&File order"), InOrderItem,
+                           Tr("TOptionForm", "&In order"), RandomOrderItem,
+                           Tr("TOptionForm", "&Random order"));
   RadioGroup1->setObjectName("RadioGroup1");
-  SetHint(RadioGroup1, "Do the spellings in alphabetical order or in random orde");
-  RadioGroup2 =
-      RadioGroup(this, "&Words", WholeFileItem, "&Do whole file", TenWordsItem, "do &Ten words");
+  SetHint(RadioGroup1,
+          Tr("TOptionForm", "Do the spellings in alphabetical order or in random orde"));
+  RadioGroup2 = RadioGroup(this, Tr("TOptionForm", "&Words"), WholeFileItem,
+                           Tr("TOptionForm", "&Do whole file"), TenWordsItem,
+                           Tr("TOptionForm", "do &Ten words"));
   RadioGroup2->setObjectName("RadioGroup2");
   SetHint(RadioGroup2,
-          "Do whole file or do ten words if you do ten words the words not done are saved in a "
-          "file to do next time");
-  SoundGroup = new QGroupBox("&Sound group", this);
+          Tr("TOptionForm",
+             "Do whole file or do ten words if you do ten words the words not done are saved in a "
+             "file to do next time"));
+  SoundGroup = new QGroupBox(Tr("TOptionForm", "&Sound group"), this);
   SoundGroup->setObjectName("SoundGroup");
-  ShowWordCheckBox = new QCheckBox("Show word", SoundGroup);
-  SetHint(ShowWordCheckBox, "Show word even if playing sound for word");
-  ReShowWordCheckBox = new QCheckBox("Reshow Word", SoundGroup);
-  SetHint(ReShowWordCheckBox, "allow reshow of word having played sound for word");
-  SpeakWordsCheckBox = new QCheckBox("Speak words that have no sound", SoundGroup);
-  SetHint(SpeakWordsCheckBox, "A word without a recorded sound is spoken by the computer's voice");
-  SpeakSumsCheckBox = new QCheckBox("Speak sums", SoundGroup);
-  SetHint(SpeakSumsCheckBox, "Arithmetic questions are spoken as well");
+  ShowWordCheckBox = new QCheckBox(Tr("TOptionForm", "Show word"), SoundGroup);
+  SetHint(ShowWordCheckBox, Tr("TOptionForm", "Show word even if playing sound for word"));
+  ReShowWordCheckBox = new QCheckBox(Tr("TOptionForm", "Reshow Word"), SoundGroup);
+  SetHint(ReShowWordCheckBox,
+          Tr("TOptionForm", "allow reshow of word having played sound for word"));
+  SpeakWordsCheckBox =
+      new QCheckBox(Tr("TOptionForm", "Speak words that have no sound"), SoundGroup);
+  SetHint(SpeakWordsCheckBox,
+          Tr("TOptionForm", "A word without a recorded sound is spoken by the computer's voice"));
+  SpeakSumsCheckBox = new QCheckBox(Tr("TOptionForm", "Speak sums"), SoundGroup);
+  SetHint(SpeakSumsCheckBox, Tr("TOptionForm", "Arithmetic questions are spoken as well"));
   VoiceBox = new QComboBox(SoundGroup);
   VoiceBox->setObjectName("VoiceBox");
-  SetHint(VoiceBox, "The language of the voice that speaks the words");
+  // Wide enough for its longest entry, in any language.
+  VoiceBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  SetHint(VoiceBox, Tr("TOptionForm", "The language of the voice that speaks the words"));
   auto* sound = new QVBoxLayout(SoundGroup);
   sound->addWidget(ShowWordCheckBox);
   sound->addWidget(ReShowWordCheckBox);
   sound->addWidget(SpeakWordsCheckBox);
   sound->addWidget(SpeakSumsCheckBox);
   auto* voice = new QFormLayout;
-  voice->addRow("&Voice", VoiceBox);
+  voice->addRow(Tr("TOptionForm", "&Voice"), VoiceBox);
   sound->addLayout(voice);
 
-  ReadingGroup = new QGroupBox("Reading", this);
+  ReadingGroup = new QGroupBox(Tr("TOptionForm", "Reading"), this);
   ReadingGroup->setObjectName("ReadingGroup");
   TextSizeBox = PerCentBox(ReadingGroup, "TextSizeBox", kSmallestTextSize, kLargestTextSize, 25);
-  SetHint(TextSizeBox, "How large the text of every window is; the windows grow with it");
+  SetHint(TextSizeBox,
+          Tr("TOptionForm", "How large the text of every window is; the windows grow with it"));
+  LanguageBox = new QComboBox(ReadingGroup);
+  LanguageBox->setObjectName("LanguageBox");
+  LanguageBox->addItem(Tr("TOptionForm", "The desktop's language"), QString());
+  // Each language is named in itself, so that anyone finds their own.
+  for (const ProgramLanguage& l : kProgramLanguages) {
+    LanguageBox->addItem(QString::fromUtf8(l.name), QString::fromUtf8(l.code));
+  }
+  SetHint(LanguageBox, Tr("TOptionForm",
+                          "The language of the windows and of the voice; a change shows the next "
+                          "time Orv starts"));
   FontBox = new QComboBox(ReadingGroup);
   FontBox->setObjectName("FontBox");
-  for (const ReadingFontChoice& f : kReadingFonts) FontBox->addItem(f.shown, QString(f.family));
-  SetHint(FontBox, "A font made for children learning to read, or the desktop's own");
-  HighContrastCheckBox = new QCheckBox("Hi&gh contrast colours", ReadingGroup);
-  SetHint(HighContrastCheckBox, "White and yellow on black in every window");
+  for (const ReadingFontChoice& f : kReadingFonts)
+    FontBox->addItem(Tr("TOptionForm", f.shown), QString(f.family));
+  SetHint(FontBox,
+          Tr("TOptionForm", "A font made for children learning to read, or the desktop's own"));
+  HighContrastCheckBox = new QCheckBox(Tr("TOptionForm", "Hi&gh contrast colours"), ReadingGroup);
+  SetHint(HighContrastCheckBox, Tr("TOptionForm", "White and yellow on black in every window"));
   FlashTimeBox = PerCentBox(ReadingGroup, "FlashTimeBox", kShortestFlash, kLongestFlash, 50);
   SetHint(FlashTimeBox,
-          "How long the word to type stays on the screen, 100 % being the usual time");
-  KindWordCheckBox = new QCheckBox("A &kind word at the end of a test", ReadingGroup);
-  SetHint(KindWordCheckBox, "One line in the score window on what went well in the test");
-  RightSoundCheckBox = new QCheckBox("A chi&me after each right answer", ReadingGroup);
-  SetHint(RightSoundCheckBox, "A short pleasant sound as RIGHT !! is shown");
+          Tr("TOptionForm",
+             "How long the word to type stays on the screen, 100 % being the usual time"));
+  KindWordCheckBox =
+      new QCheckBox(Tr("TOptionForm", "A &kind word at the end of a test"), ReadingGroup);
+  SetHint(KindWordCheckBox,
+          Tr("TOptionForm", "One line in the score window on what went well in the test"));
+  RightSoundCheckBox =
+      new QCheckBox(Tr("TOptionForm", "A chi&me after each right answer"), ReadingGroup);
+  SetHint(RightSoundCheckBox, Tr("TOptionForm", "A short pleasant sound as RIGHT !! is shown"));
   auto* reading = new QFormLayout(ReadingGroup);
-  reading->addRow("Te&xt size", TextSizeBox);
-  reading->addRow("Reading fo&nt", FontBox);
+  reading->addRow(Tr("TOptionForm", "Te&xt size"), TextSizeBox);
+  reading->addRow(Tr("TOptionForm", "Lang&uage"), LanguageBox);
+  reading->addRow(Tr("TOptionForm", "Reading fo&nt"), FontBox);
   reading->addRow(HighContrastCheckBox);
-  reading->addRow("Word shown f&or", FlashTimeBox);
+  reading->addRow(Tr("TOptionForm", "Word shown f&or"), FlashTimeBox);
   reading->addRow(KindWordCheckBox);
   reading->addRow(RightSoundCheckBox);
 
-  AnswerGroup = new QGroupBox("Answers where a list says nothing", this);
+  AnswerGroup = new QGroupBox(Tr("TOptionForm", "Answers where a list says nothing"), this);
   AnswerGroup->setObjectName("AnswerGroup");
-  SetHint(AnswerGroup, "What else counts as right for every list that does not say it itself");
+  SetHint(AnswerGroup, Tr("TOptionForm",
+                          "What else counts as right for every list that does not say it itself"));
   auto* answers = new QVBoxLayout(AnswerGroup);
   for (std::size_t i = 0; i < AnswerBoxes.size(); ++i) {
-    AnswerBoxes[i] = new QCheckBox(kAnswerBoxes[i].caption, AnswerGroup);
+    AnswerBoxes[i] = new QCheckBox(Tr("TOptionForm", kAnswerBoxes[i].caption), AnswerGroup);
     AnswerBoxes[i]->setObjectName(QString::fromUtf8(kPolicyOptions[i].name));
-    SetHint(AnswerBoxes[i], QString::fromUtf8(kAnswerBoxes[i].hint));
+    SetHint(AnswerBoxes[i], Tr("TOptionForm", kAnswerBoxes[i].hint));
     answers->addWidget(AnswerBoxes[i]);
   }
 
-  OkBitBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
-  SetHint(OkBitBtn, "confirm options they are saved when you log out or quit orv6");
+  OkBitBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
+                             Tr("TOptionForm", "OK"), this);
+  SetHint(OkBitBtn,
+          Tr("TOptionForm", "confirm options they are saved when you log out or quit orv6"));
   OkBitBtn->setDefault(true);
-  BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
-  SetHint(BitBtn1, "Go back to original values");
+  BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
+                            Tr("TOptionForm", "Cancel"), this);
+  SetHint(BitBtn1, Tr("TOptionForm", "Go back to original values"));
 
   auto* groups = new QHBoxLayout;
   groups->addWidget(RadioGroup1);
@@ -175,12 +214,16 @@ void TOptionForm::FormShow() {
     // A language without a voice of that exact name ("en") speaks with its
     // first voice; one this machine lacks is kept, not silently replaced.
     const bool spoken = Speaker::Shared().VoiceFor(s.SpeakVoice) == s.SpeakVoice;
-    VoiceBox->addItem(QString::fromStdString(s.SpeakVoice + (spoken ? " (the language's own voice)"
-                                                                    : " (not on this computer)")),
-                      QString::fromStdString(s.SpeakVoice));
+    VoiceBox->addItem(
+        QString::fromStdString(s.SpeakVoice +
+                               (spoken ? TrText("TOptionForm", " (the language's own voice)")
+                                       : TrText("TOptionForm", " (not on this computer)"))),
+        QString::fromStdString(s.SpeakVoice));
     current = VoiceBox->count() - 1;
   }
   VoiceBox->setCurrentIndex(current);
+  const int language = LanguageBox->findData(QString::fromStdString(s.Language));
+  LanguageBox->setCurrentIndex(std::max(language, 0));
   TextSizeBox->setValue(s.TextSize);
   int font = FontBox->findData(QString::fromStdString(s.ReadingFont));
   if (font < 0) {
@@ -209,6 +252,7 @@ void TOptionForm::OkBitBtnClick() {
   s.SpeakSums = SpeakSumsCheckBox->isChecked();
   if (VoiceBox->currentIndex() >= 0)
     s.SpeakVoice = VoiceBox->currentData().toString().toStdString();
+  s.Language = LanguageBox->currentData().toString().toStdString();
   s.TextSize = TextSizeBox->value();
   s.ReadingFont = FontBox->currentData().toString().toStdString();
   s.HighContrast = HighContrastCheckBox->isChecked();
@@ -229,6 +273,7 @@ void TOptionForm::OkBitBtnClick() {
 // worth a slower start of the program.
 void TOptionForm::FillVoices() {
   if (VoiceBox->count() > 0) return;
+  VoiceBox->addItem(Tr("TOptionForm", "The language of the windows"), QString());
   for (const SpeechVoice& v : Speaker::Shared().Voices()) {
     VoiceBox->addItem(QString::fromStdString(v.language + " (" + v.name + ")"),
                       QString::fromStdString(v.language));

@@ -35,8 +35,9 @@ class TOptionForm : public QDialog {
   QComboBox* VoiceBox;  // the language of the speaking voice
   // How the windows read and what a test says, for this user.
   QGroupBox* ReadingGroup;
-  QSpinBox* TextSizeBox;  // per cent
-  QComboBox* FontBox;     // the reading font, its family as the item's data
+  QSpinBox* TextSizeBox;   // per cent
+  QComboBox* LanguageBox;  // the windows' language, its code as the item's data
+  QComboBox* FontBox;      // the reading font, its family as the item's data
   QCheckBox* HighContrastCheckBox;
   QSpinBox* FlashTimeBox;  // per cent of the word's usual flash
   QCheckBox* KindWordCheckBox;

@@ -8,28 +8,30 @@
 #include <QVBoxLayout>
 
 #include "app/startupfile.h"
+#include "base/translate.h"
 #include "widgets/formhelpers_window.h"
 
 namespace orv {
 namespace {
 
 constexpr std::array<const char*, kThresholds.size()> kLabels = {
-    "Option menu pasword Level",
-    "Sound menu pasword Level",
-    "List sounds pasword level",
-    "Delete sound pasword level",
-    "Change Database",
-    "Delete spelling file",
-    "Look at other users spelling list",
-    "Make wrong word file for others",
-    "Add users"};
+    QT_TRANSLATE_NOOP("TPasLevForm", "Option menu pasword Level"),
+    QT_TRANSLATE_NOOP("TPasLevForm", "Sound menu pasword Level"),
+    QT_TRANSLATE_NOOP("TPasLevForm", "List sounds pasword level"),
+    QT_TRANSLATE_NOOP("TPasLevForm", "Delete sound pasword level"),
+    QT_TRANSLATE_NOOP("TPasLevForm", "Change Database"),
+    QT_TRANSLATE_NOOP("TPasLevForm", "Delete spelling file"),
+    QT_TRANSLATE_NOOP("TPasLevForm", "Look at other users spelling list"),
+    QT_TRANSLATE_NOOP("TPasLevForm", "Make wrong word file for others"),
+    QT_TRANSLATE_NOOP("TPasLevForm", "Add users")};
 
 }  // namespace
 
 TPasLevForm::TPasLevForm(QWidget* parent) : QDialog(parent) {
   setObjectName("PasLevForm");
-  setWindowTitle("Pasword levels");
-  auto* text = new QLabel("The password level needed to have access to a particular feature", this);
+  setWindowTitle(Tr("TPasLevForm", "Pasword levels"));
+  auto* text = new QLabel(
+      Tr("TPasLevForm", "The password level needed to have access to a particular feature"), this);
   text->setWordWrap(true);
   auto* form = new QFormLayout;
   for (std::size_t i = 0; i < SpinEdits.size(); ++i) {
@@ -38,13 +40,13 @@ TPasLevForm::TPasLevForm(QWidget* parent) : QDialog(parent) {
     box->setRange(0, 255);
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance("0000") + 40);
     SpinEdits[i] = box;
-    auto* label = new QLabel(kLabels[i], this);
+    auto* label = new QLabel(Tr("TPasLevForm", kLabels[i]), this);
     label->setBuddy(box);
     form->addRow(label, box);
   }
-  OkButton = new QPushButton("OK", this);
+  OkButton = new QPushButton(Tr("TPasLevForm", "OK"), this);
   OkButton->setDefault(true);
-  CancelButton = new QPushButton("Cancel", this);
+  CancelButton = new QPushButton(Tr("TPasLevForm", "Cancel"), this);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(OkButton);

@@ -7,6 +7,7 @@
 
 #include "app/printlayout.h"
 #include "base/errors.h"
+#include "base/translate.h"
 
 namespace orv {
 
@@ -14,7 +15,8 @@ void PrintLines(QPrinter& printer, const std::string& title,
                 const std::vector<std::string>& lines) {
   printer.setDocName(QString::fromStdString(title));
   QPainter painter;
-  if (!painter.begin(&printer)) throw E_Orv_Error("The printer could not be started");
+  if (!painter.begin(&printer))
+    throw E_Orv_Error(TrText("printing_window", "The printer could not be started"));
   QFont font("Times New Roman");
   font.setPointSize(18);
   painter.setFont(font);

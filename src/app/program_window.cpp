@@ -11,6 +11,7 @@
 #include "app/getuser.h"
 #include "app/help_window.h"
 #include "app/helpindex.h"
+#include "app/language.h"
 #include "app/listedithost.h"
 #include "app/login_window.h"
 #include "app/mainform_window.h"
@@ -24,7 +25,9 @@
 #include "app/scorewindowhost.h"
 #include "app/sessionend.h"
 #include "app/sessionsettings.h"
+#include "app/startupfile.h"
 #include "base/platform.h"
+#include "base/translate.h"
 #include "exchange/export_window.h"
 #include "exchange/import_window.h"
 #include "files/chdir_window.h"
@@ -88,8 +91,9 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
       dialogs,
       [this](const std::vector<ImportedSound>& sounds) {
         const StoredImport done = StoreImportedSounds(*sounds_, sounds);
-        std::string told =
-            std::to_string(done.stored) + (done.stored == 1 ? " sound stored." : " sounds stored.");
+        std::string told = Filled(done.stored == 1 ? TrText("OrvProgram", "%1 sound stored.")
+                                                   : TrText("OrvProgram", "%1 sounds stored."),
+                                  std::to_string(done.stored));
         for (const std::string& failure : done.failures) told += "\n" + failure;
         return told;
       },
@@ -177,6 +181,9 @@ int RunOrv(const std::optional<std::string>& home,
     return 1;
   }
   if (QuitRequested()) return 0;
+  // The windows are made in the language of the user who is likely to log in.
+  FollowUserLanguage(StartUpLanguage(StartUpFilePathOf(LastUserName())),
+                     FindTranslationsFolder(ExecutableFolder()));
   // Each run starts with the close refused until Quit allows it.
   Paths().QuitAllowed = false;
   int result = 0;

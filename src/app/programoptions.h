@@ -9,6 +9,7 @@ namespace orv {
 
 struct ProgramOptions {
   std::optional<std::string> home;  // --home DIR or --home=DIR
+  std::optional<std::string> lang;  // --lang CODE or --lang=CODE: the windows' language
   bool help = false;                // --help or -h
   bool version = false;             // --version
   std::string error;                // a malformed option, as one line; else empty

@@ -9,6 +9,7 @@
 #include "app/login_window.h"
 #include "base/errors.h"
 #include "base/platform.h"
+#include "base/translate.h"
 
 namespace orv {
 namespace {
@@ -32,13 +33,13 @@ QMessageBox::Icon IconOf(MsgKind kind) {
 QString TitleOf(MsgKind kind) {
   switch (kind) {
     case MsgKind::Error:
-      return "Error";
+      return Tr("QtDialogs", "Error");
     case MsgKind::Warning:
-      return "Warning";
+      return Tr("QtDialogs", "Warning");
     case MsgKind::Information:
-      return "Information";
+      return Tr("QtDialogs", "Information");
     case MsgKind::Confirmation:
-      return "Confirm";
+      return Tr("QtDialogs", "Confirm");
     case MsgKind::Plain:
       break;
   }
@@ -96,7 +97,8 @@ std::optional<std::string> QtDialogs::Input(const std::string& caption, const st
 }
 
 TLoginForm& QtDialogs::Login() {
-  if (login_ == nullptr) throw E_Orv_Error("The log-in window has not been created");
+  if (login_ == nullptr)
+    throw E_Orv_Error(TrText("QtDialogs", "The log-in window has not been created"));
   return *login_;
 }
 

@@ -1,5 +1,6 @@
 #include "app/sessionsettings.h"
 
+#include "app/language.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
 #include "app/screenreader.h"
@@ -19,7 +20,7 @@ SessionSettings CurrentSessionSettings() {
   const bool ownVoice = !ScreenReaderRunning();
   settings.speakWords = user.SpeakWords && ownVoice;
   settings.speakSums = user.SpeakSums && ownVoice;
-  settings.voice = user.SpeakVoice;
+  settings.voice = user.SpeakVoice.empty() ? LoadedLanguage() : user.SpeakVoice;
   settings.flashPercent = user.FlashTime;
   settings.kindWord = user.KindWord;
   settings.rightSound = user.RightSound;

@@ -12,6 +12,7 @@
 #include "base/numbertext.h"
 #include "base/platform.h"
 #include "base/strings.h"
+#include "base/translate.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
@@ -67,6 +68,12 @@ void AddReadingLines(BufferO& buffer, const StartUpSettings& settings) {
   buffer.Add(std::string(kRightSound) + "=" + Flag(settings.RightSound));
 }
 
+constexpr std::string_view kLanguage = "Language";
+
+void AddLanguageLine(BufferO& buffer, const StartUpSettings& settings) {
+  buffer.Add(std::string(kLanguage) + "=" + settings.Language);
+}
+
 // A per-cent key's value within its range; a value that is no number gives
 // the fallback.
 std::int32_t PerCent(const BufferO& buffer, std::string_view key, std::int32_t fallback,
@@ -85,6 +92,7 @@ void ReadReadingLines(const BufferO& buffer, StartUpSettings& settings) {
       PerCent(buffer, kFlashTime, defaults.FlashTime, kShortestFlash, kLongestFlash);
   settings.KindWord = KeyText(buffer, kKindWord, Flag(defaults.KindWord)) == "1";
   settings.RightSound = KeyText(buffer, kRightSound, Flag(defaults.RightSound)) == "1";
+  settings.Language = KeyText(buffer, kLanguage, defaults.Language);
 }
 
 void ReadSpeechLines(const BufferO& buffer, StartUpSettings& settings) {
@@ -92,7 +100,6 @@ void ReadSpeechLines(const BufferO& buffer, StartUpSettings& settings) {
   settings.SpeakWords = KeyText(buffer, kSpeakWords, Flag(defaults.SpeakWords)) == "1";
   settings.SpeakSums = KeyText(buffer, kSpeakSums, Flag(defaults.SpeakSums)) == "1";
   settings.SpeakVoice = KeyText(buffer, kSpeakVoice, defaults.SpeakVoice);
-  if (settings.SpeakVoice.empty()) settings.SpeakVoice = defaults.SpeakVoice;
 }
 
 E_LoadUser_Error StartUpFileError() {
@@ -100,19 +107,21 @@ E_LoadUser_Error StartUpFileError() {
 }
 
 [[noreturn]] void GiveUp(Dialogs& dialogs) {
-  dialogs.Error("Can not continue with out start up file");
+  dialogs.Error(TrText("startupfile", "Can not continue with out start up file"));
   RequestQuit();
   throw StartUpFileError();
 }
 
 bool AskToCreate(Dialogs& dialogs) {
-  return dialogs.ConfirmYesNo("Can not fined the start up file create new?", MsgKind::Error);
+  return dialogs.ConfirmYesNo(TrText("startupfile", "Can not fined the start up file create new?"),
+                              MsgKind::Error);
 }
 
 void Save(Dialogs& dialogs, const BufferO& buffer, const std::string& path) {
   // The same user may log out on two computers that share the folder.
   if (const int code = SaveToFileLocked(buffer, path, FileAccess::Private); code != 0) {
-    dialogs.Error(" Error saveing start up file buffer " + ErrorTextAt(code, path));
+    dialogs.Error(TrText("startupfile", " Error saveing start up file buffer ") +
+                  ErrorTextAt(code, path));
     throw StartUpFileError();
   }
 }
@@ -132,6 +141,7 @@ BufferO CreationLines() {
   AddThresholdLines(buffer, fresh);
   AddSpeechLines(buffer, fresh);
   AddReadingLines(buffer, fresh);
+  AddLanguageLine(buffer, fresh);
   return buffer;
 }
 
@@ -147,7 +157,11 @@ StartUpSettings& Settings() {
 }
 
 std::string StartUpFilePath() {
-  return UserFolder(Paths().programDir, Users().CurrentUser()) + "ORV.CON";
+  return StartUpFilePathOf(Users().CurrentUser());
+}
+
+std::string StartUpFilePathOf(const std::string& user) {
+  return UserFolder(Paths().programDir, user) + "ORV.CON";
 }
 
 void LoadStartUp(Dialogs& dialogs) {
@@ -159,7 +173,8 @@ void LoadStartUp(Dialogs& dialogs) {
   }
   BufferO buffer;
   if (const int code = LoadFromFile(buffer, path); code != 0) {
-    dialogs.Error(" Error loading start up file buffer " + ErrorTextAt(code, path));
+    dialogs.Error(TrText("startupfile", " Error loading start up file buffer ") +
+                  ErrorTextAt(code, path));
     throw StartUpFileError();
   }
   StartUpSettings& s = Settings();
@@ -170,9 +185,10 @@ void LoadStartUp(Dialogs& dialogs) {
     s.CurrentDir = buffer.Get(5);
     // The current group is a folder of the word-list root, never one beside it.
     if (!StaysInside(s.CurrentDir)) {
-      dialogs.Warning("Line 5 of the start-up file " + path +
-                      " names a group outside the word lists (" + s.CurrentDir +
-                      "). The word lists' own folder is used instead.");
+      dialogs.Warning(Filled(TrText("startupfile",
+                                    "Line 5 of the start-up file %1 names a group outside the "
+                                    "word lists (%2). The word lists' own folder is used instead."),
+                             path, s.CurrentDir));
       s.CurrentDir.clear();
     }
   }
@@ -189,9 +205,10 @@ void LoadStartUp(Dialogs& dialogs) {
       s.*field = defaults.*field;
       const std::string keyText = std::string(key) + "=";
       const LineNo line = buffer.Find(keyText, static_cast<std::uint32_t>(keyText.size()), false);
-      dialogs.Warning("Line " + std::to_string(line) + " of the start-up file " + path +
-                      " has no level number after \"" + keyText + "\". The level " +
-                      std::to_string(defaults.*field) + " is used instead.");
+      dialogs.Warning(Filled(TrText("startupfile",
+                                    "Line %1 of the start-up file %2 has no level number after "
+                                    "\"%3\". The level %4 is used instead."),
+                             std::to_string(line), path, keyText, std::to_string(defaults.*field)));
     }
   }
   ReadSpeechLines(buffer, s);
@@ -217,7 +234,14 @@ void SaveStartUp(Dialogs& dialogs) {
   AddThresholdLines(buffer, s);
   AddSpeechLines(buffer, s);
   AddReadingLines(buffer, s);
+  AddLanguageLine(buffer, s);
   Save(dialogs, buffer, path);
+}
+
+std::string StartUpLanguage(const std::string& path) {
+  BufferO buffer;
+  if (LoadFromFile(buffer, path) != 0) return {};
+  return KeyText(buffer, kLanguage, {});
 }
 
 }  // namespace orv

@@ -9,7 +9,6 @@
 #include <utility>
 
 #include "base/errors.h"
-#include "scores/sound/speech.h"
 
 namespace orv {
 
@@ -42,7 +41,7 @@ struct StartUpSettings {
   // a user the values below.
   bool SpeakWords = true;
   bool SpeakSums = false;
-  std::string SpeakVoice = kDefaultVoice;
+  std::string SpeakVoice;  // empty: the voice of the windows' language
   // How the windows read and what a test says, on key lines behind the
   // speech keys, which an older reader passes over in the same way.
   std::int32_t TextSize = 100;   // per cent of the desktop's text size, 100 to 300
@@ -51,6 +50,9 @@ struct StartUpSettings {
   std::int32_t FlashTime = 100;  // per cent of the word's usual flash, 100 to 400
   bool KindWord = true;          // a line at the end of a test on what went well
   bool RightSound = false;       // a short chime after each right answer
+  // The windows' language ("de"; empty for the desktop's), on a key line
+  // behind the others, passed over by older readers as they are.
+  std::string Language;
 };
 
 inline constexpr std::int32_t kSmallestTextSize = 100;
@@ -84,13 +86,18 @@ inline constexpr std::array<std::pair<std::string_view, Threshold>, 9> kThreshol
 // The settings in force; they live for the whole run and survive log-outs.
 StartUpSettings& Settings();
 
-// The logged-in user's start-up file.
+// The logged-in user's start-up file, and a user's.
 std::string StartUpFilePath();
+std::string StartUpFilePathOf(const std::string& user);
 
 // Reads the logged-in user's start-up file into the settings, offering to
 // create it when it is missing. Raises E_LoadUser_Error on failure; refusing
 // the new file also asks the application to end.
 void LoadStartUp(Dialogs& dialogs);
+
+// The language a start-up file chooses; empty when it chooses none or
+// cannot be read.
+std::string StartUpLanguage(const std::string& path);
 
 // Writes the settings to the logged-in user's start-up file.
 void SaveStartUp(Dialogs& dialogs);

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "base/dialogs.h"
+#include "base/translate.h"
 #include "widgets/formhelpers_window.h"
 
 namespace orv {
@@ -31,7 +32,7 @@ QString Q(const std::string& text) {
 TImportForm::TImportForm(Dialogs& dialogs, SoundKeeper keepSounds, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), keepSounds_(std::move(keepSounds)) {
   setObjectName("ImportForm");
-  setWindowTitle("Import lists");
+  setWindowTitle(Tr("TImportForm", "Import lists"));
   FilesLabel = new QLabel(this);
   FilesLabel->setWordWrap(true);
   WordColumn = new QComboBox(this);
@@ -43,28 +44,29 @@ TImportForm::TImportForm(Dialogs& dialogs, SoundKeeper keepSounds, QWidget* pare
   ListsView = new QTreeWidget(this);
   ListsView->setObjectName("ListsView");
   // A screen reader does not take an item view's name from the label above it.
-  ListsView->setAccessibleName("Lists to make");
-  ListsView->setHeaderLabels({"List", "Lines", "Note"});
+  ListsView->setAccessibleName(Tr("TImportForm", "Lists to make"));
+  ListsView->setHeaderLabels(
+      {Tr("TImportForm", "List"), Tr("TImportForm", "Lines"), Tr("TImportForm", "Note")});
   ListsView->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   ProblemsView = new QListWidget(this);
   ProblemsView->setObjectName("ProblemsView");
-  ProblemsView->setAccessibleName("What cannot be imported");
+  ProblemsView->setAccessibleName(Tr("TImportForm", "What cannot be imported"));
   Progress = new QProgressBar(this);
   Progress->setObjectName("Progress");
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-  ImportButton = buttons->addButton("&Import", QDialogButtonBox::AcceptRole);
+  ImportButton = buttons->addButton(Tr("TImportForm", "&Import"), QDialogButtonBox::AcceptRole);
   ImportButton->setObjectName("ImportButton");
 
   auto* form = new QFormLayout;
-  form->addRow("Word or question from:", WordColumn);
-  form->addRow("Answer from:", AnswerColumn);
-  form->addRow("Into the group:", GroupEdit);
+  form->addRow(Tr("TImportForm", "Word or question from:"), WordColumn);
+  form->addRow(Tr("TImportForm", "Answer from:"), AnswerColumn);
+  form->addRow(Tr("TImportForm", "Into the group:"), GroupEdit);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(FilesLabel);
   layout->addLayout(form);
-  layout->addWidget(new QLabel("Lists to make:", this));
+  layout->addWidget(new QLabel(Tr("TImportForm", "Lists to make:"), this));
   layout->addWidget(ListsView, 3);
-  layout->addWidget(new QLabel("What cannot be imported:", this));
+  layout->addWidget(new QLabel(Tr("TImportForm", "What cannot be imported:"), this));
   layout->addWidget(ProblemsView, 2);
   layout->addWidget(Progress);
   layout->addWidget(buttons);
@@ -84,7 +86,7 @@ int TImportForm::ImportFiles(const std::vector<std::string>& files, const std::s
   owner_ = owner;
   QStringList names;
   for (const std::string& file : files) names << Q(file);
-  FilesLabel->setText("From " + names.join(", "));
+  FilesLabel->setText(Tr("TImportForm", "From %1").arg(names.join(", ")));
   GroupEdit->setText(Q(group));
   {
     const QSignalBlocker word(WordColumn);
@@ -96,7 +98,7 @@ int TImportForm::ImportFiles(const std::vector<std::string>& files, const std::s
   {
     const QSignalBlocker word(WordColumn);
     const QSignalBlocker answer(AnswerColumn);
-    AnswerColumn->addItem("none: spelling words");
+    AnswerColumn->addItem(Tr("TImportForm", "none: spelling words"));
     for (const std::string& column : batch_.columns) {
       WordColumn->addItem(Q(column));
       AnswerColumn->addItem(Q(column));
@@ -125,7 +127,8 @@ void TImportForm::Read() {
                            [this](std::size_t done) { ShowProgress(done, files_.size()); });
   ProblemsView->clear();
   for (const std::string& failure : batch_.failures) {
-    auto* item = new QListWidgetItem(Q(failure + " (nothing is imported)"), ProblemsView);
+    auto* item = new QListWidgetItem(Tr("TImportForm", "%1 (nothing is imported)").arg(Q(failure)),
+                                     ProblemsView);
     item->setForeground(Qt::red);
   }
   for (const std::string& problem : batch_.problems) ProblemsView->addItem(Q(problem));
@@ -138,10 +141,12 @@ void TImportForm::Plan() {
   const std::optional<std::string> group = GroupDirNamed(GroupEdit->text().toStdString());
   if (group && batch_.failures.empty()) plan_ = PlanImport(listRoot_, *group, batch_.lists);
   for (const PlannedList& list : plan_) {
-    QString note = list.exists ? "is there: asks before replacing it" : "";
+    QString note = list.exists ? Tr("TImportForm", "is there: asks before replacing it") : "";
     if (!list.sounds.empty()) {
-      note += QString(note.isEmpty() ? "" : "; ") + QString::number(list.sounds.size()) +
-              (list.sounds.size() == 1 ? " sound" : " sounds");
+      note +=
+          QString(note.isEmpty() ? "" : "; ") +
+          (list.sounds.size() == 1 ? Tr("TImportForm", "%1 sound") : Tr("TImportForm", "%1 sounds"))
+              .arg(list.sounds.size());
     }
     auto* item =
         new QTreeWidgetItem(ListsView, {Q(list.shown), QString::number(list.lines.Count()), note});
@@ -152,15 +157,18 @@ void TImportForm::Plan() {
   }
   ImportButton->setEnabled(!plan_.empty());
   if (!group)
-    ProblemsView->addItem("The group \"" + GroupEdit->text() + "\" leaves the word lists");
+    ProblemsView->addItem(Tr("TImportForm", "The group \"") + GroupEdit->text() +
+                          Tr("TImportForm", "\" leaves the word lists"));
 }
 
 void TImportForm::Import1Click() {
   const ImportWritten written = WriteImport(
       plan_, owner_, dialogs_, [this](std::size_t done) { ShowProgress(done, plan_.size()); });
-  std::string told = std::to_string(written.made.size()) +
-                     (written.made.size() == 1 ? " list made." : " lists made.");
-  for (const std::string& kept : written.kept) told += "\n" + kept + " was kept as it was.";
+  std::string told = Filled(written.made.size() == 1 ? TrText("TImportForm", "%1 list made.")
+                                                     : TrText("TImportForm", "%1 lists made."),
+                            std::to_string(written.made.size()));
+  for (const std::string& kept : written.kept)
+    told += "\n" + Filled(TrText("TImportForm", "%1 was kept as it was."), kept);
   for (const std::string& failure : written.failures) told += "\n" + failure;
   if (!written.sounds.empty()) told += "\n" + keepSounds_(written.sounds);
   dialogs_.Information(told);

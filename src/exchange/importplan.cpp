@@ -4,6 +4,7 @@
 #include <set>
 
 #include "base/strings.h"
+#include "base/translate.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/grouptree.h"
@@ -69,8 +70,9 @@ std::vector<PlannedList> PlanImport(std::string_view listRoot, std::string_view 
 }
 
 std::string ReplaceListQuestion(std::string_view shown) {
-  return "The list \"" + std::string(shown) +
-         "\" is there already. Replace it with the imported one?";
+  return Filled(
+      TrText("ImportPlan", "The list \"%1\" is there already. Replace it with the imported one?"),
+      std::string(shown));
 }
 
 ImportWritten WriteImport(const std::vector<PlannedList>& plan, const std::string& owner,

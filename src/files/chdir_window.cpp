@@ -5,6 +5,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "base/translate.h"
 #include "files/grouptree.h"
 #include "files/grouptree_window.h"
 
@@ -12,20 +13,20 @@ namespace orv {
 
 TChDir::TChDir(QWidget* parent) : QDialog(parent) {
   setObjectName("ChDir");
-  setWindowTitle("Change Dir");
+  setWindowTitle(Tr("TChDir", "Change Dir"));
 
   TreeView1 = new QTreeWidget(this);
   TreeView1->setObjectName("TreeView1");
-  TreeView1->setAccessibleName("Groups");
+  TreeView1->setAccessibleName(Tr("TChDir", "Groups"));
   TreeView1->setHeaderHidden(true);
   TreeView1->setSortingEnabled(true);
   TreeView1->sortByColumn(0, Qt::AscendingOrder);
   TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-  BitBtn1 = new QPushButton("OK", this);
+  BitBtn1 = new QPushButton(Tr("TChDir", "OK"), this);
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setDefault(true);
-  BitBtn2 = new QPushButton("Cancel", this);
+  BitBtn2 = new QPushButton(Tr("TChDir", "Cancel"), this);
   BitBtn2->setObjectName("BitBtn2");
 
   auto* buttons = new QHBoxLayout;

@@ -1,6 +1,7 @@
 #include "files/groupcommands.h"
 
 #include "base/dialogs.h"
+#include "base/translate.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/grouptree.h"
@@ -20,16 +21,20 @@ std::string Quoted(const std::string& text) {
 
 std::string NewFolderQuestion(const std::string& name, const std::string& host) {
   if (host.empty()) {
-    return "About to create directory " + Quoted(name) + " In the root spelling directory";
+    return Filled(
+        TrText("groupcommands", "About to create directory %1 In the root spelling directory"),
+        Quoted(name));
   }
-  return "About to create directory " + Quoted(name) + " as a sub dir of " + Quoted(host);
+  return Filled(TrText("groupcommands", "About to create directory %1 as a sub dir of %2"),
+                Quoted(name), Quoted(host));
 }
 
 void NewFolder(Dialogs& dialogs, const std::string& listRoot, const FolderPicker& pick) {
   std::string host;
-  if (!pick(listRoot, host, "Please chooses a host dir")) return;
+  if (!pick(listRoot, host, TrText("groupcommands", "Please chooses a host dir"))) return;
   const std::optional<std::string> typed =
-      dialogs.Input("New directory", "Type In a name:", "New dir");
+      dialogs.Input(TrText("groupcommands", "New directory"),
+                    TrText("groupcommands", "Type In a name:"), TrText("groupcommands", "New dir"));
   if (!typed) return;
   const std::string name = BaseName(*typed);
   if (name.empty()) return;
@@ -42,7 +47,7 @@ void NewFolder(Dialogs& dialogs, const std::string& listRoot, const FolderPicker
 
 void ChangeDirectory(const std::string& listRoot, std::string& currentDir, std::string& currentFile,
                      const FolderPicker& pick) {
-  pick(listRoot, currentDir, "Change Diretory");
+  pick(listRoot, currentDir, TrText("groupcommands", "Change Diretory"));
   currentDir = NormalisedGroupDir(currentDir);
   currentFile = "words0.orv";
 }
@@ -50,7 +55,7 @@ void ChangeDirectory(const std::string& listRoot, std::string& currentDir, std::
 void RemoveGroup(Dialogs& dialogs, const std::string& listRoot, const std::string& currentDir,
                  const FolderPicker& pick) {
   std::string chosen = currentDir;
-  if (!pick(listRoot, chosen, "Directory to remove")) return;
+  if (!pick(listRoot, chosen, TrText("groupcommands", "Directory to remove"))) return;
   // An empty choice is the word-list root itself, which every group and list
   // lives in: it is never removed.
   const int code = chosen.empty() ? kCannotRemoveRoot : RemoveDir(listRoot + chosen);

@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "base/translate.h"
 #include "files/grouptree.h"
 #include "files/grouptree_window.h"
 #include "files/listfiles.h"
@@ -44,25 +45,26 @@ class ListFileItem : public QTreeWidgetItem {
 TOpenFileForm::TOpenFileForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName("OpenFileForm");
-  setWindowTitle("Open orv file");
+  setWindowTitle(Tr("TOpenFileForm", "Open orv file"));
 
   TreeViewDir = new QTreeWidget(this);
   TreeViewDir->setObjectName("TreeViewDir");
-  TreeViewDir->setAccessibleName("Groups");
+  TreeViewDir->setAccessibleName(Tr("TOpenFileForm", "Groups"));
   TreeViewDir->setHeaderHidden(true);
   TreeViewDir->setSortingEnabled(true);
   TreeViewDir->sortByColumn(0, Qt::AscendingOrder);
   TreeViewDir->setEditTriggers(QAbstractItemView::NoEditTriggers);
   SetHint(TreeViewDir,
-          "|Choose a group from this pain. Click the + to expand. Use the pain on the right to "
-          "choose a file");
+          Tr("TOpenFileForm",
+             "|Choose a group from this pain. Click the + to expand. Use the pain on the right to "
+             "choose a file"));
 
   ListView1 = new QTreeWidget(this);
   ListView1->setObjectName("ListView1");
-  ListView1->setAccessibleName("Files");
+  ListView1->setAccessibleName(Tr("TOpenFileForm", "Files"));
   ListView1->setRootIsDecorated(false);
   ListView1->setColumnCount(2);
-  ListView1->setHeaderLabels({"FileName", "Words"});
+  ListView1->setHeaderLabels({Tr("TOpenFileForm", "FileName"), Tr("TOpenFileForm", "Words")});
   ListView1->setColumnWidth(0, 285);
   ListView1->header()->setSectionsClickable(false);
   ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -71,19 +73,21 @@ TOpenFileForm::TOpenFileForm(QWidget* parent)
   ListView1->sortByColumn(0, Qt::AscendingOrder);
   // The order is the window's own; the header offers no other.
   ListView1->header()->setSortIndicatorShown(false);
-  SetHint(ListView1, "| Choose a file from this pain use the pain on the left to choose a group. ");
+  SetHint(ListView1,
+          Tr("TOpenFileForm",
+             "| Choose a file from this pain use the pain on the left to choose a group. "));
 
   Label1 = new QLabel(this);
   Label1->setObjectName("Label1");
 
-  BitBtn3 = new QPushButton("&Open", this);
+  BitBtn3 = new QPushButton(Tr("TOpenFileForm", "&Open"), this);
   BitBtn3->setObjectName("BitBtn3");
   BitBtn3->setDefault(true);
-  BitBtn1 = new QPushButton("Cancel", this);
+  BitBtn1 = new QPushButton(Tr("TOpenFileForm", "Cancel"), this);
   BitBtn1->setObjectName("BitBtn1");
-  BitBtn2 = new QPushButton("&Help", this);
+  BitBtn2 = new QPushButton(Tr("TOpenFileForm", "&Help"), this);
   BitBtn2->setObjectName("BitBtn2");
-  SetHint(BitBtn2, "Not finished");
+  SetHint(BitBtn2, Tr("TOpenFileForm", "Not finished"));
 
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setObjectName("StatusBar1");

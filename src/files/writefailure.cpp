@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/translate.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
 
@@ -49,7 +50,9 @@ std::string ChangeFailureText(std::string_view path, int code, std::string_view 
   const bool mayNot =
       ::stat(native.c_str(), &file) == 0 ? !MayWrite(native) : !MayWrite(FolderPart(native));
   if (code == 5 && shared && mayNot) {
-    return "Only a teacher's account of this computer can change " + std::string(what) + ".";
+    return Filled(
+        TrText("WriteFailure", "Only a teacher's account of this computer can change %1."),
+        std::string(what));
   }
   return ErrorTextAt(code, path);
 }

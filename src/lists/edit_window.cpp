@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "base/dialogs.h"
+#include "base/translate.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
@@ -29,30 +30,30 @@ TEditOrv::TEditOrv(const ListEditHost& host, Dialogs& dialogs, TCompiledView& vi
       dialogs_(dialogs),
       view_(view) {
   setObjectName("EditOrv");
-  setWindowTitle("Edit Orv file");
+  setWindowTitle(Tr("TEditOrv", "Edit Orv file"));
 
   auto* menu = new QMenuBar(this);
   menu->setObjectName("MainMenu1");
-  QMenu* file1 = menu->addMenu("&File");
+  QMenu* file1 = menu->addMenu(Tr("TEditOrv", "&File"));
   file1->setObjectName("File1");
-  Save1 = file1->addAction("&Save");
+  Save1 = file1->addAction(Tr("TEditOrv", "&Save"));
   Save1->setObjectName("Save1");
-  QAction* deleteLinefeeds1 = file1->addAction("Delete Linefeeds");
+  QAction* deleteLinefeeds1 = file1->addAction(Tr("TEditOrv", "Delete Linefeeds"));
   deleteLinefeeds1->setObjectName("DeleteLinefeeds1");
-  QAction* print1 = file1->addAction("Print");
+  QAction* print1 = file1->addAction(Tr("TEditOrv", "Print"));
   print1->setObjectName("Print1");
-  Export1 = file1->addAction("Ex&port...");
+  Export1 = file1->addAction(Tr("TEditOrv", "Ex&port..."));
   Export1->setObjectName("Export1");
   Export1->setVisible(false);
   file1->addSeparator();
-  QAction* exit1 = file1->addAction("&Exit");
+  QAction* exit1 = file1->addAction(Tr("TEditOrv", "&Exit"));
   exit1->setObjectName("Exit1");
-  QAction* viewcompiled1 = menu->addAction("&View compiled");
+  QAction* viewcompiled1 = menu->addAction(Tr("TEditOrv", "&View compiled"));
   viewcompiled1->setObjectName("viewcompiled1");
 
   RichEdit1 = new QPlainTextEdit(this);
   RichEdit1->setObjectName("RichEdit1");
-  RichEdit1->setAccessibleName("Word list");
+  RichEdit1->setAccessibleName(Tr("TEditOrv", "Word list"));
   RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
   RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -79,7 +80,7 @@ TEditOrv::TEditOrv(const ListEditHost& host, Dialogs& dialogs, TCompiledView& vi
 void TEditOrv::EditList(const std::string& path) {
   path_ = path;
   if (!MayEditList(host_.Editor(), OwnerLine(path))) {
-    dialogs_.Warning("Access denied");
+    dialogs_.Warning(TrText("TEditOrv", "Access denied"));
     return;
   }
   // A list that cannot be read opens empty, ready to be written; one that
@@ -102,19 +103,24 @@ std::optional<ListFile> TEditOrv::OfferUnsaved(const std::string& path) {
   if (!FileFound(kept)) return std::nullopt;
   ListFile unsaved;
   if (const int code = LoadListFile(unsaved, kept); code != 0) {
-    dialogs_.Warning("The changes to " + list + " that were not saved when Orv last ended are in " +
-                     kept + ", which could not be read: " + ErrorText(code));
+    dialogs_.Warning(
+        Filled(TrText("TEditOrv",
+                      "The changes to %1 that were not saved when Orv last ended are in "
+                      "%2, which could not be read: %3"),
+               list, kept, ErrorText(code)));
     return std::nullopt;
   }
-  if (dialogs_.ConfirmYesNo("Orv ended before the changes to " + list +
-                            " were saved; they were kept in " + kept +
-                            ". Open the changed text? (No opens the list as it was saved and "
-                            "deletes the changes.)")) {
+  if (dialogs_.ConfirmYesNo(
+          Filled(TrText("TEditOrv",
+                        "Orv ended before the changes to %1 were saved; they were kept in %2. Open "
+                        "the changed text? (No opens the list as it was saved and deletes the "
+                        "changes.)"),
+                 list, kept))) {
     unsavedShown_ = kept;
     return unsaved;
   }
   if (const int code = EraseFile(kept); code != 0) {
-    dialogs_.Error("Could not delete " + kept + ": " + ErrorText(code));
+    dialogs_.Error(Filled(TrText("TEditOrv", "Could not delete %1: %2"), kept, ErrorText(code)));
   }
   return std::nullopt;
 }
@@ -148,12 +154,14 @@ int TEditOrv::Show(const BufferO& buffer, bool readOnly, bool modified) {
 
 bool TEditOrv::SaveText() {
   if (!RichEdit1->document()->isModified() || path_.empty()) return true;
-  if (!dialogs_.ConfirmYesNo("Save changes")) return true;
+  if (!dialogs_.ConfirmYesNo(TrText("TEditOrv", "Save changes"))) return true;
   if (!unreadable_.empty() &&
-      !dialogs_.ConfirmYesNo("The list " + path_ + " could not be read (" + unreadable_ +
-                                 "), so this window did not show it. Saving replaces it with the "
-                                 "text shown here. Replace it?",
-                             MsgKind::Warning)) {
+      !dialogs_.ConfirmYesNo(
+          Filled(TrText("TEditOrv",
+                        "The list %1 could not be read (%2), so this window did not show it. "
+                        "Saving replaces it with the text shown here. Replace it?"),
+                 path_, unreadable_),
+          MsgKind::Warning)) {
     return true;
   }
   // A save that fails is told, and the text stays marked as changed.
@@ -164,7 +172,8 @@ bool TEditOrv::SaveText() {
 
 bool TEditOrv::WriteLines(const std::string& target) {
   const int code = SaveListFile(EditedListFile(file_, Lines()), target);
-  if (code != 0) dialogs_.Error(ChangeFailureText(target, code, "the word lists"));
+  if (code != 0)
+    dialogs_.Error(ChangeFailureText(target, code, TrText("TEditOrv", "the word lists")));
   return code == 0;
 }
 
@@ -181,7 +190,8 @@ void TEditOrv::done(int result) {
     KeepUnsaved();
   } else if (!unsavedShown_.empty()) {
     if (const int code = EraseFile(unsavedShown_); code != 0) {
-      dialogs_.Error("Could not delete " + unsavedShown_ + ": " + ErrorText(code));
+      dialogs_.Error(
+          Filled(TrText("TEditOrv", "Could not delete %1: %2"), unsavedShown_, ErrorText(code)));
     }
   }
   unsavedShown_.clear();

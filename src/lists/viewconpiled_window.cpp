@@ -10,6 +10,7 @@
 
 #include "base/dialogs.h"
 #include "base/errors.h"
+#include "base/translate.h"
 #include "lists/listfile.h"
 #include "lists/viewconpiled.h"
 
@@ -74,28 +75,28 @@ TCompiledView::TCompiledView(Dialogs& dialogs, QWidget* parent)
                           Qt::WindowContextHelpButtonHint | Qt::WindowCloseButtonHint),
       dialogs_(dialogs) {
   setObjectName("CompiledView");
-  setWindowTitle("Compiled Viewtest");
+  setWindowTitle(Tr("TCompiledView", "Compiled Viewtest"));
 
   auto* menu = new QMenuBar(this);
-  QMenu* file1 = menu->addMenu("File");
+  QMenu* file1 = menu->addMenu(Tr("TCompiledView", "File"));
   file1->setObjectName("File1");
-  QAction* print1 = file1->addAction("Print");
+  QAction* print1 = file1->addAction(Tr("TCompiledView", "Print"));
   print1->setObjectName("Print1");
   print1->setShortcut(QKeySequence("Ctrl+P"));
   file1->addSeparator();
-  QAction* n1 = file1->addAction("E&xit");
+  QAction* n1 = file1->addAction(Tr("TCompiledView", "E&xit"));
   n1->setObjectName("N1");
 
   RichEdit1 = new QTextEdit(this);
   RichEdit1->setObjectName("RichEdit1");
-  RichEdit1->setAccessibleName("Compiled list");
+  RichEdit1->setAccessibleName(Tr("TCompiledView", "Compiled list"));
   RichEdit1->setReadOnly(true);
   RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
   RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   RichEdit1->viewport()->setCursor(Qt::CrossCursor);
 
-  BitBtn1 = new QPushButton("&Retry", this);
+  BitBtn1 = new QPushButton(Tr("TCompiledView", "&Retry"), this);
   BitBtn1->setObjectName("BitBtn1");
 
   auto* layout = new QVBoxLayout(this);

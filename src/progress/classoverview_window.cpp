@@ -14,6 +14,7 @@
 #include <set>
 
 #include "base/strings.h"
+#include "base/translate.h"
 #include "files/dos.h"
 #include "progress/classoverview.h"
 #include "progress/daterange_window.h"
@@ -33,12 +34,13 @@ TClassOverviewForm::TClassOverviewForm(ScoreDatabase& database, TProgressForm& p
                                        Dialogs& dialogs, QWidget* parent)
     : THintDialog(dialogs, parent), database_(database), progress_(progress) {
   setObjectName("ClassOverviewForm");
-  setWindowTitle("Class overview");
+  setWindowTitle(Tr("TClassOverviewForm", "Class overview"));
   Days = new TDateRangeBox(this);
-  SetHint(Days, "Only the tests taken from the first day to the last day, when checked");
+  SetHint(Days, Tr("TClassOverviewForm",
+                   "Only the tests taken from the first day to the last day, when checked"));
   Grid = new QTableView(this);
   Grid->setObjectName("Grid");
-  Grid->setAccessibleName("Class overview");
+  Grid->setAccessibleName(Tr("TClassOverviewForm", "Class overview"));
   // The titles stand from the start, before anything is read.
   model_.SetTable(OverviewTable({}));
   Grid->setModel(&model_);
@@ -47,29 +49,37 @@ TClassOverviewForm::TClassOverviewForm(ScoreDatabase& database, TProgressForm& p
   Grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
   Grid->setSortingEnabled(true);
   Grid->horizontalHeader()->setStretchLastSection(true);
-  SetHint(Grid, "Click a title to sort by it; double click a row to see that learner's progress");
-  Export = new TGridExport(model_, "Class overview", dialogs_, this);
-  auto* note = new QLabel("Trend: the later half of the tests against the earlier half", this);
-  auto* testDayLabel = new QLabel("Test da&y of", this);
+  SetHint(Grid,
+          Tr("TClassOverviewForm",
+             "Click a title to sort by it; double click a row to see that learner's progress"));
+  Export = new TGridExport(model_, Tr("TClassOverviewForm", "Class overview"), dialogs_, this);
+  auto* note = new QLabel(
+      Tr("TClassOverviewForm", "Trend: the later half of the tests against the earlier half"),
+      this);
+  auto* testDayLabel = new QLabel(Tr("TClassOverviewForm", "Test da&y of"), this);
   TestDayList = new QComboBox(this);
   TestDayList->setObjectName("TestDayList");
-  TestDayList->setAccessibleName("Test day list");
+  TestDayList->setAccessibleName(Tr("TClassOverviewForm", "Test day list"));
   TestDayList->setEditable(true);
   TestDayList->setMinimumContentsLength(16);
   testDayLabel->setBuddy(TestDayList);
-  SetHint(TestDayList, "The list (its group and name) the test day is for");
+  SetHint(TestDayList,
+          Tr("TClassOverviewForm", "The list (its group and name) the test day is for"));
   TestDayDate = new QDateEdit(QDate::currentDate().addDays(7), this);
   TestDayDate->setObjectName("TestDayDate");
-  TestDayDate->setAccessibleName("Test day");
+  TestDayDate->setAccessibleName(Tr("TClassOverviewForm", "Test day"));
   TestDayDate->setDisplayFormat("dd/MM/yyyy");
   TestDayDate->setCalendarPopup(true);
-  SetHint(TestDayDate, "Until this day the review brings every item of the list");
-  SetTestDayButton = new QPushButton("&Set test day", this);
+  SetHint(TestDayDate,
+          Tr("TClassOverviewForm", "Until this day the review brings every item of the list"));
+  SetTestDayButton = new QPushButton(Tr("TClassOverviewForm", "&Set test day"), this);
   SetTestDayButton->setObjectName("SetTestDay");
-  SetHint(SetTestDayButton, "For the selected learners, or every learner shown when none is");
-  ClearTestDayButton = new QPushButton("C&lear test day", this);
+  SetHint(SetTestDayButton, Tr("TClassOverviewForm",
+                               "For the selected learners, or every learner shown when none is"));
+  ClearTestDayButton = new QPushButton(Tr("TClassOverviewForm", "C&lear test day"), this);
   ClearTestDayButton->setObjectName("ClearTestDay");
-  SetHint(ClearTestDayButton, "The list's test day set here is taken away");
+  SetHint(ClearTestDayButton,
+          Tr("TClassOverviewForm", "The list's test day set here is taken away"));
 
   auto* top = new QHBoxLayout;
   top->addWidget(Days);
@@ -148,7 +158,7 @@ std::vector<std::string> TClassOverviewForm::ChosenLearners() const {
 void TClassOverviewForm::SetTestDay(std::optional<std::int64_t> day) {
   const std::string typed = TestDayList->currentText().trimmed().toStdString();
   if (typed.empty()) {
-    StatusBar1->showMessage("Choose the list the test day is for");
+    StatusBar1->showMessage(Tr("TClassOverviewForm", "Choose the list the test day is for"));
     return;
   }
   // Typed as the list column shows it: the group as it stands, the name in capitals.
@@ -162,14 +172,15 @@ void TClassOverviewForm::SetTestDay(std::optional<std::int64_t> day) {
     throw;
   }
   database_.CommitRetaining();
-  const QString whom = learners.size() == 1
-                           ? QString("1 learner")
-                           : QString("%1 learners").arg(static_cast<qsizetype>(learners.size()));
+  const QString whom =
+      learners.size() == 1
+          ? Tr("TClassOverviewForm", "1 learner")
+          : Tr("TClassOverviewForm", "%1 learners").arg(static_cast<qsizetype>(learners.size()));
   const QString name = QString::fromStdString(list);
   StatusBar1->showMessage(
-      day ? QString("Test day %1 of %2 set for %3")
+      day ? Tr("TClassOverviewForm", "Test day %1 of %2 set for %3")
                 .arg(QDate::fromJulianDay(*day).toString("dd/MM/yyyy"), name, whom)
-          : QString("Test day of %1 cleared for %2").arg(name, whom));
+          : Tr("TClassOverviewForm", "Test day of %1 cleared for %2").arg(name, whom));
 }
 
 void TClassOverviewForm::OpenRow(int row) {

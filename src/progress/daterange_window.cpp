@@ -4,6 +4,8 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
 
+#include "base/translate.h"
+
 namespace orv {
 namespace {
 
@@ -27,12 +29,12 @@ QDateEdit* DayEdit(QWidget* parent, const QDate& date) {
 
 TDateRangeBox::TDateRangeBox(QWidget* parent) : QWidget(parent) {
   const QDate today = QDate::currentDate();
-  FromOn = new QCheckBox("&From", this);
+  FromOn = new QCheckBox(Tr("TDateRangeBox", "&From"), this);
   FromDate = DayEdit(this, today.addMonths(-1));
-  ToOn = new QCheckBox("&To", this);
+  ToOn = new QCheckBox(Tr("TDateRangeBox", "&To"), this);
   ToDate = DayEdit(this, today);
-  FromDate->setAccessibleName("From");
-  ToDate->setAccessibleName("To");
+  FromDate->setAccessibleName(Tr("TDateRangeBox", "From"));
+  ToDate->setAccessibleName(Tr("TDateRangeBox", "To"));
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(FromOn);

@@ -20,6 +20,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "base/translate.h"
 #include "progress/boxhistory.h"
 #include "progress/daterange_window.h"
 #include "progress/mistaketally.h"
@@ -42,7 +43,8 @@ QDateTime MomentOf(const CalendarDay& day) {
 }
 
 QString BoxName(int box) {
-  return box == kReviewBoxes ? QStringLiteral("learned") : QStringLiteral("Box %1").arg(box);
+  return box == kReviewBoxes ? Tr("TProgressForm", "learned")
+                             : Tr("TProgressForm", "Box %1").arg(box);
 }
 
 QChartView* NewChartView(QWidget* parent) {
@@ -58,7 +60,7 @@ QDateTimeAxis* ClearToDays(QChart& chart) {
   for (QAbstractAxis* axis : chart.axes()) chart.removeAxis(axis);
   auto* days = new QDateTimeAxis(&chart);
   days->setFormat("dd/MM/yyyy");
-  days->setTitleText("Day");
+  days->setTitleText(Tr("TProgressForm", "Day"));
   chart.addAxis(days, Qt::AlignBottom);
   return days;
 }
@@ -94,19 +96,20 @@ QWidget* GridPage(QTableView*& grid, TGridExport*& exporter, TableModel& model,
 TProgressForm::TProgressForm(ScoreDatabase& database, Dialogs& dialogs, QWidget* parent)
     : THintDialog(dialogs, parent), database_(database) {
   setObjectName("ProgressForm");
-  setWindowTitle("Progress");
+  setWindowTitle(Tr("TProgressForm", "Progress"));
   BuildControls();
   resize(820, 560);
 }
 
 void TProgressForm::BuildControls() {
-  auto* learnerLabel = new QLabel("&Learner:", this);
+  auto* learnerLabel = new QLabel(Tr("TProgressForm", "&Learner:"), this);
   LearnerList = new QComboBox(this);
   LearnerList->setMinimumContentsLength(16);
   learnerLabel->setBuddy(LearnerList);
-  SetHint(LearnerList, "Whose tests are shown");
+  SetHint(LearnerList, Tr("TProgressForm", "Whose tests are shown"));
   Days = new TDateRangeBox(this);
-  SetHint(Days, "Only the tests taken from the first day to the last day, when checked");
+  SetHint(Days, Tr("TProgressForm",
+                   "Only the tests taken from the first day to the last day, when checked"));
 
   // The grids' titles stand from the start, before anything is read.
   tests_.SetTable(TestsTable({}));
@@ -117,19 +120,22 @@ void TProgressForm::BuildControls() {
   HelpChart = NewChartView(Tabs);
   WordsChart = NewChartView(Tabs);
   BoxesChart = NewChartView(Tabs);
-  Tabs->addTab(PercentChart, "Percent &right");
-  Tabs->addTab(HelpChart, "&Help used");
-  Tabs->addTab(WordsChart, "&Words most often wrong");
-  Tabs->addTab(BoxesChart, "&Boxes");
+  Tabs->addTab(PercentChart, Tr("TProgressForm", "Percent &right"));
+  Tabs->addTab(HelpChart, Tr("TProgressForm", "&Help used"));
+  Tabs->addTab(WordsChart, Tr("TProgressForm", "&Words most often wrong"));
+  Tabs->addTab(BoxesChart, Tr("TProgressForm", "&Boxes"));
   for (QChartView* chart : {PercentChart, HelpChart, WordsChart, BoxesChart}) {
     chart->setAccessibleName(Tabs->tabText(Tabs->indexOf(chart)).remove('&'));
   }
-  Tabs->addTab(GridPage(TestsGrid, TestsExport, tests_, "Tests", dialogs_, Tabs), "T&ests");
-  Tabs->addTab(GridPage(WordsGrid, WordsExport, words_, "Wrong words", dialogs_, Tabs),
-               "Wrong wor&ds");
   Tabs->addTab(
-      GridPage(MistakesGrid, MistakesExport, mistakes_, "Kinds of mistake", dialogs_, Tabs),
-      "&Kinds of mistake");
+      GridPage(TestsGrid, TestsExport, tests_, Tr("TProgressForm", "Tests"), dialogs_, Tabs),
+      Tr("TProgressForm", "T&ests"));
+  Tabs->addTab(
+      GridPage(WordsGrid, WordsExport, words_, Tr("TProgressForm", "Wrong words"), dialogs_, Tabs),
+      Tr("TProgressForm", "Wrong wor&ds"));
+  Tabs->addTab(GridPage(MistakesGrid, MistakesExport, mistakes_,
+                        Tr("TProgressForm", "Kinds of mistake"), dialogs_, Tabs),
+               Tr("TProgressForm", "&Kinds of mistake"));
 
   auto* top = new QHBoxLayout;
   top->addWidget(learnerLabel);
@@ -173,14 +179,16 @@ void TProgressForm::Refresh() {
   const std::vector<TestResult> tests = ReadTests(database_.Database(), learner, range);
   const std::vector<WordCount> words =
       ReadWrongWords(database_.Database(), learner, range, kWordsShown, database_.HasCountTables());
-  setWindowTitle(QString::fromStdString("Progress of " + learner));
-  TestsExport->SetTitle(QString::fromStdString("Tests of " + learner));
-  WordsExport->SetTitle(QString::fromStdString("Wrong words of " + learner));
-  MistakesExport->SetTitle(QString::fromStdString("Kinds of mistake of " + learner));
-  DrawLines(*PercentChart, PercentSeries(tests), "Percent right", 100);
+  setWindowTitle(Tr("TProgressForm", "Progress of %1").arg(QString::fromStdString(learner)));
+  TestsExport->SetTitle(Tr("TProgressForm", "Tests of %1").arg(QString::fromStdString(learner)));
+  WordsExport->SetTitle(
+      Tr("TProgressForm", "Wrong words of %1").arg(QString::fromStdString(learner)));
+  MistakesExport->SetTitle(
+      Tr("TProgressForm", "Kinds of mistake of %1").arg(QString::fromStdString(learner)));
+  DrawLines(*PercentChart, PercentSeries(tests), Tr("TProgressForm", "Percent right"), 100);
   int mostHelp = 1;
   for (const TestResult& t : tests) mostHelp = std::max(mostHelp, t.helpTotal);
-  DrawLines(*HelpChart, HelpSeries(tests), "Help used", mostHelp);
+  DrawLines(*HelpChart, HelpSeries(tests), Tr("TProgressForm", "Help used"), mostHelp);
   DrawWords(words);
   DrawBoxes(FoldBoxMoves(ReadBoxMoves(database_.Database(), learner, range), range.from));
   tests_.SetTable(TestsTable(tests));
@@ -219,14 +227,14 @@ void TProgressForm::DrawLines(QChartView& view, const std::vector<ChartSeries>& 
   }
   // A day either side, so a single test is not drawn on the chart's edge.
   if (first.isValid()) days->setRange(first.addDays(-1), last.addDays(1));
-  chart->setTitle(series.empty() ? "No tests in these days" : QString());
+  chart->setTitle(series.empty() ? Tr("TProgressForm", "No tests in these days") : QString());
 }
 
 void TProgressForm::DrawWords(const std::vector<WordCount>& words) {
   QChart* chart = WordsChart->chart();
   chart->removeAllSeries();
   for (QAbstractAxis* axis : chart->axes()) chart->removeAxis(axis);
-  auto* set = new QBarSet("Times wrong");
+  auto* set = new QBarSet(Tr("TProgressForm", "Times wrong"));
   QStringList names;
   int most = 1;
   // The bars run from the bottom up: the most often wrong word is drawn last, on top.
@@ -249,7 +257,8 @@ void TProgressForm::DrawWords(const std::vector<WordCount>& words) {
   bars->attachAxis(wordAxis);
   bars->attachAxis(counts);
   chart->legend()->setVisible(false);
-  chart->setTitle(words.empty() ? "No wrong answers in these days" : QString());
+  chart->setTitle(words.empty() ? Tr("TProgressForm", "No wrong answers in these days")
+                                : QString());
 }
 
 // The boxes stacked from box 1 at the bottom to the learned items on top, so
@@ -259,7 +268,7 @@ void TProgressForm::DrawBoxes(const std::vector<BoxCounts>& days) {
   QDateTimeAxis* dayAxis = ClearToDays(*chart);
   auto* counts = new QValueAxis(chart);
   counts->setLabelFormat("%d");
-  counts->setTitleText("Items");
+  counts->setTitleText(Tr("TProgressForm", "Items"));
   chart->addAxis(counts, Qt::AlignLeft);
   // Each area owns its two edges, so clearing the chart frees them with it.
   QList<QPointF> below;
@@ -290,7 +299,7 @@ void TProgressForm::DrawBoxes(const std::vector<BoxCounts>& days) {
   if (!days.empty()) {
     dayAxis->setRange(MomentOf(days.front().day).addDays(-1), MomentOf(days.back().day).addDays(1));
   }
-  chart->setTitle(days.empty() ? "No review moves in these days" : QString());
+  chart->setTitle(days.empty() ? Tr("TProgressForm", "No review moves in these days") : QString());
 }
 
 }  // namespace orv

@@ -12,7 +12,12 @@ QVariant Str(const std::string& text) {
 }  // namespace
 
 ResultTable TestsTable(const std::vector<TestResult>& tests) {
-  ResultTable table{{"Date", "Time", "List", "Percent", "Right", "Help total", "Max help"}, {}};
+  ResultTable table{
+      {QT_TRANSLATE_NOOP("Columns", "Date"), QT_TRANSLATE_NOOP("Columns", "Time"),
+       QT_TRANSLATE_NOOP("Columns", "List"), QT_TRANSLATE_NOOP("Columns", "Percent"),
+       QT_TRANSLATE_NOOP("Columns", "Right"), QT_TRANSLATE_NOOP("Columns", "Help total"),
+       QT_TRANSLATE_NOOP("Columns", "Max help")},
+      {}};
   for (const TestResult& t : tests) {
     table.rows.push_back(
         {Str(DateText(t.day.year, static_cast<int>(t.day.month), static_cast<int>(t.day.day))),
@@ -22,13 +27,16 @@ ResultTable TestsTable(const std::vector<TestResult>& tests) {
 }
 
 ResultTable WrongWordsTable(const std::vector<WordCount>& words) {
-  ResultTable table{{"Word", "Times wrong"}, {}};
+  ResultTable table{
+      {QT_TRANSLATE_NOOP("Columns", "Word"), QT_TRANSLATE_NOOP("Columns", "Times wrong")}, {}};
   for (const WordCount& w : words) table.rows.push_back({Str(w.word), w.count});
   return table;
 }
 
 ResultTable MistakesTable(const std::vector<MistakeTally>& kinds) {
-  ResultTable table{{"Kind", "Mistakes", "Most frequent"}, {}};
+  ResultTable table{{QT_TRANSLATE_NOOP("Columns", "Kind"), QT_TRANSLATE_NOOP("Columns", "Mistakes"),
+                     QT_TRANSLATE_NOOP("Columns", "Most frequent")},
+                    {}};
   for (const MistakeTally& k : kinds) {
     std::string examples;
     for (const WrongAnswer& answer : k.examples) {
@@ -40,8 +48,12 @@ ResultTable MistakesTable(const std::vector<MistakeTally>& kinds) {
 }
 
 ResultTable OverviewTable(const std::vector<OverviewRow>& rows) {
-  ResultTable table{{"Learner", "List", "Tests", "Latest %", "Best %", "Trend", "Due", "Learned"},
-                    {}};
+  ResultTable table{
+      {QT_TRANSLATE_NOOP("Columns", "Learner"), QT_TRANSLATE_NOOP("Columns", "List"),
+       QT_TRANSLATE_NOOP("Columns", "Tests"), QT_TRANSLATE_NOOP("Columns", "Latest %"),
+       QT_TRANSLATE_NOOP("Columns", "Best %"), QT_TRANSLATE_NOOP("Columns", "Trend"),
+       QT_TRANSLATE_NOOP("Columns", "Due"), QT_TRANSLATE_NOOP("Columns", "Learned")},
+      {}};
   for (const OverviewRow& r : rows) {
     QVariant trend;
     if (r.trend) trend = *r.trend;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/translate.h"
+
 namespace orv {
 namespace {
 
@@ -60,10 +62,11 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole) return {};
+  if (role != Qt::DisplayRole && role != kSourceTextRole) return {};
   if (orientation == Qt::Vertical) return section + 1;
   if (section < 0 || section >= columnCount()) return {};
-  return QString::fromStdString(table_.fields[static_cast<std::size_t>(section)]);
+  const std::string& title = table_.fields[static_cast<std::size_t>(section)];
+  return role == kSourceTextRole ? QString::fromStdString(title) : Tr("Columns", title.c_str());
 }
 
 void TableModel::sort(int column, Qt::SortOrder order) {

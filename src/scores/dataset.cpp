@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "base/strings.h"
+#include "base/translate.h"
 #include "scores/firebird/readonlycursor.h"
 
 namespace orv {
@@ -155,10 +156,11 @@ QVariant DataSet::data(const QModelIndex& index, int role) const {
 }
 
 QVariant DataSet::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole) return {};
+  if (role != Qt::DisplayRole && role != kSourceTextRole) return {};
   if (orientation == Qt::Vertical) return section + 1;
   if (section < 0 || section >= static_cast<int>(columns_.size())) return {};
-  return QString::fromStdString(columns_[static_cast<std::size_t>(section)].title);
+  const std::string& title = columns_[static_cast<std::size_t>(section)].title;
+  return role == kSourceTextRole ? QString::fromStdString(title) : Tr("Columns", title.c_str());
 }
 
 }  // namespace orv

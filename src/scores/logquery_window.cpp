@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "base/dialogs.h"
+#include "base/translate.h"
 #include "scores/dataset.h"
 #include "scores/scoredatabase.h"
 #include "scores/scorewindowhost.h"
@@ -29,7 +30,7 @@
 namespace orv {
 namespace {
 
-const char kNoUser[] = "No valid user name";
+const char kNoUser[] = QT_TRANSLATE_NOOP("TSU", "No valid user name");
 
 CalendarDay DayOf(const QDate& date) {
   return {date.year(), static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day())};
@@ -41,28 +42,28 @@ TSU::TSU(ScoreDatabase& database, DataSet& dataSet, const ScoreWindowHost& host,
          QWidget* parent)
     : THintDialog(dialogs, parent), database_(database), dataSet_(dataSet), host_(host) {
   setObjectName("SU");
-  setWindowTitle("SU");
+  setWindowTitle(Tr("TSU", "SU"));
   BuildControls();
   resize(780, 560);
 }
 
 void TSU::BuildControls() {
   GroupBox1 = new QGroupBox(this);
-  ShowAllUser = new QRadioButton("Show &All User", GroupBox1);
-  ShowCurrentUser = new QRadioButton("Show &Current User", GroupBox1);
+  ShowAllUser = new QRadioButton(Tr("TSU", "Show &All User"), GroupBox1);
+  ShowCurrentUser = new QRadioButton(Tr("TSU", "Show &Current User"), GroupBox1);
   ShowCurrentUser->setChecked(true);
-  PickFromList = new QRadioButton("Pick &From List", GroupBox1);
+  PickFromList = new QRadioButton(Tr("TSU", "Pick &From List"), GroupBox1);
   UserList = new QComboBox(GroupBox1);
   UserList->setEnabled(false);
   UserList->setMinimumWidth(140);
-  UserList->setAccessibleName("User");
-  ShowWrongWords = new QCheckBox("Show &wrong words", GroupBox1);
+  UserList->setAccessibleName(Tr("TSU", "User"));
+  ShowWrongWords = new QCheckBox(Tr("TSU", "Show &wrong words"), GroupBox1);
   ShowWrongWords->setChecked(true);
-  ShowRightWords = new QCheckBox("Show &Right Words", GroupBox1);
-  Count1 = new QCheckBox("Count", GroupBox1);
-  FromLabel = new QLabel("From", GroupBox1);
+  ShowRightWords = new QCheckBox(Tr("TSU", "Show &Right Words"), GroupBox1);
+  Count1 = new QCheckBox(Tr("TSU", "Count"), GroupBox1);
+  FromLabel = new QLabel(Tr("TSU", "From"), GroupBox1);
   FromDate = new TDateTimePicker(GroupBox1);
-  ToLabel = new QLabel("To", GroupBox1);
+  ToLabel = new QLabel(Tr("TSU", "To"), GroupBox1);
   ToDate = new TDateTimePicker(GroupBox1);
   FromDate->SetHighlighted(true);
   ToDate->SetHighlighted(true);
@@ -71,28 +72,29 @@ void TSU::BuildControls() {
   FromTime = new QTimeEdit(GroupBox1);
   FromTime->setVisible(false);
   FromTime->setEnabled(false);
-  updateBtn = new QPushButton("&Update", GroupBox1);
+  updateBtn = new QPushButton(Tr("TSU", "&Update"), GroupBox1);
 
-  SQL = new QPlainTextEdit("No SQL", this);
+  SQL = new QPlainTextEdit(Tr("TSU", "No SQL"), this);
   SQL->setReadOnly(true);
   SQL->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   SQL->setMaximumHeight(64);
-  SQL->setAccessibleName("SQL");
-  SetHint(SQL, "|The SQL statement that will be executed when the Update button is pressed");
+  SQL->setAccessibleName(Tr("TSU", "SQL"));
+  SetHint(SQL,
+          Tr("TSU", "|The SQL statement that will be executed when the Update button is pressed"));
 
   DBGrid1 = new TDBGrid(dataSet_, this);
   DBGrid1->setObjectName("DBGrid1");
-  DBGrid1->setAccessibleName("Log");
+  DBGrid1->setAccessibleName(Tr("TSU", "Log"));
   DBGrid1->viewport()->setCursor(Qt::PointingHandCursor);
-  DBGrid1->SetColumns({{"NAME", "NAME", 100},
-                       {"WORD", "WORD", 150},
-                       {"ANSWER", "ANSWER", 150},
-                       {"TIME1", "TIME1", 55},
-                       {"DATE1", "DATE1", 70},
-                       {"FILE1", "FILE1", 200}});
-  Label3 = new QLabel("Number of rows", this);
+  DBGrid1->SetColumns({{"NAME", QT_TRANSLATE_NOOP("Columns", "NAME"), 100},
+                       {"WORD", QT_TRANSLATE_NOOP("Columns", "WORD"), 150},
+                       {"ANSWER", QT_TRANSLATE_NOOP("Columns", "ANSWER"), 150},
+                       {"TIME1", QT_TRANSLATE_NOOP("Columns", "TIME1"), 55},
+                       {"DATE1", QT_TRANSLATE_NOOP("Columns", "DATE1"), 70},
+                       {"FILE1", QT_TRANSLATE_NOOP("Columns", "FILE1"), 200}});
+  Label3 = new QLabel(Tr("TSU", "Number of rows"), this);
   RowCount = new QLabel(this);
-  DBName = new QLabel("Database name:", this);
+  DBName = new QLabel(Tr("TSU", "Database name:"), this);
 
   auto* users = new QVBoxLayout;
   users->addWidget(ShowAllUser);
@@ -121,7 +123,7 @@ void TSU::BuildControls() {
   counts->addWidget(RowCount);
   counts->addStretch();
   counts->addWidget(DBName);
-  Export = new TGridExport(dataSet_, "Log", dialogs_, this);
+  Export = new TGridExport(dataSet_, Tr("TSU", "Log"), dialogs_, this);
   counts->addWidget(Export);
   extra_ = new QVBoxLayout;
   auto* layout = new QVBoxLayout(this);
@@ -167,7 +169,7 @@ LogQueryControls TSU::Controls(bool report) {
   if (ShowCurrentUser->isChecked()) {
     c.user = host_.PasswordFile().CurrentUser();
     if (c.user.empty() && report) {
-      dialogs_.ShowMessage(kNoUser);
+      dialogs_.ShowMessage(TrText("TSU", kNoUser));
       // The window closes once the handler under way has finished.
       QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
     }
@@ -233,17 +235,18 @@ void TSU::updateBtnClick() {
     FoldWordTotals(database_.Database());
   }
   dataSet_.Open(database_.Database(), text);
-  DBName->setText(QString::fromStdString("Database name:" + database_.DatabaseName()));
+  DBName->setText(
+      QString::fromStdString(TrText("TSU", "Database name:") + database_.DatabaseName()));
   if (text != BuildSql(false) || Count1->isChecked()) {
     DBGrid1->BuildColumns(150);
   } else {
-    DBGrid1->SetColumns({{"NAME", "NAME", 100},
-                         {"WORD", "WORD", 150},
-                         {"ANSWER", "ANSWER", 150},
-                         {"TIME1", "Time", 55},
-                         {"DATE1", "Date", 70},
-                         {"FILE1", "File", 175},
-                         {"HELP_COUNT", "Help", 30}});
+    DBGrid1->SetColumns({{"NAME", QT_TRANSLATE_NOOP("Columns", "NAME"), 100},
+                         {"WORD", QT_TRANSLATE_NOOP("Columns", "WORD"), 150},
+                         {"ANSWER", QT_TRANSLATE_NOOP("Columns", "ANSWER"), 150},
+                         {"TIME1", QT_TRANSLATE_NOOP("Columns", "Time"), 55},
+                         {"DATE1", QT_TRANSLATE_NOOP("Columns", "Date"), 70},
+                         {"FILE1", QT_TRANSLATE_NOOP("Columns", "File"), 175},
+                         {"HELP_COUNT", QT_TRANSLATE_NOOP("Columns", "Help"), 30}});
   }
   // The grid stands on the last row when every row came at once; a longer
   // result shows its first rows at once and the rest as the grid scrolls
@@ -298,7 +301,7 @@ void TSU::DBGrid1CellClick(int row, int column) {
 void OpenLogWindow(TSU& window, std::int32_t level, Dialogs& dialogs) {
   const PasswordO& users = window.Host().PasswordFile();
   if (!users.IsLoggedIn()) {
-    dialogs.ShowMessage(kNoUser);
+    dialogs.ShowMessage(TrText("TSU", kNoUser));
     return;
   }
   const bool others = users.HasAccess(std::to_string(level));

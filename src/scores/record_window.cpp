@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "base/dialogs.h"
+#include "base/translate.h"
 #include "scores/sound/soundstore.h"
 #include "scores/sound/wavplayer.h"
 #include "scores/sound/wordrecorder.h"
@@ -18,7 +19,7 @@ namespace orv {
 TRecordForm::TRecordForm(SoundStore& sounds, Dialogs& dialogs, QWidget* parent)
     : THintDialog(dialogs, parent), sounds_(sounds), recorder_(new WordRecorder(this)) {
   setObjectName("RecordForm");
-  setWindowTitle("Record");
+  setWindowTitle(Tr("TRecordForm", "Record"));
   WordLabel = new QLabel(this);
   WordLabel->setObjectName("WordLabel");
   QFont big = WordLabel->font();
@@ -29,7 +30,7 @@ TRecordForm::TRecordForm(SoundStore& sounds, Dialogs& dialogs, QWidget* parent)
   LevelBar->setObjectName("LevelBar");
   LevelBar->setRange(0, 100);
   LevelBar->setTextVisible(false);
-  LevelBar->setToolTip("How loud the microphone hears you");
+  LevelBar->setToolTip(Tr("TRecordForm", "How loud the microphone hears you"));
 
   auto button = [this](const char* name, const QString& text, const QString& hint) {
     auto* b = new QPushButton(text, this);
@@ -38,12 +39,16 @@ TRecordForm::TRecordForm(SoundStore& sounds, Dialogs& dialogs, QWidget* parent)
     b->setAutoDefault(false);
     return b;
   };
-  RecordBtn = button("RecordBtn", "&Record", "Start recording the word");
-  StopBtn = button("StopBtn", "&Stop", "Stop recording");
-  PlayBtn = button("PlayBtn", "&Play", "Hear the recording");
-  KeepBtn = button("KeepBtn", "&Keep", "Keep the recording as the word's sound");
-  DiscardBtn = button("DiscardBtn", "&Discard", "Throw the recording away");
-  SkipBtn = button("SkipBtn", "Ne&xt word", "Leave this word without a new sound");
+  RecordBtn = button("RecordBtn", Tr("TRecordForm", "&Record"),
+                     Tr("TRecordForm", "Start recording the word"));
+  StopBtn = button("StopBtn", Tr("TRecordForm", "&Stop"), Tr("TRecordForm", "Stop recording"));
+  PlayBtn = button("PlayBtn", Tr("TRecordForm", "&Play"), Tr("TRecordForm", "Hear the recording"));
+  KeepBtn = button("KeepBtn", Tr("TRecordForm", "&Keep"),
+                   Tr("TRecordForm", "Keep the recording as the word's sound"));
+  DiscardBtn = button("DiscardBtn", Tr("TRecordForm", "&Discard"),
+                      Tr("TRecordForm", "Throw the recording away"));
+  SkipBtn = button("SkipBtn", Tr("TRecordForm", "Ne&xt word"),
+                   Tr("TRecordForm", "Leave this word without a new sound"));
 
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {RecordBtn, StopBtn, PlayBtn, KeepBtn, DiscardBtn, SkipBtn}) {
@@ -75,7 +80,7 @@ TRecordForm::Outcome TRecordForm::RecordWord(const std::string& word, bool more)
   WordLabel->setText(QString::fromStdString(word));
   SkipBtn->setVisible(more);
   LevelBar->setValue(0);
-  StatusBar1->showMessage("Press Record and say the word");
+  StatusBar1->showMessage(Tr("TRecordForm", "Press Record and say the word"));
   ShowState();
   exec();
   recorder_->Stop();
@@ -95,9 +100,9 @@ void TRecordForm::ShowState() {
 void TRecordForm::RecordClick() {
   take_.clear();
   if (!recorder_->Start()) {
-    dialogs_.Warning("There is no microphone: nothing can be recorded");
+    dialogs_.Warning(TrText("TRecordForm", "There is no microphone: nothing can be recorded"));
   } else {
-    StatusBar1->showMessage("Recording: say the word, then press Stop");
+    StatusBar1->showMessage(Tr("TRecordForm", "Recording: say the word, then press Stop"));
   }
   ShowState();
 }
@@ -106,8 +111,9 @@ void TRecordForm::StopClick() {
   recorder_->Stop();
   LevelBar->setValue(0);
   take_ = recorder_->TrimmedWav().value_or("");
-  StatusBar1->showMessage(take_.empty() ? "Nothing was heard: record again"
-                                        : "Play it back, then keep or discard it");
+  StatusBar1->showMessage(take_.empty()
+                              ? Tr("TRecordForm", "Nothing was heard: record again")
+                              : Tr("TRecordForm", "Play it back, then keep or discard it"));
   ShowState();
 }
 
@@ -123,7 +129,7 @@ void TRecordForm::KeepClick() {
 
 void TRecordForm::DiscardClick() {
   take_.clear();
-  StatusBar1->showMessage("Press Record and say the word");
+  StatusBar1->showMessage(Tr("TRecordForm", "Press Record and say the word"));
   ShowState();
 }
 

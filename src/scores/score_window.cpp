@@ -14,6 +14,7 @@
 
 #include "base/dialogs.h"
 #include "base/strings.h"
+#include "base/translate.h"
 #include "scores/dataset.h"
 #include "scores/scoredatabase.h"
 #include "scores/scorequery.h"
@@ -48,43 +49,43 @@ TSF2::TSF2(ScoreDatabase& database, DataSet& dataSet, const ScoreWindowHost& hos
            QWidget* parent)
     : THintDialog(dialogs, parent), database_(database), dataSet_(dataSet), host_(host) {
   setObjectName("SF2");
-  setWindowTitle("Score");
+  setWindowTitle(Tr("TSF2", "Score"));
   BuildControls();
   resize(760, 480);
 }
 
 void TSF2::BuildControls() {
-  BackBtn = new QPushButton("Back", this);
+  BackBtn = new QPushButton(Tr("TSF2", "Back"), this);
   BackBtn->setAutoDefault(false);
-  CheckBox1 = new QCheckBox("&Current file only", this);
+  CheckBox1 = new QCheckBox(Tr("TSF2", "&Current file only"), this);
   CheckBox1->setChecked(true);
-  CurentUserOnly = new QCheckBox("Curent user only", this);
-  SetHint(CurentUserOnly, "Check to limit the SQL query to the curent user only");
-  WrongAnswers = new QCheckBox("Wrong answers", this);
+  CurentUserOnly = new QCheckBox(Tr("TSF2", "Curent user only"), this);
+  SetHint(CurentUserOnly, Tr("TSF2", "Check to limit the SQL query to the curent user only"));
+  WrongAnswers = new QCheckBox(Tr("TSF2", "Wrong answers"), this);
   WrongAnswers->setChecked(true);
-  RightAnswers = new QCheckBox("Right answers", this);
+  RightAnswers = new QCheckBox(Tr("TSF2", "Right answers"), this);
   RightAnswers->setChecked(true);
   WrongAnswers->setVisible(false);
   RightAnswers->setVisible(false);
-  Label1 = new QLabel("Number or  rows", this);
-  SetHint(Label1, "The number of lines return by the SQL query");
+  Label1 = new QLabel(Tr("TSF2", "Number or  rows"), this);
+  SetHint(Label1, Tr("TSF2", "The number of lines return by the SQL query"));
   RowCount = new QLabel(this);
   DBGrid1 = new TDBGrid(dataSet_, this);
   DBGrid1->setObjectName("DBGrid1");
-  DBGrid1->setAccessibleName("Scores");
+  DBGrid1->setAccessibleName(Tr("TSF2", "Scores"));
   DBGrid1->setItemDelegate(new TMarkedRowDelegate(*this, dataSet_));
   DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-  SetHint(DBGrid1, "Double or right click a row to see the words you got wrong/right");
+  SetHint(DBGrid1, Tr("TSF2", "Double or right click a row to see the words you got wrong/right"));
   PopupMenu1 = new QMenu(this);
-  open1 = PopupMenu1->addAction("open");
-  Export = new TGridExport(dataSet_, "Score", dialogs_, this);
+  open1 = PopupMenu1->addAction(Tr("TSF2", "open"));
+  Export = new TGridExport(dataSet_, Tr("TSF2", "Score"), dialogs_, this);
   KindWordLabel = new QLabel(this);
   KindWordLabel->setObjectName("KindWordLabel");
   KindWordLabel->setAlignment(Qt::AlignCenter);
   KindWordLabel->setVisible(false);
-  ProgressBtn = new QPushButton("&Progress", this);
+  ProgressBtn = new QPushButton(Tr("TSF2", "&Progress"), this);
   ProgressBtn->setAutoDefault(false);
-  SetHint(ProgressBtn, "Your tests over time, as charts");
+  SetHint(ProgressBtn, Tr("TSF2", "Your tests over time, as charts"));
 
   auto* top = new QHBoxLayout;
   top->addWidget(BackBtn);
@@ -142,11 +143,15 @@ void TSF2::RunScoreQuery(std::uint16_t sortOrder, const std::string& listKey) {
   const std::string statement = BuildScoreSql(sortOrder, listKey);
   if (!database_.ConectDB()) return;
   dataSet_.Open(database_.Database(), statement);
-  std::vector<GridColumn> columns = {{"NAME", "NAME", 200},          {"PERCENT1", "Percent", 0},
-                                     {"RATIO", "Ratio", 0},          {"DATE1", "Date", 0},
-                                     {"TIME1", "Time", 0},           {"MAX_HELP", "Max help", 0},
-                                     {"HELP_TOTAL", "Help total", 0}};
-  if (!CheckBox1->isChecked()) columns.push_back({"FILE1", "File", 200});
+  std::vector<GridColumn> columns = {{"NAME", QT_TRANSLATE_NOOP("Columns", "NAME"), 200},
+                                     {"PERCENT1", QT_TRANSLATE_NOOP("Columns", "Percent"), 0},
+                                     {"RATIO", QT_TRANSLATE_NOOP("Columns", "Ratio"), 0},
+                                     {"DATE1", QT_TRANSLATE_NOOP("Columns", "Date"), 0},
+                                     {"TIME1", QT_TRANSLATE_NOOP("Columns", "Time"), 0},
+                                     {"MAX_HELP", QT_TRANSLATE_NOOP("Columns", "Max help"), 0},
+                                     {"HELP_TOTAL", QT_TRANSLATE_NOOP("Columns", "Help total"), 0}};
+  if (!CheckBox1->isChecked())
+    columns.push_back({"FILE1", QT_TRANSLATE_NOOP("Columns", "File"), 200});
   DBGrid1->SetColumns(columns);
   DBGrid1->First();
   ShowCounts();
@@ -217,8 +222,9 @@ void TSF2::ShowMarkedTest() {
     if (dataSet_.Value(row, "LOG_GROUP").toLongLong() != markedGroup_) continue;
     DBGrid1->GoToRow(row);
     DBGrid1->setFocus();
-    spoken << "This test: " + dataSet_.Value(row, "PERCENT1").toString() + " %, " +
-                  dataSet_.Value(row, "RATIO").toString();
+    spoken << Tr("TSF2", "This test: %1 %, %2")
+                  .arg(dataSet_.Value(row, "PERCENT1").toString(),
+                       dataSet_.Value(row, "RATIO").toString());
     break;
   }
   SetSpokenText(DBGrid1, spoken);
@@ -252,7 +258,7 @@ void TSF2::DBGrid1DblClick() {
     dialogs_.Warning(kLookAtOthersDenied);
     return;
   }
-  SetHint(DBGrid1, "The list of words you got wrong/right for the row double clicked.");
+  SetHint(DBGrid1, Tr("TSF2", "The list of words you got wrong/right for the row double clicked."));
   CheckBox1->setVisible(false);
   CurentUserOnly->setVisible(false);
   WrongAnswers->setVisible(true);
@@ -261,7 +267,7 @@ void TSF2::DBGrid1DblClick() {
   shownGroup_ = dataSet_.Value(row, "LOG_GROUP").toInt();
   ShowWords();
   DBGrid1->BuildColumns(180);
-  dataSet_.SetColumnTitle(3, "Help");
+  dataSet_.SetColumnTitle(3, QT_TRANSLATE_NOOP("Columns", "Help"));
 }
 
 void TSF2::WrongAnswersClick() {
@@ -284,7 +290,7 @@ void TSF2::BackBtnClick() {
   wordsView_ = false;
   CheckBox1->setVisible(true);
   CurentUserOnly->setVisible(true);
-  SetHint(DBGrid1, "Double click a row to see the words you got wrong/right.");
+  SetHint(DBGrid1, Tr("TSF2", "Double click a row to see the words you got wrong/right."));
   RunScoreQuery(sortOrder_, ListKey());
 }
 

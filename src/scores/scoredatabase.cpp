@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "base/platform.h"
+#include "base/translate.h"
 #include "base/utf8.h"
 #include "files/dos.h"
 #include "files/filelayer.h"
@@ -19,13 +20,16 @@
 namespace orv {
 namespace {
 
-const char kEngineNotRunning[] =
+const char kEngineNotRunning[] = QT_TRANSLATE_NOOP(
+    "ScoreDatabase",
     "Cannot connect to the database engine. Are you sure firebird or another interbase "
-    "compatible database is running? ";
-const char kNotValid[] =
+    "compatible database is running? ");
+const char kNotValid[] = QT_TRANSLATE_NOOP(
+    "ScoreDatabase",
     "The current database file is not a valid database file please click yes to choose a new "
-    "one.";
-const char kCannotOpen[] = "Can not open the database file for orv";
+    "one.");
+const char kCannotOpen[] =
+    QT_TRANSLATE_NOOP("ScoreDatabase", "Can not open the database file for orv");
 
 // The sizes of the log's and the score's text columns, in characters: longer
 // texts are cut to them, so a long word or answer is logged instead of
@@ -40,7 +44,7 @@ constexpr int kConflictTries = 20;
 
 FileDialogRequest ScoreFileDialog() {
   FileDialogRequest request;
-  request.filter = "Interbase compatible database files(*.gdb)|*.gdb";
+  request.filter = TrText("ScoreDatabase", "Interbase compatible database files(*.gdb)|*.gdb");
   request.defaultExt = "gdb";
   request.fileName = "scoredb.gdb";
   return request;
@@ -54,10 +58,15 @@ std::string SqlErrorText(const QSqlError& error) {
 // opened (a right on it lost, say).
 std::string CannotChooseText(const std::string& path, std::int32_t level,
                              const std::string& cause) {
-  return "Access denied: choosing another score database than " + path + " needs level " +
-         std::to_string(level) + " (Change Database)." +
-         (cause.empty() ? std::string() : " The database could not be opened: " + cause + ".") +
-         " Orv tries the same file again; if it keeps failing, ask a teacher.";
+  return Filled(TrText("ScoreDatabase",
+                       "Access denied: choosing another score database than %1 needs level %2 "
+                       "(Change Database)."),
+                path, std::to_string(level)) +
+         (cause.empty()
+              ? std::string()
+              : Filled(TrText("ScoreDatabase", " The database could not be opened: %1."), cause)) +
+         TrText("ScoreDatabase",
+                " Orv tries the same file again; if it keeps failing, ask a teacher.");
 }
 
 }  // namespace
@@ -97,9 +106,10 @@ bool ScoreDatabase::ConectDB() {
   for (;;) {
     if (TryConnect()) return true;
     if (lastError_.code == kUnavailableDatabase || lastError_.code == kNetworkError) {
-      AskRetry(kEngineNotRunning);
+      AskRetry(TrText("ScoreDatabase", kEngineNotRunning));
     } else {
-      AskRetry(lastError_.code == kNotValidDatabase ? kNotValid : kCannotOpen);
+      AskRetry(
+          TrText("ScoreDatabase", lastError_.code == kNotValidDatabase ? kNotValid : kCannotOpen));
       if (!host_.QuitAllowed()) {
         if (host_.CurrentLevel() < host_.ChangeDbLevel()) {
           // Another file is not this user's to choose; the message says why
@@ -181,8 +191,10 @@ void ScoreDatabase::ShowEngineError(const EngineError& error) {
 // making it failed (the engine's error is shown then).
 bool ScoreDatabase::OfferNewDatabase(const std::string& path) {
   if (host_.CurrentLevel() < host_.ChangeDbLevel()) return true;
-  if (!dialogs_.ConfirmYesNo("The database file " + path +
-                             " does not exist. Create a new score database there?")) {
+  if (!dialogs_.ConfirmYesNo(
+          Filled(TrText("ScoreDatabase",
+                        "The database file %1 does not exist. Create a new score database there?"),
+                 path))) {
     return true;
   }
   try {
@@ -195,8 +207,10 @@ bool ScoreDatabase::OfferNewDatabase(const std::string& path) {
 }
 
 void ScoreDatabase::AskRetry(const std::string& message) {
-  const std::string text = "Database file:" + host_.ScoreDbPath() + "\n" + message + "\n" +
-                           "do you whant to try again click No to exit Orv6?";
+  const std::string text =
+      Filled(TrText("ScoreDatabase",
+                    "Database file:%1\n%2\ndo you whant to try again click No to exit Orv6?"),
+             host_.ScoreDbPath(), message);
   if (dialogs_.Message(MsgKind::Confirmation, text, MsgButtons::YesNo) != MsgAnswer::Yes) {
     host_.SetQuitAllowed();
     RequestQuit();
@@ -205,7 +219,7 @@ void ScoreDatabase::AskRetry(const std::string& message) {
 
 void ScoreDatabase::ChooseDatabase() {
   if (host_.CurrentLevel() < host_.ChangeDbLevel()) {
-    dialogs_.Message(MsgKind::Warning, "Access denied", MsgButtons::Ok);
+    dialogs_.Message(MsgKind::Warning, TrText("ScoreDatabase", "Access denied"), MsgButtons::Ok);
     return;
   }
   std::string path = host_.ScoreDbPath();
@@ -215,7 +229,10 @@ void ScoreDatabase::ChooseDatabase() {
   request.fileName = FileNameOf(path);
   FileDialogResult chosen = dialogs_.OpenFile(request);
   if (!chosen.accepted) return;
-  path = dialogs_.Input("Data base", "Edit if wrong:", chosen.fileName).value_or(chosen.fileName);
+  path = dialogs_
+             .Input(TrText("ScoreDatabase", "Data base"), TrText("ScoreDatabase", "Edit if wrong:"),
+                    chosen.fileName)
+             .value_or(chosen.fileName);
   host_.SetScoreDbPath(path);
   Disconnect();
   ConectDB();

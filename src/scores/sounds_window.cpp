@@ -12,6 +12,7 @@
 
 #include "base/dialogs.h"
 #include "base/strings.h"
+#include "base/translate.h"
 #include "files/dos.h"
 #include "scores/dataset.h"
 #include "scores/listwords.h"
@@ -30,7 +31,7 @@
 namespace orv {
 namespace {
 
-const char kAccessDenied[] = "Access denied";
+const char kAccessDenied[] = QT_TRANSLATE_NOOP("TSoundsForm", "Access denied");
 
 bool SameWord(const std::string& a, const std::string& b) {
   return Upper(a) == Upper(b);
@@ -46,31 +47,32 @@ TSoundsForm::TSoundsForm(ScoreDatabase& database, DataSet& dataSet, SoundStore& 
       sounds_(sounds),
       host_(host) {
   setObjectName("SoundsForm");
-  setWindowTitle("SoundsForm");
+  setWindowTitle(Tr("TSoundsForm", "SoundsForm"));
   BuildControls();
   resize(520, 420);
 }
 
 void TSoundsForm::BuildControls() {
   MainMenu1 = new QMenuBar(this);
-  Sounddb1 = MainMenu1->addMenu("Sound db");
-  Addsound1 = Sounddb1->addAction("&Add sound");
-  Delete1 = Sounddb1->addAction("&Delete sound");
-  Findsound1 = Sounddb1->addAction("&Find sound");
-  Record1 = Sounddb1->addAction("&Record sound");
-  RecordMissing1 = Sounddb1->addAction("Record &missing");
-  MenuExit = Sounddb1->addAction("E&xit");
+  Sounddb1 = MainMenu1->addMenu(Tr("TSoundsForm", "Sound db"));
+  Addsound1 = Sounddb1->addAction(Tr("TSoundsForm", "&Add sound"));
+  Delete1 = Sounddb1->addAction(Tr("TSoundsForm", "&Delete sound"));
+  Findsound1 = Sounddb1->addAction(Tr("TSoundsForm", "&Find sound"));
+  Record1 = Sounddb1->addAction(Tr("TSoundsForm", "&Record sound"));
+  RecordMissing1 = Sounddb1->addAction(Tr("TSoundsForm", "Record &missing"));
+  MenuExit = Sounddb1->addAction(Tr("TSoundsForm", "E&xit"));
 
   DBGrid1 = new TDBGrid(dataSet_, this);
   DBGrid1->setObjectName("DBGrid1");
-  DBGrid1->setAccessibleName("Sounds");
+  DBGrid1->setAccessibleName(Tr("TSoundsForm", "Sounds"));
   DBGrid1->installEventFilter(this);
 
   GetFile = new QFileDialog(this);
   GetFile->setObjectName("GetFile");
   GetFile->setFileMode(QFileDialog::ExistingFiles);
   GetFile->setDefaultSuffix("wav");
-  GetFile->setNameFilters({"Sound files (*.wav)", "All files (*)"});
+  GetFile->setNameFilters(
+      {Tr("TSoundsForm", "Sound files (*.wav)"), Tr("TSoundsForm", "All files (*)")});
   GetFile->setOption(QFileDialog::DontUseNativeDialog);
   GetFile->setSizeGripEnabled(true);
 
@@ -100,7 +102,7 @@ void TSoundsForm::BuildControls() {
 
 int TSoundsForm::ShowModal() {
   if (host_.PasswordFile().CurrentLevel() < host_.Levels().listSounds) {
-    dialogs_.Warning(kAccessDenied);
+    dialogs_.Warning(TrText("TSoundsForm", kAccessDenied));
     return 0;
   }
   if (!database_.ConectDB()) return 0;
@@ -110,7 +112,7 @@ int TSoundsForm::ShowModal() {
   const int result = exec();
   FindDialog1->hide();
   if (!pending_.empty()) {
-    if (dialogs_.ConfirmYesNo("Data has been deleted commit changes")) {
+    if (dialogs_.ConfirmYesNo(TrText("TSoundsForm", "Data has been deleted commit changes"))) {
       CarryOutDeletes();
     } else {
       database_.Rollback();
@@ -178,7 +180,7 @@ void TSoundsForm::Stored(const std::string& word) {
 
 bool TSoundsForm::MicrophoneThere() {
   if (WordRecorder::HasMicrophone()) return true;
-  dialogs_.Warning("There is no microphone: nothing can be recorded");
+  dialogs_.Warning(TrText("TSoundsForm", "There is no microphone: nothing can be recorded"));
   return false;
 }
 
@@ -186,8 +188,11 @@ void TSoundsForm::Record1Click() {
   if (!MicrophoneThere()) return;
   const int row = DBGrid1->CurrentRow();
   const std::string preset = row < 0 ? "" : dataSet_.Value(row, "NAME").toString().toStdString();
-  const std::string word =
-      TrimSet(dialogs_.Input("Record sound", "The word to record", preset).value_or(""), " ");
+  const std::string word = TrimSet(dialogs_
+                                       .Input(TrText("TSoundsForm", "Record sound"),
+                                              TrText("TSoundsForm", "The word to record"), preset)
+                                       .value_or(""),
+                                   " ");
   if (word.empty()) return;
   if (RecordForm->RecordWord(word, false) == TRecordForm::Outcome::Kept) Stored(word);
   LoadList();
@@ -200,7 +205,7 @@ void TSoundsForm::RecordMissingClick() {
     if (!sounds_.WavForWord(word)) missing.push_back(word);
   }
   if (missing.empty()) {
-    dialogs_.ShowMessage("Every word of " + listPath_ + " has a sound");
+    dialogs_.ShowMessage(Filled(TrText("TSoundsForm", "Every word of %1 has a sound"), listPath_));
     return;
   }
   for (std::size_t i = 0; i < missing.size(); ++i) {
@@ -216,10 +221,12 @@ void TSoundsForm::Delete1Click() {
   if (row < 0) return;
   const std::string name = dataSet_.Value(row, "NAME").toString().toStdString();
   if (host_.PasswordFile().CurrentLevel() < host_.Levels().deleteSound) {
-    dialogs_.Warning(kAccessDenied);
+    dialogs_.Warning(TrText("TSoundsForm", kAccessDenied));
     return;
   }
-  if (!dialogs_.ConfirmYesNo("Delete word " + name + " from sound database ? ")) return;
+  if (!dialogs_.ConfirmYesNo(
+          Filled(TrText("TSoundsForm", "Delete word %1 from sound database ? "), name)))
+    return;
   pending_.push_back(name);
   dataSet_.RemoveRow(row);
 }
@@ -242,7 +249,7 @@ void TSoundsForm::FindDialog1Find() {
     row = FindName(names, text, DBGrid1->CurrentRow() + 1, options);
   }
   if (row < 0) {
-    dialogs_.ShowMessage("Search string <" + text + "> not found");
+    dialogs_.ShowMessage(Filled(TrText("TSoundsForm", "Search string <%1> not found"), text));
   } else {
     DBGrid1->GoToRow(row);
   }

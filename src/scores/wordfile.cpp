@@ -1,6 +1,7 @@
 #include "scores/wordfile.h"
 
 #include "base/dialogs.h"
+#include "base/translate.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "lists/buffers.h"
@@ -22,23 +23,27 @@ std::string UserWordFile(const std::string& user) {
 
 std::optional<std::string> NewWordFile(Dialogs& dialogs, const std::string& root,
                                        const std::string& user, const std::string& owner) {
-  const std::string name =
-      BaseName(dialogs.Input("New File", "Input a file name", "").value_or(""));
+  const std::string name = BaseName(
+      dialogs.Input(TrText("wordfile", "New File"), TrText("wordfile", "Input a file name"), "")
+          .value_or(""));
   const std::string folder = FolderNameOf(user);
   if (name.empty()) return std::nullopt;
   const std::string path = root + UserFolder(user) + "\\" + name + ".Orv";
   MakePath(path);
   if (FileFound(path)) {
-    dialogs.Warning("File already exists");
+    dialogs.Warning(TrText("wordfile", "File already exists"));
     return std::nullopt;
   }
-  if (!dialogs.ConfirmYesNo("Send SQL output to: " + folder + "\\" + name)) return std::nullopt;
+  if (!dialogs.ConfirmYesNo(
+          Filled(TrText("wordfile", "Send SQL output to: %1"), folder + "\\" + name)))
+    return std::nullopt;
   if (!EnsureFile(path)) return std::nullopt;
   BufferO ownerFile;
   ownerFile.Add("\"" + owner + "\"");
   const std::string ownerPath = FolderOf(path) + BaseName(path) + ".usr";
   if (const int code = SaveToFile(ownerFile, ownerPath); code != 0) {
-    dialogs.Error("Could not save who owns the list (" + ownerPath + "). " + ErrorText(code));
+    dialogs.Error(Filled(TrText("wordfile", "Could not save who owns the list (%1). %2"), ownerPath,
+                         ErrorText(code)));
   }
   return UserFolder(user) + "\\" + name;
 }
@@ -54,9 +59,11 @@ int WriteWordFile(Dialogs& dialogs, const std::string& root, const std::string& 
   const std::string file = FolderOf(target) + BaseName(FileNameOf(target)) + ".orv";
   const int code = SaveToFile(list, file);
   if (code != 0) {
-    dialogs.Error("Error " + std::to_string(code) + " writing to file\n" + ErrorTextAt(code, file));
+    dialogs.Error(Filled(TrText("wordfile", "Error %1 writing to file\n%2"), std::to_string(code),
+                         ErrorTextAt(code, file)));
   } else {
-    dialogs.Information(std::to_string(list.Count()) + " words successfully writen to file");
+    dialogs.Information(Filled(TrText("wordfile", "%1 words successfully writen to file"),
+                               std::to_string(list.Count())));
   }
   return code;
 }

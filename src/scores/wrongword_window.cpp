@@ -12,6 +12,7 @@
 #include <iterator>
 #include <limits>
 
+#include "base/translate.h"
 #include "scores/dataset.h"
 #include "scores/scorewindowhost.h"
 #include "scores/wordfile.h"
@@ -25,9 +26,9 @@ TSU1::TSU1(ScoreDatabase& database, DataSet& dataSet, const ScoreWindowHost& hos
            QWidget* parent)
     : TSU(database, dataSet, host, dialogs, parent) {
   setObjectName("SU1");
-  setWindowTitle("Auto slection of word file from logs");
-  Export->SetTitle("Wrong words");
-  GroupBox1->setTitle("SQL group");
+  setWindowTitle(Tr("TSU1", "Auto slection of word file from logs"));
+  Export->SetTitle(Tr("TSU1", "Wrong words"));
+  GroupBox1->setTitle(Tr("TSU1", "SQL group"));
   Count1->setChecked(true);
   BuildCountControls();
 }
@@ -40,21 +41,21 @@ void TSU1::BuildCountControls() {
     box->setEnabled(false);
     return box;
   };
-  CountG = new QCheckBox("Count >=", this);
+  CountG = new QCheckBox(Tr("TSU1", "Count >="), this);
   SpinEdit1 = spin(1);
-  CountL = new QCheckBox("Count <=", this);
+  CountL = new QCheckBox(Tr("TSU1", "Count <="), this);
   SpinEdit2 = spin(10);
   SpinEdit1->setAccessibleName(CountG->text());
   SpinEdit2->setAccessibleName(CountL->text());
-  Label5 = new QLabel("Output file:", this);
+  Label5 = new QLabel(Tr("TSU1", "Output file:"), this);
   Label4 = new QLabel("t.orv", this);
-  BitBtn1 = new QPushButton("&New", this);
+  BitBtn1 = new QPushButton(Tr("TSU1", "&New"), this);
   BitBtn1->setAutoDefault(false);
-  SetHint(BitBtn1, "Use a new file instead of the default");
+  SetHint(BitBtn1, Tr("TSU1", "Use a new file instead of the default"));
   // Alt+C is "Show &Current User"'s; Enter presses this default button too.
-  BitBtn2 = new QPushButton("Crea&te file", this);
+  BitBtn2 = new QPushButton(Tr("TSU1", "Crea&te file"), this);
   BitBtn2->setDefault(true);
-  SetHint(BitBtn2, "Send the output from the SQL queary to the file");
+  SetHint(BitBtn2, Tr("TSU1", "Send the output from the SQL queary to the file"));
 
   auto* row = new QHBoxLayout;
   row->addWidget(CountG);

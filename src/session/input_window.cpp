@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "base/translate.h"
 #include "session/ports.h"
 #include "widgets/formhelpers_window.h"
 #include "widgets/windowlook_window.h"
@@ -23,32 +24,32 @@ constexpr int kButtonGap = 4;
 T_Input::T_Input(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      Progress(new QLabel("Progress", this)),
+      Progress(new QLabel(Tr("T_Input", "Progress"), this)),
       Edit1(new QLineEdit("test", this)),
-      Replay(new QPushButton("&Replay", this)),
-      BReShow(new QPushButton("Re&Show", this)),
-      BStop(new QPushButton("S&top", this)),
-      BitBtn1(new QPushButton("OK", this)) {
+      Replay(new QPushButton(Tr("T_Input", "&Replay"), this)),
+      BReShow(new QPushButton(Tr("T_Input", "Re&Show"), this)),
+      BStop(new QPushButton(Tr("T_Input", "S&top"), this)),
+      BitBtn1(new QPushButton(Tr("T_Input", "OK"), this)) {
   setObjectName("_Input");
-  setWindowTitle("Input");
+  setWindowTitle(Tr("T_Input", "Input"));
   setModal(true);
 
   Progress->setObjectName("Progress");
   Edit1->setObjectName("Edit1");
-  SetHint(Edit1, "Type in the word you were asked here");
-  Edit1->setAccessibleName("The word");
+  SetHint(Edit1, Tr("T_Input", "Type in the word you were asked here"));
+  Edit1->setAccessibleName(Tr("T_Input", "The word"));
 
   Replay->setObjectName("Replay");
-  SetHint(Replay, "If there is a spoken prompt replay it.");
+  SetHint(Replay, Tr("T_Input", "If there is a spoken prompt replay it."));
   BReShow->setObjectName("BReShow");
-  SetHint(BReShow, "Reshow the word to type");
+  SetHint(BReShow, Tr("T_Input", "Reshow the word to type"));
   // A child who wants to stop finds a button for it, as well as the close
   // box and Esc.
   BStop->setObjectName("BStop");
-  SetHint(BStop, "Stop this test|Stop this test and see the score (or press Esc)");
+  SetHint(BStop, Tr("T_Input", "Stop this test|Stop this test and see the score (or press Esc)"));
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setDefault(true);
-  SetHint(BitBtn1, "|When you have type in the word click here or press enter");
+  SetHint(BitBtn1, Tr("T_Input", "|When you have type in the word click here or press enter"));
   LayOut();
   for (QPushButton* button : {Replay, BReShow, BStop}) button->setAutoDefault(false);
 

@@ -1,6 +1,7 @@
 #include "session/kindword.h"
 
 #include "base/numbertext.h"
+#include "base/translate.h"
 
 namespace orv {
 namespace {
@@ -17,17 +18,21 @@ bool Better(std::int32_t score, std::int32_t words, const PastScore& last) {
 std::string KindWord(const TestOutcome& outcome) {
   if (outcome.words <= 0) return {};
   if (outcome.wrongs == 0) {
-    return outcome.words == 1 ? "Right at the first try!"
-                              : "All " + IntText(outcome.words) + " words right at the first try!";
+    return outcome.words == 1 ? TrText("KindWord", "Right at the first try!")
+                              : Filled(TrText("KindWord", "All %1 words right at the first try!"),
+                                       IntText(outcome.words));
   }
-  if (outcome.hardNowRight == 1) return "A word that was hard before is right now!";
+  if (outcome.hardNowRight == 1)
+    return TrText("KindWord", "A word that was hard before is right now!");
   if (outcome.hardNowRight > 1) {
-    return IntText(outcome.hardNowRight) + " words that were hard before are right now!";
+    return Filled(TrText("KindWord", "%1 words that were hard before are right now!"),
+                  IntText(outcome.hardNowRight));
   }
   if (outcome.last && Better(outcome.words - outcome.wrongs, outcome.words, *outcome.last)) {
-    return "Better than last time!";
+    return TrText("KindWord", "Better than last time!");
   }
-  return outcome.finished ? "Well done for finishing!" : "Well done for the words you did!";
+  return outcome.finished ? TrText("KindWord", "Well done for finishing!")
+                          : TrText("KindWord", "Well done for the words you did!");
 }
 
 }  // namespace orv

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "base/translate.h"
 #include "widgets/formhelpers_window.h"
 #include "widgets/windowlook_window.h"
 
@@ -19,31 +20,32 @@ constexpr int kLabelPixels = 19;
 
 TForm1::TForm1(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
-      QuestionLabel(new QLabel("Question", this)),
+      QuestionLabel(new QLabel(Tr("TForm1", "Question"), this)),
       QuestinoEdit(new QLineEdit(this)),
-      AnswerLabel(new QLabel("Answer", this)),
+      AnswerLabel(new QLabel(Tr("TForm1", "Answer"), this)),
       AnswerEdit(new QLineEdit(this)),
-      RoundTo(new QLabel("Round to 3 decimal places where appropriate. ", this)),
-      remain(new QLabel("questions remaining", this)),
-      BStop(new QPushButton("S&top", this)),
-      BitBtn1(new QPushButton("OK", this)),
-      BitBtn2(new QPushButton("&Close", this)) {
+      RoundTo(new QLabel(Tr("TForm1", "Round to 3 decimal places where appropriate. "), this)),
+      remain(new QLabel(Tr("TForm1", "questions remaining"), this)),
+      BStop(new QPushButton(Tr("TForm1", "S&top"), this)),
+      BitBtn1(new QPushButton(Tr("TForm1", "OK"), this)),
+      BitBtn2(new QPushButton(Tr("TForm1", "&Close"), this)) {
   setObjectName("Form1");
-  setWindowTitle("Math input");
+  setWindowTitle(Tr("TForm1", "Math input"));
   setModal(true);
   SetHint(this,
-          "Type the answer to the question in the answer box|Type the answer to the question in "
-          "the answer box and press enter");
+          Tr("TForm1",
+             "Type the answer to the question in the answer box|Type the answer to the question in "
+             "the answer box and press enter"));
 
   QuestionLabel->setObjectName("QuestionLabel");
   QuestinoEdit->setObjectName("QuestinoEdit");
   QuestinoEdit->setReadOnly(true);
   QuestinoEdit->setFocusPolicy(Qt::ClickFocus);
-  SetHint(QuestinoEdit, "Type the answer to this question in the answer box below");
+  SetHint(QuestinoEdit, Tr("TForm1", "Type the answer to this question in the answer box below"));
   QuestionLabel->setBuddy(QuestinoEdit);
 
   AnswerLabel->setObjectName("AnswerLabel");
-  SetHint(AnswerLabel, "Type the answer in the box below");
+  SetHint(AnswerLabel, Tr("TForm1", "Type the answer in the box below"));
   AnswerEdit->setObjectName("AnswerEdit");
   AnswerLabel->setBuddy(AnswerEdit);
 
@@ -53,7 +55,7 @@ TForm1::TForm1(QWidget* parent)
 
   BStop->setObjectName("BStop");
   BStop->setAutoDefault(false);
-  SetHint(BStop, "Stop this test|Stop this test and see the score (or press Esc)");
+  SetHint(BStop, Tr("TForm1", "Stop this test|Stop this test and see the score (or press Esc)"));
   connect(BStop, &QPushButton::clicked, this, &QDialog::reject);
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setDefault(true);
@@ -68,9 +70,10 @@ std::optional<std::string> TForm1::AskMath(const std::string& prompt,
                                            const std::string& decimalPlaces,
                                            const std::string& progress) {
   // A whole number or a fraction is not rounded: no rule is shown for it.
-  RoundTo->setText(decimalPlaces.empty() ? QString()
-                                         : "Round to " + QString::fromStdString(decimalPlaces) +
-                                               " decimal places where appropriate.");
+  RoundTo->setText(decimalPlaces.empty()
+                       ? QString()
+                       : Tr("TForm1", "Round to %1 decimal places where appropriate.")
+                             .arg(QString::fromStdString(decimalPlaces)));
   QuestinoEdit->setText(QString::fromStdString(prompt));
   remain->setText(QString::fromStdString(progress));
   AnswerEdit->clear();

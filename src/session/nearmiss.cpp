@@ -4,6 +4,7 @@
 #include <QString>
 #include <algorithm>
 
+#include "base/translate.h"
 #include "judging/answertext.h"
 #include "judging/mistakekind.h"
 
@@ -13,22 +14,22 @@ namespace {
 std::string Line(MistakeKind kind) {
   switch (kind) {
     case MistakeKind::MissedLetter:
-      return "So close! A letter is missing:";
+      return TrText("NearMiss", "So close! A letter is missing:");
     case MistakeKind::ExtraLetter:
-      return "So close! One letter too many:";
+      return TrText("NearMiss", "So close! One letter too many:");
     case MistakeKind::SwappedLetters:
-      return "So close! Two letters are swapped:";
+      return TrText("NearMiss", "So close! Two letters are swapped:");
     case MistakeKind::DoubledLetter:
-      return "So close! This letter is single:";
+      return TrText("NearMiss", "So close! This letter is single:");
     case MistakeKind::SingleLetter:
-      return "So close! This letter is double:";
+      return TrText("NearMiss", "So close! This letter is double:");
     case MistakeKind::WrongVowel:
     case MistakeKind::WrongLetter:
-      return "So close! One letter is different:";
+      return TrText("NearMiss", "So close! One letter is different:");
     case MistakeKind::Case:
-      return "Nearly! Only the capitals differ:";
+      return TrText("NearMiss", "Nearly! Only the capitals differ:");
     case MistakeKind::Accent:
-      return "Nearly! Only the accents differ:";
+      return TrText("NearMiss", "Nearly! Only the accents differ:");
     case MistakeKind::None:
     case MistakeKind::Other:
       break;

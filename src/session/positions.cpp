@@ -7,6 +7,7 @@
 #include "base/errors.h"
 #include "base/numbertext.h"
 #include "base/strings.h"
+#include "base/translate.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelock.h"
@@ -45,7 +46,7 @@ std::string PositionFilePath(const std::string& listPath, const std::string& use
 BufferO MakePositionFile(const std::string& path, LineNo n, bool inOrder, Dialogs& dialogs) {
   BufferO positions;
   if (n == 0) {
-    dialogs.Error(" Not enough words in file");
+    dialogs.Error(TrText("positions", " Not enough words in file"));
     return positions;
   }
   // The numbers are shuffled before they become text: swapping numbers is
@@ -68,8 +69,9 @@ int SavePositions(const BufferO& positions, const std::string& path, Dialogs& di
   // The same user may end tests of one list on two computers at once.
   const int code = SaveToFileLocked(positions, path);
   if (code != 0) {
-    dialogs.Error("Could not save which words of the list are still to come (" + path + "). " +
-                  ErrorText(code));
+    dialogs.Error(Filled(
+        TrText("positions", "Could not save which words of the list are still to come (%1). %2"),
+        path, ErrorText(code)));
   }
   return code;
 }

@@ -2,6 +2,7 @@
 
 #include <QDate>
 
+#include "base/translate.h"
 #include "files/dos.h"
 #include "lists/buffers.h"
 #include "lists/random.h"
@@ -38,11 +39,12 @@ ReviewPlan PlanReview(const std::vector<ReviewRow>& due) {
 
 std::string NothingDueText(std::optional<std::int64_t> nextDay) {
   if (!nextDay) {
-    return "Nothing to review yet: the words you miss in a test come back here.";
+    return TrText("ReviewPlan",
+                  "Nothing to review yet: the words you miss in a test come back here.");
   }
   const QDate day = QDate::fromJulianDay(*nextDay);
-  return "Nothing to review today. The next words are due on " +
-         DateText(day.year(), day.month(), day.day()) + ".";
+  return Filled(TrText("ReviewPlan", "Nothing to review today. The next words are due on %1."),
+                DateText(day.year(), day.month(), day.day()));
 }
 
 }  // namespace orv

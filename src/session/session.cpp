@@ -9,6 +9,7 @@
 #include "base/errors.h"
 #include "base/numbertext.h"
 #include "base/strings.h"
+#include "base/translate.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "lists/buffers.h"
@@ -133,7 +134,8 @@ class TestRun final : public AnswerButtons {
     ListFile source;
     int code = LoadListFile(source, listPath_);
     if (code != 0) {
-      dialogs_.Error(" Error loading buffer <" + listPath_ + ">\n" + ErrorText(code));
+      dialogs_.Error(Filled(TrText("TestSession", " Error loading buffer <%1>\n%2"), listPath_,
+                            ErrorText(code)));
       return false;
     }
     bool noSort = HasNoSort(source.lines);
@@ -181,7 +183,8 @@ class TestRun final : public AnswerButtons {
         StopIfEnding();
         if (!read) {
           // A window closed by mistake goes on with the same question.
-          if (dialogs_.ConfirmYesNo("Stop this test?")) return Asked::Stopped;
+          if (dialogs_.ConfirmYesNo(TrText("TestSession", "Stop this test?")))
+            return Asked::Stopped;
           StopIfEnding();
           continue;
         }
@@ -203,7 +206,7 @@ class TestRun final : public AnswerButtons {
 
   void ShowWord() {
     const std::string word = question_.Word();
-    windows_.ShowTimedMessage("Word to enter", word, kAqua,
+    windows_.ShowTimedMessage(TrText("TestSession", "Word to enter"), word, kAqua,
                               WordShowTime(word, settings_.flashPercent), kWordExtraTime);
   }
 
@@ -275,13 +278,15 @@ class TestRun final : public AnswerButtons {
       taken_.clear();
       NoteItem(false);
       if (settings_.rightSound) sounds_.PlayRightSound();
-      windows_.ShowTimedMessage(" Message ", "RIGHT !!", kLime, 1000, 0);
+      windows_.ShowTimedMessage(TrText("TestSession", " Message "),
+                                TrText("TestSession", "RIGHT !!"), kLime, 1000, 0);
       StopIfEnding();
       return true;
     }
     if (verdict == Verdict::RightValueNotLowestTerms) {
-      windows_.ShowTimedMessage(" Message ", "right value, now write it in lowest terms", kAqua,
-                                2500, 0);
+      windows_.ShowTimedMessage(TrText("TestSession", " Message "),
+                                TrText("TestSession", "right value, now write it in lowest terms"),
+                                kAqua, 2500, 0);
       StopIfEnding();
       return false;
     }
@@ -305,9 +310,10 @@ class TestRun final : public AnswerButtons {
   void EndEarly() {
     std::optional<std::string> read =
         question_.HasPrompt()
-            ? dialogs_.Input("Type in the ansswer", question_.prompt, "").value_or("")
-            : windows_.AskWord(progress_, "Please type in the last word", settings_.reshowWord,
-                               *this);
+            ? dialogs_.Input(TrText("TestSession", "Type in the ansswer"), question_.prompt, "")
+                  .value_or("")
+            : windows_.AskWord(progress_, TrText("TestSession", "Please type in the last word"),
+                               settings_.reshowWord, *this);
     StopIfEnding();
     // The learner who chose to end and then closes the window leaves the
     // last word unanswered.
@@ -443,8 +449,8 @@ bool TestSession::TestRunning() {
 }
 
 std::string ProgressText(std::int32_t questions, std::int32_t wrongs, std::int32_t question) {
-  return "Hi score " + IntText(questions - wrongs) + " : " + IntText(questions - question) +
-         " go''s left out of " + IntText(questions) + " words";
+  return Filled(TrText("TestSession", "Hi score %1 : %2 go''s left out of %3 words"),
+                IntText(questions - wrongs), IntText(questions - question), IntText(questions));
 }
 
 std::uint16_t WordShowTime(const std::string& word, std::int32_t percent) {

@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "base/translate.h"
 #include "session/nearmiss.h"
 #include "session/ports.h"
 #include "widgets/formhelpers_window.h"
@@ -69,13 +70,14 @@ QString Marked(const NearMiss& miss) {
 TWrongWordsForm::TWrongWordsForm(SessionSounds& sounds, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       sounds_(sounds),
-      Label5(MakeLabel("Label5", "You Have got it wrong!", Qt::AlignHCenter, this)),
-      Label1(MakeLabel("Label1", "The answer is:", Qt::AlignRight, this)),
+      Label5(MakeLabel("Label5", Tr("TWrongWordsForm", "You Have got it wrong!"), Qt::AlignHCenter,
+                       this)),
+      Label1(MakeLabel("Label1", Tr("TWrongWordsForm", "The answer is:"), Qt::AlignRight, this)),
       Label3(MakeLabel("Label3", "", Qt::AlignLeft, this)),
-      Label2(MakeLabel("Label2", "Not:", Qt::AlignRight, this)),
+      Label2(MakeLabel("Label2", Tr("TWrongWordsForm", "Not:"), Qt::AlignRight, this)),
       Label4(MakeLabel("Label4", "", Qt::AlignLeft, this)),
       NearMissLabel(MakeLabel("NearMissLabel", "", Qt::AlignLeft, this)),
-      BitBtn1(new QPushButton("OK", this)) {
+      BitBtn1(new QPushButton(Tr("TWrongWordsForm", "OK"), this)) {
   setObjectName("WrongWordsForm");
   setWindowTitle("");
   // The window has no title: a screen reader names it by what it says.

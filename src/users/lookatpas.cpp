@@ -3,13 +3,14 @@
 #include "base/dialogs.h"
 #include "base/numbertext.h"
 #include "base/strings.h"
+#include "base/translate.h"
 #include "users/password.h"
 
 namespace orv {
 
 bool MayEditUsers(const PasswordO& users, Dialogs& dialogs) {
   if (users.HasAccess(IntText(PasswordO::EditLevel()))) return true;
-  dialogs.Warning("Access denied");
+  dialogs.Warning(TrText("lookatpas", "Access denied"));
   return false;
 }
 
@@ -26,14 +27,17 @@ bool ChangeUserLevel(PasswordO& users, Dialogs& dialogs, const std::string& name
                      const std::string& shownLevel) {
   // A cancelled box gives back its preset, so the question still follows.
   const std::string typed =
-      dialogs.Input("User level", "Input a number from 0 to 255", shownLevel).value_or(shownLevel);
-  if (dialogs.Message(MsgKind::Confirmation, "Write changes to password file",
+      dialogs
+          .Input(TrText("lookatpas", "User level"),
+                 TrText("lookatpas", "Input a number from 0 to 255"), shownLevel)
+          .value_or(shownLevel);
+  if (dialogs.Message(MsgKind::Confirmation, TrText("lookatpas", "Write changes to password file"),
                       MsgButtons::YesCancel) != MsgAnswer::Yes) {
     return false;
   }
   const std::optional<std::uint8_t> level = LevelOfEntry(typed);
   if (!level) {
-    dialogs.Error("Error in number");
+    dialogs.Error(TrText("lookatpas", "Error in number"));
     return false;
   }
   users.SetLevel(name, *level);
@@ -41,7 +45,8 @@ bool ChangeUserLevel(PasswordO& users, Dialogs& dialogs, const std::string& name
 }
 
 void RefuseNameEdit(Dialogs& dialogs) {
-  dialogs.Message(MsgKind::Warning, "Sorry can not edit the user name", MsgButtons::Cancel);
+  dialogs.Message(MsgKind::Warning, TrText("lookatpas", "Sorry can not edit the user name"),
+                  MsgButtons::Cancel);
 }
 
 }  // namespace orv

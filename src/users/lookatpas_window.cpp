@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/dialogs.h"
+#include "base/translate.h"
 #include "users/lookatpas.h"
 #include "users/password.h"
 #include "widgets/formhelpers_window.h"
@@ -19,8 +20,9 @@ namespace {
 constexpr int kNameColumn = 0;
 constexpr int kLevelColumn = 1;
 
-QPushButton* Button(QWidget* parent, const char* name, const char* hint) {
-  auto* button = new QPushButton(name, parent);
+// The button's caption is its name, marked for translation where it is given.
+QPushButton* Button(QWidget* parent, const char* name, const QString& hint) {
+  auto* button = new QPushButton(Tr("TEditUsers", name), parent);
   button->setObjectName(name);
   SetHint(button, hint);
   return button;
@@ -31,18 +33,22 @@ QPushButton* Button(QWidget* parent, const char* name, const char* hint) {
 TEditUsers::TEditUsers(PasswordO& users, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), users_(users), dialogs_(dialogs) {
   setObjectName("EditUsers");
-  setWindowTitle("EditUsers");
+  setWindowTitle(Tr("TEditUsers", "EditUsers"));
 
-  ChangePass = Button(this, "ChangePass", "Change the password for the slected user");
-  Delete = Button(this, "Delete", "Delete a user from the password list");
-  AddUser = Button(this, "AddUser", "Add a user to the pasword list");
-  BitBtn1 = new QPushButton("&Help", this);
+  ChangePass = Button(this, QT_TRANSLATE_NOOP("TEditUsers", "ChangePass"),
+                      Tr("TEditUsers", "Change the password for the slected user"));
+  Delete = Button(this, QT_TRANSLATE_NOOP("TEditUsers", "Delete"),
+                  Tr("TEditUsers", "Delete a user from the password list"));
+  AddUser = Button(this, QT_TRANSLATE_NOOP("TEditUsers", "AddUser"),
+                   Tr("TEditUsers", "Add a user to the pasword list"));
+  BitBtn1 = new QPushButton(Tr("TEditUsers", "&Help"), this);
   BitBtn1->setObjectName("BitBtn1");
 
   StringGrid1 = new QTableWidget(0, 2, this);
   StringGrid1->setObjectName("StringGrid1");
-  StringGrid1->setAccessibleName("Users");
-  StringGrid1->setHorizontalHeaderLabels({"User name", "Acsses level"});
+  StringGrid1->setAccessibleName(Tr("TEditUsers", "Users"));
+  StringGrid1->setHorizontalHeaderLabels(
+      {Tr("TEditUsers", "User name"), Tr("TEditUsers", "Acsses level")});
   StringGrid1->verticalHeader()->hide();
   StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);

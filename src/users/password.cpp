@@ -8,6 +8,7 @@
 #include "base/numbertext.h"
 #include "base/platform.h"
 #include "base/strings.h"
+#include "base/translate.h"
 #include "base/utf8.h"
 #include "files/dos.h"
 #include "files/errortext.h"
@@ -19,7 +20,8 @@
 namespace orv {
 namespace {
 
-constexpr std::string_view kDenied = "INCRECT PASWORD / USER NAME ACCESS DENIDE ";
+constexpr const char* kDenied =
+    QT_TRANSLATE_NOOP("PasswordO", "INCRECT PASWORD / USER NAME ACCESS DENIDE ");
 
 // Whether the typed password opens a code that is the default password's.
 bool OpensWithDefault(std::string_view code, std::string_view typed) {
@@ -44,8 +46,9 @@ std::string PasswordFilePath(std::string_view directory, std::string_view fileNa
 }
 
 std::string LoginDelayedText(std::int64_t seconds) {
-  return "Too many wrong log-ins for this name in a row: try again in " + std::to_string(seconds) +
-         " s.";
+  return Filled(
+      TrText("PasswordO", "Too many wrong log-ins for this name in a row: try again in %1 s."),
+      std::to_string(seconds));
 }
 
 std::string MissingPasswordFileText() {
@@ -69,14 +72,17 @@ PasswordO::PasswordO(std::string directory, std::string fileName, Dialogs& dialo
   if (!FileFound(path_)) throw E_PasWord_Error(MissingPasswordFileText());
   std::vector<BadUserLine> badLines;
   if (const int code = ReadPasswordFile(path_, content_, &badLines); code == kTooManyUsersCode) {
-    throw E_PasWord_Error("The password file " + path_ + " holds more than " +
-                          std::to_string(BufferO::kMaxLines) + " users");
+    throw E_PasWord_Error(
+        Filled(TrText("PasswordO", "The password file %1 holds more than %2 users"), path_,
+               std::to_string(BufferO::kMaxLines)));
   } else if (code != 0) {
     throw E_PasWord_Error("Error in _PasWord.Begin:" + ErrorText(code) + " (" + path_ + ")");
   }
   for (const BadUserLine& line : badLines) {
-    dialogs_.Warning("Line " + std::to_string(line.number) + " of the password file " + path_ +
-                     " " + line.problem + ". That line is left out; the other users can log in.");
+    dialogs_.Warning(Filled(TrText("PasswordO",
+                                   "Line %1 of the password file %2 %3. That line is left out; the "
+                                   "other users can log in."),
+                            std::to_string(line.number), path_, line.problem));
   }
 }
 
@@ -122,12 +128,15 @@ ChangeResult::Outcome PasswordO::Change(const UserChange& change, bool quiet) {
   lastChangeRefused_ = result.outcome == ChangeResult::Outcome::Refused;
   if (quiet) return result.outcome;
   if (result.outcome == ChangeResult::Outcome::Failed) {
-    dialogs_.Error("The password file " + path_ +
-                   " could not be saved, so the change was not made. " +
-                   ChangeFailureText(path_, result.code, "the users"));
+    dialogs_.Error(Filled(TrText("PasswordO",
+                                 "The password file %1 could not be saved, so the change was not "
+                                 "made. "),
+                          path_) +
+                   ChangeFailureText(path_, result.code, TrText("PasswordO", "the users")));
   } else if (lastChangeRefused_) {
-    dialogs_.Error(result.refusal + " (the password file " + path_ +
-                   " had been changed by another program).");
+    dialogs_.Error(Filled(
+        TrText("PasswordO", "%1 (the password file %2 had been changed by another program)."),
+        result.refusal, path_));
   }
   return result.outcome;
 }
@@ -181,10 +190,10 @@ bool PasswordO::SuperPasswordMatches(std::string_view password) {
   // Every super user is visited, so each one without a password is reset.
   for (const UserRecord& super : UsersAtLevel(kSuperLevel)) {
     if (super.code.empty()) {
-      dialogs_.Message(
-          MsgKind::Warning,
-          "NO PASWORD FOR SUPPER USER, reset to \"" + std::string(kDefaultSuperPassword) + "\"",
-          MsgButtons::Ok);
+      dialogs_.Message(MsgKind::Warning,
+                       Filled(TrText("PasswordO", "NO PASWORD FOR SUPPER USER, reset to \"%1\""),
+                              std::string(kDefaultSuperPassword)),
+                       MsgButtons::Ok);
       UserChange reset = CodeChange(super.name, NewPasswordCode(kDefaultSuperPassword));
       reset.onlyFrom = "";
       switch (Change(reset)) {
@@ -247,7 +256,7 @@ int PasswordO::Login() {
   if (level < 0) {
     currentLevel_ = level;
     dialogs_.Message(MsgKind::Warning,
-                     level == kLoginDelayed ? LoginDelayedText(wait) : std::string(kDenied),
+                     level == kLoginDelayed ? LoginDelayedText(wait) : TrText("PasswordO", kDenied),
                      MsgButtons::Ok);
     return currentLevel_;
   }
@@ -257,9 +266,11 @@ int PasswordO::Login() {
       if (!wasOpen && !OpensWithDefault(super.code, entry.password)) continue;
       if (!ReplaceDefaultPassword(super.name)) {
         currentLevel_ = kDefaultPasswordKept;
-        dialogs_.Warning("The super user " + super.name + " keeps the default password \"" +
-                         std::string(kDefaultSuperPassword) +
-                         "\", so you are not logged in. Log in again and choose a new password.");
+        dialogs_.Warning(
+            Filled(TrText("PasswordO",
+                          "The super user %1 keeps the default password \"%2\", so you are not "
+                          "logged in. Log in again and choose a new password."),
+                   super.name, std::string(kDefaultSuperPassword)));
         return currentLevel_;
       }
     }
@@ -271,10 +282,11 @@ int PasswordO::Login() {
 }
 
 bool PasswordO::ReplaceDefaultPassword(const std::string& superUser) {
-  dialogs_.Information("The super user " + superUser + " has the default password \"" +
-                       std::string(kDefaultSuperPassword) +
-                       "\", which anyone can read in the help. Choose a new password for " +
-                       superUser + ".");
+  dialogs_.Information(
+      Filled(TrText("PasswordO",
+                    "The super user %1 has the default password \"%2\", which anyone can read "
+                    "in the help. Choose a new password for %1."),
+             superUser, std::string(kDefaultSuperPassword)));
   for (;;) {
     const std::optional<std::string> chosen = AskAgreeingPassword();
     // Empty entries would leave the super user without a password, which
@@ -283,8 +295,9 @@ bool PasswordO::ReplaceDefaultPassword(const std::string& superUser) {
     if (*chosen != kDefaultSuperPassword) {
       return Change(CodeChange(superUser, NewPasswordCode(*chosen))) == ChangeResult::Outcome::Made;
     }
-    dialogs_.Warning("\"" + std::string(kDefaultSuperPassword) +
-                     "\" is the default password. Please choose another one.");
+    dialogs_.Warning(
+        Filled(TrText("PasswordO", "\"%1\" is the default password. Please choose another one."),
+               std::string(kDefaultSuperPassword)));
   }
 }
 
@@ -331,10 +344,11 @@ std::optional<std::string> PasswordO::AskAgreeingPassword() {
     if (!entries) return std::nullopt;
     const auto& [first, second] = *entries;
     if (first == second) return first;
-    const MsgAnswer again =
-        dialogs_.Message(MsgKind::Warning,
-                         "Sorry but the two paswords you enteredare not the same please try again.",
-                         MsgButtons::OkCancel);
+    const MsgAnswer again = dialogs_.Message(
+        MsgKind::Warning,
+        TrText("PasswordO",
+               "Sorry but the two paswords you enteredare not the same please try again."),
+        MsgButtons::OkCancel);
     if (again == MsgAnswer::Cancel) return std::nullopt;
   }
 }
@@ -355,7 +369,7 @@ void PasswordO::ChangeOwnPassword() {
   std::int64_t wait = 0;
   if (const int level = AuthenticateTry(name, entry.password, wait); level < 0) {
     dialogs_.Message(MsgKind::Warning,
-                     level == kLoginDelayed ? LoginDelayedText(wait) : std::string(kDenied),
+                     level == kLoginDelayed ? LoginDelayedText(wait) : TrText("PasswordO", kDenied),
                      MsgButtons::Ok);
     return;
   }
@@ -365,7 +379,7 @@ void PasswordO::ChangeOwnPassword() {
 void PasswordO::SetLevel(std::string_view name, std::uint8_t level) {
   const std::int32_t index = IndexOfUser(name);
   if (index < 1) {
-    dialogs_.Message(MsgKind::Error, "User not found ", MsgButtons::Ok);
+    dialogs_.Message(MsgKind::Error, TrText("PasswordO", "User not found "), MsgButtons::Ok);
     return;
   }
   UserChange change{UserChange::Kind::SetLevel, ReadUser(static_cast<LineNo>(index)).name, {}};
@@ -375,14 +389,15 @@ void PasswordO::SetLevel(std::string_view name, std::uint8_t level) {
 
 bool PasswordO::DeleteUser(std::string_view name) {
   if (!HasAccess(IntText(DeleteLevel()))) {
-    dialogs_.Message(MsgKind::Warning, "Access denied", MsgButtons::Ok);
+    dialogs_.Message(MsgKind::Warning, TrText("PasswordO", "Access denied"), MsgButtons::Ok);
     return false;
   }
   const std::int32_t index = IndexOfUser(name);
   // The first line and the last remaining user are never deleted.
   if (UserCount() <= 1 || index <= 1 || index > UserCount()) return false;
   const MsgAnswer answer = dialogs_.Message(
-      MsgKind::Confirmation, "Delete user " + ReadUser(static_cast<LineNo>(index)).name,
+      MsgKind::Confirmation,
+      Filled(TrText("PasswordO", "Delete user %1"), ReadUser(static_cast<LineNo>(index)).name),
       MsgButtons::YesCancel);
   if (answer != MsgAnswer::Yes) return false;
   return Change({UserChange::Kind::Remove, ReadUser(static_cast<LineNo>(index)).name, {}}) ==
@@ -391,14 +406,15 @@ bool PasswordO::DeleteUser(std::string_view name) {
 
 void PasswordO::AddUser(std::int32_t requiredLevel) {
   if (!HasAccess(IntText(requiredLevel))) {
-    dialogs_.Message(MsgKind::Warning, "Access denied", MsgButtons::Ok);
+    dialogs_.Message(MsgKind::Warning, TrText("PasswordO", "Access denied"), MsgButtons::Ok);
     return;
   }
   Reread();
   std::string typed;
   std::string name;
   for (;;) {
-    const std::optional<std::string> entry = dialogs_.Input("New User", "Input a Name", typed);
+    const std::optional<std::string> entry =
+        dialogs_.Input(TrText("PasswordO", "New User"), TrText("PasswordO", "Input a Name"), typed);
     if (!entry) return;
     typed = *entry;
     name = CutToCharacters(typed, kUserNameLength);
@@ -407,7 +423,8 @@ void PasswordO::AddUser(std::int32_t requiredLevel) {
       continue;
     }
     if (UserExists(name)) {
-      dialogs_.Message(MsgKind::Error, " Error number 591 " + ErrorText(591), MsgButtons::Ok);
+      dialogs_.Message(MsgKind::Error, TrText("PasswordO", " Error number 591 ") + ErrorText(591),
+                       MsgButtons::Ok);
       continue;
     }
     break;
@@ -424,7 +441,9 @@ void PasswordO::AddUser(std::int32_t requiredLevel) {
     }
     dialogs_.Message(
         MsgKind::Warning,
-        "Sorry but the two paswords you enteredare not the same please try again thank you.",
+        TrText(
+            "PasswordO",
+            "Sorry but the two paswords you enteredare not the same please try again thank you."),
         MsgButtons::Ok);
   }
   AppendUser({name, NewPasswordCode(password), 0, NextUserNumber()});

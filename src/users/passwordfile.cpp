@@ -7,6 +7,7 @@
 #include "base/errors.h"
 #include "base/numbertext.h"
 #include "base/strings.h"
+#include "base/translate.h"
 #include "base/utf8.h"
 #include "files/filelayer.h"
 #include "files/filelock.h"
@@ -73,8 +74,10 @@ ChangeResult Failed(int code) {
 }
 
 ChangeResult Gone(const std::string& name) {
-  return Refused("The user \"" + name +
-                 "\" is no longer in the password file, so the change was not made");
+  return Refused(Filled(
+      TrText("PasswordO",
+             "The user \"%1\" is no longer in the password file, so the change was not made"),
+      name));
 }
 
 bool NumberTaken(const BufferO& users, std::int32_t number) {

@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QLocale>
 
+#include "base/translate.h"
+
 namespace orv {
 
 TDateTimePicker::TDateTimePicker(QWidget* parent) : QWidget(parent) {
@@ -25,7 +27,7 @@ TDateTimePicker::TDateTimePicker(QWidget* parent) : QWidget(parent) {
 
 void TDateTimePicker::SetAccessibleName(const QString& name) {
   edit_->setAccessibleName(name);
-  box_->setAccessibleName("Use " + name);
+  box_->setAccessibleName(Tr("TDateTimePicker", "Use %1").arg(name));
 }
 
 bool TDateTimePicker::Checked() const {

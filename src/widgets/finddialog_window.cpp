@@ -7,22 +7,24 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/translate.h"
+
 namespace orv {
 
 TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("FindDialog1");
-  setWindowTitle("Find");
+  setWindowTitle(Tr("TFindDialog", "Find"));
   setModal(false);
-  auto* label = new QLabel("Fi&nd what:", this);
+  auto* label = new QLabel(Tr("TFindDialog", "Fi&nd what:"), this);
   Text = new QLineEdit(this);
   label->setBuddy(Text);
-  WholeWord = new QCheckBox("Match &whole word only", this);
+  WholeWord = new QCheckBox(Tr("TFindDialog", "Match &whole word only"), this);
   WholeWord->setChecked(true);
-  MatchCase = new QCheckBox("Match &case", this);
-  FindNext = new QPushButton("&Find Next", this);
+  MatchCase = new QCheckBox(Tr("TFindDialog", "Match &case"), this);
+  FindNext = new QPushButton(Tr("TFindDialog", "&Find Next"), this);
   FindNext->setDefault(true);
-  CancelBtn = new QPushButton("Cancel", this);
-  HelpBtn = new QPushButton("&Help", this);
+  CancelBtn = new QPushButton(Tr("TFindDialog", "Cancel"), this);
+  HelpBtn = new QPushButton(Tr("TFindDialog", "&Help"), this);
   HelpBtn->setEnabled(false);
 
   auto* layout = new QGridLayout(this);

@@ -8,6 +8,7 @@
 #include <QTextDocument>
 
 #include "base/dialogs.h"
+#include "base/translate.h"
 #include "files/filelayer.h"
 #include "files/writefailure.h"
 #include "widgets/tabletext.h"
@@ -18,12 +19,12 @@ TGridExport::TGridExport(QAbstractItemModel& model, const QString& title, Dialog
                          QWidget* parent)
     : QToolButton(parent), model_(model), dialogs_(dialogs), title_(title) {
   setObjectName("GridExport");
-  setText("E&xport");
-  setToolTip("Save the rows shown as CSV, or print them (also to a PDF file)");
+  setText(Tr("TGridExport", "E&xport"));
+  setToolTip(Tr("TGridExport", "Save the rows shown as CSV, or print them (also to a PDF file)"));
   setPopupMode(QToolButton::InstantPopup);
   auto* menu = new QMenu(this);
-  SaveCsvAction = menu->addAction("Save as &CSV...");
-  PrintAction = menu->addAction("&Print...");
+  SaveCsvAction = menu->addAction(Tr("TGridExport", "Save as &CSV..."));
+  PrintAction = menu->addAction(Tr("TGridExport", "&Print..."));
   setMenu(menu);
   connect(SaveCsvAction, &QAction::triggered, this, &TGridExport::SaveCsvClick);
   connect(PrintAction, &QAction::triggered, this, &TGridExport::PrintClick);
@@ -37,8 +38,8 @@ bool TGridExport::SaveCsv(const QString& path) {
   FetchAll();
   const int code = WriteFileSafely(path.toStdString(), CsvText(model_));
   if (code == 0) return true;
-  dialogs_.Error("Could not write " + path.toStdString() + ": " +
-                 WriteFailureText(path.toStdString(), code));
+  dialogs_.Error(Filled(TrText("TGridExport", "Could not write %1: %2"), path.toStdString(),
+                        WriteFailureText(path.toStdString(), code)));
   return false;
 }
 
@@ -50,8 +51,9 @@ void TGridExport::Print(QPrinter& printer) {
 }
 
 void TGridExport::SaveCsvClick() {
-  const QString path = QFileDialog::getSaveFileName(
-      window(), "Save as CSV", QDir::home().filePath(title_ + ".csv"), "CSV files (*.csv)");
+  const QString path = QFileDialog::getSaveFileName(window(), Tr("TGridExport", "Save as CSV"),
+                                                    QDir::home().filePath(title_ + ".csv"),
+                                                    Tr("TGridExport", "CSV files (*.csv)"));
   if (!path.isEmpty()) SaveCsv(path);
 }
 

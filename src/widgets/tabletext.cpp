@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/translate.h"
 #include "exchange/delimited.h"
 
 namespace orv {
@@ -10,12 +11,15 @@ namespace {
 
 using Cells = std::vector<std::vector<QString>>;
 
-// The header row first, then every row of the model.
-Cells CellsOf(const QAbstractItemModel& model) {
+// The header row first, then every row of the model. Files take the titles
+// as written, a printed page the ones on the screen.
+Cells CellsOf(const QAbstractItemModel& model, int headerRole) {
   const int columns = model.columnCount();
   Cells cells(1);
   for (int c = 0; c < columns; ++c) {
-    cells[0].push_back(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+    const QVariant title = model.headerData(c, Qt::Horizontal, headerRole);
+    cells[0].push_back(title.isValid() ? title.toString()
+                                       : model.headerData(c, Qt::Horizontal).toString());
   }
   for (int r = 0; r < model.rowCount(); ++r) {
     std::vector<QString> row;
@@ -31,7 +35,7 @@ Cells CellsOf(const QAbstractItemModel& model) {
 
 std::string CsvText(const QAbstractItemModel& model) {
   std::string text;
-  for (const auto& row : CellsOf(model)) {
+  for (const auto& row : CellsOf(model, kSourceTextRole)) {
     for (std::size_t c = 0; c < row.size(); ++c) {
       if (c > 0) text += ',';
       text += DelimitedField(row[c].toStdString(), ',');
@@ -42,7 +46,7 @@ std::string CsvText(const QAbstractItemModel& model) {
 }
 
 std::string ReadableTable(const QAbstractItemModel& model) {
-  Cells cells = CellsOf(model);
+  Cells cells = CellsOf(model, kSourceTextRole);
   std::vector<qsizetype> widths(static_cast<std::size_t>(model.columnCount()), 0);
   for (auto& row : cells) {
     for (std::size_t c = 0; c < row.size(); ++c) {
@@ -68,7 +72,7 @@ std::string ReadableTable(const QAbstractItemModel& model) {
 }
 
 QString HtmlTable(const QAbstractItemModel& model, const QString& title) {
-  const Cells cells = CellsOf(model);
+  const Cells cells = CellsOf(model, Qt::DisplayRole);
   auto cell = [](const QString& text) {
     return text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>"));
   };

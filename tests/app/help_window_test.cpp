@@ -7,12 +7,32 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 
+#include "app/language.h"
 #include "mainform_fixture.h"
 
 namespace orv {
 namespace {
 
 const std::string kHelp = std::string(ORV_SOURCE_DIR) + "/help";
+
+// In German the German pages show, and a link from one leads to the English
+// page where there is no German one, and back to a German page from there.
+TEST(HelpWindow, ShowsTheLanguagesPagesAndLinksLeadToEitherLanguage) {
+  LoadLanguage("de", {});
+  THelpForm help(kHelp);
+  LoadLanguage("en", {});
+  help.ShowContents();
+  const struct {
+    const char* link;
+    std::string shown;
+  } clicks[] = {{"../database.html", kHelp + "/database.html"},
+                {"options.html#top", kHelp + "/de/options.html"}};
+  EXPECT_EQ(help.Browser->source().toLocalFile().toStdString(), kHelp + "/de/contents.html");
+  for (const auto& c : clicks) {
+    emit help.Browser->anchorClicked(QUrl(c.link));
+    EXPECT_EQ(help.Browser->source().toLocalFile().toStdString(), c.shown) << c.link;
+  }
+}
 
 TEST(HelpWindow, OpensContentsHelpOnHelpAndKeywordPages) {
   THelpForm help(kHelp);

@@ -31,6 +31,18 @@ TEST(HelpPages, KeywordsOfTheMainWindowAndTheStartButtonLeadToTheirPages) {
   EXPECT_EQ(index.PageFor("no such keyword"), std::nullopt);
 }
 
+// A language's pages stand for the English ones where they are written; the
+// keywords the program asks for lead to their pages in any language.
+TEST(HelpPages, ALanguagesPagesStandForTheEnglishOnesWhereWritten) {
+  const HelpIndexO german(kHelp, "de");
+  EXPECT_EQ(german.PathOf("startbutton.html"), kHelp + "/de/startbutton.html");
+  EXPECT_EQ(german.PathOf("database.html"), kHelp + "/database.html");
+  EXPECT_EQ(german.PageFor("Start Button"), "startbutton.html");
+  EXPECT_EQ(german.PageFor("Schaltfläche Start"), "startbutton.html");
+  EXPECT_EQ(HelpIndexO(kHelp).PageFor("Schaltfläche Start"), std::nullopt);
+  EXPECT_EQ(german.ContentsOrder(), HelpIndexO(kHelp).ContentsOrder());
+}
+
 TEST(HelpPages, LeavingATestAndStoringSoundsAreFoundAndNoWorkingCommandIsCalledMissing) {
   const HelpIndexO index(kHelp);
   EXPECT_EQ(index.PageFor("exit"), "startbutton.html");

@@ -148,7 +148,7 @@ TEST_F(MainWindow, QuitSavesTheCurrentSettingsLogsOutAndEnds) {
   EXPECT_TRUE(Paths().QuitAllowed);
   BufferO saved;
   ASSERT_EQ(LoadFromFile(saved, startUp), 0);
-  ASSERT_EQ(saved.Count(), 25);
+  ASSERT_EQ(saved.Count(), 26);
   EXPECT_EQ(saved.Get(1), "WORDS0.ORV");
   EXPECT_EQ(saved.Get(2), "Nine");
   EXPECT_EQ(saved.Get(3), "1");

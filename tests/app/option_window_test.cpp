@@ -11,8 +11,10 @@
 
 #include "app/about_window.h"
 #include "app/answerdefaults.h"
+#include "app/language.h"
 #include "app/paslev_window.h"
 #include "app/programpaths.h"
+#include "app/sessionsettings.h"
 #include "app/startupfile.h"
 #include "support/temp_dir.h"
 #include "support/window_driver.h"
@@ -114,6 +116,28 @@ TEST_F(OptionWindows, SpeechOptionsShowTheUsersChoiceAndOkStoresTheNewOne) {
   form.exec();
   EXPECT_EQ(voiceShown, "xx-unknown");
   EXPECT_EQ(Settings().SpeakVoice, "xx-unknown");
+}
+
+// The windows' language is the user's; a voice left to the windows' language
+// speaks the language loaded.
+TEST_F(OptionWindows, TheLanguageIsTheUsersAndAnUnchosenVoiceSpeaksTheWindowsLanguage) {
+  TOptionForm form;
+  Settings().Language = "fr";
+  Settings().SpeakVoice = "de";
+  QString languageShown;
+  driver.Then("TOptionForm", "chooses German and the windows' voice, Ok", [&](QWidget&) {
+    languageShown = form.LanguageBox->currentData().toString();
+    form.LanguageBox->setCurrentIndex(form.LanguageBox->findData("de"));
+    form.VoiceBox->setCurrentIndex(0);
+    form.OkBitBtn->click();
+  });
+  EXPECT_EQ(form.exec(), QDialog::Accepted);
+  EXPECT_EQ(languageShown, "fr");
+  EXPECT_EQ(Settings().Language, "de");
+  EXPECT_EQ(Settings().SpeakVoice, "");
+  LoadLanguage("es", {});
+  EXPECT_EQ(CurrentSessionSettings().voice, "es");
+  LoadLanguage("en", {});
 }
 
 TEST_F(OptionWindows, CancelLeavesEveryOptionAsItWas) {

@@ -40,9 +40,9 @@ const std::string kCreationLines =
     "optionMenuPasLev=10\r\nsoundMenuPasLev=0\r\nlistSoundsPasLev=0\r\n"
     "soundDelPasLev=250\r\nChangeDBPasLev=250\r\ndelFilePasLev=100\r\n"
     "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=210\r\naddUserPasLev=0\r\n"
-    "SpeakWords=1\r\nSpeakSums=0\r\nSpeakVoice=en\r\n"
+    "SpeakWords=1\r\nSpeakSums=0\r\nSpeakVoice=\r\n"
     "TextSize=100\r\nReadingFont=\r\nHighContrast=0\r\nFlashTime=100\r\nKindWord=1\r\n"
-    "RightSound=0\r\n";
+    "RightSound=0\r\nLanguage=\r\n";
 
 class StartUpFileTest : public ::testing::Test {
  protected:
@@ -222,9 +222,9 @@ TEST_F(StartUpFileTest, SpeechSettingsAreKeptPerUserAndAnOlderFileGivesTheDefaul
     bool speakSums;
     std::string voice;
   } cases[] = {
-      {{"optionMenuPasLev=3"}, true, false, "en"},
+      {{"optionMenuPasLev=3"}, true, false, ""},
       {{"speakvoice=de", "SPEAKWORDS=0", "optionMenuPasLev=3", "SpeakSums=1"}, false, true, "de"},
-      {{"SpeakWords=yes", "SpeakVoice="}, false, false, "en"},
+      {{"SpeakWords=yes", "SpeakVoice="}, false, false, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.keys.front());
@@ -341,9 +341,9 @@ TEST_F(StartUpFileTest, SavingWritesTheSettingsInForce) {
             "optionMenuPasLev=10\r\nsoundMenuPasLev=9\r\nlistSoundsPasLev=0\r\n"
             "soundDelPasLev=250\r\nChangeDBPasLev=250\r\ndelFilePasLev=100\r\n"
             "lookOtherUsersPasLev=200\r\nMakeWrongWordFileForOthers=211\r\naddUserPasLev=0\r\n"
-            "SpeakWords=1\r\nSpeakSums=0\r\nSpeakVoice=en\r\n"
+            "SpeakWords=1\r\nSpeakSums=0\r\nSpeakVoice=\r\n"
             "TextSize=100\r\nReadingFont=\r\nHighContrast=0\r\nFlashTime=100\r\n"
-            "KindWord=1\r\nRightSound=0\r\n");
+            "KindWord=1\r\nRightSound=0\r\nLanguage=\r\n");
   EXPECT_TRUE(dialogs.messages.empty());
 
   // Read back into fresh settings, the same values return.

@@ -475,7 +475,7 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
 
   // Ann's start-up file: the last list, ten words in random order.
   const std::vector<std::string> startUp = LinesOf(Home() / "User/Ann.DIR/ORV.CON");
-  ASSERT_EQ(startUp.size(), 25u);
+  ASSERT_EQ(startUp.size(), 26u);
   EXPECT_EQ(startUp[0], "sums.orv");
   EXPECT_EQ(startUp[1], "Ann");
   EXPECT_EQ(startUp[2], "0") << "random order";

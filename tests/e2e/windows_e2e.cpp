@@ -5,9 +5,7 @@
 // every window grow. With ORV_SCREENSHOT_DIR set, each window is
 // also saved there as a picture, named after the window and the scale.
 #include <gtest/gtest.h>
-#include <QApplication>
 #include <QPushButton>
-#include <QTest>
 #include <functional>
 #include <map>
 #include <set>
@@ -15,17 +13,15 @@
 #include <vector>
 
 #include "app/mainform_window.h"
-#include "app/program_window.h"
 #include "e2e/layout.h"
 #include "e2e/program_home.h"
+#include "e2e/windowwalk.h"
 #include "support/program_directory.h"
 #include "support/temp_dir.h"
 #include "support/window_driver.h"
 
 namespace orv::e2e {
 namespace {
-
-using test::WindowDriver;
 
 // The one pair of controls whose captions have always underlined the same
 // letter: the main window's Alt+L opens the "&Log" menu (only the super user
@@ -49,41 +45,8 @@ class Windows : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_EQ(MakeProgramDirectory(home.Str()), ""); }
 
-  // Logs in as ADMIN, shows every window the main window owns in turn, each
-  // given to look, and quits. The first log-in makes the start-up file.
   void Walk(const std::function<void(QWidget&)>& look, bool newStartUpFile) {
-    WindowDriver driver(60000, "MainForm");
-    driver.Then("LoginForm", "is looked at, then ADMIN logs in", [&](QWidget& w) {
-      look(w);
-      QTest::keyClicks(QApplication::focusWidget(), "ADMIN");
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-      QTest::keyClicks(
-          QApplication::focusWidget(),
-          QString::fromUtf8(test::kTestAdminPassword.data(), test::kTestAdminPassword.size()));
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    });
-    if (newStartUpFile) {
-      driver.Then("OrvMessage", "new start-up file",
-                  [](QWidget& w) { QTest::keyClick(&w, Qt::Key_Y); });
-    }
-    driver
-        .Then("MainForm", "every window is shown in turn",
-              [&](QWidget& main) {
-                look(main);
-                for (QWidget* window :
-                     main.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-                  if (!window->isWindow() || window->objectName() == "LoginForm") continue;
-                  // The timed message closes at once when it has no time to show.
-                  window->show();
-                  (void)QTest::qWaitForWindowExposed(window);
-                  look(*window);
-                  window->hide();
-                }
-              })
-        .Then("MainForm", "quits with Alt+Q",
-              [](QWidget& main) { QTest::keyClick(&main, Qt::Key_Q, Qt::AltModifier); });
-    EXPECT_EQ(RunOrv(home.Str()), 0);
-    EXPECT_TRUE(driver.Done()) << driver.Waiting();
+    WalkEveryWindow(home.Str(), look, newStartUpFile);
   }
 
   test::TempDir home;

@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include "base/translate.h"
 #include "files/dos.h"
 #include "files/filelayer.h"
 #include "scores/firebird/engineerror.h"
@@ -76,7 +77,8 @@ bool SoundStore::StoreWav(const std::string& word, const std::string& wav, Repla
   if (!db_.ConectDB()) return failed("the score database could not be opened");
   const std::optional<QString> stored = StoredName(db_.Database(), word);
   if (stored && replace == Replace::Ask &&
-      !dialogs_.ConfirmYesNo('"' + word + '"' + " Word allready in database overwrite! ")) {
+      !dialogs_.ConfirmYesNo('"' + word + '"' +
+                             TrText("SoundStore", " Word allready in database overwrite! "))) {
     return failed("it has a sound already");
   }
   if (!DecodeWav(wav)) return failed("the sound is not a WAV file that can be played");
