@@ -882,6 +882,62 @@ Noch einmal versuchen? Nein beendet Orv6.</translation>
         <source>Trend: the later half of the tests against the earlier half</source>
         <translation>Trend: die spätere Hälfte der Tests gegenüber der früheren</translation>
     </message>
+    <message>
+        <source>Test da&amp;y of</source>
+        <translation>&amp;Testtag für</translation>
+    </message>
+    <message>
+        <source>Test day list</source>
+        <translation>Liste des Testtags</translation>
+    </message>
+    <message>
+        <source>The list (its group and name) the test day is for</source>
+        <translation>Die Liste (Gruppe und Name), für die der Testtag gilt</translation>
+    </message>
+    <message>
+        <source>Test day</source>
+        <translation>Testtag</translation>
+    </message>
+    <message>
+        <source>Until this day the review brings every item of the list</source>
+        <translation>Bis zu diesem Tag bringt die Wiederholung jeden Eintrag der Liste</translation>
+    </message>
+    <message>
+        <source>&amp;Set test day</source>
+        <translation>Testtag &amp;setzen</translation>
+    </message>
+    <message>
+        <source>For the selected learners, or every learner shown when none is</source>
+        <translation>Für die gewählten Kinder, oder für alle gezeigten, wenn keins gewählt ist</translation>
+    </message>
+    <message>
+        <source>C&amp;lear test day</source>
+        <translation>Testtag &amp;löschen</translation>
+    </message>
+    <message>
+        <source>The list&apos;s test day set here is taken away</source>
+        <translation>Der hier gesetzte Testtag der Liste wird entfernt</translation>
+    </message>
+    <message>
+        <source>Choose the list the test day is for</source>
+        <translation>Erst die Liste wählen, für die der Testtag gilt</translation>
+    </message>
+    <message>
+        <source>1 learner</source>
+        <translation>1 Kind</translation>
+    </message>
+    <message>
+        <source>%1 learners</source>
+        <translation>%1 Kinder</translation>
+    </message>
+    <message>
+        <source>Test day %1 of %2 set for %3</source>
+        <translation>Testtag %1 für %2 gesetzt für %3</translation>
+    </message>
+    <message>
+        <source>Test day of %1 cleared for %2</source>
+        <translation>Testtag für %1 gelöscht für %2</translation>
+    </message>
 </context>
 <context>
     <name>TCompiledView</name>

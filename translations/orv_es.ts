@@ -892,6 +892,62 @@ do you whant to try again click No to exit Orv6?</source>
         <source>Trend: the later half of the tests against the earlier half</source>
         <translation>Tendencia: la segunda mitad de las pruebas frente a la primera</translation>
     </message>
+    <message>
+        <source>Test da&amp;y of</source>
+        <translation>Día de la &amp;prueba de</translation>
+    </message>
+    <message>
+        <source>Test day list</source>
+        <translation>Lista del día de la prueba</translation>
+    </message>
+    <message>
+        <source>The list (its group and name) the test day is for</source>
+        <translation>La lista (su grupo y su nombre) a la que se refiere el día de la prueba</translation>
+    </message>
+    <message>
+        <source>Test day</source>
+        <translation>Día de la prueba</translation>
+    </message>
+    <message>
+        <source>Until this day the review brings every item of the list</source>
+        <translation>Hasta ese día, el repaso trae cada elemento de la lista</translation>
+    </message>
+    <message>
+        <source>&amp;Set test day</source>
+        <translation>&amp;Fijar el día de la prueba</translation>
+    </message>
+    <message>
+        <source>For the selected learners, or every learner shown when none is</source>
+        <translation>Para los alumnos elegidos, o para todos los mostrados si no hay ninguno elegido</translation>
+    </message>
+    <message>
+        <source>C&amp;lear test day</source>
+        <translation>&amp;Quitar el día de la prueba</translation>
+    </message>
+    <message>
+        <source>The list&apos;s test day set here is taken away</source>
+        <translation>Se quita el día de la prueba fijado aquí para la lista</translation>
+    </message>
+    <message>
+        <source>Choose the list the test day is for</source>
+        <translation>Elige la lista a la que se refiere el día de la prueba</translation>
+    </message>
+    <message>
+        <source>1 learner</source>
+        <translation>1 alumno</translation>
+    </message>
+    <message>
+        <source>%1 learners</source>
+        <translation>%1 alumnos</translation>
+    </message>
+    <message>
+        <source>Test day %1 of %2 set for %3</source>
+        <translation>Día de la prueba %1 de %2 fijado para %3</translation>
+    </message>
+    <message>
+        <source>Test day of %1 cleared for %2</source>
+        <translation>Día de la prueba de %1 quitado para %2</translation>
+    </message>
 </context>
 <context>
     <name>TCompiledView</name>

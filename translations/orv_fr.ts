@@ -898,6 +898,62 @@ Voulez-vous réessayer ? Cliquez sur Non pour quitter Orv.</translation>
         <source>Trend: the later half of the tests against the earlier half</source>
         <translation>Tendance : la seconde moitié des tests comparée à la première</translation>
     </message>
+    <message>
+        <source>Test da&amp;y of</source>
+        <translation>&amp;Jour du test de</translation>
+    </message>
+    <message>
+        <source>Test day list</source>
+        <translation>Liste du jour du test</translation>
+    </message>
+    <message>
+        <source>The list (its group and name) the test day is for</source>
+        <translation>La liste (son groupe et son nom) à laquelle s&apos;applique le jour du test</translation>
+    </message>
+    <message>
+        <source>Test day</source>
+        <translation>Jour du test</translation>
+    </message>
+    <message>
+        <source>Until this day the review brings every item of the list</source>
+        <translation>Jusqu&apos;à ce jour, la révision reprend chaque élément de la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Set test day</source>
+        <translation>&amp;Fixer le jour du test</translation>
+    </message>
+    <message>
+        <source>For the selected learners, or every learner shown when none is</source>
+        <translation>Pour les élèves choisis, ou pour tous ceux affichés si aucun ne l&apos;est</translation>
+    </message>
+    <message>
+        <source>C&amp;lear test day</source>
+        <translation>&amp;Effacer le jour du test</translation>
+    </message>
+    <message>
+        <source>The list&apos;s test day set here is taken away</source>
+        <translation>Le jour du test fixé ici pour la liste est retiré</translation>
+    </message>
+    <message>
+        <source>Choose the list the test day is for</source>
+        <translation>Choisissez la liste à laquelle s&apos;applique le jour du test</translation>
+    </message>
+    <message>
+        <source>1 learner</source>
+        <translation>1 élève</translation>
+    </message>
+    <message>
+        <source>%1 learners</source>
+        <translation>%1 élèves</translation>
+    </message>
+    <message>
+        <source>Test day %1 of %2 set for %3</source>
+        <translation>Jour du test %1 de %2 fixé pour %3</translation>
+    </message>
+    <message>
+        <source>Test day of %1 cleared for %2</source>
+        <translation>Jour du test de %1 effacé pour %2</translation>
+    </message>
 </context>
 <context>
     <name>TCompiledView</name>
