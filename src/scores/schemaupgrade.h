@@ -17,8 +17,9 @@ inline constexpr int kScoreSchemaVersion = 6;
 // the current form; a database that is current already (or newer) is left
 // alone. Each step is committed on its own and an interrupted upgrade
 // resumes where it stopped; what is filled from the log is filled in short
-// steps, each holding other programs' writes of the log for a moment only; when another program upgrades the same database
-// at the same moment, whichever finishes does. Raises E_DB_Error with the
+// steps, each holding other programs' writes of the log for a moment only;
+// when another program upgrades the same database at the same moment,
+// whichever finishes does. Raises E_DB_Error with the
 // engine's message when a step fails. Also computes the log's index
 // statistics once the log has rows, when they were never computed.
 void UpgradeScoreSchema(QSqlDatabase& db);
