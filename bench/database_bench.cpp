@@ -89,6 +89,7 @@ struct BenchHost : orv::ScoreDbHost {
   std::string CurrentDir() override { return "bench.orv\\"; }
   bool QuitAllowed() override { return quit; }
   void SetQuitAllowed() override { quit = true; }
+  orv::DbAccount Account() override { return {}; }
 };
 
 QuietDialogs dialogs;
@@ -153,7 +154,7 @@ ScoreDatabase& Large() {
     if (!std::filesystem::exists(h.path)) {
       const std::string building = h.dir + "large-scores-building.gdb";
       std::filesystem::remove(building);
-      orv::CreateScoreDatabase(building);
+      orv::CreateScoreDatabase(building, orv::DbAccount{});
       // Without forced writes the engine leaves the writing of its pages to
       // the system: the fill takes minutes instead of most of an hour.
       const std::string async =
@@ -197,7 +198,7 @@ int FetchAll(ScoreDatabase& su, const QString& sql) {
 
 // A connection of a program that knows only an older form of the schema.
 QSqlDatabase OlderConnection(const QString& name, const std::string& path) {
-  QSqlDatabase db = orv::AddEngineConnection(name);
+  QSqlDatabase db = orv::AddEngineConnection(name, orv::DbAccount{});
   db.setDatabaseName(QString::fromStdString(path));
   if (!db.open()) {
     std::cerr << db.lastError().text().toStdString() << "\n";
@@ -214,7 +215,8 @@ std::string LargeForm2() {
   const std::string building = host.dir + "large-form2-building.gdb";
   std::filesystem::remove(building);
   std::ifstream in(ORV_SOURCE_DIR "/tests/data/schema-form2.sql");
-  orv::CreateDatabase(building, std::string(std::istreambuf_iterator<char>(in), {}));
+  orv::CreateDatabase(building, std::string(std::istreambuf_iterator<char>(in), {}),
+                      orv::DbAccount{});
   const std::string async =
       "gfix -write async -user " + std::string(orv::kDbUser) + " '" + building + "'";
   if (std::system(async.c_str()) != 0) std::cerr << "could not run " << async << "\n";
@@ -345,7 +347,7 @@ void BM_LogWord(benchmark::State& state) {
   BenchHost logHost = host;
   logHost.path = host.dir + "logword.gdb";
   std::filesystem::remove(logHost.path);
-  orv::CreateScoreDatabase(logHost.path);
+  orv::CreateScoreDatabase(logHost.path, orv::DbAccount{});
   ScoreDatabase su(dialogs, logHost);
   const std::int32_t group = su.NextLogGroup();
   std::vector<double> ms;
@@ -371,7 +373,7 @@ BENCHMARK(BM_LogWord)->Iterations(1000)->Unit(benchmark::kMillisecond);
 void BM_EngineInsertAndCommit(benchmark::State& state) {
   const std::string path = host.dir + "engine-insert.gdb";
   std::filesystem::remove(path);
-  orv::CreateScoreDatabase(path);
+  orv::CreateScoreDatabase(path, orv::DbAccount{});
   std::vector<char> dpb{isc_dpb_version1};
   for (auto [tag, value] : {std::pair{isc_dpb_user_name, orv::kDbUser},
                             std::pair{isc_dpb_password, orv::kDbPassword}}) {

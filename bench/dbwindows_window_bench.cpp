@@ -71,7 +71,7 @@ struct BenchDialogs : orv::QtDialogs {
 // database is a connection of its own.
 struct Program {
   BenchDialogs dialogs;
-  orv::ProgramScoreDbHost host;
+  orv::ProgramScoreDbHost host{orv::DbAccount{}};
   // Made once the program's users are there.
   std::unique_ptr<orv::ProgramScoreWindowHost> windowHost;
   std::unique_ptr<orv::ScoreDatabase> database;
@@ -319,7 +319,7 @@ std::string SchoolDatabase() {
   if (std::filesystem::exists(school)) return school;
   const std::string building = orv::bench::KeptDir() + "large-school-building.gdb";
   std::filesystem::remove(building);
-  orv::CreateScoreDatabase(building);
+  orv::CreateScoreDatabase(building, orv::DbAccount{});
   const std::string async =
       "gfix -write async -user " + std::string(orv::kDbUser) + " '" + building + "'";
   if (std::system(async.c_str()) != 0) std::cerr << "could not run " << async << "\n";

@@ -8,7 +8,6 @@
 #include <random>
 #include <string>
 
-#include "lists/compilesettings.h"
 #include "lists/evaluator.h"
 #include "lists/math.h"
 #include "numbers/fractions.h"
@@ -148,11 +147,10 @@ void BM_EvaluateBigFractionSeed(benchmark::State& state) {
     state.SkipWithError("the fuzz seed big-fraction-reduction is missing");
     return;
   }
-  const DecimalPlacesKeeper keep;
-  TheCompileSettings().decimalPlaces = static_cast<unsigned char>(seed[0]) % 19;
+  const int places = static_cast<unsigned char>(seed[0]) % 19;
   const std::string_view text = std::string_view(seed).substr(1);
-  state.counters["answer_chars"] = static_cast<double>(Evaluate(text).size());
-  for (auto _ : state) benchmark::DoNotOptimize(Evaluate(text));
+  state.counters["answer_chars"] = static_cast<double>(Evaluate(text, places).size());
+  for (auto _ : state) benchmark::DoNotOptimize(Evaluate(text, places));
 }
 BENCHMARK(BM_EvaluateBigFractionSeed)->Unit(benchmark::kMillisecond);
 

@@ -96,6 +96,7 @@ struct LearnerHost : orv::ScoreDbHost {
   std::string CurrentDir() override { return ""; }
   bool QuitAllowed() override { return false; }
   void SetQuitAllowed() override {}
+  orv::DbAccount Account() override { return {}; }
 };
 
 // Yes in every retry box after a moment; OK to the engine's message before it.
@@ -227,7 +228,8 @@ std::optional<Report> TakeTests(const std::string& dir, const std::string& user,
   if (!db.ConectDB()) return std::nullopt;
   Learner learner;
   CountingLog log(db);
-  orv::TestSession session(learner, learner, log, dialogs);
+  orv::CompileSettings compile;
+  orv::TestSession session(learner, learner, log, dialogs, compile);
   orv::SessionSettings settings;
   settings.inOrder = true;
   settings.logAll = true;
@@ -494,7 +496,7 @@ void BM_School(benchmark::State& state) {
       return;
     }
     host.path = address + ":" + dir.Str() + "school.gdb";
-    orv::CreateScoreDatabase(host.path);
+    orv::CreateScoreDatabase(host.path, host.Account());
 
     std::unique_ptr<Learners> learners;
     if (settings.district) {

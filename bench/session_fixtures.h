@@ -100,7 +100,8 @@ struct TestBench {
   SessionSettings settings;
   SilentDialogs dialogs;
   QuittingLearner learner;
-  TestSession session{learner, learner, learner, dialogs};
+  CompileSettings compile;
+  TestSession session{learner, learner, learner, dialogs, compile};
 };
 
 }  // namespace orv::bench

@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   orv::SeedRandom(data[0]);
   const int places = data[0] % 19;
-  orv::TheCompileSettings().decimalPlaces = places;
+  orv::CompileSettings settings;
+  settings.decimalPlaces = places;
   std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
   orv::BufferO list;
   for (std::size_t end = text.find('\n'); end != text.npos; end = text.find('\n')) {
@@ -45,11 +46,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     expanded += probe.Count();
     if (expanded > kExpandedLines) return 0;
   }
-  orv::CompileLines(list, [&](orv::LineNo line, const std::string& result) {
-    // A failure names a source line and is an error line.
-    if (line == 0 || line > list.Count()) std::abort();
-    if (!result.starts_with("//")) std::abort();
-  });
-  if (orv::TheCompileSettings().decimalPlaces != places) std::abort();
+  orv::CompileLines(
+      list,
+      [&](orv::LineNo line, const std::string& result) {
+        // A failure names a source line and is an error line.
+        if (line == 0 || line > list.Count()) std::abort();
+        if (!result.starts_with("//")) std::abort();
+      },
+      nullptr, nullptr, nullptr, &settings);
+  if (settings.decimalPlaces != places) std::abort();
   return 0;
 }

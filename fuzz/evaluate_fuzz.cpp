@@ -6,15 +6,13 @@
 #include <string_view>
 
 #include "base/errors.h"
-#include "lists/compilesettings.h"
 #include "lists/evaluator.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  orv::TheCompileSettings().decimalPlaces = data[0] % 19;
   std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
   try {
-    orv::Evaluate(text);
+    orv::Evaluate(text, data[0] % 19);
   } catch (const orv::E_Orv_Error&) {
   }
   return 0;

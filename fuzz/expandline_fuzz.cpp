@@ -1,9 +1,8 @@
 // Feeds one arbitrary expression line to ExpandLine and EvaluateLines, as the
 // compiler does. Failures raised on purpose (E_Orv_Error: conversions,
-// arithmetic, the buffer's limit) are answers; a sanitizer report, a hang, a
-// decimal-places setting left changed, or an evaluated line that is neither an
-// error line nor question "|" answer is a fault. The first byte seeds the
-// random source.
+// arithmetic, the buffer's limit) are answers; a sanitizer report, a hang, or
+// an evaluated line that is neither an error line nor question "|" answer is
+// a fault. The first byte seeds the random source.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,7 +10,6 @@
 
 #include "base/errors.h"
 #include "lists/buffers.h"
-#include "lists/compilesettings.h"
 #include "lists/evaluatelines.h"
 #include "lists/expand.h"
 #include "lists/random.h"
@@ -21,7 +19,6 @@ constexpr orv::LineNo kEvaluatedLines = 200;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   orv::SeedRandom(data[0]);
-  orv::TheCompileSettings() = orv::CompileSettings{};
   const std::string line = "$" + std::string(reinterpret_cast<const char*>(data + 1), size - 1);
   orv::BufferO lines;
   try {
@@ -37,6 +34,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   } catch (const orv::E_Orv_Error&) {
   }
-  if (orv::TheCompileSettings().decimalPlaces != 3) std::abort();
   return 0;
 }

@@ -22,8 +22,8 @@ DatabaseUse::DatabaseUse() {
     // What a super user's process left before (one that crashed, say).
     HandLockFilesToFolder(lock);
   }
-  SetDatabaseAccount(ConfiguredDatabaseAccount(std::string(kMachineIni), RegistryFile(),
-                                               std::string(kTeachersIni)));
+  account_ = ConfiguredDatabaseAccount(std::string(kMachineIni), RegistryFile(),
+                                       std::string(kTeachersIni));
 }
 
 DatabaseUse::~DatabaseUse() {
@@ -31,6 +31,6 @@ DatabaseUse::~DatabaseUse() {
 }
 
 DatabaseUse::DatabaseUse(DatabaseUse&& other) noexcept
-    : handBack_(std::exchange(other.handBack_, {})) {}
+    : account_(std::move(other.account_)), handBack_(std::exchange(other.handBack_, {})) {}
 
 }  // namespace orv

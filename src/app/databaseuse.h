@@ -8,6 +8,8 @@
 // file corrupt it).
 #include <string>
 
+#include "scores/firebird/dbaccount.h"
+
 namespace orv {
 
 class DatabaseUse {
@@ -23,7 +25,11 @@ class DatabaseUse {
   DatabaseUse(const DatabaseUse&) = delete;
   DatabaseUse& operator=(const DatabaseUse&) = delete;
 
+  // The configured account, for everything this process attaches.
+  const DbAccount& Account() const { return account_; }
+
  private:
+  DbAccount account_;
   std::string handBack_;  // the lock folder to hand back at the end, if any
 };
 

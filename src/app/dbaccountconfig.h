@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "scores/dbaccount.h"
+#include "scores/firebird/dbaccount.h"
 
 namespace orv {
 

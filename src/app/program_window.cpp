@@ -58,9 +58,9 @@
 
 namespace orv {
 
-OrvProgram::OrvProgram(QtDialogs& dialogs)
+OrvProgram::OrvProgram(QtDialogs& dialogs, const DbAccount& account)
     : dialogs_(dialogs),
-      host_(std::make_unique<ProgramScoreDbHost>()),
+      host_(std::make_unique<ProgramScoreDbHost>(account)),
       listEditHost_(std::make_unique<ProgramListEditHost>(Users())),
       scoreWindowHost_(std::make_unique<ProgramScoreWindowHost>(Users())),
       database_(std::make_unique<ScoreDatabase>(dialogs, *host_)),
@@ -81,7 +81,7 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
   auto* editUsers = new TEditUsers(Users(), dialogs, main);
   auto* options = new TOptionForm(main);
   // The editor shows its text compiled in the compiled view, made first.
-  auto* compiledView = new TCompiledView(dialogs, main);
+  auto* compiledView = new TCompiledView(dialogs, compileSettings_, main);
   auto* editor = new TEditOrv(*listEditHost_, dialogs, *compiledView, main);
   editor->SetExport([this, editor](const std::string& name, const BufferO& lines) {
     ExportListWindow(editor, dialogs_, name, lines,
@@ -124,7 +124,7 @@ OrvProgram::OrvProgram(QtDialogs& dialogs)
                                     scores->exec();
                                   });
   session_ = std::make_unique<TestSession>(*sessionWindows_, *sessionDatabase_, *sessionDatabase_,
-                                           dialogs);
+                                           dialogs, compileSettings_);
   MainFormWindows windows;
   windows.about = about;
   windows.options = options;
@@ -190,7 +190,7 @@ int RunOrv(const std::optional<std::string>& home,
   // The beep is a tone through the sound output, not a bell on a terminal.
   SetBeepHandler(PlayBeepTone);
   {
-    OrvProgram program(dialogs);
+    OrvProgram program(dialogs, databases->Account());
     running = &program;
     program.MainForm().show();
     if (started) started(program);

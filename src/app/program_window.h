@@ -8,6 +8,9 @@
 #include <optional>
 #include <string>
 
+#include "lists/compilesettings.h"
+#include "scores/firebird/dbaccount.h"
+
 namespace orv {
 
 class DataSet;
@@ -25,8 +28,9 @@ class TestSession;
 // Everything the program keeps for the whole run once it has started up.
 class OrvProgram {
  public:
-  // After the start-up: the windows need the password file and the paths.
-  explicit OrvProgram(QtDialogs& dialogs);
+  // After the start-up: the windows need the password file and the paths;
+  // the database attaches with the configured account.
+  OrvProgram(QtDialogs& dialogs, const DbAccount& account);
   ~OrvProgram();
   OrvProgram(const OrvProgram&) = delete;
   OrvProgram& operator=(const OrvProgram&) = delete;
@@ -37,6 +41,8 @@ class OrvProgram {
   // In the order of making; the session and the windows go before the
   // database they use.
   QtDialogs& dialogs_;
+  // The test's compile leaves the script mode the compiled view starts with.
+  CompileSettings compileSettings_;
   std::unique_ptr<ProgramScoreDbHost> host_;
   std::unique_ptr<ProgramListEditHost> listEditHost_;
   std::unique_ptr<ProgramScoreWindowHost> scoreWindowHost_;

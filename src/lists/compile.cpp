@@ -92,8 +92,8 @@ CompiledLine Checked(CompiledLine line) {
 }
 
 // The compiled line of one expanded line.
-CompiledLine Evaluated(std::string_view expanded) {
-  EvaluatedLine evaluated = EvaluateLine(expanded);
+CompiledLine Evaluated(std::string_view expanded, int places) {
+  EvaluatedLine evaluated = EvaluateLine(expanded, places);
   if (evaluated.text.starts_with("//")) return Failed(std::move(evaluated.text));
   return Checked({std::move(evaluated.text), false, evaluated.places});
 }
@@ -110,9 +110,8 @@ bool IsDirective(std::string_view line) {
   return false;
 }
 
-bool ApplyDirective(std::string_view line) {
+bool ApplyDirective(std::string_view line, CompileSettings& settings) {
   const std::string upper = UpperAZ(line.substr(0, kLongestDirective));
-  CompileSettings& settings = TheCompileSettings();
   if (BeginsWith(upper, kScriptOff)) {
     settings.scriptMode = false;
   } else if (BeginsWith(upper, kScript)) {
@@ -132,10 +131,11 @@ namespace {
 // Hands each compiled line of a source line to add in turn, so that a long
 // expression line is not held twice; returns the kind of the source line.
 using LineSink = std::function<void(CompiledLine&&)>;
-SourceKind CompileSourceLineTo(std::string_view line, const LineSink& add) {
+SourceKind CompileSourceLineTo(std::string_view line, CompileSettings& settings,
+                               const LineSink& add) {
   if (IsDirective(line)) {
     try {
-      ApplyDirective(line);
+      ApplyDirective(line, settings);
     } catch (const E_Orv_Error& e) {
       add(Failed(FailureLine(e.what())));
     }
@@ -143,14 +143,14 @@ SourceKind CompileSourceLineTo(std::string_view line, const LineSink& add) {
   }
   // An empty line is no question in either mode (cleaning removes it first).
   if (line.empty()) return SourceKind::Skipped;
-  if (!TheCompileSettings().scriptMode || IsPlainScriptLine(line)) {
+  if (!settings.scriptMode || IsPlainScriptLine(line)) {
     add(Checked({std::string(line), false, -1}));
     return SourceKind::Plain;
   }
   if (line.size() < 2 || line[0] != '$') return SourceKind::Skipped;
   if (std::optional<RangeLines> ranges = RangeLines::Of(line)) {
     std::string expanded;
-    while (ranges->Next(expanded)) add(Evaluated(expanded));
+    while (ranges->Next(expanded)) add(Evaluated(expanded, settings.decimalPlaces));
     return SourceKind::Expression;
   }
   BufferO work;
@@ -166,25 +166,27 @@ SourceKind CompileSourceLineTo(std::string_view line, const LineSink& add) {
   }
   for (std::uint32_t k = 1; k <= work.Count(); ++k) {
     const std::string& expanded = work.Line(static_cast<LineNo>(k));
-    add(expanded.starts_with("$") ? Evaluated(expanded) : Failed(expanded));
+    add(expanded.starts_with("$") ? Evaluated(expanded, settings.decimalPlaces) : Failed(expanded));
   }
   return SourceKind::Expression;
 }
 
 }  // namespace
 
-CompiledSource CompileSourceLine(std::string_view line) {
+CompiledSource CompileSourceLine(std::string_view line, CompileSettings& settings) {
   CompiledSource source{SourceKind::Skipped, {}};
-  source.kind = CompileSourceLineTo(
-      line, [&source](CompiledLine&& compiled) { source.lines.push_back(std::move(compiled)); });
+  source.kind = CompileSourceLineTo(line, settings, [&source](CompiledLine&& compiled) {
+    source.lines.push_back(std::move(compiled));
+  });
   return source;
 }
 
 BufferO CompileLines(const BufferO& source, const FailureSink& onFailure, AnswerPlaces* places,
-                     AnswerPolicies* policies, LineItems* items) {
-  DecimalPlacesKeeper keeper;
+                     AnswerPolicies* policies, LineItems* items, CompileSettings* carried) {
+  CompileSettings own;
+  CompileSettings& settings = carried != nullptr ? *carried : own;
+  DecimalPlacesKeeper keeper(settings);
   WorkBudget budget(kListWork);
-  CompileSettings& settings = TheCompileSettings();
   settings.scriptMode = false;
   settings.policy = {};
   BufferO compiled;
@@ -192,7 +194,7 @@ BufferO CompileLines(const BufferO& source, const FailureSink& onFailure, Answer
     const auto index = static_cast<LineNo>(i);
     bool full = false;
     bool spent = false;
-    CompileSourceLineTo(source.Line(index), [&](CompiledLine&& line) {
+    CompileSourceLineTo(source.Line(index), settings, [&](CompiledLine&& line) {
       if (full) return;
       if (line.error) {
         // Once the list's work is spent, every later question of the line
@@ -226,10 +228,11 @@ std::string CompileWarningText(std::size_t errorCount) {
 }
 
 std::size_t CompileList(BufferO& buffer, Dialogs& dialogs, AnswerPlaces* places,
-                        AnswerPolicies* policies, LineItems* items) {
+                        AnswerPolicies* policies, LineItems* items, CompileSettings* carried) {
   std::size_t errors = 0;
   BufferO compiled = CompileLines(
-      buffer, [&errors](LineNo, const std::string&) { ++errors; }, places, policies, items);
+      buffer, [&errors](LineNo, const std::string&) { ++errors; }, places, policies, items,
+      carried);
   buffer = std::move(compiled);
   if (errors > 0) dialogs.Warning(CompileWarningText(errors));
   return errors;

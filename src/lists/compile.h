@@ -13,16 +13,17 @@
 #include "base/dialogs.h"
 #include "judging/answerpolicy.h"
 #include "lists/buffers.h"
+#include "lists/compilesettings.h"
 
 namespace orv {
 
 // Whether the line begins with a directive word (in any letter case).
 bool IsDirective(std::string_view line);
 
-// Performs a directive on the compile settings and returns true; returns false
-// and changes nothing for any other line. A "$Decimal points" line without a
+// Performs a directive on the settings and returns true; returns false and
+// changes nothing for any other line. A "$Decimal points" line without a
 // digit raises EConvertError.
-bool ApplyDirective(std::string_view line);
+bool ApplyDirective(std::string_view line, CompileSettings& settings);
 
 // The work one list's arithmetic may take, in limb steps of the exact
 // arithmetic (a few seconds of a school computer's time at most). A list
@@ -52,12 +53,12 @@ struct CompiledSource {
   std::vector<CompiledLine> lines;
 };
 
-// What one source line compiles to under the compile settings as they stand
-// (a directive changes them). Every line that could not be asked is an error
+// What one source line compiles to under the settings as they stand (a
+// directive changes them). Every line that could not be asked is an error
 // line instead: an empty answer, an answer that is an error text or holds a
 // character no one can type, an expression line that makes no question, and
 // a failure of its arithmetic or of the directive.
-CompiledSource CompileSourceLine(std::string_view line);
+CompiledSource CompileSourceLine(std::string_view line, CompileSettings& settings);
 
 // Told of every line that cannot be asked: the number of the source line
 // that made it, and its error line.
@@ -79,10 +80,13 @@ using LineItems = std::unordered_map<std::string, std::string>;
 // under one work budget (kListWork). Script mode is off and the answer
 // policy says nothing at the start; the decimal places are restored at the
 // end. A line that would take the list beyond a buffer's limit is an error
-// line.
+// line. The settings start as the program starts them; when carried is
+// given, the compile starts from its decimal places and leaves its script
+// mode as the list's last directive left it, for the compiled view that
+// follows.
 BufferO CompileLines(const BufferO& source, const FailureSink& onFailure,
                      AnswerPlaces* places = nullptr, AnswerPolicies* policies = nullptr,
-                     LineItems* items = nullptr);
+                     LineItems* items = nullptr, CompileSettings* carried = nullptr);
 
 // The warning shown when generated lines failed.
 std::string CompileWarningText(std::size_t errorCount);
@@ -90,6 +94,7 @@ std::string CompileWarningText(std::size_t errorCount);
 // Replaces the buffer's lines by the compiled list and shows the warning when
 // lines failed; returns the number of failed lines.
 std::size_t CompileList(BufferO& buffer, Dialogs& dialogs, AnswerPlaces* places = nullptr,
-                        AnswerPolicies* policies = nullptr, LineItems* items = nullptr);
+                        AnswerPolicies* policies = nullptr, LineItems* items = nullptr,
+                        CompileSettings* carried = nullptr);
 
 }  // namespace orv

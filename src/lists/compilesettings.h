@@ -1,30 +1,32 @@
 #pragma once
-// The compile settings, process-wide and owned by the list compiler: script
-// mode (off when the program starts) and the decimal places of real answers
-// (0 to 18, 3 when the program starts), and the answer policy the lines
-// compiled now are judged under (what the list has said so far).
+// The compile settings: script mode, the decimal places of real answers (0 to
+// 18) and the answer policy the lines compiled now are judged under (what the
+// list has said so far). A compile starts with script mode off; the compiled
+// view starts with it as the last compile or view left it, so the program
+// keeps one set for the two and hands it to both.
 #include "judging/answerpolicy.h"
+#include "lists/evaluator.h"
 
 namespace orv {
 
 struct CompileSettings {
   bool scriptMode = false;
-  int decimalPlaces = 3;
+  int decimalPlaces = kStartDecimalPlaces;
   AnswerPolicy policy;
 };
 
-CompileSettings& TheCompileSettings();
-
-// Puts the decimal places back when it goes out of scope: a compile, a line's
-// decimal-places call and the compiled view each change them only for a while.
+// Puts the decimal places back when it goes out of scope: a compile and the
+// compiled view each change them only for a while.
 class DecimalPlacesKeeper {
  public:
-  DecimalPlacesKeeper() : saved_(TheCompileSettings().decimalPlaces) {}
-  ~DecimalPlacesKeeper() { TheCompileSettings().decimalPlaces = saved_; }
+  explicit DecimalPlacesKeeper(CompileSettings& settings)
+      : settings_(settings), saved_(settings.decimalPlaces) {}
+  ~DecimalPlacesKeeper() { settings_.decimalPlaces = saved_; }
   DecimalPlacesKeeper(const DecimalPlacesKeeper&) = delete;
   DecimalPlacesKeeper& operator=(const DecimalPlacesKeeper&) = delete;
 
  private:
+  CompileSettings& settings_;
   int saved_;
 };
 

@@ -7,7 +7,6 @@
 #include "base/errors.h"
 #include "base/strings.h"
 #include "base/utf8.h"
-#include "lists/compilesettings.h"
 #include "lists/evaluator.h"
 #include "lists/math.h"
 #include "lists/numberkinds.h"
@@ -63,10 +62,10 @@ BraceGroup SplitAtBrace(std::string_view text, std::size_t open) {
 // The value of a group or a call's bound. A group whose resolution failed
 // keeps its error text as it is: evaluating it would only wrap it, twice over,
 // in an evaluation error, and nested groups would double it at every level.
-Resolution GroupValue(std::string_view group) {
-  Resolution r = ResolveRandomChecked(group);
+Resolution GroupValue(std::string_view group, int places) {
+  Resolution r = ResolveRandomChecked(group, places);
   if (r.failed) return r;
-  std::string value = Evaluate(r.text);
+  std::string value = Evaluate(r.text, places);
   const bool failed = value.starts_with("//");
   return {std::move(value), failed};
 }
@@ -85,23 +84,22 @@ bool IsPlainArithmetic(std::string_view expression) {
 }
 
 // The compiled form of one expression line given without its "$"; places
-// becomes the decimal places its answer is rounded with.
+// starts as the list's decimal places and becomes those its answer is
+// rounded with (a decimal-places call changes them for this line only).
 std::string CompileExpression(std::string_view expression, int& places) {
   // Plain arithmetic has no groups, calls or decimal places to resolve, and
   // most generated questions are just that.
   if (IsPlainArithmetic(expression)) {
-    std::string answer = Evaluate(expression);
+    std::string answer = Evaluate(expression, places);
     if (answer.find_first_of("()") != std::string::npos) answer = DropChars(answer, "()");
     std::string line;
     line.reserve(expression.size() + 1 + answer.size());
     return line.append(expression).append(1, '|').append(answer);
   }
-  DecimalPlacesKeeper keeper;
-  std::string text = ResolveGroups(expression);
+  std::string text = ResolveGroups(expression, places);
   if (text.starts_with("//")) return text;
-  std::string expr = ApplyFPoint(text);
-  places = TheCompileSettings().decimalPlaces;
-  if (AllOf(expr, kArithmeticChars)) return text + "|" + DropChars(Evaluate(expr), "()");
+  std::string expr = ApplyFPoint(text, places);
+  if (AllOf(expr, kArithmeticChars)) return text + "|" + DropChars(Evaluate(expr, places), "()");
   if (expr.starts_with("//")) return expr;
   return std::string(kUnexpectedError) + expr;
 }
@@ -115,9 +113,9 @@ std::string FailureLine(std::string_view reason) {
   return "//error " + shown;
 }
 
-EvaluatedLine EvaluateLine(std::string_view line) {
+EvaluatedLine EvaluateLine(std::string_view line, int places) {
   EvaluatedLine result;
-  result.places = TheCompileSettings().decimalPlaces;
+  result.places = places;
   try {
     result.text = CompileExpression(line.substr(1), result.places);
   } catch (const E_Orv_Error& e) {
@@ -126,19 +124,19 @@ EvaluatedLine EvaluateLine(std::string_view line) {
   return result;
 }
 
-void EvaluateLines(BufferO& buffer) {
+void EvaluateLines(BufferO& buffer, int places) {
   for (const LineNo index : LineNumbers(buffer.Count())) {
     const std::string& line = buffer.Line(index);
     if (line.empty() || line[0] != '$') continue;
-    buffer.Ovr(EvaluateLine(line).text, index);
+    buffer.Ovr(EvaluateLine(line, places).text, index);
   }
 }
 
-std::string ResolveRandom(std::string_view text) {
-  return ResolveRandomChecked(text).text;
+std::string ResolveRandom(std::string_view text, int places) {
+  return ResolveRandomChecked(text, places).text;
 }
 
-Resolution ResolveRandomChecked(std::string_view text) {
+Resolution ResolveRandomChecked(std::string_view text, int places) {
   std::string t(text);
   for (;;) {
     if (const std::size_t at = FindNoCase(t, "RAND("); at != t.npos) {
@@ -151,7 +149,7 @@ Resolution ResolveRandomChecked(std::string_view text) {
                     std::string(view.substr(lowStart)),
                 true};
       }
-      const std::string low = GroupValue(view.substr(lowStart, colon - lowStart)).text;
+      const std::string low = GroupValue(view.substr(lowStart, colon - lowStart), places).text;
       const std::string_view afterColon = view.substr(SkipSpaces(view, colon + 1));
       const TextPos close = MatchClose(afterColon, ')');
       if (close == 0) {
@@ -159,20 +157,20 @@ Resolution ResolveRandomChecked(std::string_view text) {
                     std::string(afterColon),
                 true};
       }
-      const std::string high = GroupValue(afterColon.substr(0, close - 1u)).text;
+      const std::string high = GroupValue(afterColon.substr(0, close - 1u), places).text;
       t = std::string(head) + RandomValue(low, high) + std::string(afterColon.substr(close));
       continue;
     }
     const std::size_t open = t.find('{');
     if (open == t.npos) return {std::move(t), false};
     const BraceGroup g = SplitAtBrace(t, open);
-    const Resolution value = GroupValue(g.group);
+    const Resolution value = GroupValue(g.group, places);
     t = std::string(g.head) + value.text + std::string(g.rest);
     if (value.failed) return {std::move(t), true};
   }
 }
 
-std::string ResolveGroups(std::string_view text) {
+std::string ResolveGroups(std::string_view text, int places) {
   // Each group's rest holds the later groups, which are resolved first: split
   // the text into its groups from the left, then resolve them from the right.
   std::vector<BraceGroup> groups;
@@ -181,20 +179,20 @@ std::string ResolveGroups(std::string_view text) {
     groups.push_back(SplitAtBrace(tail, open));
     tail = groups.back().rest;
   }
-  if (groups.empty()) return ResolveRandom(text);
+  if (groups.empty()) return ResolveRandom(text, places);
   Resolution rest{std::string(tail), false};
   for (auto g = groups.rbegin(); g != groups.rend(); ++g) {
-    Resolution value = GroupValue(g->group);
+    Resolution value = GroupValue(g->group, places);
     const bool failed = rest.failed || value.failed;
     std::string joined = (OnlyBlanks(g->head) && OnlyBlanks(rest.text))
                              ? std::move(value.text)
                              : std::string(g->head) + value.text + rest.text;
-    rest = failed ? Resolution{std::move(joined), true} : ResolveRandomChecked(joined);
+    rest = failed ? Resolution{std::move(joined), true} : ResolveRandomChecked(joined, places);
   }
   return std::move(rest.text);
 }
 
-std::string ApplyFPoint(std::string_view text) {
+std::string ApplyFPoint(std::string_view text, int& places) {
   std::size_t at = FindNoCase(text, "FPOINT");
   std::size_t open = text.npos;
   while (at != text.npos) {
@@ -212,15 +210,15 @@ std::string ApplyFPoint(std::string_view text) {
   if (close == 0) {
     return std::string(kFunctionNeedsParen) + std::string(head) + "^FPOINT(:" + std::string(inner);
   }
-  const std::string count = Evaluate(ApplyFPoint(inner.substr(0, close - 1u)));
+  const std::string count = Evaluate(ApplyFPoint(inner.substr(0, close - 1u), places), places);
   if (!IsInteger(count) || CompareStrInt(count, 0) < 0 || CompareStrInt(count, 18) > 0) {
     return std::string(kBadDecimalPoints);
   }
-  int places = 0;
+  int set = 0;
   for (char c : count) {
-    if (c >= '0' && c <= '9') places = places * 10 + (c - '0');
+    if (c >= '0' && c <= '9') set = set * 10 + (c - '0');
   }
-  TheCompileSettings().decimalPlaces = places;
+  places = set;
   return std::string(head) + std::string(inner.substr(close));
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "lists/buffers.h"
+#include "lists/evaluator.h"
 
 namespace orv {
 
@@ -25,13 +26,15 @@ struct EvaluatedLine {
   std::string text;
   int places = 0;
 };
-EvaluatedLine EvaluateLine(std::string_view line);
+// Real results are rounded to places decimals unless the line says otherwise.
+EvaluatedLine EvaluateLine(std::string_view line, int places);
 
 // Replaces every line of the buffer that begins with "$" by its compiled form.
-void EvaluateLines(BufferO& buffer);
+void EvaluateLines(BufferO& buffer, int places = kStartDecimalPlaces);
 
 // Replaces every random call, and then every value group, in the text.
-std::string ResolveRandom(std::string_view text);
+// Values are worked out with places decimals.
+std::string ResolveRandom(std::string_view text, int places = kStartDecimalPlaces);
 
 // ResolveRandom, telling also whether it stopped at an error: a call without
 // its ":" or ")", or a value group whose value is an error text. An error text
@@ -41,13 +44,13 @@ struct Resolution {
   std::string text;
   bool failed = false;
 };
-Resolution ResolveRandomChecked(std::string_view text);
+Resolution ResolveRandomChecked(std::string_view text, int places = kStartDecimalPlaces);
 
 // The value-group pass: every "{...}" replaced by its value, then ResolveRandom.
-std::string ResolveGroups(std::string_view text);
+std::string ResolveGroups(std::string_view text, int places = kStartDecimalPlaces);
 
-// Removes the first decimal-places call from the text and applies it to the
-// compile settings, or returns an error line.
-std::string ApplyFPoint(std::string_view text);
+// Removes the first decimal-places call from the text and sets places to
+// its count, or returns an error line and leaves places as they were.
+std::string ApplyFPoint(std::string_view text, int& places);
 
 }  // namespace orv

@@ -30,7 +30,7 @@ std::size_t SkipBlanks(std::string_view text, std::size_t i) {
 
 // Assignments are evaluated for their failures only: no value is kept under
 // any name, so the text continues after each one's ";".
-std::string DropAssignments(std::string text) {
+std::string DropAssignments(std::string text, int places) {
   std::size_t assign;
   while ((assign = text.find(":=")) != std::string::npos) {
     std::string after = text.substr(assign + 2);
@@ -38,7 +38,7 @@ std::string DropAssignments(std::string text) {
     std::string expression = after.substr(0, semicolon);
     std::size_t further = expression.find(":=");
     if (further != std::string::npos) expression.resize(further);
-    Evaluate(expression);
+    Evaluate(expression, places);
     text = semicolon == std::string::npos ? std::string() : after.substr(semicolon + 1);
   }
   return text;
@@ -93,7 +93,7 @@ std::string UnexpectedCharacter(std::string_view expression, std::string_view re
 
 // Left to right with operator precedence: a pair is pushed, then every pending
 // operator that binds at least as tightly as the new one is applied.
-std::string FlatEvaluate(std::string_view expression) {
+std::string FlatEvaluate(std::string_view expression, int places) {
   MStack stack;
   std::string remaining(expression);
   while (!remaining.empty()) {
@@ -106,7 +106,7 @@ std::string FlatEvaluate(std::string_view expression) {
            Precedence(stack.At(stack.Depth() - 1).op) >= Precedence(stack.At(stack.Depth()).op)) {
       MStack::Slot& below = stack.At(stack.Depth() - 1);
       MStack::Slot& top = stack.At(stack.Depth());
-      below.operand = Apply(below.operand, below.op, top.operand);
+      below.operand = Apply(below.operand, below.op, top.operand, places);
       below.op = std::move(top.op);
       stack.Drop();
     }
@@ -137,7 +137,7 @@ namespace {
 // found at the start stay valid. A group that cannot be read ends the pass
 // with its own error text: quoting it inside every enclosing group's error
 // would double the text with each level of nesting.
-bool ResolveGroups(std::string& text) {
+bool ResolveGroups(std::string& text, int places) {
   std::vector<std::size_t> opens;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '(') opens.push_back(i);
@@ -145,7 +145,7 @@ bool ResolveGroups(std::string& text) {
   for (auto it = opens.rbegin(); it != opens.rend(); ++it) {
     std::string rest = text.substr(*it + 1);
     std::size_t close = rest.find(')');
-    std::string value = FlatEvaluate(rest.substr(0, close));
+    std::string value = FlatEvaluate(rest.substr(0, close), places);
     if (IsErrorText(value)) {
       text = std::move(value);
       return false;
@@ -158,18 +158,18 @@ bool ResolveGroups(std::string& text) {
 
 }  // namespace
 
-std::string Evaluate(std::string_view input) {
+std::string Evaluate(std::string_view input, int places) {
   if (std::optional<std::string> value = EvaluateSmallIntegers(input)) return std::move(*value);
-  return EvaluateLong(input);
+  return EvaluateLong(input, places);
 }
 
-std::string EvaluateLong(std::string_view input) {
-  std::string text = CleanBlanks(DropAssignments(std::string(input)));
+std::string EvaluateLong(std::string_view input, int places) {
+  std::string text = CleanBlanks(DropAssignments(std::string(input), places));
   if (text.find_first_of("()") != std::string::npos) {
     text = InsertImplicitProducts(text);
-    if (!ResolveGroups(text)) return text;
+    if (!ResolveGroups(text, places)) return text;
   }
-  return FlatEvaluate(text);
+  return FlatEvaluate(text, places);
 }
 
 }  // namespace orv

@@ -63,7 +63,7 @@ long double RealPower(long double a, long double b) {
   return r;
 }
 
-std::string RealResult(Operation op, std::string_view aText, std::string_view bText) {
+std::string RealResult(Operation op, std::string_view aText, std::string_view bText, int places) {
   long double a = RealOf(aText);
   long double b = RealOf(bText);
   long double r = 0;
@@ -86,7 +86,7 @@ std::string RealResult(Operation op, std::string_view aText, std::string_view bT
       break;
   }
   if (!std::isfinite(r)) throw EOverflow();
-  return FormatReal(r);
+  return FormatReal(r, places);
 }
 
 std::string Abbreviated(std::string_view text) {
@@ -137,14 +137,14 @@ bool EitherNonIntegerReal(std::string_view a, std::string_view b) {
   return IsNonIntegerReal(a) || IsNonIntegerReal(b);
 }
 
-std::string SumOrDifference(Operation op, std::string_view a, std::string_view b) {
+std::string SumOrDifference(Operation op, std::string_view a, std::string_view b, int places) {
   bool add = op == Operation::Add;
   if (BothIntegers(a, b)) {
     TLongInt x = StrToLong(a, 10);
     TLongInt y = StrToLong(b, 10);
     return LongToStr(add ? LongAdd(x, y) : LongSub(x, y), 10);
   }
-  if (IsReal(a) || IsReal(b)) return RealResult(op, a, b);
+  if (IsReal(a) || IsReal(b)) return RealResult(op, a, b, places);
   if (FractionPair(a, b)) {
     TFrac x = StrToFrac(a);
     TFrac y = StrToFrac(b);
@@ -161,13 +161,13 @@ void CheckDivisor(std::string_view a, std::string_view b, bool isZero) {
   }
 }
 
-std::string Quotient(std::string_view a, std::string_view b) {
+std::string Quotient(std::string_view a, std::string_view b, int places) {
   if (BothIntegers(a, b)) {
     TLongInt divisor = StrToLong(b, 10);
     CheckDivisor(a, b, MagIsZero(divisor.digits));
     return FracToStr(MakeFrac(StrToLong(a, 10), divisor));
   }
-  if (EitherNonIntegerReal(a, b)) return RealResult(Operation::Divide, a, b);
+  if (EitherNonIntegerReal(a, b)) return RealResult(Operation::Divide, a, b, places);
   if (FractionPair(a, b)) {
     TFrac divisor = StrToFrac(b);
     CheckDivisor(a, b,
@@ -178,16 +178,16 @@ std::string Quotient(std::string_view a, std::string_view b) {
   return "";
 }
 
-std::string Product(std::string_view a, std::string_view b) {
+std::string Product(std::string_view a, std::string_view b, int places) {
   if (BothIntegers(a, b)) return LongToStr(LongMul(StrToLong(a, 10), StrToLong(b, 10)), 10);
-  if (EitherNonIntegerReal(a, b)) return RealResult(Operation::Multiply, a, b);
+  if (EitherNonIntegerReal(a, b)) return RealResult(Operation::Multiply, a, b, places);
   if (FractionPair(a, b)) return FracToStr(FracMul(StrToFrac(a), StrToFrac(b)));
   return "";
 }
 
-std::string Power(std::string_view a, std::string_view b) {
+std::string Power(std::string_view a, std::string_view b, int places) {
   if (BothIntegers(a, b)) return IntegerPower(a, b);
-  if (EitherNonIntegerReal(a, b)) return RealResult(Operation::Power, a, b);
+  if (EitherNonIntegerReal(a, b)) return RealResult(Operation::Power, a, b, places);
   return "";
 }
 
@@ -201,20 +201,20 @@ int Precedence(std::string_view op) {
   return 4;
 }
 
-std::string Apply(std::string_view a, std::string_view op, std::string_view b) {
+std::string Apply(std::string_view a, std::string_view op, std::string_view b, int places) {
   // Reading and writing the operand texts is work too, besides the limbs.
   constexpr std::size_t kOperationWork = 100;
   CountWork(kOperationWork + a.size() + b.size());
   switch (OperationOf(op)) {
     case Operation::Add:
     case Operation::Subtract:
-      return SumOrDifference(OperationOf(op), a, b);
+      return SumOrDifference(OperationOf(op), a, b, places);
     case Operation::Divide:
-      return Quotient(a, b);
+      return Quotient(a, b, places);
     case Operation::Multiply:
-      return Product(a, b);
+      return Product(a, b, places);
     case Operation::Power:
-      return Power(a, b);
+      return Power(a, b, places);
   }
   return "";
 }

@@ -11,8 +11,8 @@ namespace orv {
 int Precedence(std::string_view op);
 
 // "-" subtracts, "+" adds, "/" divides, "^" raises to a power and every other
-// operator multiplies.
-std::string Apply(std::string_view a, std::string_view op, std::string_view b);
+// operator multiplies. A real result is rounded to places decimals.
+std::string Apply(std::string_view a, std::string_view op, std::string_view b, int places);
 
 // Results of an integer power beyond this many decimal digits are refused.
 constexpr long kMaxPowerDigits = 200000;

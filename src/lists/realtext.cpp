@@ -13,7 +13,6 @@
 
 #include "base/errors.h"
 #include "base/strings.h"
-#include "lists/compilesettings.h"
 #include "lists/evaluator.h"
 #include "lists/numberkinds.h"
 
@@ -98,10 +97,10 @@ long double ToReal(std::string_view text) {
   return value;
 }
 
-std::string FormatReal(long double x) {
+std::string FormatReal(long double x, int places) {
   constexpr int kSignificant = 18;
   if (!std::isfinite(x)) throw EOverflow();
-  int places = std::clamp(TheCompileSettings().decimalPlaces, 0, 18);
+  places = std::clamp(places, 0, 18);
   DecimalDigits d = DigitsOf(std::fabs(x), kSignificant);
   std::string sign = x < 0 ? "-" : "";
   if (d.intDigits > kSignificant) return sign + ExponentForm(d, true);

@@ -1,7 +1,6 @@
 #include "lists/viewconpiled.h"
 
 #include "lists/compile.h"
-#include "lists/compilesettings.h"
 #include "numbers/workbudget.h"
 
 namespace orv {
@@ -15,13 +14,13 @@ void AddFailures(std::vector<ViewLine>& view, const std::vector<CompiledLine>& l
 
 }  // namespace
 
-std::vector<ViewLine> CompiledViewLines(const BufferO& source) {
-  DecimalPlacesKeeper keeper;
+std::vector<ViewLine> CompiledViewLines(const BufferO& source, CompileSettings& settings) {
+  DecimalPlacesKeeper keeper(settings);
   WorkBudget budget(kListWork);
   std::vector<ViewLine> view;
   for (std::uint32_t i = 1; i <= source.Count(); ++i) {
     const std::string& line = source.Line(static_cast<LineNo>(i));
-    const CompiledSource compiled = CompileSourceLine(line);
+    const CompiledSource compiled = CompileSourceLine(line, settings);
     const bool failed = !compiled.lines.empty() && compiled.lines.front().error;
     switch (compiled.kind) {
       case SourceKind::Directive:
@@ -37,8 +36,8 @@ std::vector<ViewLine> CompiledViewLines(const BufferO& source) {
           AddFailures(view, compiled.lines);
         } else {
           // While script mode is off every line shows as the compile takes it.
-          view.push_back({line, TheCompileSettings().scriptMode ? ViewLineKind::Plain
-                                                                : ViewLineKind::Directive});
+          view.push_back(
+              {line, settings.scriptMode ? ViewLineKind::Plain : ViewLineKind::Directive});
         }
         break;
       case SourceKind::Expression:

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lists/buffers.h"
+#include "lists/compilesettings.h"
 
 namespace orv {
 
@@ -28,9 +29,9 @@ struct ViewLine {
 
 // Compiles the lines of source one by one as the compile does and as the view
 // shows them: the questions a test would ask, and under each line that cannot
-// be asked its error line. Script mode is taken as the last compile or view
-// left it and is left as the lines leave it; the decimal places are restored
-// at the end.
-std::vector<ViewLine> CompiledViewLines(const BufferO& source);
+// be asked its error line. Script mode is taken from the settings as the last
+// compile or view left it and is left as the lines leave it; the decimal
+// places are restored at the end.
+std::vector<ViewLine> CompiledViewLines(const BufferO& source, CompileSettings& settings);
 
 }  // namespace orv

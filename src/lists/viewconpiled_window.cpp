@@ -70,10 +70,11 @@ void AppendLine(QTextCursor& cursor, bool first, const ViewLine& line) {
 
 }  // namespace
 
-TCompiledView::TCompiledView(Dialogs& dialogs, QWidget* parent)
+TCompiledView::TCompiledView(Dialogs& dialogs, CompileSettings& settings, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowContextHelpButtonHint | Qt::WindowCloseButtonHint),
-      dialogs_(dialogs) {
+      dialogs_(dialogs),
+      settings_(settings) {
   setObjectName("CompiledView");
   setWindowTitle(Tr("TCompiledView", "Compiled Viewtest"));
 
@@ -122,7 +123,7 @@ int TCompiledView::ShowCompiled(const std::string& path) {
 }
 
 void TCompiledView::FillView(const BufferO& buffer) {
-  const std::vector<ViewLine> lines = CompiledViewLines(buffer);
+  const std::vector<ViewLine> lines = CompiledViewLines(buffer, settings_);
   RichEdit1->clear();
   QTextCursor cursor(RichEdit1->document());
   for (std::size_t i = 0; i < lines.size(); ++i) AppendLine(cursor, i == 0, lines[i]);

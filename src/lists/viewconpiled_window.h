@@ -6,6 +6,7 @@
 #include <string>
 
 #include "lists/buffers.h"
+#include "lists/compilesettings.h"
 
 class QPushButton;
 class QTextEdit;
@@ -18,7 +19,9 @@ class TCompiledView : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TCompiledView(Dialogs& dialogs, QWidget* parent = nullptr);
+  // The settings are the program's: the view starts in the script mode the
+  // last compile or view left.
+  TCompiledView(Dialogs& dialogs, CompileSettings& settings, QWidget* parent = nullptr);
 
   // Shows the lines of the file compiled; the file's lines are kept while the
   // window is open so Retry compiles them again. Returns the modal result.
@@ -31,6 +34,7 @@ class TCompiledView : public QDialog {
   void BitBtn1Click();
 
   Dialogs& dialogs_;
+  CompileSettings& settings_;
   QTextEdit* RichEdit1;
   QPushButton* BitBtn1;
   const BufferO* source_ = nullptr;

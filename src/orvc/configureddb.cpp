@@ -1,6 +1,7 @@
 #include "orvc/configureddb.h"
 
 #include <string>
+#include <utility>
 
 #include "app/databaseuse.h"
 #include "app/dbaccountconfig.h"
@@ -18,6 +19,7 @@ namespace {
 
 class ConfiguredDbHost : public ScoreDbHost {
  public:
+  explicit ConfiguredDbHost(DbAccount account) : account_(std::move(account)) {}
   std::string ScoreDbPath() override {
     return ConfiguredScoreDbPath(std::string(kMachineIni), RegistryFile());
   }
@@ -28,8 +30,10 @@ class ConfiguredDbHost : public ScoreDbHost {
   std::string CurrentDir() override { return {}; }
   bool QuitAllowed() override { return quit_; }
   void SetQuitAllowed() override { quit_ = true; }
+  DbAccount Account() override { return account_; }
 
  private:
+  DbAccount account_;
   bool quit_ = false;
 };
 
@@ -41,8 +45,7 @@ void WithConfiguredDatabase(const Invocation& inv,
   if (!DirExists(p.programDir)) {
     throw CommandError{"the program directory " + p.programDir + " does not exist", 1};
   }
-  ConfiguredDbHost host;
-  if (host.ScoreDbPath().empty()) {
+  if (ConfiguredScoreDbPath(std::string(kMachineIni), RegistryFile()).empty()) {
     throw CommandError{"no score database is named (scoreDB) in " + RegistryFile() + " or " +
                            std::string(kMachineIni),
                        1};
@@ -50,6 +53,7 @@ void WithConfiguredDatabase(const Invocation& inv,
   try {
     const DatabaseUse databases;
     ConsoleDialogs dialogs(*inv.err);
+    ConfiguredDbHost host(databases.Account());
     ScoreDatabase database(dialogs, host);
     if (!database.ConectDB()) {
       throw CommandError{"cannot open the score database " + host.ScoreDbPath(), 1};

@@ -26,7 +26,7 @@
 #include "orvc/command.h"
 #include "orvc/programdirectory.h"
 #include "scores/backupservice.h"
-#include "scores/dbaccount.h"
+#include "scores/firebird/dbaccount.h"
 #include "scores/firebird/engineerror.h"
 #include "scores/firebird/fbclient.h"
 #include "scores/firebird/qtconnection.h"
@@ -65,13 +65,13 @@ std::string DatabaseArg(const Invocation& inv, std::size_t i) {
 // A connection of its own, closed and removed at the end.
 class Connection {
  public:
-  explicit Connection(const std::string& path) {
-    QSqlDatabase db = AddEngineConnection(kName);
+  Connection(const std::string& path, const DbAccount& account) {
+    QSqlDatabase db = AddEngineConnection(kName, account);
     db.setDatabaseName(QString::fromStdString(path));
     if (!db.open()) {
       // Qt's driver gives only the SQL code; the engine's own words come from
       // one more attempt through the client library.
-      const std::optional<EngineError> error = ProbeAttach(path);
+      const std::optional<EngineError> error = ProbeAttach(path, account);
       throw CommandError{"cannot connect to " + path + ": " +
                              OneLine(error ? error->message : db.lastError().text().toStdString()),
                          1};
@@ -110,18 +110,18 @@ class Connection {
   static constexpr char kName[] = "orvc-db";
 };
 
-int Create(const Invocation& inv) {
+int Create(const Invocation& inv, const DbAccount& account) {
   if (inv.args.size() > 2) throw CommandError{std::string("usage: ") + kUsage};
   const std::string db = DatabaseArg(inv, 1);
-  CreateScoreDatabase(db);
+  CreateScoreDatabase(db, account);
   *inv.out << "Made the score database " << db << "\n";
   return 0;
 }
 
-int Check(const Invocation& inv) {
+int Check(const Invocation& inv, const DbAccount& account) {
   if (inv.args.size() > 2) throw CommandError{std::string("usage: ") + kUsage};
   const std::string db = DatabaseArg(inv, 1);
-  const Connection c(db);
+  const Connection c(db, account);
   const QString version =
       c.Value(QStringLiteral("SELECT rdb$get_context('SYSTEM', 'ENGINE_VERSION') FROM "
                              "rdb$database"))
@@ -167,10 +167,10 @@ int Check(const Invocation& inv) {
   return 0;
 }
 
-int Upgrade(const Invocation& inv) {
+int Upgrade(const Invocation& inv, const DbAccount& account) {
   if (inv.args.size() > 2) throw CommandError{std::string("usage: ") + kUsage};
   const std::string db = DatabaseArg(inv, 1);
-  const Connection c(db);
+  const Connection c(db, account);
   QSqlDatabase connection = c.Db();
   const int before = ScoreSchemaVersion(connection);
   UpgradeScoreSchema(connection);
@@ -182,10 +182,10 @@ int Upgrade(const Invocation& inv) {
 }
 
 // The learners' account gets the schema's rights again and no others.
-int Learner(const Invocation& inv) {
+int Learner(const Invocation& inv, const DbAccount& account) {
   if (inv.args.size() > 2) throw CommandError{std::string("usage: ") + kUsage};
   const std::string db = DatabaseArg(inv, 1);
-  const Connection c(db);
+  const Connection c(db, account);
   QSqlDatabase connection = c.Db();
   ResetLearnerRights(connection);
   *inv.out << kLearnerAccount << " may add answers, scores and sounds to " << db
@@ -193,22 +193,22 @@ int Learner(const Invocation& inv) {
   return 0;
 }
 
-int Backup(const Invocation& inv) {
+int Backup(const Invocation& inv, const DbAccount& account) {
   if (inv.args.size() < 2 || inv.args.size() > 3) {
     throw CommandError{std::string("usage: ") + kUsage};
   }
   const std::string file = inv.args[1];
   const std::string db = DatabaseArg(inv, 2);
-  BackupDatabase(db, file);
+  BackupDatabase(db, file, account);
   *inv.out << "Backed up " << db << " to " << file << "\n";
   return 0;
 }
 
-int Restore(const Invocation& inv) {
+int Restore(const Invocation& inv, const DbAccount& account) {
   if (inv.args.size() != 3) throw CommandError{std::string("usage: ") + kUsage};
   const std::string file = inv.args[1];
   const std::string db = DatabaseArg(inv, 2);
-  RestoreDatabase(file, db);
+  RestoreDatabase(file, db, account);
   *inv.out << "Restored " << file << " to " << db << "\n";
   return 0;
 }
@@ -216,20 +216,21 @@ int Restore(const Invocation& inv) {
 int Dispatch(const Invocation& inv) {
   if (inv.args.empty()) throw CommandError{std::string("usage: ") + kUsage};
   const std::string& what = inv.args[0];
-  const CommandFn action = what == "create"    ? Create
-                           : what == "check"   ? Check
-                           : what == "upgrade" ? Upgrade
-                           : what == "learner" ? Learner
-                           : what == "backup"  ? Backup
-                           : what == "restore" ? Restore
-                                               : nullptr;
+  using Action = int (*)(const Invocation&, const DbAccount&);
+  const Action action = what == "create"    ? Create
+                        : what == "check"   ? Check
+                        : what == "upgrade" ? Upgrade
+                        : what == "learner" ? Learner
+                        : what == "backup"  ? Backup
+                        : what == "restore" ? Restore
+                                            : nullptr;
   if (action == nullptr) {
     throw CommandError{"unknown db command \"" + what + "\"; usage: " + kUsage};
   }
   UseProgramDirectory(inv);
   try {
     const DatabaseUse databases;
-    return action(inv);
+    return action(inv, databases.Account());
   } catch (const E_Orv_Error& e) {
     throw CommandError{OneLine(e.what()), 1};
   }

@@ -154,7 +154,7 @@ int Run(const Invocation& inv) {
   MakeUsersFolder(p.programDir);
   try {
     const DatabaseUse databases;
-    CreateScoreDatabase(NativePath(database));
+    CreateScoreDatabase(NativePath(database), databases.Account());
   } catch (const E_Orv_Error& e) {
     throw CommandError{e.what(), 1};
   }

@@ -23,7 +23,7 @@ int WithSoundStore(const Invocation& inv, const std::function<int(SoundStore&)>&
   QCoreApplication app(argc, argv);
   const DatabaseUse databases;
   ConsoleDialogs dialogs(*inv.err);
-  ProgramScoreDbHost host;
+  ProgramScoreDbHost host(databases.Account());
   ScoreDatabase database(dialogs, host);
   if (!database.ConectDB()) throw CommandError{"could not open the score database", 1};
   SoundStore sounds(database, dialogs);

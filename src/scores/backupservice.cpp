@@ -17,7 +17,7 @@
 #include <utility>
 
 #include "files/filelayer.h"
-#include "scores/dbaccount.h"
+#include "scores/firebird/dbaccount.h"
 #include "scores/firebird/engineerror.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbclient.h"
@@ -77,12 +77,12 @@ class NoTerminal {
 
 class Service {
  public:
-  explicit Service(const std::string& manager) {
+  Service(const std::string& manager, const DbAccount& account) {
     RequirePreparedEngine();
     ParameterBlock spb(isc_spb_version);
     spb.Byte(isc_spb_current_version);
-    spb.Text(isc_spb_user_name, DatabaseAccount().user, "The database user name");
-    spb.Text(isc_spb_password, DatabaseAccount().password, "The database password");
+    spb.Text(isc_spb_user_name, account.user, "The database user name");
+    spb.Text(isc_spb_password, account.password, "The database password");
     ISC_STATUS_ARRAY status;
     if (isc_service_attach(status, 0, manager.c_str(), &handle_, spb.Size(), spb.Data()) != 0) {
       RaiseEngineError(status, "Cannot reach the service manager " + manager);
@@ -182,29 +182,32 @@ class Service {
   isc_svc_handle handle_ = 0;
 };
 
-void RunBackup(const std::string& db, const std::string& file, const std::string& what) {
+void RunBackup(const std::string& db, const std::string& file, const std::string& what,
+               const DbAccount& account) {
   const ServiceTarget target = TargetOf(db);
   ParameterBlock action(isc_action_svc_backup);
   action.Text(isc_spb_dbname, target.path, "The database's path", true);
   action.Text(isc_spb_bkp_file, file, "The backup's path", true);
   // Verbose output, so the service's lines show when it has finished.
   action.Byte(isc_spb_verbose);
-  Service(target.manager).Run(action, what);
+  Service(target.manager, account).Run(action, what);
 }
 
-void RunRestore(const std::string& file, const std::string& db, const std::string& what) {
+void RunRestore(const std::string& file, const std::string& db, const std::string& what,
+                const DbAccount& account) {
   const ServiceTarget target = TargetOf(db);
   ParameterBlock action(isc_action_svc_restore);
   action.Text(isc_spb_bkp_file, file, "The backup's path", true);
   action.Text(isc_spb_dbname, target.path, "The database's path", true);
   action.Number(isc_spb_options, isc_spb_res_create);
   action.Byte(isc_spb_verbose);
-  Service(target.manager).Run(action, what);
+  Service(target.manager, account).Run(action, what);
 }
 
 // A server's backup comes to this process and is written here, so the file
 // is this account's own, however the server runs.
-void StreamBackup(const std::string& db, const std::string& file, const std::string& what) {
+void StreamBackup(const std::string& db, const std::string& file, const std::string& what,
+                  const DbAccount& account) {
   const ServiceTarget target = TargetOf(db);
   ParameterBlock action(isc_action_svc_backup);
   action.Text(isc_spb_dbname, target.path, "The database's path", true);
@@ -212,7 +215,7 @@ void StreamBackup(const std::string& db, const std::string& file, const std::str
   const int fd = ::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
   if (fd < 0) throw E_DB_Error(what + ": " + std::strerror(errno));
   try {
-    Service(target.manager).Stream(action, fd, what);
+    Service(target.manager, account).Stream(action, fd, what);
   } catch (...) {
     ::close(fd);
     throw;
@@ -223,11 +226,11 @@ void StreamBackup(const std::string& db, const std::string& file, const std::str
 // A restore brings the new database online only as its last step; one that
 // the backup's end or a damaged record stopped half-way stays shut down,
 // and on some failures (a backup cut short) the service reports nothing.
-void RequireOnline(const std::string& db, const std::string& what) {
+void RequireOnline(const std::string& db, const std::string& what, const DbAccount& account) {
   const QString name = QStringLiteral("orv-restored");
   std::string problem;
   {
-    QSqlDatabase connection = AddEngineConnection(name);
+    QSqlDatabase connection = AddEngineConnection(name, account);
     connection.setDatabaseName(QString::fromStdString(db));
     if (!connection.open()) {
       problem = "the restored database cannot be opened";
@@ -303,7 +306,7 @@ void SyncFile(const std::string& path) {
 
 }  // namespace
 
-void BackupDatabase(const std::string& db, const std::string& file) {
+void BackupDatabase(const std::string& db, const std::string& file, const DbAccount& account) {
   const std::string what = "Cannot back up " + db + " to " + file;
   // A backup is written beside the file and renamed over it once whole: a
   // failed one leaves an older backup as it was. A server's database file is
@@ -312,10 +315,10 @@ void BackupDatabase(const std::string& db, const std::string& file) {
   const bool local = IsLocalDatabasePath(db);
   MakeEmptyFile(part.Path(), local ? BackupMode(db) : S_IRUSR | S_IWUSR, what);
   if (local) {
-    RunBackup(db, part.Path(), what);
+    RunBackup(db, part.Path(), what, account);
     SyncFile(part.Path());
   } else {
-    StreamBackup(db, part.Path(), what);
+    StreamBackup(db, part.Path(), what, account);
   }
   if (::rename(part.Path().c_str(), file.c_str()) != 0) {
     throw E_DB_Error(what + ": " + std::strerror(errno));
@@ -323,17 +326,17 @@ void BackupDatabase(const std::string& db, const std::string& file) {
   part.Keep();
 }
 
-void RestoreDatabase(const std::string& file, const std::string& db) {
+void RestoreDatabase(const std::string& file, const std::string& db, const DbAccount& account) {
   const std::string what = "Cannot restore " + file + " to " + db;
   if (!IsLocalDatabasePath(db)) {
-    if (!ProbeAttach(db)) throw E_DB_Error(what + ": the database exists already");
+    if (!ProbeAttach(db, account)) throw E_DB_Error(what + ": the database exists already");
     try {
-      RunRestore(file, db, what);
-      RequireOnline(db, what);
+      RunRestore(file, db, what, account);
+      RequireOnline(db, what, account);
     } catch (const E_DB_Error&) {
       // Only the database this restore made is there to remove: an existing
       // one was refused above, and the service never replaces one.
-      DropDatabase(db);
+      DropDatabase(db, account);
       throw;
     }
     return;
@@ -343,8 +346,8 @@ void RestoreDatabase(const std::string& file, const std::string& db) {
   // target once whole: a failed restore leaves nothing, and a file that
   // appeared there meanwhile is not replaced.
   PartFile part(FreeNameBeside(db, "restoring"));
-  RunRestore(file, part.Path(), what);
-  RequireOnline(part.Path(), what);
+  RunRestore(file, part.Path(), what, account);
+  RequireOnline(part.Path(), what, account);
   MakeFilePrivate(part.Path());
   SyncFile(part.Path());
   if (::link(part.Path().c_str(), db.c_str()) != 0) {

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "scores/dbaccount.h"
+#include "scores/firebird/dbaccount.h"
 #include "scores/firebird/engineerror.h"
 #include "scores/firebird/owntransaction.h"
 #include "scores/firebird/schema.h"

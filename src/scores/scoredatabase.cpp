@@ -74,7 +74,7 @@ std::string CannotChooseText(const std::string& path, std::int32_t level,
 ScoreDatabase::ScoreDatabase(Dialogs& dialogs, ScoreDbHost& host) : dialogs_(dialogs), host_(host) {
   static std::atomic<int> serial{0};
   connectionName_ = QStringLiteral("orv-score-%1").arg(++serial);
-  db_ = AddEngineConnection(connectionName_);
+  db_ = AddEngineConnection(connectionName_, host_.Account());
 }
 
 ScoreDatabase::~ScoreDatabase() {
@@ -175,7 +175,8 @@ void ScoreDatabase::UpgradeOnConnect() {
 // one more attempt through the client library itself.
 bool ScoreDatabase::ConnectFailed(const std::string& path) {
   if (db_.isOpen()) db_.close();
-  if (std::optional<EngineError> error = ProbeAttach(path)) ShowEngineError(*error);
+  if (std::optional<EngineError> error = ProbeAttach(path, host_.Account()))
+    ShowEngineError(*error);
   return false;
 }
 
@@ -198,7 +199,7 @@ bool ScoreDatabase::OfferNewDatabase(const std::string& path) {
     return true;
   }
   try {
-    CreateScoreDatabase(path);
+    CreateScoreDatabase(path, host_.Account());
     return true;
   } catch (const E_DB_Error& e) {
     ShowEngineError(e.engine());

@@ -1,9 +1,11 @@
 #pragma once
 // What the score database needs from the rest of the program: the stored
-// database path, the program directory, the current user's level and the
+// database path, the account, the program directory, the current user's level and the
 // level needed to change the database, the current list folder, and the flag
 // that lets the main window close.
 #include <string>
+
+#include "scores/firebird/dbaccount.h"
 
 namespace orv {
 
@@ -22,6 +24,8 @@ class ScoreDbHost {
   virtual int ChangeDbLevel() = 0;
   // CurrentDir of the user's start-up settings: empty or ending in "\".
   virtual std::string CurrentDir() = 0;
+  // The account every attachment uses.
+  virtual DbAccount Account() = 0;
   // QuitAllowed of the main window.
   virtual bool QuitAllowed() = 0;
   virtual void SetQuitAllowed() = 0;

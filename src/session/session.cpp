@@ -66,12 +66,13 @@ class TestRun final : public AnswerButtons {
  public:
   // A test of the list at listPath, or with plan a review logged under listPath.
   TestRun(SessionWindows& windows, SessionSounds& sounds, ScoreLog& log, Dialogs& dialogs,
-          const SessionSettings& settings, const std::string& userName, const std::string& listPath,
-          const ReviewPlan* plan = nullptr)
+          CompileSettings& compile, const SessionSettings& settings, const std::string& userName,
+          const std::string& listPath, const ReviewPlan* plan = nullptr)
       : windows_(windows),
         sounds_(sounds),
         log_(log),
         dialogs_(dialogs),
+        compile_(compile),
         settings_(settings),
         user_(userName),
         listPath_(Upper(listPath)),
@@ -143,7 +144,7 @@ class TestRun final : public AnswerButtons {
     if (!CleanListFile(source, IsNameList(listPath_))) SaveListFile(source, listPath_);
     list_ = std::move(source.lines);
     testDay_ = ListTestDay(list_);
-    CompileList(list_, dialogs_, &places_, &policies_, &items_);
+    CompileList(list_, dialogs_, &places_, &policies_, &items_, &compile_);
     StopIfEnding();
     if (!noSort) list_.Sort();
     inOrder_ = settings_.inOrder || noSort;
@@ -387,6 +388,7 @@ class TestRun final : public AnswerButtons {
   SessionSounds& sounds_;
   ScoreLog& log_;
   Dialogs& dialogs_;
+  CompileSettings& compile_;
   const SessionSettings& settings_;
   const std::string user_;
   const std::string listPath_;
@@ -432,7 +434,7 @@ void TestSession::RunTest(const std::string& listPath, const std::string& userNa
                           const SessionSettings& settings) {
   if (testRunning) return;
   RunningFlag running;
-  TestRun run(windows_, sounds_, log_, dialogs_, settings, userName, listPath);
+  TestRun run(windows_, sounds_, log_, dialogs_, compile_, settings, userName, listPath);
   RunToEnd(run);
 }
 
@@ -440,7 +442,8 @@ void TestSession::RunReview(const ReviewPlan& plan, const std::string& userName,
                             const SessionSettings& settings) {
   if (testRunning) return;
   RunningFlag running;
-  TestRun run(windows_, sounds_, log_, dialogs_, settings, userName, kReviewListName, &plan);
+  TestRun run(windows_, sounds_, log_, dialogs_, compile_, settings, userName, kReviewListName,
+              &plan);
   RunToEnd(run);
 }
 

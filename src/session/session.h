@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/dialogs.h"
+#include "lists/compilesettings.h"
 #include "session/ports.h"
 #include "session/reviewplan.h"
 
@@ -13,8 +14,11 @@ namespace orv {
 
 class TestSession {
  public:
-  TestSession(SessionWindows& windows, SessionSounds& sounds, ScoreLog& log, Dialogs& dialogs)
-      : windows_(windows), sounds_(sounds), log_(log), dialogs_(dialogs) {}
+  // Each list is compiled with compile, which leaves the script mode the
+  // compiled view starts with.
+  TestSession(SessionWindows& windows, SessionSounds& sounds, ScoreLog& log, Dialogs& dialogs,
+              CompileSettings& compile)
+      : windows_(windows), sounds_(sounds), log_(log), dialogs_(dialogs), compile_(compile) {}
 
   // Runs one whole test on the list for the user. Every outcome is shown to
   // the user. Does nothing while a test is already running.
@@ -33,6 +37,7 @@ class TestSession {
   SessionSounds& sounds_;
   ScoreLog& log_;
   Dialogs& dialogs_;
+  CompileSettings& compile_;
 };
 
 // The answer window's progress line.

@@ -22,7 +22,7 @@ namespace {
 class ListCommands : public ::testing::Test, public test::MainFormFixture {
  protected:
   ListCommands()
-      : view(dialogs),
+      : view(dialogs, compile),
         editHost(Users()),
         editor(editHost, dialogs, view),
         editUsers(Users(), dialogs) {
@@ -34,6 +34,7 @@ class ListCommands : public ::testing::Test, public test::MainFormFixture {
 
   TOpenFileForm openFile;
   TChDir chDir;
+  CompileSettings compile;
   TCompiledView view;
   ProgramListEditHost editHost;
   TEditOrv editor;

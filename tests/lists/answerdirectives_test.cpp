@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "lists/compile.h"
-#include "lists/compilesettings.h"
 #include "support/buffer_lines.h"
 
 namespace orv {
@@ -18,7 +17,6 @@ namespace {
 using V = std::vector<std::string>;
 
 TEST(AnswerDirectives, EachLineCarriesThePolicyInForce) {
-  TheCompileSettings() = CompileSettings{};
   AnswerPolicies policies;
   const BufferO source = test::BufferOf({"apple", "$IGNORECASE", "Paris", "$alternatives on",
                                          "grey;gray", "$ignorecaseOFF", "$script", "$1+1",

@@ -26,18 +26,16 @@ std::string Warning(int count) {
 
 class Compile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    TheCompileSettings() = CompileSettings{};
-    SeedRandom(7);
-  }
+  void SetUp() override { SeedRandom(7); }
 
   V Run(const V& source) {
     BufferO buffer = test::BufferOf(source);
-    count = CompileList(buffer, dialogs);
+    count = CompileList(buffer, dialogs, nullptr, nullptr, nullptr, &settings);
     return test::LinesOf(buffer);
   }
 
   test::FakeDialogs dialogs;
+  CompileSettings settings;
   std::size_t count = 0;
 };
 
@@ -52,7 +50,7 @@ TEST_F(Compile, WorkedExample) {
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Warning);
   EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::Ok);
   EXPECT_EQ(dialogs.messages[0].text, Warning(1));
-  EXPECT_EQ(TheCompileSettings().decimalPlaces, 3);
+  EXPECT_EQ(settings.decimalPlaces, 3);
 }
 
 TEST_F(Compile, WithoutScriptModeEveryLineButDirectivesIsAPlainEntry) {
@@ -78,7 +76,7 @@ TEST_F(Compile, ScriptDirectivesInAnyLetterCase) {
 
 TEST_F(Compile, ScriptModeIsOffAtTheStartOfEveryCompile) {
   Run({"$script"});
-  EXPECT_TRUE(TheCompileSettings().scriptMode) << "left as the last directive set it";
+  EXPECT_TRUE(settings.scriptMode) << "left as the last directive set it";
   EXPECT_EQ(Run({"$3+4"}), V{"$3+4"});
 }
 
@@ -94,25 +92,25 @@ TEST_F(Compile, DecimalPointsDirective) {
   };
   for (const auto& [directive, expected] : cases) {
     EXPECT_EQ(Run({"$script", directive, "$1/3.0"}), V{expected}) << directive;
-    EXPECT_EQ(TheCompileSettings().decimalPlaces, 3) << "restored after " << directive;
+    EXPECT_EQ(settings.decimalPlaces, 3) << "restored after " << directive;
   }
 }
 
 TEST_F(Compile, DecimalPlacesComeBackAfterEachCompile) {
-  TheCompileSettings().decimalPlaces = 5;
+  settings.decimalPlaces = 5;
   EXPECT_EQ(Run({"$script", "$1/3.0", "$Decimal points 1", "$1/3.0"}),
             (V{"1/3.0|0.33333", "1/3.0|0.3"}));
-  EXPECT_EQ(TheCompileSettings().decimalPlaces, 5);
+  EXPECT_EQ(settings.decimalPlaces, 5);
   EXPECT_EQ(Run({"$script", "$2/3.0"}), V{"2/3.0|0.66667"});
 }
 
 TEST_F(Compile, DecimalPointsWithoutDigitIsAnErrorLineAndTheRestCompiles) {
-  TheCompileSettings().decimalPlaces = 4;
+  settings.decimalPlaces = 4;
   EXPECT_EQ(Run({"apple", "$script", "$Decimal points 2", "$Decimal points", "$1/3.0"}),
             (V{"apple", "1/3.0|0.33"}));
   EXPECT_EQ(count, 1u);
-  EXPECT_EQ(TheCompileSettings().decimalPlaces, 4);
-  EXPECT_THROW(ApplyDirective("$Decimal points two"), EConvertError);
+  EXPECT_EQ(settings.decimalPlaces, 4);
+  EXPECT_THROW(ApplyDirective("$Decimal points two", settings), EConvertError);
 }
 
 // Every line no typed answer can satisfy, and every line whose arithmetic
@@ -201,19 +199,18 @@ TEST_F(Compile, Directives) {
        {"", "$", "$scrip", "$Decimal point", " $script", "script", "$Randomize", "x$noSort"}) {
     EXPECT_FALSE(IsDirective(line)) << line;
   }
-  TheCompileSettings().scriptMode = false;
-  EXPECT_FALSE(ApplyDirective("$3+4"));
-  EXPECT_FALSE(ApplyDirective("apple"));
-  EXPECT_TRUE(ApplyDirective("$noSort"));
-  EXPECT_TRUE(ApplyDirective("$RandomizeExpandOn"));
-  EXPECT_EQ(TheCompileSettings().scriptMode, false);
-  EXPECT_EQ(TheCompileSettings().decimalPlaces, 3);
-  EXPECT_TRUE(ApplyDirective("$Script"));
-  EXPECT_TRUE(TheCompileSettings().scriptMode);
-  EXPECT_TRUE(ApplyDirective("$ScriptOff"));
-  EXPECT_FALSE(TheCompileSettings().scriptMode);
-  EXPECT_TRUE(ApplyDirective("$Decimal points 7"));
-  EXPECT_EQ(TheCompileSettings().decimalPlaces, 7);
+  EXPECT_FALSE(ApplyDirective("$3+4", settings));
+  EXPECT_FALSE(ApplyDirective("apple", settings));
+  EXPECT_TRUE(ApplyDirective("$noSort", settings));
+  EXPECT_TRUE(ApplyDirective("$RandomizeExpandOn", settings));
+  EXPECT_EQ(settings.scriptMode, false);
+  EXPECT_EQ(settings.decimalPlaces, 3);
+  EXPECT_TRUE(ApplyDirective("$Script", settings));
+  EXPECT_TRUE(settings.scriptMode);
+  EXPECT_TRUE(ApplyDirective("$ScriptOff", settings));
+  EXPECT_FALSE(settings.scriptMode);
+  EXPECT_TRUE(ApplyDirective("$Decimal points 7", settings));
+  EXPECT_EQ(settings.decimalPlaces, 7);
 }
 
 TEST_F(Compile, FullListOfSixtyFiveThousandQuestions) {

@@ -54,11 +54,10 @@ struct Host : ListEditHost {
 
 class EditorWindow : public ::testing::Test {
  protected:
-  EditorWindow() : savedCompile_(TheCompileSettings()) {
+  EditorWindow() {
     host_.programDir = dir_.Str();
     dir_.Write("orv.orv/ann.orv/sums.orv", "apple\r\nbanana|yellow\r\n");
   }
-  ~EditorWindow() override { TheCompileSettings() = savedCompile_; }
 
   // The editor for a user of the standard set.
   TEditOrv& EditorFor(const std::string& who) {
@@ -72,12 +71,10 @@ class EditorWindow : public ::testing::Test {
 
   test::TempDir dir_;
   test::FakeDialogs dialogs_;
-  TCompiledView view_{dialogs_};
+  CompileSettings compile_;
+  TCompiledView view_{dialogs_, compile_};
   Host host_;
   std::unique_ptr<TEditOrv> editor_;
-
- private:
-  CompileSettings savedCompile_;
 };
 
 TEST_F(EditorWindow, WithoutAnOwnerFileOnlyASuperUserGetsIn) {

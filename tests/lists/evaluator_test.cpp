@@ -12,7 +12,6 @@
 
 #include "base/errors.h"
 #include "base/strings.h"
-#include "lists/compilesettings.h"
 #include "lists/mstack.h"
 #include "lists/scanning.h"
 #include "numbers/workbudget.h"
@@ -22,16 +21,11 @@ namespace {
 
 using Cases = std::vector<std::pair<const char*, const char*>>;
 
-// Decimal places as the program starts with them, restored after each test.
-class EvaluatorTest : public ::testing::Test {
- protected:
-  void SetUp() override { TheCompileSettings().decimalPlaces = 3; }
-  void TearDown() override { TheCompileSettings().decimalPlaces = 3; }
-};
+using EvaluatorTest = ::testing::Test;
 
 // The answer as a compiled line shows it: without parentheses.
-std::string Answer(std::string_view expression) {
-  return DropChars(Evaluate(expression), "()");
+std::string Answer(std::string_view expression, int places = kStartDecimalPlaces) {
+  return DropChars(Evaluate(expression, places), "()");
 }
 
 void ExpectAnswers(const Cases& cases) {
@@ -123,39 +117,35 @@ TEST_F(EvaluatorTest, OperandsOfNoKnownKind) {
 }
 
 TEST_F(EvaluatorTest, DecimalPlacesShapeRealAnswers) {
-  TheCompileSettings().decimalPlaces = 0;
-  EXPECT_EQ(Answer("1/3.0"), "0");
-  EXPECT_EQ(FormatReal(3.5L), "4");
-  EXPECT_EQ(FormatReal(2.5L), "3");
-  EXPECT_EQ(FormatReal(-2.5L), "-3");
-  EXPECT_EQ(FormatReal(0.4L), "0");
-  TheCompileSettings().decimalPlaces = 2;
-  EXPECT_EQ(FormatReal(0.125L), "0.13");
-  EXPECT_EQ(FormatReal(1.005L), "1.01");
-  EXPECT_EQ(FormatReal(9.999L), "10.");
-  EXPECT_EQ(FormatReal(-0.001L), "0.");
-  EXPECT_EQ(FormatReal(0.05L), "0.05");
-  TheCompileSettings().decimalPlaces = 18;
-  EXPECT_EQ(FormatReal(2.0L / 3.0L), "0.666666666666666667");
-  EXPECT_EQ(FormatReal(123456789.123456789123L), "123456789.123456789");
-  EXPECT_EQ(FormatReal(1e-19L), "0.");
-  EXPECT_EQ(FormatReal(-1234.5L), "-1234.5");
+  EXPECT_EQ(Answer("1/3.0", 0), "0");
+  EXPECT_EQ(FormatReal(3.5L, 0), "4");
+  EXPECT_EQ(FormatReal(2.5L, 0), "3");
+  EXPECT_EQ(FormatReal(-2.5L, 0), "-3");
+  EXPECT_EQ(FormatReal(0.4L, 0), "0");
+  EXPECT_EQ(FormatReal(0.125L, 2), "0.13");
+  EXPECT_EQ(FormatReal(1.005L, 2), "1.01");
+  EXPECT_EQ(FormatReal(9.999L, 2), "10.");
+  EXPECT_EQ(FormatReal(-0.001L, 2), "0.");
+  EXPECT_EQ(FormatReal(0.05L, 2), "0.05");
+  EXPECT_EQ(FormatReal(2.0L / 3.0L, 18), "0.666666666666666667");
+  EXPECT_EQ(FormatReal(123456789.123456789123L, 18), "123456789.123456789");
+  EXPECT_EQ(FormatReal(1e-19L, 18), "0.");
+  EXPECT_EQ(FormatReal(-1234.5L, 18), "-1234.5");
 }
 
 TEST_F(EvaluatorTest, HugeRealsUseTheExponentFormAndReadBack) {
-  EXPECT_EQ(FormatReal(1e20L), "1.E20");
-  EXPECT_EQ(FormatReal(-2.5e30L), "-2.5E30");
+  EXPECT_EQ(FormatReal(1e20L, 3), "1.E20");
+  EXPECT_EQ(FormatReal(-2.5e30L, 3), "-2.5E30");
   EXPECT_EQ(Answer("(1e19x10.0)/1e19"), "10.");
 }
 
 TEST_F(EvaluatorTest, AnswersReadBackAsTheSameReal) {
-  TheCompileSettings().decimalPlaces = 18;
   std::mt19937_64 random(20240611);
   std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
   std::uniform_int_distribution<int> exponent(-12, 17);
   for (int i = 0; i < 2000; ++i) {
     long double x = mantissa(random) * std::pow(10.0L, exponent(random));
-    std::string text = FormatReal(x);
+    std::string text = FormatReal(x, 18);
     long double back = ToReal(text);
     // 18 decimals after the point, or 18 significant digits, whichever is coarser.
     long double tolerance = std::max(std::fabs(x) * 1e-17L, 6e-19L);

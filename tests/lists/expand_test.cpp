@@ -13,7 +13,6 @@
 
 #include "base/errors.h"
 #include "base/strings.h"
-#include "lists/compilesettings.h"
 #include "lists/evaluatelines.h"
 #include "lists/random.h"
 #include "support/buffer_lines.h"
@@ -77,10 +76,7 @@ void ExpandByDefinition(BufferO& output, const std::string& source) {
 
 class ExpressionLine : public ::testing::Test {
  protected:
-  void SetUp() override {
-    TheCompileSettings() = CompileSettings{};
-    SeedRandom(12345);
-  }
+  void SetUp() override { SeedRandom(12345); }
 };
 
 using V = std::vector<std::string>;
@@ -272,7 +268,6 @@ TEST_F(ExpressionLine, DecimalPlacesCallCountsForItsLineOnly) {
   lines.Add("$fpoint (0) 2.5+1");
   EvaluateLines(lines);
   EXPECT_EQ(test::LinesOf(lines), (V{"FPoint(2)2/3.0|0.67", "2/3.0|0.667", "fpoint (0) 2.5+1|4"}));
-  EXPECT_EQ(TheCompileSettings().decimalPlaces, 3);
   const char* bad = "//error the number of decimal points should be 0 to 18";
   EXPECT_EQ(Compiled("$FPoint(19)1"), V{bad});
   EXPECT_EQ(Compiled("$FPoint(-1)1"), V{bad});
@@ -280,7 +275,6 @@ TEST_F(ExpressionLine, DecimalPlacesCallCountsForItsLineOnly) {
   EXPECT_EQ(Compiled("$1+FPoint(2"), V{"//error function marked with ^ needs \")\" 1+^FPOINT(:2"});
   // Only the first call is applied; a second fails the character check.
   EXPECT_EQ(Compiled("$FPoint(1)FPoint(2)1"), V{"//unexpected error in line:FPoint(2)1"});
-  EXPECT_EQ(TheCompileSettings().decimalPlaces, 3);
 }
 
 TEST_F(ExpressionLine, ErrorTextsAreNotResolvedAgain) {

@@ -7,7 +7,6 @@
 #include <set>
 
 #include "base/errors.h"
-#include "lists/compilesettings.h"
 #include "lists/evaluatelines.h"
 #include "lists/random.h"
 
@@ -16,10 +15,7 @@ namespace {
 
 class RandomNumbers : public ::testing::Test {
  protected:
-  void SetUp() override {
-    TheCompileSettings() = CompileSettings{};
-    SeedRandom(99);
-  }
+  void SetUp() override { SeedRandom(99); }
 };
 
 TEST_F(RandomNumbers, IntegerBoundsCoverTheRangeInclusively) {
@@ -124,19 +120,21 @@ TEST_F(RandomNumbers, ResolveGroupsKeepsTextAroundGroups) {
 }
 
 TEST_F(RandomNumbers, ApplyFPointSetsThePlacesAndRemovesTheCall) {
-  EXPECT_EQ(ApplyFPoint("2+3"), "2+3");
-  EXPECT_EQ(TheCompileSettings().decimalPlaces, 3);
-  EXPECT_EQ(ApplyFPoint("1/3.0FPOINT ( 5 )"), "1/3.0");
-  EXPECT_EQ(TheCompileSettings().decimalPlaces, 5);
-  EXPECT_EQ(ApplyFPoint("FPoint(FPoint(1)2x3)7"), "7");
-  EXPECT_EQ(TheCompileSettings().decimalPlaces, 6);
-  EXPECT_EQ(ApplyFPoint("fpoint 2+FPoint(18)"), "fpoint 2+")
+  int places = kStartDecimalPlaces;
+  EXPECT_EQ(ApplyFPoint("2+3", places), "2+3");
+  EXPECT_EQ(places, 3);
+  EXPECT_EQ(ApplyFPoint("1/3.0FPOINT ( 5 )", places), "1/3.0");
+  EXPECT_EQ(places, 5);
+  EXPECT_EQ(ApplyFPoint("FPoint(FPoint(1)2x3)7", places), "7");
+  EXPECT_EQ(places, 6);
+  EXPECT_EQ(ApplyFPoint("fpoint 2+FPoint(18)", places), "fpoint 2+")
       << "the first call with a \"(\" counts";
-  EXPECT_EQ(TheCompileSettings().decimalPlaces, 18);
-  EXPECT_EQ(ApplyFPoint("FPoint(0)"), "");
-  EXPECT_EQ(TheCompileSettings().decimalPlaces, 0);
-  EXPECT_EQ(ApplyFPoint("FPoint(40/2)"), "//error the number of decimal points should be 0 to 18");
-  EXPECT_EQ(TheCompileSettings().decimalPlaces, 0) << "unchanged by a bad count";
+  EXPECT_EQ(places, 18);
+  EXPECT_EQ(ApplyFPoint("FPoint(0)", places), "");
+  EXPECT_EQ(places, 0);
+  EXPECT_EQ(ApplyFPoint("FPoint(40/2)", places),
+            "//error the number of decimal points should be 0 to 18");
+  EXPECT_EQ(places, 0) << "unchanged by a bad count";
 }
 
 }  // namespace

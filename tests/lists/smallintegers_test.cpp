@@ -20,12 +20,12 @@ struct Outcome {
   bool operator==(const Outcome&) const = default;
 };
 
-Outcome Run(std::string (*evaluate)(std::string_view), std::string_view expression,
+Outcome Run(std::string (*evaluate)(std::string_view, int), std::string_view expression,
             std::uint64_t budget) {
   WorkBudget work(budget);
   Outcome outcome;
   try {
-    outcome.text = evaluate(expression);
+    outcome.text = evaluate(expression, kStartDecimalPlaces);
   } catch (const E_Orv_Error& e) {
     outcome.text = std::string("failed: ") + e.what();
   }

@@ -39,20 +39,15 @@ void PrintTo(const Shown& s, std::ostream* os) {
 
 class CompiledView : public ::testing::Test {
  protected:
-  CompiledView() : saved_(TheCompileSettings()) {
-    TheCompileSettings() = CompileSettings{};
-    SeedRandom(7);
-  }
-  ~CompiledView() override { TheCompileSettings() = saved_; }
+  CompiledView() { SeedRandom(7); }
 
- private:
-  CompileSettings saved_;
+  CompileSettings settings;
 };
 
 TEST_F(CompiledView, PlainLinesShowAsTheCompileTakesThem) {
-  TheCompileSettings().scriptMode = true;
+  settings.scriptMode = true;
   const std::vector<ViewLine> view =
-      CompiledViewLines(Lines({"x//y", "Room #5", "$#2to1 // down"}));
+      CompiledViewLines(Lines({"x//y", "Room #5", "$#2to1 // down"}), settings);
   EXPECT_EQ(Kinds(view), (std::vector<Shown>{{"x//y", K::Plain},
                                              {"Room #5", K::Plain},
                                              {"$#2to1 // down", K::Expression},
@@ -74,10 +69,10 @@ TEST_F(CompiledView, ShowsExactlyTheCompiledQuestionsAndErrorLines) {
     std::vector<std::string> failures;
     const BufferO compiled =
         CompileLines(buffer, [&](LineNo, const std::string& line) { failures.push_back(line); });
-    TheCompileSettings().scriptMode = false;
+    CompileSettings fresh;
     std::vector<std::string> questions;
     std::vector<std::string> errors;
-    for (const ViewLine& l : CompiledViewLines(buffer)) {
+    for (const ViewLine& l : CompiledViewLines(buffer, fresh)) {
       if (l.kind == K::Result || l.kind == K::Plain ||
           (l.kind == K::Directive && !IsDirective(l.text))) {
         questions.push_back(l.text);
@@ -96,29 +91,30 @@ TEST_F(CompiledView, ShowsExactlyTheCompiledQuestionsAndErrorLines) {
 }
 
 TEST_F(CompiledView, ScriptModeCarriesOverFromTheLastPass) {
-  TheCompileSettings().scriptMode = true;
-  const std::vector<ViewLine> first = CompiledViewLines(Lines({"$2*3"}));
+  settings.scriptMode = true;
+  const std::vector<ViewLine> first = CompiledViewLines(Lines({"$2*3"}), settings);
   EXPECT_EQ(Kinds(first), (std::vector<Shown>{{"$2*3", K::Expression}, {"2*3|6", K::Result}}));
 
-  CompiledViewLines(Lines({"$scriptOff"}));
-  const std::vector<ViewLine> second = CompiledViewLines(Lines({"$2*3"}));
+  CompiledViewLines(Lines({"$scriptOff"}), settings);
+  const std::vector<ViewLine> second = CompiledViewLines(Lines({"$2*3"}), settings);
   EXPECT_EQ(Kinds(second), (std::vector<Shown>{{"$2*3", K::Directive}}));
 }
 
 TEST_F(CompiledView, DecimalPlacesAreRestoredAfterThePass) {
-  TheCompileSettings().decimalPlaces = 5;
+  settings.decimalPlaces = 5;
   const std::vector<ViewLine> view =
-      CompiledViewLines(Lines({"$script", "$Decimal points 2", "$1/3.0"}));
+      CompiledViewLines(Lines({"$script", "$Decimal points 2", "$1/3.0"}), settings);
   ASSERT_EQ(view.size(), 4u);
   EXPECT_EQ(view[3].text, "1/3.0|0.33");
-  EXPECT_EQ(TheCompileSettings().decimalPlaces, 5);
-  EXPECT_TRUE(TheCompileSettings().scriptMode);
+  EXPECT_EQ(settings.decimalPlaces, 5);
+  EXPECT_TRUE(settings.scriptMode);
 
   // A directive that fails is an error line; the pass goes on.
   EXPECT_EQ(
-      Kinds(CompiledViewLines(Lines({"$Decimal points 1", "$Decimal points", "$1/3.0"}))).back(),
+      Kinds(CompiledViewLines(Lines({"$Decimal points 1", "$Decimal points", "$1/3.0"}), settings))
+          .back(),
       (Shown{"1/3.0|0.3", K::Result}));
-  EXPECT_EQ(TheCompileSettings().decimalPlaces, 5);
+  EXPECT_EQ(settings.decimalPlaces, 5);
 }
 
 }  // namespace

@@ -66,11 +66,7 @@ void ExpectRun(const Run& run, const QString& text, const QColor& color, bool bo
 
 class CompiledViewWindow : public ::testing::Test {
  protected:
-  CompiledViewWindow() : view_(dialogs_), saved_(TheCompileSettings()) {
-    TheCompileSettings() = CompileSettings{};
-    SeedRandom(11);
-  }
-  ~CompiledViewWindow() override { TheCompileSettings() = saved_; }
+  CompiledViewWindow() : view_(dialogs_, settings_) { SeedRandom(11); }
 
   QTextEdit& Text() { return *view_.findChild<QTextEdit*>("RichEdit1"); }
 
@@ -84,10 +80,8 @@ class CompiledViewWindow : public ::testing::Test {
 
   test::TempDir dir_;
   test::FakeDialogs dialogs_;
+  CompileSettings settings_;
   TCompiledView view_;
-
- private:
-  CompileSettings saved_;
 };
 
 TEST_F(CompiledViewWindow, EachKindOfLineHasItsColourAndStyle) {

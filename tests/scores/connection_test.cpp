@@ -203,7 +203,7 @@ TEST_F(Connecting, UserBelowTheLevelCannotChooseAndIsAskedAgain) {
 TEST_F(Connecting, ChooseDatabaseSwitchesToTheEditedPath) {
   const std::string first = NewDatabase("first.gdb");
   const std::string second = dir.Str() + "second.gdb";
-  CreateScoreDatabase(second);
+  CreateScoreDatabase(second, host.account);
   ScoreDatabase su(dialogs, host);
   ASSERT_TRUE(su.ConectDB());
   su.LogWord("ann", "W.ORV", "a", "b", 1, 0);
@@ -230,11 +230,11 @@ TEST_F(Connecting, ProgramHostKeepsThePathInOrvIniAndTheLevelInTheSettings) {
   SetProgramDirectory(dir.Str());
   const std::string first = NewDatabase("first.gdb");
   const std::string second = dir.Str() + "second.gdb";
-  CreateScoreDatabase(second);
+  CreateScoreDatabase(second, host.account);
   RegWriteString(kOrvKey, "scoreDB", first);
   const StartUpSettings saved = Settings();
   Settings().CurrentDir = "ann.orv\\";
-  ProgramScoreDbHost program;
+  ProgramScoreDbHost program(host.account);
   {
     ScoreDatabase su(dialogs, program);
     su.LogWord("ann", "W.ORV", "a", "b", 1, 0);

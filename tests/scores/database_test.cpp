@@ -117,7 +117,7 @@ TEST_F(SchemaDatabase, TextsKeepLettersBeyondAscii) {
 
 TEST_F(SchemaDatabase, CreatingOverAnExistingFileFailsWithTheEngineError) {
   try {
-    CreateScoreDatabase(path);
+    CreateScoreDatabase(path, DbAccount{});
     FAIL() << "a second database was made over the first";
   } catch (const E_DB_Error& e) {
     EXPECT_NE(e.engine().code, 0);
@@ -130,14 +130,14 @@ TEST_F(SchemaDatabase, CreatingOverAnExistingFileFailsWithTheEngineError) {
 TEST_F(ScoreDbTest, AScriptThatFailsLeavesNoDatabaseBehind) {
   const std::string path = dir.Str() + "half.gdb";
   try {
-    CreateDatabase(path, "CREATE TABLE A (X INTEGER);\nCREATE TABLE A (Y INTEGER);");
+    CreateDatabase(path, "CREATE TABLE A (X INTEGER);\nCREATE TABLE A (Y INTEGER);", DbAccount{});
     FAIL() << "the second table of the same name was accepted";
   } catch (const E_DB_Error& e) {
     EXPECT_NE(e.engine().code, 0);
   }
   EXPECT_FALSE(std::filesystem::exists(path));
   // The same path then takes a whole database.
-  CreateDatabase(path, "CREATE TABLE A (X INTEGER);");
+  CreateDatabase(path, "CREATE TABLE A (X INTEGER);", DbAccount{});
   EXPECT_EQ(OneValue(path, "select count(*) from A"), "0");
 }
 

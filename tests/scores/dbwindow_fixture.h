@@ -123,7 +123,8 @@ class DbWindowTest : public ScoreDbTest {
     settings.currentDir = windowHost.currentDir;
     settings.logAll = logAll;
     host.currentDir = settings.currentDir;
-    TestSession session(learner, *store, *store, dialogs);
+    CompileSettings compile;
+    TestSession session(learner, *store, *store, dialogs, compile);
     session.RunTest(windowHost.listRoot + windowHost.currentDir + windowHost.currentFile, user,
                     settings);
     EXPECT_TRUE(learner.answers.empty()) << "the test ended before every answer was given";

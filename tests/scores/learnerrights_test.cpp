@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "score_db_fixture.h"
-#include "scores/dbaccount.h"
+#include "scores/firebird/dbaccount.h"
 #include "scores/firebird/engineerror.h"
 #include "scores/schemaupgrade.h"
 #include "scores/scoredatabase.h"
@@ -48,24 +48,19 @@ class LearnerRights : public ScoreDbTest {
     if (TestServer().empty()) GTEST_SKIP() << kNoTestServer;
     ScoreDbTest::SetUp();
     host.path = TestServer() + ":" + dir.Str() + "school.gdb";
-    CreateScoreDatabase(host.path);
+    CreateScoreDatabase(host.path, host.account);
     // The accounts live in the server's security database, whatever
     // database the statement is run on.
     Exec(host.path, std::string("CREATE OR ALTER USER ") + kLearnerAccount + " PASSWORD '" +
                         kLearnerPassword + "' USING PLUGIN Srp");
     Exec(host.path, std::string("CREATE OR ALTER USER ") + kTeacherAccount + " PASSWORD '" +
                         kTeacherPassword + "' USING PLUGIN Srp");
-    builtIn = DatabaseAccount();
     // Another learner's rows, written as the program writes them.
     ScoreDatabase su(dialogs, host);
     const std::int32_t group = su.NextLogGroup();
     su.LogWord("BOB", "/x/WORDS0.ORV", "friend", "frend", group, 0);
     su.LogScore("/x/WORDS0.ORV", {"BOB", 0, 0, 0, 1}, group);
     Exec(host.path, "INSERT INTO sound (name, data) VALUES ('friend', 'RIFF')");
-  }
-  void TearDown() override {
-    SetDatabaseAccount(builtIn);
-    ScoreDbTest::TearDown();
   }
   const DbAccount learner{kLearnerAccount, kLearnerPassword};
   const DbAccount teacher{kTeacherAccount, kTeacherPassword};
@@ -120,7 +115,7 @@ TEST_F(LearnerRights, ALearnerAddsAndReadsButChangesAndRemovesNothing) {
 }
 
 TEST_F(LearnerRights, ALearnersTestLogsAndAReplacedSoundNeedsATeacher) {
-  SetDatabaseAccount(learner);
+  host.account = learner;
   ScoreDatabase su(dialogs, host);
   const std::int32_t group = su.NextLogGroup();
   su.LogWord("ANN", "/x/WORDS0.ORV", "house", "hous", group, 1);

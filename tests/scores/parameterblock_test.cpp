@@ -8,7 +8,7 @@
 #include <string>
 
 #include "score_db_fixture.h"
-#include "scores/dbaccount.h"
+#include "scores/firebird/dbaccount.h"
 #include "scores/scoredatabase.h"
 
 namespace orv::test {
@@ -51,11 +51,10 @@ TEST(ParameterBlock, ATextLongerThanItsFieldOrABlockTooLongIsRefused) {
 TEST_F(ScoreDbTest, AnAccountTheDriverCannotPassOnIsRefusedBeforeConnecting) {
   for (const DbAccount& account :
        {DbAccount{std::string(40000, 'u'), kDbPassword}, DbAccount{"\xc3\x85SA", kDbPassword}}) {
-    SetDatabaseAccount(account);
+    host.account = account;
     EXPECT_THROW({ ScoreDatabase database(dialogs, host); }, E_DB_Error)
         << account.user.substr(0, 8);
   }
-  SetDatabaseAccount({});
 }
 
 }  // namespace

@@ -152,10 +152,11 @@ TEST(UnpreparedHelper, DISABLED_TriesEveryWayIn) {
   host.path = db;
   const std::vector<std::pair<const char*, std::function<void()>>> ways = {
       {"ScoreDatabase", [&] { ScoreDatabase database(dialogs, host); }},
-      {"ProbeAttach", [&] { ProbeAttach(db); }},
-      {"CreateScoreDatabase", [&] { CreateScoreDatabase(dir.Str() + "new.gdb"); }},
-      {"BackupDatabase", [&] { BackupDatabase(db, dir.Str() + "b.fbk"); }},
-      {"RestoreDatabase", [&] { RestoreDatabase(dir.Str() + "b.fbk", dir.Str() + "r.gdb"); }},
+      {"ProbeAttach", [&] { ProbeAttach(db, DbAccount{}); }},
+      {"CreateScoreDatabase", [&] { CreateScoreDatabase(dir.Str() + "new.gdb", DbAccount{}); }},
+      {"BackupDatabase", [&] { BackupDatabase(db, dir.Str() + "b.fbk", DbAccount{}); }},
+      {"RestoreDatabase",
+       [&] { RestoreDatabase(dir.Str() + "b.fbk", dir.Str() + "r.gdb", DbAccount{}); }},
   };
   for (const auto& [name, way] : ways) {
     try {

@@ -43,7 +43,7 @@ class SchemaUpgrade : public ScoreDbTest {
   std::string OlderDatabase(int form = 1, const std::string& name = "older",
                             const std::string& place = "") {
     host.path = place + dir.Str() + name + std::to_string(form) + ".gdb";
-    CreateDatabase(host.path, OlderSchema(form));
+    CreateDatabase(host.path, OlderSchema(form), host.account);
     int i = 0;
     for (const char* day : kDays) {
       for (const char* name : {"ann", "bob"}) {

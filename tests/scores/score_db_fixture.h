@@ -41,6 +41,7 @@ struct TestHost : ScoreDbHost {
   int level = 255;
   int changeDbLevel = 250;
   bool quitAllowed = false;
+  DbAccount account;
   std::vector<std::string> pathsWritten;
 
   std::string ScoreDbPath() override { return path; }
@@ -54,6 +55,7 @@ struct TestHost : ScoreDbHost {
   std::string CurrentDir() override { return currentDir; }
   bool QuitAllowed() override { return quitAllowed; }
   void SetQuitAllowed() override { quitAllowed = true; }
+  DbAccount Account() override { return account; }
 };
 
 inline const char* kNull = "<null>";
@@ -136,7 +138,7 @@ class ScoreDbTest : public ::testing::Test {
   // A new score database made from the schema, stored as "scoreDB".
   std::string NewDatabase(const std::string& name = "scoredb.gdb") {
     host.path = dir.Str() + name;
-    CreateScoreDatabase(host.path);
+    CreateScoreDatabase(host.path, host.account);
     return host.path;
   }
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "score_db_fixture.h"
-#include "scores/dbaccount.h"
+#include "scores/firebird/dbaccount.h"
 #include "scores/scoredatabase.h"
 #include "scores/sound/soundstore.h"
 
@@ -22,20 +22,17 @@ class Server : public ScoreDbTest {
   std::string address;
 };
 
-TEST_F(Server, TheAccountInForceIsTheOneTheServerChecks) {
+TEST_F(Server, TheAccountGivenIsTheOneTheServerChecks) {
   host.path = address + dir.Str() + "account.gdb";
-  CreateScoreDatabase(host.path);
-  const DbAccount builtIn = DatabaseAccount();
-  SetDatabaseAccount({builtIn.user, "not-the-password"});
-  EXPECT_TRUE(ProbeAttach(host.path).has_value());
-  SetDatabaseAccount(builtIn);
-  EXPECT_FALSE(ProbeAttach(host.path).has_value());
+  CreateScoreDatabase(host.path, host.account);
+  EXPECT_TRUE(ProbeAttach(host.path, {kDbUser, "not-the-password"}).has_value());
+  EXPECT_FALSE(ProbeAttach(host.path, host.account).has_value());
 }
 
 TEST_F(Server, DatabaseMadeOnTheServerTakesLogsAndScores) {
   host.path = address + dir.Str() + "server.gdb";
   ASSERT_FALSE(IsLocalDatabasePath(host.path));
-  CreateScoreDatabase(host.path);
+  CreateScoreDatabase(host.path, host.account);
   // Reached over the network, not by an engine in this process.
   EXPECT_EQ(
       OneValue(host.path, "select rdb$get_context('SYSTEM', 'NETWORK_PROTOCOL') from rdb$database"),
@@ -63,7 +60,7 @@ TEST_F(Server, DatabaseMadeOnTheServerTakesLogsAndScores) {
 
 TEST_F(Server, SoundsTravelWholeThroughTheServer) {
   host.path = address + dir.Str() + "sounds.gdb";
-  CreateScoreDatabase(host.path);
+  CreateScoreDatabase(host.path, host.account);
   const std::string file = dir.Str() + "House.wav";
   ASSERT_EQ(std::system(("sox -n -r 22050 -c 1 -b 16 '" + file + "' synth 0.5 sine 440").c_str()),
             0);

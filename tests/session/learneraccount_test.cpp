@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "scores/dbaccount.h"
+#include "scores/firebird/dbaccount.h"
 #include "session/session_fixture.h"
 
 namespace orv::test {
@@ -17,29 +17,23 @@ class LearnerAccount : public SessionTest {
     if (TestServer().empty()) GTEST_SKIP() << kNoTestServer;
     SessionTest::SetUp();
     host.path = TestServer() + ":" + dir.Str() + "server.gdb";
-    CreateScoreDatabase(host.path);
+    CreateScoreDatabase(host.path, host.account);
     Exec(host.path, std::string("CREATE OR ALTER USER ") + kLearnerAccount +
                         " PASSWORD 'learns' USING PLUGIN Srp");
-    builtIn = DatabaseAccount();
-    SetDatabaseAccount({kLearnerAccount, "learns"});
+    host.account = {kLearnerAccount, "learns"};
     settings.inOrder = true;
   }
-  void TearDown() override {
-    SetDatabaseAccount(builtIn);
-    SessionTest::TearDown();
-  }
-  DbAccount builtIn;
 };
 
 TEST_F(LearnerAccount, AWholeTestIsLogged) {
   const std::string path = WriteList("three.orv", "cat\ndog\nemu\n");
   learner.Say("cat").Say("dgo").Say("dog").Say("emu");
-  // A connection takes the account in force when it is made.
+  // A connection takes the host's account when it is made.
   ScoreDatabase learnerDb{dialogs, host};
   SoundStore learnerSounds{learnerDb, dialogs};
   SessionDatabase learnerStore{learnerDb, learnerSounds};
   PlayRecorder learnerPlays{learnerStore};
-  TestSession learnerSession{learner, learnerPlays, learnerStore, dialogs};
+  TestSession learnerSession{learner, learnerPlays, learnerStore, dialogs, compile};
   learnerSession.RunTest(path, "ann", settings);
   EXPECT_EQ(Log(), (std::vector<Row>{{"dog", "dgo", "0"}}));
   EXPECT_EQ(Scores(), (std::vector<Row>{{"ann", "THREE.SCO", "2", "3", "0", "0"}}));

@@ -25,7 +25,7 @@ class LostConnection : public SessionTest {
     const std::string address = Server("start");
     ASSERT_FALSE(address.empty());
     host.path = address + ":" + dir.Str() + "server.gdb";
-    CreateScoreDatabase(host.path);
+    CreateScoreDatabase(host.path, host.account);
     settings.inOrder = true;
   }
   void TearDown() override {

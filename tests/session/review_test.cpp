@@ -23,7 +23,7 @@ class Review : public SessionTest, public ::testing::WithParamInterface<bool> {
     SessionTest::SetUp();
     if (GetParam()) {
       host.path = TestServer() + ":" + dir.Str() + "server.gdb";
-      CreateScoreDatabase(host.path);
+      CreateScoreDatabase(host.path, host.account);
     }
     settings.inOrder = true;
     clock.SetUnixStart(1'780'000'000);  // a day in 2026

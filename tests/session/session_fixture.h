@@ -99,7 +99,8 @@ class SessionTest : public ScoreDbTest {
   ScriptedLearner learner;
   InstantClock clock;
   ScopedClock useClock{clock};
-  TestSession session{learner, sounds, store, dialogs};
+  CompileSettings compile;
+  TestSession session{learner, sounds, store, dialogs, compile};
   SessionSettings settings;
   int beeps = 0;
 };

@@ -34,7 +34,7 @@ class SessionWindowsTest : public SessionTest {
   std::vector<std::int32_t> scoreWindows;
   SessionUi ui{message, input, math, wrong,
                [this](std::int32_t group, const std::string&) { scoreWindows.push_back(group); }};
-  TestSession windowed{ui, sounds, store, dialogs};
+  TestSession windowed{ui, sounds, store, dialogs, compile};
   WindowDriver driver{20000};
 };
 

@@ -175,7 +175,7 @@ TEST(SharedHomeHelper, DISABLED_LogsAnswersAsTheProgramDoes) {
   SetProgramDirectory(home);
   const DatabaseUse databases;
   test::FakeDialogs dialogs;
-  ProgramScoreDbHost host;
+  ProgramScoreDbHost host(databases.Account());
   ScoreDatabase database(dialogs, host);
   const std::string learner = "L" + std::to_string(::getpid());
   for (int i = 0; i < kRowsEach; ++i) {

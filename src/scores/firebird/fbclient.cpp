@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "files/filelayer.h"
-#include "scores/dbaccount.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbstatus.h"
 #include "scores/firebird/fbtransaction.h"
@@ -16,11 +15,11 @@
 namespace orv {
 namespace {
 
-// The parameter block of an attachment: the program's user and password.
-ParameterBlock AttachParameters() {
+// The parameter block of an attachment: the account's user and password.
+ParameterBlock AttachParameters(const DbAccount& account) {
   ParameterBlock dpb(isc_dpb_version1);
-  dpb.Text(isc_dpb_user_name, DatabaseAccount().user, "The database user name");
-  dpb.Text(isc_dpb_password, DatabaseAccount().password, "The database password");
+  dpb.Text(isc_dpb_user_name, account.user, "The database user name");
+  dpb.Text(isc_dpb_password, account.password, "The database password");
   dpb.Text(isc_dpb_lc_ctype, "UTF8", "The character set");
   return dpb;
 }
@@ -49,11 +48,12 @@ class Attachment {
   isc_db_handle handle_ = 0;
 };
 
-// Attaches with the program's account; false, with the engine's status, when
-// the attachment fails.
-bool Attach(const std::string& path, Attachment& attachment, ISC_STATUS* status) {
+// Attaches with the account; false, with the engine's status, when the
+// attachment fails.
+bool Attach(const std::string& path, const DbAccount& account, Attachment& attachment,
+            ISC_STATUS* status) {
   RequirePreparedEngine();
-  const ParameterBlock dpb = AttachParameters();
+  const ParameterBlock dpb = AttachParameters(account);
   return isc_attach_database(status, 0, path.c_str(), attachment.Handle(), dpb.Size(),
                              dpb.Data()) == 0;
 }
@@ -77,35 +77,35 @@ bool IsLocalDatabasePath(const std::string& path) {
   return colon == std::string::npos || colon == 1;
 }
 
-std::optional<EngineError> ProbeAttach(const std::string& path) {
+std::optional<EngineError> ProbeAttach(const std::string& path, const DbAccount& account) {
   Attachment attachment;
   ISC_STATUS_ARRAY status;
-  if (!Attach(path, attachment, status)) return EngineErrorOf(status);
+  if (!Attach(path, account, attachment, status)) return EngineErrorOf(status);
   return std::nullopt;
 }
 
-void DropDatabase(const std::string& path) noexcept {
+void DropDatabase(const std::string& path, const DbAccount& account) noexcept {
   try {
     Attachment attachment;
     ISC_STATUS_ARRAY status;
-    if (Attach(path, attachment, status)) attachment.Drop();
+    if (Attach(path, account, attachment, status)) attachment.Drop();
   } catch (const E_DB_Error&) {
     // Nothing was attached, so nothing is removed.
   }
 }
 
-void CreateScoreDatabase(const std::string& path) {
-  CreateDatabase(path, SchemaScript());
+void CreateScoreDatabase(const std::string& path, const DbAccount& account) {
+  CreateDatabase(path, SchemaScript(), account);
 }
 
-void CreateDatabase(const std::string& path, std::string_view script) {
+void CreateDatabase(const std::string& path, std::string_view script, const DbAccount& account) {
   RequirePreparedEngine();
   std::string create = "CREATE DATABASE ";
   SqlQuote(create, path);
   create += " USER ";
-  SqlQuote(create, DatabaseAccount().user);
+  SqlQuote(create, account.user);
   create += " PASSWORD ";
-  SqlQuote(create, DatabaseAccount().password);
+  SqlQuote(create, account.password);
   create += " PAGE_SIZE 16384 DEFAULT CHARACTER SET UTF8";
 
   Attachment attachment;

@@ -1,13 +1,16 @@
 #pragma once
-// The account the program uses on every score database. The embedded engine
-// takes the name without checking; a server checks both, so a school gives
-// Orv a Firebird user of its own in the configuration.
+// The account a process uses on every score database: read from the
+// configuration once at its start and handed to whatever attaches. The
+// embedded engine takes the name without checking; a server checks both, so
+// a school gives Orv a Firebird user of its own in the configuration.
 #include <string>
 #include <string_view>
 
-#include "scores/firebird/fbclient.h"
-
 namespace orv {
+
+// The built-in account, used where the configuration names none.
+inline constexpr char kDbUser[] = "sysdba";
+inline constexpr char kDbPassword[] = "quillwork";
 
 // The accounts of an installed machine's Firebird server, named in the
 // schema's grants: the learners' adds answers, scores and sounds and reads
@@ -19,10 +22,6 @@ struct DbAccount {
   std::string user = kDbUser;
   std::string password = kDbPassword;
 };
-
-// The account in force; the built-in one until SetDatabaseAccount.
-const DbAccount& DatabaseAccount();
-void SetDatabaseAccount(DbAccount account);
 
 // Empty when text can be the account's user name or password on every
 // connection; else a message naming what. Qt's driver writes the length of

@@ -1,28 +1,10 @@
-#include "scores/dbaccount.h"
+#include "scores/firebird/dbaccount.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "scores/firebird/parameterblock.h"
 
 namespace orv {
-namespace {
-
-DbAccount& TheAccount() {
-  static DbAccount account;
-  return account;
-}
-
-}  // namespace
-
-const DbAccount& DatabaseAccount() {
-  return TheAccount();
-}
-
-void SetDatabaseAccount(DbAccount account) {
-  TheAccount() = std::move(account);
-}
-
 std::string DbAccountTextProblem(std::string_view what, std::string_view text) {
   if (std::string problem = ParameterTextProblem(what, text, kShortTextBytes); !problem.empty()) {
     return problem;
