@@ -399,7 +399,8 @@ int main(int argc, char** argv) {
                        "user17:" + orv::CryptPassword("pw", "Us") + ":1:255\r\n");
   orv::SetUsers(std::make_unique<orv::PasswordO>(home, "KVXS1.KVX", program->dialogs));
   if (orv::Users().Login() != 255) return 1;
-  program->windowHost = std::make_unique<orv::ProgramScoreWindowHost>(orv::Users());
+  program->windowHost = std::make_unique<orv::ProgramScoreWindowHost>(
+      orv::ProgramState{orv::Settings(), orv::Paths(), orv::Users()});
   orv::Settings().CurrentDir = "bench.orv\\";
   orv::Settings().CurrentFile = "WORDS7.orv";
 

@@ -13,15 +13,15 @@ ListEditor ListEditorOf(const PasswordO& users) {
 }
 
 ListEditor ProgramListEditHost::Editor() const {
-  return ListEditorOf(users_);
+  return ListEditorOf(state_.users);
 }
 
 std::string ProgramListEditHost::CurrentFile() const {
-  return Settings().CurrentFile;
+  return state_.settings.CurrentFile;
 }
 
 std::string ProgramListEditHost::ProgramDir() const {
-  return Paths().programDir;
+  return state_.paths.programDir;
 }
 
 bool ProgramListEditHost::ProgramEnding() const {

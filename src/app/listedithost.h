@@ -1,7 +1,8 @@
 #pragma once
-// The list editor's view of the running program: the logged-in user of a
+// The list editor's view of the running program: the logged-in user of its
 // password file, the start-up settings' current list, the program folder and
 // the program's end asked for.
+#include "app/programstate.h"
 #include "lists/listedithost.h"
 
 namespace orv {
@@ -13,7 +14,7 @@ ListEditor ListEditorOf(const PasswordO& users);
 
 class ProgramListEditHost : public ListEditHost {
  public:
-  explicit ProgramListEditHost(const PasswordO& users) : users_(users) {}
+  explicit ProgramListEditHost(ProgramState state) : state_(state) {}
 
   ListEditor Editor() const override;
   std::string CurrentFile() const override;
@@ -21,7 +22,7 @@ class ProgramListEditHost : public ListEditHost {
   bool ProgramEnding() const override;
 
  private:
-  const PasswordO& users_;
+  ProgramState state_;
 };
 
 }  // namespace orv

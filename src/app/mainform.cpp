@@ -1,6 +1,5 @@
 #include "app/mainform.h"
 
-#include "app/getuser.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
 #include "app/startupfile.h"
@@ -19,35 +18,35 @@
 
 namespace orv {
 
-std::string MainFormO::CurrentListPath() {
-  const StartUpSettings& s = Settings();
-  return Paths().listRoot + s.CurrentDir + s.CurrentFile;
+std::string MainFormO::CurrentListPath() const {
+  const StartUpSettings& s = state_.settings;
+  return state_.paths.listRoot + s.CurrentDir + s.CurrentFile;
 }
 
 void MainFormO::FormActivate() {
-  view_.logWrong = Paths().LogMistakes;
-  view_.logAll = Paths().LogAll;
+  view_.logWrong = state_.paths.LogMistakes;
+  view_.logAll = state_.paths.LogAll;
   EnterLoggedOut();
   LogIn();
 }
 
 void MainFormO::EnterLoggedOut() {
-  Users().Logout();
+  state_.users.Logout();
   ShowLoggedOut(view_);
 }
 
 void MainFormO::LogIn() {
-  PasswordO& users = Users();
+  PasswordO& users = state_.users;
   const int level = users.Login();
   if (level < 0) return;
   try {
-    LoadStartUp(dialogs_);
+    LoadStartUp(dialogs_, state_.settings, state_.paths, users.CurrentUser());
   } catch (...) {
     // Without the user's settings the commands cannot work on the user's list.
     EnterLoggedOut();
     throw;
   }
-  const StartUpSettings& s = Settings();
+  const StartUpSettings& s = state_.settings;
   ShowLoggedIn(view_, level, users.CurrentUser(), {s.optionMenuPasLev, s.soundMenuPasLev},
                s.CurrentFile, s.CurrentDir, LineCount(CurrentListPath()));
 }
@@ -57,7 +56,9 @@ void MainFormO::LogOut() {
   // for a log-in. A save that fails has been shown; the user is logged out
   // all the same, so the next child does not find the session open.
   try {
-    if (Users().IsLoggedIn()) SaveStartUp(dialogs_);
+    if (state_.users.IsLoggedIn()) {
+      SaveStartUp(dialogs_, state_.settings, state_.paths, state_.users.CurrentUser());
+    }
   } catch (const E_LoadUser_Error&) {
     EnterLoggedOut();
     return;
@@ -72,22 +73,22 @@ void MainFormO::LogOutButtonClick() {
 
 void MainFormO::QuitButtonClick() {
   LogOut();
-  Paths().QuitAllowed = true;
+  state_.paths.QuitAllowed = true;
   RequestQuit();
 }
 
 void MainFormO::EndOnSignal() {
-  Paths().QuitAllowed = true;
+  state_.paths.QuitAllowed = true;
   RequestQuit();
   LogOut();
 }
 
 bool MainFormO::FormCloseQuery() {
-  if (Paths().QuitAllowed) {
+  if (state_.paths.QuitAllowed) {
     // What was not committed is rolled back as the connection closes; a
     // connection the engine has dropped has nothing left to keep the window.
     if (database_ != nullptr) database_->Disconnect();
-    Paths().QuitAllowed = false;
+    state_.paths.QuitAllowed = false;
     return true;
   }
   dialogs_.Warning(TrText("MainFormO", "Please use Quit button"));
@@ -101,7 +102,7 @@ void MainFormO::FormClose() {
 }
 
 void MainFormO::SessionEnding() {
-  Paths().QuitAllowed = true;
+  state_.paths.QuitAllowed = true;
 }
 
 void MainFormO::TestStarted() {
@@ -113,7 +114,7 @@ void MainFormO::TestEnded() {
 }
 
 void MainFormO::ShowCurrentFile() {
-  view_.fileLabel = Settings().CurrentFile;
+  view_.fileLabel = state_.settings.CurrentFile;
   view_.fileLength = std::to_string(LineCount(CurrentListPath()));
 }
 
@@ -132,8 +133,8 @@ void MainFormO::New1Click() {
     dialogs_.Warning(TrText("MainFormO", "Please type a name for the new list"));
     return;
   }
-  StartUpSettings& s = Settings();
-  const std::string folder = Paths().listRoot + s.CurrentDir;
+  StartUpSettings& s = state_.settings;
+  const std::string folder = state_.paths.listRoot + s.CurrentDir;
   if (FileFound(folder + name + ".Orv")) {
     dialogs_.Warning(TrText("MainFormO", "File already exists"));
     return;
@@ -143,7 +144,7 @@ void MainFormO::New1Click() {
     return;
   if (!EnsureFile(folder + name + ".Orv")) return;
   BufferO owner;
-  owner.Add("\"" + Users().CurrentUser() + "\"");
+  owner.Add("\"" + state_.users.CurrentUser() + "\"");
   if (const int code = SaveToFile(owner, folder + name + ".usr"); code != 0) {
     dialogs_.Error(ErrorTextAt(code, folder + name + ".usr"));
   }
@@ -154,7 +155,7 @@ void MainFormO::New1Click() {
 
 void MainFormO::ListOpened() {
   ShowCurrentFile();
-  view_.dirLabel = Settings().CurrentDir;
+  view_.dirLabel = state_.settings.CurrentDir;
 }
 
 void MainFormO::ListEdited() {
@@ -162,19 +163,19 @@ void MainFormO::ListEdited() {
 }
 
 void MainFormO::ChaDir1Click(const FolderPicker& pick) {
-  StartUpSettings& s = Settings();
-  ChangeDirectory(Paths().listRoot, s.CurrentDir, s.CurrentFile, pick);
+  StartUpSettings& s = state_.settings;
+  ChangeDirectory(state_.paths.listRoot, s.CurrentDir, s.CurrentFile, pick);
   view_.fileLabel = s.CurrentDir + s.CurrentFile;
   view_.fileLength = std::to_string(LineCount(CurrentListPath()));
   view_.dirLabel = s.CurrentDir;
 }
 
 void MainFormO::Deletefile1Click() {
-  const StartUpSettings& s = Settings();
+  const StartUpSettings& s = state_.settings;
   const std::string path = CurrentListPath();
   const std::string owner = ListOwner(path);
   const std::string shown = "<" + s.CurrentDir + s.CurrentFile + ">.";
-  if (!Users().HasAccess(std::to_string(s.delFilePasLev) + " " + owner)) {
+  if (!state_.users.HasAccess(std::to_string(s.delFilePasLev) + " " + owner)) {
     dialogs_.Warning(
         Filled(TrText("MainFormO", "Access denied this is not your file! %1\nThe owner is :%2"),
                shown, owner));
@@ -202,18 +203,18 @@ void MainFormO::SaveSetting(int code) {
 
 void MainFormO::LogWords1Click() {
   view_.logWrong = !view_.logWrong;
-  Paths().LogMistakes = view_.logWrong;
+  state_.paths.LogMistakes = view_.logWrong;
   SaveSetting(RegWriteBool(kOrvKey, "LogMistakes", view_.logWrong));
 }
 
 void MainFormO::Logall1Click() {
   view_.logAll = !view_.logAll;
-  Paths().LogAll = view_.logAll;
+  state_.paths.LogAll = view_.logAll;
   SaveSetting(RegWriteBool(kOrvKey, "LogAll", view_.logAll));
 }
 
 void MainFormO::Image1Click(SessionSounds& sounds) {
-  const PasswordO& users = Users();
+  const PasswordO& users = state_.users;
   if (!users.IsLoggedIn() || UpperAZ(users.CurrentUser()) != kPictureUser) return;
   sounds.PlayIfStored(kPictureSound);
 }

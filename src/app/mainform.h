@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/mainview.h"
+#include "app/programstate.h"
 #include "files/groupcommands.h"
 
 namespace orv {
@@ -23,7 +24,7 @@ inline constexpr const char* kPictureUser = "ADMIN";
 
 class MainFormO {
  public:
-  explicit MainFormO(Dialogs& dialogs) : dialogs_(dialogs) {}
+  MainFormO(Dialogs& dialogs, ProgramState state) : dialogs_(dialogs), state_(state) {}
 
   const MainView& View() const { return view_; }
 
@@ -32,8 +33,10 @@ class MainFormO {
   void SetDatabase(ScoreDatabase* database) { database_ = database; }
   ScoreDatabase* Database() const { return database_; }
 
+  const ProgramState& State() const { return state_; }
+
   // Word-list root + CurrentDir + CurrentFile.
-  static std::string CurrentListPath();
+  std::string CurrentListPath() const;
 
   // When the window is first shown: the Log menu's marks from the flags,
   // logged out, then a log-in.
@@ -86,6 +89,7 @@ class MainFormO {
   void SaveSetting(int code);
 
   Dialogs& dialogs_;
+  ProgramState state_;
   ScoreDatabase* database_ = nullptr;
   MainView view_;
 };

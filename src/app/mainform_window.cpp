@@ -81,11 +81,11 @@ void NotYetAvailable(std::initializer_list<QAction*> actions) {
 
 }  // namespace
 
-TMainForm::TMainForm(Dialogs& dialogs, QWidget* parent)
+TMainForm::TMainForm(Dialogs& dialogs, ProgramState state, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowContextHelpButtonHint |
                               Qt::WindowCloseButtonHint),
-      core_(dialogs),
+      core_(dialogs, state),
       dialogs_(dialogs),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   setObjectName("MainForm");
@@ -315,10 +315,11 @@ void TMainForm::BuildMenu() {
   connect(Import1, &QAction::triggered, this, &TMainForm::Import1Click);
   connect(PrintSetup1, &QAction::triggered, this, &TMainForm::PrintSetup1Click);
   connect(Exit1, &QAction::triggered, this, &TMainForm::QuitButtonClick);
-  connect(AddUser1, &QAction::triggered, this,
-          [this] { Run([] { Users().AddUser(Settings().addUserPasLev); }); });
+  connect(AddUser1, &QAction::triggered, this, [this] {
+    Run([this] { core_.State().users.AddUser(core_.State().settings.addUserPasLev); });
+  });
   connect(ChangePasword1, &QAction::triggered, this,
-          [this] { Run([] { Users().ChangeOwnPassword(); }); });
+          [this] { Run([this] { core_.State().users.ChangeOwnPassword(); }); });
   connect(LogWords1, &QAction::triggered, this,
           [this] { Run([this] { core_.LogWords1Click(); }); });
   connect(Logall1, &QAction::triggered, this, [this] { Run([this] { core_.Logall1Click(); }); });
@@ -339,7 +340,7 @@ void TMainForm::BuildMenu() {
     connect(viewLog, &QAction::triggered, this, [this] {
       Run([this] {
         if (windows_.log != nullptr) {
-          OpenLogWindow(*windows_.log, Settings().lookOtherUsersPasLev, dialogs_);
+          OpenLogWindow(*windows_.log, core_.State().settings.lookOtherUsersPasLev, dialogs_);
         }
       });
     });
@@ -347,7 +348,8 @@ void TMainForm::BuildMenu() {
   connect(Makewrongwordfile1, &QAction::triggered, this, [this] {
     Run([this] {
       if (windows_.wrongWords != nullptr) {
-        OpenLogWindow(*windows_.wrongWords, Settings().MakeWrongWordFileForOthers, dialogs_);
+        OpenLogWindow(*windows_.wrongWords, core_.State().settings.MakeWrongWordFileForOthers,
+                      dialogs_);
       }
     });
   });
@@ -366,7 +368,7 @@ void TMainForm::BuildMenu() {
   connect(Words1, &QAction::triggered, this, [this] {
     Run([this] {
       if (windows_.sounds == nullptr) return;
-      windows_.sounds->SetListPath(MainFormO::CurrentListPath());
+      windows_.sounds->SetListPath(core_.CurrentListPath());
       windows_.sounds->ShowModal();
     });
   });
@@ -512,7 +514,7 @@ void TMainForm::Run(const std::function<void()>& command) {
 // The user who logged in brings their own text size, font and colours; the
 // window stays wide enough for its whole menu bar at that size.
 void TMainForm::ApplyUserLook() {
-  ApplyAppearance(Settings());
+  ApplyAppearance(core_.State().settings);
   centralWidget()->setMinimumWidth(Scaled(kMenuBarWidth));
 }
 
@@ -534,7 +536,7 @@ void TMainForm::Start() {
   if (!BStart->isEnabled() || !runTest_) return;
   Run([this] {
     const std::string path = core_.Start();
-    RunAsTest([this, &path] { runTest_(path, Users().CurrentUser()); });
+    RunAsTest([this, &path] { runTest_(path, core_.State().users.CurrentUser()); });
   });
   // Start lost the focus while it was off; Enter starts the next test again.
   if (BStart->isEnabled()) BStart->setFocus();
@@ -542,7 +544,7 @@ void TMainForm::Start() {
 
 void TMainForm::Review() {
   if (!BReview->isEnabled() || !runReview_) return;
-  Run([this] { RunAsTest([this] { runReview_(Users().CurrentUser()); }); });
+  Run([this] { RunAsTest([this] { runReview_(core_.State().users.CurrentUser()); }); });
   if (BReview->isEnabled()) BReview->setFocus();
 }
 
@@ -592,28 +594,29 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::CommitData() {
   core_.SessionEnding();
-  WriteRestartEntry(QCoreApplication::applicationFilePath().toStdString(), Paths().programDir);
+  WriteRestartEntry(QCoreApplication::applicationFilePath().toStdString(),
+                    core_.State().paths.programDir);
 }
 
 void TMainForm::PrintCurrentList(QPrinter& printer) {
   Run([this, &printer] {
     if (const auto lines = core_.LinesToPrint())
-      PrintLines(printer, Settings().CurrentFile, *lines);
+      PrintLines(printer, core_.State().settings.CurrentFile, *lines);
   });
 }
 
 void TMainForm::Open1Click() {
   if (windows_.openFile == nullptr) return;
   Run([this] {
-    StartUpSettings& s = Settings();
-    windows_.openFile->OpenListDialog(Paths().listRoot, s.CurrentDir, s.CurrentFile);
+    StartUpSettings& s = core_.State().settings;
+    windows_.openFile->OpenListDialog(core_.State().paths.listRoot, s.CurrentDir, s.CurrentFile);
     core_.ListOpened();
   });
 }
 
 void TMainForm::NewDir1Click() {
   if (windows_.chDir == nullptr) return;
-  Run([this] { NewFolder(dialogs_, Paths().listRoot, PickerOf(*windows_.chDir)); });
+  Run([this] { NewFolder(dialogs_, core_.State().paths.listRoot, PickerOf(*windows_.chDir)); });
 }
 
 void TMainForm::Import1Click() {
@@ -625,8 +628,9 @@ void TMainForm::Import1Click() {
   std::vector<std::string> files;
   for (const QString& file : chosen) files.push_back(file.toStdString());
   Run([this, &files] {
-    windows_.importForm->ImportFiles(files, Paths().listRoot, Settings().CurrentDir,
-                                     Users().CurrentUser());
+    windows_.importForm->ImportFiles(files, core_.State().paths.listRoot,
+                                     core_.State().settings.CurrentDir,
+                                     core_.State().users.CurrentUser());
   });
 }
 
@@ -638,26 +642,27 @@ void TMainForm::ChaDir1Click() {
 void TMainForm::Removedir1Click() {
   if (windows_.chDir == nullptr) return;
   Run([this] {
-    RemoveGroup(dialogs_, Paths().listRoot, Settings().CurrentDir, PickerOf(*windows_.chDir));
+    RemoveGroup(dialogs_, core_.State().paths.listRoot, core_.State().settings.CurrentDir,
+                PickerOf(*windows_.chDir));
   });
 }
 
 void TMainForm::EditFile1Click() {
   if (windows_.editor == nullptr) return;
   Run([this] {
-    windows_.editor->EditList(MainFormO::CurrentListPath());
+    windows_.editor->EditList(core_.CurrentListPath());
     core_.ListEdited();
   });
 }
 
 void TMainForm::Viewwords1Click() {
   if (windows_.editor == nullptr) return;
-  Run([this] { windows_.editor->ViewList(MainFormO::CurrentListPath()); });
+  Run([this] { windows_.editor->ViewList(core_.CurrentListPath()); });
 }
 
 void TMainForm::ViewCompiled1Click() {
   if (windows_.compiledView == nullptr) return;
-  Run([this] { windows_.compiledView->ShowCompiled(MainFormO::CurrentListPath()); });
+  Run([this] { windows_.compiledView->ShowCompiled(core_.CurrentListPath()); });
 }
 
 void TMainForm::Editusers1Click() {

@@ -66,7 +66,7 @@ class TMainForm : public QMainWindow {
   Q_OBJECT
 
  public:
-  TMainForm(Dialogs& dialogs, QWidget* parent = nullptr);
+  TMainForm(Dialogs& dialogs, ProgramState state, QWidget* parent = nullptr);
   ~TMainForm() override;
 
   void SetWindows(const MainFormWindows& windows);

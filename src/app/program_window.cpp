@@ -58,17 +58,18 @@
 
 namespace orv {
 
-OrvProgram::OrvProgram(QtDialogs& dialogs, const DbAccount& account)
+OrvProgram::OrvProgram(QtDialogs& dialogs, ProgramState state, const DbAccount& account)
     : dialogs_(dialogs),
+      state_(state),
       host_(std::make_unique<ProgramScoreDbHost>(account)),
-      listEditHost_(std::make_unique<ProgramListEditHost>(Users())),
-      scoreWindowHost_(std::make_unique<ProgramScoreWindowHost>(Users())),
+      listEditHost_(std::make_unique<ProgramListEditHost>(state_)),
+      scoreWindowHost_(std::make_unique<ProgramScoreWindowHost>(state_)),
       database_(std::make_unique<ScoreDatabase>(dialogs, *host_)),
       sounds_(std::make_unique<SoundStore>(*database_, dialogs)),
       sessionDatabase_(std::make_unique<SessionDatabase>(*database_, *sounds_)),
       dataSet_(std::make_unique<DataSet>()),
       wrongWordData_(std::make_unique<DataSet>()),
-      mainForm_(std::make_unique<TMainForm>(dialogs)) {
+      mainForm_(std::make_unique<TMainForm>(dialogs, state_)) {
   // Every window once, in the program's order; the main window owns the rest.
   TMainForm* main = mainForm_.get();
   dialogs_.SetParent(main);
@@ -78,7 +79,7 @@ OrvProgram::OrvProgram(QtDialogs& dialogs, const DbAccount& account)
   auto* log = new TSU(*database_, *dataSet_, *scoreWindowHost_, dialogs, main);
   auto* login = new TLoginForm(main);
   auto* openFile = new TOpenFileForm(main);
-  auto* editUsers = new TEditUsers(Users(), dialogs, main);
+  auto* editUsers = new TEditUsers(state_.users, dialogs, main);
   auto* options = new TOptionForm(main);
   // The editor shows its text compiled in the compiled view, made first.
   auto* compiledView = new TCompiledView(dialogs, compileSettings_, main);
@@ -144,11 +145,12 @@ OrvProgram::OrvProgram(QtDialogs& dialogs, const DbAccount& account)
   windows.classOverview = classOverview;
   main->SetWindows(windows);
   main->SetDatabase(database_.get(), sessionDatabase_.get());
-  main->SetTestRunner([session = session_.get()](const std::string& path, const std::string& user) {
-    session->RunTest(path, user, CurrentSessionSettings());
+  main->SetTestRunner([this](const std::string& path, const std::string& user) {
+    session_->RunTest(path, user, CurrentSessionSettings(state_.settings, state_.paths));
   });
   main->SetReviewRunner([this](const std::string& user) {
-    RunReview(*database_, *session_, dialogs_, user, CurrentSessionSettings());
+    RunReview(*database_, *session_, dialogs_, user,
+              CurrentSessionSettings(state_.settings, state_.paths));
   });
 }
 
@@ -182,7 +184,7 @@ int RunOrv(const std::optional<std::string>& home,
   }
   if (QuitRequested()) return 0;
   // The windows are made in the language of the user who is likely to log in.
-  FollowUserLanguage(StartUpLanguage(StartUpFilePathOf(LastUserName())),
+  FollowUserLanguage(StartUpLanguage(StartUpFilePathOf(Paths().programDir, LastUserName())),
                      FindTranslationsFolder(ExecutableFolder()));
   // Each run starts with the close refused until Quit allows it.
   Paths().QuitAllowed = false;
@@ -190,7 +192,7 @@ int RunOrv(const std::optional<std::string>& home,
   // The beep is a tone through the sound output, not a bell on a terminal.
   SetBeepHandler(PlayBeepTone);
   {
-    OrvProgram program(dialogs, databases->Account());
+    OrvProgram program(dialogs, {Settings(), Paths(), Users()}, databases->Account());
     running = &program;
     program.MainForm().show();
     if (started) started(program);

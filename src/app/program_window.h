@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "app/programstate.h"
 #include "lists/compilesettings.h"
 #include "scores/firebird/dbaccount.h"
 
@@ -28,9 +29,10 @@ class TestSession;
 // Everything the program keeps for the whole run once it has started up.
 class OrvProgram {
  public:
-  // After the start-up: the windows need the password file and the paths;
-  // the database attaches with the configured account.
-  OrvProgram(QtDialogs& dialogs, const DbAccount& account);
+  // After the start-up, which made the state: the windows need the password
+  // file, the paths and the settings; the database attaches with the
+  // configured account.
+  OrvProgram(QtDialogs& dialogs, ProgramState state, const DbAccount& account);
   ~OrvProgram();
   OrvProgram(const OrvProgram&) = delete;
   OrvProgram& operator=(const OrvProgram&) = delete;
@@ -41,6 +43,7 @@ class OrvProgram {
   // In the order of making; the session and the windows go before the
   // database they use.
   QtDialogs& dialogs_;
+  ProgramState state_;
   // The test's compile leaves the script mode the compiled view starts with.
   CompileSettings compileSettings_;
   std::unique_ptr<ProgramScoreDbHost> host_;

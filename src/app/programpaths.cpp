@@ -31,7 +31,10 @@ ProgramPaths& Paths() {
 }
 
 void SetProgramDirectory(const std::string& dir) {
-  ProgramPaths& p = Paths();
+  SetProgramDirectory(Paths(), dir);
+}
+
+void SetProgramDirectory(ProgramPaths& p, const std::string& dir) {
   p.programDir = WithSeparator(dir);
   p.listRoot = p.programDir + "orv.orv\\";
   p.defaultDatabase = p.programDir + "scoredb.gdb";

@@ -29,8 +29,10 @@ struct ProgramPaths {
 
 ProgramPaths& Paths();
 
-// Sets the program directory and the paths that follow from it.
+// Sets the program directory and the paths that follow from it, in the
+// program's paths or in the paths given.
 void SetProgramDirectory(const std::string& dir);
+void SetProgramDirectory(ProgramPaths& paths, const std::string& dir);
 
 // The program directory: home (the --home option) when given, else the
 // ORV_HOME environment variable, else the folder of the running program

@@ -6,24 +6,24 @@
 namespace orv {
 
 const PasswordO& ProgramScoreWindowHost::PasswordFile() const {
-  return users_;
+  return state_.users;
 }
 
 ScoreWindowLevels ProgramScoreWindowHost::Levels() const {
-  const StartUpSettings& s = Settings();
+  const StartUpSettings& s = state_.settings;
   return {s.lookOtherUsersPasLev, s.listSoundsPasLev, s.soundDelPasLev};
 }
 
 std::string ProgramScoreWindowHost::CurrentDir() const {
-  return Settings().CurrentDir;
+  return state_.settings.CurrentDir;
 }
 
 std::string ProgramScoreWindowHost::CurrentFile() const {
-  return Settings().CurrentFile;
+  return state_.settings.CurrentFile;
 }
 
 std::string ProgramScoreWindowHost::ListRoot() const {
-  return Paths().listRoot;
+  return state_.paths.listRoot;
 }
 
 }  // namespace orv

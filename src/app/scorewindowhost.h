@@ -1,13 +1,14 @@
 #pragma once
-// The database windows' view of the running program: a password file, the
-// start-up settings' levels and current list, and the program's word-list root.
+// The database windows' view of the running program: its password file, the
+// start-up settings' levels and current list, and its word-list root.
+#include "app/programstate.h"
 #include "scores/scorewindowhost.h"
 
 namespace orv {
 
 class ProgramScoreWindowHost : public ScoreWindowHost {
  public:
-  explicit ProgramScoreWindowHost(const PasswordO& users) : users_(users) {}
+  explicit ProgramScoreWindowHost(ProgramState state) : state_(state) {}
 
   const PasswordO& PasswordFile() const override;
   ScoreWindowLevels Levels() const override;
@@ -16,7 +17,7 @@ class ProgramScoreWindowHost : public ScoreWindowHost {
   std::string ListRoot() const override;
 
  private:
-  const PasswordO& users_;
+  ProgramState state_;
 };
 
 }  // namespace orv

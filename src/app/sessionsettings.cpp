@@ -8,8 +8,7 @@
 
 namespace orv {
 
-SessionSettings CurrentSessionSettings() {
-  const StartUpSettings& user = Settings();
+SessionSettings CurrentSessionSettings(const StartUpSettings& user, const ProgramPaths& paths) {
   SessionSettings settings;
   settings.inOrder = user.InOrder;
   settings.wholeFile = user.WholeFile;
@@ -24,10 +23,10 @@ SessionSettings CurrentSessionSettings() {
   settings.flashPercent = user.FlashTime;
   settings.kindWord = user.KindWord;
   settings.rightSound = user.RightSound;
-  settings.logAll = Paths().LogAll;
-  settings.answerDefaults = Paths().answerDefaults;
+  settings.logAll = paths.LogAll;
+  settings.answerDefaults = paths.answerDefaults;
   settings.currentDir = user.CurrentDir;
-  settings.programDir = Paths().programDir;
+  settings.programDir = paths.programDir;
   settings.reviewDays = BoxDaysOf(RegReadString(kOrvKey, "ReviewDays"));
   return settings;
 }

@@ -5,7 +5,10 @@
 
 namespace orv {
 
+struct ProgramPaths;
+struct StartUpSettings;
+
 // The settings of the logged-in user and the program's paths, as they stand.
-SessionSettings CurrentSessionSettings();
+SessionSettings CurrentSessionSettings(const StartUpSettings& user, const ProgramPaths& paths);
 
 }  // namespace orv

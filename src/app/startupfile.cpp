@@ -6,7 +6,6 @@
 #include <string_view>
 #include <utility>
 
-#include "app/getuser.h"
 #include "app/programpaths.h"
 #include "base/dialogs.h"
 #include "base/numbertext.h"
@@ -18,7 +17,6 @@
 #include "files/filelayer.h"
 #include "files/userfolder.h"
 #include "lists/buffers.h"
-#include "users/password.h"
 
 namespace orv {
 namespace {
@@ -127,15 +125,15 @@ void Save(Dialogs& dialogs, const BufferO& buffer, const std::string& path) {
 }
 
 // An empty start-up file, with its folders; only its user may read it.
-void MakeStartUpFile(const std::string& path) {
-  MakeUsersFolder(Paths().programDir);
+void MakeStartUpFile(const std::string& path, const std::string& programDir) {
+  MakeUsersFolder(programDir);
   if (MakeFile(path) == 0) MakeFilePrivate(path);
 }
 
 // A new user's file: the settings as every new user starts with them.
-BufferO CreationLines() {
+BufferO CreationLines(std::int32_t addUserPasLev) {
   StartUpSettings fresh;
-  fresh.addUserPasLev = Paths().addUserPasLev;
+  fresh.addUserPasLev = addUserPasLev;
   BufferO buffer;
   for (const char* line : {"WORDS0.ORV", "Your name", "0", "1", "", "1", "1"}) buffer.Add(line);
   AddThresholdLines(buffer, fresh);
@@ -156,20 +154,17 @@ StartUpSettings& Settings() {
   return settings;
 }
 
-std::string StartUpFilePath() {
-  return StartUpFilePathOf(Users().CurrentUser());
+std::string StartUpFilePathOf(const std::string& programDir, const std::string& user) {
+  return UserFolder(programDir, user) + "ORV.CON";
 }
 
-std::string StartUpFilePathOf(const std::string& user) {
-  return UserFolder(Paths().programDir, user) + "ORV.CON";
-}
-
-void LoadStartUp(Dialogs& dialogs) {
-  const std::string path = StartUpFilePath();
+void LoadStartUp(Dialogs& dialogs, StartUpSettings& s, const ProgramPaths& paths,
+                 const std::string& user) {
+  const std::string path = StartUpFilePathOf(paths.programDir, user);
   if (!FileFound(path)) {
     if (!AskToCreate(dialogs)) GiveUp(dialogs);
-    MakeStartUpFile(path);
-    Save(dialogs, CreationLines(), path);
+    MakeStartUpFile(path, paths.programDir);
+    Save(dialogs, CreationLines(paths.addUserPasLev), path);
   }
   BufferO buffer;
   if (const int code = LoadFromFile(buffer, path); code != 0) {
@@ -177,7 +172,6 @@ void LoadStartUp(Dialogs& dialogs) {
                   ErrorTextAt(code, path));
     throw StartUpFileError();
   }
-  StartUpSettings& s = Settings();
   if (buffer.Count() >= 1) s.CurrentFile = BaseName(buffer.Get(1)) + ".ORV";
   s.InOrder = IsOne(buffer, 3);
   s.WholeFile = IsOne(buffer, 4);
@@ -215,17 +209,17 @@ void LoadStartUp(Dialogs& dialogs) {
   ReadReadingLines(buffer, s);
 }
 
-void SaveStartUp(Dialogs& dialogs) {
-  const std::string path = StartUpFilePath();
+void SaveStartUp(Dialogs& dialogs, const StartUpSettings& s, const ProgramPaths& paths,
+                 const std::string& user) {
+  const std::string path = StartUpFilePathOf(paths.programDir, user);
   if (!FileFound(path)) {
     if (!AskToCreate(dialogs)) GiveUp(dialogs);
-    MakeStartUpFile(path);
+    MakeStartUpFile(path, paths.programDir);
     if (!FileFound(path)) GiveUp(dialogs);
   }
-  const StartUpSettings& s = Settings();
   BufferO buffer;
   buffer.Add(s.CurrentFile);
-  buffer.Add(Users().CurrentUser());
+  buffer.Add(user);
   buffer.Add(Flag(s.InOrder));
   buffer.Add(Flag(s.WholeFile));
   buffer.Add(s.CurrentDir);

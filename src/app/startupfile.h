@@ -13,6 +13,7 @@
 namespace orv {
 
 class Dialogs;
+struct ProgramPaths;
 
 class E_LoadUser_Error : public E_Orv_Error {
  public:
@@ -86,20 +87,22 @@ inline constexpr std::array<std::pair<std::string_view, Threshold>, 9> kThreshol
 // The settings in force; they live for the whole run and survive log-outs.
 StartUpSettings& Settings();
 
-// The logged-in user's start-up file, and a user's.
-std::string StartUpFilePath();
-std::string StartUpFilePathOf(const std::string& user);
+// A user's start-up file in the program directory.
+std::string StartUpFilePathOf(const std::string& programDir, const std::string& user);
 
-// Reads the logged-in user's start-up file into the settings, offering to
-// create it when it is missing. Raises E_LoadUser_Error on failure; refusing
-// the new file also asks the application to end.
-void LoadStartUp(Dialogs& dialogs);
+// Reads the user's start-up file in the paths' program directory into the
+// settings, offering to create it when it is missing. Raises
+// E_LoadUser_Error on failure; refusing the new file also asks the
+// application to end.
+void LoadStartUp(Dialogs& dialogs, StartUpSettings& settings, const ProgramPaths& paths,
+                 const std::string& user);
 
 // The language a start-up file chooses; empty when it chooses none or
 // cannot be read.
 std::string StartUpLanguage(const std::string& path);
 
-// Writes the settings to the logged-in user's start-up file.
-void SaveStartUp(Dialogs& dialogs);
+// Writes the settings to the user's start-up file.
+void SaveStartUp(Dialogs& dialogs, const StartUpSettings& settings, const ProgramPaths& paths,
+                 const std::string& user);
 
 }  // namespace orv

@@ -23,7 +23,7 @@ class ListCommands : public ::testing::Test, public test::MainFormFixture {
  protected:
   ListCommands()
       : view(dialogs, compile),
-        editHost(Users()),
+        editHost({Settings(), Paths(), Users()}),
         editor(editHost, dialogs, view),
         editUsers(Users(), dialogs) {
     dir.Write("orv.orv/words0.orv", "apple\r\n");

@@ -37,7 +37,7 @@ class MainFormFixture {
                                   {"Low", "low-pw", 5},
                                   {"admin", "admin-pw", 20}});
     SetUsers(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", dialogs));
-    form = std::make_unique<TMainForm>(dialogs);
+    form = std::make_unique<TMainForm>(dialogs, ProgramState{Settings(), Paths(), Users()});
   }
   ~MainFormFixture() {
     form.reset();

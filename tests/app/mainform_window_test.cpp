@@ -115,7 +115,8 @@ TEST_F(MainWindow, CloseBoxWhileLoggedInOnlyAsksForQuit) {
 TEST_F(MainWindow, AStartUpFileThatCannotBeSavedStillLogsOut) {
   // Log Out, then Quit; each with a start-up file that may not be written.
   LogInAs("Nine", "nine-pw");
-  const std::string startUp = NativePath(StartUpFilePath());
+  const std::string startUp =
+      NativePath(StartUpFilePathOf(Paths().programDir, Users().CurrentUser()));
   ::chmod(startUp.c_str(), 0444);
   for (const bool quit : {false, true}) {
     if (quit) {
@@ -137,7 +138,7 @@ TEST_F(MainWindow, AStartUpFileThatCannotBeSavedStillLogsOut) {
 
 TEST_F(MainWindow, QuitSavesTheCurrentSettingsLogsOutAndEnds) {
   LogInAs("Nine", "nine-pw");
-  const std::string startUp = StartUpFilePath();
+  const std::string startUp = StartUpFilePathOf(Paths().programDir, Users().CurrentUser());
   Settings().InOrder = true;
   Settings().WholeFile = false;
   Settings().CurrentDir = "ann.orv\\";
@@ -162,7 +163,7 @@ TEST_F(MainWindow, QuitSavesTheCurrentSettingsLogsOutAndEnds) {
 
 TEST_F(MainWindow, AtTheSessionsEndTheWindowClosesAndSavesTheUsersSettings) {
   LogInAs("Ten", "ten-pw");
-  const std::string startUp = StartUpFilePath();
+  const std::string startUp = StartUpFilePathOf(Paths().programDir, Users().CurrentUser());
   Settings().InOrder = true;
   dialogs.messages.clear();
   form->Core().SessionEnding();

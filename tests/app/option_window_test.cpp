@@ -136,7 +136,7 @@ TEST_F(OptionWindows, TheLanguageIsTheUsersAndAnUnchosenVoiceSpeaksTheWindowsLan
   EXPECT_EQ(Settings().Language, "de");
   EXPECT_EQ(Settings().SpeakVoice, "");
   LoadLanguage("es", {});
-  EXPECT_EQ(CurrentSessionSettings().voice, "es");
+  EXPECT_EQ(CurrentSessionSettings(Settings(), Paths()).voice, "es");
   LoadLanguage("en", {});
 }
 

@@ -7,6 +7,8 @@
 #include "app/startupfile.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
+#include "support/test_users.h"
+#include "users/password.h"
 
 namespace orv {
 namespace {
@@ -50,14 +52,17 @@ TEST(PrintLayout, APageTooSmallStillPrintsOneLineAPage) {
 
 TEST(PrintLayout, AFullListIsPrintedToItsLastLine) {
   test::TempDir dir;
-  SetProgramDirectory(dir.Str());
-  Settings() = StartUpSettings{};
-  Settings().CurrentFile = "full.orv";
+  StartUpSettings settings;
+  settings.CurrentFile = "full.orv";
+  ProgramPaths paths;
+  SetProgramDirectory(paths, dir.Str());
   std::string text;
   for (int i = 1; i <= 65535; ++i) text += "w" + std::to_string(i) + "\r\n";
   dir.Write("orv.orv/full.orv", text);
   test::FakeDialogs dialogs;
-  const auto lines = MainFormO(dialogs).LinesToPrint();
+  test::WritePasswordFile(dir, {{"Boss", "", 255}});
+  PasswordO users(dir.Str(), "KVXS1.KVX", dialogs);
+  const auto lines = MainFormO(dialogs, {settings, paths, users}).LinesToPrint();
   ASSERT_TRUE(lines);
   EXPECT_EQ(lines->size(), 65535u);
   EXPECT_EQ(lines->back(), "w65535");

@@ -47,14 +47,13 @@ const std::string kCreationLines =
 class StartUpFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    Settings() = StartUpSettings{};
-    SetProgramDirectory(home.Str());
+    SetProgramDirectory(paths, home.Str());
     test::WritePasswordFile(home, {{"Boss", "", 255}, {"Ann", "", 10}});
-    SetUsers(std::make_unique<PasswordO>(home.Str(), "KVXS1.KVX", dialogs));
+    users = std::make_unique<PasswordO>(home.Str(), "KVXS1.KVX", dialogs);
     dialogs.logins.push_back({"ann", ""});
     dialogs.newPasswords = {{"boss-pw", "boss-pw"}};
     // The super user's missing password is reset, then replaced at once.
-    EXPECT_EQ(Users().Login(), 255);
+    EXPECT_EQ(users->Login(), 255);
     dialogs.messages.clear();
     ResetQuitRequest();
     SetQuitHandler([this] { ++quits; });
@@ -62,9 +61,6 @@ class StartUpFileTest : public ::testing::Test {
   void TearDown() override {
     SetQuitHandler({});
     ResetQuitRequest();
-    SetUsers(nullptr);
-    Paths() = ProgramPaths{};
-    Settings() = StartUpSettings{};
   }
 
   // Writes Ann's start-up file from lines ended by CR LF.
@@ -75,8 +71,16 @@ class StartUpFileTest : public ::testing::Test {
   }
   std::string FileText() const { return home.Read("User/Ann.DIR/ORV.CON"); }
 
+  // Ann's start-up file as the program reads and writes it.
+  std::string Path() const { return StartUpFilePathOf(paths.programDir, users->CurrentUser()); }
+  void Load() { LoadStartUp(dialogs, settings, paths, users->CurrentUser()); }
+  void Save() { SaveStartUp(dialogs, settings, paths, users->CurrentUser()); }
+
   TempDir home;
   FakeDialogs dialogs;
+  StartUpSettings settings;
+  ProgramPaths paths;
+  std::unique_ptr<PasswordO> users;
   int quits = 0;
 };
 
@@ -104,8 +108,8 @@ TEST(UserFolder, NamesSharingThePartBeforeADotGetFoldersOfTheirOwn) {
 }
 
 TEST_F(StartUpFileTest, ANewUserGetsTheFifteenCreationLines) {
-  EXPECT_EQ(StartUpFilePath(), home.Str() + "User\\Ann.DIR\\ORV.CON");
-  LoadStartUp(dialogs);
+  EXPECT_EQ(Path(), home.Str() + "User\\Ann.DIR\\ORV.CON");
+  Load();
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text, kCreateQuestion);
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
@@ -113,7 +117,7 @@ TEST_F(StartUpFileTest, ANewUserGetsTheFifteenCreationLines) {
   EXPECT_EQ(FileText(), kCreationLines);
   EXPECT_EQ(std::filesystem::status(home.Path() / "User/Ann.DIR/ORV.CON").permissions(),
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-  const StartUpSettings& s = Settings();
+  const StartUpSettings& s = settings;
   EXPECT_EQ(s.CurrentFile, "WORDS0.ORV");
   EXPECT_EQ(s.CurrentDir, "");
   EXPECT_FALSE(s.InOrder);
@@ -128,7 +132,7 @@ TEST_F(StartUpFileTest, ANewUserGetsTheFifteenCreationLines) {
 TEST_F(StartUpFileTest, RefusingANewFileEndsTheProgram) {
   dialogs.answers.push_back(MsgAnswer::No);
   try {
-    LoadStartUp(dialogs);
+    Load();
     FAIL() << "no exception";
   } catch (const E_LoadUser_Error& e) {
     EXPECT_EQ(std::string(e.what()), kStartUpError);
@@ -143,8 +147,8 @@ TEST_F(StartUpFileTest, RefusingANewFileEndsTheProgram) {
 TEST_F(StartUpFileTest, ReadsTheSettingLinesAndTheKeysAnywhere) {
   Lines({"C:\\old\\lists\\maths.txt", "OPTIONMENUPASLEV=5", "1", "0", "ann.orv\\", "0", "1",
          "soundDelPasLev=-5", "delfilepaslev=1a2"});
-  LoadStartUp(dialogs);
-  const StartUpSettings& s = Settings();
+  Load();
+  const StartUpSettings& s = settings;
   EXPECT_EQ(s.CurrentFile, "maths.ORV");
   EXPECT_TRUE(s.InOrder);
   EXPECT_FALSE(s.WholeFile);
@@ -160,22 +164,22 @@ TEST_F(StartUpFileTest, ReadsTheSettingLinesAndTheKeysAnywhere) {
 
 TEST_F(StartUpFileTest, OnlyTheExactTextOneIsTrue) {
   Lines({"a.orv", "x", "yes", " 1", "", "1 ", "TRUE"});
-  Settings().InOrder = true;
-  LoadStartUp(dialogs);
-  EXPECT_FALSE(Settings().InOrder);
-  EXPECT_FALSE(Settings().WholeFile);
-  EXPECT_FALSE(Settings().ReshowWord);
-  EXPECT_FALSE(Settings().ShowWord);
+  settings.InOrder = true;
+  Load();
+  EXPECT_FALSE(settings.InOrder);
+  EXPECT_FALSE(settings.WholeFile);
+  EXPECT_FALSE(settings.ReshowWord);
+  EXPECT_FALSE(settings.ShowWord);
 }
 
 TEST_F(StartUpFileTest, AShortFileLeavesTheRestAsItWas) {
   Lines({"short.orv", "x", "1"});
-  StartUpSettings& s = Settings();
+  StartUpSettings& s = settings;
   s.CurrentDir = "kept.orv\\";
   s.optionMenuPasLev = 77;
   s.lookOtherUsersPasLev = 3;
   s.ReshowWord = true;
-  LoadStartUp(dialogs);
+  Load();
   EXPECT_EQ(s.CurrentFile, "short.ORV");
   EXPECT_TRUE(s.InOrder);
   EXPECT_FALSE(s.WholeFile);
@@ -197,20 +201,20 @@ TEST_F(StartUpFileTest, AGroupOutsideTheWordListsIsNotTaken) {
   for (const auto& [line, group] : cases) {
     Lines({"a.orv", "x", "0", "1", line, "1", "1"});
     dialogs.messages.clear();
-    LoadStartUp(dialogs);
-    EXPECT_EQ(Settings().CurrentDir, group) << line;
+    Load();
+    EXPECT_EQ(settings.CurrentDir, group) << line;
     EXPECT_EQ(dialogs.messages.size(), group.empty() ? 1u : 0u) << line;
   }
 }
 
 TEST_F(StartUpFileTest, TheLevelForAddingUsersIsReadWhereThereIsOne) {
-  Settings().addUserPasLev = 30;
+  settings.addUserPasLev = 30;
   Lines({"a.orv", "x", "0", "1", "", "1", "1", "optionMenuPasLev=3"});  // an older file
-  LoadStartUp(dialogs);
-  EXPECT_EQ(Settings().addUserPasLev, 30);
+  Load();
+  EXPECT_EQ(settings.addUserPasLev, 30);
   Lines({"a.orv", "x", "0", "1", "", "1", "1", "addUserPasLev=120"});
-  LoadStartUp(dialogs);
-  EXPECT_EQ(Settings().addUserPasLev, 120);
+  Load();
+  EXPECT_EQ(settings.addUserPasLev, 120);
 }
 
 // The speech settings are key lines behind the ones an older reader knows,
@@ -232,25 +236,25 @@ TEST_F(StartUpFileTest, SpeechSettingsAreKeptPerUserAndAnOlderFileGivesTheDefaul
     for (const std::string& key : c.keys) text += key + "\r\n";
     home.Write("User/Ann.DIR/ORV.CON", text);
     // What the previous user chose is not carried over.
-    Settings().SpeakWords = !c.speakWords;
-    Settings().SpeakSums = !c.speakSums;
-    Settings().SpeakVoice = "fr";
-    LoadStartUp(dialogs);
-    EXPECT_EQ(Settings().SpeakWords, c.speakWords);
-    EXPECT_EQ(Settings().SpeakSums, c.speakSums);
-    EXPECT_EQ(Settings().SpeakVoice, c.voice);
+    settings.SpeakWords = !c.speakWords;
+    settings.SpeakSums = !c.speakSums;
+    settings.SpeakVoice = "fr";
+    Load();
+    EXPECT_EQ(settings.SpeakWords, c.speakWords);
+    EXPECT_EQ(settings.SpeakSums, c.speakSums);
+    EXPECT_EQ(settings.SpeakVoice, c.voice);
   }
-  Settings().SpeakWords = false;
-  Settings().SpeakVoice = "en-gb";
-  SaveStartUp(dialogs);
+  settings.SpeakWords = false;
+  settings.SpeakVoice = "en-gb";
+  Save();
   const std::string saved = FileText();
   EXPECT_NE(saved.find("\r\nSpeakWords=0\r\nSpeakSums=0\r\nSpeakVoice=en-gb\r\n"),
             std::string::npos)
       << saved;
-  Settings() = StartUpSettings{};
-  LoadStartUp(dialogs);
-  EXPECT_FALSE(Settings().SpeakWords);
-  EXPECT_EQ(Settings().SpeakVoice, "en-gb");
+  settings = StartUpSettings{};
+  Load();
+  EXPECT_FALSE(settings.SpeakWords);
+  EXPECT_EQ(settings.SpeakVoice, "en-gb");
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -284,13 +288,13 @@ TEST_F(StartUpFileTest, ReadingSettingsAreKeptPerUserWithinTheirRanges) {
     for (const std::string& key : c.keys) text += key + "\r\n";
     home.Write("User/Ann.DIR/ORV.CON", text);
     // What the previous user chose is not carried over.
-    Settings().TextSize = 250;
-    Settings().ReadingFont = "OpenDyslexic";
-    Settings().HighContrast = !c.highContrast;
-    Settings().KindWord = !c.kindWord;
-    Settings().RightSound = !c.rightSound;
-    LoadStartUp(dialogs);
-    const StartUpSettings& s = Settings();
+    settings.TextSize = 250;
+    settings.ReadingFont = "OpenDyslexic";
+    settings.HighContrast = !c.highContrast;
+    settings.KindWord = !c.kindWord;
+    settings.RightSound = !c.rightSound;
+    Load();
+    const StartUpSettings& s = settings;
     EXPECT_EQ(s.TextSize, c.textSize);
     EXPECT_EQ(s.ReadingFont, c.font);
     EXPECT_EQ(s.HighContrast, c.highContrast);
@@ -298,35 +302,35 @@ TEST_F(StartUpFileTest, ReadingSettingsAreKeptPerUserWithinTheirRanges) {
     EXPECT_EQ(s.KindWord, c.kindWord);
     EXPECT_EQ(s.RightSound, c.rightSound);
   }
-  Settings().TextSize = 175;
-  Settings().ReadingFont = "Andika";
-  SaveStartUp(dialogs);
-  Settings() = StartUpSettings{};
-  LoadStartUp(dialogs);
-  EXPECT_EQ(Settings().TextSize, 175);
-  EXPECT_EQ(Settings().ReadingFont, "Andika");
+  settings.TextSize = 175;
+  settings.ReadingFont = "Andika";
+  Save();
+  settings = StartUpSettings{};
+  Load();
+  EXPECT_EQ(settings.TextSize, 175);
+  EXPECT_EQ(settings.ReadingFont, "Andika");
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(StartUpFileTest, AKeyWithoutDigitsFallsBackToItsDefaultAndIsToldOnce) {
   for (const std::string bad : {"ChangeDBPasLev=", "changedbpaslev=high"}) {
     Lines({"a.orv", "x", "0", "1", "", "1", "1", "optionMenuPasLev=3", bad});
-    Settings().ChangeDBPasLev = 7;
+    settings.ChangeDBPasLev = 7;
     dialogs.messages.clear();
-    LoadStartUp(dialogs);
-    EXPECT_EQ(Settings().ChangeDBPasLev, 250) << bad;
-    EXPECT_EQ(Settings().optionMenuPasLev, 3);
+    Load();
+    EXPECT_EQ(settings.ChangeDBPasLev, 250) << bad;
+    EXPECT_EQ(settings.optionMenuPasLev, 3);
     ASSERT_EQ(dialogs.messages.size(), 1u) << bad;
     const std::string& text = dialogs.messages[0].text;
-    EXPECT_EQ(text.rfind("Line 9 of the start-up file " + StartUpFilePath(), 0), 0u) << text;
-    SaveStartUp(dialogs);
+    EXPECT_EQ(text.rfind("Line 9 of the start-up file " + Path(), 0), 0u) << text;
+    Save();
     EXPECT_NE(FileText().find("\r\nChangeDBPasLev=250\r\n"), std::string::npos);
   }
 }
 
 TEST_F(StartUpFileTest, SavingWritesTheSettingsInForce) {
   Lines({"a.orv"});
-  StartUpSettings& s = Settings();
+  StartUpSettings& s = settings;
   s.CurrentFile = "SUMS.ORV";
   s.CurrentDir = "maths.orv\\";
   s.InOrder = true;
@@ -335,7 +339,7 @@ TEST_F(StartUpFileTest, SavingWritesTheSettingsInForce) {
   s.ShowWord = true;
   s.soundMenuPasLev = 9;
   s.MakeWrongWordFileForOthers = 211;
-  SaveStartUp(dialogs);
+  Save();
   EXPECT_EQ(FileText(),
             "SUMS.ORV\r\nAnn\r\n1\r\n0\r\nmaths.orv\\\r\n0\r\n1\r\n"
             "optionMenuPasLev=10\r\nsoundMenuPasLev=9\r\nlistSoundsPasLev=0\r\n"
@@ -349,7 +353,7 @@ TEST_F(StartUpFileTest, SavingWritesTheSettingsInForce) {
   // Read back into fresh settings, the same values return.
   const StartUpSettings saved = s;
   s = StartUpSettings{};
-  LoadStartUp(dialogs);
+  Load();
   EXPECT_EQ(s.CurrentFile, saved.CurrentFile);
   EXPECT_EQ(s.CurrentDir, saved.CurrentDir);
   EXPECT_EQ(s.InOrder, saved.InOrder);
@@ -360,12 +364,12 @@ TEST_F(StartUpFileTest, SavingWritesTheSettingsInForce) {
 
 TEST_F(StartUpFileTest, SavingWithoutAFileAsksFirst) {
   dialogs.answers.push_back(MsgAnswer::No);
-  EXPECT_THROW(SaveStartUp(dialogs), E_LoadUser_Error);
+  EXPECT_THROW(Save(), E_LoadUser_Error);
   EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{kCreateQuestion, kCannotContinue}));
   EXPECT_EQ(quits, 1);
 
   dialogs.messages.clear();
-  SaveStartUp(dialogs);  // Yes
+  Save();  // Yes
   EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{kCreateQuestion});
   EXPECT_EQ(FileText().substr(0, 16), "words0.orv\r\nAnn\r");
 }
@@ -373,7 +377,7 @@ TEST_F(StartUpFileTest, SavingWithoutAFileAsksFirst) {
 TEST_F(StartUpFileTest, AFileThatCannotBeMadeEndsTheProgram) {
   // A folder stands where the file should be.
   std::filesystem::create_directories(home.Path() / "User/Ann.DIR/ORV.CON");
-  EXPECT_THROW(SaveStartUp(dialogs), E_LoadUser_Error);
+  EXPECT_THROW(Save(), E_LoadUser_Error);
   EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{kCreateQuestion, kCannotContinue}));
   EXPECT_EQ(quits, 1);
 }
@@ -384,7 +388,7 @@ TEST_F(StartUpFileTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
   home.Write("User/Ann.DIR/ORV.CON", old);
   {
     test::FileSizeLimit limit(64);  // far below the fifteen lines
-    EXPECT_THROW(SaveStartUp(dialogs), E_LoadUser_Error);
+    EXPECT_THROW(Save(), E_LoadUser_Error);
   }
   EXPECT_EQ(FileText(), old);
   EXPECT_EQ(dialogs.Texts(),
@@ -396,7 +400,7 @@ TEST_F(StartUpFileTest, SavesWaitForAnotherComputerWritingTheFile) {
   const std::string positions = home.Str() + "User/Ann.DIR/WORDS0.POS";
   // the file, and how this program writes it
   const std::vector<std::pair<std::string, std::function<void()>>> savers{
-      {StartUpFilePath(), [this] { SaveStartUp(dialogs); }},
+      {Path(), [this] { Save(); }},
       {positions,
        [&] {
          SavePositions(test::BufferOf({"3", "1"}), positions, dialogs);

@@ -19,8 +19,9 @@ class Commands : public ProgramWindowTest {
  protected:
   void SetUp() override {
     ProgramWindowTest::SetUp();
-    programHost = std::make_unique<ProgramScoreWindowHost>(Users());
-    form = std::make_unique<TMainForm>(dialogs);
+    const ProgramState state{Settings(), Paths(), Users()};
+    programHost = std::make_unique<ProgramScoreWindowHost>(state);
+    form = std::make_unique<TMainForm>(dialogs, state);
     log = new TSU(*database, dataSet, *programHost, dialogs, form.get());
     wrongWords = new TSU1(*database, wrongWordData, *programHost, dialogs, form.get());
     scores = new TSF2(*database, dataSet, *programHost, dialogs, form.get());

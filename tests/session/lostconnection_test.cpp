@@ -10,8 +10,11 @@
 
 #include "app/mainform.h"
 #include "app/programpaths.h"
+#include "app/startupfile.h"
 #include "session/session_fixture.h"
 #include "support/run_program.h"
+#include "support/test_users.h"
+#include "users/password.h"
 
 namespace orv::test {
 namespace {
@@ -81,9 +84,13 @@ TEST_F(LostConnection, TheNextWriteConnectsAgainAndTheCloseClosesAtOnce) {
   EXPECT_EQ(Scores().size(), 4u);
 
   Server("halt");
-  MainFormO main(dialogs);
+  StartUpSettings startUp;
+  ProgramPaths paths;
+  paths.QuitAllowed = true;
+  test::WritePasswordFile(dir, {{"Boss", "", 255}});
+  PasswordO users(dir.Str(), "KVXS1.KVX", dialogs);
+  MainFormO main(dialogs, {startUp, paths, users});
   main.SetDatabase(&database);
-  Paths().QuitAllowed = true;
   EXPECT_TRUE(main.FormCloseQuery());
 }
 

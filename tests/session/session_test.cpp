@@ -46,6 +46,7 @@ TEST_F(Session, CleanedSourceIsSavedBackBeforeCompiling) {
   EXPECT_EQ(learner.readings.at(0).preset, "2+2");
   EXPECT_EQ(learner.WordsShown(), (std::vector<std::string>{"cat", "dog"}));
   EXPECT_EQ(Scores(), (std::vector<Row>{{"ann", "CLEAN.SCO", "3", "3", "0", "0"}}));
+  EXPECT_TRUE(compile.scriptMode) << "the compiled view starts where the test's compile left it";
 }
 
 TEST_F(Session, CleanListIsLeftAsItIsAndNameListsKeepRepeats) {

@@ -103,7 +103,7 @@ TEST(OrvcInit, InANewProgramDirectoryOnlyTeachersAddUsers) {
     Users().AppendUser({"ANN", "", 0, Users().NextUserNumber()});
     dialogs.logins.push_back({"ANN", ""});
     ASSERT_EQ(Users().Login(), 0);
-    LoadStartUp(dialogs);  // answered Yes: a new start-up file
+    LoadStartUp(dialogs, Settings(), Paths(), Users().CurrentUser());  // Yes: a new file
     EXPECT_NE(home.Read("User/ANN.DIR/ORV.CON").find("addUserPasLev=" + std::to_string(c.level)),
               std::string::npos)
         << c.level;
