@@ -355,13 +355,13 @@ void TMainForm::BuildMenu() {
   });
   connect(Progress1, &QAction::triggered, this, [this] {
     Run([this] {
-      if (windows_.progress != nullptr) OpenProgress(*windows_.progress, dialogs_);
+      if (windows_.progress != nullptr) OpenProgress(*windows_.progress, dialogs_, core_.State());
     });
   });
   connect(ClassOverview1, &QAction::triggered, this, [this] {
     Run([this] {
       if (windows_.classOverview != nullptr) {
-        OpenClassOverview(*windows_.classOverview, dialogs_);
+        OpenClassOverview(*windows_.classOverview, dialogs_, core_.State());
       }
     });
   });

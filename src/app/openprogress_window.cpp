@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "app/getuser.h"
 #include "app/startupfile.h"
 #include "base/dialogs.h"
 #include "base/translate.h"
@@ -16,33 +15,33 @@
 namespace orv {
 namespace {
 
-std::optional<ProgressViewer> LoggedInViewer(Dialogs& dialogs) {
-  if (!HasUsers() || !Users().IsLoggedIn()) {
+std::optional<ProgressViewer> LoggedInViewer(Dialogs& dialogs, const ProgramState& state) {
+  const PasswordO& users = state.users;
+  if (!users.IsLoggedIn()) {
     dialogs.ShowMessage(TrText("openprogress_window", "No valid user name"));
     return {};
   }
-  PasswordO& users = Users();
   return ProgressViewer{users.CurrentUser(),
-                        users.HasAccess(std::to_string(Settings().lookOtherUsersPasLev))};
+                        users.HasAccess(std::to_string(state.settings.lookOtherUsersPasLev))};
 }
 
 }  // namespace
 
-void OpenProgress(TProgressForm& window, Dialogs& dialogs) {
-  const auto viewer = LoggedInViewer(dialogs);
+void OpenProgress(TProgressForm& window, Dialogs& dialogs, const ProgramState& state) {
+  const auto viewer = LoggedInViewer(dialogs, state);
   if (!viewer) return;
   window.ShowFor(*viewer);
   window.exec();
 }
 
-void OpenClassOverview(TClassOverviewForm& window, Dialogs& dialogs) {
-  const auto viewer = LoggedInViewer(dialogs);
+void OpenClassOverview(TClassOverviewForm& window, Dialogs& dialogs, const ProgramState& state) {
+  const auto viewer = LoggedInViewer(dialogs, state);
   if (!viewer) return;
   if (!viewer->mayLookAtOthers) {
     dialogs.Warning(kLookAtOthersDenied);
     return;
   }
-  window.ShowFor(*viewer, Users().UserNames());
+  window.ShowFor(*viewer, state.users.UserNames());
   window.exec();
 }
 

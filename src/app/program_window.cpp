@@ -111,7 +111,7 @@ OrvProgram::OrvProgram(QtDialogs& dialogs, ProgramState state, const DbAccount& 
   auto* progress = new TProgressForm(*database_, dialogs, main);
   auto* classOverview = new TClassOverviewForm(*database_, *progress, dialogs, main);
   QObject::connect(scores, &TSF2::ProgressRequested, progress,
-                   [progress, &dialogs] { OpenProgress(*progress, dialogs); });
+                   [this, progress, &dialogs] { OpenProgress(*progress, dialogs, state_); });
   dialogs_.SetLoginForm(login);
   for (QWidget* testWindow : std::initializer_list<QWidget*>{input, math, wrongAnswer}) {
     AddQuitKeys(testWindow, [main] { main->QuitFromTest(); });

@@ -83,7 +83,7 @@ class ProgressWindow : public ProgramWindowTest {
 TEST_F(ProgressWindow, ALearnerSeesOnlyTheirOwnTestsOneLinePerList) {
   LogIn("ann");
   WhileOpen(
-      *progress, [&] { OpenProgress(*progress, dialogs); },
+      *progress, [&] { OpenProgress(*progress, dialogs, State()); },
       [&] {
         ASSERT_EQ(progress->LearnerList->count(), 1);
         EXPECT_EQ(progress->Learner(), "ann");
@@ -122,14 +122,14 @@ TEST_F(ProgressWindow, ALearnerSeesOnlyTheirOwnTestsOneLinePerList) {
 TEST_F(ProgressWindow, ATeacherChoosesAnyLearnerAndOnlyTeachersSeeTheOverview) {
   TClassOverviewForm overview(*database, *progress, dialogs);
   LogIn("ann");
-  OpenClassOverview(overview, dialogs);
+  OpenClassOverview(overview, dialogs, State());
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text, kLookAtOthersDenied);
   EXPECT_EQ(overview.Model().rowCount(), 0);
 
   LogIn("teacher");
   WhileOpen(
-      *progress, [&] { OpenProgress(*progress, dialogs); },
+      *progress, [&] { OpenProgress(*progress, dialogs, State()); },
       [&] {
         EXPECT_TRUE(progress->LearnerList->isEnabled());
         std::vector<std::string> names;
@@ -150,7 +150,7 @@ TEST_F(ProgressWindow, TheOverviewSortsByATitleAndADoubleClickOpensThatLearner) 
   LogIn("teacher");
   std::string opened;
   WhileOpen(
-      overview, [&] { OpenClassOverview(overview, dialogs); },
+      overview, [&] { OpenClassOverview(overview, dialogs, State()); },
       [&] {
         auto cell = [&](int row, int column) {
           return overview.Model()
@@ -193,7 +193,7 @@ TEST_F(ProgressWindow, ATeacherSetsAndClearsATestDayForTheLearnersChosen) {
     return Rows(host.path, "select name, file1, test_day from review_test_day order by name");
   };
   WhileOpen(
-      overview, [&] { OpenClassOverview(overview, dialogs); },
+      overview, [&] { OpenClassOverview(overview, dialogs, State()); },
       [&] {
         ASSERT_EQ(overview.TestDayList->count(), 1);
         EXPECT_EQ(overview.TestDayList->itemText(0), "WORDS0");

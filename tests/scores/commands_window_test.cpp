@@ -19,9 +19,8 @@ class Commands : public ProgramWindowTest {
  protected:
   void SetUp() override {
     ProgramWindowTest::SetUp();
-    const ProgramState state{Settings(), Paths(), Users()};
-    programHost = std::make_unique<ProgramScoreWindowHost>(state);
-    form = std::make_unique<TMainForm>(dialogs, state);
+    programHost = std::make_unique<ProgramScoreWindowHost>(State());
+    form = std::make_unique<TMainForm>(dialogs, State());
     log = new TSU(*database, dataSet, *programHost, dialogs, form.get());
     wrongWords = new TSU1(*database, wrongWordData, *programHost, dialogs, form.get());
     scores = new TSF2(*database, dataSet, *programHost, dialogs, form.get());

@@ -1,10 +1,12 @@
 #pragma once
 // The database windows as the program's own commands open them: the main
-// window and the progress openers read the program-wide users and settings,
-// so the fixture's password file becomes the program's, over new start-up
-// settings and the program directory, all put back afterwards.
+// window and the progress openers are handed the program-wide users and
+// settings (State()), so the fixture's password file becomes the program's,
+// over new start-up settings and the program directory, all put back
+// afterwards.
 #include "app/getuser.h"
 #include "app/programpaths.h"
+#include "app/programstate.h"
 #include "app/startupfile.h"
 #include "dbwindow_fixture.h"
 
@@ -25,6 +27,7 @@ class ProgramWindowTest : public DbWindowTest {
     Paths() = savedPaths_;
     DbWindowTest::TearDown();
   }
+  ProgramState State() { return {Settings(), Paths(), Users()}; }
 
  private:
   const StartUpSettings savedSettings_ = Settings();
