@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QSqlError>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,6 +19,8 @@
 #include "progress/mistaketally.h"
 #include "progress/progresstables.h"
 #include "progress/tablemodel.h"
+#include "scores/firebird/parameterblock.h"
+#include "scores/teachersonly.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 #include "support/translation_file.h"
@@ -83,6 +86,17 @@ TEST_F(PseudoTranslation, ChangesTheCompilesErrorLines) {
   }
   CompileSourceLine("$scriptoff");
   EXPECT_TRUE(Marked(QString::fromStdString(CompileWarningText(3))));
+}
+
+// The score database's messages whose texts are marked apart from where they
+// are translated: the refusal of a learner's account, and a too long account
+// text with the name of what is too long translated inside the message.
+TEST_F(PseudoTranslation, ChangesTheScoreDatabasesMarkedMessages) {
+  const QSqlError refused("", "", QSqlError::StatementError, "-551");
+  EXPECT_TRUE(Marked(QString::fromStdString(RefusalText(refused))));
+  const std::string tooLong =
+      ParameterTextProblem("The database user name", std::string(300, 'a'), 255);
+  EXPECT_TRUE(tooLong.starts_with("[!! [!! The database user name !!]")) << tooLong;
 }
 
 TEST_F(PseudoTranslation, NamesTheCalendarsDaysInTheLanguage) {
