@@ -115,6 +115,10 @@
         <source>Ratio</source>
         <translation>Verhältnis</translation>
     </message>
+    <message>
+        <source>COUNT</source>
+        <translation>ANZAHL</translation>
+    </message>
 </context>
 <context>
     <name>ErrorText</name>
@@ -504,6 +508,99 @@
     </message>
 </context>
 <context>
+    <name>Errors</name>
+    <message>
+        <source>Range check error</source>
+        <translation>Fehler bei Bereichsprüfung</translation>
+    </message>
+    <message>
+        <source>Integer overflow</source>
+        <translation>Ganzzahlüberlauf</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Gleitkommaüberlauf</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Gleitkommadivision durch null</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Ungültige Gleitkommaoperation</translation>
+    </message>
+    <message>
+        <source>The program is ending</source>
+        <translation>Das Programm wird beendet</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>Runtime error %1</source>
+        <translation>Laufzeitfehler %1</translation>
+    </message>
+</context>
+<context>
+    <name>Expressions</name>
+    <message>
+        <source>rand function marked with ^ needs &quot;:&quot; </source>
+        <translatorcomment>native review: rand is the list&apos;s own function name and stays as it is; the faulty line follows after the trailing space</translatorcomment>
+        <translation>der mit ^ markierte rand-Aufruf braucht &quot;:&quot; </translation>
+    </message>
+    <message>
+        <source>rand function marked with ^ needs &quot;)&quot; </source>
+        <translation>der mit ^ markierte rand-Aufruf braucht &quot;)&quot; </translation>
+    </message>
+    <message>
+        <source>function marked with ^ needs &quot;)&quot; </source>
+        <translation>die mit ^ markierte Funktion braucht &quot;)&quot; </translation>
+    </message>
+    <message>
+        <source>the number of decimal points should be 0 to 18</source>
+        <translation>die Zahl der Nachkommastellen muss zwischen 0 und 18 liegen</translation>
+    </message>
+    <message>
+        <source>unexpected error in line:</source>
+        <translation>unerwarteter Fehler in der Zeile:</translation>
+    </message>
+    <message>
+        <source>unexpected character in&quot;%1&quot; at:%2</source>
+        <translation>unerwartetes Zeichen in &quot;%1&quot; bei:%2</translation>
+    </message>
+    <message>
+        <source>The spelling file has errors the keyword &quot;to&quot; was expected on line:%1 after:%2</source>
+        <translatorcomment>native review: &quot;to&quot; is the list&apos;s own keyword (#1 to 10) and is not translated</translatorcomment>
+        <translation>Die Wortliste hat Fehler: das Schlüsselwort &quot;to&quot; wurde erwartet in der Zeile:%1 nach:%2</translation>
+    </message>
+    <message>
+        <source>Expression too complex: a fifth operand &quot;%1&quot; arrived while the operators%2 were pending</source>
+        <translatorcomment>native review: %2 is the list of pending operators, each with a space before it</translatorcomment>
+        <translation>Ausdruck zu verschachtelt: ein fünfter Operand &quot;%1&quot; kam, während die Operatoren%2 noch offen waren</translation>
+    </message>
+    <message>
+        <source>Power too large: the exponent of %1 does not fit in 32 bits</source>
+        <translation>Potenz zu groß: der Exponent von %1 passt nicht in 32 Bit</translation>
+    </message>
+    <message>
+        <source>Power too large: %1 would have more than %2 digits</source>
+        <translation>Potenz zu groß: %1 hätte mehr als %2 Stellen</translation>
+    </message>
+    <message>
+        <source>Division by zero: %1/%2</source>
+        <translation>Division durch null: %1/%2</translation>
+    </message>
+    <message>
+        <source>Floating point overflow: %1 is too large a number</source>
+        <translation>Gleitkommaüberlauf: %1 ist eine zu große Zahl</translation>
+    </message>
+    <message>
+        <source>the list needs more arithmetic than a test can wait for: use smaller numbers or fewer lines</source>
+        <translation>die Liste braucht mehr Rechenarbeit, als ein Test abwarten kann: kleinere Zahlen oder weniger Zeilen verwenden</translation>
+    </message>
+</context>
+<context>
     <name>ImportPlan</name>
     <message>
         <source>The list &quot;%1&quot; is there already. Replace it with the imported one?</source>
@@ -541,6 +638,38 @@
     <message>
         <source>%1 words that were hard before are right now!</source>
         <translation>%1 Wörter, die vorher schwer waren, sind jetzt richtig!</translation>
+    </message>
+</context>
+<context>
+    <name>ListCompiler</name>
+    <message>
+        <source>&quot;$Decimal points&quot; needs the number of places after it, 0 to 18</source>
+        <translation>&quot;$Decimal points&quot; braucht danach die Zahl der Stellen, 0 bis 18</translation>
+    </message>
+    <message>
+        <source>the line makes no question: </source>
+        <translation>die Zeile ergibt keine Frage: </translation>
+    </message>
+    <message>
+        <source>the question has no answer: </source>
+        <translation>die Frage hat keine Antwort: </translation>
+    </message>
+    <message>
+        <source>the answer holds a character no one can type</source>
+        <translation>die Antwort enthält ein Zeichen, das niemand tippen kann</translation>
+    </message>
+    <message>
+        <source>the answer is longer than an answer box takes: </source>
+        <translation>die Antwort ist länger, als ein Antwortfeld fasst: </translation>
+    </message>
+    <message>
+        <source>the list would hold more than 65535 questions: the rest of this line is left out</source>
+        <translation>die Liste hätte mehr als 65535 Fragen: der Rest dieser Zeile wird weggelassen</translation>
+    </message>
+    <message>
+        <source> There are %1 Errors in the spelling file please check it! The error count is only aproximate and will count expanded lines and/or sometime only the first error etc.</source>
+        <translatorcomment>native review: the English is itself unclear; it means the count may include each line an expression line expands to, and may count only a line&apos;s first error</translatorcomment>
+        <translation> Die Wortliste enthält %1 Fehler, bitte prüfen! Die Zahl ist nur ungefähr: sie zählt erweiterte Zeilen mit und manchmal nur den ersten Fehler einer Zeile usw.</translation>
     </message>
 </context>
 <context>
@@ -593,6 +722,60 @@ Der Besitzer ist: %2</translation>
     <message>
         <source>no user</source>
         <translation>kein Benutzer</translation>
+    </message>
+</context>
+<context>
+    <name>MistakeKind</name>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>missed letter</source>
+        <translatorcomment>native review: the kinds of mistake are the rows of the progress window&apos;s Kinds of mistakes tab, short labels for teachers</translatorcomment>
+        <translation>fehlender Buchstabe</translation>
+    </message>
+    <message>
+        <source>extra letter</source>
+        <translation>Buchstabe zu viel</translation>
+    </message>
+    <message>
+        <source>swapped letters</source>
+        <translation>vertauschte Buchstaben</translation>
+    </message>
+    <message>
+        <source>doubled letter</source>
+        <translation>Buchstabe verdoppelt</translation>
+    </message>
+    <message>
+        <source>single letter</source>
+        <translatorcomment>native review: a letter the word has twice, typed once</translatorcomment>
+        <translation>Doppelbuchstabe einfach geschrieben</translation>
+    </message>
+    <message>
+        <source>wrong vowel</source>
+        <translation>falscher Vokal</translation>
+    </message>
+    <message>
+        <source>wrong letter</source>
+        <translation>falscher Buchstabe</translation>
+    </message>
+    <message>
+        <source>case</source>
+        <translation>Groß- und Kleinschreibung</translation>
+    </message>
+    <message>
+        <source>accent</source>
+        <translation>Akzent</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>andere</translation>
+    </message>
+    <message>
+        <source>sum</source>
+        <translatorcomment>native review: the row of wrong answers to sums (arithmetic questions)</translatorcomment>
+        <translation>Rechenaufgabe</translation>
     </message>
 </context>
 <context>
@@ -814,12 +997,137 @@ do you whant to try again click No to exit Orv6?</source>
 %2
 Noch einmal versuchen? Nein beendet Orv6.</translation>
     </message>
+    <message>
+        <source>%1 holds letters other than plain ASCII, which the database driver cannot pass on</source>
+        <translation>%1 enthält andere Zeichen als reines ASCII, die der Datenbanktreiber nicht weitergeben kann</translation>
+    </message>
+    <message>
+        <source>The database user name</source>
+        <translation>Der Datenbank-Benutzername</translation>
+    </message>
+    <message>
+        <source>The database password</source>
+        <translation>Das Datenbank-Passwort</translation>
+    </message>
+    <message>
+        <source>The database is not connected</source>
+        <translation>Die Datenbank ist nicht verbunden</translation>
+    </message>
+    <message>
+        <source>The database connection is not a Firebird connection</source>
+        <translation>Die Datenbankverbindung ist keine Firebird-Verbindung</translation>
+    </message>
+    <message>
+        <source>Cannot make the database engine&apos;s lock folder %1: %2</source>
+        <translation>Der Sperrordner des Datenbanksystems %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The database engine was about to start before its folders were set; nothing was opened</source>
+        <translation>Das Datenbanksystem sollte starten, bevor seine Ordner festgelegt waren; nichts wurde geöffnet</translation>
+    </message>
+    <message>
+        <source>The character set</source>
+        <translation>Der Zeichensatz</translation>
+    </message>
+    <message>
+        <source>Cannot run &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; kann nicht ausgeführt werden</translation>
+    </message>
+    <message>
+        <source>Cannot start a transaction</source>
+        <translation>Keine Transaktion möglich</translation>
+    </message>
+    <message>
+        <source>Cannot commit</source>
+        <translation>Speichern (Commit) nicht möglich</translation>
+    </message>
+    <message>
+        <source>Cannot reserve %1</source>
+        <translation>%1 kann nicht reserviert werden</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long; the database engine takes at most %3</source>
+        <translation>%1 ist %2 Byte lang; das Datenbanksystem nimmt höchstens %3</translation>
+    </message>
+    <message>
+        <source>The database engine&apos;s parameters are %1 bytes long; it takes at most %2</source>
+        <translation>Die Parameter des Datenbanksystems sind %1 Byte lang; es nimmt höchstens %2</translation>
+    </message>
+    <message>
+        <source>Only a single select statement can be run here. The statement was not run and nothing was changed.</source>
+        <translation>Hier kann nur eine einzelne SELECT-Anweisung ausgeführt werden. Die Anweisung wurde nicht ausgeführt, nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Cannot upgrade the score database: </source>
+        <translation>Die Ergebnisdatenbank kann nicht aktualisiert werden: </translation>
+    </message>
+    <message>
+        <source>Cannot set the learners&apos; rights: </source>
+        <translation>Die Rechte der Kinder können nicht gesetzt werden: </translation>
+    </message>
+    <message>
+        <source>Cannot read the score database&apos;s version: %1</source>
+        <translation>Die Version der Ergebnisdatenbank kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot start a transaction: %1</source>
+        <translation>Keine Transaktion möglich: %1</translation>
+    </message>
+    <message>
+        <source>Cannot commit: the connection to the database is lost</source>
+        <translation>Speichern (Commit) nicht möglich: die Verbindung zur Datenbank ist verloren</translation>
+    </message>
+    <message>
+        <source>Cannot roll back: %1</source>
+        <translation>Zurücksetzen (Rollback) nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>Cannot commit: %1</source>
+        <translation>Speichern (Commit) nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>The connection to the database was lost twice while committing</source>
+        <translation>Die Verbindung zur Datenbank ging beim Speichern zweimal verloren</translation>
+    </message>
+    <message>
+        <source>Another program kept writing the same learner&apos;s rows</source>
+        <translation>Ein anderes Programm schrieb immer wieder in die Zeilen desselben Kindes</translation>
+    </message>
+    <message>
+        <source>Only a teacher&apos;s computer account may change or remove what the score database holds: ask a teacher to do this.</source>
+        <translatorcomment>native review: read by a learner who tried to replace a sound</translatorcomment>
+        <translation>Nur das Computerkonto einer Lehrkraft darf Inhalte der Ergebnisdatenbank ändern oder löschen: bitte eine Lehrkraft fragen.</translation>
+    </message>
+    <message>
+        <source>Cannot create the database %1</source>
+        <translation>Die Datenbank %1 kann nicht angelegt werden</translation>
+    </message>
 </context>
 <context>
     <name>SoundStore</name>
     <message>
         <source> Word allready in database overwrite! </source>
         <translation> Das Wort ist schon in der Datenbank. Überschreiben? </translation>
+    </message>
+    <message>
+        <source>%1: not stored as the sound of &quot;%2&quot;: %3</source>
+        <translation>%1: nicht als Aufnahme von &quot;%2&quot; gespeichert: %3</translation>
+    </message>
+    <message>
+        <source>the score database could not be opened</source>
+        <translation>die Ergebnisdatenbank konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>it has a sound already</source>
+        <translation>es hat schon eine Aufnahme</translation>
+    </message>
+    <message>
+        <source>the sound is not a WAV file that can be played</source>
+        <translation>die Aufnahme ist keine abspielbare WAV-Datei</translation>
+    </message>
+    <message>
+        <source>the score database refused it: %1</source>
+        <translation>die Ergebnisdatenbank hat sie abgelehnt: %1</translation>
     </message>
 </context>
 <context>

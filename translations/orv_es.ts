@@ -120,6 +120,10 @@
         <source>Ratio</source>
         <translation>Proporción</translation>
     </message>
+    <message>
+        <source>COUNT</source>
+        <translation>CANTIDAD</translation>
+    </message>
 </context>
 <context>
     <name>ErrorText</name>
@@ -509,6 +513,99 @@
     </message>
 </context>
 <context>
+    <name>Errors</name>
+    <message>
+        <source>Range check error</source>
+        <translation>Error de comprobación de rango</translation>
+    </message>
+    <message>
+        <source>Integer overflow</source>
+        <translation>Desbordamiento de entero</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Desbordamiento de coma flotante</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>División por cero en coma flotante</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Operación de coma flotante no válida</translation>
+    </message>
+    <message>
+        <source>The program is ending</source>
+        <translation>El programa se está cerrando</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» no es un número entero válido</translation>
+    </message>
+    <message>
+        <source>Runtime error %1</source>
+        <translation>Error de ejecución %1</translation>
+    </message>
+</context>
+<context>
+    <name>Expressions</name>
+    <message>
+        <source>rand function marked with ^ needs &quot;:&quot; </source>
+        <translatorcomment>native review: rand is the list&apos;s own function name and stays as it is; the faulty line follows after the trailing space</translatorcomment>
+        <translation>la función rand marcada con ^ necesita &quot;:&quot; </translation>
+    </message>
+    <message>
+        <source>rand function marked with ^ needs &quot;)&quot; </source>
+        <translation>la función rand marcada con ^ necesita &quot;)&quot; </translation>
+    </message>
+    <message>
+        <source>function marked with ^ needs &quot;)&quot; </source>
+        <translation>la función marcada con ^ necesita &quot;)&quot; </translation>
+    </message>
+    <message>
+        <source>the number of decimal points should be 0 to 18</source>
+        <translation>el número de decimales debe estar entre 0 y 18</translation>
+    </message>
+    <message>
+        <source>unexpected error in line:</source>
+        <translation>error inesperado en la línea:</translation>
+    </message>
+    <message>
+        <source>unexpected character in&quot;%1&quot; at:%2</source>
+        <translation>carácter inesperado en &quot;%1&quot; en:%2</translation>
+    </message>
+    <message>
+        <source>The spelling file has errors the keyword &quot;to&quot; was expected on line:%1 after:%2</source>
+        <translatorcomment>native review: &quot;to&quot; is the list&apos;s own keyword (#1 to 10) and is not translated</translatorcomment>
+        <translation>La lista de palabras tiene errores: se esperaba la palabra clave &quot;to&quot; en la línea:%1 después de:%2</translation>
+    </message>
+    <message>
+        <source>Expression too complex: a fifth operand &quot;%1&quot; arrived while the operators%2 were pending</source>
+        <translatorcomment>native review: %2 is the list of pending operators, each with a space before it</translatorcomment>
+        <translation>Expresión demasiado compleja: llegó un quinto operando &quot;%1&quot; mientras los operadores%2 seguían pendientes</translation>
+    </message>
+    <message>
+        <source>Power too large: the exponent of %1 does not fit in 32 bits</source>
+        <translation>Potencia demasiado grande: el exponente de %1 no cabe en 32 bits</translation>
+    </message>
+    <message>
+        <source>Power too large: %1 would have more than %2 digits</source>
+        <translation>Potencia demasiado grande: %1 tendría más de %2 cifras</translation>
+    </message>
+    <message>
+        <source>Division by zero: %1/%2</source>
+        <translation>División por cero: %1/%2</translation>
+    </message>
+    <message>
+        <source>Floating point overflow: %1 is too large a number</source>
+        <translation>Desbordamiento de coma flotante: %1 es un número demasiado grande</translation>
+    </message>
+    <message>
+        <source>the list needs more arithmetic than a test can wait for: use smaller numbers or fewer lines</source>
+        <translation>la lista necesita más cálculo del que una prueba puede esperar: use números más pequeños o menos líneas</translation>
+    </message>
+</context>
+<context>
     <name>ImportPlan</name>
     <message>
         <source>The list &quot;%1&quot; is there already. Replace it with the imported one?</source>
@@ -548,6 +645,38 @@
         <source>%1 words that were hard before are right now!</source>
         <translatorcomment>native review: a child&apos;s praise; check the agreement for %1 = 1 if the program uses it with one word</translatorcomment>
         <translation>¡%1 palabras que antes te costaban ya te salen bien!</translation>
+    </message>
+</context>
+<context>
+    <name>ListCompiler</name>
+    <message>
+        <source>&quot;$Decimal points&quot; needs the number of places after it, 0 to 18</source>
+        <translation>&quot;$Decimal points&quot; necesita detrás el número de decimales, de 0 a 18</translation>
+    </message>
+    <message>
+        <source>the line makes no question: </source>
+        <translation>la línea no da ninguna pregunta: </translation>
+    </message>
+    <message>
+        <source>the question has no answer: </source>
+        <translation>la pregunta no tiene respuesta: </translation>
+    </message>
+    <message>
+        <source>the answer holds a character no one can type</source>
+        <translation>la respuesta contiene un carácter que nadie puede escribir</translation>
+    </message>
+    <message>
+        <source>the answer is longer than an answer box takes: </source>
+        <translation>la respuesta es más larga de lo que cabe en una casilla de respuesta: </translation>
+    </message>
+    <message>
+        <source>the list would hold more than 65535 questions: the rest of this line is left out</source>
+        <translation>la lista tendría más de 65535 preguntas: se omite el resto de esta línea</translation>
+    </message>
+    <message>
+        <source> There are %1 Errors in the spelling file please check it! The error count is only aproximate and will count expanded lines and/or sometime only the first error etc.</source>
+        <translatorcomment>native review: the English is itself unclear; it means the count may include each line an expression line expands to, and may count only a line&apos;s first error</translatorcomment>
+        <translation> ¡La lista de palabras tiene %1 errores, revísela! El número es solo aproximado: cuenta las líneas expandidas y a veces solo el primer error, etc.</translation>
     </message>
 </context>
 <context>
@@ -600,6 +729,60 @@ El propietario es: %2</translation>
     <message>
         <source>no user</source>
         <translation>ningún usuario</translation>
+    </message>
+</context>
+<context>
+    <name>MistakeKind</name>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>missed letter</source>
+        <translatorcomment>native review: the kinds of mistake are the rows of the progress window&apos;s Kinds of mistakes tab, short labels for teachers</translatorcomment>
+        <translation>letra que falta</translation>
+    </message>
+    <message>
+        <source>extra letter</source>
+        <translation>letra de más</translation>
+    </message>
+    <message>
+        <source>swapped letters</source>
+        <translation>letras cambiadas de sitio</translation>
+    </message>
+    <message>
+        <source>doubled letter</source>
+        <translation>letra duplicada</translation>
+    </message>
+    <message>
+        <source>single letter</source>
+        <translatorcomment>native review: a letter the word has twice, typed once</translatorcomment>
+        <translation>letra doble escrita sencilla</translation>
+    </message>
+    <message>
+        <source>wrong vowel</source>
+        <translation>vocal equivocada</translation>
+    </message>
+    <message>
+        <source>wrong letter</source>
+        <translation>letra equivocada</translation>
+    </message>
+    <message>
+        <source>case</source>
+        <translation>mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>accent</source>
+        <translation>acento</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>otro</translation>
+    </message>
+    <message>
+        <source>sum</source>
+        <translatorcomment>native review: the row of wrong answers to sums (arithmetic questions)</translatorcomment>
+        <translation>operación</translation>
     </message>
 </context>
 <context>
@@ -824,12 +1007,137 @@ do you whant to try again click No to exit Orv6?</source>
 %2
 ¿Quiere intentarlo de nuevo? Haga clic en No para salir de Orv6.</translation>
     </message>
+    <message>
+        <source>%1 holds letters other than plain ASCII, which the database driver cannot pass on</source>
+        <translation>%1 contiene caracteres que no son ASCII simple, y el controlador de la base de datos no puede pasarlos</translation>
+    </message>
+    <message>
+        <source>The database user name</source>
+        <translation>El nombre de usuario de la base de datos</translation>
+    </message>
+    <message>
+        <source>The database password</source>
+        <translation>La contraseña de la base de datos</translation>
+    </message>
+    <message>
+        <source>The database is not connected</source>
+        <translation>La base de datos no está conectada</translation>
+    </message>
+    <message>
+        <source>The database connection is not a Firebird connection</source>
+        <translation>La conexión con la base de datos no es una conexión de Firebird</translation>
+    </message>
+    <message>
+        <source>Cannot make the database engine&apos;s lock folder %1: %2</source>
+        <translation>No se puede crear la carpeta de bloqueos del motor de base de datos %1: %2</translation>
+    </message>
+    <message>
+        <source>The database engine was about to start before its folders were set; nothing was opened</source>
+        <translation>El motor de base de datos iba a arrancar antes de fijar sus carpetas; no se ha abierto nada</translation>
+    </message>
+    <message>
+        <source>The character set</source>
+        <translation>El juego de caracteres</translation>
+    </message>
+    <message>
+        <source>Cannot run &quot;%1&quot;</source>
+        <translation>No se puede ejecutar &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot start a transaction</source>
+        <translation>No se puede iniciar una transacción</translation>
+    </message>
+    <message>
+        <source>Cannot commit</source>
+        <translation>No se puede confirmar</translation>
+    </message>
+    <message>
+        <source>Cannot reserve %1</source>
+        <translation>No se puede reservar %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long; the database engine takes at most %3</source>
+        <translation>%1 ocupa %2 bytes; el motor de base de datos admite como máximo %3</translation>
+    </message>
+    <message>
+        <source>The database engine&apos;s parameters are %1 bytes long; it takes at most %2</source>
+        <translation>Los parámetros del motor de base de datos ocupan %1 bytes; admite como máximo %2</translation>
+    </message>
+    <message>
+        <source>Only a single select statement can be run here. The statement was not run and nothing was changed.</source>
+        <translation>Aquí solo se puede ejecutar una única sentencia SELECT. La sentencia no se ha ejecutado y no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Cannot upgrade the score database: </source>
+        <translation>No se puede actualizar la base de datos de resultados: </translation>
+    </message>
+    <message>
+        <source>Cannot set the learners&apos; rights: </source>
+        <translation>No se pueden fijar los permisos de los alumnos: </translation>
+    </message>
+    <message>
+        <source>Cannot read the score database&apos;s version: %1</source>
+        <translation>No se puede leer la versión de la base de datos de resultados: %1</translation>
+    </message>
+    <message>
+        <source>Cannot start a transaction: %1</source>
+        <translation>No se puede iniciar una transacción: %1</translation>
+    </message>
+    <message>
+        <source>Cannot commit: the connection to the database is lost</source>
+        <translation>No se puede confirmar: se ha perdido la conexión con la base de datos</translation>
+    </message>
+    <message>
+        <source>Cannot roll back: %1</source>
+        <translation>No se puede deshacer la transacción: %1</translation>
+    </message>
+    <message>
+        <source>Cannot commit: %1</source>
+        <translation>No se puede confirmar: %1</translation>
+    </message>
+    <message>
+        <source>The connection to the database was lost twice while committing</source>
+        <translation>Se perdió dos veces la conexión con la base de datos al confirmar</translation>
+    </message>
+    <message>
+        <source>Another program kept writing the same learner&apos;s rows</source>
+        <translation>Otro programa seguía escribiendo las filas del mismo alumno</translation>
+    </message>
+    <message>
+        <source>Only a teacher&apos;s computer account may change or remove what the score database holds: ask a teacher to do this.</source>
+        <translatorcomment>native review: read by a learner who tried to replace a sound</translatorcomment>
+        <translation>Solo la cuenta de ordenador de un docente puede cambiar o borrar lo que guarda la base de datos de resultados: pídaselo a un docente.</translation>
+    </message>
+    <message>
+        <source>Cannot create the database %1</source>
+        <translation>No se puede crear la base de datos %1</translation>
+    </message>
 </context>
 <context>
     <name>SoundStore</name>
     <message>
         <source> Word allready in database overwrite! </source>
         <translation> La palabra ya está en la base de datos: ¿sobrescribirla? </translation>
+    </message>
+    <message>
+        <source>%1: not stored as the sound of &quot;%2&quot;: %3</source>
+        <translation>%1: no se ha guardado como sonido de &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>the score database could not be opened</source>
+        <translation>no se ha podido abrir la base de datos de resultados</translation>
+    </message>
+    <message>
+        <source>it has a sound already</source>
+        <translation>ya tiene un sonido</translation>
+    </message>
+    <message>
+        <source>the sound is not a WAV file that can be played</source>
+        <translation>el sonido no es un archivo WAV que se pueda reproducir</translation>
+    </message>
+    <message>
+        <source>the score database refused it: %1</source>
+        <translation>la base de datos de resultados lo ha rechazado: %1</translation>
     </message>
 </context>
 <context>

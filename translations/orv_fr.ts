@@ -122,6 +122,10 @@
         <source>Ratio</source>
         <translation>Ratio</translation>
     </message>
+    <message>
+        <source>COUNT</source>
+        <translation>NOMBRE</translation>
+    </message>
 </context>
 <context>
     <name>ErrorText</name>
@@ -511,6 +515,99 @@
     </message>
 </context>
 <context>
+    <name>Errors</name>
+    <message>
+        <source>Range check error</source>
+        <translation>Erreur de limite</translation>
+    </message>
+    <message>
+        <source>Integer overflow</source>
+        <translation>Dépassement d&apos;entier</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Dépassement en virgule flottante</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Division par zéro en virgule flottante</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Opération en virgule flottante non valable</translation>
+    </message>
+    <message>
+        <source>The program is ending</source>
+        <translation>Le programme se termine</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>« %1 » n&apos;est pas un nombre entier valable</translation>
+    </message>
+    <message>
+        <source>Runtime error %1</source>
+        <translation>Erreur d&apos;exécution %1</translation>
+    </message>
+</context>
+<context>
+    <name>Expressions</name>
+    <message>
+        <source>rand function marked with ^ needs &quot;:&quot; </source>
+        <translatorcomment>native review: rand is the list&apos;s own function name and stays as it is; the faulty line follows after the trailing space</translatorcomment>
+        <translation>la fonction rand marquée par ^ demande &quot;:&quot; </translation>
+    </message>
+    <message>
+        <source>rand function marked with ^ needs &quot;)&quot; </source>
+        <translation>la fonction rand marquée par ^ demande &quot;)&quot; </translation>
+    </message>
+    <message>
+        <source>function marked with ^ needs &quot;)&quot; </source>
+        <translation>la fonction marquée par ^ demande &quot;)&quot; </translation>
+    </message>
+    <message>
+        <source>the number of decimal points should be 0 to 18</source>
+        <translation>le nombre de décimales doit être compris entre 0 et 18</translation>
+    </message>
+    <message>
+        <source>unexpected error in line:</source>
+        <translation>erreur inattendue dans la ligne :</translation>
+    </message>
+    <message>
+        <source>unexpected character in&quot;%1&quot; at:%2</source>
+        <translation>caractère inattendu dans &quot;%1&quot; à :%2</translation>
+    </message>
+    <message>
+        <source>The spelling file has errors the keyword &quot;to&quot; was expected on line:%1 after:%2</source>
+        <translatorcomment>native review: &quot;to&quot; is the list&apos;s own keyword (#1 to 10) and is not translated</translatorcomment>
+        <translation>La liste de mots contient des erreurs : le mot-clé &quot;to&quot; était attendu dans la ligne :%1 après :%2</translation>
+    </message>
+    <message>
+        <source>Expression too complex: a fifth operand &quot;%1&quot; arrived while the operators%2 were pending</source>
+        <translatorcomment>native review: %2 is the list of pending operators, each with a space before it</translatorcomment>
+        <translation>Expression trop complexe : un cinquième opérande &quot;%1&quot; est arrivé alors que les opérateurs%2 étaient en attente</translation>
+    </message>
+    <message>
+        <source>Power too large: the exponent of %1 does not fit in 32 bits</source>
+        <translation>Puissance trop grande : l&apos;exposant de %1 ne tient pas sur 32 bits</translation>
+    </message>
+    <message>
+        <source>Power too large: %1 would have more than %2 digits</source>
+        <translation>Puissance trop grande : %1 aurait plus de %2 chiffres</translation>
+    </message>
+    <message>
+        <source>Division by zero: %1/%2</source>
+        <translation>Division par zéro : %1/%2</translation>
+    </message>
+    <message>
+        <source>Floating point overflow: %1 is too large a number</source>
+        <translation>Dépassement en virgule flottante : %1 est un nombre trop grand</translation>
+    </message>
+    <message>
+        <source>the list needs more arithmetic than a test can wait for: use smaller numbers or fewer lines</source>
+        <translation>la liste demande plus de calculs qu&apos;un test ne peut en attendre : utilisez des nombres plus petits ou moins de lignes</translation>
+    </message>
+</context>
+<context>
     <name>ImportPlan</name>
     <message>
         <source>The list &quot;%1&quot; is there already. Replace it with the imported one?</source>
@@ -548,6 +645,38 @@
         <source>%1 words that were hard before are right now!</source>
         <translatorcomment>native review: a kind word for the child: words missed in earlier tests now right</translatorcomment>
         <translation>%1 mots qui te posaient problème sont justes maintenant !</translation>
+    </message>
+</context>
+<context>
+    <name>ListCompiler</name>
+    <message>
+        <source>&quot;$Decimal points&quot; needs the number of places after it, 0 to 18</source>
+        <translation>&quot;$Decimal points&quot; doit être suivi du nombre de décimales, de 0 à 18</translation>
+    </message>
+    <message>
+        <source>the line makes no question: </source>
+        <translation>la ligne ne donne aucune question : </translation>
+    </message>
+    <message>
+        <source>the question has no answer: </source>
+        <translation>la question n&apos;a pas de réponse : </translation>
+    </message>
+    <message>
+        <source>the answer holds a character no one can type</source>
+        <translation>la réponse contient un caractère que personne ne peut taper</translation>
+    </message>
+    <message>
+        <source>the answer is longer than an answer box takes: </source>
+        <translation>la réponse est plus longue que ce que peut contenir une case de réponse : </translation>
+    </message>
+    <message>
+        <source>the list would hold more than 65535 questions: the rest of this line is left out</source>
+        <translation>la liste contiendrait plus de 65535 questions : le reste de cette ligne est ignoré</translation>
+    </message>
+    <message>
+        <source> There are %1 Errors in the spelling file please check it! The error count is only aproximate and will count expanded lines and/or sometime only the first error etc.</source>
+        <translatorcomment>native review: the English is itself unclear; it means the count may include each line an expression line expands to, and may count only a line&apos;s first error</translatorcomment>
+        <translation> La liste de mots contient %1 erreurs, vérifiez-la ! Ce nombre n&apos;est qu&apos;approximatif : il compte les lignes développées et parfois seulement la première erreur, etc.</translation>
     </message>
 </context>
 <context>
@@ -600,6 +729,60 @@ Le propriétaire est : %2</translation>
     <message>
         <source>no user</source>
         <translation>aucun utilisateur</translation>
+    </message>
+</context>
+<context>
+    <name>MistakeKind</name>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>missed letter</source>
+        <translatorcomment>native review: the kinds of mistake are the rows of the progress window&apos;s Kinds of mistakes tab, short labels for teachers</translatorcomment>
+        <translation>lettre oubliée</translation>
+    </message>
+    <message>
+        <source>extra letter</source>
+        <translation>lettre en trop</translation>
+    </message>
+    <message>
+        <source>swapped letters</source>
+        <translation>lettres inversées</translation>
+    </message>
+    <message>
+        <source>doubled letter</source>
+        <translation>lettre doublée</translation>
+    </message>
+    <message>
+        <source>single letter</source>
+        <translatorcomment>native review: a letter the word has twice, typed once</translatorcomment>
+        <translation>lettre double écrite simple</translation>
+    </message>
+    <message>
+        <source>wrong vowel</source>
+        <translation>mauvaise voyelle</translation>
+    </message>
+    <message>
+        <source>wrong letter</source>
+        <translation>mauvaise lettre</translation>
+    </message>
+    <message>
+        <source>case</source>
+        <translation>majuscules et minuscules</translation>
+    </message>
+    <message>
+        <source>accent</source>
+        <translation>accent</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>autre</translation>
+    </message>
+    <message>
+        <source>sum</source>
+        <translatorcomment>native review: the row of wrong answers to sums (arithmetic questions)</translatorcomment>
+        <translation>calcul</translation>
     </message>
 </context>
 <context>
@@ -830,12 +1013,137 @@ do you whant to try again click No to exit Orv6?</source>
 %2
 Voulez-vous réessayer ? Cliquez sur Non pour quitter Orv.</translation>
     </message>
+    <message>
+        <source>%1 holds letters other than plain ASCII, which the database driver cannot pass on</source>
+        <translation>%1 contient des caractères autres que l&apos;ASCII simple, que le pilote de base de données ne peut pas transmettre</translation>
+    </message>
+    <message>
+        <source>The database user name</source>
+        <translation>Le nom d&apos;utilisateur de la base de données</translation>
+    </message>
+    <message>
+        <source>The database password</source>
+        <translation>Le mot de passe de la base de données</translation>
+    </message>
+    <message>
+        <source>The database is not connected</source>
+        <translation>La base de données n&apos;est pas connectée</translation>
+    </message>
+    <message>
+        <source>The database connection is not a Firebird connection</source>
+        <translation>La connexion à la base de données n&apos;est pas une connexion Firebird</translation>
+    </message>
+    <message>
+        <source>Cannot make the database engine&apos;s lock folder %1: %2</source>
+        <translation>Impossible de créer le dossier de verrous du moteur de base de données %1 : %2</translation>
+    </message>
+    <message>
+        <source>The database engine was about to start before its folders were set; nothing was opened</source>
+        <translation>Le moteur de base de données allait démarrer avant que ses dossiers soient définis ; rien n&apos;a été ouvert</translation>
+    </message>
+    <message>
+        <source>The character set</source>
+        <translation>Le jeu de caractères</translation>
+    </message>
+    <message>
+        <source>Cannot run &quot;%1&quot;</source>
+        <translation>Impossible d&apos;exécuter &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot start a transaction</source>
+        <translation>Impossible de commencer une transaction</translation>
+    </message>
+    <message>
+        <source>Cannot commit</source>
+        <translation>Impossible de valider</translation>
+    </message>
+    <message>
+        <source>Cannot reserve %1</source>
+        <translation>Impossible de réserver %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes long; the database engine takes at most %3</source>
+        <translation>%1 fait %2 octets ; le moteur de base de données en accepte au plus %3</translation>
+    </message>
+    <message>
+        <source>The database engine&apos;s parameters are %1 bytes long; it takes at most %2</source>
+        <translation>Les paramètres du moteur de base de données font %1 octets ; il en accepte au plus %2</translation>
+    </message>
+    <message>
+        <source>Only a single select statement can be run here. The statement was not run and nothing was changed.</source>
+        <translation>Seule une instruction SELECT unique peut être exécutée ici. L&apos;instruction n&apos;a pas été exécutée et rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Cannot upgrade the score database: </source>
+        <translation>Impossible de mettre à jour la base de données des résultats : </translation>
+    </message>
+    <message>
+        <source>Cannot set the learners&apos; rights: </source>
+        <translation>Impossible de définir les droits des élèves : </translation>
+    </message>
+    <message>
+        <source>Cannot read the score database&apos;s version: %1</source>
+        <translation>Impossible de lire la version de la base de données des résultats : %1</translation>
+    </message>
+    <message>
+        <source>Cannot start a transaction: %1</source>
+        <translation>Impossible de commencer une transaction : %1</translation>
+    </message>
+    <message>
+        <source>Cannot commit: the connection to the database is lost</source>
+        <translation>Impossible de valider : la connexion à la base de données est perdue</translation>
+    </message>
+    <message>
+        <source>Cannot roll back: %1</source>
+        <translation>Impossible d&apos;annuler la transaction : %1</translation>
+    </message>
+    <message>
+        <source>Cannot commit: %1</source>
+        <translation>Impossible de valider : %1</translation>
+    </message>
+    <message>
+        <source>The connection to the database was lost twice while committing</source>
+        <translation>La connexion à la base de données a été perdue deux fois pendant la validation</translation>
+    </message>
+    <message>
+        <source>Another program kept writing the same learner&apos;s rows</source>
+        <translation>Un autre programme écrivait sans cesse les lignes du même élève</translation>
+    </message>
+    <message>
+        <source>Only a teacher&apos;s computer account may change or remove what the score database holds: ask a teacher to do this.</source>
+        <translatorcomment>native review: read by a learner who tried to replace a sound</translatorcomment>
+        <translation>Seul le compte informatique d&apos;un enseignant peut modifier ou supprimer le contenu de la base de données des résultats : demandez-le à un enseignant.</translation>
+    </message>
+    <message>
+        <source>Cannot create the database %1</source>
+        <translation>Impossible de créer la base de données %1</translation>
+    </message>
 </context>
 <context>
     <name>SoundStore</name>
     <message>
         <source> Word allready in database overwrite! </source>
         <translation> Ce mot est déjà dans la base de données : le remplacer ? </translation>
+    </message>
+    <message>
+        <source>%1: not stored as the sound of &quot;%2&quot;: %3</source>
+        <translation>%1 : non enregistré comme son de &quot;%2&quot; : %3</translation>
+    </message>
+    <message>
+        <source>the score database could not be opened</source>
+        <translation>la base de données des résultats n&apos;a pas pu être ouverte</translation>
+    </message>
+    <message>
+        <source>it has a sound already</source>
+        <translation>il a déjà un son</translation>
+    </message>
+    <message>
+        <source>the sound is not a WAV file that can be played</source>
+        <translation>le son n&apos;est pas un fichier WAV lisible</translation>
+    </message>
+    <message>
+        <source>the score database refused it: %1</source>
+        <translation>la base de données des résultats l&apos;a refusé : %1</translation>
     </message>
 </context>
 <context>

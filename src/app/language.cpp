@@ -72,6 +72,14 @@ bool LoadLanguage(const std::string& language, const std::string& folder) {
   Remove(current.program);
   Remove(current.qt);
   current.language = language;
+  // Dates and the calendar's day and month names follow the windows'
+  // language; a desktop that speaks it keeps its country's formats. The
+  // system locale itself is not taken: its name may follow LANGUAGE while its
+  // day names follow LC_TIME.
+  const QString desktop = QLocale::system().name();
+  QLocale::setDefault(QLocale(SupportedLanguage(desktop.toStdString()) == language
+                                  ? desktop
+                                  : QString::fromStdString(language)));
   if (language == "en") return true;
   const QString code = QString::fromStdString(language);
   current.qt = Loaded("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));

@@ -15,13 +15,13 @@ class E_Orv_Error : public std::runtime_error {
 // overflow, failed conversions and floating-point faults.
 class ERangeError : public E_Orv_Error {
  public:
-  ERangeError() : E_Orv_Error("Range check error") {}
+  ERangeError();
   using E_Orv_Error::E_Orv_Error;
 };
 
 class EIntOverflow : public E_Orv_Error {
  public:
-  EIntOverflow() : E_Orv_Error("Integer overflow") {}
+  EIntOverflow();
   using E_Orv_Error::E_Orv_Error;
 };
 
@@ -34,19 +34,19 @@ class EConvertError : public E_Orv_Error {
 
 class EOverflow : public E_Orv_Error {
  public:
-  EOverflow() : E_Orv_Error("Floating point overflow") {}
+  EOverflow();
   using E_Orv_Error::E_Orv_Error;
 };
 
 class EZeroDivide : public E_Orv_Error {
  public:
-  EZeroDivide() : E_Orv_Error("Floating point division by zero") {}
+  EZeroDivide();
   using E_Orv_Error::E_Orv_Error;
 };
 
 class EInvalidOp : public E_Orv_Error {
  public:
-  EInvalidOp() : E_Orv_Error("Invalid floating point operation") {}
+  EInvalidOp();
   using E_Orv_Error::E_Orv_Error;
 };
 
@@ -54,7 +54,7 @@ class EInvalidOp : public E_Orv_Error {
 // command that asked it stops without acting on an answer never given.
 class EProgramEnding : public E_Orv_Error {
  public:
-  EProgramEnding() : E_Orv_Error("The program is ending") {}
+  EProgramEnding();
 };
 
 // A run-time error that the original stopped the program with; here it is

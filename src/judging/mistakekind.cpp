@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "base/translate.h"
+
 namespace {
 
 using Letters = std::u32string;
@@ -169,27 +171,27 @@ bool IsNearMiss(MistakeKind kind) {
 std::string MistakeKindName(MistakeKind kind) {
   switch (kind) {
     case MistakeKind::None:
-      return "none";
+      return QT_TRANSLATE_NOOP("MistakeKind", "none");
     case MistakeKind::MissedLetter:
-      return "missed letter";
+      return QT_TRANSLATE_NOOP("MistakeKind", "missed letter");
     case MistakeKind::ExtraLetter:
-      return "extra letter";
+      return QT_TRANSLATE_NOOP("MistakeKind", "extra letter");
     case MistakeKind::SwappedLetters:
-      return "swapped letters";
+      return QT_TRANSLATE_NOOP("MistakeKind", "swapped letters");
     case MistakeKind::DoubledLetter:
-      return "doubled letter";
+      return QT_TRANSLATE_NOOP("MistakeKind", "doubled letter");
     case MistakeKind::SingleLetter:
-      return "single letter";
+      return QT_TRANSLATE_NOOP("MistakeKind", "single letter");
     case MistakeKind::WrongVowel:
-      return "wrong vowel";
+      return QT_TRANSLATE_NOOP("MistakeKind", "wrong vowel");
     case MistakeKind::WrongLetter:
-      return "wrong letter";
+      return QT_TRANSLATE_NOOP("MistakeKind", "wrong letter");
     case MistakeKind::Case:
-      return "case";
+      return QT_TRANSLATE_NOOP("MistakeKind", "case");
     case MistakeKind::Accent:
-      return "accent";
+      return QT_TRANSLATE_NOOP("MistakeKind", "accent");
     case MistakeKind::Other:
-      return "other";
+      return QT_TRANSLATE_NOOP("MistakeKind", "other");
   }
   return "other";
 }

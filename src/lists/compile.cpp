@@ -8,6 +8,7 @@
 
 #include "base/errors.h"
 #include "base/strings.h"
+#include "base/translate.h"
 #include "base/utf8.h"
 #include "lists/answerdirectives.h"
 #include "lists/compilesettings.h"
@@ -37,7 +38,8 @@ int DecimalPointsValue(std::string_view line) {
   const std::string digits =
       LeftPart(KeepChars(DropLeft(line, kDecimalPoints.size()), "0123456789"), 2);
   if (digits.empty()) {
-    throw EConvertError("\"$Decimal points\" needs the number of places after it, 0 to 18");
+    throw EConvertError(
+        TrText("ListCompiler", "\"$Decimal points\" needs the number of places after it, 0 to 18"));
   }
   const int value = std::stoi(digits);
   return value > 18 ? 18 : value;
@@ -51,12 +53,16 @@ bool IsPlainScriptLine(std::string_view line) {
   return !line.starts_with("//");
 }
 
-constexpr std::string_view kNoQuestion = "//error the line makes no question: ";
-constexpr std::string_view kNoAnswer = "//error the question has no answer: ";
-constexpr std::string_view kUntypable = "//error the answer holds a character no one can type";
-constexpr std::string_view kTooLong = "//error the answer is longer than an answer box takes: ";
-constexpr std::string_view kListFull =
-    "//error the list would hold more than 65535 questions: the rest of this line is left out";
+// The reasons of error lines; the line quoted follows the ones ending in ": ".
+constexpr char kNoQuestion[] = QT_TRANSLATE_NOOP("ListCompiler", "the line makes no question: ");
+constexpr char kNoAnswer[] = QT_TRANSLATE_NOOP("ListCompiler", "the question has no answer: ");
+constexpr char kUntypable[] =
+    QT_TRANSLATE_NOOP("ListCompiler", "the answer holds a character no one can type");
+constexpr char kTooLong[] =
+    QT_TRANSLATE_NOOP("ListCompiler", "the answer is longer than an answer box takes: ");
+constexpr char kListFull[] = QT_TRANSLATE_NOOP(
+    "ListCompiler",
+    "the list would hold more than 65535 questions: the rest of this line is left out");
 // Error lines quote this much of their line.
 constexpr std::size_t kShownChars = 80;
 // The answer windows take at most this many characters.
@@ -81,12 +87,12 @@ CompiledLine Checked(CompiledLine line) {
                                       ? std::string_view(line.text)
                                       : std::string_view(line.text).substr(bar + 1);
   const auto shown = [&line] { return CutToCharacters(line.text, kShownChars); };
-  if (answer.empty()) return Failed(std::string(kNoAnswer) + shown());
+  if (answer.empty()) return Failed(ErrorLine("ListCompiler", kNoAnswer) + shown());
   if (IsErrorText(answer)) return Failed(std::string(answer));
-  if (HasControlCharacter(answer)) return Failed(std::string(kUntypable));
+  if (HasControlCharacter(answer)) return Failed(ErrorLine("ListCompiler", kUntypable));
   if (answer.size() > kLongestAnswer &&
       CutToCharacters(answer, kLongestAnswer).size() < answer.size()) {
-    return Failed(std::string(kTooLong) + shown());
+    return Failed(ErrorLine("ListCompiler", kTooLong) + shown());
   }
   return line;
 }
@@ -161,7 +167,7 @@ SourceKind CompileSourceLineTo(std::string_view line, CompileSettings& settings,
     return SourceKind::Expression;
   }
   if (work.Count() == 0) {
-    add(Failed(std::string(kNoQuestion) + CutToCharacters(line, kShownChars)));
+    add(Failed(ErrorLine("ListCompiler", kNoQuestion) + CutToCharacters(line, kShownChars)));
     return SourceKind::Expression;
   }
   for (std::uint32_t k = 1; k <= work.Count(); ++k) {
@@ -204,7 +210,7 @@ BufferO CompileLines(const BufferO& source, const FailureSink& onFailure, Answer
         onFailure(index, line.text);
       } else if (compiled.Count() == BufferO::kMaxLines) {
         // The rest of a line that overflows the list fails once, as one line.
-        onFailure(index, std::string(kListFull));
+        onFailure(index, ErrorLine("ListCompiler", kListFull));
         full = true;
       } else {
         compiled.Add(line.text);
@@ -222,9 +228,11 @@ BufferO CompileLines(const BufferO& source, const FailureSink& onFailure, Answer
 }
 
 std::string CompileWarningText(std::size_t errorCount) {
-  return " There are " + std::to_string(errorCount) +
-         " Errors in the spelling file please check it! The error count is only aproximate and "
-         "will count expanded lines and/or sometime only the first error etc.";
+  return Filled(TrText("ListCompiler",
+                       " There are %1 Errors in the spelling file please check it! The error count "
+                       "is only aproximate and will count expanded lines and/or sometime only the "
+                       "first error etc."),
+                std::to_string(errorCount));
 }
 
 std::size_t CompileList(BufferO& buffer, Dialogs& dialogs, AnswerPlaces* places,

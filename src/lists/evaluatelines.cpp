@@ -6,6 +6,7 @@
 
 #include "base/errors.h"
 #include "base/strings.h"
+#include "base/translate.h"
 #include "base/utf8.h"
 #include "lists/evaluator.h"
 #include "lists/math.h"
@@ -16,11 +17,15 @@
 namespace orv {
 namespace {
 
-constexpr std::string_view kRandNeedsColon = "//error rand function marked with ^ needs \":\" ";
-constexpr std::string_view kRandNeedsParen = "//error rand function marked with ^ needs \")\" ";
-constexpr std::string_view kFunctionNeedsParen = "//error function marked with ^ needs \")\" ";
-constexpr std::string_view kBadDecimalPoints =
-    "//error the number of decimal points should be 0 to 18";
+// The reasons of error lines; the line follows with a ^ where it fails.
+constexpr char kRandNeedsColon[] =
+    QT_TRANSLATE_NOOP("Expressions", "rand function marked with ^ needs \":\" ");
+constexpr char kRandNeedsParen[] =
+    QT_TRANSLATE_NOOP("Expressions", "rand function marked with ^ needs \")\" ");
+constexpr char kFunctionNeedsParen[] =
+    QT_TRANSLATE_NOOP("Expressions", "function marked with ^ needs \")\" ");
+constexpr char kBadDecimalPoints[] =
+    QT_TRANSLATE_NOOP("Expressions", "the number of decimal points should be 0 to 18");
 // What an expression may still hold once its groups and calls are resolved.
 constexpr std::string_view kArithmeticChars = "0123456789.eE+-*/xX()<>=^ \r\n\t";
 
@@ -101,10 +106,18 @@ std::string CompileExpression(std::string_view expression, int& places) {
   std::string expr = ApplyFPoint(text, places);
   if (AllOf(expr, kArithmeticChars)) return text + "|" + DropChars(Evaluate(expr, places), "()");
   if (expr.starts_with("//")) return expr;
-  return std::string(kUnexpectedError) + expr;
+  return UnexpectedErrorLine(expr);
 }
 
 }  // namespace
+
+std::string ErrorLine(const char* context, const char* reason) {
+  return "//error " + TrText(context, reason);
+}
+
+std::string UnexpectedErrorLine(std::string_view text) {
+  return "//" + TrText("Expressions", "unexpected error in line:") + std::string(text);
+}
 
 std::string FailureLine(std::string_view reason) {
   constexpr std::size_t kShown = 200;
@@ -145,7 +158,7 @@ Resolution ResolveRandomChecked(std::string_view text, int places) {
       const std::size_t lowStart = SkipSpaces(view, at + 5);
       const std::size_t colon = view.find(':', lowStart);
       if (colon == view.npos) {
-        return {std::string(kRandNeedsColon) + std::string(head) + "^RAND(" +
+        return {ErrorLine("Expressions", kRandNeedsColon) + std::string(head) + "^RAND(" +
                     std::string(view.substr(lowStart)),
                 true};
       }
@@ -153,8 +166,8 @@ Resolution ResolveRandomChecked(std::string_view text, int places) {
       const std::string_view afterColon = view.substr(SkipSpaces(view, colon + 1));
       const TextPos close = MatchClose(afterColon, ')');
       if (close == 0) {
-        return {std::string(kRandNeedsParen) + std::string(head) + "^RAND(" + low + ":" +
-                    std::string(afterColon),
+        return {ErrorLine("Expressions", kRandNeedsParen) + std::string(head) + "^RAND(" + low +
+                    ":" + std::string(afterColon),
                 true};
       }
       const std::string high = GroupValue(afterColon.substr(0, close - 1u), places).text;
@@ -208,11 +221,12 @@ std::string ApplyFPoint(std::string_view text, int& places) {
   const std::string_view inner = text.substr(SkipSpaces(text, open + 1));
   const TextPos close = MatchClose(inner, ')');
   if (close == 0) {
-    return std::string(kFunctionNeedsParen) + std::string(head) + "^FPOINT(:" + std::string(inner);
+    return ErrorLine("Expressions", kFunctionNeedsParen) + std::string(head) +
+           "^FPOINT(:" + std::string(inner);
   }
   const std::string count = Evaluate(ApplyFPoint(inner.substr(0, close - 1u), places), places);
   if (!IsInteger(count) || CompareStrInt(count, 0) < 0 || CompareStrInt(count, 18) > 0) {
-    return std::string(kBadDecimalPoints);
+    return ErrorLine("Expressions", kBadDecimalPoints);
   }
   int set = 0;
   for (char c : count) {

@@ -11,8 +11,13 @@
 
 namespace orv {
 
-// The start of the error line of an expression that is no arithmetic.
-inline constexpr std::string_view kUnexpectedError = "//unexpected error in line:";
+// "//error " and the reason (marked in context) in the loaded language: the
+// line stays a comment whatever the language.
+std::string ErrorLine(const char* context, const char* reason);
+
+// The error line of an expression that is no arithmetic: text follows its
+// reason.
+std::string UnexpectedErrorLine(std::string_view text);
 
 // The error line of a failure that a calculation raised: its reason, cut to
 // a length a teacher can read.

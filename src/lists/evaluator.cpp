@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/strings.h"
+#include "base/translate.h"
 #include "lists/mstack.h"
 #include "lists/numberkinds.h"
 #include "lists/operations.h"
@@ -87,8 +88,8 @@ std::string InsertImplicitProducts(std::string_view text) {
 }
 
 std::string UnexpectedCharacter(std::string_view expression, std::string_view rest) {
-  return "//Error unexpected character in\"" + std::string(expression) +
-         "\" at:" + std::string(rest);
+  return "//Error " + Filled(TrText("Expressions", "unexpected character in\"%1\" at:%2"),
+                             std::string(expression), std::string(rest));
 }
 
 // Left to right with operator precedence: a pair is pushed, then every pending

@@ -8,13 +8,11 @@
 
 #include "base/numbertext.h"
 #include "base/strings.h"
+#include "base/translate.h"
 #include "lists/evaluatelines.h"
 
 namespace orv {
 namespace {
-
-constexpr std::string_view kToExpected =
-    "// The spelling file has errors the keyword \"to\" was expected on line:";
 
 // The line without its comment, with every fixed group drawn and its square
 // brackets removed (an unclosed "[" is removed with every later "["); or, when
@@ -31,7 +29,7 @@ std::string CutCommentAndFixGroups(std::string_view line) {
     }
     Resolution group = ResolveRandomChecked(std::string_view(rest).substr(0, close - 1u));
     if (group.failed) {
-      return group.text.starts_with("//") ? group.text : std::string(kUnexpectedError) + group.text;
+      return group.text.starts_with("//") ? group.text : UnexpectedErrorLine(group.text);
     }
     text = head + DropChars(group.text, "[]") + rest.substr(close);
   }
@@ -66,7 +64,11 @@ std::optional<Range> FirstRange(std::string_view source, std::string_view text, 
   range.rest = text.substr(hash + 1);
   const std::string first = TakeInteger(range.rest);
   if (UpperAZ(LeftPart(range.rest, 2)) != "TO") {
-    output.Add(std::string(kToExpected) + std::string(source) + " after:" + range.head + first);
+    // "to" is the list's own word, the same in every language.
+    output.Add("// " + Filled(TrText("Expressions",
+                                     "The spelling file has errors the keyword "
+                                     "\"to\" was expected on line:%1 after:%2"),
+                              std::string(source), range.head + first));
     return std::nullopt;
   }
   range.rest.erase(0, 2);

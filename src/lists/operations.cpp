@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/errors.h"
+#include "base/translate.h"
 #include "lists/evaluator.h"
 #include "lists/math.h"
 #include "lists/numberkinds.h"
@@ -102,7 +103,9 @@ std::uint32_t CheckedExponent(const TLongInt& a, const TLongInt& b, std::string_
                               std::string_view bText) {
   std::string power = Abbreviated(aText) + "^" + Abbreviated(bText);
   if (MagBitLen(b.digits) > 31) {
-    throw EIntOverflow("Power too large: the exponent of " + power + " does not fit in 32 bits");
+    throw EIntOverflow(
+        Filled(TrText("Expressions", "Power too large: the exponent of %1 does not fit in 32 bits"),
+               power));
   }
   std::uint32_t exponent = b.digits[0];
   if (MagBitLen(a.digits) > 1) {
@@ -110,8 +113,9 @@ std::uint32_t CheckedExponent(const TLongInt& a, const TLongInt& b, std::string_
     long double log10a = std::log10(s.top) + s.shift * std::log10(2.0L);
     long double digits = std::floor(exponent * log10a) + 1;
     if (digits > kMaxPowerDigits) {
-      throw EIntOverflow("Power too large: " + power + " would have more than " +
-                         std::to_string(kMaxPowerDigits) + " digits");
+      throw EIntOverflow(
+          Filled(TrText("Expressions", "Power too large: %1 would have more than %2 digits"), power,
+                 std::to_string(kMaxPowerDigits)));
     }
   }
   return exponent;
@@ -157,7 +161,8 @@ std::string SumOrDifference(Operation op, std::string_view a, std::string_view b
 // for such a question, so it fails as a real division by zero does.
 void CheckDivisor(std::string_view a, std::string_view b, bool isZero) {
   if (isZero) {
-    throw EZeroDivide("Division by zero: " + Abbreviated(a) + "/" + Abbreviated(b));
+    throw EZeroDivide(
+        Filled(TrText("Expressions", "Division by zero: %1/%2"), Abbreviated(a), Abbreviated(b)));
   }
 }
 

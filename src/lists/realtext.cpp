@@ -13,6 +13,7 @@
 
 #include "base/errors.h"
 #include "base/strings.h"
+#include "base/translate.h"
 #include "lists/evaluator.h"
 #include "lists/numberkinds.h"
 
@@ -92,7 +93,8 @@ long double ToReal(std::string_view text) {
   errno = 0;
   long double value = strtold_l(kept.c_str(), nullptr, CLocale());
   if (errno == ERANGE && std::isinf(value)) {
-    throw EOverflow("Floating point overflow: " + kept + " is too large a number");
+    throw EOverflow(
+        Filled(TrText("Expressions", "Floating point overflow: %1 is too large a number"), kept));
   }
   return value;
 }

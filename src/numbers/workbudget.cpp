@@ -1,11 +1,13 @@
 #include "numbers/workbudget.h"
 
+#include "base/translate.h"
+
 namespace orv {
 
 EWorkLimit::EWorkLimit()
-    : E_Orv_Error(
-          "the list needs more arithmetic than a test can wait for: use smaller numbers or "
-          "fewer lines") {}
+    : E_Orv_Error(TrText("Expressions",
+                         "the list needs more arithmetic than a test can wait for: use smaller "
+                         "numbers or fewer lines")) {}
 
 namespace work {
 

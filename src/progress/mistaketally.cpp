@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "base/translate.h"
 #include "judging/mistakekind.h"
 
 namespace orv {
@@ -34,7 +35,7 @@ std::size_t RowOf(const WrongAnswer& answer) {
 std::vector<MistakeTally> TallyMistakes(const std::vector<WrongAnswer>& answers, int examples) {
   std::vector<MistakeTally> rows;
   for (const MistakeKind kind : kKinds) rows.push_back({MistakeKindName(kind), 0, {}});
-  rows.push_back({"sum", 0, {}});
+  rows.push_back({QT_TRANSLATE_NOOP("MistakeKind", "sum"), 0, {}});
   for (const WrongAnswer& answer : answers) {
     // An answer logged wrong though its letters are the word's (typed with a
     // combining accent, say) is no slip and is left out.

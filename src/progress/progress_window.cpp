@@ -115,6 +115,7 @@ void TProgressForm::BuildControls() {
   tests_.SetTable(TestsTable({}));
   words_.SetTable(WrongWordsTable({}));
   mistakes_.SetTable(MistakesTable(TallyMistakes({})));
+  mistakes_.TranslateColumn(0, "MistakeKind");
   Tabs = new QTabWidget(this);
   PercentChart = NewChartView(Tabs);
   HelpChart = NewChartView(Tabs);

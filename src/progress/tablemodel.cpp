@@ -48,7 +48,10 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
   const QVariant& value =
       table_.rows[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
+  const bool translated = index.column() == translatedColumn_ && !value.isNull();
+  if (role == kSourceTextRole && translated) return value;
   if (role == Qt::DisplayRole) {
+    if (translated) return Tr(context_, value.toString().toUtf8().constData());
     if (value.isNull()) return QString();
     if (index.column() == signedColumn_ && IsNumber(value) && value.toDouble() > 0) {
       return QLatin1Char('+') + value.toString();

@@ -19,6 +19,12 @@ class TableModel : public QAbstractTableModel {
   // The column's positive numbers are shown with a plus sign (a change, not
   // an amount); they still sort as numbers.
   void ShowSign(int column) { signedColumn_ = column; }
+  // The column's texts are the program's own words (marked in context), shown
+  // translated; files take them as written (kSourceTextRole).
+  void TranslateColumn(int column, const char* context) {
+    translatedColumn_ = column;
+    context_ = context;
+  }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -30,6 +36,8 @@ class TableModel : public QAbstractTableModel {
  private:
   ResultTable table_;
   int signedColumn_ = -1;
+  int translatedColumn_ = -1;
+  const char* context_ = nullptr;
 };
 
 }  // namespace orv

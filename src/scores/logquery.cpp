@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "base/translate.h"
 #include "files/dos.h"
 #include "scores/sqlquote.h"
 
@@ -88,6 +89,10 @@ std::string SelectAndWhere(const LogQueryControls& c) {
 // together (a dictionary entry that two programs added at once, a text with
 // trailing blanks) count as one. A word's totals say how many log rows it
 // has; a NULL word's rows count as nothing, as in count(word).
+// The count's field, as the database names count(word) too; the grid shows
+// it as a title of context "Columns".
+constexpr char kCountField[] = QT_TRANSLATE_NOOP("Columns", "COUNT");
+
 template <typename Having>
 std::string CountedSql(const LogQueryControls& c, Having having) {
   if (!c.countTables) {
@@ -103,7 +108,7 @@ std::string CountedSql(const LogQueryControls& c, Having having) {
              : SelectAndWhere(c, " select word_id, count(word_id) n from log_count ", kNarrowAnswer,
                               true) +
                    " group by word_id";
-  return " select w.word, sum(c.n) \"COUNT\" from (" + perWord +
+  return std::string(" select w.word, sum(c.n) \"") + kCountField + "\" from (" + perWord +
          ") c left join log_word w on w.id = c.word_id group by w.word" + having("sum(c.n)") +
          " order by 2 desc";
 }

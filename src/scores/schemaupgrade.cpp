@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/translate.h"
 #include "scores/firebird/dbaccount.h"
 #include "scores/firebird/engineerror.h"
 #include "scores/firebird/owntransaction.h"
@@ -55,7 +56,8 @@ bool HasIndex(const QSqlDatabase& db, const char* name) {
 // Runs the statements in one transaction of their own and commits them; a
 // failure's message begins with what.
 void RunCommitted(QSqlDatabase& db, const std::vector<QString>& statements,
-                  const std::string& what = "Cannot upgrade the score database: ") {
+                  const std::string& what = TrText("ScoreDatabase",
+                                                   "Cannot upgrade the score database: ")) {
   if (!db.transaction()) throw E_DB_Error(db.lastError().text().toStdString());
   for (const QString& statement : statements) {
     QSqlQuery query(db);
@@ -237,7 +239,8 @@ void FillCounts(const QSqlDatabase& db) {
                         kFillWaitSeconds);
     }
   } catch (const E_DB_Error& e) {
-    throw E_DB_Error(std::string("Cannot upgrade the score database: ") + e.what(), e.engine());
+    throw E_DB_Error(TrText("ScoreDatabase", "Cannot upgrade the score database: ") + e.what(),
+                     e.engine());
   }
   FoldWordTotals(db);
 }
@@ -357,15 +360,15 @@ void ResetLearnerRights(QSqlDatabase& db) {
   for (QString& grant : Grants(Grantee::Accounts)) {
     if (grant.contains(QLatin1String(kLearnerAccount))) statements.push_back(std::move(grant));
   }
-  RunCommitted(db, statements, "Cannot set the learners' rights: ");
+  RunCommitted(db, statements, TrText("ScoreDatabase", "Cannot set the learners' rights: "));
 }
 
 int ScoreSchemaVersion(const QSqlDatabase& db) {
   if (!HasTable(db, "SCHEMA_VERSION")) return 1;
   QSqlQuery query(db);
   if (!query.exec(QStringLiteral("SELECT VERSION FROM SCHEMA_VERSION")) || !query.next()) {
-    throw E_DB_Error("Cannot read the score database's version: " +
-                     query.lastError().text().toStdString());
+    throw E_DB_Error(Filled(TrText("ScoreDatabase", "Cannot read the score database's version: %1"),
+                            query.lastError().text().toStdString()));
   }
   return query.value(0).toInt();
 }

@@ -241,20 +241,25 @@ void ScoreDatabase::ChooseDatabase() {
 
 void ScoreDatabase::StartTransaction() {
   if (!db_.transaction()) {
-    throw E_DB_Error("Cannot start a transaction: " + SqlErrorText(db_.lastError()));
+    throw E_DB_Error(Filled(TrText("ScoreDatabase", "Cannot start a transaction: %1"),
+                            SqlErrorText(db_.lastError())));
   }
   inTransaction_ = true;
 }
 
 void ScoreDatabase::CommitRetaining() {
   if (!CommitUnlessGone())
-    throw E_DB_Error("Cannot commit: the connection to the database is lost");
+    throw E_DB_Error(
+        TrText("ScoreDatabase", "Cannot commit: the connection to the database is lost"));
 }
 
 void ScoreDatabase::Rollback() {
   if (!inTransaction_) return;
   inTransaction_ = false;
-  if (!db_.rollback()) throw E_DB_Error("Cannot roll back: " + SqlErrorText(db_.lastError()));
+  if (!db_.rollback()) {
+    throw E_DB_Error(
+        Filled(TrText("ScoreDatabase", "Cannot roll back: %1"), SqlErrorText(db_.lastError())));
+  }
   StartTransaction();
 }
 
@@ -282,14 +287,17 @@ bool ScoreDatabase::CommitUnlessGone() {
   inTransaction_ = false;
   if (!db_.commit()) {
     const QSqlError error = db_.lastError();
-    if (ConnectionAlive()) throw E_DB_Error("Cannot commit: " + SqlErrorText(error));
+    if (ConnectionAlive()) {
+      throw E_DB_Error(Filled(TrText("ScoreDatabase", "Cannot commit: %1"), SqlErrorText(error)));
+    }
     Disconnect();
     return false;
   }
   if (db_.transaction()) {
     inTransaction_ = true;
   } else if (ConnectionAlive()) {
-    throw E_DB_Error("Cannot start a transaction: " + SqlErrorText(db_.lastError()));
+    throw E_DB_Error(Filled(TrText("ScoreDatabase", "Cannot start a transaction: %1"),
+                            SqlErrorText(db_.lastError())));
   } else {
     // The work is kept; the next statement makes the connection again.
     Disconnect();
@@ -323,8 +331,10 @@ void ScoreDatabase::RunWithWorkAndCommit(const std::string& statement, const Sco
     if (CommitUnlessGone()) return;
     if (++lost == 2) break;
   }
-  throw E_DB_Error(lost == 2 ? "The connection to the database was lost twice while committing"
-                             : "Another program kept writing the same learner's rows");
+  throw E_DB_Error(
+      lost == 2 ? TrText("ScoreDatabase",
+                         "The connection to the database was lost twice while committing")
+                : TrText("ScoreDatabase", "Another program kept writing the same learner's rows"));
 }
 
 std::int32_t ScoreDatabase::NextLogGroup() {

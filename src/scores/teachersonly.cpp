@@ -1,5 +1,7 @@
 #include "scores/teachersonly.h"
 
+#include "base/translate.h"
+
 namespace orv {
 namespace {
 
@@ -13,7 +15,8 @@ bool IsNoPermission(const QSqlError& error) {
 }
 
 std::string RefusalText(const QSqlError& error) {
-  return IsNoPermission(error) ? std::string(kTeachersOnly) : error.text().toStdString();
+  return IsNoPermission(error) ? TrText("ScoreDatabase", kTeachersOnly)
+                               : error.text().toStdString();
 }
 
 }  // namespace orv

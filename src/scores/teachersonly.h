@@ -7,9 +7,11 @@
 
 namespace orv {
 
-inline constexpr char kTeachersOnly[] =
+// Marked in context "ScoreDatabase"; shown translated.
+inline constexpr char kTeachersOnly[] = QT_TRANSLATE_NOOP(
+    "ScoreDatabase",
     "Only a teacher's computer account may change or remove what the score database "
-    "holds: ask a teacher to do this.";
+    "holds: ask a teacher to do this.");
 
 // True when the engine refused the statement for want of a right.
 bool IsNoPermission(const QSqlError& error);

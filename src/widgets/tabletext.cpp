@@ -12,7 +12,8 @@ namespace {
 using Cells = std::vector<std::vector<QString>>;
 
 // The header row first, then every row of the model. Files take the titles
-// as written, a printed page the ones on the screen.
+// and the cells the model has a source text for as written, a printed page
+// the ones on the screen.
 Cells CellsOf(const QAbstractItemModel& model, int headerRole) {
   const int columns = model.columnCount();
   Cells cells(1);
@@ -24,7 +25,9 @@ Cells CellsOf(const QAbstractItemModel& model, int headerRole) {
   for (int r = 0; r < model.rowCount(); ++r) {
     std::vector<QString> row;
     for (int c = 0; c < columns; ++c) {
-      row.push_back(model.data(model.index(r, c), Qt::DisplayRole).toString());
+      const QVariant written = model.data(model.index(r, c), headerRole);
+      row.push_back(written.isValid() ? written.toString()
+                                      : model.data(model.index(r, c)).toString());
     }
     cells.push_back(std::move(row));
   }

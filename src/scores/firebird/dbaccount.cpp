@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/translate.h"
 #include "scores/firebird/parameterblock.h"
 
 namespace orv {
@@ -11,16 +12,21 @@ std::string DbAccountTextProblem(std::string_view what, std::string_view text) {
   }
   const bool ascii = std::all_of(text.begin(), text.end(),
                                  [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  // what is a text marked in context "ScoreDatabase".
   return ascii ? std::string()
-               : std::string(what) +
-                     " holds letters other than plain ASCII, which the database driver cannot "
-                     "pass on";
+               : Filled(TrText("ScoreDatabase",
+                               "%1 holds letters other than plain ASCII, which the database "
+                               "driver cannot pass on"),
+                        TrText("ScoreDatabase", std::string(what).c_str()));
 }
 
 std::string DbAccountProblem(const DbAccount& account) {
-  std::string problem = DbAccountTextProblem("The database user name", account.user);
-  return problem.empty() ? DbAccountTextProblem("The database password", account.password)
-                         : problem;
+  std::string problem = DbAccountTextProblem(
+      QT_TRANSLATE_NOOP("ScoreDatabase", "The database user name"), account.user);
+  return problem.empty()
+             ? DbAccountTextProblem(QT_TRANSLATE_NOOP("ScoreDatabase", "The database password"),
+                                    account.password)
+             : problem;
 }
 
 }  // namespace orv

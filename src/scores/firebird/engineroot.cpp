@@ -11,6 +11,7 @@
 #include <system_error>
 #include <utility>
 
+#include "base/translate.h"
 #include "scores/firebird/engineerror.h"
 
 namespace orv {
@@ -139,8 +140,9 @@ EngineFolders PrepareEngine(const std::string& programDir, const std::string& lo
     std::error_code ec;
     fs::create_directories(lockFolder, ec);
     if (ec) {
-      throw E_DB_Error("Cannot make the database engine's lock folder " + lockFolder + ": " +
-                       ec.message());
+      throw E_DB_Error(
+          Filled(TrText("ScoreDatabase", "Cannot make the database engine's lock folder %1: %2"),
+                 lockFolder, ec.message()));
     }
     ::setenv("FIREBIRD_LOCK", lockFolder.c_str(), 1);
   }
@@ -150,8 +152,9 @@ EngineFolders PrepareEngine(const std::string& programDir, const std::string& lo
 
 void RequirePreparedEngine() {
   if (!prepared) {
-    throw E_DB_Error(
-        "The database engine was about to start before its folders were set; nothing was opened");
+    throw E_DB_Error(TrText("ScoreDatabase",
+                            "The database engine was about to start before its folders were set; "
+                            "nothing was opened"));
   }
 }
 

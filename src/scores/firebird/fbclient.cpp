@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "base/translate.h"
 #include "files/filelayer.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbstatus.h"
@@ -18,9 +19,11 @@ namespace {
 // The parameter block of an attachment: the account's user and password.
 ParameterBlock AttachParameters(const DbAccount& account) {
   ParameterBlock dpb(isc_dpb_version1);
-  dpb.Text(isc_dpb_user_name, account.user, "The database user name");
-  dpb.Text(isc_dpb_password, account.password, "The database password");
-  dpb.Text(isc_dpb_lc_ctype, "UTF8", "The character set");
+  dpb.Text(isc_dpb_user_name, account.user,
+           QT_TRANSLATE_NOOP("ScoreDatabase", "The database user name"));
+  dpb.Text(isc_dpb_password, account.password,
+           QT_TRANSLATE_NOOP("ScoreDatabase", "The database password"));
+  dpb.Text(isc_dpb_lc_ctype, "UTF8", QT_TRANSLATE_NOOP("ScoreDatabase", "The character set"));
   return dpb;
 }
 
@@ -63,7 +66,8 @@ void RunStatement(Attachment& attachment, FbTransaction& transaction,
   ISC_STATUS_ARRAY status;
   if (isc_dsql_execute_immediate(status, attachment.Handle(), transaction.Handle(), 0,
                                  statement.c_str(), SQL_DIALECT_V6, nullptr) != 0) {
-    RaiseEngineError(status, "Cannot run \"" + statement.substr(0, 60) + "\"");
+    RaiseEngineError(status,
+                     Filled(TrText("ScoreDatabase", "Cannot run \"%1\""), statement.substr(0, 60)));
   }
 }
 
@@ -113,13 +117,15 @@ void CreateDatabase(const std::string& path, std::string_view script, const DbAc
   ISC_STATUS_ARRAY status;
   if (isc_dsql_execute_immediate(status, attachment.Handle(), &none, 0, create.c_str(),
                                  SQL_DIALECT_V6, nullptr) != 0) {
-    RaiseEngineError(status, "Cannot create the database " + path);
+    RaiseEngineError(status,
+                     Filled(TrText("ScoreDatabase", "Cannot create the database %1"), path));
   }
   // The scores are the learners' own: other accounts may not read the file.
   if (IsLocalDatabasePath(path)) MakeFilePrivate(path);
   // One transaction for the whole script: a database is made whole or not at all.
   try {
-    FbTransaction transaction(attachment.Handle(), {}, "Cannot start a transaction");
+    FbTransaction transaction(attachment.Handle(), {},
+                              TrText("ScoreDatabase", "Cannot start a transaction"));
     for (const std::string& statement : ScriptStatements(script)) {
       RunStatement(attachment, transaction, statement);
     }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/translate.h"
 #include "scores/firebird/engineerror.h"
 #include "scores/firebird/fbstatus.h"
 
@@ -29,7 +30,8 @@ FbTransaction::~FbTransaction() {
 
 void FbTransaction::Commit() {
   ISC_STATUS_ARRAY status;
-  if (isc_commit_transaction(status, &handle_) != 0) RaiseEngineError(status, "Cannot commit");
+  if (isc_commit_transaction(status, &handle_) != 0)
+    RaiseEngineError(status, TrText("ScoreDatabase", "Cannot commit"));
   handle_ = 0;
 }
 

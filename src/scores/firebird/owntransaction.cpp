@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "base/translate.h"
 #include "scores/firebird/driverhandle.h"
 #include "scores/firebird/fbtransaction.h"
 
@@ -44,7 +45,7 @@ void RunReservingWrite(const QSqlDatabase& db, const std::vector<std::string>& t
     tpb += table;
     tpb += static_cast<char>(isc_tpb_protected);
   }
-  RunIn(db, tpb, statements, "Cannot reserve " + tables.front());
+  RunIn(db, tpb, statements, Filled(TrText("ScoreDatabase", "Cannot reserve %1"), tables.front()));
 }
 
 void RunSnapshotNoWait(const QSqlDatabase& db, const std::vector<std::string>& statements) {

@@ -1,5 +1,6 @@
 #include "scores/firebird/parameterblock.h"
 
+#include "base/translate.h"
 #include "scores/firebird/engineerror.h"
 
 namespace orv {
@@ -7,8 +8,11 @@ namespace orv {
 std::string ParameterTextProblem(std::string_view what, std::string_view text,
                                  std::size_t maxBytes) {
   if (text.size() <= maxBytes) return {};
-  return std::string(what) + " is " + std::to_string(text.size()) +
-         " bytes long; the database engine takes at most " + std::to_string(maxBytes);
+  // what is a text marked in context "ScoreDatabase".
+  return Filled(
+      TrText("ScoreDatabase", "%1 is %2 bytes long; the database engine takes at most %3"),
+      TrText("ScoreDatabase", std::string(what).c_str()), std::to_string(text.size()),
+      std::to_string(maxBytes));
 }
 
 void ParameterBlock::Text(char tag, std::string_view text, std::string_view what, bool wide) {
@@ -31,8 +35,10 @@ void ParameterBlock::Number(char tag, std::uint32_t n) {
 
 short ParameterBlock::Size() const {
   if (bytes_.size() > kBlockBytes) {
-    throw E_DB_Error("The database engine's parameters are " + std::to_string(bytes_.size()) +
-                     " bytes long; it takes at most " + std::to_string(kBlockBytes));
+    throw E_DB_Error(Filled(TrText("ScoreDatabase",
+                                   "The database engine's parameters are %1 bytes long; it takes "
+                                   "at most %2"),
+                            std::to_string(bytes_.size()), std::to_string(kBlockBytes)));
   }
   return static_cast<short>(bytes_.size());
 }

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "base/translate.h"
 #include "scores/firebird/driverhandle.h"
 #include "scores/firebird/readonlyselect.h"
 
@@ -224,7 +225,7 @@ ReadOnlyCursor::ReadOnlyCursor(const QSqlDatabase& db, const std::string& statem
     RaiseEngineError(status);
   }
   if (StatementType(&statement_.handle) != isc_info_sql_stmt_select || StepsASequence(text)) {
-    throw E_Select_Refused(kOnlySelectText);
+    throw E_Select_Refused(TrText("ScoreDatabase", kOnlySelectText));
   }
   if (columns_->Get()->sqld > columns_->Get()->sqln) {
     columns_ = std::make_unique<Descriptor>(columns_->Get()->sqld);

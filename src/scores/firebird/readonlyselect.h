@@ -16,9 +16,11 @@ class E_Select_Refused : public E_DB_Error {
   using E_DB_Error::E_DB_Error;
 };
 
+// Marked in context "ScoreDatabase"; shown translated.
 inline constexpr char kOnlySelectText[] =
-    "Only a single select statement can be run here. The statement was not run and nothing "
-    "was changed.";
+    QT_TRANSLATE_NOOP("ScoreDatabase",
+                      "Only a single select statement can be run here. The statement was not run "
+                      "and nothing was changed.");
 
 // Runs the select on the open connection db and fetches every row; a binary
 // blob that is not null comes as an empty byte array, text blobs whole. Raises

@@ -1,5 +1,6 @@
 #include "scores/sound/importedsounds.h"
 
+#include "base/translate.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
 
@@ -19,8 +20,9 @@ StoredImport StoreImportedSounds(SoundStore& store, const std::vector<ImportedSo
       ++done.stored;
       continue;
     }
-    done.failures.push_back(sound.file + ": not stored as the sound of \"" + sound.word +
-                            "\": " + why);
+    done.failures.push_back(
+        Filled(TrText("SoundStore", "%1: not stored as the sound of \"%2\": %3"), sound.file,
+               sound.word, why));
   }
   return done;
 }

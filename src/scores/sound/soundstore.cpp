@@ -74,14 +74,18 @@ bool SoundStore::StoreWav(const std::string& word, const std::string& wav, Repla
     if (why != nullptr) *why = reason;
     return false;
   };
-  if (!db_.ConectDB()) return failed("the score database could not be opened");
+  if (!db_.ConectDB()) {
+    return failed(TrText("SoundStore", "the score database could not be opened"));
+  }
   const std::optional<QString> stored = StoredName(db_.Database(), word);
   if (stored && replace == Replace::Ask &&
       !dialogs_.ConfirmYesNo('"' + word + '"' +
                              TrText("SoundStore", " Word allready in database overwrite! "))) {
-    return failed("it has a sound already");
+    return failed(TrText("SoundStore", "it has a sound already"));
   }
-  if (!DecodeWav(wav)) return failed("the sound is not a WAV file that can be played");
+  if (!DecodeWav(wav)) {
+    return failed(TrText("SoundStore", "the sound is not a WAV file that can be played"));
+  }
 
   QSqlQuery query(db_.Database());
   // The engine checks the account's rights when it prepares the statement.
@@ -96,10 +100,12 @@ bool SoundStore::StoreWav(const std::string& word, const std::string& wav, Repla
   if (!prepared || !query.exec()) {
     // A learner's account may add a sound but not replace one.
     if (IsNoPermission(query.lastError())) {
-      if (why == nullptr) dialogs_.Warning(kTeachersOnly);
-      return failed(kTeachersOnly);
+      const std::string refused = TrText("ScoreDatabase", kTeachersOnly);
+      if (why == nullptr) dialogs_.Warning(refused);
+      return failed(refused);
     }
-    return failed("the score database refused it: " + query.lastError().text().toStdString());
+    return failed(Filled(TrText("SoundStore", "the score database refused it: %1"),
+                         query.lastError().text().toStdString()));
   }
   try {
     db_.CommitRetaining();
