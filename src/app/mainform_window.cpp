@@ -1,6 +1,7 @@
 #include "app/mainform_window.h"
 
 #include <QAction>
+#include <QActionEvent>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -17,7 +18,9 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleOptionMenuItem>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/about_window.h"
@@ -48,35 +51,124 @@
 #include "users/lookatpas_window.h"
 #include "users/password.h"
 #include "widgets/formhelpers_window.h"
-#include "widgets/windowlook_window.h"
 
 namespace orv {
 namespace {
 
-// Wide enough for the whole menu bar at the desktop's text size.
-constexpr int kMenuBarWidth = 440;
+// The menus of the menu bar, left to right; a command names its menu by its
+// place here.
+enum MenuPlace : int { kFile, kWordList, kUser, kLog, kSound, kOption, kHelp };
 
-QAction* Item(QMenu* menu, const char* name, const QString& caption, const QString& hint = {},
-              const QKeySequence& shortcut = {}) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(name);
-  if (!hint.isEmpty()) SetHint(action, hint);
-  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-  return action;
-}
+struct MenuRow {
+  const char* name;
+  const char* caption;
+  const char* hint;
+  Needs needs;
+};
 
-QMenu* Menu(QMenuBar* bar, const char* name, const QString& caption, const QString& hint = {}) {
-  QMenu* menu = bar->addMenu(caption);
-  menu->setObjectName(name);
-  if (!hint.isEmpty()) SetHint(menu->menuAction(), hint);
-  return menu;
-}
+constexpr MenuRow kMenus[] = {
+    {"File1", QT_TRANSLATE_NOOP("TMainForm", "&File"), nullptr, {&MainView::fileMenu}},
+    {"Edit1",
+     QT_TRANSLATE_NOOP("TMainForm", "&Word List"),
+     QT_TRANSLATE_NOOP("TMainForm", "Edit Menu"),
+     {}},
+    {"User1",
+     QT_TRANSLATE_NOOP("TMainForm", "&User"),
+     QT_TRANSLATE_NOOP("TMainForm", "Click for user menu"),
+     {&MainView::userMenu, true}},
+    {"Log1",
+     QT_TRANSLATE_NOOP("TMainForm", "&Log"),
+     QT_TRANSLATE_NOOP("TMainForm", "Not iimplemented"),
+     {&MainView::logMenu}},
+    {"Sound1", QT_TRANSLATE_NOOP("TMainForm", "&Sound"), nullptr, {&MainView::soundMenu}},
+    {"Option1",
+     QT_TRANSLATE_NOOP("TMainForm", "&Option"),
+     QT_TRANSLATE_NOOP("TMainForm", "Click for option menu"),
+     {&MainView::optionMenu}},
+    {"Help1",
+     QT_TRANSLATE_NOOP("TMainForm", "&Help"),
+     QT_TRANSLATE_NOOP("TMainForm", "Click for help menu"),
+     {}},
+};
 
-// A command whose window is not part of the program yet: shown, never enabled.
-void NotYetAvailable(std::initializer_list<QAction*> actions) {
-  for (QAction* a : actions) {
-    a->setEnabled(false);
+// A tool bar button runs a command of the menus under its own caption and
+// hint; a row without a command is a separator.
+struct ToolRow {
+  const char* command;
+  const char* name;
+  QStyle::StandardPixmap icon;
+  const char* caption;
+  const char* hint;
+};
+
+constexpr ToolRow kTools[] = {
+    {"Open1", "OpenTool", QStyle::SP_DialogOpenButton, QT_TRANSLATE_NOOP("TMainForm", "Open"),
+     QT_TRANSLATE_NOOP("TMainForm", "Open|Open new file for spelling")},
+    {"ChaDir1", "ChDirTool", QStyle::SP_DirOpenIcon,
+     QT_TRANSLATE_NOOP("TMainForm", "Change directory"),
+     QT_TRANSLATE_NOOP("TMainForm", "Change directory")},
+    {"New1", "NewTool", QStyle::SP_FileIcon, QT_TRANSLATE_NOOP("TMainForm", "New"),
+     QT_TRANSLATE_NOOP("TMainForm", "Create a new file")},
+    {"EditFile1", "EditTool", QStyle::SP_FileDialogContentsView,
+     QT_TRANSLATE_NOOP("TMainForm", "Edit"),
+     QT_TRANSLATE_NOOP("TMainForm", "Edit the current file")},
+    {},
+    {"Score1", "ScoreTool", QStyle::SP_FileDialogDetailedView,
+     QT_TRANSLATE_NOOP("TMainForm", "Score"),
+     QT_TRANSLATE_NOOP("TMainForm", "Score window for curent file")},
+    {"Viewwords1", "ViewTool", QStyle::SP_FileDialogListView,
+     QT_TRANSLATE_NOOP("TMainForm", "View"),
+     QT_TRANSLATE_NOOP("TMainForm", "Look at the current list of words")},
+    {},
+    {"Print1", "PrintTool", QStyle::SP_DriveFDIcon, QT_TRANSLATE_NOOP("TMainForm", "Print"),
+     QT_TRANSLATE_NOOP("TMainForm", "Print current file")},
+    {},
+    {"Exit1", "ExitTool", QStyle::SP_DialogCloseButton, QT_TRANSLATE_NOOP("TMainForm", "Exit"),
+     QT_TRANSLATE_NOOP("TMainForm", "Exit orv")},
+};
+
+// A tool button keeps its own hint: the action it shares with the menu would
+// put the menu item's hint on it whenever the action changes.
+class ToolButton : public QToolButton {
+ public:
+  ToolButton(QAction* command, const QString& hint, QToolBar* bar) : QToolButton(bar), hint_(hint) {
+    setAutoRaise(true);
+    setFocusPolicy(Qt::NoFocus);
+    setIconSize(bar->iconSize());
+    setToolButtonStyle(bar->toolButtonStyle());
+    setDefaultAction(command);
+    SetHint(this, hint_);
   }
+
+ protected:
+  void actionEvent(QActionEvent* event) override {
+    QToolButton::actionEvent(event);
+    if (event->action() == defaultAction()) SetHint(this, hint_);
+  }
+
+ private:
+  QString hint_;
+};
+
+// The width the menu bar needs for every menu in the application's font: a
+// new text size reaches the bar itself only later, and the bar's own size
+// hint leaves out what does not fit its present width.
+int MenuBarWidth(const QMenuBar& bar) {
+  const QFontMetrics metrics(QApplication::font(&bar));
+  const QStyle* style = bar.style();
+  const int spacing = style->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, &bar);
+  int width = 2 * (style->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, &bar) +
+                   style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, &bar));
+  for (const QAction* menu : bar.actions()) {
+    QStyleOptionMenuItem option;
+    option.initFrom(&bar);
+    option.fontMetrics = metrics;
+    option.menuItemType = QStyleOptionMenuItem::Normal;
+    option.text = menu->text();
+    const QSize text = metrics.size(Qt::TextShowMnemonic, menu->text());
+    width += style->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, &bar).width() + spacing;
+  }
+  return width;
 }
 
 }  // namespace
@@ -93,15 +185,13 @@ TMainForm::TMainForm(Dialogs& dialogs, ProgramState state, QWidget* parent)
   BuildLabels();
   BuildMenu();
   BuildToolBar();
-  // As wide as the menus, so that none hides behind the menu bar's extension button.
-  centralWidget()->setMinimumWidth(menuBar()->sizeHint().width());
+  FitMenuBar();
 
   statusBar()->setObjectName("StatusBar1");
   statusBar()->setStyleSheet("QStatusBar { background: lime; }");
   statusBar()->setSizeGripEnabled(false);
   SetHint(statusBar(), Tr("TMainForm", "Hint bar"));
-  StatusText = new QLabel(Tr("TMainForm", "Orv6"), statusBar());
-  statusBar()->addWidget(StatusText, 1);
+  statusBar()->addWidget(new QLabel(Tr("TMainForm", "Orv6"), statusBar()), 1);
 
   auto* help = new QShortcut(QKeySequence::HelpContents, this);
   connect(help, &QShortcut::activated, this, &TMainForm::HelpKey);
@@ -116,34 +206,36 @@ TMainForm::~TMainForm() = default;
 void TMainForm::BuildLabels() {
   auto* central = new QWidget(this);
   SetHint(central, Tr("TMainForm", "|Orv6"));
-  central->setMinimumWidth(kMenuBarWidth);
   setCentralWidget(central);
 
-  Label1 = new QLabel(Tr("TMainForm", "Orv 7.0."), central);
+  auto label = [central](const char* name, const QString& text = {}) {
+    auto* l = new QLabel(text, central);
+    l->setObjectName(name);
+    return l;
+  };
+  QLabel* Label1 = label("Label1", Tr("TMainForm", "Orv 7.0."));
   QFont title("Lucida Handwriting");
   title.setStyleHint(QFont::Cursive);
   title.setPointSize(24);
   title.setBold(true);
   Label1->setFont(title);
   Label1->setAlignment(Qt::AlignCenter);
-  Image1 = new QLabel(central);
-  Image1->setObjectName("Image1");
+  Image1 = label("Image1");
   Image1->setPixmap(OrvPicture(QSize(96, 96)));
   Image1->setScaledContents(true);
   Image1->setFixedSize(96, 96);
   Image1->installEventFilter(this);
-  Image2 = new QLabel(central);
-  Image2->setObjectName("Image2");
+  QLabel* Image2 = label("Image2");
   Image2->setPixmap(OrvPicture(QSize(48, 48)));
 
-  Label3 = new QLabel(Tr("TMainForm", "File"), central);
-  CFile = new QLabel(central);
-  Label2 = new QLabel(Tr("TMainForm", "User"), central);
-  UserLabel = new QLabel(central);
-  DirLabel = new QLabel(Tr("TMainForm", "Directory"), central);
-  dirL = new QLabel(central);
-  Label4 = new QLabel(Tr("TMainForm", "File length"), central);
-  FileLengthLabel = new QLabel(central);
+  QLabel* Label3 = label("Label3", Tr("TMainForm", "File"));
+  CFile = label("CFile");
+  QLabel* Label2 = label("Label2", Tr("TMainForm", "User"));
+  UserLabel = label("UserLabel");
+  QLabel* DirLabel = label("DirLabel", Tr("TMainForm", "Directory"));
+  dirL = label("dirL");
+  QLabel* Label4 = label("Label4", Tr("TMainForm", "File length"));
+  FileLengthLabel = label("FileLengthLabel");
   for (QLabel* l : {Label3, CFile}) SetHint(l, Tr("TMainForm", "|current word list"));
   for (QLabel* l : {Label2, UserLabel}) SetHint(l, Tr("TMainForm", "|Current user"));
   for (QLabel* l : {DirLabel, dirL}) SetHint(l, Tr("TMainForm", "Current sub group"));
@@ -170,8 +262,8 @@ void TMainForm::BuildLabels() {
   SetHint(LogOutButton,
           Tr("TMainForm",
              "Log out|log off the current user and leave orv running use Quit to quit orv"));
-  BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
-                            Tr("TMainForm", "&Quit"), central);
+  auto* BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
+                                  Tr("TMainForm", "&Quit"), central);
   BitBtn2->setObjectName("BitBtn2");
   SetHint(BitBtn2, Tr("TMainForm", "|Quit program"));
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -207,221 +299,264 @@ void TMainForm::BuildLabels() {
   connect(BitBtn2, &QPushButton::clicked, this, &TMainForm::QuitButtonClick);
 }
 
+std::span<const TMainForm::Command> TMainForm::Commands() {
+  static const Command commands[] = {
+      {.menu = kFile,
+       .name = "Open1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Open..."),
+       .hint = QT_TRANSLATE_NOOP("TMainForm",
+                                 "Pick file|Pick an existing orv file for the current file"),
+       .shortcut = "F3",
+       .handler = &TMainForm::Open1Click,
+       .needs = {&MainView::fileMenu, true}},
+      {.menu = kFile},
+      {.menu = kFile,
+       .name = "New1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&New"),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "Create new orv file"),
+       .handler = &TMainForm::New1Click,
+       .needs = {&MainView::fileMenu, true}},
+      {.menu = kFile,
+       .name = "NewDir1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "New Dir"),
+       .handler = &TMainForm::NewDir1Click},
+      {.menu = kFile,
+       .name = "Import1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Import..."),
+       .hint = QT_TRANSLATE_NOOP(
+           "TMainForm", "Make word lists from the files of other programs: CSV, KVTML, Anki, text"),
+       .handler = &TMainForm::Import1Click,
+       .needs = {nullptr, true}},
+      {.menu = kFile,
+       .name = "ChaDir1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&ChDir"),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "Change current directory"),
+       .handler = &TMainForm::ChaDir1Click,
+       .needs = {&MainView::fileMenu, true}},
+      {.menu = kFile,
+       .name = "Deletefile1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Delete file"),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "|Delete word list cleanup score etc."),
+       .handler = &TMainForm::Deletefile1Click,
+       .needs = {nullptr, true}},
+      {.menu = kFile,
+       .name = "Removedir1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "Remove dir"),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "Remove a directory, it will need to be empty"),
+       .handler = &TMainForm::Removedir1Click,
+       .needs = {nullptr, true}},
+      {.menu = kFile},
+      {.menu = kFile,
+       .name = "Print1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Print..."),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "Print current file"),
+       .shortcut = "Ctrl+P",
+       .handler = &TMainForm::Print1Click,
+       .needs = {&MainView::fileMenu, true}},
+      {.menu = kFile,
+       .name = "PrintSetup1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "P&rint Setup..."),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "Setup printer"),
+       .handler = &TMainForm::PrintSetup1Click},
+      {.menu = kFile},
+      {.menu = kFile,
+       .name = "Score1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Score"),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "Show score for current file"),
+       .handler = &TMainForm::Score1Click,
+       .needs = {&MainView::fileMenu},
+       .part = Part::ScoresWindow},
+      {.menu = kFile,
+       .name = "Progress1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "Pro&gress"),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "Your tests over time, as charts"),
+       .handler = &TMainForm::Progress1Click,
+       .part = Part::ProgressWindow},
+      {.menu = kFile,
+       .name = "ClassOverview1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "Class o&verview"),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "Every learner's tests of each list at a glance"),
+       .handler = &TMainForm::ClassOverview1Click,
+       .part = Part::ClassOverviewWindow},
+      {.menu = kFile},
+      {.menu = kFile,
+       .name = "Exit1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "E&xit"),
+       .handler = &TMainForm::QuitButtonClick,
+       .needs = {&MainView::exitItem}},
+
+      {.menu = kWordList,
+       .name = "EditFile1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Edit List"),
+       .hint = QT_TRANSLATE_NOOP(
+           "TMainForm",
+           "Edit File|Edit current file if you are the owner or have high enough pas level"),
+       .handler = &TMainForm::EditFile1Click,
+       .needs = {nullptr, true}},
+      {.menu = kWordList,
+       .name = "Viewwords1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&View words"),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "Look at the current list of words"),
+       .handler = &TMainForm::Viewwords1Click},
+      {.menu = kWordList,
+       .name = "Loglist1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Log list"),
+       .handler = &TMainForm::View1Click,
+       .part = Part::LogWindow},
+      {.menu = kWordList,
+       .name = "ViewCompiled1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "View &Compiled"),
+       .shortcut = "Ctrl+Alt+C",
+       .handler = &TMainForm::ViewCompiled1Click},
+      {.menu = kWordList},
+      {.menu = kWordList,
+       .name = "Makewrongwordfile1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Make wrong word file"),
+       .handler = &TMainForm::Makewrongwordfile1Click,
+       .part = Part::WrongWordsWindow},
+      {.menu = kWordList,
+       .name = "Review1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Review"),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "Ask again the words that are due, from every list"),
+       .handler = &TMainForm::Review,
+       .needs = {&MainView::startButton, true},
+       .part = Part::ReviewRunner},
+
+      {.menu = kUser,
+       .name = "AddUser1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Add User"),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "Add a new user"),
+       .handler = &TMainForm::AddUser1Click},
+      {.menu = kUser,
+       .name = "Editusers1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Edit users"),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "Edit the password file"),
+       .handler = &TMainForm::Editusers1Click},
+      {.menu = kUser,
+       .name = "ChangePasword1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Change Pasword"),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "Change the password of a user"),
+       .handler = &TMainForm::ChangePasword1Click},
+
+      {.menu = kLog,
+       .name = "LogWords1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Log wrong"),
+       .hint =
+           QT_TRANSLATE_NOOP("TMainForm", "If checked any mistake will be written to a log file"),
+       .shortcut = "Ctrl+L",
+       .handler = &TMainForm::LogWords1Click,
+       .checked = &MainView::logWrong},
+      // "Log users" has never had a command of its own.
+      {.menu = kLog,
+       .name = "Logusers1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "Log &users"),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "not implemented")},
+      {.menu = kLog,
+       .name = "Logall1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "Log &correct"),
+       .hint = QT_TRANSLATE_NOOP(
+           "TMainForm", "Log right answers|Log correct answers but not necessarily wrong ones "),
+       .handler = &TMainForm::Logall1Click,
+       .checked = &MainView::logAll},
+      {.menu = kLog,
+       .name = "View1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&View log"),
+       .handler = &TMainForm::View1Click,
+       .part = Part::LogWindow},
+
+      {.menu = kSound,
+       .name = "Words1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Words"),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "Sounds stored In data base"),
+       .handler = &TMainForm::Words1Click,
+       .part = Part::SoundsWindow},
+
+      {.menu = kOption,
+       .name = "Option2",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Option"),
+       .handler = &TMainForm::Option2Click},
+      {.menu = kOption,
+       .name = "Changedatabase1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Change database"),
+       .handler = &TMainForm::Changedatabase1Click,
+       .needs = {nullptr, true},
+       .part = Part::Database},
+      {.menu = kOption,
+       .name = "PasLev1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Pasword levels"),
+       .hint = QT_TRANSLATE_NOOP("TMainForm", "The password level each guarded command needs"),
+       .handler = &TMainForm::PasLev1Click,
+       .needs = {&MainView::pasLevItem},
+       .hiddenWhenOff = true},
+
+      {.menu = kHelp,
+       .name = "Contents1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Contents"),
+       .handler = &TMainForm::Contents1Click},
+      {.menu = kHelp,
+       .name = "SearchforHelpOn1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Search for Help On..."),
+       .handler = &TMainForm::SearchforHelpOn1Click},
+      {.menu = kHelp,
+       .name = "HowtoUseHelp1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&How to Use Help"),
+       .handler = &TMainForm::HowtoUseHelp1Click},
+      {.menu = kHelp,
+       .name = "About1",
+       .caption = QT_TRANSLATE_NOOP("TMainForm", "&About..."),
+       .handler = &TMainForm::About1Click},
+  };
+  return commands;
+}
+
 void TMainForm::BuildMenu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
-
-  File1 = Menu(bar, "File1", Tr("TMainForm", "&File"));
-  Open1 =
-      Item(File1, "Open1", Tr("TMainForm", "&Open..."),
-           Tr("TMainForm", "Pick file|Pick an existing orv file for the current file"), Qt::Key_F3);
-  File1->addSeparator();
-  New1 = Item(File1, "New1", Tr("TMainForm", "&New"), Tr("TMainForm", "Create new orv file"));
-  NewDir1 = Item(File1, "NewDir1", Tr("TMainForm", "New Dir"));
-  Import1 = Item(
-      File1, "Import1", Tr("TMainForm", "&Import..."),
-      Tr("TMainForm", "Make word lists from the files of other programs: CSV, KVTML, Anki, text"));
-  ChaDir1 = Item(File1, "ChaDir1", Tr("TMainForm", "&ChDir"),
-                 Tr("TMainForm", "Change current directory"));
-  Deletefile1 = Item(File1, "Deletefile1", Tr("TMainForm", "&Delete file"),
-                     Tr("TMainForm", "|Delete word list cleanup score etc."));
-  Removedir1 = Item(File1, "Removedir1", Tr("TMainForm", "Remove dir"),
-                    Tr("TMainForm", "Remove a directory, it will need to be empty"));
-  File1->addSeparator();
-  Print1 = Item(File1, "Print1", Tr("TMainForm", "&Print..."),
-                Tr("TMainForm", "Print current file"), QKeySequence("Ctrl+P"));
-  PrintSetup1 = Item(File1, "PrintSetup1", Tr("TMainForm", "P&rint Setup..."),
-                     Tr("TMainForm", "Setup printer"));
-  File1->addSeparator();
-  Score1 = Item(File1, "Score1", Tr("TMainForm", "&Score"),
-                Tr("TMainForm", "Show score for current file"));
-  Progress1 = Item(File1, "Progress1", Tr("TMainForm", "Pro&gress"),
-                   Tr("TMainForm", "Your tests over time, as charts"));
-  ClassOverview1 = Item(File1, "ClassOverview1", Tr("TMainForm", "Class o&verview"),
-                        Tr("TMainForm", "Every learner's tests of each list at a glance"));
-  File1->addSeparator();
-  Exit1 = Item(File1, "Exit1", Tr("TMainForm", "E&xit"));
-
-  Edit1 = Menu(bar, "Edit1", Tr("TMainForm", "&Word List"), Tr("TMainForm", "Edit Menu"));
-  EditFile1 =
-      Item(Edit1, "EditFile1", Tr("TMainForm", "&Edit List"),
-           Tr("TMainForm",
-              "Edit File|Edit current file if you are the owner or have high enough pas level"));
-  Viewwords1 = Item(Edit1, "Viewwords1", Tr("TMainForm", "&View words"),
-                    Tr("TMainForm", "Look at the current list of words"));
-  Loglist1 = Item(Edit1, "Loglist1", Tr("TMainForm", "&Log list"));
-  ViewCompiled1 = Item(Edit1, "ViewCompiled1", Tr("TMainForm", "View &Compiled"), {},
-                       QKeySequence("Ctrl+Alt+C"));
-  Edit1->addSeparator();
-  Makewrongwordfile1 = Item(Edit1, "Makewrongwordfile1", Tr("TMainForm", "&Make wrong word file"));
-  Review1 = Item(Edit1, "Review1", Tr("TMainForm", "&Review"),
-                 Tr("TMainForm", "Ask again the words that are due, from every list"));
-
-  User1 = Menu(bar, "User1", Tr("TMainForm", "&User"), Tr("TMainForm", "Click for user menu"));
-  AddUser1 =
-      Item(User1, "AddUser1", Tr("TMainForm", "&Add User"), Tr("TMainForm", "Add a new user"));
-  Editusers1 = Item(User1, "Editusers1", Tr("TMainForm", "&Edit users"),
-                    Tr("TMainForm", "Edit the password file"));
-  ChangePasword1 = Item(User1, "ChangePasword1", Tr("TMainForm", "&Change Pasword"),
-                        Tr("TMainForm", "Change the password of a user"));
-
-  Log1 = Menu(bar, "Log1", Tr("TMainForm", "&Log"), Tr("TMainForm", "Not iimplemented"));
-  LogWords1 = Item(Log1, "LogWords1", Tr("TMainForm", "&Log wrong"),
-                   Tr("TMainForm", "If checked any mistake will be written to a log file"),
-                   QKeySequence("Ctrl+L"));
-  LogWords1->setCheckable(true);
-  Logusers1 =
-      Item(Log1, "Logusers1", Tr("TMainForm", "Log &users"), Tr("TMainForm", "not implemented"));
-  Logusers1->setCheckable(true);
-  Logusers1->setChecked(true);
-  Logall1 = Item(
-      Log1, "Logall1", Tr("TMainForm", "Log &correct"),
-      Tr("TMainForm", "Log right answers|Log correct answers but not necessarily wrong ones "));
-  Logall1->setCheckable(true);
-  View1 = Item(Log1, "View1", Tr("TMainForm", "&View log"));
-
-  Sound1 = Menu(bar, "Sound1", Tr("TMainForm", "&Sound"));
-  Words1 = Item(Sound1, "Words1", Tr("TMainForm", "&Words"),
-                Tr("TMainForm", "Sounds stored In data base"));
-
-  Option1 =
-      Menu(bar, "Option1", Tr("TMainForm", "&Option"), Tr("TMainForm", "Click for option menu"));
-  Option2 = Item(Option1, "Option2", Tr("TMainForm", "&Option"));
-  Changedatabase1 = Item(Option1, "Changedatabase1", Tr("TMainForm", "&Change database"));
-  PasLev1 = Item(Option1, "PasLev1", Tr("TMainForm", "&Pasword levels"),
-                 Tr("TMainForm", "The password level each guarded command needs"));
-
-  Help1 = Menu(bar, "Help1", Tr("TMainForm", "&Help"), Tr("TMainForm", "Click for help menu"));
-  Contents1 = Item(Help1, "Contents1", Tr("TMainForm", "&Contents"));
-  SearchforHelpOn1 = Item(Help1, "SearchforHelpOn1", Tr("TMainForm", "&Search for Help On..."));
-  HowtoUseHelp1 = Item(Help1, "HowtoUseHelp1", Tr("TMainForm", "&How to Use Help"));
-  About1 = Item(Help1, "About1", Tr("TMainForm", "&About..."));
-
-  // "Log users" has never had a command of its own.
-  NotYetAvailable({Logusers1});
-
-  connect(Open1, &QAction::triggered, this, &TMainForm::Open1Click);
-  connect(New1, &QAction::triggered, this, [this] { Run([this] { core_.New1Click(); }); });
-  connect(NewDir1, &QAction::triggered, this, &TMainForm::NewDir1Click);
-  connect(ChaDir1, &QAction::triggered, this, &TMainForm::ChaDir1Click);
-  connect(Removedir1, &QAction::triggered, this, &TMainForm::Removedir1Click);
-  connect(EditFile1, &QAction::triggered, this, &TMainForm::EditFile1Click);
-  connect(Viewwords1, &QAction::triggered, this, &TMainForm::Viewwords1Click);
-  connect(ViewCompiled1, &QAction::triggered, this, &TMainForm::ViewCompiled1Click);
-  connect(Editusers1, &QAction::triggered, this, &TMainForm::Editusers1Click);
-  connect(Deletefile1, &QAction::triggered, this,
-          [this] { Run([this] { core_.Deletefile1Click(); }); });
-  connect(Print1, &QAction::triggered, this, &TMainForm::Print1Click);
-  connect(Import1, &QAction::triggered, this, &TMainForm::Import1Click);
-  connect(PrintSetup1, &QAction::triggered, this, &TMainForm::PrintSetup1Click);
-  connect(Exit1, &QAction::triggered, this, &TMainForm::QuitButtonClick);
-  connect(AddUser1, &QAction::triggered, this, [this] {
-    Run([this] { core_.State().users.AddUser(core_.State().settings.addUserPasLev); });
-  });
-  connect(ChangePasword1, &QAction::triggered, this,
-          [this] { Run([this] { core_.State().users.ChangeOwnPassword(); }); });
-  connect(LogWords1, &QAction::triggered, this,
-          [this] { Run([this] { core_.LogWords1Click(); }); });
-  connect(Logall1, &QAction::triggered, this, [this] { Run([this] { core_.Logall1Click(); }); });
-  connect(Option2, &QAction::triggered, this, &TMainForm::Option2Click);
-  connect(PasLev1, &QAction::triggered, this, &TMainForm::PasLev1Click);
-  connect(Changedatabase1, &QAction::triggered, this, [this] {
-    Run([this] {
-      if (core_.Database() != nullptr) core_.Database()->ChooseDatabase();
-    });
-  });
-  connect(Review1, &QAction::triggered, this, &TMainForm::Review);
-  connect(Score1, &QAction::triggered, this, [this] {
-    Run([this] {
-      if (windows_.scores != nullptr) windows_.scores->exec();
-    });
-  });
-  for (QAction* viewLog : {View1, Loglist1}) {
-    connect(viewLog, &QAction::triggered, this, [this] {
-      Run([this] {
-        if (windows_.log != nullptr) {
-          OpenLogWindow(*windows_.log, core_.State().settings.lookOtherUsersPasLev, dialogs_);
-        }
-      });
-    });
+  for (const MenuRow& row : kMenus) {
+    QMenu* menu = bar->addMenu(Tr("TMainForm", row.caption));
+    menu->setObjectName(row.name);
+    if (row.hint != nullptr) SetHint(menu->menuAction(), Tr("TMainForm", row.hint));
+    menus_.push_back(menu);
   }
-  connect(Makewrongwordfile1, &QAction::triggered, this, [this] {
-    Run([this] {
-      if (windows_.wrongWords != nullptr) {
-        OpenLogWindow(*windows_.wrongWords, core_.State().settings.MakeWrongWordFileForOthers,
-                      dialogs_);
-      }
-    });
-  });
-  connect(Progress1, &QAction::triggered, this, [this] {
-    Run([this] {
-      if (windows_.progress != nullptr) OpenProgress(*windows_.progress, dialogs_, core_.State());
-    });
-  });
-  connect(ClassOverview1, &QAction::triggered, this, [this] {
-    Run([this] {
-      if (windows_.classOverview != nullptr) {
-        OpenClassOverview(*windows_.classOverview, dialogs_, core_.State());
-      }
-    });
-  });
-  connect(Words1, &QAction::triggered, this, [this] {
-    Run([this] {
-      if (windows_.sounds == nullptr) return;
-      windows_.sounds->SetListPath(core_.CurrentListPath());
-      windows_.sounds->ShowModal();
-    });
-  });
-  connect(Contents1, &QAction::triggered, this,
-          [this] { ShowHelp([](THelpForm& h) { h.ShowContents(); }); });
-  connect(SearchforHelpOn1, &QAction::triggered, this,
-          [this] { ShowHelp([](THelpForm& h) { h.ShowSearch(); }); });
-  connect(HowtoUseHelp1, &QAction::triggered, this,
-          [this] { ShowHelp([](THelpForm& h) { h.ShowHelpOnHelp(); }); });
-  connect(About1, &QAction::triggered, this, [this] {
-    if (windows_.about != nullptr) windows_.about->exec();
-  });
+  for (const Command& c : Commands()) {
+    QMenu* menu = menus_[static_cast<std::size_t>(c.menu)];
+    if (c.name == nullptr) {
+      menu->addSeparator();
+      actions_.push_back(nullptr);
+      continue;
+    }
+    QAction* action = menu->addAction(Tr("TMainForm", c.caption));
+    action->setObjectName(c.name);
+    if (c.hint != nullptr) SetHint(action, Tr("TMainForm", c.hint));
+    if (c.shortcut != nullptr) action->setShortcut(QKeySequence(c.shortcut));
+    action->setCheckable(c.checked != nullptr);
+    if (c.handler != nullptr) connect(action, &QAction::triggered, this, c.handler);
+    actions_.push_back(action);
+  }
+  // Log users is shown checked, as it has always been.
+  QAction* logUsers = findChild<QAction*>("Logusers1");
+  logUsers->setCheckable(true);
+  logUsers->setChecked(true);
 }
 
 void TMainForm::BuildToolBar() {
-  ToolBar1 = addToolBar(Tr("TMainForm", "Tool Bar"));
-  ToolBar1->setObjectName("ToolBar1");
-  ToolBar1->setMovable(false);
-  SetHint(ToolBar1, Tr("TMainForm", "Tool Bar"));
-  auto tool = [this](const char* name, QStyle::StandardPixmap icon, const QString& text,
-                     const QString& hint) {
-    QAction* a = ToolBar1->addAction(style()->standardIcon(icon), text);
-    a->setObjectName(name);
-    SetHint(a, hint);
-    return a;
-  };
-  OpenTool = tool("OpenTool", QStyle::SP_DialogOpenButton, Tr("TMainForm", "Open"),
-                  Tr("TMainForm", "Open|Open new file for spelling"));
-  ChDirTool = tool("ChDirTool", QStyle::SP_DirOpenIcon, Tr("TMainForm", "Change directory"),
-                   Tr("TMainForm", "Change directory"));
-  NewTool = tool("NewTool", QStyle::SP_FileIcon, Tr("TMainForm", "New"),
-                 Tr("TMainForm", "Create a new file"));
-  EditTool = tool("EditTool", QStyle::SP_FileDialogContentsView, Tr("TMainForm", "Edit"),
-                  Tr("TMainForm", "Edit the current file"));
-  ToolBar1->addSeparator();
-  ScoreTool = tool("ScoreTool", QStyle::SP_FileDialogDetailedView, Tr("TMainForm", "Score"),
-                   Tr("TMainForm", "Score window for curent file"));
-  ViewTool = tool("ViewTool", QStyle::SP_FileDialogListView, Tr("TMainForm", "View"),
-                  Tr("TMainForm", "Look at the current list of words"));
-  ToolBar1->addSeparator();
-  PrintTool = tool("PrintTool", QStyle::SP_DriveFDIcon, Tr("TMainForm", "Print"),
-                   Tr("TMainForm", "Print current file"));
-  ToolBar1->addSeparator();
-  ExitTool = tool("ExitTool", QStyle::SP_DialogCloseButton, Tr("TMainForm", "Exit"),
-                  Tr("TMainForm", "Exit orv"));
-  connect(OpenTool, &QAction::triggered, Open1, &QAction::trigger);
-  connect(ChDirTool, &QAction::triggered, ChaDir1, &QAction::trigger);
-  connect(ScoreTool, &QAction::triggered, Score1, &QAction::trigger);
-  connect(NewTool, &QAction::triggered, New1, &QAction::trigger);
-  connect(EditTool, &QAction::triggered, EditFile1, &QAction::trigger);
-  connect(ViewTool, &QAction::triggered, Viewwords1, &QAction::trigger);
-  connect(PrintTool, &QAction::triggered, Print1, &QAction::trigger);
-  connect(ExitTool, &QAction::triggered, this, &TMainForm::QuitButtonClick);
+  QToolBar* bar = addToolBar(Tr("TMainForm", "Tool Bar"));
+  bar->setObjectName("ToolBar1");
+  bar->setMovable(false);
+  SetHint(bar, Tr("TMainForm", "Tool Bar"));
+  for (const ToolRow& row : kTools) {
+    if (row.command == nullptr) {
+      bar->addSeparator();
+      continue;
+    }
+    QAction* command = findChild<QAction*>(row.command);
+    command->setIcon(style()->standardIcon(row.icon));
+    command->setIconVisibleInMenu(false);
+    command->setIconText(Tr("TMainForm", row.caption));
+    auto* button = new ToolButton(command, Tr("TMainForm", row.hint), bar);
+    button->setObjectName(row.name);
+    bar->addWidget(button);
+  }
 }
 
 void TMainForm::SetWindows(const MainFormWindows& windows) {
@@ -453,43 +588,49 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
+bool TMainForm::IsThere(Part part) const {
+  switch (part) {
+    case Part::None:
+      return true;
+    case Part::Database:
+      return core_.Database() != nullptr;
+    case Part::ReviewRunner:
+      return runReview_ != nullptr;
+    case Part::ScoresWindow:
+      return windows_.scores != nullptr;
+    case Part::LogWindow:
+      return windows_.log != nullptr;
+    case Part::WrongWordsWindow:
+      return windows_.wrongWords != nullptr;
+    case Part::SoundsWindow:
+      return windows_.sounds != nullptr;
+    case Part::ProgressWindow:
+      return windows_.progress != nullptr;
+    case Part::ClassOverviewWindow:
+      return windows_.classOverview != nullptr;
+  }
+  return false;
+}
+
 void TMainForm::ShowState() {
   const MainView& v = core_.View();
-  // A running test keeps its list, its user and its database.
-  const bool idle = !v.testRunning;
-  File1->menuAction()->setEnabled(v.fileMenu);
-  Option1->menuAction()->setEnabled(v.optionMenu);
-  User1->menuAction()->setEnabled(v.userMenu && idle);
-  Log1->menuAction()->setEnabled(v.logMenu);
-  Sound1->menuAction()->setEnabled(v.soundMenu);
-  Exit1->setEnabled(v.exitItem);
-  PasLev1->setVisible(v.pasLevItem);
-  PasLev1->setEnabled(v.pasLevItem);
-  Changedatabase1->setEnabled(core_.Database() != nullptr && idle);
-  BStart->setEnabled(v.startButton && runTest_ != nullptr && idle);
-  BReview->setEnabled(v.startButton && runReview_ != nullptr && idle);
-  Review1->setEnabled(BReview->isEnabled());
-  LogOutButton->setEnabled(idle);
-  for (QAction* a : {Open1, New1, Import1, ChaDir1, Deletefile1, Removedir1, Print1, EditFile1}) {
-    a->setEnabled(idle);
+  for (std::size_t i = 0; i < menus_.size(); ++i) {
+    menus_[i]->menuAction()->setEnabled(Works(v, kMenus[i].needs));
   }
-  // The tool bar's buttons do what File menu items do, so they follow that menu.
-  OpenTool->setEnabled(v.fileMenu && idle);
-  ChDirTool->setEnabled(v.fileMenu && idle);
-  NewTool->setEnabled(v.fileMenu && idle);
-  PrintTool->setEnabled(v.fileMenu && idle);
-  EditTool->setEnabled(idle);
-  // The database windows' commands work once their windows are there.
-  Score1->setEnabled(windows_.scores != nullptr);
-  ScoreTool->setEnabled(v.fileMenu && windows_.scores != nullptr);
-  View1->setEnabled(windows_.log != nullptr);
-  Loglist1->setEnabled(windows_.log != nullptr);
-  Makewrongwordfile1->setEnabled(windows_.wrongWords != nullptr);
-  Words1->setEnabled(windows_.sounds != nullptr);
-  Progress1->setEnabled(windows_.progress != nullptr);
-  ClassOverview1->setEnabled(windows_.classOverview != nullptr);
-  LogWords1->setChecked(v.logWrong);
-  Logall1->setChecked(v.logAll);
+  const std::span<const Command> commands = Commands();
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    const Command& c = commands[i];
+    QAction* action = actions_[i];
+    if (action == nullptr) continue;
+    const bool on = c.handler != nullptr && Works(v, c.needs) && IsThere(c.part);
+    action->setEnabled(on);
+    if (c.hiddenWhenOff) action->setVisible(on);
+    if (c.checked != nullptr) action->setChecked(v.*c.checked);
+  }
+  const Needs start{&MainView::startButton, true};
+  BStart->setEnabled(Works(v, start) && runTest_ != nullptr);
+  BReview->setEnabled(Works(v, start) && runReview_ != nullptr);
+  LogOutButton->setEnabled(!v.testRunning);
   UserLabel->setText(QString::fromStdString(v.userLabel));
   dirL->setText(QString::fromStdString(v.dirLabel));
   CFile->setText(QString::fromStdString(v.fileLabel));
@@ -511,11 +652,16 @@ void TMainForm::Run(const std::function<void()>& command) {
   ApplyUserLook();
 }
 
-// The user who logged in brings their own text size, font and colours; the
-// window stays wide enough for its whole menu bar at that size.
+// The user who logged in brings their own text size, font and colours.
 void TMainForm::ApplyUserLook() {
   ApplyAppearance(core_.State().settings);
-  centralWidget()->setMinimumWidth(Scaled(kMenuBarWidth));
+  FitMenuBar();
+}
+
+// As wide as the menu bar in the language and at the text size shown, so
+// that no menu hides behind the bar's extension button.
+void TMainForm::FitMenuBar() {
+  centralWidget()->setMinimumWidth(MenuBarWidth(*menuBar()));
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -614,6 +760,80 @@ void TMainForm::Open1Click() {
   });
 }
 
+void TMainForm::New1Click() {
+  Run([this] { core_.New1Click(); });
+}
+
+void TMainForm::Deletefile1Click() {
+  Run([this] { core_.Deletefile1Click(); });
+}
+
+void TMainForm::Score1Click() {
+  Run([this] {
+    if (windows_.scores != nullptr) windows_.scores->exec();
+  });
+}
+
+void TMainForm::Progress1Click() {
+  Run([this] {
+    if (windows_.progress != nullptr) OpenProgress(*windows_.progress, dialogs_, core_.State());
+  });
+}
+
+void TMainForm::ClassOverview1Click() {
+  Run([this] {
+    if (windows_.classOverview != nullptr)
+      OpenClassOverview(*windows_.classOverview, dialogs_, core_.State());
+  });
+}
+
+void TMainForm::View1Click() {
+  Run([this] {
+    if (windows_.log != nullptr) {
+      OpenLogWindow(*windows_.log, core_.State().settings.lookOtherUsersPasLev, dialogs_);
+    }
+  });
+}
+
+void TMainForm::Makewrongwordfile1Click() {
+  Run([this] {
+    if (windows_.wrongWords != nullptr) {
+      OpenLogWindow(*windows_.wrongWords, core_.State().settings.MakeWrongWordFileForOthers,
+                    dialogs_);
+    }
+  });
+}
+
+void TMainForm::AddUser1Click() {
+  Run([this] { core_.State().users.AddUser(core_.State().settings.addUserPasLev); });
+}
+
+void TMainForm::ChangePasword1Click() {
+  Run([this] { core_.State().users.ChangeOwnPassword(); });
+}
+
+void TMainForm::LogWords1Click() {
+  Run([this] { core_.LogWords1Click(); });
+}
+
+void TMainForm::Logall1Click() {
+  Run([this] { core_.Logall1Click(); });
+}
+
+void TMainForm::Words1Click() {
+  Run([this] {
+    if (windows_.sounds == nullptr) return;
+    windows_.sounds->SetListPath(MainFormO::CurrentListPath());
+    windows_.sounds->ShowModal();
+  });
+}
+
+void TMainForm::Changedatabase1Click() {
+  Run([this] {
+    if (core_.Database() != nullptr) core_.Database()->ChooseDatabase();
+  });
+}
+
 void TMainForm::NewDir1Click() {
   if (windows_.chDir == nullptr) return;
   Run([this] { NewFolder(dialogs_, core_.State().paths.listRoot, PickerOf(*windows_.chDir)); });
@@ -692,6 +912,22 @@ void TMainForm::Option2Click() {
 
 void TMainForm::PasLev1Click() {
   if (windows_.levels != nullptr) windows_.levels->exec();
+}
+
+void TMainForm::Contents1Click() {
+  ShowHelp([](THelpForm& h) { h.ShowContents(); });
+}
+
+void TMainForm::SearchforHelpOn1Click() {
+  ShowHelp([](THelpForm& h) { h.ShowSearch(); });
+}
+
+void TMainForm::HowtoUseHelp1Click() {
+  ShowHelp([](THelpForm& h) { h.ShowHelpOnHelp(); });
+}
+
+void TMainForm::About1Click() {
+  if (windows_.about != nullptr) windows_.about->exec();
 }
 
 void TMainForm::ShowHelp(const std::function<void(THelpForm&)>& open) {

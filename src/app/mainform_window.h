@@ -3,18 +3,21 @@
 // Quit, and every other command in its menu and tool bar. It shows the state
 // that MainFormO keeps and forwards its events there.
 #include <QMainWindow>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "app/mainform.h"
+#include "app/mainview.h"
 
 class QAction;
 class QLabel;
 class QMenu;
 class QPrinter;
 class QPushButton;
-class QToolBar;
 
 namespace orv {
 
@@ -89,85 +92,49 @@ class TMainForm : public QMainWindow {
   // After the event loop: a user still logged in is logged out as Quit does.
   void ProgramEnded();
 
-  QLabel* Label1;
-  QLabel* Label3;
-  QLabel* CFile;
-  QLabel* Label2;
-  QLabel* UserLabel;
-  QLabel* DirLabel;
-  QLabel* dirL;
-  QLabel* Label4;
-  QLabel* FileLengthLabel;
-  QLabel* Image1;
-  QLabel* Image2;
-  QPushButton* BStart;
-  QPushButton* BReview;
-  QPushButton* LogOutButton;
-  QPushButton* BitBtn2;
-  QLabel* StatusText;
-  QToolBar* ToolBar1;
-
-  QMenu* File1;
-  QMenu* Edit1;
-  QMenu* User1;
-  QMenu* Log1;
-  QMenu* Sound1;
-  QMenu* Option1;
-  QMenu* Help1;
-  QAction* Open1;
-  QAction* New1;
-  QAction* Import1;
-  QAction* NewDir1;
-  QAction* ChaDir1;
-  QAction* Deletefile1;
-  QAction* Removedir1;
-  QAction* Print1;
-  QAction* PrintSetup1;
-  QAction* Score1;
-  QAction* Exit1;
-  QAction* EditFile1;
-  QAction* Viewwords1;
-  QAction* Loglist1;
-  QAction* ViewCompiled1;
-  QAction* Makewrongwordfile1;
-  QAction* Review1;
-  QAction* AddUser1;
-  QAction* Editusers1;
-  QAction* ChangePasword1;
-  QAction* LogWords1;
-  QAction* Logusers1;
-  QAction* Logall1;
-  QAction* View1;
-  QAction* Progress1;
-  QAction* ClassOverview1;
-  QAction* Words1;
-  QAction* Option2;
-  QAction* Changedatabase1;
-  QAction* PasLev1;
-  QAction* Contents1;
-  QAction* SearchforHelpOn1;
-  QAction* HowtoUseHelp1;
-  QAction* About1;
-  // Tool bar buttons.
-  QAction* OpenTool;
-  QAction* ChDirTool;
-  QAction* NewTool;
-  QAction* EditTool;
-  QAction* ScoreTool;
-  QAction* ViewTool;
-  QAction* PrintTool;
-  QAction* ExitTool;
-
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // What a command works on besides the view's state: it works once that is there.
+  enum class Part : std::uint8_t {
+    None,
+    Database,
+    ReviewRunner,
+    ScoresWindow,
+    LogWindow,
+    WrongWordsWindow,
+    SoundsWindow,
+    ProgressWindow,
+    ClassOverviewWindow,
+  };
+  // A row of the command table: one command, its place in the menus and what
+  // enables it. A row without a name is a separator.
+  struct Command {
+    int menu = 0;
+    const char* name = nullptr;
+    const char* caption = nullptr;
+    const char* hint = nullptr;
+    const char* shortcut = nullptr;
+    // None: the command is shown and never works.
+    void (TMainForm::*handler)() = nullptr;
+    Needs needs = {};
+    Part part = Part::None;
+    // A check item shows this flag of the view.
+    bool MainView::*checked = nullptr;
+    // Off, the command is not shown either.
+    bool hiddenWhenOff = false;
+  };
+  static std::span<const Command> Commands();
+
   void ApplyUserLook();
+  void FitMenuBar();
   void BuildLabels();
   void BuildMenu();
   void BuildToolBar();
+  bool IsThere(Part part) const;
   // Runs a command; what it lets through is shown in an error box.
   void Run(const std::function<void()>& command);
 
@@ -179,22 +146,51 @@ class TMainForm : public QMainWindow {
   void LogOutButtonClick();
   void QuitButtonClick();
   void Open1Click();
+  void New1Click();
   void Import1Click();
   void NewDir1Click();
   void ChaDir1Click();
+  void Deletefile1Click();
   void Removedir1Click();
+  void Score1Click();
+  void Progress1Click();
+  void ClassOverview1Click();
   void EditFile1Click();
   void Viewwords1Click();
+  void View1Click();
   void ViewCompiled1Click();
+  void Makewrongwordfile1Click();
+  void AddUser1Click();
   void Editusers1Click();
+  void ChangePasword1Click();
+  void LogWords1Click();
+  void Logall1Click();
+  void Words1Click();
   void Print1Click();
   void PrintSetup1Click();
   void Option2Click();
+  void Changedatabase1Click();
   void PasLev1Click();
+  void Contents1Click();
+  void SearchforHelpOn1Click();
+  void HowtoUseHelp1Click();
+  void About1Click();
   void ShowHelp(const std::function<void(THelpForm&)>& open);
   void HelpKey();
   void CommitData();
 
+  QLabel* CFile = nullptr;
+  QLabel* UserLabel = nullptr;
+  QLabel* dirL = nullptr;
+  QLabel* FileLengthLabel = nullptr;
+  QLabel* Image1 = nullptr;
+  QPushButton* BStart = nullptr;
+  QPushButton* BReview = nullptr;
+  QPushButton* LogOutButton = nullptr;
+  // The menus in the order of their table, and each command's one action in
+  // the order of the command table (none for a separator).
+  std::vector<QMenu*> menus_;
+  std::vector<QAction*> actions_;
   MainFormO core_;
   Dialogs& dialogs_;
   MainFormWindows windows_;

@@ -5,6 +5,11 @@
 
 namespace orv {
 
+bool Works(const MainView& view, const Needs& needs) {
+  if (needs.noTest && view.testRunning) return false;
+  return needs.flag == nullptr || view.*needs.flag;
+}
+
 void ShowLoggedOut(MainView& view) {
   view.userLabel = TrText("MainView", "no user");
   view.dirLabel = TrText("MainView", "no user");

@@ -35,6 +35,15 @@ struct MenuLevels {
   std::int32_t soundMenuPasLev = 0;
 };
 
+// What a command of the main window needs to work: a flag of the view (none:
+// it works in any state) and, for the commands on the ground of a test, no
+// test under way.
+struct Needs {
+  bool MainView::*flag = nullptr;
+  bool noTest = false;
+};
+bool Works(const MainView& view, const Needs& needs);
+
 // Nobody logged in: only the Word List and Help menus, Log Out and Quit work.
 // The current file and its length stay as they were.
 void ShowLoggedOut(MainView& view);

@@ -73,11 +73,11 @@ TEST_F(MainWindowHelp, HelpMenuAndF1OpenTheirPages) {
   form->SetWindows({nullptr, nullptr, nullptr, &help});
   form->SetTestRunner([](const std::string&, const std::string&) {});
   LogInAs("Boss", "boss-pw");
-  form->Contents1->trigger();
+  Get<QAction>("Contents1")->trigger();
   EXPECT_EQ(help.CurrentPage(), "contents.html");
-  form->HowtoUseHelp1->trigger();
+  Get<QAction>("HowtoUseHelp1")->trigger();
   EXPECT_EQ(help.CurrentPage(), "usinghelp.html");
-  form->SearchforHelpOn1->trigger();
+  Get<QAction>("SearchforHelpOn1")->trigger();
   EXPECT_EQ(help.Tabs->currentIndex(), 1);
   QShortcut* f1 = nullptr;
   for (QShortcut* s : form->findChildren<QShortcut*>()) {
@@ -85,17 +85,17 @@ TEST_F(MainWindowHelp, HelpMenuAndF1OpenTheirPages) {
   }
   ASSERT_NE(f1, nullptr);
   form->activateWindow();
-  form->BStart->setFocus();
+  Get<QPushButton>("BStart")->setFocus();
   emit f1->activated();
   EXPECT_EQ(help.CurrentPage(), "startbutton.html");
-  form->LogOutButton->setFocus();
+  Get<QPushButton>("LogOutButton")->setFocus();
   emit f1->activated();
   EXPECT_EQ(help.CurrentPage(), "mainwindow.html");
   // Without the pages the command says so instead of opening an empty window.
   THelpForm none("/nonexistent");
   form->SetWindows({nullptr, nullptr, nullptr, &none});
   dialogs.messages.clear();
-  form->Contents1->trigger();
+  Get<QAction>("Contents1")->trigger();
   EXPECT_FALSE(none.isVisible());
   EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"The help pages could not be found"});
 }

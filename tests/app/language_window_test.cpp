@@ -2,6 +2,7 @@
 // start-up file is loaded before the windows are made, Qt's own dialogs
 // follow, and English loads nothing, so every text shows as written.
 #include <gtest/gtest.h>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include "app/language.h"
@@ -40,6 +41,27 @@ TEST(Language, AGermanUsersMainWindowIsGermanAndAnEnglishOnesAsWritten) {
     EXPECT_EQ(f.form->findChild<QMenu*>("File1")->title(), c.fileMenu);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), c.qtYes);
   }
+}
+
+// A translation longer than the English menu bar widens the window, also
+// after a log-in has applied the user's look: no menu hides behind the bar's
+// extension button.
+TEST(Language, TheMainWindowIsAsWideAsItsTranslatedMenuBar) {
+  test::TempDir folder;
+  ASSERT_EQ(test::CompileTranslation(
+                test::TsText("de", {{"TMainForm", "&Word List", "&Wortlisten und ihre Dateien"},
+                                    {"TMainForm", "&Option", "&Einstellungen des Programms"},
+                                    {"TMainForm", "&Help", "&Hilfe zum Programm"}}),
+                folder.Str(), "de"),
+            "");
+  StartLanguage(std::string("de"), folder.Str());
+  test::MainFormFixture f;
+  f.LogInAs("Boss", "boss-pw");
+  const QMenuBar* bar = f.form->menuBar();
+  const QRect help = bar->actionGeometry(f.Get<QMenu>("Help1")->menuAction());
+  EXPECT_FALSE(help.isEmpty());
+  EXPECT_LE(help.right(), bar->width());
+  StartLanguage(std::nullopt, {});
 }
 
 }  // namespace

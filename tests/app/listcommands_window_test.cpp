@@ -58,17 +58,17 @@ TEST_F(ListCommands, OpenShowsTheChosenListGroupAndLength) {
     list->setCurrentItem(list->topLevelItem(0));
     window.findChild<QPushButton*>("BitBtn3")->click();
   });
-  form->OpenTool->trigger();
+  Tool("OpenTool")->trigger();
   EXPECT_TRUE(modal.Done());
-  EXPECT_EQ(Text(form->CFile), "sums.orv");
-  EXPECT_EQ(Text(form->dirL), "Ann.orv\\");
-  EXPECT_EQ(Text(form->FileLengthLabel), "3");
+  EXPECT_EQ(Text("CFile"), "sums.orv");
+  EXPECT_EQ(Text("dirL"), "Ann.orv\\");
+  EXPECT_EQ(Text("FileLengthLabel"), "3");
 }
 
 TEST_F(ListCommands, ChangeDirectoryCancelledStillResetsTheList) {
   dir.Write("orv.orv/Ann.orv/words0.orv", "one\r\ntwo\r\n");
   LogInAs("Boss", "boss-pw");
-  ASSERT_EQ(Text(form->FileLengthLabel), "1");
+  ASSERT_EQ(Text("FileLengthLabel"), "1");
   Settings().CurrentDir = "Ann.orv\\";
   Settings().CurrentFile = "sums.orv";
   test::WindowDriver modal;
@@ -76,11 +76,11 @@ TEST_F(ListCommands, ChangeDirectoryCancelledStillResetsTheList) {
     EXPECT_EQ(window.windowTitle(), "Change Diretory");
     window.findChild<QPushButton*>("BitBtn2")->click();
   });
-  form->ChaDir1->trigger();
+  Get<QAction>("ChaDir1")->trigger();
   EXPECT_TRUE(modal.Done());
-  EXPECT_EQ(Text(form->CFile), "Ann.orv\\words0.orv");
-  EXPECT_EQ(Text(form->dirL), "Ann.orv\\");
-  EXPECT_EQ(Text(form->FileLengthLabel), "2") << "the length follows the list";
+  EXPECT_EQ(Text("CFile"), "Ann.orv\\words0.orv");
+  EXPECT_EQ(Text("dirL"), "Ann.orv\\");
+  EXPECT_EQ(Text("FileLengthLabel"), "2") << "the length follows the list";
 }
 
 TEST_F(ListCommands, RemoveDirTellsWhyAGroupStays) {
@@ -93,7 +93,7 @@ TEST_F(ListCommands, RemoveDirTellsWhyAGroupStays) {
         ->setCurrentItem(Node(window, "TreeView1", "Ann.orv"));
     window.findChild<QPushButton*>("BitBtn1")->click();
   });
-  form->Removedir1->trigger();
+  Get<QAction>("Removedir1")->trigger();
   EXPECT_TRUE(modal.Done());
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
@@ -102,12 +102,12 @@ TEST_F(ListCommands, RemoveDirTellsWhyAGroupStays) {
 
 TEST_F(ListCommands, TheWordListCommandsWorkLoggedOutExceptEditing) {
   ShowAndLogIn();  // cancelled: nobody logged in
-  EXPECT_FALSE(form->OpenTool->isEnabled());
-  EXPECT_FALSE(form->ChDirTool->isEnabled());
+  EXPECT_FALSE(Tool("OpenTool")->isEnabled());
+  EXPECT_FALSE(Tool("ChDirTool")->isEnabled());
   {
     test::WindowDriver refused;
     refused.Then("TEditOrv", "closes", [](QWidget& window) { window.close(); });
-    form->EditTool->trigger();
+    Tool("EditTool")->trigger();
     EXPECT_TRUE(refused.Log().empty());
     EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Access denied"});
   }
@@ -116,33 +116,33 @@ TEST_F(ListCommands, TheWordListCommandsWorkLoggedOutExceptEditing) {
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("RichEdit1")->toPlainText(), "apple");
     window.close();
   });
-  form->ViewTool->trigger();
+  Tool("ViewTool")->trigger();
   EXPECT_TRUE(viewed.Done());
   test::WindowDriver compiled;
   compiled.Then("TCompiledView", "reads the title, closes", [](QWidget& window) {
     EXPECT_EQ(window.windowTitle(), "Compiled Viewtest");
     window.close();
   });
-  form->ViewCompiled1->trigger();
+  Get<QAction>("ViewCompiled1")->trigger();
   EXPECT_TRUE(compiled.Done());
 }
 
 TEST_F(ListCommands, TheLengthShownFollowsTheListTheEditorSaved) {
   LogInAs("Boss", "boss-pw");
   dialogs.inputs = {"fresh"};  // New: the name; the question is answered Yes
-  form->New1->trigger();
-  ASSERT_EQ(Text(form->CFile), "fresh.Orv");
-  EXPECT_EQ(Text(form->FileLengthLabel), "0");
+  Get<QAction>("New1")->trigger();
+  ASSERT_EQ(Text("CFile"), "fresh.Orv");
+  EXPECT_EQ(Text("FileLengthLabel"), "0");
   test::WindowDriver modal;
   modal.Then("TEditOrv", "writes two words, saves", [](QWidget& window) {
     window.findChild<QPlainTextEdit*>("RichEdit1")->setPlainText("one\ntwo");
     window.findChild<QPlainTextEdit*>("RichEdit1")->document()->setModified(true);
     window.close();
   });
-  form->EditTool->trigger();
+  Tool("EditTool")->trigger();
   EXPECT_TRUE(modal.Done());
   EXPECT_EQ(dir.Read("orv.orv/fresh.Orv"), "one\r\ntwo\r\n");
-  EXPECT_EQ(Text(form->FileLengthLabel), "2");
+  EXPECT_EQ(Text("FileLengthLabel"), "2");
 }
 
 TEST_F(ListCommands, EditUsersOpensForTheSuperUserOnly) {
@@ -150,18 +150,18 @@ TEST_F(ListCommands, EditUsersOpensForTheSuperUserOnly) {
   {
     test::WindowDriver refused;
     refused.Then("TEditUsers", "closes", [](QWidget& window) { window.close(); });
-    form->Editusers1->trigger();
+    Get<QAction>("Editusers1")->trigger();
     EXPECT_TRUE(refused.Log().empty());
     EXPECT_EQ(dialogs.Texts().back(), "Access denied");
   }
   dialogs.logins.push_back({"Boss", "boss-pw"});
-  form->LogOutButton->click();
+  Get<QPushButton>("LogOutButton")->click();
   test::WindowDriver shown;
   shown.Then("TEditUsers", "counts the users, closes", [](QWidget& window) {
     EXPECT_EQ(window.findChild<QTableWidget*>("StringGrid1")->rowCount(), Users().UserCount());
     window.close();
   });
-  form->Editusers1->trigger();
+  Get<QAction>("Editusers1")->trigger();
   EXPECT_TRUE(shown.Done());
 }
 

@@ -14,6 +14,7 @@
 #include "app/programpaths.h"
 #include "app/startupfile.h"
 #include "base/platform.h"
+#include "support/children.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 #include "support/test_users.h"
@@ -58,8 +59,13 @@ class MainFormFixture {
     ShowAndLogIn();
   }
 
+  template <typename T>
+  T* Get(const char* name) const {
+    return Child<T>(*form, name);
+  }
+  QAction* Tool(const char* name) const { return ToolCommand(*form, name); }
   bool MenuEnabled(QMenu* menu) const { return menu->menuAction()->isEnabled(); }
-  std::string Text(const QLabel* label) const { return label->text().toStdString(); }
+  std::string Text(const char* label) const { return Get<QLabel>(label)->text().toStdString(); }
 
   TempDir dir;
   FakeDialogs dialogs;

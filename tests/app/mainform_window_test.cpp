@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QToolButton>
 #include <filesystem>
 #include <set>
 
@@ -28,62 +29,64 @@ class MainWindow : public ::testing::Test, public MainFormFixture {};
 
 TEST_F(MainWindow, OptionMenuOpensAtItsThresholdAndTheLogMenuOnlyForTheSuperUser) {
   LogInAs("Nine", "nine-pw");
-  EXPECT_EQ(Text(form->UserLabel), "Nine");
-  EXPECT_TRUE(MenuEnabled(form->File1));
-  EXPECT_TRUE(MenuEnabled(form->User1));
-  EXPECT_FALSE(MenuEnabled(form->Option1)) << "level 9 is below optionMenuPasLev 10";
-  EXPECT_FALSE(MenuEnabled(form->Log1));
-  EXPECT_TRUE(MenuEnabled(form->Sound1)) << "soundMenuPasLev is 0";
-  EXPECT_FALSE(form->PasLev1->isVisible());
+  EXPECT_EQ(Text("UserLabel"), "Nine");
+  EXPECT_TRUE(MenuEnabled(Get<QMenu>("File1")));
+  EXPECT_TRUE(MenuEnabled(Get<QMenu>("User1")));
+  EXPECT_FALSE(MenuEnabled(Get<QMenu>("Option1"))) << "level 9 is below optionMenuPasLev 10";
+  EXPECT_FALSE(MenuEnabled(Get<QMenu>("Log1")));
+  EXPECT_TRUE(MenuEnabled(Get<QMenu>("Sound1"))) << "soundMenuPasLev is 0";
+  EXPECT_FALSE(Get<QAction>("PasLev1")->isVisible());
 
   dialogs.logins.push_back({"Ten", "ten-pw"});
-  form->LogOutButton->click();
-  EXPECT_EQ(Text(form->UserLabel), "Ten");
-  EXPECT_TRUE(MenuEnabled(form->Option1));
-  EXPECT_FALSE(MenuEnabled(form->Log1));
-  EXPECT_FALSE(form->PasLev1->isVisible());
+  Get<QPushButton>("LogOutButton")->click();
+  EXPECT_EQ(Text("UserLabel"), "Ten");
+  EXPECT_TRUE(MenuEnabled(Get<QMenu>("Option1")));
+  EXPECT_FALSE(MenuEnabled(Get<QMenu>("Log1")));
+  EXPECT_FALSE(Get<QAction>("PasLev1")->isVisible());
 
   // A user whose own file raises the sound threshold loses the Sound menu.
   dialogs.logins.push_back({"Low", "low-pw"});
   dir.Write("User/LOW.DIR/ORV.CON",
             "WORDS0.ORV\r\nLow\r\n0\r\n1\r\n\r\n1\r\n1\r\nsoundMenuPasLev=6\r\n");
-  form->LogOutButton->click();
-  EXPECT_EQ(Text(form->UserLabel), "Low");
-  EXPECT_FALSE(MenuEnabled(form->Sound1));
-  EXPECT_FALSE(MenuEnabled(form->Option1));
+  Get<QPushButton>("LogOutButton")->click();
+  EXPECT_EQ(Text("UserLabel"), "Low");
+  EXPECT_FALSE(MenuEnabled(Get<QMenu>("Sound1")));
+  EXPECT_FALSE(MenuEnabled(Get<QMenu>("Option1")));
 
   dialogs.logins.push_back({"Boss", "boss-pw"});
-  form->LogOutButton->click();
-  EXPECT_TRUE(MenuEnabled(form->Option1));
-  EXPECT_TRUE(MenuEnabled(form->Log1));
-  EXPECT_TRUE(MenuEnabled(form->Sound1)) << "the super user ignores the file's sound threshold";
-  EXPECT_TRUE(form->PasLev1->isVisible());
-  EXPECT_TRUE(form->PasLev1->isEnabled());
+  Get<QPushButton>("LogOutButton")->click();
+  EXPECT_TRUE(MenuEnabled(Get<QMenu>("Option1")));
+  EXPECT_TRUE(MenuEnabled(Get<QMenu>("Log1")));
+  EXPECT_TRUE(MenuEnabled(Get<QMenu>("Sound1")))
+      << "the super user ignores the file's sound threshold";
+  EXPECT_TRUE(Get<QAction>("PasLev1")->isVisible());
+  EXPECT_TRUE(Get<QAction>("PasLev1")->isEnabled());
 }
 
 TEST_F(MainWindow, CancelledLogInLeavesTheWindowLoggedOutWithoutAMessage) {
   ShowAndLogIn();
   EXPECT_EQ(dialogs.loginDialogs, 1);
   EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_EQ(Text(form->UserLabel), "no user");
-  EXPECT_EQ(Text(form->dirL), "no user");
-  EXPECT_FALSE(form->BStart->isEnabled());
-  for (QMenu* m : {form->File1, form->Option1, form->User1, form->Log1, form->Sound1}) {
+  EXPECT_EQ(Text("UserLabel"), "no user");
+  EXPECT_EQ(Text("dirL"), "no user");
+  EXPECT_FALSE(Get<QPushButton>("BStart")->isEnabled());
+  for (QMenu* m : {Get<QMenu>("File1"), Get<QMenu>("Option1"), Get<QMenu>("User1"),
+                   Get<QMenu>("Log1"), Get<QMenu>("Sound1")}) {
     EXPECT_FALSE(MenuEnabled(m)) << m->objectName().toStdString();
   }
-  EXPECT_TRUE(MenuEnabled(form->Edit1));
-  EXPECT_TRUE(MenuEnabled(form->Help1));
-  EXPECT_TRUE(form->LogOutButton->isEnabled());
-  EXPECT_TRUE(form->BitBtn2->isEnabled());
-  EXPECT_FALSE(form->Exit1->isEnabled());
+  EXPECT_TRUE(MenuEnabled(Get<QMenu>("Edit1")));
+  EXPECT_TRUE(MenuEnabled(Get<QMenu>("Help1")));
+  EXPECT_TRUE(Get<QPushButton>("LogOutButton")->isEnabled());
+  EXPECT_TRUE(Get<QPushButton>("BitBtn2")->isEnabled());
+  EXPECT_FALSE(Get<QAction>("Exit1")->isEnabled());
 }
 
 TEST_F(MainWindow, LogOutWhileLoggedOutOnlyAsksForALogIn) {
   ShowAndLogIn();
   dialogs.logins.push_back({"Ten", "ten-pw"});
-  form->LogOutButton->click();
+  Get<QPushButton>("LogOutButton")->click();
   EXPECT_EQ(dialogs.loginDialogs, 2);
-  EXPECT_EQ(Text(form->UserLabel), "Ten");
+  EXPECT_EQ(Text("UserLabel"), "Ten");
   // Only Ten's own start-up file was asked for; nothing for nobody.
   EXPECT_EQ(dialogs.Texts(),
             std::vector<std::string>{"Can not fined the start up file create new?"});
@@ -94,8 +97,8 @@ TEST_F(MainWindow, WrongPasswordIsRefusedAndStaysLoggedOut) {
   LogInAs("Nine", "not-it");
   EXPECT_EQ(dialogs.Texts(),
             std::vector<std::string>{"INCRECT PASWORD / USER NAME ACCESS DENIDE "});
-  EXPECT_EQ(Text(form->UserLabel), "no user");
-  EXPECT_FALSE(MenuEnabled(form->File1));
+  EXPECT_EQ(Text("UserLabel"), "no user");
+  EXPECT_FALSE(MenuEnabled(Get<QMenu>("File1")));
 }
 
 TEST_F(MainWindow, CloseBoxWhileLoggedInOnlyAsksForQuit) {
@@ -107,7 +110,7 @@ TEST_F(MainWindow, CloseBoxWhileLoggedInOnlyAsksForQuit) {
   EXPECT_EQ(dialogs.messages[0].text, "Please use Quit button");
   EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::Ok);
   EXPECT_TRUE(form->isVisible());
-  EXPECT_EQ(Text(form->UserLabel), "Nine");
+  EXPECT_EQ(Text("UserLabel"), "Nine");
   EXPECT_TRUE(Users().IsLoggedIn());
   EXPECT_EQ(quitRequests, 0);
 }
@@ -122,15 +125,15 @@ TEST_F(MainWindow, AStartUpFileThatCannotBeSavedStillLogsOut) {
     if (quit) {
       // Logged out, Log Out only asks for a log-in.
       dialogs.logins.push_back({"Nine", "nine-pw"});
-      form->LogOutButton->click();
+      Get<QPushButton>("LogOutButton")->click();
       ASSERT_TRUE(Users().IsLoggedIn());
     }
     dialogs.messages.clear();
-    (quit ? form->BitBtn2 : form->LogOutButton)->click();
+    (quit ? Get<QPushButton>("BitBtn2") : Get<QPushButton>("LogOutButton"))->click();
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.messages[0].text, " Error saveing start up file buffer " + ErrorText(5));
     EXPECT_FALSE(Users().IsLoggedIn()) << quit;
-    EXPECT_EQ(Text(form->UserLabel), "no user") << quit;
+    EXPECT_EQ(Text("UserLabel"), "no user") << quit;
     EXPECT_EQ(quitRequests, quit ? 1 : 0);
     EXPECT_EQ(Paths().QuitAllowed, quit);
   }
@@ -143,7 +146,7 @@ TEST_F(MainWindow, QuitSavesTheCurrentSettingsLogsOutAndEnds) {
   Settings().WholeFile = false;
   Settings().CurrentDir = "ann.orv\\";
   Settings().delFilePasLev = 42;
-  form->BitBtn2->click();
+  Get<QPushButton>("BitBtn2")->click();
   EXPECT_EQ(quitRequests, 1);
   EXPECT_FALSE(Users().IsLoggedIn());
   EXPECT_TRUE(Paths().QuitAllowed);
@@ -177,15 +180,15 @@ TEST_F(MainWindow, AtTheSessionsEndTheWindowClosesAndSavesTheUsersSettings) {
 TEST_F(MainWindow, LogWrongAndLogCorrectToggleTheirFlagsInOrvIni) {
   RegWriteBool(kOrvKey, "LogMistakes", true);
   LogInAs("Boss", "boss-pw");
-  EXPECT_TRUE(form->LogWords1->isChecked());
-  EXPECT_TRUE(form->Logall1->isChecked());
-  form->LogWords1->trigger();
-  EXPECT_FALSE(form->LogWords1->isChecked());
+  EXPECT_TRUE(Get<QAction>("LogWords1")->isChecked());
+  EXPECT_TRUE(Get<QAction>("Logall1")->isChecked());
+  Get<QAction>("LogWords1")->trigger();
+  EXPECT_FALSE(Get<QAction>("LogWords1")->isChecked());
   EXPECT_FALSE(Paths().LogMistakes);
   EXPECT_FALSE(RegReadBool(kOrvKey, "LogMistakes"));
   EXPECT_TRUE(Paths().LogAll);
-  form->Logall1->trigger();
-  form->LogWords1->trigger();
+  Get<QAction>("Logall1")->trigger();
+  Get<QAction>("LogWords1")->trigger();
   EXPECT_TRUE(RegReadBool(kOrvKey, "LogMistakes"));
   EXPECT_FALSE(RegReadBool(kOrvKey, "LogAll"));
   EXPECT_FALSE(Paths().LogAll);
@@ -196,7 +199,7 @@ TEST_F(MainWindow, NewMakesAnEmptyListWithItsOwnerAndRefusesAnExistingName) {
   LogInAs("Nine", "nine-pw");
   dialogs.messages.clear();
   dialogs.inputs.push_back("some\\folder\\Spell.txt");
-  form->New1->trigger();
+  Get<QAction>("New1")->trigger();
   ASSERT_EQ(dialogs.inputBoxes.size(), 1u);
   EXPECT_EQ(dialogs.inputBoxes[0].caption, "New File");
   EXPECT_EQ(dialogs.inputBoxes[0].prompt, "Input a file name");
@@ -206,12 +209,12 @@ TEST_F(MainWindow, NewMakesAnEmptyListWithItsOwnerAndRefusesAnExistingName) {
   EXPECT_EQ(dir.Read("orv.orv/Spell.Orv"), "");
   EXPECT_EQ(dir.Read("orv.orv/Spell.usr"), "\"Nine\"\r\n");
   EXPECT_EQ(Settings().CurrentFile, "Spell.Orv");
-  EXPECT_EQ(Text(form->CFile), "Spell.Orv");
-  EXPECT_EQ(Text(form->FileLengthLabel), "0");
+  EXPECT_EQ(Text("CFile"), "Spell.Orv");
+  EXPECT_EQ(Text("FileLengthLabel"), "0");
 
   dialogs.messages.clear();
   dialogs.inputs.push_back("spell");
-  form->New1->trigger();
+  Get<QAction>("New1")->trigger();
   EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"File already exists"});
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Warning);
 
@@ -219,18 +222,18 @@ TEST_F(MainWindow, NewMakesAnEmptyListWithItsOwnerAndRefusesAnExistingName) {
   dialogs.messages.clear();
   dialogs.inputs.push_back("other");
   dialogs.answers.push_back(MsgAnswer::No);
-  form->New1->trigger();
+  Get<QAction>("New1")->trigger();
   EXPECT_FALSE(FileFound(dir.Str() + "orv.orv/other.Orv"));
   EXPECT_EQ(Settings().CurrentFile, "Spell.Orv");
 
   // A cancelled box asks nothing more.
   dialogs.messages.clear();
-  form->New1->trigger();
+  Get<QAction>("New1")->trigger();
   EXPECT_TRUE(dialogs.messages.empty());
 
   // A name of blanks alone is refused.
   dialogs.inputs.push_back("   ");
-  form->New1->trigger();
+  Get<QAction>("New1")->trigger();
   EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Please type a name for the new list"});
   EXPECT_FALSE(FileFound(dir.Str() + "orv.orv/   .Orv"));
   dialogs.messages.clear();
@@ -238,7 +241,7 @@ TEST_F(MainWindow, NewMakesAnEmptyListWithItsOwnerAndRefusesAnExistingName) {
   // Without the word-list folder the file cannot be made: nothing is said.
   std::filesystem::remove_all(dir.Path() / "orv.orv");
   dialogs.inputs.push_back("lost");
-  form->New1->trigger();
+  Get<QAction>("New1")->trigger();
   EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Create new file: lost"});
   EXPECT_FALSE(FileFound(dir.Str() + "orv.orv/lost.usr"));
   EXPECT_EQ(Settings().CurrentFile, "Spell.Orv");
@@ -250,10 +253,10 @@ TEST_F(MainWindow, DeleteFileNeedsTheOwnerOrTheLevel) {
   dir.Write("User/NINE.DIR/ORV.CON", "maths\r\nNine\r\n0\r\n1\r\nann.orv\\\r\n1\r\n1\r\n");
   dir.Write("User/TEN.DIR/ORV.CON", "maths\r\nTen\r\n0\r\n1\r\nann.orv\\\r\n1\r\n1\r\n");
   LogInAs("Nine", "nine-pw");
-  EXPECT_EQ(Text(form->CFile), "maths.ORV");
-  EXPECT_EQ(Text(form->FileLengthLabel), "1");
+  EXPECT_EQ(Text("CFile"), "maths.ORV");
+  EXPECT_EQ(Text("FileLengthLabel"), "1");
   dialogs.messages.clear();
-  form->Deletefile1->trigger();
+  Get<QAction>("Deletefile1")->trigger();
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Warning);
   EXPECT_EQ(dialogs.messages[0].text,
@@ -262,14 +265,14 @@ TEST_F(MainWindow, DeleteFileNeedsTheOwnerOrTheLevel) {
 
   // The owner, of a level below delFilePasLev, may delete; No keeps the file.
   dialogs.logins.push_back({"Ten", "ten-pw"});
-  form->LogOutButton->click();
+  Get<QPushButton>("LogOutButton")->click();
   dialogs.messages.clear();
   dialogs.answers.push_back(MsgAnswer::No);
-  form->Deletefile1->trigger();
+  Get<QAction>("Deletefile1")->trigger();
   EXPECT_EQ(dialogs.Texts(),
             std::vector<std::string>{"Are you sure you want to delete <ann.orv\\maths.ORV>."});
   EXPECT_TRUE(FileFound(dir.Str() + "orv.orv/ann.orv/maths.orv"));
-  form->Deletefile1->trigger();
+  Get<QAction>("Deletefile1")->trigger();
   EXPECT_FALSE(FileFound(dir.Str() + "orv.orv/ann.orv/maths.orv"));
   EXPECT_FALSE(FileFound(dir.Str() + "orv.orv/ann.orv/maths.usr"));
   EXPECT_EQ(dialogs.messages.size(), 2u) << "deleting shows no error";
@@ -279,14 +282,14 @@ TEST_F(MainWindow, DeleteFileOfAListWithoutOwnerNamesNoOwner) {
   dir.Write("orv.orv/words0.orv", "cat\r\n");
   LogInAs("Low", "low-pw");
   dialogs.messages.clear();
-  form->Deletefile1->trigger();
+  Get<QAction>("Deletefile1")->trigger();
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text,
             "Access denied this is not your file! <WORDS0.ORV>.\nThe owner is :(Owner not found)");
   // Level 100 and above may delete any list.
   Settings().delFilePasLev = 5;
   dialogs.messages.clear();
-  form->Deletefile1->trigger();
+  Get<QAction>("Deletefile1")->trigger();
   EXPECT_EQ(dialogs.Texts(),
             std::vector<std::string>{"Are you sure you want to delete <WORDS0.ORV>."});
   EXPECT_FALSE(FileFound(dir.Str() + "orv.orv/words0.orv"));
@@ -344,26 +347,26 @@ TEST_F(MainWindow, StartRunsTheTestOnTheCurrentListForTheUser) {
   dir.Write("orv.orv/ann.orv/maths.orv", "1+1|2\r\n2+2|4\r\n");
   dir.Write("User/NINE.DIR/ORV.CON", "maths\r\nNine\r\n0\r\n1\r\nann.orv\\\r\n1\r\n1\r\n");
   LogInAs("Nine", "nine-pw");
-  EXPECT_FALSE(form->BStart->isEnabled()) << "no test can run yet";
+  EXPECT_FALSE(Get<QPushButton>("BStart")->isEnabled()) << "no test can run yet";
   form->SetTestRunner([&](const std::string& path, const std::string& user) {
     runs.emplace_back(path, user);
     // The list grows while the window shows the old count.
     dir.Write("orv.orv/ann.orv/maths.orv", "1+1|2\r\n2+2|4\r\n3+3|6\r\n");
   });
-  ASSERT_TRUE(form->BStart->isEnabled());
-  EXPECT_EQ(Text(form->FileLengthLabel), "2");
-  form->BStart->click();
+  ASSERT_TRUE(Get<QPushButton>("BStart")->isEnabled());
+  EXPECT_EQ(Text("FileLengthLabel"), "2");
+  Get<QPushButton>("BStart")->click();
   ASSERT_EQ(runs.size(), 1u);
   EXPECT_EQ(runs[0].first, dir.Str() + "orv.orv\\ann.orv\\maths.ORV");
   EXPECT_EQ(runs[0].second, "Nine");
   Settings().CurrentFile = "other.orv";
   dir.Write("orv.orv/ann.orv/other.orv", "x\r\n");
-  form->BStart->click();
-  EXPECT_EQ(Text(form->CFile), "other.orv");
-  EXPECT_EQ(Text(form->FileLengthLabel), "1");
+  Get<QPushButton>("BStart")->click();
+  EXPECT_EQ(Text("CFile"), "other.orv");
+  EXPECT_EQ(Text("FileLengthLabel"), "1");
   // Logged out, Start does nothing.
-  form->LogOutButton->click();
-  form->BStart->click();
+  Get<QPushButton>("LogOutButton")->click();
+  Get<QPushButton>("BStart")->click();
   EXPECT_EQ(runs.size(), 2u);
 }
 
@@ -371,14 +374,21 @@ TEST_F(MainWindow, StartRunsTheTestOnTheCurrentListForTheUser) {
 // Quit stays; once it ends they are back as they were.
 TEST_F(MainWindow, CommandsOnTheGroundOfARunningTestAreOffUntilItEnds) {
   LogInAs("Boss", "boss-pw");
-  const std::vector<QAction*> ground = {form->Open1,      form->New1,
-                                        form->ChaDir1,    form->Deletefile1,
-                                        form->Removedir1, form->Print1,
-                                        form->EditFile1,  form->Changedatabase1,
-                                        form->OpenTool,   form->ChDirTool,
-                                        form->NewTool,    form->EditTool,
-                                        form->PrintTool,  form->User1->menuAction()};
-  const std::vector<QAction*> quit = {form->Exit1, form->ExitTool};
+  const std::vector<QAction*> ground = {Get<QAction>("Open1"),
+                                        Get<QAction>("New1"),
+                                        Get<QAction>("ChaDir1"),
+                                        Get<QAction>("Deletefile1"),
+                                        Get<QAction>("Removedir1"),
+                                        Get<QAction>("Print1"),
+                                        Get<QAction>("EditFile1"),
+                                        Get<QAction>("Changedatabase1"),
+                                        Tool("OpenTool"),
+                                        Tool("ChDirTool"),
+                                        Tool("NewTool"),
+                                        Tool("EditTool"),
+                                        Tool("PrintTool"),
+                                        Get<QMenu>("User1")->menuAction()};
+  const std::vector<QAction*> quit = {Get<QAction>("Exit1"), Tool("ExitTool")};
   auto enabled = [&](const std::vector<QAction*>& actions) {
     std::vector<bool> states;
     for (QAction* a : actions) states.push_back(a->isEnabled());
@@ -389,16 +399,17 @@ TEST_F(MainWindow, CommandsOnTheGroundOfARunningTestAreOffUntilItEnds) {
   bool quitDuring = false;
   form->SetTestRunner([&](const std::string&, const std::string&) {
     during = enabled(ground);
-    quitDuring = form->BitBtn2->isEnabled() && enabled(quit) == std::vector<bool>{true, true};
-    EXPECT_FALSE(form->LogOutButton->isEnabled());
-    EXPECT_FALSE(form->BStart->isEnabled());
+    quitDuring =
+        Get<QPushButton>("BitBtn2")->isEnabled() && enabled(quit) == std::vector<bool>{true, true};
+    EXPECT_FALSE(Get<QPushButton>("LogOutButton")->isEnabled());
+    EXPECT_FALSE(Get<QPushButton>("BStart")->isEnabled());
   });
-  form->BStart->click();
+  Get<QPushButton>("BStart")->click();
   EXPECT_EQ(during, std::vector<bool>(ground.size(), false));
   EXPECT_TRUE(quitDuring);
   EXPECT_EQ(enabled(ground), before);
-  EXPECT_TRUE(form->LogOutButton->isEnabled());
-  EXPECT_TRUE(form->BStart->isEnabled());
+  EXPECT_TRUE(Get<QPushButton>("LogOutButton")->isEnabled());
+  EXPECT_TRUE(Get<QPushButton>("BStart")->isEnabled());
 }
 
 // Sounds as the database would hold them, with every sound started noted.
@@ -412,13 +423,14 @@ struct StoredSounds : SessionSounds {
 };
 
 void ClickPicture(TMainForm& form) {
-  const QPointF centre(form.Image1->width() / 2.0, form.Image1->height() / 2.0);
-  QMouseEvent press(QEvent::MouseButtonPress, centre, form.Image1->mapToGlobal(centre),
-                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QMouseEvent release(QEvent::MouseButtonRelease, centre, form.Image1->mapToGlobal(centre),
+  QLabel* image = test::Child<QLabel>(form, "Image1");
+  const QPointF centre(image->width() / 2.0, image->height() / 2.0);
+  QMouseEvent press(QEvent::MouseButtonPress, centre, image->mapToGlobal(centre), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, centre, image->mapToGlobal(centre),
                       Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(form.Image1, &press);
-  QApplication::sendEvent(form.Image1, &release);
+  QApplication::sendEvent(image, &press);
+  QApplication::sendEvent(image, &release);
 }
 
 TEST_F(MainWindow, ThePicturePlaysItsSoundForItsUserOnly) {
@@ -429,53 +441,77 @@ TEST_F(MainWindow, ThePicturePlaysItsSoundForItsUserOnly) {
   ClickPicture(*form);
   EXPECT_TRUE(sounds.played.empty()) << "not the picture's user";
   dialogs.logins.push_back({"admin", "admin-pw"});
-  form->LogOutButton->click();
+  Get<QPushButton>("LogOutButton")->click();
   ClickPicture(*form);
   EXPECT_EQ(sounds.played, std::vector<std::string>{kPictureSound});
   sounds.stored.clear();
   ClickPicture(*form);
   EXPECT_EQ(sounds.played.size(), 1u) << "no sound stored, nothing played";
-  EXPECT_FALSE(form->Changedatabase1->isEnabled()) << "no database to change";
+  EXPECT_FALSE(Get<QAction>("Changedatabase1")->isEnabled()) << "no database to change";
 }
 
 TEST_F(MainWindow, CommandsOfLaterWindowsStayDisabledEvenForTheSuperUser) {
   LogInAs("Boss", "boss-pw");
-  for (QAction* a : {form->Score1, form->Loglist1, form->View1, form->Makewrongwordfile1,
-                     form->Words1, form->ScoreTool}) {
+  for (QAction* a :
+       {Get<QAction>("Score1"), Get<QAction>("Loglist1"), Get<QAction>("View1"),
+        Get<QAction>("Makewrongwordfile1"), Get<QAction>("Words1"), Tool("ScoreTool")}) {
     EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
   }
-  for (QAction* a : {form->Open1,     form->ChaDir1,     form->NewDir1,        form->Removedir1,
-                     form->EditFile1, form->Viewwords1,  form->ViewCompiled1,  form->Editusers1,
-                     form->OpenTool,  form->ChDirTool,   form->EditTool,       form->ViewTool,
-                     form->New1,      form->Deletefile1, form->Print1,         form->PrintSetup1,
-                     form->Exit1,     form->AddUser1,    form->ChangePasword1, form->Option2,
-                     form->NewTool,   form->PrintTool}) {
+  for (QAction* a : {Get<QAction>("Open1"),
+                     Get<QAction>("ChaDir1"),
+                     Get<QAction>("NewDir1"),
+                     Get<QAction>("Removedir1"),
+                     Get<QAction>("EditFile1"),
+                     Get<QAction>("Viewwords1"),
+                     Get<QAction>("ViewCompiled1"),
+                     Get<QAction>("Editusers1"),
+                     Tool("OpenTool"),
+                     Tool("ChDirTool"),
+                     Tool("EditTool"),
+                     Tool("ViewTool"),
+                     Get<QAction>("New1"),
+                     Get<QAction>("Deletefile1"),
+                     Get<QAction>("Print1"),
+                     Get<QAction>("PrintSetup1"),
+                     Get<QAction>("Exit1"),
+                     Get<QAction>("AddUser1"),
+                     Get<QAction>("ChangePasword1"),
+                     Get<QAction>("Option2"),
+                     Tool("NewTool"),
+                     Tool("PrintTool")}) {
     EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
   }
 }
 
 TEST_F(MainWindow, MenuCaptionsShortCutsAndHintsAreThoseOfTheProgram) {
   EXPECT_EQ(form->windowTitle(), "Orv 7.0");
-  EXPECT_EQ(form->Open1->text(), "&Open...");
-  EXPECT_EQ(form->Open1->shortcut(), QKeySequence(Qt::Key_F3));
-  EXPECT_EQ(form->Open1->statusTip(), "Pick an existing orv file for the current file");
-  EXPECT_EQ(form->Print1->shortcut(), QKeySequence("Ctrl+P"));
-  EXPECT_EQ(form->ViewCompiled1->shortcut(), QKeySequence("Ctrl+Alt+C"));
-  EXPECT_EQ(form->LogWords1->shortcut(), QKeySequence("Ctrl+L"));
-  EXPECT_TRUE(form->Logusers1->isChecked());
-  EXPECT_EQ(form->Logall1->statusTip(), "Log correct answers but not necessarily wrong ones ");
-  EXPECT_EQ(form->Logall1->toolTip(), "Log right answers");
-  EXPECT_EQ(form->LogOutButton->statusTip(),
+  EXPECT_EQ(Get<QAction>("Open1")->text(), "&Open...");
+  EXPECT_EQ(Get<QAction>("Open1")->shortcut(), QKeySequence(Qt::Key_F3));
+  EXPECT_EQ(Get<QAction>("Open1")->statusTip(), "Pick an existing orv file for the current file");
+  EXPECT_EQ(Get<QAction>("Print1")->shortcut(), QKeySequence("Ctrl+P"));
+  EXPECT_EQ(Get<QAction>("ViewCompiled1")->shortcut(), QKeySequence("Ctrl+Alt+C"));
+  EXPECT_EQ(Get<QAction>("LogWords1")->shortcut(), QKeySequence("Ctrl+L"));
+  EXPECT_TRUE(Get<QAction>("Logusers1")->isChecked());
+  EXPECT_EQ(Get<QAction>("Logall1")->statusTip(),
+            "Log correct answers but not necessarily wrong ones ");
+  EXPECT_EQ(Get<QAction>("Logall1")->toolTip(), "Log right answers");
+  EXPECT_EQ(Get<QPushButton>("LogOutButton")->statusTip(),
             "log off the current user and leave orv running use Quit to quit orv");
-  EXPECT_EQ(form->Deletefile1->statusTip(), "Delete word list cleanup score etc.");
-  EXPECT_EQ(form->Log1->menuAction()->statusTip(), "Not iimplemented");
+  EXPECT_EQ(Get<QAction>("Deletefile1")->statusTip(), "Delete word list cleanup score etc.");
+  EXPECT_EQ(Get<QMenu>("Log1")->menuAction()->statusTip(), "Not iimplemented");
   // Separators after Open, Remove dir, Print Setup and the score and progress items.
   QStringList file;
-  for (QAction* a : form->File1->actions()) file << (a->isSeparator() ? "-" : a->text());
+  for (QAction* a : Get<QMenu>("File1")->actions()) file << (a->isSeparator() ? "-" : a->text());
   EXPECT_EQ(file.join(","),
             "&Open...,-,&New,New Dir,&Import...,&ChDir,&Delete file,Remove dir,-,&Print...,"
             "P&rint Setup...,-,&Score,Pro&gress,Class o&verview,-,E&xit");
-  EXPECT_TRUE(form->BStart->isDefault());
+  EXPECT_TRUE(Get<QPushButton>("BStart")->isDefault());
+  // A tool button runs its menu item's action under its own caption and hint.
+  const QToolButton* open = Get<QToolButton>("OpenTool");
+  EXPECT_EQ(open->defaultAction(), Get<QAction>("Open1"));
+  EXPECT_EQ(open->text(), "Open");
+  EXPECT_EQ(open->toolTip(), "Open");
+  EXPECT_EQ(open->statusTip(), "Open new file for spelling");
 }
 
 }  // namespace

@@ -39,5 +39,22 @@ TEST(MainView, ThresholdsDecideTheOptionAndSoundMenusBelowTheSuperUser) {
   }
 }
 
+TEST(MainView, ACommandWorksWhenItsFlagIsOnAndNoTestRunsOnItsGround) {
+  MainView view;
+  view.fileMenu = true;
+  struct Case {
+    Needs needs;
+    bool testRunning;
+    bool works;
+  };
+  for (const Case c :
+       {Case{{}, true, true}, Case{{&MainView::fileMenu}, true, true},
+        Case{{&MainView::logMenu}, false, false}, Case{{&MainView::fileMenu, true}, false, true},
+        Case{{&MainView::fileMenu, true}, true, false}, Case{{nullptr, true}, true, false}}) {
+    view.testRunning = c.testRunning;
+    EXPECT_EQ(Works(view, c.needs), c.works) << c.testRunning << c.needs.noTest;
+  }
+}
+
 }  // namespace
 }  // namespace orv

@@ -22,6 +22,7 @@
 #include "e2e/program_home.h"
 #include "lists/buffers.h"
 #include "scores/score_db_fixture.h"
+#include "support/children.h"
 #include "support/program_directory.h"
 #include "support/temp_dir.h"
 #include "support/window_driver.h"
@@ -70,7 +71,8 @@ std::function<void(QWidget&, TMainForm&)> InThePause(std::function<void(TMainFor
 
 TEST(Ending, ARunningTestStopsWhenTheProgramIsToldToEnd) {
   const Ending endings[] = {
-      {"Quit in the pause", false, 1, InThePause([](TMainForm& main) { main.BitBtn2->click(); })},
+      {"Quit in the pause", false, 1,
+       InThePause([](TMainForm& main) { test::Child<QPushButton>(main, "BitBtn2")->click(); })},
       {"the desktop session's end in the pause", false, 1, InThePause([](TMainForm& main) {
          main.Core().SessionEnding();
          QApplication::quit();

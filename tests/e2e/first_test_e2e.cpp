@@ -30,6 +30,7 @@
 #include "scores/score_db_fixture.h"
 #include "scores/score_window.h"
 #include "scores/wrongword_window.h"
+#include "support/children.h"
 #include "support/temp_dir.h"
 #include "support/test_users.h"
 #include "support/window_driver.h"
@@ -159,7 +160,9 @@ class FirstDay : public ::testing::Test {
 TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
   WindowDriver driver(60000, "MainForm");
   TMainForm* main = nullptr;
-  auto label = [&main](QLabel* TMainForm::*which) { return (main->*which)->text().toStdString(); };
+  auto label = [&main](const char* name) {
+    return test::Child<QLabel>(*main, name)->text().toStdString();
+  };
 
   // ADMIN's first log-in: the super user has no password yet, is given the
   // default one and must replace it before going on.
@@ -201,7 +204,7 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
             })
       .Then("MainForm", "adds the learner Ann from the User menu",
             [&](QWidget& w) {
-              EXPECT_EQ(label(&TMainForm::UserLabel), "ADMIN");
+              EXPECT_EQ(label("UserLabel"), "ADMIN");
               Menu(w, Qt::Key_U, Qt::Key_A);
             })
       .Then("QInputDialog", "types the new user's name",
@@ -253,7 +256,7 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
             [](QWidget& w) { Press(w, Qt::Key_Y); })
       .Then("MainForm", "opens the options",
             [&](QWidget& w) {
-              EXPECT_EQ(label(&TMainForm::UserLabel), "Ann");
+              EXPECT_EQ(label("UserLabel"), "Ann");
               Menu(w, Qt::Key_O, Qt::Key_O);
             })
       .Then("OptionForm", "chooses ten words with Alt+T and presses Enter",
@@ -282,9 +285,10 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
             })
       .Then("MainForm", "opens a list with F3",
             [&](QWidget& w) {
-              EXPECT_EQ(label(&TMainForm::UserLabel), "Ann");
-              EXPECT_FALSE(main->Option1->menuAction()->isEnabled()) << "level 0 sets no options";
-              EXPECT_FALSE(main->Log1->menuAction()->isEnabled());
+              EXPECT_EQ(label("UserLabel"), "Ann");
+              EXPECT_FALSE(test::Child<QMenu>(*main, "Option1")->menuAction()->isEnabled())
+                  << "level 0 sets no options";
+              EXPECT_FALSE(test::Child<QMenu>(*main, "Log1")->menuAction()->isEnabled());
               Press(w, Qt::Key_F3);
             })
       .Then("OpenFileForm", "picks spelling.orv, then level1.orv",
@@ -294,9 +298,9 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
               Press(w, Qt::Key_Return);
             })
       .Then("MainForm", "starts the test with Enter", [&](QWidget& w) {
-        EXPECT_EQ(label(&TMainForm::CFile), "level1.orv");
-        EXPECT_EQ(label(&TMainForm::dirL), "spelling.orv\\");
-        EXPECT_EQ(label(&TMainForm::FileLengthLabel), "12");
+        EXPECT_EQ(label("CFile"), "level1.orv");
+        EXPECT_EQ(label("dirL"), "spelling.orv\\");
+        EXPECT_EQ(label("FileLengthLabel"), "12");
         Press(w, Qt::Key_Return);
       });
 
@@ -451,7 +455,7 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
       .Then("LoginForm", "cancels the log-in with Esc",
             [](QWidget& w) { Press(w, Qt::Key_Escape); })
       .Then("MainForm", "quits with Alt+Q", [&](QWidget& w) {
-        EXPECT_EQ(label(&TMainForm::UserLabel), "no user");
+        EXPECT_EQ(label("UserLabel"), "no user");
         Press(w, Qt::Key_Q, Qt::AltModifier);
       });
 

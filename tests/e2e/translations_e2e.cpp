@@ -77,14 +77,14 @@ TEST_F(PseudoTranslation, ChangesEveryTextOfEveryWindow) {
 // Each part of the compiler that makes error lines: the reason is read in
 // the loaded language, and the line stays a comment.
 TEST_F(PseudoTranslation, ChangesTheCompilesErrorLines) {
-  CompileSourceLine("$script");
+  CompileSettings settings;
+  settings.scriptMode = true;
   for (const char* line : {"cat|", "$Decimal points", "$1/0", "$1/0.0", "$RAND(1", "$#1 ab"}) {
-    const CompiledSource compiled = CompileSourceLine(line);
+    const CompiledSource compiled = CompileSourceLine(line, settings);
     ASSERT_EQ(compiled.lines.size(), 1u) << line;
     const std::string& text = compiled.lines.front().text;
     EXPECT_TRUE(text.starts_with("//") && Marked(QString::fromStdString(text))) << text;
   }
-  CompileSourceLine("$scriptoff");
   EXPECT_TRUE(Marked(QString::fromStdString(CompileWarningText(3))));
 }
 

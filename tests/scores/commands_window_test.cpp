@@ -1,8 +1,10 @@
 // The main window's commands that open the database windows: nobody logged
 // in, and who may look at other users' answers or make their files.
 #include <QAction>
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QToolButton>
 
 #include "app/mainform_window.h"
 #include "app/scorewindowhost.h"
@@ -11,6 +13,7 @@
 #include "scores/score_window.h"
 #include "scores/sounds_window.h"
 #include "scores/wrongword_window.h"
+#include "support/children.h"
 
 namespace orv::test {
 namespace {
@@ -61,7 +64,8 @@ class Commands : public ProgramWindowTest {
 
 TEST_F(Commands, NobodyLoggedInHasNoLogWindows) {
   Users().Logout();
-  for (QAction* action : {form->View1, form->Loglist1, form->Makewrongwordfile1}) {
+  for (QAction* action : {Child<QAction>(*form, "View1"), Child<QAction>(*form, "Loglist1"),
+                          Child<QAction>(*form, "Makewrongwordfile1")}) {
     dialogs.messages.clear();
     action->trigger();
     EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"No valid user name"}));
@@ -72,28 +76,29 @@ TEST_F(Commands, NobodyLoggedInHasNoLogWindows) {
 
 TEST_F(Commands, EachLogWindowChecksItsOwnLevel) {
   LogIn("teacher");  // 220: may look at others (200) and make their files (210)
-  for (QAction* action : {form->View1, form->Loglist1}) {
+  for (QAction* action : {Child<QAction>(*form, "View1"), Child<QAction>(*form, "Loglist1")}) {
     Command(action, [&](QDialog* window) {
       EXPECT_EQ(window, log);
       EXPECT_TRUE(log->ShowAllUser->isEnabled());
       EXPECT_FALSE(log->SQL->isReadOnly());
     });
   }
-  Command(form->Makewrongwordfile1, [&](QDialog* window) {
+  Command(Child<QAction>(*form, "Makewrongwordfile1"), [&](QDialog* window) {
     EXPECT_EQ(window, wrongWords);
     EXPECT_TRUE(wrongWords->PickFromList->isEnabled());
   });
   Settings().MakeWrongWordFileForOthers = 221;
-  Command(form->Makewrongwordfile1, [&](QDialog*) {
+  Command(Child<QAction>(*form, "Makewrongwordfile1"), [&](QDialog*) {
     EXPECT_FALSE(wrongWords->PickFromList->isEnabled());
     EXPECT_FALSE(wrongWords->ShowAllUser->isEnabled());
     EXPECT_TRUE(wrongWords->SQL->isReadOnly());
     EXPECT_TRUE(wrongWords->ShowCurrentUser->isChecked());
   });
   // The log window's own level is unchanged by that.
-  Command(form->View1, [&](QDialog*) { EXPECT_TRUE(log->PickFromList->isEnabled()); });
+  Command(Child<QAction>(*form, "View1"),
+          [&](QDialog*) { EXPECT_TRUE(log->PickFromList->isEnabled()); });
   LogIn("ann");
-  Command(form->View1, [&](QDialog*) {
+  Command(Child<QAction>(*form, "View1"), [&](QDialog*) {
     EXPECT_FALSE(log->PickFromList->isEnabled());
     EXPECT_TRUE(log->SQL->isReadOnly());
   });
@@ -101,15 +106,20 @@ TEST_F(Commands, EachLogWindowChecksItsOwnLevel) {
 
 TEST_F(Commands, ScoreAndWordsOpenTheirWindows) {
   LogIn("ann");
-  EXPECT_TRUE(form->Score1->isEnabled());
-  EXPECT_TRUE(form->Words1->isEnabled());
-  Command(form->Score1, [&](QDialog* window) {
+  // Score, on the tool bar too, follows the File menu, which the main window
+  // opens at its own log-in.
+  EXPECT_FALSE(Child<QToolButton>(*form, "ScoreTool")->isEnabled());
+  EXPECT_TRUE(Child<QAction>(*form, "Words1")->isEnabled());
+  Users().Logout();
+  dialogs.logins.push_back({"ann", "ann-pw"});
+  form->show();
+  QApplication::processEvents();
+  EXPECT_TRUE(Child<QToolButton>(*form, "ScoreTool")->isEnabled());
+  Command(Child<QAction>(*form, "Score1"), [&](QDialog* window) {
     EXPECT_EQ(window, scores);
     EXPECT_EQ(scores->MarkedGroup(), -1);
   });
-  // The tool bar's button follows the File menu, which the main window opens at its own log-in.
-  EXPECT_FALSE(form->ScoreTool->isEnabled());
-  Command(form->Words1, [&](QDialog* window) { EXPECT_EQ(window, soundList); });
+  Command(Child<QAction>(*form, "Words1"), [&](QDialog* window) { EXPECT_EQ(window, soundList); });
 }
 
 }  // namespace
