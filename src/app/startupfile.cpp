@@ -15,7 +15,7 @@
 #include "base/translate.h"
 #include "files/dos.h"
 #include "files/errortext.h"
-#include "files/filelayer.h"
+#include "files/safesave.h"
 #include "files/userfolder.h"
 #include "lists/buffers.h"
 #include "users/password.h"

@@ -16,7 +16,7 @@
 #include <thread>
 #include <utility>
 
-#include "files/filelayer.h"
+#include "files/safesave.h"
 #include "scores/dbaccount.h"
 #include "scores/firebird/engineerror.h"
 #include "scores/firebird/engineroot.h"

@@ -13,12 +13,12 @@
 #include "e2e/program_home.h"
 #include "e2e/showntexts.h"
 #include "e2e/windowwalk.h"
+#include "exchange/tabletext.h"
 #include "progress/progresstables.h"
 #include "progress/tablemodel.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 #include "support/translation_file.h"
-#include "widgets/tabletext.h"
 
 namespace orv::e2e {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "files/filelayer.h"
+#include "files/safesave.h"
 #include "scores/dbaccount.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbstatus.h"
