@@ -41,11 +41,12 @@
 #include "app/scorewindowhost.h"
 #include "app/startupfile.h"
 #include "bench_dirs.h"
-#include "files/filelayer.h"
+#include "files/safesave.h"
 #include "progress/classoverview.h"
 #include "progress/classoverview_window.h"
 #include "progress/overviewtests.h"
 #include "progress/progress_window.h"
+#include "scores/datagrid_window.h"
 #include "scores/dataset.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbclient.h"
@@ -57,7 +58,6 @@
 #include "scores/wrongword_window.h"
 #include "users/crypt.h"
 #include "users/password.h"
-#include "widgets/datagrid_window.h"
 #include "widgets/datepicker_window.h"
 
 namespace {

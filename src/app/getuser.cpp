@@ -11,6 +11,7 @@
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
+#include "files/safesave.h"
 #include "lists/buffers.h"
 #include "scores/firebird/engineroot.h"
 #include "users/password.h"

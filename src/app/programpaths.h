@@ -1,5 +1,5 @@
 #pragma once
-// The program-wide paths and flags fixed at start-up, kept for the whole run.
+// Program-wide paths set at start-up; QuitAllowed, LogMistakes and LogAll change during the run.
 #include <cstdint>
 #include <optional>
 #include <string>

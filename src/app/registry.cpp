@@ -10,6 +10,7 @@
 #include "files/dos.h"
 #include "files/filelayer.h"
 #include "files/filelock.h"
+#include "files/safesave.h"
 
 namespace orv {
 namespace {

@@ -14,7 +14,7 @@
 #include "base/translate.h"
 #include "files/dos.h"
 #include "files/errortext.h"
-#include "files/filelayer.h"
+#include "files/safesave.h"
 #include "files/userfolder.h"
 #include "lists/buffers.h"
 

@@ -35,24 +35,6 @@ int DigitValue(char c) {
   return code;
 }
 
-char DigitChar(int value, int base) {
-  static constexpr std::string_view kDigits =
-      "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-  if (base <= 36) {
-    if (value < 0 || value >= static_cast<int>(kDigits.size())) throw ERangeError();
-    return kDigits[static_cast<std::size_t>(value)];
-  }
-  if (value < 0 || value > std::numeric_limits<unsigned char>::max()) throw ERangeError();
-  return static_cast<char>(value);
-}
-
-std::string Hex8(std::uint32_t value) {
-  std::string out(8, '0');
-  for (int i = 7; i >= 0; --i, value >>= 4)
-    out[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[value & 15];
-  return out;
-}
-
 std::uint32_t HexValue(std::string_view chars, TextPos count) {
   if (count > chars.size()) throw ERangeError();
   std::uint64_t value = 0;

@@ -19,10 +19,6 @@ std::int32_t NumOf(std::string_view text);
 std::optional<std::int32_t> DecimalValue(std::string_view text);
 // The value of a digit 0-9, A-Z or a-z (10-35); any other character its code.
 int DigitValue(char c);
-// The digit of a value: 0-9, A-Z, a-z up to base 36, the byte itself above.
-char DigitChar(int value, int base);
-// The value as eight upper-case hexadecimal digits.
-std::string Hex8(std::uint32_t value);
 // The value of the first count hexadecimal digits; EIntOverflow beyond 32 bits.
 std::uint32_t HexValue(std::string_view chars, TextPos count);
 // The value of up to eight hexadecimal digits from index start (0-based, may be negative).

@@ -18,8 +18,6 @@ TextPos Pos(std::size_t index) {
   return index == npos ? 0 : static_cast<TextPos>(index + 1);
 }
 
-bool wordNEndOfText = false;
-
 }  // namespace
 
 TextPos TextLength(std::string_view text) {
@@ -29,48 +27,13 @@ TextPos TextLength(std::string_view text) {
 
 // Searching
 
-TextPos FirstPos(std::string_view text, char c) {
-  TextLength(text);
-  return Pos(text.find(c));
-}
-
-TextPos LastPos(std::string_view text, char c) {
-  TextLength(text);
-  return Pos(text.rfind(c));
-}
-
 TextPos FirstOf(std::string_view text, std::string_view set) {
   TextLength(text);
   return Pos(text.find_first_of(set));
 }
 
-TextPos LastOf(std::string_view text, std::string_view set) {
-  TextLength(text);
-  return Pos(text.find_last_of(set));
-}
-
-TextPos FirstNotOf(std::string_view text, std::string_view set, TextPos start) {
-  const TextPos len = TextLength(text);
-  if (start > len) return 0;
-  return Pos(text.find_first_not_of(set, start == 0 ? 0 : start - 1u));
-}
-
-TextPos LastNotOf(std::string_view text, std::string_view set) {
-  TextLength(text);
-  return Pos(text.find_last_not_of(set));
-}
-
-TextPos SubPos(std::string_view text, std::string_view piece) {
-  TextLength(text);
-  return piece.empty() ? 0 : Pos(text.find(piece));
-}
-
 bool InSet(std::string_view set, char c) {
   return set.find(c) != npos;
-}
-
-bool HasAnyOf(std::string_view text, std::string_view set) {
-  return FirstOf(text, set) != 0;
 }
 
 bool AllOf(std::string_view text, std::string_view set) {
@@ -80,33 +43,6 @@ bool AllOf(std::string_view text, std::string_view set) {
 
 bool AllDigits(std::string_view text) {
   return !text.empty() && text.find_first_not_of("0123456789") == npos;
-}
-
-bool CharAt(std::string_view text, char c, TextPos pos) {
-  const TextPos len = TextLength(text);
-  return pos != 0 && pos <= len && text[pos - 1u] == c;
-}
-
-bool CharInSetAt(std::string_view text, std::string_view set, TextPos pos) {
-  const TextPos len = TextLength(text);
-  return pos != 0 && pos <= len && InSet(set, text[pos - 1u]);
-}
-
-TextPos CountChar(std::string_view text, char c) {
-  TextLength(text);
-  return static_cast<TextPos>(std::count(text.begin(), text.end(), c));
-}
-
-TextPos CountOf(std::string_view text, std::string_view set) {
-  std::uint32_t total = 0;
-  for (char c : set) total += CountChar(text, c);
-  if (total > 65535) throw ERangeError();
-  return static_cast<TextPos>(total);
-}
-
-bool SetBefore(std::string_view text, std::string_view setA, std::string_view setB) {
-  const TextPos firstB = FirstOf(text, setB);
-  return firstB == 0 || LastOf(text, setA) < firstB;
 }
 
 TextPos MatchClose(std::string_view text, char closer) {
@@ -148,26 +84,9 @@ std::string LeftPart(std::string_view text, TextPos n) {
   return std::string(text.substr(0, n));
 }
 
-std::string RightPart(std::string_view text, TextPos n) {
-  const TextPos len = TextLength(text);
-  return std::string(n >= len ? text : text.substr(len - n));
-}
-
 std::string DropLeft(std::string_view text, TextPos n) {
   const TextPos len = TextLength(text);
   return n >= len ? std::string() : std::string(text.substr(n));
-}
-
-std::string DropRight(std::string_view text, TextPos n) {
-  const TextPos len = TextLength(text);
-  return n >= len ? std::string() : std::string(text.substr(0, len - n));
-}
-
-std::string CutLeft(std::string& text, TextPos n) {
-  TextLength(text);
-  std::string piece = text.substr(0, n);
-  text.erase(0, piece.size());
-  return piece;
 }
 
 std::string CutAt(std::string& text, TextPos p) {
@@ -189,38 +108,6 @@ std::string NextToken(std::string& text, std::string_view set) {
   return CutAt(text, p);
 }
 
-std::string CutBeforeSet(std::string& text, std::string_view set) {
-  const TextPos p = FirstOf(text, set);
-  if (p == 0) return {};
-  std::string piece = text.substr(0, p - 1u);
-  text.erase(0, p - 1u);
-  return piece;
-}
-
-std::string AfterSet(std::string_view text, std::string_view set, bool skip, bool whole) {
-  const TextPos p = FirstOf(text, set);
-  if (p == 0) return whole ? std::string(text) : std::string();
-  return std::string(text.substr(skip ? p : p - 1u));
-}
-
-std::string BeforeSet(std::string_view text, std::string_view set, bool exclude, bool whole) {
-  const TextPos p = FirstOf(text, set);
-  if (p == 0) return whole ? std::string(text) : std::string();
-  return std::string(text.substr(0, exclude ? p - 1u : p));
-}
-
-std::string Between(std::string_view text, std::string_view set1, std::string_view set2, bool whole,
-                    bool skip) {
-  return BeforeSet(AfterSet(text, set1, skip, whole), set2, skip, whole);
-}
-
-std::string CopyFromSet(std::string_view text, std::string_view set, TextPos count, bool skip) {
-  const TextPos p = FirstOf(text, set);
-  const std::size_t start = p == 0 ? 0 : (skip ? p : p - 1u);
-  if (start >= text.size()) return {};
-  return std::string(text.substr(start, count));
-}
-
 std::string WordN(std::string_view text, TextPos n, std::string_view separators, bool strict) {
   TextLength(text);
   const std::size_t last = text.find_last_not_of(separators);
@@ -240,13 +127,8 @@ std::string WordN(std::string_view text, TextPos n, std::string_view separators,
     }
     if (!word.empty()) ++found;
   } while (found < n && !rest.empty());
-  wordNEndOfText = rest.find_first_not_of(separators) == npos;
   if (strict && found < n) return {};
   return std::string(word);
-}
-
-bool WordNEndOfText() {
-  return wordNEndOfText;
 }
 
 std::string TakeInteger(std::string& text) {
@@ -328,21 +210,6 @@ std::string UpperAZ(std::string_view text) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
   return out;
-}
-
-bool PartEquals(std::string_view a, std::string_view b, TextPos start, TextPos n) {
-  TextLength(a);
-  TextLength(b);
-  if (start == 0) return false;
-  const auto part = [start, n](std::string_view t) {
-    return start > t.size() ? std::string_view() : t.substr(start - 1u, n);
-  };
-  return part(a) == part(b);
-}
-
-bool PrefixEquals(std::string_view a, std::string_view b, TextPos n, bool caseSensitive) {
-  if (caseSensitive) return PartEquals(a, b, 1, n);
-  return PartEquals(Upper(a), Upper(b), 1, n);
 }
 
 }  // namespace orv

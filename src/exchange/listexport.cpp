@@ -8,7 +8,7 @@
 #include "exchange/delimited.h"
 #include "files/dos.h"
 #include "files/errortext.h"
-#include "files/filelayer.h"
+#include "files/safesave.h"
 #include "lists/compile.h"
 
 namespace orv {

@@ -15,6 +15,7 @@
 #include "files/errortext.h"
 #include "files/filelayer.h"
 #include "files/pathwalk.h"
+#include "files/safesave.h"
 
 namespace orv {
 namespace {

@@ -8,7 +8,9 @@
 #include <thread>
 
 #include "files/descriptor.h"
+#include "files/filelayer.h"
 #include "files/pathwalk.h"
+#include "files/safesave.h"
 
 namespace orv {
 namespace {

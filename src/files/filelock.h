@@ -17,7 +17,7 @@
 #include <string_view>
 
 #include "files/descriptor.h"
-#include "files/filelayer.h"
+#include "files/safesave.h"
 
 namespace orv {
 

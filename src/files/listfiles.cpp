@@ -23,10 +23,4 @@ bool ListEntryBefore(const ListFileEntry& a, const ListFileEntry& b) {
   return a.fileName < b.fileName;
 }
 
-std::string CurrentLineCountText(std::string_view listRoot, std::string_view currentDir,
-                                 std::string_view currentFile) {
-  return IntText(
-      LineCount(std::string(listRoot) + std::string(currentDir) + std::string(currentFile)));
-}
-
 }  // namespace orv

@@ -22,9 +22,4 @@ std::vector<ListFileEntry> ListFilesOf(std::string_view folder);
 // count texts compared as texts ("10" before "9"); then the file names.
 bool ListEntryBefore(const ListFileEntry& a, const ListFileEntry& b);
 
-// The line count of the current list (listRoot + currentDir + currentFile)
-// in decimal.
-std::string CurrentLineCountText(std::string_view listRoot, std::string_view currentDir,
-                                 std::string_view currentFile);
-
 }  // namespace orv

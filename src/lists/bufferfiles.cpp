@@ -1,6 +1,7 @@
 // Moving a whole line buffer from and to a text file.
 #include "files/filelayer.h"
 #include "files/filelock.h"
+#include "files/safesave.h"
 #include "lists/buffers.h"
 #include "lists/textlines.h"
 

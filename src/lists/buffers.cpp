@@ -172,11 +172,6 @@ LineNo BufferO::Find(std::string_view text, std::uint32_t n, bool caseSensitive)
   return 0;
 }
 
-LineNo BufferO::CountEqual(std::string_view text, LineNo n) const {
-  const auto end = lines_.begin() + std::min<std::size_t>(n, lines_.size());
-  return static_cast<LineNo>(std::count(lines_.begin(), end, text));
-}
-
 bool BufferO::HasKey(std::string_view key) const {
   return Find(std::string(key) + "=", static_cast<std::uint32_t>(key.size()) + 1, false) != 0;
 }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "files/filelayer.h"
+#include "files/safesave.h"
 
 namespace orv {
 
@@ -71,7 +71,6 @@ class BufferO {
   void Sort();
   void SortByNumber();
   LineNo Find(std::string_view text, std::uint32_t n, bool caseSensitive) const;
-  LineNo CountEqual(std::string_view text, LineNo n) const;
   bool HasKey(std::string_view key) const;
   std::int32_t KeyValue(std::string_view key) const;
 

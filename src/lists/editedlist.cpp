@@ -5,7 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "files/filelayer.h"
+#include "base/encodings.h"
 
 namespace orv {
 namespace {

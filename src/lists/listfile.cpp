@@ -1,6 +1,8 @@
 #include "lists/listfile.h"
 
+#include "base/encodings.h"
 #include "files/filelayer.h"
+#include "files/safesave.h"
 #include "lists/cleanlist.h"
 
 namespace orv {

@@ -107,10 +107,6 @@ TFrac FracToImproper(const TFrac& f) {
   return FromFracL(ImproperL(ToFracL(f)), f.sign);
 }
 
-TFrac FracToMixed(const TFrac& f) {
-  return FromFracL(MixedL(ToFracL(f)), f.sign);
-}
-
 TFrac MakeFrac(const TLongInt& a, const TLongInt& b) {
   LongQuotRem qr = LongDivMod(a, b);
   const TFrac f{qr.quotient.sign, std::move(qr.quotient.digits), std::move(qr.remainder.digits),

@@ -27,7 +27,6 @@ TInt MagGcd(const TInt& a, const TInt& b);
 TInt MagLcm(const TInt& a, const TInt& b);
 TFrac FracReduce(const TFrac& f);
 TFrac FracToImproper(const TFrac& f);
-TFrac FracToMixed(const TFrac& f);
 TFrac MakeFrac(const TLongInt& a, const TLongInt& b);
 TFrac FracAdd(const TFrac& a, const TFrac& b);
 TFrac FracSub(const TFrac& a, const TFrac& b);

@@ -197,22 +197,4 @@ int LongCompareInt(const TLongInt& a, std::int32_t n) {
   return LongCompare(a, b);
 }
 
-void LongDec(TLongInt& a) {
-  if (MagIsZero(a.digits)) {
-    a = TLongInt{{1}, -1};
-    return;
-  }
-  if (IsNegative(a)) {
-    if (a.digits.back() == 0xFFFFFFFFu) a.digits.push_back(0);
-    for (auto& limb : a.digits) {
-      if (++limb != 0) break;
-    }
-    return;
-  }
-  for (auto& limb : a.digits) {
-    if (limb-- != 0) break;
-  }
-  a.sign = 1;
-}
-
 }  // namespace orv

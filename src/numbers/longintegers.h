@@ -49,7 +49,6 @@ TLongInt LongMul(const TLongInt& a, const TLongInt& b);
 LongQuotRem LongDivMod(const TLongInt& a, const TLongInt& b);
 int LongCompare(const TLongInt& a, const TLongInt& b);
 int LongCompareInt(const TLongInt& a, std::int32_t n);
-void LongDec(TLongInt& a);
 // a to the power e by repeated squaring: the value and sign that e - 1 successive
 // LongMul(..., a) starting from a give; 1 for e = 0. The result has no zero limbs on top.
 TLongInt LongPow(const TLongInt& a, std::uint32_t e);

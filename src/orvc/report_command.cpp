@@ -9,6 +9,7 @@
 #include "app/programpaths.h"
 #include "base/dialogs.h"
 #include "base/strings.h"
+#include "exchange/tabletext.h"
 #include "files/dos.h"
 #include "orvc/command.h"
 #include "orvc/configureddb.h"
@@ -24,7 +25,6 @@
 #include "scores/scoredatabase.h"
 #include "session/reviewschedule.h"
 #include "users/password.h"
-#include "widgets/tabletext.h"
 
 namespace orv::orvc {
 namespace {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/dialogs.h"
+#include "exchange/tabletext.h"
 #include "files/dos.h"
 #include "orvc/command.h"
 #include "orvc/configureddb.h"
@@ -13,7 +14,6 @@
 #include "scores/reviewtable.h"
 #include "scores/scoredatabase.h"
 #include "session/reviewschedule.h"
-#include "widgets/tabletext.h"
 
 namespace orv::orvc {
 namespace {

@@ -11,6 +11,7 @@
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelayer.h"
+#include "files/safesave.h"
 #include "orvc/command.h"
 #include "orvc/programdirectory.h"
 #include "orvc/soundstoreuse.h"

@@ -15,6 +15,7 @@
 
 #include "base/strings.h"
 #include "base/translate.h"
+#include "exchange/gridexport_window.h"
 #include "files/dos.h"
 #include "progress/classoverview.h"
 #include "progress/daterange_window.h"
@@ -26,7 +27,6 @@
 #include "scores/scoredatabase.h"
 #include "session/reviewschedule.h"
 #include "widgets/formhelpers_window.h"
-#include "widgets/gridexport_window.h"
 
 namespace orv {
 

@@ -21,13 +21,13 @@
 #include <algorithm>
 
 #include "base/translate.h"
+#include "exchange/gridexport_window.h"
 #include "progress/boxhistory.h"
 #include "progress/daterange_window.h"
 #include "progress/mistaketally.h"
 #include "progress/progresstables.h"
 #include "scores/scoredatabase.h"
 #include "widgets/formhelpers_window.h"
-#include "widgets/gridexport_window.h"
 
 namespace orv {
 namespace {

@@ -16,8 +16,7 @@
 #include <thread>
 #include <utility>
 
-#include "files/filelayer.h"
-#include "scores/firebird/dbaccount.h"
+#include "files/safesave.h"
 #include "scores/firebird/engineerror.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbclient.h"

@@ -17,15 +17,15 @@
 
 #include "base/dialogs.h"
 #include "base/translate.h"
+#include "exchange/gridexport_window.h"
+#include "scores/datagrid_window.h"
 #include "scores/dataset.h"
 #include "scores/scoredatabase.h"
 #include "scores/scorewindowhost.h"
 #include "scores/wordtotals.h"
 #include "users/password.h"
-#include "widgets/datagrid_window.h"
 #include "widgets/datepicker_window.h"
 #include "widgets/formhelpers_window.h"
-#include "widgets/gridexport_window.h"
 
 namespace orv {
 namespace {

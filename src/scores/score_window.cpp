@@ -15,14 +15,14 @@
 #include "base/dialogs.h"
 #include "base/strings.h"
 #include "base/translate.h"
+#include "exchange/gridexport_window.h"
+#include "scores/datagrid_window.h"
 #include "scores/dataset.h"
 #include "scores/scoredatabase.h"
 #include "scores/scorequery.h"
 #include "scores/scorewindowhost.h"
 #include "users/password.h"
-#include "widgets/datagrid_window.h"
 #include "widgets/formhelpers_window.h"
-#include "widgets/gridexport_window.h"
 
 namespace orv {
 

@@ -14,7 +14,9 @@
 #include "base/strings.h"
 #include "base/translate.h"
 #include "files/dos.h"
+#include "scores/datagrid_window.h"
 #include "scores/dataset.h"
+#include "scores/finddialog_window.h"
 #include "scores/listwords.h"
 #include "scores/record_window.h"
 #include "scores/scoredatabase.h"
@@ -25,8 +27,6 @@
 #include "scores/sqlquote.h"
 #include "scores/teachersonly.h"
 #include "users/password.h"
-#include "widgets/datagrid_window.h"
-#include "widgets/finddialog_window.h"
 
 namespace orv {
 namespace {

@@ -13,12 +13,12 @@
 #include <limits>
 
 #include "base/translate.h"
+#include "exchange/gridexport_window.h"
 #include "scores/dataset.h"
 #include "scores/scorewindowhost.h"
 #include "scores/wordfile.h"
 #include "users/password.h"
 #include "widgets/formhelpers_window.h"
-#include "widgets/gridexport_window.h"
 
 namespace orv {
 

@@ -16,6 +16,7 @@
 #include "files/dos.h"
 #include "files/filelayer.h"
 #include "files/filelock.h"
+#include "files/safesave.h"
 #include "users/passwordfile.h"
 
 namespace orv {

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string_view>
 
+#include "base/encodings.h"
 #include "base/errors.h"
-#include "files/filelayer.h"
 #include "users/crypt.h"
 
 namespace orv {

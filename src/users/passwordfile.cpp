@@ -4,13 +4,20 @@
 #include <set>
 #include <utility>
 
+#include "base/dialogs.h"
+#include "base/encodings.h"
 #include "base/errors.h"
 #include "base/numbertext.h"
+#include "base/platform.h"
 #include "base/strings.h"
 #include "base/translate.h"
 #include "base/utf8.h"
+#include "files/dos.h"
+#include "files/errortext.h"
 #include "files/filelayer.h"
 #include "files/filelock.h"
+#include "files/safesave.h"
+#include "files/writefailure.h"
 
 namespace orv {
 namespace {
@@ -232,6 +239,143 @@ ChangeResult ChangePasswordFile(const std::string& path, const UserChange& chang
     content = std::move(fresh);
   }
   return result;
+}
+
+std::string PasswordFilePath(std::string_view directory, std::string_view fileName) {
+  const bool absolute = !fileName.empty() && (fileName.front() == '/' || fileName.front() == '\\' ||
+                                              fileName.find(':') != std::string_view::npos);
+  return absolute ? std::string(fileName) : std::string(directory) + std::string(fileName);
+}
+
+std::string MissingPasswordFileText() {
+  return "Error in _PasWord.Begin:" + ErrorText(590);
+}
+
+int CreateFirstPasswordFile(std::string_view path, std::string_view superUser,
+                            std::string_view code) {
+  BufferO buffer;
+  buffer.Add(UserLine({std::string(superUser), std::string(code), kSuperLevel, 1}));
+  return SaveToFile(buffer, path, FileAccess::Private);
+}
+
+PasswordFile::PasswordFile(std::string directory, std::string fileName, Dialogs& dialogs)
+    : directory_(std::move(directory)), fileName_(std::move(fileName)), dialogs_(dialogs) {
+  path_ = PasswordFilePath(directory_, fileName_);
+  if (!DirExists(directory_)) throw ERunError(3);
+  if (!FileFound(path_)) throw E_PasWord_Error(MissingPasswordFileText());
+  std::vector<BadUserLine> badLines;
+  if (const int code = ReadPasswordFile(path_, content_, &badLines); code == kTooManyUsersCode) {
+    throw E_PasWord_Error(
+        Filled(TrText("PasswordO", "The password file %1 holds more than %2 users"), path_,
+               std::to_string(BufferO::kMaxLines)));
+  } else if (code != 0) {
+    throw E_PasWord_Error("Error in _PasWord.Begin:" + ErrorText(code) + " (" + path_ + ")");
+  }
+  for (const BadUserLine& line : badLines) {
+    dialogs_.Warning(Filled(TrText("PasswordO",
+                                   "Line %1 of the password file %2 %3. That line is left out; the "
+                                   "other users can log in."),
+                            std::to_string(line.number), path_, line.problem));
+  }
+}
+
+void PasswordFile::Reread() {
+  PasswordFileContent fresh;
+  if (ReadPasswordFile(path_, fresh) == 0) content_ = std::move(fresh);
+}
+
+std::string PasswordFile::UserName(LineNo index) const {
+  if (index == 0 || index > UserCount()) return {};
+  return ReadUser(index).name;
+}
+
+std::vector<std::string> PasswordFile::UserNames() const {
+  std::vector<std::string> names;
+  for (LineNo i = 1; i <= UserCount(); ++i) {
+    if (std::string name = UserName(i); !name.empty()) names.push_back(std::move(name));
+  }
+  return names;
+}
+
+std::uint8_t PasswordFile::UserLevel(LineNo index) const {
+  return ReadUser(index).level;
+}
+
+std::int32_t PasswordFile::IndexOfUser(std::string_view name) const {
+  const LineNo line = LineOfUser(content_.users, name);
+  return line == 0 ? -1 : static_cast<std::int32_t>(line);
+}
+
+bool PasswordFile::UserExists(std::string_view name) const {
+  if (!FileFound(path_)) ExitProcess(999);
+  return IndexOfUser(name) > 0;
+}
+
+UserRecord PasswordFile::ReadUser(LineNo index) const {
+  return ParseUserLine(content_.users.Get(index));
+}
+
+ChangeResult::Outcome PasswordFile::Change(const UserChange& change, bool quiet) {
+  const ChangeResult result = ChangePasswordFile(path_, change, content_);
+  lastSaveCode_ = result.outcome == ChangeResult::Outcome::Failed ? result.code : 0;
+  lastChangeRefused_ = result.outcome == ChangeResult::Outcome::Refused;
+  if (quiet) return result.outcome;
+  if (result.outcome == ChangeResult::Outcome::Failed) {
+    dialogs_.Error(Filled(TrText("PasswordO",
+                                 "The password file %1 could not be saved, so the change was not "
+                                 "made. "),
+                          path_) +
+                   ChangeFailureText(path_, result.code, TrText("PasswordO", "the users")));
+  } else if (lastChangeRefused_) {
+    dialogs_.Error(Filled(
+        TrText("PasswordO", "%1 (the password file %2 had been changed by another program)."),
+        result.refusal, path_));
+  }
+  return result.outcome;
+}
+
+int PasswordFile::WriteUser(const UserRecord& user, LineNo index) {
+  Change({UserChange::Kind::Replace, ReadUser(index).name, user});
+  return lastSaveCode_;
+}
+
+int PasswordFile::AppendUser(const UserRecord& user) {
+  Change({UserChange::Kind::Add, {}, user});
+  return lastSaveCode_;
+}
+
+int PasswordFile::RemoveUser(LineNo index) {
+  Change({UserChange::Kind::Remove, ReadUser(index).name, {}});
+  return lastSaveCode_;
+}
+
+std::int32_t PasswordFile::NextUserNumber() const {
+  return orv::NextUserNumber(content_.users);
+}
+
+std::string PasswordFile::StoredUserName(std::string_view name) const {
+  const std::int32_t index = IndexOfUser(name);
+  return index < 1 ? std::string() : ReadUser(static_cast<LineNo>(index)).name;
+}
+
+UserRecord PasswordFile::FindUser(std::string_view name) const {
+  const std::int32_t index = IndexOfUser(name);
+  if (index < 1) return UserRecord{"", "", 0, -1};
+  return ReadUser(static_cast<LineNo>(index));
+}
+
+bool PasswordFile::HasNoPassword(std::string_view name) const {
+  const std::int32_t index = IndexOfUser(name);
+  return index > 0 && ReadUser(static_cast<LineNo>(index)).code.empty();
+}
+
+userArray PasswordFile::UsersAtLevel(int level) const {
+  userArray users;
+  for (std::uint32_t i = 1; i <= UserCount(); ++i) {
+    UserRecord user = ReadUser(static_cast<LineNo>(i));
+    if (user.level >= level) users.push_back(std::move(user));
+  }
+  return users;
 }
 
 }  // namespace orv

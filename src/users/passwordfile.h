@@ -11,9 +11,20 @@
 #include <string_view>
 #include <vector>
 
+#include "base/errors.h"
 #include "lists/buffers.h"
 
 namespace orv {
+
+class Dialogs;
+
+class E_PasWord_Error : public E_Orv_Error {
+ public:
+  using E_Orv_Error::E_Orv_Error;
+};
+
+// The super user's level.
+inline constexpr int kSuperLevel = 255;
 
 // A user name has at most this many characters.
 inline constexpr std::size_t kUserNameLength = 50;
@@ -105,5 +116,85 @@ ChangeResult ApplyChange(PasswordFileContent& content, const UserChange& change)
 // the file could not be read.
 ChangeResult ChangePasswordFile(const std::string& path, const UserChange& change,
                                 PasswordFileContent& content);
+
+// The password file's path: fileName in directory, or fileName itself when it
+// names a folder of its own.
+std::string PasswordFilePath(std::string_view directory, std::string_view fileName);
+
+// "Error in _PasWord.Begin:" + the error text of 590: the password file is missing.
+std::string MissingPasswordFileText();
+
+// Writes a new password file holding one super user with the code given;
+// without one, the first log-in gives it the default password. Returns the
+// I/O code.
+int CreateFirstPasswordFile(std::string_view path, std::string_view superUser,
+                            std::string_view code = {});
+
+// The users of one password file as last read, and the changes made to it,
+// with what went wrong told through the dialogs port.
+class PasswordFile {
+ public:
+  // Reads the password file fileName in directory (which ends in a
+  // separator; a file name with a folder of its own is used as it is).
+  // Raises E_PasWord_Error when the file is missing or cannot be read, and
+  // ERunError(3) when the directory does not exist. The process's current
+  // folder is left alone: the file is always reached through its full path.
+  PasswordFile(std::string directory, std::string fileName, Dialogs& dialogs);
+
+  // Reads the file again, for the users that other programs changed since;
+  // a file that cannot be read now leaves the users as they were. Logging
+  // in and the interactive user operations do this first.
+  void Reread();
+
+  const std::string& Directory() const { return directory_; }
+  const std::string& FileName() const { return fileName_; }
+  // The password file's full path.
+  const std::string& FilePath() const { return path_; }
+
+  LineNo UserCount() const { return content_.users.Count(); }
+  std::string UserName(LineNo index) const;
+  // Every user's name, in the file's order.
+  std::vector<std::string> UserNames() const;
+  std::uint8_t UserLevel(LineNo index) const;
+  // The 1-based index of the user, or -1. Names are compared by the
+  // locale's upper case, by this and every other lookup.
+  std::int32_t IndexOfUser(std::string_view name) const;
+  // Ends the process with exit code 999 when the password file has gone.
+  bool UserExists(std::string_view name) const;
+  UserRecord ReadUser(LineNo index) const;
+  // Each change is made at once under the file's lock on the file as it is
+  // then (ChangePasswordFile), so what other programs changed meanwhile is
+  // kept, and the users held here become those of the file. A change for a
+  // user by name: WriteUser and RemoveUser change the user of that line.
+  // A change the file no longer allows and a write that fails are shown
+  // and leave the file as it was. They return the I/O code.
+  int WriteUser(const UserRecord& user, LineNo index);
+  int AppendUser(const UserRecord& user);
+  int RemoveUser(LineNo index);
+  // Makes the change on the file; what became of it is told unless quiet.
+  ChangeResult::Outcome Change(const UserChange& change, bool quiet = false);
+  // The I/O code of the last change of the password file (0 before any,
+  // and for a change refused).
+  int LastSaveCode() const { return lastSaveCode_; }
+  // True when the last change was refused: the file as it was then did not
+  // allow it (the user had been removed, the name had been taken).
+  bool LastChangeRefused() const { return lastChangeRefused_; }
+  std::int32_t NextUserNumber() const;
+  std::string StoredUserName(std::string_view name) const;
+  // The user's record, or one with empty name and code, level 0 and number -1.
+  UserRecord FindUser(std::string_view name) const;
+  bool HasNoPassword(std::string_view name) const;
+  // The users whose level is at least level, in file order.
+  userArray UsersAtLevel(int level) const;
+
+ private:
+  std::string directory_;
+  std::string fileName_;
+  std::string path_;
+  Dialogs& dialogs_;
+  PasswordFileContent content_;
+  int lastSaveCode_ = 0;
+  bool lastChangeRefused_ = false;
+};
 
 }  // namespace orv

@@ -16,6 +16,7 @@
 #include "base/platform.h"
 #include "files/filelayer.h"
 #include "files/filelock.h"
+#include "files/safesave.h"
 #include "files/userfolder.h"
 #include "session/positions.h"
 #include "support/buffer_lines.h"

@@ -27,6 +27,7 @@
 #include "app/program_window.h"
 #include "e2e/layout.h"
 #include "e2e/program_home.h"
+#include "scores/datagrid_window.h"
 #include "scores/score_db_fixture.h"
 #include "scores/score_window.h"
 #include "scores/wrongword_window.h"
@@ -35,7 +36,6 @@
 #include "support/test_users.h"
 #include "support/window_driver.h"
 #include "users/passwordcode.h"
-#include "widgets/datagrid_window.h"
 
 namespace orv::e2e {
 namespace {

@@ -15,6 +15,7 @@
 #include "e2e/program_home.h"
 #include "e2e/showntexts.h"
 #include "e2e/windowwalk.h"
+#include "exchange/tabletext.h"
 #include "lists/compile.h"
 #include "progress/mistaketally.h"
 #include "progress/progresstables.h"
@@ -24,7 +25,6 @@
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 #include "support/translation_file.h"
-#include "widgets/tabletext.h"
 
 namespace orv::e2e {
 namespace {

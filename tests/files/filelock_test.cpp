@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "files/safesave.h"
 #include "support/temp_dir.h"
 
 namespace orv {

@@ -106,13 +106,5 @@ TEST(ListFiles, ListsOfAGroupWithTheirLineCounts) {
   EXPECT_EQ(lists[3].words, "3");
 }
 
-TEST(ListFiles, CurrentLineCountCountsTheCurrentList) {
-  test::TempDir dir;
-  dir.Write("orv.orv/ann.orv/sums.orv", "1+1|2\n2+2|4\n");
-  const std::string root = dir.Str() + "orv.orv\\";
-  EXPECT_EQ(CurrentLineCountText(root, "ANN.ORV\\", "Sums.Orv"), "2");
-  EXPECT_EQ(CurrentLineCountText(root, "ANN.ORV\\", "missing.orv"), "0");
-}
-
 }  // namespace
 }  // namespace orv

@@ -18,6 +18,7 @@
 #include "files/errortext.h"
 #include "files/filelayer.h"
 #include "files/filelock.h"
+#include "files/safesave.h"
 #include "files/userfolder.h"
 #include "support/temp_dir.h"
 

@@ -208,14 +208,6 @@ TEST(BufferFind, ComparesTheFirstNCharacters) {
   EXPECT_EQ(Make({"$NOSORT"}).Find("$noSort", 7, false), 1);
 }
 
-TEST(BufferFind, CountEqualLooksAtWholeLinesUpToN) {
-  BufferO b = Make({"a", "b", "a", "a ", "A", "a"});
-  EXPECT_EQ(b.CountEqual("a", 3), 2);
-  EXPECT_EQ(b.CountEqual("a", 60000), 3);
-  EXPECT_EQ(b.CountEqual("a", 0), 0);
-  EXPECT_EQ(b.CountEqual("c", 6), 0);
-}
-
 TEST(BufferKeys, KeyValueReadsTheDigitsAfterTheFirstEquals) {
   BufferO b = Make({"Name=ann", "levelx=3", "Level=12", "LEVEL = -5", "size=1a2", "x=abc",
                     "big=99999999999", "level=77"});

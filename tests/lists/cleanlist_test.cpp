@@ -14,6 +14,14 @@ namespace {
 
 using V = std::vector<std::string>;
 
+// Whether a line above index holds the same text.
+bool SeenBefore(const BufferO& list, const std::string& line, LineNo index) {
+  for (LineNo j = 1; j < index; ++j) {
+    if (list.Get(j) == line) return true;
+  }
+  return false;
+}
+
 // The cleaning as defined, one line at a time, each line compared with every
 // earlier one: the reference the fast cleaning must agree with.
 bool CleanOneLineAtATime(BufferO& list, bool isNameList) {
@@ -33,7 +41,7 @@ bool CleanOneLineAtATime(BufferO& list, bool isNameList) {
       list.Ovr(line, index);
       clean = false;
     }
-    if (line.empty() || (!isNameList && list.CountEqual(line, index - 1) > 0)) {
+    if (line.empty() || (!isNameList && SeenBefore(list, line, index))) {
       list.Del(index);
       clean = false;
       continue;

@@ -106,12 +106,6 @@ TEST(Fractions, ReduceImproperAndMixedForms) {
   const TFrac improper = FracToImproper(TFrac{1, {2}, {1}, {3}});
   EXPECT_TRUE(MagIsZero(improper.whole));
   EXPECT_EQ(MagCompare(improper.numerator, {7}), 0);
-  const TFrac mixed = FracToMixed(TFrac{1, {1}, {7}, {3}});
-  EXPECT_EQ(MagCompare(mixed.whole, {3}), 0);
-  EXPECT_EQ(MagCompare(mixed.numerator, {1}), 0);
-  const TFrac no_denominator = FracToMixed(TFrac{1, {4}, {7}, {}});
-  EXPECT_EQ(MagCompare(no_denominator.whole, {4}), 0);
-  EXPECT_TRUE(MagIsZero(no_denominator.numerator));
   const TFracL bare = ToFracL(TFrac{-1, {1}, {2}, {3}});
   const TFrac back = FromFracL(bare, -1);
   EXPECT_EQ(S(back), "-1 2/3");

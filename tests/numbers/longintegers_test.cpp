@@ -199,30 +199,6 @@ TEST(LongIntegers, Comparisons) {
   EXPECT_THROW(LongCompareInt(L("1"), std::numeric_limits<std::int32_t>::min()), EIntOverflow);
 }
 
-TEST(LongIntegers, DecrementCrossesZeroAndLimbBoundaries) {
-  TLongInt a = L("0");
-  LongDec(a);
-  EXPECT_EQ(a.digits, (TInt{1}));
-  EXPECT_EQ(a.sign, -1);
-  LongDec(a);
-  EXPECT_EQ(S(a), "-2");
-  TLongInt neg_zero = L("-0");
-  LongDec(neg_zero);
-  EXPECT_EQ(S(neg_zero), "-1");
-  TLongInt one = L("1");
-  LongDec(one);
-  EXPECT_TRUE(MagIsZero(one.digits));
-  EXPECT_EQ(one.sign, 1);
-  TLongInt two64 = L("18446744073709551616");
-  LongDec(two64);
-  EXPECT_EQ(two64.digits, (TInt{kOnes, kOnes, 0}));
-  // A negative number whose top limb is all ones grows by a limb.
-  TLongInt neg{{kOnes, kOnes}, -1};
-  LongDec(neg);
-  EXPECT_EQ(neg.digits, (TInt{0, 0, 1}));
-  EXPECT_EQ(neg.sign, -1);
-}
-
 TEST(LongIntegers, PowersFollowTheProductSigns) {
   EXPECT_EQ(S(LongPow(L("2"), 10)), "1024");
   EXPECT_EQ(S(LongPow(L("7"), 0)), "1");

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "exchange/tabletext.h"
 #include "progress/classoverview.h"
 #include "progress/csv_reader.h"
 #include "progress/mistaketally.h"
@@ -22,7 +23,6 @@
 #include "scores/dataset.h"
 #include "scores/logquery.h"
 #include "session/reviewschedule.h"
-#include "widgets/tabletext.h"
 
 namespace orv::test {
 namespace {

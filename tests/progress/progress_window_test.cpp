@@ -21,6 +21,7 @@
 #include <map>
 
 #include "app/openprogress_window.h"
+#include "exchange/gridexport_window.h"
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "progress/classoverview_window.h"
@@ -30,7 +31,6 @@
 #include "progress/progresstables.h"
 #include "scores/programwindow_fixture.h"
 #include "scores/score_window.h"
-#include "widgets/gridexport_window.h"
 
 namespace orv::test {
 namespace {

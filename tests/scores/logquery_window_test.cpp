@@ -16,14 +16,14 @@
 #include <string>
 
 #include "dbwindow_fixture.h"
+#include "exchange/gridexport_window.h"
 #include "files/dos.h"
+#include "scores/datagrid_window.h"
 #include "scores/firebird/readonlyselect.h"
 #include "scores/logquery.h"
 #include "scores/logquery_window.h"
 #include "support/test_users.h"
-#include "widgets/datagrid_window.h"
 #include "widgets/datepicker_window.h"
-#include "widgets/gridexport_window.h"
 
 namespace orv::test {
 namespace {

@@ -12,9 +12,9 @@
 
 #include "dbwindow_fixture.h"
 #include "files/dos.h"
+#include "scores/datagrid_window.h"
 #include "scores/score_window.h"
 #include "scores/scorequery.h"
-#include "widgets/datagrid_window.h"
 
 namespace orv::test {
 namespace {

@@ -13,9 +13,9 @@
 #include <set>
 
 #include "dbwindow_fixture.h"
+#include "scores/datagrid_window.h"
+#include "scores/finddialog_window.h"
 #include "scores/sounds_window.h"
-#include "widgets/datagrid_window.h"
-#include "widgets/finddialog_window.h"
 
 namespace orv::test {
 namespace {
@@ -78,10 +78,11 @@ class SoundsWindow : public DbWindowTest {
     window.DBGrid1->GoToRow(static_cast<int>(at - names.begin()));
   }
   void Find(TSoundsForm& window, const QString& text, bool wholeWord, bool matchCase = false) {
-    window.FindDialog1->SetFindText(text);
-    window.FindDialog1->WholeWord->setChecked(wholeWord);
-    window.FindDialog1->MatchCase->setChecked(matchCase);
-    window.FindDialog1->FindNext->click();
+    auto* find = window.findChild<TFindDialog*>("FindDialog1");
+    find->findChild<QLineEdit*>("Text")->setText(text);
+    find->findChild<QCheckBox*>("WholeWord")->setChecked(wholeWord);
+    find->findChild<QCheckBox*>("MatchCase")->setChecked(matchCase);
+    find->findChild<QPushButton*>("FindNext")->click();
   }
   std::string Current(TSoundsForm& window) {
     return dataSet.Value(window.DBGrid1->CurrentRow(), "NAME").toString().toStdString();

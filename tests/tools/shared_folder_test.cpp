@@ -15,6 +15,8 @@
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "files/filelock.h"
+#include "files/pathwalk.h"
+#include "files/safesave.h"
 #include "files/userfolder.h"
 #include "lists/buffers.h"
 #include "support/program_directory.h"

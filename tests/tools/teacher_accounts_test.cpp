@@ -16,6 +16,7 @@
 
 #include "files/dos.h"
 #include "files/filelayer.h"
+#include "files/safesave.h"
 #include "files/userfolder.h"
 #include "files/writefailure.h"
 #include "lists/buffers.h"

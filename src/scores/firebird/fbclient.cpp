@@ -4,8 +4,7 @@
 
 #include <string_view>
 
-#include "base/translate.h"
-#include "files/filelayer.h"
+#include "files/safesave.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbstatus.h"
 #include "scores/firebird/fbtransaction.h"

@@ -18,20 +18,17 @@ class TFindDialog : public QDialog {
   explicit TFindDialog(QWidget* parent = nullptr);
 
   QString FindText() const;
-  void SetFindText(const QString& text);
   FindOptions Options() const;
   // Shows the dialog (again) in front of its window.
   void Execute();
 
-  QLineEdit* Text;
-  QCheckBox* WholeWord;
-  QCheckBox* MatchCase;
-  QPushButton* FindNext;
-  QPushButton* CancelBtn;
-  QPushButton* HelpBtn;
-
  signals:
   void Find();
+
+ private:
+  QLineEdit* text_;
+  QCheckBox* wholeWord_;
+  QCheckBox* matchCase_;
 };
 
 }  // namespace orv

@@ -1,4 +1,4 @@
-#include "widgets/datagrid_window.h"
+#include "scores/datagrid_window.h"
 
 #include <QHeaderView>
 #include <algorithm>

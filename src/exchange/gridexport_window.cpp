@@ -1,4 +1,4 @@
-#include "widgets/gridexport_window.h"
+#include "exchange/gridexport_window.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -9,9 +9,9 @@
 
 #include "base/dialogs.h"
 #include "base/translate.h"
-#include "files/filelayer.h"
+#include "exchange/tabletext.h"
+#include "files/safesave.h"
 #include "files/writefailure.h"
-#include "widgets/tabletext.h"
 
 namespace orv {
 

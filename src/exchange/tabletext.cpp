@@ -1,4 +1,4 @@
-#include "widgets/tabletext.h"
+#include "exchange/tabletext.h"
 
 #include <algorithm>
 #include <vector>
