@@ -823,7 +823,7 @@ void TMainForm::Logall1Click() {
 void TMainForm::Words1Click() {
   Run([this] {
     if (windows_.sounds == nullptr) return;
-    windows_.sounds->SetListPath(MainFormO::CurrentListPath());
+    windows_.sounds->SetListPath(core_.CurrentListPath());
     windows_.sounds->ShowModal();
   });
 }

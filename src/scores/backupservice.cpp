@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "files/safesave.h"
+#include "scores/firebird/dbaccount.h"
 #include "scores/firebird/engineerror.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbclient.h"

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "base/translate.h"
 #include "files/safesave.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbstatus.h"
