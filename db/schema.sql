@@ -3,7 +3,9 @@
 -- statement when it creates a database; isql-fb runs it as it stands.
 -- Dialect 3; texts are UTF-8. Dates and times are stored as the texts the
 -- program writes (DD/MM/YYYY and HH:MM:SS); the log also keeps each row's
--- day as a DATE, which a trigger fills, so a date range can use an index.
+-- day as a DATE, which a trigger fills, so a date range can use an index;
+-- the score table keeps its rows' day and percentage so, with indexes in the
+-- score window's orders, its first screen needs no sort of every row.
 -- The counts of the log and wrong-word windows come from narrow tables that
 -- triggers keep in step with the log, because counting the log itself
 -- unpacks and sorts its wide rows.
@@ -27,7 +29,7 @@ CREATE TABLE LOG (
   DAY1 DATE
 );
 
--- One row per finished test.
+-- One row per finished test. DAY1 and PERCENT1 are filled by a trigger.
 CREATE TABLE SCORE (
   NAME VARCHAR(100),
   DATE1 VARCHAR(10),
@@ -37,7 +39,9 @@ CREATE TABLE SCORE (
   HELP_TOTAL INTEGER,
   WORD_COUNT INTEGER,
   SCORE INTEGER,
-  LOG_GROUP INTEGER
+  LOG_GROUP INTEGER,
+  DAY1 DATE,
+  PERCENT1 INTEGER
 );
 
 -- One recorded WAV file per word; words are matched without regard to case.
@@ -124,6 +128,9 @@ CREATE TABLE REVIEW_TEST_DAY (
 
 CREATE INDEX SCORE_NAME ON SCORE (NAME);
 CREATE INDEX SCORE_FILE1_UPPER ON SCORE COMPUTED BY (UPPER(FILE1));
+-- The score window's orders by date and by percentage (scores/scorequery.cpp).
+CREATE DESCENDING INDEX SCORE_DAY1_TIME1 ON SCORE (DAY1, TIME1);
+CREATE DESCENDING INDEX SCORE_PERCENT1_DAY1 ON SCORE (PERCENT1, DAY1, TIME1);
 CREATE UNIQUE INDEX SOUND_NAME_UPPER ON SOUND COMPUTED BY (UPPER(NAME));
 CREATE INDEX LOG_WORD_HASH ON LOG_WORD COMPUTED BY (HASH(WORD));
 CREATE INDEX LOG_WORD_BY_ID ON LOG_WORD (ID);
@@ -188,6 +195,15 @@ CREATE TRIGGER LOG_DAY1 FOR LOG ACTIVE BEFORE INSERT OR UPDATE POSITION 0
 AS
 BEGIN
   NEW.DAY1 = DMY_DATE(NEW.DATE1);
+END^
+
+-- The day and the percentage of every finished test, also of the rows that
+-- a program which knows nothing of them writes.
+CREATE TRIGGER SCORE_DAY1 FOR SCORE ACTIVE BEFORE INSERT OR UPDATE POSITION 0
+AS
+BEGIN
+  NEW.DAY1 = DMY_DATE(NEW.DATE1);
+  NEW.PERCENT1 = CASE WHEN NEW.WORD_COUNT = 0 THEN 0 ELSE NEW.SCORE * 100 / NEW.WORD_COUNT END;
 END^
 
 -- The number of a word in LOG_WORD: looked up by hash and text, added when
@@ -287,6 +303,7 @@ SET TERM ; ^
 -- on the count tables or the day function (Firebird checks a trigger's own
 -- rights or the caller's, never the owner's).
 GRANT EXECUTE ON FUNCTION DMY_DATE TO TRIGGER LOG_DAY1;
+GRANT EXECUTE ON FUNCTION DMY_DATE TO TRIGGER SCORE_DAY1;
 GRANT SELECT, INSERT ON LOG_WORD TO PROCEDURE LOG_WORD_NUMBER;
 GRANT USAGE ON SEQUENCE LOG_WORD_ID TO PROCEDURE LOG_WORD_NUMBER;
 GRANT EXECUTE ON PROCEDURE LOG_WORD_NUMBER TO PROCEDURE LOG_COUNT_ADD;
@@ -301,17 +318,15 @@ GRANT SELECT, INSERT, UPDATE ON REVIEW_LEARNER TO PROCEDURE REVIEW_CLAIM;
 GRANT SELECT, INSERT, UPDATE ON REVIEW_BOX TO PROCEDURE REVIEW_SET;
 GRANT INSERT ON REVIEW_MOVE TO PROCEDURE REVIEW_SET;
 
--- The finished tests as the score window lists them.
-CREATE VIEW SCORE_TAB (NAME, PERCENT1, RATIO, DATE1, TIME1, MAX_HELP, HELP_TOTAL,
-                       LOG_GROUP, FILE1, SORT_DATE) AS
-  SELECT NAME,
-         CASE WHEN WORD_COUNT = 0 THEN 0 ELSE SCORE * 100 / WORD_COUNT END,
-         SCORE || '/' || WORD_COUNT,
-         DATE1, TIME1, MAX_HELP, HELP_TOTAL, LOG_GROUP, FILE1,
-         DMY_DATE(DATE1)
+-- The finished tests as the score window lists them; the percentage and the
+-- day are the stored ones, so an order by them walks the score's indexes.
+CREATE OR ALTER VIEW SCORE_TAB (NAME, PERCENT1, RATIO, DATE1, TIME1, MAX_HELP, HELP_TOTAL,
+                                LOG_GROUP, FILE1, SORT_DATE) AS
+  SELECT NAME, PERCENT1, SCORE || '/' || WORD_COUNT,
+         DATE1, TIME1, MAX_HELP, HELP_TOTAL, LOG_GROUP, FILE1, DAY1
   FROM SCORE;
 
-CREATE OR ALTER VIEW SCHEMA_VERSION (VERSION) AS SELECT 6 FROM RDB$DATABASE;
+CREATE OR ALTER VIEW SCHEMA_VERSION (VERSION) AS SELECT 7 FROM RDB$DATABASE;
 
 -- The accounts of an installed machine's server (the package makes them).
 -- A learner's account adds answers, scores and sounds and reads what the

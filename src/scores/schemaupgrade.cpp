@@ -38,9 +38,10 @@ bool Exists(const QSqlDatabase& db, const QString& select) {
   return query.next();
 }
 
-bool HasDayColumn(const QSqlDatabase& db) {
+bool HasColumn(const QSqlDatabase& db, const char* table, const char* column) {
   return Exists(db, QStringLiteral("SELECT 1 FROM RDB$RELATION_FIELDS WHERE "
-                                   "RDB$RELATION_NAME = 'LOG' AND RDB$FIELD_NAME = 'DAY1'"));
+                                   "RDB$RELATION_NAME = '%1' AND RDB$FIELD_NAME = '%2'")
+                        .arg(table, column));
 }
 
 bool HasTable(const QSqlDatabase& db, const char* name) {
@@ -94,7 +95,7 @@ std::vector<QString> Grants(Grantee grantee) {
 // comes first, so rows that older programs write while the old rows are
 // being filled get their day too; the indexes are built after the fill.
 void UpgradeToDays(QSqlDatabase& db) {
-  if (!HasDayColumn(db)) {
+  if (!HasColumn(db, "LOG", "DAY1")) {
     RunCommitted(db, {QStringLiteral("ALTER TABLE LOG ADD DAY1 DATE"),
                       SchemaStatement("CREATE TRIGGER LOG_DAY1")});
   }
@@ -300,13 +301,98 @@ void UpgradeToTestDays(QSqlDatabase& db) {
                     SchemaStatement("CREATE INDEX REVIEW_BOX_NAME_TEST")});
 }
 
+// Where the fill of the score rows' days stands: one row, the last learner
+// whose rows are filled; a NULL learner once the rows without a learner are,
+// and no row before anything is. Dropped after the upgrade.
+constexpr char kScoreFillTable[] = "SCORE_DAY_FILL";
+constexpr char kCreateScoreFillTable[] = "CREATE TABLE SCORE_DAY_FILL (NAME VARCHAR(100))";
+
+// The learners after the noted one, in order.
+std::vector<QString> ScoreLearnersAfter(const QSqlDatabase& db, const QString& name) {
+  std::string select = "SELECT DISTINCT NAME FROM SCORE WHERE NAME IS NOT NULL";
+  if (!name.isNull()) select += " AND NAME > " + SqlLiteral(name.toStdString());
+  // Sorted rather than read in the order of the name index, a page read a row.
+  select += " PLAN SORT (SCORE NATURAL) ORDER BY NAME";
+  QSqlQuery query(db);
+  query.setForwardOnly(true);
+  if (!query.exec(QString::fromStdString(select))) {
+    throw E_DB_Error(query.lastError().text().toStdString());
+  }
+  std::vector<QString> names;
+  while (query.next()) names.push_back(query.value(0).toString());
+  return names;
+}
+
+// The older score rows get their day and percentage a learner at a time,
+// each step reserving the score table for a moment (a learner has one row
+// per finished test). Older programs' writes that are still open, which the
+// trigger may not have seen, are committed before the learners are read.
+// Updating a row is enough, as the trigger fills it; a step done twice
+// changes nothing, so a fill stopped anywhere resumes after the noted step.
+void FillScoreDays(const QSqlDatabase& db) {
+  const auto step = [&db](const std::string& range, const std::string& done) {
+    RunReservingWrite(
+        db, {"SCORE"},
+        {"UPDATE SCORE SET DATE1 = DATE1 WHERE " + range + " PLAN (SCORE INDEX (SCORE_NAME))",
+         "DELETE FROM SCORE_DAY_FILL", "INSERT INTO SCORE_DAY_FILL (NAME) VALUES (" + done + ")"},
+        kFillWaitSeconds);
+  };
+  try {
+    RunReservingWrite(db, {"SCORE"}, {}, kFillWaitSeconds);
+    bool started = false;
+    QString name;
+    {
+      QSqlQuery noted(db);
+      if (!noted.exec(QStringLiteral("SELECT NAME FROM SCORE_DAY_FILL"))) {
+        throw E_DB_Error(noted.lastError().text().toStdString());
+      }
+      started = noted.next();
+      if (started) name = noted.value(0).toString();
+    }
+    if (!started) step("NAME IS NULL", "NULL");
+    for (const QString& learner : ScoreLearnersAfter(db, name)) {
+      const std::string n = SqlLiteral(learner.toStdString());
+      step("NAME = " + n, n);
+    }
+  } catch (const E_DB_Error& e) {
+    throw E_DB_Error(TrText("ScoreDatabase", "Cannot upgrade the score database: ") + e.what(),
+                     e.engine());
+  }
+}
+
+// Form 7 keeps each finished test's day and percentage in columns of the
+// score table, filled by a trigger as the log's day is, with indexes in the
+// score window's orders: its first screen walks an index instead of sorting
+// every row first. The indexes are made after the fill, and the view reads
+// the columns only from the last step on, once every row has them.
+void UpgradeToScoreDays(QSqlDatabase& db) {
+  std::vector<QString> objects;
+  if (!HasColumn(db, "SCORE", "DAY1")) {
+    objects.push_back(QStringLiteral("ALTER TABLE SCORE ADD DAY1 DATE, ADD PERCENT1 INTEGER"));
+    objects.push_back(SchemaStatement("CREATE TRIGGER SCORE_DAY1"));
+  }
+  if (!HasTable(db, kScoreFillTable)) objects.push_back(QString::fromLatin1(kCreateScoreFillTable));
+  if (!objects.empty()) RunCommitted(db, objects);
+  RunCommitted(db, {SchemaStatement("GRANT EXECUTE ON FUNCTION DMY_DATE TO TRIGGER SCORE_DAY1")});
+  FillScoreDays(db);
+  std::vector<QString> last;
+  for (const char* index : {"SCORE_DAY1_TIME1", "SCORE_PERCENT1_DAY1"}) {
+    if (!HasIndex(db, index)) {
+      last.push_back(SchemaStatement(std::string("CREATE DESCENDING INDEX ") + index));
+    }
+  }
+  last.push_back(SchemaStatement("CREATE OR ALTER VIEW SCORE_TAB"));
+  RunCommitted(db, last);
+}
+
 void Upgrade(QSqlDatabase& db) {
   const int version = ScoreSchemaVersion(db);
   if (version < 2) UpgradeToDays(db);
-  // The review's objects come before the counts' step, which grants every
-  // object of the script its rights.
+  // The review's and the scores' objects come before the counts' step,
+  // which grants every object of the script its rights.
   if (version < 5) UpgradeToReview(db);
   if (version < 6) UpgradeToTestDays(db);
+  if (version < 7) UpgradeToScoreDays(db);
   if (version < 3) UpgradeToCounts(db);
   // Form 4 gives the accounts of a server their rights: a learner's adds
   // rows and changes none. The rights on procedures come first; the view
@@ -318,14 +404,16 @@ void Upgrade(QSqlDatabase& db) {
   RunCommitted(db, last);
 }
 
-// The note of the fill goes at a connection after the upgrade: dropping a
+// The notes of the fills go at a connection after the upgrade: dropping a
 // table fails while a connection that used it is open (the upgrading one
 // too), and then the next connection tries again.
-void DropFillNote(const QSqlDatabase& db) {
-  if (!HasTable(db, kFillTable)) return;
-  try {
-    RunSnapshotNoWait(db, {std::string("DROP TABLE ") + kFillTable});
-  } catch (const E_DB_Error&) {
+void DropFillNotes(const QSqlDatabase& db) {
+  for (const char* note : {kFillTable, kScoreFillTable}) {
+    if (!HasTable(db, note)) continue;
+    try {
+      RunSnapshotNoWait(db, {std::string("DROP TABLE ") + note});
+    } catch (const E_DB_Error&) {
+    }
   }
 }
 
@@ -374,7 +462,7 @@ int ScoreSchemaVersion(const QSqlDatabase& db) {
 }
 
 void UpgradeScoreSchema(QSqlDatabase& db) {
-  if (ScoreSchemaVersion(db) >= kScoreSchemaVersion) DropFillNote(db);
+  if (ScoreSchemaVersion(db) >= kScoreSchemaVersion) DropFillNotes(db);
   if (ScoreSchemaVersion(db) < kScoreSchemaVersion) {
     try {
       Upgrade(db);

@@ -11,7 +11,7 @@ namespace orv {
 int ScoreSchemaVersion(const QSqlDatabase& db);
 
 // The form of db/schema.sql that this program makes and expects.
-inline constexpr int kScoreSchemaVersion = 6;
+inline constexpr int kScoreSchemaVersion = 7;
 
 // Upgrades the open database db, outside any transaction of the caller, to
 // the current form; a database that is current already (or newer) is left

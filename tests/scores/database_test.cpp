@@ -55,10 +55,14 @@ TEST_F(SchemaDatabase, CdateSelectsTheDaysOfARangeInclusive) {
 
 TEST_F(SchemaDatabase, ScoreTabGivesPercentAndRatioOfEachTest) {
   Insert(
-      "insert into score values ('ann', '07/03/2004', '14:05:09', 'WORDS0.SCO', 2, 5, 10, 7, 41)");
+      "insert into score (name, date1, time1, file1, max_help, help_total, word_count, score, "
+      "log_group) values ('ann', '07/03/2004', '14:05:09', 'WORDS0.SCO', 2, 5, 10, 7, 41)");
   Insert(
-      "insert into score values ('bob', '07/03/2004', '14:06:00', 'WORDS0.SCO', 0, 0, 3, 2, 42)");
-  Insert("insert into score values ('cy', '07/03/2004', '14:07:00', 'WORDS0.SCO', 0, 0, 0, 0, 43)");
+      "insert into score (name, date1, time1, file1, max_help, help_total, word_count, score, "
+      "log_group) values ('bob', '07/03/2004', '14:06:00', 'WORDS0.SCO', 0, 0, 3, 2, 42)");
+  Insert(
+      "insert into score (name, date1, time1, file1, max_help, help_total, word_count, score, "
+      "log_group) values ('cy', '07/03/2004', '14:07:00', 'WORDS0.SCO', 0, 0, 0, 0, 43)");
   auto rows = Rows(path,
                    "select name, percent1, ratio, date1, time1, max_help, help_total, log_group, "
                    "file1 from score_tab order by log_group");
@@ -76,8 +80,9 @@ TEST_F(SchemaDatabase, SortDateOrdersTestsByCalendarDay) {
   // In text order 31/12/2003 would come last and 01/02/2004 before 02/01/2004.
   int group = 0;
   for (const char* day : {"02/01/2004", "31/12/2003", "01/02/2004", "15/01/2004", "01/01/2005"}) {
-    Insert(std::string("insert into score values ('ann', '") + day +
-           "', '10:00:00', 'W.SCO', 0, 0, 10, 10, " + std::to_string(++group) + ")");
+    Insert(std::string("insert into score (name, date1, time1, file1, max_help, help_total, "
+                       "word_count, score, log_group) values ('ann', '") +
+           day + "', '10:00:00', 'W.SCO', 0, 0, 10, 10, " + std::to_string(++group) + ")");
   }
   auto rows = Rows(path, "select date1, sort_date from score_tab order by sort_date desc");
   ASSERT_EQ(rows.size(), 5u);
@@ -90,7 +95,8 @@ TEST_F(SchemaDatabase, SortDateOrdersTestsByCalendarDay) {
 
 TEST_F(SchemaDatabase, ScoreQueryOfTheScoreWindowRunsOnTheView) {
   Insert(
-      "insert into score values ('O''Neil', '01/03/2004', '09:00:00', 'ann.orv\\WORDS0.SCO', "
+      "insert into score (name, date1, time1, file1, max_help, help_total, word_count, score, "
+      "log_group) values ('O''Neil', '01/03/2004', '09:00:00', 'ann.orv\\WORDS0.SCO', "
       "1, 1, 4, 4, 7)");
   auto rows = Rows(path,
                    "select name, percent1, ratio, date1, time1, max_help, help_total, log_group  "

@@ -1,9 +1,10 @@
 // A database made by an older schema, upgraded in place on connecting: its
 // rows get their days and their narrow count rows, exactly, also while older
-// programs write; it ends with the objects a new database has, programs that
-// know only the older schema go on writing and reading it, an upgrade that
-// cannot finish leaves a working database and is finished later, and the log
-// window's statements with the day column give the rows of those with cdate.
+// programs write, and its scores their stored days and percentages, which
+// the score view gives as it computed them; it ends with the objects a new database has, programs
+// that know only the older schema go on writing and reading it, an upgrade that cannot finish
+// leaves a working database and is finished later, and the log window's statements with the day
+// column give the rows of those with cdate.
 #include "scores/schemaupgrade.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <fstream>
 #include <iterator>
 #include <thread>
+#include <tuple>
 
 #include "score_db_fixture.h"
 #include "scores/firebird/fbclient.h"
@@ -51,10 +53,16 @@ class SchemaUpgrade : public ScoreDbTest {
                                     "help_count, answer) values ('") +
                             name + "', '" + day + "', '10:00:00', 'WORDS0', 'w" +
                             std::to_string(i % 3) + "', 1, 0, " + (i % 2 ? "'x'" : "null") + ")");
+        Exec(host.path, std::string("insert into score (name, date1, time1, file1, word_count, "
+                                    "score, log_group) values ('") +
+                            name + "', '" + day + "', '1" + std::to_string(i % 10) +
+                            ":00:00', 'WORDS0.SCO', " + std::to_string(i % 4) + ", " +
+                            std::to_string(i % 3) + ", " + std::to_string(i) + ")");
         ++i;
       }
     }
     Exec(host.path, "insert into log (name, word) values ('ann', 'no date')");
+    Exec(host.path, "insert into score (word_count, score) values (3, 1)");
     return host.path;
   }
   // The objects of the log and its narrow tables that the schema makes, for
@@ -62,7 +70,7 @@ class SchemaUpgrade : public ScoreDbTest {
   static Table LogObjects(const std::string& path) {
     const std::string tables =
         " in ('LOG', 'LOG_WORD', 'LOG_COUNT', 'LOG_TOTAL', 'REVIEW_BOX', 'REVIEW_MOVE', "
-        "'REVIEW_LEARNER', 'REVIEW_TEST_DAY')";
+        "'REVIEW_LEARNER', 'REVIEW_TEST_DAY', 'SCORE')";
     Table objects = Rows(
         path,
         "select 'field', trim(r.rdb$relation_name) || '.' || trim(r.rdb$field_name) || '.' || "
@@ -143,6 +151,11 @@ class SchemaUpgrade : public ScoreDbTest {
   }
 };
 
+// Every column of the score view, of every row in one order.
+constexpr char kScoreView[] =
+    "select name, percent1, ratio, date1, time1, max_help, help_total, log_group, file1, "
+    "sort_date from score_tab order by log_group, name";
+
 constexpr char kOlderInsert[] =
     "INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count, answer) VALUES "
     "('cy', '05/03/2004', '09:07:03', 'WORDS0', 'house', 12, 0, 'hous')";
@@ -151,8 +164,9 @@ TEST_F(SchemaUpgrade, ConnectingUpgradesAnOlderDatabaseToTheNewSchema) {
   const std::string fresh = NewDatabase("fresh.gdb");
   EXPECT_EQ(OneValue(fresh, "select version from schema_version"),
             std::to_string(kScoreSchemaVersion));
-  for (int form : {1, 2, 4, 5}) {
+  for (int form : {1, 2, 4, 5, 6}) {
     const std::string older = OlderDatabase(form);
+    const Table scores = Rows(older, kScoreView);
     {
       ScoreDatabase su(dialogs, host);
       ASSERT_TRUE(su.ConectDB());
@@ -169,6 +183,8 @@ TEST_F(SchemaUpgrade, ConnectingUpgradesAnOlderDatabaseToTheNewSchema) {
         "0");
     EXPECT_EQ(OneValue(older, "select count(*) from log where day1 is null"), "3");
     ExpectNarrowRowsMatchTheLog(older);
+    // The score view gives from the stored columns what it computed before.
+    EXPECT_EQ(Rows(older, kScoreView), scores) << form;
     EXPECT_EQ(LogObjects(older), LogObjects(fresh)) << form;
     // A second connection finds nothing left to do.
     ScoreDatabase again(dialogs, host);
@@ -316,50 +332,68 @@ TEST_F(SchemaUpgrade, AnUpgradeThatCannotFinishIsFinishedAtTheNextConnect) {
   ExpectNarrowRowsMatchTheLog(path);
 }
 
-// The fill of the counts is cut off where it reaches bob (a check on its
-// note refuses him) while ann is counted, a learner answers meanwhile, and
-// the next connection finishes it: the counts are those of an upgrade run
-// straight through, on the embedded engine and on a server.
+// A fill is cut off where it reaches bob (a check on its note refuses him)
+// while ann is done, a learner answers and finishes a test meanwhile, and
+// the next connection finishes it: the counts and the scores' days are those
+// of an upgrade run straight through, on the embedded engine and on a
+// server. The counts' fill comes with form 3, the scores' days with form 7.
 TEST_F(SchemaUpgrade, AnUpgradeCutOffInTheMiddleEndsAsOneRunStraightThrough) {
+  struct Cut {
+    int form;
+    const char* note;
+    const char* make;
+  };
+  const Cut cuts[] = {{2, "log_count_fill",
+                       "create table log_count_fill (name varchar(100), day1 date, "
+                       "constraint cut check (name is distinct from 'bob'))"},
+                      {6, "score_day_fill",
+                       "create table score_day_fill (name varchar(100), "
+                       "constraint cut check (name is distinct from 'bob'))"}};
   std::vector<std::string> places{""};
   if (!TestServer().empty()) places.push_back(TestServer() + ":");
   const auto counts = [](const std::string& path) {
-    return std::pair{Rows(path,
-                          "select c.name, c.day1, w.word, c.wrong, count(*) from log_count c "
-                          "left join log_word w on w.id = c.word_id group by 1, 2, 3, 4"),
-                     Rows(path,
-                          "select w.word, t.wrong, sum(t.n) from log_total t left join log_word "
-                          "w on w.id = t.word_id group by 1, 2 having sum(t.n) <> 0")};
+    return std::tuple{Rows(path,
+                           "select c.name, c.day1, w.word, c.wrong, count(*) from log_count c "
+                           "left join log_word w on w.id = c.word_id group by 1, 2, 3, 4"),
+                      Rows(path,
+                           "select w.word, t.wrong, sum(t.n) from log_total t left join log_word "
+                           "w on w.id = t.word_id group by 1, 2 having sum(t.n) <> 0"),
+                      Rows(path, kScoreView)};
   };
-  for (const std::string& place : places) {
-    const std::string straight =
-        OlderDatabase(2, place.empty() ? "straight" : "server-straight", place);
-    {
-      ScoreDatabase su(dialogs, host);
-      ASSERT_TRUE(su.ConectDB());
+  for (const Cut& c : cuts) {
+    for (const std::string& place : places) {
+      const std::string where = place.empty() ? "" : "server-";
+      const std::string straight = OlderDatabase(c.form, where + "straight", place);
+      {
+        ScoreDatabase su(dialogs, host);
+        ASSERT_TRUE(su.ConectDB());
+      }
+      const std::string cut = OlderDatabase(c.form, where + "cut", place);
+      Exec(cut, c.make);
+      {
+        ScoreDatabase su(dialogs, host);
+        ASSERT_TRUE(su.ConectDB());
+        EXPECT_EQ(ScoreSchemaVersion(su.Database()), c.form);
+      }
+      EXPECT_EQ(dialogs.messages.size(), 1u) << place << c.form;
+      EXPECT_EQ(OneValue(cut, std::string("select name from ") + c.note), "ann");
+      for (const std::string& path : {straight, cut}) {
+        Exec(path, kOlderInsert);
+        Exec(path,
+             "insert into score (name, date1, time1, file1, word_count, score, log_group) "
+             "values ('bob', '02/03/2004', '12:00:00', 'WORDS1.SCO', 7, 5, 99)");
+      }
+      Exec(cut, std::string("alter table ") + c.note + " drop constraint cut");
+      dialogs.messages.clear();
+      {
+        ScoreDatabase su(dialogs, host);
+        ASSERT_TRUE(su.ConectDB());
+        EXPECT_EQ(ScoreSchemaVersion(su.Database()), kScoreSchemaVersion);
+      }
+      EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
+      EXPECT_EQ(counts(cut), counts(straight)) << place << c.form;
+      EXPECT_EQ(LogObjects(cut), LogObjects(straight));
     }
-    const std::string cut = OlderDatabase(2, place.empty() ? "cut" : "server-cut", place);
-    Exec(cut,
-         "create table log_count_fill (name varchar(100), day1 date, "
-         "constraint cut check (name is distinct from 'bob'))");
-    {
-      ScoreDatabase su(dialogs, host);
-      ASSERT_TRUE(su.ConectDB());
-      EXPECT_FALSE(su.HasCountTables());
-    }
-    EXPECT_EQ(dialogs.messages.size(), 1u) << place;
-    EXPECT_EQ(OneValue(cut, "select name from log_count_fill"), "ann");
-    for (const std::string& path : {straight, cut}) Exec(path, kOlderInsert);
-    Exec(cut, "alter table log_count_fill drop constraint cut");
-    dialogs.messages.clear();
-    {
-      ScoreDatabase su(dialogs, host);
-      ASSERT_TRUE(su.ConectDB());
-      EXPECT_TRUE(su.HasCountTables());
-    }
-    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
-    EXPECT_EQ(counts(cut), counts(straight)) << place;
-    EXPECT_EQ(LogObjects(cut), LogObjects(straight));
   }
 }
 
