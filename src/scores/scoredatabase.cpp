@@ -5,6 +5,8 @@
 #include <QVariant>
 #include <atomic>
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 #include "base/platform.h"
 #include "base/translate.h"
@@ -41,6 +43,14 @@ constexpr std::size_t kWordChars = 4000;
 // How often a score's work is done again when other programs keep writing
 // the same learner's rows at the same moment.
 constexpr int kConflictTries = 20;
+
+// A text as its column keeps it: cut to the column's characters, and
+// without NUL bytes, as the statements' literals always left them out.
+std::string Stored(std::string_view text, std::size_t characters) {
+  std::string kept = CutToCharacters(text, characters);
+  std::erase(kept, '\0');
+  return kept;
+}
 
 FileDialogRequest ScoreFileDialog() {
   FileDialogRequest request;
@@ -92,6 +102,9 @@ std::string ScoreDatabase::DatabaseName() const {
 }
 
 void ScoreDatabase::Disconnect() {
+  // Its statements and transaction go while the attachment is still there.
+  atOnce_.reset();
+  behind_ = false;
   if (db_.isOpen()) {
     if (inTransaction_) db_.rollback();
     db_.close();
@@ -245,6 +258,18 @@ void ScoreDatabase::StartTransaction() {
                             SqlErrorText(db_.lastError())));
   }
   inTransaction_ = true;
+  behind_ = false;
+}
+
+QSqlDatabase ScoreDatabase::Database() const {
+  if (behind_ && inTransaction_) {
+    // Nothing of the transaction is lost: it holds no work of its own that
+    // a write of the program would not have committed before.
+    QSqlDatabase db = db_;
+    inTransaction_ = db.commit() && db.transaction();
+  }
+  behind_ = false;
+  return db_;
 }
 
 void ScoreDatabase::CommitRetaining() {
@@ -295,6 +320,7 @@ bool ScoreDatabase::CommitUnlessGone() {
   }
   if (db_.transaction()) {
     inTransaction_ = true;
+    behind_ = false;
   } else if (ConnectionAlive()) {
     throw E_DB_Error(Filled(TrText("ScoreDatabase", "Cannot start a transaction: %1"),
                             SqlErrorText(db_.lastError())));
@@ -337,33 +363,50 @@ void ScoreDatabase::RunWithWorkAndCommit(const std::string& statement, const Sco
                 : TrText("ScoreDatabase", "Another program kept writing the same learner's rows"));
 }
 
+bool ScoreDatabase::RunAtOnce(const std::string& statement, const std::vector<SqlValue>& params,
+                              std::optional<NumberRow>* row) {
+  // A connection lost while the statement ran may have taken it with it:
+  // it runs once more on the new connection.
+  for (int lost = 0;;) {
+    if (!ConectDB()) return false;
+    try {
+      if (!atOnce_) atOnce_ = std::make_unique<AutoCommitStatements>(db_);
+      std::optional<NumberRow> result = atOnce_->Run(statement, params);
+      if (row != nullptr) *row = std::move(result);
+      return true;
+    } catch (const E_DB_Error& e) {
+      // A statement can fail on a live connection; only a dead one is made anew.
+      if (ConnectionAlive()) throw;
+      Disconnect();
+      if (++lost == 2) {
+        throw E_DB_Error(TrText("ScoreDatabase",
+                                "The connection to the database was lost twice while committing"),
+                         e.engine());
+      }
+    }
+  }
+}
+
 std::int32_t ScoreDatabase::NextLogGroup() {
-  if (!ConectDB()) return 0;
-  QSqlQuery query(db_);
-  if (!Execute(query, QStringLiteral("EXECUTE PROCEDURE GETNEXTLOGGROUPID"))) return 0;
-  if (!query.next()) throw E_DB_Error(SqlErrorText(query.lastError()));
-  return query.value(0).toInt();
+  std::optional<NumberRow> row;
+  if (!RunAtOnce("EXECUTE PROCEDURE GETNEXTLOGGROUPID", {}, &row) || !row || row->empty()) return 0;
+  return static_cast<std::int32_t>(row->front().value_or(0));
 }
 
 void ScoreDatabase::LogWord(const std::string& userName, const std::string& listPath,
                             const std::string& wordKey, const std::string& answer,
                             std::int32_t logGroup, std::uint16_t helpCount) {
-  const bool wrong = answer != wordKey;
-  std::string statement =
-      wrong ? "INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count, answer) "
-              "VALUES ("
-            : "INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count) VALUES (";
-  std::string values;
-  SqlQuoteList(values, CutToCharacters(userName, kNameChars));
-  SqlQuoteList(values, TodayText());
-  SqlQuoteList(values, NowTimeText());
-  SqlQuoteList(values, CutToCharacters(host_.CurrentDir() + BaseName(listPath), kFileChars));
-  SqlQuoteList(values, CutToCharacters(wordKey, kWordChars));
-  values += ", " + std::to_string(logGroup);
-  values += ", " + std::to_string(helpCount);
-  if (wrong) SqlQuoteList(values, CutToCharacters(answer, kWordChars));
-  values += ")";
-  RunAndCommit(statement + values);
+  SqlValue typed;
+  if (answer != wordKey) typed = Stored(answer, kWordChars);
+  if (!RunAtOnce(
+          "INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count, "
+          "answer) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+          {Stored(userName, kNameChars), TodayText(), NowTimeText(),
+           Stored(host_.CurrentDir() + BaseName(listPath), kFileChars), Stored(wordKey, kWordChars),
+           std::int64_t{logGroup}, std::int64_t{helpCount}, typed})) {
+    return;
+  }
+  behind_ = true;
 }
 
 std::string ScoreDatabase::ScoreKey(const std::string& listPath) const {
@@ -392,26 +435,26 @@ void ScoreDatabase::LogScore(const std::string& listPath, const scoreR& result,
 
 std::optional<PastScore> ScoreDatabase::LastScore(const std::string& userName,
                                                   const std::string& listPath) {
-  if (!ConectDB()) return std::nullopt;
-  QSqlQuery query(db_);
-  const std::string statement = "SELECT FIRST 1 score, word_count FROM score WHERE name = " +
-                                SqlLiteral(CutToCharacters(userName, kNameChars)) +
-                                " AND file1 = " + SqlLiteral(ScoreKey(listPath)) +
-                                " ORDER BY log_group DESC";
-  if (!Execute(query, QString::fromStdString(statement)) || !query.next()) return std::nullopt;
-  return PastScore{query.value(0).toInt(), query.value(1).toInt()};
+  std::optional<NumberRow> row;
+  if (!RunAtOnce("SELECT FIRST 1 score, word_count FROM score WHERE name = ? AND file1 = ? "
+                 "ORDER BY log_group DESC",
+                 {Stored(userName, kNameChars), Stored(ScoreKey(listPath), kFileChars)}, &row) ||
+      !row) {
+    return std::nullopt;
+  }
+  return PastScore{static_cast<int>(row->at(0).value_or(0)),
+                   static_cast<int>(row->at(1).value_or(0))};
 }
 
 bool ScoreDatabase::MissedBefore(const std::string& userName, const std::string& wordKey,
                                  std::int32_t beforeGroup) {
-  if (!ConectDB()) return false;
-  QSqlQuery query(db_);
-  const std::string statement = "SELECT FIRST 1 1 FROM log WHERE name = " +
-                                SqlLiteral(CutToCharacters(userName, kNameChars)) +
-                                " AND word = " + SqlLiteral(CutToCharacters(wordKey, kWordChars)) +
-                                " AND answer IS NOT NULL AND log_group < " +
-                                std::to_string(beforeGroup);
-  return Execute(query, QString::fromStdString(statement)) && query.next();
+  std::optional<NumberRow> row;
+  return RunAtOnce(
+             "SELECT FIRST 1 1 FROM log WHERE name = ? AND word = ? AND answer IS NOT NULL "
+             "AND log_group < ?",
+             {Stored(userName, kNameChars), Stored(wordKey, kWordChars), std::int64_t{beforeGroup}},
+             &row) &&
+         row.has_value();
 }
 
 }  // namespace orv
