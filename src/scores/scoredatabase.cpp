@@ -335,7 +335,8 @@ void ScoreDatabase::RunAndCommit(const std::string& statement) {
   RunWithWorkAndCommit(statement, {});
 }
 
-void ScoreDatabase::RunWithWorkAndCommit(const std::string& statement, const ScoreWork& work) {
+void ScoreDatabase::RunWithWorkAndCommit(const std::string& statement, const ScoreWork& work,
+                                         const AlreadyIn& alreadyIn) {
   const QString text = QString::fromStdString(statement);
   // A connection lost between the statement and its commit took the
   // statement with it: it runs once more on the new connection.
@@ -356,6 +357,8 @@ void ScoreDatabase::RunWithWorkAndCommit(const std::string& statement, const Sco
     }
     if (CommitUnlessGone()) return;
     if (++lost == 2) break;
+    // The commit may have reached the engine before the connection went.
+    if (alreadyIn && (!ConectDB() || alreadyIn())) return;
   }
   throw E_DB_Error(
       lost == 2 ? TrText("ScoreDatabase",
@@ -364,7 +367,7 @@ void ScoreDatabase::RunWithWorkAndCommit(const std::string& statement, const Sco
 }
 
 bool ScoreDatabase::RunAtOnce(const std::string& statement, const std::vector<SqlValue>& params,
-                              std::optional<NumberRow>* row) {
+                              std::optional<NumberRow>* row, const AlreadyIn& alreadyIn) {
   // A connection lost while the statement ran may have taken it with it:
   // it runs once more on the new connection.
   for (int lost = 0;;) {
@@ -383,6 +386,11 @@ bool ScoreDatabase::RunAtOnce(const std::string& statement, const std::vector<Sq
                                 "The connection to the database was lost twice while committing"),
                          e.engine());
       }
+      // The engine may have committed the statement before the connection went.
+      if (alreadyIn) {
+        if (!ConectDB()) return false;
+        if (alreadyIn()) return true;
+      }
     }
   }
 }
@@ -398,12 +406,24 @@ void ScoreDatabase::LogWord(const std::string& userName, const std::string& list
                             std::int32_t logGroup, std::uint16_t helpCount) {
   SqlValue typed;
   if (answer != wordKey) typed = Stored(answer, kWordChars);
-  if (!RunAtOnce(
-          "INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count, "
-          "answer) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
-          {Stored(userName, kNameChars), TodayText(), NowTimeText(),
-           Stored(host_.CurrentDir() + BaseName(listPath), kFileChars), Stored(wordKey, kWordChars),
-           std::int64_t{logGroup}, std::int64_t{helpCount}, typed})) {
+  const std::string name = Stored(userName, kNameChars);
+  const std::string word = Stored(wordKey, kWordChars);
+  const std::string day = TodayText();
+  const std::string time = NowTimeText();
+  // No learner gives the same answer to the same word twice in one second.
+  const AlreadyIn alreadyIn = [&] {
+    std::optional<NumberRow> found;
+    return RunAtOnce(
+               "SELECT FIRST 1 1 FROM log WHERE log_group = ? AND name = ? AND word = ? "
+               "AND date1 = ? AND time1 = ? AND answer IS NOT DISTINCT FROM ?",
+               {std::int64_t{logGroup}, name, word, day, time, typed}, &found) &&
+           found.has_value();
+  };
+  if (!RunAtOnce("INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count, "
+                 "answer) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+                 {name, day, time, Stored(host_.CurrentDir() + BaseName(listPath), kFileChars),
+                  word, std::int64_t{logGroup}, std::int64_t{helpCount}, typed},
+                 nullptr, alreadyIn)) {
     return;
   }
   behind_ = true;
@@ -426,11 +446,18 @@ void ScoreDatabase::LogScore(const std::string& listPath, const scoreR& result,
     values += "," + std::to_string(n);
   }
   values += ")";
+  // A test's log group is its own: one score row has it.
+  const AlreadyIn alreadyIn = [&] {
+    std::optional<NumberRow> found;
+    return RunAtOnce("SELECT FIRST 1 1 FROM score WHERE log_group = ? AND name = ?",
+                     {std::int64_t{logGroup}, Stored(result.name, kNameChars)}, &found) &&
+           found.has_value();
+  };
   RunWithWorkAndCommit(
       "INSERT INTO score (name, date1, time1, file1, max_help,  help_total, word_count, "
       "score,log_group  ) VALUES (" +
           values,
-      alsoWrite);
+      alsoWrite, alreadyIn);
 }
 
 std::optional<PastScore> ScoreDatabase::LastScore(const std::string& userName,

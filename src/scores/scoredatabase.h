@@ -95,11 +95,14 @@ class ScoreDatabase {
   // again, through the retry box when that fails, and the statement runs once
   // more; false when the user chose to end the program instead.
   bool Execute(QSqlQuery& query, const QString& statement);
+  // Whether a write is in the database already: asked, on the new
+  // connection, when the old one went while the write was being committed.
+  using AlreadyIn = std::function<bool()>;
   // Runs a statement that is committed as it runs (AutoCommitStatements),
   // with the same care for a dropped connection: false when the user chose
   // to end the program instead. The statement's row, if any, goes to row.
   bool RunAtOnce(const std::string& statement, const std::vector<SqlValue>& params,
-                 std::optional<NumberRow>* row = nullptr);
+                 std::optional<NumberRow>* row = nullptr, const AlreadyIn& alreadyIn = {});
   // Whether the engine still answers on the connection.
   bool ConnectionAlive();
   // The score rows' key of a list: its folder, base name and ".SCO".
@@ -108,7 +111,8 @@ class ScoreDatabase {
   // closed, when the connection had died and the work went with it.
   bool CommitUnlessGone();
   // RunAndCommit with the work after the statement, in its transaction.
-  void RunWithWorkAndCommit(const std::string& statement, const ScoreWork& work);
+  void RunWithWorkAndCommit(const std::string& statement, const ScoreWork& work,
+                            const AlreadyIn& alreadyIn = {});
   bool ConnectFailed(const std::string& path);
   void UpgradeOnConnect();
   void ShowEngineError(const EngineError& error);
