@@ -4,13 +4,15 @@
 // learner answers Yes in the retry box and goes on; at the end every answer
 // and score a learner gave must be in the database, and every test's log
 // group must be its own.
-//   bench_school [--learners=N] [--seconds=S] [--check] [--district]
+//   bench_school [--learners=N] [--seconds=S] [--check] [--district] [--answer-cost]
 // --district is a district's server instead: 1,000 learners by default, for
 // five minutes, each a thread with a connection of its own (1,000 learner
 // processes would need some 25 GB), answering at a child's pace, one answer
 // every 3 to 8 seconds, through the program's own logging of answers and
 // scores. The log's times are also counted outside the halt,
 // and the server's CPU seconds per 1,000 answers.
+// --answer-cost is the server's CPU for one logged answer, as the program
+// logs it and as it did before, with none or 1,000 other connections.
 // --check (the short form that ctest runs) ends with exit code 1 when
 // anything was lost, a log group came twice or a test ended in an error
 // box, and 77 (skipped) when
@@ -29,6 +31,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <latch>
 #include <memory>
@@ -43,10 +46,12 @@
 #include "base/clock.h"
 #include "base/dialogs.h"
 #include "bench_dirs.h"
+#include "files/dos.h"
 #include "scores/firebird/engineroot.h"
 #include "scores/firebird/fbclient.h"
 #include "scores/scoredatabase.h"
 #include "scores/scoredbhost.h"
+#include "scores/sqlquote.h"
 #include "session/ports.h"
 #include "session/session.h"
 #include "session_fixtures.h"
@@ -73,6 +78,7 @@ struct Settings {
   int seconds = 0;   // 0: 60, or 300 in a district
   bool check = false;
   bool district = false;
+  bool answerCost = false;
   std::string learnerDir;  // set in a learner process, with the two below
   std::string user;
   std::string database;
@@ -170,7 +176,7 @@ class CountingLog : public orv::ScoreLog {
   orv::ScoreDatabase& db_;
 };
 
-// What one learner reported.
+// What one learner reported, or all of them together.
 struct Report {
   long answers = 0;
   long scores = 0;
@@ -179,136 +185,29 @@ struct Report {
   std::vector<long> groups;
   std::vector<double> ms;
   std::vector<Clock::rep> at;
+
+  void Add(const Report& r) {
+    answers += r.answers;
+    scores += r.scores;
+    failures += r.failures;
+    retries += r.retries;
+    groups.insert(groups.end(), r.groups.begin(), r.groups.end());
+    ms.insert(ms.end(), r.ms.begin(), r.ms.end());
+    at.insert(at.end(), r.at.begin(), r.at.end());
+  }
 };
 
-// Takes tests until the time is up; the failures among them.
-template <typename Test>
-int TestsFor(int seconds, const std::string& user, Test test) {
-  int failures = 0;
-  const auto end = Clock::now() + std::chrono::seconds(seconds);
-  while (Clock::now() < end) {
-    try {
-      test();
-    } catch (const std::exception& e) {
-      // The program would show it in an error box; the learner starts again.
-      std::cerr << user << ": " << e.what() << "\n";
-      ++failures;
-    }
-  }
-  return failures;
+// A learner process prints its report; the school reads it back.
+void WriteReport(std::ostream& out, const Report& r) {
+  out << "answers " << r.answers << "\nscores " << r.scores << "\nfailures " << r.failures
+      << "\nretries " << r.retries << "\ngroups";
+  for (long g : r.groups) out << ' ' << g;
+  out << "\nms";
+  for (double m : r.ms) out << ' ' << m;
+  out << "\nat";
+  for (Clock::rep a : r.at) out << ' ' << a;
+  out << std::endl;
 }
-
-Report ReportOf(CountingLog& log, const LearnerDialogs& dialogs, int failures) {
-  Report r;
-  r.answers = log.answers;
-  r.scores = log.scores;
-  r.failures = failures;
-  r.retries = dialogs.retryBoxes;
-  r.groups.assign(log.groups.begin(), log.groups.end());
-  r.ms = std::move(log.ms);
-  r.at = std::move(log.at);
-  return r;
-}
-
-// One learner: connects in its own folder dir, calls ready and then waitGo,
-// and takes tests until the time is up. Nothing in its report when it could
-// not connect.
-template <typename Ready, typename WaitGo>
-std::optional<Report> TakeTests(const std::string& dir, const std::string& user,
-                                const std::string& database, int seconds, Ready ready,
-                                WaitGo waitGo) {
-  LearnerHost host;
-  host.dir = dir;
-  host.path = database;
-  std::filesystem::create_directories(host.dir + "orv.orv");
-  const std::string list = host.dir + "orv.orv/SCHOOL.ORV";
-  std::ofstream(list, std::ios::binary) << kList;
-  LearnerDialogs dialogs;
-  orv::ScoreDatabase db(dialogs, host);
-  if (!db.ConectDB()) return std::nullopt;
-  Learner learner;
-  CountingLog log(db);
-  orv::CompileSettings compile;
-  orv::TestSession session(learner, learner, log, dialogs, compile);
-  orv::SessionSettings settings;
-  settings.inOrder = true;
-  settings.logAll = true;
-  settings.programDir = host.dir;
-  ready();
-  waitGo();
-  const int failures = TestsFor(seconds, user, [&] { session.RunTest(list, user, settings); });
-  return ReportOf(log, dialogs, failures);
-}
-
-// A learner of the district, in a thread of its own: the database work of
-// whole tests as a test session does it (a log group per test, every answer
-// logged, the score saved and read back), at a child's pace. The session
-// itself keeps its list in the process's own state, one test at a time.
-template <typename Ready, typename WaitGo>
-std::optional<Report> AnswerAtChildPace(const std::string& user, const std::string& database,
-                                        int seconds, Ready ready, WaitGo waitGo) {
-  LearnerHost host;
-  host.path = database;
-  LearnerDialogs dialogs;
-  orv::ScoreDatabase db(dialogs, host);
-  if (!db.ConectDB()) return std::nullopt;
-  CountingLog log(db);
-  std::mt19937 random(static_cast<unsigned>(std::hash<std::string>{}(user)));
-  std::uniform_int_distribution<int> thinkMs(kChildThinkMinMs, kChildThinkMaxMs);
-  const auto answer = [&](const std::string& word, const std::string& typed, std::int32_t group) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(thinkMs(random)));
-    log.LogWord(user, "/district/SCHOOL.ORV", word, typed, group, 0);
-  };
-  ready();
-  waitGo();
-  int asked = 0;
-  const int failures = TestsFor(seconds, user, [&] {
-    const std::int32_t group = log.NextLogGroup();
-    orv::scoreR result{user, 0, 0, 0, 0};
-    std::istringstream words(kList);
-    for (std::string word; std::getline(words, word);) {
-      if (!word.empty() && word.back() == '\r') word.pop_back();
-      // Wrongly every fourth time, then rightly.
-      const bool wrong = ++asked % 4 == 0;
-      if (wrong) answer(word, word + "x", group);
-      answer(word, word, group);
-      ++result.word_count;
-      if (!wrong) ++result.score;
-    }
-    log.LogScore("/district/SCHOOL.ORV", result, group, {});
-    log.LastScore(user, "/district/SCHOOL.ORV");
-  });
-  return ReportOf(log, dialogs, failures);
-}
-
-// A learner process: says "ready", waits for "go", takes tests for the
-// given time; then prints what it gave.
-int RunLearner(const Settings& s) {
-  std::filesystem::create_directories(s.learnerDir);
-  orv::PrepareEngine(s.learnerDir, "");
-  // The waits of a test (flashed words, the pause after a wrong answer) cost
-  // nothing: the learner's own think time paces the answers.
-  orv::InstantClock instant;
-  orv::ScopedClock useClock(instant);
-  const auto r = TakeTests(
-      s.learnerDir, s.user, s.database, s.seconds, [] { std::cout << "ready" << std::endl; },
-      [] {
-        std::string line;
-        std::getline(std::cin, line);
-      });
-  if (!r) return 1;
-  std::cout << "answers " << r->answers << "\nscores " << r->scores << "\nfailures " << r->failures
-            << "\nretries " << r->retries << "\ngroups";
-  for (long g : r->groups) std::cout << ' ' << g;
-  std::cout << "\nms";
-  for (double m : r->ms) std::cout << ' ' << m;
-  std::cout << "\nat";
-  for (Clock::rep a : r->at) std::cout << ' ' << a;
-  std::cout << std::endl;
-  return 0;
-}
-
-// ---- the school --------------------------------------------------------
 
 Report ParseReport(const std::string& text) {
   Report r;
@@ -328,6 +227,140 @@ Report ParseReport(const std::string& text) {
   }
   return r;
 }
+
+// Takes tests until the time is up; the failures among them.
+int TestsFor(int seconds, const std::string& user, const std::function<void()>& test) {
+  int failures = 0;
+  const auto end = Clock::now() + std::chrono::seconds(seconds);
+  while (Clock::now() < end) {
+    try {
+      test();
+    } catch (const std::exception& e) {
+      // The program would show it in an error box; the learner starts again.
+      std::cerr << user << ": " << e.what() << "\n";
+      ++failures;
+    }
+  }
+  return failures;
+}
+
+// One learner, a process or a thread: connects as host says, makes its test
+// with makeTest, calls ready and then waitGo, and takes tests until the time
+// is up; what it gave is counted by its CountingLog. Nothing in its report
+// when it could not connect.
+template <typename MakeTest, typename Ready, typename WaitGo>
+std::optional<Report> Learn(LearnerHost& host, const std::string& user, int seconds,
+                            MakeTest makeTest, Ready ready, WaitGo waitGo) {
+  LearnerDialogs dialogs;
+  orv::ScoreDatabase db(dialogs, host);
+  if (!db.ConectDB()) return std::nullopt;
+  CountingLog log(db);
+  const std::function<void()> test = makeTest(log, dialogs);
+  ready();
+  waitGo();
+  Report r;
+  r.failures = TestsFor(seconds, user, test);
+  r.answers = log.answers;
+  r.scores = log.scores;
+  r.retries = dialogs.retryBoxes;
+  r.groups.assign(log.groups.begin(), log.groups.end());
+  r.ms = std::move(log.ms);
+  r.at = std::move(log.at);
+  return r;
+}
+
+// What a learner process keeps through its tests: whole test sessions.
+struct SessionLearner {
+  SessionLearner(CountingLog& log, orv::Dialogs& dialogs)
+      : session(learner, learner, log, dialogs, compile) {}
+  Learner learner;
+  orv::CompileSettings compile;
+  orv::TestSession session;
+};
+
+// A learner process: whole tests in its own folder dir, with the test
+// session of the program.
+template <typename Ready, typename WaitGo>
+std::optional<Report> TakeTests(const std::string& dir, const std::string& user,
+                                const std::string& database, int seconds, Ready ready,
+                                WaitGo waitGo) {
+  LearnerHost host;
+  host.dir = dir;
+  host.path = database;
+  std::filesystem::create_directories(host.dir + "orv.orv");
+  const std::string list = host.dir + "orv.orv/SCHOOL.ORV";
+  std::ofstream(list, std::ios::binary) << kList;
+  orv::SessionSettings settings;
+  settings.inOrder = true;
+  settings.logAll = true;
+  settings.programDir = host.dir;
+  const auto makeTest = [&](CountingLog& log, orv::Dialogs& dialogs) -> std::function<void()> {
+    auto kept = std::make_shared<SessionLearner>(log, dialogs);
+    return [kept, list, user, settings] { kept->session.RunTest(list, user, settings); };
+  };
+  return Learn(host, user, seconds, makeTest, ready, waitGo);
+}
+
+// A learner of the district, in a thread of its own: the database work of
+// whole tests as a test session does it (a log group per test, every answer
+// logged, the score saved and read back), at a child's pace. The session
+// itself keeps its list in the process's own state, one test at a time.
+template <typename Ready, typename WaitGo>
+std::optional<Report> AnswerAtChildPace(const std::string& user, const std::string& database,
+                                        int seconds, Ready ready, WaitGo waitGo) {
+  LearnerHost host;
+  host.path = database;
+  const auto makeTest = [&](CountingLog& log, orv::Dialogs&) -> std::function<void()> {
+    auto random =
+        std::make_shared<std::mt19937>(static_cast<unsigned>(std::hash<std::string>{}(user)));
+    auto asked = std::make_shared<int>(0);
+    const auto answer = [&log, random, user](const std::string& word, const std::string& typed,
+                                             std::int32_t group) {
+      std::uniform_int_distribution<int> thinkMs(kChildThinkMinMs, kChildThinkMaxMs);
+      std::this_thread::sleep_for(std::chrono::milliseconds(thinkMs(*random)));
+      log.LogWord(user, "/district/SCHOOL.ORV", word, typed, group, 0);
+    };
+    return [&log, answer, asked, user] {
+      const std::int32_t group = log.NextLogGroup();
+      orv::scoreR result{user, 0, 0, 0, 0};
+      std::istringstream words(kList);
+      for (std::string word; std::getline(words, word);) {
+        if (!word.empty() && word.back() == '\r') word.pop_back();
+        // Wrongly every fourth time, then rightly.
+        const bool wrong = ++*asked % 4 == 0;
+        if (wrong) answer(word, word + "x", group);
+        answer(word, word, group);
+        ++result.word_count;
+        if (!wrong) ++result.score;
+      }
+      log.LogScore("/district/SCHOOL.ORV", result, group, {});
+      log.LastScore(user, "/district/SCHOOL.ORV");
+    };
+  };
+  return Learn(host, user, seconds, makeTest, ready, waitGo);
+}
+
+// A learner process: says "ready", waits for "go", takes tests for the
+// given time; then prints what it gave.
+int RunLearner(const Settings& s) {
+  std::filesystem::create_directories(s.learnerDir);
+  orv::PrepareEngine(s.learnerDir, "");
+  // The waits of a test (flashed words, the pause after a wrong answer) cost
+  // nothing: the learner's own think time paces the answers.
+  orv::InstantClock instant;
+  orv::ScopedClock useClock(instant);
+  const auto r = TakeTests(
+      s.learnerDir, s.user, s.database, s.seconds, [] { std::cout << "ready" << std::endl; },
+      [] {
+        std::string line;
+        std::getline(std::cin, line);
+      });
+  if (!r) return 1;
+  WriteReport(std::cout, *r);
+  return 0;
+}
+
+// ---- the school --------------------------------------------------------
 
 // scripts/firebird-server on the benchmark's own server; its first line.
 std::string Server(const std::string& command, const std::string& dir) {
@@ -529,13 +562,7 @@ void BM_School(benchmark::State& state) {
         failed = true;
         continue;
       }
-      all.answers += r->answers;
-      all.scores += r->scores;
-      all.failures += r->failures;
-      all.retries += r->retries;
-      all.groups.insert(all.groups.end(), r->groups.begin(), r->groups.end());
-      all.ms.insert(all.ms.end(), r->ms.begin(), r->ms.end());
-      all.at.insert(all.at.end(), r->at.begin(), r->at.end());
+      all.Add(*r);
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     // The answers that were under way neither while the server was away nor
@@ -589,6 +616,69 @@ void BM_School(benchmark::State& state) {
   }
 }
 
+// What one answer costs the server: the log row written as the program
+// writes it, beside the same row as the program wrote it before (the
+// statement text prepared for each answer, committed, and the next
+// transaction begun, each an exchange of its own with the server), with
+// range(0) other computers connected and idle. range(1): 0 the way before,
+// 1 the program's. The server's CPU per answer is the figure to compare: the
+// time the others' connections add to each exchange shows in it whatever
+// else the machine runs.
+void BM_AnswerCost(benchmark::State& state) {
+  orv::bench::ScratchDir dir;
+  const std::string serverDir = dir.Str() + "server";
+  LearnerHost host;
+  host.dir = dir.Str();
+  orv::PrepareEngine(host.dir, "");
+  const std::string address = Server("start", serverDir);
+  if (address.empty()) {
+    state.SkipWithError("no Firebird server");
+    failed = true;
+    return;
+  }
+  host.path = address + ":" + dir.Str() + "answers.gdb";
+  orv::CreateScoreDatabase(host.path, host.Account());
+  LearnerDialogs dialogs;
+  std::vector<std::unique_ptr<orv::ScoreDatabase>> idle;
+  for (int i = 0; i < state.range(0); ++i) {
+    idle.push_back(std::make_unique<orv::ScoreDatabase>(dialogs, host));
+    if (!idle.back()->ConectDB()) failed = true;
+  }
+  orv::ScoreDatabase db(dialogs, host);
+  const bool before = state.range(1) == 0;
+  // The first answer prepares what the program keeps.
+  db.LogWord("ann", "/district/SCHOOL.ORV", "cat", "kat", 1, 0);
+  const double startCpu = UseOfServer(serverDir).cpuSeconds;
+  long answers = 0;
+  for (auto _ : state) {
+    const std::string word = "word" + std::to_string(answers % 10);
+    const std::string typed = answers % 4 == 0 ? word + "x" : word;
+    if (before) {
+      const bool wrong = typed != word;
+      std::string values;
+      for (const std::string& text : {std::string("ann"), orv::TodayText(), orv::NowTimeText(),
+                                      std::string("SCHOOL"), word}) {
+        orv::SqlQuoteList(values, text);
+      }
+      values += ", 1, 0";
+      if (wrong) orv::SqlQuoteList(values, typed);
+      db.RunAndCommit(std::string("INSERT INTO log (name, date1, time1, file1, word, log_Group, "
+                                  "help_count") +
+                      (wrong ? ", answer" : "") + ") VALUES (" + values + ")");
+    } else {
+      db.LogWord("ann", "/district/SCHOOL.ORV", word, typed, 1, 0);
+    }
+    ++answers;
+  }
+  const double cpu = UseOfServer(serverDir).cpuSeconds - startCpu;
+  state.counters["connections"] = static_cast<double>(state.range(0) + 1);
+  state.counters["server_cpu_ms_per_answer"] =
+      answers > 0 ? cpu * 1000 / static_cast<double>(answers) : 0;
+  db.Disconnect();
+  idle.clear();
+  Server("stop", serverDir);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -610,6 +700,8 @@ int main(int argc, char** argv) {
       settings.check = true;
     } else if (arg == "--district") {
       settings.district = true;
+    } else if (arg == "--answer-cost") {
+      settings.answerCost = true;
     } else {
       rest.push_back(argv[i]);
     }
@@ -622,11 +714,20 @@ int main(int argc, char** argv) {
     return 77;
   }
   int restCount = static_cast<int>(rest.size());
-  benchmark::RegisterBenchmark(settings.district ? "BM_District" : "BM_School", BM_School)
-      ->Iterations(1)
-      ->Unit(benchmark::kSecond)
-      ->MeasureProcessCPUTime()
-      ->UseRealTime();
+  if (settings.answerCost) {
+    benchmark::RegisterBenchmark("BM_AnswerCost", BM_AnswerCost)
+        ->ArgsProduct({{0, 1000}, {0, 1}})
+        ->ArgNames({"idle", "atonce"})
+        ->Iterations(2000)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+  } else {
+    benchmark::RegisterBenchmark(settings.district ? "BM_District" : "BM_School", BM_School)
+        ->Iterations(1)
+        ->Unit(benchmark::kSecond)
+        ->MeasureProcessCPUTime()
+        ->UseRealTime();
+  }
   benchmark::Initialize(&restCount, rest.data());
   if (benchmark::ReportUnrecognizedArguments(restCount, rest.data())) return 1;
   benchmark::RunSpecifiedBenchmarks();

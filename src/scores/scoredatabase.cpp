@@ -5,6 +5,8 @@
 #include <QVariant>
 #include <atomic>
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 #include "base/platform.h"
 #include "base/translate.h"
@@ -41,6 +43,14 @@ constexpr std::size_t kWordChars = 4000;
 // How often a score's work is done again when other programs keep writing
 // the same learner's rows at the same moment.
 constexpr int kConflictTries = 20;
+
+// A text as its column keeps it: cut to the column's characters, and
+// without NUL bytes, as the statements' literals always left them out.
+std::string Stored(std::string_view text, std::size_t characters) {
+  std::string kept = CutToCharacters(text, characters);
+  std::erase(kept, '\0');
+  return kept;
+}
 
 FileDialogRequest ScoreFileDialog() {
   FileDialogRequest request;
@@ -92,6 +102,9 @@ std::string ScoreDatabase::DatabaseName() const {
 }
 
 void ScoreDatabase::Disconnect() {
+  // Its statements and transaction go while the attachment is still there.
+  atOnce_.reset();
+  behind_ = false;
   if (db_.isOpen()) {
     if (inTransaction_) db_.rollback();
     db_.close();
@@ -245,6 +258,18 @@ void ScoreDatabase::StartTransaction() {
                             SqlErrorText(db_.lastError())));
   }
   inTransaction_ = true;
+  behind_ = false;
+}
+
+QSqlDatabase ScoreDatabase::Database() const {
+  if (behind_ && inTransaction_) {
+    // Nothing of the transaction is lost: it holds no work of its own that
+    // a write of the program would not have committed before.
+    QSqlDatabase db = db_;
+    inTransaction_ = db.commit() && db.transaction();
+  }
+  behind_ = false;
+  return db_;
 }
 
 void ScoreDatabase::CommitRetaining() {
@@ -295,6 +320,7 @@ bool ScoreDatabase::CommitUnlessGone() {
   }
   if (db_.transaction()) {
     inTransaction_ = true;
+    behind_ = false;
   } else if (ConnectionAlive()) {
     throw E_DB_Error(Filled(TrText("ScoreDatabase", "Cannot start a transaction: %1"),
                             SqlErrorText(db_.lastError())));
@@ -309,7 +335,8 @@ void ScoreDatabase::RunAndCommit(const std::string& statement) {
   RunWithWorkAndCommit(statement, {});
 }
 
-void ScoreDatabase::RunWithWorkAndCommit(const std::string& statement, const ScoreWork& work) {
+void ScoreDatabase::RunWithWorkAndCommit(const std::string& statement, const ScoreWork& work,
+                                         const AlreadyIn& alreadyIn) {
   const QString text = QString::fromStdString(statement);
   // A connection lost between the statement and its commit took the
   // statement with it: it runs once more on the new connection.
@@ -330,6 +357,8 @@ void ScoreDatabase::RunWithWorkAndCommit(const std::string& statement, const Sco
     }
     if (CommitUnlessGone()) return;
     if (++lost == 2) break;
+    // The commit may have reached the engine before the connection went.
+    if (alreadyIn && (!ConectDB() || alreadyIn())) return;
   }
   throw E_DB_Error(
       lost == 2 ? TrText("ScoreDatabase",
@@ -337,33 +366,67 @@ void ScoreDatabase::RunWithWorkAndCommit(const std::string& statement, const Sco
                 : TrText("ScoreDatabase", "Another program kept writing the same learner's rows"));
 }
 
+bool ScoreDatabase::RunAtOnce(const std::string& statement, const std::vector<SqlValue>& params,
+                              std::optional<NumberRow>* row, const AlreadyIn& alreadyIn) {
+  // A connection lost while the statement ran may have taken it with it:
+  // it runs once more on the new connection.
+  for (int lost = 0;;) {
+    if (!ConectDB()) return false;
+    try {
+      if (!atOnce_) atOnce_ = std::make_unique<AutoCommitStatements>(db_);
+      std::optional<NumberRow> result = atOnce_->Run(statement, params);
+      if (row != nullptr) *row = std::move(result);
+      return true;
+    } catch (const E_DB_Error& e) {
+      // A statement can fail on a live connection; only a dead one is made anew.
+      if (ConnectionAlive()) throw;
+      Disconnect();
+      if (++lost == 2) {
+        throw E_DB_Error(TrText("ScoreDatabase",
+                                "The connection to the database was lost twice while committing"),
+                         e.engine());
+      }
+      // The engine may have committed the statement before the connection went.
+      if (alreadyIn) {
+        if (!ConectDB()) return false;
+        if (alreadyIn()) return true;
+      }
+    }
+  }
+}
+
 std::int32_t ScoreDatabase::NextLogGroup() {
-  if (!ConectDB()) return 0;
-  QSqlQuery query(db_);
-  if (!Execute(query, QStringLiteral("EXECUTE PROCEDURE GETNEXTLOGGROUPID"))) return 0;
-  if (!query.next()) throw E_DB_Error(SqlErrorText(query.lastError()));
-  return query.value(0).toInt();
+  std::optional<NumberRow> row;
+  if (!RunAtOnce("EXECUTE PROCEDURE GETNEXTLOGGROUPID", {}, &row) || !row || row->empty()) return 0;
+  return static_cast<std::int32_t>(row->front().value_or(0));
 }
 
 void ScoreDatabase::LogWord(const std::string& userName, const std::string& listPath,
                             const std::string& wordKey, const std::string& answer,
                             std::int32_t logGroup, std::uint16_t helpCount) {
-  const bool wrong = answer != wordKey;
-  std::string statement =
-      wrong ? "INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count, answer) "
-              "VALUES ("
-            : "INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count) VALUES (";
-  std::string values;
-  SqlQuoteList(values, CutToCharacters(userName, kNameChars));
-  SqlQuoteList(values, TodayText());
-  SqlQuoteList(values, NowTimeText());
-  SqlQuoteList(values, CutToCharacters(host_.CurrentDir() + BaseName(listPath), kFileChars));
-  SqlQuoteList(values, CutToCharacters(wordKey, kWordChars));
-  values += ", " + std::to_string(logGroup);
-  values += ", " + std::to_string(helpCount);
-  if (wrong) SqlQuoteList(values, CutToCharacters(answer, kWordChars));
-  values += ")";
-  RunAndCommit(statement + values);
+  SqlValue typed;
+  if (answer != wordKey) typed = Stored(answer, kWordChars);
+  const std::string name = Stored(userName, kNameChars);
+  const std::string word = Stored(wordKey, kWordChars);
+  const std::string day = TodayText();
+  const std::string time = NowTimeText();
+  // No learner gives the same answer to the same word twice in one second.
+  const AlreadyIn alreadyIn = [&] {
+    std::optional<NumberRow> found;
+    return RunAtOnce(
+               "SELECT FIRST 1 1 FROM log WHERE log_group = ? AND name = ? AND word = ? "
+               "AND date1 = ? AND time1 = ? AND answer IS NOT DISTINCT FROM ?",
+               {std::int64_t{logGroup}, name, word, day, time, typed}, &found) &&
+           found.has_value();
+  };
+  if (!RunAtOnce("INSERT INTO log (name, date1, time1, file1, word, log_Group, help_count, "
+                 "answer) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+                 {name, day, time, Stored(host_.CurrentDir() + BaseName(listPath), kFileChars),
+                  word, std::int64_t{logGroup}, std::int64_t{helpCount}, typed},
+                 nullptr, alreadyIn)) {
+    return;
+  }
+  behind_ = true;
 }
 
 std::string ScoreDatabase::ScoreKey(const std::string& listPath) const {
@@ -383,35 +446,42 @@ void ScoreDatabase::LogScore(const std::string& listPath, const scoreR& result,
     values += "," + std::to_string(n);
   }
   values += ")";
+  // A test's log group is its own: one score row has it.
+  const AlreadyIn alreadyIn = [&] {
+    std::optional<NumberRow> found;
+    return RunAtOnce("SELECT FIRST 1 1 FROM score WHERE log_group = ? AND name = ?",
+                     {std::int64_t{logGroup}, Stored(result.name, kNameChars)}, &found) &&
+           found.has_value();
+  };
   RunWithWorkAndCommit(
       "INSERT INTO score (name, date1, time1, file1, max_help,  help_total, word_count, "
       "score,log_group  ) VALUES (" +
           values,
-      alsoWrite);
+      alsoWrite, alreadyIn);
 }
 
 std::optional<PastScore> ScoreDatabase::LastScore(const std::string& userName,
                                                   const std::string& listPath) {
-  if (!ConectDB()) return std::nullopt;
-  QSqlQuery query(db_);
-  const std::string statement = "SELECT FIRST 1 score, word_count FROM score WHERE name = " +
-                                SqlLiteral(CutToCharacters(userName, kNameChars)) +
-                                " AND file1 = " + SqlLiteral(ScoreKey(listPath)) +
-                                " ORDER BY log_group DESC";
-  if (!Execute(query, QString::fromStdString(statement)) || !query.next()) return std::nullopt;
-  return PastScore{query.value(0).toInt(), query.value(1).toInt()};
+  std::optional<NumberRow> row;
+  if (!RunAtOnce("SELECT FIRST 1 score, word_count FROM score WHERE name = ? AND file1 = ? "
+                 "ORDER BY log_group DESC",
+                 {Stored(userName, kNameChars), Stored(ScoreKey(listPath), kFileChars)}, &row) ||
+      !row) {
+    return std::nullopt;
+  }
+  return PastScore{static_cast<int>(row->at(0).value_or(0)),
+                   static_cast<int>(row->at(1).value_or(0))};
 }
 
 bool ScoreDatabase::MissedBefore(const std::string& userName, const std::string& wordKey,
                                  std::int32_t beforeGroup) {
-  if (!ConectDB()) return false;
-  QSqlQuery query(db_);
-  const std::string statement = "SELECT FIRST 1 1 FROM log WHERE name = " +
-                                SqlLiteral(CutToCharacters(userName, kNameChars)) +
-                                " AND word = " + SqlLiteral(CutToCharacters(wordKey, kWordChars)) +
-                                " AND answer IS NOT NULL AND log_group < " +
-                                std::to_string(beforeGroup);
-  return Execute(query, QString::fromStdString(statement)) && query.next();
+  std::optional<NumberRow> row;
+  return RunAtOnce(
+             "SELECT FIRST 1 1 FROM log WHERE name = ? AND word = ? AND answer IS NOT NULL "
+             "AND log_group < ?",
+             {Stored(userName, kNameChars), Stored(wordKey, kWordChars), std::int64_t{beforeGroup}},
+             &row) &&
+         row.has_value();
 }
 
 }  // namespace orv

@@ -3,15 +3,21 @@
 // connection through Qt's QIBASE driver, one transaction that every write
 // commits, the stored procedure of log groups, the two logging inserts and
 // what the end of a test reads back of a learner's earlier tests.
-// The windows show their queries through Database().
+// The windows show their queries through Database(). What a learner's
+// answers write and read (the log group, the log row, the last score, an
+// earlier miss) goes through statements prepared once on the same
+// attachment, each committed as it runs: one exchange with the server each.
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/dialogs.h"
+#include "scores/firebird/autocommit.h"
 #include "scores/firebird/engineerror.h"
 #include "scores/schemaupgrade.h"
 #include "scores/scoredbhost.h"
@@ -66,8 +72,10 @@ class ScoreDatabase {
   void Disconnect();
   bool Connected() const;
 
-  // The connection, for the windows' queries.
-  QSqlDatabase Database() const { return db_; }
+  // The connection, for the windows' queries. Its transaction begins anew
+  // when answers were logged since it began, so its reads see them and what
+  // others committed up to then.
+  QSqlDatabase Database() const;
   // Whether the database keeps each log row's day as a DATE, and the narrow
   // tables the counts are read from; until the first connection a database
   // is taken to be of the current schema.
@@ -87,6 +95,14 @@ class ScoreDatabase {
   // again, through the retry box when that fails, and the statement runs once
   // more; false when the user chose to end the program instead.
   bool Execute(QSqlQuery& query, const QString& statement);
+  // Whether a write is in the database already: asked, on the new
+  // connection, when the old one went while the write was being committed.
+  using AlreadyIn = std::function<bool()>;
+  // Runs a statement that is committed as it runs (AutoCommitStatements),
+  // with the same care for a dropped connection: false when the user chose
+  // to end the program instead. The statement's row, if any, goes to row.
+  bool RunAtOnce(const std::string& statement, const std::vector<SqlValue>& params,
+                 std::optional<NumberRow>* row = nullptr, const AlreadyIn& alreadyIn = {});
   // Whether the engine still answers on the connection.
   bool ConnectionAlive();
   // The score rows' key of a list: its folder, base name and ".SCO".
@@ -95,7 +111,8 @@ class ScoreDatabase {
   // closed, when the connection had died and the work went with it.
   bool CommitUnlessGone();
   // RunAndCommit with the work after the statement, in its transaction.
-  void RunWithWorkAndCommit(const std::string& statement, const ScoreWork& work);
+  void RunWithWorkAndCommit(const std::string& statement, const ScoreWork& work,
+                            const AlreadyIn& alreadyIn = {});
   bool ConnectFailed(const std::string& path);
   void UpgradeOnConnect();
   void ShowEngineError(const EngineError& error);
@@ -106,7 +123,11 @@ class ScoreDatabase {
   ScoreDbHost& host_;
   QString connectionName_;
   QSqlDatabase db_;
-  bool inTransaction_ = false;
+  // Changed when the transaction begins anew, also by Database().
+  mutable bool inTransaction_ = false;
+  // Set when a statement committed at once wrote since the transaction began.
+  mutable bool behind_ = false;
+  std::unique_ptr<AutoCommitStatements> atOnce_;
   int schemaVersion_ = kScoreSchemaVersion;
   EngineError lastError_;
 };

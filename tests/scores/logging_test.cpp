@@ -75,6 +75,90 @@ TEST_F(Logging, QuotesInEveryTextAreStoredAsTyped) {
             (std::vector<Row>{{"O'Neil", "o'brien.orv\\it's.SCO"}}));
 }
 
+TEST_F(Logging, EveryTextIsStoredAsTypedAndOnlyTheRightAnswerAsNull) {
+  struct Case {
+    std::string name, word, typed, stored;
+  };
+  const std::vector<Case> cases{
+      {"Zoë", "naïve", "naive", "naive"},
+      {"李", "猫", "猫", kNull},
+      {"ann", "emu😀", "emu😀x", "emu😀x"},
+      // An empty answer is a wrong one, not a right one.
+      {"bob", "cat", "", ""},
+      {"bob", "dog", " dog", " dog"},
+  };
+  ScoreDatabase su(dialogs, host);
+  std::vector<Row> expected;
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    const Case& c = cases[i];
+    su.LogWord(c.name, "/x/W.ORV", c.word, c.typed, static_cast<std::int32_t>(i + 1), 0);
+    expected.push_back({c.name, "W", c.word, std::to_string(i + 1), "0", c.stored});
+  }
+  EXPECT_EQ(LogRows(), expected);
+}
+
+TEST_F(Logging, AnAnswerTheEngineRefusesLeavesNothingAndTheNextIsLogged) {
+  Exec(path, "alter table log add constraint no_zz check (word <> 'zz')");
+  ScoreDatabase su(dialogs, host);
+  su.LogWord("ann", "W.ORV", "aa", "ab", 1, 0);
+  EXPECT_THROW(su.LogWord("ann", "W.ORV", "zz", "zy", 1, 0), E_DB_Error);
+  su.LogWord("ann", "W.ORV", "bb", "bb", 1, 0);
+  EXPECT_EQ(Rows(path, "select word from log order by word"), (std::vector<Row>{{"aa"}, {"bb"}}));
+  // The narrow count rows follow the log: none of the refused answer.
+  EXPECT_EQ(OneValue(path, "select count(*) from log_count"), "2");
+  // The connection was alive: no retry box, no new connection.
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Logging, LastScoreIsTheLatestTestOfThatLearnerAndList) {
+  ScoreDatabase su(dialogs, host);
+  EXPECT_FALSE(su.LastScore("ann", "/x/W.ORV").has_value());
+  su.LogScore("/x/W.ORV", {"ann", 3, 0, 0, 10}, 5);
+  su.LogScore("/x/W.ORV", {"ann", 8, 0, 0, 9}, 7);
+  su.LogScore("/x/W.ORV", {"ann", 1, 0, 0, 4}, 6);
+  su.LogScore("/x/V.ORV", {"ann", 2, 0, 0, 2}, 9);
+  su.LogScore("/x/W.ORV", {"bob", 5, 0, 0, 5}, 9);
+  struct Case {
+    std::string name, list;
+    std::optional<PastScore> last;
+  };
+  for (const Case& c : std::vector<Case>{{"ann", "/x/W.ORV", PastScore{8, 9}},
+                                         {"ann", "/y/V.ORV", PastScore{2, 2}},
+                                         {"bob", "/x/W.ORV", PastScore{5, 5}},
+                                         {"bob", "/x/V.ORV", std::nullopt},
+                                         {"cy", "/x/W.ORV", std::nullopt}}) {
+    const std::optional<PastScore> last = su.LastScore(c.name, c.list);
+    ASSERT_EQ(last.has_value(), c.last.has_value()) << c.name << " " << c.list;
+    if (last) {
+      EXPECT_EQ(last->score, c.last->score) << c.name << " " << c.list;
+      EXPECT_EQ(last->wordCount, c.last->wordCount) << c.name << " " << c.list;
+    }
+  }
+}
+
+TEST_F(Logging, MissedBeforeIsAWrongAnswerOfThatLearnerInAnEarlierTest) {
+  ScoreDatabase su(dialogs, host);
+  su.LogWord("ann", "/x/W.ORV", "cat", "kat", 4, 0);
+  su.LogWord("ann", "/x/W.ORV", "dog", "dog", 4, 0);
+  su.LogWord("ann", "/x/V.ORV", "emu", "emo", 6, 0);
+  su.LogWord("bob", "/x/W.ORV", "fox", "fx", 2, 0);
+  struct Case {
+    std::string name, word;
+    std::int32_t beforeGroup;
+    bool missed;
+  };
+  for (const Case& c : std::vector<Case>{{"ann", "cat", 5, true},
+                                         {"ann", "cat", 4, false},
+                                         {"ann", "dog", 9, false},
+                                         {"ann", "emu", 7, true},
+                                         {"ann", "fox", 9, false},
+                                         {"bob", "cat", 9, false},
+                                         {"bob", "fox", 3, true}}) {
+    EXPECT_EQ(su.MissedBefore(c.name, c.word, c.beforeGroup), c.missed)
+        << c.name << " " << c.word << " " << c.beforeGroup;
+  }
+}
+
 TEST_F(Logging, ListKeyIsTheCurrentFolderAndTheBaseName) {
   ScoreDatabase su(dialogs, host);
   su.LogWord("ann", "/home/orv/orv.orv/WORDS0.ORV", "a", "b", 1, 0);

@@ -9,6 +9,7 @@
 #include "base/translate.h"
 #include "scores/firebird/driverhandle.h"
 #include "scores/firebird/readonlyselect.h"
+#include "scores/firebird/sqldescriptor.h"
 
 namespace orv {
 namespace {
@@ -16,17 +17,6 @@ namespace {
 // A transaction that may only read; it sees what others have committed.
 constexpr char kReadOnlyTpb[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_read_committed,
                                  isc_tpb_rec_version, isc_tpb_nowait};
-
-int StatementType(isc_stmt_handle* statement) {
-  const char item = isc_info_sql_stmt_type;
-  char buffer[16] = {};
-  ISC_STATUS_ARRAY status;
-  if (isc_dsql_sql_info(status, statement, 1, &item, sizeof buffer, buffer) != 0)
-    RaiseEngineError(status);
-  if (buffer[0] != isc_info_sql_stmt_type) return -1;
-  const short length = static_cast<short>(isc_vax_integer(buffer + 1, 2));
-  return static_cast<int>(isc_vax_integer(buffer + 3, length));
-}
 
 // The words of a statement in upper case, outside literals, quoted names
 // and comments.
@@ -200,23 +190,10 @@ std::vector<std::vector<char>> Bind(XSQLDA* out) {
 
 }  // namespace
 
-// The output descriptor with room for n columns.
-struct ReadOnlyCursor::Descriptor {
-  explicit Descriptor(short n) : bytes(XSQLDA_LENGTH(n < 1 ? 1 : n)) {
-    Get()->version = SQLDA_VERSION1;
-    Get()->sqln = n < 1 ? 1 : n;
-  }
-  XSQLDA* Get() { return reinterpret_cast<XSQLDA*>(bytes.data()); }
-  const XSQLDA* Get() const { return reinterpret_cast<const XSQLDA*>(bytes.data()); }
-
-  // Heap memory from the vector is aligned for any type.
-  std::vector<char> bytes;
-};
-
 ReadOnlyCursor::ReadOnlyCursor(const QSqlDatabase& db, const std::string& statement)
     : db_(DriverHandle(db)),
       transaction_(&db_, std::string_view(kReadOnlyTpb, sizeof kReadOnlyTpb)),
-      columns_(std::make_unique<Descriptor>(20)) {
+      columns_(std::make_unique<SqlDescriptor>(20)) {
   ISC_STATUS_ARRAY status;
   if (isc_dsql_allocate_statement(status, &db_, &statement_.handle) != 0) RaiseEngineError(status);
   const std::string text = WithoutTerminator(statement);
@@ -228,7 +205,7 @@ ReadOnlyCursor::ReadOnlyCursor(const QSqlDatabase& db, const std::string& statem
     throw E_Select_Refused(TrText("ScoreDatabase", kOnlySelectText));
   }
   if (columns_->Get()->sqld > columns_->Get()->sqln) {
-    columns_ = std::make_unique<Descriptor>(columns_->Get()->sqld);
+    columns_ = std::make_unique<SqlDescriptor>(columns_->Get()->sqld);
     if (isc_dsql_describe(status, &statement_.handle, SQL_DIALECT_V6, columns_->Get()) != 0) {
       RaiseEngineError(status);
     }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "scores/firebird/fbtransaction.h"
+#include "scores/firebird/sqldescriptor.h"
 
 namespace orv {
 
@@ -39,7 +40,6 @@ class ReadOnlyCursor {
   std::string_view Chars(int field) const;
 
  private:
-  struct Descriptor;
   // Freed with the cursor, also when the constructor raises.
   struct Statement {
     isc_stmt_handle handle = 0;
@@ -52,7 +52,7 @@ class ReadOnlyCursor {
   isc_db_handle db_ = 0;
   FbTransaction transaction_;
   Statement statement_;
-  std::unique_ptr<Descriptor> columns_;
+  std::unique_ptr<SqlDescriptor> columns_;
   std::vector<std::vector<char>> buffers_;
   std::vector<std::string> fields_;
 };
