@@ -34,7 +34,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/getuser.h"
 #include "app/programhost.h"
 #include "app/programpaths.h"
 #include "app/qtdialogs_window.h"
@@ -73,8 +72,11 @@ struct BenchDialogs : orv::QtDialogs {
 // database is a connection of its own.
 struct Program {
   BenchDialogs dialogs;
-  orv::ProgramScoreDbHost host{orv::DbAccount{}};
-  // Made once the program's users are there.
+  orv::ProgramPaths paths;
+  orv::StartUpSettings settings;
+  // Made once the password file is there, and the hosts over it.
+  std::unique_ptr<orv::PasswordO> users;
+  std::unique_ptr<orv::ProgramScoreDbHost> host;
   std::unique_ptr<orv::ProgramScoreWindowHost> windowHost;
   std::unique_ptr<orv::ScoreDatabase> database;
   std::unique_ptr<orv::ScoreDatabase> soundDatabase;
@@ -140,7 +142,7 @@ void BM_LogWindowFirstShow(benchmark::State& state) {
   for (auto _ : state) {
     orv::TSU window(*program->database, program->dataSet, *program->windowHost, program->dialogs);
     TimeFirstShow(state, cpu, [&] {
-      orv::OpenLogWindow(window, orv::Settings().lookOtherUsersPasLev, program->dialogs);
+      orv::OpenLogWindow(window, program->settings.lookOtherUsersPasLev, program->dialogs);
     });
     state.counters["rows"] = program->dataSet.RowCount();
   }
@@ -156,7 +158,9 @@ void BM_LogWindowAllUsersAnyDay(benchmark::State& state) {
     orv::TSU window(*program->database, program->dataSet, *program->windowHost, program->dialogs);
     TimeFirstShow(
         state, cpu,
-        [&] { orv::OpenLogWindow(window, orv::Settings().lookOtherUsersPasLev, program->dialogs); },
+        [&] {
+          orv::OpenLogWindow(window, program->settings.lookOtherUsersPasLev, program->dialogs);
+        },
         [&] {
           window.ShowAllUser->setChecked(true);
           window.ShowRightWords->setChecked(true);
@@ -181,7 +185,7 @@ void BM_WrongWordWindowFirstShow(benchmark::State& state) {
     orv::DataSet own;
     orv::TSU1 window(*program->database, own, *program->windowHost, program->dialogs);
     TimeFirstShow(state, cpu, [&] {
-      orv::OpenLogWindow(window, orv::Settings().MakeWrongWordFileForOthers, program->dialogs);
+      orv::OpenLogWindow(window, program->settings.MakeWrongWordFileForOthers, program->dialogs);
     });
     state.counters["rows"] = own.RowCount();
   }
@@ -356,9 +360,9 @@ std::string SchoolDatabase() {
   const std::string async =
       "gfix -write async -user " + std::string(orv::kDbUser) + " '" + building + "'";
   if (std::system(async.c_str()) != 0) std::cerr << "could not run " << async << "\n";
-  orv::RegWriteString(orv::kOrvKey, "scoreDB", building);
+  orv::RegWriteString(program->paths, orv::kOrvKey, "scoreDB", building);
   {
-    orv::ScoreDatabase db(program->dialogs, program->host);
+    orv::ScoreDatabase db(program->dialogs, *program->host);
     std::cerr << "building the school's database in " << building << " ...\n";
     db.RunAndCommit(
         "execute block as declare i integer = 0; declare d date; begin while (i < 1000000) do "
@@ -385,9 +389,9 @@ std::string SoundDatabase(const std::string& large, const std::string& home) {
   if (std::filesystem::exists(copy)) return copy;
   const std::string building = orv::bench::KeptDir() + "large-sounds-building.gdb";
   std::filesystem::copy_file(large, building, std::filesystem::copy_options::overwrite_existing);
-  orv::RegWriteString(orv::kOrvKey, "scoreDB", building);
+  orv::RegWriteString(program->paths, orv::kOrvKey, "scoreDB", building);
   {
-    orv::ScoreDatabase db(program->dialogs, program->host);
+    orv::ScoreDatabase db(program->dialogs, *program->host);
     orv::SoundStore store(db, program->dialogs);
     const std::string wav = home + "tone.wav";
     const std::string make = "sox -n -r 8000 -c 1 -b 16 '" + wav + "' synth 0.5 sine 440";
@@ -425,25 +429,27 @@ int main(int argc, char** argv) {
   }
   const std::string home = orv::bench::KeptDir() + "windows/";
   std::filesystem::create_directories(home);
-  orv::SetProgramDirectory(home);
   program = std::make_unique<Program>();
+  orv::SetProgramDirectory(program->paths, home);
   // user17 is one of the 200 users who answered on every day of the last year.
   orv::WriteFileSafely(home + "KVXS1.KVX",
                        "user17:" + orv::CryptPassword("pw", "Us") + ":1:255\r\n");
-  orv::SetUsers(std::make_unique<orv::PasswordO>(home, "KVXS1.KVX", program->dialogs));
-  if (orv::Users().Login() != 255) return 1;
+  program->users = std::make_unique<orv::PasswordO>(home, "KVXS1.KVX", program->dialogs);
+  if (program->users->Login() != 255) return 1;
+  program->host = std::make_unique<orv::ProgramScoreDbHost>(
+      orv::DbAccount{}, program->paths, program->settings, program->users.get());
   program->windowHost = std::make_unique<orv::ProgramScoreWindowHost>(
-      orv::ProgramState{orv::Settings(), orv::Paths(), orv::Users()});
-  orv::Settings().CurrentDir = "bench.orv\\";
-  orv::Settings().CurrentFile = "WORDS7.orv";
+      orv::ProgramState{program->settings, program->paths, *program->users});
+  program->settings.CurrentDir = "bench.orv\\";
+  program->settings.CurrentFile = "WORDS7.orv";
 
   const std::string sounds = SoundDatabase(large, home);
   const std::string school = SchoolDatabase();
   // Each connection is made while the program's setting names its file: a
   // database connects to the file named when it first connects.
   auto connect = [](const std::string& path) {
-    orv::RegWriteString(orv::kOrvKey, "scoreDB", path);
-    auto db = std::make_unique<orv::ScoreDatabase>(program->dialogs, program->host);
+    orv::RegWriteString(program->paths, orv::kOrvKey, "scoreDB", path);
+    auto db = std::make_unique<orv::ScoreDatabase>(program->dialogs, *program->host);
     if (!db->ConectDB()) std::exit(1);
     return db;
   };
@@ -455,6 +461,5 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   program.reset();
-  orv::SetUsers(nullptr);
   return 0;
 }

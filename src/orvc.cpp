@@ -9,6 +9,7 @@
 #include "base/errors.h"
 #include "lists/random.h"
 #include "orvc/command.h"
+#include "orvc/programdirectory.h"
 
 namespace orv::orvc {
 
@@ -107,6 +108,8 @@ int main(int argc, char** argv) {
       if (inv.seed) {
         orv::SeedRandom(*inv.seed);
       }
+      std::optional<orv::ProgramPaths> paths = orv::orvc::FoundProgramPaths(inv.home);
+      if (paths) inv.paths = &*paths;
       return c.run(inv);
     }
     throw CommandError{"unknown command \"" + name + "\" (see orvc --help)"};

@@ -4,19 +4,19 @@
 
 namespace orv {
 
-AnswerPolicy ReadAnswerDefaults() {
+AnswerPolicy ReadAnswerDefaults(const ProgramPaths& paths) {
   AnswerPolicy defaults;
   for (const PolicyOption& option : kPolicyOptions) {
     // RegReadBool takes a missing value as true; a missing option is off.
     defaults.*option.field =
-        RegValueExists(kOrvKey, option.name) && RegReadBool(kOrvKey, option.name);
+        RegValueExists(paths, kOrvKey, option.name) && RegReadBool(paths, kOrvKey, option.name);
   }
   return defaults;
 }
 
-void WriteAnswerDefaults(const AnswerPolicy& defaults) {
+void WriteAnswerDefaults(const ProgramPaths& paths, const AnswerPolicy& defaults) {
   for (const PolicyOption& option : kPolicyOptions) {
-    RegWriteBool(kOrvKey, option.name, Allows(defaults.*option.field));
+    RegWriteBool(paths, kOrvKey, option.name, Allows(defaults.*option.field));
   }
 }
 

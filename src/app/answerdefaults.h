@@ -6,8 +6,10 @@
 
 namespace orv {
 
-// Every option on or off, as orv.ini holds them.
-AnswerPolicy ReadAnswerDefaults();
-void WriteAnswerDefaults(const AnswerPolicy& defaults);
+struct ProgramPaths;
+
+// Every option on or off, as the program directory's orv.ini holds them.
+AnswerPolicy ReadAnswerDefaults(const ProgramPaths& paths);
+void WriteAnswerDefaults(const ProgramPaths& paths, const AnswerPolicy& defaults);
 
 }  // namespace orv

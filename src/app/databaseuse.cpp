@@ -12,8 +12,8 @@
 
 namespace orv {
 
-DatabaseUse::DatabaseUse() {
-  const std::string& programDir = Paths().programDir;
+DatabaseUse::DatabaseUse(const ProgramPaths& paths) {
+  const std::string& programDir = paths.programDir;
   JoinSharedHome(programDir);
   const std::string lock = SharedLockFolder(programDir);
   const EngineFolders folders = PrepareEngine(programDir, lock);
@@ -22,7 +22,7 @@ DatabaseUse::DatabaseUse() {
     // What a super user's process left before (one that crashed, say).
     HandLockFilesToFolder(lock);
   }
-  account_ = ConfiguredDatabaseAccount(std::string(kMachineIni), RegistryFile(),
+  account_ = ConfiguredDatabaseAccount(std::string(kMachineIni), RegistryFile(paths),
                                        std::string(kTeachersIni));
 }
 

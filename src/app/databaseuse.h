@@ -12,12 +12,14 @@
 
 namespace orv {
 
+struct ProgramPaths;
+
 class DatabaseUse {
  public:
-  // For the program directory set in Paths(). Raises E_Orv_Error for an
+  // For the paths' program directory. Raises E_Orv_Error for an
   // account outside the shared folder's group, a lock folder that cannot be
   // made, and an account text the engine cannot take.
-  DatabaseUse();
+  explicit DatabaseUse(const ProgramPaths& paths);
   // The super user's engine hands the lock files back to the folder.
   ~DatabaseUse();
   DatabaseUse(DatabaseUse&& other) noexcept;

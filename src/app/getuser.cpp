@@ -1,9 +1,7 @@
 #include "app/getuser.h"
 
 #include "app/answerdefaults.h"
-#include "app/programpaths.h"
 #include "app/registry.h"
-#include "app/startupfile.h"
 #include "base/dialogs.h"
 #include "base/numbertext.h"
 #include "base/platform.h"
@@ -14,17 +12,11 @@
 #include "files/safesave.h"
 #include "lists/buffers.h"
 #include "scores/firebird/engineroot.h"
-#include "users/password.h"
 
 namespace orv {
 namespace {
 
 constexpr std::string_view kLibrary = "sql_dll.dll";
-
-std::unique_ptr<PasswordO>& TheUsers() {
-  static std::unique_ptr<PasswordO> users;
-  return users;
-}
 
 std::string WithSeparator(std::string dir) {
   if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
@@ -32,8 +24,7 @@ std::string WithSeparator(std::string dir) {
 }
 
 // The password file, created on the first start when the user agrees.
-void OpenPasswordFile(Dialogs& dialogs) {
-  const ProgramPaths& p = Paths();
+std::unique_ptr<PasswordO> OpenPasswordFile(Dialogs& dialogs, const ProgramPaths& p) {
   const std::string path = PasswordFilePath(p.programDir, p.passwordFileName);
   if (!FileFound(path)) {
     const bool create = dialogs.ConfirmYesNo(
@@ -46,17 +37,17 @@ void OpenPasswordFile(Dialogs& dialogs) {
       throw E_PasWord_Error("Error in _PasWord.Begin:" + ErrorTextAt(code, path));
     }
   }
-  SetUsers(std::make_unique<PasswordO>(p.programDir, p.passwordFileName, dialogs));
+  return std::make_unique<PasswordO>(p.programDir, p.passwordFileName, dialogs);
 }
 
 // The engine's folder: the Firebird key, the InterBase key, then the client
 // library itself. Nothing found ends the program.
-std::string FindEngineRoot(Dialogs& dialogs) {
-  if (RegValueExists(kFirebirdKey, "DefaultInstance")) {
-    return WithSeparator(RegReadString(kFirebirdKey, "DefaultInstance"));
+std::string FindEngineRoot(Dialogs& dialogs, const ProgramPaths& p) {
+  if (RegValueExists(p, kFirebirdKey, "DefaultInstance")) {
+    return WithSeparator(RegReadString(p, kFirebirdKey, "DefaultInstance"));
   }
-  if (RegValueExists(kInterBaseKey, "RootDirectory")) {
-    return WithSeparator(RegReadString(kInterBaseKey, "RootDirectory"));
+  if (RegValueExists(p, kInterBaseKey, "RootDirectory")) {
+    return WithSeparator(RegReadString(p, kInterBaseKey, "RootDirectory"));
   }
   if (std::optional<std::string> root = ClientRootDirectory()) return *root;
   dialogs.Warning(TrText(
@@ -70,8 +61,7 @@ std::string FindEngineRoot(Dialogs& dialogs) {
 
 // Puts the function library into the engine's UDF folder when the program
 // directory holds one and the engine lacks it.
-void PlaceLibrary(Dialogs& dialogs) {
-  ProgramPaths& p = Paths();
+void PlaceLibrary(Dialogs& dialogs, ProgramPaths& p) {
   const std::string source = p.programDir + std::string(kLibrary);
   if (!FileFound(source)) return;
   const std::string target = p.engineRoot + "UDF\\" + std::string(kLibrary);
@@ -86,17 +76,18 @@ void PlaceLibrary(Dialogs& dialogs) {
 
 // orv.ini's level for adding users; a value that is no level (0 to 255)
 // gives the teachers' level rather than letting every learner add users.
-std::int32_t ConfiguredAddUserLevel() {
-  if (!RegValueExists(kOrvKey, kNewAddUserLevel)) return PasswordO::AddLevel();
-  const std::optional<std::int32_t> level = DecimalValue(RegReadString(kOrvKey, kNewAddUserLevel));
+std::int32_t ConfiguredAddUserLevel(const ProgramPaths& p) {
+  if (!RegValueExists(p, kOrvKey, kNewAddUserLevel)) return PasswordO::AddLevel();
+  const std::optional<std::int32_t> level =
+      DecimalValue(RegReadString(p, kOrvKey, kNewAddUserLevel));
   return level && *level >= 0 && *level <= kSuperLevel ? *level : kTeacherLevel;
 }
 
 }  // namespace
 
-std::string ConfiguredPasswordFileName() {
-  if (!RegValueExists(kOrvKey, "pasFile")) return "KVXS1.KVX";
-  std::string name = RegReadString(kOrvKey, "pasFile");
+std::string ConfiguredPasswordFileName(const ProgramPaths& paths) {
+  if (!RegValueExists(paths, kOrvKey, "pasFile")) return "KVXS1.KVX";
+  std::string name = RegReadString(paths, kOrvKey, "pasFile");
   // Whoever may change orv.ini must not make a command of the super user
   // read another file of the machine (as /etc/shadow) as the users.
   if (name.empty() || !StaysInside(name)) {
@@ -105,40 +96,27 @@ std::string ConfiguredPasswordFileName() {
                       "pasFile=%1 in %2 does not name a file inside the program "
                       "directory %3, so it is not used. Name the password file there, "
                       "as pasFile=KVXS1.KVX."),
-               name, RegistryFile(), Paths().programDir));
+               name, RegistryFile(paths), paths.programDir));
   }
   return name;
 }
 
-DatabaseUse StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
-  SetProgramDirectory(ProgramDirectory(home));
-  ProgramPaths& p = Paths();
+StartedProgram StartUp(Dialogs& dialogs, const std::optional<std::string>& home) {
+  ProgramPaths p;
+  SetProgramDirectory(p, ProgramDirectory(home));
   // Before the engine look-up first loads the client library.
-  DatabaseUse databases;
-  p.passwordFileName = ConfiguredPasswordFileName();
-  p.copyMessage.clear();
-  OpenPasswordFile(dialogs);
-  p.engineRoot = FindEngineRoot(dialogs);
-  PlaceLibrary(dialogs);
-  p.LogMistakes = RegReadBool(kOrvKey, "LogMistakes");
-  p.LogAll = RegReadBool(kOrvKey, "LogAll");
-  p.answerDefaults = ReadAnswerDefaults();
-  p.addUserPasLev = ConfiguredAddUserLevel();
-  Settings().addUserPasLev = p.addUserPasLev;
-  return databases;
-}
-
-PasswordO& Users() {
-  if (!TheUsers()) throw E_Orv_Error("The password file has not been opened");
-  return *TheUsers();
-}
-
-bool HasUsers() {
-  return TheUsers() != nullptr;
-}
-
-void SetUsers(std::unique_ptr<PasswordO> users) {
-  TheUsers() = std::move(users);
+  DatabaseUse databases(p);
+  p.passwordFileName = ConfiguredPasswordFileName(p);
+  std::unique_ptr<PasswordO> users = OpenPasswordFile(dialogs, p);
+  p.engineRoot = FindEngineRoot(dialogs, p);
+  PlaceLibrary(dialogs, p);
+  p.LogMistakes = RegReadBool(p, kOrvKey, "LogMistakes");
+  p.LogAll = RegReadBool(p, kOrvKey, "LogAll");
+  p.answerDefaults = ReadAnswerDefaults(p);
+  p.addUserPasLev = ConfiguredAddUserLevel(p);
+  StartUpSettings settings;
+  settings.addUserPasLev = p.addUserPasLev;
+  return {std::move(p), std::move(settings), std::move(users), std::move(databases)};
 }
 
 // Read and written by the file layer: a link planted in a shared folder, at
@@ -150,20 +128,20 @@ std::string CopyWithMessage(std::string_view source, std::string_view target) {
   return code == 0 ? std::string() : ErrorTextAt(code, target);
 }
 
-std::string LastUserFile() {
-  return Paths().programDir + "LastUser.Kvx";
+std::string LastUserFile(const ProgramPaths& paths) {
+  return paths.programDir + "LastUser.Kvx";
 }
 
-std::string LastUserName() {
+std::string LastUserName(const ProgramPaths& paths) {
   BufferO buffer;
-  if (LoadFromFile(buffer, LastUserFile()) != 0 || buffer.Count() == 0) return "User";
+  if (LoadFromFile(buffer, LastUserFile(paths)) != 0 || buffer.Count() == 0) return "User";
   return buffer.Get(1);
 }
 
-void SaveLastUser(std::string_view name) {
+void SaveLastUser(const ProgramPaths& paths, std::string_view name) {
   BufferO buffer;
   buffer.Add(name);
-  SaveToFile(buffer, LastUserFile());
+  SaveToFile(buffer, LastUserFile(paths));
 }
 
 }  // namespace orv

@@ -19,13 +19,18 @@
 
 namespace orv {
 
-TLoginForm::TLoginForm(QWidget* parent)
+TLoginForm::TLoginForm(const PasswordO& users, const ProgramPaths& paths, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      users_(users),
+      paths_(paths) {
   setObjectName("LoginForm");
   Label1 = new QLabel(this);
+  Label1->setObjectName("Label1");
   Label2 = new QLabel(this);
+  Label2->setObjectName("Label2");
   Label3 = new QLabel(this);
+  Label3->setObjectName("Label3");
   UsersList = new QComboBox(this);
   UsersList->setObjectName("UsersList");
   UsersList->setEditable(true);
@@ -101,9 +106,9 @@ LoginEntry TLoginForm::AskLogin() {
 }
 
 void TLoginForm::ShowWait() {
-  if (!waitTimer_->isActive() || !HasUsers()) return;
+  if (!waitTimer_->isActive()) return;
   const std::string name = UsersList->currentText().toStdString();
-  const std::int64_t wait = Users().SecondsToWait(UpperAZ(name));
+  const std::int64_t wait = users_.SecondsToWait(UpperAZ(name));
   ok->setEnabled(wait == 0);
   if (wait == 0) {
     Label1->setText(Tr("TLoginForm", "Enter user name and password"));
@@ -149,18 +154,15 @@ void TLoginForm::hideEvent(QHideEvent* event) {
 
 void TLoginForm::NameEnter() {
   QStringList names;
-  if (HasUsers()) {
-    const PasswordO& users = Users();
-    for (LineNo i : LineNumbers(users.UserCount())) {
-      names << QString::fromStdString(users.UserName(i));
-    }
+  for (LineNo i : LineNumbers(users_.UserCount())) {
+    names << QString::fromStdString(users_.UserName(i));
   }
   names.sort(Qt::CaseInsensitive);
   const QSignalBlocker quiet(UsersList);
   UsersList->clear();
   UsersList->addItems(names);
   UsersList->setCurrentIndex(-1);
-  UsersList->setEditText(QString::fromStdString(LastUserName()));
+  UsersList->setEditText(QString::fromStdString(LastUserName(paths_)));
   ShowWait();
   if (UsersList->isVisible()) {
     UsersList->setFocus();
@@ -170,7 +172,7 @@ void TLoginForm::NameEnter() {
 }
 
 void TLoginForm::FormHide() {
-  SaveLastUser(UsersList->currentText().toStdString());
+  SaveLastUser(paths_, UsersList->currentText().toStdString());
 }
 
 void TLoginForm::UsersListChange() {

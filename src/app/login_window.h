@@ -17,25 +17,21 @@ class QTimer;
 
 namespace orv {
 
+class PasswordO;
+struct ProgramPaths;
+
 class TLoginForm : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TLoginForm(QWidget* parent = nullptr);
+  // The user list comes from users; the last user's file is in the paths'
+  // program directory.
+  TLoginForm(const PasswordO& users, const ProgramPaths& paths, QWidget* parent = nullptr);
 
   // The user's entry; a cancelled window gives "No user" and an empty password.
   LoginEntry AskLogin();
   // The two entries of a new password typed twice; std::nullopt when cancelled.
   std::optional<std::pair<std::string, std::string>> AskNewPasswordTwice();
-
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label3;
-  QComboBox* UsersList;
-  QLineEdit* Name;
-  QLineEdit* Pasword;
-  QPushButton* ok;
-  QPushButton* BitBtn2;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -53,6 +49,16 @@ class TLoginForm : public QDialog {
   // and the window counts the seconds down.
   void ShowWait();
 
+  const PasswordO& users_;
+  const ProgramPaths& paths_;
+  QLabel* Label1;
+  QLabel* Label2;
+  QLabel* Label3;
+  QComboBox* UsersList;
+  QLineEdit* Name;
+  QLineEdit* Pasword;
+  QPushButton* ok;
+  QPushButton* BitBtn2;
   QTimer* waitTimer_;
 };
 

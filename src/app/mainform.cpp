@@ -194,7 +194,7 @@ void MainFormO::Deletefile1Click() {
 
 void MainFormO::SaveSetting(int code) {
   if (code == 0) return;
-  const std::string file = RegistryFile();
+  const std::string file = RegistryFile(state_.paths);
   dialogs_.Error(
       ChangeFailureText(file, code, TrText("MainFormO", "the settings")) +
       Filled(TrText("MainFormO", " The change counts until Orv ends; %1 keeps the setting it had."),
@@ -204,13 +204,13 @@ void MainFormO::SaveSetting(int code) {
 void MainFormO::LogWords1Click() {
   view_.logWrong = !view_.logWrong;
   state_.paths.LogMistakes = view_.logWrong;
-  SaveSetting(RegWriteBool(kOrvKey, "LogMistakes", view_.logWrong));
+  SaveSetting(RegWriteBool(state_.paths, kOrvKey, "LogMistakes", view_.logWrong));
 }
 
 void MainFormO::Logall1Click() {
   view_.logAll = !view_.logAll;
   state_.paths.LogAll = view_.logAll;
-  SaveSetting(RegWriteBool(kOrvKey, "LogAll", view_.logAll));
+  SaveSetting(RegWriteBool(state_.paths, kOrvKey, "LogAll", view_.logAll));
 }
 
 void MainFormO::Image1Click(SessionSounds& sounds) {

@@ -32,14 +32,29 @@ QSpinBox* PerCentBox(QWidget* parent, const char* name, int least, int most, int
   return box;
 }
 
-QGroupBox* RadioGroup(QWidget* parent, const QString& caption, QRadioButton*& first,
-                      const QString& firstText, QRadioButton*& second, const QString& secondText) {
+QCheckBox* CheckBox(QWidget* parent, const char* name, const QString& text) {
+  auto* box = new QCheckBox(text, parent);
+  box->setObjectName(name);
+  return box;
+}
+
+struct RadioChoice {
+  QRadioButton*& button;
+  const char* name;
+  QString text;
+};
+
+QGroupBox* RadioGroup(QWidget* parent, const char* name, const QString& caption,
+                      const RadioChoice& first, const RadioChoice& second) {
   auto* group = new QGroupBox(caption, parent);
-  first = new QRadioButton(firstText, group);
-  second = new QRadioButton(secondText, group);
+  group->setObjectName(name);
+  for (const RadioChoice* choice : {&first, &second}) {
+    choice->button = new QRadioButton(choice->text, group);
+    choice->button->setObjectName(choice->name);
+  }
   auto* layout = new QVBoxLayout(group);
-  layout->addWidget(first);
-  layout->addWidget(second);
+  layout->addWidget(first.button);
+  layout->addWidget(second.button);
   return group;
 }
 
@@ -66,35 +81,35 @@ constexpr std::array<AnswerBoxText, 6> kAnswerBoxes = {{
 
 }  // namespace
 
-TOptionForm::TOptionForm(QWidget* parent) : QDialog(parent) {
+TOptionForm::TOptionForm(StartUpSettings& settings, ProgramPaths& paths, QWidget* parent)
+    : QDialog(parent), settings_(settings), paths_(paths) {
   setObjectName("OptionForm");
   setWindowTitle(Tr("TOptionForm", "Option"));
-  RadioGroup1 = RadioGroup(this, Tr("TOptionForm", "&File order"), InOrderItem,
-                           Tr("TOptionForm", "&In order"), RandomOrderItem,
-                           Tr("TOptionForm", "&Random order"));
-  RadioGroup1->setObjectName("RadioGroup1");
+  RadioGroup1 =
+      RadioGroup(this, "RadioGroup1", Tr("TOptionForm", "&File order"),
+                 {InOrderItem, "InOrderItem", Tr("TOptionForm", "&In order")},
+                 {RandomOrderItem, "RandomOrderItem", Tr("TOptionForm", "&Random order")});
   SetHint(RadioGroup1,
           Tr("TOptionForm", "Do the spellings in alphabetical order or in random orde"));
-  RadioGroup2 = RadioGroup(this, Tr("TOptionForm", "&Words"), WholeFileItem,
-                           Tr("TOptionForm", "&Do whole file"), TenWordsItem,
-                           Tr("TOptionForm", "do &Ten words"));
-  RadioGroup2->setObjectName("RadioGroup2");
+  RadioGroup2 = RadioGroup(this, "RadioGroup2", Tr("TOptionForm", "&Words"),
+                           {WholeFileItem, "WholeFileItem", Tr("TOptionForm", "&Do whole file")},
+                           {TenWordsItem, "TenWordsItem", Tr("TOptionForm", "do &Ten words")});
   SetHint(RadioGroup2,
           Tr("TOptionForm",
              "Do whole file or do ten words if you do ten words the words not done are saved in a "
              "file to do next time"));
   SoundGroup = new QGroupBox(Tr("TOptionForm", "&Sound group"), this);
   SoundGroup->setObjectName("SoundGroup");
-  ShowWordCheckBox = new QCheckBox(Tr("TOptionForm", "Show word"), SoundGroup);
+  ShowWordCheckBox = CheckBox(SoundGroup, "ShowWordCheckBox", Tr("TOptionForm", "Show word"));
   SetHint(ShowWordCheckBox, Tr("TOptionForm", "Show word even if playing sound for word"));
-  ReShowWordCheckBox = new QCheckBox(Tr("TOptionForm", "Reshow Word"), SoundGroup);
+  ReShowWordCheckBox = CheckBox(SoundGroup, "ReShowWordCheckBox", Tr("TOptionForm", "Reshow Word"));
   SetHint(ReShowWordCheckBox,
           Tr("TOptionForm", "allow reshow of word having played sound for word"));
-  SpeakWordsCheckBox =
-      new QCheckBox(Tr("TOptionForm", "Speak words that have no sound"), SoundGroup);
+  SpeakWordsCheckBox = CheckBox(SoundGroup, "SpeakWordsCheckBox",
+                                Tr("TOptionForm", "Speak words that have no sound"));
   SetHint(SpeakWordsCheckBox,
           Tr("TOptionForm", "A word without a recorded sound is spoken by the computer's voice"));
-  SpeakSumsCheckBox = new QCheckBox(Tr("TOptionForm", "Speak sums"), SoundGroup);
+  SpeakSumsCheckBox = CheckBox(SoundGroup, "SpeakSumsCheckBox", Tr("TOptionForm", "Speak sums"));
   SetHint(SpeakSumsCheckBox, Tr("TOptionForm", "Arithmetic questions are spoken as well"));
   VoiceBox = new QComboBox(SoundGroup);
   VoiceBox->setObjectName("VoiceBox");
@@ -131,18 +146,19 @@ TOptionForm::TOptionForm(QWidget* parent) : QDialog(parent) {
     FontBox->addItem(Tr("TOptionForm", f.shown), QString(f.family));
   SetHint(FontBox,
           Tr("TOptionForm", "A font made for children learning to read, or the desktop's own"));
-  HighContrastCheckBox = new QCheckBox(Tr("TOptionForm", "Hi&gh contrast colours"), ReadingGroup);
+  HighContrastCheckBox =
+      CheckBox(ReadingGroup, "HighContrastCheckBox", Tr("TOptionForm", "Hi&gh contrast colours"));
   SetHint(HighContrastCheckBox, Tr("TOptionForm", "White and yellow on black in every window"));
   FlashTimeBox = PerCentBox(ReadingGroup, "FlashTimeBox", kShortestFlash, kLongestFlash, 50);
   SetHint(FlashTimeBox,
           Tr("TOptionForm",
              "How long the word to type stays on the screen, 100 % being the usual time"));
-  KindWordCheckBox =
-      new QCheckBox(Tr("TOptionForm", "A &kind word at the end of a test"), ReadingGroup);
+  KindWordCheckBox = CheckBox(ReadingGroup, "KindWordCheckBox",
+                              Tr("TOptionForm", "A &kind word at the end of a test"));
   SetHint(KindWordCheckBox,
           Tr("TOptionForm", "One line in the score window on what went well in the test"));
-  RightSoundCheckBox =
-      new QCheckBox(Tr("TOptionForm", "A chi&me after each right answer"), ReadingGroup);
+  RightSoundCheckBox = CheckBox(ReadingGroup, "RightSoundCheckBox",
+                                Tr("TOptionForm", "A chi&me after each right answer"));
   SetHint(RightSoundCheckBox, Tr("TOptionForm", "A short pleasant sound as RIGHT !! is shown"));
   auto* reading = new QFormLayout(ReadingGroup);
   reading->addRow(Tr("TOptionForm", "Te&xt size"), TextSizeBox);
@@ -167,11 +183,13 @@ TOptionForm::TOptionForm(QWidget* parent) : QDialog(parent) {
 
   OkBitBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
                              Tr("TOptionForm", "OK"), this);
+  OkBitBtn->setObjectName("OkBitBtn");
   SetHint(OkBitBtn,
           Tr("TOptionForm", "confirm options they are saved when you log out or quit orv6"));
   OkBitBtn->setDefault(true);
   BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
                             Tr("TOptionForm", "Cancel"), this);
+  BitBtn1->setObjectName("BitBtn1");
   SetHint(BitBtn1, Tr("TOptionForm", "Go back to original values"));
 
   auto* groups = new QHBoxLayout;
@@ -201,7 +219,7 @@ void TOptionForm::showEvent(QShowEvent* event) {
 }
 
 void TOptionForm::FormShow() {
-  const StartUpSettings& s = Settings();
+  const StartUpSettings& s = settings_;
   (s.InOrder ? InOrderItem : RandomOrderItem)->setChecked(true);
   (s.WholeFile ? WholeFileItem : TenWordsItem)->setChecked(true);
   ShowWordCheckBox->setChecked(s.ShowWord);
@@ -237,13 +255,13 @@ void TOptionForm::FormShow() {
   KindWordCheckBox->setChecked(s.KindWord);
   RightSoundCheckBox->setChecked(s.RightSound);
   for (std::size_t i = 0; i < AnswerBoxes.size(); ++i) {
-    AnswerBoxes[i]->setChecked(Allows(Paths().answerDefaults.*kPolicyOptions[i].field));
+    AnswerBoxes[i]->setChecked(Allows(paths_.answerDefaults.*kPolicyOptions[i].field));
   }
   (s.InOrder ? InOrderItem : RandomOrderItem)->setFocus();
 }
 
 void TOptionForm::OkBitBtnClick() {
-  StartUpSettings& s = Settings();
+  StartUpSettings& s = settings_;
   s.InOrder = InOrderItem->isChecked();
   s.WholeFile = WholeFileItem->isChecked();
   s.ShowWord = ShowWordCheckBox->isChecked();
@@ -259,13 +277,13 @@ void TOptionForm::OkBitBtnClick() {
   s.FlashTime = FlashTimeBox->value();
   s.KindWord = KindWordCheckBox->isChecked();
   s.RightSound = RightSoundCheckBox->isChecked();
-  AnswerPolicy& defaults = Paths().answerDefaults;
+  AnswerPolicy& defaults = paths_.answerDefaults;
   const AnswerPolicy before = defaults;
   for (std::size_t i = 0; i < AnswerBoxes.size(); ++i) {
     defaults.*kPolicyOptions[i].field = AnswerBoxes[i]->isChecked();
   }
   // orv.ini is written only when they change.
-  if (defaults != before) WriteAnswerDefaults(defaults);
+  if (defaults != before) WriteAnswerDefaults(paths_, defaults);
   accept();
 }
 

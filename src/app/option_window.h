@@ -15,12 +15,27 @@ class QSpinBox;
 
 namespace orv {
 
+struct ProgramPaths;
+struct StartUpSettings;
+
 class TOptionForm : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TOptionForm(QWidget* parent = nullptr);
+  // Edits the settings in force, and the answer defaults of the paths and
+  // of their program directory's orv.ini.
+  TOptionForm(StartUpSettings& settings, ProgramPaths& paths, QWidget* parent = nullptr);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FormShow();
+  void FillVoices();
+  void OkBitBtnClick();
+
+  StartUpSettings& settings_;
+  ProgramPaths& paths_;
   QGroupBox* RadioGroup1;
   QRadioButton* InOrderItem;
   QRadioButton* RandomOrderItem;
@@ -47,14 +62,6 @@ class TOptionForm : public QDialog {
   std::array<QCheckBox*, 6> AnswerBoxes{};
   QPushButton* OkBitBtn;
   QPushButton* BitBtn1;
-
- protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
-  void FormShow();
-  void FillVoices();
-  void OkBitBtnClick();
 };
 
 }  // namespace orv

@@ -27,7 +27,8 @@ constexpr std::array<const char*, kThresholds.size()> kLabels = {
 
 }  // namespace
 
-TPasLevForm::TPasLevForm(QWidget* parent) : QDialog(parent) {
+TPasLevForm::TPasLevForm(StartUpSettings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
   setObjectName("PasLevForm");
   setWindowTitle(Tr("TPasLevForm", "Pasword levels"));
   auto* text = new QLabel(
@@ -45,8 +46,10 @@ TPasLevForm::TPasLevForm(QWidget* parent) : QDialog(parent) {
     form->addRow(label, box);
   }
   OkButton = new QPushButton(Tr("TPasLevForm", "OK"), this);
+  OkButton->setObjectName("OkButton");
   OkButton->setDefault(true);
   CancelButton = new QPushButton(Tr("TPasLevForm", "Cancel"), this);
+  CancelButton->setObjectName("CancelButton");
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(OkButton);
@@ -74,13 +77,13 @@ void TPasLevForm::showEvent(QShowEvent* event) {
 void TPasLevForm::FormShow() {
   for (std::size_t i = 0; i < SpinEdits.size(); ++i) {
     const QSignalBlocker quiet(SpinEdits[i]);
-    SpinEdits[i]->setValue(Settings().*kThresholds[i].second);
+    SpinEdits[i]->setValue(settings_.*kThresholds[i].second);
   }
 }
 
 void TPasLevForm::SpinEdit7Change() {
   for (std::size_t i = 0; i < SpinEdits.size(); ++i) {
-    Settings().*kThresholds[i].second = SpinEdits[i]->value();
+    settings_.*kThresholds[i].second = SpinEdits[i]->value();
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The password-level window: the access level each guarded command needs.
-// A change in any box takes effect at once; OK and Cancel only close.
+// The password-level window: the access level each guarded command needs,
+// in the settings in force. A change in any box takes effect at once; OK and
+// Cancel only close.
 #include <QDialog>
 #include <array>
 
@@ -15,12 +16,7 @@ class TPasLevForm : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TPasLevForm(QWidget* parent = nullptr);
-
-  // SpinEdit1 ... SpinEdit9 in the order of the window.
-  std::array<QSpinBox*, kThresholds.size()> SpinEdits{};
-  QPushButton* OkButton;
-  QPushButton* CancelButton;
+  explicit TPasLevForm(StartUpSettings& settings, QWidget* parent = nullptr);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -28,6 +24,12 @@ class TPasLevForm : public QDialog {
  private:
   void FormShow();
   void SpinEdit7Change();
+
+  StartUpSettings& settings_;
+  // SpinEdit1 ... SpinEdit9 in the order of the window.
+  std::array<QSpinBox*, kThresholds.size()> SpinEdits{};
+  QPushButton* OkButton;
+  QPushButton* CancelButton;
 };
 
 }  // namespace orv

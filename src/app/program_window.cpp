@@ -61,7 +61,8 @@ namespace orv {
 OrvProgram::OrvProgram(QtDialogs& dialogs, ProgramState state, const DbAccount& account)
     : dialogs_(dialogs),
       state_(state),
-      host_(std::make_unique<ProgramScoreDbHost>(account)),
+      host_(std::make_unique<ProgramScoreDbHost>(account, state_.paths, state_.settings,
+                                                 &state_.users)),
       listEditHost_(std::make_unique<ProgramListEditHost>(state_)),
       scoreWindowHost_(std::make_unique<ProgramScoreWindowHost>(state_)),
       database_(std::make_unique<ScoreDatabase>(dialogs, *host_)),
@@ -77,10 +78,10 @@ OrvProgram::OrvProgram(QtDialogs& dialogs, ProgramState state, const DbAccount& 
   auto* about = new TAboutBox(main);
   auto* scores = new TSF2(*database_, *dataSet_, *scoreWindowHost_, dialogs, main);
   auto* log = new TSU(*database_, *dataSet_, *scoreWindowHost_, dialogs, main);
-  auto* login = new TLoginForm(main);
+  auto* login = new TLoginForm(state_.users, state_.paths, main);
   auto* openFile = new TOpenFileForm(main);
   auto* editUsers = new TEditUsers(state_.users, dialogs, main);
-  auto* options = new TOptionForm(main);
+  auto* options = new TOptionForm(state_.settings, state_.paths, main);
   // The editor shows its text compiled in the compiled view, made first.
   auto* compiledView = new TCompiledView(dialogs, compileSettings_, main);
   auto* editor = new TEditOrv(*listEditHost_, dialogs, *compiledView, main);
@@ -106,7 +107,7 @@ OrvProgram::OrvProgram(QtDialogs& dialogs, ProgramState state, const DbAccount& 
   auto* chDir = new TChDir(main);
   auto* math = new TForm1(main);
   auto* wrongWordFile = new TSU1(*database_, *wrongWordData_, *scoreWindowHost_, dialogs, main);
-  auto* levels = new TPasLevForm(main);
+  auto* levels = new TPasLevForm(state_.settings, main);
   auto* help = new THelpForm(FindHelpFolder(ExecutableFolder()), main);
   auto* progress = new TProgressForm(*database_, dialogs, main);
   auto* classOverview = new TClassOverviewForm(*database_, *progress, dialogs, main);
@@ -149,7 +150,7 @@ OrvProgram::OrvProgram(QtDialogs& dialogs, ProgramState state, const DbAccount& 
     session_->RunTest(path, user, CurrentSessionSettings(state_.settings, state_.paths));
   });
   main->SetReviewRunner([this](const std::string& user) {
-    RunReview(*database_, *session_, dialogs_, user,
+    RunReview(*database_, *session_, dialogs_, state_.paths, user,
               CurrentSessionSettings(state_.settings, state_.paths));
   });
 }
@@ -175,24 +176,23 @@ int RunOrv(const std::optional<std::string>& home,
     }
   });
   QtDialogs dialogs;
-  std::optional<DatabaseUse> databases;
+  std::optional<StartedProgram> start;
   try {
-    databases.emplace(StartUp(dialogs, home));
+    start.emplace(StartUp(dialogs, home));
   } catch (const std::exception& e) {
     QMessageBox::critical(nullptr, QApplication::applicationName(), e.what());
     return 1;
   }
   if (QuitRequested()) return 0;
   // The windows are made in the language of the user who is likely to log in.
-  FollowUserLanguage(StartUpLanguage(StartUpFilePathOf(Paths().programDir, LastUserName())),
-                     FindTranslationsFolder(ExecutableFolder()));
-  // Each run starts with the close refused until Quit allows it.
-  Paths().QuitAllowed = false;
+  FollowUserLanguage(
+      StartUpLanguage(StartUpFilePathOf(start->paths.programDir, LastUserName(start->paths))),
+      FindTranslationsFolder(ExecutableFolder()));
   int result = 0;
   // The beep is a tone through the sound output, not a bell on a terminal.
   SetBeepHandler(PlayBeepTone);
   {
-    OrvProgram program(dialogs, {Settings(), Paths(), Users()}, databases->Account());
+    OrvProgram program(dialogs, start->State(), start->databases.Account());
     running = &program;
     program.MainForm().show();
     if (started) started(program);
@@ -202,7 +202,6 @@ int RunOrv(const std::optional<std::string>& home,
     running = nullptr;
   }
   SetBeepHandler({});
-  SetUsers(nullptr);
   return result;
 }
 

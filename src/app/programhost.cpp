@@ -1,7 +1,6 @@
 #include "app/programhost.h"
 
 #include "app/dbaccountconfig.h"
-#include "app/getuser.h"
 #include "app/programpaths.h"
 #include "app/registry.h"
 #include "app/scoredbconfig.h"
@@ -11,35 +10,35 @@
 namespace orv {
 
 std::string ProgramScoreDbHost::ScoreDbPath() {
-  return ConfiguredScoreDbPath(std::string(kMachineIni), RegistryFile());
+  return ConfiguredScoreDbPath(std::string(kMachineIni), RegistryFile(paths_));
 }
 
 void ProgramScoreDbHost::SetScoreDbPath(const std::string& path) {
-  RegWriteString(kOrvKey, "scoreDB", path);
+  RegWriteString(paths_, kOrvKey, "scoreDB", path);
 }
 
 std::string ProgramScoreDbHost::ProgramDir() {
-  return Paths().programDir;
+  return paths_.programDir;
 }
 
 int ProgramScoreDbHost::CurrentLevel() {
-  return HasUsers() ? Users().CurrentLevel() : -1;
+  return users_ != nullptr ? users_->CurrentLevel() : -1;
 }
 
 int ProgramScoreDbHost::ChangeDbLevel() {
-  return Settings().ChangeDBPasLev;
+  return settings_.ChangeDBPasLev;
 }
 
 std::string ProgramScoreDbHost::CurrentDir() {
-  return Settings().CurrentDir;
+  return settings_.CurrentDir;
 }
 
 bool ProgramScoreDbHost::QuitAllowed() {
-  return Paths().QuitAllowed;
+  return paths_.QuitAllowed;
 }
 
 void ProgramScoreDbHost::SetQuitAllowed() {
-  Paths().QuitAllowed = true;
+  paths_.QuitAllowed = true;
 }
 
 }  // namespace orv

@@ -25,15 +25,6 @@ std::optional<std::string> NamedDirectory(const std::optional<std::string>& home
 
 }  // namespace
 
-ProgramPaths& Paths() {
-  static ProgramPaths paths;
-  return paths;
-}
-
-void SetProgramDirectory(const std::string& dir) {
-  SetProgramDirectory(Paths(), dir);
-}
-
 void SetProgramDirectory(ProgramPaths& p, const std::string& dir) {
   p.programDir = WithSeparator(dir);
   p.listRoot = p.programDir + "orv.orv\\";

@@ -27,11 +27,7 @@ struct ProgramPaths {
   bool QuitAllowed = false;
 };
 
-ProgramPaths& Paths();
-
-// Sets the program directory and the paths that follow from it, in the
-// program's paths or in the paths given.
-void SetProgramDirectory(const std::string& dir);
+// Sets the program directory and the paths that follow from it.
 void SetProgramDirectory(ProgramPaths& paths, const std::string& dir);
 
 // The program directory: home (the --home option) when given, else the

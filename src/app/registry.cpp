@@ -83,8 +83,7 @@ QString WholeLineValue(const std::string& file, const QString& key) {
 // that may read the password file may read it: it is written as a private
 // file, under its lock, by the program's safe save, which refuses a link in
 // a shared folder and a file this account may not write.
-int WriteValue(const QString& key, const QVariant& value) {
-  const std::string file = RegistryFile();
+int WriteValue(const std::string& file, const QString& key, const QVariant& value) {
   const FileLock lock(file, FileAccess::Private);
   if (lock.Code() != 0) return lock.Code();
   const IniCopy ini(file);
@@ -100,18 +99,18 @@ int WriteValue(const QString& key, const QVariant& value) {
 
 }  // namespace
 
-std::string RegistryFile() {
-  return Paths().programDir + "orv.ini";
+std::string RegistryFile(const ProgramPaths& paths) {
+  return paths.programDir + "orv.ini";
 }
 
-bool RegValueExists(std::string_view key, std::string_view name) {
-  const IniCopy copy(RegistryFile());
+bool RegValueExists(const ProgramPaths& paths, std::string_view key, std::string_view name) {
+  const IniCopy copy(RegistryFile(paths));
   const QSettings ini(copy.Path(), QSettings::IniFormat);
   return ini.contains(KeyOf(key, name));
 }
 
-std::string RegReadString(std::string_view key, std::string_view name) {
-  return IniValue(RegistryFile(), key, name).value_or(std::string());
+std::string RegReadString(const ProgramPaths& paths, std::string_view key, std::string_view name) {
+  return IniValue(RegistryFile(paths), key, name).value_or(std::string());
 }
 
 std::optional<std::string> IniValue(const std::string& file, std::string_view key,
@@ -126,8 +125,8 @@ std::optional<std::string> IniValue(const std::string& file, std::string_view ke
   return value.toString().toStdString();
 }
 
-bool RegReadBool(std::string_view key, std::string_view name) {
-  const IniCopy copy(RegistryFile());
+bool RegReadBool(const ProgramPaths& paths, std::string_view key, std::string_view name) {
+  const IniCopy copy(RegistryFile(paths));
   const QSettings ini(copy.Path(), QSettings::IniFormat);
   const QVariant value = ini.value(KeyOf(key, name));
   // An INI file keeps only text: a value counts as an integer when its text is one.
@@ -136,12 +135,14 @@ bool RegReadBool(std::string_view key, std::string_view name) {
   return !isInteger || number != 0;
 }
 
-int RegWriteBool(std::string_view key, std::string_view name, bool value) {
-  return WriteValue(KeyOf(key, name), value ? 1 : 0);
+int RegWriteBool(const ProgramPaths& paths, std::string_view key, std::string_view name,
+                 bool value) {
+  return WriteValue(RegistryFile(paths), KeyOf(key, name), value ? 1 : 0);
 }
 
-int RegWriteString(std::string_view key, std::string_view name, std::string_view text) {
-  return WriteValue(KeyOf(key, name),
+int RegWriteString(const ProgramPaths& paths, std::string_view key, std::string_view name,
+                   std::string_view text) {
+  return WriteValue(RegistryFile(paths), KeyOf(key, name),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 

@@ -13,19 +13,21 @@
 
 namespace orv {
 
-std::size_t ReviewItemCount() {
-  const std::optional<std::int32_t> count = DecimalValue(RegReadString(kOrvKey, "ReviewItems"));
+std::size_t ReviewItemCount(const ProgramPaths& paths) {
+  const std::optional<std::int32_t> count =
+      DecimalValue(RegReadString(paths, kOrvKey, "ReviewItems"));
   if (!count || *count < 1 || *count > 999) return kReviewItems;
   return static_cast<std::size_t>(*count);
 }
 
 void RunReview(ScoreDatabase& database, TestSession& session, Dialogs& dialogs,
-               const std::string& user, const SessionSettings& settings) {
+               const ProgramPaths& paths, const std::string& user,
+               const SessionSettings& settings) {
   if (!database.ConectDB()) return;
   // A fresh transaction sees the boxes other computers moved a moment ago.
   database.CommitRetaining();
-  const std::vector<ReviewRow> due =
-      SelectReview(database.Database(), user, ReviewToday(), ReviewItemCount(), Paths().listRoot);
+  const std::vector<ReviewRow> due = SelectReview(database.Database(), user, ReviewToday(),
+                                                  ReviewItemCount(paths), paths.listRoot);
   if (due.empty()) {
     dialogs.Information(NothingDueText(NextReviewDay(database.Database(), user)));
     return;

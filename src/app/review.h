@@ -9,12 +9,14 @@ namespace orv {
 class Dialogs;
 class ScoreDatabase;
 class TestSession;
+struct ProgramPaths;
 struct SessionSettings;
 
 // How many items one review asks: orv.ini's "ReviewItems" (1 to 999), else 20.
-std::size_t ReviewItemCount();
+std::size_t ReviewItemCount(const ProgramPaths& paths);
 
+// The lists are found under the paths' list folder.
 void RunReview(ScoreDatabase& database, TestSession& session, Dialogs& dialogs,
-               const std::string& user, const SessionSettings& settings);
+               const ProgramPaths& paths, const std::string& user, const SessionSettings& settings);
 
 }  // namespace orv

@@ -27,7 +27,7 @@ SessionSettings CurrentSessionSettings(const StartUpSettings& user, const Progra
   settings.answerDefaults = paths.answerDefaults;
   settings.currentDir = user.CurrentDir;
   settings.programDir = paths.programDir;
-  settings.reviewDays = BoxDaysOf(RegReadString(kOrvKey, "ReviewDays"));
+  settings.reviewDays = BoxDaysOf(RegReadString(paths, kOrvKey, "ReviewDays"));
   return settings;
 }
 

@@ -149,11 +149,6 @@ bool IsOne(const BufferO& buffer, LineNo line) {
 
 }  // namespace
 
-StartUpSettings& Settings() {
-  static StartUpSettings settings;
-  return settings;
-}
-
 std::string StartUpFilePathOf(const std::string& programDir, const std::string& user) {
   return UserFolder(programDir, user) + "ORV.CON";
 }

@@ -84,9 +84,6 @@ inline constexpr std::array<std::pair<std::string_view, Threshold>, 9> kThreshol
     {"addUserPasLev", &StartUpSettings::addUserPasLev},
 }};
 
-// The settings in force; they live for the whole run and survive log-outs.
-StartUpSettings& Settings();
-
 // A user's start-up file in the program directory.
 std::string StartUpFilePathOf(const std::string& programDir, const std::string& user);
 

@@ -7,12 +7,18 @@
 #include <string>
 #include <vector>
 
+namespace orv {
+struct ProgramPaths;
+}  // namespace orv
+
 namespace orv::orvc {
 
 struct Invocation {
   std::vector<std::string> args;      // the command's own arguments, options removed
   std::optional<std::string> home;    // --home DIR
   std::optional<std::uint64_t> seed;  // --seed N
+  // The program directory orvc found at its start, or none (see PathsOf).
+  ProgramPaths* paths = nullptr;
   std::istream* in = nullptr;
   std::ostream* out = nullptr;
   std::ostream* err = nullptr;

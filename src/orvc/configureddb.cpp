@@ -11,6 +11,7 @@
 #include "files/dos.h"
 #include "orvc/command.h"
 #include "orvc/consoledialogs.h"
+#include "orvc/programdirectory.h"
 #include "scores/scoredatabase.h"
 #include "scores/scoredbhost.h"
 
@@ -19,12 +20,13 @@ namespace {
 
 class ConfiguredDbHost : public ScoreDbHost {
  public:
-  explicit ConfiguredDbHost(DbAccount account) : account_(std::move(account)) {}
+  ConfiguredDbHost(DbAccount account, const ProgramPaths& paths)
+      : account_(std::move(account)), paths_(paths) {}
   std::string ScoreDbPath() override {
-    return ConfiguredScoreDbPath(std::string(kMachineIni), RegistryFile());
+    return ConfiguredScoreDbPath(std::string(kMachineIni), RegistryFile(paths_));
   }
   void SetScoreDbPath(const std::string&) override {}
-  std::string ProgramDir() override { return Paths().programDir; }
+  std::string ProgramDir() override { return paths_.programDir; }
   int CurrentLevel() override { return -1; }
   int ChangeDbLevel() override { return 256; }
   std::string CurrentDir() override { return {}; }
@@ -34,6 +36,7 @@ class ConfiguredDbHost : public ScoreDbHost {
 
  private:
   DbAccount account_;
+  const ProgramPaths& paths_;
   bool quit_ = false;
 };
 
@@ -41,19 +44,19 @@ class ConfiguredDbHost : public ScoreDbHost {
 
 void WithConfiguredDatabase(const Invocation& inv,
                             const std::function<void(ScoreDatabase&, Dialogs&)>& work) {
-  const ProgramPaths& p = Paths();
+  const ProgramPaths& p = PathsOf(inv);
   if (!DirExists(p.programDir)) {
     throw CommandError{"the program directory " + p.programDir + " does not exist", 1};
   }
-  if (ConfiguredScoreDbPath(std::string(kMachineIni), RegistryFile()).empty()) {
-    throw CommandError{"no score database is named (scoreDB) in " + RegistryFile() + " or " +
+  if (ConfiguredScoreDbPath(std::string(kMachineIni), RegistryFile(p)).empty()) {
+    throw CommandError{"no score database is named (scoreDB) in " + RegistryFile(p) + " or " +
                            std::string(kMachineIni),
                        1};
   }
   try {
-    const DatabaseUse databases;
+    const DatabaseUse databases(p);
     ConsoleDialogs dialogs(*inv.err);
-    ConfiguredDbHost host(databases.Account());
+    ConfiguredDbHost host(databases.Account(), p);
     ScoreDatabase database(dialogs, host);
     if (!database.ConectDB()) {
       throw CommandError{"cannot open the score database " + host.ScoreDbPath(), 1};

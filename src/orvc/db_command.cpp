@@ -58,8 +58,10 @@ std::string Engine(std::string path) {
 // The database argument at index i, else the configured one.
 std::string DatabaseArg(const Invocation& inv, std::size_t i) {
   if (inv.args.size() > i) return Engine(inv.args[i]);
-  const std::string configured = ConfiguredScoreDbPath(std::string(kMachineIni), RegistryFile());
-  return Engine(configured.empty() ? Paths().programDir + "scoredb.gdb" : configured);
+  const ProgramPaths& paths = PathsOf(inv);
+  const std::string configured =
+      ConfiguredScoreDbPath(std::string(kMachineIni), RegistryFile(paths));
+  return Engine(configured.empty() ? paths.programDir + "scoredb.gdb" : configured);
 }
 
 // A connection of its own, closed and removed at the end.
@@ -227,9 +229,9 @@ int Dispatch(const Invocation& inv) {
   if (action == nullptr) {
     throw CommandError{"unknown db command \"" + what + "\"; usage: " + kUsage};
   }
-  UseProgramDirectory(inv);
+  const ProgramPaths& paths = PathsOf(inv);
   try {
-    const DatabaseUse databases;
+    const DatabaseUse databases(paths);
     return action(inv, databases.Account());
   } catch (const E_Orv_Error& e) {
     throw CommandError{OneLine(e.what()), 1};

@@ -24,9 +24,9 @@ constexpr const char* kUsage = "orvc export LIST... --to csv|kvtml|anki FILE";
 
 // The list files a LIST argument names: a list, or every list of a group;
 // as given, or below the word-list root.
-std::vector<std::string> ListFilesNamed(const std::string& given) {
+std::vector<std::string> ListFilesNamed(const ProgramPaths& paths, const std::string& given) {
   std::string path = given;
-  if (!FileFound(path) && !DirExists(path)) path = Paths().listRoot + given;
+  if (!FileFound(path) && !DirExists(path)) path = paths.listRoot + given;
   if (!DirExists(path)) return {path};
   const std::string folder = path.ends_with('/') || path.ends_with('\\') ? path : path + "/";
   std::vector<std::string> files;
@@ -53,10 +53,10 @@ int Run(const Invocation& inv) {
     }
   }
   if (named.empty() || !format) Usage();
-  UseProgramDirectory(inv);
+  const ProgramPaths& paths = PathsOf(inv);
   std::vector<ExportedList> lists;
   for (const std::string& given : named) {
-    for (const std::string& path : ListFilesNamed(given)) {
+    for (const std::string& path : ListFilesNamed(paths, given)) {
       lists.push_back(ExportedListOf(BaseName(path), ReadWordList(path).lines));
       if (const std::string note = GeneratedNote(lists.back()); !note.empty()) {
         *inv.out << note << '\n';

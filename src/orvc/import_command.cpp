@@ -86,14 +86,14 @@ std::size_t StoreSounds(const Invocation& inv, const std::vector<ImportedSound>&
 
 int Run(const Invocation& inv) {
   const ImportOptions o = Parse(inv);
-  UseProgramDirectory(inv);
+  const ProgramPaths& paths = PathsOf(inv);
   const ImportBatch batch = ReadImportFiles(o.files, o.columns);
   for (const std::string& failure : batch.failures) {
     *inv.err << "orvc: " << ShownOnTerminal(failure) << "\n";
   }
   if (!batch.failures.empty()) throw CommandError{"nothing was imported", 1};
   for (const std::string& problem : batch.problems) *inv.err << ShownOnTerminal(problem) << "\n";
-  const std::vector<PlannedList> plan = PlanImport(Paths().listRoot, o.group, batch.lists);
+  const std::vector<PlannedList> plan = PlanImport(paths.listRoot, o.group, batch.lists);
   for (const PlannedList& list : plan) {
     *inv.out << ShownOnTerminal(list.shown) << ": " << list.lines.Count()
              << (list.lines.Count() == 1 ? " line" : " lines");

@@ -124,13 +124,12 @@ std::string AdminPassword(const Invocation& inv) {
 
 int Run(const Invocation& inv) {
   const std::string adminPassword = AdminPassword(inv);
-  UseProgramDirectory(inv);
-  JoinSharedHome(Paths().programDir);
-  const ProgramPaths& p = Paths();
+  const ProgramPaths& p = PathsOf(inv);
+  JoinSharedHome(p.programDir);
   const std::string passwords = PasswordFilePath(p.programDir, p.passwordFileName);
   const std::string database = p.programDir + "scoredb.gdb";
   // Nothing is replaced: a directory in use keeps its users, lists and scores.
-  std::vector<std::string> existing = {passwords, RegistryFile(), database};
+  std::vector<std::string> existing = {passwords, RegistryFile(p), database};
   for (const SampleList& sample : SampleLists()) {
     existing.push_back(p.listRoot + std::string(sample.path));
   }
@@ -145,7 +144,7 @@ int Run(const Invocation& inv) {
   const std::string engineRoot = p.programDir + kEngineRootFolder;
   const std::string users = UsersFolder(p.programDir);
   for (const std::string& path :
-       {p.listRoot, users, engineRoot, database, passwords, RegistryFile()}) {
+       {p.listRoot, users, engineRoot, database, passwords, RegistryFile(p)}) {
     made.WillMake(path);
   }
   Check(MakePath(p.listRoot + "x"), p.listRoot);
@@ -153,7 +152,7 @@ int Run(const Invocation& inv) {
   // account that logs in first owns it, and may remove the others' folders.
   MakeUsersFolder(p.programDir);
   try {
-    const DatabaseUse databases;
+    const DatabaseUse databases(p);
     CreateScoreDatabase(NativePath(database), databases.Account());
   } catch (const E_Orv_Error& e) {
     throw CommandError{e.what(), 1};
@@ -161,9 +160,9 @@ int Run(const Invocation& inv) {
   Check(CreateFirstPasswordFile(passwords, kFirstSuperUser, NewPasswordCode(adminPassword)),
         passwords);
   for (const SampleList& sample : SampleLists()) InstallSampleList(p.listRoot, sample);
-  Check(RegWriteString(kOrvKey, "scoreDB", database), RegistryFile());
+  Check(RegWriteString(p, kOrvKey, "scoreDB", database), RegistryFile(p));
   // Only teachers add users here; an older program directory keeps its 0.
-  Check(RegWriteString(kOrvKey, kNewAddUserLevel, IntText(kTeacherLevel)), RegistryFile());
+  Check(RegWriteString(p, kOrvKey, kNewAddUserLevel, IntText(kTeacherLevel)), RegistryFile(p));
   made.Keep();
 
   *inv.out << "Made the program directory " << p.programDir << "\n"
@@ -171,7 +170,7 @@ int Run(const Invocation& inv) {
            << " sample lists)\n"
            << "  users:          " << NativePath(passwords) << " (" << kFirstSuperUser
            << ", level 255, with the password given)\n"
-           << "  settings:       " << NativePath(RegistryFile()) << "\n"
+           << "  settings:       " << NativePath(RegistryFile(p)) << "\n"
            << "  score database: " << NativePath(database) << "\n";
   return 0;
 }

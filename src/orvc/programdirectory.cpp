@@ -1,18 +1,23 @@
 #include "orvc/programdirectory.h"
 
-#include "app/programpaths.h"
-
 namespace orv::orvc {
 
-void UseProgramDirectory(const Invocation& inv) {
-  const std::optional<std::string> dir = FoundProgramDirectory(inv.home);
-  if (!dir) {
+std::optional<ProgramPaths> FoundProgramPaths(const std::optional<std::string>& home) {
+  const std::optional<std::string> dir = FoundProgramDirectory(home);
+  if (!dir) return std::nullopt;
+  ProgramPaths paths;
+  SetProgramDirectory(paths, *dir);
+  return paths;
+}
+
+ProgramPaths& PathsOf(const Invocation& inv) {
+  if (inv.paths == nullptr) {
     throw CommandError{
         "no program directory found: give --home DIR or set ORV_HOME (orvc init "
         "--home DIR makes a new one); nothing was written",
         1};
   }
-  SetProgramDirectory(*dir);
+  return *inv.paths;
 }
 
 }  // namespace orv::orvc

@@ -128,10 +128,11 @@ std::unique_ptr<QAbstractItemModel> Report(const ScoreDatabase& database, const 
 
 // The users of the password file (the one named, if any) that the class
 // overview shows; none when the program directory has no password file.
-std::vector<std::string> ClassUsers(const std::string& only, Dialogs& dialogs) {
-  const std::string fileName = ConfiguredPasswordFileName();
-  if (!FileFound(PasswordFilePath(Paths().programDir, fileName))) return {};
-  std::vector<std::string> users = PasswordO(Paths().programDir, fileName, dialogs).UserNames();
+std::vector<std::string> ClassUsers(const ProgramPaths& paths, const std::string& only,
+                                    Dialogs& dialogs) {
+  const std::string fileName = ConfiguredPasswordFileName(paths);
+  if (!FileFound(PasswordFilePath(paths.programDir, fileName))) return {};
+  std::vector<std::string> users = PasswordO(paths.programDir, fileName, dialogs).UserNames();
   if (!only.empty()) {
     std::erase_if(users, [&](const std::string& name) { return Upper(name) != Upper(only); });
   }
@@ -140,9 +141,9 @@ std::vector<std::string> ClassUsers(const std::string& only, Dialogs& dialogs) {
 
 int Run(const Invocation& inv) {
   ReportOptions options = Parse(inv);
-  UseProgramDirectory(inv);
+  const ProgramPaths& paths = PathsOf(inv);
   WithConfiguredDatabase(inv, [&](ScoreDatabase& database, Dialogs& dialogs) {
-    if (options.table == "class") options.users = ClassUsers(options.user, dialogs);
+    if (options.table == "class") options.users = ClassUsers(paths, options.user, dialogs);
     const auto model = Report(database, options);
     *inv.out << (options.csv ? CsvText(*model) : ReadableTable(*model));
   });

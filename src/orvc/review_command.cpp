@@ -9,7 +9,6 @@
 #include "files/dos.h"
 #include "orvc/command.h"
 #include "orvc/configureddb.h"
-#include "orvc/programdirectory.h"
 #include "progress/tablemodel.h"
 #include "scores/reviewtable.h"
 #include "scores/scoredatabase.h"
@@ -61,7 +60,6 @@ ResultTable ItemsTable(const std::vector<ReviewRow>& rows) {
 
 int Run(const Invocation& inv) {
   const ReviewOptions options = Parse(inv);
-  UseProgramDirectory(inv);
   WithConfiguredDatabase(inv, [&](ScoreDatabase& database, Dialogs&) {
     const std::optional<std::int64_t> dueBy =
         options.due ? std::optional<std::int64_t>(ReviewToday()) : std::nullopt;

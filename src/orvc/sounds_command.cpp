@@ -13,7 +13,6 @@
 #include "files/filelayer.h"
 #include "files/safesave.h"
 #include "orvc/command.h"
-#include "orvc/programdirectory.h"
 #include "orvc/soundstoreuse.h"
 #include "orvc/wordlistinput.h"
 #include "scores/listwords.h"
@@ -156,7 +155,6 @@ int Speak(SoundStore& sounds, const Invocation& inv) {
 
 int Run(const Invocation& inv) {
   if (inv.args.empty()) Usage();
-  UseProgramDirectory(inv);
   return WithSoundStore(inv, [&inv](SoundStore& sounds) {
     const std::string& action = inv.args[0];
     if (action == "list") return List(sounds, inv);

@@ -151,7 +151,7 @@ std::optional<std::string> TakeLogin(Invocation& inv) {
 // A change of the users is made for the super user and a teacher's account
 // of the computer, or after the log-in of a program user of the editing level.
 void MayChange(PasswordO& users, const Invocation& inv, const std::optional<std::string>& login) {
-  if (TeachersAccount(Paths().programDir)) return;
+  if (TeachersAccount(PathsOf(inv).programDir)) return;
   if (!login) {
     throw CommandError{
         "Only a teacher's account of this computer can change the users (or log in as a user "
@@ -173,13 +173,12 @@ int Run(const Invocation& given) {
   Invocation inv = given;
   const std::optional<std::string> login = TakeLogin(inv);
   if (inv.args.empty()) throw CommandError{std::string("usage: ") + kUsage};
-  UseProgramDirectory(inv);
-  JoinSharedHome(Paths().programDir);
-  const ProgramPaths& p = Paths();
+  const ProgramPaths& p = PathsOf(inv);
+  JoinSharedHome(p.programDir);
   if (!DirExists(p.programDir)) {
     throw CommandError{"the program directory " + p.programDir + " does not exist", 1};
   }
-  const std::string fileName = ConfiguredPasswordFileName();
+  const std::string fileName = ConfiguredPasswordFileName(p);
   const std::string path = PasswordFilePath(p.programDir, fileName);
   if (!FileFound(path)) throw CommandError{"no password file " + path, 1};
 

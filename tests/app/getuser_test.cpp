@@ -36,7 +36,6 @@ class StartUpTest : public ::testing::Test {
  protected:
   void SetUp() override {
     unsetenv("ORV_HOME");
-    Paths() = ProgramPaths{};
     test::WritePasswordFile(home, {{"Boss", "pw", 255}});
     engine = engineDir.Str();
     SetClientRootLookup([this]() -> std::optional<std::string> {
@@ -49,8 +48,6 @@ class StartUpTest : public ::testing::Test {
   void TearDown() override {
     SetClientRootLookup({});
     SetExitHandler({});
-    SetUsers(nullptr);
-    Paths() = ProgramPaths{};
     unsetenv("ORV_HOME");
   }
 
@@ -65,14 +62,14 @@ class StartUpTest : public ::testing::Test {
 };
 
 TEST_F(StartUpTest, FixesThePathsAndOpensThePasswordFile) {
-  StartUp(dialogs, home.Str());
-  const ProgramPaths& p = Paths();
+  const StartedProgram started = StartUp(dialogs, home.Str());
+  const ProgramPaths& p = started.paths;
   EXPECT_EQ(p.programDir, home.Str());
   EXPECT_EQ(p.listRoot, home.Str() + "orv.orv\\");
   EXPECT_EQ(p.defaultDatabase, home.Str() + "scoredb.gdb");
   EXPECT_EQ(p.passwordFileName, "KVXS1.KVX");
-  ASSERT_TRUE(HasUsers());
-  EXPECT_EQ(Users().UserName(1), "Boss");
+  ASSERT_NE(started.users, nullptr);
+  EXPECT_EQ(started.users->UserName(1), "Boss");
   EXPECT_EQ(p.engineRoot, engine);
   // No key, no value: both log flags on; no library, no warning.
   EXPECT_TRUE(p.LogMistakes);
@@ -93,33 +90,33 @@ TEST_F(StartUpTest, TheProgramDirectoryComesFromHomeThenTheEnvironmentThenThePro
   EXPECT_TRUE(std::filesystem::exists(own + "test_app"));
 
   setenv("ORV_HOME", noSlash.c_str(), 1);
-  StartUp(dialogs, std::nullopt);
-  EXPECT_EQ(Paths().programDir, home.Str());
+  EXPECT_EQ(StartUp(dialogs, std::nullopt).paths.programDir, home.Str());
 }
 
 TEST_F(StartUpTest, PasswordFileNamedInTheIni) {
   Ini("[Software/Quenby/Orv/7.0/Data]\npasFile=OTHER.KVX\n");
   test::WritePasswordFile(home, {{"Other", "", 255}}, "OTHER.KVX");
-  StartUp(dialogs, home.Str());
-  EXPECT_EQ(Paths().passwordFileName, "OTHER.KVX");
-  EXPECT_EQ(Users().UserName(1), "Other");
+  const StartedProgram started = StartUp(dialogs, home.Str());
+  EXPECT_EQ(started.paths.passwordFileName, "OTHER.KVX");
+  EXPECT_EQ(started.users->UserName(1), "Other");
 }
 
 TEST_F(StartUpTest, FirstStartCreatesASuperUserWhoGetsTheDefaultPassword) {
   std::filesystem::remove(home.Path() / "KVXS1.KVX");
-  StartUp(dialogs, home.Str());
+  const StartedProgram started = StartUp(dialogs, home.Str());
+  PasswordO& users = *started.users;
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::YesNo);
   EXPECT_EQ(home.Read("KVXS1.KVX"), "ADMIN::1:255\r\n");
 
   dialogs.logins.push_back({"admin", "anything"});
   dialogs.newPasswords = {{"new-pw", "new-pw"}};
-  EXPECT_EQ(Users().Login(), 255);
+  EXPECT_EQ(users.Login(), 255);
   EXPECT_EQ(dialogs.messages[1].text, "NO PASWORD FOR SUPPER USER, reset to \"tamblore\"");
   // The default password is replaced by the one chosen before the log-in goes on.
-  EXPECT_EQ(Users().Authenticate("admin", "new-pw"), 255);
-  EXPECT_EQ(Users().Authenticate("admin", "tamblore"), -2);
-  EXPECT_EQ(Users().Authenticate("admin", "anything"), -2);
+  EXPECT_EQ(users.Authenticate("admin", "new-pw"), 255);
+  EXPECT_EQ(users.Authenticate("admin", "tamblore"), -2);
+  EXPECT_EQ(users.Authenticate("admin", "anything"), -2);
 }
 
 TEST_F(StartUpTest, DecliningANewPasswordFileEndsWithTheMissingFileError) {
@@ -133,24 +130,20 @@ TEST_F(StartUpTest, DecliningANewPasswordFileEndsWithTheMissingFileError) {
               "Error in _PasWord.Begin:Error num 590, Pasword file not found");
   }
   EXPECT_FALSE(std::filesystem::exists(home.Path() / "KVXS1.KVX"));
-  EXPECT_FALSE(HasUsers());
 }
 
 TEST_F(StartUpTest, TheFirebirdKeyComesBeforeTheInterBaseKey) {
   Ini("[Software/Firebird Project/Firebird Server/Instances]\nDefaultInstance=/opt/fb\n"
       "[Software/Borland/InterBase/CurrentVersion]\nRootDirectory=/opt/ib/\n");
-  StartUp(dialogs, home.Str());
-  EXPECT_EQ(Paths().engineRoot, "/opt/fb/");
+  EXPECT_EQ(StartUp(dialogs, home.Str()).paths.engineRoot, "/opt/fb/");
   EXPECT_EQ(lookups, 0);
 
   Ini("[Software/Borland/InterBase/CurrentVersion]\nRootDirectory=/opt/ib/\n");
-  StartUp(dialogs, home.Str());
-  EXPECT_EQ(Paths().engineRoot, "/opt/ib/");
+  EXPECT_EQ(StartUp(dialogs, home.Str()).paths.engineRoot, "/opt/ib/");
   EXPECT_EQ(lookups, 0);
 
   Ini("");
-  StartUp(dialogs, home.Str());
-  EXPECT_EQ(Paths().engineRoot, engine);
+  EXPECT_EQ(StartUp(dialogs, home.Str()).paths.engineRoot, engine);
   EXPECT_EQ(lookups, 1);
   EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -173,9 +166,8 @@ TEST_F(StartUpTest, WithoutAnyFirebirdClientTheProgramEndsWith800) {
 TEST_F(StartUpTest, TheLibraryIsCopiedOnlyWhenTheEngineLacksIt) {
   home.Write("sql_dll.dll", "library v2");
   std::filesystem::create_directories(engineDir.Path() / "UDF");
-  StartUp(dialogs, home.Str());
+  EXPECT_EQ(StartUp(dialogs, home.Str()).paths.copyMessage, "");
   EXPECT_EQ(engineDir.Read("UDF/sql_dll.dll"), "library v2");
-  EXPECT_EQ(Paths().copyMessage, "");
   EXPECT_TRUE(dialogs.messages.empty());
 
   // Present already: left alone, no warning.
@@ -187,21 +179,22 @@ TEST_F(StartUpTest, TheLibraryIsCopiedOnlyWhenTheEngineLacksIt) {
 
 TEST_F(StartUpTest, AFailedCopyIsReportedWithTheSystemsReason) {
   home.Write("sql_dll.dll", "library");  // the engine has no UDF folder
-  StartUp(dialogs, home.Str());
-  EXPECT_FALSE(Paths().copyMessage.empty());
+  const StartedProgram started = StartUp(dialogs, home.Str());
+  EXPECT_FALSE(started.paths.copyMessage.empty());
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, kCopyFailed + Paths().copyMessage);
+  EXPECT_EQ(dialogs.messages[0].text, kCopyFailed + started.paths.copyMessage);
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Warning);
 }
 
 TEST_F(StartUpTest, LogFlagsFromTheIni) {
   Ini("[Software/Quenby/Orv/7.0/Data]\nLogMistakes=0\nLogAll=off\n");
-  StartUp(dialogs, home.Str());
-  EXPECT_FALSE(Paths().LogMistakes);
-  EXPECT_TRUE(Paths().LogAll);  // stored as a string: true
-  RegWriteBool(kOrvKey, "LogAll", false);
-  StartUp(dialogs, home.Str());
-  EXPECT_FALSE(Paths().LogAll);
+  {
+    const StartedProgram started = StartUp(dialogs, home.Str());
+    EXPECT_FALSE(started.paths.LogMistakes);
+    EXPECT_TRUE(started.paths.LogAll);  // stored as a string: true
+    RegWriteBool(started.paths, kOrvKey, "LogAll", false);
+  }
+  EXPECT_FALSE(StartUp(dialogs, home.Str()).paths.LogAll);
 }
 
 TEST_F(StartUpTest, AnAccountTextTheEngineCannotTakeEndsTheStartWithItsName) {
@@ -235,15 +228,15 @@ TEST(CopyWithMessage, CopiesOverAnExistingFileOrSaysWhyNot) {
 
 TEST(LastUser, ProposesTheLastNameOrUser) {
   TempDir dir;
-  SetProgramDirectory(dir.Str());
-  EXPECT_EQ(LastUserFile(), dir.Str() + "LastUser.Kvx");
-  EXPECT_EQ(LastUserName(), "User");
+  ProgramPaths paths;
+  SetProgramDirectory(paths, dir.Str());
+  EXPECT_EQ(LastUserFile(paths), dir.Str() + "LastUser.Kvx");
+  EXPECT_EQ(LastUserName(paths), "User");
   dir.Write("LastUser.Kvx", "");
-  EXPECT_EQ(LastUserName(), "User");
-  SaveLastUser("Ann");
+  EXPECT_EQ(LastUserName(paths), "User");
+  SaveLastUser(paths, "Ann");
   EXPECT_EQ(dir.Read("LastUser.Kvx"), "Ann\r\n");
-  EXPECT_EQ(LastUserName(), "Ann");
-  Paths() = ProgramPaths{};
+  EXPECT_EQ(LastUserName(paths), "Ann");
 }
 
 }  // namespace

@@ -23,9 +23,9 @@ class ListCommands : public ::testing::Test, public test::MainFormFixture {
  protected:
   ListCommands()
       : view(dialogs, compile),
-        editHost({Settings(), Paths(), Users()}),
+        editHost(State()),
         editor(editHost, dialogs, view),
-        editUsers(Users(), dialogs) {
+        editUsers(*users, dialogs) {
     dir.Write("orv.orv/words0.orv", "apple\r\n");
     dir.Write("orv.orv/Ann.orv/sums.orv", "1+1|2\r\n2+2|4\r\n3+3|6\r\n");
     form->SetWindows(
@@ -69,8 +69,8 @@ TEST_F(ListCommands, ChangeDirectoryCancelledStillResetsTheList) {
   dir.Write("orv.orv/Ann.orv/words0.orv", "one\r\ntwo\r\n");
   LogInAs("Boss", "boss-pw");
   ASSERT_EQ(Text("FileLengthLabel"), "1");
-  Settings().CurrentDir = "Ann.orv\\";
-  Settings().CurrentFile = "sums.orv";
+  settings.CurrentDir = "Ann.orv\\";
+  settings.CurrentFile = "sums.orv";
   test::WindowDriver modal;
   modal.Then("TChDir", "cancels", [](QWidget& window) {
     EXPECT_EQ(window.windowTitle(), "Change Diretory");
@@ -157,8 +157,8 @@ TEST_F(ListCommands, EditUsersOpensForTheSuperUserOnly) {
   dialogs.logins.push_back({"Boss", "boss-pw"});
   Get<QPushButton>("LogOutButton")->click();
   test::WindowDriver shown;
-  shown.Then("TEditUsers", "counts the users, closes", [](QWidget& window) {
-    EXPECT_EQ(window.findChild<QTableWidget*>("StringGrid1")->rowCount(), Users().UserCount());
+  shown.Then("TEditUsers", "counts the users, closes", [this](QWidget& window) {
+    EXPECT_EQ(window.findChild<QTableWidget*>("StringGrid1")->rowCount(), users->UserCount());
     window.close();
   });
   Get<QAction>("Editusers1")->trigger();

@@ -6,13 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <memory>
 
 #include "app/getuser.h"
 #include "app/programpaths.h"
 #include "app/qtdialogs_window.h"
 #include "base/clock.h"
 #include "base/platform.h"
+#include "support/children.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_dir.h"
 #include "support/test_users.h"
@@ -28,24 +28,34 @@ using test::Press;
 using test::TempDir;
 using test::Type;
 
-class LoginWindow : public ::testing::Test {
- protected:
-  LoginWindow() {
-    SetProgramDirectory(dir.Str());
+// The users of the window's list, in its order.
+QStringList Items(const TLoginForm& window) {
+  const QComboBox* list = test::Child<QComboBox>(window, "UsersList");
+  QStringList items;
+  for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+  return items;
+}
+
+// A program directory with three users, written before the window's users read it.
+struct LoginHome {
+  LoginHome() {
+    SetProgramDirectory(paths, dir.Str());
     test::WritePasswordFile(dir, {{"zed", "", 1, 3}, {"Ann", "", 10, 1}, {"bob", "", 20, 2}});
-    SetUsers(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", fake));
   }
-  ~LoginWindow() override { SetUsers(nullptr); }
-
-  QStringList Items() const {
-    QStringList items;
-    for (int i = 0; i < form.UsersList->count(); ++i) items << form.UsersList->itemText(i);
-    return items;
-  }
-
   TempDir dir;
+  ProgramPaths paths;
+};
+
+class LoginWindow : public ::testing::Test, protected LoginHome {
+ protected:
+  template <typename T>
+  T* Get(const char* name) const {
+    return test::Child<T>(form, name);
+  }
+
   FakeDialogs fake;
-  TLoginForm form;
+  PasswordO users{dir.Str(), "KVXS1.KVX", fake};
+  TLoginForm form{users, paths};
   test::WindowDriver driver;
 };
 
@@ -53,7 +63,7 @@ TEST_F(LoginWindow, EnterMovesFromTheNameToThePasswordAndThenPressesOk) {
   QString focusAfterName;
   bool stillOpen = false;
   driver.Then("TLoginForm", "types the name and the password", [&](QWidget& w) {
-    form.UsersList->lineEdit()->selectAll();
+    Get<QComboBox>("UsersList")->lineEdit()->selectAll();
     Type(w, "bob");
     Press(w, Qt::Key_Return);
     focusAfterName = QApplication::focusWidget()->objectName();
@@ -76,11 +86,11 @@ TEST_F(LoginWindow, ListsTheUsersSortedAndProposesTheLastUser) {
   QStringList items;
   QString proposed, focused;
   driver.Then("TLoginForm", "reads the list, cancels", [&](QWidget&) {
-    items = Items();
-    proposed = form.UsersList->currentText();
+    items = Items(form);
+    proposed = Get<QComboBox>("UsersList")->currentText();
     focused = QApplication::focusWidget() == nullptr ? QString()
                                                      : QApplication::focusWidget()->objectName();
-    form.BitBtn2->click();
+    Get<QPushButton>("BitBtn2")->click();
   });
   const LoginEntry entry = form.AskLogin();
   EXPECT_EQ(items, (QStringList{"Ann", "bob", "zed"}));
@@ -92,13 +102,14 @@ TEST_F(LoginWindow, ListsTheUsersSortedAndProposesTheLastUser) {
 
 TEST_F(LoginWindow, AFullPasswordFileListsEveryUser) {
   dir.Write("KVXS1.KVX", test::LearnerLines(65535));
-  SetUsers(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", fake));
+  PasswordO full(dir.Str(), "KVXS1.KVX", fake);
+  TLoginForm fullForm(full, paths);
   QStringList items;
   driver.Then("TLoginForm", "reads the list, cancels", [&](QWidget&) {
-    items = Items();
-    form.BitBtn2->click();
+    items = Items(fullForm);
+    test::Child<QPushButton>(fullForm, "BitBtn2")->click();
   });
-  form.AskLogin();
+  fullForm.AskLogin();
   ASSERT_EQ(items.size(), 65535);
   EXPECT_EQ(items.front(), "U00001");
   EXPECT_EQ(items.back(), "U65535");
@@ -107,8 +118,8 @@ TEST_F(LoginWindow, AFullPasswordFileListsEveryUser) {
 TEST_F(LoginWindow, WithoutALastUserFileTheNameIsUser) {
   QString proposed;
   driver.Then("TLoginForm", "reads the name, presses Ok", [&](QWidget&) {
-    proposed = form.UsersList->currentText();
-    form.ok->click();
+    proposed = Get<QComboBox>("UsersList")->currentText();
+    Get<QPushButton>("ok")->click();
   });
   const LoginEntry entry = form.AskLogin();
   EXPECT_EQ(proposed, "User");
@@ -118,10 +129,10 @@ TEST_F(LoginWindow, WithoutALastUserFileTheNameIsUser) {
 TEST_F(LoginWindow, OkIsTheDefaultButtonOnlyWhileInThePasswordBox) {
   bool defaultInName = true, defaultInPassword = false;
   driver.Then("TLoginForm", "goes to the password, cancels", [&](QWidget&) {
-    defaultInName = form.ok->isDefault();
-    form.Pasword->setFocus();
-    defaultInPassword = form.ok->isDefault();
-    form.BitBtn2->click();
+    defaultInName = Get<QPushButton>("ok")->isDefault();
+    Get<QLineEdit>("Pasword")->setFocus();
+    defaultInPassword = Get<QPushButton>("ok")->isDefault();
+    Get<QPushButton>("BitBtn2")->click();
   });
   form.AskLogin();
   EXPECT_FALSE(defaultInName);
@@ -133,7 +144,7 @@ TEST_F(LoginWindow, OkIsTheDefaultButtonOnlyWhileInThePasswordBox) {
 TEST_F(LoginWindow, OkWaitsWhileWrongTriesForTheNameMakeTheNextWait) {
   InstantClock clock;
   ScopedClock scope(clock);
-  LoginRecord record(Users().LoginRecordFilePath());
+  LoginRecord record(users.LoginRecordFilePath());
   ASSERT_EQ(record.Take("BOB"), 0);
   clock.Sleep(1000);
   ASSERT_EQ(record.Take("BOB"), 0);
@@ -141,12 +152,12 @@ TEST_F(LoginWindow, OkWaitsWhileWrongTriesForTheNameMakeTheNextWait) {
   bool okForBob = true, okForAnn = false;
   QString label;
   driver.Then("TLoginForm", "reads the wait, types Ann, presses OK", [&](QWidget& w) {
-    okForBob = form.ok->isEnabled();
-    label = form.Label1->text();
-    form.UsersList->lineEdit()->selectAll();
+    okForBob = Get<QPushButton>("ok")->isEnabled();
+    label = Get<QLabel>("Label1")->text();
+    Get<QComboBox>("UsersList")->lineEdit()->selectAll();
     Type(w, "Ann");
-    okForAnn = form.ok->isEnabled();
-    form.ok->click();
+    okForAnn = Get<QPushButton>("ok")->isEnabled();
+    Get<QPushButton>("ok")->click();
   });
   const LoginEntry entry = form.AskLogin();
   EXPECT_FALSE(okForBob);
@@ -158,9 +169,9 @@ TEST_F(LoginWindow, OkWaitsWhileWrongTriesForTheNameMakeTheNextWait) {
 TEST_F(LoginWindow, PickingAUserFromTheListGoesToThePassword) {
   QString focused;
   driver.Then("TLoginForm", "picks zed, cancels", [&](QWidget&) {
-    form.UsersList->setCurrentIndex(form.UsersList->findText("zed"));
+    Get<QComboBox>("UsersList")->setCurrentIndex(Get<QComboBox>("UsersList")->findText("zed"));
     focused = QApplication::focusWidget()->objectName();
-    form.BitBtn2->click();
+    Get<QPushButton>("BitBtn2")->click();
   });
   form.AskLogin();
   EXPECT_EQ(focused, "Pasword");
@@ -172,15 +183,15 @@ TEST_F(LoginWindow, NewPasswordModeAsksTwiceAndPutsTheTextsBack) {
   QLineEdit::EchoMode nameEcho = QLineEdit::Normal;
   driver.Then("TLoginForm", "enters both passwords", [&](QWidget&) {
     title = form.windowTitle();
-    label1 = form.Label1->text();
-    label2 = form.Label2->text();
-    label3 = form.Label3->text();
-    nameShown = form.Name->isVisible();
-    listShown = form.UsersList->isVisible();
-    nameEcho = form.Name->echoMode();
-    form.Name->setText("first");
-    form.Pasword->setText("second");
-    form.ok->click();
+    label1 = Get<QLabel>("Label1")->text();
+    label2 = Get<QLabel>("Label2")->text();
+    label3 = Get<QLabel>("Label3")->text();
+    nameShown = Get<QLineEdit>("Name")->isVisible();
+    listShown = Get<QComboBox>("UsersList")->isVisible();
+    nameEcho = Get<QLineEdit>("Name")->echoMode();
+    Get<QLineEdit>("Name")->setText("first");
+    Get<QLineEdit>("Pasword")->setText("second");
+    Get<QPushButton>("ok")->click();
   });
   const auto entries = form.AskNewPasswordTwice();
   ASSERT_TRUE(entries.has_value());
@@ -195,19 +206,19 @@ TEST_F(LoginWindow, NewPasswordModeAsksTwiceAndPutsTheTextsBack) {
   EXPECT_FALSE(listShown);
   EXPECT_EQ(nameEcho, QLineEdit::Password);
   EXPECT_EQ(form.windowTitle(), "Login");
-  EXPECT_EQ(form.Label1->text(), "Enter user name and password");
-  EXPECT_EQ(form.Label2->text(), "Name");
-  EXPECT_EQ(form.Label3->text(), "        Password");
-  EXPECT_EQ(form.Name->echoMode(), QLineEdit::Normal);
-  EXPECT_TRUE(form.Name->text().isEmpty());
-  EXPECT_TRUE(form.Pasword->text().isEmpty());
+  EXPECT_EQ(Get<QLabel>("Label1")->text(), "Enter user name and password");
+  EXPECT_EQ(Get<QLabel>("Label2")->text(), "Name");
+  EXPECT_EQ(Get<QLabel>("Label3")->text(), "        Password");
+  EXPECT_EQ(Get<QLineEdit>("Name")->echoMode(), QLineEdit::Normal);
+  EXPECT_TRUE(Get<QLineEdit>("Name")->text().isEmpty());
+  EXPECT_TRUE(Get<QLineEdit>("Pasword")->text().isEmpty());
 }
 
 TEST_F(LoginWindow, CancelInNewPasswordModeGivesNoEntries) {
   driver.Then("TLoginForm", "types, cancels", [&](QWidget&) {
-    form.Name->setText("typed");
-    form.Pasword->setText("typed");
-    form.BitBtn2->click();
+    Get<QLineEdit>("Name")->setText("typed");
+    Get<QLineEdit>("Pasword")->setText("typed");
+    Get<QPushButton>("BitBtn2")->click();
   });
   EXPECT_FALSE(form.AskNewPasswordTwice().has_value());
   EXPECT_EQ(form.windowTitle(), "Login");
@@ -217,14 +228,14 @@ TEST_F(LoginWindow, TheDialogsPortUsesTheWindowForBothQuestions) {
   QtDialogs dialogs;
   dialogs.SetLoginForm(&form);
   driver.Then("TLoginForm", "enters a name and a password", [&](QWidget&) {
-    form.UsersList->setEditText("Ann");
-    form.Pasword->setText("pw");
-    form.ok->click();
+    Get<QComboBox>("UsersList")->setEditText("Ann");
+    Get<QLineEdit>("Pasword")->setText("pw");
+    Get<QPushButton>("ok")->click();
   });
   const LoginEntry entry = dialogs.AskLogin();
   EXPECT_EQ(entry.name, "Ann");
   EXPECT_EQ(entry.password, "pw");
-  EXPECT_EQ(form.Label3->text(), "        Pasword");
+  EXPECT_EQ(Get<QLabel>("Label3")->text(), "        Pasword");
   QtDialogs without;
   EXPECT_THROW(without.AskLogin(), E_Orv_Error);
 

@@ -1,6 +1,6 @@
 #pragma once
 // A program directory with four users and the main window over it, driven
-// through the scripted dialogs.
+// through the scripted dialogs; the state is the fixture's own.
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 
-#include "app/getuser.h"
 #include "app/mainform_window.h"
 #include "app/programpaths.h"
 #include "app/startupfile.h"
@@ -25,11 +24,7 @@ namespace orv::test {
 class MainFormFixture {
  public:
   MainFormFixture() {
-    SetProgramDirectory(dir.Str());
-    Settings() = StartUpSettings{};
-    Paths().QuitAllowed = false;
-    Paths().LogMistakes = true;
-    Paths().LogAll = true;
+    SetProgramDirectory(paths, dir.Str());
     ResetQuitRequest();
     SetQuitHandler([this] { ++quitRequests; });
     test::WritePasswordFile(dir, {{"Boss", "boss-pw", 255},
@@ -37,12 +32,11 @@ class MainFormFixture {
                                   {"Ten", "ten-pw", 10},
                                   {"Low", "low-pw", 5},
                                   {"admin", "admin-pw", 20}});
-    SetUsers(std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", dialogs));
-    form = std::make_unique<TMainForm>(dialogs, ProgramState{Settings(), Paths(), Users()});
+    users = std::make_unique<PasswordO>(dir.Str(), "KVXS1.KVX", dialogs);
+    form = std::make_unique<TMainForm>(dialogs, State());
   }
   ~MainFormFixture() {
     form.reset();
-    SetUsers(nullptr);
     SetQuitHandler({});
     ResetQuitRequest();
   }
@@ -59,6 +53,9 @@ class MainFormFixture {
     ShowAndLogIn();
   }
 
+  // The program's state over the fixture's directory, settings and users.
+  ProgramState State() { return {settings, paths, *users}; }
+
   template <typename T>
   T* Get(const char* name) const {
     return Child<T>(*form, name);
@@ -69,6 +66,9 @@ class MainFormFixture {
 
   TempDir dir;
   FakeDialogs dialogs;
+  ProgramPaths paths;
+  StartUpSettings settings;
+  std::unique_ptr<PasswordO> users;
   std::unique_ptr<TMainForm> form;
   int quitRequests = 0;
 };

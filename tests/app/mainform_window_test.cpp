@@ -111,45 +111,44 @@ TEST_F(MainWindow, CloseBoxWhileLoggedInOnlyAsksForQuit) {
   EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::Ok);
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(Text("UserLabel"), "Nine");
-  EXPECT_TRUE(Users().IsLoggedIn());
+  EXPECT_TRUE(users->IsLoggedIn());
   EXPECT_EQ(quitRequests, 0);
 }
 
 TEST_F(MainWindow, AStartUpFileThatCannotBeSavedStillLogsOut) {
   // Log Out, then Quit; each with a start-up file that may not be written.
   LogInAs("Nine", "nine-pw");
-  const std::string startUp =
-      NativePath(StartUpFilePathOf(Paths().programDir, Users().CurrentUser()));
+  const std::string startUp = NativePath(StartUpFilePathOf(paths.programDir, users->CurrentUser()));
   ::chmod(startUp.c_str(), 0444);
   for (const bool quit : {false, true}) {
     if (quit) {
       // Logged out, Log Out only asks for a log-in.
       dialogs.logins.push_back({"Nine", "nine-pw"});
       Get<QPushButton>("LogOutButton")->click();
-      ASSERT_TRUE(Users().IsLoggedIn());
+      ASSERT_TRUE(users->IsLoggedIn());
     }
     dialogs.messages.clear();
     (quit ? Get<QPushButton>("BitBtn2") : Get<QPushButton>("LogOutButton"))->click();
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.messages[0].text, " Error saveing start up file buffer " + ErrorText(5));
-    EXPECT_FALSE(Users().IsLoggedIn()) << quit;
+    EXPECT_FALSE(users->IsLoggedIn()) << quit;
     EXPECT_EQ(Text("UserLabel"), "no user") << quit;
     EXPECT_EQ(quitRequests, quit ? 1 : 0);
-    EXPECT_EQ(Paths().QuitAllowed, quit);
+    EXPECT_EQ(paths.QuitAllowed, quit);
   }
 }
 
 TEST_F(MainWindow, QuitSavesTheCurrentSettingsLogsOutAndEnds) {
   LogInAs("Nine", "nine-pw");
-  const std::string startUp = StartUpFilePathOf(Paths().programDir, Users().CurrentUser());
-  Settings().InOrder = true;
-  Settings().WholeFile = false;
-  Settings().CurrentDir = "ann.orv\\";
-  Settings().delFilePasLev = 42;
+  const std::string startUp = StartUpFilePathOf(paths.programDir, users->CurrentUser());
+  settings.InOrder = true;
+  settings.WholeFile = false;
+  settings.CurrentDir = "ann.orv\\";
+  settings.delFilePasLev = 42;
   Get<QPushButton>("BitBtn2")->click();
   EXPECT_EQ(quitRequests, 1);
-  EXPECT_FALSE(Users().IsLoggedIn());
-  EXPECT_TRUE(Paths().QuitAllowed);
+  EXPECT_FALSE(users->IsLoggedIn());
+  EXPECT_TRUE(paths.QuitAllowed);
   BufferO saved;
   ASSERT_EQ(LoadFromFile(saved, startUp), 0);
   ASSERT_EQ(saved.Count(), 26);
@@ -161,37 +160,37 @@ TEST_F(MainWindow, QuitSavesTheCurrentSettingsLogsOutAndEnds) {
   EXPECT_EQ(saved.Get(13), "delFilePasLev=42");
   // Quit allowed the close once: the window now closes, and only once.
   EXPECT_TRUE(form->close());
-  EXPECT_FALSE(Paths().QuitAllowed);
+  EXPECT_FALSE(paths.QuitAllowed);
 }
 
 TEST_F(MainWindow, AtTheSessionsEndTheWindowClosesAndSavesTheUsersSettings) {
   LogInAs("Ten", "ten-pw");
-  const std::string startUp = StartUpFilePathOf(Paths().programDir, Users().CurrentUser());
-  Settings().InOrder = true;
+  const std::string startUp = StartUpFilePathOf(paths.programDir, users->CurrentUser());
+  settings.InOrder = true;
   dialogs.messages.clear();
   form->Core().SessionEnding();
   EXPECT_TRUE(form->close());
   EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_FALSE(Users().IsLoggedIn());
+  EXPECT_FALSE(users->IsLoggedIn());
   EXPECT_EQ(ReadLineN(startUp, 3), "1");
-  EXPECT_FALSE(Paths().QuitAllowed) << "the close used the permission up";
+  EXPECT_FALSE(paths.QuitAllowed) << "the close used the permission up";
 }
 
 TEST_F(MainWindow, LogWrongAndLogCorrectToggleTheirFlagsInOrvIni) {
-  RegWriteBool(kOrvKey, "LogMistakes", true);
+  RegWriteBool(paths, kOrvKey, "LogMistakes", true);
   LogInAs("Boss", "boss-pw");
   EXPECT_TRUE(Get<QAction>("LogWords1")->isChecked());
   EXPECT_TRUE(Get<QAction>("Logall1")->isChecked());
   Get<QAction>("LogWords1")->trigger();
   EXPECT_FALSE(Get<QAction>("LogWords1")->isChecked());
-  EXPECT_FALSE(Paths().LogMistakes);
-  EXPECT_FALSE(RegReadBool(kOrvKey, "LogMistakes"));
-  EXPECT_TRUE(Paths().LogAll);
+  EXPECT_FALSE(paths.LogMistakes);
+  EXPECT_FALSE(RegReadBool(paths, kOrvKey, "LogMistakes"));
+  EXPECT_TRUE(paths.LogAll);
   Get<QAction>("Logall1")->trigger();
   Get<QAction>("LogWords1")->trigger();
-  EXPECT_TRUE(RegReadBool(kOrvKey, "LogMistakes"));
-  EXPECT_FALSE(RegReadBool(kOrvKey, "LogAll"));
-  EXPECT_FALSE(Paths().LogAll);
+  EXPECT_TRUE(RegReadBool(paths, kOrvKey, "LogMistakes"));
+  EXPECT_FALSE(RegReadBool(paths, kOrvKey, "LogAll"));
+  EXPECT_FALSE(paths.LogAll);
 }
 
 TEST_F(MainWindow, NewMakesAnEmptyListWithItsOwnerAndRefusesAnExistingName) {
@@ -208,7 +207,7 @@ TEST_F(MainWindow, NewMakesAnEmptyListWithItsOwnerAndRefusesAnExistingName) {
   EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::YesNo);
   EXPECT_EQ(dir.Read("orv.orv/Spell.Orv"), "");
   EXPECT_EQ(dir.Read("orv.orv/Spell.usr"), "\"Nine\"\r\n");
-  EXPECT_EQ(Settings().CurrentFile, "Spell.Orv");
+  EXPECT_EQ(settings.CurrentFile, "Spell.Orv");
   EXPECT_EQ(Text("CFile"), "Spell.Orv");
   EXPECT_EQ(Text("FileLengthLabel"), "0");
 
@@ -224,7 +223,7 @@ TEST_F(MainWindow, NewMakesAnEmptyListWithItsOwnerAndRefusesAnExistingName) {
   dialogs.answers.push_back(MsgAnswer::No);
   Get<QAction>("New1")->trigger();
   EXPECT_FALSE(FileFound(dir.Str() + "orv.orv/other.Orv"));
-  EXPECT_EQ(Settings().CurrentFile, "Spell.Orv");
+  EXPECT_EQ(settings.CurrentFile, "Spell.Orv");
 
   // A cancelled box asks nothing more.
   dialogs.messages.clear();
@@ -244,7 +243,7 @@ TEST_F(MainWindow, NewMakesAnEmptyListWithItsOwnerAndRefusesAnExistingName) {
   Get<QAction>("New1")->trigger();
   EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Create new file: lost"});
   EXPECT_FALSE(FileFound(dir.Str() + "orv.orv/lost.usr"));
-  EXPECT_EQ(Settings().CurrentFile, "Spell.Orv");
+  EXPECT_EQ(settings.CurrentFile, "Spell.Orv");
 }
 
 TEST_F(MainWindow, DeleteFileNeedsTheOwnerOrTheLevel) {
@@ -287,7 +286,7 @@ TEST_F(MainWindow, DeleteFileOfAListWithoutOwnerNamesNoOwner) {
   EXPECT_EQ(dialogs.messages[0].text,
             "Access denied this is not your file! <WORDS0.ORV>.\nThe owner is :(Owner not found)");
   // Level 100 and above may delete any list.
-  Settings().delFilePasLev = 5;
+  settings.delFilePasLev = 5;
   dialogs.messages.clear();
   Get<QAction>("Deletefile1")->trigger();
   EXPECT_EQ(dialogs.Texts(),
@@ -313,7 +312,7 @@ TEST_F(MainWindow, PrintingALongListContinuesOnTheNextPage) {
   dialogs.messages.clear();
 
   auto print = [&](const std::string& list) {
-    Settings().CurrentFile = list;
+    settings.CurrentFile = list;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString out = QString::fromStdString(dir.Str() + list + ".pdf");
@@ -332,7 +331,7 @@ TEST_F(MainWindow, PrintingALongListContinuesOnTheNextPage) {
 TEST_F(MainWindow, PrintingAMissingListReportsIt) {
   LogInAs("Nine", "nine-pw");
   dialogs.messages.clear();
-  Settings().CurrentFile = "absent.orv";
+  settings.CurrentFile = "absent.orv";
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QString::fromStdString(dir.Str() + "absent.pdf"));
@@ -359,7 +358,7 @@ TEST_F(MainWindow, StartRunsTheTestOnTheCurrentListForTheUser) {
   ASSERT_EQ(runs.size(), 1u);
   EXPECT_EQ(runs[0].first, dir.Str() + "orv.orv\\ann.orv\\maths.ORV");
   EXPECT_EQ(runs[0].second, "Nine");
-  Settings().CurrentFile = "other.orv";
+  settings.CurrentFile = "other.orv";
   dir.Write("orv.orv/ann.orv/other.orv", "x\r\n");
   Get<QPushButton>("BStart")->click();
   EXPECT_EQ(Text("CFile"), "other.orv");

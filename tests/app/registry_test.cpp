@@ -16,9 +16,9 @@ namespace {
 
 class RegistryTest : public ::testing::Test {
  protected:
-  void SetUp() override { SetProgramDirectory(home.Str()); }
-  void TearDown() override { Paths() = ProgramPaths{}; }
+  void SetUp() override { SetProgramDirectory(paths, home.Str()); }
   test::TempDir home;
+  ProgramPaths paths;
 };
 
 TEST_F(RegistryTest, ReadsAHandWrittenFileByKeyPath) {
@@ -26,13 +26,13 @@ TEST_F(RegistryTest, ReadsAHandWrittenFileByKeyPath) {
              "[Software/Quenby/Orv/7.0/Data]\npasFile=OTHER.KVX\n"
              "[Software/Firebird Project/Firebird Server/Instances]\n"
              "DefaultInstance=/opt/firebird\n");
-  EXPECT_EQ(RegistryFile(), home.Str() + "orv.ini");
-  EXPECT_TRUE(RegValueExists(kOrvKey, "pasFile"));
-  EXPECT_EQ(RegReadString(kOrvKey, "pasFile"), "OTHER.KVX");
-  EXPECT_EQ(RegReadString(kFirebirdKey, "DefaultInstance"), "/opt/firebird");
-  EXPECT_FALSE(RegValueExists(kOrvKey, "scoreDB"));
-  EXPECT_FALSE(RegValueExists(kInterBaseKey, "RootDirectory"));
-  EXPECT_EQ(RegReadString(kInterBaseKey, "RootDirectory"), "");
+  EXPECT_EQ(RegistryFile(paths), home.Str() + "orv.ini");
+  EXPECT_TRUE(RegValueExists(paths, kOrvKey, "pasFile"));
+  EXPECT_EQ(RegReadString(paths, kOrvKey, "pasFile"), "OTHER.KVX");
+  EXPECT_EQ(RegReadString(paths, kFirebirdKey, "DefaultInstance"), "/opt/firebird");
+  EXPECT_FALSE(RegValueExists(paths, kOrvKey, "scoreDB"));
+  EXPECT_FALSE(RegValueExists(paths, kInterBaseKey, "RootDirectory"));
+  EXPECT_EQ(RegReadString(paths, kInterBaseKey, "RootDirectory"), "");
 }
 
 TEST_F(RegistryTest, AValueWithACommaIsReadWhole) {
@@ -48,8 +48,8 @@ TEST_F(RegistryTest, AValueWithACommaIsReadWhole) {
     // A folder of its own for each case: QSettings keeps what it read of a path.
     const std::string folder = "c" + std::to_string(++n) + "/";
     home.Write(folder + "orv.ini", file);
-    SetProgramDirectory(home.Str() + folder);
-    EXPECT_EQ(RegReadString(kOrvKey, "scoreDB"), value) << file;
+    SetProgramDirectory(paths, home.Str() + folder);
+    EXPECT_EQ(RegReadString(paths, kOrvKey, "scoreDB"), value) << file;
   }
 }
 
@@ -82,22 +82,22 @@ TEST_F(RegistryTest, TheDatabaseAccountComesFromTheTeachersThenTheProgramDirecto
 }
 
 TEST_F(RegistryTest, NoFileMeansNoValues) {
-  EXPECT_FALSE(RegValueExists(kOrvKey, "pasFile"));
-  EXPECT_EQ(RegReadString(kOrvKey, "pasFile"), "");
-  EXPECT_TRUE(RegReadBool(kOrvKey, "LogAll"));
+  EXPECT_FALSE(RegValueExists(paths, kOrvKey, "pasFile"));
+  EXPECT_EQ(RegReadString(paths, kOrvKey, "pasFile"), "");
+  EXPECT_TRUE(RegReadBool(paths, kOrvKey, "LogAll"));
 }
 
 TEST_F(RegistryTest, WrittenValuesReadBack) {
-  RegWriteString(kOrvKey, "scoreDB", "/data/scores, 2004.gdb");
-  RegWriteBool(kOrvKey, "LogMistakes", false);
-  RegWriteBool(kOrvKey, "LogAll", true);
-  EXPECT_EQ(RegReadString(kOrvKey, "scoreDB"), "/data/scores, 2004.gdb");
-  EXPECT_FALSE(RegReadBool(kOrvKey, "LogMistakes"));
-  EXPECT_TRUE(RegReadBool(kOrvKey, "LogAll"));
+  RegWriteString(paths, kOrvKey, "scoreDB", "/data/scores, 2004.gdb");
+  RegWriteBool(paths, kOrvKey, "LogMistakes", false);
+  RegWriteBool(paths, kOrvKey, "LogAll", true);
+  EXPECT_EQ(RegReadString(paths, kOrvKey, "scoreDB"), "/data/scores, 2004.gdb");
+  EXPECT_FALSE(RegReadBool(paths, kOrvKey, "LogMistakes"));
+  EXPECT_TRUE(RegReadBool(paths, kOrvKey, "LogAll"));
   // Other keys are kept.
-  RegWriteBool(kOrvKey, "LogMistakes", true);
-  EXPECT_EQ(RegReadString(kOrvKey, "scoreDB"), "/data/scores, 2004.gdb");
-  EXPECT_TRUE(RegReadBool(kOrvKey, "LogMistakes"));
+  RegWriteBool(paths, kOrvKey, "LogMistakes", true);
+  EXPECT_EQ(RegReadString(paths, kOrvKey, "scoreDB"), "/data/scores, 2004.gdb");
+  EXPECT_TRUE(RegReadBool(paths, kOrvKey, "LogMistakes"));
   // The key path is a group path in the file.
   EXPECT_NE(home.Read("orv.ini").find("Quenby"), std::string::npos);
 }
@@ -127,9 +127,9 @@ TEST_F(RegistryTest, AWrittenFileIsPrivate) {
     std::filesystem::create_directory(folder);
     if (c.before) std::filesystem::permissions(home.Write(name + "orv.ini", "[x]\n"), *c.before);
     std::filesystem::permissions(folder, c.folder);
-    SetProgramDirectory(folder);
-    RegWriteString(kOrvKey, "dbPassword", "secret");
-    EXPECT_EQ(RegReadString(kOrvKey, "dbPassword"), "secret") << n;
+    SetProgramDirectory(paths, folder);
+    RegWriteString(paths, kOrvKey, "dbPassword", "secret");
+    EXPECT_EQ(RegReadString(paths, kOrvKey, "dbPassword"), "secret") << n;
     EXPECT_EQ(std::filesystem::status(folder + "orv.ini").permissions(), c.after) << n;
   }
 }
@@ -143,21 +143,21 @@ TEST_F(RegistryTest, ALinkInASharedFolderIsNotFollowed) {
   std::filesystem::create_directory(folder);
   std::filesystem::permissions(folder, std::filesystem::perms(02775));
   std::filesystem::create_symlink(victim, folder + "orv.ini");
-  SetProgramDirectory(folder);
-  EXPECT_FALSE(RegValueExists(kOrvKey, "pasFile"));
-  EXPECT_EQ(RegWriteString(kOrvKey, "scoreDB", "/elsewhere.gdb"), kPlantedEntryCode);
+  SetProgramDirectory(paths, folder);
+  EXPECT_FALSE(RegValueExists(paths, kOrvKey, "pasFile"));
+  EXPECT_EQ(RegWriteString(paths, kOrvKey, "scoreDB", "/elsewhere.gdb"), kPlantedEntryCode);
   EXPECT_EQ(home.Read("own/victim.ini"), "[Software/Quenby/Orv/7.0/Data]\npasFile=x\n");
 }
 
 TEST_F(RegistryTest, OnlyAnIntegerValueCanBeFalse) {
   home.Write("orv.ini",
              "[Software/Quenby/Orv/7.0/Data]\nLogAll=false\nLogMistakes=0\nA=7\nB=\"no\"\nC= 0 \n");
-  EXPECT_TRUE(RegReadBool(kOrvKey, "LogAll"));  // a string counts as true
-  EXPECT_FALSE(RegReadBool(kOrvKey, "LogMistakes"));
-  EXPECT_TRUE(RegReadBool(kOrvKey, "A"));
-  EXPECT_TRUE(RegReadBool(kOrvKey, "B"));
-  EXPECT_FALSE(RegReadBool(kOrvKey, "C"));
-  EXPECT_TRUE(RegReadBool(kOrvKey, "Missing"));
+  EXPECT_TRUE(RegReadBool(paths, kOrvKey, "LogAll"));  // a string counts as true
+  EXPECT_FALSE(RegReadBool(paths, kOrvKey, "LogMistakes"));
+  EXPECT_TRUE(RegReadBool(paths, kOrvKey, "A"));
+  EXPECT_TRUE(RegReadBool(paths, kOrvKey, "B"));
+  EXPECT_FALSE(RegReadBool(paths, kOrvKey, "C"));
+  EXPECT_TRUE(RegReadBool(paths, kOrvKey, "Missing"));
 }
 
 }  // namespace

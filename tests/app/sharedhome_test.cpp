@@ -117,8 +117,9 @@ TEST_F(SharedHomeAccount, WhatAMemberMakesThereTheNextMemberMayWrite) {
   const std::string made = home() + "LastUser.Kvx";
   EXPECT_EQ(AsNobody([&] {
               ::unsetenv("FIREBIRD_LOCK");
-              SetProgramDirectory(home());
-              const DatabaseUse databases;
+              ProgramPaths paths;
+              SetProgramDirectory(paths, home());
+              const DatabaseUse databases(paths);
               const int fd = ::open(made.c_str(), O_CREAT | O_WRONLY, 0666);
               const char* lock = std::getenv("FIREBIRD_LOCK");
               return std::string(fd >= 0 && ::close(fd) == 0 ? "" : "not made ") +

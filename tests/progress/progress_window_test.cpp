@@ -41,7 +41,7 @@ class ProgressWindow : public ProgramWindowTest {
     ProgramWindowTest::SetUp();
     progress = std::make_unique<TProgressForm>(*database, dialogs);
     WriteList("words0.orv", "house\nmouse\ntree\n");
-    Settings().lookOtherUsersPasLev = 200;
+    settings.lookOtherUsersPasLev = 200;
     clock.SetUnixStart(QDateTime::currentSecsSinceEpoch());  // the review's today
     // ann: 100% four days ago, then 66% with "mouse" wrong; bob: 33% once.
     MoveTest(TakeTest("ann", {"house", "mouse", "tree"}), 4);

@@ -63,7 +63,7 @@ class Commands : public ProgramWindowTest {
 };
 
 TEST_F(Commands, NobodyLoggedInHasNoLogWindows) {
-  Users().Logout();
+  passwords->Logout();
   for (QAction* action : {Child<QAction>(*form, "View1"), Child<QAction>(*form, "Loglist1"),
                           Child<QAction>(*form, "Makewrongwordfile1")}) {
     dialogs.messages.clear();
@@ -87,7 +87,7 @@ TEST_F(Commands, EachLogWindowChecksItsOwnLevel) {
     EXPECT_EQ(window, wrongWords);
     EXPECT_TRUE(wrongWords->PickFromList->isEnabled());
   });
-  Settings().MakeWrongWordFileForOthers = 221;
+  settings.MakeWrongWordFileForOthers = 221;
   Command(Child<QAction>(*form, "Makewrongwordfile1"), [&](QDialog*) {
     EXPECT_FALSE(wrongWords->PickFromList->isEnabled());
     EXPECT_FALSE(wrongWords->ShowAllUser->isEnabled());
@@ -110,7 +110,7 @@ TEST_F(Commands, ScoreAndWordsOpenTheirWindows) {
   // opens at its own log-in.
   EXPECT_FALSE(Child<QToolButton>(*form, "ScoreTool")->isEnabled());
   EXPECT_TRUE(Child<QAction>(*form, "Words1")->isEnabled());
-  Users().Logout();
+  passwords->Logout();
   dialogs.logins.push_back({"ann", "ann-pw"});
   form->show();
   QApplication::processEvents();

@@ -227,14 +227,16 @@ TEST_F(Connecting, ChooseDatabaseSwitchesToTheEditedPath) {
 }
 
 TEST_F(Connecting, ProgramHostKeepsThePathInOrvIniAndTheLevelInTheSettings) {
-  SetProgramDirectory(dir.Str());
+  ProgramPaths paths;
+  SetProgramDirectory(paths, dir.Str());
   const std::string first = NewDatabase("first.gdb");
   const std::string second = dir.Str() + "second.gdb";
   CreateScoreDatabase(second, host.account);
-  RegWriteString(kOrvKey, "scoreDB", first);
-  const StartUpSettings saved = Settings();
-  Settings().CurrentDir = "ann.orv\\";
-  ProgramScoreDbHost program(host.account);
+  RegWriteString(paths, kOrvKey, "scoreDB", first);
+  StartUpSettings settings;
+  settings.CurrentDir = "ann.orv\\";
+  // Nobody is logged in: no password file.
+  ProgramScoreDbHost program(host.account, paths, settings, nullptr);
   {
     ScoreDatabase su(dialogs, program);
     su.LogWord("ann", "W.ORV", "a", "b", 1, 0);
@@ -242,14 +244,13 @@ TEST_F(Connecting, ProgramHostKeepsThePathInOrvIniAndTheLevelInTheSettings) {
     // Nobody is logged in: below any level that guards the choice.
     su.ChooseDatabase();
     EXPECT_EQ(dialogs.Texts().back(), "Access denied");
-    Settings().ChangeDBPasLev = -1;
+    settings.ChangeDBPasLev = -1;
     dialogs.files = {{true, second}};
     su.ChooseDatabase();
-    EXPECT_EQ(RegReadString(kOrvKey, "scoreDB"), second);
+    EXPECT_EQ(RegReadString(paths, kOrvKey, "scoreDB"), second);
     EXPECT_EQ(su.DatabaseName(), second);
   }
-  Settings() = saved;
-  EXPECT_FALSE(Paths().QuitAllowed);
+  EXPECT_FALSE(paths.QuitAllowed);
 }
 
 }  // namespace

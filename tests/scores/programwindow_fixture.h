@@ -1,10 +1,8 @@
 #pragma once
 // The database windows as the program's own commands open them: the main
-// window and the progress openers are handed the program-wide users and
-// settings (State()), so the fixture's password file becomes the program's,
-// over new start-up settings and the program directory, all put back
-// afterwards.
-#include "app/getuser.h"
+// window and the progress openers are handed a program state (State()) of
+// the fixture's own, over the fixture's password file, new start-up settings
+// and the program directory.
 #include "app/programpaths.h"
 #include "app/programstate.h"
 #include "app/startupfile.h"
@@ -16,22 +14,13 @@ class ProgramWindowTest : public DbWindowTest {
  protected:
   void SetUp() override {
     DbWindowTest::SetUp();
-    SetProgramDirectory(dir.Str());
-    Settings() = StartUpSettings{};
-    // passwords stays the one LogIn logs in to.
-    SetUsers(std::move(ownPasswords));
+    SetProgramDirectory(paths, dir.Str());
   }
-  void TearDown() override {
-    SetUsers(nullptr);
-    Settings() = savedSettings_;
-    Paths() = savedPaths_;
-    DbWindowTest::TearDown();
-  }
-  ProgramState State() { return {Settings(), Paths(), Users()}; }
+  // passwords stays the one LogIn logs in to.
+  ProgramState State() { return {settings, paths, *passwords}; }
 
- private:
-  const StartUpSettings savedSettings_ = Settings();
-  const ProgramPaths savedPaths_ = Paths();
+  StartUpSettings settings;
+  ProgramPaths paths;
 };
 
 }  // namespace orv::test

@@ -68,8 +68,9 @@ TEST(OrvcInit, MakesListsUsersSettingsAndAnEmptyScoreDatabase) {
   EXPECT_EQ(users.UserLevel(1), 255);
   EXPECT_EQ(users.Authenticate("ADMIN", std::string(kTestAdminPassword)), 255);
 
-  SetProgramDirectory(home.Str());
-  const std::string database = RegReadString(kOrvKey, "scoreDB");
+  ProgramPaths paths;
+  SetProgramDirectory(paths, home.Str());
+  const std::string database = RegReadString(paths, kOrvKey, "scoreDB");
   EXPECT_EQ(database, home.Str() + "scoredb.gdb");
   EXPECT_EQ(OneValue(database, "select count(*) from score_tab"), "0");
   EXPECT_EQ(OneValue(database, "select cdate('02/01/2004', '01/01/2004') from rdb$database"), "1");
@@ -99,21 +100,19 @@ TEST(OrvcInit, InANewProgramDirectoryOnlyTeachersAddUsers) {
       home.Write("orv.ini", ini);
     }
     FakeDialogs dialogs;
-    StartUp(dialogs, home.Str());
-    Users().AppendUser({"ANN", "", 0, Users().NextUserNumber()});
+    StartedProgram started = StartUp(dialogs, home.Str());
+    PasswordO& users = *started.users;
+    users.AppendUser({"ANN", "", 0, users.NextUserNumber()});
     dialogs.logins.push_back({"ANN", ""});
-    ASSERT_EQ(Users().Login(), 0);
-    LoadStartUp(dialogs, Settings(), Paths(), Users().CurrentUser());  // Yes: a new file
+    ASSERT_EQ(users.Login(), 0);
+    LoadStartUp(dialogs, started.settings, started.paths, users.CurrentUser());  // Yes: a new file
     EXPECT_NE(home.Read("User/ANN.DIR/ORV.CON").find("addUserPasLev=" + std::to_string(c.level)),
               std::string::npos)
         << c.level;
-    Users().AddUser(Settings().addUserPasLev);
+    users.AddUser(started.settings.addUserPasLev);
     std::vector<std::string> shown = dialogs.Texts();
     for (const ShownInput& input : dialogs.inputBoxes) shown.push_back(input.prompt);
     EXPECT_EQ(shown.back(), c.shown);
-    SetUsers(nullptr);
-    Settings() = StartUpSettings{};
-    Paths() = ProgramPaths{};
   }
 }
 

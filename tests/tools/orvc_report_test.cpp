@@ -20,8 +20,9 @@ class OrvcReport : public ClassScoresTest {
  protected:
   void SetUp() override {
     ClassScoresTest::SetUp();
-    SetProgramDirectory(dir.Str());
-    RegWriteString(kOrvKey, "scoreDB", host.path);
+    ProgramPaths paths;
+    SetProgramDirectory(paths, dir.Str());
+    RegWriteString(paths, kOrvKey, "scoreDB", host.path);
     Take("animals.orv", "ann", "03/02/2026", {{"cat"}, {"dgo"}, {"dog"}, {"fox"}, {"owl"}});
     Take("animals.orv", "ann", "10/02/2026", {{"cat"}, {"dog"}, {"fox"}, {"owl"}});
     Take("sums.orv", "bob", "09/02/2026", {{"mon"}, {"moon"}, {"snu"}, {"sun"}});

@@ -20,6 +20,7 @@
 #include "app/databaseuse.h"
 #include "app/programhost.h"
 #include "app/programpaths.h"
+#include "app/startupfile.h"
 #include "scores/scoredatabase.h"
 #include "scores/sound/beeptone.h"
 #include "support/fake_dialogs.h"
@@ -172,10 +173,12 @@ TEST_F(SharedHome, WritersInSeveralProcessesAtOnceKeepEveryRowAndTheDatabaseWhol
 TEST(SharedHomeHelper, DISABLED_LogsAnswersAsTheProgramDoes) {
   const char* home = std::getenv("ORV_HELPER_HOME");
   ASSERT_NE(home, nullptr);
-  SetProgramDirectory(home);
-  const DatabaseUse databases;
+  ProgramPaths paths;
+  SetProgramDirectory(paths, home);
+  const DatabaseUse databases(paths);
   test::FakeDialogs dialogs;
-  ProgramScoreDbHost host(databases.Account());
+  const StartUpSettings settings;
+  ProgramScoreDbHost host(databases.Account(), paths, settings, nullptr);
   ScoreDatabase database(dialogs, host);
   const std::string learner = "L" + std::to_string(::getpid());
   for (int i = 0; i < kRowsEach; ++i) {
