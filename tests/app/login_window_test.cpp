@@ -133,7 +133,7 @@ TEST_F(LoginWindow, OkIsTheDefaultButtonOnlyWhileInThePasswordBox) {
 TEST_F(LoginWindow, OkWaitsWhileWrongTriesForTheNameMakeTheNextWait) {
   InstantClock clock;
   ScopedClock scope(clock);
-  LoginRecord record(Users().LoginRecordFilePath());
+  LoginRecord record(LoginRecordPath(Users().Directory()));
   ASSERT_EQ(record.Take("BOB"), 0);
   clock.Sleep(1000);
   ASSERT_EQ(record.Take("BOB"), 0);
