@@ -22,27 +22,23 @@ Clock& TheClock();
 // Puts a clock in place (not owned); nullptr restores the real clock.
 void SetClock(Clock* clock);
 
-// A clock whose sleeps only advance its own time: waits cost nothing.
+// A clock whose sleeps only advance its own time: waits cost nothing. Its
+// ticks are the milliseconds slept; its time of day starts at unixStart
+// (seconds since 1970) and goes on with the sleeps.
 class InstantClock : public Clock {
  public:
-  std::uint32_t Ticks() override { return now_; }
-  // Starts where SetUnixStart put it and goes on with the sleeps.
-  std::int64_t UnixSeconds() override { return unixStart_ + slept_ / 1000; }
-  void SetUnixStart(std::int64_t seconds) { unixStart_ = seconds; }
-  void Sleep(std::uint32_t ms) override {
-    now_ += ms;
-    slept_ += ms;
+  explicit InstantClock(std::int64_t unixStart = 0) : unixStart_(unixStart) {}
+  std::uint32_t Ticks() override { return static_cast<std::uint32_t>(slept_); }
+  std::int64_t UnixSeconds() override {
+    return unixStart_ + static_cast<std::int64_t>(slept_ / 1000);
   }
-  void ProcessEvents() override { ++eventRounds_; }
-
-  std::uint64_t Slept() const { return slept_; }
-  std::uint64_t EventRounds() const { return eventRounds_; }
+  void Sleep(std::uint32_t ms) override { slept_ += ms; }
+  // It has no window to hand messages to.
+  void ProcessEvents() override {}
 
  private:
-  std::uint32_t now_ = 0;
-  std::int64_t unixStart_ = 0;
+  std::int64_t unixStart_;
   std::uint64_t slept_ = 0;
-  std::uint64_t eventRounds_ = 0;
 };
 
 // Puts a clock in place for the lifetime of this object.

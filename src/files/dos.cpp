@@ -278,11 +278,6 @@ void BeepWait(std::uint16_t /*unused*/, std::uint16_t ms) {
   Delay(ms);
 }
 
-void RunErrorFor(int code) {
-  if (code >= 0 && code <= 255) throw ERunError(code);
-  throw ERangeError();
-}
-
 std::string FolderNameOf(std::string_view name) {
   std::string out;
   for (const char c : name) {

@@ -80,7 +80,5 @@ std::int32_t DayClock();
 
 // Beeps, then waits ms through Delay.
 void BeepWait(std::uint16_t unused, std::uint16_t ms);
-// Raises ERunError for 0..255 (the original stopped the program), ERangeError above.
-[[noreturn]] void RunErrorFor(int code);
 
 }  // namespace orv

@@ -13,7 +13,7 @@
 #include "orvc/programdirectory.h"
 #include "orvc/soundstoreuse.h"
 #include "orvc/wordlistinput.h"
-#include "scores/sound/importedsounds.h"
+#include "scores/importedsounds.h"
 
 namespace orv::orvc {
 namespace {

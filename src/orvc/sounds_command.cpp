@@ -16,8 +16,8 @@
 #include "orvc/soundstoreuse.h"
 #include "orvc/wordlistinput.h"
 #include "scores/listwords.h"
-#include "scores/sound/soundstore.h"
 #include "scores/sound/speech.h"
+#include "scores/soundstore.h"
 
 namespace orv::orvc {
 namespace {

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "orvc/command.h"
-#include "scores/sound/soundstore.h"
+#include "scores/soundstore.h"
 
 namespace orv::orvc {
 

@@ -13,10 +13,8 @@
 #include <QVBoxLayout>
 #include <set>
 
-#include "base/strings.h"
 #include "base/translate.h"
 #include "exchange/gridexport_window.h"
-#include "files/dos.h"
 #include "progress/classoverview.h"
 #include "progress/daterange_window.h"
 #include "progress/overviewtests.h"
@@ -156,22 +154,13 @@ std::vector<std::string> TClassOverviewForm::ChosenLearners() const {
 }
 
 void TClassOverviewForm::SetTestDay(std::optional<std::int64_t> day) {
-  const std::string typed = TestDayList->currentText().trimmed().toStdString();
-  if (typed.empty()) {
+  const std::string list = TypedListKey(TestDayList->currentText().toStdString());
+  if (list.empty()) {
     StatusBar1->showMessage(Tr("TClassOverviewForm", "Choose the list the test day is for"));
     return;
   }
-  // Typed as the list column shows it: the group as it stands, the name in capitals.
-  const std::string list = ReviewListKey(FolderOf(typed), Upper(FileNameOf(typed)));
   const std::vector<std::string> learners = ChosenLearners();
-  if (learners.empty() || !database_.ConectDB()) return;
-  try {
-    SetGroupTestDay(database_.Database(), learners, list, day);
-  } catch (const E_DB_Error&) {
-    database_.Rollback();
-    throw;
-  }
-  database_.CommitRetaining();
+  if (!SetLearnersTestDay(database_, learners, list, day)) return;
   const QString whom =
       learners.size() == 1
           ? Tr("TClassOverviewForm", "1 learner")

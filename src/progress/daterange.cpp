@@ -4,7 +4,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "scores/sqlquote.h"
+#include "scores/firebird/sqlquote.h"
 
 namespace orv {
 namespace {

@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "scores/firebird/readonlyselect.h"
-#include "scores/sqlquote.h"
+#include "scores/firebird/sqlquote.h"
 
 namespace orv {
 

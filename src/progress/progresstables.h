@@ -6,7 +6,7 @@
 #include "progress/classoverview.h"
 #include "progress/mistaketally.h"
 #include "progress/progressdata.h"
-#include "scores/resulttable.h"
+#include "scores/firebird/resulttable.h"
 
 namespace orv {
 

@@ -5,7 +5,7 @@
 
 #include "base/strings.h"
 #include "scores/firebird/readonlycursor.h"
-#include "scores/sqlquote.h"
+#include "scores/firebird/sqlquote.h"
 #include "session/reviewschedule.h"
 
 namespace orv {

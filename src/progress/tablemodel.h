@@ -4,7 +4,7 @@
 // letter case, and empty cells last whichever way a column is sorted.
 #include <QAbstractTableModel>
 
-#include "scores/resulttable.h"
+#include "scores/firebird/resulttable.h"
 
 namespace orv {
 

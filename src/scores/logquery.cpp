@@ -5,7 +5,7 @@
 
 #include "base/translate.h"
 #include "files/dos.h"
-#include "scores/sqlquote.h"
+#include "scores/firebird/sqlquote.h"
 
 namespace orv {
 namespace {

@@ -10,9 +10,9 @@
 
 #include "base/dialogs.h"
 #include "base/translate.h"
-#include "scores/sound/soundstore.h"
 #include "scores/sound/wavplayer.h"
 #include "scores/sound/wordrecorder.h"
+#include "scores/soundstore.h"
 
 namespace orv {
 

@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <tuple>
 
+#include "base/strings.h"
 #include "base/utf8.h"
 #include "files/dos.h"
-#include "scores/sqlquote.h"
+#include "scores/firebird/sqlquote.h"
+#include "scores/scoredatabase.h"
 
 namespace orv {
 namespace {
@@ -170,6 +172,25 @@ void SetGroupTestDay(const QSqlDatabase& db, const std::vector<std::string>& lea
                   ", " + SqlDayLiteral(*day) + ")");
     }
   }
+}
+
+std::string TypedListKey(std::string_view typed) {
+  const std::string list = TrimSet(typed, " \t");
+  if (list.empty()) return {};
+  return ReviewListKey(FolderOf(list), Upper(FileNameOf(list)));
+}
+
+bool SetLearnersTestDay(ScoreDatabase& database, const std::vector<std::string>& learners,
+                        const std::string& listKey, std::optional<std::int64_t> day) {
+  if (learners.empty() || !database.ConectDB()) return false;
+  try {
+    SetGroupTestDay(database.Database(), learners, listKey, day);
+  } catch (const E_DB_Error&) {
+    database.Rollback();
+    throw;
+  }
+  database.CommitRetaining();
+  return true;
 }
 
 TestDays GroupTestDays(const QSqlDatabase& db, const std::string& learner) {

@@ -17,6 +17,8 @@
 
 namespace orv {
 
+class ScoreDatabase;
+
 // The list key of the review's items: the list's group under the word-list
 // root (empty or ending in "\") and its base name, as in "ann.orv\WORDS0".
 std::string ReviewListKey(std::string_view group, std::string_view listPath);
@@ -85,6 +87,17 @@ using TestDays = std::map<std::string, std::int64_t>;
 // Raises E_DB_Error.
 void SetGroupTestDay(const QSqlDatabase& db, const std::vector<std::string>& learners,
                      const std::string& listKey, std::optional<std::int64_t> day);
+
+// The key of a list typed as the class overview's list column shows it: the
+// group as it stands, the name in capitals ("spell\\words1.orv" is
+// "spell\\WORDS1"); empty when only blanks were typed.
+std::string TypedListKey(std::string_view typed);
+
+// SetGroupTestDay for the class overview, committed at once. False, with
+// nothing done, without learners or when the database cannot be reached; a
+// failure is rolled back and raised (E_DB_Error).
+bool SetLearnersTestDay(ScoreDatabase& database, const std::vector<std::string>& learners,
+                        const std::string& listKey, std::optional<std::int64_t> day);
 
 // The test days set for the learner in the class overview.
 TestDays GroupTestDays(const QSqlDatabase& db, const std::string& learner);

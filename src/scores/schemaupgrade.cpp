@@ -13,7 +13,7 @@
 #include "scores/firebird/engineerror.h"
 #include "scores/firebird/owntransaction.h"
 #include "scores/firebird/schema.h"
-#include "scores/sqlquote.h"
+#include "scores/firebird/sqlquote.h"
 #include "scores/wordtotals.h"
 
 namespace orv {

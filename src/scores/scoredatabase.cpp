@@ -15,9 +15,9 @@
 #include "files/filelayer.h"
 #include "scores/firebird/fbclient.h"
 #include "scores/firebird/qtconnection.h"
+#include "scores/firebird/sqlquote.h"
 #include "scores/reviewtable.h"
 #include "scores/schemaupgrade.h"
-#include "scores/sqlquote.h"
 
 namespace orv {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "base/strings.h"
 #include "files/dos.h"
-#include "scores/sqlquote.h"
+#include "scores/firebird/sqlquote.h"
 
 namespace orv {
 

@@ -30,6 +30,8 @@ namespace {
 constexpr LineNo kTenWords = 10;
 constexpr std::uint16_t kWordExtraTime = 1500;
 
+// Whether a test is under way: the answer windows keep the main window live,
+// so Start may be pressed again meanwhile.
 bool testRunning = false;
 
 // Raised inside a test once the program is told to end: the test stops where
@@ -445,10 +447,6 @@ void TestSession::RunReview(const ReviewPlan& plan, const std::string& userName,
   TestRun run(windows_, sounds_, log_, dialogs_, compile_, settings, userName, kReviewListName,
               &plan);
   RunToEnd(run);
-}
-
-bool TestSession::TestRunning() {
-  return testRunning;
 }
 
 std::string ProgressText(std::int32_t questions, std::int32_t wrongs, std::int32_t question) {

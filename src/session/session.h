@@ -29,9 +29,6 @@ class TestSession {
   void RunReview(const ReviewPlan& plan, const std::string& userName,
                  const SessionSettings& settings);
 
-  // Whether a test is under way (the answer windows keep the main window live).
-  static bool TestRunning();
-
  private:
   SessionWindows& windows_;
   SessionSounds& sounds_;

@@ -3,8 +3,8 @@
 // review's boxes, moved in the transaction of the score.
 #include "scores/scoredatabase.h"
 #include "scores/sound/beeptone.h"
-#include "scores/sound/soundstore.h"
 #include "scores/sound/speech.h"
+#include "scores/soundstore.h"
 #include "session/ports.h"
 
 namespace orv {

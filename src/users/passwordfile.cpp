@@ -297,10 +297,6 @@ std::vector<std::string> PasswordFile::UserNames() const {
   return names;
 }
 
-std::uint8_t PasswordFile::UserLevel(LineNo index) const {
-  return ReadUser(index).level;
-}
-
 std::int32_t PasswordFile::IndexOfUser(std::string_view name) const {
   const LineNo line = LineOfUser(content_.users, name);
   return line == 0 ? -1 : static_cast<std::int32_t>(line);

@@ -148,14 +148,11 @@ class PasswordFile {
 
   const std::string& Directory() const { return directory_; }
   const std::string& FileName() const { return fileName_; }
-  // The password file's full path.
-  const std::string& FilePath() const { return path_; }
 
   LineNo UserCount() const { return content_.users.Count(); }
   std::string UserName(LineNo index) const;
   // Every user's name, in the file's order.
   std::vector<std::string> UserNames() const;
-  std::uint8_t UserLevel(LineNo index) const;
   // The 1-based index of the user, or -1. Names are compared by the
   // locale's upper case, by this and every other lookup.
   std::int32_t IndexOfUser(std::string_view name) const;

@@ -48,8 +48,6 @@ class UserLogin {
   int AuthenticateTry(std::string_view name, std::string_view password, std::int64_t& wait);
   // Seconds still to wait before name may be tried (LoginRecord).
   std::int64_t SecondsToWait(std::string_view name) const { return tries_.SecondsToWait(name); }
-  // The record of log-in tries beside the password file.
-  const std::string& LoginRecordFilePath() const { return tries_.Path(); }
   // As AuthenticateTry, or -3 when the log-in dialog was cancelled. When the
   // default password opened level 255 (typed, or just given to a super user
   // found without one), that super user must choose a new password first;

@@ -144,7 +144,7 @@ TEST_F(LoginWindow, OkIsTheDefaultButtonOnlyWhileInThePasswordBox) {
 TEST_F(LoginWindow, OkWaitsWhileWrongTriesForTheNameMakeTheNextWait) {
   InstantClock clock;
   ScopedClock scope(clock);
-  LoginRecord record(users.LoginRecordFilePath());
+  LoginRecord record(LoginRecordPath(users.Directory()));
   ASSERT_EQ(record.Take("BOB"), 0);
   clock.Sleep(1000);
   ASSERT_EQ(record.Take("BOB"), 0);

@@ -6,6 +6,7 @@
 #include "base/delay.h"
 #include "base/errors.h"
 #include "base/numbertext.h"
+#include "support/counting_clock.h"
 
 namespace orv {
 namespace {
@@ -214,17 +215,17 @@ class StartedClock : public Clock {
 };
 
 TEST(Delay, SleepsInStepsOf25MsWhileHandlingEvents) {
-  InstantClock clock;
+  test::CountingClock clock;
   ScopedClock scope(clock);
   Delay(0);
-  EXPECT_EQ(clock.EventRounds(), 1u);
-  EXPECT_EQ(clock.Slept(), 25u);
+  EXPECT_EQ(clock.eventRounds, 1u);
+  EXPECT_EQ(clock.Ticks(), 25u);
   Delay(100);
-  EXPECT_EQ(clock.EventRounds(), 5u);
-  EXPECT_EQ(clock.Slept(), 125u);
+  EXPECT_EQ(clock.eventRounds, 5u);
+  EXPECT_EQ(clock.Ticks(), 125u);
   Delay(101);
-  EXPECT_EQ(clock.EventRounds(), 10u);
-  EXPECT_EQ(clock.Slept(), 250u);
+  EXPECT_EQ(clock.eventRounds, 10u);
+  EXPECT_EQ(clock.Ticks(), 250u);
 }
 
 TEST(Delay, EndsWhenTheTickCounterWraps) {

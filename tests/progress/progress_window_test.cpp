@@ -42,7 +42,6 @@ class ProgressWindow : public ProgramWindowTest {
     progress = std::make_unique<TProgressForm>(*database, dialogs);
     WriteList("words0.orv", "house\nmouse\ntree\n");
     settings.lookOtherUsersPasLev = 200;
-    clock.SetUnixStart(QDateTime::currentSecsSinceEpoch());  // the review's today
     // ann: 100% four days ago, then 66% with "mouse" wrong; bob: 33% once.
     MoveTest(TakeTest("ann", {"house", "mouse", "tree"}), 4);
     TakeTest("ann", {"house", "mose", "mouse", "tree"});
@@ -78,6 +77,8 @@ class ProgressWindow : public ProgramWindowTest {
 
   // Made once the database is there.
   std::unique_ptr<TProgressForm> progress;
+  InstantClock today{QDateTime::currentSecsSinceEpoch()};  // the review's today
+  ScopedClock useToday{today};
 };
 
 TEST_F(ProgressWindow, ALearnerSeesOnlyTheirOwnTestsOneLinePerList) {

@@ -20,7 +20,7 @@
 #include "scores/logquery_window.h"
 #include "scores/scoredatabase.h"
 #include "scores/scorewindowhost.h"
-#include "scores/sound/soundstore.h"
+#include "scores/soundstore.h"
 #include "session/scripted_learner.h"
 #include "session/session.h"
 #include "session/sessiondatabase.h"

@@ -10,7 +10,7 @@
 #include "scores/firebird/engineerror.h"
 #include "scores/schemaupgrade.h"
 #include "scores/scoredatabase.h"
-#include "scores/sound/soundstore.h"
+#include "scores/soundstore.h"
 #include "scores/teachersonly.h"
 
 namespace orv::test {

@@ -7,7 +7,7 @@
 #include "score_db_fixture.h"
 #include "scores/firebird/dbaccount.h"
 #include "scores/scoredatabase.h"
-#include "scores/sound/soundstore.h"
+#include "scores/soundstore.h"
 
 namespace orv::test {
 namespace {

@@ -7,9 +7,9 @@
 
 #include "score_db_fixture.h"
 #include "scores/scoredatabase.h"
-#include "scores/sound/soundstore.h"
 #include "scores/sound/wavdecoder.h"
 #include "scores/sound/wavplayer.h"
+#include "scores/soundstore.h"
 
 namespace orv::test {
 namespace {

@@ -12,9 +12,9 @@
 #include "score_db_fixture.h"
 #include "scores/scoredatabase.h"
 #include "scores/sound/soundsamples.h"
-#include "scores/sound/soundstore.h"
 #include "scores/sound/wavdecoder.h"
 #include "scores/sound/wavplayer.h"
+#include "scores/soundstore.h"
 #include "support/null_sink_server.h"
 
 namespace orv::test {

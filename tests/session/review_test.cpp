@@ -26,7 +26,6 @@ class Review : public SessionTest, public ::testing::WithParamInterface<bool> {
       CreateScoreDatabase(host.path, host.account);
     }
     settings.inOrder = true;
-    clock.SetUnixStart(1'780'000'000);  // a day in 2026
     list = WriteList("review.orv", "$noSort\ncat\ndog\n$script\n$#1to2 x 3\n");
   }
   // file1, item, box, days to the due day, asked, missed of every item.
@@ -35,6 +34,8 @@ class Review : public SessionTest, public ::testing::WithParamInterface<bool> {
         "select file1, item, box, due_day - last_day, asked, missed from review_box order by item");
   }
   std::string list;
+  InstantClock dayClock{1'780'000'000};  // a day in 2026
+  ScopedClock useDayClock{dayClock};
 };
 
 TEST_P(Review, AFinishedTestMovesEachItemOnceAndAnExpressionLineIsOneItem) {
@@ -45,7 +46,7 @@ TEST_P(Review, AFinishedTestMovesEachItemOnceAndAnExpressionLineIsOneItem) {
                                {"REVIEW", "dog", "1", "1", "1", "1"}};
   EXPECT_EQ(Boxes(), moved);
   // The next day's test: a miss of one sum sends the whole line back.
-  clock.SetUnixStart(1'780'000'000 + 86'400);
+  dayClock.Sleep(86'400'000);
   learner.Say("cat").Say("dog").Say("3").Say("7").Say("6");
   Run(list);
   const std::vector<Row> again{{"REVIEW", "$#1to2 x 3", "1", "1", "2", "1"},
@@ -59,7 +60,7 @@ TEST_P(Review, AFinishedTestMovesEachItemOnceAndAnExpressionLineIsOneItem) {
 // A test day a day off caps the interval of a word right at once; the day
 // is named as DD/MM/YYYY in any letter case of the directive.
 TEST_P(Review, AListsTestDayKeepsItsWordsFromWaitingPastIt) {
-  const QDate tomorrow = QDateTime::fromSecsSinceEpoch(clock.UnixSeconds()).date().addDays(1);
+  const QDate tomorrow = QDateTime::fromSecsSinceEpoch(dayClock.UnixSeconds()).date().addDays(1);
   const std::string day = tomorrow.toString("dd/MM/yyyy").toStdString();
   learner.Say("cat");
   Run(WriteList("day.orv", "$TESTDAY " + day + "\ncat\n"));
@@ -84,9 +85,7 @@ TEST_P(Review, TheEarlierOfTheListsAndTheTeachersTestDayHolds) {
       text += "$testDay " + day.toString("dd/MM/yyyy").toStdString() + "\n";
     }
     if (c.groupIn) {
-      ASSERT_TRUE(database.ConectDB());
-      SetGroupTestDay(database.Database(), {"ann", "bob"}, "DAY", today + *c.groupIn);
-      database.CommitRetaining();
+      ASSERT_TRUE(SetLearnersTestDay(database, {"ann", "bob"}, "DAY", today + *c.groupIn));
     }
     learner.Say("cat");
     Run(WriteList("day.orv", text));
@@ -100,6 +99,35 @@ TEST_P(Review, TheEarlierOfTheListsAndTheTeachersTestDayHolds) {
   SetGroupTestDay(database.Database(), {"ann"}, "DAY", std::nullopt);
   EXPECT_EQ(GroupTestDays(database.Database(), "ann"), TestDays{});
   EXPECT_EQ(GroupTestDays(database.Database(), "bob"), (TestDays{{"DAY", today - 1}}));
+}
+
+// The class overview's test day is there at once for other programs; one the
+// engine refuses leaves every learner's day as it was.
+TEST_P(Review, TheOverviewsTestDayIsCommittedOrLeftAsItWas) {
+  const std::int64_t today = ReviewToday();
+  const std::string inFive = QDate::fromJulianDay(today + 5).toString(Qt::ISODate).toStdString();
+  auto days = [&] {
+    return Rows("select name, file1, test_day from review_test_day order by name");
+  };
+  ASSERT_TRUE(SetLearnersTestDay(database, {"ann", "bob"}, "DAY", today + 5));
+  const std::vector<Row> set{{"ann", "DAY", inFive}, {"bob", "DAY", inFive}};
+  EXPECT_EQ(days(), set);
+  // Refused once ann's day was taken away to be replaced.
+  EXPECT_THROW(
+      SetLearnersTestDay(database, {"ann", "bob"}, "DAY", QDate(10000, 1, 1).toJulianDay()),
+      E_DB_Error);
+  database.CommitRetaining();
+  EXPECT_EQ(days(), set);
+}
+
+TEST(TypedListKey, IsTheListColumnsGroupAndNameInCapitals) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"spell\\words1.orv", "spell\\WORDS1"},
+      {" words0\t", "WORDS0"},
+      {"WORDS0", "WORDS0"},
+      {" \t ", ""},
+  };
+  for (const auto& [typed, key] : cases) EXPECT_EQ(TypedListKey(typed), key) << typed;
 }
 
 // Until the test day the review brings the list's items never asked, after

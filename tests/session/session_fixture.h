@@ -13,7 +13,7 @@
 #include "base/platform.h"
 #include "scores/score_db_fixture.h"
 #include "scores/scoredatabase.h"
-#include "scores/sound/soundstore.h"
+#include "scores/soundstore.h"
 #include "session/scripted_learner.h"
 #include "session/session.h"
 #include "session/sessiondatabase.h"

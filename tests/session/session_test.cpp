@@ -146,7 +146,7 @@ TEST_F(Session, WrongAnswerBeepsWaitsThenShowsTheRightOne) {
                                                       "wrong hous for house", "timed house",
                                                       "ask word", "timed RIGHT !!", "scores"}));
   EXPECT_EQ(beeps, 1);
-  EXPECT_GE(clock.Slept(), 1000u);
+  EXPECT_GE(clock.Ticks(), 1000u);
 
   const TimedShown& word = learner.timed[0];
   EXPECT_EQ(word.caption, "Word to enter");
@@ -504,18 +504,14 @@ TEST_F(Session, MissingListIsReportedAndNothingIsWritten) {
 TEST_F(Session, ASecondTestDoesNotStartWhileOneRuns) {
   std::string path = WriteList("one.orv", "house\n");
   settings.inOrder = true;
-  bool runningDuringTest = false;
   bool startedAgain = false;
   learner.beforeAnswer = [&] {
     if (startedAgain) return;
     startedAgain = true;
-    runningDuringTest = TestSession::TestRunning();
     Run(path);  // Start pressed again while the answer window is up
   };
   learner.Say("house");
   Run(path);
-  EXPECT_TRUE(runningDuringTest);
-  EXPECT_FALSE(TestSession::TestRunning());
   EXPECT_EQ(learner.readings.size(), 1u);
   EXPECT_EQ(Scores().size(), 1u);
   // Once it has ended a new test starts as usual.
@@ -530,7 +526,6 @@ TEST_F(Session, AnErrorLeavingATestDoesNotBlockTheNext) {
   std::string bad = WriteList("bad.orv", lines);
   settings.inOrder = true;
   EXPECT_ANY_THROW(Run(bad));
-  EXPECT_FALSE(TestSession::TestRunning());
   std::string good = WriteList("good.orv", "house\n");
   learner.Say("house");
   Run(good);

@@ -65,7 +65,7 @@ TEST(OrvcInit, MakesListsUsersSettingsAndAnEmptyScoreDatabase) {
   PasswordO users(home.Str(), "KVXS1.KVX", dialogs);
   ASSERT_EQ(users.UserCount(), 1);
   EXPECT_EQ(users.UserName(1), "ADMIN");
-  EXPECT_EQ(users.UserLevel(1), 255);
+  EXPECT_EQ(users.ReadUser(1).level, 255);
   EXPECT_EQ(users.Authenticate("ADMIN", std::string(kTestAdminPassword)), 255);
 
   ProgramPaths paths;

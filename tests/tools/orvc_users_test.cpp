@@ -150,8 +150,7 @@ TEST_F(OrvcUsers, ASuperUserIsAddedWithThePasswordGiven) {
 TEST_F(OrvcUsers, WrongTriesOfOtherProgramsMakeTheNextWait) {
   const std::string path = LoginRecordPath(home.Str());
   {
-    InstantClock earlier;
-    earlier.SetUnixStart(TheClock().UnixSeconds() - 100);
+    InstantClock earlier(TheClock().UnixSeconds() - 100);
     ScopedClock scope(earlier);
     LoginRecord record(path);
     for (const std::uint32_t wait : {1, 2, 4, 8}) {

@@ -14,8 +14,7 @@ namespace {
 // try refused during a wait neither counts nor lengthens it, other names go
 // on, and a right try starts the count again.
 TEST(LoginRecord, WrongTriesInARowWaitLongerUpToHalfAMinute) {
-  InstantClock clock;
-  clock.SetUnixStart(1'800'000'000);
+  InstantClock clock(1'800'000'000);
   ScopedClock scope(clock);
   test::TempDir dir;
   LoginRecord record(LoginRecordPath(dir.Str()));

@@ -101,7 +101,7 @@ TEST_F(PasswordFileTest, ReadsTheFieldsOfEachLine) {
   EXPECT_EQ(ann.level, 10);
   EXPECT_EQ(p.UserName(3), "bob");
   EXPECT_EQ(p.UserName(4), "");
-  EXPECT_EQ(p.UserLevel(1), 255);
+  EXPECT_EQ(p.ReadUser(1).level, 255);
   EXPECT_EQ(p.IndexOfUser("BOB"), 3);
   EXPECT_EQ(p.IndexOfUser("carol"), -1);
   EXPECT_EQ(p.StoredUserName("ANN"), "Ann");
@@ -212,8 +212,8 @@ TEST_F(PasswordFileTest, AFileNameWithItsOwnFolderIsUsedAsItIs) {
   test::WritePasswordFile(dir, {{"y", "", 9}});
   const std::string elsewhere = test::WritePasswordFile(dir, {{"x", "", 3}}, "other/users.kvx");
   PasswordO p(dir.Str(), elsewhere, dialogs);
-  EXPECT_EQ(p.FilePath(), elsewhere);
-  EXPECT_EQ(p.UserLevel(1), 3);
+  EXPECT_EQ(PasswordFilePath(dir.Str(), elsewhere), elsewhere);
+  EXPECT_EQ(p.ReadUser(1).level, 3);
 }
 
 TEST_F(PasswordFileTest, TheProgramEndsWhenThePasswordFileDisappears) {

@@ -11,15 +11,24 @@ class UserLoginTest : public PasswordTest {};
 
 TEST_F(UserLoginTest, AuthenticateGrantsLevels) {
   PasswordO& p = OpenStandard();
-  EXPECT_EQ(p.Authenticate("ANN", "ann-pw"), 10);
-  EXPECT_EQ(p.Authenticate("ann", "ann-PW"), -2);
-  EXPECT_EQ(p.Authenticate("carol", "ann-pw"), -1);
-  // No password: level 0 whatever is typed, though bob's level is 50.
-  EXPECT_EQ(p.Authenticate("bob", "anything"), 0);
-  EXPECT_EQ(p.Authenticate("bob", ""), 0);
-  // The super user's password opens every account at 255.
-  EXPECT_EQ(p.Authenticate("ann", "boss-pw"), 255);
-  EXPECT_EQ(p.Authenticate("bob", "boss-pw"), 255);
+  const struct {
+    const char* name;
+    const char* password;
+    int level;
+  } cases[] = {
+      {"ANN", "ann-pw", 10},
+      {"ann", "ann-PW", -2},
+      {"carol", "ann-pw", -1},
+      // No password: level 0 whatever is typed, though bob's level is 50.
+      {"bob", "anything", 0},
+      {"bob", "", 0},
+      // The super user's password opens every account at 255.
+      {"ann", "boss-pw", 255},
+      {"bob", "boss-pw", 255},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(p.Authenticate(c.name, c.password), c.level) << c.name << " " << c.password;
+  }
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -150,27 +159,37 @@ TEST_F(UserLoginTest, AMissingUserIsRefusedAndSlowedAsAWrongPasswordIs) {
 TEST_F(UserLoginTest, HasAccessByLevelOrByQuotedName) {
   PasswordO& p = OpenStandard();
   const std::string requirement = "100 \"ANN\" \"dora\"";
-  EXPECT_FALSE(p.HasAccess("0"));  // nobody logged in
-  EXPECT_FALSE(p.HasAccess(requirement));
-  EXPECT_FALSE(p.HasAccess("100 \"\""));  // the empty name is nobody's
-
-  dialogs.logins.push_back({"ann", "ann-pw"});  // level 10, named in any case
-  ASSERT_EQ(p.Login(), 10);
-  EXPECT_TRUE(p.HasAccess(requirement));
-  EXPECT_TRUE(p.HasAccess("100 \"ann\""));
-  EXPECT_FALSE(p.HasAccess("100 \"bob\""));
-  EXPECT_FALSE(p.HasAccess("100 ann"));
-  EXPECT_TRUE(p.HasAccess("10"));
-  EXPECT_FALSE(p.HasAccess("11"));
-  EXPECT_TRUE(p.HasAccess("  10 \"x\""));
-
-  dialogs.logins.push_back({"bob", ""});  // level 0
-  ASSERT_EQ(p.Login(), 0);
-  EXPECT_FALSE(p.HasAccess(requirement));
-  dialogs.logins.push_back({"ann", "boss-pw"});  // 255
-  ASSERT_EQ(p.Login(), 255);
-  EXPECT_TRUE(p.HasAccess("255"));
-  EXPECT_TRUE(p.HasAccess("100 \"bob\""));
+  // Who logs in (nobody at first), the level that gives, then each
+  // requirement and whether it is met.
+  const struct {
+    LoginEntry login;
+    int level;
+    std::vector<std::pair<std::string, bool>> access;
+  } cases[] = {
+      // the empty name is nobody's
+      {{}, -1, {{"0", false}, {requirement, false}, {"100 \"\"", false}}},
+      // named in any case
+      {{"ann", "ann-pw"},
+       10,
+       {{requirement, true},
+        {"100 \"ann\"", true},
+        {"100 \"bob\"", false},
+        {"100 ann", false},
+        {"10", true},
+        {"11", false},
+        {"  10 \"x\"", true}}},
+      {{"bob", ""}, 0, {{requirement, false}}},
+      {{"ann", "boss-pw"}, 255, {{"255", true}, {"100 \"bob\"", true}}},
+  };
+  for (const auto& c : cases) {
+    if (!c.login.name.empty()) {
+      dialogs.logins.push_back(c.login);
+      ASSERT_EQ(p.Login(), c.level);
+    }
+    for (const auto& [needs, met] : c.access) {
+      EXPECT_EQ(p.HasAccess(needs), met) << c.login.name << " " << needs;
+    }
+  }
 }
 
 TEST_F(UserLoginTest, OlderCodesLogInAndAreReplacedAtTheUsersOwnLogIn) {

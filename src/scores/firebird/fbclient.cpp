@@ -11,7 +11,7 @@
 #include "scores/firebird/fbtransaction.h"
 #include "scores/firebird/parameterblock.h"
 #include "scores/firebird/schema.h"
-#include "scores/sqlquote.h"
+#include "scores/firebird/sqlquote.h"
 
 namespace orv {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "scores/firebird/engineerror.h"
-#include "scores/resulttable.h"
+#include "scores/firebird/resulttable.h"
 
 namespace orv {
 

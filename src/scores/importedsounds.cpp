@@ -1,4 +1,4 @@
-#include "scores/sound/importedsounds.h"
+#include "scores/importedsounds.h"
 
 #include "base/translate.h"
 #include "files/errortext.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "exchange/importplan.h"
-#include "scores/sound/soundstore.h"
+#include "scores/soundstore.h"
 
 namespace orv {
 

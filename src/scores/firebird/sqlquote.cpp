@@ -1,4 +1,4 @@
-#include "scores/sqlquote.h"
+#include "scores/firebird/sqlquote.h"
 
 #include <QDate>
 

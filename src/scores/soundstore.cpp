@@ -1,4 +1,4 @@
-#include "scores/sound/soundstore.h"
+#include "scores/soundstore.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
