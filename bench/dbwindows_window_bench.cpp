@@ -162,12 +162,12 @@ void BM_LogWindowAllUsersAnyDay(benchmark::State& state) {
           orv::OpenLogWindow(window, program->settings.lookOtherUsersPasLev, program->dialogs);
         },
         [&] {
-          window.ShowAllUser->setChecked(true);
-          window.ShowRightWords->setChecked(true);
-          window.FromDate->SetChecked(false);
+          window.findChild<QRadioButton*>("ShowAllUser")->setChecked(true);
+          window.findChild<QCheckBox*>("ShowRightWords")->setChecked(true);
+          window.findChild<orv::TDateTimePicker*>("FromDate")->SetChecked(false);
           window.ShowSql();
-          window.updateBtn->click();
-          if (state.range(0) == 1) window.DBGrid1->Last();
+          window.findChild<QPushButton*>("updateBtn")->click();
+          if (state.range(0) == 1) window.findChild<orv::TDBGrid*>("DBGrid1")->Last();
         });
     state.counters["rows"] = program->dataSet.RowCount();
   }
@@ -215,7 +215,7 @@ void BM_ScoreWindowAllLists(benchmark::State& state) {
     TimeFirstShow(
         state, cpu, [&] { window.exec(); },
         [&] {
-          window.CheckBox1->click();
+          window.findChild<QCheckBox*>("CheckBox1")->click();
           if (state.range(0) == 1) program->dataSet.FetchAll();
         });
     state.counters["rows"] = program->dataSet.RowCount();
@@ -278,7 +278,7 @@ void BM_ProgressWindowFirstShow(benchmark::State& state) {
       window.ShowFor({"user17", false});
       window.exec();
     });
-    state.counters["rows"] = window.TestsGrid->model()->rowCount();
+    state.counters["rows"] = window.findChild<QTableView*>("TestsGrid")->model()->rowCount();
   }
 }
 BENCHMARK(BM_ProgressWindowFirstShow)

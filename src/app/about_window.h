@@ -2,9 +2,6 @@
 // The About box: the product's name, version and a comment.
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
-
 namespace orv {
 
 class TAboutBox : public QDialog {
@@ -12,12 +9,6 @@ class TAboutBox : public QDialog {
 
  public:
   explicit TAboutBox(QWidget* parent = nullptr);
-
-  QLabel* ProgramIcon;
-  QLabel* ProductName;
-  QLabel* Version;
-  QLabel* Comments;
-  QPushButton* OKButton;
 };
 
 }  // namespace orv

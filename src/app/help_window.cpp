@@ -28,6 +28,7 @@ THelpForm::THelpForm(const std::string& folder, QWidget* parent)
   resize(900, 620);
 
   Tabs = new QTabWidget(this);
+  Tabs->setObjectName("Tabs");
   ContentsList = new QListWidget(Tabs);
   ContentsList->setObjectName("ContentsList");
   ContentsList->setAccessibleName(Tr("THelpForm", "Contents"));

@@ -32,18 +32,17 @@ class THelpForm : public QWidget {
   // The page shown, as a file name of the help folder.
   std::string CurrentPage() const;
 
-  QTabWidget* Tabs;
-  QListWidget* ContentsList;
-  QLineEdit* SearchBox;
-  QListWidget* KeywordList;
-  QTextBrowser* Browser;
-
  private:
   void ShowPage(const std::string& file);
   void FillKeywords(const QString& text);
   void OpenKeywordItem();
   void PresentWindow();
 
+  QTabWidget* Tabs;
+  QListWidget* ContentsList;
+  QLineEdit* SearchBox;
+  QListWidget* KeywordList;
+  QTextBrowser* Browser;
   HelpIndexO index_;
 };
 

@@ -55,78 +55,6 @@
 namespace orv {
 namespace {
 
-// The menus of the menu bar, left to right; a command names its menu by its
-// place here.
-enum MenuPlace : int { kFile, kWordList, kUser, kLog, kSound, kOption, kHelp };
-
-struct MenuRow {
-  const char* name;
-  const char* caption;
-  const char* hint;
-  Needs needs;
-};
-
-constexpr MenuRow kMenus[] = {
-    {"File1", QT_TRANSLATE_NOOP("TMainForm", "&File"), nullptr, {&MainView::fileMenu}},
-    {"Edit1",
-     QT_TRANSLATE_NOOP("TMainForm", "&Word List"),
-     QT_TRANSLATE_NOOP("TMainForm", "Edit Menu"),
-     {}},
-    {"User1",
-     QT_TRANSLATE_NOOP("TMainForm", "&User"),
-     QT_TRANSLATE_NOOP("TMainForm", "Click for user menu"),
-     {&MainView::userMenu, true}},
-    {"Log1",
-     QT_TRANSLATE_NOOP("TMainForm", "&Log"),
-     QT_TRANSLATE_NOOP("TMainForm", "Not iimplemented"),
-     {&MainView::logMenu}},
-    {"Sound1", QT_TRANSLATE_NOOP("TMainForm", "&Sound"), nullptr, {&MainView::soundMenu}},
-    {"Option1",
-     QT_TRANSLATE_NOOP("TMainForm", "&Option"),
-     QT_TRANSLATE_NOOP("TMainForm", "Click for option menu"),
-     {&MainView::optionMenu}},
-    {"Help1",
-     QT_TRANSLATE_NOOP("TMainForm", "&Help"),
-     QT_TRANSLATE_NOOP("TMainForm", "Click for help menu"),
-     {}},
-};
-
-// A tool bar button runs a command of the menus under its own caption and
-// hint; a row without a command is a separator.
-struct ToolRow {
-  const char* command;
-  const char* name;
-  QStyle::StandardPixmap icon;
-  const char* caption;
-  const char* hint;
-};
-
-constexpr ToolRow kTools[] = {
-    {"Open1", "OpenTool", QStyle::SP_DialogOpenButton, QT_TRANSLATE_NOOP("TMainForm", "Open"),
-     QT_TRANSLATE_NOOP("TMainForm", "Open|Open new file for spelling")},
-    {"ChaDir1", "ChDirTool", QStyle::SP_DirOpenIcon,
-     QT_TRANSLATE_NOOP("TMainForm", "Change directory"),
-     QT_TRANSLATE_NOOP("TMainForm", "Change directory")},
-    {"New1", "NewTool", QStyle::SP_FileIcon, QT_TRANSLATE_NOOP("TMainForm", "New"),
-     QT_TRANSLATE_NOOP("TMainForm", "Create a new file")},
-    {"EditFile1", "EditTool", QStyle::SP_FileDialogContentsView,
-     QT_TRANSLATE_NOOP("TMainForm", "Edit"),
-     QT_TRANSLATE_NOOP("TMainForm", "Edit the current file")},
-    {},
-    {"Score1", "ScoreTool", QStyle::SP_FileDialogDetailedView,
-     QT_TRANSLATE_NOOP("TMainForm", "Score"),
-     QT_TRANSLATE_NOOP("TMainForm", "Score window for curent file")},
-    {"Viewwords1", "ViewTool", QStyle::SP_FileDialogListView,
-     QT_TRANSLATE_NOOP("TMainForm", "View"),
-     QT_TRANSLATE_NOOP("TMainForm", "Look at the current list of words")},
-    {},
-    {"Print1", "PrintTool", QStyle::SP_DriveFDIcon, QT_TRANSLATE_NOOP("TMainForm", "Print"),
-     QT_TRANSLATE_NOOP("TMainForm", "Print current file")},
-    {},
-    {"Exit1", "ExitTool", QStyle::SP_DialogCloseButton, QT_TRANSLATE_NOOP("TMainForm", "Exit"),
-     QT_TRANSLATE_NOOP("TMainForm", "Exit orv")},
-};
-
 // A tool button keeps its own hint: the action it shares with the menu would
 // put the menu item's hint on it whenever the action changes.
 class ToolButton : public QToolButton {
@@ -299,226 +227,16 @@ void TMainForm::BuildLabels() {
   connect(BitBtn2, &QPushButton::clicked, this, &TMainForm::QuitButtonClick);
 }
 
-std::span<const TMainForm::Command> TMainForm::Commands() {
-  static const Command commands[] = {
-      {.menu = kFile,
-       .name = "Open1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Open..."),
-       .hint = QT_TRANSLATE_NOOP("TMainForm",
-                                 "Pick file|Pick an existing orv file for the current file"),
-       .shortcut = "F3",
-       .handler = &TMainForm::Open1Click,
-       .needs = {&MainView::fileMenu, true}},
-      {.menu = kFile},
-      {.menu = kFile,
-       .name = "New1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&New"),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "Create new orv file"),
-       .handler = &TMainForm::New1Click,
-       .needs = {&MainView::fileMenu, true}},
-      {.menu = kFile,
-       .name = "NewDir1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "New Dir"),
-       .handler = &TMainForm::NewDir1Click},
-      {.menu = kFile,
-       .name = "Import1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Import..."),
-       .hint = QT_TRANSLATE_NOOP(
-           "TMainForm", "Make word lists from the files of other programs: CSV, KVTML, Anki, text"),
-       .handler = &TMainForm::Import1Click,
-       .needs = {nullptr, true}},
-      {.menu = kFile,
-       .name = "ChaDir1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&ChDir"),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "Change current directory"),
-       .handler = &TMainForm::ChaDir1Click,
-       .needs = {&MainView::fileMenu, true}},
-      {.menu = kFile,
-       .name = "Deletefile1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Delete file"),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "|Delete word list cleanup score etc."),
-       .handler = &TMainForm::Deletefile1Click,
-       .needs = {nullptr, true}},
-      {.menu = kFile,
-       .name = "Removedir1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "Remove dir"),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "Remove a directory, it will need to be empty"),
-       .handler = &TMainForm::Removedir1Click,
-       .needs = {nullptr, true}},
-      {.menu = kFile},
-      {.menu = kFile,
-       .name = "Print1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Print..."),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "Print current file"),
-       .shortcut = "Ctrl+P",
-       .handler = &TMainForm::Print1Click,
-       .needs = {&MainView::fileMenu, true}},
-      {.menu = kFile,
-       .name = "PrintSetup1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "P&rint Setup..."),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "Setup printer"),
-       .handler = &TMainForm::PrintSetup1Click},
-      {.menu = kFile},
-      {.menu = kFile,
-       .name = "Score1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Score"),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "Show score for current file"),
-       .handler = &TMainForm::Score1Click,
-       .needs = {&MainView::fileMenu},
-       .part = Part::ScoresWindow},
-      {.menu = kFile,
-       .name = "Progress1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "Pro&gress"),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "Your tests over time, as charts"),
-       .handler = &TMainForm::Progress1Click,
-       .part = Part::ProgressWindow},
-      {.menu = kFile,
-       .name = "ClassOverview1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "Class o&verview"),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "Every learner's tests of each list at a glance"),
-       .handler = &TMainForm::ClassOverview1Click,
-       .part = Part::ClassOverviewWindow},
-      {.menu = kFile},
-      {.menu = kFile,
-       .name = "Exit1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "E&xit"),
-       .handler = &TMainForm::QuitButtonClick,
-       .needs = {&MainView::exitItem}},
-
-      {.menu = kWordList,
-       .name = "EditFile1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Edit List"),
-       .hint = QT_TRANSLATE_NOOP(
-           "TMainForm",
-           "Edit File|Edit current file if you are the owner or have high enough pas level"),
-       .handler = &TMainForm::EditFile1Click,
-       .needs = {nullptr, true}},
-      {.menu = kWordList,
-       .name = "Viewwords1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&View words"),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "Look at the current list of words"),
-       .handler = &TMainForm::Viewwords1Click},
-      {.menu = kWordList,
-       .name = "Loglist1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Log list"),
-       .handler = &TMainForm::View1Click,
-       .part = Part::LogWindow},
-      {.menu = kWordList,
-       .name = "ViewCompiled1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "View &Compiled"),
-       .shortcut = "Ctrl+Alt+C",
-       .handler = &TMainForm::ViewCompiled1Click},
-      {.menu = kWordList},
-      {.menu = kWordList,
-       .name = "Makewrongwordfile1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Make wrong word file"),
-       .handler = &TMainForm::Makewrongwordfile1Click,
-       .part = Part::WrongWordsWindow},
-      {.menu = kWordList,
-       .name = "Review1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Review"),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "Ask again the words that are due, from every list"),
-       .handler = &TMainForm::Review,
-       .needs = {&MainView::startButton, true},
-       .part = Part::ReviewRunner},
-
-      {.menu = kUser,
-       .name = "AddUser1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Add User"),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "Add a new user"),
-       .handler = &TMainForm::AddUser1Click},
-      {.menu = kUser,
-       .name = "Editusers1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Edit users"),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "Edit the password file"),
-       .handler = &TMainForm::Editusers1Click},
-      {.menu = kUser,
-       .name = "ChangePasword1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Change Pasword"),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "Change the password of a user"),
-       .handler = &TMainForm::ChangePasword1Click},
-
-      {.menu = kLog,
-       .name = "LogWords1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Log wrong"),
-       .hint =
-           QT_TRANSLATE_NOOP("TMainForm", "If checked any mistake will be written to a log file"),
-       .shortcut = "Ctrl+L",
-       .handler = &TMainForm::LogWords1Click,
-       .checked = &MainView::logWrong},
-      // "Log users" has never had a command of its own.
-      {.menu = kLog,
-       .name = "Logusers1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "Log &users"),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "not implemented")},
-      {.menu = kLog,
-       .name = "Logall1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "Log &correct"),
-       .hint = QT_TRANSLATE_NOOP(
-           "TMainForm", "Log right answers|Log correct answers but not necessarily wrong ones "),
-       .handler = &TMainForm::Logall1Click,
-       .checked = &MainView::logAll},
-      {.menu = kLog,
-       .name = "View1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&View log"),
-       .handler = &TMainForm::View1Click,
-       .part = Part::LogWindow},
-
-      {.menu = kSound,
-       .name = "Words1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Words"),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "Sounds stored In data base"),
-       .handler = &TMainForm::Words1Click,
-       .part = Part::SoundsWindow},
-
-      {.menu = kOption,
-       .name = "Option2",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Option"),
-       .handler = &TMainForm::Option2Click},
-      {.menu = kOption,
-       .name = "Changedatabase1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Change database"),
-       .handler = &TMainForm::Changedatabase1Click,
-       .needs = {nullptr, true},
-       .part = Part::Database},
-      {.menu = kOption,
-       .name = "PasLev1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Pasword levels"),
-       .hint = QT_TRANSLATE_NOOP("TMainForm", "The password level each guarded command needs"),
-       .handler = &TMainForm::PasLev1Click,
-       .needs = {&MainView::pasLevItem},
-       .hiddenWhenOff = true},
-
-      {.menu = kHelp,
-       .name = "Contents1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Contents"),
-       .handler = &TMainForm::Contents1Click},
-      {.menu = kHelp,
-       .name = "SearchforHelpOn1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&Search for Help On..."),
-       .handler = &TMainForm::SearchforHelpOn1Click},
-      {.menu = kHelp,
-       .name = "HowtoUseHelp1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&How to Use Help"),
-       .handler = &TMainForm::HowtoUseHelp1Click},
-      {.menu = kHelp,
-       .name = "About1",
-       .caption = QT_TRANSLATE_NOOP("TMainForm", "&About..."),
-       .handler = &TMainForm::About1Click},
-  };
-  return commands;
-}
-
 void TMainForm::BuildMenu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
-  for (const MenuRow& row : kMenus) {
+  for (const MenuRow& row : MainMenus()) {
     QMenu* menu = bar->addMenu(Tr("TMainForm", row.caption));
     menu->setObjectName(row.name);
     if (row.hint != nullptr) SetHint(menu->menuAction(), Tr("TMainForm", row.hint));
     menus_.push_back(menu);
   }
-  for (const Command& c : Commands()) {
+  for (const CommandRow& c : MainCommands()) {
     QMenu* menu = menus_[static_cast<std::size_t>(c.menu)];
     if (c.name == nullptr) {
       menu->addSeparator();
@@ -544,7 +262,7 @@ void TMainForm::BuildToolBar() {
   bar->setObjectName("ToolBar1");
   bar->setMovable(false);
   SetHint(bar, Tr("TMainForm", "Tool Bar"));
-  for (const ToolRow& row : kTools) {
+  for (const ToolRow& row : MainTools()) {
     if (row.command == nullptr) {
       bar->addSeparator();
       continue;
@@ -588,25 +306,25 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-bool TMainForm::IsThere(Part part) const {
+bool TMainForm::IsThere(CommandPart part) const {
   switch (part) {
-    case Part::None:
+    case CommandPart::None:
       return true;
-    case Part::Database:
+    case CommandPart::Database:
       return core_.Database() != nullptr;
-    case Part::ReviewRunner:
+    case CommandPart::ReviewRunner:
       return runReview_ != nullptr;
-    case Part::ScoresWindow:
+    case CommandPart::ScoresWindow:
       return windows_.scores != nullptr;
-    case Part::LogWindow:
+    case CommandPart::LogWindow:
       return windows_.log != nullptr;
-    case Part::WrongWordsWindow:
+    case CommandPart::WrongWordsWindow:
       return windows_.wrongWords != nullptr;
-    case Part::SoundsWindow:
+    case CommandPart::SoundsWindow:
       return windows_.sounds != nullptr;
-    case Part::ProgressWindow:
+    case CommandPart::ProgressWindow:
       return windows_.progress != nullptr;
-    case Part::ClassOverviewWindow:
+    case CommandPart::ClassOverviewWindow:
       return windows_.classOverview != nullptr;
   }
   return false;
@@ -614,12 +332,13 @@ bool TMainForm::IsThere(Part part) const {
 
 void TMainForm::ShowState() {
   const MainView& v = core_.View();
+  const std::span<const MenuRow> menus = MainMenus();
   for (std::size_t i = 0; i < menus_.size(); ++i) {
-    menus_[i]->menuAction()->setEnabled(Works(v, kMenus[i].needs));
+    menus_[i]->menuAction()->setEnabled(Works(v, menus[i].needs));
   }
-  const std::span<const Command> commands = Commands();
+  const std::span<const CommandRow> commands = MainCommands();
   for (std::size_t i = 0; i < commands.size(); ++i) {
-    const Command& c = commands[i];
+    const CommandRow& c = commands[i];
     QAction* action = actions_[i];
     if (action == nullptr) continue;
     const bool on = c.handler != nullptr && Works(v, c.needs) && IsThere(c.part);

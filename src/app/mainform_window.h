@@ -3,13 +3,13 @@
 // Quit, and every other command in its menu and tool bar. It shows the state
 // that MainFormO keeps and forwards its events there.
 #include <QMainWindow>
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "app/maincommands_window.h"
 #include "app/mainform.h"
 #include "app/mainview.h"
 
@@ -98,43 +98,15 @@ class TMainForm : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // What a command works on besides the view's state: it works once that is there.
-  enum class Part : std::uint8_t {
-    None,
-    Database,
-    ReviewRunner,
-    ScoresWindow,
-    LogWindow,
-    WrongWordsWindow,
-    SoundsWindow,
-    ProgressWindow,
-    ClassOverviewWindow,
-  };
-  // A row of the command table: one command, its place in the menus and what
-  // enables it. A row without a name is a separator.
-  struct Command {
-    int menu = 0;
-    const char* name = nullptr;
-    const char* caption = nullptr;
-    const char* hint = nullptr;
-    const char* shortcut = nullptr;
-    // None: the command is shown and never works.
-    void (TMainForm::*handler)() = nullptr;
-    Needs needs = {};
-    Part part = Part::None;
-    // A check item shows this flag of the view.
-    bool MainView::*checked = nullptr;
-    // Off, the command is not shown either.
-    bool hiddenWhenOff = false;
-  };
-  static std::span<const Command> Commands();
+  // The command table names the window's handlers.
+  friend std::span<const CommandRow> MainCommands();
 
   void ApplyUserLook();
   void FitMenuBar();
   void BuildLabels();
   void BuildMenu();
   void BuildToolBar();
-  bool IsThere(Part part) const;
+  bool IsThere(CommandPart part) const;
   // Runs a command; what it lets through is shown in an error box.
   void Run(const std::function<void()>& command);
 

@@ -24,7 +24,9 @@ TGridExport::TGridExport(QAbstractItemModel& model, const QString& title, Dialog
   setPopupMode(QToolButton::InstantPopup);
   auto* menu = new QMenu(this);
   SaveCsvAction = menu->addAction(Tr("TGridExport", "Save as &CSV..."));
+  SaveCsvAction->setObjectName("SaveCsvAction");
   PrintAction = menu->addAction(Tr("TGridExport", "&Print..."));
+  PrintAction->setObjectName("PrintAction");
   setMenu(menu);
   connect(SaveCsvAction, &QAction::triggered, this, &TGridExport::SaveCsvClick);
   connect(PrintAction, &QAction::triggered, this, &TGridExport::PrintClick);

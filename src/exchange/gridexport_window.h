@@ -24,14 +24,13 @@ class TGridExport : public QToolButton {
   bool SaveCsv(const QString& path);
   void Print(QPrinter& printer);
 
-  QAction* SaveCsvAction;
-  QAction* PrintAction;
-
  private:
   void SaveCsvClick();
   void PrintClick();
   void FetchAll();
 
+  QAction* SaveCsvAction;
+  QAction* PrintAction;
   QAbstractItemModel& model_;
   Dialogs& dialogs_;
   QString title_;

@@ -175,7 +175,7 @@ void TClassOverviewForm::SetTestDay(std::optional<std::int64_t> day) {
 void TClassOverviewForm::OpenRow(int row) {
   if (row < 0 || row >= model_.rowCount()) return;
   const std::string learner = model_.data(model_.index(row, 0)).toString().toStdString();
-  progress_.Days->SetRange(Days->Range());
+  progress_.SetDays(Days->Range());
   progress_.ShowFor(viewer_, learner);
   progress_.exec();
 }

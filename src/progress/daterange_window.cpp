@@ -30,9 +30,13 @@ QDateEdit* DayEdit(QWidget* parent, const QDate& date) {
 TDateRangeBox::TDateRangeBox(QWidget* parent) : QWidget(parent) {
   const QDate today = QDate::currentDate();
   FromOn = new QCheckBox(Tr("TDateRangeBox", "&From"), this);
+  FromOn->setObjectName("FromOn");
   FromDate = DayEdit(this, today.addMonths(-1));
+  FromDate->setObjectName("FromDate");
   ToOn = new QCheckBox(Tr("TDateRangeBox", "&To"), this);
+  ToOn->setObjectName("ToOn");
   ToDate = DayEdit(this, today);
+  ToDate->setObjectName("ToDate");
   FromDate->setAccessibleName(Tr("TDateRangeBox", "From"));
   ToDate->setAccessibleName(Tr("TDateRangeBox", "To"));
   auto* layout = new QHBoxLayout(this);

@@ -18,13 +18,14 @@ class TDateRangeBox : public QWidget {
   DateRange Range() const;
   void SetRange(const DateRange& range);
 
+ signals:
+  void Changed();
+
+ private:
   QCheckBox* FromOn;
   QDateEdit* FromDate;
   QCheckBox* ToOn;
   QDateEdit* ToDate;
-
- signals:
-  void Changed();
 };
 
 }  // namespace orv

@@ -104,10 +104,12 @@ TProgressForm::TProgressForm(ScoreDatabase& database, Dialogs& dialogs, QWidget*
 void TProgressForm::BuildControls() {
   auto* learnerLabel = new QLabel(Tr("TProgressForm", "&Learner:"), this);
   LearnerList = new QComboBox(this);
+  LearnerList->setObjectName("LearnerList");
   LearnerList->setMinimumContentsLength(16);
   learnerLabel->setBuddy(LearnerList);
   SetHint(LearnerList, Tr("TProgressForm", "Whose tests are shown"));
   Days = new TDateRangeBox(this);
+  Days->setObjectName("Days");
   SetHint(Days, Tr("TProgressForm",
                    "Only the tests taken from the first day to the last day, when checked"));
 
@@ -117,10 +119,15 @@ void TProgressForm::BuildControls() {
   mistakes_.SetTable(MistakesTable(TallyMistakes({})));
   mistakes_.TranslateColumn(0, "MistakeKind");
   Tabs = new QTabWidget(this);
+  Tabs->setObjectName("Tabs");
   PercentChart = NewChartView(Tabs);
+  PercentChart->setObjectName("PercentChart");
   HelpChart = NewChartView(Tabs);
+  HelpChart->setObjectName("HelpChart");
   WordsChart = NewChartView(Tabs);
+  WordsChart->setObjectName("WordsChart");
   BoxesChart = NewChartView(Tabs);
+  BoxesChart->setObjectName("BoxesChart");
   Tabs->addTab(PercentChart, Tr("TProgressForm", "Percent &right"));
   Tabs->addTab(HelpChart, Tr("TProgressForm", "&Help used"));
   Tabs->addTab(WordsChart, Tr("TProgressForm", "&Words most often wrong"));
@@ -137,6 +144,12 @@ void TProgressForm::BuildControls() {
   Tabs->addTab(GridPage(MistakesGrid, MistakesExport, mistakes_,
                         Tr("TProgressForm", "Kinds of mistake"), dialogs_, Tabs),
                Tr("TProgressForm", "&Kinds of mistake"));
+  TestsGrid->setObjectName("TestsGrid");
+  WordsGrid->setObjectName("WordsGrid");
+  MistakesGrid->setObjectName("MistakesGrid");
+  TestsExport->setObjectName("TestsExport");
+  WordsExport->setObjectName("WordsExport");
+  MistakesExport->setObjectName("MistakesExport");
 
   auto* top = new QHBoxLayout;
   top->addWidget(learnerLabel);
@@ -167,6 +180,10 @@ void TProgressForm::ShowFor(const ProgressViewer& viewer, const std::string& lea
       static_cast<int>((chosen != learners.end() ? chosen : own) - learners.begin()));
   LearnerList->setEnabled(viewer.mayLookAtOthers);
   Refresh();
+}
+
+void TProgressForm::SetDays(const DateRange& range) {
+  Days->SetRange(range);
 }
 
 std::string TProgressForm::Learner() const {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "progress/boxhistory.h"
+#include "progress/daterange.h"
 #include "progress/progressaccess.h"
 #include "progress/progressdata.h"
 #include "progress/tablemodel.h"
@@ -36,6 +37,17 @@ class TProgressForm : public THintDialog {
   void Refresh();
 
   std::string Learner() const;
+  // The days shown from the next reading on.
+  void SetDays(const DateRange& range);
+
+  static constexpr int kWordsShown = 10;
+
+ private:
+  void BuildControls();
+  void DrawLines(QChartView& view, const std::vector<ChartSeries>& series,
+                 const QString& valueTitle, int top);
+  void DrawWords(const std::vector<WordCount>& words);
+  void DrawBoxes(const std::vector<BoxCounts>& days);
 
   QComboBox* LearnerList;
   TDateRangeBox* Days;
@@ -50,16 +62,6 @@ class TProgressForm : public THintDialog {
   TGridExport* TestsExport;
   TGridExport* WordsExport;
   TGridExport* MistakesExport;
-
-  static constexpr int kWordsShown = 10;
-
- private:
-  void BuildControls();
-  void DrawLines(QChartView& view, const std::vector<ChartSeries>& series,
-                 const QString& valueTitle, int top);
-  void DrawWords(const std::vector<WordCount>& words);
-  void DrawBoxes(const std::vector<BoxCounts>& days);
-
   ScoreDatabase& database_;
   ProgressViewer viewer_;
   TableModel tests_;

@@ -40,7 +40,7 @@ CalendarDay DayOf(const QDate& date) {
 
 TSU::TSU(ScoreDatabase& database, DataSet& dataSet, const ScoreWindowHost& host, Dialogs& dialogs,
          QWidget* parent)
-    : THintDialog(dialogs, parent), database_(database), dataSet_(dataSet), host_(host) {
+    : TDbDialog(database, dataSet, host, dialogs, parent) {
   setObjectName("SU");
   setWindowTitle(Tr("TSU", "SU"));
   BuildControls();
@@ -49,32 +49,47 @@ TSU::TSU(ScoreDatabase& database, DataSet& dataSet, const ScoreWindowHost& host,
 
 void TSU::BuildControls() {
   GroupBox1 = new QGroupBox(this);
+  GroupBox1->setObjectName("GroupBox1");
   ShowAllUser = new QRadioButton(Tr("TSU", "Show &All User"), GroupBox1);
+  ShowAllUser->setObjectName("ShowAllUser");
   ShowCurrentUser = new QRadioButton(Tr("TSU", "Show &Current User"), GroupBox1);
+  ShowCurrentUser->setObjectName("ShowCurrentUser");
   ShowCurrentUser->setChecked(true);
   PickFromList = new QRadioButton(Tr("TSU", "Pick &From List"), GroupBox1);
+  PickFromList->setObjectName("PickFromList");
   UserList = new QComboBox(GroupBox1);
+  UserList->setObjectName("UserList");
   UserList->setEnabled(false);
   UserList->setMinimumWidth(140);
   UserList->setAccessibleName(Tr("TSU", "User"));
   ShowWrongWords = new QCheckBox(Tr("TSU", "Show &wrong words"), GroupBox1);
+  ShowWrongWords->setObjectName("ShowWrongWords");
   ShowWrongWords->setChecked(true);
   ShowRightWords = new QCheckBox(Tr("TSU", "Show &Right Words"), GroupBox1);
+  ShowRightWords->setObjectName("ShowRightWords");
   Count1 = new QCheckBox(Tr("TSU", "Count"), GroupBox1);
+  Count1->setObjectName("Count1");
   FromLabel = new QLabel(Tr("TSU", "From"), GroupBox1);
+  FromLabel->setObjectName("FromLabel");
   FromDate = new TDateTimePicker(GroupBox1);
+  FromDate->setObjectName("FromDate");
   ToLabel = new QLabel(Tr("TSU", "To"), GroupBox1);
+  ToLabel->setObjectName("ToLabel");
   ToDate = new TDateTimePicker(GroupBox1);
+  ToDate->setObjectName("ToDate");
   FromDate->SetHighlighted(true);
   ToDate->SetHighlighted(true);
   FromDate->SetAccessibleName(FromLabel->text());
   ToDate->SetAccessibleName(ToLabel->text());
   FromTime = new QTimeEdit(GroupBox1);
+  FromTime->setObjectName("FromTime");
   FromTime->setVisible(false);
   FromTime->setEnabled(false);
   updateBtn = new QPushButton(Tr("TSU", "&Update"), GroupBox1);
+  updateBtn->setObjectName("updateBtn");
 
   SQL = new QPlainTextEdit(Tr("TSU", "No SQL"), this);
+  SQL->setObjectName("SQL");
   SQL->setReadOnly(true);
   SQL->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   SQL->setMaximumHeight(64);
@@ -93,8 +108,11 @@ void TSU::BuildControls() {
                        {"DATE1", QT_TRANSLATE_NOOP("Columns", "DATE1"), 70},
                        {"FILE1", QT_TRANSLATE_NOOP("Columns", "FILE1"), 200}});
   Label3 = new QLabel(Tr("TSU", "Number of rows"), this);
+  Label3->setObjectName("Label3");
   RowCount = new QLabel(this);
+  RowCount->setObjectName("RowCount");
   DBName = new QLabel(Tr("TSU", "Database name:"), this);
+  DBName->setObjectName("DBName");
 
   auto* users = new QVBoxLayout;
   users->addWidget(ShowAllUser);
@@ -124,6 +142,7 @@ void TSU::BuildControls() {
   counts->addStretch();
   counts->addWidget(DBName);
   Export = new TGridExport(dataSet_, Tr("TSU", "Log"), dialogs_, this);
+  Export->setObjectName("Export");
   counts->addWidget(Export);
   extra_ = new QVBoxLayout;
   auto* layout = new QVBoxLayout(this);
@@ -298,17 +317,20 @@ void TSU::DBGrid1CellClick(int row, int column) {
   DBGrid1->setToolTip(dataSet_.Text(row, column));
 }
 
+void TSU::AllowOthers(bool others) {
+  PickFromList->setEnabled(others);
+  ShowAllUser->setEnabled(others);
+  SQL->setReadOnly(!others);
+  ShowCurrentUser->setChecked(true);
+}
+
 void OpenLogWindow(TSU& window, std::int32_t level, Dialogs& dialogs) {
   const PasswordO& users = window.Host().PasswordFile();
   if (!users.IsLoggedIn()) {
     dialogs.ShowMessage(TrText("TSU", kNoUser));
     return;
   }
-  const bool others = users.HasAccess(std::to_string(level));
-  window.PickFromList->setEnabled(others);
-  window.ShowAllUser->setEnabled(others);
-  window.SQL->setReadOnly(!others);
-  window.ShowCurrentUser->setChecked(true);
+  window.AllowOthers(users.HasAccess(std::to_string(level)));
   window.exec();
 }
 

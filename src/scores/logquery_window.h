@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "scores/dbdialog_window.h"
 #include "scores/logquery.h"
-#include "widgets/hintdialog_window.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,14 +21,11 @@ class QVBoxLayout;
 
 namespace orv {
 
-class DataSet;
-class ScoreDatabase;
-class ScoreWindowHost;
 class TDBGrid;
 class TGridExport;
 class TDateTimePicker;
 
-class TSU : public THintDialog {
+class TSU : public TDbDialog {
   Q_OBJECT
 
  public:
@@ -44,30 +41,9 @@ class TSU : public THintDialog {
   // Runs the statement in the SQL box and shows its rows.
   void updateBtnClick();
 
-  ScoreDatabase& Database() { return database_; }
-  DataSet& Data() { return dataSet_; }
-  const ScoreWindowHost& Host() const { return host_; }
-
-  QGroupBox* GroupBox1;
-  QRadioButton* ShowAllUser;
-  QRadioButton* ShowCurrentUser;
-  QRadioButton* PickFromList;
-  QComboBox* UserList;
-  QCheckBox* ShowWrongWords;
-  QCheckBox* ShowRightWords;
-  QCheckBox* Count1;
-  QLabel* FromLabel;
-  TDateTimePicker* FromDate;
-  QLabel* ToLabel;
-  TDateTimePicker* ToDate;
-  QTimeEdit* FromTime;
-  QPlainTextEdit* SQL;
-  QPushButton* updateBtn;
-  TDBGrid* DBGrid1;
-  QLabel* Label3;
-  QLabel* RowCount;
-  QLabel* DBName;
-  TGridExport* Export;
+  // Other users and a hand-typed statement only for one who may look at
+  // others; the window starts on the current user.
+  void AllowOthers(bool others);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -89,12 +65,31 @@ class TSU : public THintDialog {
   void ToDateClick();
   void DBGrid1CellClick(int row, int column);
 
+  // The wrong-word window adds to these.
+  QGroupBox* GroupBox1;
+  QComboBox* UserList;
+  QCheckBox* Count1;
+  QPlainTextEdit* SQL;
+  QPushButton* updateBtn;
+  TGridExport* Export;
+
  private:
   void BuildControls();
 
-  ScoreDatabase& database_;
-  DataSet& dataSet_;
-  const ScoreWindowHost& host_;
+  QRadioButton* ShowAllUser;
+  QRadioButton* ShowCurrentUser;
+  QRadioButton* PickFromList;
+  QCheckBox* ShowWrongWords;
+  QCheckBox* ShowRightWords;
+  QLabel* FromLabel;
+  TDateTimePicker* FromDate;
+  QLabel* ToLabel;
+  TDateTimePicker* ToDate;
+  QTimeEdit* FromTime;
+  TDBGrid* DBGrid1;
+  QLabel* Label3;
+  QLabel* RowCount;
+  QLabel* DBName;
   QVBoxLayout* extra_ = nullptr;
 };
 

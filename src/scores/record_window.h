@@ -33,6 +33,11 @@ class TRecordForm : public THintDialog {
   void KeepClick();
   void DiscardClick();
 
+  WordRecorder& Recorder() { return *recorder_; }
+
+ private:
+  void ShowState();
+
   QLabel* WordLabel;
   QProgressBar* LevelBar;
   QPushButton* RecordBtn;
@@ -41,12 +46,6 @@ class TRecordForm : public THintDialog {
   QPushButton* KeepBtn;
   QPushButton* DiscardBtn;
   QPushButton* SkipBtn;
-
-  WordRecorder& Recorder() { return *recorder_; }
-
- private:
-  void ShowState();
-
   SoundStore& sounds_;
   WordRecorder* recorder_;
   std::string word_;

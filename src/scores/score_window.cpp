@@ -47,7 +47,7 @@ void TMarkedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 
 TSF2::TSF2(ScoreDatabase& database, DataSet& dataSet, const ScoreWindowHost& host, Dialogs& dialogs,
            QWidget* parent)
-    : THintDialog(dialogs, parent), database_(database), dataSet_(dataSet), host_(host) {
+    : TDbDialog(database, dataSet, host, dialogs, parent) {
   setObjectName("SF2");
   setWindowTitle(Tr("TSF2", "Score"));
   BuildControls();
@@ -56,20 +56,27 @@ TSF2::TSF2(ScoreDatabase& database, DataSet& dataSet, const ScoreWindowHost& hos
 
 void TSF2::BuildControls() {
   BackBtn = new QPushButton(Tr("TSF2", "Back"), this);
+  BackBtn->setObjectName("BackBtn");
   BackBtn->setAutoDefault(false);
   CheckBox1 = new QCheckBox(Tr("TSF2", "&Current file only"), this);
+  CheckBox1->setObjectName("CheckBox1");
   CheckBox1->setChecked(true);
   CurentUserOnly = new QCheckBox(Tr("TSF2", "Curent user only"), this);
+  CurentUserOnly->setObjectName("CurentUserOnly");
   SetHint(CurentUserOnly, Tr("TSF2", "Check to limit the SQL query to the curent user only"));
   WrongAnswers = new QCheckBox(Tr("TSF2", "Wrong answers"), this);
+  WrongAnswers->setObjectName("WrongAnswers");
   WrongAnswers->setChecked(true);
   RightAnswers = new QCheckBox(Tr("TSF2", "Right answers"), this);
+  RightAnswers->setObjectName("RightAnswers");
   RightAnswers->setChecked(true);
   WrongAnswers->setVisible(false);
   RightAnswers->setVisible(false);
   Label1 = new QLabel(Tr("TSF2", "Number or  rows"), this);
+  Label1->setObjectName("Label1");
   SetHint(Label1, Tr("TSF2", "The number of lines return by the SQL query"));
   RowCount = new QLabel(this);
+  RowCount->setObjectName("RowCount");
   DBGrid1 = new TDBGrid(dataSet_, this);
   DBGrid1->setObjectName("DBGrid1");
   DBGrid1->setAccessibleName(Tr("TSF2", "Scores"));
@@ -77,13 +84,17 @@ void TSF2::BuildControls() {
   DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
   SetHint(DBGrid1, Tr("TSF2", "Double or right click a row to see the words you got wrong/right"));
   PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName("PopupMenu1");
   open1 = PopupMenu1->addAction(Tr("TSF2", "open"));
+  open1->setObjectName("open1");
   Export = new TGridExport(dataSet_, Tr("TSF2", "Score"), dialogs_, this);
+  Export->setObjectName("Export");
   KindWordLabel = new QLabel(this);
   KindWordLabel->setObjectName("KindWordLabel");
   KindWordLabel->setAlignment(Qt::AlignCenter);
   KindWordLabel->setVisible(false);
   ProgressBtn = new QPushButton(Tr("TSF2", "&Progress"), this);
+  ProgressBtn->setObjectName("ProgressBtn");
   ProgressBtn->setAutoDefault(false);
   SetHint(ProgressBtn, Tr("TSF2", "Your tests over time, as charts"));
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "widgets/hintdialog_window.h"
+#include "scores/dbdialog_window.h"
 
 class QCheckBox;
 class QLabel;
@@ -17,8 +17,6 @@ class QPushButton;
 namespace orv {
 
 class DataSet;
-class ScoreDatabase;
-class ScoreWindowHost;
 class TDBGrid;
 class TGridExport;
 class TSF2;
@@ -39,7 +37,7 @@ inline constexpr char kLookAtOthersDenied[] =
     "Access denied.\nYou were't going to look at someone else's mistakes and then tease then "
     "were you!!!";
 
-class TSF2 : public THintDialog {
+class TSF2 : public TDbDialog {
   Q_OBJECT
 
  public:
@@ -73,6 +71,19 @@ class TSF2 : public THintDialog {
   void RightAnswersClick();
   void BackBtnClick();
 
+ signals:
+  // The learner asked to see their progress; whoever shows it listens.
+  void ProgressRequested();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void BuildControls();
+  void ShowCounts();
+
   QPushButton* BackBtn;
   QCheckBox* CheckBox1;
   QCheckBox* CurentUserOnly;
@@ -87,22 +98,6 @@ class TSF2 : public THintDialog {
   TGridExport* Export;
   QPushButton* ProgressBtn;
 
- signals:
-  // The learner asked to see their progress; whoever shows it listens.
-  void ProgressRequested();
-
- protected:
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-
- private:
-  void BuildControls();
-  void ShowCounts();
-
-  ScoreDatabase& database_;
-  DataSet& dataSet_;
-  const ScoreWindowHost& host_;
   bool wordsView_ = false;
   std::uint16_t sortOrder_ = 1;
   std::int32_t shownGroup_ = 0;

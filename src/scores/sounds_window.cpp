@@ -41,11 +41,7 @@ bool SameWord(const std::string& a, const std::string& b) {
 
 TSoundsForm::TSoundsForm(ScoreDatabase& database, DataSet& dataSet, SoundStore& sounds,
                          const ScoreWindowHost& host, Dialogs& dialogs, QWidget* parent)
-    : THintDialog(dialogs, parent),
-      database_(database),
-      dataSet_(dataSet),
-      sounds_(sounds),
-      host_(host) {
+    : TDbDialog(database, dataSet, host, dialogs, parent), sounds_(sounds) {
   setObjectName("SoundsForm");
   setWindowTitle(Tr("TSoundsForm", "SoundsForm"));
   BuildControls();
@@ -54,13 +50,21 @@ TSoundsForm::TSoundsForm(ScoreDatabase& database, DataSet& dataSet, SoundStore& 
 
 void TSoundsForm::BuildControls() {
   MainMenu1 = new QMenuBar(this);
+  MainMenu1->setObjectName("MainMenu1");
   Sounddb1 = MainMenu1->addMenu(Tr("TSoundsForm", "Sound db"));
+  Sounddb1->setObjectName("Sounddb1");
   Addsound1 = Sounddb1->addAction(Tr("TSoundsForm", "&Add sound"));
+  Addsound1->setObjectName("Addsound1");
   Delete1 = Sounddb1->addAction(Tr("TSoundsForm", "&Delete sound"));
+  Delete1->setObjectName("Delete1");
   Findsound1 = Sounddb1->addAction(Tr("TSoundsForm", "&Find sound"));
+  Findsound1->setObjectName("Findsound1");
   Record1 = Sounddb1->addAction(Tr("TSoundsForm", "&Record sound"));
+  Record1->setObjectName("Record1");
   RecordMissing1 = Sounddb1->addAction(Tr("TSoundsForm", "Record &missing"));
+  RecordMissing1->setObjectName("RecordMissing1");
   MenuExit = Sounddb1->addAction(Tr("TSoundsForm", "E&xit"));
+  MenuExit->setObjectName("MenuExit");
 
   DBGrid1 = new TDBGrid(dataSet_, this);
   DBGrid1->setObjectName("DBGrid1");

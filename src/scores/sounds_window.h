@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "widgets/hintdialog_window.h"
+#include "scores/dbdialog_window.h"
 
 class QAction;
 class QFileDialog;
@@ -14,15 +14,12 @@ class QMenuBar;
 
 namespace orv {
 
-class DataSet;
-class ScoreDatabase;
-class ScoreWindowHost;
 class SoundStore;
 class TDBGrid;
 class TFindDialog;
 class TRecordForm;
 
-class TSoundsForm : public THintDialog {
+class TSoundsForm : public TDbDialog {
   Q_OBJECT
 
  public:
@@ -50,19 +47,6 @@ class TSoundsForm : public THintDialog {
   const std::vector<std::string>& PendingDeletes() const { return pending_; }
   bool SoundsDeleted() const { return !pending_.empty(); }
 
-  QMenuBar* MainMenu1;
-  QMenu* Sounddb1;
-  QAction* Addsound1;
-  QAction* Delete1;
-  QAction* Findsound1;
-  QAction* Record1;
-  QAction* RecordMissing1;
-  QAction* MenuExit;
-  TDBGrid* DBGrid1;
-  QFileDialog* GetFile;
-  TFindDialog* FindDialog1;
-  TRecordForm* RecordForm;
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -75,10 +59,19 @@ class TSoundsForm : public THintDialog {
   // A word recorded again after it was deleted keeps its new sound.
   void Stored(const std::string& word);
 
-  ScoreDatabase& database_;
-  DataSet& dataSet_;
+  QMenuBar* MainMenu1;
+  QMenu* Sounddb1;
+  QAction* Addsound1;
+  QAction* Delete1;
+  QAction* Findsound1;
+  QAction* Record1;
+  QAction* RecordMissing1;
+  QAction* MenuExit;
+  TDBGrid* DBGrid1;
+  QFileDialog* GetFile;
+  TFindDialog* FindDialog1;
+  TRecordForm* RecordForm;
   SoundStore& sounds_;
-  const ScoreWindowHost& host_;
   std::vector<std::string> pending_;
   std::string lastSearch_;
   std::string listPath_;

@@ -42,18 +42,26 @@ void TSU1::BuildCountControls() {
     return box;
   };
   CountG = new QCheckBox(Tr("TSU1", "Count >="), this);
+  CountG->setObjectName("CountG");
   SpinEdit1 = spin(1);
+  SpinEdit1->setObjectName("SpinEdit1");
   CountL = new QCheckBox(Tr("TSU1", "Count <="), this);
+  CountL->setObjectName("CountL");
   SpinEdit2 = spin(10);
+  SpinEdit2->setObjectName("SpinEdit2");
   SpinEdit1->setAccessibleName(CountG->text());
   SpinEdit2->setAccessibleName(CountL->text());
   Label5 = new QLabel(Tr("TSU1", "Output file:"), this);
+  Label5->setObjectName("Label5");
   Label4 = new QLabel("t.orv", this);
+  Label4->setObjectName("Label4");
   BitBtn1 = new QPushButton(Tr("TSU1", "&New"), this);
+  BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setAutoDefault(false);
   SetHint(BitBtn1, Tr("TSU1", "Use a new file instead of the default"));
   // Alt+C is "Show &Current User"'s; Enter presses this default button too.
   BitBtn2 = new QPushButton(Tr("TSU1", "Crea&te file"), this);
+  BitBtn2->setObjectName("BitBtn2");
   BitBtn2->setDefault(true);
   SetHint(BitBtn2, Tr("TSU1", "Send the output from the SQL queary to the file"));
 
@@ -139,22 +147,21 @@ void TSU1::Count1Click() {
 
 void TSU1::BitBtn1Click() {
   if (std::optional<std::string> output =
-          NewWordFile(dialogs_, Host().ListRoot(), UserList->currentText().toStdString(),
-                      Host().PasswordFile().CurrentUser())) {
+          NewWordFile(dialogs_, host_.ListRoot(), UserList->currentText().toStdString(),
+                      host_.PasswordFile().CurrentUser())) {
     Label4->setText(QString::fromStdString(*output));
   }
 }
 
 void TSU1::BitBtn2Click() {
-  DataSet& data = Data();
-  data.FetchAll();
-  if (data.RowCount() == 0) return;
+  dataSet_.FetchAll();
+  if (dataSet_.RowCount() == 0) return;
   std::vector<std::string> words;
-  words.reserve(static_cast<std::size_t>(data.RowCount()));
-  for (int row = 0; row < data.RowCount(); ++row) {
-    words.push_back(data.Value(row, "WORD").toString().toStdString());
+  words.reserve(static_cast<std::size_t>(dataSet_.RowCount()));
+  for (int row = 0; row < dataSet_.RowCount(); ++row) {
+    words.push_back(dataSet_.Value(row, "WORD").toString().toStdString());
   }
-  WriteWordFile(dialogs_, Host().ListRoot(), Label4->text().toStdString(), words);
+  WriteWordFile(dialogs_, host_.ListRoot(), Label4->text().toStdString(), words);
 }
 
 }  // namespace orv

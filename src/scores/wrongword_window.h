@@ -20,15 +20,6 @@ class TSU1 : public TSU {
   // "Crea&te file": the words of the result into the output file.
   void BitBtn2Click();
 
-  QCheckBox* CountG;
-  QSpinBox* SpinEdit1;
-  QCheckBox* CountL;
-  QSpinBox* SpinEdit2;
-  QLabel* Label5;
-  QLabel* Label4;
-  QPushButton* BitBtn1;
-  QPushButton* BitBtn2;
-
  protected:
   std::string BuildSql(bool report) override;
   void ShowCurrentUserClick() override;
@@ -40,6 +31,15 @@ class TSU1 : public TSU {
  private:
   void BuildCountControls();
   void ShowUserFile();
+
+  QCheckBox* CountG;
+  QSpinBox* SpinEdit1;
+  QCheckBox* CountL;
+  QSpinBox* SpinEdit2;
+  QLabel* Label5;
+  QLabel* Label4;
+  QPushButton* BitBtn1;
+  QPushButton* BitBtn2;
 };
 
 }  // namespace orv

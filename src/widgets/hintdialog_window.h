@@ -17,13 +17,12 @@ class THintDialog : public QDialog {
  public:
   THintDialog(Dialogs& dialogs, QWidget* parent);
 
-  QStatusBar* StatusBar1;
-
  protected:
   bool event(QEvent* event) override;
   // Runs a handler; an error it raises is shown and the window stays open.
   void Run(const std::function<void()>& handler);
 
+  QStatusBar* StatusBar1;
   Dialogs& dialogs_;
 };
 

@@ -9,9 +9,12 @@
 
 #include "app/language.h"
 #include "mainform_fixture.h"
+#include "support/children.h"
 
 namespace orv {
 namespace {
+
+using test::Child;
 
 const std::string kHelp = std::string(ORV_SOURCE_DIR) + "/help";
 
@@ -27,10 +30,12 @@ TEST(HelpWindow, ShowsTheLanguagesPagesAndLinksLeadToEitherLanguage) {
     std::string shown;
   } clicks[] = {{"../database.html", kHelp + "/database.html"},
                 {"options.html#top", kHelp + "/de/options.html"}};
-  EXPECT_EQ(help.Browser->source().toLocalFile().toStdString(), kHelp + "/de/contents.html");
+  EXPECT_EQ(Child<QTextBrowser>(help, "Browser")->source().toLocalFile().toStdString(),
+            kHelp + "/de/contents.html");
   for (const auto& c : clicks) {
-    emit help.Browser->anchorClicked(QUrl(c.link));
-    EXPECT_EQ(help.Browser->source().toLocalFile().toStdString(), c.shown) << c.link;
+    emit Child<QTextBrowser>(help, "Browser")->anchorClicked(QUrl(c.link));
+    EXPECT_EQ(Child<QTextBrowser>(help, "Browser")->source().toLocalFile().toStdString(), c.shown)
+        << c.link;
   }
 }
 
@@ -39,8 +44,9 @@ TEST(HelpWindow, OpensContentsHelpOnHelpAndKeywordPages) {
   help.ShowContents();
   EXPECT_TRUE(help.isVisible());
   EXPECT_EQ(help.CurrentPage(), "contents.html");
-  EXPECT_TRUE(help.Browser->toPlainText().contains("Writing word lists"));
-  EXPECT_EQ(help.ContentsList->count(), static_cast<int>(help.Index().ContentsOrder().size()));
+  EXPECT_TRUE(Child<QTextBrowser>(help, "Browser")->toPlainText().contains("Writing word lists"));
+  EXPECT_EQ(Child<QListWidget>(help, "ContentsList")->count(),
+            static_cast<int>(help.Index().ContentsOrder().size()));
   help.ShowHelpOnHelp();
   EXPECT_EQ(help.CurrentPage(), "usinghelp.html");
   help.ShowKeyword("Start Button");
@@ -52,18 +58,18 @@ TEST(HelpWindow, OpensContentsHelpOnHelpAndKeywordPages) {
 TEST(HelpWindow, SearchNarrowsTheIndexAndEnterOpensTheFirstKeyword) {
   THelpForm help(kHelp);
   help.ShowSearch();
-  EXPECT_EQ(help.Tabs->currentIndex(), 1);
-  const int all = help.KeywordList->count();
-  help.SearchBox->setText("fpoi");
-  ASSERT_GE(help.KeywordList->count(), 1);
-  EXPECT_LT(help.KeywordList->count(), all);
-  EXPECT_EQ(help.KeywordList->item(0)->text(), "FPoint");
-  emit help.SearchBox->returnPressed();
+  EXPECT_EQ(Child<QTabWidget>(help, "Tabs")->currentIndex(), 1);
+  const int all = Child<QListWidget>(help, "KeywordList")->count();
+  Child<QLineEdit>(help, "SearchBox")->setText("fpoi");
+  ASSERT_GE(Child<QListWidget>(help, "KeywordList")->count(), 1);
+  EXPECT_LT(Child<QListWidget>(help, "KeywordList")->count(), all);
+  EXPECT_EQ(Child<QListWidget>(help, "KeywordList")->item(0)->text(), "FPoint");
+  emit Child<QLineEdit>(help, "SearchBox")->returnPressed();
   EXPECT_EQ(help.CurrentPage(), "expressions.html");
   // An unknown keyword opens the index searching for it.
   help.ShowKeyword("Passw");
-  EXPECT_EQ(help.SearchBox->text(), "Passw");
-  EXPECT_EQ(help.KeywordList->item(0)->text(), "password");
+  EXPECT_EQ(Child<QLineEdit>(help, "SearchBox")->text(), "Passw");
+  EXPECT_EQ(Child<QListWidget>(help, "KeywordList")->item(0)->text(), "password");
 }
 
 class MainWindowHelp : public ::testing::Test, public test::MainFormFixture {};
@@ -78,7 +84,7 @@ TEST_F(MainWindowHelp, HelpMenuAndF1OpenTheirPages) {
   Get<QAction>("HowtoUseHelp1")->trigger();
   EXPECT_EQ(help.CurrentPage(), "usinghelp.html");
   Get<QAction>("SearchforHelpOn1")->trigger();
-  EXPECT_EQ(help.Tabs->currentIndex(), 1);
+  EXPECT_EQ(Child<QTabWidget>(help, "Tabs")->currentIndex(), 1);
   QShortcut* f1 = nullptr;
   for (QShortcut* s : form->findChildren<QShortcut*>()) {
     if (s->key() == QKeySequence(QKeySequence::HelpContents)) f1 = s;

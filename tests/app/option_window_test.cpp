@@ -23,6 +23,7 @@
 namespace orv {
 namespace {
 
+using test::Child;
 using test::Press;
 
 class OptionWindows : public ::testing::Test {
@@ -218,9 +219,9 @@ TEST_F(OptionWindows, LevelBoxesShowTheThresholdsAndAnyChangeTakesEffect) {
 TEST_F(OptionWindows, AboutBoxClosesWithItsDefaultButton) {
   TAboutBox about;
   EXPECT_EQ(about.windowTitle(), "About");
-  EXPECT_EQ(about.ProductName->text(), "Orv7");
-  EXPECT_EQ(about.Version->text(), "Version 0.1");
-  EXPECT_EQ(about.Comments->text(), "This program is still in betta");
+  EXPECT_EQ(Child<QLabel>(about, "ProductName")->text(), "Orv7");
+  EXPECT_EQ(Child<QLabel>(about, "Version")->text(), "Version 0.1");
+  EXPECT_EQ(Child<QLabel>(about, "Comments")->text(), "This program is still in betta");
   driver.Then("TAboutBox", "presses Enter", [](QWidget& w) { Press(w, Qt::Key_Return); });
   EXPECT_EQ(about.exec(), QDialog::Accepted);
   EXPECT_FALSE(driver.Stuck());

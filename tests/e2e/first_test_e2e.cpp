@@ -41,6 +41,7 @@ namespace orv::e2e {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Child;
 using test::Press;
 using test::TextOf;
 using test::Type;
@@ -363,8 +364,10 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
     auto& scores = static_cast<TSF2&>(w);
     spellingGroup = scores.MarkedGroup();
     EXPECT_GE(spellingGroup, 0);
-    ASSERT_EQ(scores.DBGrid1->model()->rowCount(), 1) << "only this list's one test so far";
-    EXPECT_GT(RedPixelsPerRow(*scores.DBGrid1)[0], 0) << "the new test is framed in red";
+    ASSERT_EQ(Child<TDBGrid>(scores, "DBGrid1")->model()->rowCount(), 1)
+        << "only this list's one test so far";
+    EXPECT_GT(RedPixelsPerRow(*Child<TDBGrid>(scores, "DBGrid1"))[0], 0)
+        << "the new test is framed in red";
     Press(w, Qt::Key_Escape);
   });
 
@@ -397,24 +400,25 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
         .Then("MessageForm", "is told it is right", right);
   }
   std::int32_t sumsGroup = -1;
-  driver.Then("SF2", "shows every list's tests with Alt+C; only the new one is framed",
-              [&](QWidget& w) {
-                auto& scores = static_cast<TSF2&>(w);
-                sumsGroup = scores.MarkedGroup();
-                EXPECT_NE(sumsGroup, spellingGroup);
-                Press(w, Qt::Key_C, Qt::AltModifier);
-                ASSERT_TRUE(QTest::qWaitFor([&] { return !scores.CheckBox1->isChecked(); }));
-                ASSERT_EQ(scores.DBGrid1->model()->rowCount(), 2);
-                DataSet& rows = scores.DBGrid1->Data();
-                const std::vector<int> red = RedPixelsPerRow(*scores.DBGrid1);
-                for (int row = 0; row < 2; ++row) {
-                  const bool isNew = rows.Value(row, "LOG_GROUP").toInt() == sumsGroup;
-                  EXPECT_EQ(red[row] > 0, isNew) << "row " << row;
-                }
-                EXPECT_EQ(CutTexts(w), std::vector<std::string>{});
-                test::SaveScreenshot(w, "score-window");
-                Press(w, Qt::Key_Escape);
-              });
+  driver.Then(
+      "SF2", "shows every list's tests with Alt+C; only the new one is framed", [&](QWidget& w) {
+        auto& scores = static_cast<TSF2&>(w);
+        sumsGroup = scores.MarkedGroup();
+        EXPECT_NE(sumsGroup, spellingGroup);
+        Press(w, Qt::Key_C, Qt::AltModifier);
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return !Child<QCheckBox>(scores, "CheckBox1")->isChecked(); }));
+        ASSERT_EQ(Child<TDBGrid>(scores, "DBGrid1")->model()->rowCount(), 2);
+        DataSet& rows = Child<TDBGrid>(scores, "DBGrid1")->Data();
+        const std::vector<int> red = RedPixelsPerRow(*Child<TDBGrid>(scores, "DBGrid1"));
+        for (int row = 0; row < 2; ++row) {
+          const bool isNew = rows.Value(row, "LOG_GROUP").toInt() == sumsGroup;
+          EXPECT_EQ(red[row] > 0, isNew) << "row " << row;
+        }
+        EXPECT_EQ(CutTexts(w), std::vector<std::string>{});
+        test::SaveScreenshot(w, "score-window");
+        Press(w, Qt::Key_Escape);
+      });
 
   // The log shows the wrong answer; the wrong-word window writes it out.
   driver
@@ -436,7 +440,7 @@ TEST_F(FirstDay, FromFirstLogInToWrongWordList) {
             [](QWidget& w) { Menu(w, Qt::Key_W, Qt::Key_M); })
       .Then("SU1", "creates the file with Enter",
             [](QWidget& w) {
-              EXPECT_EQ(static_cast<TSU1&>(w).Label4->text().toStdString(),
+              EXPECT_EQ(Child<QLabel>(static_cast<TSU1&>(w), "Label4")->text().toStdString(),
                         "Ann.orv\\WrongWords.Orv");
               EXPECT_EQ(CutTexts(w), std::vector<std::string>{});
               test::SaveScreenshot(w, "wrong-word-window");

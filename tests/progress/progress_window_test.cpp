@@ -31,6 +31,7 @@
 #include "progress/progresstables.h"
 #include "scores/programwindow_fixture.h"
 #include "scores/score_window.h"
+#include "support/children.h"
 
 namespace orv::test {
 namespace {
@@ -86,37 +87,39 @@ TEST_F(ProgressWindow, ALearnerSeesOnlyTheirOwnTestsOneLinePerList) {
   WhileOpen(
       *progress, [&] { OpenProgress(*progress, dialogs, State()); },
       [&] {
-        ASSERT_EQ(progress->LearnerList->count(), 1);
+        ASSERT_EQ(Child<QComboBox>(*progress, "LearnerList")->count(), 1);
         EXPECT_EQ(progress->Learner(), "ann");
-        EXPECT_FALSE(progress->LearnerList->isEnabled());
-        EXPECT_EQ(Lines(*progress->PercentChart),
+        EXPECT_FALSE(Child<QComboBox>(*progress, "LearnerList")->isEnabled());
+        EXPECT_EQ(Lines(*Child<QChartView>(*progress, "PercentChart")),
                   (std::map<std::string, std::vector<int>>{{"WORDS0", {100, 66}}}));
-        auto* bars =
-            qobject_cast<QHorizontalBarSeries*>(progress->WordsChart->chart()->series().at(0));
+        auto* bars = qobject_cast<QHorizontalBarSeries*>(
+            Child<QChartView>(*progress, "WordsChart")->chart()->series().at(0));
         ASSERT_NE(bars, nullptr);
         EXPECT_EQ(bars->barSets().at(0)->count(), 1);
         EXPECT_EQ(bars->barSets().at(0)->at(0), 1);
-        EXPECT_EQ(progress->TestsGrid->model()->rowCount(), 2);
-        const QAbstractItemModel& kinds = *progress->MistakesGrid->model();
+        EXPECT_EQ(Child<QTableView>(*progress, "TestsGrid")->model()->rowCount(), 2);
+        const QAbstractItemModel& kinds = *Child<QTableView>(*progress, "MistakesGrid")->model();
         EXPECT_EQ(kinds.index(0, 0).data().toString(), "missed letter");
         EXPECT_EQ(kinds.index(0, 2).data().toString(), "\"mose\" for \"mouse\"");
-        progress->Tabs->setCurrentWidget(progress->BoxesChart);
+        Child<QTabWidget>(*progress, "Tabs")
+            ->setCurrentWidget(Child<QChartView>(*progress, "BoxesChart"));
         SaveScreenshot(*progress, "progress-boxes");
         // The first day left out leaves the newer test alone.
-        progress->Days->FromOn->setChecked(true);
-        progress->Days->FromDate->setDate(QDate::currentDate().addDays(-1));
+        Child<QCheckBox>(*progress, "FromOn")->setChecked(true);
+        Child<QDateEdit>(*progress, "FromDate")->setDate(QDate::currentDate().addDays(-1));
         progress->Refresh();
-        EXPECT_EQ(Lines(*progress->PercentChart),
+        EXPECT_EQ(Lines(*Child<QChartView>(*progress, "PercentChart")),
                   (std::map<std::string, std::vector<int>>{{"WORDS0", {66}}}));
         // The older test, before the range, put the three words in box 2; today
         // house and tree went up to box 3 and mouse, missed, fell back to box 1.
         EXPECT_EQ(
-            Lines(*progress->BoxesChart),
+            Lines(*Child<QChartView>(*progress, "BoxesChart")),
             (std::map<std::string, std::vector<int>>{
                 {"Box 1", {1}}, {"Box 2", {1}}, {"Box 3", {3}}, {"Box 4", {3}}, {"learned", {3}}}));
-        progress->Days->FromDate->setDate(QDate::currentDate().addDays(1));
+        Child<QDateEdit>(*progress, "FromDate")->setDate(QDate::currentDate().addDays(1));
         progress->Refresh();
-        EXPECT_EQ(progress->BoxesChart->chart()->title(), "No review moves in these days");
+        EXPECT_EQ(Child<QChartView>(*progress, "BoxesChart")->chart()->title(),
+                  "No review moves in these days");
       });
 }
 
@@ -132,16 +135,16 @@ TEST_F(ProgressWindow, ATeacherChoosesAnyLearnerAndOnlyTeachersSeeTheOverview) {
   WhileOpen(
       *progress, [&] { OpenProgress(*progress, dialogs, State()); },
       [&] {
-        EXPECT_TRUE(progress->LearnerList->isEnabled());
+        EXPECT_TRUE(Child<QComboBox>(*progress, "LearnerList")->isEnabled());
         std::vector<std::string> names;
-        for (int i = 0; i < progress->LearnerList->count(); ++i) {
-          names.push_back(progress->LearnerList->itemText(i).toStdString());
+        for (int i = 0; i < Child<QComboBox>(*progress, "LearnerList")->count(); ++i) {
+          names.push_back(Child<QComboBox>(*progress, "LearnerList")->itemText(i).toStdString());
         }
         EXPECT_EQ(names, (std::vector<std::string>{"ann", "bob", "teacher"}));
         EXPECT_EQ(progress->Learner(), "teacher");
-        progress->LearnerList->setCurrentIndex(1);
+        Child<QComboBox>(*progress, "LearnerList")->setCurrentIndex(1);
         progress->Refresh();
-        EXPECT_EQ(Lines(*progress->PercentChart),
+        EXPECT_EQ(Lines(*Child<QChartView>(*progress, "PercentChart")),
                   (std::map<std::string, std::vector<int>>{{"WORDS0", {33}}}));
       });
 }
@@ -150,9 +153,13 @@ TEST_F(ProgressWindow, TheOverviewSortsByATitleAndADoubleClickOpensThatLearner) 
   TClassOverviewForm overview(*database, *progress, dialogs);
   LogIn("teacher");
   std::string opened;
+  QDate openedFrom;
   WhileOpen(
       overview, [&] { OpenClassOverview(overview, dialogs, State()); },
       [&] {
+        // The learner opens over the overview's days.
+        Child<QCheckBox>(overview, "FromOn")->setChecked(true);
+        Child<QDateEdit>(overview, "FromDate")->setDate(QDate(2000, 1, 2));
         auto cell = [&](int row, int column) {
           return overview.Model()
               .data(overview.Model().index(row, column))
@@ -174,12 +181,16 @@ TEST_F(ProgressWindow, TheOverviewSortsByATitleAndADoubleClickOpensThatLearner) 
         WindowDriver opening;
         opening.Then("TProgressForm", "reads the learner, closes", [&](QWidget&) {
           opened = progress->Learner();
+          if (Child<QCheckBox>(*progress, "FromOn")->isChecked()) {
+            openedFrom = Child<QDateEdit>(*progress, "FromDate")->date();
+          }
           progress->reject();
         });
         DoubleClick(*overview.Grid, overview.Model().index(0, 1));
         SaveScreenshot(overview, "class-overview");
       });
   EXPECT_EQ(opened, "ann");
+  EXPECT_EQ(openedFrom, QDate(2000, 1, 2));
 }
 
 // The test day goes to the selected learners only, or to every learner
@@ -223,7 +234,7 @@ TEST_F(ProgressWindow, GridsAreSavedAsCsvAndPrintedToPdf) {
   WindowDriver driver;
   driver.Then("TSF2", "saves the scores and prints them", [&](QWidget&) {
     const QString csv = QString::fromStdString(dir.Str() + "scores.csv");
-    EXPECT_TRUE(scores.Export->SaveCsv(csv));
+    EXPECT_TRUE(Child<TGridExport>(scores, "Export")->SaveCsv(csv));
     const Records records = ReadCsv(dir.Read("scores.csv"));
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[0], (std::vector<std::string>{"NAME", "Percent", "Ratio", "Date", "Time",
@@ -232,12 +243,13 @@ TEST_F(ProgressWindow, GridsAreSavedAsCsvAndPrintedToPdf) {
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(dir.Str() + "scores.pdf"));
-    scores.Export->Print(printer);
+    Child<TGridExport>(scores, "Export")->Print(printer);
     scores.reject();
   });
   scores.exec();
   EXPECT_EQ(dir.Read("scores.pdf").substr(0, 5), "%PDF-");
-  EXPECT_FALSE(scores.Export->SaveCsv(QString::fromStdString(dir.Str() + "no/such/dir/a.csv")));
+  EXPECT_FALSE(Child<TGridExport>(scores, "Export")
+                   ->SaveCsv(QString::fromStdString(dir.Str() + "no/such/dir/a.csv")));
   EXPECT_EQ(dialogs.messages.back().kind, MsgKind::Error);
   // "Access denied" alone would not say what is wrong with the name chosen.
   const std::string locked = dir.Write("locked.csv", "kept\n");
@@ -246,7 +258,7 @@ TEST_F(ProgressWindow, GridsAreSavedAsCsvAndPrintedToPdf) {
       {dir.Str() + "orv.orv", "it is a folder, not a file"},
       {locked, "the file is write-protected"}};
   for (const auto& [path, cause] : refused) {
-    EXPECT_FALSE(scores.Export->SaveCsv(QString::fromStdString(path)));
+    EXPECT_FALSE(Child<TGridExport>(scores, "Export")->SaveCsv(QString::fromStdString(path)));
     EXPECT_EQ(dialogs.messages.back().text,
               "Could not write " + path + ": " + ErrorText(5) + " (" + cause + ")");
   }
@@ -272,7 +284,7 @@ TEST_F(ProgressWindow, ATeachersDoubleClickOpensOnTheLearnerAsked) {
       [&] {
         EXPECT_EQ(progress->Learner(), "ann");
         EXPECT_EQ(progress->windowTitle().toStdString(), "Progress of ann");
-        EXPECT_EQ(Lines(*progress->PercentChart),
+        EXPECT_EQ(Lines(*Child<QChartView>(*progress, "PercentChart")),
                   (std::map<std::string, std::vector<int>>{{"SUMS", {0, 50, 100}},
                                                            {"WORDS0", {33, 66, 100, 66}}}));
         SaveScreenshot(*progress, "progress-window");

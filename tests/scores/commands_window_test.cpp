@@ -79,28 +79,28 @@ TEST_F(Commands, EachLogWindowChecksItsOwnLevel) {
   for (QAction* action : {Child<QAction>(*form, "View1"), Child<QAction>(*form, "Loglist1")}) {
     Command(action, [&](QDialog* window) {
       EXPECT_EQ(window, log);
-      EXPECT_TRUE(log->ShowAllUser->isEnabled());
-      EXPECT_FALSE(log->SQL->isReadOnly());
+      EXPECT_TRUE(Child<QRadioButton>(*log, "ShowAllUser")->isEnabled());
+      EXPECT_FALSE(Child<QPlainTextEdit>(*log, "SQL")->isReadOnly());
     });
   }
   Command(Child<QAction>(*form, "Makewrongwordfile1"), [&](QDialog* window) {
     EXPECT_EQ(window, wrongWords);
-    EXPECT_TRUE(wrongWords->PickFromList->isEnabled());
+    EXPECT_TRUE(Child<QRadioButton>(*wrongWords, "PickFromList")->isEnabled());
   });
   settings.MakeWrongWordFileForOthers = 221;
   Command(Child<QAction>(*form, "Makewrongwordfile1"), [&](QDialog*) {
-    EXPECT_FALSE(wrongWords->PickFromList->isEnabled());
-    EXPECT_FALSE(wrongWords->ShowAllUser->isEnabled());
-    EXPECT_TRUE(wrongWords->SQL->isReadOnly());
-    EXPECT_TRUE(wrongWords->ShowCurrentUser->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>(*wrongWords, "PickFromList")->isEnabled());
+    EXPECT_FALSE(Child<QRadioButton>(*wrongWords, "ShowAllUser")->isEnabled());
+    EXPECT_TRUE(Child<QPlainTextEdit>(*wrongWords, "SQL")->isReadOnly());
+    EXPECT_TRUE(Child<QRadioButton>(*wrongWords, "ShowCurrentUser")->isChecked());
   });
   // The log window's own level is unchanged by that.
   Command(Child<QAction>(*form, "View1"),
-          [&](QDialog*) { EXPECT_TRUE(log->PickFromList->isEnabled()); });
+          [&](QDialog*) { EXPECT_TRUE(Child<QRadioButton>(*log, "PickFromList")->isEnabled()); });
   LogIn("ann");
   Command(Child<QAction>(*form, "View1"), [&](QDialog*) {
-    EXPECT_FALSE(log->PickFromList->isEnabled());
-    EXPECT_TRUE(log->SQL->isReadOnly());
+    EXPECT_FALSE(Child<QRadioButton>(*log, "PickFromList")->isEnabled());
+    EXPECT_TRUE(Child<QPlainTextEdit>(*log, "SQL")->isReadOnly());
   });
 }
 

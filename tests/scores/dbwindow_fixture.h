@@ -24,6 +24,7 @@
 #include "session/scripted_learner.h"
 #include "session/session.h"
 #include "session/sessiondatabase.h"
+#include "support/children.h"
 #include "support/test_users.h"
 #include "support/window_driver.h"
 #include "users/password.h"
@@ -170,7 +171,9 @@ class DbWindowTest : public ScoreDbTest {
     WhileOpen(
         window, [&] { OpenLogWindow(window, level, dialogs); }, check);
   }
-  static std::string Sql(const TSU& window) { return window.SQL->toPlainText().toStdString(); }
+  static std::string Sql(const TSU& window) {
+    return Child<QPlainTextEdit>(window, "SQL")->toPlainText().toStdString();
+  }
 
   // Whether the image has a clearly red pixel inside the rectangle.
   static bool HasRed(const QImage& image, const QRect& area) {

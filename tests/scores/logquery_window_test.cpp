@@ -22,6 +22,7 @@
 #include "scores/firebird/readonlyselect.h"
 #include "scores/logquery.h"
 #include "scores/logquery_window.h"
+#include "support/children.h"
 #include "support/test_users.h"
 #include "widgets/datepicker_window.h"
 
@@ -51,9 +52,9 @@ TEST_F(LogWindow, FirstShowListsOwnWrongAnswersOfTheLastSevenDaysOnTheLastRow) {
   LogIn("ann");
   TSU window(*database, dataSet, windowHost, dialogs);
   Open(window, windowHost.levels.lookAtOthers, [&] {
-    EXPECT_EQ(window.RowCount->text(), "4");
+    EXPECT_EQ(Child<QLabel>(window, "RowCount")->text(), "4");
     ASSERT_EQ(dataSet.RowCount(), 4);
-    EXPECT_EQ(window.DBGrid1->CurrentRow(), 3);
+    EXPECT_EQ(Child<TDBGrid>(window, "DBGrid1")->CurrentRow(), 3);
     auto words = Column(dataSet, "WORD");
     std::sort(words.begin(), words.end());
     EXPECT_EQ(words, (std::vector<std::string>{"house", "house", "seven", "tree"}));
@@ -61,13 +62,13 @@ TEST_F(LogWindow, FirstShowListsOwnWrongAnswersOfTheLastSevenDaysOnTheLastRow) {
     EXPECT_EQ(Column(dataSet, "ANSWER").size(), 4u);
     for (const std::string& answer : Column(dataSet, "ANSWER")) EXPECT_FALSE(answer.empty());
     // A learner sees only the own answers and cannot type a statement.
-    EXPECT_TRUE(window.ShowCurrentUser->isChecked());
-    EXPECT_FALSE(window.PickFromList->isEnabled());
-    EXPECT_FALSE(window.ShowAllUser->isEnabled());
-    EXPECT_TRUE(window.SQL->isReadOnly());
-    EXPECT_EQ(window.FromDate->Date(), today.addDays(-7));
-    EXPECT_EQ(window.ToDate->Date(), today);
-    EXPECT_EQ(window.DBName->text().toStdString(), "Database name:" + host.path);
+    EXPECT_TRUE(Child<QRadioButton>(window, "ShowCurrentUser")->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>(window, "PickFromList")->isEnabled());
+    EXPECT_FALSE(Child<QRadioButton>(window, "ShowAllUser")->isEnabled());
+    EXPECT_TRUE(Child<QPlainTextEdit>(window, "SQL")->isReadOnly());
+    EXPECT_EQ(Child<TDateTimePicker>(window, "FromDate")->Date(), today.addDays(-7));
+    EXPECT_EQ(Child<TDateTimePicker>(window, "ToDate")->Date(), today);
+    EXPECT_EQ(Child<QLabel>(window, "DBName")->text().toStdString(), "Database name:" + host.path);
     // The row-by-row layout: its columns, titles and widths (a grid column
     // grows past its width only to show its title or a short value whole).
     const std::vector<std::pair<std::string, int>> expected = {
@@ -79,7 +80,8 @@ TEST_F(LogWindow, FirstShowListsOwnWrongAnswersOfTheLastSevenDaysOnTheLastRow) {
                 expected[static_cast<std::size_t>(i)].first);
       EXPECT_EQ(dataSet.Columns()[static_cast<std::size_t>(i)].width,
                 expected[static_cast<std::size_t>(i)].second);
-      EXPECT_GE(window.DBGrid1->columnWidth(i), expected[static_cast<std::size_t>(i)].second);
+      EXPECT_GE(Child<TDBGrid>(window, "DBGrid1")->columnWidth(i),
+                expected[static_cast<std::size_t>(i)].second);
     }
   });
 }
@@ -90,16 +92,16 @@ TEST_F(LogWindow, AnswerBoxesChooseWrongRightBothOrNothing) {
   TSU window(*database, dataSet, windowHost, dialogs);
   window.show();
   EXPECT_EQ(dataSet.RowCount(), 1);
-  window.ShowRightWords->click();
-  window.updateBtn->click();
+  Child<QCheckBox>(window, "ShowRightWords")->click();
+  Child<QPushButton>(window, "updateBtn")->click();
   EXPECT_EQ(dataSet.RowCount(), 4);
-  window.ShowWrongWords->click();
-  window.updateBtn->click();
+  Child<QCheckBox>(window, "ShowWrongWords")->click();
+  Child<QPushButton>(window, "updateBtn")->click();
   EXPECT_EQ(Column(dataSet, "WORD"), (std::vector<std::string>{"house", "mouse", "tree"}));
-  window.ShowRightWords->click();
-  window.updateBtn->click();
+  Child<QCheckBox>(window, "ShowRightWords")->click();
+  Child<QPushButton>(window, "updateBtn")->click();
   EXPECT_EQ(dataSet.RowCount(), 0);
-  EXPECT_EQ(window.RowCount->text(), "0");
+  EXPECT_EQ(Child<QLabel>(window, "RowCount")->text(), "0");
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -113,22 +115,22 @@ TEST_F(LogWindow, BothEndsOfTheDateRangeAreIncluded) {
   LogIn("ann");
   TSU window(*database, dataSet, windowHost, dialogs);
   window.show();
-  window.FromDate->SetDate(QDate(2004, 2, 29));
-  window.ToDate->SetDate(QDate(2004, 3, 8));
-  window.updateBtn->click();
+  Child<TDateTimePicker>(window, "FromDate")->SetDate(QDate(2004, 2, 29));
+  Child<TDateTimePicker>(window, "ToDate")->SetDate(QDate(2004, 3, 8));
+  Child<QPushButton>(window, "updateBtn")->click();
   auto words = Column(dataSet, "WORD");
   std::sort(words.begin(), words.end());
   EXPECT_EQ(words, (std::vector<std::string>{"first", "last", "middle"}));
   // Without a start date neither bound counts, whatever the end date says.
-  window.FromDate->CheckBox()->click();
-  EXPECT_FALSE(window.ToDate->isEnabled());
-  window.updateBtn->click();
+  Child<TDateTimePicker>(window, "FromDate")->CheckBox()->click();
+  EXPECT_FALSE(Child<TDateTimePicker>(window, "ToDate")->isEnabled());
+  Child<QPushButton>(window, "updateBtn")->click();
   EXPECT_EQ(dataSet.RowCount(), 6);
   // The end date alone is off: everything from the start date on.
-  window.FromDate->CheckBox()->click();
-  EXPECT_TRUE(window.ToDate->isEnabled());
-  window.ToDate->CheckBox()->click();
-  window.updateBtn->click();
+  Child<TDateTimePicker>(window, "FromDate")->CheckBox()->click();
+  EXPECT_TRUE(Child<TDateTimePicker>(window, "ToDate")->isEnabled());
+  Child<TDateTimePicker>(window, "ToDate")->CheckBox()->click();
+  Child<QPushButton>(window, "updateBtn")->click();
   EXPECT_EQ(dataSet.RowCount(), 5);
 }
 
@@ -148,16 +150,18 @@ TEST_F(LogWindow, ALongFormShowsItsFirstRowsAndExportsEveryRow) {
   const std::string csv = dir.Str() + "log.csv";
   Open(window, windowHost.levels.lookAtOthers, [&] {
     EXPECT_EQ(dataSet.RowCount(), static_cast<int>(kFetchBlock));
-    EXPECT_EQ(window.RowCount->text().toStdString(), std::to_string(kFetchBlock) + "+");
-    EXPECT_EQ(window.DBGrid1->CurrentRow(), 0);
+    EXPECT_EQ(Child<QLabel>(window, "RowCount")->text().toStdString(),
+              std::to_string(kFetchBlock) + "+");
+    EXPECT_EQ(Child<TDBGrid>(window, "DBGrid1")->CurrentRow(), 0);
     SaveScreenshot(window, "log-first-block");
-    QScrollBar* scroll = window.DBGrid1->verticalScrollBar();
+    QScrollBar* scroll = Child<TDBGrid>(window, "DBGrid1")->verticalScrollBar();
     scroll->setValue(scroll->maximum());
-    EXPECT_EQ(window.RowCount->text().toStdString(), std::to_string(2 * kFetchBlock) + "+");
-    QTest::keyClick(window.DBGrid1, Qt::Key_End, Qt::ControlModifier);
-    EXPECT_EQ(window.DBGrid1->CurrentRow(), rows - 1);
-    EXPECT_EQ(window.RowCount->text().toStdString(), std::to_string(rows));
-    ASSERT_TRUE(window.Export->SaveCsv(QString::fromStdString(csv)));
+    EXPECT_EQ(Child<QLabel>(window, "RowCount")->text().toStdString(),
+              std::to_string(2 * kFetchBlock) + "+");
+    QTest::keyClick(Child<TDBGrid>(window, "DBGrid1"), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(Child<TDBGrid>(window, "DBGrid1")->CurrentRow(), rows - 1);
+    EXPECT_EQ(Child<QLabel>(window, "RowCount")->text().toStdString(), std::to_string(rows));
+    ASSERT_TRUE(Child<TGridExport>(window, "Export")->SaveCsv(QString::fromStdString(csv)));
   });
   const std::string text = dir.Read("log.csv");
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), rows + 1);
@@ -175,8 +179,8 @@ TEST_F(LogWindow, CountGivesEachWordWithItsCountMostFrequentFirst) {
   LogIn("ann");
   TSU window(*database, dataSet, windowHost, dialogs);
   window.show();
-  window.Count1->click();
-  window.updateBtn->click();
+  Child<QCheckBox>(window, "Count1")->click();
+  Child<QPushButton>(window, "updateBtn")->click();
   ASSERT_EQ(dataSet.columnCount(), 2);
   ASSERT_EQ(dataSet.RowCount(), 3);
   EXPECT_EQ(dataSet.Text(0, 0), "house");
@@ -185,16 +189,16 @@ TEST_F(LogWindow, CountGivesEachWordWithItsCountMostFrequentFirst) {
   EXPECT_EQ(dataSet.Text(1, 1), "2");
   EXPECT_EQ(dataSet.Text(2, 0), "tree");
   EXPECT_EQ(dataSet.Text(2, 1), "1");
-  for (int i = 0; i < 2; ++i) EXPECT_LE(window.DBGrid1->columnWidth(i), 150);
+  for (int i = 0; i < 2; ++i) EXPECT_LE(Child<TDBGrid>(window, "DBGrid1")->columnWidth(i), 150);
 }
 
 TEST_F(LogWindow, ControlsBuildTheStatementText) {
   LogIn("ann");
   TSU window(*database, dataSet, windowHost, dialogs);
   window.show();
-  window.Count1->click();
-  window.FromDate->SetDate(QDate(2004, 3, 1));
-  window.ToDate->SetDate(QDate(2004, 3, 8));
+  Child<QCheckBox>(window, "Count1")->click();
+  Child<TDateTimePicker>(window, "FromDate")->SetDate(QDate(2004, 3, 1));
+  Child<TDateTimePicker>(window, "ToDate")->SetDate(QDate(2004, 3, 8));
   LogQueryControls shown;
   shown.count = true;
   shown.user = "ann";
@@ -203,7 +207,7 @@ TEST_F(LogWindow, ControlsBuildTheStatementText) {
   EXPECT_EQ(Sql(window), CreateLogSql(shown));
   // Counting is only rebuilt into the text while the window is up.
   window.hide();
-  window.Count1->click();
+  Child<QCheckBox>(window, "Count1")->click();
   EXPECT_NE(Sql(window).find("group by"), std::string::npos);
 }
 
@@ -213,24 +217,24 @@ TEST_F(LogWindow, ATeacherPicksAnotherUserWhoseNameHasAQuote) {
   LogIn("teacher");
   TSU window(*database, dataSet, windowHost, dialogs);
   Open(window, windowHost.levels.lookAtOthers, [&] {
-    EXPECT_TRUE(window.PickFromList->isEnabled());
-    EXPECT_FALSE(window.SQL->isReadOnly());
+    EXPECT_TRUE(Child<QRadioButton>(window, "PickFromList")->isEnabled());
+    EXPECT_FALSE(Child<QPlainTextEdit>(window, "SQL")->isReadOnly());
     std::vector<std::string> users;
-    for (int i = 0; i < window.UserList->count(); ++i) {
-      users.push_back(window.UserList->itemText(i).toStdString());
+    for (int i = 0; i < Child<QComboBox>(window, "UserList")->count(); ++i) {
+      users.push_back(Child<QComboBox>(window, "UserList")->itemText(i).toStdString());
     }
     EXPECT_EQ(users,
               (std::vector<std::string>{"ann", "bob", "Boss", "j.smith", "O'Neil", "teacher"}));
-    EXPECT_EQ(window.UserList->currentText(), "teacher");
-    window.PickFromList->click();
-    EXPECT_TRUE(window.UserList->isEnabled());
-    window.UserList->setCurrentText("O'Neil");
+    EXPECT_EQ(Child<QComboBox>(window, "UserList")->currentText(), "teacher");
+    Child<QRadioButton>(window, "PickFromList")->click();
+    EXPECT_TRUE(Child<QComboBox>(window, "UserList")->isEnabled());
+    Child<QComboBox>(window, "UserList")->setCurrentText("O'Neil");
     EXPECT_NE(Sql(window).find("name = 'O''Neil'"), std::string::npos);
-    window.updateBtn->click();
+    Child<QPushButton>(window, "updateBtn")->click();
     EXPECT_EQ(Column(dataSet, "ANSWER"), (std::vector<std::string>{"hose"}));
-    window.ShowAllUser->click();
-    EXPECT_FALSE(window.UserList->isEnabled());
-    window.updateBtn->click();
+    Child<QRadioButton>(window, "ShowAllUser")->click();
+    EXPECT_FALSE(Child<QComboBox>(window, "UserList")->isEnabled());
+    Child<QPushButton>(window, "updateBtn")->click();
     EXPECT_EQ(dataSet.RowCount(), 2);
   });
   EXPECT_TRUE(dialogs.messages.empty());
@@ -242,7 +246,8 @@ TEST_F(LogWindow, AFullPasswordFileListsEveryUserToPickFrom) {
   LogIn("teacher");
   TSU window(*database, dataSet, windowHost, dialogs);
   int listed = 0;
-  Open(window, windowHost.levels.lookAtOthers, [&] { listed = window.UserList->count(); });
+  Open(window, windowHost.levels.lookAtOthers,
+       [&] { listed = Child<QComboBox>(window, "UserList")->count(); });
   EXPECT_EQ(listed, 65535);
 }
 
@@ -251,16 +256,17 @@ TEST_F(LogWindow, AHandTypedStatementRunsOnlyAsASelect) {
   LogIn("teacher");
   TSU window(*database, dataSet, windowHost, dialogs);
   window.show();
-  window.SQL->setPlainText("select word, answer from log where name = 'bob'");
-  window.updateBtn->click();
+  Child<QPlainTextEdit>(window, "SQL")
+      ->setPlainText("select word, answer from log where name = 'bob'");
+  Child<QPushButton>(window, "updateBtn")->click();
   EXPECT_EQ(dataSet.columnCount(), 2);
   EXPECT_EQ(dataSet.Text(0, 1), "huose");
   for (const char* statement : {"delete from log", "update log set answer = null", "drop table log",
                                 "execute procedure GETNEXTLOGGROUPID"}) {
     SCOPED_TRACE(statement);
     dialogs.messages.clear();
-    window.SQL->setPlainText(statement);
-    window.updateBtn->click();
+    Child<QPlainTextEdit>(window, "SQL")->setPlainText(statement);
+    Child<QPushButton>(window, "updateBtn")->click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
     EXPECT_EQ(dialogs.messages[0].text, kOnlySelectText);
@@ -268,13 +274,13 @@ TEST_F(LogWindow, AHandTypedStatementRunsOnlyAsASelect) {
   EXPECT_EQ(OneValue(host.path, "select count(*) from log where answer is not null"), "1");
   // A select the engine rejects is reported and the window stays usable.
   dialogs.messages.clear();
-  window.SQL->setPlainText("select nothing from nowhere");
-  window.updateBtn->click();
+  Child<QPlainTextEdit>(window, "SQL")->setPlainText("select nothing from nowhere");
+  Child<QPushButton>(window, "updateBtn")->click();
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_NE(dialogs.messages[0].text.find("NOWHERE"), std::string::npos)
       << dialogs.messages[0].text;
-  window.ShowAllUser->click();
-  window.updateBtn->click();
+  Child<QRadioButton>(window, "ShowAllUser")->click();
+  Child<QPushButton>(window, "updateBtn")->click();
   EXPECT_EQ(dataSet.RowCount(), 1);
 }
 
@@ -295,18 +301,19 @@ TEST_F(LogWindow, DatePickersAreGreenWithBlackTextWhileChecked) {
     return image.pixelColor(image.width() / 2, 2);
   };
   auto text = [](TDateTimePicker* p) { return p->DateEdit()->palette().color(QPalette::Text); };
-  EXPECT_EQ(base(window.FromDate), QColor(0, 128, 0));
-  EXPECT_EQ(text(window.FromDate), QColor(Qt::black));
-  window.FromDate->CheckBox()->click();
-  EXPECT_NE(base(window.FromDate), QColor(0, 128, 0));
-  EXPECT_EQ(base(window.FromDate), window.palette().color(QPalette::Base));
-  EXPECT_FALSE(window.ToDate->isEnabled());
-  window.FromDate->CheckBox()->click();
-  EXPECT_EQ(base(window.FromDate), QColor(0, 128, 0));
-  window.ToDate->CheckBox()->click();
-  EXPECT_NE(base(window.ToDate), QColor(0, 128, 0));
-  window.ToDate->CheckBox()->click();
-  EXPECT_EQ(base(window.ToDate), QColor(0, 128, 0));
+  EXPECT_EQ(base(Child<TDateTimePicker>(window, "FromDate")), QColor(0, 128, 0));
+  EXPECT_EQ(text(Child<TDateTimePicker>(window, "FromDate")), QColor(Qt::black));
+  Child<TDateTimePicker>(window, "FromDate")->CheckBox()->click();
+  EXPECT_NE(base(Child<TDateTimePicker>(window, "FromDate")), QColor(0, 128, 0));
+  EXPECT_EQ(base(Child<TDateTimePicker>(window, "FromDate")),
+            window.palette().color(QPalette::Base));
+  EXPECT_FALSE(Child<TDateTimePicker>(window, "ToDate")->isEnabled());
+  Child<TDateTimePicker>(window, "FromDate")->CheckBox()->click();
+  EXPECT_EQ(base(Child<TDateTimePicker>(window, "FromDate")), QColor(0, 128, 0));
+  Child<TDateTimePicker>(window, "ToDate")->CheckBox()->click();
+  EXPECT_NE(base(Child<TDateTimePicker>(window, "ToDate")), QColor(0, 128, 0));
+  Child<TDateTimePicker>(window, "ToDate")->CheckBox()->click();
+  EXPECT_EQ(base(Child<TDateTimePicker>(window, "ToDate")), QColor(0, 128, 0));
 }
 
 TEST_F(LogWindow, ClickingACellPutsItsWholeTextInTheHint) {
@@ -316,8 +323,9 @@ TEST_F(LogWindow, ClickingACellPutsItsWholeTextInTheHint) {
   window.show();
   ASSERT_EQ(dataSet.RowCount(), 1);
   const QModelIndex cell = dataSet.index(0, 2);
-  emit window.DBGrid1->clicked(cell);
-  EXPECT_EQ(window.DBGrid1->toolTip(), "a-rather-long-wrong-answer-for-the-word");
+  emit Child<TDBGrid>(window, "DBGrid1")->clicked(cell);
+  EXPECT_EQ(Child<TDBGrid>(window, "DBGrid1")->toolTip(),
+            "a-rather-long-wrong-answer-for-the-word");
 }
 
 }  // namespace

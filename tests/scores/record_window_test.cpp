@@ -15,6 +15,7 @@
 #include "scores/sound/wavplayer.h"
 #include "scores/sound/wordrecorder.h"
 #include "scores/sounds_window.h"
+#include "support/children.h"
 #include "support/null_sink_server.h"
 #include "support/window_driver.h"
 
@@ -33,7 +34,7 @@ class RecordWindow : public DbWindowTest {
     window.SetListPath(windowHost.listRoot + "animals.orv");
     driver.Then("TSoundsForm", "runs the steps, then leaves", [&](QWidget&) {
       steps();
-      window.MenuExit->trigger();
+      Child<QAction>(window, "MenuExit")->trigger();
     });
     window.ShowModal();
     EXPECT_FALSE(driver.Stuck());
@@ -54,37 +55,37 @@ TEST_F(RecordWindow, RecordMissingWalksTheWordsWithoutASoundAndKeepsATake) {
   const std::string tone = Tone();
   ASSERT_TRUE(sounds->StoreWav("Cat", tone));
   TSoundsForm window(*database, dataSet, *sounds, windowHost, dialogs);
-  TRecordForm& record = *window.RecordForm;
+  TRecordForm& record = *Child<TRecordForm>(window, "RecordForm");
   std::vector<std::string> words;
   int loudest = 0;
   bool keepBeforeTake = true;
   bool skipOnLast = true;
   Show(window, [&] {
     driver.Then("TRecordForm", "records a take of the first word, keeps it", [&](QWidget&) {
-      words.push_back(record.WordLabel->text().toStdString());
-      keepBeforeTake = record.KeepBtn->isEnabled();
+      words.push_back(Child<QLabel>(record, "WordLabel")->text().toStdString());
+      keepBeforeTake = Child<QPushButton>(record, "KeepBtn")->isEnabled();
       bool heard = false;
       bool gone = false;
       QObject::connect(&record.Recorder(), &WordRecorder::Level, &record, [&](double level) {
-        loudest = std::max(loudest, record.LevelBar->value());
+        loudest = std::max(loudest, Child<QProgressBar>(record, "LevelBar")->value());
         // The README's picture: the window while the word is heard.
         if (!heard && level > 0.2) SaveScreenshot(record, "recording");
         heard = heard || level > 0.2;
         gone = heard && level < 0.01;
       });
-      record.RecordBtn->click();
+      Child<QPushButton>(record, "RecordBtn")->click();
       PlayWav(tone);
       RunEventsUntil([&] { return gone; });
-      record.StopBtn->click();
+      Child<QPushButton>(record, "StopBtn")->click();
       // The next word comes up once this take is kept; it is left by closing.
       driver.Then("TRecordForm", "reads the next word, closes", [&](QWidget&) {
-        words.push_back(record.WordLabel->text().toStdString());
-        skipOnLast = record.SkipBtn->isVisible();
+        words.push_back(Child<QLabel>(record, "WordLabel")->text().toStdString());
+        skipOnLast = Child<QPushButton>(record, "SkipBtn")->isVisible();
         record.reject();
       });
-      record.KeepBtn->click();
+      Child<QPushButton>(record, "KeepBtn")->click();
     });
-    window.RecordMissing1->trigger();
+    Child<QAction>(window, "RecordMissing1")->trigger();
   });
   EXPECT_EQ(words, (std::vector<std::string>{"dog", "emu"}));
   EXPECT_FALSE(keepBeforeTake);
@@ -104,8 +105,8 @@ TEST_F(RecordWindow, WithoutAMicrophoneRecordingSaysSoAndNothingElseChanges) {
   ::setenv("PULSE_SERVER", ("unix:" + dir.Str() + "nowhere").c_str(), 1);
   TSoundsForm window(*database, dataSet, *sounds, windowHost, dialogs);
   Show(window, [&] {
-    window.Record1->trigger();
-    window.RecordMissing1->trigger();
+    Child<QAction>(window, "Record1")->trigger();
+    Child<QAction>(window, "RecordMissing1")->trigger();
   });
   EXPECT_EQ(dialogs.Texts(),
             std::vector<std::string>(2, "There is no microphone: nothing can be recorded"));

@@ -15,6 +15,7 @@
 #include "scores/datagrid_window.h"
 #include "scores/score_window.h"
 #include "scores/scorequery.h"
+#include "support/children.h"
 
 namespace orv::test {
 namespace {
@@ -40,10 +41,10 @@ class ScoreWindow : public DbWindowTest {
     return groups;
   }
   QPoint CellCentre(TSF2& window, int row, int column) {
-    return window.DBGrid1->visualRect(dataSet.index(row, column)).center();
+    return Child<TDBGrid>(window, "DBGrid1")->visualRect(dataSet.index(row, column)).center();
   }
   void ClickTitle(TSF2& window, int column) {
-    QHeaderView* header = window.DBGrid1->horizontalHeader();
+    QHeaderView* header = Child<TDBGrid>(window, "DBGrid1")->horizontalHeader();
     ClickAt(*header->viewport(),
             QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
                    header->height() / 2));
@@ -67,8 +68,11 @@ TEST_F(ScoreWindow, TheTestJustTakenIsFoundBehindTheFirstRowsFetched) {
   WhileOpen(
       window, [&] { window.exec(); },
       [&] {
-        EXPECT_EQ(window.DBGrid1->CurrentRow(), static_cast<int>(kFetchBlock) + 1);
-        EXPECT_EQ(dataSet.Value(window.DBGrid1->CurrentRow(), "LOG_GROUP").toInt(), marked);
+        EXPECT_EQ(Child<TDBGrid>(window, "DBGrid1")->CurrentRow(),
+                  static_cast<int>(kFetchBlock) + 1);
+        EXPECT_EQ(
+            dataSet.Value(Child<TDBGrid>(window, "DBGrid1")->CurrentRow(), "LOG_GROUP").toInt(),
+            marked);
       });
 }
 
@@ -93,19 +97,20 @@ TEST_F(ScoreWindow, AfterATestTheListsTestsComeBestFirstWithTheNewOneFramedInRed
           shown = Groups();
           EXPECT_FALSE(window.WordsView());
           EXPECT_EQ(window.SortOrder(), kByPercent);
-          EXPECT_EQ(window.RowCount->text(), "4");
+          EXPECT_EQ(Child<QLabel>(window, "RowCount")->text(), "4");
           std::vector<std::string> titles;
           for (int i = 0; i < dataSet.columnCount(); ++i) {
             titles.push_back(dataSet.headerData(i, Qt::Horizontal).toString().toStdString());
           }
           EXPECT_EQ(titles, (std::vector<std::string>{"NAME", "Percent", "Ratio", "Date", "Time",
                                                       "Max help", "Help total"}));
-          EXPECT_EQ(window.DBGrid1->columnWidth(0), 200);
+          EXPECT_EQ(Child<TDBGrid>(window, "DBGrid1")->columnWidth(0), 200);
           // Every cell of the new test's row has a red frame; no other row has any red.
-          const QImage image = window.DBGrid1->viewport()->grab().toImage();
+          const QImage image = Child<TDBGrid>(window, "DBGrid1")->viewport()->grab().toImage();
           for (int row = 0; row < dataSet.RowCount(); ++row) {
             for (int column = 0; column < dataSet.columnCount(); ++column) {
-              const QRect cell = window.DBGrid1->visualRect(dataSet.index(row, column));
+              const QRect cell =
+                  Child<TDBGrid>(window, "DBGrid1")->visualRect(dataSet.index(row, column));
               const QRect top(cell.left() + 3, cell.top(), cell.width() - 6, 3);
               const QRect left(cell.left(), cell.top() + 3, 3, cell.height() - 6);
               const QRect middle(cell.left() + 4, cell.top() + 4, cell.width() - 8,
@@ -116,7 +121,7 @@ TEST_F(ScoreWindow, AfterATestTheListsTestsComeBestFirstWithTheNewOneFramedInRed
               EXPECT_FALSE(HasRed(image, middle)) << "row " << row << " column " << column;
             }
           }
-          window.BackBtn->click();
+          Child<QPushButton>(window, "BackBtn")->click();
         });
         window.SetMarkedGroup(g);
         result = window.exec();
@@ -138,12 +143,12 @@ TEST_F(ScoreWindow, CurrentUserOnlyListsTheUsersTestsNewestFirst) {
   TSF2 window(*database, dataSet, windowHost, dialogs);
   window.show();
   EXPECT_EQ(dataSet.RowCount(), 4);
-  window.CurentUserOnly->click();
+  Child<QCheckBox>(window, "CurentUserOnly")->click();
   EXPECT_EQ(window.SortOrder(), kByDate);
   EXPECT_EQ(Groups(), (std::vector<std::int32_t>{b, a, c}));
 
   // Unchecking keeps the order.
-  window.CurentUserOnly->click();
+  Child<QCheckBox>(window, "CurentUserOnly")->click();
   EXPECT_EQ(window.SortOrder(), kByDate);
   EXPECT_EQ(dataSet.RowCount(), 4);
 }
@@ -167,7 +172,7 @@ TEST_F(ScoreWindow, OnlyTheNamePercentAndDateTitlesChangeTheOrder) {
   ClickTitle(window, 3);
   EXPECT_EQ(window.SortOrder(), kByDate);
   // Without the current-file filter there is a File column, whose title does nothing.
-  window.CheckBox1->click();
+  Child<QCheckBox>(window, "CheckBox1")->click();
   ASSERT_EQ(dataSet.columnCount(), 8);
   EXPECT_EQ(dataSet.headerData(7, Qt::Horizontal).toString(), "File");
   ClickTitle(window, 7);
@@ -184,7 +189,7 @@ TEST_F(ScoreWindow, WithoutTheFileFilterEveryListsTestsAreListed) {
   TSF2 window(*database, dataSet, windowHost, dialogs);
   window.show();
   EXPECT_EQ(Column(dataSet, "NAME").size(), 1u);
-  window.CheckBox1->click();
+  Child<QCheckBox>(window, "CheckBox1")->click();
   std::vector<std::string> files = Column(dataSet, "FILE1");
   std::sort(files.begin(), files.end());
   EXPECT_EQ(files, (std::vector<std::string>{"WORDS0.SCO", "ann.orv\\SUMS.SCO"}));
@@ -195,17 +200,17 @@ TEST_F(ScoreWindow, ALearnerMayNotOpenSomeoneElsesTest) {
   LogIn("ann");
   TSF2 window(*database, dataSet, windowHost, dialogs);
   window.show();
-  DoubleClickAt(*window.DBGrid1->viewport(), CellCentre(window, 0, 1));
+  DoubleClickAt(*Child<TDBGrid>(window, "DBGrid1")->viewport(), CellCentre(window, 0, 1));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Warning);
   EXPECT_EQ(dialogs.messages[0].text,
             "Access denied.\nYou were't going to look at someone else's mistakes and then tease "
             "then were you!!!");
   EXPECT_FALSE(window.WordsView());
-  EXPECT_TRUE(window.CheckBox1->isVisible());
+  EXPECT_TRUE(Child<QCheckBox>(window, "CheckBox1")->isVisible());
   // Someone at lookOtherUsersPasLev may.
   LogIn("teacher");
-  DoubleClickAt(*window.DBGrid1->viewport(), CellCentre(window, 0, 1));
+  DoubleClickAt(*Child<TDBGrid>(window, "DBGrid1")->viewport(), CellCentre(window, 0, 1));
   EXPECT_TRUE(window.WordsView());
   EXPECT_EQ(dialogs.messages.size(), 1u);
 }
@@ -215,7 +220,7 @@ TEST_F(ScoreWindow, ANameInAnotherLetterCaseIsTheUsersOwn) {
   LogIn("ann");
   TSF2 window(*database, dataSet, windowHost, dialogs);
   window.show();
-  DoubleClickAt(*window.DBGrid1->viewport(), CellCentre(window, 0, 0));
+  DoubleClickAt(*Child<TDBGrid>(window, "DBGrid1")->viewport(), CellCentre(window, 0, 0));
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_TRUE(window.WordsView());
 }
@@ -228,36 +233,36 @@ TEST_F(ScoreWindow, TheWordsOfOneTestAndTheirFilters) {
   window.show();
   // The second row is the test with mistakes; the pop-up menu's "open" opens it.
   ASSERT_EQ(dataSet.Value(1, "LOG_GROUP").toInt(), group);
-  window.DBGrid1->GoToRow(1);
-  window.open1->trigger();
+  Child<TDBGrid>(window, "DBGrid1")->GoToRow(1);
+  Child<QAction>(window, "open1")->trigger();
   ASSERT_TRUE(window.WordsView());
   EXPECT_EQ(window.ShownGroup(), group);
-  EXPECT_FALSE(window.CheckBox1->isVisible());
-  EXPECT_TRUE(window.WrongAnswers->isVisible());
+  EXPECT_FALSE(Child<QCheckBox>(window, "CheckBox1")->isVisible());
+  EXPECT_TRUE(Child<QCheckBox>(window, "WrongAnswers")->isVisible());
   ASSERT_EQ(dataSet.columnCount(), 4);
   EXPECT_EQ(dataSet.headerData(3, Qt::Horizontal).toString(), "Help");
-  for (int i = 0; i < 4; ++i) EXPECT_LE(window.DBGrid1->columnWidth(i), 180);
+  for (int i = 0; i < 4; ++i) EXPECT_LE(Child<TDBGrid>(window, "DBGrid1")->columnWidth(i), 180);
   EXPECT_EQ(dataSet.RowCount(), 5);  // two wrong, three right
 
-  window.RightAnswers->click();
+  Child<QCheckBox>(window, "RightAnswers")->click();
   EXPECT_EQ(Column(dataSet, "ANSWER"), (std::vector<std::string>{"hose", "mose"}));
   // Unchecking the other box too checks this one again: right answers only.
-  window.WrongAnswers->click();
-  EXPECT_TRUE(window.RightAnswers->isChecked());
-  EXPECT_FALSE(window.WrongAnswers->isChecked());
+  Child<QCheckBox>(window, "WrongAnswers")->click();
+  EXPECT_TRUE(Child<QCheckBox>(window, "RightAnswers")->isChecked());
+  EXPECT_FALSE(Child<QCheckBox>(window, "WrongAnswers")->isChecked());
   EXPECT_EQ(Column(dataSet, "WORD"), (std::vector<std::string>{"house", "mouse", "tree"}));
-  window.RightAnswers->click();
-  EXPECT_TRUE(window.WrongAnswers->isChecked());
+  Child<QCheckBox>(window, "RightAnswers")->click();
+  EXPECT_TRUE(Child<QCheckBox>(window, "WrongAnswers")->isChecked());
   EXPECT_EQ(dataSet.RowCount(), 2);
 
   // Double clicks and the pop-up menu do nothing in the words view.
-  DoubleClickAt(*window.DBGrid1->viewport(), CellCentre(window, 0, 0));
+  DoubleClickAt(*Child<TDBGrid>(window, "DBGrid1")->viewport(), CellCentre(window, 0, 0));
   EXPECT_EQ(dataSet.RowCount(), 2);
   // Esc goes back to the scores with the same order; a second Esc closes.
   QTest::keyClick(&window, Qt::Key_Escape);
   EXPECT_FALSE(window.WordsView());
-  EXPECT_TRUE(window.CheckBox1->isVisible());
-  EXPECT_FALSE(window.RightAnswers->isVisible());
+  EXPECT_TRUE(Child<QCheckBox>(window, "CheckBox1")->isVisible());
+  EXPECT_FALSE(Child<QCheckBox>(window, "RightAnswers")->isVisible());
   EXPECT_EQ(Groups().size(), 2u);
   EXPECT_EQ(window.SortOrder(), kByPercent);
   QTest::keyClick(&window, Qt::Key_Escape);
@@ -271,9 +276,9 @@ TEST_F(ScoreWindow, AUserWithAQuoteInTheNameSeesTheOwnTests) {
   LogIn("O'Neil");
   TSF2 window(*database, dataSet, windowHost, dialogs);
   window.show();
-  window.CurentUserOnly->click();
+  Child<QCheckBox>(window, "CurentUserOnly")->click();
   EXPECT_EQ(Column(dataSet, "NAME"), (std::vector<std::string>{"O'Neil"}));
-  window.CheckBox1->click();
+  Child<QCheckBox>(window, "CheckBox1")->click();
   EXPECT_EQ(Column(dataSet, "NAME"), (std::vector<std::string>{"O'Neil"}));
   EXPECT_TRUE(dialogs.messages.empty());
 }

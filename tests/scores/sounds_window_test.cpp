@@ -16,6 +16,7 @@
 #include "scores/datagrid_window.h"
 #include "scores/finddialog_window.h"
 #include "scores/sounds_window.h"
+#include "support/children.h"
 
 namespace orv::test {
 namespace {
@@ -50,22 +51,23 @@ class SoundsWindow : public DbWindowTest {
   // Adds the files through the window's file dialog.
   void AddThroughDialog(TSoundsForm& window, const QString& names) {
     driver.Then("QFileDialog", "picks the files", [&window, names, this](QWidget&) {
-      window.GetFile->setDirectory(QString::fromStdString(dir.Str() + "rec"));
+      Child<QFileDialog>(window, "GetFile")
+          ->setDirectory(QString::fromStdString(dir.Str() + "rec"));
       // The names are typed as a user types several: each in double quotes.
-      auto* name = window.GetFile->findChild<QLineEdit*>("fileNameEdit");
+      auto* name = Child<QFileDialog>(window, "GetFile")->findChild<QLineEdit*>("fileNameEdit");
       ASSERT_NE(name, nullptr);
       name->setText(names);
-      auto* buttons = window.GetFile->findChild<QDialogButtonBox*>();
+      auto* buttons = Child<QFileDialog>(window, "GetFile")->findChild<QDialogButtonBox*>();
       ASSERT_NE(buttons, nullptr);
       buttons->button(QDialogButtonBox::Open)->click();
     });
-    window.Addsound1->trigger();
+    Child<QAction>(window, "Addsound1")->trigger();
   }
   // Shows the window, runs the steps while it is up, then leaves with Exit.
   int Show(TSoundsForm& window, const std::function<void()>& steps) {
     driver.Then("TSoundsForm", "runs the steps, then leaves", [&](QWidget&) {
       steps();
-      window.MenuExit->trigger();
+      Child<QAction>(window, "MenuExit")->trigger();
     });
     const int result = window.ShowModal();
     EXPECT_FALSE(driver.Stuck());
@@ -75,7 +77,7 @@ class SoundsWindow : public DbWindowTest {
     const auto names = Column(dataSet, "NAME");
     const auto at = std::find(names.begin(), names.end(), name);
     ASSERT_NE(at, names.end()) << name;
-    window.DBGrid1->GoToRow(static_cast<int>(at - names.begin()));
+    Child<TDBGrid>(window, "DBGrid1")->GoToRow(static_cast<int>(at - names.begin()));
   }
   void Find(TSoundsForm& window, const QString& text, bool wholeWord, bool matchCase = false) {
     auto* find = window.findChild<TFindDialog*>("FindDialog1");
@@ -85,7 +87,9 @@ class SoundsWindow : public DbWindowTest {
     find->findChild<QPushButton*>("FindNext")->click();
   }
   std::string Current(TSoundsForm& window) {
-    return dataSet.Value(window.DBGrid1->CurrentRow(), "NAME").toString().toStdString();
+    return dataSet.Value(Child<TDBGrid>(window, "DBGrid1")->CurrentRow(), "NAME")
+        .toString()
+        .toStdString();
   }
   WindowDriver driver;
 };
@@ -99,8 +103,8 @@ TEST_F(SoundsWindow, AddTwoFindThemThenDeleteOneKeptByNoAndGoneByYes) {
     EXPECT_EQ(dataSet.RowCount(), 0);
     AddThroughDialog(window, "\"House.wav\" \"tree.wav\"");
     EXPECT_EQ(Listed(), (std::vector<std::string>{"House", "tree"}));
-    window.Findsound1->trigger();
-    EXPECT_TRUE(window.FindDialog1->isVisible());
+    Child<QAction>(window, "Findsound1")->trigger();
+    EXPECT_TRUE(Child<TFindDialog>(window, "FindDialog1")->isVisible());
     Find(window, "hou", false);
     EXPECT_EQ(Current(window), "House");
     Find(window, "TREE", true);
@@ -108,7 +112,7 @@ TEST_F(SoundsWindow, AddTwoFindThemThenDeleteOneKeptByNoAndGoneByYes) {
     EXPECT_TRUE(dialogs.messages.empty());
     // The Delete key in the grid, answered Yes: the row leaves the list.
     dialogs.answers.push_back(MsgAnswer::Yes);
-    QTest::keyClick(window.DBGrid1, Qt::Key_Delete);
+    QTest::keyClick(Child<TDBGrid>(window, "DBGrid1"), Qt::Key_Delete);
     EXPECT_EQ(dialogs.Texts(),
               (std::vector<std::string>{"Delete word tree from sound database ? "}));
     EXPECT_EQ(Listed(), (std::vector<std::string>{"House"}));
@@ -123,7 +127,7 @@ TEST_F(SoundsWindow, AddTwoFindThemThenDeleteOneKeptByNoAndGoneByYes) {
     EXPECT_EQ(Listed(), (std::vector<std::string>{"House", "tree"}));
     Select(window, "tree");
     dialogs.answers.push_back(MsgAnswer::Yes);
-    window.Delete1->trigger();
+    Child<QAction>(window, "Delete1")->trigger();
     dialogs.answers.push_back(MsgAnswer::Yes);
   });
   EXPECT_EQ(dialogs.Texts().back(), "Data has been deleted commit changes");
@@ -142,7 +146,7 @@ TEST_F(SoundsWindow, ADeletionStaysUndecidedWhileOtherSoundsAreAdded) {
   Show(window, [&] {
     Select(window, "House");
     dialogs.answers.push_back(MsgAnswer::Yes);
-    window.Delete1->trigger();
+    Child<QAction>(window, "Delete1")->trigger();
     // Adding stores at once; the deletion still waits for the question.
     AddThroughDialog(window, "tree.wav");
     EXPECT_EQ(Listed(), (std::vector<std::string>{"tree"}));
@@ -160,7 +164,7 @@ TEST_F(SoundsWindow, AWordDeletedAndAddedAgainKeepsItsNewSound) {
   TSoundsForm window(*database, dataSet, *sounds, windowHost, dialogs);
   Show(window, [&] {
     dialogs.answers.push_back(MsgAnswer::Yes);
-    window.Delete1->trigger();
+    Child<QAction>(window, "Delete1")->trigger();
     dialogs.answers.push_back(MsgAnswer::Yes);  // overwrite the stored sound
     AddThroughDialog(window, "house.wav");
     EXPECT_EQ(Listed(), (std::vector<std::string>{"house"}));
@@ -177,7 +181,7 @@ TEST_F(SoundsWindow, FindingTheSameTextAgainMovesToTheNextMatch) {
   }
   TSoundsForm window(*database, dataSet, *sounds, windowHost, dialogs);
   Show(window, [&] {
-    window.Findsound1->trigger();
+    Child<QAction>(window, "Findsound1")->trigger();
     Find(window, "ap", false);
     const std::string first = Current(window);
     Find(window, "ap", false);
@@ -199,8 +203,8 @@ TEST_F(SoundsWindow, FindingTheSameTextAgainMovesToTheNextMatch) {
     const std::size_t shown = dialogs.messages.size();
     Find(window, "", false);
     EXPECT_EQ(dialogs.messages.size(), shown);
-    window.DBGrid1->GoToRow(0);
-    window.Findsound1->trigger();
+    Child<TDBGrid>(window, "DBGrid1")->GoToRow(0);
+    Child<QAction>(window, "Findsound1")->trigger();
     Find(window, "ANT", true);
     EXPECT_EQ(Current(window), "ant");
   });
@@ -216,15 +220,17 @@ TEST_F(SoundsWindow, ClickingACellPlaysItsWord) {
     ASSERT_EQ(dataSet.columnCount(), 2);
     EXPECT_EQ(dataSet.Text(0, 1), "(BLOB)");
     // Showing the list plays nothing.
-    EXPECT_TRUE(window.StatusBar1->currentMessage().isEmpty());
-    const QRect cell = window.DBGrid1->visualRect(dataSet.index(1, 0));
-    ClickAt(*window.DBGrid1->viewport(), cell.center());
-    EXPECT_EQ(window.StatusBar1->currentMessage().toStdString(), Current(window));
-    EXPECT_EQ(window.DBGrid1->CurrentRow(), 1);
+    EXPECT_TRUE(Child<QStatusBar>(window, "StatusBar1")->currentMessage().isEmpty());
+    const QRect cell = Child<TDBGrid>(window, "DBGrid1")->visualRect(dataSet.index(1, 0));
+    ClickAt(*Child<TDBGrid>(window, "DBGrid1")->viewport(), cell.center());
+    EXPECT_EQ(Child<QStatusBar>(window, "StatusBar1")->currentMessage().toStdString(),
+              Current(window));
+    EXPECT_EQ(Child<TDBGrid>(window, "DBGrid1")->CurrentRow(), 1);
     // Moving to the other column plays the row's word again.
-    window.StatusBar1->clearMessage();
-    window.DBGrid1->setCurrentIndex(dataSet.index(1, 1));
-    EXPECT_EQ(window.StatusBar1->currentMessage().toStdString(), Current(window));
+    Child<QStatusBar>(window, "StatusBar1")->clearMessage();
+    Child<TDBGrid>(window, "DBGrid1")->setCurrentIndex(dataSet.index(1, 1));
+    EXPECT_EQ(Child<QStatusBar>(window, "StatusBar1")->currentMessage().toStdString(),
+              Current(window));
   });
 }
 
@@ -242,7 +248,7 @@ TEST_F(SoundsWindow, AccessLevelsForListingAndDeleting) {
   windowHost.levels.listSounds = 0;
   windowHost.levels.deleteSound = 221;
   Show(window, [&] {
-    window.Delete1->trigger();
+    Child<QAction>(window, "Delete1")->trigger();
     EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"Access denied"}));
     EXPECT_EQ(dataSet.RowCount(), 1);
   });

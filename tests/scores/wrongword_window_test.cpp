@@ -16,6 +16,7 @@
 #include "files/dos.h"
 #include "files/errortext.h"
 #include "scores/wrongword_window.h"
+#include "support/children.h"
 
 namespace orv::test {
 namespace {
@@ -41,13 +42,13 @@ TEST_F(WrongWordWindow, WritesAListTheLearnerCanThenPractise) {
   LogIn("ann");
   TSU1 window(*database, dataSet, windowHost, dialogs);
   EXPECT_EQ(window.windowTitle(), "Auto slection of word file from logs");
-  EXPECT_EQ(window.Label4->text(), "t.orv");
+  EXPECT_EQ(Child<QLabel>(window, "Label4")->text(), "t.orv");
   Open(window, kMakeFilesForOthers, [&] {
-    EXPECT_FALSE(window.PickFromList->isEnabled());
-    EXPECT_TRUE(window.SQL->isReadOnly());
-    EXPECT_EQ(window.Label4->text(), "ann.orv\\WrongWords.Orv");
+    EXPECT_FALSE(Child<QRadioButton>(window, "PickFromList")->isEnabled());
+    EXPECT_TRUE(Child<QPlainTextEdit>(window, "SQL")->isReadOnly());
+    EXPECT_EQ(Child<QLabel>(window, "Label4")->text(), "ann.orv\\WrongWords.Orv");
     EXPECT_EQ(Column(dataSet, "WORD"), (std::vector<std::string>{"house", "mouse"}));
-    window.BitBtn2->click();
+    Child<QPushButton>(window, "BitBtn2")->click();
   });
   EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"2 words successfully writen to file"}));
   EXPECT_EQ(dialogs.messages.at(0).kind, MsgKind::Information);
@@ -74,7 +75,7 @@ TEST_F(WrongWordWindow, EveryWordOfALongResultIsWritten) {
            "', '12:00:00', 'WORDS0', 'w' || i, 0, 0, 'x' from n");
   LogIn("ann");
   TSU1 window(*database, dataSet, windowHost, dialogs);
-  Open(window, kMakeFilesForOthers, [&] { window.BitBtn2->click(); });
+  Open(window, kMakeFilesForOthers, [&] { Child<QPushButton>(window, "BitBtn2")->click(); });
   EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{std::to_string(words) +
                                                        " words successfully writen to file"}));
   const std::string file = dir.Read("orv.orv/ann.orv/WrongWords.orv");
@@ -86,15 +87,15 @@ TEST_F(WrongWordWindow, WithoutCountEveryLoggedMistakeIsALine) {
   LogIn("ann");
   TSU1 window(*database, dataSet, windowHost, dialogs);
   window.show();
-  window.Count1->click();
-  EXPECT_FALSE(window.CountG->isEnabled());
-  EXPECT_FALSE(window.CountL->isEnabled());
+  Child<QCheckBox>(window, "Count1")->click();
+  EXPECT_FALSE(Child<QCheckBox>(window, "CountG")->isEnabled());
+  EXPECT_FALSE(Child<QCheckBox>(window, "CountL")->isEnabled());
   EXPECT_TRUE(
       Sql(window).starts_with(" select name, date1, time1, file1, word, log_group, help_count, "
                               "answer from log  where ANSWER IS NOT NULL  and name = 'ann'"));
   EXPECT_EQ(Sql(window).find("group by"), std::string::npos);
-  window.updateBtn->click();
-  window.BitBtn2->click();
+  Child<QPushButton>(window, "updateBtn")->click();
+  Child<QPushButton>(window, "BitBtn2")->click();
   const std::string text = dir.Read("orv.orv/ann.orv/WrongWords.orv");
   std::vector<std::string> lines;
   for (std::size_t at = 0; at < text.size();) {
@@ -113,39 +114,39 @@ TEST_F(WrongWordWindow, CountLimitsKeepWordsStrictlyBetween) {
   LogIn("ann");
   TSU1 window(*database, dataSet, windowHost, dialogs);
   window.show();
-  ASSERT_TRUE(window.CountG->isEnabled());
-  EXPECT_FALSE(window.SpinEdit1->isEnabled());
+  ASSERT_TRUE(Child<QCheckBox>(window, "CountG")->isEnabled());
+  EXPECT_FALSE(Child<QSpinBox>(window, "SpinEdit1")->isEnabled());
   // An upper limit alone: fewer than 3 misses.
-  window.CountL->click();
-  EXPECT_TRUE(window.SpinEdit2->isEnabled());
-  window.SpinEdit2->setValue(3);
+  Child<QCheckBox>(window, "CountL")->click();
+  EXPECT_TRUE(Child<QSpinBox>(window, "SpinEdit2")->isEnabled());
+  Child<QSpinBox>(window, "SpinEdit2")->setValue(3);
   EXPECT_NE(Sql(window).find("having sum(c.n) < 3 order by 2 desc"), std::string::npos)
       << Sql(window);
-  window.updateBtn->click();
+  Child<QPushButton>(window, "updateBtn")->click();
   EXPECT_TRUE(dialogs.messages.empty()) << dialogs.Texts().front();
   auto words = Column(dataSet, "WORD");
   std::sort(words.begin(), words.end());
   EXPECT_EQ(words, (std::vector<std::string>{"mouse", "tree"}));
   // Both limits: more than 0 and fewer than 2.
-  window.CountG->click();
-  window.SpinEdit1->setValue(0);
-  window.SpinEdit2->setValue(2);
-  window.updateBtn->click();
+  Child<QCheckBox>(window, "CountG")->click();
+  Child<QSpinBox>(window, "SpinEdit1")->setValue(0);
+  Child<QSpinBox>(window, "SpinEdit2")->setValue(2);
+  Child<QPushButton>(window, "updateBtn")->click();
   words = Column(dataSet, "WORD");
   std::sort(words.begin(), words.end());
   EXPECT_EQ(words, (std::vector<std::string>{"mouse", "tree"}));
   // A lower limit alone: more than 1.
-  window.CountL->click();
-  window.SpinEdit1->setValue(1);
-  window.updateBtn->click();
+  Child<QCheckBox>(window, "CountL")->click();
+  Child<QSpinBox>(window, "SpinEdit1")->setValue(1);
+  Child<QPushButton>(window, "updateBtn")->click();
   EXPECT_EQ(Column(dataSet, "WORD"), (std::vector<std::string>{"house"}));
   // Without counting the limits take no part, and come back with it.
-  window.Count1->click();
-  EXPECT_FALSE(window.SpinEdit1->isEnabled());
+  Child<QCheckBox>(window, "Count1")->click();
+  EXPECT_FALSE(Child<QSpinBox>(window, "SpinEdit1")->isEnabled());
   EXPECT_EQ(Sql(window).find("count("), std::string::npos);
-  window.Count1->click();
-  EXPECT_TRUE(window.SpinEdit1->isEnabled());
-  EXPECT_FALSE(window.SpinEdit2->isEnabled());
+  Child<QCheckBox>(window, "Count1")->click();
+  EXPECT_TRUE(Child<QSpinBox>(window, "SpinEdit1")->isEnabled());
+  EXPECT_FALSE(Child<QSpinBox>(window, "SpinEdit2")->isEnabled());
 }
 
 TEST_F(WrongWordWindow, EveryUsersWordsGoToTheRoot) {
@@ -154,15 +155,15 @@ TEST_F(WrongWordWindow, EveryUsersWordsGoToTheRoot) {
   LogIn("teacher");
   TSU1 window(*database, dataSet, windowHost, dialogs);
   Open(window, kMakeFilesForOthers, [&] {
-    EXPECT_TRUE(window.ShowAllUser->isEnabled());
-    EXPECT_FALSE(window.SQL->isReadOnly());
-    window.PickFromList->click();
-    window.UserList->setCurrentText("bob");
-    EXPECT_EQ(window.Label4->text(), "bob.orv\\WrongWords.Orv");
-    window.ShowAllUser->click();
-    EXPECT_EQ(window.Label4->text(), "WrongWords.Orv");
-    window.updateBtn->click();
-    window.BitBtn2->click();
+    EXPECT_TRUE(Child<QRadioButton>(window, "ShowAllUser")->isEnabled());
+    EXPECT_FALSE(Child<QPlainTextEdit>(window, "SQL")->isReadOnly());
+    Child<QRadioButton>(window, "PickFromList")->click();
+    Child<QComboBox>(window, "UserList")->setCurrentText("bob");
+    EXPECT_EQ(Child<QLabel>(window, "Label4")->text(), "bob.orv\\WrongWords.Orv");
+    Child<QRadioButton>(window, "ShowAllUser")->click();
+    EXPECT_EQ(Child<QLabel>(window, "Label4")->text(), "WrongWords.Orv");
+    Child<QPushButton>(window, "updateBtn")->click();
+    Child<QPushButton>(window, "BitBtn2")->click();
   });
   EXPECT_EQ(dir.Read("orv.orv/WrongWords.orv"), "house\r\nmouse\r\n");
 }
@@ -174,32 +175,32 @@ TEST_F(WrongWordWindow, NewMakesAnEmptyListWithItsOwnerFile) {
   window.show();
   dialogs.inputs.push_back("C:\\somewhere\\Practice.txt");
   dialogs.answers.push_back(MsgAnswer::Yes);
-  window.BitBtn1->click();
+  Child<QPushButton>(window, "BitBtn1")->click();
   ASSERT_EQ(dialogs.inputBoxes.size(), 1u);
   EXPECT_EQ(dialogs.inputBoxes[0].caption, "New File");
   EXPECT_EQ(dialogs.inputBoxes[0].prompt, "Input a file name");
   EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"Send SQL output to: ann\\Practice"}));
   EXPECT_EQ(dir.Read("orv.orv/ann.orv/Practice.Orv"), "");
   EXPECT_EQ(dir.Read("orv.orv/ann.orv/Practice.usr"), "\"ann\"\r\n");
-  EXPECT_EQ(window.Label4->text(), "ann.orv\\Practice");
+  EXPECT_EQ(Child<QLabel>(window, "Label4")->text(), "ann.orv\\Practice");
   // The words go into the new list, whose name differs from ".orv" only in case.
-  window.BitBtn2->click();
+  Child<QPushButton>(window, "BitBtn2")->click();
   EXPECT_EQ(dir.Read("orv.orv/ann.orv/Practice.Orv"), "house\r\nmouse\r\n");
   EXPECT_FALSE(std::filesystem::exists(dir.Path() / "orv.orv/ann.orv/Practice.orv"));
   EXPECT_FALSE(std::filesystem::exists(dir.Path() / "orv.orv/ann.orv/ann.orv"));
 
   // The same name again is refused and the output stays.
   dialogs.inputs.push_back("Practice");
-  window.BitBtn1->click();
+  Child<QPushButton>(window, "BitBtn1")->click();
   EXPECT_EQ(dialogs.Texts().back(), "File already exists");
-  EXPECT_EQ(window.Label4->text(), "ann.orv\\Practice");
+  EXPECT_EQ(Child<QLabel>(window, "Label4")->text(), "ann.orv\\Practice");
   // No at the question, and an empty name, make nothing.
   dialogs.inputs.push_back("Other");
   dialogs.answers.push_back(MsgAnswer::No);
-  window.BitBtn1->click();
+  Child<QPushButton>(window, "BitBtn1")->click();
   dialogs.inputs.push_back(std::nullopt);
-  window.BitBtn1->click();
-  EXPECT_EQ(window.Label4->text(), "ann.orv\\Practice");
+  Child<QPushButton>(window, "BitBtn1")->click();
+  EXPECT_EQ(Child<QLabel>(window, "Label4")->text(), "ann.orv\\Practice");
   EXPECT_FALSE(std::filesystem::exists(dir.Path() / "orv.orv/ann.orv/Other.Orv"));
 }
 
@@ -208,13 +209,13 @@ TEST_F(WrongWordWindow, AUserWhoseNameHasADotGetsTheOwnFolder) {
   LogIn("j.smith");
   TSU1 window(*database, dataSet, windowHost, dialogs);
   window.show();
-  EXPECT_EQ(window.Label4->text(), "j.smith.orv\\WrongWords.Orv");
-  window.BitBtn2->click();
+  EXPECT_EQ(Child<QLabel>(window, "Label4")->text(), "j.smith.orv\\WrongWords.Orv");
+  Child<QPushButton>(window, "BitBtn2")->click();
   EXPECT_EQ(dir.Read("orv.orv/j.smith.orv/WrongWords.orv"), "house\r\n");
   dialogs.inputs.push_back("More");
-  window.BitBtn1->click();
+  Child<QPushButton>(window, "BitBtn1")->click();
   EXPECT_EQ(dialogs.Texts().back(), "Send SQL output to: j.smith\\More");
-  EXPECT_EQ(window.Label4->text(), "j.smith.orv\\More");
+  EXPECT_EQ(Child<QLabel>(window, "Label4")->text(), "j.smith.orv\\More");
   EXPECT_TRUE(std::filesystem::exists(dir.Path() / "orv.orv/j.smith.orv/More.Orv"));
 }
 
@@ -223,7 +224,7 @@ TEST_F(WrongWordWindow, EscClosesAndAnEmptyResultWritesNothing) {
   TSU1 window(*database, dataSet, windowHost, dialogs);
   window.show();
   ASSERT_EQ(dataSet.RowCount(), 0);
-  window.BitBtn2->click();
+  Child<QPushButton>(window, "BitBtn2")->click();
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_FALSE(std::filesystem::exists(dir.Path() / "orv.orv/ann.orv"));
   // Esc closes the window; it does not ask for a new file.
@@ -239,7 +240,7 @@ TEST_F(WrongWordWindow, AFileThatCannotBeWrittenIsReported) {
   window.show();
   // A folder stands where the file should go.
   std::filesystem::create_directories(dir.Path() / "orv.orv/ann.orv/WrongWords.orv");
-  window.BitBtn2->click();
+  Child<QPushButton>(window, "BitBtn2")->click();
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].kind, MsgKind::Error);
   EXPECT_TRUE(dialogs.messages[0].text.starts_with("Error "));
