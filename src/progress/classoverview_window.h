@@ -44,6 +44,12 @@ class TClassOverviewForm : public THintDialog {
 
   const TableModel& Model() const { return model_; }
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  std::vector<std::string> ChosenLearners() const;
+
   TDateRangeBox* Days;
   QTableView* Grid;
   TGridExport* Export;
@@ -51,12 +57,6 @@ class TClassOverviewForm : public THintDialog {
   QDateEdit* TestDayDate;
   QPushButton* SetTestDayButton;
   QPushButton* ClearTestDayButton;
-
- protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
-  std::vector<std::string> ChosenLearners() const;
 
   ScoreDatabase& database_;
   TProgressForm& progress_;

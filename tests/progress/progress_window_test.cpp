@@ -176,7 +176,8 @@ TEST_F(ProgressWindow, TheOverviewSortsByATitleAndADoubleClickOpensThatLearner) 
         EXPECT_EQ(rows, (std::vector<std::string>{"Boss:0::", "O'Neil:0::", "ann:2:66:100",
                                                   "bob:1:33:33", "j.smith:0::", "teacher:0::"}));
         EXPECT_EQ(cell(2, kTrendColumn), "-34");
-        overview.Grid->horizontalHeader()->setSortIndicator(3, Qt::DescendingOrder);
+        QTableView* grid = Child<QTableView>(overview, "Grid");
+        grid->horizontalHeader()->setSortIndicator(3, Qt::DescendingOrder);
         EXPECT_EQ(cell(0, 0) + " " + cell(1, 0), "ann bob");
         WindowDriver opening;
         opening.Then("TProgressForm", "reads the learner, closes", [&](QWidget&) {
@@ -186,7 +187,7 @@ TEST_F(ProgressWindow, TheOverviewSortsByATitleAndADoubleClickOpensThatLearner) 
           }
           progress->reject();
         });
-        DoubleClick(*overview.Grid, overview.Model().index(0, 1));
+        DoubleClick(*grid, overview.Model().index(0, 1));
         SaveScreenshot(overview, "class-overview");
       });
   EXPECT_EQ(opened, "ann");
@@ -207,22 +208,26 @@ TEST_F(ProgressWindow, ATeacherSetsAndClearsATestDayForTheLearnersChosen) {
   WhileOpen(
       overview, [&] { OpenClassOverview(overview, dialogs, State()); },
       [&] {
-        ASSERT_EQ(overview.TestDayList->count(), 1);
-        EXPECT_EQ(overview.TestDayList->itemText(0), "WORDS0");
-        overview.TestDayDate->setDate(day);
-        overview.Grid->selectRow(3);  // bob
-        overview.SetTestDayButton->click();
+        QTableView* grid = Child<QTableView>(overview, "Grid");
+        QComboBox* list = Child<QComboBox>(overview, "TestDayList");
+        QPushButton* set = Child<QPushButton>(overview, "SetTestDay");
+        QPushButton* clear = Child<QPushButton>(overview, "ClearTestDay");
+        ASSERT_EQ(list->count(), 1);
+        EXPECT_EQ(list->itemText(0), "WORDS0");
+        Child<QDateEdit>(overview, "TestDayDate")->setDate(day);
+        grid->selectRow(3);  // bob
+        set->click();
         EXPECT_EQ(days(), (std::vector<Row>{{"bob", "WORDS0", dayText}}));
-        overview.Grid->selectRow(2);  // ann
+        grid->selectRow(2);  // ann
         SaveScreenshot(overview, "class-overview-test-day");
-        overview.ClearTestDayButton->click();
+        clear->click();
         EXPECT_EQ(days(), (std::vector<Row>{{"bob", "WORDS0", dayText}}));
-        overview.Grid->clearSelection();
-        overview.TestDayList->setCurrentText("spell\\words1.orv");
-        overview.SetTestDayButton->click();
+        grid->clearSelection();
+        list->setCurrentText("spell\\words1.orv");
+        set->click();
         EXPECT_EQ(days().size(), 7u);
         EXPECT_EQ(days()[0], (Row{"Boss", "spell\\WORDS1", dayText}));
-        overview.ClearTestDayButton->click();
+        clear->click();
         EXPECT_EQ(days(), (std::vector<Row>{{"bob", "WORDS0", dayText}}));
       });
   EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{});
